@@ -1,0 +1,271 @@
+#include "app/frm_main.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "app/caption_button.h"
+#include "app/lifecycle.h"
+#include "app/options.h"
+#include "app/program_state.h"
+#include "app/twips.h"
+#include "platform/platform.h"
+#include "platform/qt_text.h"
+#include "tracking/stretch.h"
+
+namespace tw {
+namespace {
+
+constexpr int kInvalidPropertyValue = 380;
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const char* tip) {
+  auto* button = new CaptionButton(QString::fromUtf8(caption), parent);
+  button->setObjectName(name);
+  button->setToolTip(QString::fromUtf8(tip));
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  PaintLightYellow(button);
+  return button;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
+  auto* label = new QLabel(QString::fromUtf8(caption), parent);
+  label->setObjectName(name);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  PaintLightYellow(label);
+  return label;
+}
+
+QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
+  QAction* action = menu->addAction(QString::fromUtf8(caption));
+  action->setObjectName(name);
+  return action;
+}
+
+}  // namespace
+
+frmMain::frmMain() {
+  setObjectName("frmMain");
+  setWindowTitle("Tallywright");
+  // A sizable frame with a minimize button and no maximize button.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  BuildControls();
+  BuildMenus();
+  LoadedForms().Add(this);
+  MainFormLoad(*this);
+  cmdStartProject_->setFocus();
+}
+
+frmMain::~frmMain() { LoadedForms().Remove(this); }
+
+void frmMain::BuildControls() {
+  auto* client = new QWidget(this);
+  client->setObjectName("client");
+  PaintLightYellow(client);
+  PaintLightYellow(this);
+  client->setMinimumSize(0, 0);
+  setCentralWidget(client);
+
+  cmdStartProject_ = MakeButton(client, "cmdStartProject", "Start Project", "Start tracking your project");
+  PlaceTwips(cmdStartProject_, 2280, 240, 1215, 375);
+  txtStartProject_ = new QLineEdit(client);
+  txtStartProject_->setObjectName("txtStartProject");
+  txtStartProject_->setToolTip("Start Time in MM/DD/YY HH:MM:SS AM/PM format");
+  PlaceTwips(txtStartProject_, 120, 240, 2055, 285);
+  cmdEndProject_ = MakeButton(client, "cmdEndProject", "EndProject", "End the tracking of your project");
+  PlaceTwips(cmdEndProject_, 2280, 840, 1215, 375);
+  txtEndProject_ = new QLineEdit(client);
+  txtEndProject_->setObjectName("txtEndProject");
+  txtEndProject_->setToolTip("End Time in MM/DD/YY HH:MM:SS AM/PM format");
+  PlaceTwips(txtEndProject_, 120, 840, 2055, 285);
+  cboProjects_ = new QComboBox(client);
+  cboProjects_->setObjectName("cboProjects");
+  cboProjects_->setEditable(true);
+  cboProjects_->setInsertPolicy(QComboBox::NoInsert);
+  cboProjects_->setCompleter(nullptr);
+  PlaceTwips(cboProjects_, 120, 2280, 2055, 315);
+  txtComments_ = new QPlainTextEdit(client);
+  txtComments_->setObjectName("txtComments");
+  txtComments_->setToolTip("Comments about your project");
+  txtComments_->setTabChangesFocus(true);
+  PlaceTwips(txtComments_, 2280, 1560, 2295, 1095);
+  lblTimeCalc_ = MakeLabel(client, "lblTimeCalc", "");
+  PlaceTwips(lblTimeCalc_, 120, 1560, 2055, 255);
+  cmdUpdateProjects_ = MakeButton(client, "cmdUpdateProjects", "Update Projects", "Update/Add to your project list");
+  PlaceTwips(cmdUpdateProjects_, 3600, 240, 975, 975);
+  lblProjectList_ = MakeLabel(client, "lblProjectList", "Your Project List:");
+  PlaceTwips(lblProjectList_, 120, 2040, 1215, 255);
+  lblComments_ = MakeLabel(client, "lblComments", "Comment about Project:");
+  PlaceTwips(lblComments_, 2280, 1320, 1935, 255);
+  lblTotalTime_ = MakeLabel(client, "lblTotalTime", "Time on project:");
+  PlaceTwips(lblTotalTime_, 120, 1320, 1215, 255);
+  // Receives the notification icon's events; never shown.
+  picIcon_ = new QLabel(client);
+  picIcon_->setObjectName("picIcon");
+  PlaceTwips(picIcon_, 1800, 1560, 495, 495);
+  picIcon_->hide();
+
+  QWidget* order[] = {cmdStartProject_, txtStartProject_, cmdEndProject_, txtEndProject_,
+                      cboProjects_,     txtComments_,     cmdUpdateProjects_};
+  for (size_t i = 0; i + 1 < std::size(order); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
+
+  sbStatusBar_ = new QStatusBar(this);
+  sbStatusBar_->setObjectName("sbStatusBar");
+  sbStatusBar_->setSizeGripEnabled(true);
+  sbStatusBar_->setFixedHeight(TwipsToPixels(270) + 2);
+  statusPanel_ = new QLabel("Status", sbStatusBar_);
+  statusPanel_->setObjectName("sbStatusBar.Panel1");
+  datePanel_ = new QLabel(sbStatusBar_);
+  datePanel_->setObjectName("sbStatusBar.Panel2");
+  timePanel_ = new QLabel(sbStatusBar_);
+  timePanel_->setObjectName("sbStatusBar.Panel3");
+  sbStatusBar_->addWidget(statusPanel_, 1);
+  sbStatusBar_->addPermanentWidget(datePanel_);
+  sbStatusBar_->addPermanentWidget(timePanel_);
+  setStatusBar(sbStatusBar_);
+  clock_ = new QTimer(this);
+  connect(clock_, &QTimer::timeout, this, [this] { RefreshClockPanels(); });
+  clock_->start(1000);
+  RefreshClockPanels();
+
+  connect(cmdStartProject_, &QPushButton::clicked, this, [this] { StartProject(*this); });
+  connect(cmdEndProject_, &QPushButton::clicked, this, [this] { EndProject(*this); });
+  connect(cboProjects_->lineEdit(), &QLineEdit::textEdited, this, [this] { projectTyped_ = true; });
+  connect(cboProjects_, &QComboBox::activated, this, [this] { projectTyped_ = false; });
+  cboProjects_->installEventFilter(this);
+}
+
+void frmMain::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  mnuOptions_ = bar->addMenu("&Option");
+  mnuOptions_->setObjectName("mnuOptions");
+  mnuOptionsStatusBar_ = MakeItem(mnuOptions_, "mnuOptionsStatusBar", "Status &Bar");
+  mnuOptionsStatusBar_->setCheckable(true);
+  mnuOptionsStatusBar_->setChecked(true);
+  QAction* center = MakeItem(mnuOptions_, "mnuOptionsCenterApp", "&Center App");
+  QAction* clear = MakeItem(mnuOptions_, "mnuOptionClearScreen", "Clear &Screen");
+  mnuOptions_->addSeparator()->setObjectName("mnuViewBar0");
+  QAction* exitItem = MakeItem(mnuOptions_, "mnuOptionsExit", "E&xit");
+
+  QMenu* report = bar->addMenu("&Report");
+  report->setObjectName("mnuReport");
+  MakeItem(report, "mnuReportViewReport", "&View Report");
+  MakeItem(report, "mnuReportClearReport", "&Clear Report");
+  report->addSeparator()->setObjectName("mnuViewsep3");
+  MakeItem(report, "mnuReportRestoreReport", "&Restore Report");
+
+  QMenu* help = bar->addMenu("&Help");
+  help->setObjectName("mnuHelp");
+  MakeItem(help, "mnuHelpContents", "&Contents");
+  MakeItem(help, "mnuHelpSearchForHelpOn", "&Search For Help On...");
+  help->addSeparator()->setObjectName("mnuHelpBar0");
+  MakeItem(help, "mnuHelpAbout", "&About ");
+
+  // The check mark is set by hand, after the bar is shown or hidden.
+  connect(mnuOptionsStatusBar_, &QAction::triggered, this, [this] {
+    const bool shown = !sbStatusBar_->isHidden();
+    if (shown) {
+      sbStatusBar_->hide();
+      mnuOptionsStatusBar_->setChecked(false);
+    } else {
+      sbStatusBar_->show();
+      mnuOptionsStatusBar_->setChecked(true);
+    }
+  });
+  connect(center, &QAction::triggered, this, [this] {
+    CenterApp(*this, platform().system->ScreenWidthTwips(), platform().system->ScreenHeightTwips());
+  });
+  connect(clear, &QAction::triggered, this, [this] { ClearScreen(*this); });
+  connect(exitItem, &QAction::triggered, this, [this] {
+    close();
+    platform().system->EndProcess(0);
+  });
+}
+
+void frmMain::RefreshClockPanels() {
+  const DateTime now = platform().clock->Now();
+  const QString date = FromBytes(platform().dateFormat->FormatDate(now));
+  const QString time = FromBytes(platform().dateFormat->FormatShortTime(now));
+  if (datePanel_->text() != date) datePanel_->setText(date);
+  if (timePanel_->text() != time) timePanel_->setText(time);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == cboProjects_ && event->type() == QEvent::FocusOut) {
+    // The remembered project is the box's position when it loses the focus.
+    platform().settings->SaveSetting(kAppName, kSettingsSection, "Project",
+                                     std::to_string(ProjectIndex()));
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  if (!unloading_) {
+    unloading_ = true;
+    MainFormUnload(*this, LoadedForms(), Setup::NotifyIconRecord);
+  }
+  event->accept();
+}
+
+void frmMain::Unload() { close(); }
+
+// --- MainView ----------------------------------------------------------------------------------
+
+std::string frmMain::StartText() const { return ToBytes(txtStartProject_->text()); }
+void frmMain::SetStartText(const std::string& text) { txtStartProject_->setText(FromBytes(text)); }
+std::string frmMain::EndText() const { return ToBytes(txtEndProject_->text()); }
+void frmMain::SetEndText(const std::string& text) { txtEndProject_->setText(FromBytes(text)); }
+std::string frmMain::Comments() const { return ToBytes(txtComments_->toPlainText()); }
+void frmMain::SetComments(const std::string& text) { txtComments_->setPlainText(FromBytes(text)); }
+std::string frmMain::TimeCalc() const { return ToBytes(lblTimeCalc_->text()); }
+void frmMain::SetTimeCalc(const std::string& text) { lblTimeCalc_->setText(FromBytes(text)); }
+
+void frmMain::ClearProjects() {
+  cboProjects_->clear();
+  projectTyped_ = false;
+}
+
+void frmMain::AddProjects(const std::vector<std::string>& names) {
+  QStringList items;
+  items.reserve(static_cast<qsizetype>(names.size()));
+  for (const std::string& name : names) items.append(FromBytes(name));
+  const int before = cboProjects_->currentIndex();
+  cboProjects_->addItems(items);
+  // Adding entries selects none of them.
+  if (before < 0) cboProjects_->setCurrentIndex(-1);
+}
+
+int frmMain::ProjectCount() const { return cboProjects_->count(); }
+std::string frmMain::ProjectAt(int index) const { return ToBytes(cboProjects_->itemText(index)); }
+int frmMain::ProjectIndex() const { return projectTyped_ ? -1 : cboProjects_->currentIndex(); }
+
+void frmMain::SetProjectIndex(int index) {
+  if (index < -1 || index >= cboProjects_->count())
+    throw RunError(kInvalidPropertyValue, "Invalid property value");
+  cboProjects_->setCurrentIndex(index);
+  projectTyped_ = false;
+}
+
+std::string frmMain::ProjectText() const { return ToBytes(cboProjects_->currentText()); }
+void frmMain::SetStatusText(const std::string& text) { statusPanel_->setText(FromBytes(text)); }
+
+double frmMain::Left() const { return PixelsToTwips(pos().x()); }
+double frmMain::Top() const { return PixelsToTwips(pos().y()); }
+double frmMain::Width() const { return PixelsToTwips(width()); }
+double frmMain::Height() const { return PixelsToTwips(height()); }
+void frmMain::SetLeft(double twips) { move(TwipsToPixels(twips), pos().y()); }
+void frmMain::SetTop(double twips) { move(pos().x(), TwipsToPixels(twips)); }
+void frmMain::SetWidth(double twips) { resize(TwipsToPixels(twips), height()); }
+void frmMain::SetHeight(double twips) { resize(width(), TwipsToPixels(twips)); }
+bool frmMain::IsMinimized() const { return isMinimized(); }
+
+}  // namespace tw

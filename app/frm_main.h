@@ -1,0 +1,98 @@
+#pragma once
+// The main window: the tracking boxes and buttons, the project box, the status bar and the menus.
+// It only wires events to the program's routines.
+#include <QIcon>
+#include <QLabel>
+#include <QMainWindow>
+
+#include "app/forms.h"
+#include "app/main_view.h"
+
+class QAction;
+class QComboBox;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+
+namespace tw {
+
+class frmMain : public QMainWindow, public MainView, public LoadedForm {
+  Q_OBJECT
+
+ public:
+  // Builds the window hidden and runs its load sequence.
+  frmMain();
+  ~frmMain() override;
+
+  // MainView
+  std::string StartText() const override;
+  void SetStartText(const std::string& text) override;
+  std::string EndText() const override;
+  void SetEndText(const std::string& text) override;
+  std::string Comments() const override;
+  void SetComments(const std::string& text) override;
+  std::string TimeCalc() const override;
+  void SetTimeCalc(const std::string& text) override;
+  void ClearProjects() override;
+  void AddProjects(const std::vector<std::string>& names) override;
+  int ProjectCount() const override;
+  std::string ProjectAt(int index) const override;
+  int ProjectIndex() const override;
+  void SetProjectIndex(int index) override;
+  std::string ProjectText() const override;
+  void SetStatusText(const std::string& text) override;
+  double Left() const override;
+  double Top() const override;
+  double Width() const override;
+  double Height() const override;
+  void SetLeft(double twips) override;
+  void SetTop(double twips) override;
+  void SetWidth(double twips) override;
+  void SetHeight(double twips) override;
+  bool IsMinimized() const override;
+
+  // LoadedForm
+  void Unload() override;
+
+  QWidget* picIcon() const { return picIcon_; }
+  const QIcon& programIcon() const { return programIcon_; }
+  QMenu* optionMenu() const { return mnuOptions_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildMenus();
+  void RefreshClockPanels();
+
+  QPushButton* cmdStartProject_ = nullptr;
+  QLineEdit* txtStartProject_ = nullptr;
+  QPushButton* cmdEndProject_ = nullptr;
+  QLineEdit* txtEndProject_ = nullptr;
+  QComboBox* cboProjects_ = nullptr;
+  QPlainTextEdit* txtComments_ = nullptr;
+  QLabel* lblTimeCalc_ = nullptr;
+  QPushButton* cmdUpdateProjects_ = nullptr;
+  QLabel* lblProjectList_ = nullptr;
+  QLabel* lblComments_ = nullptr;
+  QLabel* lblTotalTime_ = nullptr;
+  QLabel* picIcon_ = nullptr;
+  QIcon programIcon_;
+  QStatusBar* sbStatusBar_ = nullptr;
+  QLabel* statusPanel_ = nullptr;
+  QLabel* datePanel_ = nullptr;
+  QLabel* timePanel_ = nullptr;
+  QTimer* clock_ = nullptr;
+  QMenu* mnuOptions_ = nullptr;
+  QAction* mnuOptionsStatusBar_ = nullptr;
+  // The user typed into the project box's edit field since an entry was last chosen.
+  bool projectTyped_ = false;
+  bool unloading_ = false;
+};
+
+}  // namespace tw

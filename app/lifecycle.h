@@ -1,0 +1,28 @@
+#pragma once
+// The main window's load and unload sequences, and the remembered geometry.
+#include <optional>
+#include <string_view>
+
+#include "app/forms.h"
+#include "app/main_view.h"
+#include "platform/notify_icon.h"
+
+namespace tw {
+
+inline constexpr double kDefaultLeft = 3615;
+inline constexpr double kDefaultTop = 2670;
+inline constexpr double kDefaultWidth = 4770;
+inline constexpr double kDefaultHeight = 3660;
+
+// A decimal number written by the program ("3615", "-120", "1309.5"); nothing for other text.
+std::optional<double> ParseNumber(std::string_view text);
+
+// Load: left, top, width and height from the settings, each with its default. A value that is not
+// a number counts as absent.
+void MainFormLoad(MainView& form);
+
+// Unload: records a running stretch, unloads every other window, saves the geometry unless the
+// window is minimized, removes the notification icon, backs up the report and ends the process.
+void MainFormUnload(MainView& form, Forms& forms, const NOTIFYICONDATA& iconRecord);
+
+}  // namespace tw

@@ -1,0 +1,13 @@
+#pragma once
+// Program-wide values shared between the main window, the tray icon and the report window.
+#include "platform/date_value.h"
+#include "platform/notify_icon.h"
+
+namespace Setup {
+
+// The calendar day the report window shows; start-up sets it to now.
+extern tw::DateTime DisplayDate;
+// The notification-area icon's record, filled at start-up and passed again at shutdown.
+extern tw::NOTIFYICONDATA NotifyIconRecord;
+
+}  // namespace Setup

@@ -1,0 +1,56 @@
+#include "app/setup_main.h"
+
+#include <QApplication>
+
+#include "app/frm_main.h"
+#include "app/frm_splash.h"
+#include "app/program_state.h"
+#include "errors/guard.h"
+#include "platform/handles.h"
+#include "platform/platform.h"
+#include "projects/project_list.h"
+
+namespace Setup {
+
+tw::frmMain* Main() {
+  using namespace tw;
+  Platform& p = platform();
+  Guard step("Setup/Main");
+  frmSplash* splash = nullptr;
+  frmMain* main = nullptr;
+
+  if (!step([&] {
+        splash = new frmSplash;
+        splash->show();
+      }))
+    return main;
+  if (!step([&] {
+        // Drawn now, before the slower work below.
+        splash->repaint();
+        QApplication::processEvents();
+      }))
+    return main;
+  if (!step([&] { main = new frmMain; })) return main;
+  if (!step([&] { DisplayDate = p.clock->Now(); })) return main;
+
+  bool listRead = false;
+  if (!step([&] { listRead = ReadProjectList(*main); })) return main;
+  if (listRead) {
+    if (!step([&] { RestoreRememberedProject(*main); })) return main;
+  }
+
+  if (!step([&] {
+        NotifyIconRecord = MakeNotifyIconRecord(HandleOf(main->picIcon()), HandleOf(&main->programIcon()));
+      }))
+    return main;
+  if (!step([&] { p.shell->Shell_NotifyIconA(NIM_ADD, NotifyIconRecord); })) return main;
+  if (!step([&] {
+        if (splash) splash->Unload();
+        splash = nullptr;
+      }))
+    return main;
+  step([&] { main->show(); });
+  return main;
+}
+
+}  // namespace Setup

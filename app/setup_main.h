@@ -1,0 +1,15 @@
+#pragma once
+// Start-up.
+
+namespace tw {
+class frmMain;
+}
+
+namespace Setup {
+
+// Shows the splash window, loads the main window hidden, sets the report day, fills the project
+// box, registers the notification icon, removes the splash window and shows the main window.
+// Returns the main window (nullptr when start-up was left before it was loaded).
+tw::frmMain* Main();
+
+}  // namespace Setup

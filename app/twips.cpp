@@ -1,0 +1,32 @@
+#include "app/twips.h"
+
+#include <QPalette>
+#include <cmath>
+
+#include "platform/platform.h"
+
+namespace tw {
+
+int TwipsToPixels(double twips) {
+  return static_cast<int>(std::lround(twips / platform().system->TwipsPerPixel()));
+}
+
+double PixelsToTwips(int pixels) { return pixels * platform().system->TwipsPerPixel(); }
+
+QRect TwipsRect(double left, double top, double width, double height) {
+  return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
+}
+
+void PlaceTwips(QWidget* widget, double left, double top, double width, double height) {
+  widget->setGeometry(TwipsRect(left, top, width, height));
+}
+
+void PaintLightYellow(QWidget* widget) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, LightYellow());
+  palette.setColor(QPalette::Button, LightYellow());
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+}  // namespace tw

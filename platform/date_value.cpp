@@ -1,0 +1,87 @@
+#include "platform/date_value.h"
+
+#include <cmath>
+
+namespace tw {
+namespace {
+
+// Days from 1970-01-01 to 1899-12-30.
+constexpr std::int64_t kUnixDayOfDayZero = -25569;
+
+// Howard Hinnant's civil-calendar algorithms, counted from 1970-01-01.
+std::int64_t DaysFromCivilUnix(std::int64_t y, unsigned m, unsigned d) {
+  y -= m <= 2;
+  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const auto yoe = static_cast<unsigned>(y - era * 400);
+  const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
+}
+
+CivilDate CivilFromDaysUnix(std::int64_t z) {
+  z += 719468;
+  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const auto doe = static_cast<unsigned>(z - era * 146097);
+  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const std::int64_t y = static_cast<std::int64_t>(yoe) + era * 400;
+  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const unsigned mp = (5 * doy + 2) / 153;
+  const unsigned d = doy - (153 * mp + 2) / 5 + 1;
+  const unsigned m = mp < 10 ? mp + 3 : mp - 9;
+  return CivilDate{static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d)};
+}
+
+}  // namespace
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12) return 0;
+  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+std::int64_t DayFromCivil(const CivilDate& date) {
+  return DaysFromCivilUnix(date.year, static_cast<unsigned>(date.month),
+                           static_cast<unsigned>(date.day)) -
+         kUnixDayOfDayZero;
+}
+
+CivilDate CivilFromDay(std::int64_t day) { return CivilFromDaysUnix(day + kUnixDayOfDayZero); }
+
+int Weekday(std::int64_t day) {
+  // Day zero, 30 December 1899, was a Saturday.
+  const std::int64_t w = (day + 6) % 7;
+  return static_cast<int>(w < 0 ? w + 7 : w);
+}
+
+DateTime MakeDateTime(const CivilDate& date, int hour, int minute, int second) {
+  return DateTime{DayFromCivil(date), hour * 3600 + minute * 60 + second};
+}
+
+std::int64_t LinearSeconds(const DateTime& value) {
+  return value.day * kSecondsPerDay + value.seconds;
+}
+
+double ToOleDate(const DateTime& value) {
+  const double fraction = static_cast<double>(value.seconds) / kSecondsPerDay;
+  const auto day = static_cast<double>(value.day);
+  return value.day < 0 ? day - fraction : day + fraction;
+}
+
+std::optional<DateTime> FromOleDate(double value) {
+  // 1 January 100 to 31 December 9999, the range of date values.
+  if (!std::isfinite(value) || value < -657434.0 || value >= 2958466.0) return std::nullopt;
+  const double whole = std::trunc(value);
+  auto day = static_cast<std::int64_t>(whole);
+  auto seconds = static_cast<std::int64_t>(std::llround(std::fabs(value - whole) * kSecondsPerDay));
+  if (seconds >= kSecondsPerDay) {
+    // The time of day rounded up to midnight: that is the start of the following day, whatever the
+    // sign (-1.9999999 is 29 December 1899, a moment before the midnight that begins day zero).
+    seconds -= kSecondsPerDay;
+    day += 1;
+  }
+  return DateTime{day, static_cast<std::int32_t>(seconds)};
+}
+
+}  // namespace tw

@@ -1,0 +1,44 @@
+#pragma once
+// Date values: a calendar day counted from 30 December 1899 (day zero) and a time of day in whole
+// seconds. The interchange form is the OLE Automation double, days and a fraction of a day, where a
+// negative value's time of day is its fraction without the sign (-1.25 is 29 December 1899, 06:00).
+#include <cstdint>
+#include <optional>
+
+namespace tw {
+
+inline constexpr std::int32_t kSecondsPerDay = 86400;
+
+struct DateTime {
+  std::int64_t day = 0;      // days since 30 December 1899
+  std::int32_t seconds = 0;  // 0 .. 86399
+  friend bool operator==(const DateTime&, const DateTime&) = default;
+};
+
+struct CivilDate {
+  int year = 1899;
+  int month = 12;
+  int day = 30;
+  friend bool operator==(const CivilDate&, const CivilDate&) = default;
+};
+
+bool IsLeapYear(int year);
+int DaysInMonth(int year, int month);
+
+// Day number of a proleptic Gregorian date, and back.
+std::int64_t DayFromCivil(const CivilDate& date);
+CivilDate CivilFromDay(std::int64_t day);
+
+// 0 = Sunday .. 6 = Saturday.
+int Weekday(std::int64_t day);
+
+DateTime MakeDateTime(const CivilDate& date, int hour, int minute, int second);
+
+// Seconds on one continuous count (ignoring time zones): day * 86400 + seconds.
+std::int64_t LinearSeconds(const DateTime& value);
+
+double ToOleDate(const DateTime& value);
+// Rounds to the nearest second. Values outside years 100..9999, NaN and infinities give nothing.
+std::optional<DateTime> FromOleDate(double value);
+
+}  // namespace tw

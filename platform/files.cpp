@@ -1,0 +1,236 @@
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+namespace tw {
+namespace {
+
+constexpr size_t kBlockSize = 1 << 20;
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Makes a rename durable: the folder's entry is on disk once this returns.
+void SyncFolder(const std::string& path) {
+  const int fd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (n == 0) {
+      errno = ENOSPC;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+}  // namespace
+
+const char* FileStepName(FileStep step) {
+  switch (step) {
+    case FileStep::Open: return "open";
+    case FileStep::Read: return "read";
+    case FileStep::Write: return "write";
+    case FileStep::Sync: return "sync";
+    case FileStep::Close: return "close";
+    case FileStep::Rename: return "rename";
+    case FileStep::Remove: return "remove";
+    case FileStep::Lock: return "lock";
+  }
+  return "?";
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  if (folder.empty()) return name;
+  if (folder.back() == '/') return folder + name;
+  return folder + "/" + name;
+}
+
+void Files::Check(FileStep step, const std::string& path) const {
+  if (!hook_) return;
+  if (const int err = hook_(step, path)) throw FileError(err);
+}
+
+// --- reading -----------------------------------------------------------------------------------
+
+Files::Reader::Reader(Reader&& other) noexcept
+    : files_(other.files_), path_(std::move(other.path_)), fd_(std::exchange(other.fd_, -1)) {}
+
+Files::Reader::~Reader() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+size_t Files::Reader::Read(char* buffer, size_t size) {
+  files_->Check(FileStep::Read, path_);
+  for (;;) {
+    const ssize_t n = ::read(fd_, buffer, size);
+    if (n >= 0) return static_cast<size_t>(n);
+    if (errno != EINTR) throw FileError(errno);
+  }
+}
+
+bool Files::Exists(const std::string& path) const {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+Files::Reader Files::OpenRead(const std::string& path) const {
+  Check(FileStep::Open, path);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw FileError(errno);
+  return Reader(this, path, fd);
+}
+
+std::string Files::ReadAll(const std::string& path) const {
+  Reader reader = OpenRead(path);
+  std::string content;
+  std::string block(kBlockSize, '\0');
+  while (const size_t n = reader.Read(block.data(), block.size())) content.append(block, 0, n);
+  return content;
+}
+
+// --- appending ---------------------------------------------------------------------------------
+
+void Files::Append(const std::string& path, std::string_view bytes) const {
+  Check(FileStep::Open, path);
+  const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) throw FileError(errno);
+  struct Closer {
+    int fd;
+    ~Closer() { ::close(fd); }
+  } closer{fd};
+
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) throw FileError(errno);
+  std::string line;
+  if (st.st_size > 0) {
+    char last = '\n';
+    if (::pread(fd, &last, 1, st.st_size - 1) != 1) throw FileError(errno ? errno : EIO);
+    if (last != '\n') line = "\r\n";
+  }
+  line.append(bytes);
+
+  // Whatever fails after the write starts, the file goes back to its old length.
+  auto undo = [&](int err) {
+    if (::ftruncate(fd, st.st_size) == 0) ::fsync(fd);
+    return FileError(err);
+  };
+  if (const int err = hook_ ? hook_(FileStep::Write, path) : 0) throw undo(err);
+  if (!WriteAll(fd, line)) throw undo(errno);
+  if (const int err = hook_ ? hook_(FileStep::Sync, path) : 0) throw undo(err);
+  if (::fsync(fd) != 0) throw undo(errno);
+  if (const int err = hook_ ? hook_(FileStep::Close, path) : 0) throw undo(err);
+}
+
+// --- replacing ---------------------------------------------------------------------------------
+
+Files::Replacement::Replacement(const Files* files, std::string target, std::string scratch, int fd)
+    : files_(files), target_(std::move(target)), scratch_(std::move(scratch)), fd_(fd) {
+  buffer_.reserve(kBlockSize);
+}
+
+Files::Replacement::Replacement(Replacement&& other) noexcept
+    : files_(other.files_),
+      target_(std::move(other.target_)),
+      scratch_(std::move(other.scratch_)),
+      fd_(std::exchange(other.fd_, -1)),
+      buffer_(std::move(other.buffer_)) {}
+
+Files::Replacement::~Replacement() {
+  if (fd_ >= 0) {
+    ::close(fd_);
+    ::unlink(scratch_.c_str());
+  }
+}
+
+void Files::Replacement::Flush() {
+  if (buffer_.empty()) return;
+  files_->Check(FileStep::Write, scratch_);
+  if (!WriteAll(fd_, buffer_)) throw FileError(errno);
+  buffer_.clear();
+}
+
+void Files::Replacement::Write(std::string_view bytes) {
+  if (buffer_.size() + bytes.size() > kBlockSize) Flush();
+  if (bytes.size() >= kBlockSize) {
+    files_->Check(FileStep::Write, scratch_);
+    if (!WriteAll(fd_, bytes)) throw FileError(errno);
+    return;
+  }
+  buffer_.append(bytes);
+}
+
+void Files::Replacement::Commit() {
+  Flush();
+  files_->Check(FileStep::Sync, scratch_);
+  if (::fsync(fd_) != 0) throw FileError(errno);
+  files_->Check(FileStep::Close, scratch_);
+  const int fd = std::exchange(fd_, -1);
+  if (::close(fd) != 0) {
+    const int err = errno;
+    ::unlink(scratch_.c_str());
+    throw FileError(err);
+  }
+  try {
+    files_->Check(FileStep::Rename, target_);
+  } catch (...) {
+    ::unlink(scratch_.c_str());
+    throw;
+  }
+  if (::rename(scratch_.c_str(), target_.c_str()) != 0) {
+    const int err = errno;
+    ::unlink(scratch_.c_str());
+    throw FileError(err);
+  }
+  SyncFolder(target_);
+}
+
+Files::Replacement Files::BeginReplace(const std::string& target, const std::string& scratch) const {
+  Check(FileStep::Open, scratch);
+  // The scratch name is ours: whatever stands there (a file left by a crash, or a link someone
+  // put there) goes, and the new file is created afresh without following links.
+  if (::unlink(scratch.c_str()) != 0 && errno != ENOENT) throw FileError(errno);
+  const int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) throw FileError(errno);
+  return Replacement(this, target, scratch, fd);
+}
+
+void Files::Replace(const std::string& target, const std::string& scratch,
+                    std::string_view content) const {
+  Replacement r = BeginReplace(target, scratch);
+  r.Write(content);
+  r.Commit();
+}
+
+void Files::Copy(const std::string& from, const std::string& to, const std::string& scratch) const {
+  Reader reader = OpenRead(from);
+  Replacement r = BeginReplace(to, scratch);
+  std::string block(kBlockSize, '\0');
+  while (const size_t n = reader.Read(block.data(), block.size())) r.Write({block.data(), n});
+  r.Commit();
+}
+
+void Files::Remove(const std::string& path) const {
+  Check(FileStep::Remove, path);
+  if (::unlink(path.c_str()) != 0) throw FileError(errno);
+}
+
+}  // namespace tw

@@ -1,0 +1,89 @@
+#pragma once
+// The program's file operations. Every data file is opened and closed within one call; a file that
+// is replaced is written whole to a scratch file beside it, flushed to disk and renamed over the
+// target, so it is always either the old file or the new one. Failures are RunErrors (53 when the
+// file does not exist).
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "platform/run_error.h"
+
+namespace tw {
+
+enum class FileStep { Open, Read, Write, Sync, Close, Rename, Remove, Lock };
+const char* FileStepName(FileStep step);
+
+// Called before each step; a nonzero errno value makes the step fail as if the system had refused it.
+// Tests use it to make a chosen step fail, or to stop the process there.
+using FileHook = std::function<int(FileStep step, const std::string& path)>;
+
+class Files {
+ public:
+  // Reads a file front to back in large blocks.
+  class Reader {
+   public:
+    Reader(Reader&& other) noexcept;
+    Reader& operator=(Reader&&) = delete;
+    ~Reader();
+    // Up to size bytes; 0 at the end of the file.
+    size_t Read(char* buffer, size_t size);
+
+   private:
+    friend class Files;
+    Reader(const Files* files, std::string path, int fd) : files_(files), path_(std::move(path)), fd_(fd) {}
+    const Files* files_;
+    std::string path_;
+    int fd_;
+  };
+
+  // Builds the new content of a file in a scratch file; Commit puts it in place in one step. A
+  // replacement that is not committed removes its scratch file and leaves the target as it was.
+  class Replacement {
+   public:
+    Replacement(Replacement&& other) noexcept;
+    Replacement& operator=(Replacement&&) = delete;
+    ~Replacement();
+    void Write(std::string_view bytes);
+    void Commit();
+
+   private:
+    friend class Files;
+    Replacement(const Files* files, std::string target, std::string scratch, int fd);
+    void Flush();
+    const Files* files_;
+    std::string target_;
+    std::string scratch_;
+    int fd_;
+    std::string buffer_;
+  };
+
+  void SetHook(FileHook hook) { hook_ = std::move(hook); }
+
+  // True when path names an existing regular file.
+  bool Exists(const std::string& path) const;
+  std::string ReadAll(const std::string& path) const;
+  Reader OpenRead(const std::string& path) const;
+
+  // Appends bytes at the end in one write and flushes them to disk, creating a missing file. When
+  // the file's last byte is not a line feed, CR LF goes first, so the bytes start a line of their
+  // own. A failed write leaves the file as it was.
+  void Append(const std::string& path, std::string_view bytes) const;
+
+  Replacement BeginReplace(const std::string& target, const std::string& scratch) const;
+  void Replace(const std::string& target, const std::string& scratch, std::string_view content) const;
+  // Copies from over to, through the scratch file; 53 when from does not exist.
+  void Copy(const std::string& from, const std::string& to, const std::string& scratch) const;
+  void Remove(const std::string& path) const;
+
+  // Runs the hook for a step and throws its error, if any.
+  void Check(FileStep step, const std::string& path) const;
+
+ private:
+  FileHook hook_;
+};
+
+// A folder and a file name joined with the platform's separator.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+}  // namespace tw

@@ -1,0 +1,17 @@
+#pragma once
+// Wall-clock date-times in the user's time zone and the real moments they stand for.
+#include <cstdint>
+
+#include "platform/date_value.h"
+
+namespace tw {
+
+// Seconds since 1970-01-01 00:00 UTC of a local wall-clock time. Where the clocks were put back and
+// a wall-clock time occurs twice, its first occurrence; where they were put forward and it does not
+// occur, the moment it would have been by the clock before the change.
+std::int64_t InstantOfLocal(const DateTime& wallClock);
+
+// The local wall-clock time of a moment.
+DateTime LocalOfInstant(std::int64_t unixSeconds);
+
+}  // namespace tw

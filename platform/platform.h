@@ -1,0 +1,28 @@
+#pragma once
+// The platform services the program runs on. Start-up fills them with the real ones; tests fill
+// them with fakes. Routines that only decide something take what they need as parameters instead.
+#include "platform/date_format.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/notify_icon.h"
+#include "platform/settings.h"
+#include "platform/system.h"
+
+namespace tw {
+
+struct Platform {
+  Files* files = nullptr;
+  Settings* settings = nullptr;
+  Dialogs* dialogs = nullptr;
+  System* system = nullptr;
+  Clock* clock = nullptr;
+  const DateFormat* dateFormat = nullptr;
+  Shell* shell = nullptr;
+};
+
+Platform& platform();
+
+// A data file's full name: the program folder and the file name.
+std::string ProgramFile(const std::string& name);
+
+}  // namespace tw

@@ -1,0 +1,66 @@
+#include "platform/qt_dialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <vector>
+
+#include "platform/qt_text.h"
+
+namespace tw {
+
+int QtDialogs::MsgBox(const std::string& prompt, int style, const std::string& title) {
+  struct Button {
+    QMessageBox::StandardButton qt;
+    int code;
+  };
+  std::vector<Button> buttons;
+  switch (style & 7) {
+    case MsgStyle::OkCancel:
+      buttons = {{QMessageBox::Ok, MsgResult::Ok}, {QMessageBox::Cancel, MsgResult::Cancel}};
+      break;
+    case MsgStyle::AbortRetryIgnore:
+      buttons = {{QMessageBox::Abort, MsgResult::Abort},
+                 {QMessageBox::Retry, MsgResult::Retry},
+                 {QMessageBox::Ignore, MsgResult::Ignore}};
+      break;
+    case MsgStyle::YesNoCancel:
+      buttons = {{QMessageBox::Yes, MsgResult::Yes},
+                 {QMessageBox::No, MsgResult::No},
+                 {QMessageBox::Cancel, MsgResult::Cancel}};
+      break;
+    case MsgStyle::YesNo:
+      buttons = {{QMessageBox::Yes, MsgResult::Yes}, {QMessageBox::No, MsgResult::No}};
+      break;
+    case MsgStyle::RetryCancel:
+      buttons = {{QMessageBox::Retry, MsgResult::Retry}, {QMessageBox::Cancel, MsgResult::Cancel}};
+      break;
+    default:
+      buttons = {{QMessageBox::Ok, MsgResult::Ok}};
+      break;
+  }
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  switch (style & 0x70) {
+    case MsgStyle::Critical: icon = QMessageBox::Critical; break;
+    case MsgStyle::Question: icon = QMessageBox::Question; break;
+    case MsgStyle::Exclamation: icon = QMessageBox::Warning; break;
+    case MsgStyle::Information: icon = QMessageBox::Information; break;
+    default: break;
+  }
+  QMessageBox box(icon, FromBytes(title), FromBytes(prompt), QMessageBox::NoButton,
+                  QApplication::activeWindow());
+  for (const Button& b : buttons) box.addButton(b.qt);
+  size_t defaultIndex = (style & MsgStyle::DefaultButton3) ? 2 : (style & MsgStyle::DefaultButton2) ? 1 : 0;
+  if (defaultIndex >= buttons.size()) defaultIndex = 0;
+  box.setDefaultButton(buttons[defaultIndex].qt);
+  box.exec();
+  const auto pressed = box.standardButton(box.clickedButton());
+  for (const Button& b : buttons)
+    if (b.qt == pressed) return b.code;
+  // Closed without a button (Escape or the close box): the box's cancelling answer.
+  for (const Button& b : buttons)
+    if (b.code == MsgResult::Cancel || b.code == MsgResult::No) return b.code;
+  return buttons.size() == 1 ? buttons[0].code : MsgResult::Cancel;
+}
+
+}  // namespace tw

@@ -1,0 +1,12 @@
+#pragma once
+// Message boxes drawn by Qt, answering with the Windows button codes.
+#include "platform/dialogs.h"
+
+namespace tw {
+
+class QtDialogs : public Dialogs {
+ public:
+  int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+};
+
+}  // namespace tw

@@ -1,0 +1,29 @@
+#include "platform/qt_locale.h"
+
+#include "platform/qt_text.h"
+
+namespace tw {
+
+LocaleData LocaleDataOf(const QLocale& locale) {
+  LocaleData data;
+  data.shortDate = ToBytes(locale.dateFormat(QLocale::ShortFormat));
+  data.longTime = ToBytes(locale.timeFormat(QLocale::LongFormat));
+  data.shortTime = ToBytes(locale.timeFormat(QLocale::ShortFormat));
+  data.am = ToBytes(locale.amText());
+  data.pm = ToBytes(locale.pmText());
+  for (int i = 0; i < 7; ++i) {
+    // Qt counts weekdays from Monday = 1; the program from Sunday = 0.
+    const int qtDay = i == 0 ? 7 : i;
+    data.dayNames[i] = ToBytes(locale.standaloneDayName(qtDay, QLocale::LongFormat));
+    data.shortDayNames[i] = ToBytes(locale.standaloneDayName(qtDay, QLocale::ShortFormat));
+  }
+  for (int i = 0; i < 12; ++i) {
+    data.monthNames[i] = ToBytes(locale.monthName(i + 1, QLocale::LongFormat));
+    data.shortMonthNames[i] = ToBytes(locale.monthName(i + 1, QLocale::ShortFormat));
+  }
+  return data;
+}
+
+DateFormat UserDateFormat() { return DateFormat(LocaleDataOf(QLocale::system())); }
+
+}  // namespace tw

@@ -1,0 +1,13 @@
+#pragma once
+// The user's regional date and time format, read from the system locale.
+#include <QLocale>
+
+#include "platform/date_format.h"
+
+namespace tw {
+
+LocaleData LocaleDataOf(const QLocale& locale);
+// The user's format: the system locale's.
+DateFormat UserDateFormat();
+
+}  // namespace tw

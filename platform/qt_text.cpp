@@ -1,0 +1,84 @@
+#include "platform/qt_text.h"
+
+namespace tw {
+
+QString FromBytes(std::string_view bytes) {
+  QString out;
+  out.reserve(static_cast<qsizetype>(bytes.size()));
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+  const size_t n = bytes.size();
+  size_t i = 0;
+  while (i < n) {
+    const unsigned char c = s[i];
+    char32_t cp = 0;
+    size_t len = 0;
+    if (c < 0x80) {
+      cp = c, len = 1;
+    } else if (c >= 0xC2 && c <= 0xDF) {
+      cp = c & 0x1F, len = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      cp = c & 0x0F, len = 3;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      cp = c & 0x07, len = 4;
+    }
+    bool valid = len > 0 && i + len <= n;
+    for (size_t k = 1; valid && k < len; ++k) {
+      if ((s[i + k] & 0xC0) != 0x80) valid = false;
+      cp = (cp << 6) | (s[i + k] & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+    if (valid && ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+                  (cp >= 0xD800 && cp <= 0xDFFF)))
+      valid = false;
+    if (!valid) {
+      out.append(QChar(static_cast<char16_t>(0xDC00 + c)));
+      i += 1;
+      continue;
+    }
+    if (cp >= 0x10000) {
+      out.append(QChar(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10))));
+      out.append(QChar(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF))));
+    } else {
+      out.append(QChar(static_cast<char16_t>(cp)));
+    }
+    i += len;
+  }
+  return out;
+}
+
+std::string ToBytes(const QString& text) {
+  std::string out;
+  out.reserve(static_cast<size_t>(text.size()));
+  const qsizetype n = text.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    char32_t cp = text.at(i).unicode();
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < n && text.at(i + 1).unicode() >= 0xDC00 &&
+        text.at(i + 1).unicode() <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (text.at(i + 1).unicode() - 0xDC00);
+      ++i;
+    } else if (cp >= 0xDC80 && cp <= 0xDCFF) {
+      out += static_cast<char>(cp - 0xDC00);  // a byte that was not UTF-8
+      continue;
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = 0xFFFD;
+    }
+    if (cp < 0x80) {
+      out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+      out += static_cast<char>(0xC0 | (cp >> 6));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+      out += static_cast<char>(0xE0 | (cp >> 12));
+      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (cp >> 18));
+      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+  }
+  return out;
+}
+
+}  // namespace tw

@@ -1,0 +1,19 @@
+#pragma once
+// The per-user settings store: text values by application, section and key.
+#include <string>
+
+namespace tw {
+
+inline constexpr const char* kAppName = "Tallywright";
+inline constexpr const char* kSettingsSection = "Settings";
+
+class Settings {
+ public:
+  virtual ~Settings() = default;
+  virtual std::string GetSetting(const std::string& app, const std::string& section,
+                                 const std::string& key, const std::string& defaultValue) = 0;
+  virtual void SaveSetting(const std::string& app, const std::string& section,
+                           const std::string& key, const std::string& value) = 0;
+};
+
+}  // namespace tw

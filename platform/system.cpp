@@ -1,0 +1,86 @@
+#include "platform/system.h"
+
+#include <sys/utsname.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/local_time.h"
+
+namespace tw {
+
+std::string ExecutablePath() {
+  std::error_code ec;
+  const auto path = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : path.string();
+}
+
+std::string PosixSystem::ExeName() const {
+  return std::filesystem::path(ExecutablePath()).stem().string();
+}
+
+std::string PosixSystem::ProgramFolder() const {
+  return std::filesystem::path(ExecutablePath()).parent_path().string();
+}
+
+SysInfoFacts SysInfoFromKernel(const std::string& release, int acOnline) {
+  SysInfoFacts facts;
+  int major = 0, minor = 0, patch = 0;
+  if (std::sscanf(release.c_str(), "%d.%d.%d", &major, &minor, &patch) >= 2) {
+    facts.build = patch;
+    // Built from digits, not parsed: the C library's decimal point follows the user's locale.
+    double scale = 10.0;
+    while (minor >= scale) scale *= 10.0;
+    facts.version = static_cast<float>(major + minor / scale);
+  }
+  facts.battery = acOnline;
+  return facts;
+}
+
+SysInfoFacts PosixSystem::SysInfo() const {
+  utsname names{};
+  const std::string release = ::uname(&names) == 0 ? names.release : "";
+  int ac = 255;
+  std::error_code ec;
+  for (const auto& entry :
+       std::filesystem::directory_iterator("/sys/class/power_supply", ec)) {
+    std::ifstream type(entry.path() / "type");
+    std::string kind;
+    if (!(type >> kind) || kind != "Mains") continue;
+    std::ifstream online(entry.path() / "online");
+    int value = 0;
+    if (online >> value) {
+      ac = value != 0 ? 1 : 0;
+      break;
+    }
+  }
+  return SysInfoFromKernel(release, ac);
+}
+
+void PosixSystem::DebugBreak() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("TracerPid:", 0) == 0) {
+      if (std::atoi(line.c_str() + 10) != 0) std::raise(SIGTRAP);
+      return;
+    }
+  }
+}
+
+void PosixSystem::EndProcess(int exitCode) {
+  std::fflush(nullptr);
+  std::_Exit(exitCode);
+}
+
+DateTime SystemClock::Now() const {
+  const auto now = std::chrono::system_clock::now();
+  return LocalOfInstant(std::chrono::duration_cast<std::chrono::seconds>(now.time_since_epoch()).count());
+}
+
+}  // namespace tw

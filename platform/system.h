@@ -1,0 +1,69 @@
+#pragma once
+// Facts about the running program and the machine, and the few process-wide actions the program
+// takes (beep, pointer, debugger, ending the process).
+#include <string>
+
+#include "platform/date_value.h"
+
+namespace tw {
+
+// What the error handler logs about the operating system and the power supply.
+struct SysInfoFacts {
+  int platform = 0;      // 1 Windows 95/98, 2 Windows NT; 0 here
+  int build = 0;         // the kernel's patch level
+  float version = 0.0f;  // the kernel's major.minor
+  int battery = 255;     // AC line status: 1 on line, 0 off line, 255 unknown
+};
+
+class System {
+ public:
+  virtual ~System() = default;
+  // The running executable's name without folder and extension, in its own letter case.
+  virtual std::string ExeName() const = 0;
+  // The folder that holds the executable; every data file lives there.
+  virtual std::string ProgramFolder() const = 0;
+  virtual double TwipsPerPixel() const = 0;
+  virtual double ScreenWidthTwips() const = 0;
+  virtual double ScreenHeightTwips() const = 0;
+  virtual SysInfoFacts SysInfo() const = 0;
+  virtual void Beep() = 0;
+  virtual void RestorePointer() = 0;
+  // Stops in the debugger when one is attached; does nothing otherwise.
+  virtual void DebugBreak() = 0;
+  // Ends the process at once, with no clean-up.
+  virtual void EndProcess(int exitCode) = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // The current local date and time, to the second.
+  virtual DateTime Now() const = 0;
+};
+
+// The parts of System that need no windowing platform.
+class PosixSystem : public System {
+ public:
+  std::string ExeName() const override;
+  std::string ProgramFolder() const override;
+  double TwipsPerPixel() const override { return 15.0; }
+  double ScreenWidthTwips() const override { return 0.0; }
+  double ScreenHeightTwips() const override { return 0.0; }
+  SysInfoFacts SysInfo() const override;
+  void Beep() override {}
+  void RestorePointer() override {}
+  void DebugBreak() override;
+  void EndProcess(int exitCode) override;
+};
+
+class SystemClock : public Clock {
+ public:
+  DateTime Now() const override;
+};
+
+// The path of the running executable.
+std::string ExecutablePath();
+// SysInfo facts from a kernel release text ("6.1.0-18-amd64") and an AC status file's content.
+SysInfoFacts SysInfoFromKernel(const std::string& release, int acOnline);
+
+}  // namespace tw

@@ -1,0 +1,32 @@
+#pragma once
+// One line of the report file: project, start, end and comment joined by single commas. The
+// comment is everything after the third comma, further commas included; nothing is quoted.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tw {
+
+struct RecordFields {
+  std::string_view project;
+  std::string_view start;
+  std::string_view end;
+  std::string_view comment;
+};
+
+// The four fields of a line, exactly as they stand; nothing for a line with fewer than three commas.
+std::optional<RecordFields> SplitRecord(std::string_view line);
+
+// The four fields joined by commas, without a line end.
+std::string JoinRecord(std::string_view project, std::string_view start, std::string_view end,
+                       std::string_view comment);
+
+// A project name as a record can carry it: each comma becomes a blank.
+std::string RecordProject(std::string_view name);
+// A comment as one line: each line break (CR LF, CR or LF) becomes one blank.
+std::string RecordComment(std::string_view text);
+
+// A line of a file without its line end (LF, and a CR before it).
+std::string_view StripLineEnd(std::string_view line);
+
+}  // namespace tw

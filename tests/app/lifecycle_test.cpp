@@ -1,0 +1,113 @@
+// The main window's load and unload sequences.
+#include <gtest/gtest.h>
+
+#include "app/lifecycle.h"
+#include "app/options.h"
+#include "tests/support/fakes.h"
+
+namespace tw {
+namespace {
+
+class FakeForm : public LoadedForm {
+ public:
+  FakeForm(Forms& forms, test::EventLog& log, std::string name) : forms_(forms), log_(log), name_(std::move(name)) {
+    forms_.Add(this);
+  }
+  void Unload() override {
+    log_.push_back("unload:" + name_);
+    forms_.Remove(this);
+  }
+
+ private:
+  Forms& forms_;
+  test::EventLog& log_;
+  std::string name_;
+};
+
+class LifecycleTest : public test::PlatformTest {
+ protected:
+  LifecycleTest() {
+    FakeForm* main = new FakeForm(forms, log, "main");
+    owned.emplace_back(main);
+    form.left = 1500, form.top = 1200, form.width = 4770, form.height = 3660;
+    record = MakeNotifyIconRecord(7, 9);
+  }
+  void Unload() {
+    try {
+      MainFormUnload(form, forms, record);
+    } catch (const test::ProcessEnded&) {
+    }
+  }
+  Forms forms;
+  std::vector<std::unique_ptr<FakeForm>> owned;
+  test::FakeMainView form;
+  NOTIFYICONDATA record;
+};
+
+TEST_F(LifecycleTest, LoadTakesEachSettingOrItsDefault) {
+  MainFormLoad(form);
+  EXPECT_EQ(form.left, 3615);
+  EXPECT_EQ(form.top, 2670);
+  EXPECT_EQ(form.width, 4770);
+  EXPECT_EQ(form.height, 3660);
+  // A stored place off the screen is applied as it is; a value that is not a number is absent.
+  settings.values = {{"MainLeft", "-30000"}, {"MainTop", "12.5"}, {"MainWidth", "wide"}, {"MainHeight", ""}};
+  MainFormLoad(form);
+  EXPECT_EQ(form.left, -30000);
+  EXPECT_EQ(form.top, 12.5);
+  EXPECT_EQ(form.width, 4770);
+  EXPECT_EQ(form.height, 3660);
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(LifecycleTest, ShutdownRecordsTheRunningStretchFirstAndBacksUpLast) {
+  owned.emplace_back(new FakeForm(forms, log, "about"));
+  owned.emplace_back(new FakeForm(forms, log, "editor"));
+  form.start = "12/7/2026 8:00:00 PM";
+  form.typed = "Alpha";
+  LogFileSteps();
+  Unload();
+  EXPECT_EQ(log, (test::EventLog{"open:projrpt.pro", "write:projrpt.pro", "sync:projrpt.pro",
+                                 "close:projrpt.pro", "unload:editor", "unload:about",
+                                 "save:MainLeft", "save:MainTop", "save:MainWidth", "save:MainHeight",
+                                 "shell:2", "open:projrpt.pro", "open:projrpt.bak.tmp",
+                                 "read:projrpt.pro", "read:projrpt.pro", "write:projrpt.bak.tmp",
+                                 "sync:projrpt.bak.tmp", "close:projrpt.bak.tmp",
+                                 "rename:projrpt.bak", "end:0"}));
+  const std::string line = "Alpha,12/7/2026 8:00:00 PM,12/7/2026 9:01:23 PM,\r\n";
+  EXPECT_EQ(folder.Read("projrpt.pro"), line);
+  EXPECT_EQ(folder.Read("projrpt.bak"), line);
+  EXPECT_EQ(settings.values["MainLeft"], "1500");
+  EXPECT_EQ(shell.records.at(0).Bytes(), record.Bytes());
+  EXPECT_EQ(forms.Count(), 1);
+  EXPECT_TRUE(form.end.empty());
+}
+
+TEST_F(LifecycleTest, NothingRunningMinimizedAndNoReport) {
+  form.start = "12/7/2026 8:00:00 PM";
+  form.end = "later";  // not empty: the stretch is not running
+  form.minimized = true;
+  folder.Write("projrpt.bak", "previous");
+  Unload();
+  // No record, no geometry, no backup change, no message: the routine ends quietly.
+  EXPECT_EQ(log, (test::EventLog{"shell:2"}));
+  EXPECT_FALSE(folder.Exists("projrpt.pro"));
+  EXPECT_EQ(folder.Read("projrpt.bak"), "previous");
+}
+
+TEST_F(LifecycleTest, CenterAndClearScreen) {
+  form.width = 30000, form.height = 20000;
+  CenterApp(form, 19200, 14400);
+  EXPECT_EQ(form.left, -5400);
+  EXPECT_EQ(form.top, -2800);
+  form.width = 4771;
+  CenterApp(form, 19200, 14400);
+  EXPECT_EQ(form.left, 7214.5);
+  form.start = "s", form.end = "e", form.comments = "c", form.timeCalc = "01:00:00";
+  ClearScreen(form);
+  EXPECT_EQ(form.start + form.end + form.comments, "");
+  EXPECT_EQ(form.timeCalc, "01:00:00");
+}
+
+}  // namespace
+}  // namespace tw

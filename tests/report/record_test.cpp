@@ -1,0 +1,76 @@
+// Report records: the splitting rule and the exact bytes of an append.
+#include <gtest/gtest.h>
+
+#include "report/append.h"
+#include "report/backup.h"
+#include "report/record.h"
+#include "tests/support/fakes.h"
+
+namespace tw {
+namespace {
+
+TEST(Record, SplitsAtTheFirstThreeCommasAndJoinsBackTheSameLine) {
+  const char* lines[] = {"Alpha,12/7/2026 9:00 AM,12/7/2026 10:00 AM,layout, then proofs",
+                         ",,,", "A,B,C,", " spaced ,a,b, c ,d,", "A,B,C,D\r"};
+  for (const char* line : lines) {
+    const auto f = SplitRecord(line);
+    ASSERT_TRUE(f.has_value()) << line;
+    EXPECT_EQ(JoinRecord(f->project, f->start, f->end, f->comment), line);
+  }
+  const auto f = SplitRecord(lines[0]);
+  EXPECT_EQ(f->project, "Alpha");
+  EXPECT_EQ(f->end, "12/7/2026 10:00 AM");
+  EXPECT_EQ(f->comment, "layout, then proofs");
+  EXPECT_EQ(SplitRecord(" spaced ,a,b, c ,d,")->comment, " c ,d,");
+  EXPECT_FALSE(SplitRecord("no commas").has_value());
+  EXPECT_FALSE(SplitRecord("A,B,C").has_value());
+  EXPECT_FALSE(SplitRecord("").has_value());
+}
+
+TEST(Record, ARecordStaysOneLine) {
+  EXPECT_EQ(RecordComment("one\r\ntwo\nthree\rfour\r\n\r\n"), "one two three four  ");
+  EXPECT_EQ(RecordProject("Smith, Jones"), "Smith  Jones");
+  EXPECT_EQ(RecordLine("P,Q", "s", "e", "a\r\nb"), "P Q,s,e,a b\r\n");
+}
+
+class AppendTest : public test::PlatformTest {
+ protected:
+  test::FakeMainView form;
+};
+
+TEST_F(AppendTest, WriteRecordAppendsExactlyOneLine) {
+  form.projects = {"Alpha", "", "Beta"};
+  form.index = 0;
+  ASSERT_TRUE(Setup::WriteRecord(form, "12/7/2026 9:00:00 AM", "12/7/2026 9:30:00 AM"));
+  EXPECT_EQ(folder.Read("projrpt.pro"), "Alpha,12/7/2026 9:00:00 AM,12/7/2026 9:30:00 AM,\r\n");
+
+  form.index = 1;  // the box's empty entry
+  form.comments = "fixed menu, footer and header";
+  ASSERT_TRUE(Setup::WriteRecord(form, "not a date", ""));
+  // No entry selected: the typed text is the project.
+  form.index = -1;
+  form.typed = "Typed, new";
+  form.comments = "";
+  ASSERT_TRUE(Setup::WriteRecord(form, "a", "b"));
+  EXPECT_EQ(folder.Read("projrpt.pro"),
+            "Alpha,12/7/2026 9:00:00 AM,12/7/2026 9:30:00 AM,\r\n"
+            ",not a date,,fixed menu, footer and header\r\n"
+            "Typed  new,a,b,\r\n");
+}
+
+TEST_F(AppendTest, BackupCopiesTheReportWholeOrNotAtAll) {
+  folder.Write("projrpt.bak", "old backup");
+  EXPECT_THROW(BackupReport(files, folder.path()), RunError);
+  EXPECT_EQ(folder.Read("projrpt.bak"), "old backup");
+  folder.Write("projrpt.pro", "A,B,C,D\r\n");
+  FailStep(FileStep::Rename, 1, ENOSPC);
+  EXPECT_THROW(BackupReport(files, folder.path()), RunError);
+  EXPECT_EQ(folder.Read("projrpt.bak"), "old backup");
+  files.SetHook(nullptr);
+  BackupReport(files, folder.path());
+  EXPECT_EQ(folder.Read("projrpt.bak"), "A,B,C,D\r\n");
+  EXPECT_FALSE(folder.Exists("projrpt.bak.tmp"));
+}
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,138 @@
+#include "tests/support/fakes.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "errors/error.h"
+
+namespace tw::test {
+
+TempFolder::TempFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "tallywright-test-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ec;
+  std::filesystem::remove_all(path_, ec);
+}
+
+bool TempFolder::Exists(const std::string& name) const {
+  return std::filesystem::exists(std::filesystem::symlink_status(File(name)));
+}
+
+std::string TempFolder::Read(const std::string& name) const {
+  std::ifstream in(File(name), std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+void TempFolder::Write(const std::string& name, const std::string& content) const {
+  std::ofstream(File(name), std::ios::binary) << content;
+}
+
+std::string FakeSettings::GetSetting(const std::string& app, const std::string& section,
+                                     const std::string& key, const std::string& defaultValue) {
+  EXPECT_EQ(app, "Tallywright");
+  EXPECT_EQ(section, "Settings");
+  const auto it = values.find(key);
+  return it == values.end() ? defaultValue : it->second;
+}
+
+void FakeSettings::SaveSetting(const std::string& app, const std::string& section,
+                               const std::string& key, const std::string& value) {
+  EXPECT_EQ(app, "Tallywright");
+  EXPECT_EQ(section, "Settings");
+  log_.push_back("save:" + key);
+  values[key] = value;
+}
+
+int FakeDialogs::MsgBox(const std::string& prompt, int style, const std::string& title) {
+  shown.push_back({prompt, style, title});
+  log_.push_back("box:" + title);
+  if (!answers.empty()) {
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  switch (style & 7) {
+    case 2: return 3;  // Abort
+    case 3:
+    case 4: return 6;  // Yes
+    case 5: return 4;  // Retry
+    default: return 1; // OK
+  }
+}
+
+SysInfoFacts FakeSystem::SysInfo() const {
+  if (sysInfoFails) throw RunError(429, "The system information is not available");
+  return facts;
+}
+
+void FakeSystem::EndProcess(int exitCode) {
+  log_.push_back("end:" + std::to_string(exitCode));
+  if (endThrows) throw ProcessEnded{exitCode};
+}
+
+bool FakeShell::Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATA& data) {
+  log_.push_back("shell:" + std::to_string(message));
+  records.push_back(data);
+  return true;
+}
+
+bool FakeShell::SetForegroundWindow(std::uint32_t window) {
+  log_.push_back("foreground:" + std::to_string(window));
+  return true;
+}
+
+void FakeMainView::SetProjectIndex(int i) {
+  if (i < -1 || i >= ProjectCount()) throw RunError(380, "Invalid property value");
+  index = i;
+}
+
+DateFormat UsFormat() { return DateFormat(LocaleData{}); }
+
+DateFormat GermanFormat() {
+  LocaleData data;
+  data.shortDate = "dd.MM.yy";
+  data.longTime = "HH:mm:ss t";
+  data.shortTime = "HH:mm";
+  data.dayNames = {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
+  data.shortDayNames = {"So.", "Mo.", "Di.", "Mi.", "Do.", "Fr.", "Sa."};
+  data.monthNames = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+                     "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+  data.shortMonthNames = {"Jan.", "Feb.", "März", "Apr.", "Mai", "Juni",
+                          "Juli", "Aug.", "Sept.", "Okt.", "Nov.", "Dez."};
+  return DateFormat(data);
+}
+
+PlatformTest::PlatformTest() : saved_(platform()) {
+  system.folder = folder.path();
+  platform() = Platform{&files, &settings, &dialogs, &system, &clock, &format, &shell};
+  Error::ErrorAction = 0;
+}
+
+PlatformTest::~PlatformTest() { platform() = saved_; }
+
+void PlatformTest::FailStep(FileStep step, int n, int err) {
+  counts_.clear();
+  files.SetHook([this, step, n, err](FileStep s, const std::string&) {
+    return s == step && ++counts_[s] == n ? err : 0;
+  });
+}
+
+void PlatformTest::LogFileSteps() {
+  files.SetHook([this](FileStep s, const std::string& path) {
+    log.push_back(std::string(FileStepName(s)) + ":" + std::filesystem::path(path).filename().string());
+    return 0;
+  });
+}
+
+}  // namespace tw::test

@@ -1,0 +1,193 @@
+#pragma once
+// Stand-ins for the platform services, for tests. PlatformTest installs a full set into platform():
+// a scratch program folder on disk, the real files layer (with a hook for failures), a United States
+// date format, a fixed clock, and fakes that record what the program asked of them.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <ostream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_view.h"
+#include "platform/platform.h"
+
+namespace tw {
+// Readable test failures for date values.
+inline void PrintTo(const DateTime& value, std::ostream* out) {
+  const CivilDate d = CivilFromDay(value.day);
+  *out << d.year << "-" << d.month << "-" << d.day << " +" << value.seconds << "s";
+}
+}  // namespace tw
+
+namespace tw::test {
+
+// What the fakes saw, in order ("save:MainLeft", "shell:2", "end:0", ...).
+using EventLog = std::vector<std::string>;
+
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  const std::string& path() const { return path_; }
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
+  bool Exists(const std::string& name) const;
+  std::string Read(const std::string& name) const;
+  void Write(const std::string& name, const std::string& content) const;
+
+ private:
+  std::string path_;
+};
+
+class FakeSettings : public Settings {
+ public:
+  explicit FakeSettings(EventLog& log) : log_(log) {}
+  std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
+                         const std::string& defaultValue) override;
+  void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                   const std::string& value) override;
+  // Values of the "Tallywright"/"Settings" section.
+  std::map<std::string, std::string> values;
+
+ private:
+  EventLog& log_;
+};
+
+struct ShownBox {
+  std::string prompt;
+  int style;
+  std::string title;
+};
+
+class FakeDialogs : public Dialogs {
+ public:
+  explicit FakeDialogs(EventLog& log) : log_(log) {}
+  int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+  // Answers given in turn; when they run out, the box's first button.
+  std::deque<int> answers;
+  std::vector<ShownBox> shown;
+
+ private:
+  EventLog& log_;
+};
+
+// Thrown by FakeSystem::EndProcess, so that a test sees the process end where it would.
+struct ProcessEnded {
+  int code;
+};
+
+class FakeSystem : public System {
+ public:
+  explicit FakeSystem(EventLog& log) : log_(log) {}
+  std::string ExeName() const override { return exeName; }
+  std::string ProgramFolder() const override { return folder; }
+  double TwipsPerPixel() const override { return twipsPerPixel; }
+  double ScreenWidthTwips() const override { return screenWidth; }
+  double ScreenHeightTwips() const override { return screenHeight; }
+  SysInfoFacts SysInfo() const override;
+  void Beep() override { log_.push_back("beep"); }
+  void RestorePointer() override { log_.push_back("pointer"); }
+  void DebugBreak() override { log_.push_back("debugger"); }
+  void EndProcess(int exitCode) override;
+
+  std::string exeName = "tests";
+  std::string folder;
+  double twipsPerPixel = 15;
+  double screenWidth = 19200, screenHeight = 14400;
+  SysInfoFacts facts{0, 167, 6.1f, 1};
+  bool sysInfoFails = false;
+  bool endThrows = true;
+
+ private:
+  EventLog& log_;
+};
+
+class FakeClock : public Clock {
+ public:
+  DateTime Now() const override { return now; }
+  DateTime now = MakeDateTime({2026, 12, 7}, 21, 1, 23);
+};
+
+class FakeShell : public Shell {
+ public:
+  explicit FakeShell(EventLog& log) : log_(log) {}
+  bool Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATA& data) override;
+  bool SetForegroundWindow(std::uint32_t window) override;
+  std::vector<NOTIFYICONDATA> records;
+
+ private:
+  EventLog& log_;
+};
+
+// The main window's state as plain fields.
+class FakeMainView : public MainView {
+ public:
+  std::string StartText() const override { return start; }
+  void SetStartText(const std::string& t) override { start = t; }
+  std::string EndText() const override { return end; }
+  void SetEndText(const std::string& t) override { end = t; }
+  std::string Comments() const override { return comments; }
+  void SetComments(const std::string& t) override { comments = t; }
+  std::string TimeCalc() const override { return timeCalc; }
+  void SetTimeCalc(const std::string& t) override { timeCalc = t; }
+  void ClearProjects() override { projects.clear(), index = -1; }
+  void AddProjects(const std::vector<std::string>& names) override {
+    projects.insert(projects.end(), names.begin(), names.end());
+  }
+  int ProjectCount() const override { return static_cast<int>(projects.size()); }
+  std::string ProjectAt(int i) const override { return projects.at(static_cast<size_t>(i)); }
+  int ProjectIndex() const override { return index; }
+  void SetProjectIndex(int i) override;
+  std::string ProjectText() const override { return index >= 0 ? ProjectAt(index) : typed; }
+  void SetStatusText(const std::string& t) override { status = t; }
+  double Left() const override { return left; }
+  double Top() const override { return top; }
+  double Width() const override { return width; }
+  double Height() const override { return height; }
+  void SetLeft(double v) override { left = v; }
+  void SetTop(double v) override { top = v; }
+  void SetWidth(double v) override { width = v; }
+  void SetHeight(double v) override { height = v; }
+  bool IsMinimized() const override { return minimized; }
+
+  std::string start, end, comments, timeCalc, typed, status;
+  std::vector<std::string> projects;
+  int index = -1;
+  double left = 0, top = 0, width = 0, height = 0;
+  bool minimized = false;
+};
+
+// A United States format as the program writes it: 12/7/2026 9:01:23 PM.
+DateFormat UsFormat();
+// A day-month-year, 24-hour format: 07.12.2026 21:01:23.
+DateFormat GermanFormat();
+
+// Installs the fakes into platform() for the length of a test and restores the old set after.
+class PlatformTest : public ::testing::Test {
+ protected:
+  PlatformTest();
+  ~PlatformTest() override;
+
+  // Makes the n-th call (1-based) of the given step fail with errno err, counting from now.
+  void FailStep(FileStep step, int n, int err);
+  // Records every file step in the event log as "step:file-name".
+  void LogFileSteps();
+
+  EventLog log;
+  TempFolder folder;
+  Files files;
+  FakeSettings settings{log};
+  FakeDialogs dialogs{log};
+  FakeSystem system{log};
+  FakeClock clock;
+  DateFormat format = UsFormat();
+  FakeShell shell{log};
+
+ private:
+  Platform saved_;
+  std::map<FileStep, int> counts_;
+};
+
+}  // namespace tw::test

@@ -1,0 +1,100 @@
+// Start Project, End Project and the length of a stretch.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+
+#include "errors/error.h"
+#include "tests/support/fakes.h"
+#include "tracking/calculate_time.h"
+#include "tracking/stretch.h"
+
+namespace tw {
+namespace {
+
+class TrackingTest : public test::PlatformTest {
+ protected:
+  test::FakeMainView form;
+};
+
+TEST_F(TrackingTest, CalculateTimeGivesTheWholeLengthWithoutSign) {
+  using Setup::CalculateTime;
+  EXPECT_EQ(CalculateTime("12/7/2026 9:00:00 AM", "12/7/2026 5:30:15 PM"), "08:30:15");
+  EXPECT_EQ(CalculateTime("12/7/2026 11:00 PM", "12/8/2026 1:00 AM"), "02:00:00");
+  EXPECT_EQ(CalculateTime("12/7/2026 11:59:50 PM", "12/8/2026 12:00:10 AM"), "00:00:20");
+  EXPECT_EQ(CalculateTime("9:00", "17:30"), "08:30:00");
+  // Past a day the hours go on counting; an end before the start gives the gap.
+  EXPECT_EQ(CalculateTime("12/7/2026 8:00 AM", "12/8/2026 10:00 AM"), "26:00:00");
+  EXPECT_EQ(CalculateTime("12/7/2026 5:00 PM", "12/7/2026 9:00 AM"), "08:00:00");
+  EXPECT_EQ(CalculateTime("", "12/7/2026 9:00 AM"), "");
+  EXPECT_EQ(CalculateTime("12/7/2026 9:00 AM", "soon"), "");
+}
+
+TEST_F(TrackingTest, CalculateTimeCountsRealTimeAcrossClockChanges) {
+  const char* old = std::getenv("TZ");
+  const std::string saved = old ? old : "";
+  ::setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
+  ::tzset();
+  // Clocks go forward at 2:00 on 8 March 2026 and back at 2:00 on 1 November 2026.
+  EXPECT_EQ(Setup::CalculateTime("3/8/2026 1:00:00 AM", "3/8/2026 3:00:00 AM"), "01:00:00");
+  EXPECT_EQ(Setup::CalculateTime("3/7/2026 12:00 PM", "3/8/2026 12:00 PM"), "23:00:00");
+  EXPECT_EQ(Setup::CalculateTime("11/1/2026 12:30 AM", "11/1/2026 2:30 AM"), "03:00:00");
+  // 1:30 happens twice that night; the first is taken.
+  EXPECT_EQ(Setup::CalculateTime("11/1/2026 12:30 AM", "11/1/2026 1:30 AM"), "01:00:00");
+  EXPECT_EQ(Setup::CalculateTime("11/1/2026 1:30 AM", "11/1/2026 3:00 AM"), "02:30:00");
+  if (old) ::setenv("TZ", saved.c_str(), 1); else ::unsetenv("TZ");
+  ::tzset();
+}
+
+TEST_F(TrackingTest, StartKeepsATypedStartAndEmptiesTheEnd) {
+  form.end = "12/7/2026 5:00 PM";
+  StartProject(form);
+  EXPECT_EQ(form.start, "12/7/2026 9:01:23 PM");
+  EXPECT_EQ(form.end, "");
+  clock.now.seconds += 60;
+  StartProject(form);  // a second press does not renew the start
+  EXPECT_EQ(form.start, "12/7/2026 9:01:23 PM");
+  form.start = "9:00";
+  StartProject(form);
+  EXPECT_EQ(form.start, "9:00");
+  EXPECT_FALSE(folder.Exists("projrpt.pro"));
+}
+
+TEST_F(TrackingTest, EndShowsTheLengthAndAppendsOneRecordEachPress) {
+  form.projects = {"Alpha", "Beta", ""};
+  form.index = 1;
+  form.start = "12/7/2026 8:31:23 PM";
+  form.comments = "layout, then proofs";
+  EndProject(form);
+  EXPECT_EQ(form.end, "12/7/2026 9:01:23 PM");
+  EXPECT_EQ(form.timeCalc, "00:30:00");
+  clock.now.seconds += 600;
+  EndProject(form);  // the end already shown stays
+  const std::string line = "Beta,12/7/2026 8:31:23 PM,12/7/2026 9:01:23 PM,layout, then proofs\r\n";
+  EXPECT_EQ(folder.Read("projrpt.pro"), line + line);
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(TrackingTest, EndWithoutAStartRecordsAnEmptyStart) {
+  EndProject(form);
+  EXPECT_EQ(form.timeCalc, "");
+  EXPECT_EQ(folder.Read("projrpt.pro"), ",,12/7/2026 9:01:23 PM,\r\n");
+}
+
+TEST_F(TrackingTest, AFailedAppendIsReportedAndNothingIsWritten) {
+  folder.Write("projrpt.pro", "A,1/1/2026,1/1/2026 1:00 AM,\r\n");
+  form.start = "12/7/2026 8:00 PM";
+  FailStep(FileStep::Write, 1, ENOSPC);
+  dialogs.answers = {Error::kIgnore};  // the developer goes on past the failure
+  EndProject(form);
+  ASSERT_EQ(dialogs.shown.size(), 2u);
+  EXPECT_EQ(dialogs.shown[0].title, "Design-Time Error [61] [Setup/WriteRecord]");
+  EXPECT_EQ(dialogs.shown[1].prompt, "There was an error writing to the report");
+  EXPECT_EQ(dialogs.shown[1].title, "Tallywright");
+  EXPECT_EQ(folder.Read("projrpt.pro"), "A,1/1/2026,1/1/2026 1:00 AM,\r\n");
+  EXPECT_EQ(form.timeCalc, "01:01:23");
+}
+
+}  // namespace
+}  // namespace tw

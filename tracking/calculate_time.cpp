@@ -1,0 +1,38 @@
+#include "tracking/calculate_time.h"
+
+#include "errors/guard.h"
+#include "platform/local_time.h"
+#include "platform/platform.h"
+
+namespace tw {
+
+std::int64_t ElapsedSeconds(const DateTime& start, const DateTime& end) {
+  const std::int64_t d = InstantOfLocal(start) - InstantOfLocal(end);
+  return d < 0 ? -d : d;
+}
+
+std::optional<std::int64_t> ElapsedOf(const DateFormat& format, std::string_view start,
+                                      std::string_view end) {
+  const auto s = format.Parse(start);
+  if (!s) return std::nullopt;
+  const auto e = format.Parse(end);
+  if (!e) return std::nullopt;
+  return ElapsedSeconds(*s, *e);
+}
+
+}  // namespace tw
+
+namespace Setup {
+
+std::string CalculateTime(const std::string& start, const std::string& end) {
+  const tw::DateFormat& format = *tw::platform().dateFormat;
+  std::string result;
+  std::optional<std::int64_t> elapsed;
+  tw::Guard step("Setup/CalculateTime");
+  if (!step([&] { elapsed = tw::ElapsedOf(format, start, end); })) return result;
+  if (!elapsed) return result;
+  step([&] { result = format.FormatDuration(*elapsed); });
+  return result;
+}
+
+}  // namespace Setup

@@ -1,0 +1,38 @@
+#include "tracking/stretch.h"
+
+#include "errors/guard.h"
+#include "platform/platform.h"
+#include "report/append.h"
+#include "tracking/calculate_time.h"
+
+namespace tw {
+
+std::string NowText() {
+  const Platform& p = platform();
+  return p.dateFormat->FormatGeneral(p.clock->Now());
+}
+
+void StartProject(MainView& form) {
+  Guard step("Main/StartProject");
+  if (!step([&] { form.SetEndText(""); })) return;
+  step([&] {
+    if (!platform().dateFormat->IsDate(form.StartText())) form.SetStartText(NowText());
+  });
+}
+
+void EndProject(MainView& form) {
+  Guard step("Main/EndProject");
+  if (!step([&] {
+        if (!platform().dateFormat->IsDate(form.EndText())) form.SetEndText(NowText());
+      }))
+    return;
+  if (!step([&] { form.SetTimeCalc(Setup::CalculateTime(form.StartText(), form.EndText())); }))
+    return;
+  step([&] {
+    if (!Setup::WriteRecord(form, form.StartText(), form.EndText()))
+      platform().dialogs->MsgBox("There was an error writing to the report", MsgStyle::OkOnly,
+                                 "Tallywright");
+  });
+}
+
+}  // namespace tw

@@ -1,0 +1,17 @@
+#pragma once
+// Start Project and End Project of the main window.
+#include "app/main_view.h"
+
+namespace tw {
+
+// Empties the end box and, unless the start box already holds a date-time, puts the current moment
+// into it.
+void StartProject(MainView& form);
+// Puts the current moment into the end box unless it holds a date-time, shows the elapsed time and
+// appends the stretch to the report; tells the user when the record could not be written.
+void EndProject(MainView& form);
+
+// The current moment as the program writes it.
+std::string NowText();
+
+}  // namespace tw
