@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -67,6 +68,28 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 void Files::Check(FileStep step, const std::string& path) const {
   if (!hook_) return;
   if (const int err = hook_(step, path)) throw FileError(err);
+}
+
+// --- locking ---------------------------------------------------------------------------------
+
+Files::Lock::Lock(Lock&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+
+Files::Lock::~Lock() {
+  if (fd_ >= 0) ::close(fd_);  // closing the last descriptor releases the lock
+}
+
+Files::Lock Files::LockFor(const std::string& target) const {
+  const std::string path = target + ".lock";
+  Check(FileStep::Lock, path);
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) throw FileError(errno);
+  while (::flock(fd, LOCK_EX) != 0) {
+    if (errno == EINTR) continue;
+    const int err = errno;
+    ::close(fd);
+    throw FileError(err);
+  }
+  return Lock(fd);
 }
 
 // --- reading -----------------------------------------------------------------------------------

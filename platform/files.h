@@ -58,7 +58,26 @@ class Files {
     std::string buffer_;
   };
 
+  // An advisory lock on a file, held by every copy of the program that changes it: appends, rewrites
+  // and replacements of one file never run at the same time, so none is lost to another's rename.
+  // It is a lock file beside the target (target + ".lock"), since a rename replaces the target
+  // itself. Released when destroyed.
+  class Lock {
+   public:
+    Lock(Lock&& other) noexcept;
+    Lock& operator=(Lock&&) = delete;
+    ~Lock();
+
+   private:
+    friend class Files;
+    explicit Lock(int fd) : fd_(fd) {}
+    int fd_;
+  };
+
   void SetHook(FileHook hook) { hook_ = std::move(hook); }
+
+  // Waits until no other process holds the lock of target, then holds it.
+  Lock LockFor(const std::string& target) const;
 
   // True when path names an existing regular file.
   bool Exists(const std::string& path) const;

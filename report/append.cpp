@@ -26,9 +26,12 @@ bool WriteRecord(const tw::MainView& form, const std::string& start, const std::
   Guard step("Setup/WriteRecord");
   std::string project;
   if (!step([&] { project = ChosenProject(form); })) return false;
-  // Open, write the whole line in one call, flush and close: one step.
+  // Open, write the whole line in one call, flush and close: one step, under the report's lock so
+  // that another copy of the program rewriting the report cannot drop the line with its rename.
   step([&] {
-    platform().files->Append(ProgramFile(kReportFile), RecordLine(project, start, end, form.Comments()));
+    const std::string report = ProgramFile(kReportFile);
+    const Files::Lock lock = platform().files->LockFor(report);
+    platform().files->Append(report, RecordLine(project, start, end, form.Comments()));
   });
   // A record that did not reach the file is never reported as written, whatever the answer.
   return !step.failed();

@@ -67,7 +67,7 @@ TEST_F(LifecycleTest, ShutdownRecordsTheRunningStretchFirstAndBacksUpLast) {
   form.typed = "Alpha";
   LogFileSteps();
   Unload();
-  EXPECT_EQ(log, (test::EventLog{"open:projrpt.pro", "write:projrpt.pro", "sync:projrpt.pro",
+  EXPECT_EQ(log, (test::EventLog{"lock:projrpt.pro.lock", "open:projrpt.pro", "write:projrpt.pro", "sync:projrpt.pro",
                                  "close:projrpt.pro", "unload:editor", "unload:about",
                                  "save:MainLeft", "save:MainTop", "save:MainWidth", "save:MainHeight",
                                  "shell:2", "open:projrpt.pro", "open:projrpt.bak.tmp",
