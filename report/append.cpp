@@ -9,7 +9,8 @@ namespace tw {
 
 std::string RecordLine(const std::string& project, const std::string& start, const std::string& end,
                        const std::string& comment) {
-  return JoinRecord(RecordProject(project), start, end, RecordComment(comment)) + "\r\n";
+  return JoinRecord(RecordField(project), RecordField(start), RecordField(end), RecordComment(comment)) +
+         "\r\n";
 }
 
 std::string ChosenProject(const MainView& form) {

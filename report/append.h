@@ -7,8 +7,8 @@
 
 namespace tw {
 
-// The record line for a stretch, with its CR LF: the project (commas made blanks), start, end and
-// the comment (line breaks made blanks).
+// The record line for a stretch, with its CR LF. It is always one record: line breaks become blanks,
+// and so do commas in the project, start and end (the comment may hold commas).
 std::string RecordLine(const std::string& project, const std::string& start, const std::string& end,
                        const std::string& comment);
 

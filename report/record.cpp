@@ -21,13 +21,6 @@ std::string JoinRecord(std::string_view project, std::string_view start, std::st
   return line;
 }
 
-std::string RecordProject(std::string_view name) {
-  std::string out(name);
-  for (char& c : out)
-    if (c == ',') c = ' ';
-  return out;
-}
-
 std::string RecordComment(std::string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -42,6 +35,13 @@ std::string RecordComment(std::string_view text) {
       out += c;
     }
   }
+  return out;
+}
+
+std::string RecordField(std::string_view text) {
+  std::string out = RecordComment(text);
+  for (char& c : out)
+    if (c == ',') c = ' ';
   return out;
 }
 

@@ -21,10 +21,11 @@ std::optional<RecordFields> SplitRecord(std::string_view line);
 std::string JoinRecord(std::string_view project, std::string_view start, std::string_view end,
                        std::string_view comment);
 
-// A project name as a record can carry it: each comma becomes a blank.
-std::string RecordProject(std::string_view name);
 // A comment as one line: each line break (CR LF, CR or LF) becomes one blank.
 std::string RecordComment(std::string_view text);
+// A field before the comment (project, start, end) as a record can carry it: one line, and each
+// comma a blank, since a comma there would shift every later field.
+std::string RecordField(std::string_view text);
 
 // A line of a file without its line end (LF, and a CR before it).
 std::string_view StripLineEnd(std::string_view line);

@@ -29,8 +29,8 @@ TEST(Record, SplitsAtTheFirstThreeCommasAndJoinsBackTheSameLine) {
 
 TEST(Record, ARecordStaysOneLine) {
   EXPECT_EQ(RecordComment("one\r\ntwo\nthree\rfour\r\n\r\n"), "one two three four  ");
-  EXPECT_EQ(RecordProject("Smith, Jones"), "Smith  Jones");
-  EXPECT_EQ(RecordLine("P,Q", "s", "e", "a\r\nb"), "P Q,s,e,a b\r\n");
+  EXPECT_EQ(RecordField("Smith, Jones\nLtd"), "Smith  Jones Ltd");
+  EXPECT_EQ(RecordLine("P,Q", "1,5", "e\r\n", "a\r\nb, c"), "P Q,1 5,e ,a b, c\r\n");
 }
 
 class AppendTest : public test::PlatformTest {
