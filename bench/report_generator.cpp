@@ -1,0 +1,76 @@
+#include "bench/report_generator.h"
+
+#include <cstdio>
+#include <random>
+#include <stdexcept>
+
+namespace tw::bench {
+
+DateFormat UsTwelveHour() { return DateFormat(LocaleData{}); }
+
+DateFormat DayMonthYear24() {
+  LocaleData data;
+  data.shortDate = "dd/MM/yyyy";
+  data.longTime = "HH:mm:ss";
+  data.shortTime = "HH:mm";
+  return DateFormat(data);
+}
+
+GeneratedReport GenerateReport(const std::string& path, std::size_t records, const DateFormat& format,
+                               unsigned seed) {
+  static const char* const kProjects[] = {"Website redesign", "Quarterly report", "Client A",
+                                          "Client B, Ltd",    "Support",          "Hiring",
+                                          "Infrastructure",   "Book keeping",     "Research",
+                                          "Training",         "Meetings",         "Travel"};
+  static const char* const kComments[] = {"",
+                                          "layout, then proofs",
+                                          "fixed menu, footer and header",
+                                          "call with the printer",
+                                          "reviewed invoices, paid two",
+                                          "notes",
+                                          "draft 2",
+                                          "",
+                                          "planning, estimates, and a long list of open questions"};
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  if (!out) throw std::runtime_error("cannot write " + path);
+  std::mt19937 random(seed);
+  const DateTime first = MakeDateTime({2016, 1, 4}, 0, 0, 0);
+  constexpr std::size_t kPerDay = 20;
+  std::string buffer;
+  buffer.reserve(1 << 20);
+  for (std::size_t i = 0; i < records; ++i) {
+    const std::int64_t day = first.day + static_cast<std::int64_t>(i / kPerDay);
+    const int slot = static_cast<int>(i % kPerDay);
+    // Stretches of 10 to 35 minutes from 8:00, one after another.
+    const int start = 8 * 3600 + slot * 1800 + static_cast<int>(random() % 120);
+    const int end = start + 600 + static_cast<int>(random() % 900);
+    const char* project = kProjects[random() % std::size(kProjects)];
+    std::string name(project);
+    for (char& c : name)
+      if (c == ',') c = ' ';
+    buffer += name;
+    buffer += ',';
+    buffer += format.FormatGeneral(DateTime{day, start});
+    buffer += ',';
+    buffer += format.FormatGeneral(DateTime{day, end});
+    buffer += ',';
+    buffer += kComments[random() % std::size(kComments)];
+    buffer += "\r\n";
+    if (i % 997 == 500) buffer += "\r\n";
+    if (i % 4999 == 2500) buffer += "a line typed by hand without commas\r\n";
+    if (i % 7919 == 4000) buffer += "Broken,not a date,also not,comment\r\n";
+    if (buffer.size() > (1 << 20) - 512) {
+      std::fwrite(buffer.data(), 1, buffer.size(), out);
+      buffer.clear();
+    }
+  }
+  std::fwrite(buffer.data(), 1, buffer.size(), out);
+  if (std::fclose(out) != 0) throw std::runtime_error("cannot write " + path);
+  GeneratedReport result;
+  result.records = records;
+  result.firstDay = first;
+  result.busiestDay = DateTime{first.day + static_cast<std::int64_t>(records / kPerDay / 2), 12 * 3600};
+  return result;
+}
+
+}  // namespace tw::bench

@@ -1,0 +1,26 @@
+#pragma once
+// Realistic report files for benchmarks: a few stretches of work a day on a dozen projects, in the
+// order a person appends them, with comments that hold commas, and now and then an empty line or a
+// line that is not a record.
+#include <cstddef>
+#include <string>
+
+#include "platform/date_format.h"
+
+namespace tw::bench {
+
+struct GeneratedReport {
+  std::size_t records = 0;
+  DateTime firstDay;   // the day of the first record
+  DateTime busiestDay; // a day in the middle of the file, with records on it
+};
+
+// Writes `records` records (20 a day) in the given format to path.
+GeneratedReport GenerateReport(const std::string& path, std::size_t records, const DateFormat& format,
+                               unsigned seed = 1);
+
+// A United States 12-hour format and a day-month-year 24-hour format.
+DateFormat UsTwelveHour();
+DateFormat DayMonthYear24();
+
+}  // namespace tw::bench
