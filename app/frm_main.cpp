@@ -18,22 +18,13 @@
 #include "app/twips.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
+#include "projects/frm_project_list.h"
 #include "tracking/stretch.h"
 
 namespace tw {
 namespace {
 
 constexpr int kInvalidPropertyValue = 380;
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const char* tip) {
-  auto* button = new CaptionButton(QString::fromUtf8(caption), parent);
-  button->setObjectName(name);
-  button->setToolTip(QString::fromUtf8(tip));
-  button->setAutoDefault(false);
-  button->setDefault(false);
-  PaintLightYellow(button);
-  return button;
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
   auto* label = new QLabel(QString::fromUtf8(caption), parent);
@@ -75,13 +66,13 @@ void frmMain::BuildControls() {
   client->setMinimumSize(0, 0);
   setCentralWidget(client);
 
-  cmdStartProject_ = MakeButton(client, "cmdStartProject", "Start Project", "Start tracking your project");
+  cmdStartProject_ = MakeCaptionButton(client, "cmdStartProject", "Start Project", "Start tracking your project");
   PlaceTwips(cmdStartProject_, 2280, 240, 1215, 375);
   txtStartProject_ = new QLineEdit(client);
   txtStartProject_->setObjectName("txtStartProject");
   txtStartProject_->setToolTip("Start Time in MM/DD/YY HH:MM:SS AM/PM format");
   PlaceTwips(txtStartProject_, 120, 240, 2055, 285);
-  cmdEndProject_ = MakeButton(client, "cmdEndProject", "EndProject", "End the tracking of your project");
+  cmdEndProject_ = MakeCaptionButton(client, "cmdEndProject", "EndProject", "End the tracking of your project");
   PlaceTwips(cmdEndProject_, 2280, 840, 1215, 375);
   txtEndProject_ = new QLineEdit(client);
   txtEndProject_->setObjectName("txtEndProject");
@@ -100,7 +91,7 @@ void frmMain::BuildControls() {
   PlaceTwips(txtComments_, 2280, 1560, 2295, 1095);
   lblTimeCalc_ = MakeLabel(client, "lblTimeCalc", "");
   PlaceTwips(lblTimeCalc_, 120, 1560, 2055, 255);
-  cmdUpdateProjects_ = MakeButton(client, "cmdUpdateProjects", "Update Projects", "Update/Add to your project list");
+  cmdUpdateProjects_ = MakeCaptionButton(client, "cmdUpdateProjects", "Update Projects", "Update/Add to your project list");
   PlaceTwips(cmdUpdateProjects_, 3600, 240, 975, 975);
   lblProjectList_ = MakeLabel(client, "lblProjectList", "Your Project List:");
   PlaceTwips(lblProjectList_, 120, 2040, 1215, 255);
@@ -139,6 +130,7 @@ void frmMain::BuildControls() {
 
   connect(cmdStartProject_, &QPushButton::clicked, this, [this] { StartProject(*this); });
   connect(cmdEndProject_, &QPushButton::clicked, this, [this] { EndProject(*this); });
+  connect(cmdUpdateProjects_, &QPushButton::clicked, this, [this] { UpdateProjects(*this); });
   connect(cboProjects_->lineEdit(), &QLineEdit::textEdited, this, [this] { projectTyped_ = true; });
   connect(cboProjects_, &QComboBox::activated, this, [this] { projectTyped_ = false; });
   cboProjects_->installEventFilter(this);

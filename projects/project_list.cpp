@@ -5,6 +5,10 @@
 #include "errors/guard.h"
 #include "platform/platform.h"
 
+namespace {
+constexpr std::string_view kCrLf = "\r\n";
+}  // namespace
+
 namespace tw {
 
 std::vector<std::string> SplitLines(std::string_view text) {
@@ -19,6 +23,85 @@ std::vector<std::string> SplitLines(std::string_view text) {
     start = end + 1;
   }
   return lines;
+}
+
+std::vector<std::string> ProjectEntries(const MainView& form) {
+  std::vector<std::string> names;
+  const int count = form.ProjectCount();
+  names.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) names.push_back(form.ProjectAt(i));
+  return names;
+}
+
+std::string ListText(const std::vector<std::string>& names) {
+  size_t size = kCrLf.size();
+  for (const std::string& name : names) size += name.size() + kCrLf.size();
+  std::string text;
+  text.reserve(size);
+  for (const std::string& name : names) text.append(name).append(kCrLf);
+  text.append(kCrLf);
+  return text;
+}
+
+std::string CollapseBlankLines(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  size_t start = 0;
+  for (;;) {
+    const size_t at = text.find(kCrLf, start);
+    if (at == std::string_view::npos) break;
+    out.append(text.substr(start, at + kCrLf.size() - start));
+    start = at + kCrLf.size();
+    while (text.substr(start, kCrLf.size()) == kCrLf) start += kCrLf.size();
+  }
+  out.append(text.substr(start));
+  return out;
+}
+
+std::vector<std::string> SplitEditorLines(std::string_view text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  do {
+    size_t end = text.find(kCrLf, start);
+    if (end == std::string_view::npos) end = text.size();
+    lines.emplace_back(text.substr(start, end - start));
+    start = end + kCrLf.size();
+  } while (start < text.size());
+  return lines;
+}
+
+std::optional<size_t> FirstLineWithComma(const std::vector<std::string>& lines) {
+  for (size_t i = 0; i < lines.size(); ++i)
+    if (lines[i].find(',') != std::string::npos) return i;
+  return std::nullopt;
+}
+
+std::string CommaRefusal(size_t lineNumber, std::string_view line) {
+  // The name goes below the first line, where a message box never reads it as markup.
+  return "A project name cannot contain a comma: the report keeps its fields apart by commas.\n\n"
+         "Please change line " + std::to_string(lineNumber) + ":\n" + std::string(line);
+}
+
+void SaveEditorText(MainView& form, std::string_view text, const std::function<void()>& unload) {
+  Guard step("frmProjectList/Save");
+  // Checked before anything changes, so that the user finds the text as typed to correct it.
+  bool refused = false;
+  if (!step([&] {
+        const std::vector<std::string> typed = SplitEditorLines(text);
+        if (const auto bad = FirstLineWithComma(typed)) {
+          refused = true;
+          platform().dialogs->MsgBox(CommaRefusal(*bad + 1, typed[*bad]),
+                                     MsgStyle::OkOnly + MsgStyle::Exclamation, kAppName);
+        }
+      }))
+    return;
+  if (refused) return;
+  if (!step([&] { form.ClearProjects(); })) return;
+  std::string collapsed;
+  if (!step([&] { collapsed = CollapseBlankLines(text); })) return;
+  if (!step([&] { form.AddProjects(SplitEditorLines(collapsed)); })) return;
+  if (!step([&] { Setup::WriteProjectList(form); })) return;
+  step(unload);
 }
 
 }  // namespace tw
@@ -59,6 +142,21 @@ bool ReadProjectList(tw::MainView& form) {
   // selects what it has.
   step([&] { form.SetProjectIndex(form.ProjectCount() >= 2 ? 1 : form.ProjectCount() - 1); });
   return result;
+}
+
+void WriteProjectList(tw::MainView& form) {
+  using namespace tw;
+  Guard step("Setup/WriteProjectList");
+  std::string content;
+  if (!step([&] { content = ListText(ProjectEntries(form)); })) return;
+  // The whole list goes to a scratch file, is flushed and then renamed over the old one, so that
+  // a crash or a full disk leaves the old list whole.
+  if (!step([&] {
+        platform().files->Replace(ProgramFile(kProjectListFile), ProgramFile(kProjectListScratch),
+                                  content);
+      }))
+    return;
+  step([&] { ReadProjectList(form); });
 }
 
 }  // namespace Setup

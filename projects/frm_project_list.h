@@ -1,0 +1,65 @@
+#pragma once
+// The project list editor: the list as plain text, one name per line, with Save and Cancel. It is
+// shown modally by Setup::ProjectList and stays loaded when cancelled, keeping the unsaved text.
+#include <QDialog>
+#include <string>
+
+#include "app/forms.h"
+#include "app/main_view.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tw {
+
+class frmProjectList : public QDialog, public LoadedForm {
+  Q_OBJECT
+
+ public:
+  // The loaded editor, or nullptr.
+  static frmProjectList* Loaded();
+  // The loaded editor; loads it (its text built from the project box of form) when it is not.
+  static frmProjectList& Load(MainView& form);
+
+  ~frmProjectList() override;
+
+  // Shows the editor modally, Save filling the project box of form; returns when the editor is
+  // hidden or unloaded.
+  void ShowModal(MainView& form);
+
+  // The text box's text, lines separated by CR LF.
+  std::string Text() const;
+  void SetText(const std::string& text);
+
+  // LoadedForm
+  void Unload() override;
+
+ protected:
+  void reject() override;
+
+ private:
+  explicit frmProjectList(MainView& form);
+  void Save();
+  void Cancel();
+
+  // The main window whose project box Save fills.
+  MainView* form_;
+  QPlainTextEdit* txtProjectList_ = nullptr;
+  QLabel* lblInstructions_ = nullptr;
+  QPushButton* cmdSave_ = nullptr;
+  QPushButton* cmdCancel_ = nullptr;
+};
+
+// Update Projects on the main window: the editor, then the remembered project selected again.
+// Location "Main/UpdateProjects".
+void UpdateProjects(MainView& form);
+
+}  // namespace tw
+
+namespace Setup {
+
+// Shows the project list editor modally; returns when it is hidden or unloaded.
+void ProjectList(tw::MainView& form);
+
+}  // namespace Setup

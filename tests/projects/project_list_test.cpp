@@ -1,0 +1,135 @@
+// The project list file and its text in the editor, without windows.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include "projects/project_list.h"
+#include "tests/support/fakes.h"
+
+namespace tw {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class ProjectListTest : public test::PlatformTest {
+ protected:
+  // Save in the editor with text; tells whether the editor was unloaded.
+  bool Save(const std::string& text) {
+    bool unloaded = false;
+    SaveEditorText(form, text, [&] { unloaded = true; });
+    return unloaded;
+  }
+  test::FakeMainView form;
+};
+
+TEST_F(ProjectListTest, ReadTakesEveryLineAsItStandsAndSelectsTheSecond) {
+  struct Case {
+    std::string file;
+    Names entries;
+    int selected;
+  };
+  const Case cases[] = {
+      {"A\r\nB\r\n\r\n", {"A", "B", ""}, 1},
+      {"A\r\n\r\nB\r\n", {"A", "", "B"}, 1},
+      {"Same\r\nSame\r\n", {"Same", "Same"}, 1},
+      {"  padded \r\nlast without line end", {"  padded ", "last without line end"}, 1},
+      {"lf\nalone\n", {"lf", "alone"}, 1},
+      {"Caf\xC3\xA9\r\n\xE6\x97\xA5\xE6\x9C\xAC\r\n", {"Caf\xC3\xA9", "\xE6\x97\xA5\xE6\x9C\xAC"}, 1},
+      // Fewer than two lines: what there is gets selected, and nothing fails.
+      {"\r\n", {""}, 0},
+      {"Solo", {"Solo"}, 0},
+      {"", {}, -1},
+  };
+  for (const Case& c : cases) {
+    folder.Write("project.lst", c.file);
+    form.projects = {"old"};
+    EXPECT_TRUE(Setup::ReadProjectList(form));
+    EXPECT_EQ(form.projects, c.entries) << c.file;
+    EXPECT_EQ(form.index, c.selected) << c.file;
+  }
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(ProjectListTest, NoFileIsAnEmptyBoxWithoutMessageAndAnUnreadableOneIsReported) {
+  form.projects = {"old"};
+  form.index = 0;
+  EXPECT_FALSE(Setup::ReadProjectList(form));
+  EXPECT_TRUE(form.projects.empty());
+  EXPECT_EQ(form.index, -1);
+  EXPECT_TRUE(dialogs.shown.empty());
+
+  folder.Write("project.lst", "A\r\nB\r\n\r\n");
+  FailStep(FileStep::Open, 1, EACCES);
+  EXPECT_TRUE(Setup::ReadProjectList(form));
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].title, "Design-Time Error [75] [Setup/ReadProjectList]");
+  EXPECT_TRUE(form.projects.empty());
+}
+
+TEST_F(ProjectListTest, WriteGoesThroughAScratchFileAndReadsTheListBack) {
+  // Bytes that are not UTF-8 go through unchanged too.
+  form.projects = {"A", " B ", "Caf\xC3\xA9 \xFF"};
+  LogFileSteps();
+  Setup::WriteProjectList(form);
+  EXPECT_EQ(folder.Read("project.lst"), "A\r\n B \r\nCaf\xC3\xA9 \xFF\r\n\r\n");
+  EXPECT_EQ(form.projects, (Names{"A", " B ", "Caf\xC3\xA9 \xFF", ""}));
+  EXPECT_EQ(form.index, 1);
+  EXPECT_EQ(log, (test::EventLog{"open:project.lst.tmp", "write:project.lst.tmp",
+                                 "sync:project.lst.tmp", "close:project.lst.tmp",
+                                 "rename:project.lst", "open:project.lst", "read:project.lst",
+                                 "read:project.lst"}));
+  EXPECT_FALSE(folder.Exists("project.lst.tmp"));
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(ProjectListTest, AFailedWriteLeavesTheOldListWhole) {
+  for (FileStep failing : {FileStep::Open, FileStep::Write, FileStep::Sync, FileStep::Rename}) {
+    SCOPED_TRACE(FileStepName(failing));
+    folder.Write("project.lst", "Old\r\nList\r\n\r\n");
+    dialogs.shown.clear();
+    form.projects = {"New"};
+    FailStep(failing, 1, ENOSPC);
+    Setup::WriteProjectList(form);
+    EXPECT_EQ(folder.Read("project.lst"), "Old\r\nList\r\n\r\n");
+    EXPECT_FALSE(folder.Exists("project.lst.tmp"));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "Design-Time Error [61] [Setup/WriteProjectList]");
+    // Abort leaves the routine: the box keeps the list that could not be written.
+    EXPECT_EQ(form.projects, Names{"New"});
+  }
+}
+
+TEST_F(ProjectListTest, EditorTextRules) {
+  // The editor shows every entry and one line end more.
+  EXPECT_EQ(ListText({"A", "B", ""}), "A\r\nB\r\n\r\n\r\n");
+  EXPECT_EQ(CollapseBlankLines("\r\n\r\nA\r\r\n\nB\r\n\r\n"), "\r\nA\r\r\n\nB\r\n");
+  EXPECT_EQ(SplitEditorLines("A\r\n B \r\n"), (Names{"A", " B "}));
+  EXPECT_EQ(FirstLineWithComma({"A", "", "Acme, Inc.", "B,C"}), 2u);
+}
+
+TEST_F(ProjectListTest, SaveGivesTheBoxAndTheFileTheTextsNames) {
+  struct Case {
+    std::string text;
+    Names entries;
+  };
+  const Case cases[] = {
+      {ListText({"A", "B", ""}), {"A", "B", ""}},  // unchanged text, unchanged list
+      {"A\r\n\r\n\r\nB\r\n", {"A", "B", ""}},
+      {"\r\nA\r\n", {"", "A", ""}},
+      {"A\r\nBee", {"A", "Bee", ""}},
+      {"X", {"X", ""}},
+      {"", {"", ""}},
+      {"Same\r\nSame\r\n", {"Same", "Same", ""}},
+  };
+  for (const Case& c : cases) {
+    form.projects = {"old"};
+    EXPECT_TRUE(Save(c.text)) << c.text;
+    EXPECT_EQ(form.projects, c.entries) << c.text;
+    EXPECT_EQ(form.index, 1) << c.text;
+    EXPECT_EQ(folder.Read("project.lst"), ListText(Names(c.entries.begin(), c.entries.end() - 1)));
+  }
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+}  // namespace
+}  // namespace tw
