@@ -108,6 +108,9 @@ void frmMain::BuildControls() {
   picIcon_->installEventFilter(this);
   picIcon_->hide();
 
+  // Labels lie beneath the boxes they touch, so a box's border is never covered.
+  for (QLabel* label : {lblTimeCalc_, lblProjectList_, lblComments_, lblTotalTime_}) label->lower();
+
   QWidget* order[] = {cmdStartProject_, txtStartProject_, cmdEndProject_, txtEndProject_,
                       cboProjects_,     txtComments_,     cmdUpdateProjects_};
   for (size_t i = 0; i + 1 < std::size(order); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
