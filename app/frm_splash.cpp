@@ -1,8 +1,11 @@
 #include "app/frm_splash.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include "app/about.h"
 #include "app/app_style.h"
@@ -74,6 +77,15 @@ void frmSplash::Load() {
   SizeToText(lblVersion_);
   lblProductName_->setText(kAppTitle);
   SizeToText(lblProductName_);
+}
+
+void frmSplash::RepaintNow() {
+  QElapsedTimer waited;
+  waited.start();
+  while (!(windowHandle() && windowHandle()->isExposed()) && waited.elapsed() < 1000)
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+  repaint();
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void frmSplash::Unload() {

@@ -16,6 +16,9 @@ class frmSplash : public QWidget, public LoadedForm {
   frmSplash();
   ~frmSplash() override;
   void Unload() override;
+  // Draws the window now, once the desktop has put it on the screen (waiting a moment at most), so
+  // that it shows during the slower work of start-up.
+  void RepaintNow();
 
  private:
   void Load();
