@@ -17,8 +17,8 @@ inline constexpr const char* kDisclaimer =
     "Tallywright is provided as it is, without warranty of any kind. Back up your report file "
     "before you rely on it for billing.";
 inline constexpr const char* kDescription =
-    "Keep track of multiple projects and the time invested in them. News and updates are at "
-    "www.quillfen.example.";
+    "Keep track of multiple projects and the time invested in them. Visit www.quillfen.example for "
+    "news and updates.";
 inline constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
 inline constexpr const char* kNoHelpFile =
     "The help file is not currently available. It is being developed.";

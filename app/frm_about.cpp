@@ -20,7 +20,6 @@ frmAbout* loaded = nullptr;
 
 frmAbout::frmAbout() {
   setObjectName("frmAbout");
-  setAttribute(Qt::WA_DeleteOnClose, false);
   setModal(false);
   setWindowIcon(ProgramIcon());
   PaintLightYellow(this);
