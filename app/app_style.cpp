@@ -1,7 +1,6 @@
 #include "app/app_style.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QStyleFactory>
 
 namespace tw {
@@ -10,9 +9,25 @@ void ApplyProgramStyle(QApplication& app) {
   QApplication::setStyle(QStyleFactory::create("Fusion"));
   // The windows were laid out for MS Sans Serif 8 point; these faces have its metrics.
   QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arial", "Nimbus Sans", "DejaVu Sans"});
+  app.setFont(SansFont(8.25, false));
+}
+
+QFont SansFont(double points, bool bold) {
   QFont font("MS Sans Serif");
-  font.setPointSizeF(8.25);
-  app.setFont(font);
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+QFont DisplayFont(double points, bool bold) {
+  QFont font;
+  // A book face with display character where the desktop has one, a serif face otherwise.
+  font.setFamilies({"URW Bookman", "Bookman Old Style", "URW Bookman L", "P052", "Liberation Serif",
+                    "DejaVu Serif"});
+  font.setStyleHint(QFont::Decorative, QFont::PreferQuality);
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
 }
 
 }  // namespace tw

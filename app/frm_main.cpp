@@ -2,20 +2,27 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 
-#include "app/caption_button.h"
+#include "app/about.h"
+#include "app/controls.h"
+#include "app/frm_about.h"
 #include "app/lifecycle.h"
 #include "app/options.h"
+#include "app/program_icon.h"
 #include "app/program_state.h"
 #include "app/twips.h"
+#include "platform/handles.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
 #include "projects/frm_project_list.h"
@@ -25,14 +32,6 @@ namespace tw {
 namespace {
 
 constexpr int kInvalidPropertyValue = 380;
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
-  auto* label = new QLabel(QString::fromUtf8(caption), parent);
-  label->setObjectName(name);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  PaintLightYellow(label);
-  return label;
-}
 
 QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
   QAction* action = menu->addAction(QString::fromUtf8(caption));
@@ -49,6 +48,8 @@ frmMain::frmMain() {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
+  programIcon_ = ProgramIcon();
+  setWindowIcon(programIcon_);
   BuildControls();
   BuildMenus();
   LoadedForms().Add(this);
@@ -66,13 +67,13 @@ void frmMain::BuildControls() {
   client->setMinimumSize(0, 0);
   setCentralWidget(client);
 
-  cmdStartProject_ = MakeCaptionButton(client, "cmdStartProject", "Start Project", "Start tracking your project");
+  cmdStartProject_ = MakeButton(client, "cmdStartProject", "Start Project", "Start tracking your project");
   PlaceTwips(cmdStartProject_, 2280, 240, 1215, 375);
   txtStartProject_ = new QLineEdit(client);
   txtStartProject_->setObjectName("txtStartProject");
   txtStartProject_->setToolTip("Start Time in MM/DD/YY HH:MM:SS AM/PM format");
   PlaceTwips(txtStartProject_, 120, 240, 2055, 285);
-  cmdEndProject_ = MakeCaptionButton(client, "cmdEndProject", "EndProject", "End the tracking of your project");
+  cmdEndProject_ = MakeButton(client, "cmdEndProject", "EndProject", "End the tracking of your project");
   PlaceTwips(cmdEndProject_, 2280, 840, 1215, 375);
   txtEndProject_ = new QLineEdit(client);
   txtEndProject_->setObjectName("txtEndProject");
@@ -91,7 +92,7 @@ void frmMain::BuildControls() {
   PlaceTwips(txtComments_, 2280, 1560, 2295, 1095);
   lblTimeCalc_ = MakeLabel(client, "lblTimeCalc", "");
   PlaceTwips(lblTimeCalc_, 120, 1560, 2055, 255);
-  cmdUpdateProjects_ = MakeCaptionButton(client, "cmdUpdateProjects", "Update Projects", "Update/Add to your project list");
+  cmdUpdateProjects_ = MakeButton(client, "cmdUpdateProjects", "Update Projects", "Update/Add to your project list");
   PlaceTwips(cmdUpdateProjects_, 3600, 240, 975, 975);
   lblProjectList_ = MakeLabel(client, "lblProjectList", "Your Project List:");
   PlaceTwips(lblProjectList_, 120, 2040, 1215, 255);
@@ -99,11 +100,18 @@ void frmMain::BuildControls() {
   PlaceTwips(lblComments_, 2280, 1320, 1935, 255);
   lblTotalTime_ = MakeLabel(client, "lblTotalTime", "Time on project:");
   PlaceTwips(lblTotalTime_, 120, 1320, 1215, 255);
-  // Receives the notification icon's events; never shown.
+  // Holds the program's icon and receives the notification icon's events, as mouse moves; never
+  // shown.
   picIcon_ = new QLabel(client);
   picIcon_->setObjectName("picIcon");
+  picIcon_->setPixmap(ProgramPicture());
   PlaceTwips(picIcon_, 1800, 1560, 495, 495);
+  picIcon_->setMouseTracking(true);
+  picIcon_->installEventFilter(this);
   picIcon_->hide();
+
+  // Labels lie beneath the boxes they touch, so a box's border is never covered.
+  for (QLabel* label : {lblTimeCalc_, lblProjectList_, lblComments_, lblTotalTime_}) label->lower();
 
   QWidget* order[] = {cmdStartProject_, txtStartProject_, cmdEndProject_, txtEndProject_,
                       cboProjects_,     txtComments_,     cmdUpdateProjects_};
@@ -157,10 +165,17 @@ void frmMain::BuildMenus() {
 
   QMenu* help = bar->addMenu("&Help");
   help->setObjectName("mnuHelp");
-  MakeItem(help, "mnuHelpContents", "&Contents");
-  MakeItem(help, "mnuHelpSearchForHelpOn", "&Search For Help On...");
+  QAction* contents = MakeItem(help, "mnuHelpContents", "&Contents");
+  QAction* search = MakeItem(help, "mnuHelpSearchForHelpOn", "&Search For Help On...");
   help->addSeparator()->setObjectName("mnuHelpBar0");
-  MakeItem(help, "mnuHelpAbout", "&About ");
+  QAction* about = MakeItem(help, "mnuHelpAbout", "&About ");
+  connect(contents, &QAction::triggered, this, [this] {
+    ShowHelp(WindowHandle(), ToBytes(windowTitle()), HelpFileSetting(), HELP_CONTENTS);
+  });
+  connect(search, &QAction::triggered, this, [this] {
+    ShowHelp(WindowHandle(), ToBytes(windowTitle()), HelpFileSetting(), HELP_PARTIALKEY);
+  });
+  connect(about, &QAction::triggered, this, [] { frmAbout::ShowAbout(); });
 
   // The check mark is set by hand, after the bar is shown or hidden.
   connect(mnuOptionsStatusBar_, &QAction::triggered, this, [this] {
@@ -192,6 +207,10 @@ void frmMain::RefreshClockPanels() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == picIcon_ && event->type() == QEvent::MouseMove) {
+    PicIconMouseMove(*this, PixelsToTwips(static_cast<QMouseEvent*>(event)->position().x()));
+    return true;
+  }
   if (watched == cboProjects_ && event->type() == QEvent::FocusOut) {
     // The remembered project is the box's position when it loses the focus.
     platform().settings->SaveSetting(kAppName, kSettingsSection, "Project",
@@ -200,10 +219,18 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
+void frmMain::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) MainFormResize(*this);
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
   if (!unloading_) {
     unloading_ = true;
     MainFormUnload(*this, LoadedForms(), Setup::NotifyIconRecord);
+    // The shutdown ends the process itself; where it left early (no report to back up), the
+    // program ends here, as closing the main window cannot be refused.
+    QCoreApplication::quit();
   }
   event->accept();
 }
@@ -259,5 +286,15 @@ void frmMain::SetTop(double twips) { move(pos().x(), TwipsToPixels(twips)); }
 void frmMain::SetWidth(double twips) { resize(TwipsToPixels(twips), height()); }
 void frmMain::SetHeight(double twips) { resize(width(), TwipsToPixels(twips)); }
 bool frmMain::IsMinimized() const { return isMinimized(); }
+
+// --- TrayWindow --------------------------------------------------------------------------------
+
+void frmMain::SetNormalState() {
+  setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+}
+
+void frmMain::SetVisible(bool visible) { setVisible(visible); }
+void frmMain::PopupOptionMenu() { mnuOptions_->popup(QCursor::pos()); }
+std::uint32_t frmMain::WindowHandle() const { return HandleOf(static_cast<const QWidget*>(this)); }
 
 }  // namespace tw

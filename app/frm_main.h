@@ -7,6 +7,7 @@
 
 #include "app/forms.h"
 #include "app/main_view.h"
+#include "app/tray.h"
 
 class QAction;
 class QComboBox;
@@ -19,7 +20,7 @@ class QTimer;
 
 namespace tw {
 
-class frmMain : public QMainWindow, public MainView, public LoadedForm {
+class frmMain : public QMainWindow, public MainView, public TrayWindow, public LoadedForm {
   Q_OBJECT
 
  public:
@@ -54,6 +55,12 @@ class frmMain : public QMainWindow, public MainView, public LoadedForm {
   void SetHeight(double twips) override;
   bool IsMinimized() const override;
 
+  // TrayWindow (IsMinimized and SetStatusText above serve it too)
+  void SetNormalState() override;
+  void SetVisible(bool visible) override;
+  void PopupOptionMenu() override;
+  std::uint32_t WindowHandle() const override;
+
   // LoadedForm
   void Unload() override;
 
@@ -62,6 +69,7 @@ class frmMain : public QMainWindow, public MainView, public LoadedForm {
   QMenu* optionMenu() const { return mnuOptions_; }
 
  protected:
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,5 +1,6 @@
 // Tallywright: a small desktop time tracker.
 #include <QApplication>
+#include <cstdlib>
 
 #include "app/app_style.h"
 #include "app/frm_main.h"
@@ -23,7 +24,13 @@ int main(int argc, char** argv) {
   tw::SystemClock clock;
   const tw::DateFormat dateFormat = tw::UserDateFormat();
   tw::QtShell shell;
-  tw::platform() = tw::Platform{&files, &settings, &dialogs, &system, &clock, &dateFormat, &shell};
+  const char* searchPath = std::getenv("PATH");
+  tw::RegistryView registry = tw::SystemRegistry(searchPath ? searchPath : "");
+  tw::platform() =
+      tw::Platform{&files, &settings, &dialogs, &system, &clock, &dateFormat, &shell, &registry};
+  // The main window may be hidden in the notification area while another window closes; the
+  // program ends by its own shutdown, not when no window is left on the screen.
+  QApplication::setQuitOnLastWindowClosed(false);
 
   if (Setup::Main() == nullptr) return 1;
   return QApplication::exec();

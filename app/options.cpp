@@ -2,9 +2,11 @@
 
 namespace tw {
 
+double CenteredEdge(double screenSize, double windowSize) { return (screenSize - windowSize) / 2; }
+
 void CenterApp(MainView& form, double screenWidth, double screenHeight) {
-  form.SetLeft((screenWidth - form.Width()) / 2);
-  form.SetTop((screenHeight - form.Height()) / 2);
+  form.SetLeft(CenteredEdge(screenWidth, form.Width()));
+  form.SetTop(CenteredEdge(screenHeight, form.Height()));
 }
 
 void ClearScreen(MainView& form) {

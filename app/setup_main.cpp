@@ -1,7 +1,5 @@
 #include "app/setup_main.h"
 
-#include <QApplication>
-
 #include "app/frm_main.h"
 #include "app/frm_splash.h"
 #include "app/program_state.h"
@@ -26,8 +24,7 @@ tw::frmMain* Main() {
     return main;
   if (!step([&] {
         // Drawn now, before the slower work below.
-        splash->repaint();
-        QApplication::processEvents();
+        splash->RepaintNow();
       }))
     return main;
   if (!step([&] { main = new frmMain; })) return main;

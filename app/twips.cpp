@@ -11,7 +11,7 @@ int TwipsToPixels(double twips) {
   return static_cast<int>(std::lround(twips / platform().system->TwipsPerPixel()));
 }
 
-double PixelsToTwips(int pixels) { return pixels * platform().system->TwipsPerPixel(); }
+double PixelsToTwips(double pixels) { return pixels * platform().system->TwipsPerPixel(); }
 
 QRect TwipsRect(double left, double top, double width, double height) {
   return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));

@@ -8,7 +8,7 @@
 namespace tw {
 
 int TwipsToPixels(double twips);
-double PixelsToTwips(int pixels);
+double PixelsToTwips(double pixels);
 QRect TwipsRect(double left, double top, double width, double height);
 // Places a control at its designed rectangle.
 void PlaceTwips(QWidget* widget, double left, double top, double width, double height);

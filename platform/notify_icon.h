@@ -1,6 +1,7 @@
 #pragma once
-// The notification-area icon: the shell's record in its first, 8-bit-character form (88 bytes,
-// little-endian), and the shell calls that take it.
+// The desktop shell: the notification-area icon with the shell's record in its first,
+// 8-bit-character form (88 bytes, little-endian), bringing a window to the front, starting another
+// program, and the help viewer.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -20,6 +21,8 @@ inline constexpr std::uint32_t WM_LBUTTONDBLCLK = 0x203;
 inline constexpr std::uint32_t WM_RBUTTONDOWN = 0x204;
 inline constexpr std::uint32_t WM_RBUTTONUP = 0x205;
 inline constexpr std::uint32_t WM_MBUTTONDOWN = 0x207;
+inline constexpr std::uint32_t HELP_CONTENTS = 3;
+inline constexpr std::uint32_t HELP_PARTIALKEY = 0x105;
 
 struct NOTIFYICONDATA {
   std::uint32_t cbSize = 0;
@@ -45,6 +48,16 @@ class Shell {
   virtual ~Shell() = default;
   virtual bool Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATA& data) = 0;
   virtual bool SetForegroundWindow(std::uint32_t window) = 0;
+  // True while the desktop has a notification area showing the program's icon; without one a
+  // window hidden there could not be brought back.
+  virtual bool HasNotificationArea() const = 0;
+  // Starts the program at path in a normal window that gets the focus, without waiting for it.
+  // RunError 53 when there is no such program, 75 when it cannot be started.
+  virtual void StartProgram(const std::string& path) = 0;
+  // Opens helpFile in the help viewer, owned by window: HELP_CONTENTS at its contents,
+  // HELP_PARTIALKEY at its keyword search with data (a zero-terminated keyword) typed in.
+  virtual bool WinHelpA(std::uint32_t window, const std::string& helpFile, std::uint32_t command,
+                        const void* data) = 0;
 };
 
 }  // namespace tw

@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/notify_icon.h"
+#include "platform/registry.h"
 #include "platform/settings.h"
 #include "platform/system.h"
 
@@ -18,6 +19,7 @@ struct Platform {
   Clock* clock = nullptr;
   const DateFormat* dateFormat = nullptr;
   Shell* shell = nullptr;
+  Registry* registry = nullptr;
 };
 
 Platform& platform();

@@ -5,7 +5,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include "app/caption_button.h"
+#include "app/controls.h"
 #include "app/twips.h"
 #include "errors/guard.h"
 #include "platform/platform.h"
@@ -57,9 +57,9 @@ frmProjectList::frmProjectList(MainView& form) : form_(&form) {
   PaintLightYellow(lblInstructions_);
   PlaceTwips(lblInstructions_, 240, 240, 2535, 615);
 
-  cmdSave_ = MakeCaptionButton(this, "cmdSave", "Sa&ve", "Save your project list");
+  cmdSave_ = MakeButton(this, "cmdSave", "Sa&ve", "Save your project list");
   PlaceTwips(cmdSave_, 1440, 2640, 1215, 495);
-  cmdCancel_ = MakeCaptionButton(this, "cmdCancel", "&Cancel", "");
+  cmdCancel_ = MakeButton(this, "cmdCancel", "&Cancel", "");
   PlaceTwips(cmdCancel_, 120, 2640, 1215, 495);
 
   QWidget::setTabOrder(txtProjectList_, cmdSave_);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/frm_main.h"
@@ -38,7 +39,8 @@ TEST_F(MainWindowTest, ControlsStandAtTheirDesignedPlaces) {
     const char* caption;
     const char* tip;
   };
-  // Twips at 15 to the pixel.
+  // Placed at 120 dots per inch: 12 twips to the pixel.
+  system.twipsPerPixel = 12;
   const Row rows[] = {
       {"cmdStartProject", 2280, 240, 1215, 375, "Start Project", "Start tracking your project"},
       {"txtStartProject", 120, 240, 2055, 285, "", "Start Time in MM/DD/YY HH:MM:SS AM/PM format"},
@@ -57,7 +59,9 @@ TEST_F(MainWindowTest, ControlsStandAtTheirDesignedPlaces) {
   for (const Row& r : rows) {
     QWidget* w = Find<QWidget>(window, r.name);
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->geometry(), QRect(r.left / 15, r.top / 15, r.width / 15, r.height / 15)) << r.name;
+    EXPECT_EQ(w->geometry(), QRect(qRound(r.left / 12.0), qRound(r.top / 12.0), qRound(r.width / 12.0),
+                                   qRound(r.height / 12.0)))
+        << r.name;
     EXPECT_EQ(w->toolTip().toStdString(), r.tip) << r.name;
     QString caption;
     if (auto* b = qobject_cast<QAbstractButton*>(w)) caption = b->text();
@@ -67,10 +71,23 @@ TEST_F(MainWindowTest, ControlsStandAtTheirDesignedPlaces) {
                        qobject_cast<QPlainTextEdit*>(w);
     if (!white && std::string(r.name) != "picIcon") {
       EXPECT_EQ(w->palette().color(QPalette::Window), QColor(255, 255, 192)) << r.name;
+    } else if (white) {
+      EXPECT_EQ(w->palette().color(QPalette::Base), QColor(Qt::white)) << r.name;
     }
   }
   EXPECT_TRUE(Find<QWidget>(window, "picIcon")->isHidden());
+  EXPECT_FALSE(Find<QLabel>(window, "picIcon")->pixmap().isNull());
   EXPECT_EQ(window.windowTitle(), "Tallywright");
+  EXPECT_FALSE(window.windowIcon().isNull());
+  EXPECT_EQ(window.windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
+  EXPECT_EQ(window.palette().color(QPalette::Window), QColor(255, 255, 192));
+  EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(Find<QWidget>(window, "sbStatusBar")->height(), qRound(270 / 12.0) + 2);
+  for (const char* button : {"cmdStartProject", "cmdEndProject", "cmdUpdateProjects"}) {
+    auto* b = Find<QPushButton>(window, button);
+    EXPECT_FALSE(b->isDefault() || b->autoDefault()) << button;
+  }
 
   window.show();
   QApplication::setActiveWindow(&window);
@@ -86,6 +103,9 @@ TEST_F(MainWindowTest, ControlsStandAtTheirDesignedPlaces) {
                                              "cmdUpdateProjects"}));
   // Enter presses no button.
   QTest::keyClick(Find<QWidget>(window, "txtStartProject"), Qt::Key_Return);
+  QTest::keyClick(Find<QWidget>(window, "txtEndProject"), Qt::Key_Escape);
+  EXPECT_EQ(window.StartText(), "");
+  EXPECT_TRUE(window.isVisible());
   EXPECT_FALSE(folder.Exists("projrpt.pro"));
   window.hide();
 }

@@ -92,6 +92,20 @@ bool FakeShell::SetForegroundWindow(std::uint32_t window) {
   return true;
 }
 
+void FakeShell::StartProgram(const std::string& path) {
+  log_.push_back("start:" + path);
+  if (startFails != 0) throw RunError(startFails, "File not found");
+}
+
+bool FakeShell::WinHelpA(std::uint32_t window, const std::string& helpFile, std::uint32_t command,
+                         const void* data) {
+  const char* keyword = static_cast<const char*>(data);
+  log_.push_back("help:" + std::to_string(window) + ":" + helpFile + ":" + std::to_string(command) +
+                 ":" + (keyword ? std::string("[") + keyword + "]" : std::string("null")));
+  if (!helpFails.empty()) throw RunError(kErrInvalidCall, helpFails);
+  return true;
+}
+
 void FakeMainView::SetProjectIndex(int i) {
   if (i < -1 || i >= ProjectCount()) throw RunError(380, "Invalid property value");
   index = i;
@@ -115,7 +129,7 @@ DateFormat GermanFormat() {
 
 PlatformTest::PlatformTest() : saved_(platform()) {
   system.folder = folder.path();
-  platform() = Platform{&files, &settings, &dialogs, &system, &clock, &format, &shell};
+  platform() = Platform{&files, &settings, &dialogs, &system, &clock, &format, &shell, &registry};
   Error::ErrorAction = 0;
 }
 

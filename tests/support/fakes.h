@@ -115,7 +115,16 @@ class FakeShell : public Shell {
   explicit FakeShell(EventLog& log) : log_(log) {}
   bool Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATA& data) override;
   bool SetForegroundWindow(std::uint32_t window) override;
+  bool HasNotificationArea() const override { return notificationArea; }
+  void StartProgram(const std::string& path) override;
+  bool WinHelpA(std::uint32_t window, const std::string& helpFile, std::uint32_t command,
+                const void* data) override;
   std::vector<NOTIFYICONDATA> records;
+  bool notificationArea = true;
+  // StartProgram fails with this error number when it is not 0.
+  int startFails = 0;
+  // WinHelpA fails with this description when it is not empty.
+  std::string helpFails;
 
  private:
   EventLog& log_;
@@ -184,6 +193,7 @@ class PlatformTest : public ::testing::Test {
   FakeClock clock;
   DateFormat format = UsFormat();
   FakeShell shell{log};
+  RegistryView registry;
 
  private:
   Platform saved_;

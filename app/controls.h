@@ -1,0 +1,16 @@
+#pragma once
+// Labels and buttons as the program's windows use them: named, light yellow, placed in twips.
+#include <QLabel>
+#include <QPushButton>
+
+namespace tw {
+
+// A top-aligned label in the program's background colour.
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption);
+// A graphical-style button in the program's background colour that Enter does not press.
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tip = {});
+// Fits a label to its text; a right-aligned label keeps its right edge, any other its left edge.
+void SizeToText(QLabel* label);
+
+}  // namespace tw

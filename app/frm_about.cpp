@@ -1,0 +1,113 @@
+#include "app/frm_about.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+#include "app/about.h"
+#include "app/app_style.h"
+#include "app/controls.h"
+#include "app/options.h"
+#include "app/program_icon.h"
+#include "app/twips.h"
+#include "platform/platform.h"
+
+namespace tw {
+namespace {
+
+frmAbout* loaded = nullptr;
+
+}  // namespace
+
+frmAbout::frmAbout() {
+  setObjectName("frmAbout");
+  setModal(false);
+  setWindowIcon(ProgramIcon());
+  PaintLightYellow(this);
+  setFixedSize(TwipsToPixels(5730), TwipsToPixels(3555));
+
+  auto* icon = new QLabel(this);
+  icon->setObjectName("picIcon");
+  icon->setPixmap(ProgramPicture());
+  icon->setAlignment(Qt::AlignCenter);
+  PaintLightYellow(icon);
+  PlaceTwips(icon, 240, 240, 480, 480);
+
+  lblTitle_ = MakeLabel(this, "lblTitle", "");
+  lblTitle_->setFont(DisplayFont(20.25, false));
+  PlaceTwips(lblTitle_, 1050, 240, 3885, 480);
+  lblVersion_ = MakeLabel(this, "lblVersion", "");
+  PlaceTwips(lblVersion_, 1050, 780, 3885, 225);
+  QLabel* description = MakeLabel(this, "lblDescription", kDescription);
+  description->setWordWrap(true);
+  PlaceTwips(description, 1050, 1125, 3885, 1170);
+  QLabel* disclaimer = MakeLabel(this, "lblDisclaimer", kDisclaimer);
+  disclaimer->setWordWrap(true);
+  PlaceTwips(disclaimer, 255, 2625, 3870, 825);
+
+  // OK is both the default and the cancel button: Enter and Escape press it.
+  QPushButton* ok = MakeButton(this, "cmdOK", "OK");
+  ok->setAutoDefault(true);
+  ok->setDefault(true);
+  PlaceTwips(ok, 4245, 2625, 1260, 345);
+  QPushButton* sysInfo = MakeButton(this, "cmdSysInfo", "&System Info...");
+  sysInfo->setAutoDefault(true);
+  PlaceTwips(sysInfo, 4260, 3075, 1245, 345);
+  connect(ok, &QPushButton::clicked, this, [this] { Unload(); });
+  connect(sysInfo, &QPushButton::clicked, this, [] { StartSysInfo(); });
+
+  loaded = this;
+  LoadedForms().Add(this);
+  Load();
+  ok->setFocus();
+}
+
+frmAbout::~frmAbout() {
+  LoadedForms().Remove(this);
+  if (loaded == this) loaded = nullptr;
+}
+
+void frmAbout::Load() {
+  setWindowTitle(QString("About ") + kAppTitle);
+  lblVersion_->setText(QString::fromStdString(VersionText()));
+  lblTitle_->setText(kAppTitle);
+  const System& system = *platform().system;
+  move(TwipsToPixels(CenteredEdge(system.ScreenWidthTwips(), PixelsToTwips(width()))),
+       TwipsToPixels(CenteredEdge(system.ScreenHeightTwips(), PixelsToTwips(height()))));
+}
+
+frmAbout* frmAbout::Loaded() { return loaded; }
+
+frmAbout* frmAbout::ShowAbout() {
+  frmAbout* about = loaded ? loaded : new frmAbout;
+  about->show();
+  about->raise();
+  about->activateWindow();
+  return about;
+}
+
+void frmAbout::Unload() {
+  if (loaded != this) return;
+  loaded = nullptr;
+  LoadedForms().Remove(this);
+  hide();
+  deleteLater();
+}
+
+void frmAbout::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  // The etched line: gray, with a white line of two pixels just below it.
+  QPainter painter(this);
+  painter.setPen(QPen(QColor(128, 128, 128), 1));
+  painter.drawLine(TwipsToPixels(90), TwipsToPixels(2445), TwipsToPixels(5654), TwipsToPixels(2445));
+  painter.setPen(QPen(QColor(255, 255, 255), 2));
+  painter.drawLine(TwipsToPixels(105), TwipsToPixels(2460), TwipsToPixels(5654), TwipsToPixels(2460));
+}
+
+void frmAbout::closeEvent(QCloseEvent* event) {
+  event->accept();
+  Unload();
+}
+
+void frmAbout::reject() { Unload(); }
+
+}  // namespace tw

@@ -1,0 +1,39 @@
+#pragma once
+// The About window: the program's title, version and maker, and the System Info button. It is not
+// modal, and there is at most one.
+#include <QDialog>
+
+#include "app/forms.h"
+
+class QLabel;
+
+namespace tw {
+
+class frmAbout : public QDialog, public LoadedForm {
+  Q_OBJECT
+
+ public:
+  ~frmAbout() override;
+
+  // Help > About: loads the window when it is not loaded, shows it and brings it forward.
+  static frmAbout* ShowAbout();
+  // The loaded window, or nullptr.
+  static frmAbout* Loaded();
+
+  void Unload() override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  // Escape, the window's cancel key.
+  void reject() override;
+
+ private:
+  frmAbout();
+  void Load();
+
+  QLabel* lblTitle_ = nullptr;
+  QLabel* lblVersion_ = nullptr;
+};
+
+}  // namespace tw

@@ -1,0 +1,17 @@
+#include "app/program_icon.h"
+
+#include "app/icons/tallywright-16.xpm"
+#include "app/icons/tallywright-32.xpm"
+
+namespace tw {
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  icon.addPixmap(QPixmap(tallywright_32_xpm));
+  icon.addPixmap(QPixmap(tallywright_16_xpm));
+  return icon;
+}
+
+QPixmap ProgramPicture() { return QPixmap(tallywright_32_xpm); }
+
+}  // namespace tw

@@ -1,0 +1,38 @@
+#include "app/tray.h"
+
+#include <cmath>
+
+#include "errors/guard.h"
+#include "platform/platform.h"
+
+namespace tw {
+
+std::uint32_t MouseMessageFromX(double x, double twipsPerPixel) {
+  if (!(twipsPerPixel > 0) || !std::isfinite(x)) return 0;
+  const double message = std::round(x / twipsPerPixel);
+  return message >= 0 && message <= 0xFFFF ? static_cast<std::uint32_t>(message) : 0;
+}
+
+void MainFormResize(TrayWindow& form) {
+  Guard step("frmMain/FR");
+  step([&] {
+    if (form.IsMinimized() && platform().shell->HasNotificationArea()) form.SetVisible(false);
+  });
+}
+
+void PicIconMouseMove(TrayWindow& form, double x) {
+  Platform& p = platform();
+  Guard step("frmMain/picIcon");
+  std::uint32_t message = 0;
+  if (!step([&] { message = MouseMessageFromX(x, p.system->TwipsPerPixel()); })) return;
+  if (message == WM_RBUTTONDOWN) {
+    step([&] { form.PopupOptionMenu(); });
+  } else if (message == WM_LBUTTONDOWN) {
+    if (!step([&] { form.SetNormalState(); })) return;
+    if (!step([&] { form.SetVisible(true); })) return;
+    if (!step([&] { form.SetStatusText("Tallywright"); })) return;
+    step([&] { p.shell->SetForegroundWindow(form.WindowHandle()); });
+  }
+}
+
+}  // namespace tw

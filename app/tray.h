@@ -1,0 +1,39 @@
+#pragma once
+// The main window and the notification-area icon: minimizing hides the window in the notification
+// area, and presses on the icon bring it back or open the Option menu.
+#include <cstdint>
+#include <string>
+
+namespace tw {
+
+// What these handlers act on in the main window.
+class TrayWindow {
+ public:
+  virtual ~TrayWindow() = default;
+  virtual bool IsMinimized() const = 0;
+  // Neither minimized nor maximized.
+  virtual void SetNormalState() = 0;
+  virtual void SetVisible(bool visible) = 0;
+  // The first panel of the status bar.
+  virtual void SetStatusText(const std::string& text) = 0;
+  // Opens the Option menu as a popup at the mouse pointer.
+  virtual void PopupOptionMenu() = 0;
+  virtual std::uint32_t WindowHandle() const = 0;
+};
+
+// The mouse message the shell's callback carries in x (in twips): x is the message number in
+// pixels, so dividing by the twips per pixel gives it back at any display scaling. 0 when x is
+// no message.
+std::uint32_t MouseMessageFromX(double x, double twipsPerPixel);
+
+// The window was resized or changed its state: once minimized, it hides in the notification area.
+// Where the desktop has no notification area it stays minimized with its taskbar button, so that
+// it can still be brought back.
+void MainFormResize(TrayWindow& form);
+
+// The icon holder's mouse-move handler, which the notification icon's events reach with the mouse
+// message in x: a left press restores the window, a right press opens the Option menu, anything
+// else does nothing.
+void PicIconMouseMove(TrayWindow& form, double x);
+
+}  // namespace tw

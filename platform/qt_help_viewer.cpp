@@ -1,0 +1,136 @@
+#include "platform/qt_help_viewer.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "platform/qt_text.h"
+
+namespace tw {
+namespace {
+
+constexpr int kAnchorRole = Qt::UserRole;
+
+}  // namespace
+
+HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
+  setObjectName("helpViewer");
+  setWindowTitle("Help");
+  auto* splitter = new QSplitter(this);
+  tabs_ = new QTabWidget(splitter);
+  topicList_ = new QListWidget;
+  topicList_->setObjectName("helpTopics");
+  tabs_->addTab(topicList_, "Contents");
+
+  auto* search = new QWidget;
+  auto* searchLayout = new QVBoxLayout(search);
+  auto* prompt = new QLabel("Type the first few letters of the word you're looking for:");
+  prompt->setWordWrap(true);
+  keywordBox_ = new QLineEdit;
+  keywordBox_->setObjectName("helpKeyword");
+  prompt->setBuddy(keywordBox_);
+  keywordList_ = new QListWidget;
+  keywordList_->setObjectName("helpKeywords");
+  auto* display = new QPushButton("&Display");
+  searchLayout->addWidget(prompt);
+  searchLayout->addWidget(keywordBox_);
+  searchLayout->addWidget(keywordList_, 1);
+  searchLayout->addWidget(display, 0, Qt::AlignRight);
+  tabs_->addTab(search, "Index");
+
+  page_ = new QTextBrowser(splitter);
+  page_->setObjectName("helpPage");
+  page_->setOpenExternalLinks(true);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({200, 440});
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(splitter);
+  resize(700, 480);
+
+  connect(topicList_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    ShowTopic(item->data(kAnchorRole).toString().toStdString());
+  });
+  connect(topicList_, &QListWidget::itemClicked, topicList_, &QListWidget::itemActivated);
+  // Typing moves the selection to the first keyword that begins with the typed letters.
+  connect(keywordBox_, &QLineEdit::textEdited, this, [this](const QString& typed) {
+    const int row = FindKeyword(index_.keywords, ToBytes(typed));
+    if (row >= 0) keywordList_->setCurrentRow(row);
+  });
+  const auto showChosen = [this] {
+    if (const QListWidgetItem* item = keywordList_->currentItem())
+      ShowTopic(item->data(kAnchorRole).toString().toStdString());
+  };
+  connect(keywordBox_, &QLineEdit::returnPressed, this, showChosen);
+  connect(keywordList_, &QListWidget::itemActivated, this, showChosen);
+  connect(display, &QPushButton::clicked, this, showChosen);
+}
+
+void HelpViewer::Load(const QString& helpFile) {
+  QFile file(helpFile);
+  topicList_->clear();
+  keywordList_->clear();
+  index_ = {};
+  if (!file.open(QIODevice::ReadOnly)) {
+    setWindowTitle("Help");
+    page_->setHtml("<h2>The help file cannot be opened</h2><p>" + helpFile.toHtmlEscaped() +
+                   "</p><p>" + file.errorString().toHtmlEscaped() + "</p>");
+    return;
+  }
+  const QByteArray html = file.readAll();
+  index_ = ReadHelpIndex(std::string_view(html.constData(), static_cast<size_t>(html.size())));
+  page_->setHtml(QString::fromUtf8(html));
+  const QString title = page_->documentTitle();
+  setWindowTitle(title.isEmpty() ? QFileInfo(helpFile).fileName() : title);
+  for (const HelpTopic& topic : index_.topics) {
+    auto* item = new QListWidgetItem(QString(4 * (topic.level - 1), ' ') + FromBytes(topic.title));
+    item->setData(kAnchorRole, FromBytes(topic.anchor));
+    topicList_->addItem(item);
+  }
+  for (const HelpKeyword& keyword : index_.keywords) {
+    auto* item = new QListWidgetItem(FromBytes(keyword.keyword));
+    item->setData(kAnchorRole, FromBytes(keyword.anchor));
+    keywordList_->addItem(item);
+  }
+}
+
+void HelpViewer::Present() {
+  if (!isVisible()) {
+    const QWidget* owner = parentWidget();
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen) move(screen->availableGeometry().center() - rect().center());
+  }
+  showNormal();
+  raise();
+  activateWindow();
+}
+
+void HelpViewer::ShowContents(const QString& helpFile) {
+  Load(helpFile);
+  tabs_->setCurrentIndex(0);
+  Present();
+}
+
+void HelpViewer::ShowSearch(const QString& helpFile, const QString& keyword) {
+  Load(helpFile);
+  tabs_->setCurrentIndex(1);
+  keywordBox_->setText(keyword);
+  const int row = FindKeyword(index_.keywords, ToBytes(keyword));
+  if (row >= 0) keywordList_->setCurrentRow(row);
+  Present();
+  keywordBox_->setFocus();
+}
+
+void HelpViewer::ShowTopic(const std::string& anchor) { page_->scrollToAnchor(FromBytes(anchor)); }
+
+}  // namespace tw
