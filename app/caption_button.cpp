@@ -3,6 +3,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "app/twips.h"
+
 namespace tw {
 
 void CaptionButton::paintEvent(QPaintEvent*) {
@@ -16,6 +18,17 @@ void CaptionButton::paintEvent(QPaintEvent*) {
   const int inset = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2 + 1;
   painter.drawText(rect().adjusted(inset, inset, -inset, -inset),
                    Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+}
+
+CaptionButton* MakeCaptionButton(QWidget* parent, const char* name, const char* caption,
+                                 const char* tip) {
+  auto* button = new CaptionButton(QString::fromUtf8(caption), parent);
+  button->setObjectName(name);
+  button->setToolTip(QString::fromUtf8(tip));
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  PaintLightYellow(button);
+  return button;
 }
 
 }  // namespace tw

@@ -15,4 +15,9 @@ class CaptionButton : public QPushButton {
   void paintEvent(QPaintEvent* event) override;
 };
 
+// A caption button with its object name and tooltip, in the program's colour. Enter never presses
+// it (Space does, when it has the focus).
+CaptionButton* MakeCaptionButton(QWidget* parent, const char* name, const char* caption,
+                                 const char* tip);
+
 }  // namespace tw

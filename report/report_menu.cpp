@@ -18,14 +18,7 @@ void ClearReport() {
     return;
   if (answer != MsgResult::Ok) return;
   bool missing = false;
-  if (!step([&] {
-        try {
-          p.files->Remove(ProgramFile(kReportFile));
-        } catch (const RunError& e) {
-          if (e.number() != kErrFileNotFound) throw;
-          missing = true;
-        }
-      }))
+  if (!step([&] { missing = FileMissing([&] { p.files->Remove(ProgramFile(kReportFile)); }); }))
     return;
   if (missing) return;
   step([&] {
@@ -48,12 +41,7 @@ void RestoreReport() {
   // The backup replaces the report in one rename; there is no moment without a report.
   bool noBackup = false;
   if (!step([&] {
-        try {
-          RestoreBackup(*p.files, p.system->ProgramFolder());
-        } catch (const RunError& e) {
-          if (e.number() != kErrFileNotFound) throw;
-          noBackup = true;
-        }
+        noBackup = FileMissing([&] { RestoreBackup(*p.files, p.system->ProgramFolder()); });
       }))
     return;
   if (noBackup)

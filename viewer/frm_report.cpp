@@ -4,16 +4,19 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygonF>
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "app/caption_button.h"
 #include "app/program_state.h"
 #include "app/twips.h"
 #include "errors/guard.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
 #include "report/report_files.h"
-#include "viewer/controls.h"
 #include "viewer/frm_report_edit.h"
 
 namespace tw {
@@ -35,6 +38,23 @@ constexpr Column kColumns[] = {{"Project Name", 2000},
 
 frmReport* loaded = nullptr;
 
+// The picture of a day button: an arrow, its shaft and head, pointing right turned by `degrees`.
+QIcon ArrowIcon(int degrees) {
+  constexpr int kSize = 20;
+  QPixmap picture(kSize, kSize);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.translate(kSize / 2.0, kSize / 2.0);
+  painter.rotate(degrees);
+  const QPolygonF arrow({{-8, -2.5}, {1, -2.5}, {1, -7}, {8.5, 0}, {1, 7}, {1, 2.5}, {-8, 2.5}});
+  painter.setPen(QPen(QColor(0, 0, 96), 1));
+  painter.setBrush(QColor(0, 64, 160));
+  painter.drawPolygon(arrow);
+  painter.end();
+  return QIcon(picture);
+}
+
 QTreeWidgetItem* MakeItem(const std::string_view (&cells)[5]) {
   auto* item = new QTreeWidgetItem;
   for (int i = 0; i < 5; ++i) item->setText(i, FromBytes(cells[i]));
@@ -50,16 +70,16 @@ frmReport::frmReport(MainView& main, QWidget* parent) : QDialog(parent), main_(m
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   PaintLightYellow(this);
 
-  cmdDayBefore_ = MakeReportButton(this, "cmdDayBefore", "", "View Previous Day");
-  cmdDayBefore_->setIcon(ArrowIcon(ArrowDirection::Left));
+  cmdDayBefore_ = MakeCaptionButton(this, "cmdDayBefore", "", "View Previous Day");
+  cmdDayBefore_->setIcon(ArrowIcon(180));
   PlaceTwips(cmdDayBefore_, 0, 0, 1095, 375);
-  cmdToday_ = MakeReportButton(this, "cmdToday", "", "View Today");
-  cmdToday_->setIcon(ArrowIcon(ArrowDirection::Down));
+  cmdToday_ = MakeCaptionButton(this, "cmdToday", "", "View Today");
+  cmdToday_->setIcon(ArrowIcon(90));
   PlaceTwips(cmdToday_, 1080, 0, 1095, 375);
-  cmdNextDay_ = MakeReportButton(this, "cmdNextDay", "", "View Next Day");
-  cmdNextDay_->setIcon(ArrowIcon(ArrowDirection::Right));
+  cmdNextDay_ = MakeCaptionButton(this, "cmdNextDay", "", "View Next Day");
+  cmdNextDay_->setIcon(ArrowIcon(0));
   PlaceTwips(cmdNextDay_, 2160, 0, 1095, 375);
-  cmdClose_ = MakeReportButton(this, "cmdClose", "&Close");
+  cmdClose_ = MakeCaptionButton(this, "cmdClose", "&Close", "");
 
   list_ = new QTreeWidget(this);
   list_->setObjectName("ListView");
@@ -232,12 +252,9 @@ void ShowReport(tw::MainView& main, std::function<void()> afterClose) {
   DayReport report;
   bool noReport = false;
   const bool read = step([&] {
-    try {
+    noReport = FileMissing([&] {
       report = ReadDayReport(*p.files, ProgramFile(kReportFile), DisplayDate, *p.dateFormat);
-    } catch (const RunError& e) {
-      if (e.number() != kErrFileNotFound) throw;
-      noReport = true;
-    }
+    });
   });
   if (!read || noReport) {
     // The window that was showing goes, as a rebuilt one would not be shown.

@@ -1,10 +1,12 @@
 #include "viewer/frm_report_edit.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
 
+#include "app/caption_button.h"
 #include "app/program_state.h"
 #include "app/twips.h"
 #include "errors/guard.h"
@@ -13,7 +15,6 @@
 #include "report/report_files.h"
 #include "report/rewrite.h"
 #include "tracking/stretch.h"
-#include "viewer/controls.h"
 #include "viewer/frm_report.h"
 
 namespace tw {
@@ -51,22 +52,33 @@ frmReportEdit::frmReportEdit(QWidget* parent) : QDialog(parent) {
   PaintLightYellow(this);
   resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
 
-  PlaceTwips(MakeReportLabel(this, "lblProject", "Project"), 120, 120, 1455, 255);
+  struct Caption {
+    const char* name;
+    const char* text;
+  };
+  const Caption labels[] = {{"lblProject", "Project"},
+                            {"lblProjectStart", "Project Start Time"},
+                            {"lblProjectEnd", "Project End Time"},
+                            {"lblComment", "Comment"}};
+  for (int i = 0; i < 4; ++i) {
+    auto* label = new QLabel(QString::fromUtf8(labels[i].text), this);
+    label->setObjectName(labels[i].name);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PaintLightYellow(label);
+    PlaceTwips(label, 120, 120 + 360 * i, 1455, 255);
+  }
   txtProject_ = MakeBox(this, "txtProject", 120);
-  PlaceTwips(MakeReportLabel(this, "lblProjectStart", "Project Start Time"), 120, 480, 1455, 255);
   txtProjectStart_ = MakeBox(this, "txtProjectStart", 480);
-  PlaceTwips(MakeReportLabel(this, "lblProjectEnd", "Project End Time"), 120, 840, 1455, 255);
   txtProjectEnd_ = MakeBox(this, "txtProjectEnd", 840);
-  PlaceTwips(MakeReportLabel(this, "lblComment", "Comment"), 120, 1200, 1455, 255);
   txtComment_ = new QPlainTextEdit(this);
   txtComment_->setObjectName("txtComment");
   txtComment_->setTabChangesFocus(true);
   PlaceTwips(txtComment_, 1680, 1200, 2415, 1095);
-  cmdCancel_ = MakeReportButton(this, "cmdCancel", "&Cancel");
+  cmdCancel_ = MakeCaptionButton(this, "cmdCancel", "&Cancel", "");
   PlaceTwips(cmdCancel_, 0, 2400, 855, 375);
-  cmdDelete_ = MakeReportButton(this, "cmdDelete", "&Delete");
+  cmdDelete_ = MakeCaptionButton(this, "cmdDelete", "&Delete", "");
   PlaceTwips(cmdDelete_, 1560, 2400, 855, 375);
-  cmdSave_ = MakeReportButton(this, "cmdSave", "&Save");
+  cmdSave_ = MakeCaptionButton(this, "cmdSave", "&Save", "");
   PlaceTwips(cmdSave_, 3240, 2400, 855, 375);
 
   connect(cmdSave_, &QPushButton::clicked, this, [this] { Save(); });
@@ -133,10 +145,13 @@ void frmReportEdit::Delete() {
   Unload();
 }
 
-void frmReportEdit::Unload() {
+void frmReportEdit::Unload() { done(QDialog::Rejected); }
+
+void frmReportEdit::done(int result) {
+  // However it closes (a button, the close box, Escape), the editor is no longer loaded.
   if (loaded == this) loaded = nullptr;
   LoadedForms().Remove(this);
-  done(QDialog::Rejected);
+  QDialog::done(result);
 }
 
 }  // namespace tw
@@ -174,12 +189,11 @@ void UpdateReport(const std::string& action) {
   // afresh, and a skipped or abandoned rewrite leaves the report as it was.
   if (entry) {
     bool written = false;
+    // With no report file, the entry is no longer there either.
     if (!step([&] {
-          try {
+          FileMissing([&] {
             written = RewriteReportLine(*p.files, p.system->ProgramFolder(), *entry, replacement);
-          } catch (const RunError& e) {
-            if (e.number() != kErrFileNotFound) throw;
-          }
+          });
         }))
       return;
     if (!written && !step.failed() &&

@@ -30,6 +30,8 @@ class frmReportEdit : public QDialog, public LoadedForm {
   // LoadedForm
   void Unload() override;
 
+  void done(int result) override;
+
  private:
   void Save();
   void Delete();

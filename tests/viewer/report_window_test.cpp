@@ -192,6 +192,14 @@ TEST_F(ReportWindowTest, NoReportFileMeansNoWindowAndNoMessage) {
   });
   EXPECT_TRUE(closedByDayButton);
   EXPECT_TRUE(dialogs.shown.empty());
+
+  // A file that cannot be read goes to the error handler; on Abort no window is shown.
+  folder.Write("projrpt.pro", kAlpha + "\r\n");
+  FailStep(FileStep::Read, 1, EIO);
+  Setup::ShowReport(main);
+  EXPECT_EQ(frmReport::Loaded(), nullptr);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].title, "Design-Time Error [57] [Setup/ShowReport]");
 }
 
 TEST_F(ReportWindowTest, DoubleClickOpensTheRowsEntryOnly) {
@@ -231,6 +239,10 @@ TEST_F(ReportWindowTest, DoubleClickOpensTheRowsEntryOnly) {
       EXPECT_EQ(e.findChild<QWidget*>("cmdSave")->geometry(), QRect(216, 160, 57, 25));
       EXPECT_EQ(Setup::EditRow, 1);
       Click(e, "cmdCancel");
+    }));
+    EXPECT_TRUE(DoubleClickRow(w, 1, [&](frmReportEdit& e) {
+      e.close();  // the close box does what Cancel does
+      EXPECT_EQ(frmReportEdit::Loaded(), nullptr);
     }));
     EXPECT_EQ(Rows(w).size(), 3u);
     QTreeWidget* list = List(w);
