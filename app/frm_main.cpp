@@ -18,8 +18,8 @@
 #include "app/twips.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
-#include "report/report_menu.h"
 #include "tracking/stretch.h"
+#include "report/report_menu.h"
 #include "viewer/frm_report.h"
 
 namespace tw {
