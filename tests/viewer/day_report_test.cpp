@@ -92,38 +92,5 @@ TEST_F(DayReportTest, FieldsKeepEveryByteAndTheLocaleDecidesTheDay) {
   EXPECT_EQ(Cells(Day(2026, 12, 7)), (std::vector<std::string>{"G|07.12.2026 09:00:00|07.12.2026 17:30:00|08:30:00|"}));
 }
 
-TEST_F(DayReportTest, ALargeFileGivesTheRowsOfTheWholeText) {
-  // Some 3 MB: lines run over the reader's block ends. The rows must be those of a plain split.
-  std::string content;
-  for (int i = 0; i < 60000; ++i) {
-    const int day = 1 + i % 9;
-    content += "P" + std::to_string(i) + ",12/" + std::to_string(day) + "/2026 9:0" +
-               std::to_string(i % 10) + " AM,12/" + std::to_string(day) + "/2026 10:00 AM,c, " +
-               std::string(static_cast<size_t>(i % 7), 'x') + (i % 5 == 0 ? "\n" : "\r\n");
-    if (i % 1000 == 0) content += "\r\n";
-  }
-  folder.Write("projrpt.pro", content);
-  std::vector<std::string> expected;
-  std::int64_t total = 0;
-  size_t start = 0;
-  while (start < content.size()) {
-    size_t end = content.find('\n', start);
-    std::string line = content.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.find(",12/3/2026 ") != std::string::npos) {
-      expected.push_back(line);
-      total += 3600 - 60 * (line[line.find(" AM") - 1] - '0');
-    }
-    start = end + 1;
-  }
-  const DayReport report = Day(2026, 12, 3);
-  ASSERT_EQ(report.rows.size(), expected.size());
-  for (size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(report.rows[i].line.text, expected[i]);
-    EXPECT_EQ(content.compare(report.rows[i].line.offset, expected[i].size(), expected[i]), 0);
-  }
-  EXPECT_EQ(report.totalSeconds, total);
-}
-
 }  // namespace
 }  // namespace tw
