@@ -27,6 +27,8 @@
 #include "platform/qt_text.h"
 #include "projects/frm_project_list.h"
 #include "tracking/stretch.h"
+#include "report/report_menu.h"
+#include "viewer/frm_report.h"
 
 namespace tw {
 namespace {
@@ -158,10 +160,13 @@ void frmMain::BuildMenus() {
 
   QMenu* report = bar->addMenu("&Report");
   report->setObjectName("mnuReport");
-  MakeItem(report, "mnuReportViewReport", "&View Report");
-  MakeItem(report, "mnuReportClearReport", "&Clear Report");
+  QAction* viewReport = MakeItem(report, "mnuReportViewReport", "&View Report");
+  QAction* clearReport = MakeItem(report, "mnuReportClearReport", "&Clear Report");
   report->addSeparator()->setObjectName("mnuViewsep3");
-  MakeItem(report, "mnuReportRestoreReport", "&Restore Report");
+  QAction* restoreReport = MakeItem(report, "mnuReportRestoreReport", "&Restore Report");
+  connect(viewReport, &QAction::triggered, this, [this] { Setup::ShowReport(*this); });
+  connect(clearReport, &QAction::triggered, this, [] { ClearReport(); });
+  connect(restoreReport, &QAction::triggered, this, [] { RestoreReport(); });
 
   QMenu* help = bar->addMenu("&Help");
   help->setObjectName("mnuHelp");

@@ -3,6 +3,7 @@
 namespace Setup {
 
 tw::DateTime DisplayDate;
+int EditRow = 0;
 tw::NOTIFYICONDATA NotifyIconRecord;
 
 }  // namespace Setup

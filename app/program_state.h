@@ -7,6 +7,8 @@ namespace Setup {
 
 // The calendar day the report window shows; start-up sets it to now.
 extern tw::DateTime DisplayDate;
+// The 1-based row of the report window that the entry editor works on.
+extern int EditRow;
 // The notification-area icon's record, filled at start-up and passed again at shutdown.
 extern tw::NOTIFYICONDATA NotifyIconRecord;
 

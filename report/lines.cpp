@@ -1,0 +1,56 @@
+#include "report/lines.h"
+
+#include <cstring>
+
+namespace tw {
+
+LineReader::LineReader(Files::Reader& reader, size_t blockSize)
+    : reader_(reader), block_(blockSize > 0 ? blockSize : 1) {}
+
+bool LineReader::Fill() {
+  if (atEnd_) return false;
+  pos_ = 0;
+  end_ = reader_.Read(block_.data(), block_.size());
+  atEnd_ = end_ == 0;
+  return !atEnd_;
+}
+
+bool LineReader::Next(std::string_view& line) {
+  carry_.clear();
+  bool carried = false;
+  bool ended = false;  // by a line feed
+  for (;;) {
+    if (pos_ == end_ && !Fill()) {
+      if (!carried) return false;
+      line = carry_;
+      break;
+    }
+    const char* from = block_.data() + pos_;
+    const auto* lf = static_cast<const char*>(std::memchr(from, '\n', end_ - pos_));
+    if (lf == nullptr) {
+      // Most lines lie within one block and are read where they stand; only a line that runs
+      // over the block's end is gathered.
+      carry_.append(from, end_ - pos_);
+      carried = true;
+      pos_ = end_;
+      continue;
+    }
+    const size_t length = static_cast<size_t>(lf - from);
+    pos_ += length + 1;
+    ended = true;
+    if (carried) {
+      carry_.append(from, length);
+      line = carry_;
+    } else {
+      line = std::string_view(from, length);
+    }
+    break;
+  }
+  offset_ = consumed_;
+  consumed_ += line.size() + (ended ? 1 : 0);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  ++index_;
+  return true;
+}
+
+}  // namespace tw

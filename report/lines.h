@@ -1,0 +1,49 @@
+#pragma once
+// Reading the report file line by line in large blocks, without holding more than one block and
+// the line being read. Every reader and the rewrite take their lines from here, so they agree on
+// what a line is: the bytes up to a line feed, without it and a carriage return before it (CR LF
+// or LF alone); a last line without a line end counts; an empty file has no lines.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace tw {
+
+// Where a line stands in its file, and its exact bytes (without its line end).
+struct SourceLine {
+  std::uint64_t index = 0;   // 0-based, empty lines counted
+  std::uint64_t offset = 0;  // of its first byte
+  std::string text;
+  friend bool operator==(const SourceLine&, const SourceLine&) = default;
+};
+
+class LineReader {
+ public:
+  static constexpr size_t kBlockSize = 1 << 20;
+
+  explicit LineReader(Files::Reader& reader, size_t blockSize = kBlockSize);
+
+  // The next line, valid until the next call; false at the end of the file.
+  bool Next(std::string_view& line);
+  // Of the line last returned.
+  std::uint64_t index() const { return index_ - 1; }
+  std::uint64_t offset() const { return offset_; }
+
+ private:
+  bool Fill();
+
+  Files::Reader& reader_;
+  std::vector<char> block_;
+  size_t pos_ = 0;
+  size_t end_ = 0;
+  bool atEnd_ = false;
+  std::string carry_;  // a line that runs over the end of a block
+  std::uint64_t index_ = 0;
+  std::uint64_t offset_ = 0;
+  std::uint64_t consumed_ = 0;  // bytes of the lines returned so far, line ends included
+};
+
+}  // namespace tw

@@ -1,0 +1,51 @@
+#include "report/report_menu.h"
+
+#include "errors/guard.h"
+#include "platform/platform.h"
+#include "report/backup.h"
+#include "report/report_files.h"
+
+namespace tw {
+
+void ClearReport() {
+  Platform& p = platform();
+  Guard step("Main/ClearReport");
+  int answer = 0;
+  if (!step([&] {
+        answer = p.dialogs->MsgBox("Are you sure you want to delete the report file?",
+                                   MsgStyle::OkCancel, "Delete Reports");
+      }))
+    return;
+  if (answer != MsgResult::Ok) return;
+  bool missing = false;
+  if (!step([&] { missing = FileMissing([&] { p.files->Remove(ProgramFile(kReportFile)); }); }))
+    return;
+  if (missing) return;
+  step([&] {
+    p.dialogs->MsgBox("Your Report File has been deleted.", MsgStyle::OkOnly, "Report File Deleted");
+  });
+}
+
+void RestoreReport() {
+  Platform& p = platform();
+  Guard step("frmMain/RestoreReport");
+  int answer = 0;
+  if (!step([&] {
+        answer = p.dialogs->MsgBox(
+            "Restoring the report will delete any changes you've made in Tallywright since the last "
+            "time you exited the application. Are you sure you want to do this?",
+            MsgStyle::YesNo, "Restore Report");
+      }))
+    return;
+  if (answer != MsgResult::Yes) return;
+  // The backup replaces the report in one rename; there is no moment without a report.
+  bool noBackup = false;
+  if (!step([&] {
+        noBackup = FileMissing([&] { RestoreBackup(*p.files, p.system->ProgramFolder()); });
+      }))
+    return;
+  if (noBackup)
+    step([&] { p.dialogs->MsgBox(kNoBackupMessage, MsgStyle::OkOnly + MsgStyle::Exclamation, "Tallywright"); });
+}
+
+}  // namespace tw

@@ -1,0 +1,35 @@
+#include "report/rewrite.h"
+
+#include "report/report_files.h"
+
+namespace tw {
+
+bool RewriteReportLine(const Files& files, const std::string& folder, const SourceLine& line,
+                       const std::optional<std::string>& replacement) {
+  Files::Reader reader = files.OpenRead(JoinPath(folder, kReportFile));
+  Files::Replacement out =
+      files.BeginReplace(JoinPath(folder, kReportFile), JoinPath(folder, kReportScratch));
+  LineReader lines(reader);
+  bool found = false;
+  std::string_view text;
+  while (lines.Next(text)) {
+    if (lines.index() == line.index) {
+      // Not committed, the scratch file goes and the report stays as it is.
+      if (text != line.text) return false;
+      found = true;
+      if (replacement) {
+        out.Write(*replacement);
+        out.Write("\r\n");
+      }
+      continue;
+    }
+    if (text.empty()) continue;
+    out.Write(text);
+    out.Write("\r\n");
+  }
+  if (!found) return false;
+  out.Commit();
+  return true;
+}
+
+}  // namespace tw

@@ -1,0 +1,190 @@
+// Reading the report line by line, rewriting one entry, Clear Report and Restore Report.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include "errors/error.h"
+#include "report/lines.h"
+#include "report/report_menu.h"
+#include "report/rewrite.h"
+#include "tests/support/fakes.h"
+
+namespace tw {
+namespace {
+
+class ReportStoreTest : public test::PlatformTest {
+ protected:
+  std::vector<SourceLine> ReadLines(size_t blockSize) {
+    Files::Reader reader = files.OpenRead(folder.File("projrpt.pro"));
+    LineReader lines(reader, blockSize);
+    std::vector<SourceLine> out;
+    std::string_view text;
+    while (lines.Next(text)) out.push_back({lines.index(), lines.offset(), std::string(text)});
+    return out;
+  }
+  bool Rewrite(std::uint64_t index, const std::string& text, std::optional<std::string> with) {
+    return RewriteReportLine(files, folder.path(), SourceLine{index, 0, text}, with);
+  }
+};
+
+TEST_F(ReportStoreTest, LinesAreTheSameWhateverTheBlockSize) {
+  const std::string longLine(70, 'x');
+  folder.Write("projrpt.pro", "a,b\r\n\r\nLF alone\n\n" + longLine + "\r\ninner\rCR\r\n\rlast");
+  const std::vector<SourceLine> expected = {{0, 0, "a,b"},          {1, 5, ""},
+                                            {2, 7, "LF alone"},     {3, 16, ""},
+                                            {4, 17, longLine},      {5, 89, "inner\rCR"},
+                                            {6, 99, "\rlast"}};
+  for (size_t block : {1, 2, 3, 5, 7, 64, 1 << 20}) EXPECT_EQ(ReadLines(block), expected) << block;
+  folder.Write("projrpt.pro", "");
+  EXPECT_TRUE(ReadLines(4).empty());
+  folder.Write("projrpt.pro", "\r\n");
+  EXPECT_EQ(ReadLines(1), (std::vector<SourceLine>{{0, 0, ""}}));
+}
+
+// Two identical stretches, an empty line run, a line ended by LF alone and a line that is no
+// record; the rewrite changes only the opened line.
+const char* const kFile =
+    "A,12/7/2026 9:00 AM,12/7/2026 10:00 AM,same\r\n"
+    "\r\n\r\n"
+    "B,12/7/2026 11:00 AM,12/7/2026 12:00 PM,layout, then proofs\n"
+    "bad line\r\n"
+    "A,12/7/2026 9:00 AM,12/7/2026 10:00 AM,same\r\n"
+    "C,12/8/2026 1:00 PM,12/8/2026 2:00 PM,";
+
+TEST_F(ReportStoreTest, RewriteChangesExactlyTheOpenedLine) {
+  const std::string a = "A,12/7/2026 9:00 AM,12/7/2026 10:00 AM,same";
+  const std::string b = "B,12/7/2026 11:00 AM,12/7/2026 12:00 PM,layout, then proofs";
+  const std::string c = "C,12/8/2026 1:00 PM,12/8/2026 2:00 PM,";
+  struct Case {
+    std::uint64_t index;
+    std::string text;
+    std::optional<std::string> with;
+    std::string expected;
+  };
+  const Case cases[] = {
+      // Update, keeping its place.
+      {3, b, "B,12/7/2026 11:00 AM,12/7/2026 12:30 PM,new",
+       a + "\r\nB,12/7/2026 11:00 AM,12/7/2026 12:30 PM,new\r\nbad line\r\n" + a + "\r\n" + c + "\r\n"},
+      // Delete the second of two identical lines: the first stays.
+      {5, a, std::nullopt, a + "\r\n" + b + "\r\nbad line\r\n" + c + "\r\n"},
+      // Saved unchanged: only the empty lines go.
+      {0, a, a, a + "\r\n" + b + "\r\nbad line\r\n" + a + "\r\n" + c + "\r\n"},
+  };
+  for (const Case& k : cases) {
+    folder.Write("projrpt.pro", kFile);
+    EXPECT_TRUE(Rewrite(k.index, k.text, k.with)) << k.index;
+    EXPECT_EQ(folder.Read("projrpt.pro"), k.expected) << k.index;
+    EXPECT_FALSE(folder.Exists("report.tmp"));
+  }
+
+  folder.Write("projrpt.pro", "A,B,C,D\r\n\r\n");
+  EXPECT_TRUE(Rewrite(0, "A,B,C,D", std::nullopt));
+  EXPECT_TRUE(folder.Exists("projrpt.pro"));  // the last entry gone leaves an empty report
+  EXPECT_EQ(folder.Read("projrpt.pro"), "");
+}
+
+TEST_F(ReportStoreTest, AStaleLineWritesNothing) {
+  folder.Write("projrpt.pro", kFile);
+  folder.Write("report.tmp", "left by a crash");
+  // Another line at the position, a line that moved, a position past the end.
+  EXPECT_FALSE(Rewrite(3, "A,12/7/2026 9:00 AM,12/7/2026 10:00 AM,same", "X,,,"));
+  EXPECT_FALSE(Rewrite(1, "A,12/7/2026 9:00 AM,12/7/2026 10:00 AM,same", std::nullopt));
+  EXPECT_FALSE(Rewrite(40, "", std::nullopt));
+  EXPECT_EQ(folder.Read("projrpt.pro"), kFile);
+  EXPECT_FALSE(folder.Exists("report.tmp"));
+  folder.Write("projrpt.pro", "");
+  EXPECT_FALSE(Rewrite(0, "", std::nullopt));
+
+  ::unlink(folder.File("projrpt.pro").c_str());
+  try {
+    Rewrite(0, "A", std::nullopt);
+    FAIL() << "no report file";
+  } catch (const RunError& e) {
+    EXPECT_EQ(e.number(), kErrFileNotFound);
+  }
+}
+
+TEST_F(ReportStoreTest, AFailingStepLeavesTheReportAsItWas) {
+  for (FileStep s : {FileStep::Open, FileStep::Read, FileStep::Write, FileStep::Sync,
+                     FileStep::Close, FileStep::Rename}) {
+    folder.Write("projrpt.pro", kFile);
+    FailStep(s, 1, s == FileStep::Write ? ENOSPC : EIO);
+    EXPECT_THROW(Rewrite(0, "A,12/7/2026 9:00 AM,12/7/2026 10:00 AM,same", std::nullopt), RunError)
+        << FileStepName(s);
+    EXPECT_EQ(folder.Read("projrpt.pro"), kFile) << FileStepName(s);
+    EXPECT_FALSE(folder.Exists("report.tmp")) << FileStepName(s);
+  }
+}
+
+TEST_F(ReportStoreTest, ClearReportAsksDeletesAndSaysSo) {
+  folder.Write("projrpt.pro", "A,B,C,D\r\n");
+  folder.Write("projrpt.bak", "backup\r\n");
+  dialogs.answers = {MsgResult::Cancel};
+  ClearReport();
+  EXPECT_TRUE(folder.Exists("projrpt.pro"));
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].prompt, "Are you sure you want to delete the report file?");
+  EXPECT_EQ(dialogs.shown[0].title, "Delete Reports");
+  EXPECT_EQ(dialogs.shown[0].style, MsgStyle::OkCancel);
+
+  ClearReport();  // OK
+  EXPECT_FALSE(folder.Exists("projrpt.pro"));
+  EXPECT_EQ(folder.Read("projrpt.bak"), "backup\r\n");
+  ASSERT_EQ(dialogs.shown.size(), 3u);
+  EXPECT_EQ(dialogs.shown[2].prompt, "Your Report File has been deleted.");
+  EXPECT_EQ(dialogs.shown[2].title, "Report File Deleted");
+  EXPECT_EQ(dialogs.shown[2].style, MsgStyle::OkOnly);
+
+  ClearReport();  // nothing to delete: the question only
+  EXPECT_EQ(dialogs.shown.size(), 4u);
+
+  folder.Write("projrpt.pro", "A,B,C,D\r\n");
+  FailStep(FileStep::Remove, 1, EACCES);
+  ClearReport();
+  ASSERT_EQ(dialogs.shown.size(), 6u);
+  EXPECT_EQ(dialogs.shown[5].title, "Design-Time Error [75] [Main/ClearReport]");
+  EXPECT_TRUE(folder.Exists("projrpt.pro"));
+}
+
+TEST_F(ReportStoreTest, RestoreReportPutsTheBackupInPlaceOrKeepsTheReport) {
+  const std::string restoreText =
+      "Restoring the report will delete any changes you've made in Tallywright since the last time "
+      "you exited the application. Are you sure you want to do this?";
+  folder.Write("projrpt.pro", "new\r\n");
+  folder.Write("projrpt.bak", "old\r\n\r\nbytes \xFF\r\n");
+  dialogs.answers = {MsgResult::No};
+  RestoreReport();
+  EXPECT_EQ(folder.Read("projrpt.pro"), "new\r\n");
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].prompt, restoreText);
+  EXPECT_EQ(dialogs.shown[0].title, "Restore Report");
+  EXPECT_EQ(dialogs.shown[0].style, MsgStyle::YesNo);
+
+  RestoreReport();  // Yes: byte for byte the backup, which stays; no message follows
+  EXPECT_EQ(folder.Read("projrpt.pro"), "old\r\n\r\nbytes \xFF\r\n");
+  EXPECT_EQ(folder.Read("projrpt.bak"), "old\r\n\r\nbytes \xFF\r\n");
+  EXPECT_EQ(dialogs.shown.size(), 2u);
+
+  ::unlink(folder.File("projrpt.pro").c_str());  // after Clear Report
+  RestoreReport();
+  EXPECT_EQ(folder.Read("projrpt.pro"), "old\r\n\r\nbytes \xFF\r\n");
+  EXPECT_FALSE(folder.Exists("report.tmp"));
+
+  folder.Write("projrpt.pro", "new\r\n");
+  FailStep(FileStep::Rename, 1, EIO);
+  RestoreReport();
+  EXPECT_EQ(dialogs.shown.back().title, "Design-Time Error [57] [frmMain/RestoreReport]");
+  EXPECT_EQ(folder.Read("projrpt.pro"), "new\r\n");
+
+  files.SetHook(nullptr);
+  ::unlink(folder.File("projrpt.bak").c_str());
+  const size_t before = dialogs.shown.size();
+  RestoreReport();
+  EXPECT_EQ(folder.Read("projrpt.pro"), "new\r\n");
+  ASSERT_EQ(dialogs.shown.size(), before + 2);
+  EXPECT_EQ(dialogs.shown.back().prompt, kNoBackupMessage);
+  EXPECT_EQ(dialogs.shown.back().title, "Tallywright");
+}
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,96 @@
+// The day's rows and total, read from the report file.
+#include <gtest/gtest.h>
+
+#include "tests/support/fakes.h"
+#include "viewer/day_report.h"
+
+namespace tw {
+namespace {
+
+class DayReportTest : public test::PlatformTest {
+ protected:
+  DayReport Day(int year, int month, int day) {
+    return ReadDayReport(files, folder.File("projrpt.pro"), MakeDateTime({year, month, day}, 8, 0, 0),
+                         format);
+  }
+  static std::vector<std::string> Cells(const DayReport& report) {
+    std::vector<std::string> out;
+    for (const DayRow& row : report.rows) {
+      const RecordFields f = row.fields();
+      out.push_back(std::string(f.project) + "|" + std::string(f.start) + "|" + std::string(f.end) +
+                    "|" + row.duration + "|" + std::string(f.comment));
+    }
+    return out;
+  }
+};
+
+TEST_F(DayReportTest, TheDaysRowsInFileOrderWithTheirTotal) {
+  folder.Write("projrpt.pro",
+               "\r\n\r\n"
+               "Alpha,12/7/2026 9:00:00 AM,12/7/2026 10:30:00 AM,layout, then proofs\r\n"
+               "Night,12/6/2026 11:00:00 PM,12/7/2026 1:00:00 AM,started the day before\r\n"
+               "\r\n\r\n\r\n"
+               "Beta,12/7/2026 11:00:00 AM,12/7/2026 1:45:00 PM,\n"
+               "no comma at all\r\n"
+               "Two,commas\r\n"
+               "Odd,soon,later,start is no date\r\n"
+               "Open,12/7/2026 3:00 PM,not yet,end is no date\r\n");
+  DayReport report = Day(2026, 12, 7);
+  EXPECT_EQ(Cells(report), (std::vector<std::string>{
+                               "Alpha|12/7/2026 9:00:00 AM|12/7/2026 10:30:00 AM|01:30:00|layout, then proofs",
+                               "Beta|12/7/2026 11:00:00 AM|12/7/2026 1:45:00 PM|02:45:00|",
+                               "Open|12/7/2026 3:00 PM|not yet||end is no date"}));
+  EXPECT_TRUE(report.HasTotal());
+  EXPECT_EQ(TotalText(report, format), "04:15:00");
+  // Each row knows the line it came from.
+  EXPECT_EQ(report.rows[0].line.index, 2u);
+  EXPECT_EQ(report.rows[0].line.offset, 4u);
+  EXPECT_EQ(report.rows[1].line.index, 7u);
+  EXPECT_EQ(report.rows[1].line.text, "Beta,12/7/2026 11:00:00 AM,12/7/2026 1:45:00 PM,");
+
+  report = Day(2026, 12, 6);  // the night is listed on the day it started
+  EXPECT_EQ(Cells(report), (std::vector<std::string>{
+                               "Night|12/6/2026 11:00:00 PM|12/7/2026 1:00:00 AM|02:00:00|started the day before"}));
+  EXPECT_FALSE(report.HasTotal());
+  EXPECT_TRUE(Day(2027, 1, 1).rows.empty());
+
+  folder.Write("projrpt.pro", "");
+  EXPECT_TRUE(Day(2026, 12, 7).rows.empty());
+  ::unlink(folder.File("projrpt.pro").c_str());
+  try {
+    Day(2026, 12, 7);
+    FAIL() << "no report file";
+  } catch (const RunError& e) {
+    EXPECT_EQ(e.number(), kErrFileNotFound);
+  }
+}
+
+TEST_F(DayReportTest, TotalsPastADayCountWholeHours) {
+  folder.Write("projrpt.pro",
+               "A,12/7/2026 12:00 AM,12/7/2026 10:00 AM,\r\n"
+               "B,12/7/2026 6:00 AM,12/7/2026 9:00 PM,\r\n");
+  const DayReport report = Day(2026, 12, 7);
+  EXPECT_EQ(report.rows[1].duration, "15:00:00");
+  EXPECT_EQ(TotalText(report, format), "25:00:00");
+}
+
+TEST_F(DayReportTest, FieldsKeepEveryByteAndTheLocaleDecidesTheDay) {
+  const std::string comment("nul \0 and \xFF\xFE, \xC3\xA9", 18);
+  const std::string huge(100000, 'w');
+  folder.Write("projrpt.pro", "Bytes,12/7/2026 9:00 AM,12/7/2026 9:30 AM," + comment + "\r\n" +
+                                  "Long,12/7/2026 10:00 AM,12/7/2026 11:00 AM," + huge + "\r\n");
+  DayReport report = Day(2026, 12, 7);
+  ASSERT_EQ(report.rows.size(), 2u);
+  EXPECT_EQ(report.rows[0].fields().comment, comment);
+  EXPECT_EQ(report.rows[1].fields().comment, huge);
+
+  // Read with day-month-year conventions, 12/7/2026 is the 12th of July.
+  format = test::GermanFormat();
+  EXPECT_TRUE(Day(2026, 12, 7).rows.empty());
+  EXPECT_EQ(Day(2026, 7, 12).rows.size(), 2u);
+  folder.Write("projrpt.pro", "G,07.12.2026 09:00:00,07.12.2026 17:30:00,\r\n");
+  EXPECT_EQ(Cells(Day(2026, 12, 7)), (std::vector<std::string>{"G|07.12.2026 09:00:00|07.12.2026 17:30:00|08:30:00|"}));
+}
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,49 @@
+#pragma once
+// The stretches of work that started on one calendar day, read from the report file, with their
+// lengths and the day's total. The report window and tallywright-report show exactly this.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/date_format.h"
+#include "platform/files.h"
+#include "report/lines.h"
+#include "report/record.h"
+
+namespace tw {
+
+struct DayRow {
+  SourceLine line;       // the record's line, where it stands in the file
+  std::string duration;  // "hh:mm:ss", empty when the end is not a date-time
+  std::optional<std::int64_t> seconds;
+
+  // Project, start, end and comment, exactly as the splitting rule takes them from the line.
+  RecordFields fields() const { return *SplitRecord(line.text); }
+};
+
+struct DayReport {
+  std::vector<DayRow> rows;  // in file order
+  std::int64_t totalSeconds = 0;
+  // The total row is shown only under two or more rows.
+  bool HasTotal() const { return rows.size() >= 2; }
+};
+
+// The row a line makes on `day`, or nothing: an empty line, a line with fewer than three commas,
+// one whose start is not a date-time, and one that started on another day are on no day.
+std::optional<DayRow> DayRowOf(std::string_view line, std::int64_t day, const DateFormat& format);
+
+// Reads the report file at path in large blocks and keeps the rows of the calendar day of `day`.
+// RunError 53 when there is no file.
+DayReport ReadDayReport(const Files& files, const std::string& path, const DateTime& day,
+                        const DateFormat& format);
+
+// The total as the window shows it.
+inline std::string TotalText(const DayReport& report, const DateFormat& format) {
+  return format.FormatDuration(report.totalSeconds);
+}
+
+inline constexpr const char* kTotalLabel = "Total Time:";
+
+}  // namespace tw

@@ -1,0 +1,284 @@
+#include "viewer/frm_report.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygonF>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "app/controls.h"
+#include "app/program_state.h"
+#include "app/twips.h"
+#include "errors/guard.h"
+#include "platform/platform.h"
+#include "platform/qt_text.h"
+#include "report/report_files.h"
+#include "viewer/frm_report_edit.h"
+
+namespace tw {
+namespace {
+
+constexpr double kOuterWidth = 10000;
+constexpr double kClientHeight = 2535;
+constexpr double kListTop = 360;
+
+struct Column {
+  const char* header;
+  double width;
+};
+constexpr Column kColumns[] = {{"Project Name", 2000},
+                               {"Start of Project", 1750},
+                               {"End of Project", 1750},
+                               {"Project Time", 1200},
+                               {"Comments", 3100}};
+
+frmReport* loaded = nullptr;
+
+// The picture of a day button: an arrow, its shaft and head, pointing right turned by `degrees`.
+QIcon ArrowIcon(int degrees) {
+  constexpr int kSize = 20;
+  QPixmap picture(kSize, kSize);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.translate(kSize / 2.0, kSize / 2.0);
+  painter.rotate(degrees);
+  const QPolygonF arrow({{-8, -2.5}, {1, -2.5}, {1, -7}, {8.5, 0}, {1, 7}, {1, 2.5}, {-8, 2.5}});
+  painter.setPen(QPen(QColor(0, 0, 96), 1));
+  painter.setBrush(QColor(0, 64, 160));
+  painter.drawPolygon(arrow);
+  painter.end();
+  return QIcon(picture);
+}
+
+QTreeWidgetItem* MakeItem(const std::string_view (&cells)[5]) {
+  auto* item = new QTreeWidgetItem;
+  for (int i = 0; i < 5; ++i) item->setText(i, FromBytes(cells[i]));
+  return item;
+}
+
+}  // namespace
+
+frmReport::frmReport(MainView& main, QWidget* parent) : QDialog(parent), main_(main) {
+  setObjectName("frmReport");
+  // A fixed single border: no minimize or maximize button, no resizing.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  PaintLightYellow(this);
+
+  cmdDayBefore_ = MakeButton(this, "cmdDayBefore", "", "View Previous Day");
+  cmdDayBefore_->setIcon(ArrowIcon(180));
+  PlaceTwips(cmdDayBefore_, 0, 0, 1095, 375);
+  cmdToday_ = MakeButton(this, "cmdToday", "", "View Today");
+  cmdToday_->setIcon(ArrowIcon(90));
+  PlaceTwips(cmdToday_, 1080, 0, 1095, 375);
+  cmdNextDay_ = MakeButton(this, "cmdNextDay", "", "View Next Day");
+  cmdNextDay_->setIcon(ArrowIcon(0));
+  PlaceTwips(cmdNextDay_, 2160, 0, 1095, 375);
+  cmdClose_ = MakeButton(this, "cmdClose", "&Close", "");
+
+  list_ = new QTreeWidget(this);
+  list_->setObjectName("ListView");
+  list_->setColumnCount(5);
+  QStringList headers;
+  for (const Column& c : kColumns) headers << QString::fromUtf8(c.header);
+  list_->setHeaderLabels(headers);
+  list_->setRootIsDecorated(false);
+  list_->setItemsExpandable(false);
+  list_->setUniformRowHeights(true);
+  list_->setSortingEnabled(false);
+  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list_->header()->setSectionsClickable(false);
+  list_->header()->setSectionsMovable(false);
+  list_->header()->setStretchLastSection(false);
+  list_->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  for (int i = 0; i < 5; ++i) list_->header()->resizeSection(i, TwipsToPixels(kColumns[i].width));
+  QFont font("Arial");
+  font.setPointSizeF(8.25);
+  list_->setFont(font);
+  QPalette palette = list_->palette();
+  palette.setColor(QPalette::Base, LightYellow());
+  list_->setPalette(palette);
+  list_->viewport()->installEventFilter(this);
+
+  connect(cmdDayBefore_, &QPushButton::clicked, this, [this] { StepDay(-1); });
+  connect(cmdNextDay_, &QPushButton::clicked, this, [this] { StepDay(1); });
+  connect(cmdToday_, &QPushButton::clicked, this, [this] { ShowToday(); });
+  connect(cmdClose_, &QPushButton::clicked, this, [this] { close(); });
+
+  loaded = this;
+  LoadedForms().Add(this);
+}
+
+frmReport::~frmReport() {
+  if (loaded == this) loaded = nullptr;
+  LoadedForms().Remove(this);
+}
+
+frmReport* frmReport::Loaded() { return loaded; }
+
+void frmReport::Load() {
+  Platform& p = platform();
+  Guard step("frmReport/Load");
+  const int width = TwipsToPixels(kOuterWidth);
+  const int height = TwipsToPixels(kClientHeight);
+  if (!step([&] { setFixedSize(width, height); })) return;
+  if (!step([&] { PlaceTwips(cmdClose_, kOuterWidth - 1195, 0, 1095, 375); })) return;
+  if (!step([&] {
+        const DateFormat& format = *p.dateFormat;
+        setWindowTitle(FromBytes("Report...   Date being displayed: " +
+                                 format.WeekdayName(Setup::DisplayDate) + " " +
+                                 format.FormatMonthDayYear(Setup::DisplayDate)));
+      }))
+    return;
+  // In the middle of the screen, every time the window is filled: a window the user moved comes
+  // back to the centre.
+  if (!step([&] {
+        move(TwipsToPixels((p.system->ScreenWidthTwips() - PixelsToTwips(width)) / 2),
+             TwipsToPixels((p.system->ScreenHeightTwips() - PixelsToTwips(height)) / 2));
+      }))
+    return;
+  // The list ends at the window's bottom edge, so that its last rows and its scroll bar can be
+  // reached.
+  step([&] { PlaceTwips(list_, 0, kListTop, 9900, kClientHeight - kListTop); });
+}
+
+void frmReport::Fill(DayReport report) {
+  report_ = std::move(report);
+  list_->clear();
+  QList<QTreeWidgetItem*> items;
+  items.reserve(static_cast<qsizetype>(report_.rows.size()) + 1);
+  for (const DayRow& row : report_.rows) {
+    const RecordFields f = row.fields();
+    const std::string_view cells[5] = {f.project, f.start, f.end, row.duration, f.comment};
+    items.append(MakeItem(cells));
+  }
+  if (report_.HasTotal()) {
+    const std::string total = TotalText(report_, *platform().dateFormat);
+    const std::string_view cells[5] = {kTotalLabel, "", "", total, ""};
+    QTreeWidgetItem* item = MakeItem(cells);
+    QFont bold = list_->font();
+    bold.setBold(true);
+    for (int i = 0; i < 5; ++i) item->setFont(i, bold);
+    items.append(item);
+  }
+  list_->addTopLevelItems(items);
+}
+
+const DayRow* frmReport::RowAt(int position) const {
+  if (position < 1 || static_cast<size_t>(position) > report_.rows.size()) return nullptr;
+  return &report_.rows[static_cast<size_t>(position) - 1];
+}
+
+void frmReport::AtClose(std::function<void()> action) {
+  if (!action) return;
+  if (closed_) {
+    action();
+    return;
+  }
+  atClose_.push_back(std::move(action));
+}
+
+void frmReport::done(int result) {
+  if (!closed_) {
+    closed_ = true;
+    if (loaded == this) loaded = nullptr;
+    LoadedForms().Remove(this);
+    QDialog::done(result);
+    for (auto& action : std::exchange(atClose_, {})) action();
+    return;
+  }
+  QDialog::done(result);
+}
+
+void frmReport::Unload() { done(QDialog::Rejected); }
+
+bool frmReport::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == list_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+    // Below the rows there is nothing to open, and the total row is no entry.
+    if (QTreeWidgetItem* item = list_->itemAt(at)) {
+      const int position = list_->indexOfTopLevelItem(item) + 1;
+      if (RowAt(position)) OpenEditor(position);
+    }
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void frmReport::StepDay(int days) {
+  Setup::DisplayDate.day += days;
+  Setup::ShowReport(main_);
+}
+
+void frmReport::ShowToday() {
+  Setup::DisplayDate = platform().clock->Now();
+  Setup::ShowReport(main_);
+}
+
+void frmReport::OpenEditor(int position) {
+  frmReportEdit editor(this);
+  const RecordFields f = RowAt(position)->fields();
+  editor.Fill(EntryTexts{std::string(f.project), std::string(f.start), std::string(f.end),
+                         std::string(f.comment)});
+  Setup::EditRow = position;
+  editor.exec();
+}
+
+}  // namespace tw
+
+namespace Setup {
+
+void ShowReport(tw::MainView& main) { ShowReport(main, nullptr); }
+
+void ShowReport(tw::MainView& main, std::function<void()> afterClose) {
+  using namespace tw;
+  Platform& p = platform();
+  // Runs when this call is done with its window, however it leaves.
+  struct Then {
+    std::function<void()> action;
+    ~Then() {
+      if (action) action();
+    }
+  } then{std::move(afterClose)};
+
+  Guard step("Setup/ShowReport");
+  frmReport* window = frmReport::Loaded();
+  DayReport report;
+  bool noReport = false;
+  const bool read = step([&] {
+    noReport = FileMissing([&] {
+      report = ReadDayReport(*p.files, ProgramFile(kReportFile), DisplayDate, *p.dateFormat);
+    });
+  });
+  if (!read || noReport) {
+    // The window that was showing goes, as a rebuilt one would not be shown.
+    if (window) window->Unload();
+    return;
+  }
+
+  const bool showing = window != nullptr;
+  if (!showing && !step([&] { window = new frmReport(main, dynamic_cast<QWidget*>(&main)); }))
+    return;
+  if (!window) return;
+  window->Load();
+  if (!step([&] { window->Fill(std::move(report)); })) {
+    window->Unload();
+    if (!showing) delete window;
+    return;
+  }
+  if (showing) {
+    // The window's own wait goes on; what follows this call happens when it closes.
+    window->AtClose(std::exchange(then.action, nullptr));
+    return;
+  }
+  step([&] { window->exec(); });
+  delete window;
+}
+
+}  // namespace Setup

@@ -1,0 +1,150 @@
+#include "viewer/report_command.h"
+
+namespace tw {
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: tallywright-report [--file PATH] [--date YYYY-MM-DD | --today] [--csv]\n"
+    "\n"
+    "Prints the stretches of work that started on one day, from Tallywright's report file, with\n"
+    "their lengths and, when there are two or more, the day's total: the same rows the report\n"
+    "window shows. The report file is only read, never changed.\n"
+    "\n"
+    "  --file PATH        the report file (default: projrpt.pro beside this program)\n"
+    "  --date YYYY-MM-DD  the day to show\n"
+    "  --today            show today (the default)\n"
+    "  --csv              write CSV (RFC 4180, with a header line) instead of tab-separated text\n"
+    "  --help             show this text\n"
+    "\n"
+    "Dates and times are read in your regional format, as Tallywright writes them.\n"
+    "Exit status: 0 when the report was printed, 2 on any error.\n";
+
+const char* const kHeaders[] = {"Project Name", "Start of Project", "End of Project",
+                                "Project Time", "Comments"};
+
+void PrintRow(std::ostream& out, bool csv, const std::string_view (&cells)[5]) {
+  for (int i = 0; i < 5; ++i) {
+    if (i > 0) out << (csv ? ',' : '\t');
+    if (csv)
+      out << CsvField(cells[i]);
+    else
+      out.write(cells[i].data(), static_cast<std::streamsize>(cells[i].size()));
+  }
+  out << (csv ? "\r\n" : "\n");
+}
+
+int Fail(std::ostream& err, const std::string& message) {
+  err << "tallywright-report: " << message << "\n";
+  return kCommandError;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> ParseIsoDay(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+  auto number = [&](size_t from, size_t count) {
+    int value = 0;
+    for (size_t i = from; i < from + count; ++i) {
+      if (text[i] < '0' || text[i] > '9') return -1;
+      value = value * 10 + (text[i] - '0');
+    }
+    return value;
+  };
+  const int year = number(0, 4), month = number(5, 2), day = number(8, 2);
+  if (year < 100 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+    return std::nullopt;
+  return DayFromCivil(CivilDate{year, month, day});
+}
+
+std::string CsvField(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+  return out;
+}
+
+void PrintDayReport(const DayReport& report, const DateFormat& format, bool csv, std::ostream& out) {
+  const std::string_view headers[5] = {kHeaders[0], kHeaders[1], kHeaders[2], kHeaders[3],
+                                       kHeaders[4]};
+  PrintRow(out, csv, headers);
+  for (const DayRow& row : report.rows) {
+    const RecordFields f = row.fields();
+    const std::string_view cells[5] = {f.project, f.start, f.end, row.duration, f.comment};
+    PrintRow(out, csv, cells);
+  }
+  if (report.HasTotal()) {
+    const std::string total = TotalText(report, format);
+    const std::string_view cells[5] = {kTotalLabel, "", "", total, ""};
+    PrintRow(out, csv, cells);
+  }
+}
+
+int RunReportCommand(const std::vector<std::string>& args, const Files& files,
+                     const DateFormat& format, const DateTime& now, const std::string& defaultFile,
+                     std::ostream& out, std::ostream& err) {
+  std::string file = defaultFile;
+  std::optional<std::string> date;
+  bool today = false, csv = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    // "--file PATH" and "--file=PATH" alike.
+    auto value = [&](const char* name, std::string& into) -> int {
+      const std::string prefix = std::string(name) + "=";
+      if (arg.rfind(prefix, 0) == 0) {
+        into = arg.substr(prefix.size());
+      } else if (i + 1 < args.size()) {
+        into = args[++i];
+      } else {
+        return -1;
+      }
+      return 1;
+    };
+    auto is = [&](const char* name) {
+      return arg == name || arg.rfind(std::string(name) + "=", 0) == 0;
+    };
+    if (arg == "--help" || arg == "-h") {
+      out << kUsage;
+      return 0;
+    } else if (is("--file")) {
+      if (value("--file", file) < 0) return Fail(err, "--file needs the path of a report file");
+    } else if (is("--date")) {
+      std::string text;
+      if (value("--date", text) < 0) return Fail(err, "--date needs a day as YYYY-MM-DD");
+      date = text;
+    } else if (arg == "--today") {
+      today = true;
+    } else if (arg == "--csv") {
+      csv = true;
+    } else if (!arg.empty() && arg[0] == '-') {
+      return Fail(err, "unknown option '" + arg + "' (see --help)");
+    } else {
+      return Fail(err, "unexpected argument '" + arg + "' (see --help)");
+    }
+  }
+  if (date && today) return Fail(err, "give either --date or --today, not both");
+
+  DateTime day = now;
+  if (date) {
+    const auto parsed = ParseIsoDay(*date);
+    if (!parsed) return Fail(err, "'" + *date + "' is not a date; give it as YYYY-MM-DD");
+    day = DateTime{*parsed, 0};
+  }
+
+  DayReport report;
+  try {
+    report = ReadDayReport(files, file, day, format);
+  } catch (const RunError& e) {
+    if (e.number() == kErrFileNotFound) return Fail(err, "there is no report file " + file);
+    return Fail(err, "cannot read " + file + ": " + e.description());
+  }
+  PrintDayReport(report, format, csv, out);
+  out.flush();
+  if (!out) return Fail(err, "the report could not be written out");
+  return 0;
+}
+
+}  // namespace tw

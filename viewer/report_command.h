@@ -1,0 +1,36 @@
+#pragma once
+// tallywright-report: the day report on the command line, for scripts and exports. It prints
+// exactly the rows and total the report window shows, and only ever reads the report file.
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/date_format.h"
+#include "platform/files.h"
+#include "viewer/day_report.h"
+
+namespace tw {
+
+// Exit status for every error: a missing file, a bad date, an unknown option, a failed read.
+inline constexpr int kCommandError = 2;
+
+// A day written as YYYY-MM-DD.
+std::optional<std::int64_t> ParseIsoDay(std::string_view text);
+
+// Field text as one RFC 4180 field: quoted (quotes doubled) when it holds a comma, a quote or a
+// line break.
+std::string CsvField(std::string_view text);
+
+// The report as tab-separated lines, or as CSV with CR LF line ends; a header line first, the
+// total row last when the window shows one.
+void PrintDayReport(const DayReport& report, const DateFormat& format, bool csv, std::ostream& out);
+
+// Runs the command with its arguments (without the program name); returns the exit status.
+int RunReportCommand(const std::vector<std::string>& args, const Files& files,
+                     const DateFormat& format, const DateTime& now, const std::string& defaultFile,
+                     std::ostream& out, std::ostream& err);
+
+}  // namespace tw

@@ -1,0 +1,18 @@
+// tallywright-report: prints one day of Tallywright's report.
+#include <iostream>
+
+#include "platform/qt_locale.h"
+#include "platform/system.h"
+#include "report/report_files.h"
+#include "viewer/report_command.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  tw::Files files;
+  const tw::DateFormat format = tw::UserDateFormat();
+  // The report beside the program, where Tallywright keeps it when both are installed together.
+  const std::string report = tw::JoinPath(tw::PosixSystem().ProgramFolder(), tw::kReportFile);
+  return tw::RunReportCommand(args, files, format, tw::SystemClock().Now(), report, std::cout,
+                              std::cerr);
+}
