@@ -150,10 +150,11 @@ void WriteProjectList(tw::MainView& form) {
   std::string content;
   if (!step([&] { content = ListText(ProjectEntries(form)); })) return;
   // The whole list goes to a scratch file, is flushed and then renamed over the old one, so that
-  // a crash or a full disk leaves the old list whole.
+  // a crash or a full disk leaves the old list whole; another copy of the program waits meanwhile.
   if (!step([&] {
-        platform().files->Replace(ProgramFile(kProjectListFile), ProgramFile(kProjectListScratch),
-                                  content);
+        const std::string list = ProgramFile(kProjectListFile);
+        const Files::Lock lock = platform().files->LockFor(list);
+        platform().files->Replace(list, ProgramFile(kProjectListScratch), content);
       }))
     return;
   step([&] { ReadProjectList(form); });

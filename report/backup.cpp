@@ -5,9 +5,11 @@
 namespace tw {
 namespace {
 
-// The one way the report's files are copied: whole into a scratch file, then renamed in place.
+// The one way the report's files are copied: whole into a scratch file, then renamed in place,
+// under the report's lock, so that no other copy of the program appends or rewrites meanwhile.
 void CopyInFolder(const Files& files, const std::string& folder, const char* from, const char* to,
                   const char* scratch) {
+  const Files::Lock lock = files.LockFor(JoinPath(folder, kReportFile));
   files.Copy(JoinPath(folder, from), JoinPath(folder, to), JoinPath(folder, scratch));
 }
 

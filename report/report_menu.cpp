@@ -18,7 +18,11 @@ void ClearReport() {
     return;
   if (answer != MsgResult::Ok) return;
   bool missing = false;
-  if (!step([&] { missing = FileMissing([&] { p.files->Remove(ProgramFile(kReportFile)); }); }))
+  if (!step([&] {
+        const std::string report = ProgramFile(kReportFile);
+        const Files::Lock lock = p.files->LockFor(report);
+        missing = FileMissing([&] { p.files->Remove(report); });
+      }))
     return;
   if (missing) return;
   step([&] {

@@ -6,6 +6,9 @@ namespace tw {
 
 bool RewriteReportLine(const Files& files, const std::string& folder, const SourceLine& line,
                        const std::optional<std::string>& replacement) {
+  // Held from the read to the rename: an append of another copy of the program waits for the new
+  // file instead of going into the old one and vanishing with it.
+  const Files::Lock lock = files.LockFor(JoinPath(folder, kReportFile));
   Files::Reader reader = files.OpenRead(JoinPath(folder, kReportFile));
   Files::Replacement out =
       files.BeginReplace(JoinPath(folder, kReportFile), JoinPath(folder, kReportScratch));
