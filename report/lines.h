@@ -2,7 +2,8 @@
 // Reading the report file line by line in large blocks, without holding more than one block and
 // the line being read. Every reader and the rewrite take their lines from here, so they agree on
 // what a line is: the bytes up to a line feed, without it and a carriage return before it (CR LF
-// or LF alone); a last line without a line end counts; an empty file has no lines.
+// or LF alone); a last line without a line end counts; an empty file has no lines; a UTF-8
+// byte-order mark at the start of the file belongs to no line.
 #include <cstdint>
 #include <string>
 #include <string_view>

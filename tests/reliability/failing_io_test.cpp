@@ -1,0 +1,57 @@
+// Every operation that changes a file, with its first, second, ... file step failing as on a full
+// disk, a failing device or a refused permission: it tells of the failure (the handler, or false),
+// and its target is unchanged or completely new, never lost, never reported written when it is not.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include "errors/error.h"
+#include "tests/reliability/operations.h"
+
+namespace tw {
+namespace {
+
+class FailingIoTest : public test::PlatformTest {
+ protected:
+  test::FakeMainView form;
+};
+
+TEST_F(FailingIoTest, EveryFailurePointKeepsTheDataAndIsReported) {
+  int points = 0;
+  for (const test::Operation& op : test::FileOperations(folder, form, dialogs, 200)) {
+    for (int err : {ENOSPC, EIO, EACCES}) {
+      for (int n = 1;; ++n) {
+        op.prepare();
+        int steps = 0;
+        files.SetHook([&](FileStep, const std::string&) { return ++steps == n ? err : 0; });
+        dialogs.answers = {};
+        const bool success = op.run();
+        files.SetHook(nullptr);
+        const std::string found = test::Content(folder, op.target);
+        if (steps < n) {  // the operation has fewer steps: it ran to its end untouched
+          EXPECT_TRUE(success) << op.name;
+          EXPECT_EQ(found, op.after) << op.name;
+          break;
+        }
+        ++points;
+        const std::string where = op.name + " failing at step " + std::to_string(n) + " with " +
+                                  std::to_string(err);
+        EXPECT_TRUE(found == op.before || found == op.after) << where;
+        if (found == op.before) {
+          EXPECT_FALSE(success) << where;
+        }
+        if (success) {
+          EXPECT_EQ(found, op.after) << where;
+        }
+        EXPECT_FALSE(folder.Exists("report.tmp") || folder.Exists("projrpt.bak.tmp") ||
+                     folder.Exists("project.lst.tmp"))
+            << where;
+      }
+    }
+  }
+  std::printf("%d failure points tried\n", points);
+  EXPECT_GT(points, 100);
+}
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,107 @@
+#include "tests/reliability/operations.h"
+
+#include "projects/project_list.h"
+#include "report/append.h"
+#include "report/backup.h"
+#include "report/lines.h"
+#include "report/report_menu.h"
+#include "report/rewrite.h"
+
+namespace tw::test {
+namespace {
+
+std::string Lines(int count, const char* comment) {
+  std::string text;
+  for (int i = 0; i < count; ++i)
+    text += "P" + std::to_string(i) + ",1/5/2026 9:00:00 AM,1/5/2026 9:30:00 AM," + comment + "\r\n";
+  return text;
+}
+
+// Whether a developer-mode failure box was shown since `from`.
+bool Reported(const FakeDialogs& dialogs, size_t from) {
+  for (size_t i = from; i < dialogs.shown.size(); ++i)
+    if (dialogs.shown[i].title.rfind("Design-Time Error", 0) == 0) return true;
+  return false;
+}
+
+// Runs a routine that reports its failures to the handler (or throws them to its caller).
+bool Guarded(const FakeDialogs& dialogs, const std::function<void()>& routine) {
+  const size_t from = dialogs.shown.size();
+  try {
+    routine();
+  } catch (const RunError&) {
+    return false;
+  }
+  return !Reported(dialogs, from);
+}
+
+}  // namespace
+
+std::string Content(const TempFolder& folder, const std::string& name) {
+  return folder.Exists(name) ? folder.Read(name) : std::string(kMissing);
+}
+
+std::vector<Operation> FileOperations(const TempFolder& folder, FakeMainView& form,
+                                      FakeDialogs& dialogs, int lines) {
+  const std::string report = Lines(lines / 2, "first half") + "\r\n" + Lines(lines / 2, "second, half");
+  // The same report without its empty line, as every rewrite leaves it.
+  const std::string rewritten = Lines(lines / 2, "first half") + Lines(lines / 2, "second, half");
+  const std::string firstLine = "P0,1/5/2026 9:00:00 AM,1/5/2026 9:30:00 AM,first half";
+  const std::string afterFirst = rewritten.substr(firstLine.size() + 2);
+  const std::string backup = Lines(3, "from the last exit");
+  const std::string appended = "Beta,12/7/2026 9:00 PM,12/7/2026 9:01:23 PM,late\r\n";
+  auto reportOnly = [&folder, report, backup] {
+    folder.Write("projrpt.pro", report);
+    folder.Write("projrpt.bak", backup);
+  };
+  auto rewrite = [&folder](std::optional<std::string> replacement) {
+    SourceLine line;
+    line.text = "P0,1/5/2026 9:00:00 AM,1/5/2026 9:30:00 AM,first half";
+    return RewriteReportLine(*platform().files, folder.path(), line, replacement);
+  };
+
+  std::vector<Operation> ops;
+  ops.push_back({"append", "projrpt.pro", "A,1/1/2026,1/2/2026,\r\nhalf a line",
+                 "A,1/1/2026,1/2/2026,\r\nhalf a line\r\n" + appended,
+                 [&folder] { folder.Write("projrpt.pro", "A,1/1/2026,1/2/2026,\r\nhalf a line"); },
+                 [&form] {
+                   form.typed = "Beta";
+                   form.comments = "late";
+                   return Setup::WriteRecord(form, "12/7/2026 9:00 PM", "12/7/2026 9:01:23 PM");
+                 }});
+  ops.push_back({"update", "projrpt.pro", report,
+                 "P0,1/5/2026 9:00:00 AM,1/5/2026 9:30:00 AM,corrected, twice\r\n" + afterFirst,
+                 reportOnly, [&dialogs, rewrite] {
+                   bool changed = false;
+                   return Guarded(dialogs, [&] {
+                     changed = rewrite("P0,1/5/2026 9:00:00 AM,1/5/2026 9:30:00 AM,corrected, twice");
+                   }) && changed;
+                 }});
+  ops.push_back({"delete", "projrpt.pro", report, afterFirst, reportOnly, [&dialogs, rewrite] {
+                   bool changed = false;
+                   return Guarded(dialogs, [&] { changed = rewrite(std::nullopt); }) && changed;
+                 }});
+  ops.push_back({"project list", "project.lst", "Old\r\nList\r\n\r\n", "Alpha\r\nBeta\r\n\r\n",
+                 [&folder, &form] {
+                   folder.Write("project.lst", "Old\r\nList\r\n\r\n");
+                   form.projects = {"Alpha", "Beta"};
+                 },
+                 [&dialogs, &form] {
+                   form.projects = {"Alpha", "Beta"};
+                   return Guarded(dialogs, [&] { Setup::WriteProjectList(form); });
+                 }});
+  ops.push_back({"backup", "projrpt.bak", backup, report, reportOnly, [&dialogs, &folder] {
+                   return Guarded(dialogs, [&] { BackupReport(*platform().files, folder.path()); });
+                 }});
+  ops.push_back({"restore", "projrpt.pro", report, backup, reportOnly, [&dialogs] {
+                   dialogs.answers = {MsgResult::Yes};
+                   return Guarded(dialogs, RestoreReport);
+                 }});
+  ops.push_back({"clear", "projrpt.pro", report, kMissing, reportOnly, [&dialogs] {
+                   dialogs.answers = {MsgResult::Ok};
+                   return Guarded(dialogs, ClearReport);
+                 }});
+  return ops;
+}
+
+}  // namespace tw::test
