@@ -1,0 +1,69 @@
+// The day report over arbitrary file bytes: what the streaming reader lists is exactly what a
+// plain reading of the whole file line by line gives, each row's text stands at its offset, and the
+// total is the sum of the rows.
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "platform/files.h"
+#include "report/record.h"
+#include "tracking/calculate_time.h"
+#include "viewer/day_report.h"
+
+namespace {
+
+const tw::DateFormat& Format(bool german) {
+  static const tw::DateFormat us;
+  static const tw::DateFormat de = [] {
+    tw::LocaleData data;
+    data.shortDate = "dd.MM.yy";
+    data.longTime = "HH:mm:ss t";
+    data.shortTime = "HH:mm";
+    return tw::DateFormat(data);
+  }();
+  return german ? de : us;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  const tw::DateFormat& format = Format(data[0] & 1);
+  const std::string_view content(reinterpret_cast<const char*>(data + 1), size - 1);
+  static const int fd = memfd_create("report", 0);
+  if (ftruncate(fd, 0) != 0 || pwrite(fd, content.data(), content.size(), 0) != static_cast<ssize_t>(content.size()))
+    std::abort();
+  static const std::string path = "/proc/self/fd/" + std::to_string(fd);
+  const tw::DateTime day = tw::MakeDateTime({2026, 12, 7}, 8, 0, 0);
+  const tw::DayReport report = ReadDayReport(tw::Files(), path, day, format);
+
+  // The plain reading: the whole text, cut at each LF, a CR before it and a leading mark dropped.
+  std::int64_t total = 0;
+  size_t row = 0;
+  size_t start = content.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+  while (start < content.size()) {
+    size_t end = content.find('\n', start);
+    if (end == std::string_view::npos) end = content.size();
+    std::string_view line = content.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const size_t offset = start;
+    start = end + 1;
+    const auto fields = tw::SplitRecord(line);
+    if (line.empty() || !fields) continue;
+    const auto begin = format.Parse(fields->start);
+    if (!begin || begin->day != day.day) continue;
+    if (row >= report.rows.size()) std::abort();
+    const tw::DayRow& listed = report.rows[row++];
+    if (listed.line.text != line || listed.line.offset != offset) std::abort();
+    const auto elapsed = tw::ElapsedOf(format, fields->start, fields->end);
+    if (listed.seconds != elapsed) std::abort();
+    if (elapsed) total += *elapsed;
+  }
+  if (row != report.rows.size() || total != report.totalSeconds) std::abort();
+  return 0;
+}
