@@ -54,11 +54,16 @@ struct Fields {
   int marker = 0;  // 0 none, 1 AM, 2 PM
 };
 
+// Two-digit years are 1930-2029.
+int FullYear(const Fields& f) {
+  if (f.yearDigits > 2) return f.year;
+  return f.year + (f.year < 30 ? 2000 : 1900);
+}
+
 std::optional<DateTime> Build(const Fields& f) {
   DateTime result;
   if (f.hasDate) {
-    int year = f.year;
-    if (f.yearDigits <= 2) year += year < 30 ? 2000 : 1900;
+    const int year = FullYear(f);
     if (year < 100 || year > 9999 || f.month < 1 || f.month > 12 || f.day < 1 ||
         f.day > DaysInMonth(year, f.month))
       return std::nullopt;
@@ -408,6 +413,14 @@ DateFormat::DateFormat(LocaleData data) : data_(std::move(data)) {
     order_ = DateOrder::MonthDayYear;
   if (IsSeparatorChar(pendingSep)) dateSeparator_ = pendingSep;
 
+  auto hasDateField = [](const std::vector<DateToken>& tokens) {
+    return std::any_of(tokens.begin(), tokens.end(), [](const DateToken& t) {
+      return t.kind == DateToken::Day || t.kind == DateToken::Month ||
+             t.kind == DateToken::MonthName || t.kind == DateToken::Year;
+    });
+  };
+  dayByDatePart_ = !hasDateField(time_) && !hasDateField(shortTime_);
+
   for (size_t i = 0; i + 2 < time_.size(); ++i) {
     if (time_[i].kind == DateToken::Hour && time_[i + 1].kind == DateToken::Literal &&
         time_[i + 2].kind == DateToken::Minute) {
@@ -552,6 +565,37 @@ std::optional<DateTime> DateFormat::Parse(std::string_view text) const {
   f = Fields{};
   if (GenericTime(sc, timeSeparator_, f)) return finish(f);
   return std::nullopt;
+}
+
+std::string DateFormat::DigitsOfDay(const CivilDate& day) const {
+  const bool hasYear = std::any_of(date_.begin(), date_.end(),
+                                   [](const DateToken& t) { return t.kind == DateToken::Year; });
+  if (!dayByDatePart_ || !hasYear || day == CivilDate{}) return "";
+  // A year is written whole (3 or 4 digits), or in two digits (1930-2029), or, for 2000-2009, in
+  // one: each form holds the digits below.
+  const int y = day.year;
+  if (y >= 2000 && y <= 2009) return std::to_string(y % 10);
+  if (y >= 1930 && y <= 2029) return {static_cast<char>('0' + y / 10 % 10), static_cast<char>('0' + y % 10)};
+  return std::to_string(y);
+}
+
+bool DateFormat::MayBeOnDay(std::string_view text, const CivilDate& day) const {
+  // A time alone stands for day zero, and time patterns with date fields of their own are not
+  // worth a shortcut: the full reading decides.
+  if (!dayByDatePart_ || day == CivilDate{}) return true;
+  // The day of a value comes from the first of the two date readings of Parse that matches: the
+  // locale's own date pattern, or the common numeric form. Either one on `day` may be the one.
+  auto on = [&day](const Fields& f) {
+    return f.hasDate && f.day == day.day && f.month == day.month && FullYear(f) == day.year;
+  };
+  Scanner sc(text, data_);
+  sc.skipSpaces();
+  const size_t start = sc.pos();
+  Fields own;
+  if (MatchTokens(date_, sc, own) && on(own)) return true;
+  sc.reset(start);
+  Fields common;
+  return GenericDate(sc, order_, dateSeparator_, common) && on(common);
 }
 
 }  // namespace tw

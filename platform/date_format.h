@@ -76,12 +76,22 @@ class DateFormat {
   std::optional<DateTime> Parse(std::string_view text) const;
   bool IsDate(std::string_view text) const { return Parse(text).has_value(); }
 
+  // A quick look at the date part alone, for scans that pick the texts of one day out of many:
+  // false only when Parse(text) cannot give a value on `day` (whatever its time part says). True
+  // does not promise a value: Parse decides.
+  bool MayBeOnDay(std::string_view text, const CivilDate& day) const;
+  // Digits that every text Parse reads as a moment on `day` holds (its year as it can be written),
+  // so that a scan can pass over text without them; empty when no such digits can be named.
+  std::string DigitsOfDay(const CivilDate& day) const;
+
  private:
   std::string Format(const std::vector<DateToken>& tokens, const DateTime& value) const;
 
   LocaleData data_;
   std::vector<DateToken> date_, time_, shortTime_;
   DateOrder order_ = DateOrder::MonthDayYear;
+  // The time patterns hold no date field, so only the date part of a text decides its day.
+  bool dayByDatePart_ = true;
   std::string dateSeparator_ = "/";
   std::string timeSeparator_ = ":";
 };

@@ -50,11 +50,11 @@ bool LineReader::Next(std::string_view& line) {
   consumed_ += line.size() + (ended ? 1 : 0);
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   // A byte-order mark that an editor put at the start of the file is not part of the first record.
-  if (index_ == 0 && line.substr(0, 3) == "\xEF\xBB\xBF") {
+  if (first_ && line.substr(0, 3) == "\xEF\xBB\xBF") {
     line.remove_prefix(3);
     offset_ += 3;
   }
-  ++index_;
+  first_ = false;
   return true;
 }
 

@@ -15,7 +15,6 @@ namespace tw {
 
 // Where a line stands in its file, and its exact bytes (without its line end).
 struct SourceLine {
-  std::uint64_t index = 0;   // 0-based, empty lines counted
   std::uint64_t offset = 0;  // of its first byte
   std::string text;
   friend bool operator==(const SourceLine&, const SourceLine&) = default;
@@ -29,8 +28,7 @@ class LineReader {
 
   // The next line, valid until the next call; false at the end of the file.
   bool Next(std::string_view& line);
-  // Of the line last returned.
-  std::uint64_t index() const { return index_ - 1; }
+  // Where the line last returned starts in the file.
   std::uint64_t offset() const { return offset_; }
 
  private:
@@ -42,7 +40,7 @@ class LineReader {
   size_t end_ = 0;
   bool atEnd_ = false;
   std::string carry_;  // a line that runs over the end of a block
-  std::uint64_t index_ = 0;
+  bool first_ = true;
   std::uint64_t offset_ = 0;
   std::uint64_t consumed_ = 0;  // bytes of the lines returned so far, line ends included
 };

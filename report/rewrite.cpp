@@ -16,7 +16,7 @@ bool RewriteReportLine(const Files& files, const std::string& folder, const Sour
   bool found = false;
   std::string_view text;
   while (lines.Next(text)) {
-    if (lines.index() == line.index) {
+    if (lines.offset() == line.offset) {
       // Not committed, the scratch file goes and the report stays as it is.
       if (text != line.text) return false;
       found = true;

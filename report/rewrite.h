@@ -11,7 +11,7 @@ namespace tw {
 
 // Rewrites the report in folder with the line `line` replaced by `replacement` (a line without
 // its line end) or, without one, removed. Empty lines are left out; every other line is kept as
-// it is, ended by CR LF. The line is found by its position and must still hold the same bytes:
+// it is, ended by CR LF. The line is found by where it starts in the file and must still hold the same bytes:
 // when it does not (the file was changed since it was read), nothing is written and the result is
 // false. RunError 53 when there is no report.
 bool RewriteReportLine(const Files& files, const std::string& folder, const SourceLine& line,

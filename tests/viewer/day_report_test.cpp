@@ -43,9 +43,8 @@ TEST_F(DayReportTest, TheDaysRowsInFileOrderWithTheirTotal) {
   EXPECT_TRUE(report.HasTotal());
   EXPECT_EQ(TotalText(report, format), "04:15:00");
   // Each row knows the line it came from.
-  EXPECT_EQ(report.rows[0].line.index, 2u);
   EXPECT_EQ(report.rows[0].line.offset, 4u);
-  EXPECT_EQ(report.rows[1].line.index, 7u);
+  EXPECT_EQ(report.rows[1].line.offset, 153u);
   EXPECT_EQ(report.rows[1].line.text, "Beta,12/7/2026 11:00:00 AM,12/7/2026 1:45:00 PM,");
 
   report = Day(2026, 12, 6);  // the night is listed on the day it started
@@ -90,6 +89,46 @@ TEST_F(DayReportTest, FieldsKeepEveryByteAndTheLocaleDecidesTheDay) {
   EXPECT_EQ(Day(2026, 7, 12).rows.size(), 2u);
   folder.Write("projrpt.pro", "G,07.12.2026 09:00:00,07.12.2026 17:30:00,\r\n");
   EXPECT_EQ(Cells(Day(2026, 12, 7)), (std::vector<std::string>{"G|07.12.2026 09:00:00|07.12.2026 17:30:00|08:30:00|"}));
+}
+
+// The fast scan passes over lines without the day's year digits; it must list exactly what reading
+// every line lists, on every day, in every form a start can take, across block ends.
+TEST_F(DayReportTest, TheFastScanListsExactlyWhatReadingEveryLineLists) {
+  LocaleData names;
+  names.shortDate = "d MMM yyyy";
+  names.longTime = "HH:mm:ss t";
+  const DateFormat formats[] = {test::UsFormat(), test::GermanFormat(), DateFormat(names)};
+  const char* starts[] = {"1/5/5 9:00 AM",  "1/5/2005 9:00",  "01/05/05",     "1/5/26 9:00 AM",
+                          "1/5/2026",       "2026-01-05 9:00", "05.01.2026",   "5 Jan 2026 9:00:00",
+                          "9:00",           "1/5/1929",       "1/5/29",       "1/5/2084 10:26 PM",
+                          "12/31/9999",     "1/5/0026",       "2/30/2026",    "1/5/2026 25:00"};
+  std::string file = "\xEF\xBB\xBF";
+  for (int copy = 0; copy < 3; ++copy) {
+    for (const char* start : starts) {
+      file += "P," + std::string(start) + ",1/5/2026 11:00 AM," + std::string(copy * 700000, 'c') + "\r\n";
+      file += "Q," + std::string(start) + ",x\n\n";
+    }
+  }
+  folder.Write("projrpt.pro", file);
+  const std::string path = folder.File("projrpt.pro");
+  const std::int64_t days[] = {0, DayFromCivil({2005, 1, 5}), DayFromCivil({2026, 1, 5}),
+                               DayFromCivil({2026, 5, 1}),    DayFromCivil({1929, 1, 5}),
+                               DayFromCivil({2029, 1, 5}),    DayFromCivil({2084, 1, 5}),
+                               DayFromCivil({9999, 12, 31})};
+  for (const DateFormat& f : formats) {
+    for (std::int64_t day : days) {
+      const DateTime at{day, 0};
+      const DayReport fast = ReadDayReport(files, path, at, f);
+      const DayReport plain = ReadDayReportByLines(files, path, at, f);
+      ASSERT_EQ(fast.rows.size(), plain.rows.size()) << day;
+      for (size_t i = 0; i < fast.rows.size(); ++i) {
+        EXPECT_EQ(fast.rows[i].line, plain.rows[i].line) << day;
+        EXPECT_EQ(fast.rows[i].duration, plain.rows[i].duration) << day;
+      }
+      EXPECT_EQ(fast.totalSeconds, plain.totalSeconds) << day;
+    }
+  }
+  EXPECT_EQ(ReadDayReport(files, path, DateTime{DayFromCivil({2026, 1, 5}), 0}, formats[0]).rows.size(), 9u);
 }
 
 }  // namespace

@@ -1,0 +1,251 @@
+// Tallywright's benchmark: how long the report's everyday operations take on files of a person who
+// tracks for years (and a scripted use of millions of lines), each figure printed beside a plain
+// reference measured in the same run on the same file.
+//
+//   tallywright-bench [--quick] [--folder DIR]
+//
+// --quick stops at 100,000 records. The table goes to standard output, one figure a row.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/app_style.h"
+#include "app/frm_main.h"
+#include "app/program_state.h"
+#include "bench/report_generator.h"
+#include "platform/files.h"
+#include "platform/platform.h"
+#include "platform/qt_dialogs.h"
+#include "platform/qt_settings.h"
+#include "platform/qt_system.h"
+#include "projects/project_list.h"
+#include "report/append.h"
+#include "report/lines.h"
+#include "report/report_files.h"
+#include "report/rewrite.h"
+#include "viewer/day_report.h"
+#include "viewer/frm_report.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+namespace fs = std::filesystem;
+
+double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+// The median time of `runs` runs of `work`; `prepare` runs untimed before each.
+double Median(int runs, const std::function<void()>& work, const std::function<void()>& prepare = {}) {
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) {
+    if (prepare) prepare();
+    const auto begin = Clock::now();
+    work();
+    times.push_back(Seconds(Clock::now() - begin));
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+// Runs a command line through the shell, its output thrown away.
+void Run(const std::string& command) {
+  if (std::system((command + " >/dev/null 2>&1").c_str()) == -1) std::perror("system");
+}
+
+// The process's resident memory now and its peak since the last reset, in KiB.
+long StatusKiB(const char* field) {
+  std::FILE* status = std::fopen("/proc/self/status", "r");
+  char line[256];
+  long value = -1;
+  while (status && std::fgets(line, sizeof line, status))
+    if (std::strncmp(line, field, std::strlen(field)) == 0) value = std::atol(line + std::strlen(field) + 1);
+  if (status) std::fclose(status);
+  return value;
+}
+
+// Starts a new peak at the present size.
+void ResetPeak() {
+  if (std::FILE* clear = std::fopen("/proc/self/clear_refs", "w")) {
+    std::fputs("5", clear);
+    std::fclose(clear);
+  }
+}
+
+void Row(const std::string& figure, double value, const std::string& unit, const std::string& reference,
+         double referenceValue, const std::string& target) {
+  char ratio[32] = "";
+  if (referenceValue > 0) std::snprintf(ratio, sizeof ratio, "%.2fx", value / referenceValue);
+  std::printf("| %-46s | %10.4f %-3s | %-26s | %10.4f | %6s | %-14s |\n", figure.c_str(), value, unit.c_str(),
+              reference.c_str(), referenceValue, ratio, target.c_str());
+  std::fflush(stdout);
+}
+
+// The program folder of the benchmark: every file the routines touch lives there.
+class BenchSystem : public tw::QtSystem {
+ public:
+  explicit BenchSystem(std::string folder) : folder_(std::move(folder)) {}
+  std::string ProgramFolder() const override { return folder_; }
+  std::string ExeName() const override { return "tallywright-bench"; }
+
+ private:
+  std::string folder_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool quick = false;
+  std::string folder = (fs::temp_directory_path() / "tallywright-bench").string();
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--quick") quick = true;
+    else if (a == "--folder" && i + 1 < argc) folder = argv[++i];
+    else {
+      std::fprintf(stderr, "usage: tallywright-bench [--quick] [--folder DIR]\n");
+      return 2;
+    }
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  tw::ApplyProgramStyle(app);
+  fs::create_directories(folder);
+
+  tw::Files files;
+  tw::QtSettings settings(QString::fromStdString(folder + "/settings.ini"));
+  tw::QtDialogs dialogs;
+  BenchSystem system(folder);
+  tw::SystemClock clock;
+  const tw::DateFormat us = tw::bench::UsTwelveHour();
+  const tw::DateFormat dmy = tw::bench::DayMonthYear24();
+  tw::platform() = tw::Platform{&files, &settings, &dialogs, &system, &clock, &us, nullptr, nullptr};
+
+  const std::string report = tw::JoinPath(folder, tw::kReportFile);
+
+  std::printf("| %-46s | %14s | %-26s | %10s | %6s | %-14s |\n", "figure", "value", "reference (same file)",
+              "reference", "ratio", "target");
+  std::printf("|%s|%s|%s|%s|%s|%s|\n", std::string(48, '-').c_str(), std::string(16, '-').c_str(),
+              std::string(28, '-').c_str(), std::string(12, '-').c_str(), std::string(8, '-').c_str(),
+              std::string(16, '-').c_str());
+
+  std::vector<std::size_t> sizes = {10000, 100000};
+  if (!quick) sizes.push_back(1000000);
+  tw::bench::GeneratedReport big;
+  for (const tw::DateFormat* format : {&us, &dmy}) {
+    const bool isUs = format == &us;
+    for (std::size_t records : sizes) {
+      if (!isUs && records != sizes.back()) continue;
+      const auto generated = tw::bench::GenerateReport(report, records, *format);
+      const tw::DateTime day = generated.busiestDay;
+      const std::string dateText = format->FormatDate(day);
+      Run("cat " + report);  // both read from the page cache
+      std::size_t rows = 0;
+      const double scan = Median(7, [&] { rows = tw::ReadDayReport(files, report, day, *format).rows.size(); });
+      const double grep = Median(7, [&] { Run("grep -c -F '" + dateText + "' " + report); });
+      Row("day report, " + std::to_string(records) + " records" + (isUs ? "" : " (d/m/y 24h)") + ", " +
+              std::to_string(rows) + " rows",
+          scan, "s", "grep -c of the day's date", grep, records == 1000000 ? "<= 1.5x" : "");
+      if (isUs) big = generated;
+    }
+  }
+
+  // Appends: on an empty file and on the largest; each fsyncs its line.
+  tw::bench::GenerateReport(report, sizes.back(), us);
+  const std::string bigCopy = report + ".big";
+  fs::copy_file(report, bigCopy, fs::copy_options::overwrite_existing);
+  tw::frmMain form;
+  form.SetComments("bench, append");
+  const double appendEmpty = Median(21, [&] { Setup::WriteRecord(form, "12/7/2026 9:00 AM", "12/7/2026 9:30 AM"); },
+                                    [&] { fs::remove(report); });
+  fs::copy_file(bigCopy, report, fs::copy_options::overwrite_existing);
+  const double appendBig = Median(21, [&] { Setup::WriteRecord(form, "12/7/2026 9:00 AM", "12/7/2026 9:30 AM"); });
+  Row("WriteRecord on the " + std::to_string(sizes.back()) + "-record file", appendBig, "s",
+      "WriteRecord on an empty file", appendEmpty, "<= 2x");
+
+  // One entry changed: the whole file rewritten through report.tmp, against cp + fsync.
+  fs::copy_file(bigCopy, report, fs::copy_options::overwrite_existing);
+  tw::SourceLine line;
+  {
+    tw::Files::Reader reader = files.OpenRead(report);
+    tw::LineReader lines(reader);
+    std::string_view text;
+    // An entry before the first empty line, so that it keeps its place when the rewrite drops them.
+    for (int i = 0; i < 100 && lines.Next(text); ++i) {
+      line.offset = lines.offset();
+      line.text = text;
+    }
+  }
+  std::string replacement = line.text + " (edited)";
+  bool edited = true;
+  const double rewrite = Median(5, [&] {
+    edited = tw::RewriteReportLine(files, folder, line, replacement) && edited;
+    std::swap(line.text, replacement);
+  });
+  const std::string copy = report + ".copy";
+  const double cp = Median(5, [&] {
+    Run("cp " + report + " " + copy);
+    const int fd = ::open(copy.c_str(), O_RDONLY);
+    ::fsync(fd);
+    ::close(fd);
+  });
+  fs::remove(copy);
+  Row(std::string("UpdateReport of one entry, ") + std::to_string(sizes.back()) + " records" +
+          (edited ? "" : " (FAILED)"),
+      rewrite, "s", "cp + fsync of the file", cp, "<= 2x");
+
+  // The project list.
+  {
+    std::string list;
+    for (int i = 0; i < 100000; ++i) list += "Project number " + std::to_string(i) + "\r\n";
+    files.Replace(tw::JoinPath(folder, tw::kProjectListFile), tw::JoinPath(folder, "list.tmp"), list);
+    const double read = Median(5, [&] { Setup::ReadProjectList(form); });
+    Row("ReadProjectList of 100,000 names (the box)", read, "s", "", 0, "");
+  }
+
+  // Peak memory of the day report, above the size of the process before it ran.
+  fs::copy_file(bigCopy, report, fs::copy_options::overwrite_existing);
+  ResetPeak();
+  const long idle = StatusKiB("VmRSS:");
+  const auto day = tw::ReadDayReport(files, report, big.busiestDay, us);
+  const long peak = StatusKiB("VmHWM:");
+  Row("day report peak memory, " + std::to_string(sizes.back()) + " records, " + std::to_string(day.rows.size()) +
+          " rows",
+      (peak - idle) / 1024.0, "MiB", "resident before (MiB)", idle / 1024.0, "< 16 MiB");
+
+  // The report window for a day of the largest file, and seven steps with the day button.
+  Setup::DisplayDate = big.busiestDay;
+  double shown = 0, steps = 0;
+  QElapsedTimer timer;
+  timer.start();
+  QTimer::singleShot(0, [&] {
+    shown = timer.nsecsElapsed() / 1e9;
+    if (tw::frmReport* window = tw::frmReport::Loaded()) {
+      auto* next = window->findChild<QPushButton*>("cmdNextDay");
+      QElapsedTimer stepping;
+      stepping.start();
+      for (int i = 0; i < 7; ++i) {
+        next->click();
+        QApplication::processEvents();
+      }
+      steps = stepping.nsecsElapsed() / 1e9;
+      window->close();
+    }
+  });
+  Setup::ShowReport(form);
+  Row("report window shown and usable, " + std::to_string(sizes.back()) + " records", shown, "s", "", 0, "< 0.3 s");
+  Row("seven days with the day button", steps, "s", "", 0, "< 2 s");
+
+  for (const std::string& f : {bigCopy, report, tw::JoinPath(folder, tw::kProjectListFile)}) fs::remove(f);
+  return 0;
+}
