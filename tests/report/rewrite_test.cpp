@@ -22,9 +22,10 @@ class ReportStoreTest : public test::PlatformTest {
     while (lines.Next(text)) out.push_back({lines.offset(), std::string(text)});
     return out;
   }
-  // Rewrites the line at a 0-based position of the file as it now stands.
+  // Rewrites the line at a 0-based position of the file as it now stands (past its end: nowhere).
   bool Rewrite(std::uint64_t index, const std::string& text, std::optional<std::string> with) {
-    const SourceLine at{ReadLines(1 << 20).at(index).offset, text};
+    const std::vector<SourceLine> lines = ReadLines(1 << 20);
+    const SourceLine at{index < lines.size() ? lines[index].offset : std::uint64_t{1} << 40, text};
     return RewriteReportLine(files, folder.path(), at, with);
   }
 };
