@@ -85,10 +85,11 @@ void ResetPeak() {
 
 void Row(const std::string& figure, double value, const std::string& unit, const std::string& reference,
          double referenceValue, const std::string& target) {
-  char ratio[32] = "";
-  if (referenceValue > 0) std::snprintf(ratio, sizeof ratio, "%.2fx", value / referenceValue);
-  std::printf("| %-46s | %10.4f %-3s | %-26s | %10.4f | %6s | %-14s |\n", figure.c_str(), value, unit.c_str(),
-              reference.c_str(), referenceValue, ratio, target.c_str());
+  char ratio[32] = "", referenceText[32] = "";
+  if (!reference.empty()) std::snprintf(referenceText, sizeof referenceText, "%.4f", referenceValue);
+  if (referenceValue > 0 && unit == "s") std::snprintf(ratio, sizeof ratio, "%.2fx", value / referenceValue);
+  std::printf("| %-50s | %10.4f %-3s | %-28s | %10s | %6s | %-9s |\n", figure.c_str(), value, unit.c_str(),
+              reference.c_str(), referenceText, ratio, target.c_str());
   std::fflush(stdout);
 }
 
@@ -133,11 +134,11 @@ int main(int argc, char** argv) {
 
   const std::string report = tw::JoinPath(folder, tw::kReportFile);
 
-  std::printf("| %-46s | %14s | %-26s | %10s | %6s | %-14s |\n", "figure", "value", "reference (same file)",
+  std::printf("| %-50s | %14s | %-28s | %10s | %6s | %-9s |\n", "figure", "value", "reference (same run)",
               "reference", "ratio", "target");
-  std::printf("|%s|%s|%s|%s|%s|%s|\n", std::string(48, '-').c_str(), std::string(16, '-').c_str(),
-              std::string(28, '-').c_str(), std::string(12, '-').c_str(), std::string(8, '-').c_str(),
-              std::string(16, '-').c_str());
+  std::printf("|%s|%s|%s|%s|%s|%s|\n", std::string(52, '-').c_str(), std::string(16, '-').c_str(),
+              std::string(30, '-').c_str(), std::string(12, '-').c_str(), std::string(8, '-').c_str(),
+              std::string(11, '-').c_str());
 
   std::vector<std::size_t> sizes = {10000, 100000};
   if (!quick) sizes.push_back(1000000);
@@ -210,7 +211,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 100000; ++i) list += "Project number " + std::to_string(i) + "\r\n";
     files.Replace(tw::JoinPath(folder, tw::kProjectListFile), tw::JoinPath(folder, "list.tmp"), list);
     const double read = Median(5, [&] { Setup::ReadProjectList(form); });
-    Row("ReadProjectList of 100,000 names (the box)", read, "s", "", 0, "");
+    Row("ReadProjectList of 100,000 names into the box", read, "s", "", 0, "");
   }
 
   // Peak memory of the day report, above the size of the process before it ran.
@@ -221,7 +222,7 @@ int main(int argc, char** argv) {
   const long peak = StatusKiB("VmHWM:");
   Row("day report peak memory, " + std::to_string(sizes.back()) + " records, " + std::to_string(day.rows.size()) +
           " rows",
-      (peak - idle) / 1024.0, "MiB", "resident before (MiB)", idle / 1024.0, "< 16 MiB");
+      (peak - idle) / 1024.0, "MiB", "resident before it, MiB", idle / 1024.0, "< 16 MiB");
 
   // The report window for a day of the largest file, and seven steps with the day button.
   Setup::DisplayDate = big.busiestDay;
