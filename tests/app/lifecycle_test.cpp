@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "app/lifecycle.h"
-#include "app/options.h"
 #include "tests/support/fakes.h"
 
 namespace tw {
@@ -95,19 +94,6 @@ TEST_F(LifecycleTest, NothingRunningMinimizedAndNoReport) {
   EXPECT_EQ(folder.Read("projrpt.bak"), "previous");
 }
 
-TEST_F(LifecycleTest, CenterAndClearScreen) {
-  form.width = 30000, form.height = 20000;
-  CenterApp(form, 19200, 14400);
-  EXPECT_EQ(form.left, -5400);
-  EXPECT_EQ(form.top, -2800);
-  form.width = 4771;
-  CenterApp(form, 19200, 14400);
-  EXPECT_EQ(form.left, 7214.5);
-  form.start = "s", form.end = "e", form.comments = "c", form.timeCalc = "01:00:00";
-  ClearScreen(form);
-  EXPECT_EQ(form.start + form.end + form.comments, "");
-  EXPECT_EQ(form.timeCalc, "01:00:00");
-}
 
 }  // namespace
 }  // namespace tw

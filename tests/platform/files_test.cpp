@@ -29,38 +29,7 @@ TEST_F(FilesTest, AppendCreatesAndNeverJoinsALine) {
   EXPECT_EQ(folder.Read("unix.txt"), "a\nb\r\n");
 }
 
-TEST_F(FilesTest, AFailedAppendLeavesTheFileAsItWas) {
-  folder.Write("log.txt", "kept\r\n");
-  for (FileStep step : {FileStep::Open, FileStep::Write, FileStep::Sync, FileStep::Close}) {
-    FailStep(step, 1, ENOSPC);
-    try {
-      files.Append(folder.File("log.txt"), "lost\r\n");
-      ADD_FAILURE() << FileStepName(step);
-    } catch (const RunError& e) {
-      EXPECT_EQ(e.number(), kErrDiskFull);
-    }
-    EXPECT_EQ(folder.Read("log.txt"), "kept\r\n") << FileStepName(step);
-  }
-}
 
-TEST_F(FilesTest, ReplaceIsAllOrNothing) {
-  const std::string target = folder.File("list.txt");
-  const std::string scratch = folder.File("list.tmp");
-  folder.Write("list.txt", "old");
-  for (FileStep step : {FileStep::Open, FileStep::Write, FileStep::Sync, FileStep::Close, FileStep::Rename}) {
-    FailStep(step, 1, EIO);
-    EXPECT_THROW(files.Replace(target, scratch, "new"), RunError) << FileStepName(step);
-    EXPECT_EQ(folder.Read("list.txt"), "old");
-    EXPECT_FALSE(folder.Exists("list.tmp")) << FileStepName(step);
-  }
-  files.SetHook(nullptr);
-  // A link standing where the scratch file goes is removed, never written through.
-  folder.Write("elsewhere.txt", "untouched");
-  ASSERT_EQ(::symlink(folder.File("elsewhere.txt").c_str(), scratch.c_str()), 0);
-  files.Replace(target, scratch, "new");
-  EXPECT_EQ(folder.Read("list.txt"), "new");
-  EXPECT_EQ(folder.Read("elsewhere.txt"), "untouched");
-}
 
 TEST_F(FilesTest, MissingFilesAreErrorFiftyThreeAndOthersAreNot) {
   try {

@@ -82,22 +82,6 @@ TEST_F(ProjectListTest, WriteGoesThroughAScratchFileAndReadsTheListBack) {
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(ProjectListTest, AFailedWriteLeavesTheOldListWhole) {
-  for (FileStep failing : {FileStep::Open, FileStep::Write, FileStep::Sync, FileStep::Rename}) {
-    SCOPED_TRACE(FileStepName(failing));
-    folder.Write("project.lst", "Old\r\nList\r\n\r\n");
-    dialogs.shown.clear();
-    form.projects = {"New"};
-    FailStep(failing, 1, ENOSPC);
-    Setup::WriteProjectList(form);
-    EXPECT_EQ(folder.Read("project.lst"), "Old\r\nList\r\n\r\n");
-    EXPECT_FALSE(folder.Exists("project.lst.tmp"));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].title, "Design-Time Error [61] [Setup/WriteProjectList]");
-    // Abort leaves the routine: the box keeps the list that could not be written.
-    EXPECT_EQ(form.projects, Names{"New"});
-  }
-}
 
 TEST_F(ProjectListTest, EditorTextRules) {
   // The editor shows every entry and one line end more.

@@ -3,6 +3,7 @@
 // and its target is unchanged or completely new, never lost, never reported written when it is not.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "errors/error.h"
@@ -25,6 +26,7 @@ TEST_F(FailingIoTest, EveryFailurePointKeepsTheDataAndIsReported) {
         int steps = 0;
         files.SetHook([&](FileStep, const std::string&) { return ++steps == n ? err : 0; });
         dialogs.answers = {};
+        dialogs.shown.clear();
         const bool success = op.run();
         files.SetHook(nullptr);
         const std::string found = test::Content(folder, op.target);
@@ -42,6 +44,15 @@ TEST_F(FailingIoTest, EveryFailurePointKeepsTheDataAndIsReported) {
         }
         if (success) {
           EXPECT_EQ(found, op.after) << where;
+        } else if (!op.location.empty() && found == op.before) {
+          // Told to the handler under the routine's own location (a failure after the change,
+          // reading the list back, is the reading routine's).
+          const auto told = std::find_if(dialogs.shown.begin(), dialogs.shown.end(), [&](const test::ShownBox& b) {
+            return b.title.rfind("Design-Time Error [", 0) == 0;
+          });
+          ASSERT_NE(told, dialogs.shown.end()) << where;
+          EXPECT_EQ(told->title.substr(told->title.size() - op.location.size() - 2), "[" + op.location + "]")
+              << where;
         }
         EXPECT_FALSE(folder.Exists("report.tmp") || folder.Exists("projrpt.bak.tmp") ||
                      folder.Exists("project.lst.tmp"))

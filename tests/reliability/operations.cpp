@@ -61,7 +61,7 @@ std::vector<Operation> FileOperations(const TempFolder& folder, FakeMainView& fo
   };
 
   std::vector<Operation> ops;
-  ops.push_back({"append", "projrpt.pro", "A,1/1/2026,1/2/2026,\r\nhalf a line",
+  ops.push_back({"append", "projrpt.pro", "Setup/WriteRecord", "A,1/1/2026,1/2/2026,\r\nhalf a line",
                  "A,1/1/2026,1/2/2026,\r\nhalf a line\r\n" + appended,
                  [&folder] { folder.Write("projrpt.pro", "A,1/1/2026,1/2/2026,\r\nhalf a line"); },
                  [&form] {
@@ -69,7 +69,7 @@ std::vector<Operation> FileOperations(const TempFolder& folder, FakeMainView& fo
                    form.comments = "late";
                    return Setup::WriteRecord(form, "12/7/2026 9:00 PM", "12/7/2026 9:01:23 PM");
                  }});
-  ops.push_back({"update", "projrpt.pro", report,
+  ops.push_back({"update", "projrpt.pro", "", report,
                  "P0,1/5/2026 9:00:00 AM,1/5/2026 9:30:00 AM,corrected, twice\r\n" + afterFirst,
                  reportOnly, [&dialogs, rewrite] {
                    bool changed = false;
@@ -77,11 +77,11 @@ std::vector<Operation> FileOperations(const TempFolder& folder, FakeMainView& fo
                      changed = rewrite("P0,1/5/2026 9:00:00 AM,1/5/2026 9:30:00 AM,corrected, twice");
                    }) && changed;
                  }});
-  ops.push_back({"delete", "projrpt.pro", report, afterFirst, reportOnly, [&dialogs, rewrite] {
+  ops.push_back({"delete", "projrpt.pro", "", report, afterFirst, reportOnly, [&dialogs, rewrite] {
                    bool changed = false;
                    return Guarded(dialogs, [&] { changed = rewrite(std::nullopt); }) && changed;
                  }});
-  ops.push_back({"project list", "project.lst", "Old\r\nList\r\n\r\n", "Alpha\r\nBeta\r\n\r\n",
+  ops.push_back({"project list", "project.lst", "Setup/WriteProjectList", "Old\r\nList\r\n\r\n", "Alpha\r\nBeta\r\n\r\n",
                  [&folder, &form] {
                    folder.Write("project.lst", "Old\r\nList\r\n\r\n");
                    form.projects = {"Alpha", "Beta"};
@@ -90,14 +90,14 @@ std::vector<Operation> FileOperations(const TempFolder& folder, FakeMainView& fo
                    form.projects = {"Alpha", "Beta"};
                    return Guarded(dialogs, [&] { Setup::WriteProjectList(form); });
                  }});
-  ops.push_back({"backup", "projrpt.bak", backup, report, reportOnly, [&dialogs, &folder] {
+  ops.push_back({"backup", "projrpt.bak", "", backup, report, reportOnly, [&dialogs, &folder] {
                    return Guarded(dialogs, [&] { BackupReport(*platform().files, folder.path()); });
                  }});
-  ops.push_back({"restore", "projrpt.pro", report, backup, reportOnly, [&dialogs] {
+  ops.push_back({"restore", "projrpt.pro", "frmMain/RestoreReport", report, backup, reportOnly, [&dialogs] {
                    dialogs.answers = {MsgResult::Yes};
                    return Guarded(dialogs, RestoreReport);
                  }});
-  ops.push_back({"clear", "projrpt.pro", report, kMissing, reportOnly, [&dialogs] {
+  ops.push_back({"clear", "projrpt.pro", "Main/ClearReport", report, kMissing, reportOnly, [&dialogs] {
                    dialogs.answers = {MsgResult::Ok};
                    return Guarded(dialogs, ClearReport);
                  }});

@@ -14,6 +14,7 @@ inline constexpr const char* kMissing = "<missing>";
 struct Operation {
   std::string name;
   std::string target;            // the file it changes
+  std::string location;          // where the handler is told of a failure (empty: the caller is)
   std::string before, after;     // the target's content before and after (kMissing: no file)
   std::function<void()> prepare;  // puts every file in its starting state
   // Runs the operation; true when it told the user (or its caller) that it succeeded.

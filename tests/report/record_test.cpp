@@ -58,19 +58,6 @@ TEST_F(AppendTest, WriteRecordAppendsExactlyOneLine) {
             "Typed  new,a,b,\r\n");
 }
 
-TEST_F(AppendTest, BackupCopiesTheReportWholeOrNotAtAll) {
-  folder.Write("projrpt.bak", "old backup");
-  EXPECT_THROW(BackupReport(files, folder.path()), RunError);
-  EXPECT_EQ(folder.Read("projrpt.bak"), "old backup");
-  folder.Write("projrpt.pro", "A,B,C,D\r\n");
-  FailStep(FileStep::Rename, 1, ENOSPC);
-  EXPECT_THROW(BackupReport(files, folder.path()), RunError);
-  EXPECT_EQ(folder.Read("projrpt.bak"), "old backup");
-  files.SetHook(nullptr);
-  BackupReport(files, folder.path());
-  EXPECT_EQ(folder.Read("projrpt.bak"), "A,B,C,D\r\n");
-  EXPECT_FALSE(folder.Exists("projrpt.bak.tmp"));
-}
 
 }  // namespace
 }  // namespace tw

@@ -106,17 +106,6 @@ TEST_F(ReportStoreTest, AStaleLineWritesNothing) {
   }
 }
 
-TEST_F(ReportStoreTest, AFailingStepLeavesTheReportAsItWas) {
-  for (FileStep s : {FileStep::Open, FileStep::Read, FileStep::Write, FileStep::Sync,
-                     FileStep::Close, FileStep::Rename}) {
-    folder.Write("projrpt.pro", kFile);
-    FailStep(s, 1, s == FileStep::Write ? ENOSPC : EIO);
-    EXPECT_THROW(Rewrite(0, "A,12/7/2026 9:00 AM,12/7/2026 10:00 AM,same", std::nullopt), RunError)
-        << FileStepName(s);
-    EXPECT_EQ(folder.Read("projrpt.pro"), kFile) << FileStepName(s);
-    EXPECT_FALSE(folder.Exists("report.tmp")) << FileStepName(s);
-  }
-}
 
 TEST_F(ReportStoreTest, ClearReportAsksDeletesAndSaysSo) {
   folder.Write("projrpt.pro", "A,B,C,D\r\n");
