@@ -74,7 +74,7 @@ TEST_F(DayReportTest, TotalsPastADayCountWholeHours) {
 }
 
 TEST_F(DayReportTest, FieldsKeepEveryByteAndTheLocaleDecidesTheDay) {
-  const std::string comment("nul \0 and \xFF\xFE, \xC3\xA9", 18);
+  const std::string comment = std::string("nul \0 and \xFF\xFE, \xC3\xA9", 16);
   const std::string huge(100000, 'w');
   folder.Write("projrpt.pro", "Bytes,12/7/2026 9:00 AM,12/7/2026 9:30 AM," + comment + "\r\n" +
                                   "Long,12/7/2026 10:00 AM,12/7/2026 11:00 AM," + huge + "\r\n");

@@ -347,7 +347,7 @@ TEST_F(ReportWindowTest, AChangedFileOrAFailedWriteChangesNothing) {
 }
 
 TEST_F(ReportWindowTest, UnreadableBytesAreShownAndKept) {
-  const std::string comment("nul \0 and \xFF\xFE, \xC3\xA9", 18);
+  const std::string comment = std::string("nul \0 and \xFF\xFE, \xC3\xA9", 16);
   folder.Write("projrpt.pro", "Bytes,12/7/2026 9:00 AM,12/7/2026 9:30 AM," + comment + "\r\n");
   Show([&](frmReport& w) {
     EXPECT_EQ(ToBytes(List(w)->topLevelItem(0)->text(4)), comment);
