@@ -4,19 +4,14 @@
 #include <QPainter>
 
 #include "app/about.h"
-#include "app/app_style.h"
-#include "app/controls.h"
-#include "app/options.h"
-#include "app/program_icon.h"
-#include "app/twips.h"
-#include "platform/platform.h"
+#include "app/sysinfo.h"
+#include "widgets/app_style.h"
+#include "widgets/centring.h"
+#include "widgets/controls.h"
+#include "widgets/program_icon.h"
+#include "widgets/twips.h"
 
 namespace tw {
-namespace {
-
-frmAbout* loaded = nullptr;
-
-}  // namespace
 
 frmAbout::frmAbout() {
   setObjectName("frmAbout");
@@ -55,30 +50,20 @@ frmAbout::frmAbout() {
   connect(ok, &QPushButton::clicked, this, [this] { Unload(); });
   connect(sysInfo, &QPushButton::clicked, this, [] { StartSysInfo(); });
 
-  loaded = this;
-  LoadedForms().Add(this);
+  Register();
   Load();
   ok->setFocus();
 }
 
-frmAbout::~frmAbout() {
-  LoadedForms().Remove(this);
-  if (loaded == this) loaded = nullptr;
-}
-
 void frmAbout::Load() {
-  setWindowTitle(QString("About ") + kAppTitle);
+  setWindowTitle(QString("About ") + kProductName);
   lblVersion_->setText(QString::fromStdString(VersionText()));
-  lblTitle_->setText(kAppTitle);
-  const System& system = *platform().system;
-  move(TwipsToPixels(CenteredEdge(system.ScreenWidthTwips(), PixelsToTwips(width()))),
-       TwipsToPixels(CenteredEdge(system.ScreenHeightTwips(), PixelsToTwips(height()))));
+  lblTitle_->setText(kProductName);
+  CenterOnScreen(this);
 }
-
-frmAbout* frmAbout::Loaded() { return loaded; }
 
 frmAbout* frmAbout::ShowAbout() {
-  frmAbout* about = loaded ? loaded : new frmAbout;
+  frmAbout* about = Loaded() ? Loaded() : new frmAbout;
   about->show();
   about->raise();
   about->activateWindow();
@@ -86,9 +71,8 @@ frmAbout* frmAbout::ShowAbout() {
 }
 
 void frmAbout::Unload() {
-  if (loaded != this) return;
-  loaded = nullptr;
-  LoadedForms().Remove(this);
+  if (Loaded() != this) return;
+  Deregister();
   hide();
   deleteLater();
 }

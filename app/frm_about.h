@@ -3,22 +3,18 @@
 // modal, and there is at most one.
 #include <QDialog>
 
-#include "app/forms.h"
+#include "widgets/registration.h"
 
 class QLabel;
 
 namespace tw {
 
-class frmAbout : public QDialog, public LoadedForm {
+class frmAbout : public QDialog, public RegisteredForm<frmAbout> {
   Q_OBJECT
 
  public:
-  ~frmAbout() override;
-
   // Help > About: loads the window when it is not loaded, shows it and brings it forward.
   static frmAbout* ShowAbout();
-  // The loaded window, or nullptr.
-  static frmAbout* Loaded();
 
   void Unload() override;
 

@@ -14,26 +14,27 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "app/about.h"
-#include "app/controls.h"
 #include "app/frm_about.h"
+#include "app/help.h"
 #include "app/lifecycle.h"
 #include "app/options.h"
-#include "app/program_icon.h"
-#include "app/program_state.h"
-#include "app/twips.h"
+#include "app/tray.h"
 #include "platform/handles.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
 #include "projects/frm_project_list.h"
-#include "tracking/stretch.h"
+#include "projects/project_list.h"
+#include "projects/update_projects.h"
 #include "report/report_menu.h"
+#include "state/program_state.h"
+#include "tracking/stretch.h"
 #include "viewer/frm_report.h"
+#include "widgets/controls.h"
+#include "widgets/program_icon.h"
+#include "widgets/twips.h"
 
 namespace tw {
 namespace {
-
-constexpr int kInvalidPropertyValue = 380;
 
 QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
   QAction* action = menu->addAction(QString::fromUtf8(caption));
@@ -45,7 +46,7 @@ QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
 
 frmMain::frmMain() {
   setObjectName("frmMain");
-  setWindowTitle("Tallywright");
+  setWindowTitle(kProductName);
   // A sizable frame with a minimize button and no maximize button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -54,12 +55,10 @@ frmMain::frmMain() {
   setWindowIcon(programIcon_);
   BuildControls();
   BuildMenus();
-  LoadedForms().Add(this);
+  Register();
   MainFormLoad(*this);
   cmdStartProject_->setFocus();
 }
-
-frmMain::~frmMain() { LoadedForms().Remove(this); }
 
 void frmMain::BuildControls() {
   auto* client = new QWidget(this);
@@ -140,7 +139,7 @@ void frmMain::BuildControls() {
 
   connect(cmdStartProject_, &QPushButton::clicked, this, [this] { StartProject(*this); });
   connect(cmdEndProject_, &QPushButton::clicked, this, [this] { EndProject(*this); });
-  connect(cmdUpdateProjects_, &QPushButton::clicked, this, [this] { UpdateProjects(*this); });
+  connect(cmdUpdateProjects_, &QPushButton::clicked, this, [this] { UpdateProjects(*this, ShowProjectListEditor); });
   connect(cboProjects_->lineEdit(), &QLineEdit::textEdited, this, [this] { projectTyped_ = true; });
   connect(cboProjects_, &QComboBox::activated, this, [this] { projectTyped_ = false; });
   cboProjects_->installEventFilter(this);
@@ -164,7 +163,7 @@ void frmMain::BuildMenus() {
   QAction* clearReport = MakeItem(report, "mnuReportClearReport", "&Clear Report");
   report->addSeparator()->setObjectName("mnuViewsep3");
   QAction* restoreReport = MakeItem(report, "mnuReportRestoreReport", "&Restore Report");
-  connect(viewReport, &QAction::triggered, this, [this] { Setup::ShowReport(*this); });
+  connect(viewReport, &QAction::triggered, this, [this] { Setup::ShowReport(*this, ReportWindows()); });
   connect(clearReport, &QAction::triggered, this, [] { ClearReport(); });
   connect(restoreReport, &QAction::triggered, this, [] { RestoreReport(); });
 
@@ -218,8 +217,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched == cboProjects_ && event->type() == QEvent::FocusOut) {
     // The remembered project is the box's position when it loses the focus.
-    platform().settings->SaveSetting(kAppName, kSettingsSection, "Project",
-                                     std::to_string(ProjectIndex()));
+    Setup::RememberProject(*this);
   }
   return QMainWindow::eventFilter(watched, event);
 }
@@ -274,7 +272,7 @@ int frmMain::ProjectIndex() const { return projectTyped_ ? -1 : cboProjects_->cu
 
 void frmMain::SetProjectIndex(int index) {
   if (index < -1 || index >= cboProjects_->count())
-    throw RunError(kInvalidPropertyValue, "Invalid property value");
+    throw RunError(kErrInvalidPropertyValue, "Invalid property value");
   cboProjects_->setCurrentIndex(index);
   projectTyped_ = false;
 }

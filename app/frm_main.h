@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QMainWindow>
 
-#include "app/forms.h"
-#include "app/main_view.h"
-#include "app/tray.h"
+#include "state/main_view.h"
+#include "state/tray_window.h"
+#include "widgets/registration.h"
 
 class QAction;
 class QComboBox;
@@ -20,13 +20,15 @@ class QTimer;
 
 namespace tw {
 
-class frmMain : public QMainWindow, public MainView, public TrayWindow, public LoadedForm {
+class frmMain : public QMainWindow,
+                public MainView,
+                public TrayWindow,
+                public RegisteredForm<frmMain> {
   Q_OBJECT
 
  public:
   // Builds the window hidden and runs its load sequence.
   frmMain();
-  ~frmMain() override;
 
   // MainView
   std::string StartText() const override;

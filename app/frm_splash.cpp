@@ -3,22 +3,21 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFrame>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWindow>
 
 #include "app/about.h"
-#include "app/app_style.h"
-#include "app/controls.h"
-#include "app/program_icon.h"
-#include "app/twips.h"
+#include "widgets/app_style.h"
+#include "widgets/centring.h"
+#include "widgets/controls.h"
+#include "widgets/program_icon.h"
+#include "widgets/twips.h"
 
 namespace tw {
 
 frmSplash::frmSplash() {
   setObjectName("frmSplash");
   setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
-  setWindowTitle(kAppTitle);
+  setWindowTitle(kProductName);
   setWindowIcon(ProgramIcon());
   PaintLightYellow(this);
   setFixedSize(TwipsToPixels(7455), TwipsToPixels(4710));
@@ -64,18 +63,15 @@ frmSplash::frmSplash() {
   lblProductName_ = frame->findChild<QLabel*>("lblProductName");
   lblVersion_ = frame->findChild<QLabel*>("lblVersion");
 
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->geometry().center() - rect().center());
-  LoadedForms().Add(this);
+  CenterOnScreen(this);
+  Register();
   Load();
 }
-
-frmSplash::~frmSplash() { LoadedForms().Remove(this); }
 
 void frmSplash::Load() {
   lblVersion_->setText(QString::fromStdString(VersionText()));
   SizeToText(lblVersion_);
-  lblProductName_->setText(kAppTitle);
+  lblProductName_->setText(kProductName);
   SizeToText(lblProductName_);
 }
 
@@ -89,7 +85,7 @@ void frmSplash::RepaintNow() {
 }
 
 void frmSplash::Unload() {
-  LoadedForms().Remove(this);
+  Deregister();
   hide();
   deleteLater();
 }

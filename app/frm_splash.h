@@ -2,19 +2,18 @@
 // The window shown while the program starts: the logo, the title, the version and the maker.
 #include <QWidget>
 
-#include "app/forms.h"
+#include "widgets/registration.h"
 
 class QLabel;
 
 namespace tw {
 
-class frmSplash : public QWidget, public LoadedForm {
+class frmSplash : public QWidget, public RegisteredForm<frmSplash> {
   Q_OBJECT
 
  public:
   // Builds the window, centred on the screen, and runs its load.
   frmSplash();
-  ~frmSplash() override;
   void Unload() override;
   // Draws the window now, once the desktop has put it on the screen (waiting a moment at most), so
   // that it shows during the slower work of start-up.

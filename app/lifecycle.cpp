@@ -5,19 +5,19 @@
 #include "errors/crash_log.h"
 #include "errors/guard.h"
 #include "platform/platform.h"
-#include "report/append.h"
 #include "report/backup.h"
 #include "tracking/stretch.h"
+#include "tracking/write_record.h"
 
 namespace tw {
 namespace {
 
 std::string Setting(const char* key, const std::string& defaultValue) {
-  return platform().settings->GetSetting(kAppName, kSettingsSection, key, defaultValue);
+  return platform().settings->GetSetting(kProductName, kSettingsSection, key, defaultValue);
 }
 
 void SaveSettingText(const char* key, double value) {
-  platform().settings->SaveSetting(kAppName, kSettingsSection, key, ShortestNumber(value));
+  platform().settings->SaveSetting(kProductName, kSettingsSection, key, ShortestNumber(value));
 }
 
 }  // namespace
@@ -83,14 +83,7 @@ void MainFormUnload(MainView& form, Forms& forms, const NOTIFYICONDATA& iconReco
   // 5. The backup, after everything that could still change the report. No report, no backup:
   // the routine ends quietly.
   bool noReport = false;
-  if (!step([&] {
-        try {
-          BackupReport(*p.files, p.system->ProgramFolder());
-        } catch (const RunError& e) {
-          if (e.number() != kErrFileNotFound) throw;
-          noReport = true;
-        }
-      }))
+  if (!step([&] { noReport = FileMissing([&] { BackupReport(*p.files, p.system->ProgramFolder()); }); }))
     return;
   if (noReport) return;
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string_view>
 
-#include "app/forms.h"
-#include "app/main_view.h"
+#include "state/forms.h"
+#include "state/main_view.h"
 #include "platform/notify_icon.h"
 
 namespace tw {

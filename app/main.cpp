@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "app/app_style.h"
+#include "widgets/app_style.h"
 #include "app/frm_main.h"
 #include "app/setup_main.h"
 #include "platform/files.h"

@@ -1,8 +1,8 @@
 #include "app/options.h"
 
-namespace tw {
+#include "state/placement.h"
 
-double CenteredEdge(double screenSize, double windowSize) { return (screenSize - windowSize) / 2; }
+namespace tw {
 
 void CenterApp(MainView& form, double screenWidth, double screenHeight) {
   form.SetLeft(CenteredEdge(screenWidth, form.Width()));

@@ -2,7 +2,7 @@
 
 #include "app/frm_main.h"
 #include "app/frm_splash.h"
-#include "app/program_state.h"
+#include "state/program_state.h"
 #include "errors/guard.h"
 #include "platform/handles.h"
 #include "platform/platform.h"

@@ -30,7 +30,7 @@ void PicIconMouseMove(TrayWindow& form, double x) {
   } else if (message == WM_LBUTTONDOWN) {
     if (!step([&] { form.SetNormalState(); })) return;
     if (!step([&] { form.SetVisible(true); })) return;
-    if (!step([&] { form.SetStatusText("Tallywright"); })) return;
+    if (!step([&] { form.SetStatusText(kProductName); })) return;
     step([&] { p.shell->SetForegroundWindow(form.WindowHandle()); });
   }
 }

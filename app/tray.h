@@ -2,24 +2,10 @@
 // The main window and the notification-area icon: minimizing hides the window in the notification
 // area, and presses on the icon bring it back or open the Option menu.
 #include <cstdint>
-#include <string>
+
+#include "state/tray_window.h"
 
 namespace tw {
-
-// What these handlers act on in the main window.
-class TrayWindow {
- public:
-  virtual ~TrayWindow() = default;
-  virtual bool IsMinimized() const = 0;
-  // Neither minimized nor maximized.
-  virtual void SetNormalState() = 0;
-  virtual void SetVisible(bool visible) = 0;
-  // The first panel of the status bar.
-  virtual void SetStatusText(const std::string& text) = 0;
-  // Opens the Option menu as a popup at the mouse pointer.
-  virtual void PopupOptionMenu() = 0;
-  virtual std::uint32_t WindowHandle() const = 0;
-};
 
 // The mouse message the shell's callback carries in x (in twips): x is the message number in
 // pixels, so dividing by the twips per pixel gives it back at any display scaling. 0 when x is

@@ -22,9 +22,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app_style.h"
+#include "widgets/app_style.h"
 #include "app/frm_main.h"
-#include "app/program_state.h"
+#include "state/program_state.h"
 #include "bench/report_generator.h"
 #include "platform/files.h"
 #include "platform/platform.h"
@@ -33,7 +33,8 @@
 #include "platform/qt_system.h"
 #include "projects/project_list.h"
 #include "report/append.h"
-#include "report/lines.h"
+#include "tracking/write_record.h"
+#include "platform/lines.h"
 #include "report/report_files.h"
 #include "report/rewrite.h"
 #include "viewer/day_report.h"
@@ -243,7 +244,7 @@ int main(int argc, char** argv) {
       window->close();
     }
   });
-  Setup::ShowReport(form);
+  Setup::ShowReport(form, tw::ReportWindows());
   Row("report window shown and usable, " + std::to_string(sizes.back()) + " records", shown, "s", "", 0, "< 0.3 s");
   Row("seven days with the day button", steps, "s", "", 0, "< 2 s");
 

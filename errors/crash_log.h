@@ -5,11 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "platform/product.h"
 #include "platform/system.h"
 
 namespace tw {
-
-inline constexpr const char* kProductName = "Tallywright";
 
 // "[53] [Setup/WriteRecord]": the error number and the location, each in square brackets.
 std::string ErrorTag(std::int32_t number, std::string_view location);

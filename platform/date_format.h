@@ -2,46 +2,15 @@
 // The user's regional date and time format, and the program's own formatting and parsing of
 // date-time texts with it. Nothing here asks the system: the format is read from the user's locale
 // once at start-up (platform/qt_locale.h) and passed in.
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/date_pattern.h"
 #include "platform/date_value.h"
 
 namespace tw {
-
-enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
-
-// The names and patterns a locale supplies. Patterns use the notation of regional settings:
-// d dd (day), ddd dddd (weekday name), M MM (month), MMM MMMM (month name), yy yyyy (year),
-// h hh (12-hour when the pattern has an AM/PM marker), H HH (24-hour), m mm, s ss, AP ap (marker),
-// t (time zone, dropped); text in single quotes and any other character stand for themselves.
-struct LocaleData {
-  std::string shortDate = "M/d/yyyy";
-  std::string longTime = "h:mm:ss AP";
-  std::string shortTime = "h:mm AP";
-  std::string am = "AM";
-  std::string pm = "PM";
-  std::array<std::string, 7> dayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                      "Thursday", "Friday", "Saturday"};
-  std::array<std::string, 7> shortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-  std::array<std::string, 12> monthNames{"January", "February", "March",     "April",
-                                         "May",     "June",     "July",      "August",
-                                         "September", "October", "November", "December"};
-  std::array<std::string, 12> shortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-};
-
-struct DateToken {
-  enum Kind { Literal, Day, DayName, Month, MonthName, Year, Hour, Minute, Second, AmPm };
-  Kind kind = Literal;
-  int width = 1;         // digits (or 3/4 for short/long names)
-  bool hour12 = false;   // for Hour
-  bool lower = false;    // for AmPm: the marker in lower case
-  std::string text;      // for Literal
-};
 
 class DateFormat {
  public:
@@ -76,13 +45,16 @@ class DateFormat {
   std::optional<DateTime> Parse(std::string_view text) const;
   bool IsDate(std::string_view text) const { return Parse(text).has_value(); }
 
-  // A quick look at the date part alone, for scans that pick the texts of one day out of many:
-  // false only when Parse(text) cannot give a value on `day` (whatever its time part says). True
-  // does not promise a value: Parse decides.
-  bool MayBeOnDay(std::string_view text, const CivilDate& day) const;
-  // Digits that every text Parse reads as a moment on `day` holds (its year as it can be written),
-  // so that a scan can pass over text without them; empty when no such digits can be named.
-  std::string DigitsOfDay(const CivilDate& day) const;
+  // The date a text's date part names by the locale's own date pattern, and by the common numeric
+  // form: Parse takes the day of a value from the first of the two that leads to one, so a text
+  // that gives a value gives it on one of these dates. Fields as written (two-digit years
+  // widened), not checked: 31 February stays. Nothing where the text has no such date part.
+  std::optional<CivilDate> OwnDatePart(std::string_view text) const;
+  std::optional<CivilDate> CommonDatePart(std::string_view text) const;
+  // Whether the day of every value Parse gives comes from the text's date part alone (the time
+  // patterns hold no date field), and whether that date part always shows the year.
+  bool DayFromDatePart() const { return dayByDatePart_; }
+  bool DateShowsYear() const;
 
  private:
   std::string Format(const std::vector<DateToken>& tokens, const DateTime& value) const;
@@ -95,8 +67,5 @@ class DateFormat {
   std::string dateSeparator_ = "/";
   std::string timeSeparator_ = ":";
 };
-
-// Splits a pattern into tokens (time-zone markers and the blanks before them dropped).
-std::vector<DateToken> TokenizeDatePattern(std::string_view pattern);
 
 }  // namespace tw

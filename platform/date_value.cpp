@@ -5,9 +5,6 @@
 namespace tw {
 namespace {
 
-// Days from 1970-01-01 to 1899-12-30.
-constexpr std::int64_t kUnixDayOfDayZero = -25569;
-
 // Howard Hinnant's civil-calendar algorithms, counted from 1970-01-01.
 std::int64_t DaysFromCivilUnix(std::int64_t y, unsigned m, unsigned d) {
   y -= m <= 2;
@@ -57,10 +54,6 @@ int Weekday(std::int64_t day) {
 
 DateTime MakeDateTime(const CivilDate& date, int hour, int minute, int second) {
   return DateTime{DayFromCivil(date), hour * 3600 + minute * 60 + second};
-}
-
-std::int64_t LinearSeconds(const DateTime& value) {
-  return value.day * kSecondsPerDay + value.seconds;
 }
 
 double ToOleDate(const DateTime& value) {

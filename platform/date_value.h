@@ -8,6 +8,8 @@
 namespace tw {
 
 inline constexpr std::int32_t kSecondsPerDay = 86400;
+// Day zero counted from 1 January 1970, the start of the system clock.
+inline constexpr std::int64_t kUnixDayOfDayZero = -25569;
 
 struct DateTime {
   std::int64_t day = 0;      // days since 30 December 1899
@@ -33,9 +35,6 @@ CivilDate CivilFromDay(std::int64_t day);
 int Weekday(std::int64_t day);
 
 DateTime MakeDateTime(const CivilDate& date, int hour, int minute, int second);
-
-// Seconds on one continuous count (ignoring time zones): day * 86400 + seconds.
-std::int64_t LinearSeconds(const DateTime& value);
 
 double ToOleDate(const DateTime& value);
 // Rounds to the nearest second. Values outside years 100..9999, NaN and infinities give nothing.

@@ -102,6 +102,19 @@ class Files {
   FileHook hook_;
 };
 
+// Runs `action` and tells whether it failed only because a file is not there (error 53), which
+// many routines take as an answer, not a failure. Other failures go on to the caller.
+template <class Action>
+bool FileMissing(Action&& action) {
+  try {
+    action();
+    return false;
+  } catch (const RunError& e) {
+    if (e.number() != kErrFileNotFound) throw;
+    return true;
+  }
+}
+
 // A folder and a file name joined with the platform's separator.
 std::string JoinPath(const std::string& folder, const std::string& name);
 

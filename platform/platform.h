@@ -7,6 +7,7 @@
 #include "platform/notify_icon.h"
 #include "platform/registry.h"
 #include "platform/settings.h"
+#include "platform/clock.h"
 #include "platform/system.h"
 
 namespace tw {

@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/product.h"
+
 namespace tw {
 
 // Error numbers the program raises.
@@ -16,9 +18,8 @@ enum ErrorNumber : std::int32_t {
   kErrDeviceIO = 57,
   kErrDiskFull = 61,
   kErrPathAccess = 75,      // path/file access error (permissions, a folder, a link, ...)
+  kErrInvalidPropertyValue = 380,  // a control was given a value it cannot take
 };
-
-inline constexpr const char* kErrorSource = "Tallywright";
 
 class RunError : public std::runtime_error {
  public:
@@ -28,7 +29,7 @@ class RunError : public std::runtime_error {
         source_(std::move(source)),
         description_(std::move(description)) {}
   RunError(std::int32_t number, std::string description)
-      : RunError(number, kErrorSource, std::move(description)) {}
+      : RunError(number, kProductName, std::move(description)) {}
 
   std::int32_t number() const { return number_; }
   const std::string& source() const { return source_; }

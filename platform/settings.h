@@ -2,9 +2,10 @@
 // The per-user settings store: text values by application, section and key.
 #include <string>
 
+#include "platform/product.h"
+
 namespace tw {
 
-inline constexpr const char* kAppName = "Tallywright";
 inline constexpr const char* kSettingsSection = "Settings";
 
 class Settings {

@@ -3,14 +3,11 @@
 #include <sys/utsname.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-
-#include "platform/local_time.h"
 
 namespace tw {
 
@@ -76,11 +73,6 @@ void PosixSystem::DebugBreak() {
 void PosixSystem::EndProcess(int exitCode) {
   std::fflush(nullptr);
   std::_Exit(exitCode);
-}
-
-DateTime SystemClock::Now() const {
-  const auto now = std::chrono::system_clock::now();
-  return LocalOfInstant(std::chrono::duration_cast<std::chrono::seconds>(now.time_since_epoch()).count());
 }
 
 }  // namespace tw

@@ -3,8 +3,6 @@
 // takes (beep, pointer, debugger, ending the process).
 #include <string>
 
-#include "platform/date_value.h"
-
 namespace tw {
 
 // What the error handler logs about the operating system and the power supply.
@@ -34,13 +32,6 @@ class System {
   virtual void EndProcess(int exitCode) = 0;
 };
 
-class Clock {
- public:
-  virtual ~Clock() = default;
-  // The current local date and time, to the second.
-  virtual DateTime Now() const = 0;
-};
-
 // The parts of System that need no windowing platform.
 class PosixSystem : public System {
  public:
@@ -54,11 +45,6 @@ class PosixSystem : public System {
   void RestorePointer() override {}
   void DebugBreak() override;
   void EndProcess(int exitCode) override;
-};
-
-class SystemClock : public Clock {
- public:
-  DateTime Now() const override;
 };
 
 // The path of the running executable.

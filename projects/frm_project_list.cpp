@@ -5,28 +5,23 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include "app/controls.h"
-#include "app/twips.h"
 #include "errors/guard.h"
-#include "platform/platform.h"
 #include "platform/qt_text.h"
 #include "projects/project_list.h"
+#include "widgets/centring.h"
+#include "widgets/controls.h"
+#include "widgets/twips.h"
 
 namespace tw {
 namespace {
 
 constexpr double kClientWidth = 2850;
 constexpr double kClientHeight = 3195;
-
-frmProjectList* loadedEditor = nullptr;
-
 }  // namespace
 
-frmProjectList* frmProjectList::Loaded() { return loadedEditor; }
-
 frmProjectList& frmProjectList::Load(MainView& form) {
-  if (loadedEditor == nullptr) loadedEditor = new frmProjectList(form);
-  return *loadedEditor;
+  if (Loaded() == nullptr) new frmProjectList(form);
+  return *Loaded();
 }
 
 frmProjectList::frmProjectList(MainView& form) : form_(&form) {
@@ -46,15 +41,12 @@ frmProjectList::frmProjectList(MainView& form) : form_(&form) {
   txtProjectList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   PlaceTwips(txtProjectList_, 120, 960, 2655, 1575);
 
-  lblInstructions_ = new QLabel(this);
-  lblInstructions_->setObjectName("lblInstructions");
+  lblInstructions_ = MakeLabel(this, "lblInstructions", "");
   // Plain text: "<enter>" is part of the sentence, not markup.
   lblInstructions_->setTextFormat(Qt::PlainText);
   lblInstructions_->setText(
       "Add or delete projects in the text box below. Hit <enter> at the end of each project.");
   lblInstructions_->setWordWrap(true);
-  lblInstructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  PaintLightYellow(lblInstructions_);
   PlaceTwips(lblInstructions_, 240, 240, 2535, 615);
 
   cmdSave_ = MakeButton(this, "cmdSave", "Sa&ve", "Save your project list");
@@ -67,20 +59,12 @@ frmProjectList::frmProjectList(MainView& form) : form_(&form) {
   connect(cmdSave_, &QPushButton::clicked, this, [this] { Save(); });
   connect(cmdCancel_, &QPushButton::clicked, this, [this] { Cancel(); });
 
-  // Centred on the screen.
-  const System& system = *platform().system;
-  move(TwipsToPixels((system.ScreenWidthTwips() - kClientWidth) / 2),
-       TwipsToPixels((system.ScreenHeightTwips() - kClientHeight) / 2));
+  CenterOnScreen(this, kClientWidth, kClientHeight);
 
-  LoadedForms().Add(this);
+  Register();
   Guard step("frmProjectList/Load");
   step([&] { SetText(ListText(ProjectEntries(form))); });
   txtProjectList_->setFocus();
-}
-
-frmProjectList::~frmProjectList() {
-  LoadedForms().Remove(this);
-  if (loadedEditor == this) loadedEditor = nullptr;
 }
 
 void frmProjectList::ShowModal(MainView& form) {
@@ -104,8 +88,7 @@ void frmProjectList::SetText(const std::string& text) {
 }
 
 void frmProjectList::Unload() {
-  LoadedForms().Remove(this);
-  if (loadedEditor == this) loadedEditor = nullptr;
+  Deregister();
   hide();
   deleteLater();
 }
@@ -119,20 +102,6 @@ void frmProjectList::Save() {
 // Hidden, not unloaded: the next Update Projects shows the same text again.
 void frmProjectList::Cancel() { hide(); }
 
-void UpdateProjects(MainView& form) {
-  Guard step("Main/UpdateProjects");
-  if (!step([&] { Setup::ProjectList(form); })) return;
-  step([&] { Setup::RestoreRememberedProject(form); });
-}
+void ShowProjectListEditor(MainView& form) { frmProjectList::Load(form).ShowModal(form); }
 
 }  // namespace tw
-
-namespace Setup {
-
-void ProjectList(tw::MainView& form) {
-  using namespace tw;
-  Guard step("Setup/ProjectList");
-  step([&] { frmProjectList::Load(form).ShowModal(form); });
-}
-
-}  // namespace Setup

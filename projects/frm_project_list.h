@@ -4,8 +4,8 @@
 #include <QDialog>
 #include <string>
 
-#include "app/forms.h"
-#include "app/main_view.h"
+#include "state/main_view.h"
+#include "widgets/registration.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -13,16 +13,12 @@ class QPushButton;
 
 namespace tw {
 
-class frmProjectList : public QDialog, public LoadedForm {
+class frmProjectList : public QDialog, public RegisteredForm<frmProjectList> {
   Q_OBJECT
 
  public:
-  // The loaded editor, or nullptr.
-  static frmProjectList* Loaded();
   // The loaded editor; loads it (its text built from the project box of form) when it is not.
   static frmProjectList& Load(MainView& form);
-
-  ~frmProjectList() override;
 
   // Shows the editor modally, Save filling the project box of form; returns when the editor is
   // hidden or unloaded.
@@ -51,15 +47,7 @@ class frmProjectList : public QDialog, public LoadedForm {
   QPushButton* cmdCancel_ = nullptr;
 };
 
-// Update Projects on the main window: the editor, then the remembered project selected again.
-// Location "Main/UpdateProjects".
-void UpdateProjects(MainView& form);
+// The editor that Update Projects shows: loaded when it is not, shown modally for form.
+void ShowProjectListEditor(MainView& form);
 
 }  // namespace tw
-
-namespace Setup {
-
-// Shows the project list editor modally; returns when it is hidden or unloaded.
-void ProjectList(tw::MainView& form);
-
-}  // namespace Setup

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "errors/guard.h"
+#include "platform/lines.h"
 #include "platform/platform.h"
 
 namespace {
@@ -10,20 +11,6 @@ constexpr std::string_view kCrLf = "\r\n";
 }  // namespace
 
 namespace tw {
-
-std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.emplace_back(line);
-    start = end + 1;
-  }
-  return lines;
-}
 
 std::vector<std::string> ProjectEntries(const MainView& form) {
   std::vector<std::string> names;
@@ -91,7 +78,7 @@ void SaveEditorText(MainView& form, std::string_view text, const std::function<v
         if (const auto bad = FirstLineWithComma(typed)) {
           refused = true;
           platform().dialogs->MsgBox(CommaRefusal(*bad + 1, typed[*bad]),
-                                     MsgStyle::OkOnly + MsgStyle::Exclamation, kAppName);
+                                     MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
         }
       }))
     return;
@@ -111,12 +98,18 @@ namespace Setup {
 void RestoreRememberedProject(tw::MainView& form) {
   using namespace tw;
   const std::string text =
-      platform().settings->GetSetting(kAppName, kSettingsSection, "Project", "");
+      platform().settings->GetSetting(kProductName, kSettingsSection, "Project", "");
   if (text.empty()) return;
   int index = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), index);
   if (ec != std::errc() || end != text.data() + text.size()) return;
   form.SetProjectIndex(index >= -1 && index < form.ProjectCount() ? index : -1);
+}
+
+void RememberProject(const tw::MainView& form) {
+  using namespace tw;
+  platform().settings->SaveSetting(kProductName, kSettingsSection, "Project",
+                                   std::to_string(form.ProjectIndex()));
 }
 
 bool ReadProjectList(tw::MainView& form) {
@@ -127,14 +120,7 @@ bool ReadProjectList(tw::MainView& form) {
   const std::string path = ProgramFile(kProjectListFile);
   std::string content;
   bool missing = false;
-  if (!step([&] {
-        try {
-          content = platform().files->ReadAll(path);
-        } catch (const RunError& e) {
-          if (e.number() != kErrFileNotFound) throw;
-          missing = true;
-        }
-      }))
+  if (!step([&] { missing = FileMissing([&] { content = platform().files->ReadAll(path); }); }))
     return result;
   if (missing) return false;
   if (!step([&] { form.AddProjects(SplitLines(content)); })) return result;

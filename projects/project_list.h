@@ -6,17 +6,13 @@
 #include <string_view>
 #include <vector>
 
-#include "app/main_view.h"
+#include "state/main_view.h"
 
 namespace tw {
 
 inline constexpr const char* kProjectListFile = "project.lst";
 // Where the new list is written before it is put in place of the old one.
 inline constexpr const char* kProjectListScratch = "project.lst.tmp";
-
-// The lines of a text, without their line ends (CR LF, or LF alone); a last line without a line
-// end counts, an empty text has none.
-std::vector<std::string> SplitLines(std::string_view text);
 
 // The entries of the project box, in order.
 std::vector<std::string> ProjectEntries(const MainView& form);
@@ -51,6 +47,8 @@ namespace Setup {
 // Selects the remembered project: the setting "Project" when it is not empty. A value that is not a
 // number counts as absent; a position the box no longer has clears the selection.
 void RestoreRememberedProject(tw::MainView& form);
+// Remembers the project box's position in the setting "Project" (-1 when typed text stands there).
+void RememberProject(const tw::MainView& form);
 
 // Fills the project box from "project.lst" and selects its second entry. False only when the file
 // does not exist.

@@ -2,7 +2,6 @@
 // Appending one record to the report.
 #include <string>
 
-#include "app/main_view.h"
 #include "platform/files.h"
 
 namespace tw {
@@ -12,16 +11,9 @@ namespace tw {
 std::string RecordLine(const std::string& project, const std::string& start, const std::string& end,
                        const std::string& comment);
 
-// The project a record carries: the selected entry of the project box, or the box's edit text when
-// no entry is selected.
-std::string ChosenProject(const MainView& form);
+// Appends a record line to "projrpt.pro" in folder: the whole line in one write, flushed, under the
+// report's lock, so that another copy of the program rewriting the report cannot drop it with its
+// rename.
+void AppendRecord(const Files& files, const std::string& folder, const std::string& line);
 
 }  // namespace tw
-
-namespace Setup {
-
-// Appends the stretch start..end with the main window's project and comment to "projrpt.pro".
-// False when the record could not be written.
-bool WriteRecord(const tw::MainView& form, const std::string& start, const std::string& end);
-
-}  // namespace Setup

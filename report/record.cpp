@@ -2,15 +2,33 @@
 
 namespace tw {
 
+namespace {
+
+// Where the first n commas of a line stand; false when it has fewer.
+template <size_t N>
+bool FindCommas(std::string_view line, size_t (&at)[N]) {
+  size_t from = 0;
+  for (size_t& comma : at) {
+    comma = line.find(',', from);
+    if (comma == std::string_view::npos) return false;
+    from = comma + 1;
+  }
+  return true;
+}
+
+}  // namespace
+
 std::optional<RecordFields> SplitRecord(std::string_view line) {
-  const size_t first = line.find(',');
-  if (first == std::string_view::npos) return std::nullopt;
-  const size_t second = line.find(',', first + 1);
-  if (second == std::string_view::npos) return std::nullopt;
-  const size_t third = line.find(',', second + 1);
-  if (third == std::string_view::npos) return std::nullopt;
-  return RecordFields{line.substr(0, first), line.substr(first + 1, second - first - 1),
-                      line.substr(second + 1, third - second - 1), line.substr(third + 1)};
+  size_t c[3];
+  if (!FindCommas(line, c)) return std::nullopt;
+  return RecordFields{line.substr(0, c[0]), line.substr(c[0] + 1, c[1] - c[0] - 1),
+                      line.substr(c[1] + 1, c[2] - c[1] - 1), line.substr(c[2] + 1)};
+}
+
+std::optional<std::string_view> StartField(std::string_view line) {
+  size_t c[2];
+  if (!FindCommas(line, c)) return std::nullopt;
+  return line.substr(c[0] + 1, c[1] - c[0] - 1);
 }
 
 std::string JoinRecord(std::string_view project, std::string_view start, std::string_view end,
@@ -43,12 +61,6 @@ std::string RecordField(std::string_view text) {
   for (char& c : out)
     if (c == ',') c = ' ';
   return out;
-}
-
-std::string_view StripLineEnd(std::string_view line) {
-  if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  return line;
 }
 
 }  // namespace tw

@@ -16,6 +16,9 @@ struct RecordFields {
 
 // The four fields of a line, exactly as they stand; nothing for a line with fewer than three commas.
 std::optional<RecordFields> SplitRecord(std::string_view line);
+// The start field alone, as SplitRecord would take it, without looking past it; nothing for a line
+// with fewer than two commas (which is no record either).
+std::optional<std::string_view> StartField(std::string_view line);
 
 // The four fields joined by commas, without a line end.
 std::string JoinRecord(std::string_view project, std::string_view start, std::string_view end,
@@ -26,8 +29,5 @@ std::string RecordComment(std::string_view text);
 // A field before the comment (project, start, end) as a record can carry it: one line, and each
 // comma a blank, since a comma there would shift every later field.
 std::string RecordField(std::string_view text);
-
-// A line of a file without its line end (LF, and a CR before it).
-std::string_view StripLineEnd(std::string_view line);
 
 }  // namespace tw

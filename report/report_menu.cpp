@@ -49,7 +49,7 @@ void RestoreReport() {
       }))
     return;
   if (noBackup)
-    step([&] { p.dialogs->MsgBox(kNoBackupMessage, MsgStyle::OkOnly + MsgStyle::Exclamation, "Tallywright"); });
+    step([&] { p.dialogs->MsgBox(kNoBackupMessage, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName); });
 }
 
 }  // namespace tw

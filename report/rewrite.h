@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/files.h"
-#include "report/lines.h"
+#include "platform/lines.h"
 
 namespace tw {
 

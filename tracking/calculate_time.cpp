@@ -1,7 +1,7 @@
 #include "tracking/calculate_time.h"
 
 #include "errors/guard.h"
-#include "platform/local_time.h"
+#include "platform/clock.h"
 #include "platform/platform.h"
 
 namespace tw {

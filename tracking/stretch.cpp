@@ -2,7 +2,7 @@
 
 #include "errors/guard.h"
 #include "platform/platform.h"
-#include "report/append.h"
+#include "tracking/write_record.h"
 #include "tracking/calculate_time.h"
 
 namespace tw {
@@ -31,7 +31,7 @@ void EndProject(MainView& form) {
   step([&] {
     if (!Setup::WriteRecord(form, form.StartText(), form.EndText()))
       platform().dialogs->MsgBox("There was an error writing to the report", MsgStyle::OkOnly,
-                                 "Tallywright");
+                                 kProductName);
   });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Start Project and End Project of the main window.
-#include "app/main_view.h"
+#include "state/main_view.h"
 
 namespace tw {
 

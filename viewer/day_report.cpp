@@ -7,6 +7,7 @@
 #endif
 
 #include "tracking/calculate_time.h"
+#include "viewer/day_filter.h"
 
 namespace tw {
 
@@ -28,11 +29,8 @@ DayRows::DayRows(std::int64_t day, const DateFormat& format)
     : day_(day), date_(CivilFromDay(day)), format_(format) {}
 
 std::optional<DayRow> DayRows::Of(std::string_view line) const {
-  const size_t first = line.find(',');
-  if (first == std::string_view::npos) return std::nullopt;
-  const size_t second = line.find(',', first + 1);
-  if (second == std::string_view::npos) return std::nullopt;
-  if (!format_.MayBeOnDay(line.substr(first + 1, second - first - 1), date_)) return std::nullopt;
+  const auto start = StartField(line);
+  if (!start || !MayBeOnDay(format_, *start, date_)) return std::nullopt;
   return DayRowOf(line, day_, format_);
 }
 
@@ -81,8 +79,7 @@ void ScanRegion(std::string_view region, std::uint64_t base, size_t from, const 
     const size_t start = before == std::string_view::npos || before < pos ? pos : before + 1;
     size_t end = region.find('\n', hit);
     if (end == std::string_view::npos) end = region.size();
-    std::string_view line = region.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const std::string_view line = WithoutCarriageReturn(region.substr(start, end - start));
     if (auto row = rows.Of(line)) Add(report, std::move(*row), base + start);
     pos = end + 1;
   }
@@ -104,7 +101,7 @@ DayReport ReadDayReportByLines(const Files& files, const std::string& path, cons
 
 DayReport ReadDayReport(const Files& files, const std::string& path, const DateTime& day,
                         const DateFormat& format) {
-  const std::string digits = format.DigitsOfDay(CivilFromDay(day.day));
+  const std::string digits = DigitsOfDay(format, CivilFromDay(day.day));
   if (digits.empty()) return ReadDayReportByLines(files, path, day, format);
 
   Files::Reader reader = files.OpenRead(path);
@@ -123,8 +120,7 @@ DayReport ReadDayReport(const Files& files, const std::string& path, const DateT
     // The region ends after the last line feed (at the end of the file, with the data).
     const size_t lastFeed = data.rfind('\n');
     const size_t regionEnd = atEnd ? held : lastFeed == std::string_view::npos ? 0 : lastFeed + 1;
-    // A byte-order mark at the start of the file belongs to no line.
-    const size_t from = base == 0 && data.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+    const size_t from = base == 0 ? ByteOrderMarkLength(data) : 0;
     if (regionEnd > 0) ScanRegion(data.substr(0, regionEnd), base, from, digits, rows, report);
     std::memmove(block.data(), block.data() + regionEnd, held - regionEnd);
     held -= regionEnd;

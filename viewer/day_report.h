@@ -9,7 +9,7 @@
 
 #include "platform/date_format.h"
 #include "platform/files.h"
-#include "report/lines.h"
+#include "platform/lines.h"
 #include "report/record.h"
 
 namespace tw {

@@ -10,14 +10,15 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "app/controls.h"
-#include "app/program_state.h"
-#include "app/twips.h"
 #include "errors/guard.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
-#include "report/report_files.h"
+#include "state/program_state.h"
 #include "viewer/frm_report_edit.h"
+#include "viewer/report_columns.h"
+#include "widgets/centring.h"
+#include "widgets/controls.h"
+#include "widgets/twips.h"
 
 namespace tw {
 namespace {
@@ -25,18 +26,6 @@ namespace {
 constexpr double kOuterWidth = 10000;
 constexpr double kClientHeight = 2535;
 constexpr double kListTop = 360;
-
-struct Column {
-  const char* header;
-  double width;
-};
-constexpr Column kColumns[] = {{"Project Name", 2000},
-                               {"Start of Project", 1750},
-                               {"End of Project", 1750},
-                               {"Project Time", 1200},
-                               {"Comments", 3100}};
-
-frmReport* loaded = nullptr;
 
 // The picture of a day button: an arrow, its shaft and head, pointing right turned by `degrees`.
 QIcon ArrowIcon(int degrees) {
@@ -55,11 +44,23 @@ QIcon ArrowIcon(int degrees) {
   return QIcon(picture);
 }
 
-QTreeWidgetItem* MakeItem(const std::string_view (&cells)[5]) {
+QTreeWidgetItem* MakeItem(const ReportCells& cells) {
   auto* item = new QTreeWidgetItem;
-  for (int i = 0; i < 5; ++i) item->setText(i, FromBytes(cells[i]));
+  for (size_t i = 0; i < cells.size(); ++i) item->setText(static_cast<int>(i), FromBytes(cells[i]));
   return item;
 }
+
+// The windows the report routines work with.
+class QtReportScreens : public ReportScreens {
+ public:
+  ReportWindow* LoadedReport() override { return frmReport::Loaded(); }
+  EntryEditor* LoadedEditor() override { return frmReportEdit::Loaded(); }
+  ReportWindow* NewReport(MainView& main) override {
+    return new frmReport(main, dynamic_cast<QWidget*>(&main));
+  }
+  void ShowModal(ReportWindow* window) override { static_cast<frmReport*>(window)->exec(); }
+  void Destroy(ReportWindow* window) override { delete static_cast<frmReport*>(window); }
+};
 
 }  // namespace
 
@@ -83,9 +84,9 @@ frmReport::frmReport(MainView& main, QWidget* parent) : QDialog(parent), main_(m
 
   list_ = new QTreeWidget(this);
   list_->setObjectName("ListView");
-  list_->setColumnCount(5);
+  list_->setColumnCount(static_cast<int>(kReportColumns.size()));
   QStringList headers;
-  for (const Column& c : kColumns) headers << QString::fromUtf8(c.header);
+  for (const ReportColumn& c : kReportColumns) headers << QString::fromUtf8(c.header);
   list_->setHeaderLabels(headers);
   list_->setRootIsDecorated(false);
   list_->setItemsExpandable(false);
@@ -97,7 +98,8 @@ frmReport::frmReport(MainView& main, QWidget* parent) : QDialog(parent), main_(m
   list_->header()->setSectionsMovable(false);
   list_->header()->setStretchLastSection(false);
   list_->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  for (int i = 0; i < 5; ++i) list_->header()->resizeSection(i, TwipsToPixels(kColumns[i].width));
+  for (size_t i = 0; i < kReportColumns.size(); ++i)
+    list_->header()->resizeSection(static_cast<int>(i), TwipsToPixels(kReportColumns[i].widthTwips));
   QFont font("Arial");
   font.setPointSizeF(8.25);
   list_->setFont(font);
@@ -111,16 +113,8 @@ frmReport::frmReport(MainView& main, QWidget* parent) : QDialog(parent), main_(m
   connect(cmdToday_, &QPushButton::clicked, this, [this] { ShowToday(); });
   connect(cmdClose_, &QPushButton::clicked, this, [this] { close(); });
 
-  loaded = this;
-  LoadedForms().Add(this);
+  Register();
 }
-
-frmReport::~frmReport() {
-  if (loaded == this) loaded = nullptr;
-  LoadedForms().Remove(this);
-}
-
-frmReport* frmReport::Loaded() { return loaded; }
 
 void frmReport::Load() {
   Platform& p = platform();
@@ -130,19 +124,12 @@ void frmReport::Load() {
   if (!step([&] { setFixedSize(width, height); })) return;
   if (!step([&] { PlaceTwips(cmdClose_, kOuterWidth - 1195, 0, 1095, 375); })) return;
   if (!step([&] {
-        const DateFormat& format = *p.dateFormat;
-        setWindowTitle(FromBytes("Report...   Date being displayed: " +
-                                 format.WeekdayName(Setup::DisplayDate) + " " +
-                                 format.FormatMonthDayYear(Setup::DisplayDate)));
+        setWindowTitle(FromBytes(ReportCaption(*p.dateFormat, Setup::DisplayDate)));
       }))
     return;
   // In the middle of the screen, every time the window is filled: a window the user moved comes
   // back to the centre.
-  if (!step([&] {
-        move(TwipsToPixels((p.system->ScreenWidthTwips() - PixelsToTwips(width)) / 2),
-             TwipsToPixels((p.system->ScreenHeightTwips() - PixelsToTwips(height)) / 2));
-      }))
-    return;
+  if (!step([&] { CenterOnScreen(this); })) return;
   // The list ends at the window's bottom edge, so that its last rows and its scroll bar can be
   // reached.
   step([&] { PlaceTwips(list_, 0, kListTop, 9900, kClientHeight - kListTop); });
@@ -153,18 +140,12 @@ void frmReport::Fill(DayReport report) {
   list_->clear();
   QList<QTreeWidgetItem*> items;
   items.reserve(static_cast<qsizetype>(report_.rows.size()) + 1);
-  for (const DayRow& row : report_.rows) {
-    const RecordFields f = row.fields();
-    const std::string_view cells[5] = {f.project, f.start, f.end, row.duration, f.comment};
-    items.append(MakeItem(cells));
-  }
+  for (const DayRow& row : report_.rows) items.append(MakeItem(RowCells(row)));
   if (report_.HasTotal()) {
-    const std::string total = TotalText(report_, *platform().dateFormat);
-    const std::string_view cells[5] = {kTotalLabel, "", "", total, ""};
-    QTreeWidgetItem* item = MakeItem(cells);
+    QTreeWidgetItem* item = MakeItem(TotalCells(TotalText(report_, *platform().dateFormat)));
     QFont bold = list_->font();
     bold.setBold(true);
-    for (int i = 0; i < 5; ++i) item->setFont(i, bold);
+    for (int i = 0; i < item->columnCount(); ++i) item->setFont(i, bold);
     items.append(item);
   }
   list_->addTopLevelItems(items);
@@ -187,8 +168,7 @@ void frmReport::AtClose(std::function<void()> action) {
 void frmReport::done(int result) {
   if (!closed_) {
     closed_ = true;
-    if (loaded == this) loaded = nullptr;
-    LoadedForms().Remove(this);
+    Deregister();
     QDialog::done(result);
     for (auto& action : std::exchange(atClose_, {})) action();
     return;
@@ -213,12 +193,12 @@ bool frmReport::eventFilter(QObject* watched, QEvent* event) {
 
 void frmReport::StepDay(int days) {
   Setup::DisplayDate.day += days;
-  Setup::ShowReport(main_);
+  Setup::ShowReport(main_, ReportWindows());
 }
 
 void frmReport::ShowToday() {
   Setup::DisplayDate = platform().clock->Now();
-  Setup::ShowReport(main_);
+  Setup::ShowReport(main_, ReportWindows());
 }
 
 void frmReport::OpenEditor(int position) {
@@ -230,55 +210,9 @@ void frmReport::OpenEditor(int position) {
   editor.exec();
 }
 
-}  // namespace tw
-
-namespace Setup {
-
-void ShowReport(tw::MainView& main) { ShowReport(main, nullptr); }
-
-void ShowReport(tw::MainView& main, std::function<void()> afterClose) {
-  using namespace tw;
-  Platform& p = platform();
-  // Runs when this call is done with its window, however it leaves.
-  struct Then {
-    std::function<void()> action;
-    ~Then() {
-      if (action) action();
-    }
-  } then{std::move(afterClose)};
-
-  Guard step("Setup/ShowReport");
-  frmReport* window = frmReport::Loaded();
-  DayReport report;
-  bool noReport = false;
-  const bool read = step([&] {
-    noReport = FileMissing([&] {
-      report = ReadDayReport(*p.files, ProgramFile(kReportFile), DisplayDate, *p.dateFormat);
-    });
-  });
-  if (!read || noReport) {
-    // The window that was showing goes, as a rebuilt one would not be shown.
-    if (window) window->Unload();
-    return;
-  }
-
-  const bool showing = window != nullptr;
-  if (!showing && !step([&] { window = new frmReport(main, dynamic_cast<QWidget*>(&main)); }))
-    return;
-  if (!window) return;
-  window->Load();
-  if (!step([&] { window->Fill(std::move(report)); })) {
-    window->Unload();
-    if (!showing) delete window;
-    return;
-  }
-  if (showing) {
-    // The window's own wait goes on; what follows this call happens when it closes.
-    window->AtClose(std::exchange(then.action, nullptr));
-    return;
-  }
-  step([&] { window->exec(); });
-  delete window;
+ReportScreens& ReportWindows() {
+  static QtReportScreens screens;
+  return screens;
 }
 
-}  // namespace Setup
+}  // namespace tw

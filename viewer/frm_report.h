@@ -10,36 +10,26 @@
 #include <functional>
 #include <vector>
 
-#include "app/forms.h"
-#include "app/main_view.h"
-#include "viewer/day_report.h"
+#include "viewer/report_routines.h"
+#include "widgets/registration.h"
 
 class QPushButton;
 class QTreeWidget;
 
 namespace tw {
 
-class frmReport : public QDialog, public LoadedForm {
+class frmReport : public QDialog, public ReportWindow, public RegisteredForm<frmReport> {
   Q_OBJECT
 
  public:
   frmReport(MainView& main, QWidget* parent);
-  ~frmReport() override;
 
-  // The loaded report window, or nullptr.
-  static frmReport* Loaded();
-
-  // Size, close button, caption for the displayed day and the place in the middle of the screen.
-  void Load();
-  // Shows the report's rows, and the total row when it has one.
-  void Fill(DayReport report);
-  // The stretch at a 1-based row of the list; nullptr for the total row and past the rows.
-  const DayRow* RowAt(int position) const;
-  MainView& mainView() const { return main_; }
-  // Runs when the window closes (at once if it is closed already).
-  void AtClose(std::function<void()> action);
-
-  // LoadedForm
+  // ReportWindow
+  void Load() override;
+  void Fill(DayReport report) override;
+  const DayRow* RowAt(int position) const override;
+  MainView& mainView() const override { return main_; }
+  void AtClose(std::function<void()> action) override;
   void Unload() override;
 
   void done(int result) override;
@@ -63,14 +53,7 @@ class frmReport : public QDialog, public LoadedForm {
   bool closed_ = false;
 };
 
+// The report window and the entry editor as the report routines reach them.
+ReportScreens& ReportWindows();
+
 }  // namespace tw
-
-namespace Setup {
-
-// Rebuilds the report window for DisplayDate and shows it modally; returns when it is closed. With
-// no report file there is no window and no message (a window that is showing closes).
-void ShowReport(tw::MainView& main);
-// The same, with an action for when the window shown is closed (at once when no window is shown).
-void ShowReport(tw::MainView& main, std::function<void()> afterClose);
-
-}  // namespace Setup

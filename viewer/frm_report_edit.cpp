@@ -6,24 +6,19 @@
 #include <QPushButton>
 #include <QTextDocument>
 
-#include "app/controls.h"
-#include "app/program_state.h"
-#include "app/twips.h"
-#include "errors/guard.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
-#include "report/report_files.h"
-#include "report/rewrite.h"
 #include "tracking/stretch.h"
 #include "viewer/frm_report.h"
+#include "widgets/centring.h"
+#include "widgets/controls.h"
+#include "widgets/twips.h"
 
 namespace tw {
 namespace {
 
 constexpr double kClientWidth = 4155;
 constexpr double kClientHeight = 2835;
-
-frmReportEdit* loaded = nullptr;
 
 QLineEdit* MakeBox(QWidget* parent, const char* name, double top) {
   auto* box = new QLineEdit(parent);
@@ -61,11 +56,8 @@ frmReportEdit::frmReportEdit(QWidget* parent) : QDialog(parent) {
                             {"lblProjectEnd", "Project End Time"},
                             {"lblComment", "Comment"}};
   for (int i = 0; i < 4; ++i) {
-    auto* label = new QLabel(QString::fromUtf8(labels[i].text), this);
-    label->setObjectName(labels[i].name);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PaintLightYellow(label);
-    PlaceTwips(label, 120, 120 + 360 * i, 1455, 255);
+    PlaceTwips(MakeLabel(this, labels[i].name, QString::fromUtf8(labels[i].text)), 120, 120 + 360 * i,
+               1455, 255);
   }
   txtProject_ = MakeBox(this, "txtProject", 120);
   txtProjectStart_ = MakeBox(this, "txtProjectStart", 480);
@@ -85,21 +77,10 @@ frmReportEdit::frmReportEdit(QWidget* parent) : QDialog(parent) {
   connect(cmdDelete_, &QPushButton::clicked, this, [this] { Delete(); });
   connect(cmdCancel_, &QPushButton::clicked, this, [this] { Unload(); });
 
-  // In the middle of the screen.
-  const System& system = *platform().system;
-  move(TwipsToPixels((system.ScreenWidthTwips() - kClientWidth) / 2),
-       TwipsToPixels((system.ScreenHeightTwips() - kClientHeight) / 2));
+  CenterOnScreen(this, kClientWidth, kClientHeight);
   txtProject_->setFocus();
-  loaded = this;
-  LoadedForms().Add(this);
+  Register();
 }
-
-frmReportEdit::~frmReportEdit() {
-  if (loaded == this) loaded = nullptr;
-  LoadedForms().Remove(this);
-}
-
-frmReportEdit* frmReportEdit::Loaded() { return loaded; }
 
 void frmReportEdit::Fill(const EntryTexts& entry) {
   filled_ = entry;
@@ -128,7 +109,7 @@ void frmReportEdit::Save() {
   const EntryTexts entry = Entry();
   if (const auto problem = CheckEntry(entry, *p.dateFormat, NowText())) {
     // The editor stays open with what was typed, for the user to put right.
-    p.dialogs->MsgBox(problem->message, MsgStyle::OkOnly + MsgStyle::Exclamation, "Tallywright");
+    p.dialogs->MsgBox(problem->message, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
     QLineEdit* box = problem->field == EntryField::Project ? txtProject_
                      : problem->field == EntryField::Start ? txtProjectStart_
                                                            : txtProjectEnd_;
@@ -136,12 +117,12 @@ void frmReportEdit::Save() {
     box->selectAll();
     return;
   }
-  Setup::UpdateReport("Update");
+  Setup::UpdateReport("Update", ReportWindows());
   Unload();
 }
 
 void frmReportEdit::Delete() {
-  Setup::UpdateReport("Delete");
+  Setup::UpdateReport("Delete", ReportWindows());
   Unload();
 }
 
@@ -149,66 +130,8 @@ void frmReportEdit::Unload() { done(QDialog::Rejected); }
 
 void frmReportEdit::done(int result) {
   // However it closes (a button, the close box, Escape), the editor is no longer loaded.
-  if (loaded == this) loaded = nullptr;
-  LoadedForms().Remove(this);
+  Deregister();
   QDialog::done(result);
 }
 
 }  // namespace tw
-
-namespace Setup {
-
-void UpdateReport(const std::string& action) {
-  using namespace tw;
-  Platform& p = platform();
-  frmReport* report = frmReport::Loaded();
-  if (!report) return;  // no report window, no entry
-  MainView& main = report->mainView();
-  Guard step("Setup/UpdateReport");
-
-  if (!step([&] { main.SetStatusText("Saving Changes..."); })) return;
-  // The entry is the line its row came from, not every line that reads the same.
-  std::optional<SourceLine> entry;
-  if (!step([&] {
-        const DayRow* row = report->RowAt(EditRow);
-        if (!row) throw RunError(kErrInvalidCall, "There is no report entry at this row");
-        entry = row->line;
-      }))
-    return;
-  std::optional<std::string> replacement;
-  if (action == "Update") {
-    if (!step([&] {
-          const frmReportEdit* editor = frmReportEdit::Loaded();
-          if (!editor) throw RunError(kErrInvalidCall, "The entry editor is not open");
-          replacement = EntryLine(editor->Entry());
-        }))
-      return;
-    if (!replacement) entry.reset();  // a replacement that could not be read removes nothing
-  }
-  // One step: the new report is written whole and put in place by one rename, so a retry starts
-  // afresh, and a skipped or abandoned rewrite leaves the report as it was.
-  if (entry) {
-    bool written = false;
-    // With no report file, the entry is no longer there either.
-    if (!step([&] {
-          FileMissing([&] {
-            written = RewriteReportLine(*p.files, p.system->ProgramFolder(), *entry, replacement);
-          });
-        }))
-      return;
-    if (!written && !step.failed() &&
-        !step([&] {
-          p.dialogs->MsgBox(kStaleEntryMessage, MsgStyle::OkOnly + MsgStyle::Exclamation,
-                            "Tallywright");
-        }))
-      return;
-  }
-  if (!step([&] {
-        if (frmReportEdit* editor = frmReportEdit::Loaded()) editor->Unload();
-      }))
-    return;
-  // "Ready" once the report window shown again is closed.
-  step([&] { ShowReport(main, [&main] { main.SetStatusText("Ready"); }); });
-}
-
-}  // namespace Setup

@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QString>
 
-#include "app/forms.h"
-#include "viewer/entry.h"
+#include "viewer/report_routines.h"
+#include "widgets/registration.h"
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -12,22 +12,17 @@ class QPushButton;
 
 namespace tw {
 
-class frmReportEdit : public QDialog, public LoadedForm {
+class frmReportEdit : public QDialog, public EntryEditor, public RegisteredForm<frmReportEdit> {
   Q_OBJECT
 
  public:
   explicit frmReportEdit(QWidget* parent);
-  ~frmReportEdit() override;
-
-  // The loaded editor, or nullptr.
-  static frmReportEdit* Loaded();
 
   // Fills the boxes with the entry's texts, exactly as they are.
   void Fill(const EntryTexts& entry);
-  // The boxes' texts; a box the user did not change gives back the bytes it was filled with.
-  EntryTexts Entry() const;
 
-  // LoadedForm
+  // EntryEditor
+  EntryTexts Entry() const override;
   void Unload() override;
 
   void done(int result) override;
@@ -49,12 +44,3 @@ class frmReportEdit : public QDialog, public LoadedForm {
 };
 
 }  // namespace tw
-
-namespace Setup {
-
-// Replaces ("Update", exactly) or removes (any other action) the entry the editor was opened on,
-// in the report file, then closes the editor and shows the day again. Only that one line changes;
-// when it is no longer in the file as it was read, nothing is written and the user is told.
-void UpdateReport(const std::string& action);
-
-}  // namespace Setup

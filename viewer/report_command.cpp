@@ -1,5 +1,7 @@
 #include "viewer/report_command.h"
 
+#include "viewer/report_columns.h"
+
 namespace tw {
 namespace {
 
@@ -19,11 +21,8 @@ constexpr const char* kUsage =
     "Dates and times are read in your regional format, as Tallywright writes them.\n"
     "Exit status: 0 when the report was printed, 2 on any error.\n";
 
-const char* const kHeaders[] = {"Project Name", "Start of Project", "End of Project",
-                                "Project Time", "Comments"};
-
-void PrintRow(std::ostream& out, bool csv, const std::string_view (&cells)[5]) {
-  for (int i = 0; i < 5; ++i) {
+void PrintRow(std::ostream& out, bool csv, const ReportCells& cells) {
+  for (size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) out << (csv ? ',' : '\t');
     if (csv)
       out << CsvField(cells[i]);
@@ -68,19 +67,9 @@ std::string CsvField(std::string_view text) {
 }
 
 void PrintDayReport(const DayReport& report, const DateFormat& format, bool csv, std::ostream& out) {
-  const std::string_view headers[5] = {kHeaders[0], kHeaders[1], kHeaders[2], kHeaders[3],
-                                       kHeaders[4]};
-  PrintRow(out, csv, headers);
-  for (const DayRow& row : report.rows) {
-    const RecordFields f = row.fields();
-    const std::string_view cells[5] = {f.project, f.start, f.end, row.duration, f.comment};
-    PrintRow(out, csv, cells);
-  }
-  if (report.HasTotal()) {
-    const std::string total = TotalText(report, format);
-    const std::string_view cells[5] = {kTotalLabel, "", "", total, ""};
-    PrintRow(out, csv, cells);
-  }
+  PrintRow(out, csv, HeaderCells());
+  for (const DayRow& row : report.rows) PrintRow(out, csv, RowCells(row));
+  if (report.HasTotal()) PrintRow(out, csv, TotalCells(TotalText(report, format)));
 }
 
 int RunReportCommand(const std::vector<std::string>& args, const Files& files,

@@ -1,6 +1,7 @@
 // tallywright-report: prints one day of Tallywright's report.
 #include <iostream>
 
+#include "platform/clock.h"
 #include "platform/qt_locale.h"
 #include "platform/system.h"
 #include "report/report_files.h"

@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "app/frm_main.h"
-#include "app/program_state.h"
+#include "state/program_state.h"
 #include "app/setup_main.h"
 #include "platform/handles.h"
 #include "platform/qt_settings.h"

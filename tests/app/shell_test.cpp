@@ -10,6 +10,8 @@
 #include <sstream>
 
 #include "app/about.h"
+#include "app/help.h"
+#include "app/sysinfo.h"
 #include "app/tray.h"
 #include "errors/error.h"
 #include "platform/help_index.h"

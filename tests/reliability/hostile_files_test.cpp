@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "report/lines.h"
+#include "platform/lines.h"
 #include "report/rewrite.h"
 #include "tests/reliability/hostile_files.h"
 #include "tests/support/fakes.h"

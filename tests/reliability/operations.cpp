@@ -2,8 +2,9 @@
 
 #include "projects/project_list.h"
 #include "report/append.h"
+#include "tracking/write_record.h"
 #include "report/backup.h"
-#include "report/lines.h"
+#include "platform/lines.h"
 #include "report/report_menu.h"
 #include "report/rewrite.h"
 

@@ -7,7 +7,8 @@
 #include <set>
 
 #include "report/append.h"
-#include "report/lines.h"
+#include "tracking/write_record.h"
+#include "platform/lines.h"
 #include "report/rewrite.h"
 #include "tests/reliability/hostile_files.h"
 #include "tests/support/fakes.h"

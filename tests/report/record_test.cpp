@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "report/append.h"
+#include "tracking/write_record.h"
 #include "report/backup.h"
 #include "report/record.h"
 #include "tests/support/fakes.h"
@@ -57,7 +58,6 @@ TEST_F(AppendTest, WriteRecordAppendsExactlyOneLine) {
             ",not a date,,fixed menu, footer and header\r\n"
             "Typed  new,a,b,\r\n");
 }
-
 
 }  // namespace
 }  // namespace tw

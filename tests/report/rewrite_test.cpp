@@ -4,7 +4,7 @@
 #include <cerrno>
 
 #include "errors/error.h"
-#include "report/lines.h"
+#include "platform/lines.h"
 #include "report/report_menu.h"
 #include "report/rewrite.h"
 #include "tests/support/fakes.h"
@@ -105,7 +105,6 @@ TEST_F(ReportStoreTest, AStaleLineWritesNothing) {
     EXPECT_EQ(e.number(), kErrFileNotFound);
   }
 }
-
 
 TEST_F(ReportStoreTest, ClearReportAsksDeletesAndSaysSo) {
   folder.Write("projrpt.pro", "A,B,C,D\r\n");

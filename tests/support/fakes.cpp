@@ -107,7 +107,7 @@ bool FakeShell::WinHelpA(std::uint32_t window, const std::string& helpFile, std:
 }
 
 void FakeMainView::SetProjectIndex(int i) {
-  if (i < -1 || i >= ProjectCount()) throw RunError(380, "Invalid property value");
+  if (i < -1 || i >= ProjectCount()) throw RunError(kErrInvalidPropertyValue, "Invalid property value");
   index = i;
 }
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_view.h"
+#include "state/main_view.h"
 #include "platform/platform.h"
 
 namespace tw {

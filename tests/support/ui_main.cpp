@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "app/app_style.h"
+#include "widgets/app_style.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);

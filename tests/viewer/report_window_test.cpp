@@ -12,7 +12,7 @@
 #include <functional>
 
 #include "app/frm_main.h"
-#include "app/program_state.h"
+#include "state/program_state.h"
 #include "platform/qt_text.h"
 #include "tests/support/fakes.h"
 #include "viewer/frm_report.h"
@@ -42,7 +42,7 @@ class ReportWindowTest : public test::PlatformTest {
         if (frmReport::Loaded()) frmReport::Loaded()->close();
       }
     });
-    Setup::ShowReport(main);
+    Setup::ShowReport(main, ReportWindows());
     if (!ran) QTest::qWait(1);
     EXPECT_EQ(frmReport::Loaded(), nullptr);
   }
@@ -178,7 +178,7 @@ TEST_F(ReportWindowTest, DayButtonsRefillTheOneWindowThatOneCloseEnds) {
 
 TEST_F(ReportWindowTest, NoReportFileMeansNoWindowAndNoMessage) {
   ::unlink(folder.File("projrpt.pro").c_str());
-  Setup::ShowReport(main);  // returns at once
+  Setup::ShowReport(main, ReportWindows());  // returns at once
   EXPECT_EQ(frmReport::Loaded(), nullptr);
   EXPECT_TRUE(dialogs.shown.empty());
 
@@ -196,7 +196,7 @@ TEST_F(ReportWindowTest, NoReportFileMeansNoWindowAndNoMessage) {
   // A file that cannot be read goes to the error handler; on Abort no window is shown.
   folder.Write("projrpt.pro", kAlpha + "\r\n");
   FailStep(FileStep::Read, 1, EIO);
-  Setup::ShowReport(main);
+  Setup::ShowReport(main, ReportWindows());
   EXPECT_EQ(frmReport::Loaded(), nullptr);
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].title, "Design-Time Error [57] [Setup/ShowReport]");

@@ -1,7 +1,7 @@
-#include "app/controls.h"
+#include "widgets/controls.h"
 
-#include "app/caption_button.h"
-#include "app/twips.h"
+#include "widgets/caption_button.h"
+#include "widgets/twips.h"
 
 namespace tw {
 

@@ -1,10 +1,23 @@
 #pragma once
-// Wall-clock date-times in the user's time zone and the real moments they stand for.
+// The clock: the current local date and time, and the wall-clock times of the user's time zone
+// against the real moments they stand for.
 #include <cstdint>
 
 #include "platform/date_value.h"
 
 namespace tw {
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // The current local date and time, to the second.
+  virtual DateTime Now() const = 0;
+};
+
+class SystemClock : public Clock {
+ public:
+  DateTime Now() const override;
+};
 
 // Seconds since 1970-01-01 00:00 UTC of a local wall-clock time. Where the clocks were put back and
 // a wall-clock time occurs twice, its first occurrence; where they were put forward and it does not

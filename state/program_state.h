@@ -1,5 +1,6 @@
 #pragma once
-// Program-wide values shared between the main window, the tray icon and the report window.
+// Program-wide values shared between start-up, shutdown, the notification icon and the report
+// window.
 #include "platform/date_value.h"
 #include "platform/notify_icon.h"
 

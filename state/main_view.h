@@ -1,7 +1,7 @@
 #pragma once
 // What the program's routines read and write on the main window: the tracking boxes, the project
-// box, the first status panel and the window's place. The window (app/frm_main.h) implements it;
-// tests can drive the routines with a plain stand-in.
+// box, the first status panel and the window's place. The main window implements it; tests drive
+// the routines with a plain stand-in.
 #include <string>
 #include <vector>
 

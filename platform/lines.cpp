@@ -1,8 +1,20 @@
-#include "report/lines.h"
+#include "platform/lines.h"
 
 #include <cstring>
 
 namespace tw {
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    lines.emplace_back(WithoutCarriageReturn(text.substr(start, end - start)));
+    start = end + 1;
+  }
+  return lines;
+}
 
 LineReader::LineReader(Files::Reader& reader, size_t blockSize)
     : reader_(reader), block_(blockSize > 0 ? blockSize : 1) {}
@@ -48,11 +60,11 @@ bool LineReader::Next(std::string_view& line) {
   }
   offset_ = consumed_;
   consumed_ += line.size() + (ended ? 1 : 0);
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  // A byte-order mark that an editor put at the start of the file is not part of the first record.
-  if (first_ && line.substr(0, 3) == "\xEF\xBB\xBF") {
-    line.remove_prefix(3);
-    offset_ += 3;
+  line = WithoutCarriageReturn(line);
+  if (first_) {
+    const size_t mark = ByteOrderMarkLength(line);
+    line.remove_prefix(mark);
+    offset_ += mark;
   }
   first_ = false;
   return true;

@@ -1,4 +1,4 @@
-#include "app/app_style.h"
+#include "widgets/app_style.h"
 
 #include <QApplication>
 #include <QStyleFactory>

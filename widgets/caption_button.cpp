@@ -1,8 +1,7 @@
-#include "app/caption_button.h"
+#include "widgets/caption_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
-
 
 namespace tw {
 

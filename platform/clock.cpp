@@ -1,12 +1,11 @@
-#include "platform/local_time.h"
+#include "platform/clock.h"
 
+#include <chrono>
 #include <ctime>
 #include <initializer_list>
 
 namespace tw {
 namespace {
-
-constexpr std::int64_t kUnixDayOfDayZero = -25569;
 
 std::int64_t OffsetAt(std::int64_t instant) {
   const std::time_t t = static_cast<std::time_t>(instant);
@@ -43,6 +42,11 @@ std::int64_t InstantOfLocal(const DateTime& wallClock) {
   if (found) return best;
   // A time skipped when the clocks went forward: read it by the offset in force before the change.
   return asUtc - OffsetAt(asUtc - kSecondsPerDay);
+}
+
+DateTime SystemClock::Now() const {
+  const auto now = std::chrono::system_clock::now();
+  return LocalOfInstant(std::chrono::duration_cast<std::chrono::seconds>(now.time_since_epoch()).count());
 }
 
 }  // namespace tw

@@ -1,4 +1,4 @@
-#include "app/program_state.h"
+#include "state/program_state.h"
 
 namespace Setup {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The program's icon, a stopwatch, drawn in 32 x 32 and 16 x 16 pixels with 16 colours
-// (app/icons/*.xpm). The main window, the splash and About windows and the notification area
+// (widgets/icons/*.xpm). The main window, the splash and About windows and the notification area
 // show it.
 #include <QIcon>
 #include <QPixmap>

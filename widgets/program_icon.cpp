@@ -1,7 +1,7 @@
-#include "app/program_icon.h"
+#include "widgets/program_icon.h"
 
-#include "app/icons/tallywright-16.xpm"
-#include "app/icons/tallywright-32.xpm"
+#include "widgets/icons/tallywright-16.xpm"
+#include "widgets/icons/tallywright-32.xpm"
 
 namespace tw {
 
