@@ -1,7 +1,5 @@
 #include "platform/date_value.h"
 
-#include <cmath>
-
 namespace tw {
 namespace {
 
@@ -54,27 +52,6 @@ int Weekday(std::int64_t day) {
 
 DateTime MakeDateTime(const CivilDate& date, int hour, int minute, int second) {
   return DateTime{DayFromCivil(date), hour * 3600 + minute * 60 + second};
-}
-
-double ToOleDate(const DateTime& value) {
-  const double fraction = static_cast<double>(value.seconds) / kSecondsPerDay;
-  const auto day = static_cast<double>(value.day);
-  return value.day < 0 ? day - fraction : day + fraction;
-}
-
-std::optional<DateTime> FromOleDate(double value) {
-  // 1 January 100 to 31 December 9999, the range of date values.
-  if (!std::isfinite(value) || value < -657434.0 || value >= 2958466.0) return std::nullopt;
-  const double whole = std::trunc(value);
-  auto day = static_cast<std::int64_t>(whole);
-  auto seconds = static_cast<std::int64_t>(std::llround(std::fabs(value - whole) * kSecondsPerDay));
-  if (seconds >= kSecondsPerDay) {
-    // The time of day rounded up to midnight: that is the start of the following day, whatever the
-    // sign (-1.9999999 is 29 December 1899, a moment before the midnight that begins day zero).
-    seconds -= kSecondsPerDay;
-    day += 1;
-  }
-  return DateTime{day, static_cast<std::int32_t>(seconds)};
 }
 
 }  // namespace tw

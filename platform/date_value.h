@@ -1,9 +1,7 @@
 #pragma once
 // Date values: a calendar day counted from 30 December 1899 (day zero) and a time of day in whole
-// seconds. The interchange form is the OLE Automation double, days and a fraction of a day, where a
-// negative value's time of day is its fraction without the sign (-1.25 is 29 December 1899, 06:00).
+// seconds.
 #include <cstdint>
-#include <optional>
 
 namespace tw {
 
@@ -35,9 +33,5 @@ CivilDate CivilFromDay(std::int64_t day);
 int Weekday(std::int64_t day);
 
 DateTime MakeDateTime(const CivilDate& date, int hour, int minute, int second);
-
-double ToOleDate(const DateTime& value);
-// Rounds to the nearest second. Values outside years 100..9999, NaN and infinities give nothing.
-std::optional<DateTime> FromOleDate(double value);
 
 }  // namespace tw

@@ -45,20 +45,6 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-const char* FileStepName(FileStep step) {
-  switch (step) {
-    case FileStep::Open: return "open";
-    case FileStep::Read: return "read";
-    case FileStep::Write: return "write";
-    case FileStep::Sync: return "sync";
-    case FileStep::Close: return "close";
-    case FileStep::Rename: return "rename";
-    case FileStep::Remove: return "remove";
-    case FileStep::Lock: return "lock";
-  }
-  return "?";
-}
-
 std::string JoinPath(const std::string& folder, const std::string& name) {
   if (folder.empty()) return name;
   if (folder.back() == '/') return folder + name;

@@ -12,7 +12,6 @@
 namespace tw {
 
 enum class FileStep { Open, Read, Write, Sync, Close, Rename, Remove, Lock };
-const char* FileStepName(FileStep step);
 
 // Called before each step; a nonzero errno value makes the step fail as if the system had refused it.
 // Tests use it to make a chosen step fail, or to stop the process there.

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <functional>
 
 #include "platform/files.h"
 #include "tests/support/fakes.h"
@@ -29,38 +30,25 @@ TEST_F(FilesTest, AppendCreatesAndNeverJoinsALine) {
   EXPECT_EQ(folder.Read("unix.txt"), "a\nb\r\n");
 }
 
-
-
 TEST_F(FilesTest, MissingFilesAreErrorFiftyThreeAndOthersAreNot) {
-  try {
-    files.ReadAll(folder.File("absent"));
-    FAIL();
-  } catch (const RunError& e) {
-    EXPECT_EQ(e.number(), kErrFileNotFound);
-    EXPECT_EQ(e.source(), "Tallywright");
-  }
-  try {
-    files.Copy(folder.File("absent"), folder.File("to"), folder.File("to.tmp"));
-    FAIL();
-  } catch (const RunError& e) {
-    EXPECT_EQ(e.number(), kErrFileNotFound);
-  }
+  const auto number = [](const std::function<void()>& action) {
+    try {
+      action();
+    } catch (const RunError& e) {
+      EXPECT_EQ(e.source(), "Tallywright");
+      return e.number();
+    }
+    return 0;
+  };
+  EXPECT_EQ(number([&] { files.ReadAll(folder.File("absent")); }), kErrFileNotFound);
+  EXPECT_EQ(number([&] { files.Copy(folder.File("absent"), folder.File("to"), folder.File("to.tmp")); }),
+            kErrFileNotFound);
   EXPECT_FALSE(folder.Exists("to.tmp"));
   ASSERT_EQ(::mkdir(folder.File("dir").c_str(), 0755), 0);
   EXPECT_FALSE(files.Exists(folder.File("dir")));
-  try {
-    files.ReadAll(folder.File("dir"));
-    FAIL();
-  } catch (const RunError& e) {
-    EXPECT_EQ(e.number(), kErrPathAccess);
-  }
+  EXPECT_EQ(number([&] { files.ReadAll(folder.File("dir")); }), kErrPathAccess);
   FailStep(FileStep::Open, 1, EACCES);
-  try {
-    files.ReadAll(folder.File("absent"));
-    FAIL();
-  } catch (const RunError& e) {
-    EXPECT_EQ(e.number(), kErrPathAccess);
-  }
+  EXPECT_EQ(number([&] { files.ReadAll(folder.File("absent")); }), kErrPathAccess);
 }
 
 }  // namespace

@@ -82,15 +82,6 @@ TEST_F(ProjectListTest, WriteGoesThroughAScratchFileAndReadsTheListBack) {
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
-
-TEST_F(ProjectListTest, EditorTextRules) {
-  // The editor shows every entry and one line end more.
-  EXPECT_EQ(ListText({"A", "B", ""}), "A\r\nB\r\n\r\n\r\n");
-  EXPECT_EQ(CollapseBlankLines("\r\n\r\nA\r\r\n\nB\r\n\r\n"), "\r\nA\r\r\n\nB\r\n");
-  EXPECT_EQ(SplitEditorLines("A\r\n B \r\n"), (Names{"A", " B "}));
-  EXPECT_EQ(FirstLineWithComma({"A", "", "Acme, Inc.", "B,C"}), 2u);
-}
-
 TEST_F(ProjectListTest, SaveGivesTheBoxAndTheFileTheTextsNames) {
   struct Case {
     std::string text;

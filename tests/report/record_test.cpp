@@ -2,10 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "report/append.h"
-#include "tracking/write_record.h"
-#include "report/backup.h"
 #include "report/record.h"
-#include "tests/support/fakes.h"
 
 namespace tw {
 namespace {
@@ -32,31 +29,6 @@ TEST(Record, ARecordStaysOneLine) {
   EXPECT_EQ(RecordComment("one\r\ntwo\nthree\rfour\r\n\r\n"), "one two three four  ");
   EXPECT_EQ(RecordField("Smith, Jones\nLtd"), "Smith  Jones Ltd");
   EXPECT_EQ(RecordLine("P,Q", "1,5", "e\r\n", "a\r\nb, c"), "P Q,1 5,e ,a b, c\r\n");
-}
-
-class AppendTest : public test::PlatformTest {
- protected:
-  test::FakeMainView form;
-};
-
-TEST_F(AppendTest, WriteRecordAppendsExactlyOneLine) {
-  form.projects = {"Alpha", "", "Beta"};
-  form.index = 0;
-  ASSERT_TRUE(Setup::WriteRecord(form, "12/7/2026 9:00:00 AM", "12/7/2026 9:30:00 AM"));
-  EXPECT_EQ(folder.Read("projrpt.pro"), "Alpha,12/7/2026 9:00:00 AM,12/7/2026 9:30:00 AM,\r\n");
-
-  form.index = 1;  // the box's empty entry
-  form.comments = "fixed menu, footer and header";
-  ASSERT_TRUE(Setup::WriteRecord(form, "not a date", ""));
-  // No entry selected: the typed text is the project.
-  form.index = -1;
-  form.typed = "Typed, new";
-  form.comments = "";
-  ASSERT_TRUE(Setup::WriteRecord(form, "a", "b"));
-  EXPECT_EQ(folder.Read("projrpt.pro"),
-            "Alpha,12/7/2026 9:00:00 AM,12/7/2026 9:30:00 AM,\r\n"
-            ",not a date,,fixed menu, footer and header\r\n"
-            "Typed  new,a,b,\r\n");
 }
 
 }  // namespace

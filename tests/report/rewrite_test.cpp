@@ -106,59 +106,39 @@ TEST_F(ReportStoreTest, AStaleLineWritesNothing) {
   }
 }
 
-TEST_F(ReportStoreTest, ClearReportAsksDeletesAndSaysSo) {
+TEST_F(ReportStoreTest, ClearReportAsksDeletesAndSaysSoButKeepsTheBackup) {
   folder.Write("projrpt.pro", "A,B,C,D\r\n");
   folder.Write("projrpt.bak", "backup\r\n");
   dialogs.answers = {MsgResult::Cancel};
   ClearReport();
   EXPECT_TRUE(folder.Exists("projrpt.pro"));
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].prompt, "Are you sure you want to delete the report file?");
-  EXPECT_EQ(dialogs.shown[0].title, "Delete Reports");
-  EXPECT_EQ(dialogs.shown[0].style, MsgStyle::OkCancel);
-
   ClearReport();  // OK
   EXPECT_FALSE(folder.Exists("projrpt.pro"));
   EXPECT_EQ(folder.Read("projrpt.bak"), "backup\r\n");
-  ASSERT_EQ(dialogs.shown.size(), 3u);
-  EXPECT_EQ(dialogs.shown[2].prompt, "Your Report File has been deleted.");
-  EXPECT_EQ(dialogs.shown[2].title, "Report File Deleted");
-  EXPECT_EQ(dialogs.shown[2].style, MsgStyle::OkOnly);
-
   ClearReport();  // nothing to delete: the question only
-  EXPECT_EQ(dialogs.shown.size(), 4u);
-
+  EXPECT_EQ(log, (test::EventLog{"box:Delete Reports", "box:Delete Reports", "box:Report File Deleted",
+                                 "box:Delete Reports"}));
   folder.Write("projrpt.pro", "A,B,C,D\r\n");
   FailStep(FileStep::Remove, 1, EACCES);
   ClearReport();
-  ASSERT_EQ(dialogs.shown.size(), 6u);
-  EXPECT_EQ(dialogs.shown[5].title, "Design-Time Error [75] [Main/ClearReport]");
+  EXPECT_EQ(dialogs.shown.back().title, "Design-Time Error [75] [Main/ClearReport]");
   EXPECT_TRUE(folder.Exists("projrpt.pro"));
 }
 
 TEST_F(ReportStoreTest, RestoreReportPutsTheBackupInPlaceOrKeepsTheReport) {
-  const std::string restoreText =
-      "Restoring the report will delete any changes you've made in Tallywright since the last time "
-      "you exited the application. Are you sure you want to do this?";
+  const std::string backup = "old\r\n\r\nbytes \xFF\r\n";
   folder.Write("projrpt.pro", "new\r\n");
-  folder.Write("projrpt.bak", "old\r\n\r\nbytes \xFF\r\n");
+  folder.Write("projrpt.bak", backup);
   dialogs.answers = {MsgResult::No};
   RestoreReport();
   EXPECT_EQ(folder.Read("projrpt.pro"), "new\r\n");
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].prompt, restoreText);
-  EXPECT_EQ(dialogs.shown[0].title, "Restore Report");
-  EXPECT_EQ(dialogs.shown[0].style, MsgStyle::YesNo);
-
-  RestoreReport();  // Yes: byte for byte the backup, which stays; no message follows
-  EXPECT_EQ(folder.Read("projrpt.pro"), "old\r\n\r\nbytes \xFF\r\n");
-  EXPECT_EQ(folder.Read("projrpt.bak"), "old\r\n\r\nbytes \xFF\r\n");
-  EXPECT_EQ(dialogs.shown.size(), 2u);
-
+  RestoreReport();  // Yes: byte for byte the backup, which stays
+  EXPECT_EQ(folder.Read("projrpt.pro"), backup);
+  EXPECT_EQ(folder.Read("projrpt.bak"), backup);
   ::unlink(folder.File("projrpt.pro").c_str());  // after Clear Report
   RestoreReport();
-  EXPECT_EQ(folder.Read("projrpt.pro"), "old\r\n\r\nbytes \xFF\r\n");
-  EXPECT_FALSE(folder.Exists("report.tmp"));
+  EXPECT_EQ(folder.Read("projrpt.pro"), backup);
+  EXPECT_EQ(log, (test::EventLog(3, "box:Restore Report")));
 
   folder.Write("projrpt.pro", "new\r\n");
   FailStep(FileStep::Rename, 1, EIO);
@@ -168,12 +148,10 @@ TEST_F(ReportStoreTest, RestoreReportPutsTheBackupInPlaceOrKeepsTheReport) {
 
   files.SetHook(nullptr);
   ::unlink(folder.File("projrpt.bak").c_str());
-  const size_t before = dialogs.shown.size();
   RestoreReport();
   EXPECT_EQ(folder.Read("projrpt.pro"), "new\r\n");
-  ASSERT_EQ(dialogs.shown.size(), before + 2);
   EXPECT_EQ(dialogs.shown.back().prompt, kNoBackupMessage);
-  EXPECT_EQ(dialogs.shown.back().title, "Tallywright");
+  EXPECT_FALSE(folder.Exists("report.tmp"));
 }
 
 }  // namespace

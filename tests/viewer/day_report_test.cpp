@@ -64,15 +64,6 @@ TEST_F(DayReportTest, TheDaysRowsInFileOrderWithTheirTotal) {
   }
 }
 
-TEST_F(DayReportTest, TotalsPastADayCountWholeHours) {
-  folder.Write("projrpt.pro",
-               "A,12/7/2026 12:00 AM,12/7/2026 10:00 AM,\r\n"
-               "B,12/7/2026 6:00 AM,12/7/2026 9:00 PM,\r\n");
-  const DayReport report = Day(2026, 12, 7);
-  EXPECT_EQ(report.rows[1].duration, "15:00:00");
-  EXPECT_EQ(TotalText(report, format), "25:00:00");
-}
-
 TEST_F(DayReportTest, FieldsKeepEveryByteAndTheLocaleDecidesTheDay) {
   const std::string comment = std::string("nul \0 and \xFF\xFE, \xC3\xA9", 16);
   const std::string huge(100000, 'w');
