@@ -7,9 +7,13 @@ cd "$(dirname "$0")/.."
 bash tools/deps.sh dpkg-dev file desktop-file-utils appstream
 dir=build-deb
 app_id=com.quillfen.Tallywright
-# The help file's path is baked into the program, so it is given for /usr here whatever an
-# earlier configure of this folder said.
+# Debian's compiler and linker flags, with every hardening it offers; no debugging information, as
+# the package strips it anyway. The help file's path is baked into the program, so it is given for
+# /usr here whatever an earlier configure of this folder said.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+  -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
   -DTALLYWRIGHT_HELP_DIR=/usr/share/tallywright \
   -DTALLYWRIGHT_TESTS=OFF -DTALLYWRIGHT_BENCH=OFF -DTALLYWRIGHT_FUZZ=OFF >/dev/null
 cmake --build "$dir" -j2
@@ -38,7 +42,8 @@ dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' | sort > "$dir/contents.
 grep -v '/$' "$dir/contents.txt"
 expected=(/usr/bin/Tallywright /usr/bin/tallywright-report /usr/share/tallywright/TALLYWRT.HLP
   "/usr/share/applications/$app_id.desktop" "/usr/share/metainfo/$app_id.metainfo.xml"
-  /usr/share/doc/tallywright/copyright "/usr/share/icons/hicolor/scalable/apps/$app_id.svg")
+  /usr/share/doc/tallywright/copyright /usr/share/doc/tallywright/changelog.gz
+  "/usr/share/icons/hicolor/scalable/apps/$app_id.svg")
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
 done
