@@ -30,9 +30,9 @@ echo "== control"
 dpkg-deb -I "$deb" control | tee "$dir/control.txt"
 [ "$(dpkg-deb -f "$deb" Package)" = tallywright ] || fail "package name is not tallywright"
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
-  [[ "$depends" == *"$lib "* || "$depends" == *"$lib," || "$depends" == *"$lib" ]] ||
-    fail "Depends lacks $lib: $depends"
+depend_names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/^ *//; s/[ (].*//')
+for name in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation; do
+  grep -qxF "$name" <<<"$depend_names" || fail "Depends lacks $name: $depends"
 done
 [ "$(basename "$deb")" = "tallywright_$(dpkg-deb -f "$deb" Version)_$(dpkg-deb -f "$deb" Architecture).deb" ] ||
   fail "$(basename "$deb") is not named package_version_architecture.deb"
@@ -76,5 +76,5 @@ grep -qF '"/usr/share/tallywright/TALLYWRT.HLP"' "$dir/generated/version.h" ||
 "$root/usr/bin/tallywright-report" --help >/dev/null || fail "the packaged tallywright-report does not run"
 
 [ "$failed" -eq 0 ] || exit 1
-echo "== package: $PWD/$deb ($(du -k "$deb" | cut -f1) KiB)"
+echo "== package: $PWD/$deb ($(stat -c %s "$deb") bytes)"
 echo "Install it with: apt install ./$deb"
