@@ -54,6 +54,7 @@ cleanup() {
   unmount_all
 }
 trap cleanup EXIT
+trap "exit 130" INT TERM
 # Never delete through a mount into the host's /dev or /proc.
 remove_tree() {
   unmount_all
