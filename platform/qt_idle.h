@@ -1,0 +1,128 @@
+#pragma once
+// The desktop's own answers to "how long has the user been away": the X server's screen saver
+// extension, GNOME's idle monitor, the freedesktop screen saver service, and systemd-logind's
+// sleep signal. Each D-Bus source talks to the connection it is given. Calls wait a few hundred
+// milliseconds at most, and a source that did not answer is not asked again for a while, so polling
+// never holds up the windows.
+#include <QDBusConnection>
+#include <chrono>
+#include <memory>
+#include <vector>
+
+#include "platform/idle.h"
+
+typedef struct xcb_connection_t xcb_connection_t;
+
+namespace tw {
+
+// How long one D-Bus call may take, and how long a source that failed is left alone.
+inline constexpr int kIdleCallTimeoutMs = 250;
+inline constexpr std::chrono::seconds kIdleRetryAfter{30};
+
+// Remembers that a service did not answer, so that it is asked again only after a while.
+class Availability {
+ public:
+  explicit Availability(std::chrono::milliseconds retryAfter = kIdleRetryAfter)
+      : retryAfter_(retryAfter) {}
+  bool WorthAsking() const { return std::chrono::steady_clock::now() >= retryAt_; }
+  void Failed() { retryAt_ = std::chrono::steady_clock::now() + retryAfter_; }
+
+ private:
+  std::chrono::milliseconds retryAfter_;
+  std::chrono::steady_clock::time_point retryAt_{};
+};
+
+class LockWatcher;
+
+// The MIT-SCREEN-SAVER extension of the X server the application runs on: the idle time covers
+// every X client's input; Locked() is the server's own screen saver being on.
+class X11IdleSource : public IdleSource {
+ public:
+  // Nothing when the application does not run on X or the server lacks the extension.
+  static std::unique_ptr<X11IdleSource> Open();
+  std::string Name() const override { return "X11 screen saver extension"; }
+  std::optional<std::int64_t> IdleSeconds() override;
+  bool Locked() override;
+
+ private:
+  X11IdleSource(xcb_connection_t* connection, std::uint32_t root)
+      : connection_(connection), root_(root) {}
+  struct Info {
+    std::int64_t idleMs;
+    bool saverOn;
+  };
+  std::optional<Info> Query();
+
+  xcb_connection_t* connection_;
+  std::uint32_t root_;
+};
+
+// GNOME's org.gnome.Mutter.IdleMonitor (under Wayland as well as X11); locks from
+// org.gnome.ScreenSaver's ActiveChanged.
+class GnomeIdleSource : public IdleSource {
+ public:
+  explicit GnomeIdleSource(QDBusConnection bus);
+  ~GnomeIdleSource() override;
+  std::string Name() const override { return "GNOME idle monitor"; }
+  std::optional<std::int64_t> IdleSeconds() override;
+  bool Locked() override;
+
+ private:
+  QDBusConnection bus_;
+  Availability availability_;
+  std::unique_ptr<LockWatcher> lock_;
+};
+
+// org.freedesktop.ScreenSaver's GetSessionIdleTime (milliseconds, as KDE answers), and locks from
+// its ActiveChanged signal.
+class FreedesktopIdleSource : public IdleSource {
+ public:
+  explicit FreedesktopIdleSource(QDBusConnection bus);
+  ~FreedesktopIdleSource() override;
+  std::string Name() const override { return "freedesktop screen saver"; }
+  std::optional<std::int64_t> IdleSeconds() override;
+  bool Locked() override;
+
+ private:
+  QDBusConnection bus_;
+  Availability availability_;
+  std::unique_ptr<LockWatcher> lock_;
+};
+
+class SleepSignalReceiver;
+
+// systemd-logind's PrepareForSleep on the system bus. The length of the sleep comes from the
+// suspend clock, since the program holds no delay lock and may handle the signal sent before the
+// sleep only after the wake.
+class LogindSleepWatch : public SleepWatch {
+ public:
+  explicit LogindSleepWatch(QDBusConnection bus, ClockJumpWatch::Clocks clocks = ReadClocks);
+  ~LogindSleepWatch() override;
+  std::string Name() const override { return "systemd-logind"; }
+  std::optional<Absence> TakeSleep() override;
+
+ private:
+  friend class SleepSignalReceiver;
+  void Woke();
+
+  QDBusConnection bus_;
+  ClockJumpWatch::Clocks clocks_;
+  ClockSample awake_;
+  std::optional<Absence> pending_;
+  std::unique_ptr<SleepSignalReceiver> receiver_;
+};
+
+struct IdleDetection {
+  // Best first; empty when nothing answers, and idle detection is then off.
+  std::vector<std::unique_ptr<IdleSource>> idleSources;
+  // Best first; the suspend clock is always last.
+  std::vector<std::unique_ptr<SleepWatch>> sleepWatches;
+};
+
+// Asks which sources answer on this desktop. Never fails: what does not answer is left out.
+// The desktop's services come first, since they know about locks; the X server's extension last,
+// and not at all under Wayland, where it sees only the input of X clients.
+IdleDetection FindIdleDetection(QDBusConnection session = QDBusConnection::sessionBus(),
+                                QDBusConnection system = QDBusConnection::systemBus());
+
+}  // namespace tw

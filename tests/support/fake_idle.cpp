@@ -1,0 +1,14 @@
+#include "tests/support/fake_idle.h"
+
+#include <utility>
+
+namespace tw::test {
+
+std::optional<std::int64_t> FakeIdleSource::IdleSeconds() {
+  ++polls;
+  return idleSeconds;
+}
+
+std::optional<Absence> FakeSleepWatch::TakeSleep() { return std::exchange(sleep, std::nullopt); }
+
+}  // namespace tw::test

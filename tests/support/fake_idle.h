@@ -1,0 +1,35 @@
+#pragma once
+// Stand-ins for the desktop's idle sources and sleep watches, with values a test sets.
+#include <optional>
+#include <string>
+
+#include "platform/idle.h"
+
+namespace tw::test {
+
+class FakeIdleSource : public IdleSource {
+ public:
+  std::string Name() const override { return name; }
+  std::optional<std::int64_t> IdleSeconds() override;
+  bool Locked() override { return locked; }
+
+  std::string name = "fake idle source";
+  // Nothing: the source cannot tell right now.
+  std::optional<std::int64_t> idleSeconds = 0;
+  bool locked = false;
+  // How often IdleSeconds was asked.
+  int polls = 0;
+};
+
+class FakeSleepWatch : public SleepWatch {
+ public:
+  std::string Name() const override { return name; }
+  // Hands out the sleep set with Slept once.
+  std::optional<Absence> TakeSleep() override;
+  void Slept(std::int64_t from, std::int64_t to) { sleep = Absence{from, to}; }
+
+  std::string name = "fake sleep watch";
+  std::optional<Absence> sleep;
+};
+
+}  // namespace tw::test
