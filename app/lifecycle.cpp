@@ -83,7 +83,7 @@ void MainFormUnload(MainView& form, Forms& forms, const NOTIFYICONDATA& iconReco
   // 5. The backup, after everything that could still change the report. No report, no backup:
   // the routine ends quietly.
   bool noReport = false;
-  if (!step([&] { noReport = FileMissing([&] { BackupReport(*p.files, p.system->ProgramFolder()); }); }))
+  if (!step([&] { noReport = FileMissing([&] { BackupReport(*p.files, p.system->DataFolder()); }); }))
     return;
   if (noReport) return;
 

@@ -29,7 +29,7 @@ void HandleError(std::string_view location, const tw::RunError& failure) {
       ErrorAction = kAbort;
       CrashLogFacts facts;
       facts.system = p.system->SysInfo();
-      const std::string folder = p.system->ProgramFolder();
+      const std::string folder = p.system->DataFolder();
       facts.stamp = p.dateFormat->FormatLogStamp(p.clock->Now());
       facts.versionMajor = kVersionMajor;
       facts.versionMinor = kVersionMinor;

@@ -7,8 +7,8 @@ Platform& platform() {
   return current;
 }
 
-std::string ProgramFile(const std::string& name) {
-  return JoinPath(platform().system->ProgramFolder(), name);
+std::string DataFile(const std::string& name) {
+  return JoinPath(platform().system->DataFolder(), name);
 }
 
 }  // namespace tw

@@ -25,7 +25,7 @@ struct Platform {
 
 Platform& platform();
 
-// A data file's full name: the program folder and the file name.
-std::string ProgramFile(const std::string& name);
+// A data file's full name: the data folder and the file name.
+std::string DataFile(const std::string& name);
 
 }  // namespace tw

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/product.h"
+
 namespace tw {
 
 std::string ExecutablePath() {
@@ -23,6 +25,27 @@ std::string PosixSystem::ExeName() const {
 
 std::string PosixSystem::ProgramFolder() const {
   return std::filesystem::path(ExecutablePath()).parent_path().string();
+}
+
+std::string ChooseDataFolder(const std::string& programFolder, bool programFolderWritable,
+                             const char* xdgDataHome, const char* home) {
+  if (programFolderWritable) return programFolder;
+  const std::string base = xdgDataHome && xdgDataHome[0] == '/'
+                               ? std::string(xdgDataHome)
+                               : std::string(home ? home : "") + "/.local/share";
+  return base + "/" + kProductName;
+}
+
+std::string PosixSystem::DataFolder() const {
+  static const std::string folder = [this] {
+    const std::string program = ProgramFolder();
+    const std::string chosen = ChooseDataFolder(program, ::access(program.c_str(), W_OK) == 0,
+                                                std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    std::error_code ec;
+    if (chosen != program) std::filesystem::create_directories(chosen, ec);
+    return chosen;
+  }();
+  return folder;
 }
 
 SysInfoFacts SysInfoFromKernel(const std::string& release, int acOnline) {

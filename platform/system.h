@@ -18,8 +18,10 @@ class System {
   virtual ~System() = default;
   // The running executable's name without folder and extension, in its own letter case.
   virtual std::string ExeName() const = 0;
-  // The folder that holds the executable; every data file lives there.
+  // The folder that holds the executable.
   virtual std::string ProgramFolder() const = 0;
+  // The folder that holds the data files (report, backup, scratch files, project list, crash log).
+  virtual std::string DataFolder() const { return ProgramFolder(); }
   virtual double TwipsPerPixel() const = 0;
   virtual double ScreenWidthTwips() const = 0;
   virtual double ScreenHeightTwips() const = 0;
@@ -37,6 +39,9 @@ class PosixSystem : public System {
  public:
   std::string ExeName() const override;
   std::string ProgramFolder() const override;
+  // The program folder when its user may write there (a copy of the program of its own); otherwise,
+  // installed for the whole system, the user's data folder, made when first asked for.
+  std::string DataFolder() const override;
   double TwipsPerPixel() const override { return 15.0; }
   double ScreenWidthTwips() const override { return 0.0; }
   double ScreenHeightTwips() const override { return 0.0; }
@@ -49,6 +54,10 @@ class PosixSystem : public System {
 
 // The path of the running executable.
 std::string ExecutablePath();
+// Where the data files live: programFolder when it is writable, otherwise "Tallywright" in the
+// user's data folder ($XDG_DATA_HOME when it is an absolute path, else ~/.local/share).
+std::string ChooseDataFolder(const std::string& programFolder, bool programFolderWritable,
+                             const char* xdgDataHome, const char* home);
 // SysInfo facts from a kernel release text ("6.1.0-18-amd64") and an AC status file's content.
 SysInfoFacts SysInfoFromKernel(const std::string& release, int acOnline);
 

@@ -117,7 +117,7 @@ bool ReadProjectList(tw::MainView& form) {
   const bool result = true;
   Guard step("Setup/ReadProjectList");
   if (!step([&] { form.ClearProjects(); })) return result;
-  const std::string path = ProgramFile(kProjectListFile);
+  const std::string path = DataFile(kProjectListFile);
   std::string content;
   bool missing = false;
   if (!step([&] { missing = FileMissing([&] { content = platform().files->ReadAll(path); }); }))
@@ -138,9 +138,9 @@ void WriteProjectList(tw::MainView& form) {
   // The whole list goes to a scratch file, is flushed and then renamed over the old one, so that
   // a crash or a full disk leaves the old list whole; another copy of the program waits meanwhile.
   if (!step([&] {
-        const std::string list = ProgramFile(kProjectListFile);
+        const std::string list = DataFile(kProjectListFile);
         const Files::Lock lock = platform().files->LockFor(list);
-        platform().files->Replace(list, ProgramFile(kProjectListScratch), content);
+        platform().files->Replace(list, DataFile(kProjectListScratch), content);
       }))
     return;
   step([&] { ReadProjectList(form); });

@@ -19,7 +19,7 @@ void ClearReport() {
   if (answer != MsgResult::Ok) return;
   bool missing = false;
   if (!step([&] {
-        const std::string report = ProgramFile(kReportFile);
+        const std::string report = DataFile(kReportFile);
         const Files::Lock lock = p.files->LockFor(report);
         missing = FileMissing([&] { p.files->Remove(report); });
       }))
@@ -45,7 +45,7 @@ void RestoreReport() {
   // The backup replaces the report in one rename; there is no moment without a report.
   bool noBackup = false;
   if (!step([&] {
-        noBackup = FileMissing([&] { RestoreBackup(*p.files, p.system->ProgramFolder()); });
+        noBackup = FileMissing([&] { RestoreBackup(*p.files, p.system->DataFolder()); });
       }))
     return;
   if (noBackup)

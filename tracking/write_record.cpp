@@ -23,7 +23,7 @@ bool WriteRecord(const tw::MainView& form, const std::string& start, const std::
   // Open, write the whole line in one call, flush and close: one step.
   step([&] {
     const Platform& p = platform();
-    AppendRecord(*p.files, p.system->ProgramFolder(), RecordLine(project, start, end, form.Comments()));
+    AppendRecord(*p.files, p.system->DataFolder(), RecordLine(project, start, end, form.Comments()));
   });
   // A record that did not reach the file is never reported as written, whatever the answer.
   return !step.failed();

@@ -12,8 +12,9 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   tw::Files files;
   const tw::DateFormat format = tw::UserDateFormat();
-  // The report beside the program, where Tallywright keeps it when both are installed together.
-  const std::string report = tw::JoinPath(tw::PosixSystem().ProgramFolder(), tw::kReportFile);
+  // The report where Tallywright keeps it: beside the two programs, or in the user's data folder
+  // when they are installed for the whole system.
+  const std::string report = tw::JoinPath(tw::PosixSystem().DataFolder(), tw::kReportFile);
   return tw::RunReportCommand(args, files, format, tw::SystemClock().Now(), report, std::cout,
                               std::cerr);
 }

@@ -36,7 +36,7 @@ void ShowReport(tw::MainView& main, tw::ReportScreens& screens, std::function<vo
   bool noReport = false;
   const bool read = step([&] {
     noReport = FileMissing([&] {
-      report = ReadDayReport(*p.files, ProgramFile(kReportFile), DisplayDate, *p.dateFormat);
+      report = ReadDayReport(*p.files, DataFile(kReportFile), DisplayDate, *p.dateFormat);
     });
   });
   if (!read || noReport) {
@@ -97,7 +97,7 @@ void UpdateReport(const std::string& action, tw::ReportScreens& screens) {
     // With no report file, the entry is no longer there either.
     if (!step([&] {
           FileMissing([&] {
-            written = RewriteReportLine(*p.files, p.system->ProgramFolder(), *entry, replacement);
+            written = RewriteReportLine(*p.files, p.system->DataFolder(), *entry, replacement);
           });
         }))
       return;

@@ -12,6 +12,7 @@
 #include "platform/help_index.h"
 #include "platform/notify_icon.h"
 #include "platform/registry.h"
+#include "platform/system.h"
 #include "tests/support/fakes.h"
 
 namespace tw {
@@ -22,6 +23,14 @@ TEST(Platform, TheIconRecordIsTheShellsEightyEightBytes) {
   const std::string head = std::string("\x58\0\0\0\x04\x03\x02\x01\x01\0\0\0\x07\0\0\0\0\x02\0\0\x0D\x0C\x0B\x0A", 24) +
                            std::string("Tallywright\0", 12) + std::string(52, ' ');
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), head);
+}
+
+TEST(Platform, DataLivesBesideAWritableProgramOtherwiseInTheUsersDataFolder) {
+  EXPECT_EQ(ChooseDataFolder("/opt/tw", true, "/x", "/home/u"), "/opt/tw");
+  EXPECT_EQ(ChooseDataFolder("/usr/bin", false, "/x/data", "/home/u"), "/x/data/Tallywright");
+  // A relative or empty XDG_DATA_HOME is ignored, as the base directory rules say.
+  for (const char* xdg : {"", "relative", static_cast<const char*>(nullptr)})
+    EXPECT_EQ(ChooseDataFolder("/usr/bin", false, xdg, "/home/u"), "/home/u/.local/share/Tallywright");
 }
 
 TEST(Platform, TheRegistryNamesTheFirstSystemInformationProgramOnTheSearchPath) {
