@@ -2,6 +2,7 @@
 // Message boxes. The style is a sum of one button set, one icon and the default button; the result
 // is the button pressed, with the Windows codes.
 #include <string>
+#include <vector>
 
 namespace tw {
 
@@ -35,6 +36,11 @@ class Dialogs {
   virtual ~Dialogs() = default;
   // Shows a modal message box and returns the button pressed.
   virtual int MsgBox(const std::string& prompt, int style, const std::string& title) = 0;
+  // A modal question with buttons of the program's own captions ("&Keep Running", ...), in order:
+  // returns the index of the button pressed. Enter presses defaultButton; Escape and the close box
+  // press escapeButton.
+  virtual int Choose(const std::string& prompt, const std::string& title,
+                     const std::vector<std::string>& buttons, int defaultButton, int escapeButton) = 0;
 };
 
 }  // namespace tw

@@ -63,4 +63,20 @@ int QtDialogs::MsgBox(const std::string& prompt, int style, const std::string& t
   return buttons.size() == 1 ? buttons[0].code : MsgResult::Cancel;
 }
 
+int QtDialogs::Choose(const std::string& prompt, const std::string& title,
+                      const std::vector<std::string>& buttons, int defaultButton, int escapeButton) {
+  QMessageBox box(QMessageBox::Question, FromBytes(title), FromBytes(prompt), QMessageBox::NoButton,
+                  QApplication::activeWindow());
+  std::vector<QPushButton*> pushes;
+  for (const std::string& caption : buttons)
+    pushes.push_back(box.addButton(FromBytes(caption), QMessageBox::ActionRole));
+  const auto at = [&](int index) { return pushes.at(static_cast<size_t>(index)); };
+  box.setDefaultButton(at(defaultButton));
+  box.setEscapeButton(at(escapeButton));
+  box.exec();
+  for (size_t i = 0; i < pushes.size(); ++i)
+    if (box.clickedButton() == pushes[i]) return static_cast<int>(i);
+  return escapeButton;
+}
+
 }  // namespace tw

@@ -71,6 +71,16 @@ int FakeDialogs::MsgBox(const std::string& prompt, int style, const std::string&
   }
 }
 
+int FakeDialogs::Choose(const std::string& prompt, const std::string& title,
+                        const std::vector<std::string>& buttons, int defaultButton, int) {
+  shown.push_back({prompt, -static_cast<int>(buttons.size()), title});
+  log_.push_back("choose:" + title);
+  if (answers.empty()) return defaultButton;
+  const int answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
 SysInfoFacts FakeSystem::SysInfo() const {
   if (sysInfoFails) throw RunError(429, "The system information is not available");
   return facts;

@@ -65,6 +65,9 @@ class FakeDialogs : public Dialogs {
  public:
   explicit FakeDialogs(EventLog& log) : log_(log) {}
   int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+  // Logged as "choose:" and the title; the answer is the next of answers, else the default button.
+  int Choose(const std::string& prompt, const std::string& title,
+             const std::vector<std::string>& buttons, int defaultButton, int escapeButton) override;
   // Answers given in turn; when they run out, the box's first button.
   std::deque<int> answers;
   std::vector<ShownBox> shown;
