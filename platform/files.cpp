@@ -116,6 +116,23 @@ std::string Files::ReadAll(const std::string& path) const {
   return content;
 }
 
+std::string Files::ReadTail(const std::string& path, size_t bytes) const {
+  Reader reader = OpenRead(path);
+  struct stat st {};
+  if (::fstat(reader.fd_, &st) != 0) throw FileError(errno);
+  const off_t from = st.st_size > static_cast<off_t>(bytes) ? st.st_size - static_cast<off_t>(bytes) : 0;
+  if (::lseek(reader.fd_, from, SEEK_SET) < 0) throw FileError(errno);
+  std::string tail(static_cast<size_t>(st.st_size - from), '\0');
+  size_t got = 0;
+  while (got < tail.size()) {
+    const size_t n = reader.Read(tail.data() + got, tail.size() - got);
+    if (n == 0) break;
+    got += n;
+  }
+  tail.resize(got);
+  return tail;
+}
+
 // --- appending ---------------------------------------------------------------------------------
 
 void Files::Append(const std::string& path, std::string_view bytes) const {

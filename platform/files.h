@@ -82,6 +82,8 @@ class Files {
   bool Exists(const std::string& path) const;
   std::string ReadAll(const std::string& path) const;
   Reader OpenRead(const std::string& path) const;
+  // The last bytes of a file (all of it when it is shorter), without reading what comes before.
+  std::string ReadTail(const std::string& path, size_t bytes) const;
 
   // Appends bytes at the end in one write and flushes them to disk, creating a missing file. When
   // the file's last byte is not a line feed, CR LF goes first, so the bytes start a line of their
