@@ -4,6 +4,7 @@
 // target, so it is always either the old file or the new one. Failures are RunErrors (53 when the
 // file does not exist).
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -77,6 +78,8 @@ class Files {
 
   // Waits until no other process holds the lock of target, then holds it.
   Lock LockFor(const std::string& target) const;
+  // Holds the lock of target at once, or gives nothing while another process holds it.
+  std::optional<Lock> TryLockFor(const std::string& target) const;
 
   // True when path names an existing regular file.
   bool Exists(const std::string& path) const;

@@ -35,6 +35,23 @@ RunningStretch StretchOf(const MainView& form, const std::string& start, const s
           RecordComment(lastSeen), ""};
 }
 
+// Whether this copy of the program keeps the file: the first copy started in the data folder does,
+// for as long as it runs. A second copy there neither saves a stretch nor offers the first one's
+// back as if it had ended.
+bool OwnsRunningFile() {
+  static std::optional<Files::Lock> owner;
+  static std::string ownedFolder;
+  const std::string folder = platform().system->DataFolder();
+  if (owner && folder == ownedFolder) return true;
+  owner.reset();
+  ownedFolder = folder;
+  try {
+    if (auto lock = platform().files->TryLockFor(JoinPath(folder, kRunningFile))) owner.emplace(std::move(*lock));
+  } catch (const RunError&) {
+  }
+  return owner.has_value();
+}
+
 // Puts text in the file, or removes it, on the background thread, under the report's lock like
 // every other writer of the report's folder.
 void PostRunningFile(std::optional<std::string> text) {
@@ -145,7 +162,8 @@ bool IsRunning(const MainView& form) {
 void SaveRunning(const MainView& form) {
   // Like the background write itself, a failure here never interrupts the user.
   try {
-    if (IsRunning(form)) PostRunningFile(RunningFileText(StretchOf(form, form.StartText(), NowText())));
+    if (IsRunning(form) && OwnsRunningFile())
+      PostRunningFile(RunningFileText(StretchOf(form, form.StartText(), NowText())));
   } catch (...) {
   }
 }
@@ -153,7 +171,7 @@ void SaveRunning(const MainView& form) {
 bool RecordStretch(const MainView& form, const std::string& start, const std::string& end) {
   const Platform& p = platform();
   WaitForRunningFile();
-  const bool saved = p.files->Exists(DataFile(kRunningFile));
+  const bool saved = OwnsRunningFile() && p.files->Exists(DataFile(kRunningFile));
   if (saved) {
     // Until the record is there, the file holds the stretch as it ends now. Should noting the record
     // fail, the append still goes ahead: the record matters more.
@@ -167,13 +185,16 @@ bool RecordStretch(const MainView& form, const std::string& start, const std::st
   return written;
 }
 
-void ForgetRunning() { PostRunningFile(std::nullopt); }
+void ForgetRunning() {
+  if (OwnsRunningFile()) PostRunningFile(std::nullopt);
+}
 
 bool WaitForRunningFile() { return BackgroundFiles().Wait(); }
 
 void OfferRunningStretch(MainView& form) {
   const Platform& p = platform();
   WaitForRunningFile();
+  if (!OwnsRunningFile()) return;
   const std::string path = DataFile(kRunningFile);
   const std::optional<RunningStretch> stretch = ParseRunningFile(ReadRunningFile(*p.files, path));
   if (!stretch) return;

@@ -51,6 +51,9 @@ void ForgetRunning();
 // Waits until the file is as the program last asked; false when that write failed.
 bool WaitForRunningFile();
 
+// The file belongs to the first copy of the program started in the data folder, for as long as it
+// runs; a second copy there leaves it alone (and keeps no running stretch on disk).
+
 // Start-up: a stretch found saved is offered back once. "&Keep Running" (Enter and Escape) puts it
 // back into the main window, running; "&End Then" records it, ended when it was last seen, as End
 // Project would; "&Discard" removes it. Nothing is written before the answer. A file whose record
