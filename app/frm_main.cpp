@@ -276,6 +276,11 @@ void EndProgramNow() {
     platform().system->EndProcess(0);
 }
 
+void SaveRunningNow() {
+  if (frmMain* main = frmMain::Loaded()) SaveRunning(*main);
+  WaitForRunningFile();
+}
+
 // --- MainView ----------------------------------------------------------------------------------
 
 std::string frmMain::StartText() const { return ToBytes(txtStartProject_->text()); }

@@ -115,5 +115,7 @@ class frmMain : public QMainWindow,
 
 // Ends the program the orderly way: the main window's EndNow, or while there is none, at once.
 void EndProgramNow();
+// Saves the main window's running stretch, last seen now, and waits until it is on disk.
+void SaveRunningNow();
 
 }  // namespace tw

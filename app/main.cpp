@@ -35,9 +35,11 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   // A logout, a system shutdown, a closed terminal or Ctrl+C end the program the orderly way, as
-  // its close box does; the session's end is never refused.
+  // its close box does; the session's end is never refused. The session manager's request for the
+  // program's data comes before a logout and also with a mere checkpoint of the session: it only
+  // saves the running stretch, and the logout's quit that follows ends the program.
   tw::EndSignals endSignals(tw::EndProgramNow);
-  QObject::connect(&app, &QGuiApplication::commitDataRequest, tw::EndProgramNow);
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, tw::SaveRunningNow);
   QObject::connect(&app, &QCoreApplication::aboutToQuit, tw::EndProgramNow);
 
   if (Setup::Main() == nullptr) return 1;

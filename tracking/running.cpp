@@ -16,8 +16,8 @@ namespace {
 
 constexpr std::string_view kHeader = "Tallywright running stretch";
 constexpr std::string_view kEnd = "End";
-// A saved stretch is a few lines; anything longer is not one.
-constexpr size_t kMaxFileSize = 1 << 16;
+// A saved stretch is a few lines (its comment may be long); anything longer is not one.
+constexpr size_t kMaxFileSize = 16 << 20;
 
 struct Key {
   std::string_view name;
@@ -46,7 +46,8 @@ bool OwnsRunningFile() {
   owner.reset();
   ownedFolder = folder;
   try {
-    if (auto lock = platform().files->TryLockFor(JoinPath(folder, kRunningFile))) owner.emplace(std::move(*lock));
+    if (auto lock = platform().files->TryLockFor(JoinPath(folder, kRunningFile)))
+      owner.emplace(std::move(*lock));
   } catch (const RunError&) {
   }
   return owner.has_value();
@@ -76,14 +77,12 @@ bool WriteNow(std::optional<std::string> text) {
 std::string ReadRunningFile(const Files& files, const std::string& path) {
   try {
     Files::Reader reader = files.OpenRead(path);
-    std::string text(kMaxFileSize + 1, '\0');
-    size_t got = 0;
-    while (got < text.size()) {
-      const size_t n = reader.Read(text.data() + got, text.size() - got);
-      if (n == 0) break;
-      got += n;
+    std::string text;
+    char block[1 << 16];
+    while (const size_t n = reader.Read(block, sizeof block)) {
+      text.append(block, n);
+      if (text.size() > kMaxFileSize) return "";
     }
-    text.resize(got > kMaxFileSize ? 0 : got);
     return text;
   } catch (const RunError&) {
     return "";
