@@ -53,14 +53,12 @@ TEST_F(AwayTest, AnAbsenceIsReportedOnceWhenThePersonComesBack) {
   // No stretch running; a stretch ended during the absence, or replaced without a look between.
   since.reset();
   EXPECT_FALSE(Poll(5000) || Poll(1));
-  since = now - 5000;
-  EXPECT_FALSE(Poll(950));
-  since.reset();
-  EXPECT_FALSE(Poll(955));
-  since = now - 5000;
-  EXPECT_FALSE(Poll(960));
-  since = now;
-  EXPECT_FALSE(Poll(965) || Poll(0));
+  for (bool replaced : {false, true}) {
+    since = now - 5000;
+    EXPECT_FALSE(Poll(950));
+    since = replaced ? std::optional<std::int64_t>(now) : std::nullopt;
+    EXPECT_FALSE(Poll(955) || Poll(0));
+  }
 }
 
 TEST_F(AwayTest, EachAnswerRecordsAsEndProjectWouldAndTheReminderComesEveryRemindHours) {
