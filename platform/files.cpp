@@ -65,9 +65,10 @@ Files::Lock::~Lock() {
 }
 
 Files::Lock Files::LockFor(const std::string& target) const {
-  const std::string path = target + ".lock";
-  Check(FileStep::Lock, path);
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+  Check(FileStep::Lock, target);
+  // The folder itself is locked: a rename replaces the target, and a lock file would be left
+  // beside the user's data.
+  const int fd = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) throw FileError(errno);
   while (::flock(fd, LOCK_EX) != 0) {
     if (errno == EINTR) continue;

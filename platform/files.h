@@ -59,8 +59,9 @@ class Files {
 
   // An advisory lock on a file, held by every copy of the program that changes it: appends, rewrites
   // and replacements of one file never run at the same time, so none is lost to another's rename.
-  // It is a lock file beside the target (target + ".lock"), since a rename replaces the target
-  // itself. Released when destroyed.
+  // It locks the file's folder (flock), so it leaves no file behind and outlives the target's
+  // renames; one lock serves every file of the folder, so a holder takes no second one. Released
+  // when destroyed.
   class Lock {
    public:
     Lock(Lock&& other) noexcept;
@@ -75,7 +76,7 @@ class Files {
 
   void SetHook(FileHook hook) { hook_ = std::move(hook); }
 
-  // Waits until no other process holds the lock of target, then holds it.
+  // Waits until no other process holds the lock of target's folder, then holds it.
   Lock LockFor(const std::string& target) const;
 
   // True when path names an existing regular file.
