@@ -72,7 +72,7 @@ for size in 16 22 24 32 48 64 128 256; do
   file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png" |
     grep -q "PNG image data, $size x $size" || fail "the ${size}x$size icon is not $size pixels"
 done
-grep -qF '"/usr/share/tallywright/TALLYWRT.HLP"' "$dir/generated/version.h" ||
+grep -qF 'kHelpFolder = "/usr/share/tallywright";' "$dir/generated/version.h" ||
   fail "Tallywright was built to look for its help file elsewhere than /usr/share/tallywright"
 "$root/usr/bin/tallywright-report" --help >/dev/null || fail "the packaged tallywright-report does not run"
 

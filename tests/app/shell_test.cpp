@@ -151,17 +151,15 @@ TEST_F(ShellTest, HelpOpensTheViewerOrSaysThereIsNoHelpFile) {
 }
 
 TEST_F(ShellTest, TheHelpFileIsFoundBesideTheProgramThenUnderShareThenWhereConfigured) {
-  const std::string bin = folder.File("usr/bin"), configured = folder.File("opt/help");
-  for (const char* path : {"usr/bin", "usr/share/tallywright", "opt/help"})
+  const std::string bin = folder.File("usr/bin"), configured = folder.File("opt");
+  for (const char* path : {"usr/bin", "usr/share/tallywright", "opt"})
     std::filesystem::create_directories(folder.File(path));
   // Nowhere: the configured place, for the viewer to say it cannot open it.
   EXPECT_EQ(FindHelpFile(files, bin, configured), configured + "/TALLYWRT.HLP");
-  folder.Write("opt/help/TALLYWRT.HLP", "");
-  EXPECT_EQ(FindHelpFile(files, bin, configured), configured + "/TALLYWRT.HLP");
-  folder.Write("usr/share/tallywright/TALLYWRT.HLP", "");
-  EXPECT_EQ(FindHelpFile(files, bin + "/", configured), folder.File("usr/share/tallywright/TALLYWRT.HLP"));
-  folder.Write("usr/bin/TALLYWRT.HLP", "");
-  EXPECT_EQ(FindHelpFile(files, bin, configured), bin + "/TALLYWRT.HLP");
+  for (const std::string found : {"opt", "usr/share/tallywright", "usr/bin"}) {
+    folder.Write(found + "/TALLYWRT.HLP", "");
+    EXPECT_EQ(FindHelpFile(files, bin + "/", configured), folder.File(found + "/TALLYWRT.HLP"));
+  }
   EXPECT_EQ(FindHelpFile(files, bin, ""), "");  // built without help
 }
 
