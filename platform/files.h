@@ -4,6 +4,7 @@
 // target, so it is always either the old file or the new one. Failures are RunErrors (53 when the
 // file does not exist).
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -57,11 +58,11 @@ class Files {
     std::string buffer_;
   };
 
-  // An advisory lock on a file, held by every copy of the program that changes it: appends, rewrites
-  // and replacements of one file never run at the same time, so none is lost to another's rename.
-  // It locks the file's folder (flock), so it leaves no file behind and outlives the target's
-  // renames; one lock serves every file of the folder, so a holder takes no second one. Released
-  // when destroyed.
+  // An advisory lock, released when destroyed. LockFor's is held by every copy of the program that
+  // changes a file: appends, rewrites and replacements of one file never run at the same time, so
+  // none is lost to another's rename. It locks the file's folder (flock), so it leaves no file
+  // behind and outlives the target's renames; one lock serves every file of the folder, so a
+  // holder takes no second one.
   class Lock {
    public:
     Lock(Lock&& other) noexcept;
@@ -75,14 +76,23 @@ class Files {
   };
 
   void SetHook(FileHook hook) { hook_ = std::move(hook); }
+  // The user's runtime folder, where TryLockFor keeps its lock files (beside their targets while
+  // none is set).
+  void SetRuntimeFolder(std::string folder) { runtimeFolder_ = std::move(folder); }
 
   // Waits until no other process holds the lock of target's folder, then holds it.
   Lock LockFor(const std::string& target) const;
+  // Holds a lock of target's own at once, or gives nothing while another process holds it: a lock
+  // file in the runtime folder named by target's folder and name, so that a lock held for as long
+  // as the program runs leaves nothing beside the data either.
+  std::optional<Lock> TryLockFor(const std::string& target) const;
 
   // True when path names an existing regular file.
   bool Exists(const std::string& path) const;
   std::string ReadAll(const std::string& path) const;
   Reader OpenRead(const std::string& path) const;
+  // The last bytes of a file (all of it when it is shorter), without reading what comes before.
+  std::string ReadTail(const std::string& path, size_t bytes) const;
 
   // Appends bytes at the end in one write and flushes them to disk, creating a missing file. When
   // the file's last byte is not a line feed, CR LF goes first, so the bytes start a line of their
@@ -100,6 +110,7 @@ class Files {
 
  private:
   FileHook hook_;
+  std::string runtimeFolder_;
 };
 
 // Runs `action` and tells whether it failed only because a file is not there (error 53), which
