@@ -87,6 +87,7 @@ class frmMain : public QMainWindow,
 
  protected:
   void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -94,6 +95,12 @@ class frmMain : public QMainWindow,
   void BuildControls();
   void BuildMenus();
   void RefreshClockPanels();
+  // The window's outer rectangle (frame, caption, menu bar and all), which its place and size in
+  // twips describe, and setting it. The frame is the window manager's: once it is known, the
+  // window keeps its outer rectangle and gives the frame's room from the inside.
+  QRect Outer() const;
+  void SetOuter(const QRect& outer);
+  QMargins Frame() const;
   void Shutdown();
 
   QPushButton* cmdStartProject_ = nullptr;
@@ -120,6 +127,7 @@ class frmMain : public QMainWindow,
   StretchReminder reminder_;
   // A question about time away is open: the looks meanwhile wait.
   bool lookingForAway_ = false;
+  QMargins frame_;
   QMenu* mnuOptions_ = nullptr;
   QAction* mnuOptionsStatusBar_ = nullptr;
   // The user typed into the project box's edit field since an entry was last chosen.

@@ -9,6 +9,7 @@
 #include <QPolygonF>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "errors/guard.h"
 #include "platform/platform.h"
@@ -149,6 +150,23 @@ void frmReport::Fill(DayReport report) {
     items.append(item);
   }
   list_->addTopLevelItems(items);
+  FitDateColumns();
+}
+
+void frmReport::FitDateColumns() {
+  // A four-digit year and the seconds may need more than the designed width of a start or end.
+  constexpr int kStart = 1, kEnd = 2, kComments = 4;
+  QHeaderView* header = list_->header();
+  int taken = 0;
+  for (int column : {kStart, kEnd}) {
+    const int width = std::max({TwipsToPixels(kReportColumns[column].widthTwips),
+                                static_cast<const QAbstractItemView*>(list_)->sizeHintForColumn(column),
+                                header->sectionSizeHint(column)});
+    taken += width - TwipsToPixels(kReportColumns[column].widthTwips);
+    header->resizeSection(column, width);
+  }
+  header->resizeSection(kComments, std::max(TwipsToPixels(kReportColumns[kComments].widthTwips) - taken,
+                                            header->sectionSizeHint(kComments)));
 }
 
 const DayRow* frmReport::RowAt(int position) const {

@@ -77,6 +77,7 @@ frmReportEdit::frmReportEdit(QWidget* parent) : QDialog(parent) {
   connect(cmdDelete_, &QPushButton::clicked, this, [this] { Delete(); });
   connect(cmdCancel_, &QPushButton::clicked, this, [this] { Unload(); });
 
+  FitCaptions(this);
   CenterOnScreen(this, kClientWidth, kClientHeight);
   txtProject_->setFocus();
   Register();

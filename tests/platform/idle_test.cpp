@@ -1,7 +1,8 @@
 // Idle and sleep detection: the suspend-clock arithmetic; the D-Bus sources against fake desktop
-// services on a private message bus; the X11 source on an Xvfb server of its own. The bus and the
-// X server are started here; where their programs are missing, those tests are skipped (and fail
-// in CI, which installs them).
+// services on a private message bus; the X11 source on an Xvfb server of its own; the notification
+// icon with a StatusNotifierItem host on that bus and that server. The bus and the X server are
+// started here; where their programs are missing, those tests are skipped (and fail in CI, which
+// installs them).
 #include <gtest/gtest.h>
 #include <sys/prctl.h>
 #include <xcb/xcb.h>
@@ -9,7 +10,8 @@
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
 #include <QElapsedTimer>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
@@ -19,9 +21,12 @@
 #include <ctime>
 #include <functional>
 #include <memory>
+#include <mutex>
 
+#include "platform/handles.h"
 #include "platform/idle.h"
 #include "platform/qt_idle.h"
+#include "platform/qt_shell.h"
 
 namespace tw {
 namespace {
@@ -102,28 +107,66 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs = 2000) {
   }
 
 bool OnX11() { return QGuiApplication::platformName() == "xcb"; }
+std::string noX11;  // why there is no X server to test on
 
-// The desktop's D-Bus services as the sources meet them, served on a connection of their own by a
+const QString kWatcher = "org.kde.StatusNotifierWatcher";
+
+// A notification area's watcher, as KDE Plasma and GNOME's AppIndicator extension serve it (what
+// Qt asks of it).
+class FakeWatcher : public QObject {
+  Q_OBJECT
+  Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+  Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
+
+ public:
+  bool hostRegistered() const { return true; }
+  QString Item() {
+    const std::lock_guard lock(mutex_);
+    return item_;
+  }
+
+ public slots:
+  void RegisterStatusNotifierItem(const QString& service) {
+    const std::lock_guard lock(mutex_);
+    item_ = service;
+  }
+
+ private:
+  std::mutex mutex_;
+  QString item_;
+};
+
+// The desktop's D-Bus services as the sources meet them, served on connections of their own by a
 // thread of their own, so that the sources' blocking calls are answered meanwhile.
 class FakeDesktop : public QDBusVirtualObject {
  public:
   std::atomic<qint64> idleMs = 0;
   std::atomic<bool> active = false, stalled = false;
+  std::unique_ptr<FakeWatcher> watcher = std::make_unique<FakeWatcher>();
 
   FakeDesktop(const QString& address, const QStringList& names) : names_(names) {
     QDBusConnection bus = QDBusConnection::connectToBus(address, "desktop");
     bus.registerVirtualObject("/", this, QDBusConnection::SubPath);
-    for (const QString& name : names_) EXPECT_TRUE(bus.registerService(name)) << name.toStdString();
+    // The watcher on a connection of its own: the desktop takes every path of this one.
+    QDBusConnection tray = QDBusConnection::connectToBus(address, "watcher");
+    tray.registerObject("/StatusNotifierWatcher", watcher.get(), QDBusConnection::ExportAllContents);
+    for (const QString& name : names_)
+      EXPECT_TRUE((name == kWatcher ? tray : bus).registerService(name)) << name.toStdString();
     moveToThread(&thread_);
+    watcher->moveToThread(&thread_);
     thread_.start();
   }
   // The next test finds none of these services.
   ~FakeDesktop() override {
-    for (const QString& name : names_) Bus().unregisterService(name);
-    Bus().unregisterObject("/", QDBusConnection::UnregisterTree);
-    QDBusConnection::disconnectFromBus("desktop");
+    for (const QString& name : names_)
+      (name == kWatcher ? QDBusConnection("watcher") : Bus()).unregisterService(name);
     thread_.quit();
     thread_.wait();
+    // Gone while its connection is still there, which its end reports to.
+    watcher.reset();
+    Bus().unregisterObject("/", QDBusConnection::UnregisterTree);
+    QDBusConnection::disconnectFromBus("desktop");
+    QDBusConnection::disconnectFromBus("watcher");
   }
 
   QString introspect(const QString&) const override { return {}; }
@@ -188,6 +231,7 @@ class DesktopBusTest : public ::testing::Test {
   }
 
   void Serve(const QStringList& names) { desktop = std::make_unique<FakeDesktop>(address_, names); }
+  static QString Address() { return address_; }
 
   static std::vector<std::string> Names(const IdleDetection& found) {
     std::vector<std::string> names;
@@ -235,6 +279,31 @@ TEST_F(DesktopBusTest, LogindsWakeGivesOneAbsence) {
   EXPECT_EQ(watch.TakeSleep(), std::nullopt);
 }
 
+// KDE Plasma's and GNOME's (AppIndicator) notification areas: the icon registers with their watcher,
+// and the host's Activate and ContextMenu reach the icon's window as left and right presses.
+TEST_F(DesktopBusTest, TheNotificationIconRegistersWithTheWatcherAndTakesItsPresses) {
+  if (!OnX11()) {
+    SKIP_WITHOUT(noX11);
+  }
+  Serve({kWatcher});
+  qputenv("DBUS_SESSION_BUS_ADDRESS", Address().toUtf8());  // where Qt's icon looks
+  struct : QWidget {
+    void mouseMoveEvent(QMouseEvent* event) override { presses.push_back(event->position().x()); }
+    std::vector<double> presses;
+  } window;
+  window.setMouseTracking(true);
+  QtShell shell;
+  ASSERT_TRUE(shell.Shell_NotifyIconA(NIM_ADD, MakeNotifyIconRecord(HandleOf(&window), 0)));
+  ASSERT_TRUE(WaitFor([&] { return !desktop->watcher->Item().isEmpty(); }, 5000));
+  EXPECT_TRUE(shell.HasNotificationArea());
+  for (const char* press : {"Activate", "ContextMenu"}) {
+    bus.send(QDBusMessage::createMethodCall(desktop->watcher->Item(), "/StatusNotifierItem",
+                                            "org.kde.StatusNotifierItem", press) << 0 << 0);
+  }
+  EXPECT_TRUE(WaitFor([&] { return window.presses.size() == 2; }));
+  EXPECT_EQ(window.presses, (std::vector<double>{WM_LBUTTONDOWN, WM_RBUTTONDOWN}));
+}
+
 TEST_F(DesktopBusTest, TheFactoryOffersWhatAnswersAndASilentServiceCostsLittle) {
   const std::vector<std::string> x11 =
       OnX11() ? std::vector<std::string>{"X11 screen saver extension"} : std::vector<std::string>{};
@@ -265,8 +334,6 @@ TEST_F(DesktopBusTest, TheFactoryOffersWhatAnswersAndASilentServiceCostsLittle) 
   EXPECT_EQ(stalled.IdleSeconds(), std::nullopt);
   EXPECT_LT(timer.elapsed(), 100);
 }
-
-std::string noX11;  // why there is no X server to test on
 
 TEST(X11IdleSourceTest, IdleTimeGrowsUntilInputAndTheScreenSaverCounts) {
   if (!OnX11()) {
@@ -311,6 +378,8 @@ int main(int argc, char** argv) {
       qputenv("DISPLAY", (":" + display).toLocal8Bit());
   }
   qputenv("QT_QPA_PLATFORM", tw::noX11.empty() ? "xcb" : "offscreen");
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);
   return RUN_ALL_TESTS();
 }
+
+#include "idle_test.moc"
