@@ -16,34 +16,22 @@ constexpr size_t kSampleBytes = 64 * 1024;
 constexpr size_t kSampleRecords = 256;
 
 struct Sample {
-  std::string bytes;  // the start of the report, up to the end of the last record below
+  std::string lines;  // the lines read, each with a line feed: while they stay, so does the form
   std::vector<RecordTimes> records;
 };
 
 Sample SampleOf(const Files& files, const std::string& path) {
   Sample sample;
-  std::string block(kSampleBytes, '\0');
-  size_t held = 0;
-  if (FileMissing([&] {
-        Files::Reader reader = files.OpenRead(path);
-        for (size_t n = 1; n > 0 && held < block.size(); held += n)
-          n = reader.Read(block.data() + held, block.size() - held);
-      }))
-    return sample;
-  const std::string_view text(block.data(), held);
-  size_t pos = ByteOrderMarkLength(text), used = pos;
-  while (pos < text.size() && sample.records.size() < kSampleRecords) {
-    size_t end = text.find('\n', pos);
-    if (end == std::string_view::npos) {
-      if (held == block.size()) break;  // a line the block cuts
-      end = text.size();
+  FileMissing([&] {
+    Files::Reader reader = files.OpenRead(path);
+    LineReader lines(reader, kSampleBytes);
+    std::string_view line;
+    while (sample.records.size() < kSampleRecords && sample.lines.size() < kSampleBytes && lines.Next(line)) {
+      sample.lines.append(line).push_back('\n');
+      if (const auto f = SplitRecord(line))
+        sample.records.push_back(RecordTimes{std::string(f->start), std::string(f->end)});
     }
-    if (const auto f = SplitRecord(WithoutCarriageReturn(text.substr(pos, end - pos))))
-      sample.records.push_back(RecordTimes{std::string(f->start), std::string(f->end)});
-    pos = used = std::min(end + 1, text.size());
-  }
-  block.resize(used);
-  sample.bytes = std::move(block);
+  });
   return sample;
 }
 
@@ -152,7 +140,7 @@ DateFormat ReportDateFormat(bool writing) {
   static struct {
     std::string path;
     LocaleData user;
-    std::string bytes;
+    std::string lines;
     bool kept = false;
     std::optional<DateFormat> format;
   } last;
@@ -161,12 +149,12 @@ DateFormat ReportDateFormat(bool writing) {
   const LocaleData& user = p.dateFormat->data();
   Sample sample = SampleOf(*p.files, path);
   const bool keep = writing || !sample.records.empty();
-  if (!last.format || last.path != path || !(last.user == user) || last.bytes != sample.bytes ||
+  if (!last.format || last.path != path || !(last.user == user) || last.lines != sample.lines ||
       (keep && !last.kept)) {
     const LocaleData form = Settle(*p.files, path, user, sample, keep);
     last.path = path;
     last.user = user;
-    last.bytes = std::move(sample.bytes);
+    last.lines = std::move(sample.lines);
     last.kept = keep;
     last.format.emplace(form);
   }
