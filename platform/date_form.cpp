@@ -298,6 +298,11 @@ LocaleData SettleDateForm(const std::vector<RecordTimes>& records, const LocaleD
   std::vector<LocaleData> candidates;
   if (kept) candidates.push_back(*kept);
   candidates.push_back(user);
+  // The first form reading every start and end as stretches (the user's writing a start back, too)
+  // is the one chosen, whatever the texts show: a report read where it was written costs no more.
+  std::vector<Score> scores = {ScoreOf(DateFormat(candidates[0]), records)};
+  if (scores[0].readings == static_cast<int>(2 * records.size()) && (kept || scores[0].writesBack))
+    return candidates[0];
 
   const LocaleData own;
   const std::vector<Word> words = WordsOf({kept, &user, &own});
@@ -324,12 +329,9 @@ LocaleData SettleDateForm(const std::vector<RecordTimes>& records, const LocaleD
     }
   }
 
-  std::vector<Score> scores;
+  for (size_t i = 1; i < candidates.size(); ++i) scores.push_back(ScoreOf(DateFormat(candidates[i]), records));
   int most = 0;
-  for (const LocaleData& form : candidates) {
-    scores.push_back(ScoreOf(DateFormat(form), records));
-    most = std::max(most, scores.back().readings);
-  }
+  for (const Score& score : scores) most = std::max(most, score.readings);
   for (bool anyForm : {false, true})
     for (size_t i = 0; i < candidates.size(); ++i)
       if (scores[i].readings == most && (anyForm || scores[i].writesBack || (kept && i == 0)))

@@ -27,6 +27,7 @@ Sample SampleOf(const Files& files, const std::string& path) {
     LineReader lines(reader, kSampleBytes);
     std::string_view line;
     while (sample.records.size() < kSampleRecords && sample.lines.size() < kSampleBytes && lines.Next(line)) {
+      line = line.substr(0, kSampleBytes - sample.lines.size());  // a huge line counts by its start
       sample.lines.append(line).push_back('\n');
       if (const auto f = SplitRecord(line))
         sample.records.push_back(RecordTimes{std::string(f->start), std::string(f->end)});
@@ -35,11 +36,14 @@ Sample SampleOf(const Files& files, const std::string& path) {
   return sample;
 }
 
-bool NamesMonths(const LocaleData& form) {
-  for (const std::string* pattern : {&form.shortDate, &form.longTime})
-    for (const DateToken& t : TokenizeDatePattern(*pattern))
-      if (t.kind == DateToken::MonthName) return true;
+bool Shows(const std::string& pattern, DateToken::Kind kind) {
+  for (const DateToken& t : TokenizeDatePattern(pattern))
+    if (t.kind == kind) return true;
   return false;
+}
+
+bool NamesMonths(const LocaleData& form) {
+  return Shows(form.shortDate, DateToken::MonthName) || Shows(form.longTime, DateToken::MonthName);
 }
 
 template <size_t N>
@@ -127,7 +131,12 @@ std::optional<LocaleData> ParseFormText(std::string_view text, const LocaleData&
              (name == "ShortMonths" && !Split(value, form.shortMonthNames)))
       return std::nullopt;
   }
-  if (patterns != 2) return std::nullopt;
+  // A form that could not write a day and a time is none.
+  const bool month = Shows(form.shortDate, DateToken::Month) || Shows(form.shortDate, DateToken::MonthName);
+  if (patterns != 2 || !month || !Shows(form.shortDate, DateToken::Day) ||
+      !Shows(form.shortDate, DateToken::Year) || !Shows(form.longTime, DateToken::Hour) ||
+      !Shows(form.longTime, DateToken::Minute))
+    return std::nullopt;
   return form;
 }
 
