@@ -165,7 +165,9 @@ std::vector<LocaleData> FormsShown(const std::vector<Pieces>& texts, const Local
     if (IsField(p)) fields.push_back(&p);
     twelveHour = twelveHour || p.kind == Piece::Marker;
   }
-  auto isYear = [&](int k) { return fields[k]->kind == Piece::Number && fields[k]->text.size() == 4; };
+  auto isYear = [&](int k) {
+    return fields[k]->kind == Piece::Number && fields[k]->text.size() == 4;
+  };
   auto isName = [&](int k) { return fields[k]->kind == Piece::Month; };
   std::vector<std::string> orders;  // the roles of the three date fields
   const bool dayFirst = DateFormat(user).order() == DateOrder::DayMonthYear;
@@ -176,7 +178,8 @@ std::vector<LocaleData> FormsShown(const std::vector<Pieces>& texts, const Local
   } else if (isYear(0)) {
     orders.push_back("yMd");
   } else if (isYear(2)) {
-    orders = dayFirst ? std::vector<std::string>{"dMy", "Mdy"} : std::vector<std::string>{"Mdy", "dMy"};
+    orders = {"Mdy", "dMy"};
+    if (dayFirst) std::swap(orders[0], orders[1]);
   }
 
   std::vector<LocaleData> forms;
@@ -190,7 +193,8 @@ std::vector<LocaleData> FormsShown(const std::vector<Pieces>& texts, const Local
       const size_t partner = role == 'd' ? roles.find('M') : role == 'M' ? roles.find('d')
                            : role == 'm' ? 5 : role == 's' ? 4 : std::string::npos;
       int width = shown(k) ? shown(k) : shown(partner);
-      if (width == 0) width = role == 'h' ? (twelveHour ? 1 : 2) : roles == "Mdy" && role != 'm' && role != 's' ? 1 : 2;
+      if (width == 0 && role == 'h') width = twelveHour ? 1 : 2;
+      if (width == 0) width = (role == 'd' || role == 'M') && roles == "Mdy" ? 1 : 2;
       return std::string(width, role == 'h' && !twelveHour ? 'H' : role);
     };
     std::string date, time;
@@ -202,7 +206,8 @@ std::vector<LocaleData> FormsShown(const std::vector<Pieces>& texts, const Local
         out += field(k++);
       } else if (p.kind == Piece::Marker) {
         if (!inTime) return forms;
-        const bool lower = std::any_of(p.text.begin(), p.text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+        const bool lower =
+            std::any_of(p.text.begin(), p.text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
         out += lower ? "ap" : "AP";
         form.am = p.word->am;
         form.pm = p.word->pm;
@@ -241,8 +246,12 @@ std::optional<std::array<std::string, 2>> UnknownMarkers(const std::vector<Piece
   const Pieces* top[2] = {nullptr, nullptr};
   int counts[2] = {0, 0};
   for (const auto& [shape, entry] : shapes) {
-    if (entry.first > counts[0]) top[1] = top[0], counts[1] = counts[0], top[0] = entry.second, counts[0] = entry.first;
-    else if (entry.first > counts[1]) top[1] = entry.second, counts[1] = entry.first;
+    if (entry.first > counts[0]) {
+      top[1] = top[0], counts[1] = counts[0];
+      top[0] = entry.second, counts[0] = entry.first;
+    } else if (entry.first > counts[1]) {
+      top[1] = entry.second, counts[1] = entry.first;
+    }
   }
   if (!top[1] || top[0]->size() != top[1]->size()) return std::nullopt;
   auto words = [](const std::string& text) {
@@ -272,7 +281,7 @@ std::optional<std::array<std::string, 2>> UnknownMarkers(const std::vector<Piece
 }
 
 struct Score {
-  int readings = 0;         // starts and ends read, a start and its end only as a stretch of a week at most
+  int readings = 0;         // starts and ends read (a start and its end only as a stretch under a week)
   bool writesBack = false;  // a start the form writes back byte for byte
 };
 
@@ -329,7 +338,8 @@ LocaleData SettleDateForm(const std::vector<RecordTimes>& records, const LocaleD
     }
   }
 
-  for (size_t i = 1; i < candidates.size(); ++i) scores.push_back(ScoreOf(DateFormat(candidates[i]), records));
+  for (size_t i = 1; i < candidates.size(); ++i)
+    scores.push_back(ScoreOf(DateFormat(candidates[i]), records));
   int most = 0;
   for (const Score& score : scores) most = std::max(most, score.readings);
   for (bool anyForm : {false, true})

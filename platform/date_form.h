@@ -17,8 +17,9 @@ struct RecordTimes {
 // Of the forms `kept` (when not null), `user`, and those the texts show (one for each order their
 // numbers allow, the user's order first), those that read the most starts and ends (a start and its
 // end only where the end comes less than a week after it); of those the kept form, else the first
-// that writes a start back byte for byte, else the first. So a form kept for the file wins where the records cannot tell, then
-// the user's order, and a file written and read under one locale is read and written on as today.
+// that writes a start back byte for byte, else the first. So where the records cannot tell, the
+// kept form wins, then the user's order; a file written and read under one locale is read and
+// written on as that locale does.
 LocaleData SettleDateForm(const std::vector<RecordTimes>& records, const LocaleData& user,
                           const LocaleData* kept = nullptr);
 

@@ -26,7 +26,8 @@ Sample SampleOf(const Files& files, const std::string& path) {
     Files::Reader reader = files.OpenRead(path);
     LineReader lines(reader, kSampleBytes);
     std::string_view line;
-    while (sample.records.size() < kSampleRecords && sample.lines.size() < kSampleBytes && lines.Next(line)) {
+    while (sample.records.size() < kSampleRecords && sample.lines.size() < kSampleBytes &&
+           lines.Next(line)) {
       line = line.substr(0, kSampleBytes - sample.lines.size());  // a huge line counts by its start
       sample.lines.append(line).push_back('\n');
       if (const auto f = SplitRecord(line))
@@ -132,7 +133,8 @@ std::optional<LocaleData> ParseFormText(std::string_view text, const LocaleData&
       return std::nullopt;
   }
   // A form that could not write a day and a time is none.
-  const bool month = Shows(form.shortDate, DateToken::Month) || Shows(form.shortDate, DateToken::MonthName);
+  const bool month =
+      Shows(form.shortDate, DateToken::Month) || Shows(form.shortDate, DateToken::MonthName);
   if (patterns != 2 || !month || !Shows(form.shortDate, DateToken::Day) ||
       !Shows(form.shortDate, DateToken::Year) || !Shows(form.longTime, DateToken::Hour) ||
       !Shows(form.longTime, DateToken::Minute))

@@ -66,7 +66,8 @@ TEST_F(ReportFormTest, AReportWrittenUnderOneLocaleReadsTheSameUnderEveryOther) 
       Under(reader);
       EXPECT_EQ(Shown(), shown) << writer << " read under " << reader << ", nothing kept";
       Record(13, 15);  // written on in the report's form
-      EXPECT_EQ(form.end, DateFormat(LocaleDataOf(QLocale(writer))).FormatGeneral(MakeDateTime({2026, 12, 13}, 16, 33, 35)))
+      const DateTime end = MakeDateTime({2026, 12, 13}, 16, 33, 35);
+      EXPECT_EQ(form.end, DateFormat(LocaleDataOf(QLocale(writer))).FormatGeneral(end))
           << writer << " written on under " << reader;
     }
   }
