@@ -158,7 +158,15 @@ DateFormat ReportDateFormat(bool writing) {
   const Platform& p = platform();
   const std::string path = DataFile(kReportFile);
   const LocaleData& user = p.dateFormat->data();
-  Sample sample = SampleOf(*p.files, path);
+  Sample sample;
+  try {
+    sample = SampleOf(*p.files, path);
+  } catch (const RunError&) {
+    // The report cannot be read now: what reads or writes it next tells the user. Until then, the
+    // form last settled for it, else the user's.
+    if (last.format && last.path == path && last.user == user) return *last.format;
+    return *p.dateFormat;
+  }
   const bool keep = writing || !sample.records.empty();
   if (!last.format || last.path != path || !(last.user == user) || last.lines != sample.lines ||
       (keep && !last.kept)) {

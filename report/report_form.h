@@ -28,7 +28,8 @@ LocaleData ReportForm(const Files& files, const std::string& reportPath, const L
 
 // The program's report ("projrpt.pro" in the data folder) in its form, for the user's form of
 // platform(). Settled again only when the report's first records change, and kept beside the
-// report once it has records, or at once when `writing` (a record is about to be appended).
+// report once it has records, or at once when `writing` (a record is about to be appended). A
+// report that cannot be read gives the form last settled for it, else the user's.
 DateFormat ReportDateFormat(bool writing = false);
 
 }  // namespace tw

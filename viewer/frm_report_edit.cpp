@@ -108,14 +108,8 @@ EntryTexts frmReportEdit::Entry() const {
 void frmReportEdit::Save() {
   Platform& p = platform();
   const EntryTexts entry = Entry();
-  std::optional<EntryProblem> problem;
-  try {
-    // The start and end must read in the report's form, and the example is written in it.
-    problem = CheckEntry(entry, ReportDateFormat(), NowText());
-  } catch (const RunError&) {
-    // A report that cannot be read: the report store's own steps tell the user.
-  }
-  if (problem) {
+  // The start and end must read in the report's form, and the example is written in it.
+  if (const auto problem = CheckEntry(entry, ReportDateFormat(), NowText())) {
     // The editor stays open with what was typed, for the user to put right.
     p.dialogs->MsgBox(problem->message, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
     QLineEdit* box = problem->field == EntryField::Project ? txtProject_
