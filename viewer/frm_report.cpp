@@ -14,6 +14,7 @@
 #include "errors/guard.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
+#include "report/report_form.h"
 #include "state/program_state.h"
 #include "viewer/frm_report_edit.h"
 #include "viewer/report_columns.h"
@@ -143,7 +144,7 @@ void frmReport::Fill(DayReport report) {
   items.reserve(static_cast<qsizetype>(report_.rows.size()) + 1);
   for (const DayRow& row : report_.rows) items.append(MakeItem(RowCells(row)));
   if (report_.HasTotal()) {
-    QTreeWidgetItem* item = MakeItem(TotalCells(TotalText(report_, *platform().dateFormat)));
+    QTreeWidgetItem* item = MakeItem(TotalCells(TotalText(report_, ReportDateFormat())));
     QFont bold = list_->font();
     bold.setBold(true);
     for (int i = 0; i < item->columnCount(); ++i) item->setFont(i, bold);

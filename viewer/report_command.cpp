@@ -1,5 +1,6 @@
 #include "viewer/report_command.h"
 
+#include "report/report_form.h"
 #include "viewer/report_columns.h"
 
 namespace tw {
@@ -18,7 +19,7 @@ constexpr const char* kUsage =
     "  --csv              write CSV (RFC 4180, with a header line) instead of tab-separated text\n"
     "  --help             show this text\n"
     "\n"
-    "Dates and times are read in your regional format, as Tallywright writes them.\n"
+    "Dates and times are read in the form the report was written in, as Tallywright reads them.\n"
     "Exit status: 0 when the report was printed, 2 on any error.\n";
 
 void PrintRow(std::ostream& out, bool csv, const ReportCells& cells) {
@@ -124,13 +125,15 @@ int RunReportCommand(const std::vector<std::string>& args, const Files& files,
   }
 
   DayReport report;
+  std::optional<DateFormat> form;  // the report's, as the report window reads it
   try {
-    report = ReadDayReport(files, file, day, format);
+    form.emplace(ReportForm(files, file, format.data()));
+    report = ReadDayReport(files, file, day, *form);
   } catch (const RunError& e) {
     if (e.number() == kErrFileNotFound) return Fail(err, "there is no report file " + file);
     return Fail(err, "cannot read " + file + ": " + e.description());
   }
-  PrintDayReport(report, format, csv, out);
+  PrintDayReport(report, *form, csv, out);
   out.flush();
   if (!out) return Fail(err, "the report could not be written out");
   return 0;
