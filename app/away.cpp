@@ -2,16 +2,13 @@
 
 #include "app/tray.h"
 #include "platform/platform.h"
-#include "tracking/running.h"
 
 namespace tw {
 
 void PollAway(MainView& form, TrayWindow& window, AwayWatch& watch, StretchReminder& reminder) {
   const Platform& p = platform();
   const std::int64_t now = p.clock->UnixNow();
-  std::optional<std::int64_t> since;
-  if (IsRunning(form)) since = InstantOfLocal(*p.dateFormat->Parse(form.StartText()));
-  if (const std::optional<Absence> absence = watch.Poll(now, since, IdleMinutes() * 60)) {
+  if (const std::optional<Absence> absence = watch.Poll(now, RunningSince(form), IdleMinutes() * 60)) {
     RestoreWindow(window);
     AskAboutAbsence(form, *absence);
   }

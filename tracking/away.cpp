@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "platform/platform.h"
+#include "report/report_form.h"
 #include "tracking/running.h"
 #include "tracking/stretch.h"
 #include "tracking/write_record.h"
@@ -17,9 +18,6 @@ int WholeSetting(const char* key, int fallback, int max) {
   return ParseWholeNumber(text, max).value_or(fallback);
 }
 
-std::string MomentText(std::int64_t unixSeconds) {
-  return platform().dateFormat->FormatGeneral(LocalOfInstant(unixSeconds));
-}
 
 }  // namespace
 
@@ -32,6 +30,11 @@ std::optional<int> ParseWholeNumber(std::string_view text, int max) {
   if (ec != std::errc() || end != text.data() + text.size() || value < 0 || value > max)
     return std::nullopt;
   return value;
+}
+
+std::optional<std::int64_t> RunningSince(const MainView& form) {
+  if (!IsRunning(form)) return std::nullopt;
+  return InstantOfLocal(*ReportDateFormat().Parse(form.StartText()));
 }
 
 int IdleMinutes() { return WholeSetting(kIdleMinutesKey, kIdleMinutesDefault, kIdleMinutesMax); }
@@ -95,15 +98,16 @@ void AskAboutAbsence(MainView& form, const Absence& absence) {
   const Platform& p = platform();
   if (!IsRunning(form)) return;
   const std::string start = form.StartText();
-  const std::string from = MomentText(absence.from);
-  const std::string prompt = "You were away from " + from + " to " + MomentText(absence.to) + " (" +
-                             p.dateFormat->FormatDuration(absence.to - absence.from) +
+  const auto moment = [&](std::int64_t at) { return p.dateFormat->FormatGeneral(LocalOfInstant(at)); };
+  const std::string prompt = "You were away from " + moment(absence.from) + " to " + moment(absence.to) +
+                             " (" + p.dateFormat->FormatDuration(absence.to - absence.from) +
                              ") while tracking " + ChosenProject(form) + ".";
   const int answer = p.dialogs->Choose(
       prompt, kProductName, {"&Keep Time", "&End Then", "End Then and &Restart"}, 0, 0);
   // The answer is about the stretch asked about; one ended or started meanwhile is left alone.
   if (answer == 0 || !IsRunning(form) || form.StartText() != start) return;
-  form.SetEndText(from);
+  // Typed into the end box as End Project writes it: in the report's form.
+  form.SetEndText(ReportDateFormat().FormatGeneral(LocalOfInstant(absence.from)));
   // A stretch whose record failed stays in the boxes (and on disk) rather than be replaced.
   if (EndProject(form) && answer == 2) {
     form.SetStartText("");
@@ -112,13 +116,14 @@ void AskAboutAbsence(MainView& form, const Absence& absence) {
 }
 
 std::string StretchReminder::Poll(const MainView& form, std::int64_t now, int hours) {
-  if (!IsRunning(form)) start_.clear();
-  if (!IsRunning(form) || hours <= 0) return "";
+  const std::optional<std::int64_t> since = RunningSince(form);
+  if (!since) start_.clear();
+  if (!since || hours <= 0) return "";
   if (form.StartText() != start_) {
     start_ = form.StartText();
     periods_ = 0;
   }
-  const std::int64_t elapsed = now - InstantOfLocal(*platform().dateFormat->Parse(start_));
+  const std::int64_t elapsed = now - *since;
   const std::int64_t periods = elapsed / (std::int64_t{hours} * 3600);
   if (elapsed < 0 || periods <= periods_) return "";
   periods_ = periods;

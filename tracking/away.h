@@ -28,6 +28,10 @@ std::optional<int> ParseWholeNumber(std::string_view text, int max);
 int IdleMinutes();
 int RemindHours();
 
+// The moment the running stretch started (its start box, read in the report's form), in unix
+// seconds; nothing when no stretch runs.
+std::optional<std::int64_t> RunningSince(const MainView& form);
+
 // Decides, poll by poll, when the person went away and when they came back.
 class AwayWatch {
  public:
