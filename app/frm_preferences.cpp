@@ -61,6 +61,7 @@ frmPreferences::frmPreferences(const std::string& sourceLine) {
   QWidget::setTabOrder(txtRemindHours_, ok);
   QWidget::setTabOrder(ok, cancel);
 
+  FitCaptions(this);
   CenterOnScreen(this, kClientWidth, kClientHeight);
   Register();
   txtIdleMinutes_->setFocus();
