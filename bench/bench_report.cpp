@@ -38,6 +38,7 @@
 #include "report/report_files.h"
 #include "report/rewrite.h"
 #include "viewer/day_report.h"
+#include "viewer/summary.h"
 #include "viewer/frm_report.h"
 
 namespace {
@@ -162,8 +163,31 @@ int main(int argc, char** argv) {
     }
   }
 
-  // Appends: on an empty file and on the largest; each fsyncs its line.
+  // Summaries of the largest file: a month, against grep counting that month's records, and every
+  // record's dates, against awk counting the records of each project.
   tw::bench::GenerateReport(report, sizes.back(), us);
+  Run("cat " + report);
+  const std::string records = std::to_string(sizes.back()) + " records";
+  {
+    const tw::Period june = tw::PeriodOf(tw::PeriodKind::Month, big.busiestDay.day, 1);
+    std::int64_t stretches = 0;
+    const double month = Median(7, [&] { stretches = tw::ReadSummary(files, report, june, us, 0).stretches; });
+    const double grep = Median(7, [&] { Run("grep -c -E ',6/[0-9]+/2020 ' " + report); });
+    Row("month summary, " + records + ", " + std::to_string(stretches) + " stretches", month, "s",
+        "grep -c of the month's records", grep, "<= 1.5x");
+    const tw::Period all{tw::DayFromCivil({2016, 1, 1}), tw::DayFromCivil({2026, 12, 31})};
+    const double whole = Median(5, [&] { stretches = tw::ReadSummary(files, report, all, us, 0).stretches; });
+    const double awk = Median(5, [&] { Run("awk -F, '{n[$1]++} END {for (p in n) print p, n[p]}' " + report); });
+    Row("summary of the whole file, " + std::to_string(stretches) + " stretches", whole, "s",
+        "awk counting each project", awk, "<= 1.0x");
+    ResetPeak();
+    const long before = StatusKiB("VmRSS:");
+    tw::ReadSummary(files, report, all, us, 15);
+    Row("summary peak memory, " + records, (StatusKiB("VmHWM:") - before) / 1024.0, "MiB",
+        "resident before it, MiB", before / 1024.0, "< 16 MiB");
+  }
+
+  // Appends: on an empty file and on the largest; each fsyncs its line.
   const std::string bigCopy = report + ".big";
   fs::copy_file(report, bigCopy, fs::copy_options::overwrite_existing);
   tw::frmMain form;

@@ -1,7 +1,6 @@
 #pragma once
 // The quick looks that let a scan of the whole report pass over the lines of other days without
 // reading them as records.
-#include <string>
 #include <string_view>
 
 #include "platform/date_format.h"
@@ -11,9 +10,5 @@ namespace tw {
 // A look at a start text's date part alone: false only when format.Parse(text) cannot give a
 // value on `day` (whatever its time part says). True does not promise a value: Parse decides.
 bool MayBeOnDay(const DateFormat& format, std::string_view text, const CivilDate& day);
-
-// Digits that every text format.Parse reads as a moment on `day` holds (its year as it can be
-// written), so that a scan can pass over text without them; empty when no such digits can be named.
-std::string DigitsOfDay(const DateFormat& format, const CivilDate& day);
 
 }  // namespace tw

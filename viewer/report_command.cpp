@@ -1,16 +1,20 @@
 #include "viewer/report_command.h"
 
 #include "viewer/report_columns.h"
+#include "viewer/summary_command.h"
 
 namespace tw {
 namespace {
 
 constexpr const char* kUsage =
     "Usage: tallywright-report [--file PATH] [--date YYYY-MM-DD | --today] [--csv]\n"
+    "       tallywright-report [--file PATH] [PERIOD] [--by entry|day|project] [--round MIN]\n"
+    "                          [--csv | --json]\n"
     "\n"
     "Prints the stretches of work that started on one day, from Tallywright's report file, with\n"
     "their lengths and, when there are two or more, the day's total: the same rows the report\n"
-    "window shows. The report file is only read, never changed.\n"
+    "window shows. Over a longer period it prints the total of each project or of each day. The\n"
+    "report file is only read, never changed.\n"
     "\n"
     "  --file PATH        the report file (default: projrpt.pro beside this program)\n"
     "  --date YYYY-MM-DD  the day to show\n"
@@ -18,7 +22,12 @@ constexpr const char* kUsage =
     "  --csv              write CSV (RFC 4180, with a header line) instead of tab-separated text\n"
     "  --help             show this text\n"
     "\n"
-    "Dates and times are read in your regional format, as Tallywright writes them.\n"
+    "PERIOD, instead of --date or --today:\n";
+
+constexpr const char* kUsageEnd =
+    "\n"
+    "Dates and times are read in your regional format, as Tallywright writes them. A stretch\n"
+    "belongs to the day it started on. Lines that are not records are counted on standard error.\n"
     "Exit status: 0 when the report was printed, 2 on any error.\n";
 
 void PrintRow(std::ostream& out, bool csv, const ReportCells& cells) {
@@ -35,6 +44,11 @@ void PrintRow(std::ostream& out, bool csv, const ReportCells& cells) {
 int Fail(std::ostream& err, const std::string& message) {
   err << "tallywright-report: " << message << "\n";
   return kCommandError;
+}
+
+int ReadFailure(std::ostream& err, const std::string& file, const RunError& e) {
+  if (e.number() == kErrFileNotFound) return Fail(err, "there is no report file " + file);
+  return Fail(err, "cannot read " + file + ": " + e.description());
 }
 
 }  // namespace
@@ -74,8 +88,10 @@ void PrintDayReport(const DayReport& report, const DateFormat& format, bool csv,
 
 int RunReportCommand(const std::vector<std::string>& args, const Files& files,
                      const DateFormat& format, const DateTime& now, const std::string& defaultFile,
-                     std::ostream& out, std::ostream& err) {
+                     std::ostream& out, std::ostream& err, int firstWeekday) {
   std::string file = defaultFile;
+  PeriodOptions periods;
+  std::string message;
   std::optional<std::string> date;
   bool today = false, csv = false;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -96,8 +112,10 @@ int RunReportCommand(const std::vector<std::string>& args, const Files& files,
       return arg == name || arg.rfind(std::string(name) + "=", 0) == 0;
     };
     if (arg == "--help" || arg == "-h") {
-      out << kUsage;
+      out << kUsage << kPeriodUsage << kUsageEnd;
       return 0;
+    } else if (const int taken = TakePeriodOption(args, i, periods, message); taken != 0) {
+      if (taken < 0) return Fail(err, message);
     } else if (is("--file")) {
       if (value("--file", file) < 0) return Fail(err, "--file needs the path of a report file");
     } else if (is("--date")) {
@@ -115,6 +133,21 @@ int RunReportCommand(const std::vector<std::string>& args, const Files& files,
     }
   }
   if (date && today) return Fail(err, "give either --date or --today, not both");
+  periods.date = date;
+  periods.today = today;
+  periods.csv = csv;
+  if (WantsSummary(periods)) {
+    try {
+      if (PrintSummary(periods, files, format, now, firstWeekday, file, out, message) < 0)
+        return Fail(err, message);
+    } catch (const RunError& e) {
+      return ReadFailure(err, file, e);
+    }
+    out.flush();
+    if (!out) return Fail(err, "the report could not be written out");
+    if (!message.empty()) err << "tallywright-report: " << message << "\n";
+    return 0;
+  }
 
   DateTime day = now;
   if (date) {
@@ -127,8 +160,7 @@ int RunReportCommand(const std::vector<std::string>& args, const Files& files,
   try {
     report = ReadDayReport(files, file, day, format);
   } catch (const RunError& e) {
-    if (e.number() == kErrFileNotFound) return Fail(err, "there is no report file " + file);
-    return Fail(err, "cannot read " + file + ": " + e.description());
+    return ReadFailure(err, file, e);
   }
   PrintDayReport(report, format, csv, out);
   out.flush();
