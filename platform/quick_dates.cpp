@@ -21,6 +21,18 @@ QuickDates::QuickDates(const DateFormat& format) : format_(format) {
   markers_[3] = "PM";
   // A date part can be taken again by its bytes when it ends in digits (whose end the next
   // character, a blank, marks as before) and names nothing of the time.
+  using K = Step::Kind;
+  std::vector<K> kinds;
+  for (const Step& step : time_) kinds.push_back(step.kind);
+  const bool seconds = kinds.size() >= 5 && kinds[3] == K::Char && kinds[4] == K::Second;
+  const size_t shaped = seconds ? 5 : 3;
+  timeSeconds_ = seconds;
+  timeMarker_ = kinds.size() == shaped + 2 && kinds[shaped] == K::Blanks && kinds[shaped + 1] == K::Marker;
+  timeShaped_ = kinds.size() >= 3 && kinds[0] == K::Hour && kinds[1] == K::Char && kinds[2] == K::Minute &&
+                (kinds.size() == shaped || timeMarker_) && !IsDigit(time_[1].c) &&
+                (!seconds || !IsDigit(time_[3].c));
+  timeSeparators_[0] = time_.size() > 1 ? time_[1].c : 0;
+  timeSeparators_[1] = seconds ? time_[3].c : 0;
   memoUsable_ = usable_ && !date_.empty() && date_.back().kind <= Step::Day;
   for (const Step& step : date_)
     if ((step.kind >= Step::Hour && step.kind <= Step::Second) || step.kind == Step::Marker)
@@ -71,21 +83,58 @@ bool QuickDates::Run(const std::vector<Step>& steps, const char*& p, const char*
       ++p;
     } else if (step.kind == Step::Blanks) {
       while (p < end && IsBlank(*p)) ++p;
-    } else {
-      int m = 0;
-      for (; m < 4; ++m) {
-        const std::string& name = markers_[m];
-        if (name.empty() || name.size() > static_cast<size_t>(end - p)) continue;
-        size_t k = 0;
-        while (k < name.size() && Lower(p[k]) == Lower(name[k])) ++k;
-        if (k == name.size()) break;
-      }
-      if (m == 4) return false;
-      p += markers_[m].size();
-      f.marker = m % 2 == 0 ? 1 : 2;
+    } else if (!Marker(p, end, f.marker)) {
+      return false;
     }
   }
   return true;
+}
+
+bool QuickDates::Marker(const char*& p, const char* end, int& which) const {
+  for (int m = 0; m < 4; ++m) {
+    const std::string& name = markers_[m];
+    if (name.empty() || name.size() > static_cast<size_t>(end - p)) continue;
+    size_t k = 0;
+    while (k < name.size() && Lower(p[k]) == Lower(name[k])) ++k;
+    if (k == name.size()) {
+      p += k;
+      which = m % 2 == 0 ? 1 : 2;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool QuickDates::Time(const char*& p, const char* end, Fields& f) const {
+  const char* q = p;
+  // Two digits and no third, as Run reads a field it then leaves.
+  auto two = [&](int& value) {
+    if (end - q < 2 || !IsDigit(q[0]) || !IsDigit(q[1]) || (end - q > 2 && IsDigit(q[2]))) return false;
+    value = (q[0] - '0') * 10 + (q[1] - '0');
+    q += 2;
+    return true;
+  };
+  int hour = 0, minute = 0, second = 0, marker = 0;
+  if (timeShaped_ && q < end && IsDigit(*q)) {
+    hour = *q++ - '0';
+    if (q < end && IsDigit(*q)) hour = hour * 10 + (*q++ - '0');
+    bool ok = (q == end || !IsDigit(*q)) && q < end && *q++ == timeSeparators_[0] && two(minute);
+    if (ok && timeSeconds_) ok = q < end && *q++ == timeSeparators_[1] && two(second);
+    if (ok && timeMarker_) {
+      while (q < end && IsBlank(*q)) ++q;
+      ok = Marker(q, end, marker);
+    }
+    if (ok) {
+      f.hour = hour;
+      f.minute = minute;
+      if (timeSeconds_) f.second = second;
+      if (timeMarker_) f.marker = marker;
+      f.hasTime = true;
+      p = q;
+      return true;
+    }
+  }
+  return Run(time_, p, end, f);
 }
 
 std::optional<DateTime> QuickDates::Read(std::string_view text) {
@@ -122,7 +171,7 @@ std::optional<DateTime> QuickDates::Read(std::string_view text) {
   if (f.hasDate && !day) return std::nullopt;
   while (p < end && IsBlank(*p)) ++p;
   if (p < end) {  // blanks, then the time
-    if (!Run(time_, p, end, f)) return std::nullopt;
+    if (!Time(p, end, f)) return std::nullopt;
     while (p < end && IsBlank(*p)) ++p;
     if (p != end) return std::nullopt;
   }

@@ -41,11 +41,19 @@ class QuickDates {
   };
   static bool Compile(const std::vector<DateToken>& tokens, std::vector<Step>& steps);
   bool Run(const std::vector<Step>& steps, const char*& p, const char* end, Fields& f) const;
+  bool Marker(const char*& p, const char* end, int& which) const;
+  // The long time read at once where it has its commonest shape (hours, minutes with two digits,
+  // seconds with two digits, a marker after blanks), else by Run.
+  bool Time(const char*& p, const char* end, Fields& f) const;
 
   const DateFormat& format_;
   std::vector<Step> date_, time_;
   bool usable_ = false;
   std::string markers_[4];  // the locale's AM and PM, then AM and PM, as Parse tries them
+  // The long time is hours, timeSeparators_[0], minutes[, timeSeparators_[1], seconds][, blanks,
+  // marker]: its shape, when it has that one.
+  bool timeShaped_ = false, timeSeconds_ = false, timeMarker_ = false;
+  char timeSeparators_[2]{};
   // The date part read last: its bytes (it ended with a field of digits and a blank or the end of
   // the text followed), and its fields.
   bool memoUsable_ = false;

@@ -68,6 +68,12 @@ PresetPeriod PresetOf(Preset preset, std::int64_t today, int firstWeekday) {
   return {PeriodOf(PeriodKind::Day, today, 0), PeriodKind::Day};
 }
 
+std::optional<Preset> PresetNaming(const Period& period, std::int64_t today, int firstWeekday) {
+  for (Preset preset : kPresets)
+    if (PresetOf(preset, today, firstWeekday).period == period) return preset;
+  return std::nullopt;
+}
+
 std::string IsoDate(std::int64_t day) {
   const CivilDate d = CivilFromDay(day);
   char text[32];

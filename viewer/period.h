@@ -34,6 +34,10 @@ struct PresetPeriod {
   PeriodKind kind;
 };
 PresetPeriod PresetOf(Preset preset, std::int64_t today, int firstWeekday);
+inline constexpr Preset kPresets[] = {Preset::Today,     Preset::ThisWeek,  Preset::LastWeek,
+                                      Preset::ThisMonth, Preset::LastMonth, Preset::ThisYear};
+// The preset that names the period today, if one does.
+std::optional<Preset> PresetNaming(const Period& period, std::int64_t today, int firstWeekday);
 
 // YYYY-MM-DD.
 std::string IsoDate(std::int64_t day);

@@ -60,14 +60,19 @@ std::int64_t Rounded(std::int64_t seconds, int minutes) {
   return (seconds + unit / 2) / unit * unit;
 }
 
-Summary ReadSummary(const Files& files, const std::string& path, const Period& period,
-                    const DateFormat& format, int roundMinutes, const EntrySink& entries) {
+Summary EmptySummary(const Period& period, int roundMinutes) {
   Summary summary;
   summary.period = period;
   summary.roundMinutes = roundMinutes;
   summary.days.resize(static_cast<std::size_t>(std::max<std::int64_t>(period.Days(), 0)));
   for (std::size_t i = 0; i < summary.days.size(); ++i)
     summary.days[i].day = period.first + static_cast<std::int64_t>(i);
+  return summary;
+}
+
+Summary ReadSummary(const Files& files, const std::string& path, const Period& period,
+                    const DateFormat& format, int roundMinutes, const EntrySink& entries) {
+  Summary summary = EmptySummary(period, roundMinutes);
 
   std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>> index;
   QuickDates dates(format);
@@ -126,7 +131,8 @@ ChartData ChartOf(const Summary& summary, const DateFormat& format, std::size_t 
   const int months = (last.year - first.year) * 12 + last.month - first.month + 1;
   // Which bar a day of the period falls in.
   std::function<std::size_t(std::int64_t)> barOf;
-  if (period.Days() <= 62) {
+  chart.barsAreDays = period.Days() <= 62;
+  if (chart.barsAreDays) {
     for (std::int64_t d = period.first; d <= period.last; ++d) {
       const std::string number = std::to_string(CivilFromDay(d).day);
       chart.bars.push_back(period.Days() <= 7 ? names.shortDayNames[Weekday(d)] + " " + number : number);

@@ -55,6 +55,9 @@ struct SummaryEntry {
 };
 using EntrySink = std::function<void(const SummaryEntry&)>;
 
+// The period with no stretches: each of its days, at zero.
+Summary EmptySummary(const Period& period, int roundMinutes);
+
 // Reads the report file at path once, front to back, holding one block of it. `entries` is given
 // each stretch of the period in file order. RunError 53 when there is no file.
 Summary ReadSummary(const Files& files, const std::string& path, const Period& period,
@@ -63,6 +66,7 @@ Summary ReadSummary(const Files& files, const std::string& path, const Period& p
 // What the chart shows: bars (the days of a period of up to two months, else its months, or its
 // years beyond three years), each stacked by project: the largest projects, the rest as "Other".
 struct ChartData {
+  bool barsAreDays = false;                     // bar i is the period's i-th day
   std::vector<std::string> bars;                // labels
   std::vector<std::string> series;              // project names
   std::vector<std::vector<double>> hours;       // [series][bar]
