@@ -97,7 +97,7 @@ frmSummary::frmSummary(MainView& main, QWidget* parent) : QDialog(parent), main_
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   PaintLightYellow(this);
   // Qt counts Monday 1 .. Sunday 7.
-  firstWeekday_ = QLocale::system().firstDayOfWeek() % 7;
+  firstWeekday_ = QLocale().firstDayOfWeek() % 7;
   Build();
   Register();
 }
