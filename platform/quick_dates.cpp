@@ -1,6 +1,5 @@
 #include "platform/quick_dates.h"
 
-#include <cstring>
 
 namespace tw {
 namespace {
@@ -148,8 +147,10 @@ std::optional<DateTime> QuickDates::Read(std::string_view text) {
   Fields f;
   std::optional<std::int64_t> day;  // of the date part, when the date part is a day
   const size_t left = static_cast<size_t>(end - p);
-  if (!memo_.empty() && left >= memo_.size() && std::memcmp(p, memo_.data(), memo_.size()) == 0 &&
-      (left == memo_.size() || IsBlank(p[memo_.size()]))) {
+  size_t same = 0;  // bytes as in the date part read last
+  if (!memo_.empty() && left >= memo_.size())
+    while (same < memo_.size() && p[same] == memo_[same]) ++same;
+  if (!memo_.empty() && same == memo_.size() && (left == same || IsBlank(p[same]))) {
     f = memoFields_;
     day = memoDay_;
     p += memo_.size();
