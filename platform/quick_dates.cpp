@@ -1,5 +1,7 @@
 #include "platform/quick_dates.h"
 
+#include <cstring>
+
 
 namespace tw {
 namespace {
@@ -138,6 +140,7 @@ bool QuickDates::Time(const char*& p, const char* end, Fields& f) const {
 
 std::optional<DateTime> QuickDates::Read(std::string_view text) {
   if (!usable_) return std::nullopt;
+  if (DateTime value; Common(text, value)) return value;
   const char* p = text.data();
   const char* const end = p + text.size();
   while (p < end && IsBlank(*p)) ++p;
@@ -167,6 +170,15 @@ std::optional<DateTime> QuickDates::Read(std::string_view text) {
       memo_.assign(from, p);
       memoFields_ = f;
       memoDay_ = day;
+      // The memo as two words and the mask of its bytes, for Common's comparison.
+      memoWords_[0] = memoWords_[1] = memoMask_[0] = memoMask_[1] = 0;
+      if (memo_.size() <= 16) {
+        char padded[16] = {}, mask[16] = {};
+        std::memcpy(padded, memo_.data(), memo_.size());
+        std::memset(mask, 0xFF, memo_.size());
+        std::memcpy(memoWords_, padded, 16);
+        std::memcpy(memoMask_, mask, 16);
+      }
     }
   }
   if (f.hasDate && !day) return std::nullopt;

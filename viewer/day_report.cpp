@@ -10,6 +10,7 @@
 #include "platform/quick_dates.h"
 #include "tracking/calculate_time.h"
 #include "viewer/day_filter.h"
+#include "viewer/record_lines.h"
 
 namespace tw {
 
@@ -93,9 +94,9 @@ const char* FindAny(const char* text, size_t size, const std::vector<DayPattern>
 
 // Finds the day's rows in a region of whole lines that starts at file offset `base`: it looks only
 // at the lines that hold one of the day's patterns, found the way grep finds a word.
-void ScanRegion(std::string_view region, std::uint64_t base, size_t from,
-                const std::vector<DayPattern>& patterns, const DayRows& rows, DayReport& report) {
-  size_t pos = from;
+void ScanRegion(std::string_view region, std::uint64_t base, const std::vector<DayPattern>& patterns,
+                const DayRows& rows, DayReport& report) {
+  size_t pos = 0;
   while (pos < region.size()) {
     const char* found = FindAny(region.data() + pos, region.size() - pos, patterns);
     if (found == nullptr) return;
@@ -151,25 +152,9 @@ DayReport ReadDayReport(const Files& files, const std::string& path, const DateT
   Files::Reader reader = files.OpenRead(path);
   const DayRows rows(day.day, format);
   DayReport report;
-  std::vector<char> block(LineReader::kBlockSize);
-  size_t held = 0;          // bytes in block: the unfinished last line of the region before, then new
-  std::uint64_t base = 0;   // file offset of block[0]
-  bool atEnd = false;
-  while (!atEnd) {
-    if (held == block.size()) block.resize(block.size() * 2);  // one line longer than the block
-    const size_t n = reader.Read(block.data() + held, block.size() - held);
-    atEnd = n == 0;
-    held += n;
-    const std::string_view data(block.data(), held);
-    // The region ends after the last line feed (at the end of the file, with the data).
-    const size_t lastFeed = data.rfind('\n');
-    const size_t regionEnd = atEnd ? held : lastFeed == std::string_view::npos ? 0 : lastFeed + 1;
-    const size_t from = base == 0 ? ByteOrderMarkLength(data) : 0;
-    if (regionEnd > 0) ScanRegion(data.substr(0, regionEnd), base, from, patterns, rows, report);
-    std::memmove(block.data(), block.data() + regionEnd, held - regionEnd);
-    held -= regionEnd;
-    base += regionEnd;
-  }
+  ForEachRegion(reader, [&](std::string_view region, std::uint64_t base) {
+    ScanRegion(region, base, patterns, rows, report);
+  });
   return report;
 }
 

@@ -4,10 +4,10 @@
 #include <numeric>
 #include <unordered_map>
 
-#include "platform/lines.h"
 #include "platform/local_instants.h"
 #include "platform/quick_dates.h"
 #include "report/record.h"
+#include "viewer/record_lines.h"
 
 namespace tw {
 namespace {
@@ -79,46 +79,51 @@ Summary ReadSummary(const Files& files, const std::string& path, const Period& p
   LocalInstants instants;
   SummaryEntry entry;
   Files::Reader reader = files.OpenRead(path);
-  LineReader lines(reader);
-  std::string_view text;
-  while (lines.Next(text)) {
-    if (text.empty()) continue;
-    // As the day report reads a line: three commas, a start that is a date-time, and a length
-    // when the end is one too.
-    const auto fields = SplitRecord(text);
-    const auto start = fields ? dates.Parse(fields->start) : std::nullopt;
-    if (!start) {
-      ++summary.skippedLines;
-      continue;
-    }
-    if (!period.Holds(start->day)) continue;
-    const auto end = dates.Parse(fields->end);
-    std::optional<std::int64_t> seconds;
-    if (end) seconds = Rounded(std::abs(instants.Of(*start) - instants.Of(*end)), roundMinutes);
+  ForEachRegion(reader, [&](std::string_view region, std::uint64_t) {
+    ForEachCommaLine(region, [&](const CommaLine& line) {
+      const std::string_view text = line.text;
+      if (text.empty()) return;
+      // As the day report reads a line: three commas, a start that is a date-time, and a length
+      // when the end is one too.
+      const auto start = line.commas == 3 ? dates.Parse(text.substr(line.comma[0] + 1, line.comma[1] - line.comma[0] - 1))
+                                          : std::nullopt;
+      if (!start) {
+        ++summary.skippedLines;
+        return;
+      }
+      if (!period.Holds(start->day)) return;
+      const RecordFields fields{text.substr(0, line.comma[0]),
+                                text.substr(line.comma[0] + 1, line.comma[1] - line.comma[0] - 1),
+                                text.substr(line.comma[1] + 1, line.comma[2] - line.comma[1] - 1),
+                                text.substr(line.comma[2] + 1)};
+      const auto end = dates.Parse(fields.end);
+      std::optional<std::int64_t> seconds;
+      if (end) seconds = Rounded(std::abs(instants.Of(*start) - instants.Of(*end)), roundMinutes);
 
-    auto known = index.find(fields->project);
-    if (known == index.end()) {
-      known = index.emplace(std::string(fields->project), summary.projects.size()).first;
-      summary.projects.push_back(ProjectTotal{known->first, 0, 0});
-    }
-    ProjectTotal& project = summary.projects[known->second];
-    ++project.stretches;
-    project.seconds += seconds.value_or(0);
-    AddTo(summary.days[static_cast<std::size_t>(start->day - period.first)], known->second,
-          seconds.value_or(0));
-    ++summary.stretches;
-    summary.totalSeconds += seconds.value_or(0);
-    if (entries) {
-      entry.project.assign(fields->project);
-      entry.start.assign(fields->start);
-      entry.end.assign(fields->end);
-      entry.comment.assign(fields->comment);
-      entry.startValue = *start;
-      entry.endValue = end;
-      entry.seconds = seconds;
-      entries(entry);
-    }
-  }
+      auto known = index.find(fields.project);
+      if (known == index.end()) {
+        known = index.emplace(std::string(fields.project), summary.projects.size()).first;
+        summary.projects.push_back(ProjectTotal{known->first, 0, 0});
+      }
+      ProjectTotal& project = summary.projects[known->second];
+      ++project.stretches;
+      project.seconds += seconds.value_or(0);
+      AddTo(summary.days[static_cast<std::size_t>(start->day - period.first)], known->second,
+            seconds.value_or(0));
+      ++summary.stretches;
+      summary.totalSeconds += seconds.value_or(0);
+      if (entries) {
+        entry.project.assign(fields.project);
+        entry.start.assign(fields.start);
+        entry.end.assign(fields.end);
+        entry.comment.assign(fields.comment);
+        entry.startValue = *start;
+        entry.endValue = end;
+        entry.seconds = seconds;
+        entries(entry);
+      }
+    });
+  });
   SortProjects(summary);
   return summary;
 }
