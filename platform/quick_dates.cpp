@@ -14,8 +14,9 @@ char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + '
 
 QuickDates::QuickDates(const DateFormat& format) : format_(format) {
   const LocaleData& data = format.data();
-  usable_ = Compile(TokenizeDatePattern(data.shortDate), date_) &&
-            Compile(TokenizeDatePattern(data.longTime), time_);
+  // A long time with date fields of its own is left to Parse, which weighs them with the date's.
+  const std::vector<DateToken> time = TokenizeDatePattern(data.longTime);
+  usable_ = Compile(TokenizeDatePattern(data.shortDate), date_) && !HasDateField(time) && Compile(time, time_);
   markers_[0] = data.am;
   markers_[1] = data.pm;
   markers_[2] = "AM";
