@@ -27,6 +27,7 @@
 #include "projects/update_projects.h"
 #include "report/report_menu.h"
 #include "state/program_state.h"
+#include "tracking/running.h"
 #include "tracking/stretch.h"
 #include "viewer/frm_report.h"
 #include "viewer/frm_summary.h"
@@ -141,9 +142,25 @@ void frmMain::BuildControls() {
   connect(cmdStartProject_, &QPushButton::clicked, this, [this] { StartProject(*this); });
   connect(cmdEndProject_, &QPushButton::clicked, this, [this] { EndProject(*this); });
   connect(cmdUpdateProjects_, &QPushButton::clicked, this, [this] { UpdateProjects(*this, ShowProjectListEditor); });
-  connect(cboProjects_->lineEdit(), &QLineEdit::textEdited, this, [this] { projectTyped_ = true; });
-  connect(cboProjects_, &QComboBox::activated, this, [this] { projectTyped_ = false; });
+  // A running stretch is saved whenever what its record would carry changes, and its last-seen
+  // moment about once a minute.
+  const auto save = [this] { SaveRunning(*this); };
+  connect(cboProjects_->lineEdit(), &QLineEdit::textEdited, this, [this] {
+    projectTyped_ = true;
+    SaveRunning(*this);
+  });
+  connect(cboProjects_, &QComboBox::activated, this, [this] {
+    projectTyped_ = false;
+    SaveRunning(*this);
+  });
+  connect(cboProjects_, &QComboBox::currentIndexChanged, this, save);
   cboProjects_->installEventFilter(this);
+  connect(txtStartProject_, &QLineEdit::textChanged, this, save);
+  connect(txtEndProject_, &QLineEdit::textChanged, this, save);
+  connect(txtComments_, &QPlainTextEdit::textChanged, this, save);
+  lastSeen_ = new QTimer(this);
+  connect(lastSeen_, &QTimer::timeout, this, save);
+  lastSeen_->start(60 * 1000);
 }
 
 void frmMain::BuildMenus() {
@@ -231,10 +248,14 @@ void frmMain::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange) MainFormResize(*this);
 }
 
+void frmMain::Shutdown() {
+  unloading_ = true;
+  MainFormUnload(*this, LoadedForms(), Setup::NotifyIconRecord);
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
   if (!unloading_) {
-    unloading_ = true;
-    MainFormUnload(*this, LoadedForms(), Setup::NotifyIconRecord);
+    Shutdown();
     // The shutdown ends the process itself; where it left early (no report to back up), the
     // program ends here, as closing the main window cannot be refused.
     QCoreApplication::quit();
@@ -242,7 +263,27 @@ void frmMain::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+void frmMain::EndNow() {
+  if (unloading_) return;
+  Shutdown();
+  // Also where the shutdown left early: the process ends here, at once, whatever modal window
+  // was waiting when the request came.
+  platform().system->EndProcess(0);
+}
+
 void frmMain::Unload() { close(); }
+
+void EndProgramNow() {
+  if (frmMain* main = frmMain::Loaded())
+    main->EndNow();
+  else
+    platform().system->EndProcess(0);
+}
+
+void SaveRunningNow() {
+  if (frmMain* main = frmMain::Loaded()) SaveRunning(*main);
+  WaitForRunningFile();
+}
 
 // --- MainView ----------------------------------------------------------------------------------
 
@@ -282,6 +323,13 @@ void frmMain::SetProjectIndex(int index) {
 }
 
 std::string frmMain::ProjectText() const { return ToBytes(cboProjects_->currentText()); }
+
+void frmMain::SetProjectText(const std::string& text) {
+  cboProjects_->setCurrentIndex(-1);
+  cboProjects_->setEditText(FromBytes(text));
+  projectTyped_ = true;
+}
+
 void frmMain::SetStatusText(const std::string& text) { statusPanel_->setText(FromBytes(text)); }
 
 double frmMain::Left() const { return PixelsToTwips(pos().x()); }

@@ -63,8 +63,14 @@ class frmMain : public QMainWindow,
   void PopupOptionMenu() override;
   std::uint32_t WindowHandle() const override;
 
+  void SetProjectText(const std::string& text) override;
+
   // LoadedForm
   void Unload() override;
+
+  // Ends the program the orderly way when the session ends or a signal asks: the shutdown, then the
+  // process ends with status 0. Nothing happens while a shutdown is already under way.
+  void EndNow();
 
   QWidget* picIcon() const { return picIcon_; }
   const QIcon& programIcon() const { return programIcon_; }
@@ -79,6 +85,7 @@ class frmMain : public QMainWindow,
   void BuildControls();
   void BuildMenus();
   void RefreshClockPanels();
+  void Shutdown();
 
   QPushButton* cmdStartProject_ = nullptr;
   QLineEdit* txtStartProject_ = nullptr;
@@ -98,11 +105,17 @@ class frmMain : public QMainWindow,
   QLabel* datePanel_ = nullptr;
   QLabel* timePanel_ = nullptr;
   QTimer* clock_ = nullptr;
+  QTimer* lastSeen_ = nullptr;
   QMenu* mnuOptions_ = nullptr;
   QAction* mnuOptionsStatusBar_ = nullptr;
   // The user typed into the project box's edit field since an entry was last chosen.
   bool projectTyped_ = false;
   bool unloading_ = false;
 };
+
+// Ends the program the orderly way: the main window's EndNow, or while there is none, at once.
+void EndProgramNow();
+// Saves the main window's running stretch, last seen now, and waits until it is on disk.
+void SaveRunningNow();
 
 }  // namespace tw

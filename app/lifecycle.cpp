@@ -6,8 +6,8 @@
 #include "errors/guard.h"
 #include "platform/platform.h"
 #include "report/backup.h"
+#include "tracking/running.h"
 #include "tracking/stretch.h"
-#include "tracking/write_record.h"
 
 namespace tw {
 namespace {
@@ -57,9 +57,11 @@ void MainFormUnload(MainView& form, Forms& forms, const NOTIFYICONDATA& iconReco
   Guard step("Main/F_U");
 
   // 1. A stretch still running is recorded with this moment as its end; the result is not shown.
+  // The saved running stretch goes only once its record is there: a failed append keeps it for the
+  // next start.
   if (!step([&] {
-        if (p.dateFormat->IsDate(form.StartText()) && form.EndText().empty())
-          Setup::WriteRecord(form, form.StartText(), NowText());
+        if (IsRunning(form)) RecordStretch(form, form.StartText(), NowText());
+        WaitForRunningFile();
       }))
     return;
 

@@ -1,6 +1,7 @@
 #include "app/options.h"
 
 #include "state/placement.h"
+#include "tracking/running.h"
 
 namespace tw {
 
@@ -13,6 +14,7 @@ void ClearScreen(MainView& form) {
   form.SetComments("");
   form.SetStartText("");
   form.SetEndText("");
+  ForgetRunning();
 }
 
 }  // namespace tw

@@ -7,6 +7,7 @@
 #include "platform/handles.h"
 #include "platform/platform.h"
 #include "projects/project_list.h"
+#include "tracking/running.h"
 
 namespace Setup {
 
@@ -46,7 +47,9 @@ tw::frmMain* Main() {
         splash = nullptr;
       }))
     return main;
-  step([&] { main->show(); });
+  if (!step([&] { main->show(); })) return main;
+  // A stretch the last run left running (a crash, a kill, a lost display) is offered back.
+  step([&] { OfferRunningStretch(*main); });
   return main;
 }
 

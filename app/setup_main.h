@@ -8,7 +8,8 @@ class frmMain;
 namespace Setup {
 
 // Shows the splash window, loads the main window hidden, sets the report day, fills the project
-// box, registers the notification icon, removes the splash window and shows the main window.
+// box, registers the notification icon, removes the splash window, shows the main window and offers
+// back a stretch the last run left running.
 // Returns the main window (nullptr when start-up was left before it was loaded).
 tw::frmMain* Main();
 

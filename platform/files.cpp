@@ -64,17 +64,40 @@ Files::Lock::~Lock() {
   if (fd_ >= 0) ::close(fd_);  // closing the last descriptor releases the lock
 }
 
-Files::Lock Files::LockFor(const std::string& target) const {
-  const std::string path = target + ".lock";
-  Check(FileStep::Lock, path);
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) throw FileError(errno);
-  while (::flock(fd, LOCK_EX) != 0) {
+namespace {
+
+// Locks an open lock file. Without wait, false while another process holds it. The file is closed
+// unless locked.
+bool TakeLock(int fd, bool wait) {
+  while (::flock(fd, LOCK_EX | (wait ? 0 : LOCK_NB)) != 0) {
     if (errno == EINTR) continue;
     const int err = errno;
     ::close(fd);
+    if (err == EWOULDBLOCK && !wait) return false;
     throw FileError(err);
   }
+  return true;
+}
+
+int OpenLockFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) throw FileError(errno);
+  return fd;
+}
+
+}  // namespace
+
+Files::Lock Files::LockFor(const std::string& target) const {
+  const std::string path = target + ".lock";
+  Check(FileStep::Lock, path);
+  const int fd = OpenLockFile(path);
+  TakeLock(fd, true);
+  return Lock(fd);
+}
+
+std::optional<Files::Lock> Files::TryLockFor(const std::string& target) const {
+  const int fd = OpenLockFile(target + ".lock");
+  if (!TakeLock(fd, false)) return std::nullopt;
   return Lock(fd);
 }
 
@@ -114,6 +137,23 @@ std::string Files::ReadAll(const std::string& path) const {
   std::string block(kBlockSize, '\0');
   while (const size_t n = reader.Read(block.data(), block.size())) content.append(block, 0, n);
   return content;
+}
+
+std::string Files::ReadTail(const std::string& path, size_t bytes) const {
+  Reader reader = OpenRead(path);
+  struct stat st {};
+  if (::fstat(reader.fd_, &st) != 0) throw FileError(errno);
+  const off_t from = st.st_size > static_cast<off_t>(bytes) ? st.st_size - static_cast<off_t>(bytes) : 0;
+  if (::lseek(reader.fd_, from, SEEK_SET) < 0) throw FileError(errno);
+  std::string tail(static_cast<size_t>(st.st_size - from), '\0');
+  size_t got = 0;
+  while (got < tail.size()) {
+    const size_t n = reader.Read(tail.data() + got, tail.size() - got);
+    if (n == 0) break;
+    got += n;
+  }
+  tail.resize(got);
+  return tail;
 }
 
 // --- appending ---------------------------------------------------------------------------------

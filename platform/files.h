@@ -4,6 +4,7 @@
 // target, so it is always either the old file or the new one. Failures are RunErrors (53 when the
 // file does not exist).
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -77,11 +78,15 @@ class Files {
 
   // Waits until no other process holds the lock of target, then holds it.
   Lock LockFor(const std::string& target) const;
+  // Holds the lock of target at once, or gives nothing while another process holds it.
+  std::optional<Lock> TryLockFor(const std::string& target) const;
 
   // True when path names an existing regular file.
   bool Exists(const std::string& path) const;
   std::string ReadAll(const std::string& path) const;
   Reader OpenRead(const std::string& path) const;
+  // The last bytes of a file (all of it when it is shorter), without reading what comes before.
+  std::string ReadTail(const std::string& path, size_t bytes) const;
 
   // Appends bytes at the end in one write and flushes them to disk, creating a missing file. When
   // the file's last byte is not a line feed, CR LF goes first, so the bytes start a line of their

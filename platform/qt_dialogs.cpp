@@ -8,6 +8,18 @@
 #include "platform/qt_text.h"
 
 namespace tw {
+namespace {
+
+// The window a box belongs to, so that it stands over it: the active one, or while none is active
+// yet (a question asked as the program starts), the first one shown.
+QWidget* Owner() {
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->isVisible() && window->isWindow()) return window;
+  return nullptr;
+}
+
+}  // namespace
 
 int QtDialogs::MsgBox(const std::string& prompt, int style, const std::string& title) {
   struct Button {
@@ -48,7 +60,7 @@ int QtDialogs::MsgBox(const std::string& prompt, int style, const std::string& t
     default: break;
   }
   QMessageBox box(icon, FromBytes(title), FromBytes(prompt), QMessageBox::NoButton,
-                  QApplication::activeWindow());
+                  Owner());
   for (const Button& b : buttons) box.addButton(b.qt);
   size_t defaultIndex = (style & MsgStyle::DefaultButton3) ? 2 : (style & MsgStyle::DefaultButton2) ? 1 : 0;
   if (defaultIndex >= buttons.size()) defaultIndex = 0;
@@ -66,7 +78,7 @@ int QtDialogs::MsgBox(const std::string& prompt, int style, const std::string& t
 int QtDialogs::Choose(const std::string& prompt, const std::string& title,
                       const std::vector<std::string>& buttons, int defaultButton, int escapeButton) {
   QMessageBox box(QMessageBox::Question, FromBytes(title), FromBytes(prompt), QMessageBox::NoButton,
-                  QApplication::activeWindow());
+                  Owner());
   std::vector<QPushButton*> pushes;
   for (const std::string& caption : buttons)
     pushes.push_back(box.addButton(FromBytes(caption), QMessageBox::ActionRole));

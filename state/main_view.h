@@ -29,6 +29,8 @@ class MainView {
   // Throws RunError 380 when index is neither -1 nor a position of the box.
   virtual void SetProjectIndex(int index) = 0;
   virtual std::string ProjectText() const = 0;
+  // Selects no entry and puts text into the edit field, as if the user had typed it.
+  virtual void SetProjectText(const std::string& text) = 0;
 
   // The first panel of the status bar.
   virtual void SetStatusText(const std::string& text) = 0;

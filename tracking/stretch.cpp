@@ -2,8 +2,8 @@
 
 #include "errors/guard.h"
 #include "platform/platform.h"
-#include "tracking/write_record.h"
 #include "tracking/calculate_time.h"
+#include "tracking/running.h"
 
 namespace tw {
 
@@ -18,6 +18,7 @@ void StartProject(MainView& form) {
   step([&] {
     if (!platform().dateFormat->IsDate(form.StartText())) form.SetStartText(NowText());
   });
+  SaveRunning(form);
 }
 
 void EndProject(MainView& form) {
@@ -29,7 +30,7 @@ void EndProject(MainView& form) {
   if (!step([&] { form.SetTimeCalc(Setup::CalculateTime(form.StartText(), form.EndText())); }))
     return;
   step([&] {
-    if (!Setup::WriteRecord(form, form.StartText(), form.EndText()))
+    if (!RecordStretch(form, form.StartText(), form.EndText()))
       platform().dialogs->MsgBox("There was an error writing to the report", MsgStyle::OkOnly,
                                  kProductName);
   });

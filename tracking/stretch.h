@@ -5,10 +5,11 @@
 namespace tw {
 
 // Empties the end box and, unless the start box already holds a date-time, puts the current moment
-// into it.
+// into it; the stretch, now running, is saved on disk.
 void StartProject(MainView& form);
 // Puts the current moment into the end box unless it holds a date-time, shows the elapsed time and
-// appends the stretch to the report; tells the user when the record could not be written.
+// appends the stretch to the report (and then forgets the saved running stretch); tells the user when
+// the record could not be written.
 void EndProject(MainView& form);
 
 // The current moment as the program writes it.

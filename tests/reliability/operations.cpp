@@ -7,6 +7,8 @@
 #include "platform/lines.h"
 #include "report/report_menu.h"
 #include "report/rewrite.h"
+#include "tracking/running.h"
+#include "tracking/stretch.h"
 
 namespace tw::test {
 namespace {
@@ -101,6 +103,28 @@ std::vector<Operation> FileOperations(const TempFolder& folder, FakeMainView& fo
   ops.push_back({"clear", "projrpt.pro", "Main/ClearReport", report, kMissing, reportOnly, [&dialogs] {
                    dialogs.answers = {MsgResult::Ok};
                    return Guarded(dialogs, ClearReport);
+                 }});
+  // The running stretch: saved when it starts; recorded once, however its end was cut short.
+  const RunningStretch running{"Beta", "12/7/2026 8:00 PM", "late", "12/7/2026 9:01:23 PM", ""};
+  auto runningForm = [&form] {
+    form.index = -1, form.typed = "Beta", form.start = "12/7/2026 8:00 PM", form.end = "", form.comments = "late";
+  };
+  ops.push_back({"start", "projrpt.run", "", kMissing, RunningFileText(running),
+                 [&folder, runningForm] { std::remove(folder.File("projrpt.run").c_str()), runningForm(); },
+                 [&form] { return StartProject(form), WaitForRunningFile(); }});
+  ops.push_back({"end", "projrpt.pro", "Setup/WriteRecord", "A,1/1/2026,1/2/2026,\r\n",
+                 "A,1/1/2026,1/2/2026,\r\nBeta,12/7/2026 8:00 PM,12/7/2026 9:01:23 PM,late\r\n",
+                 [&folder, runningForm, running] {
+                   folder.Write("projrpt.pro", "A,1/1/2026,1/2/2026,\r\n");
+                   folder.Write("projrpt.run", RunningFileText(running));
+                   runningForm();
+                 },
+                 [&dialogs, &form] { return Guarded(dialogs, [&] { EndProject(form); }) && dialogs.shown.empty(); },
+                 [&dialogs, &folder] {
+                   FakeMainView fresh;
+                   dialogs.answers = {1};
+                   OfferRunningStretch(fresh), WaitForRunningFile();
+                   EXPECT_FALSE(folder.Exists("projrpt.run"));
                  }});
   return ops;
 }

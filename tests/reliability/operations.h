@@ -19,6 +19,9 @@ struct Operation {
   std::function<void()> prepare;  // puts every file in its starting state
   // Runs the operation; true when it told the user (or its caller) that it succeeded.
   std::function<bool()> run;
+  // Where set: the program's next start after a kill or a failure (answering "&End Then"), which
+  // must leave no saved running stretch and the target as `after`, whatever the operation left.
+  std::function<void()> restart = nullptr;
 };
 
 // The operations, on a report of `lines` lines in folder, with the test's main window and dialogs.

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "errors/error.h"
+#include "platform/latest_writer.h"
 
 namespace tw::test {
 
@@ -88,6 +89,7 @@ SysInfoFacts FakeSystem::SysInfo() const {
 
 void FakeSystem::EndProcess(int exitCode) {
   log_.push_back("end:" + std::to_string(exitCode));
+  if (endExits) std::_Exit(exitCode);
   if (endThrows) throw ProcessEnded{exitCode};
 }
 
@@ -143,7 +145,11 @@ PlatformTest::PlatformTest() : saved_(platform()) {
   Error::ErrorAction = 0;
 }
 
-PlatformTest::~PlatformTest() { platform() = saved_; }
+PlatformTest::~PlatformTest() {
+  // Background file work of this test uses its files and folder.
+  BackgroundFiles().Wait();
+  platform() = saved_;
+}
 
 void PlatformTest::FailStep(FileStep step, int n, int err) {
   counts_.clear();

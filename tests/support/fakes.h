@@ -102,6 +102,7 @@ class FakeSystem : public System {
   SysInfoFacts facts{0, 167, 6.1f, 1};
   bool sysInfoFails = false;
   bool endThrows = true;
+  bool endExits = false;  // EndProcess really ends the process (a child process's test)
 
  private:
   EventLog& log_;
@@ -153,6 +154,7 @@ class FakeMainView : public MainView {
   int ProjectIndex() const override { return index; }
   void SetProjectIndex(int i) override;
   std::string ProjectText() const override { return index >= 0 ? ProjectAt(index) : typed; }
+  void SetProjectText(const std::string& t) override { index = -1, typed = t; }
   void SetStatusText(const std::string& t) override { status = t; }
   double Left() const override { return left; }
   double Top() const override { return top; }

@@ -1,0 +1,63 @@
+#pragma once
+// The running stretch kept on disk, in "projrpt.run" beside the report, so that no way of ending the
+// program loses it: a signal, a logout, a lost display, a crash, a power cut. While a stretch runs
+// the file holds its project, start and comment as its record would carry them, and the moment the
+// program last saw it running (refreshed about once a minute). The next start offers a stretch it
+// finds there back to the user.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "state/main_view.h"
+
+namespace tw {
+
+inline constexpr const char* kRunningFile = "projrpt.run";
+inline constexpr const char* kRunningScratch = "projrpt.run.tmp";
+
+struct RunningStretch {
+  std::string project, start, comment;  // as the record carries them
+  std::string lastSeen;                 // date-time text
+  // While the stretch's record is being appended: that record's line (without its line end). A
+  // report that ends with this line already holds the stretch.
+  std::string record;
+
+  bool operator==(const RunningStretch&) const = default;
+};
+
+// The file's content: a first line naming it, "Key=value" lines, and "End", each with CR LF.
+std::string RunningFileText(const RunningStretch& stretch);
+// Nothing for any text that is not a whole file (damaged, cut short, or not ours).
+std::optional<RunningStretch> ParseRunningFile(std::string_view text);
+
+// A stretch is running: the start box holds a date-time and the end box is exactly empty.
+bool IsRunning(const MainView& form);
+
+// Saves the main window's stretch when one is running; otherwise does nothing. The file is written
+// by a background thread (the latest state wins), so the window never waits for the disk, and a
+// failure to save is not shown (the stretch itself is still recorded as usual). Called
+// whenever the tracking boxes, the project or the comment change, and once a minute.
+void SaveRunning(const MainView& form);
+
+// Appends the record of the stretch start..end (Setup::WriteRecord), and afterwards removes the
+// saved stretch. Before the append the saved file notes the record's line, so that a crash between
+// the append and the removal cannot make the stretch a second record. A failed append keeps the
+// file, so the next start offers the stretch again. The result is WriteRecord's.
+bool RecordStretch(const MainView& form, const std::string& start, const std::string& end);
+
+// Removes the saved stretch (Clear Screen).
+void ForgetRunning();
+
+// Waits until the file is as the program last asked; false when that write failed.
+bool WaitForRunningFile();
+
+// The file belongs to the first copy of the program started in the data folder, for as long as it
+// runs; a second copy there leaves it alone (and keeps no running stretch on disk).
+
+// Start-up: a stretch found saved is offered back once. "&Keep Running" (Enter and Escape) puts it
+// back into the main window, running; "&End Then" records it, ended when it was last seen, as End
+// Project would; "&Discard" removes it. Nothing is written before the answer. A file whose record
+// already ends the report is removed without a question; a damaged one is left alone.
+void OfferRunningStretch(MainView& form);
+
+}  // namespace tw
