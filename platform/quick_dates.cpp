@@ -8,7 +8,6 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace
 
@@ -90,21 +89,6 @@ bool QuickDates::Run(const std::vector<Step>& steps, const char*& p, const char*
     }
   }
   return true;
-}
-
-bool QuickDates::Marker(const char*& p, const char* end, int& which) const {
-  for (int m = 0; m < 4; ++m) {
-    const std::string& name = markers_[m];
-    if (name.empty() || name.size() > static_cast<size_t>(end - p)) continue;
-    size_t k = 0;
-    while (k < name.size() && Lower(p[k]) == Lower(name[k])) ++k;
-    if (k == name.size()) {
-      p += k;
-      which = m % 2 == 0 ? 1 : 2;
-      return true;
-    }
-  }
-  return false;
 }
 
 bool QuickDates::Time(const char*& p, const char* end, Fields& f) const {

@@ -78,7 +78,22 @@ class QuickDates {
     return true;
   }
   bool Run(const std::vector<Step>& steps, const char*& p, const char* end, Fields& f) const;
-  bool Marker(const char*& p, const char* end, int& which) const;
+  // The locale's AM or PM, or AM or PM, in any letter case, as Parse takes them: which is 1 or 2.
+  bool Marker(const char*& p, const char* end, int& which) const {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    for (int m = 0; m < 4; ++m) {
+      const std::string& name = markers_[m];
+      if (name.empty() || name.size() > static_cast<size_t>(end - p)) continue;
+      size_t k = 0;
+      while (k < name.size() && lower(p[k]) == lower(name[k])) ++k;
+      if (k == name.size()) {
+        p += k;
+        which = m % 2 == 0 ? 1 : 2;
+        return true;
+      }
+    }
+    return false;
+  }
   // The long time read at once where it has its commonest shape (hours, minutes with two digits,
   // seconds with two digits, a marker after blanks), else by Run.
   bool Time(const char*& p, const char* end, Fields& f) const;
