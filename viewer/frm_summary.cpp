@@ -124,6 +124,7 @@ void frmSummary::Build() {
     if (pattern.find("yyyy") == std::string::npos)
       if (const size_t y = pattern.find("yy"); y != std::string::npos) pattern.replace(y, 2, "yyyy");
     box->setDisplayFormat(FromBytes(pattern));
+    box->setDateRange(QDate(1900, 1, 1), QDate(2199, 12, 31));
     PlaceTwips(box, left, 120, 1500, 315);
     return box;
   };
@@ -319,8 +320,12 @@ void frmSummary::Export() {
                                      : QFileDialog::getSaveFileName(this, "Export Summary", suggested, filter);
   if (target.isEmpty()) return;
   const std::string path = ToBytes(target);
+  // Files the program writes end their lines with CR LF; the CSV does already.
+  std::string text = ExportText();
+  if (json)
+    for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2)) text.insert(at, 1, '\r');
   try {
-    platform().files->Replace(path, path + ".tmp", ExportText());
+    platform().files->Replace(path, path + ".tmp", text);
   } catch (const RunError& e) {
     platform().dialogs->MsgBox("The summary could not be saved in " + path + ": " + e.description(),
                                MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);

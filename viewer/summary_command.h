@@ -40,11 +40,13 @@ int PrintSummary(const PeriodOptions& options, const Files& files, const DateFor
                  std::string& message);
 
 inline constexpr const char* kPeriodUsage =
-    "  --from YYYY-MM-DD --to YYYY-MM-DD   the days from one to the other, both included\n"
-    "  --week [YYYY-MM-DD]  the week holding the day (default: this week), from the first day of\n"
-    "                       the week of your regional settings\n"
-    "  --month [YYYY-MM]    a calendar month (default: this month)\n"
-    "  --year [YYYY]        a year (default: this year)\n"
+    "  --from YYYY-MM-DD --to YYYY-MM-DD\n"
+    "                     the days from one to the other, both included\n"
+    "  --week [YYYY-MM-DD]\n"
+    "                     the week holding the day (default: this week), starting on the first\n"
+    "                     day of the week of your regional settings\n"
+    "  --month [YYYY-MM]  a calendar month (default: this month)\n"
+    "  --year [YYYY]      a year (default: this year)\n"
     "  --by entry|day|project\n"
     "                     list each stretch (the default for one day), each day of the period\n"
     "                     with its total (days without work too), or each project with its total,\n"

@@ -100,7 +100,7 @@ TEST_F(SummaryCommandTest, ErrorsAreOneLineWithStatusTwo) {
     EXPECT_EQ(e.find('\n'), e.size() - 1) << e;
   }
   ASSERT_EQ(Run({"--help"}), 0);
-  EXPECT_NE(out.str().find("--week [YYYY-MM-DD]"), std::string::npos);
+  EXPECT_NE(out.str().find("  --week [YYYY-MM-DD]\n"), std::string::npos);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
+#include <QPointer>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -114,7 +115,10 @@ TEST_F(SummaryWindowTest, ExportsTheCsvASpreadsheetReadsAndOpensADay) {
     }
   });
   EXPECT_EQ(shown, "Report...   Date being displayed: Monday 12/07/2026");
+  const QPointer<frmSummary> closed = s;
   s->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(closed.isNull());  // a closed window goes
 }
 
 }  // namespace
