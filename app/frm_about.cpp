@@ -52,6 +52,7 @@ frmAbout::frmAbout() {
 
   Register();
   Load();
+  FitCaptions(this);
   ok->setFocus();
 }
 
@@ -79,12 +80,12 @@ void frmAbout::Unload() {
 
 void frmAbout::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
-  // The etched line: gray, with a white line of two pixels just below it.
+  // The etched line: a gray line with a white one just below it, each a pixel high at any scaling
+  // (at its designed twips the white line would cover the gray one).
   QPainter painter(this);
-  painter.setPen(QPen(QColor(128, 128, 128), 1));
-  painter.drawLine(TwipsToPixels(90), TwipsToPixels(2445), TwipsToPixels(5654), TwipsToPixels(2445));
-  painter.setPen(QPen(QColor(255, 255, 255), 2));
-  painter.drawLine(TwipsToPixels(105), TwipsToPixels(2460), TwipsToPixels(5654), TwipsToPixels(2460));
+  const int y = TwipsToPixels(2445);
+  painter.fillRect(QRect(QPoint(TwipsToPixels(90), y), QPoint(TwipsToPixels(5654), y)), QColor(128, 128, 128));
+  painter.fillRect(QRect(QPoint(TwipsToPixels(105), y + 1), QPoint(TwipsToPixels(5654), y + 1)), Qt::white);
 }
 
 void frmAbout::closeEvent(QCloseEvent* event) {

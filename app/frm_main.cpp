@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
 
 #include "app/frm_about.h"
 #include "app/help.h"
@@ -113,6 +114,7 @@ void frmMain::BuildControls() {
   picIcon_->installEventFilter(this);
   picIcon_->hide();
 
+  FitCaptions(client);
   // Labels lie beneath the boxes they touch, so a box's border is never covered.
   for (QLabel* label : {lblTimeCalc_, lblProjectList_, lblComments_, lblTotalTime_}) label->lower();
 
@@ -245,8 +247,46 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 void frmMain::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange) MainFormResize(*this);
+  if (event->type() != QEvent::WindowStateChange) return;
+  // The window has no maximize button; a window manager that maximizes it anyway (by a double
+  // click on the caption, say) has it back in its normal state and place.
+  if (windowState() & Qt::WindowMaximized) {
+    QTimer::singleShot(0, this, [this] {
+      const QRect normal = normalGeometry();
+      setWindowState(windowState() & ~Qt::WindowMaximized);
+      if (normal.isValid()) setGeometry(normal);
+    });
+  }
+  MainFormResize(*this);
 }
+
+bool frmMain::event(QEvent* event) {
+  // The frame is known once the window manager has framed the window, which the window learns by
+  // its first paint at the latest; the frame's room is taken from the inside, after the paint.
+  const QEvent::Type type = event->type();
+  if ((type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize || type == QEvent::Paint) &&
+      Frame() != frame_)
+    QTimer::singleShot(0, this, [this] {
+      const QMargins frame = Frame();
+      if (frame == frame_) return;
+      const QRect outer = Outer();
+      frame_ = frame;
+      SetOuter(outer);
+    });
+  return QMainWindow::event(event);
+}
+
+QMargins frmMain::Frame() const {
+  const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+  // A hidden window may have lost its frame; it gets the same again when shown.
+  return frame.isNull() ? frame_ : frame;
+}
+
+QRect frmMain::Outer() const { return geometry().marginsAdded(frame_); }
+
+// By the inside's rectangle, which a hidden window keeps as it was; Qt's move() would place a
+// hidden window's inside, not its frame, where it was told.
+void frmMain::SetOuter(const QRect& outer) { setGeometry(outer.marginsRemoved(frame_)); }
 
 void frmMain::Shutdown() {
   unloading_ = true;
@@ -332,14 +372,24 @@ void frmMain::SetProjectText(const std::string& text) {
 
 void frmMain::SetStatusText(const std::string& text) { statusPanel_->setText(FromBytes(text)); }
 
-double frmMain::Left() const { return PixelsToTwips(pos().x()); }
-double frmMain::Top() const { return PixelsToTwips(pos().y()); }
-double frmMain::Width() const { return PixelsToTwips(width()); }
-double frmMain::Height() const { return PixelsToTwips(height()); }
-void frmMain::SetLeft(double twips) { move(TwipsToPixels(twips), pos().y()); }
-void frmMain::SetTop(double twips) { move(pos().x(), TwipsToPixels(twips)); }
-void frmMain::SetWidth(double twips) { resize(TwipsToPixels(twips), height()); }
-void frmMain::SetHeight(double twips) { resize(width(), TwipsToPixels(twips)); }
+double frmMain::Left() const { return PixelsToTwips(Outer().x()); }
+double frmMain::Top() const { return PixelsToTwips(Outer().y()); }
+double frmMain::Width() const { return PixelsToTwips(Outer().width()); }
+double frmMain::Height() const { return PixelsToTwips(Outer().height()); }
+void frmMain::SetLeft(double twips) { SetOuter(Outer().translated(TwipsToPixels(twips) - Outer().x(), 0)); }
+void frmMain::SetTop(double twips) { SetOuter(Outer().translated(0, TwipsToPixels(twips) - Outer().y())); }
+
+void frmMain::SetWidth(double twips) {
+  QRect outer = Outer();
+  outer.setWidth(TwipsToPixels(twips));
+  SetOuter(outer);
+}
+
+void frmMain::SetHeight(double twips) {
+  QRect outer = Outer();
+  outer.setHeight(TwipsToPixels(twips));
+  SetOuter(outer);
+}
 bool frmMain::IsMinimized() const { return isMinimized(); }
 
 // --- TrayWindow --------------------------------------------------------------------------------

@@ -78,6 +78,7 @@ class frmMain : public QMainWindow,
 
  protected:
   void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -85,6 +86,12 @@ class frmMain : public QMainWindow,
   void BuildControls();
   void BuildMenus();
   void RefreshClockPanels();
+  // The window's outer rectangle (frame, caption, menu bar and all), which its place and size in
+  // twips describe, and setting it. The frame is the window manager's: once it is known, the
+  // window keeps its outer rectangle and gives the frame's room from the inside.
+  QRect Outer() const;
+  void SetOuter(const QRect& outer);
+  QMargins Frame() const;
   void Shutdown();
 
   QPushButton* cmdStartProject_ = nullptr;
@@ -106,6 +113,7 @@ class frmMain : public QMainWindow,
   QLabel* timePanel_ = nullptr;
   QTimer* clock_ = nullptr;
   QTimer* lastSeen_ = nullptr;
+  QMargins frame_;
   QMenu* mnuOptions_ = nullptr;
   QAction* mnuOptionsStatusBar_ = nullptr;
   // The user typed into the project box's edit field since an entry was last chosen.

@@ -66,6 +66,7 @@ frmSplash::frmSplash() {
   CenterOnScreen(this);
   Register();
   Load();
+  FitCaptions(this);
 }
 
 void frmSplash::Load() {

@@ -1,21 +1,30 @@
 #include "app/help.h"
 
 #include <exception>
+#include <filesystem>
 
 #include "platform/platform.h"
 #include "version.h"
 
 namespace tw {
 
-std::string HelpFileSetting(const std::string& programFolder, const std::string& buildProgramFolder,
-                            const std::string& buildHelpFile, const std::string& installedHelpFile) {
-  if (!buildProgramFolder.empty() && programFolder == buildProgramFolder) return buildHelpFile;
-  return installedHelpFile;
+std::string FindHelpFile(const Files& files, const std::string& programFolder,
+                         const std::string& configuredFolder) {
+  if (configuredFolder.empty()) return {};
+  namespace fs = std::filesystem;
+  const fs::path program(programFolder);
+  const fs::path configured = fs::path(configuredFolder) / kHelpFileName;
+  for (const fs::path& place : {program / kHelpFileName,
+                                program / ".." / "share" / "tallywright" / kHelpFileName,
+                                configured}) {
+    const std::string path = place.lexically_normal().string();
+    if (files.Exists(path)) return path;
+  }
+  return configured.lexically_normal().string();
 }
 
 std::string HelpFileSetting() {
-  return HelpFileSetting(platform().system->ProgramFolder(), kBuildProgramFolder, kBuildHelpFile,
-                         kHelpFile);
+  return FindHelpFile(*platform().files, platform().system->ProgramFolder(), kHelpFolder);
 }
 
 void ShowHelp(std::uint32_t mainWindow, const std::string& mainCaption, const std::string& helpFile,

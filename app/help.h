@@ -5,14 +5,21 @@
 
 namespace tw {
 
+class Files;
+
 inline constexpr const char* kNoHelpFile =
     "The help file is not currently available. It is being developed.";
 
-// The help file the program opens: where the build put it when running from the build folder
-// (buildProgramFolder), otherwise the installed one. Empty when the program has none.
-std::string HelpFileSetting(const std::string& programFolder, const std::string& buildProgramFolder,
-                            const std::string& buildHelpFile, const std::string& installedHelpFile);
-// The program's own help file setting.
+inline constexpr const char* kHelpFileName = "TALLYWRT.HLP";
+
+// The help file the program opens, as an absolute path: the first "TALLYWRT.HLP" found beside the
+// program (a copy of the program, a run from the build folder), in ../share/tallywright/ from the
+// program's folder (an install under any prefix, staged or not), or in the configured folder. When
+// none is there, the configured one, for the viewer to say it cannot be opened. Empty when the
+// program was built without help (no configured folder).
+std::string FindHelpFile(const Files& files, const std::string& programFolder,
+                         const std::string& configuredFolder);
+// The program's own help file.
 std::string HelpFileSetting();
 
 // Help > Contents (HELP_CONTENTS) and Help > Search For Help On... (HELP_PARTIALKEY): opens the

@@ -1,6 +1,8 @@
 // Tallywright: a small desktop time tracker.
 #include <QApplication>
+#include <QFile>
 #include <QSessionManager>
+#include <QStandardPaths>
 #include <cstdlib>
 
 #include "widgets/app_style.h"
@@ -16,10 +18,20 @@
 #include "platform/qt_system.h"
 
 int main(int argc, char** argv) {
+  // On a Wayland session the program runs on X11 through XWayland, where it can place its windows
+  // (the saved position, Center App); native Wayland only where there is no XWayland, or when the
+  // user chose a platform.
+  if (std::getenv("WAYLAND_DISPLAY") != nullptr && std::getenv("QT_QPA_PLATFORM") == nullptr)
+    ::setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
   QApplication app(argc, argv);
+  // The desktop entry's name: the desktop matches the windows to the entry and its icon.
+  QGuiApplication::setDesktopFileName("com.quillfen.Tallywright");
   tw::ApplyProgramStyle(app);
 
   tw::Files files;
+  // The lock that tells which copy keeps the running stretch lives there, not beside the data.
+  files.SetRuntimeFolder(
+      QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)).toStdString());
   tw::QtSettings settings;
   tw::QtDialogs dialogs;
   tw::QtSystem system;

@@ -36,6 +36,7 @@
 #include "tracking/write_record.h"
 #include "platform/lines.h"
 #include "report/report_files.h"
+#include "report/report_form.h"
 #include "report/rewrite.h"
 #include "viewer/day_report.h"
 #include "viewer/summary.h"
@@ -163,6 +164,10 @@ int main(int argc, char** argv) {
       if (isUs) big = generated;
     }
   }
+  // The report's date form settled from its first records, as on the first reading in a run: the
+  // day-month-year file read by a United States user.
+  const double settle = Median(7, [&] { tw::ReportForm(files, report, us.data()); });
+  Row("date form of the d/m/y report settled under en_US", settle, "s", "", 0, "");
 
   // Summaries of the largest file: a month, against grep counting that month's records, and every
   // record's dates, against awk counting the records of each project.
@@ -295,6 +300,7 @@ int main(int argc, char** argv) {
         "MiB", "resident before it, MiB", before / 1024.0, "< 16 MiB");
   }
 
-  for (const std::string& f : {bigCopy, report, tw::JoinPath(folder, tw::kProjectListFile)}) fs::remove(f);
+  for (const std::string& f : {bigCopy, report, tw::FormFileOf(report), tw::JoinPath(folder, tw::kProjectListFile)})
+    fs::remove(f);
   return 0;
 }

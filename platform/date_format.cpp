@@ -97,14 +97,17 @@ std::string DateFormat::FormatGeneral(const DateTime& value) const {
   return FormatDate(value) + " " + FormatTime(value);
 }
 
-std::string DateFormat::FormatMonthDayYear(const DateTime& value) const {
+std::string DateFormat::FormatNumericDate(const DateTime& value) const {
   const CivilDate date = CivilFromDay(value.day);
+  const int day[] = {date.day, 2}, month[] = {date.month, 2}, year[] = {date.year, 4};
+  const int* fields[3] = {month, day, year};
+  if (order_ == DateOrder::DayMonthYear) fields[0] = day, fields[1] = month;
+  if (order_ == DateOrder::YearMonthDay) fields[0] = year, fields[1] = month, fields[2] = day;
   std::string out;
-  Pad(out, date.month, 2);
-  out += dateSeparator_;
-  Pad(out, date.day, 2);
-  out += dateSeparator_;
-  Pad(out, date.year, 4);
+  for (int i = 0; i < 3; ++i) {
+    if (i > 0) out += dateSeparator_;
+    Pad(out, fields[i][0], fields[i][1]);
+  }
   return out;
 }
 

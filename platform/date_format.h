@@ -30,8 +30,9 @@ class DateFormat {
   // The general date-time text: short date, one blank, long time; the date alone at exactly
   // midnight, the time alone on day zero.
   std::string FormatGeneral(const DateTime& value) const;
-  // "MM/DD/YYYY" with the user's date separator.
-  std::string FormatMonthDayYear(const DateTime& value) const;
+  // The day in the order of the short date, with a two-digit day and month, a four-digit year and
+  // the date separator: "12/07/2026", "07.12.2026", "2026/12/07".
+  std::string FormatNumericDate(const DateTime& value) const;
   // "mm-dd-yyyy  hh:nn:ssAM/PM" with the user's time separator (the dashes stand for themselves).
   std::string FormatLogStamp(const DateTime& value) const;
   // "hh:mm:ss" of a length of time: whole hours (two digits at least), minutes and seconds.

@@ -27,6 +27,7 @@ struct LocaleData {
                                          "September", "October", "November", "December"};
   std::array<std::string, 12> shortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  friend bool operator==(const LocaleData&, const LocaleData&) = default;
 };
 
 struct DateToken {

@@ -6,7 +6,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 #include <utility>
+
+#include "platform/product.h"
 
 namespace tw {
 namespace {
@@ -66,8 +69,8 @@ Files::Lock::~Lock() {
 
 namespace {
 
-// Locks an open lock file. Without wait, false while another process holds it. The file is closed
-// unless locked.
+// Locks an open lock file or folder. Without wait, false while another process holds it. The
+// descriptor is closed unless locked.
 bool TakeLock(int fd, bool wait) {
   while (::flock(fd, LOCK_EX | (wait ? 0 : LOCK_NB)) != 0) {
     if (errno == EINTR) continue;
@@ -79,24 +82,31 @@ bool TakeLock(int fd, bool wait) {
   return true;
 }
 
-int OpenLockFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) throw FileError(errno);
-  return fd;
-}
-
 }  // namespace
 
 Files::Lock Files::LockFor(const std::string& target) const {
-  const std::string path = target + ".lock";
-  Check(FileStep::Lock, path);
-  const int fd = OpenLockFile(path);
+  Check(FileStep::Lock, target);
+  // The folder itself is locked: a rename replaces the target, and a lock file would be left
+  // beside the user's data.
+  const int fd = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) throw FileError(errno);
   TakeLock(fd, true);
   return Lock(fd);
 }
 
 std::optional<Files::Lock> Files::TryLockFor(const std::string& target) const {
-  const int fd = OpenLockFile(target + ".lock");
+  std::string path = target + ".lock";
+  if (!runtimeFolder_.empty()) {
+    // Named by the target's folder as the file system knows it, whatever path led there.
+    struct stat folder {};
+    if (::stat(FolderOf(target).c_str(), &folder) != 0) throw FileError(errno);
+    const size_t slash = target.find_last_of('/');
+    path = JoinPath(runtimeFolder_, std::string(kProductName) + "-" + std::to_string(folder.st_dev) + "-" +
+                                        std::to_string(folder.st_ino) + "-" +
+                                        target.substr(slash == std::string::npos ? 0 : slash + 1) + ".lock");
+  }
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) throw FileError(errno);
   if (!TakeLock(fd, false)) return std::nullopt;
   return Lock(fd);
 }

@@ -58,10 +58,11 @@ class Files {
     std::string buffer_;
   };
 
-  // An advisory lock on a file, held by every copy of the program that changes it: appends, rewrites
-  // and replacements of one file never run at the same time, so none is lost to another's rename.
-  // It is a lock file beside the target (target + ".lock"), since a rename replaces the target
-  // itself. Released when destroyed.
+  // An advisory lock, released when destroyed. LockFor's is held by every copy of the program that
+  // changes a file: appends, rewrites and replacements of one file never run at the same time, so
+  // none is lost to another's rename. It locks the file's folder (flock), so it leaves no file
+  // behind and outlives the target's renames; one lock serves every file of the folder, so a
+  // holder takes no second one.
   class Lock {
    public:
     Lock(Lock&& other) noexcept;
@@ -75,10 +76,15 @@ class Files {
   };
 
   void SetHook(FileHook hook) { hook_ = std::move(hook); }
+  // The user's runtime folder, where TryLockFor keeps its lock files (beside their targets while
+  // none is set).
+  void SetRuntimeFolder(std::string folder) { runtimeFolder_ = std::move(folder); }
 
-  // Waits until no other process holds the lock of target, then holds it.
+  // Waits until no other process holds the lock of target's folder, then holds it.
   Lock LockFor(const std::string& target) const;
-  // Holds the lock of target at once, or gives nothing while another process holds it.
+  // Holds a lock of target's own at once, or gives nothing while another process holds it: a lock
+  // file in the runtime folder named by target's folder and name, so that a lock held for as long
+  // as the program runs leaves nothing beside the data either.
   std::optional<Lock> TryLockFor(const std::string& target) const;
 
   // True when path names an existing regular file.
@@ -104,6 +110,7 @@ class Files {
 
  private:
   FileHook hook_;
+  std::string runtimeFolder_;
 };
 
 // Runs `action` and tells whether it failed only because a file is not there (error 53), which

@@ -6,6 +6,9 @@ namespace tw {
 
 LocaleData LocaleDataOf(const QLocale& locale) {
   LocaleData data;
+  // With no regional format (LANG unset, C or POSIX) the program's own numeric form, which every
+  // other locale reads back, rather than Qt's "7 Dec 2026 11:03:35".
+  if (locale.language() == QLocale::C) return data;
   data.shortDate = ToBytes(locale.dateFormat(QLocale::ShortFormat));
   data.longTime = ToBytes(locale.timeFormat(QLocale::LongFormat));
   data.shortTime = ToBytes(locale.timeFormat(QLocale::ShortFormat));

@@ -6,6 +6,7 @@
 
 namespace tw {
 
+// The names and patterns of a locale; for the C locale, the program's own (LocaleData{}).
 LocaleData LocaleDataOf(const QLocale& locale);
 // The user's format: the system locale's.
 DateFormat UserDateFormat();

@@ -59,6 +59,7 @@ frmProjectList::frmProjectList(MainView& form) : form_(&form) {
   connect(cmdSave_, &QPushButton::clicked, this, [this] { Save(); });
   connect(cmdCancel_, &QPushButton::clicked, this, [this] { Cancel(); });
 
+  FitCaptions(this);
   CenterOnScreen(this, kClientWidth, kClientHeight);
 
   Register();

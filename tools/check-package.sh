@@ -11,7 +11,8 @@
 #   - runs tallywright-report --help;
 #   - starts Tallywright by its desktop entry's Exec line on an Xvfb screen and takes screenshots;
 #   - types a project, presses Start Project and EndProject, and looks for the recorded stretch in
-#     ~/.local/share/Tallywright/projrpt.pro.
+#     ~/.local/share/Tallywright/projrpt.pro;
+#   - opens Help > Contents and looks for the help viewer showing the help file's contents.
 # Screenshots and the report land in build-deb/check-package/. Every mount and process it made in
 # the chroot is gone when it ends, however it ends.
 set -euo pipefail
@@ -112,8 +113,9 @@ echo "== installing the screen and the tools that drive it: xvfb xdotool imagema
 in_root apt-get install -y -q --no-install-recommends xvfb xdotool imagemagick \
   > "$top/apt-tools.log" 2>&1 || { tail -20 "$top/apt-tools.log"; exit 1; }
 
-# A display number no other screen on this machine uses (X sockets are shared across chroots).
-display=57
+# A display number no other screen on this machine uses (X sockets are shared across chroots), from
+# $TW_CHECK_DISPLAY on (57 by default).
+display=${TW_CHECK_DISPLAY:-57}
 while grep -q "/tmp/.X11-unix/X$display\$" /proc/net/unix || [ -e "/tmp/.X11-unix/X$display" ]; do
   display=$((display + 1))
 done
@@ -162,6 +164,16 @@ else
   echo "no $report"; status=2
   ls -la "$HOME/.local/share/Tallywright" 2>/dev/null || echo "  (no ~/.local/share/Tallywright)"
 fi
+click $((X + 115)) $((Y + menu / 2))           # the Help menu
+xdotool key c                                  # Contents
+sleep 2; shot 4-help
+# The viewer is titled by the help file; "Help" alone when it could not open it.
+if xdotool search --onlyvisible --name '^Tallywright Help$' >/dev/null; then
+  echo "Help > Contents shows the help file's contents"
+else
+  echo "Help > Contents shows no help file: $(xdotool search --onlyvisible --name . getwindowname %@ | tr '\n' '|')"
+  [ "$status" -eq 0 ] && status=3
+fi
 kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
 cat /tmp/tallywright.out
 exit $status
@@ -179,9 +191,12 @@ cp "$root"/tmp/shots/*.png "$out/" 2>/dev/null || true
 cp "$root/home/tester/.local/share/Tallywright/projrpt.pro" "$out/" 2>/dev/null || true
 echo "== screenshots in $out: $(cd "$out" && echo *.png)"
 case $status in
-  0) echo "== the package works: it started from its desktop entry and recorded a stretch" ;;
+  0) echo "== the package works: it started from its desktop entry, recorded a stretch and" \
+          "showed its help" ;;
   2) echo "== the package starts from its desktop entry, but recording a stretch to" \
           "~/.local/share/Tallywright failed"
      exit 2 ;;
+  3) echo "== the package records a stretch, but Help > Contents does not show its help file"
+     exit 3 ;;
   *) echo "== Tallywright did not come up" ; exit 1 ;;
 esac

@@ -8,8 +8,9 @@ bash tools/deps.sh dpkg-dev file desktop-file-utils appstream
 dir=build-deb
 app_id=com.quillfen.Tallywright
 # Debian's compiler and linker flags, with every hardening it offers; no debugging information, as
-# the package strips it anyway. The help file's path is baked into the program, so it is given for
-# /usr here whatever an earlier configure of this folder said.
+# the package strips it anyway. The program finds its help file in ../share/tallywright from
+# /usr/bin; the folder it looks in last is given for /usr here whatever an earlier configure of this
+# folder said.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
@@ -71,7 +72,7 @@ for size in 16 22 24 32 48 64 128 256; do
   file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png" |
     grep -q "PNG image data, $size x $size" || fail "the ${size}x$size icon is not $size pixels"
 done
-grep -qF '"/usr/share/tallywright/TALLYWRT.HLP"' "$dir/generated/version.h" ||
+grep -qF 'kHelpFolder = "/usr/share/tallywright";' "$dir/generated/version.h" ||
   fail "Tallywright was built to look for its help file elsewhere than /usr/share/tallywright"
 "$root/usr/bin/tallywright-report" --help >/dev/null || fail "the packaged tallywright-report does not run"
 

@@ -3,6 +3,7 @@
 #include "errors/guard.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
+#include "report/report_form.h"
 
 namespace tw {
 
@@ -25,13 +26,17 @@ std::optional<std::int64_t> ElapsedOf(const DateFormat& format, std::string_view
 namespace Setup {
 
 std::string CalculateTime(const std::string& start, const std::string& end) {
-  const tw::DateFormat& format = *tw::platform().dateFormat;
   std::string result;
+  std::optional<tw::DateFormat> format;  // the report's: the texts are its records' start and end
   std::optional<std::int64_t> elapsed;
   tw::Guard step("Setup/CalculateTime");
-  if (!step([&] { elapsed = tw::ElapsedOf(format, start, end); })) return result;
+  if (!step([&] {
+        format = tw::ReportDateFormat();
+        elapsed = tw::ElapsedOf(*format, start, end);
+      }))
+    return result;
   if (!elapsed) return result;
-  step([&] { result = format.FormatDuration(*elapsed); });
+  step([&] { result = format->FormatDuration(*elapsed); });
   return result;
 }
 

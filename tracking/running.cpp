@@ -8,6 +8,7 @@
 #include "report/append.h"
 #include "report/record.h"
 #include "report/report_files.h"
+#include "report/report_form.h"
 #include "tracking/stretch.h"
 #include "tracking/write_record.h"
 
@@ -155,7 +156,7 @@ std::optional<RunningStretch> ParseRunningFile(std::string_view text) {
 }
 
 bool IsRunning(const MainView& form) {
-  return platform().dateFormat->IsDate(form.StartText()) && form.EndText().empty();
+  return ReportDateFormat().IsDate(form.StartText()) && form.EndText().empty();
 }
 
 void SaveRunning(const MainView& form) {

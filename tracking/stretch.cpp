@@ -2,6 +2,7 @@
 
 #include "errors/guard.h"
 #include "platform/platform.h"
+#include "report/report_form.h"
 #include "tracking/calculate_time.h"
 #include "tracking/running.h"
 
@@ -9,14 +10,14 @@ namespace tw {
 
 std::string NowText() {
   const Platform& p = platform();
-  return p.dateFormat->FormatGeneral(p.clock->Now());
+  return ReportDateFormat().FormatGeneral(p.clock->Now());
 }
 
 void StartProject(MainView& form) {
   Guard step("Main/StartProject");
   if (!step([&] { form.SetEndText(""); })) return;
   step([&] {
-    if (!platform().dateFormat->IsDate(form.StartText())) form.SetStartText(NowText());
+    if (!ReportDateFormat().IsDate(form.StartText())) form.SetStartText(NowText());
   });
   SaveRunning(form);
 }
@@ -24,7 +25,7 @@ void StartProject(MainView& form) {
 void EndProject(MainView& form) {
   Guard step("Main/EndProject");
   if (!step([&] {
-        if (!platform().dateFormat->IsDate(form.EndText())) form.SetEndText(NowText());
+        if (!ReportDateFormat().IsDate(form.EndText())) form.SetEndText(NowText());
       }))
     return;
   if (!step([&] { form.SetTimeCalc(Setup::CalculateTime(form.StartText(), form.EndText())); }))

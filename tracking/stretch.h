@@ -12,7 +12,7 @@ void StartProject(MainView& form);
 // the record could not be written.
 void EndProject(MainView& form);
 
-// The current moment as the program writes it.
+// The current moment as the program writes it: in the report's date form.
 std::string NowText();
 
 }  // namespace tw

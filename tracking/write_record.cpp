@@ -3,6 +3,7 @@
 #include "errors/guard.h"
 #include "platform/platform.h"
 #include "report/append.h"
+#include "report/report_form.h"
 
 namespace tw {
 
@@ -23,6 +24,7 @@ bool WriteRecord(const tw::MainView& form, const std::string& start, const std::
   // Open, write the whole line in one call, flush and close: one step.
   step([&] {
     const Platform& p = platform();
+    ReportDateFormat(true);  // a new report keeps the form its first record is written in
     AppendRecord(*p.files, p.system->DataFolder(), RecordLine(project, start, end, form.Comments()));
   });
   // A record that did not reach the file is never reported as written, whatever the answer.

@@ -9,10 +9,12 @@
 #include <QPolygonF>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "errors/guard.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
+#include "report/report_form.h"
 #include "state/program_state.h"
 #include "viewer/frm_report_edit.h"
 #include "viewer/report_columns.h"
@@ -142,13 +144,30 @@ void frmReport::Fill(DayReport report) {
   items.reserve(static_cast<qsizetype>(report_.rows.size()) + 1);
   for (const DayRow& row : report_.rows) items.append(MakeItem(RowCells(row)));
   if (report_.HasTotal()) {
-    QTreeWidgetItem* item = MakeItem(TotalCells(TotalText(report_, *platform().dateFormat)));
+    QTreeWidgetItem* item = MakeItem(TotalCells(TotalText(report_, ReportDateFormat())));
     QFont bold = list_->font();
     bold.setBold(true);
     for (int i = 0; i < item->columnCount(); ++i) item->setFont(i, bold);
     items.append(item);
   }
   list_->addTopLevelItems(items);
+  FitDateColumns();
+}
+
+void frmReport::FitDateColumns() {
+  // A four-digit year and the seconds may need more than the designed width of a start or end.
+  constexpr int kStart = 1, kEnd = 2, kComments = 4;
+  QHeaderView* header = list_->header();
+  int taken = 0;
+  for (int column : {kStart, kEnd}) {
+    const int width = std::max({TwipsToPixels(kReportColumns[column].widthTwips),
+                                static_cast<const QAbstractItemView*>(list_)->sizeHintForColumn(column),
+                                header->sectionSizeHint(column)});
+    taken += width - TwipsToPixels(kReportColumns[column].widthTwips);
+    header->resizeSection(column, width);
+  }
+  header->resizeSection(kComments, std::max(TwipsToPixels(kReportColumns[kComments].widthTwips) - taken,
+                                            header->sectionSizeHint(kComments)));
 }
 
 const DayRow* frmReport::RowAt(int position) const {

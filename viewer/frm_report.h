@@ -38,6 +38,8 @@ class frmReport : public QDialog, public ReportWindow, public RegisteredForm<frm
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The start and end columns as wide as the dates they hold, the comments giving up the room.
+  void FitDateColumns();
   void StepDay(int days);
   void ShowToday();
   void OpenEditor(int row);

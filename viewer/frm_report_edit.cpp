@@ -8,6 +8,7 @@
 
 #include "platform/platform.h"
 #include "platform/qt_text.h"
+#include "report/report_form.h"
 #include "tracking/stretch.h"
 #include "viewer/frm_report.h"
 #include "widgets/centring.h"
@@ -77,6 +78,7 @@ frmReportEdit::frmReportEdit(QWidget* parent) : QDialog(parent) {
   connect(cmdDelete_, &QPushButton::clicked, this, [this] { Delete(); });
   connect(cmdCancel_, &QPushButton::clicked, this, [this] { Unload(); });
 
+  FitCaptions(this);
   CenterOnScreen(this, kClientWidth, kClientHeight);
   txtProject_->setFocus();
   Register();
@@ -107,7 +109,8 @@ EntryTexts frmReportEdit::Entry() const {
 void frmReportEdit::Save() {
   Platform& p = platform();
   const EntryTexts entry = Entry();
-  if (const auto problem = CheckEntry(entry, *p.dateFormat, NowText())) {
+  // The start and end must read in the report's form, and the example is written in it.
+  if (const auto problem = CheckEntry(entry, ReportDateFormat(), NowText())) {
     // The editor stays open with what was typed, for the user to put right.
     p.dialogs->MsgBox(problem->message, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
     QLineEdit* box = problem->field == EntryField::Project ? txtProject_

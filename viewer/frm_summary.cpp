@@ -18,6 +18,7 @@
 #include "platform/platform.h"
 #include "platform/qt_text.h"
 #include "report/report_files.h"
+#include "report/report_form.h"
 #include "state/program_state.h"
 #include "viewer/export.h"
 #include "viewer/frm_report.h"
@@ -40,6 +41,7 @@ constexpr const char* kRoundingNames[] = {"None",       "1 minute",   "5 minutes
 constexpr const char* kExportNames[] = {"CSV, per project", "CSV, per day", "JSON"};
 constexpr const char* kRoundingSetting = "SummaryRounding";
 
+// Dates are shown in the user's form; the report is read in its own (report/report_form.h).
 const DateFormat& Format() { return *platform().dateFormat; }
 
 QDate QDateOf(std::int64_t day) {
@@ -241,7 +243,9 @@ void frmSummary::Refresh() {
   bool missing = false;
   Guard step("frmSummary/Refresh");
   step([&] {
-    missing = FileMissing([&] { summary = ReadSummary(*platform().files, path, period_, Format(), rounding); });
+    missing = FileMissing([&] {
+      summary = ReadSummary(*platform().files, path, period_, ReportDateFormat(), rounding);
+    });
   });
   const QFileInfo file(QString::fromStdString(path));
   readStamp_ = QString::number(file.size()) + "/" + QString::number(file.lastModified().toMSecsSinceEpoch());
@@ -299,8 +303,8 @@ std::string frmSummary::ExportText() {
   Guard step("frmSummary/ExportText");
   step([&] {
     FileMissing([&] {
-      summary = ReadSummary(*platform().files, DataFile(kReportFile), period_, Format(), summary_.roundMinutes,
-                            [&](const SummaryEntry& e) { entries.push_back(e); });
+      summary = ReadSummary(*platform().files, DataFile(kReportFile), period_, ReportDateFormat(),
+                            summary_.roundMinutes, [&](const SummaryEntry& e) { entries.push_back(e); });
     });
   });
   WriteJson(summary, entries, out);

@@ -1,5 +1,6 @@
 #include "viewer/report_command.h"
 
+#include "report/report_form.h"
 #include "viewer/report_columns.h"
 #include "viewer/summary_command.h"
 
@@ -26,8 +27,9 @@ constexpr const char* kUsage =
 
 constexpr const char* kUsageEnd =
     "\n"
-    "Dates and times are read in your regional format, as Tallywright writes them. A stretch\n"
-    "belongs to the day it started on. Lines that are not records are counted on standard error.\n"
+    "Dates and times are read in the form the report was written in, as Tallywright reads them.\n"
+    "A stretch belongs to the day it started on. Lines that are not records are counted on\n"
+    "standard error.\n"
     "Exit status: 0 when the report was printed, 2 on any error.\n";
 
 void PrintRow(std::ostream& out, bool csv, const ReportCells& cells) {
@@ -138,7 +140,8 @@ int RunReportCommand(const std::vector<std::string>& args, const Files& files,
   periods.csv = csv;
   if (WantsSummary(periods)) {
     try {
-      if (PrintSummary(periods, files, format, now, firstWeekday, file, out, message) < 0)
+      const DateFormat form(ReportForm(files, file, format.data()));  // as the windows read it
+      if (PrintSummary(periods, files, form, now, firstWeekday, file, out, message) < 0)
         return Fail(err, message);
     } catch (const RunError& e) {
       return ReadFailure(err, file, e);
@@ -157,12 +160,14 @@ int RunReportCommand(const std::vector<std::string>& args, const Files& files,
   }
 
   DayReport report;
+  std::optional<DateFormat> form;  // the report's, as the report window reads it
   try {
-    report = ReadDayReport(files, file, day, format);
+    form.emplace(ReportForm(files, file, format.data()));
+    report = ReadDayReport(files, file, day, *form);
   } catch (const RunError& e) {
     return ReadFailure(err, file, e);
   }
-  PrintDayReport(report, format, csv, out);
+  PrintDayReport(report, *form, csv, out);
   out.flush();
   if (!out) return Fail(err, "the report could not be written out");
   return 0;

@@ -29,8 +29,9 @@ std::string CsvField(std::string_view text);
 // total row last when the window shows one.
 void PrintDayReport(const DayReport& report, const DateFormat& format, bool csv, std::ostream& out);
 
-// Runs the command with its arguments (without the program name); returns the exit status. Weeks
-// start on firstWeekday (0 = Sunday .. 6 = Saturday).
+// Runs the command with its arguments (without the program name); returns the exit status. The
+// report is read in its own form (report/report_form.h), `format` being the user's. Weeks start
+// on firstWeekday (0 = Sunday .. 6 = Saturday).
 int RunReportCommand(const std::vector<std::string>& args, const Files& files,
                      const DateFormat& format, const DateTime& now, const std::string& defaultFile,
                      std::ostream& out, std::ostream& err, int firstWeekday = 1);

@@ -5,6 +5,7 @@
 #include "errors/guard.h"
 #include "platform/platform.h"
 #include "report/report_files.h"
+#include "report/report_form.h"
 #include "report/rewrite.h"
 #include "state/program_state.h"
 
@@ -12,7 +13,7 @@ namespace tw {
 
 std::string ReportCaption(const DateFormat& format, const DateTime& day) {
   return "Report...   Date being displayed: " + format.WeekdayName(day) + " " +
-         format.FormatMonthDayYear(day);
+         format.FormatNumericDate(day);
 }
 
 }  // namespace tw
@@ -36,7 +37,7 @@ void ShowReport(tw::MainView& main, tw::ReportScreens& screens, std::function<vo
   bool noReport = false;
   const bool read = step([&] {
     noReport = FileMissing([&] {
-      report = ReadDayReport(*p.files, DataFile(kReportFile), DisplayDate, *p.dateFormat);
+      report = ReadDayReport(*p.files, DataFile(kReportFile), DisplayDate, ReportDateFormat());
     });
   });
   if (!read || noReport) {

@@ -50,7 +50,8 @@ class ReportScreens {
   virtual void Destroy(ReportWindow* window) = 0;
 };
 
-// "Report...   Date being displayed: " with the weekday name and the day as MM/DD/YYYY.
+// "Report...   Date being displayed: " with the weekday name and the day in the user's order, as
+// "Monday 12/07/2026" or "Montag 07.12.2026".
 std::string ReportCaption(const DateFormat& format, const DateTime& day);
 
 }  // namespace tw

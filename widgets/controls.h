@@ -12,5 +12,10 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
                         const QString& tip = {});
 // Fits a label to its text; a right-aligned label keeps its right edge, any other its left edge.
 void SizeToText(QLabel* label);
+// Grows every label and button in window whose caption needs more room than its designed size
+// with the display's font: it keeps its top-left corner (a right-aligned label its top-right), a
+// wrapping label grows downwards, a button first to the width of its caption on one line. A control
+// that has room keeps its size.
+void FitCaptions(QWidget* window);
 
 }  // namespace tw

@@ -66,10 +66,14 @@ TEST_F(LifecycleTest, ShutdownRecordsTheRunningStretchFirstAndBacksUpLast) {
   form.typed = "Alpha";
   LogFileSteps();
   Unload();
-  EXPECT_EQ(log, (test::EventLog{"lock:projrpt.pro.lock", "open:projrpt.pro", "write:projrpt.pro", "sync:projrpt.pro",
+  // The new report's date form is kept beside it before its first record is written.
+  EXPECT_EQ(log, (test::EventLog{"open:projrpt.pro", "open:projrpt.pro", "open:projrpt.pro", "open:projrpt.fmt",
+                                 "lock:projrpt.pro", "open:projrpt.fmt.tmp", "write:projrpt.fmt.tmp",
+                                 "sync:projrpt.fmt.tmp", "close:projrpt.fmt.tmp", "rename:projrpt.fmt",
+                                 "lock:projrpt.pro", "open:projrpt.pro", "write:projrpt.pro", "sync:projrpt.pro",
                                  "close:projrpt.pro", "unload:editor", "unload:about",
                                  "save:MainLeft", "save:MainTop", "save:MainWidth", "save:MainHeight",
-                                 "shell:2", "lock:projrpt.pro.lock", "open:projrpt.pro", "open:projrpt.bak.tmp",
+                                 "shell:2", "lock:projrpt.pro", "open:projrpt.pro", "open:projrpt.bak.tmp",
                                  "read:projrpt.pro", "read:projrpt.pro", "write:projrpt.bak.tmp",
                                  "sync:projrpt.bak.tmp", "close:projrpt.bak.tmp",
                                  "rename:projrpt.bak", "end:0"}));

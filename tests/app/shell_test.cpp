@@ -2,6 +2,8 @@
 // window's registry reading and System Info, and the help entries.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/about.h"
 #include "app/help.h"
 #include "app/sysinfo.h"
@@ -145,13 +147,20 @@ TEST_F(ShellTest, HelpOpensTheViewerOrSaysThereIsNoHelpFile) {
   shell.helpFails = "The help viewer cannot start";
   ShowHelp(7, "Main caption", "/opt/help/TALLYWRT.HLP", HELP_CONTENTS);
   EXPECT_EQ(dialogs.shown.at(1).prompt, "The help viewer cannot start");
-
-  // The help file of a run from the build folder is the build's copy.
-  EXPECT_EQ(HelpFileSetting("/b/app", "/b/app", "/b/app/TALLYWRT.HLP", "/usr/share/tw/TALLYWRT.HLP"),
-            "/b/app/TALLYWRT.HLP");
-  EXPECT_EQ(HelpFileSetting("/usr/bin", "/b/app", "/b/app/TALLYWRT.HLP", "/usr/share/tw/TALLYWRT.HLP"),
-            "/usr/share/tw/TALLYWRT.HLP");
   EXPECT_EQ(VersionText(), "Version 1.0.0");
+}
+
+TEST_F(ShellTest, TheHelpFileIsFoundBesideTheProgramThenUnderShareThenWhereConfigured) {
+  const std::string bin = folder.File("usr/bin"), configured = folder.File("opt");
+  for (const char* path : {"usr/bin", "usr/share/tallywright", "opt"})
+    std::filesystem::create_directories(folder.File(path));
+  // Nowhere: the configured place, for the viewer to say it cannot open it.
+  EXPECT_EQ(FindHelpFile(files, bin, configured), configured + "/TALLYWRT.HLP");
+  for (const std::string found : {"opt", "usr/share/tallywright", "usr/bin"}) {
+    folder.Write(found + "/TALLYWRT.HLP", "");
+    EXPECT_EQ(FindHelpFile(files, bin + "/", configured), folder.File(found + "/TALLYWRT.HLP"));
+  }
+  EXPECT_EQ(FindHelpFile(files, bin, ""), "");  // built without help
 }
 
 }  // namespace

@@ -146,7 +146,7 @@ TEST_F(ShellWindowTest, RightPressWhileHiddenOpensTheOptionMenuAndExitKeepsTheOl
 
 TEST_F(ShellWindowTest, SplashAndAbout) {
   frmSplash* splash = new frmSplash;
-  EXPECT_EQ(test::LayoutProblems(*splash, false), std::vector<std::string>{});
+  EXPECT_EQ(test::LayoutProblems(*splash), std::vector<std::string>{});
   EXPECT_EQ(splash->findChild<QLabel*>("lblProductName")->text(), "Tallywright");
   EXPECT_EQ(splash->findChild<QLabel*>("lblVersion")->text(), "Version 1.0.0");
   EXPECT_EQ(LoadedForms().Count(), 1);
@@ -158,7 +158,7 @@ TEST_F(ShellWindowTest, SplashAndAbout) {
   Item(window, "mnuHelpAbout")->trigger();
   frmAbout* about = frmAbout::Loaded();
   ASSERT_NE(about, nullptr);
-  EXPECT_EQ(test::LayoutProblems(*about, false), std::vector<std::string>{});
+  EXPECT_EQ(test::LayoutProblems(*about), std::vector<std::string>{});
   EXPECT_FALSE(about->isModal());
   EXPECT_EQ(about->windowTitle(), "About Tallywright");
   EXPECT_TRUE(about->findChild<QPushButton*>("cmdOK")->isDefault());

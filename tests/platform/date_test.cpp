@@ -36,8 +36,8 @@ TEST(DateFormat, WritesTheUsersFormats) {
   EXPECT_EQ(us.FormatGeneral(DateTime{0, 9 * 3600}), "9:00:00 AM");  // day zero: the time alone
   // The year is always written whole, even where the locale shows two digits.
   EXPECT_EQ(de.FormatGeneral(At(2031, 1, 2, 8, 5, 9)), "02.01.2031 08:05:09");
-  EXPECT_EQ(us.FormatMonthDayYear(At(1999, 12, 7)), "12/07/1999");
-  EXPECT_EQ(de.FormatMonthDayYear(At(1999, 12, 7)), "12.07.1999");
+  EXPECT_EQ(us.FormatNumericDate(At(1999, 12, 7)), "12/07/1999");
+  EXPECT_EQ(de.FormatNumericDate(At(1999, 12, 7)), "07.12.1999");
   EXPECT_EQ(us.FormatLogStamp(At(2026, 12, 5, 22, 4, 22)), "12-05-2026  10:04:22PM");
   EXPECT_EQ(us.FormatLogStamp(At(2026, 1, 5, 0, 4, 2)), "01-05-2026  12:04:02AM");
   EXPECT_EQ(us.FormatDuration(26 * 3600), "26:00:00");

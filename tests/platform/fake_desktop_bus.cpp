@@ -1,12 +1,13 @@
 // A stand-in for the desktop's D-Bus services, run by the idle tests as a child process on their
 // private bus so that their blocking calls cannot wait on themselves.
 //
-//   fake_desktop_bus ADDRESS [gnome] [freedesktop] [logind]
+//   fake_desktop_bus ADDRESS [gnome] [freedesktop] [logind] [watcher]
 //
-// serves GNOME's idle monitor and screen saver, the freedesktop screen saver and logind's sleep
-// signal as asked, prints "ready" once it owns their names, and takes orders from the test on
-// org.tallywright.FakeDesktop (path /control): SetIdle(t ms), SetActive(b), Sleep(), Wake(),
-// Stall(b) (idle-time calls get no answer).
+// serves GNOME's idle monitor and screen saver, the freedesktop screen saver, logind's sleep
+// signal and a notification area's StatusNotifierWatcher (with a host registered) as asked, prints
+// "ready" once it owns their names and "item SERVICE" for each notification icon that registers,
+// and takes orders from the test on org.tallywright.FakeDesktop (path /control): SetIdle(t ms),
+// SetActive(b), Sleep(), Wake(), Stall(b) (idle-time calls get no answer).
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -76,6 +77,23 @@ class FakeDesktop : public QDBusVirtualObject {
   bool stalled_ = false;
 };
 
+// The notification area's watcher, as KDE Plasma and GNOME's AppIndicator extension serve it (what
+// Qt asks of it).
+class Watcher : public QObject {
+  Q_OBJECT
+  Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+  Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
+
+ public:
+  bool hostRegistered() const { return true; }
+
+ public slots:
+  void RegisterStatusNotifierItem(const QString& service) {
+    std::printf("item %s\n", qPrintable(service));
+    std::fflush(stdout);
+  }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -84,6 +102,7 @@ int main(int argc, char** argv) {
   QDBusConnection bus =
       QDBusConnection::connectToBus(QString::fromLocal8Bit(argv[1]), QStringLiteral("desktop"));
   FakeDesktop desktop(bus);
+  Watcher watcher;
   if (!bus.registerVirtualObject(QStringLiteral("/"), &desktop, QDBusConnection::SubPath)) return 1;
   QStringList names{kControl};
   for (int i = 2; i < argc; ++i) {
@@ -91,6 +110,15 @@ int main(int argc, char** argv) {
     if (part == QLatin1String("gnome")) names << kGnomeIdle << kGnomeLock;
     if (part == QLatin1String("freedesktop")) names << kScreenSaver;
     if (part == QLatin1String("logind")) names << QStringLiteral("org.freedesktop.login1");
+    if (part == QLatin1String("watcher")) {
+      // On a connection of its own: the fake desktop takes every path of the other.
+      QDBusConnection tray = QDBusConnection::connectToBus(QString::fromLocal8Bit(argv[1]),
+                                                           QStringLiteral("watcher"));
+      if (!tray.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcher,
+                               QDBusConnection::ExportAllContents) ||
+          !tray.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")))
+        return 1;
+    }
   }
   for (const QString& name : names) {
     if (!bus.registerService(name)) return 1;
@@ -99,3 +127,5 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   return app.exec();
 }
+
+#include "fake_desktop_bus.moc"

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <functional>
 
 #include "platform/files.h"
@@ -28,6 +29,18 @@ TEST_F(FilesTest, AppendCreatesAndNeverJoinsALine) {
   folder.Write("unix.txt", "a\n");
   files.Append(folder.File("unix.txt"), "b\r\n");
   EXPECT_EQ(folder.Read("unix.txt"), "a\nb\r\n");
+}
+
+TEST_F(FilesTest, LocksLeaveNoFileBesideTheDataAndNeverWaitForEachOther) {
+  for (const char* sub : {"data", "run"}) std::filesystem::create_directory(folder.File(sub));
+  files.SetRuntimeFolder(folder.File("run"));
+  {
+    const Files::Lock writing = files.LockFor(folder.File("data/projrpt.pro"));
+    const std::optional<Files::Lock> owner = files.TryLockFor(folder.File("data/projrpt.run"));
+    EXPECT_TRUE(owner);
+    EXPECT_FALSE(files.TryLockFor(folder.File("data/projrpt.run")));  // taken: no second owner
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(folder.File("data")));
 }
 
 TEST_F(FilesTest, MissingFilesAreErrorFiftyThreeAndOthersAreNot) {

@@ -1,5 +1,6 @@
 // Idle and sleep detection: the suspend-clock arithmetic; the D-Bus sources against the fake
-// desktop services on a private message bus; the X11 source on an Xvfb server of its own. The bus
+// desktop services on a private message bus; the X11 source on an Xvfb server of its own. And the
+// notification icon with a StatusNotifierItem host on that bus and that server. The bus
 // and the X server are started here; where their programs are missing, those tests are skipped
 // (and fail in CI, which installs them).
 #include <gtest/gtest.h>
@@ -15,7 +16,8 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QElapsedTimer>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -31,7 +33,9 @@
 #include <vector>
 
 #include "platform/idle.h"
+#include "platform/handles.h"
 #include "platform/qt_idle.h"
+#include "platform/qt_shell.h"
 
 namespace tw {
 namespace {
@@ -183,6 +187,7 @@ std::vector<std::string> Names(const IdleDetection& found) {
   GTEST_SKIP() << what
 
 bool OnX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+std::string noX11;  // why there is no X server to test on
 
 // ---------------------------------------------------------------------------------------------
 // The D-Bus sources, on a private bus with the fake desktop services
@@ -251,11 +256,12 @@ class DesktopBusTest : public ::testing::Test {
 
   QDBusConnection bus{QString()};
 
+  static inline std::string address_;
+  Child desktop_;
+
  private:
   static inline QTemporaryDir* folder_ = nullptr;
   static inline Child* daemon_ = nullptr;
-  static inline std::string address_;
-  Child desktop_;
 };
 
 TEST_F(DesktopBusTest, TheDesktopsIdleTimesAreRead) {
@@ -320,6 +326,32 @@ TEST_F(DesktopBusTest, AMissingOrSilentServiceAnswersNothingSoon) {
   EXPECT_LT(timer.elapsed(), 100);
 }
 
+// KDE Plasma's and GNOME's (AppIndicator) notification areas: the icon registers with their watcher,
+// and the host's Activate and ContextMenu reach the icon's window as left and right presses.
+TEST_F(DesktopBusTest, TheNotificationIconRegistersWithTheWatcherAndTakesItsPresses) {
+  if (!OnX11()) {
+    SKIP_WITHOUT(noX11);
+  }
+  Serve({"watcher"});
+  qputenv("DBUS_SESSION_BUS_ADDRESS", QByteArray::fromStdString(address_));  // where Qt's icon looks
+  struct : QWidget {
+    void mouseMoveEvent(QMouseEvent* event) override { presses.push_back(event->position().x()); }
+    std::vector<double> presses;
+  } window;
+  window.setMouseTracking(true);
+  QtShell shell;
+  ASSERT_TRUE(shell.Shell_NotifyIconA(NIM_ADD, MakeNotifyIconRecord(HandleOf(&window), 0)));
+  const std::string item = desktop_.ReadLine(5000).value_or("");
+  ASSERT_EQ(item.rfind("item ", 0), 0u) << item;
+  EXPECT_TRUE(shell.HasNotificationArea());
+  for (const char* press : {"Activate", "ContextMenu"}) {
+    bus.send(QDBusMessage::createMethodCall(QString::fromStdString(item.substr(5)), "/StatusNotifierItem",
+                                            "org.kde.StatusNotifierItem", press) << 0 << 0);
+  }
+  EXPECT_TRUE(WaitFor([&] { return window.presses.size() == 2; }));
+  EXPECT_EQ(window.presses, (std::vector<double>{WM_LBUTTONDOWN, WM_RBUTTONDOWN}));
+}
+
 TEST_F(DesktopBusTest, TheFactoryOffersWhatAnswers) {
   const std::vector<std::string> x11 =
       OnX11() ? std::vector<std::string>{"X11 screen saver extension"} : std::vector<std::string>{};
@@ -340,8 +372,6 @@ TEST_F(DesktopBusTest, TheFactoryOffersWhatAnswers) {
 
 // ---------------------------------------------------------------------------------------------
 // The X11 source, on the Xvfb server main() started
-
-std::string noX11;  // why there is no X server to test on
 
 TEST(X11IdleSourceTest, IdleTimeGrowsUntilInputAndTheScreenSaverCounts) {
   if (!OnX11()) {
@@ -394,7 +424,7 @@ int main(int argc, char** argv) {
   }
   qputenv("QT_QPA_PLATFORM", tw::noX11.empty() ? "xcb" : "offscreen");
   const int result = [&] {
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     return RUN_ALL_TESTS();
   }();
   return result;

@@ -68,7 +68,7 @@ TEST_F(ProjectEditorTest, TheEditorShowsTheListAsTextWithItsInstructions) {
   EXPECT_EQ(editor.windowTitle(), "Project List");
   EXPECT_EQ(editor.minimumSize(), editor.maximumSize());
   EXPECT_FALSE(editor.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-  EXPECT_EQ(test::LayoutProblems(editor, false), std::vector<std::string>{});
+  EXPECT_EQ(test::LayoutProblems(editor), std::vector<std::string>{});
   EXPECT_EQ(editor.Text(), "A\r\nB\r\n\r\n\r\n");
   // "<enter>" shows as typed.
   EXPECT_EQ(test::Child<QLabel>(editor, "lblInstructions")->textFormat(), Qt::PlainText);

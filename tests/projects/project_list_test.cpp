@@ -74,7 +74,7 @@ TEST_F(ProjectListTest, WriteGoesThroughAScratchFileAndReadsTheListBack) {
   EXPECT_EQ(folder.Read("project.lst"), "A\r\n B \r\nCaf\xC3\xA9 \xFF\r\n\r\n");
   EXPECT_EQ(form.projects, (Names{"A", " B ", "Caf\xC3\xA9 \xFF", ""}));
   EXPECT_EQ(form.index, 1);
-  EXPECT_EQ(log, (test::EventLog{"lock:project.lst.lock", "open:project.lst.tmp", "write:project.lst.tmp",
+  EXPECT_EQ(log, (test::EventLog{"lock:project.lst", "open:project.lst.tmp", "write:project.lst.tmp",
                                  "sync:project.lst.tmp", "close:project.lst.tmp",
                                  "rename:project.lst", "open:project.lst", "read:project.lst",
                                  "read:project.lst"}));

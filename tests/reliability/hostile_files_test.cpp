@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "platform/lines.h"
+#include "report/report_form.h"
 #include "report/rewrite.h"
 #include "tests/reliability/hostile_files.h"
 #include "tests/support/fakes.h"
@@ -30,7 +31,8 @@ TEST_F(HostileFilesTest, OnlyTheValidRecordsAreShownAndRewritesKeepEveryOtherByt
   for (const test::HostileFile& hostile : test::HostileFiles()) {
     SCOPED_TRACE(hostile.name);
     folder.Write("projrpt.pro", hostile.content);
-    const DayReport report = ReadDayReport(files, path, test::HostileDay(), format);
+    folder.Write("projrpt.fmt", "ShortDate='d'\r\nLongTime=\r\nMonths=|\r\n\xff\xfe=\0");  // no form at all
+    const DayReport report = ReadDayReport(files, path, test::HostileDay(), ReportDateFormat());
     EXPECT_EQ(RowTexts(report), test::ValidRecords());
     EXPECT_EQ(report.totalSeconds, (90 + 45 + 15) * 60);
 

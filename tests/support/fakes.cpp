@@ -139,6 +139,8 @@ DateFormat GermanFormat() {
   return DateFormat(data);
 }
 
+double screenTwipsPerPixel = 15;
+
 PlatformTest::PlatformTest() : saved_(platform()) {
   system.folder = folder.path();
   platform() = Platform{&files, &settings, &dialogs, &system, &clock, &format, &shell, &registry};

@@ -81,6 +81,10 @@ struct ProcessEnded {
   int code;
 };
 
+// The twips per pixel of the screen the window tests draw on (15 where there is none), so that a
+// window test run at another display scaling places controls as the program would there.
+extern double screenTwipsPerPixel;
+
 class FakeSystem : public System {
  public:
   explicit FakeSystem(EventLog& log) : log_(log) {}
@@ -97,7 +101,7 @@ class FakeSystem : public System {
 
   std::string exeName = "tests";
   std::string folder;
-  double twipsPerPixel = 15;
+  double twipsPerPixel = screenTwipsPerPixel;
   double screenWidth = 19200, screenHeight = 14400;
   SysInfoFacts facts{0, 167, 6.1f, 1};
   bool sysInfoFails = false;

@@ -80,7 +80,7 @@ TEST_F(TrackingTest, EndShowsTheLengthAndAppendsOneRecordEachPress) {
 TEST_F(TrackingTest, AFailedAppendIsReportedAndNothingIsWritten) {
   folder.Write("projrpt.pro", "A,1/1/2026,1/1/2026 1:00 AM,\r\n");
   form.start = "12/7/2026 8:00 PM";
-  FailStep(FileStep::Write, 1, ENOSPC);
+  FailStep(FileStep::Write, 2, ENOSPC);  // the first keeps the report's date form beside it
   dialogs.answers = {Error::kIgnore};  // the developer goes on past the failure
   EndProject(form);
   ASSERT_EQ(dialogs.shown.size(), 2u);

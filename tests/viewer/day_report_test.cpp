@@ -1,6 +1,7 @@
 // The day's rows and total, read from the report file.
 #include <gtest/gtest.h>
 
+#include "report/report_form.h"
 #include "tests/support/fakes.h"
 #include "viewer/day_report.h"
 
@@ -9,9 +10,11 @@ namespace {
 
 class DayReportTest : public test::PlatformTest {
  protected:
+  // In the report's form, as the program reads it.
   DayReport Day(int year, int month, int day) {
-    return ReadDayReport(files, folder.File("projrpt.pro"), MakeDateTime({year, month, day}, 8, 0, 0),
-                         format);
+    const std::string path = folder.File("projrpt.pro");
+    return ReadDayReport(files, path, MakeDateTime({year, month, day}, 8, 0, 0),
+                         DateFormat(ReportForm(files, path, format.data())));
   }
   static std::vector<std::string> Cells(const DayReport& report) {
     std::vector<std::string> out;
@@ -64,7 +67,7 @@ TEST_F(DayReportTest, TheDaysRowsInFileOrderWithTheirTotal) {
   }
 }
 
-TEST_F(DayReportTest, FieldsKeepEveryByteAndTheLocaleDecidesTheDay) {
+TEST_F(DayReportTest, FieldsKeepEveryByteAndTheReportsFormDecidesTheDay) {
   const std::string comment = std::string("nul \0 and \xFF\xFE, \xC3\xA9", 16);
   const std::string huge(100000, 'w');
   folder.Write("projrpt.pro", "Bytes,12/7/2026 9:00 AM,12/7/2026 9:30 AM," + comment + "\r\n" +
@@ -74,11 +77,13 @@ TEST_F(DayReportTest, FieldsKeepEveryByteAndTheLocaleDecidesTheDay) {
   EXPECT_EQ(report.rows[0].fields().comment, comment);
   EXPECT_EQ(report.rows[1].fields().comment, huge);
 
-  // Read with day-month-year conventions, 12/7/2026 is the 12th of July.
+  // Read under day-month-year conventions, 12/7/2026 is still 7 December: the form the report was
+  // written in is kept beside it. A day past the 12th shows another file's form, whatever was kept.
   format = test::GermanFormat();
-  EXPECT_TRUE(Day(2026, 12, 7).rows.empty());
-  EXPECT_EQ(Day(2026, 7, 12).rows.size(), 2u);
-  folder.Write("projrpt.pro", "G,07.12.2026 09:00:00,07.12.2026 17:30:00,\r\n");
+  folder.Write("projrpt.fmt", FormText(LocaleData{}));
+  EXPECT_EQ(Day(2026, 12, 7).rows.size(), 2u);
+  EXPECT_TRUE(Day(2026, 7, 12).rows.empty());
+  folder.Write("projrpt.pro", "G,07.12.2026 09:00:00,07.12.2026 17:30:00,\r\nG,13.12.2026 09:00:00,x,\r\n");
   EXPECT_EQ(Cells(Day(2026, 12, 7)), (std::vector<std::string>{"G|07.12.2026 09:00:00|07.12.2026 17:30:00|08:30:00|"}));
 }
 

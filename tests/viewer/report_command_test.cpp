@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "report/report_form.h"
 #include "tests/support/fakes.h"
 #include "viewer/report_command.h"
 
@@ -81,13 +82,16 @@ TEST_F(ReportCommandTest, ErrorsAreOneLineOnStandardErrorWithStatusTwo) {
   EXPECT_EQ(folder.Read("projrpt.pro"), kReport);
 }
 
-TEST(ReportCommandProgram, RunsBesideTheProgramInTheUsersLocale) {
+TEST(ReportCommandProgram, RunsBesideTheProgramInTheReportsOwnForm) {
   test::TempFolder folder;
   std::filesystem::copy_file(TALLYWRIGHT_REPORT, folder.File("tallywright-report"));
   std::filesystem::permissions(folder.File("tallywright-report"), std::filesystem::perms::owner_all);
+  // Written under German conventions, with their form kept beside the report, and read under
+  // United States ones.
   folder.Write("projrpt.pro", "A,07.12.2026 09:00:00,07.12.2026 10:00:00,x\r\n"
                               "B,07.12.2026 11:00:00,07.12.2026 11:30:00,y\r\n");
-  const std::string run = "cd / && LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 " + folder.File("tallywright-report");
+  folder.Write("projrpt.fmt", FormText(test::GermanFormat().data()));
+  const std::string run = "cd / && LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 " + folder.File("tallywright-report");
   auto status = [](int raw) { return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1; };
   EXPECT_EQ(status(std::system((run + " --date 2026-12-07 --csv >" + folder.File("out") + " 2>" + folder.File("err")).c_str())), 0);
   EXPECT_EQ(folder.Read("out"),

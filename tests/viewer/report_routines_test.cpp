@@ -114,7 +114,7 @@ TEST_F(ReportRoutinesTest, ShowReportRefillsTheWindowShowingAndClosesItWithoutAR
   EXPECT_TRUE(dialogs.shown.empty());
 
   folder.Write("projrpt.pro", kFile);
-  FailStep(FileStep::Read, 1, EIO);
+  files.SetHook([](FileStep step, const std::string&) { return step == FileStep::Read ? EIO : 0; });
   log.clear();
   Setup::ShowReport(main, screens);
   EXPECT_EQ(log, (test::EventLog{"pointer", "beep", "box:Design-Time Error [57] [Setup/ShowReport]"}));

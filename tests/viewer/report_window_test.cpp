@@ -79,13 +79,15 @@ TEST_F(ReportWindowTest, ShowsTheDaysRowsAndTotalModally) {
     EXPECT_EQ(w.windowTitle().toStdString(), "Report...   Date being displayed: Monday 12/07/2026");
     EXPECT_TRUE(w.isModal());
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
-    EXPECT_EQ(test::LayoutProblems(w, false), std::vector<std::string>{});
+    EXPECT_EQ(test::LayoutProblems(w), std::vector<std::string>{});
     QTreeWidget* list = List(w);
     EXPECT_EQ(Rows(w), (std::vector<std::string>{
                            "Alpha|12/7/2026 9:00:00 AM|12/7/2026 10:30:00 AM|01:30:00|layout, then proofs",
                            "Beta|12/7/2026 11:00:00 AM|12/7/2026 1:45:00 PM|02:45:00|",
                            "Total Time:|||04:15:00|"}));
     EXPECT_TRUE(list->topLevelItem(2)->font(0).bold() && !list->topLevelItem(0)->font(0).bold());
+    for (int dates : {1, 2})  // whole, with their four-digit years and seconds
+      EXPECT_GE(list->columnWidth(dates), static_cast<QAbstractItemView*>(list)->sizeHintForColumn(dates));
     // A header click sorts nothing.
     QTest::mouseClick(list->header()->viewport(), Qt::LeftButton, {}, QPoint(10, 5));
     EXPECT_EQ(Rows(w)[0].substr(0, 5), "Alpha");
@@ -125,7 +127,7 @@ TEST_F(ReportWindowTest, DoubleClickOpensARowsEntryWhoseSaveAndDeleteChangeItsLi
   Show([&](frmReport& w) {
     EXPECT_EQ(ToBytes(List(w)->topLevelItem(0)->text(4)), "layout, then proofs" + bytes);
     EXPECT_TRUE(DoubleClickRow(w, 1, [&](frmReportEdit& e) {
-      EXPECT_EQ(test::LayoutProblems(e, false), std::vector<std::string>{});
+      EXPECT_EQ(test::LayoutProblems(e), std::vector<std::string>{});
       EXPECT_EQ(Setup::EditRow, 2);
       test::Retype(e, "txtComment", "first\nsecond");
       test::Click(e, "cmdSave");

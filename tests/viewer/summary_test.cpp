@@ -145,7 +145,7 @@ class SummaryFileTest : public test::PlatformTest {
         case 0: startText = std::to_string(c.year) + "-" + (c.month < 10 ? "0" : "") + std::to_string(c.month) + "-" +
                             std::to_string(c.day) + " " + f.FormatShortTime(start); break;
         case 1: startText = f.FormatDate(start); break;
-        case 2: startText = " " + f.FormatMonthDayYear(start) + "  " + f.FormatTime(start); break;
+        case 2: startText = " " + f.FormatDate(start) + "  " + f.FormatTime(start); break;
         default: break;
       }
       file += std::string(kProjects[random() % 4]) + "," + startText + "," +

@@ -76,12 +76,6 @@ TEST_F(SummaryWindowTest, ShowsThisWeekBesideAWorkingMainWindowAndStepsThroughPe
   test::Click(*s, "cmdNext");
   EXPECT_EQ(s->summary().period, (Period{D(2027, 1, 1), D(2027, 1, 31)}));
   EXPECT_EQ(test::Child<QComboBox>(*s, "cboPeriod")->currentText(), "Custom");
-  for (double twipsPerPixel : {10.0, 15.0}) {  // 144 and 96 dots per inch
-    system.twipsPerPixel = twipsPerPixel;
-    frmSummary other(main, nullptr);
-    other.show();
-    EXPECT_EQ(test::LayoutProblems(other), std::vector<std::string>{}) << twipsPerPixel;
-  }
   s->close();
   EXPECT_EQ(frmSummary::Loaded(), nullptr);
 }
