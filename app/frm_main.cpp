@@ -33,6 +33,7 @@
 #include "tracking/running.h"
 #include "tracking/stretch.h"
 #include "viewer/frm_report.h"
+#include "viewer/frm_summary.h"
 #include "widgets/controls.h"
 #include "widgets/program_icon.h"
 #include "widgets/twips.h"
@@ -199,6 +200,9 @@ void frmMain::BuildMenus() {
   QAction* clearReport = MakeItem(report, "mnuReportClearReport", "&Clear Report");
   report->addSeparator()->setObjectName("mnuViewsep3");
   QAction* restoreReport = MakeItem(report, "mnuReportRestoreReport", "&Restore Report");
+  report->addSeparator()->setObjectName("mnuReportBar1");
+  QAction* summary = MakeItem(report, "mnuReportSummary", "&Summary...");
+  connect(summary, &QAction::triggered, this, [this] { frmSummary::Open(*this, this); });
   connect(viewReport, &QAction::triggered, this, [this] { Setup::ShowReport(*this, ReportWindows()); });
   connect(clearReport, &QAction::triggered, this, [] { ClearReport(); });
   connect(restoreReport, &QAction::triggered, this, [] { RestoreReport(); });

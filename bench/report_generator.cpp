@@ -34,15 +34,19 @@ GeneratedReport GenerateReport(const std::string& path, std::size_t records, con
   std::FILE* out = std::fopen(path.c_str(), "wb");
   if (!out) throw std::runtime_error("cannot write " + path);
   std::mt19937 random(seed);
-  const DateTime first = MakeDateTime({2016, 1, 4}, 0, 0, 0);
-  constexpr std::size_t kPerDay = 20;
+  // The records of a person, or of a team, over 2016 to 2026, spread evenly over the days.
+  const std::int64_t first = DayFromCivil({2016, 1, 1});
+  const std::int64_t days = DayFromCivil({2026, 12, 31}) - first + 1;
   std::string buffer;
   buffer.reserve(1 << 20);
   for (std::size_t i = 0; i < records; ++i) {
-    const std::int64_t day = first.day + static_cast<std::int64_t>(i / kPerDay);
-    const int slot = static_cast<int>(i % kPerDay);
-    // Stretches of 10 to 35 minutes from 8:00, one after another.
-    const int start = 8 * 3600 + slot * 1800 + static_cast<int>(random() % 120);
+    const std::int64_t day = first + static_cast<std::int64_t>(i * days / records);
+    const std::size_t dayFirst = static_cast<std::size_t>(((day - first) * records + days - 1) / days);
+    const std::size_t perDay =
+        static_cast<std::size_t>(((day - first + 1) * records + days - 1) / days) - dayFirst;
+    const int slot = static_cast<int>(i - dayFirst);
+    // Stretches of 10 to 35 minutes from 8:00, their starts spread over ten hours.
+    const int start = 8 * 3600 + slot * (36000 / static_cast<int>(perDay)) + static_cast<int>(random() % 120);
     const int end = start + 600 + static_cast<int>(random() % 900);
     const char* project = kProjects[random() % std::size(kProjects)];
     std::string name(project);
@@ -68,8 +72,8 @@ GeneratedReport GenerateReport(const std::string& path, std::size_t records, con
   if (std::fclose(out) != 0) throw std::runtime_error("cannot write " + path);
   GeneratedReport result;
   result.records = records;
-  result.firstDay = first;
-  result.busiestDay = DateTime{first.day + static_cast<std::int64_t>(records / kPerDay / 2), 12 * 3600};
+  result.firstDay = DateTime{first, 0};
+  result.busiestDay = MakeDateTime({2020, 6, 15}, 12, 0, 0);
   return result;
 }
 

@@ -12,10 +12,10 @@ namespace tw::bench {
 struct GeneratedReport {
   std::size_t records = 0;
   DateTime firstDay;   // the day of the first record
-  DateTime busiestDay; // a day in the middle of the file, with records on it
+  DateTime busiestDay; // a day in 2020, with records on it
 };
 
-// Writes `records` records (20 a day) in the given format to path.
+// Writes `records` records in the given format to path, spread evenly over 2016 to 2026.
 GeneratedReport GenerateReport(const std::string& path, std::size_t records, const DateFormat& format,
                                unsigned seed = 1);
 

@@ -5,19 +5,15 @@
 #include <initializer_list>
 
 namespace tw {
-namespace {
-
-std::int64_t OffsetAt(std::int64_t instant) {
+std::int64_t UtcOffsetAt(std::int64_t instant) {
   const std::time_t t = static_cast<std::time_t>(instant);
   std::tm local{};
   if (localtime_r(&t, &local) == nullptr) return 0;
   return local.tm_gmtoff;
 }
 
-}  // namespace
-
 DateTime LocalOfInstant(std::int64_t unixSeconds) {
-  const std::int64_t wall = unixSeconds + OffsetAt(unixSeconds);
+  const std::int64_t wall = unixSeconds + UtcOffsetAt(unixSeconds);
   std::int64_t day = wall / kSecondsPerDay;
   std::int64_t seconds = wall % kSecondsPerDay;
   if (seconds < 0) {
@@ -33,15 +29,15 @@ std::int64_t InstantOfLocal(const DateTime& wallClock) {
   bool found = false;
   std::int64_t best = 0;
   for (std::int64_t probe : {asUtc - kSecondsPerDay, asUtc, asUtc + kSecondsPerDay}) {
-    const std::int64_t candidate = asUtc - OffsetAt(probe);
-    if (candidate + OffsetAt(candidate) == asUtc && (!found || candidate < best)) {
+    const std::int64_t candidate = asUtc - UtcOffsetAt(probe);
+    if (candidate + UtcOffsetAt(candidate) == asUtc && (!found || candidate < best)) {
       best = candidate;
       found = true;
     }
   }
   if (found) return best;
   // A time skipped when the clocks went forward: read it by the offset in force before the change.
-  return asUtc - OffsetAt(asUtc - kSecondsPerDay);
+  return asUtc - UtcOffsetAt(asUtc - kSecondsPerDay);
 }
 
 std::int64_t Clock::UnixNow() const { return InstantOfLocal(Now()); }

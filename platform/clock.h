@@ -31,4 +31,7 @@ std::int64_t InstantOfLocal(const DateTime& wallClock);
 // The local wall-clock time of a moment.
 DateTime LocalOfInstant(std::int64_t unixSeconds);
 
+// The user's time zone's offset from UTC at a moment, in seconds.
+std::int64_t UtcOffsetAt(std::int64_t unixSeconds);
+
 }  // namespace tw

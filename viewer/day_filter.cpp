@@ -12,14 +12,44 @@ bool MayBeOnDay(const DateFormat& format, std::string_view text, const CivilDate
   return format.CommonDatePart(text) == day;
 }
 
-std::string DigitsOfDay(const DateFormat& format, const CivilDate& day) {
-  if (!format.DayFromDatePart() || !format.DateShowsYear() || day == CivilDate{}) return "";
-  // A year is written whole (3 or 4 digits), or in two digits (1930-2029), or, for 2000-2009, in
-  // one: each form holds the digits below.
-  const int y = day.year;
-  if (y >= 2000 && y <= 2009) return std::to_string(y % 10);
-  if (y >= 1930 && y <= 2029) return {static_cast<char>('0' + y / 10 % 10), static_cast<char>('0' + y % 10)};
-  return std::to_string(y);
+bool DayPattern::At(const char* where) const {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = where[i];
+    if (i == gap ? c >= '0' && c <= '9' : c != text[i]) return false;
+  }
+  return true;
+}
+
+std::vector<DayPattern> DayPatterns(const DateFormat& format, const CivilDate& day) {
+  if (!format.DayFromDatePart() || day == CivilDate{}) return {};
+  // The locale's date must be field, character, field, character, field: then its own form and
+  // the common form (the same order, or year first) both write the month and the day side by
+  // side, each in one or two digits, with one character that is no digit between them.
+  const std::vector<DateToken> tokens = TokenizeDatePattern(format.data().shortDate);
+  if (tokens.size() != 5) return {};
+  std::string order;
+  for (size_t i = 0; i < tokens.size(); ++i) {
+    const DateToken& t = tokens[i];
+    if (i % 2 == 1) {
+      const char c = t.text.empty() ? '0' : t.text[0];
+      if (t.kind != DateToken::Literal || t.text.size() != 1 || c == ' ' || c == '\t' || (c >= '0' && c <= '9'))
+        return {};
+    } else if (t.kind == DateToken::Day || t.kind == DateToken::Month || t.kind == DateToken::Year) {
+      order += "DMY"[t.kind == DateToken::Day ? 0 : t.kind == DateToken::Month ? 1 : 2];
+    }
+  }
+  if (order != "MDY" && order != "DMY" && order != "YMD") return {};
+  auto spellings = [](int n) {
+    std::vector<std::string> out{std::to_string(n)};
+    if (n < 10) out.push_back("0" + out[0]);
+    return out;
+  };
+  std::vector<DayPattern> patterns;
+  const std::string month = std::to_string(day.month), dayNumber = std::to_string(day.day);
+  for (const std::string& d : spellings(day.day)) patterns.push_back({month + "?" + d, month.size()});
+  if (order == "DMY")
+    for (const std::string& m : spellings(day.month)) patterns.push_back({dayNumber + "?" + m, dayNumber.size()});
+  return patterns;
 }
 
 }  // namespace tw

@@ -1,13 +1,16 @@
 #include "viewer/day_report.h"
 
+#include <algorithm>
 #include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
+#include "platform/quick_dates.h"
 #include "tracking/calculate_time.h"
 #include "viewer/day_filter.h"
+#include "viewer/record_lines.h"
 
 namespace tw {
 
@@ -36,43 +39,66 @@ std::optional<DayRow> DayRows::Of(std::string_view line) const {
 
 namespace {
 
-// The first place of needle in [text, text + size), or nullptr: the needle's first and last bytes
-// are looked for sixteen places at a time, and only where both stand is the rest compared.
-const char* Find(const char* text, size_t size, std::string_view needle) {
-  const size_t k = needle.size();
-  if (k == 1) return static_cast<const char*>(std::memchr(text, needle[0], size));
-  size_t i = 0;
-#if defined(__SSE2__)
-  const __m128i first = _mm_set1_epi8(needle[0]);
-  const __m128i last = _mm_set1_epi8(needle[k - 1]);
-  for (; i + k - 1 + 16 <= size; i += 16) {
-    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
-    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i + k - 1));
-    auto mask = static_cast<unsigned>(
-        _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
-    while (mask != 0) {
-      const size_t at = i + static_cast<size_t>(__builtin_ctz(mask));
-      if (std::memcmp(text + at + 1, needle.data() + 1, k - 2) == 0) return text + at;
-      mask &= mask - 1;
-    }
-  }
-#endif
-  return static_cast<const char*>(::memmem(text + i, size - i, needle.data(), k));
-}
-
 void Add(DayReport& report, DayRow row, std::uint64_t offset) {
   row.line.offset = offset;
   if (row.seconds) report.totalSeconds += *row.seconds;
   report.rows.push_back(std::move(row));
 }
 
+// The first place in [text, text + size) where one of the patterns stands, or nullptr: three
+// bytes of each pattern (its first, its last, and one beside the gap) are looked for sixteen
+// places at a time, and only where all three stand is the pattern compared.
+const char* FindAny(const char* text, size_t size, const std::vector<DayPattern>& patterns) {
+  size_t longest = 0;
+  for (const DayPattern& p : patterns) longest = std::max(longest, p.text.size());
+  size_t i = 0;
+#if defined(__SSE2__)
+  // The bytes looked for, set up once: the text read may be any memory, so the compiler would
+  // read them again on every step.
+  struct Anchor {
+    __m128i first, last, third;
+    size_t lastAt, thirdAt;
+  };
+  Anchor anchors[4];
+  const size_t count = std::min<size_t>(patterns.size(), 4);
+  for (size_t k = 0; k < count; ++k) {
+    const DayPattern& p = patterns[k];
+    const size_t third = p.gap == 1 ? 2 : 1;
+    anchors[k] = {_mm_set1_epi8(p.text.front()), _mm_set1_epi8(p.text.back()), _mm_set1_epi8(p.text[third]),
+                  p.text.size() - 1, third};
+  }
+  auto load = [&](size_t at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at)); };
+  for (; count == patterns.size() && i + longest - 1 + 16 <= size; i += 16) {
+    const __m128i here = load(i);
+    __m128i found = _mm_setzero_si128();
+    for (size_t k = 0; k < count; ++k) {
+      const Anchor& a = anchors[k];
+      found = _mm_or_si128(found, _mm_and_si128(_mm_and_si128(_mm_cmpeq_epi8(here, a.first),
+                                                              _mm_cmpeq_epi8(load(i + a.lastAt), a.last)),
+                                                _mm_cmpeq_epi8(load(i + a.thirdAt), a.third)));
+    }
+    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(found));
+    while (mask != 0) {
+      const char* at = text + i + static_cast<size_t>(__builtin_ctz(mask));
+      for (const DayPattern& p : patterns)
+        if (p.At(at)) return at;
+      mask &= mask - 1;
+    }
+  }
+#endif
+  for (; i < size; ++i)
+    for (const DayPattern& p : patterns)
+      if (p.text.size() <= size - i && p.At(text + i)) return text + i;
+  return nullptr;
+}
+
 // Finds the day's rows in a region of whole lines that starts at file offset `base`: it looks only
-// at the lines that hold the day's digits, found the way grep finds a word, and passes over the rest.
-void ScanRegion(std::string_view region, std::uint64_t base, size_t from, const std::string& digits,
+// at the lines that hold one of the day's patterns, found the way grep finds a word.
+void ScanRegion(std::string_view region, std::uint64_t base, const std::vector<DayPattern>& patterns,
                 const DayRows& rows, DayReport& report) {
-  size_t pos = from;
+  size_t pos = 0;
   while (pos < region.size()) {
-    const char* found = Find(region.data() + pos, region.size() - pos, digits);
+    const char* found = FindAny(region.data() + pos, region.size() - pos, patterns);
     if (found == nullptr) return;
     const size_t hit = static_cast<size_t>(found - region.data());
     const size_t before = region.rfind('\n', hit);
@@ -83,6 +109,25 @@ void ScanRegion(std::string_view region, std::uint64_t base, size_t from, const 
     if (auto row = rows.Of(line)) Add(report, std::move(*row), base + start);
     pos = end + 1;
   }
+}
+
+// Every line, each start in the form the program writes read at once (most are on other days),
+// any other line read as DayRows reads it.
+DayReport ReadEveryLine(const Files& files, const std::string& path, const DateTime& day,
+                        const DateFormat& format) {
+  Files::Reader reader = files.OpenRead(path);
+  LineReader lines(reader);
+  const DayRows rows(day.day, format);
+  QuickDates dates(format);
+  DayReport report;
+  std::string_view text;
+  while (lines.Next(text)) {
+    const auto start = StartField(text);
+    if (!start) continue;
+    if (const auto value = dates.Read(*start); value && value->day != day.day) continue;
+    if (auto row = rows.Of(text)) Add(report, std::move(*row), lines.offset());
+  }
+  return report;
 }
 
 }  // namespace
@@ -101,31 +146,15 @@ DayReport ReadDayReportByLines(const Files& files, const std::string& path, cons
 
 DayReport ReadDayReport(const Files& files, const std::string& path, const DateTime& day,
                         const DateFormat& format) {
-  const std::string digits = DigitsOfDay(format, CivilFromDay(day.day));
-  if (digits.empty()) return ReadDayReportByLines(files, path, day, format);
+  const std::vector<DayPattern> patterns = DayPatterns(format, CivilFromDay(day.day));
+  if (patterns.empty()) return ReadEveryLine(files, path, day, format);
 
   Files::Reader reader = files.OpenRead(path);
   const DayRows rows(day.day, format);
   DayReport report;
-  std::vector<char> block(LineReader::kBlockSize);
-  size_t held = 0;          // bytes in block: the unfinished last line of the region before, then new
-  std::uint64_t base = 0;   // file offset of block[0]
-  bool atEnd = false;
-  while (!atEnd) {
-    if (held == block.size()) block.resize(block.size() * 2);  // one line longer than the block
-    const size_t n = reader.Read(block.data() + held, block.size() - held);
-    atEnd = n == 0;
-    held += n;
-    const std::string_view data(block.data(), held);
-    // The region ends after the last line feed (at the end of the file, with the data).
-    const size_t lastFeed = data.rfind('\n');
-    const size_t regionEnd = atEnd ? held : lastFeed == std::string_view::npos ? 0 : lastFeed + 1;
-    const size_t from = base == 0 ? ByteOrderMarkLength(data) : 0;
-    if (regionEnd > 0) ScanRegion(data.substr(0, regionEnd), base, from, digits, rows, report);
-    std::memmove(block.data(), block.data() + regionEnd, held - regionEnd);
-    held -= regionEnd;
-    base += regionEnd;
-  }
+  ForEachRegion(reader, [&](std::string_view region, std::uint64_t base) {
+    ScanRegion(region, base, patterns, rows, report);
+  });
   return report;
 }
 

@@ -51,7 +51,9 @@ class DayRows {
 // RunError 53 when there is no file.
 DayReport ReadDayReportByLines(const Files& files, const std::string& path, const DateTime& day,
                                const DateFormat& format);
-// The same rows, found faster: only the lines that hold the day's digits are read as records.
+// The same rows, found faster: only the lines that hold the day's month and day numbers side by
+// side (DayPatterns) are read as records; where the locale's date has no such patterns, a start in
+// the form the program writes is read the quick way.
 DayReport ReadDayReport(const Files& files, const std::string& path, const DateTime& day,
                         const DateFormat& format);
 

@@ -2,16 +2,20 @@
 
 #include "report/report_form.h"
 #include "viewer/report_columns.h"
+#include "viewer/summary_command.h"
 
 namespace tw {
 namespace {
 
 constexpr const char* kUsage =
     "Usage: tallywright-report [--file PATH] [--date YYYY-MM-DD | --today] [--csv]\n"
+    "       tallywright-report [--file PATH] [PERIOD] [--by entry|day|project] [--round MIN]\n"
+    "                          [--csv | --json]\n"
     "\n"
     "Prints the stretches of work that started on one day, from Tallywright's report file, with\n"
     "their lengths and, when there are two or more, the day's total: the same rows the report\n"
-    "window shows. The report file is only read, never changed.\n"
+    "window shows. Over a longer period it prints the total of each project or of each day. The\n"
+    "report file is only read, never changed.\n"
     "\n"
     "  --file PATH        the report file (default: projrpt.pro beside this program)\n"
     "  --date YYYY-MM-DD  the day to show\n"
@@ -19,7 +23,13 @@ constexpr const char* kUsage =
     "  --csv              write CSV (RFC 4180, with a header line) instead of tab-separated text\n"
     "  --help             show this text\n"
     "\n"
+    "PERIOD, instead of --date or --today:\n";
+
+constexpr const char* kUsageEnd =
+    "\n"
     "Dates and times are read in the form the report was written in, as Tallywright reads them.\n"
+    "A stretch belongs to the day it started on. Lines that are not records are counted on\n"
+    "standard error.\n"
     "Exit status: 0 when the report was printed, 2 on any error.\n";
 
 void PrintRow(std::ostream& out, bool csv, const ReportCells& cells) {
@@ -36,6 +46,11 @@ void PrintRow(std::ostream& out, bool csv, const ReportCells& cells) {
 int Fail(std::ostream& err, const std::string& message) {
   err << "tallywright-report: " << message << "\n";
   return kCommandError;
+}
+
+int ReadFailure(std::ostream& err, const std::string& file, const RunError& e) {
+  if (e.number() == kErrFileNotFound) return Fail(err, "there is no report file " + file);
+  return Fail(err, "cannot read " + file + ": " + e.description());
 }
 
 }  // namespace
@@ -75,8 +90,10 @@ void PrintDayReport(const DayReport& report, const DateFormat& format, bool csv,
 
 int RunReportCommand(const std::vector<std::string>& args, const Files& files,
                      const DateFormat& format, const DateTime& now, const std::string& defaultFile,
-                     std::ostream& out, std::ostream& err) {
+                     std::ostream& out, std::ostream& err, int firstWeekday) {
   std::string file = defaultFile;
+  PeriodOptions periods;
+  std::string message;
   std::optional<std::string> date;
   bool today = false, csv = false;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -97,8 +114,10 @@ int RunReportCommand(const std::vector<std::string>& args, const Files& files,
       return arg == name || arg.rfind(std::string(name) + "=", 0) == 0;
     };
     if (arg == "--help" || arg == "-h") {
-      out << kUsage;
+      out << kUsage << kPeriodUsage << kUsageEnd;
       return 0;
+    } else if (const int taken = TakePeriodOption(args, i, periods, message); taken != 0) {
+      if (taken < 0) return Fail(err, message);
     } else if (is("--file")) {
       if (value("--file", file) < 0) return Fail(err, "--file needs the path of a report file");
     } else if (is("--date")) {
@@ -116,6 +135,22 @@ int RunReportCommand(const std::vector<std::string>& args, const Files& files,
     }
   }
   if (date && today) return Fail(err, "give either --date or --today, not both");
+  periods.date = date;
+  periods.today = today;
+  periods.csv = csv;
+  if (WantsSummary(periods)) {
+    try {
+      const DateFormat form(ReportForm(files, file, format.data()));  // as the windows read it
+      if (PrintSummary(periods, files, form, now, firstWeekday, file, out, message) < 0)
+        return Fail(err, message);
+    } catch (const RunError& e) {
+      return ReadFailure(err, file, e);
+    }
+    out.flush();
+    if (!out) return Fail(err, "the report could not be written out");
+    if (!message.empty()) err << "tallywright-report: " << message << "\n";
+    return 0;
+  }
 
   DateTime day = now;
   if (date) {
@@ -130,8 +165,7 @@ int RunReportCommand(const std::vector<std::string>& args, const Files& files,
     form.emplace(ReportForm(files, file, format.data()));
     report = ReadDayReport(files, file, day, *form);
   } catch (const RunError& e) {
-    if (e.number() == kErrFileNotFound) return Fail(err, "there is no report file " + file);
-    return Fail(err, "cannot read " + file + ": " + e.description());
+    return ReadFailure(err, file, e);
   }
   PrintDayReport(report, *form, csv, out);
   out.flush();

@@ -1,6 +1,7 @@
 #pragma once
 // tallywright-report: the day report on the command line, for scripts and exports. It prints
-// exactly the rows and total the report window shows, and only ever reads the report file.
+// exactly the rows and total the report window shows, or a period's summary (summary_command.h),
+// and only ever reads the report file.
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -29,9 +30,10 @@ std::string CsvField(std::string_view text);
 void PrintDayReport(const DayReport& report, const DateFormat& format, bool csv, std::ostream& out);
 
 // Runs the command with its arguments (without the program name); returns the exit status. The
-// report is read in its own form (report/report_form.h), `format` being the user's.
+// report is read in its own form (report/report_form.h), `format` being the user's. Weeks start
+// on firstWeekday (0 = Sunday .. 6 = Saturday).
 int RunReportCommand(const std::vector<std::string>& args, const Files& files,
                      const DateFormat& format, const DateTime& now, const std::string& defaultFile,
-                     std::ostream& out, std::ostream& err);
+                     std::ostream& out, std::ostream& err, int firstWeekday = 1);
 
 }  // namespace tw

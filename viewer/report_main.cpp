@@ -1,4 +1,5 @@
 // tallywright-report: prints one day of Tallywright's report.
+#include <QLocale>
 #include <iostream>
 
 #include "platform/clock.h"
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
   // The report where Tallywright keeps it: beside the two programs, or in the user's data folder
   // when they are installed for the whole system.
   const std::string report = tw::JoinPath(tw::PosixSystem().DataFolder(), tw::kReportFile);
+  // Weeks start on the locale's first day of the week (Qt counts Monday 1 .. Sunday 7).
+  const int firstWeekday = QLocale::system().firstDayOfWeek() % 7;
   return tw::RunReportCommand(args, files, format, tw::SystemClock().Now(), report, std::cout,
-                              std::cerr);
+                              std::cerr, firstWeekday);
 }

@@ -1,6 +1,7 @@
 // The day report over arbitrary file bytes: what the streaming reader lists is exactly what a
 // plain reading of the whole file line by line gives, each row's text stands at its offset, and the
-// total is the sum of the rows.
+// total is the sum of the rows. The day's summary has the same stretches and total, and counts the
+// lines that are not records.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include "report/record.h"
 #include "tracking/calculate_time.h"
 #include "viewer/day_report.h"
+#include "viewer/summary.h"
 
 namespace {
 
@@ -43,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const tw::DayReport report = ReadDayReport(tw::Files(), path, day, format);
 
   // The plain reading: the whole text, cut at each LF, a CR before it and a leading mark dropped.
-  std::int64_t total = 0;
+  std::int64_t total = 0, skipped = 0;
   size_t row = 0;
   size_t start = content.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
   while (start < content.size()) {
@@ -54,8 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t offset = start;
     start = end + 1;
     const auto fields = tw::SplitRecord(line);
-    if (line.empty() || !fields) continue;
-    const auto begin = format.Parse(fields->start);
+    if (line.empty()) continue;
+    const auto begin = fields ? format.Parse(fields->start) : std::nullopt;
+    skipped += !begin;
     if (!begin || begin->day != day.day) continue;
     if (row >= report.rows.size()) std::abort();
     const tw::DayRow& listed = report.rows[row++];
@@ -65,5 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (elapsed) total += *elapsed;
   }
   if (row != report.rows.size() || total != report.totalSeconds) std::abort();
+  const tw::Summary summary = tw::ReadSummary(tw::Files(), path, {day.day, day.day}, format, 0);
+  if (summary.stretches != static_cast<std::int64_t>(row) || summary.totalSeconds != total ||
+      summary.skippedLines != skipped)
+    std::abort();
   return 0;
 }

@@ -66,7 +66,7 @@ TEST_F(ReportCommandTest, PrintsTheWindowsRowsAsTextOrCsv) {
 TEST_F(ReportCommandTest, ErrorsAreOneLineOnStandardErrorWithStatusTwo) {
   const std::vector<std::vector<std::string>> bad = {
       {"--date", "2026-13-01"}, {"--date", "12/7/2026"}, {"--date", "2026-02-29"}, {"--date"},
-      {"--week"}, {"extra"}, {"--date", "2026-12-07", "--today"}, {"--file", folder.File("none.pro")},
+      {"--weekly"}, {"extra"}, {"--date", "2026-12-07", "--today"}, {"--file", folder.File("none.pro")},
       {"--file", folder.path()}};
   for (const auto& args : bad) {
     EXPECT_EQ(Run(args), 2) << args[0];

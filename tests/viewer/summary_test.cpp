@@ -1,0 +1,228 @@
+// Period summaries: periods, the reading of the report they share with the day report, rounding.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+
+#include "platform/clock.h"
+#include "platform/local_instants.h"
+#include "platform/quick_dates.h"
+#include "tests/support/fakes.h"
+#include "viewer/day_report.h"
+#include "viewer/summary.h"
+
+namespace tw {
+namespace {
+
+std::int64_t D(int y, int m, int d) { return DayFromCivil({y, m, d}); }
+
+// A time zone with clock changes for the length of a test: forward on 8 March 2026, back on
+// 1 November 2026.
+class EasternTime {
+ public:
+  EasternTime() : old_(std::getenv("TZ") ? std::getenv("TZ") : "") {
+    had_ = std::getenv("TZ") != nullptr;
+    ::setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
+    ::tzset();
+  }
+  ~EasternTime() {
+    if (had_) ::setenv("TZ", old_.c_str(), 1); else ::unsetenv("TZ");
+    ::tzset();
+  }
+
+ private:
+  std::string old_;
+  bool had_ = false;
+};
+
+TEST(PeriodTest, WeeksMonthsAndYearsHaveTheirBoundaries) {
+  const std::int64_t thu = D(2026, 12, 10);
+  EXPECT_EQ(PeriodOf(PeriodKind::Week, thu, 1), (Period{D(2026, 12, 7), D(2026, 12, 13)}));  // Monday first
+  EXPECT_EQ(PeriodOf(PeriodKind::Week, thu, 0), (Period{D(2026, 12, 6), D(2026, 12, 12)}));  // Sunday first
+  EXPECT_EQ(PeriodOf(PeriodKind::Week, thu, 6), (Period{D(2026, 12, 5), D(2026, 12, 11)}));  // Saturday first
+  EXPECT_EQ(PeriodOf(PeriodKind::Week, D(2026, 12, 6), 0).first, D(2026, 12, 6));           // its own first day
+  EXPECT_EQ(PeriodOf(PeriodKind::Month, D(2028, 2, 29), 1), (Period{D(2028, 2, 1), D(2028, 2, 29)}));
+  EXPECT_EQ(PeriodOf(PeriodKind::Year, thu, 1).Days(), 365);
+  EXPECT_EQ(PeriodOf(PeriodKind::Year, D(2028, 7, 1), 1).Days(), 366);
+  // Months step by the calendar, from any length to any length, across years.
+  EXPECT_EQ(Stepped(PeriodOf(PeriodKind::Month, D(2027, 1, 31), 1), PeriodKind::Month, 1),
+            (Period{D(2027, 2, 1), D(2027, 2, 28)}));
+  EXPECT_EQ(Stepped(PeriodOf(PeriodKind::Month, D(2027, 1, 5), 1), PeriodKind::Month, -1),
+            (Period{D(2026, 12, 1), D(2026, 12, 31)}));
+  EXPECT_EQ(Stepped({D(2028, 2, 28), D(2028, 3, 1)}, PeriodKind::Custom, 1), (Period{D(2028, 3, 2), D(2028, 3, 4)}));
+  EXPECT_EQ(Stepped(PeriodOf(PeriodKind::Year, D(2028, 2, 29), 1), PeriodKind::Year, -1).Days(), 365);
+  EXPECT_EQ(PresetOf(Preset::LastWeek, D(2027, 1, 2), 1).period, (Period{D(2026, 12, 21), D(2026, 12, 27)}));
+  EXPECT_EQ(PresetOf(Preset::LastMonth, D(2027, 1, 2), 1).period, (Period{D(2026, 12, 1), D(2026, 12, 31)}));
+  EXPECT_EQ(PresetNaming({D(2026, 12, 21), D(2026, 12, 27)}, D(2027, 1, 2), 1), Preset::LastWeek);
+  EXPECT_EQ(ParseIsoMonth("2028-02"), (Period{D(2028, 2, 1), D(2028, 2, 29)}));
+  for (const char* bad : {"2028-13", "2028-2", "28-02", "2028-02-01"}) EXPECT_FALSE(ParseIsoMonth(bad)) << bad;
+  EXPECT_FALSE(ParseIsoYear("20x8"));
+}
+
+TEST(SummaryRoundingTest, EachStretchToTheNearestMultipleHalvesUp) {
+  EXPECT_EQ(Rounded(89, 1), 60);
+  EXPECT_EQ(Rounded(90, 1), 120);
+  EXPECT_EQ(Rounded(449, 15), 0);
+  EXPECT_EQ(Rounded(450, 15), 900);
+  EXPECT_EQ(Rounded(179, 6), 0);
+  EXPECT_EQ(Rounded(180, 6), 360);
+  EXPECT_EQ(Rounded(2699, 30), 1800);
+  EXPECT_EQ(Rounded(2700, 30), 3600);
+  EXPECT_EQ(Rounded(1234, 0), 1234);
+}
+
+// The quick reading gives Parse's value wherever it gives one, in every locale form, on the texts
+// the program writes (all of which it reads) and on those texts changed here and there.
+TEST(QuickDatesTest, GivesExactlyWhatParseGives) {
+  std::vector<LocaleData> locales(7);
+  locales[1].shortDate = "dd.MM.yyyy", locales[1].longTime = "HH:mm:ss";
+  locales[2].shortDate = "yyyy-MM-dd", locales[2].longTime = "H:mm";
+  locales[3].shortDate = "d.M.yyyy", locales[3].longTime = "H.mm.ss";
+  locales[4].shortDate = "M/d/yy", locales[4].longTime = "h:mm:ss ap", locales[4].am = "a.m.", locales[4].pm = "p.m.";
+  locales[5].shortDate = "dd/MM/yyyy", locales[5].longTime = "HH:mm:ss t";
+  locales[6].shortDate = "d MMM yyyy";  // names: left to Parse
+  std::mt19937 random(5);
+  const std::string alphabet = "0123456789/:.- \tAPMapm,x";
+  int quick = 0, compared = 0;
+  for (const LocaleData& locale : locales) {
+    const DateFormat format(locale);
+    QuickDates dates(format);
+    for (int i = 0; i < 4000; ++i) {
+      const DateTime value{D(1990, 1, 1) + static_cast<std::int64_t>(random() % 20000),
+                           static_cast<std::int32_t>(random() % 86400 * (i % 5 != 0))};
+      std::string text = format.FormatGeneral(value);
+      if (const auto read = dates.Read(text)) {
+        ++quick;
+        ASSERT_EQ(read, format.Parse(text)) << text;
+      } else {
+        EXPECT_EQ(locale.shortDate, "d MMM yyyy") << text;
+      }
+      for (int change = 0; change < 1 + i % 3; ++change) {
+        const size_t at = random() % (text.size() + 1);
+        const char c = alphabet[random() % alphabet.size()];
+        switch (random() % 3) {
+          case 0: text.insert(at, 1, c); break;
+          case 1: if (at < text.size()) text.erase(at, 1); break;
+          default: if (at < text.size()) text[at] = c; break;
+        }
+        if (const auto read = dates.Read(text)) {
+          ++compared;
+          ASSERT_EQ(read, format.Parse(text)) << text << " in " << locale.shortDate << " " << locale.longTime;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(quick, 6 * 4000);
+  EXPECT_GT(compared, 5000);
+}
+
+TEST(LocalInstantsTest, AnswerAsInstantOfLocalAroundClockChanges) {
+  EasternTime zone;
+  for (const char* tz : {"EST5EDT,M3.2.0,M11.1.0", "<+1030>-10:30<+11>-11,M10.1.0,M4.1.0/2", "UTC0"}) {
+    ::setenv("TZ", tz, 1);
+    ::tzset();
+    LocalInstants instants;
+    for (std::int64_t day = D(2026, 2, 25); day < D(2026, 11, 10); ++day)
+      for (int s = 0; s < kSecondsPerDay; s += 1799) ASSERT_EQ(instants.Of({day, s}), InstantOfLocal({day, s})) << tz << day << " " << s;
+  }
+}
+
+// A day's report and a period's summary read the same file the same way: a period's total is the
+// sum of its days' totals, stretch by stretch, rounded or not, over files of every kind of line.
+class SummaryFileTest : public test::PlatformTest {
+ protected:
+  std::string Generate(const DateFormat& f, std::mt19937& random) {
+    static const char* const kProjects[] = {"Alpha", "Beta \"B\"", "Gamma", ""};
+    std::string file;
+    for (int i = 0; i < 600; ++i) {
+      const std::int64_t day = D(2026, 10, 20) + static_cast<std::int64_t>(random() % 30);
+      const DateTime start{day, static_cast<std::int32_t>(random() % 86400)};
+      const std::int64_t end = start.day * 86400 + start.seconds + random() % (26 * 3600);
+      const DateTime stop{end / 86400, static_cast<std::int32_t>(end % 86400)};
+      const CivilDate c = CivilFromDay(day);
+      std::string startText = f.FormatGeneral(start);
+      switch (random() % 8) {  // hand-typed forms
+        case 0: startText = std::to_string(c.year) + "-" + (c.month < 10 ? "0" : "") + std::to_string(c.month) + "-" +
+                            std::to_string(c.day) + " " + f.FormatShortTime(start); break;
+        case 1: startText = f.FormatDate(start); break;
+        case 2: startText = " " + f.FormatDate(start) + "  " + f.FormatTime(start); break;
+        default: break;
+      }
+      file += std::string(kProjects[random() % 4]) + "," + startText + "," +
+              (random() % 10 == 0 ? "not yet" : f.FormatGeneral(stop)) + ",comment, with commas\r\n";
+      switch (random() % 12) {
+        case 0: file += "\r\n"; break;
+        case 1: file += "typed without commas\n"; break;
+        case 2: file += "Odd,soon,later,\r\n"; break;
+        case 3: file += "Two," + f.FormatGeneral(start) + "\r\n"; break;
+        default: break;
+      }
+    }
+    return file;
+  }
+};
+
+TEST_F(SummaryFileTest, APeriodsTotalIsTheSumOfItsDayReports) {
+  EasternTime zone;
+  std::mt19937 random(11);
+  for (const DateFormat& f : {test::UsFormat(), test::GermanFormat()}) {
+    for (int round = 0; round < 4; ++round) {
+      folder.Write("projrpt.pro", Generate(f, random));
+      const std::string path = folder.File("projrpt.pro");
+      const std::int64_t first = D(2026, 10, 18) + static_cast<std::int64_t>(random() % 10);
+      const Period period{first, first + static_cast<std::int64_t>(random() % 25)};
+      const int minutes = kRoundings[round * 2 % 7];
+      std::vector<SummaryEntry> entries;
+      const Summary s = ReadSummary(files, path, period, f, minutes, [&](const SummaryEntry& e) { entries.push_back(e); });
+      std::int64_t total = 0, stretches = 0;
+      size_t entry = 0;
+      for (std::int64_t day = period.first; day <= period.last; ++day) {
+        const DayReport plain = ReadDayReportByLines(files, path, {day, 0}, f);
+        const DayReport fast = ReadDayReport(files, path, {day, 0}, f);
+        ASSERT_EQ(fast.rows.size(), plain.rows.size());
+        for (size_t i = 0; i < fast.rows.size(); ++i) EXPECT_EQ(fast.rows[i].line, plain.rows[i].line);
+        std::int64_t dayTotal = 0;
+        for (const DayRow& row : plain.rows) dayTotal += Rounded(row.seconds.value_or(0), minutes);
+        const DayTotal& listed = s.days[static_cast<size_t>(day - period.first)];
+        EXPECT_EQ(listed.seconds, dayTotal);
+        EXPECT_EQ(listed.stretches, static_cast<std::int64_t>(plain.rows.size()));
+        total += dayTotal, stretches += listed.stretches;
+      }
+      for (const SummaryEntry& e : entries) {
+        EXPECT_TRUE(period.Holds(e.startValue.day));
+        ++entry;
+      }
+      EXPECT_EQ(s.totalSeconds, total);
+      EXPECT_EQ(s.stretches, stretches);
+      EXPECT_EQ(entry, static_cast<size_t>(stretches));
+      std::int64_t byProject = 0;
+      for (const ProjectTotal& p : s.projects) byProject += p.seconds;
+      EXPECT_EQ(byProject, total);
+      EXPECT_GT(s.skippedLines, 0);
+    }
+  }
+}
+
+TEST_F(SummaryFileTest, NightsBelongToTheirStartAndClockChangesCountAsTheyWere) {
+  EasternTime zone;
+  folder.Write("projrpt.pro",
+               "Night,10/31/2026 11:00:00 PM,11/1/2026 3:00:00 AM,clocks go back at 2\r\n"
+               "Spring,3/7/2026 11:30:00 PM,3/8/2026 3:30:00 AM,clocks go forward at 2\r\n"
+               "Open,11/1/2026 9:00 AM,,no end\r\n"
+               "typed by hand\r\n");
+  const Summary s = ReadSummary(files, folder.File("projrpt.pro"), {D(2026, 3, 7), D(2026, 11, 1)}, format, 0);
+  EXPECT_EQ(s.days.front().seconds, 3 * 3600);
+  EXPECT_EQ(s.days[static_cast<size_t>(D(2026, 10, 31) - D(2026, 3, 7))].seconds, 5 * 3600);
+  EXPECT_EQ(s.days.back().seconds, 0);
+  EXPECT_EQ(s.days.back().stretches, 1);
+  EXPECT_EQ(s.totalSeconds, 8 * 3600);
+  EXPECT_EQ(s.skippedLines, 1);
+  ASSERT_EQ(s.projects.size(), 3u);
+  EXPECT_EQ(s.projects[0].project, "Night");
+  // The chart of a long period has a bar per month, of a short one a bar per day.
+  EXPECT_EQ(ChartOf(s, format).bars.size(), 9u);
+  EXPECT_EQ(ChartOf(s, format).hours[0][7], 5.0);
+}
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,119 @@
+// The Summary window as a user meets it: opened from the Report menu beside a working main window,
+// stepped through periods, exported, and a day opened in the daily report.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPointer>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "app/frm_main.h"
+#include "platform/qt_text.h"
+#include "tests/support/fakes.h"
+#include "tests/support/layout.h"
+#include "tests/support/ui.h"
+#include "viewer/frm_report.h"
+#include "viewer/frm_summary.h"
+
+namespace tw {
+namespace {
+
+std::int64_t D(int y, int m, int d) { return DayFromCivil({y, m, d}); }
+
+class SummaryWindowTest : public test::PlatformTest {
+ protected:
+  SummaryWindowTest() {
+    system.endThrows = false;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));  // weeks from Sunday
+    folder.Write("projrpt.pro",
+                 "Alpha,12/7/2026 9:00:00 AM,12/7/2026 10:30:00 AM,layout, then proofs\r\n"
+                 "Beta,12/2/2026 9:00:00 AM,12/2/2026 9:20:00 AM,\r\n"
+                 "Alpha,12/31/2026 9:00:00 AM,12/31/2026 9:07:00 AM,\r\n"
+                 "typed by hand\r\n");
+  }
+  ~SummaryWindowTest() override { QLocale::setDefault(QLocale::system()); }
+  static void Choose(frmSummary& s, const char* box, int index) {
+    auto* combo = test::Child<QComboBox>(s, box);
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+  }
+};
+
+TEST_F(SummaryWindowTest, ShowsThisWeekBesideAWorkingMainWindowAndStepsThroughPeriods) {
+  frmMain main;
+  main.show();
+  main.findChild<QAction*>("mnuReportSummary")->trigger();
+  frmSummary* s = frmSummary::Loaded();
+  ASSERT_NE(s, nullptr);
+  EXPECT_TRUE(s->isVisible());
+  EXPECT_FALSE(s->isModal());
+  EXPECT_EQ(s->summary().period, (Period{D(2026, 12, 6), D(2026, 12, 12)}));
+  EXPECT_EQ(s->summary().totalSeconds, 5400);
+  EXPECT_EQ(s->palette().color(QPalette::Window), QColor(255, 255, 192));
+  EXPECT_NE(test::Child<QLabel>(*s, "lblTotal")->text().toStdString().find(
+                "Sunday 12/6/2026 to Saturday 12/12/2026:  01:30:00 (1.50 hours) in 1 stretch.  1 line"),
+            std::string::npos);
+  EXPECT_EQ(test::Child<QTreeWidget>(*s, "lstDays")->topLevelItemCount(), 7);
+  EXPECT_EQ(test::LayoutProblems(*s), std::vector<std::string>{});
+  // The main window's Start goes on while the summary is open, and the menu brings back this one.
+  test::Click(main, "cmdStartProject");
+  EXPECT_EQ(main.StartText(), "12/7/2026 9:01:23 PM");
+  main.findChild<QAction*>("mnuReportSummary")->trigger();
+  EXPECT_EQ(frmSummary::Loaded(), s);
+
+  test::Click(*s, "cmdPrevious");
+  EXPECT_EQ(s->summary().period, (Period{D(2026, 11, 29), D(2026, 12, 5)}));
+  EXPECT_EQ(test::Child<QComboBox>(*s, "cboPeriod")->currentText(), "Last Week");
+  EXPECT_EQ(s->summary().projects.at(0).project, "Beta");
+  Choose(*s, "cboPeriod", 3);  // This Month, then the next one
+  EXPECT_EQ(s->summary().totalSeconds, 5400 + 1200 + 420);
+  Choose(*s, "cboRounding", 5);  // 15 minutes: 7 minutes round to none, 20 to 15
+  EXPECT_EQ(s->summary().totalSeconds, 5400 + 900);
+  EXPECT_EQ(settings.values["SummaryRounding"], "15");
+  test::Click(*s, "cmdNext");
+  EXPECT_EQ(s->summary().period, (Period{D(2027, 1, 1), D(2027, 1, 31)}));
+  EXPECT_EQ(test::Child<QComboBox>(*s, "cboPeriod")->currentText(), "Custom");
+  s->close();
+  EXPECT_EQ(frmSummary::Loaded(), nullptr);
+}
+
+TEST_F(SummaryWindowTest, ExportsTheCsvASpreadsheetReadsAndOpensADay) {
+  test::FakeMainView main;
+  frmSummary* s = frmSummary::Open(main, nullptr);
+  frmSummary::askSavePath = [&](QWidget*, const QString& suggested, const QString& filter) {
+    EXPECT_TRUE(suggested.endsWith("summary 2026-12-06 to 2026-12-12.csv")) << suggested.toStdString();
+    EXPECT_EQ(filter, "CSV files (*.csv)");
+    return QString::fromStdString(folder.File("week.csv"));
+  };
+  test::Click(*s, "cmdExport");
+  EXPECT_EQ(folder.Read("week.csv"), "Project,Duration,Hours,Stretches\r\nAlpha,01:30:00,1.50,1\r\n"
+                                     "Total Time:,01:30:00,1.50,1\r\n");
+  frmSummary::askSavePath = [&](QWidget*, const QString&, const QString&) { return QString(); };
+  test::Click(*s, "cmdExport");  // cancelled: nothing written
+  EXPECT_FALSE(folder.Exists("week.csv.tmp"));
+  frmSummary::askSavePath = nullptr;
+
+  QTreeWidget* days = test::Child<QTreeWidget>(*s, "lstDays");
+  std::string shown;
+  const QPoint monday = days->visualItemRect(days->topLevelItem(1)).center();
+  test::WhileShown([&] {
+    QTest::mouseClick(days->viewport(), Qt::LeftButton, {}, monday);
+    QTest::mouseDClick(days->viewport(), Qt::LeftButton, {}, monday);
+  }, [&] {
+    if (frmReport* report = frmReport::Loaded()) {
+      shown = ToBytes(report->windowTitle());
+      report->close();
+    }
+  });
+  EXPECT_EQ(shown, "Report...   Date being displayed: Monday 12/07/2026");
+  const QPointer<frmSummary> closed = s;
+  s->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(closed.isNull());  // a closed window goes
+}
+
+}  // namespace
+}  // namespace tw

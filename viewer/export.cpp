@@ -1,0 +1,130 @@
+#include "viewer/export.h"
+
+#include <cstdio>
+
+#include "viewer/day_report.h"
+#include "viewer/report_command.h"
+
+namespace tw {
+namespace {
+
+// The length of the UTF-8 character at the start of text, or 0 when it is not one.
+std::size_t Utf8Length(std::string_view text) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // the second byte's range
+  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+  else if (lead >= 0xE0 && lead <= 0xEF) length = 3, low = lead == 0xE0 ? 0xA0 : 0x80, high = lead == 0xED ? 0x9F : 0xBF;
+  else if (lead >= 0xF0 && lead <= 0xF4) length = 4, low = lead == 0xF0 ? 0x90 : 0x80, high = lead == 0xF4 ? 0x8F : 0xBF;
+  if (length == 0 || text.size() < length || byte(1) < low || byte(1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i)
+    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+  return length;
+}
+
+std::string JsonSeconds(const std::optional<std::int64_t>& seconds) {
+  return seconds ? std::to_string(*seconds) : "null";
+}
+
+}  // namespace
+
+void WriteRow(std::ostream& out, bool csv, const std::vector<std::string>& cells) {
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (i > 0) out << (csv ? ',' : '\t');
+    out << (csv ? CsvField(cells[i]) : cells[i]);
+  }
+  out << (csv ? "\r\n" : "\n");
+}
+
+std::string ClockText(std::int64_t seconds) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
+                static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+  return text;
+}
+
+std::string HoursText(std::int64_t seconds) {
+  const std::int64_t hundredths = (seconds * 100 + 1800) / 3600;
+  char text[48];
+  std::snprintf(text, sizeof text, "%lld.%02lld", static_cast<long long>(hundredths / 100),
+                static_cast<long long>(hundredths % 100));
+  return text;
+}
+
+std::string IsoDateTime(const DateTime& value) {
+  char text[40];
+  std::snprintf(text, sizeof text, "T%02d:%02d:%02d", value.seconds / 3600, value.seconds / 60 % 60,
+                value.seconds % 60);
+  return IsoDate(value.day) + text;
+}
+
+std::string JsonString(std::string_view bytes) {
+  std::string out = "\"";
+  for (std::size_t i = 0; i < bytes.size();) {
+    const char c = bytes[i];
+    const std::size_t length = Utf8Length(bytes.substr(i));
+    if (length == 0) {
+      out += "\\ufffd";
+      ++i;
+      continue;
+    }
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      out += escaped;
+    } else {
+      out.append(bytes.substr(i, length));
+    }
+    i += length;
+  }
+  return out + "\"";
+}
+
+void WriteTable(const Summary& summary, SummaryTable table, bool csv, std::ostream& out) {
+  const auto row = [&](std::string first, std::int64_t seconds, std::int64_t stretches) {
+    WriteRow(out, csv, {std::move(first), ClockText(seconds), HoursText(seconds), std::to_string(stretches)});
+  };
+  WriteRow(out, csv, {table == SummaryTable::Projects ? "Project" : "Date", "Duration", "Hours", "Stretches"});
+  if (table == SummaryTable::Projects) {
+    for (const ProjectTotal& p : summary.projects) row(p.project, p.seconds, p.stretches);
+  } else {
+    for (const DayTotal& d : summary.days) row(IsoDate(d.day), d.seconds, d.stretches);
+  }
+  row(kTotalLabel, summary.totalSeconds, summary.stretches);
+}
+
+void WriteJson(const Summary& summary, const std::vector<SummaryEntry>& entries, std::ostream& out) {
+  out << "{\n  \"from\": \"" << IsoDate(summary.period.first) << "\",\n  \"to\": \""
+      << IsoDate(summary.period.last) << "\",\n  \"totalSeconds\": " << summary.totalSeconds
+      << ",\n  \"skippedLines\": " << summary.skippedLines << ",\n  \"projects\": [";
+  const char* separator = "\n    ";
+  for (const ProjectTotal& p : summary.projects) {
+    out << separator << "{\"project\": " << JsonString(p.project) << ", \"seconds\": " << p.seconds
+        << ", \"stretches\": " << p.stretches << "}";
+    separator = ",\n    ";
+  }
+  out << (summary.projects.empty() ? "" : "\n  ") << "],\n  \"days\": [";
+  separator = "\n    ";
+  for (const DayTotal& d : summary.days) {
+    out << separator << "{\"date\": \"" << IsoDate(d.day) << "\", \"seconds\": " << d.seconds
+        << ", \"stretches\": " << d.stretches << "}";
+    separator = ",\n    ";
+  }
+  out << (summary.days.empty() ? "" : "\n  ") << "],\n  \"entries\": [";
+  separator = "\n    ";
+  for (const SummaryEntry& e : entries) {
+    out << separator << "{\"project\": " << JsonString(e.project) << ", \"start\": " << JsonString(e.start)
+        << ", \"end\": " << JsonString(e.end) << ", \"startIso\": \"" << IsoDateTime(e.startValue)
+        << "\", \"endIso\": " << (e.endValue ? "\"" + IsoDateTime(*e.endValue) + "\"" : "null")
+        << ", \"seconds\": " << JsonSeconds(e.seconds) << ", \"comment\": " << JsonString(e.comment) << "}";
+    separator = ",\n    ";
+  }
+  out << (entries.empty() ? "" : "\n  ") << "]\n}\n";
+}
+
+}  // namespace tw

@@ -1,0 +1,36 @@
+#pragma once
+// A summary written out for other programs: per project or per day as tab-separated text or as
+// CSV (RFC 4180: CR LF, a header line, fields quoted where needed) with the period's total as the
+// last row, and the whole period as one JSON object. tallywright-report and the Summary window's
+// Copy and Export write these same texts.
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "viewer/summary.h"
+
+namespace tw {
+
+enum class SummaryTable { Projects, Days };
+
+// hh:mm:ss with whole hours however many: 37:30:00.
+std::string ClockText(std::int64_t seconds);
+// Decimal hours with two places and a point: 37.50.
+std::string HoursText(std::int64_t seconds);
+// The day as a point in time, ISO 8601 local time: 2026-12-07T09:00:00.
+std::string IsoDateTime(const DateTime& value);
+// A JSON string, quoted; bytes that are not UTF-8 become U+FFFD.
+std::string JsonString(std::string_view bytes);
+
+// One row of cells: tab-separated and ended by LF, or as CSV ended by CR LF.
+void WriteRow(std::ostream& out, bool csv, const std::vector<std::string>& cells);
+
+// Project,Duration,Hours,Stretches (or Date,... with the date as YYYY-MM-DD), one row each, and
+// the "Total Time:" row.
+void WriteTable(const Summary& summary, SummaryTable table, bool csv, std::ostream& out);
+// {"from", "to", "totalSeconds", "skippedLines", "projects", "days", "entries"}.
+void WriteJson(const Summary& summary, const std::vector<SummaryEntry>& entries, std::ostream& out);
+
+}  // namespace tw

@@ -1,0 +1,83 @@
+#pragma once
+// The Summary window: one period's time per project and per day, with a chart, a rounding of each
+// stretch, and Copy and Export as CSV or JSON. It is modeless, so Start and End go on in the main
+// window while it is open; it reads the report again when it becomes active after the report
+// changed. A double-click on a day opens the daily report at that day.
+#include <QDialog>
+#include <QString>
+#include <functional>
+
+#include "state/main_view.h"
+#include "viewer/period.h"
+#include "viewer/summary.h"
+#include "widgets/registration.h"
+
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+
+namespace tw {
+
+class SummaryChart;
+
+class frmSummary : public QDialog, public RegisteredForm<frmSummary> {
+  Q_OBJECT
+
+ public:
+  frmSummary(MainView& main, QWidget* parent);
+
+  // Shows the window (the one open, brought to the front, or a new one at this week).
+  static frmSummary* Open(MainView& main, QWidget* parent);
+  // Shows a period; `kind` tells how Previous and Next step from it.
+  void ShowPeriod(const Period& period, PeriodKind kind);
+  const Summary& summary() const { return summary_; }
+
+  // Asks where to export (parent, suggested file name, filter); an empty answer exports nothing.
+  // Tests put their own answer here.
+  static inline std::function<QString(QWidget*, const QString&, const QString&)> askSavePath;
+
+  void Unload() override;
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Build();
+  void ChoosePreset(int index);
+  void DatesChanged();
+  void Step(int steps);
+  void Refresh();
+  void FillTables();
+  void OpenDay(std::int64_t day);
+  std::string ExportText();
+  void Copy();
+  void Export();
+  std::int64_t Today() const;
+
+  MainView& main_;
+  int firstWeekday_ = 1;
+  Period period_;
+  PeriodKind kind_ = PeriodKind::Week;
+  Summary summary_;
+  bool haveReport_ = false;
+  QString readStamp_;  // size and time of the report file when read
+  QComboBox* cboPeriod_ = nullptr;
+  QDateEdit* dtpFrom_ = nullptr;
+  QDateEdit* dtpTo_ = nullptr;
+  QPushButton* cmdPrevious_ = nullptr;
+  QPushButton* cmdNext_ = nullptr;
+  QComboBox* cboRounding_ = nullptr;
+  QLabel* lblTotal_ = nullptr;
+  QTreeWidget* lstProjects_ = nullptr;
+  QTreeWidget* lstDays_ = nullptr;
+  SummaryChart* chart_ = nullptr;
+  QComboBox* cboExport_ = nullptr;
+  QPushButton* cmdCopy_ = nullptr;
+  QPushButton* cmdExport_ = nullptr;
+  QPushButton* cmdClose_ = nullptr;
+};
+
+}  // namespace tw

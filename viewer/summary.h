@@ -1,0 +1,76 @@
+#pragma once
+// Period summaries: the stretches that started on the days of a period, totalled per project and
+// per day. A stretch belongs to the day of its start and lasts what the day report says it lasts,
+// so a period's total is the sum of its days' totals; a line that is not a record is counted, not
+// shown. The Summary window, tallywright-report and the exports all read through ReadSummary.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/date_format.h"
+#include "platform/files.h"
+#include "viewer/period.h"
+
+namespace tw {
+
+// Roundings of each stretch's length, in minutes (0: none).
+inline constexpr int kRoundings[] = {0, 1, 5, 6, 10, 15, 30};
+bool IsRounding(int minutes);
+// seconds to the nearest multiple of `minutes` minutes, halves up; unchanged for 0.
+std::int64_t Rounded(std::int64_t seconds, int minutes);
+
+struct ProjectTotal {
+  std::string project;
+  std::int64_t seconds = 0;
+  std::int64_t stretches = 0;
+};
+
+struct DayTotal {
+  std::int64_t day = 0;
+  std::int64_t seconds = 0;
+  std::int64_t stretches = 0;
+  std::vector<std::pair<std::size_t, std::int64_t>> byProject;  // index into projects, seconds
+};
+
+struct Summary {
+  Period period;
+  int roundMinutes = 0;
+  std::int64_t totalSeconds = 0;
+  std::int64_t stretches = 0;
+  std::int64_t skippedLines = 0;       // lines of the file that are not records (empty ones aside)
+  std::vector<ProjectTotal> projects;  // largest total first, then by name
+  std::vector<DayTotal> days;          // each day of the period, in order, days without work too
+};
+
+// One stretch of the period: its fields as stored, their values, and its (rounded) length; no
+// length when the end is not a date-time.
+struct SummaryEntry {
+  std::string project, start, end, comment;
+  DateTime startValue;
+  std::optional<DateTime> endValue;
+  std::optional<std::int64_t> seconds;
+};
+using EntrySink = std::function<void(const SummaryEntry&)>;
+
+// The period with no stretches: each of its days, at zero.
+Summary EmptySummary(const Period& period, int roundMinutes);
+
+// Reads the report file at path once, front to back, holding one block of it. `entries` is given
+// each stretch of the period in file order. RunError 53 when there is no file.
+Summary ReadSummary(const Files& files, const std::string& path, const Period& period,
+                    const DateFormat& format, int roundMinutes, const EntrySink& entries = {});
+
+// What the chart shows: bars (the days of a period of up to two months, else its months, or its
+// years beyond three years), each stacked by project: the largest projects, the rest as "Other".
+struct ChartData {
+  bool barsAreDays = false;                     // bar i is the period's i-th day
+  std::vector<std::string> bars;                // labels
+  std::vector<std::string> series;              // project names
+  std::vector<std::vector<double>> hours;       // [series][bar]
+};
+ChartData ChartOf(const Summary& summary, const DateFormat& format, std::size_t maxSeries = 8);
+
+}  // namespace tw

@@ -1,0 +1,158 @@
+#include "viewer/summary_command.h"
+
+#include <cstring>
+#include <sstream>
+
+#include "viewer/export.h"
+#include "viewer/report_columns.h"
+#include "viewer/report_command.h"
+#include "viewer/summary.h"
+
+namespace tw {
+namespace {
+
+int Fail(std::string& message, std::string text) {
+  message = std::move(text);
+  return -1;
+}
+
+// The stretches of the period as the day report lists them: its columns, its total row under two
+// or more rows.
+class EntryLister {
+ public:
+  EntryLister(const DateFormat& format, bool csv) : format_(format), csv_(csv) {
+    const ReportCells header = HeaderCells();
+    WriteRow(text_, csv_, std::vector<std::string>(header.begin(), header.end()));
+  }
+  void Add(const SummaryEntry& e) {
+    WriteRow(text_, csv_, {e.project, e.start, e.end, e.seconds ? format_.FormatDuration(*e.seconds) : "", e.comment});
+  }
+  void Finish(const Summary& summary, std::ostream& out) {
+    if (summary.stretches >= 2) {
+      const std::string total = format_.FormatDuration(summary.totalSeconds);
+      const ReportCells cells = TotalCells(total);
+      WriteRow(text_, csv_, std::vector<std::string>(cells.begin(), cells.end()));
+    }
+    out << text_.str();
+  }
+
+ private:
+  const DateFormat& format_;
+  bool csv_;
+  std::ostringstream text_;
+};
+
+}  // namespace
+
+int TakePeriodOption(const std::vector<std::string>& args, std::size_t& i, PeriodOptions& options,
+                     std::string& message) {
+  const std::string& arg = args[i];
+  const char* name = nullptr;
+  auto is = [&](const char* option) {
+    name = option;
+    return arg == option || arg.rfind(std::string(option) + "=", 0) == 0;
+  };
+  // "--name VALUE" and "--name=VALUE" alike; an optional value is the next argument unless that
+  // is an option.
+  auto value = [&](std::optional<std::string>& into, const char* needs) {
+    const std::size_t length = std::strlen(name);
+    if (arg.size() > length) {
+      into = arg.substr(length + 1);
+    } else if (i + 1 < args.size() && (needs || args[i + 1].rfind("-", 0) != 0)) {
+      into = args[++i];
+    } else if (needs) {
+      return Fail(message, std::string(name) + " needs " + needs);
+    } else {
+      into = "";
+    }
+    return 1;
+  };
+  if (is("--from")) return value(options.from, "a day as YYYY-MM-DD");
+  if (is("--to")) return value(options.to, "a day as YYYY-MM-DD");
+  if (is("--week")) return value(options.week, nullptr);
+  if (is("--month")) return value(options.month, nullptr);
+  if (is("--year")) return value(options.year, nullptr);
+  if (is("--round")) return value(options.round, "a number of minutes");
+  if (is("--by")) {
+    std::optional<std::string> by;
+    const int taken = value(by, "entry, day or project");
+    if (by) options.by = *by;
+    return taken;
+  }
+  if (arg == "--json") {
+    options.json = true;
+    return 1;
+  }
+  return 0;
+}
+
+bool WantsSummary(const PeriodOptions& o) {
+  return o.from || o.to || o.week || o.month || o.year || o.round || o.json ||
+         (!o.by.empty() && o.by != "entry");
+}
+
+int PrintSummary(const PeriodOptions& o, const Files& files, const DateFormat& format,
+                 const DateTime& now, int firstWeekday, const std::string& file, std::ostream& out,
+                 std::string& message) {
+  const int periods = (o.date || o.today) + (o.from || o.to) + !!o.week + !!o.month + !!o.year;
+  if (periods > 1) return Fail(message, "give one period: --date, --today, --from/--to, --week, --month or --year");
+  if (o.from.has_value() != o.to.has_value()) return Fail(message, "--from and --to go together");
+  if (o.csv && o.json) return Fail(message, "give either --csv or --json, not both");
+
+  std::optional<std::int64_t> day;
+  for (const std::optional<std::string>* text : {&o.date, &o.from, &o.to, &o.week}) {
+    if (!*text || (*text)->empty()) continue;
+    day = ParseIsoDay(**text);
+    if (!day) return Fail(message, "'" + **text + "' is not a date; give it as YYYY-MM-DD");
+  }
+  Period period = PeriodOf(PeriodKind::Day, day.value_or(now.day), firstWeekday);
+  if (o.from) {
+    period = {*ParseIsoDay(*o.from), *ParseIsoDay(*o.to)};
+    if (period.first > period.last) return Fail(message, "--from " + *o.from + " is after --to " + *o.to);
+  } else if (o.week) {
+    period = PeriodOf(PeriodKind::Week, day.value_or(now.day), firstWeekday);
+  } else if (o.month) {
+    const auto month = o.month->empty() ? PeriodOf(PeriodKind::Month, now.day, 0) : ParseIsoMonth(*o.month);
+    if (!month) return Fail(message, "'" + *o.month + "' is not a month; give it as YYYY-MM");
+    period = *month;
+  } else if (o.year) {
+    const auto year = o.year->empty() ? PeriodOf(PeriodKind::Year, now.day, 0) : ParseIsoYear(*o.year);
+    if (!year) return Fail(message, "'" + *o.year + "' is not a year; give it as YYYY");
+    period = *year;
+  }
+  const std::string by = !o.by.empty() ? o.by : period.Days() == 1 ? "entry" : "project";
+  if (by != "entry" && by != "day" && by != "project")
+    return Fail(message, "--by takes entry, day or project, not '" + by + "'");
+  int minutes = 0;
+  if (o.round) {
+    char* end = nullptr;
+    const long value = std::strtol(o.round->c_str(), &end, 10);
+    if (o.round->empty() || *end != '\0' || value <= 0 || !IsRounding(static_cast<int>(value)))
+      return Fail(message, "--round takes 1, 5, 6, 10, 15 or 30 minutes, not '" + *o.round + "'");
+    minutes = static_cast<int>(value);
+  }
+
+  std::vector<SummaryEntry> entries;
+  std::optional<EntryLister> lister;
+  EntrySink sink;
+  if (o.json) {
+    sink = [&](const SummaryEntry& e) { entries.push_back(e); };
+  } else if (by == "entry") {
+    lister.emplace(format, o.csv);
+    sink = [&](const SummaryEntry& e) { lister->Add(e); };
+  }
+  const Summary summary = ReadSummary(files, file, period, format, minutes, sink);
+  if (o.json)
+    WriteJson(summary, entries, out);
+  else if (lister)
+    lister->Finish(summary, out);
+  else
+    WriteTable(summary, by == "day" ? SummaryTable::Days : SummaryTable::Projects, o.csv, out);
+  if (summary.skippedLines > 0 && !o.json)
+    message = summary.skippedLines == 1
+                  ? "1 line of the report file is not a record and was skipped"
+                  : std::to_string(summary.skippedLines) + " lines of the report file are not records and were skipped";
+  return 0;
+}
+
+}  // namespace tw
