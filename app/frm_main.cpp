@@ -15,7 +15,9 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "app/away.h"
 #include "app/frm_about.h"
+#include "app/frm_preferences.h"
 #include "app/help.h"
 #include "app/lifecycle.h"
 #include "app/options.h"
@@ -163,6 +165,20 @@ void frmMain::BuildControls() {
   lastSeen_ = new QTimer(this);
   connect(lastSeen_, &QTimer::timeout, this, save);
   lastSeen_->start(60 * 1000);
+
+  away_ = std::make_unique<AwayWatch>(std::vector<std::unique_ptr<IdleSource>>{}, nullptr);
+  awayPoll_ = new QTimer(this);
+  connect(awayPoll_, &QTimer::timeout, this, [this] { LookForAway(); });
+  awayPoll_->start(kAwayPollSeconds * 1000);
+}
+
+void frmMain::WatchAbsences(std::unique_ptr<AwayWatch> watch) { away_ = std::move(watch); }
+
+void frmMain::LookForAway() {
+  if (lookingForAway_) return;
+  lookingForAway_ = true;
+  PollAway(*this, *this, *away_, reminder_);
+  lookingForAway_ = false;
 }
 
 void frmMain::BuildMenus() {
@@ -174,6 +190,7 @@ void frmMain::BuildMenus() {
   mnuOptionsStatusBar_->setChecked(true);
   QAction* center = MakeItem(mnuOptions_, "mnuOptionsCenterApp", "&Center App");
   QAction* clear = MakeItem(mnuOptions_, "mnuOptionClearScreen", "Clear &Screen");
+  QAction* preferences = MakeItem(mnuOptions_, "mnuOptionsPreferences", "&Preferences...");
   mnuOptions_->addSeparator()->setObjectName("mnuViewBar0");
   QAction* exitItem = MakeItem(mnuOptions_, "mnuOptionsExit", "E&xit");
 
@@ -219,6 +236,7 @@ void frmMain::BuildMenus() {
     CenterApp(*this, platform().system->ScreenWidthTwips(), platform().system->ScreenHeightTwips());
   });
   connect(clear, &QAction::triggered, this, [this] { ClearScreen(*this); });
+  connect(preferences, &QAction::triggered, this, [this] { frmPreferences::ShowModal(away_->Describe()); });
   connect(exitItem, &QAction::triggered, this, [this] {
     close();
     platform().system->EndProcess(0);

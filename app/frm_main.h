@@ -4,9 +4,11 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMainWindow>
+#include <memory>
 
 #include "state/main_view.h"
 #include "state/tray_window.h"
+#include "tracking/away.h"
 #include "widgets/registration.h"
 
 class QAction;
@@ -72,6 +74,13 @@ class frmMain : public QMainWindow,
   // process ends with status 0. Nothing happens while a shutdown is already under way.
   void EndNow();
 
+  // Idle and sleep detection while a stretch runs, through the sources start-up found; until then
+  // only the reminder of a long stretch runs.
+  void WatchAbsences(std::unique_ptr<AwayWatch> watch);
+  // The look every few seconds at time away and at a stretch left running.
+  void LookForAway();
+  const AwayWatch& awayWatch() const { return *away_; }
+
   QWidget* picIcon() const { return picIcon_; }
   const QIcon& programIcon() const { return programIcon_; }
   QMenu* optionMenu() const { return mnuOptions_; }
@@ -113,6 +122,11 @@ class frmMain : public QMainWindow,
   QLabel* timePanel_ = nullptr;
   QTimer* clock_ = nullptr;
   QTimer* lastSeen_ = nullptr;
+  QTimer* awayPoll_ = nullptr;
+  std::unique_ptr<AwayWatch> away_;
+  StretchReminder reminder_;
+  // A question about time away is open: the looks meanwhile wait.
+  bool lookingForAway_ = false;
   QMargins frame_;
   QMenu* mnuOptions_ = nullptr;
   QAction* mnuOptionsStatusBar_ = nullptr;

@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_end_signals.h"
+#include "platform/qt_idle.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_settings.h"
 #include "platform/qt_shell.h"
@@ -54,6 +55,13 @@ int main(int argc, char** argv) {
   QObject::connect(&app, &QGuiApplication::commitDataRequest, tw::SaveRunningNow);
   QObject::connect(&app, &QCoreApplication::aboutToQuit, tw::EndProgramNow);
 
-  if (Setup::Main() == nullptr) return 1;
+  tw::frmMain* main = Setup::Main();
+  if (main == nullptr) return 1;
+  // Idle and sleep detection through what this desktop offers; where nothing answers, idle
+  // detection is off. One sleep watch only: two would report each sleep twice.
+  tw::IdleDetection found = tw::FindIdleDetection();
+  main->WatchAbsences(std::make_unique<tw::AwayWatch>(
+      std::move(found.idleSources),
+      found.sleepWatches.empty() ? nullptr : std::move(found.sleepWatches.front())));
   return QApplication::exec();
 }

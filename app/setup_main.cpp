@@ -2,6 +2,7 @@
 
 #include "app/frm_main.h"
 #include "app/frm_splash.h"
+#include "app/tray.h"
 #include "state/program_state.h"
 #include "errors/guard.h"
 #include "platform/handles.h"
@@ -42,6 +43,10 @@ tw::frmMain* Main() {
       }))
     return main;
   if (!step([&] { p.shell->Shell_NotifyIconA(NIM_ADD, NotifyIconRecord); })) return main;
+  // A click on the reminder's balloon brings the main window back.
+  p.shell->OnBalloonClick([] {
+    if (frmMain* loaded = frmMain::Loaded()) RestoreWindow(*loaded);
+  });
   if (!step([&] {
         if (splash) splash->Unload();
         splash = nullptr;

@@ -20,18 +20,30 @@ void MainFormResize(TrayWindow& form) {
   });
 }
 
+namespace {
+
+void RestoreSteps(TrayWindow& form, Guard& step) {
+  if (!step([&] { form.SetNormalState(); })) return;
+  if (!step([&] { form.SetVisible(true); })) return;
+  if (!step([&] { form.SetStatusText(kProductName); })) return;
+  step([&] { platform().shell->SetForegroundWindow(form.WindowHandle()); });
+}
+
+}  // namespace
+
+void RestoreWindow(TrayWindow& form) {
+  Guard step("frmMain/Restore");
+  RestoreSteps(form, step);
+}
+
 void PicIconMouseMove(TrayWindow& form, double x) {
-  Platform& p = platform();
   Guard step("frmMain/picIcon");
   std::uint32_t message = 0;
-  if (!step([&] { message = MouseMessageFromX(x, p.system->TwipsPerPixel()); })) return;
+  if (!step([&] { message = MouseMessageFromX(x, platform().system->TwipsPerPixel()); })) return;
   if (message == WM_RBUTTONDOWN) {
     step([&] { form.PopupOptionMenu(); });
   } else if (message == WM_LBUTTONDOWN) {
-    if (!step([&] { form.SetNormalState(); })) return;
-    if (!step([&] { form.SetVisible(true); })) return;
-    if (!step([&] { form.SetStatusText(kProductName); })) return;
-    step([&] { p.shell->SetForegroundWindow(form.WindowHandle()); });
+    RestoreSteps(form, step);
   }
 }
 

@@ -17,6 +17,10 @@ std::uint32_t MouseMessageFromX(double x, double twipsPerPixel);
 // it can still be brought back.
 void MainFormResize(TrayWindow& form);
 
+// Brings the window back from the notification area (or from minimized) to the front: a left
+// press on the icon, a click on its balloon message, the return from time away.
+void RestoreWindow(TrayWindow& form);
+
 // The icon holder's mouse-move handler, which the notification icon's events reach with the mouse
 // message in x: a left press restores the window, a right press opens the Option menu, anything
 // else does nothing.

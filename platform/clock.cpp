@@ -40,9 +40,13 @@ std::int64_t InstantOfLocal(const DateTime& wallClock) {
   return asUtc - UtcOffsetAt(asUtc - kSecondsPerDay);
 }
 
-DateTime SystemClock::Now() const {
+std::int64_t Clock::UnixNow() const { return InstantOfLocal(Now()); }
+
+DateTime SystemClock::Now() const { return LocalOfInstant(UnixNow()); }
+
+std::int64_t SystemClock::UnixNow() const {
   const auto now = std::chrono::system_clock::now();
-  return LocalOfInstant(std::chrono::duration_cast<std::chrono::seconds>(now.time_since_epoch()).count());
+  return std::chrono::duration_cast<std::chrono::seconds>(now.time_since_epoch()).count();
 }
 
 }  // namespace tw

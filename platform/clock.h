@@ -12,11 +12,15 @@ class Clock {
   virtual ~Clock() = default;
   // The current local date and time, to the second.
   virtual DateTime Now() const = 0;
+  // The current moment in unix seconds; Now() read back where a clock cannot tell it better
+  // (a local time that occurs twice is taken as its first occurrence).
+  virtual std::int64_t UnixNow() const;
 };
 
 class SystemClock : public Clock {
  public:
   DateTime Now() const override;
+  std::int64_t UnixNow() const override;
 };
 
 // Seconds since 1970-01-01 00:00 UTC of a local wall-clock time. Where the clocks were put back and

@@ -4,6 +4,7 @@
 // program, and the help viewer.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace tw {
@@ -51,6 +52,10 @@ class Shell {
   // True while the desktop has a notification area showing the program's icon; without one a
   // window hidden there could not be brought back.
   virtual bool HasNotificationArea() const = 0;
+  // A balloon message from the notification icon; false while the program has no icon.
+  virtual bool ShowBalloon(const std::string& title, const std::string& text) = 0;
+  // What a click on a balloon message runs.
+  virtual void OnBalloonClick(std::function<void()> onClick) = 0;
   // Starts the program at path in a normal window that gets the focus, without waiting for it.
   // RunError 53 when there is no such program, 75 when it cannot be started.
   virtual void StartProgram(const std::string& path) = 0;

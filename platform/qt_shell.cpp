@@ -59,6 +59,9 @@ bool QtShell::Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATA& dat
       Apply(data);
       QObject::connect(tray_.get(), &QSystemTrayIcon::activated,
                        [this](QSystemTrayIcon::ActivationReason reason) { Report(MouseMessageOf(reason)); });
+      QObject::connect(tray_.get(), &QSystemTrayIcon::messageClicked, [this] {
+        if (onBalloonClick_) onBalloonClick_();
+      });
       tray_->show();
       return true;
     case NIM_MODIFY:
@@ -96,6 +99,14 @@ bool QtShell::HasNotificationArea() const {
   // Asked afresh each time: a panel with a notification area may come or go while the program runs.
   return tray_ && tray_->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
 }
+
+bool QtShell::ShowBalloon(const std::string& title, const std::string& text) {
+  if (!tray_) return false;
+  tray_->showMessage(FromBytes(title), FromBytes(text), tray_->icon());
+  return true;
+}
+
+void QtShell::OnBalloonClick(std::function<void()> onClick) { onBalloonClick_ = std::move(onClick); }
 
 void QtShell::StartProgram(const std::string& path) {
   const QString program = FromBytes(path);

@@ -21,6 +21,8 @@ class QtShell : public Shell {
   bool Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATA& data) override;
   bool SetForegroundWindow(std::uint32_t window) override;
   bool HasNotificationArea() const override;
+  bool ShowBalloon(const std::string& title, const std::string& text) override;
+  void OnBalloonClick(std::function<void()> onClick) override;
   void StartProgram(const std::string& path) override;
   bool WinHelpA(std::uint32_t window, const std::string& helpFile, std::uint32_t command,
                 const void* data) override;
@@ -35,6 +37,7 @@ class QtShell : public Shell {
 
   std::unique_ptr<QSystemTrayIcon> tray_;
   NOTIFYICONDATA record_;
+  std::function<void()> onBalloonClick_;
   QPointer<HelpViewer> viewer_;
 };
 

@@ -22,19 +22,22 @@ void StartProject(MainView& form) {
   SaveRunning(form);
 }
 
-void EndProject(MainView& form) {
+bool EndProject(MainView& form) {
   Guard step("Main/EndProject");
   if (!step([&] {
         if (!ReportDateFormat().IsDate(form.EndText())) form.SetEndText(NowText());
       }))
-    return;
+    return false;
   if (!step([&] { form.SetTimeCalc(Setup::CalculateTime(form.StartText(), form.EndText())); }))
-    return;
+    return false;
+  bool recorded = false;
   step([&] {
-    if (!RecordStretch(form, form.StartText(), form.EndText()))
+    recorded = RecordStretch(form, form.StartText(), form.EndText());
+    if (!recorded)
       platform().dialogs->MsgBox("There was an error writing to the report", MsgStyle::OkOnly,
                                  kProductName);
   });
+  return recorded;
 }
 
 }  // namespace tw

@@ -9,8 +9,8 @@ namespace tw {
 void StartProject(MainView& form);
 // Puts the current moment into the end box unless it holds a date-time, shows the elapsed time and
 // appends the stretch to the report (and then forgets the saved running stretch); tells the user when
-// the record could not be written.
-void EndProject(MainView& form);
+// the record could not be written. True when the stretch was recorded.
+bool EndProject(MainView& form);
 
 // The current moment as the program writes it: in the report's date form.
 std::string NowText();

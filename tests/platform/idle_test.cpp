@@ -1,166 +1,90 @@
-// Idle and sleep detection: the suspend-clock arithmetic; the D-Bus sources against the fake
-// desktop services on a private message bus; the X11 source on an Xvfb server of its own. And the
-// notification icon with a StatusNotifierItem host on that bus and that server. The bus
-// and the X server are started here; where their programs are missing, those tests are skipped
-// (and fail in CI, which installs them).
+// Idle and sleep detection: the suspend-clock arithmetic; the D-Bus sources against fake desktop
+// services on a private message bus; the X11 source on an Xvfb server of its own; the notification
+// icon with a StatusNotifierItem host on that bus and that server. The bus and the X server are
+// started here; where their programs are missing, those tests are skipped (and fail in CI, which
+// installs them).
 #include <gtest/gtest.h>
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
 #include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <xcb/xcb.h>
 
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusVariant>
+#include <QDBusVirtualObject>
 #include <QElapsedTimer>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
+#include <QThread>
 #include <QtGui/qguiapplication_platform.h>
-#include <chrono>
-#include <cstdlib>
+#include <atomic>
+#include <csignal>
 #include <ctime>
-#include <fstream>
 #include <functional>
 #include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
-#include "platform/idle.h"
 #include "platform/handles.h"
+#include "platform/idle.h"
 #include "platform/qt_idle.h"
 #include "platform/qt_shell.h"
 
 namespace tw {
 namespace {
 
-// ---------------------------------------------------------------------------------------------
-// The suspend clock
-
-class SuspendClockTest : public ::testing::Test {
- protected:
-  // The clocks move together while the machine runs.
-  void Run(std::int64_t ms) { now.wall += ms, now.boot += ms, now.awake += ms; }
-  void Suspend(std::int64_t ms) { now.wall += ms, now.boot += ms; }
-
+TEST(SuspendClock, OnlyASuspendLongerThanTheThresholdIsASleep) {
   ClockSample now{1'780'000'000'000, 90'000, 80'000};
-  ClockJumpWatch watch{60, [this] { return now; }};
-};
-
-TEST_F(SuspendClockTest, ASuspendLongerThanTheThresholdIsReportedOnce) {
-  Run(5000);
+  const auto run = [&](std::int64_t ms) { now.wall += ms, now.boot += ms, now.awake += ms; };
+  ClockJumpWatch watch{60, [&] { return now; }};
+  run(5000);
   EXPECT_EQ(watch.TakeSleep(), std::nullopt);
-  Run(2000);
-  Suspend(3'600'000);
-  Run(1500);
+  now.wall += 60'000, now.boot += 60'000;  // suspended for exactly the threshold
+  EXPECT_EQ(watch.TakeSleep(), std::nullopt);
+  // The wall clock set a little by NTP, or an hour back or a day forward by the user: no sleep.
+  for (std::int64_t set : {1500LL, -3'600'000LL, 86'400'000LL}) {
+    run(5000);
+    now.wall += set;
+    EXPECT_EQ(watch.TakeSleep(), std::nullopt) << set;
+  }
+  now.wall += 3'600'000, now.boot += 3'600'000;
+  run(1500);
   const std::int64_t woke = now.wall / 1000;
   EXPECT_EQ(watch.TakeSleep(), (Absence{woke - 3600, woke}));
-  Run(5000);
-  EXPECT_EQ(watch.TakeSleep(), std::nullopt);
-}
+  EXPECT_EQ(watch.TakeSleep(), std::nullopt);  // once
 
-TEST_F(SuspendClockTest, ShortSuspendsAndWallClockChangesAreNoSleep) {
-  Suspend(60'000);  // exactly the threshold
-  EXPECT_EQ(watch.TakeSleep(), std::nullopt);
-  Run(5000);
-  now.wall += 1500;  // NTP steps the clock a little
-  EXPECT_EQ(watch.TakeSleep(), std::nullopt);
-  Run(5000);
-  now.wall -= 3'600'000;  // the user sets the clock back an hour
-  EXPECT_EQ(watch.TakeSleep(), std::nullopt);
-  Run(5000);
-  now.wall += 86'400'000;  // ... and a day forward
-  EXPECT_EQ(watch.TakeSleep(), std::nullopt);
-  Suspend(60'001);
-  EXPECT_TRUE(watch.TakeSleep());
-}
-
-TEST(SuspendClock, TheRealClocksShowNoSuspendWhileTheTestRuns) {
-  const ClockSample a = ReadClocks();
-  const ClockSample b = ReadClocks();
+  const ClockSample a = ReadClocks(), b = ReadClocks();
   EXPECT_GE(a.boot, a.awake);
   EXPECT_LE(std::abs(SuspendedBetween(a, b)), 1);
   EXPECT_NEAR(static_cast<double>(a.wall) / 1000, static_cast<double>(std::time(nullptr)), 2);
 }
 
-// ---------------------------------------------------------------------------------------------
-// Child processes: the message bus, the fake desktop services, the X server
+bool Missing(const char* program) { return QStandardPaths::findExecutable(program).isEmpty(); }
 
-std::string FindProgram(const std::string& name) {
-  return QStandardPaths::findExecutable(QString::fromStdString(name)).toStdString();
+// A program the tests need, ended with them, and with this process should it die first.
+struct End {
+  void operator()(QProcess* process) const {
+    process->terminate();
+    process->waitForFinished(2000);
+    delete process;
+  }
+};
+using Process = std::unique_ptr<QProcess, End>;
+
+Process Start(const QString& program, const QStringList& arguments) {
+  Process process(new QProcess);
+  process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+  process->setStandardErrorFile(QProcess::nullDevice());
+  process->start(program, arguments);
+  return process;
 }
 
-// A program run for the tests, ended with them (and with this process, should it die first).
-class Child {
- public:
-  Child() = default;
-  Child(const Child&) = delete;
-  Child& operator=(const Child&) = delete;
-  ~Child() { Stop(); }
-
-  // Starts the program with its standard output on a pipe to us.
-  void Start(const std::vector<std::string>& argv, bool quiet = false) {
-    std::vector<char*> args;
-    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    int out[2];
-    if (pipe2(out, O_CLOEXEC) != 0) return;
-    const pid_t parent = getpid();
-    pid_ = fork();
-    if (pid_ == 0) {
-      prctl(PR_SET_PDEATHSIG, SIGTERM);
-      if (getppid() != parent) _exit(127);
-      dup2(out[1], 1);
-      if (quiet) dup2(open("/dev/null", O_WRONLY), 2);
-      execvp(args[0], args.data());
-      _exit(127);
-    }
-    close(out[1]);
-    out_ = out[0];
-  }
-
-  // One line of its output, waiting at most timeoutMs; nothing when it ended or said nothing.
-  std::optional<std::string> ReadLine(int timeoutMs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (out_ >= 0) {
-      if (const auto end = buffer_.find('\n'); end != std::string::npos) {
-        std::string line = buffer_.substr(0, end);
-        buffer_.erase(0, end + 1);
-        return line;
-      }
-      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-          deadline - std::chrono::steady_clock::now());
-      pollfd p{out_, POLLIN, 0};
-      if (left.count() <= 0 || poll(&p, 1, static_cast<int>(left.count())) <= 0) break;
-      char chunk[256];
-      const ssize_t n = read(out_, chunk, sizeof chunk);
-      if (n <= 0) break;
-      buffer_.append(chunk, static_cast<size_t>(n));
-    }
-    return std::nullopt;
-  }
-
-  void Stop() {
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
-    }
-    if (out_ >= 0) close(out_);
-    pid_ = -1, out_ = -1;
-    buffer_.clear();
-  }
-
- private:
-  pid_t pid_ = -1;
-  int out_ = -1;
-  std::string buffer_;
-};
+// The first line the program writes, or nothing within timeoutMs.
+QString FirstLine(QProcess& process, int timeoutMs) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!process.canReadLine() && timer.elapsed() < timeoutMs)
+    process.waitForReadyRead(static_cast<int>(timeoutMs - timer.elapsed()));
+  return QString::fromLocal8Bit(process.readLine()).trimmed();
+}
 
 // Runs the event loop until done() holds or timeoutMs passed; says whether it holds.
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 2000) {
@@ -173,157 +97,159 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs = 2000) {
   return true;
 }
 
-std::vector<std::string> Names(const IdleDetection& found) {
-  std::vector<std::string> names;
-  for (const auto& s : found.idleSources) names.push_back(s->Name());
-  for (const auto& w : found.sleepWatches) names.push_back(w->Name());
-  return names;
-}
+// Where a program the test needs is missing: skipped on a developer's machine, a failure in CI.
+#define SKIP_WITHOUT(why)                                      \
+  if (std::getenv("CI")) FAIL() << why << " (CI installs it)"; \
+  GTEST_SKIP() << why
+#define NEED(program)                                    \
+  if (Missing(program)) {                                \
+    SKIP_WITHOUT(program << " is not installed");        \
+  }
 
-// A program the test needs is missing: skipped on a developer's machine, a failure in CI, which
-// installs everything.
-#define SKIP_WITHOUT(what)                                      \
-  if (std::getenv("CI")) FAIL() << what << " (CI installs it)"; \
-  GTEST_SKIP() << what
-
-bool OnX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+bool OnX11() { return QGuiApplication::platformName() == "xcb"; }
 std::string noX11;  // why there is no X server to test on
 
-// ---------------------------------------------------------------------------------------------
-// The D-Bus sources, on a private bus with the fake desktop services
+// The desktop's D-Bus services as the sources meet them, and a notification area's watcher as KDE
+// Plasma and GNOME's AppIndicator extension serve it (what Qt asks of it), served on a connection
+// of their own by a thread of their own, so that blocking calls to them are answered meanwhile.
+class FakeDesktop : public QDBusVirtualObject {
+ public:
+  std::atomic<qint64> idleMs = 0;
+  std::atomic<bool> active = false, stalled = false, itemRegistered = false;
+  QString item;  // the notification icon's service, once itemRegistered
 
-const QString kControl = QStringLiteral("org.tallywright.FakeDesktop");
+  FakeDesktop(const QString& address, const QStringList& names) : names_(names) {
+    QDBusConnection bus = QDBusConnection::connectToBus(address, "desktop");
+    bus.registerVirtualObject("/", this, QDBusConnection::SubPath);
+    for (const QString& name : names_) EXPECT_TRUE(bus.registerService(name)) << name.toStdString();
+    moveToThread(&thread_);
+    thread_.start();
+  }
+  // The next test finds none of these services.
+  ~FakeDesktop() override {
+    for (const QString& name : names_) Bus().unregisterService(name);
+    thread_.quit();
+    thread_.wait();
+    Bus().unregisterObject("/", QDBusConnection::UnregisterTree);
+    QDBusConnection::disconnectFromBus("desktop");
+  }
 
+  QString introspect(const QString&) const override { return {}; }
+  // The services' members have names of their own, so the member alone tells the call.
+  bool handleMessage(const QDBusMessage& call, const QDBusConnection&) override {
+    const QString member = call.member();
+    if (member == "GetIdletime" && !stalled) {
+      Bus().send(call.createReply(QVariant::fromValue(static_cast<qulonglong>(idleMs))));
+    } else if (member == "GetSessionIdleTime" && !stalled) {
+      Bus().send(call.createReply(QVariant::fromValue(static_cast<uint>(idleMs))));
+    } else if (member == "GetActive") {
+      Bus().send(call.createReply(active.load()));
+    } else if (member == "Introspect") {  // for Qt's look at the watcher
+      Bus().send(call.createReply("<node><interface name=\"org.kde.StatusNotifierWatcher\"><property name="
+                                  "\"IsStatusNotifierHostRegistered\" type=\"b\" access=\"read\"/>"
+                                  "</interface></node>"));
+    } else if (member == "Get") {  // the watcher's one property
+      Bus().send(call.createReply(QVariant::fromValue(QDBusVariant(true))));
+    } else if (member == "RegisterStatusNotifierItem") {
+      item = call.arguments().value(0).toString();
+      itemRegistered = true;
+      Bus().send(call.createReply());
+    }
+    return true;
+  }
+
+  void SetActive(bool on) {
+    active = on;
+    Emit("/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver", "ActiveChanged", on);
+    Emit("/org/gnome/ScreenSaver", "org.gnome.ScreenSaver", "ActiveChanged", on);
+  }
+  void PrepareForSleep(bool sleeping) {
+    Emit("/org/freedesktop/login1", "org.freedesktop.login1.Manager", "PrepareForSleep", sleeping);
+  }
+
+ private:
+  void Emit(const char* path, const char* interface, const char* name, bool value) {
+    QDBusMessage signal = QDBusMessage::createSignal(path, interface, name);
+    signal << value;
+    Bus().send(signal);
+  }
+
+  static QDBusConnection Bus() { return QDBusConnection("desktop"); }
+
+  QThread thread_;
+  QStringList names_;
+};
+
+const QStringList kGnome{"org.gnome.Mutter.IdleMonitor", "org.gnome.ScreenSaver"};
+const QStringList kFreedesktop{"org.freedesktop.ScreenSaver"};
+const QStringList kLogind{"org.freedesktop.login1"};
+const QStringList kWatcher{"org.kde.StatusNotifierWatcher"};
+
+// The D-Bus sources, on a private bus with the fake desktop services.
 class DesktopBusTest : public ::testing::Test {
  protected:
+  // The session bus's own settings; every call of the sources asks not to start a missing service.
   static void SetUpTestSuite() {
-    if (FindProgram("dbus-daemon").empty()) return;
-    folder_ = new QTemporaryDir;
-    const std::string config = folder_->filePath("bus.conf").toStdString();
-    // No service folders: nothing is started on demand, so a missing service stays missing.
-    std::ofstream(config) << "<busconfig><type>session</type><listen>unix:dir="
-                          << folder_->path().toStdString()
-                          << "</listen><auth>EXTERNAL</auth><policy context=\"default\">"
-                             "<allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                             "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy>"
-                             "</busconfig>\n";
-    daemon_ = new Child;
-    daemon_->Start({"dbus-daemon", "--config-file=" + config, "--nofork", "--print-address=1"},
-                   true);
-    address_ = daemon_->ReadLine(5000).value_or("");
+    if (Missing("dbus-daemon")) return;
+    daemon_ = Start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+    address_ = FirstLine(*daemon_, 5000);
   }
   static void TearDownTestSuite() {
-    QDBusConnection::disconnectFromBus(QStringLiteral("idle-test"));
-    delete daemon_;
-    delete folder_;
-    daemon_ = nullptr, folder_ = nullptr;
+    QDBusConnection::disconnectFromBus("idle-test");
+    daemon_.reset();
   }
 
   void SetUp() override {
-    if (FindProgram("dbus-daemon").empty()) {
-      SKIP_WITHOUT("dbus-daemon is not installed");
-    }
-    ASSERT_FALSE(address_.empty()) << "the private message bus did not start";
-    bus = QDBusConnection::connectToBus(QString::fromStdString(address_),
-                                        QStringLiteral("idle-test"));
+    NEED("dbus-daemon");
+    ASSERT_FALSE(address_.isEmpty()) << "the private message bus did not start";
+    bus = QDBusConnection::connectToBus(address_, "idle-test");
     ASSERT_TRUE(bus.isConnected()) << bus.lastError().message().toStdString();
   }
 
-  // The next test finds none of this one's services.
-  void TearDown() override {
-    desktop_.Stop();
-    if (bus.isConnected()) {
-      WaitFor([this] { return !bus.interface()->isServiceRegistered(kControl).value(); });
-    }
-  }
+  void Serve(const QStringList& names) { desktop = std::make_unique<FakeDesktop>(address_, names); }
 
-  // Starts the fake desktop serving the given parts ("gnome", "freedesktop", "logind").
-  void Serve(std::vector<std::string> parts) {
-    parts.insert(parts.begin(), {TW_FAKE_DESKTOP_BUS, address_});
-    desktop_.Start(parts);
-    ASSERT_EQ(desktop_.ReadLine(5000), "ready");
-  }
-
-  // Tells the fake desktop what to do; its signals reach us before its answer does.
-  void Order(const char* what, const QVariantList& args = {}) {
-    QDBusMessage call = QDBusMessage::createMethodCall(kControl, QStringLiteral("/control"),
-                                                       kControl, QString::fromLatin1(what));
-    call.setArguments(args);
-    const QDBusMessage reply = bus.call(call, QDBus::Block, 2000);
-    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
-    QCoreApplication::processEvents();
+  static std::vector<std::string> Names(const IdleDetection& found) {
+    std::vector<std::string> names;
+    for (const auto& s : found.idleSources) names.push_back(s->Name());
+    for (const auto& w : found.sleepWatches) names.push_back(w->Name());
+    return names;
   }
 
   QDBusConnection bus{QString()};
-
-  static inline std::string address_;
-  Child desktop_;
-
- private:
-  static inline QTemporaryDir* folder_ = nullptr;
-  static inline Child* daemon_ = nullptr;
+  std::unique_ptr<FakeDesktop> desktop;
+  static inline Process daemon_;
+  static inline QString address_;
 };
 
-TEST_F(DesktopBusTest, TheDesktopsIdleTimesAreRead) {
-  Serve({"gnome", "freedesktop"});
+TEST_F(DesktopBusTest, IdleTimesAndLocksOfBothDesktops) {
+  Serve(kGnome + kFreedesktop);
+  desktop->active = true;
+  // Already locked when the sources start: they ask; later changes come as signals.
   GnomeIdleSource gnome(bus);
   FreedesktopIdleSource freedesktop(bus);
-  Order("SetIdle", {qint64{4999}});
-  EXPECT_EQ(gnome.IdleSeconds(), 4);
-  EXPECT_EQ(freedesktop.IdleSeconds(), 4);
-  Order("SetIdle", {qint64{3'601'000}});
+  EXPECT_TRUE(WaitFor([&] { return gnome.Locked() && freedesktop.Locked(); }));
+  desktop->idleMs = 3'601'999;
   EXPECT_EQ(gnome.IdleSeconds(), 3601);
   EXPECT_EQ(freedesktop.IdleSeconds(), 3601);
-}
-
-TEST_F(DesktopBusTest, LocksFollowTheScreenSaversActiveState) {
-  Serve({"gnome", "freedesktop"});
-  Order("SetActive", {true});
-  // Already locked when the source starts: it asks.
-  GnomeIdleSource gnome(bus);
-  FreedesktopIdleSource freedesktop(bus);
-  EXPECT_TRUE(WaitFor([&] { return gnome.Locked() && freedesktop.Locked(); }));
-  Order("SetActive", {false});
+  desktop->SetActive(false);
   EXPECT_TRUE(WaitFor([&] { return !gnome.Locked() && !freedesktop.Locked(); }));
-  Order("SetActive", {true});
-  EXPECT_TRUE(WaitFor([&] { return gnome.Locked() && freedesktop.Locked(); }));
 }
 
 TEST_F(DesktopBusTest, LogindsWakeGivesOneAbsence) {
-  Serve({"logind"});
+  Serve(kLogind);
   ClockSample now{1'780'000'000'000, 90'000, 80'000};
   LogindSleepWatch watch(bus, [&] { return now; });
-  Order("Sleep");
+  desktop->PrepareForSleep(true);
   now.wall += 7'200'500, now.boot += 7'200'500;
-  Order("Wake");
+  desktop->PrepareForSleep(false);
   std::optional<Absence> slept;
   EXPECT_TRUE(WaitFor([&] { return (slept = watch.TakeSleep()).has_value(); }));
   EXPECT_EQ(slept, (Absence{1'780'000'000, 1'780'007'200}));
   // A suspend that failed: logind says "woken" with no time gone.
-  Order("Sleep");
-  Order("Wake");
+  desktop->PrepareForSleep(true);
+  desktop->PrepareForSleep(false);
   WaitFor([] { return false; }, 100);
   EXPECT_EQ(watch.TakeSleep(), std::nullopt);
-}
-
-TEST_F(DesktopBusTest, AMissingOrSilentServiceAnswersNothingSoon) {
-  QElapsedTimer timer;
-  timer.start();
-  EXPECT_EQ(GnomeIdleSource(bus).IdleSeconds(), std::nullopt);
-  EXPECT_EQ(FreedesktopIdleSource(bus).IdleSeconds(), std::nullopt);
-  EXPECT_LT(timer.elapsed(), kIdleCallTimeoutMs);
-
-  Serve({"gnome"});
-  Order("Stall", {true});
-  GnomeIdleSource stalled(bus);
-  timer.restart();
-  EXPECT_EQ(stalled.IdleSeconds(), std::nullopt);
-  EXPECT_LT(timer.elapsed(), kIdleCallTimeoutMs + 250);
-  // It answers again, but the source leaves it alone for a while rather than wait once more.
-  Order("Stall", {false});
-  timer.restart();
-  EXPECT_EQ(stalled.IdleSeconds(), std::nullopt);
-  EXPECT_LT(timer.elapsed(), 100);
 }
 
 // KDE Plasma's and GNOME's (AppIndicator) notification areas: the icon registers with their watcher,
@@ -332,8 +258,8 @@ TEST_F(DesktopBusTest, TheNotificationIconRegistersWithTheWatcherAndTakesItsPres
   if (!OnX11()) {
     SKIP_WITHOUT(noX11);
   }
-  Serve({"watcher"});
-  qputenv("DBUS_SESSION_BUS_ADDRESS", QByteArray::fromStdString(address_));  // where Qt's icon looks
+  Serve(kWatcher);
+  qputenv("DBUS_SESSION_BUS_ADDRESS", address_.toUtf8());  // where Qt's icon looks
   struct : QWidget {
     void mouseMoveEvent(QMouseEvent* event) override { presses.push_back(event->position().x()); }
     std::vector<double> presses;
@@ -341,67 +267,70 @@ TEST_F(DesktopBusTest, TheNotificationIconRegistersWithTheWatcherAndTakesItsPres
   window.setMouseTracking(true);
   QtShell shell;
   ASSERT_TRUE(shell.Shell_NotifyIconA(NIM_ADD, MakeNotifyIconRecord(HandleOf(&window), 0)));
-  const std::string item = desktop_.ReadLine(5000).value_or("");
-  ASSERT_EQ(item.rfind("item ", 0), 0u) << item;
+  ASSERT_TRUE(WaitFor([&] { return desktop->itemRegistered.load(); }, 5000));
   EXPECT_TRUE(shell.HasNotificationArea());
   for (const char* press : {"Activate", "ContextMenu"}) {
-    bus.send(QDBusMessage::createMethodCall(QString::fromStdString(item.substr(5)), "/StatusNotifierItem",
+    bus.send(QDBusMessage::createMethodCall(desktop->item, "/StatusNotifierItem",
                                             "org.kde.StatusNotifierItem", press) << 0 << 0);
   }
   EXPECT_TRUE(WaitFor([&] { return window.presses.size() == 2; }));
   EXPECT_EQ(window.presses, (std::vector<double>{WM_LBUTTONDOWN, WM_RBUTTONDOWN}));
 }
 
-TEST_F(DesktopBusTest, TheFactoryOffersWhatAnswers) {
+TEST_F(DesktopBusTest, TheFactoryOffersWhatAnswersAndASilentServiceCostsLittle) {
   const std::vector<std::string> x11 =
       OnX11() ? std::vector<std::string>{"X11 screen saver extension"} : std::vector<std::string>{};
-  auto expected = [&](std::vector<std::string> idle, std::vector<std::string> sleep) {
+  const auto expected = [&](std::vector<std::string> idle, const std::vector<std::string>& sleep) {
     idle.insert(idle.end(), x11.begin(), x11.end());
     idle.insert(idle.end(), sleep.begin(), sleep.end());
     return idle;
   };
+  QElapsedTimer timer;
+  timer.start();
   EXPECT_EQ(Names(FindIdleDetection(bus, bus)), expected({}, {"suspend clock"}));
-  // Not connected to any bus at all.
   EXPECT_EQ(Names(FindIdleDetection(QDBusConnection(QString()), QDBusConnection(QString()))),
             expected({}, {"suspend clock"}));
-  Serve({"gnome", "freedesktop", "logind"});
+  EXPECT_LT(timer.elapsed(), kIdleCallTimeoutMs);
+  Serve(kGnome + kFreedesktop + kLogind);
   EXPECT_EQ(Names(FindIdleDetection(bus, bus)),
             expected({"GNOME idle monitor", "freedesktop screen saver"},
                      {"systemd-logind", "suspend clock"}));
-}
 
-// ---------------------------------------------------------------------------------------------
-// The X11 source, on the Xvfb server main() started
+  // A service that stops answering is waited for once, then left alone for a while.
+  desktop->stalled = true;
+  GnomeIdleSource stalled(bus);
+  timer.restart();
+  EXPECT_EQ(stalled.IdleSeconds(), std::nullopt);
+  EXPECT_LT(timer.elapsed(), kIdleCallTimeoutMs + 250);
+  desktop->stalled = false;
+  timer.restart();
+  EXPECT_EQ(stalled.IdleSeconds(), std::nullopt);
+  EXPECT_LT(timer.elapsed(), 100);
+}
 
 TEST(X11IdleSourceTest, IdleTimeGrowsUntilInputAndTheScreenSaverCounts) {
   if (!OnX11()) {
     SKIP_WITHOUT(noX11);
   }
-  if (FindProgram("xdotool").empty()) {
-    SKIP_WITHOUT("xdotool is not installed");
-  }
-  auto move = [](int x) {
-    return QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"),
-                                                         QString::number(x), QStringLiteral("9")});
+  NEED("xdotool");
+  const auto move = [](int x) {
+    return QProcess::execute("xdotool", {"mousemove", QString::number(x), "9"});
   };
   const std::unique_ptr<X11IdleSource> source = X11IdleSource::Open();
   ASSERT_TRUE(source);
-
   ASSERT_EQ(move(10), 0);
   EXPECT_TRUE(WaitFor([&] { return source->IdleSeconds() == 0; }, 1000));
   EXPECT_TRUE(WaitFor([&] { return source->IdleSeconds() >= 1; }, 3000));
   ASSERT_EQ(move(20), 0);
   EXPECT_TRUE(WaitFor([&] { return source->IdleSeconds() == 0; }, 1000));
 
-  xcb_connection_t* x =
-      qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+  xcb_connection_t* x = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
   EXPECT_FALSE(source->Locked());
-  xcb_force_screen_saver(x, XCB_SCREEN_SAVER_ACTIVE);
-  xcb_flush(x);
-  EXPECT_TRUE(source->Locked());
-  xcb_force_screen_saver(x, XCB_SCREEN_SAVER_RESET);
-  xcb_flush(x);
-  EXPECT_FALSE(source->Locked());
+  for (bool on : {true, false}) {
+    xcb_force_screen_saver(x, on ? XCB_SCREEN_SAVER_ACTIVE : XCB_SCREEN_SAVER_RESET);
+    xcb_flush(x);
+    EXPECT_EQ(source->Locked(), on);
+  }
 }
 
 }  // namespace
@@ -410,22 +339,18 @@ TEST(X11IdleSourceTest, IdleTimeGrowsUntilInputAndTheScreenSaverCounts) {
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   // An X server of our own, on whatever display is free, for the X11 source.
-  tw::Child xvfb;
-  if (tw::FindProgram("Xvfb").empty()) {
+  tw::Process xvfb;
+  if (tw::Missing("Xvfb")) {
     tw::noX11 = "Xvfb is not installed";
   } else {
-    xvfb.Start({"Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "640x480x24"},
-               true);
-    if (const std::optional<std::string> display = xvfb.ReadLine(10000)) {
-      qputenv("DISPLAY", QByteArray(":") + QByteArray::fromStdString(*display));
-    } else {
+    xvfb = tw::Start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "640x480x24"});
+    const QString display = tw::FirstLine(*xvfb, 10000);
+    if (display.isEmpty())
       tw::noX11 = "Xvfb did not start";
-    }
+    else
+      qputenv("DISPLAY", (":" + display).toLocal8Bit());
   }
   qputenv("QT_QPA_PLATFORM", tw::noX11.empty() ? "xcb" : "offscreen");
-  const int result = [&] {
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-  }();
-  return result;
+  QApplication app(argc, argv);
+  return RUN_ALL_TESTS();
 }

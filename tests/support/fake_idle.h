@@ -1,7 +1,9 @@
 #pragma once
 // Stand-ins for the desktop's idle sources and sleep watches, with values a test sets.
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/idle.h"
 
@@ -31,5 +33,12 @@ class FakeSleepWatch : public SleepWatch {
   std::string name = "fake sleep watch";
   std::optional<Absence> sleep;
 };
+
+// The sources of a watch that asks only the given one.
+inline std::vector<std::unique_ptr<IdleSource>> Only(IdleSource* source) {
+  std::vector<std::unique_ptr<IdleSource>> sources;
+  sources.emplace_back(source);
+  return sources;
+}
 
 }  // namespace tw::test

@@ -104,6 +104,11 @@ bool FakeShell::SetForegroundWindow(std::uint32_t window) {
   return true;
 }
 
+bool FakeShell::ShowBalloon(const std::string& title, const std::string& text) {
+  log_.push_back("balloon:" + title + ":" + text);
+  return true;
+}
+
 void FakeShell::StartProgram(const std::string& path) {
   log_.push_back("start:" + path);
   if (startFails != 0) throw RunError(startFails, "File not found");

@@ -124,11 +124,15 @@ class FakeShell : public Shell {
   bool Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATA& data) override;
   bool SetForegroundWindow(std::uint32_t window) override;
   bool HasNotificationArea() const override { return notificationArea; }
+  // Logged as "balloon:", the title, ":" and the text.
+  bool ShowBalloon(const std::string& title, const std::string& text) override;
+  void OnBalloonClick(std::function<void()> onClick) override { balloonClick = std::move(onClick); }
   void StartProgram(const std::string& path) override;
   bool WinHelpA(std::uint32_t window, const std::string& helpFile, std::uint32_t command,
                 const void* data) override;
   std::vector<NOTIFYICONDATA> records;
   bool notificationArea = true;
+  std::function<void()> balloonClick;
   // StartProgram fails with this error number when it is not 0.
   int startFails = 0;
   // WinHelpA fails with this description when it is not empty.

@@ -1,0 +1,33 @@
+#pragma once
+// The Preferences window: the minutes without input that count as time away, the hours a stretch
+// runs before a reminder, and where idle time comes from; OK saves, Cancel leaves the settings.
+#include <QDialog>
+#include <string>
+
+#include "widgets/registration.h"
+
+class QLineEdit;
+
+namespace tw {
+
+class frmPreferences : public QDialog, public RegisteredForm<frmPreferences> {
+  Q_OBJECT
+
+ public:
+  // Option > Preferences...: shows the window modally; sourceLine tells where idle time comes from.
+  static void ShowModal(const std::string& sourceLine);
+
+  void Unload() override;
+
+ protected:
+  // OK and Enter: saves, or keeps the window open at a value to correct.
+  void accept() override;
+
+ private:
+  explicit frmPreferences(const std::string& sourceLine);
+
+  QLineEdit* txtIdleMinutes_ = nullptr;
+  QLineEdit* txtRemindHours_ = nullptr;
+};
+
+}  // namespace tw

@@ -1,0 +1,103 @@
+// Time away while a stretch runs: when an absence begins and ends, what each answer to the question
+// records, and the reminder of a long stretch.
+#include <gtest/gtest.h>
+
+#include "tests/support/fake_idle.h"
+#include "tests/support/fakes.h"
+#include "tracking/away.h"
+#include "tracking/running.h"
+#include "tracking/stretch.h"
+
+namespace tw {
+namespace {
+
+class AwayTest : public test::PlatformTest {
+ protected:
+  // Five seconds on, with the source telling this idle time: the absence the watch reports.
+  std::optional<Absence> Poll(std::int64_t idleSeconds, bool locked = false) {
+    now += 5;
+    idle->idleSeconds = idleSeconds, idle->locked = locked;
+    return watch.Poll(now, since, 900);
+  }
+
+  test::FakeIdleSource* idle = new test::FakeIdleSource;
+  test::FakeSleepWatch* sleeper = new test::FakeSleepWatch;
+  AwayWatch watch{test::Only(idle), std::unique_ptr<SleepWatch>(sleeper)};
+  std::int64_t now = 1'800'000'000;
+  std::optional<std::int64_t> since = now - 86400;
+};
+
+TEST_F(AwayTest, AnAbsenceIsReportedOnceWhenThePersonComesBack) {
+  // No input for the threshold, then input again: twice, one report each.
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_FALSE(Poll(899) || Poll(900) || Poll(5000));
+    const std::int64_t left = now - 5000;
+    const std::optional<Absence> back = Poll(2);
+    EXPECT_EQ(back, (Absence{left, now - 2}));
+    EXPECT_FALSE(Poll(3) || Poll(8));
+  }
+  // Locked: away from the last input, however recent, until unlocked; a short lock is no absence.
+  EXPECT_FALSE(Poll(4, true) || Poll(9, true) || Poll(1) || Poll(0, true));
+  const std::int64_t locked = now;
+  now += 1200;
+  EXPECT_FALSE(Poll(1205, true));
+  const std::optional<Absence> unlocked = Poll(1);
+  EXPECT_EQ(unlocked, (Absence{locked, now - 1}));
+  // Slept: away from the last input before the sleep until input after the wake.
+  EXPECT_FALSE(Poll(10));
+  const std::int64_t lastInput = now - 10;
+  sleeper->Slept(now + 30, now + 7200);
+  now += 7200;
+  const std::optional<Absence> woke = Poll(0);
+  EXPECT_EQ(woke, (Absence{lastInput, now}));
+  // No stretch running; a stretch ended during the absence, or replaced without a look between.
+  since.reset();
+  EXPECT_FALSE(Poll(5000) || Poll(1));
+  for (bool replaced : {false, true}) {
+    since = now - 5000;
+    EXPECT_FALSE(Poll(950));
+    since = replaced ? std::optional<std::int64_t>(now) : std::nullopt;
+    EXPECT_FALSE(Poll(955) || Poll(0));
+  }
+}
+
+TEST_F(AwayTest, EachAnswerRecordsAsEndProjectWouldAndTheReminderComesEveryRemindHours) {
+  const std::int64_t left = InstantOfLocal(MakeDateTime({2026, 12, 7}, 19, 30, 0));
+  for (int answer : {0, 1, 2}) {
+    test::FakeMainView form, endProject;
+    form.typed = "Gamma", form.start = "12/7/2026 6:00:00 PM", form.comments = "notes";
+    endProject = form;
+    endProject.end = "12/7/2026 7:30:00 PM";
+    folder.Write("projrpt.pro", "");
+    EndProject(endProject);
+    const std::string record = folder.Read("projrpt.pro");
+    dialogs.answers = {answer};
+    AskAboutAbsence(form, {left, left + 4000});
+    EXPECT_EQ(dialogs.shown.back().prompt, "You were away from 12/7/2026 7:30:00 PM to 12/7/2026 8:36:40 PM "
+                                           "(01:06:40) while tracking Gamma.");
+    EXPECT_EQ(folder.Read("projrpt.pro"), answer == 0 ? record : record + record) << answer;
+    EXPECT_EQ(form.timeCalc, answer == 0 ? "" : endProject.timeCalc);
+    const char* boxes[] = {"12/7/2026 6:00:00 PM|", "12/7/2026 6:00:00 PM|12/7/2026 7:30:00 PM",
+                           "12/7/2026 9:01:23 PM|"};
+    EXPECT_EQ(form.start + "|" + form.end, boxes[answer]);
+  }
+  // Restarted, the new stretch runs and is kept on disk; a stretch no longer running asks nothing.
+  WaitForRunningFile();
+  EXPECT_NE(folder.Read("projrpt.run").find("Start=12/7/2026 9:01:23 PM"), std::string::npos);
+  test::FakeMainView stopped;
+  AskAboutAbsence(stopped, {left, left + 4000});
+  EXPECT_EQ(dialogs.shown.size(), 3u);
+
+  // The reminder: at 8 and 16 hours; while off (0) nothing; on again, one for the periods missed.
+  stopped.typed = "Gamma", stopped.start = "12/7/2026 9:01:23 PM";
+  StretchReminder reminder;
+  std::string shown;
+  for (int minutes : {479, 480, 481, 960, 961, 1919, 2000})
+    shown += reminder.Poll(stopped, InstantOfLocal(clock.now) + minutes * 60, minutes == 1919 ? 0 : 8) + "|";
+  EXPECT_EQ(shown, "|Still tracking Gamma since 12/7/2026 9:01:23 PM (8 h).||"
+                   "Still tracking Gamma since 12/7/2026 9:01:23 PM (16 h).|||"
+                   "Still tracking Gamma since 12/7/2026 9:01:23 PM (33 h).|");
+}
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,134 @@
+#include "tracking/away.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "platform/platform.h"
+#include "report/report_form.h"
+#include "tracking/running.h"
+#include "tracking/stretch.h"
+#include "tracking/write_record.h"
+
+namespace tw {
+namespace {
+
+int WholeSetting(const char* key, int fallback, int max) {
+  const std::string text = platform().settings->GetSetting(kProductName, kSettingsSection, key,
+                                                           std::to_string(fallback));
+  return ParseWholeNumber(text, max).value_or(fallback);
+}
+
+
+}  // namespace
+
+std::optional<int> ParseWholeNumber(std::string_view text, int max) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return std::nullopt;
+  text = text.substr(first, text.find_last_not_of(' ') + 1 - first);
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || value < 0 || value > max)
+    return std::nullopt;
+  return value;
+}
+
+std::optional<std::int64_t> RunningSince(const MainView& form) {
+  if (!IsRunning(form)) return std::nullopt;
+  return InstantOfLocal(*ReportDateFormat().Parse(form.StartText()));
+}
+
+int IdleMinutes() { return WholeSetting(kIdleMinutesKey, kIdleMinutesDefault, kIdleMinutesMax); }
+int RemindHours() { return WholeSetting(kRemindHoursKey, kRemindHoursDefault, kRemindHoursMax); }
+
+AwayWatch::AwayWatch(std::vector<std::unique_ptr<IdleSource>> sources,
+                     std::unique_ptr<SleepWatch> sleep)
+    : sources_(std::move(sources)), sleep_(std::move(sleep)) {}
+
+void AwayWatch::Begin(std::int64_t from) { awayFrom_ = std::min(awayFrom_.value_or(from), from); }
+
+std::optional<Absence> AwayWatch::Poll(std::int64_t now, std::optional<std::int64_t> runningSince,
+                                       std::int64_t threshold) {
+  // Asked at every look, so that a sleep from before the stretch is not taken for one in it (and
+  // the suspend clock compares with a recent look).
+  std::optional<Absence> slept;
+  if (sleep_) slept = sleep_->TakeSleep();
+  if (!runningSince || threshold <= 0 || runningSince != since_) {
+    // No stretch, or another one than before: an absence noted belonged to none or to that one.
+    since_ = threshold > 0 ? runningSince : std::nullopt;
+    awayFrom_ = woke_ = lastInput_ = std::nullopt;
+    if (!since_) return std::nullopt;
+  }
+
+  std::optional<std::int64_t> idle;
+  bool locked = false;
+  for (size_t i = 0; i < sources_.size(); ++i) {
+    if (!idle && (idle = sources_[i]->IdleSeconds())) inUse_ = i;
+    locked = locked || sources_[i]->Locked();
+  }
+  if (slept) {
+    // Away since the last input before the sleep, as far as the last look knew it.
+    const auto [from, to] = *slept;
+    Begin(lastInput_ ? std::min(from, *lastInput_) : from);
+    woke_ = woke_ ? std::max(*woke_, to) : to;
+  }
+  if (idle) lastInput_ = now - *idle;
+  if ((idle && *idle >= threshold) || locked) Begin(lastInput_.value_or(now));
+  if (!awayFrom_ || locked) return std::nullopt;
+
+  // Back: input again since the absence, or, where nothing tells of input, the wake.
+  std::optional<std::int64_t> back;
+  if (idle && *idle < threshold)
+    back = std::max(*lastInput_, woke_.value_or(*lastInput_));
+  else if (sources_.empty())
+    back = woke_;
+  if (!back) return std::nullopt;
+  const Absence absence{std::max(*awayFrom_, *since_), *back};
+  awayFrom_ = woke_ = std::nullopt;
+  if (absence.to - absence.from < threshold) return std::nullopt;
+  return absence;
+}
+
+std::string AwayWatch::Describe() const {
+  const std::string sleep = sleep_ ? " Sleep from: " + sleep_->Name() + "." : "";
+  if (sources_.empty()) return "Idle detection is off: nothing on this desktop tells the idle time." + sleep;
+  return "Idle time from: " + sources_[inUse_]->Name() + "." + sleep;
+}
+
+void AskAboutAbsence(MainView& form, const Absence& absence) {
+  const Platform& p = platform();
+  if (!IsRunning(form)) return;
+  const std::string start = form.StartText();
+  const auto moment = [&](std::int64_t at) { return p.dateFormat->FormatGeneral(LocalOfInstant(at)); };
+  const std::string prompt = "You were away from " + moment(absence.from) + " to " + moment(absence.to) +
+                             " (" + p.dateFormat->FormatDuration(absence.to - absence.from) +
+                             ") while tracking " + ChosenProject(form) + ".";
+  const int answer = p.dialogs->Choose(
+      prompt, kProductName, {"&Keep Time", "&End Then", "End Then and &Restart"}, 0, 0);
+  // The answer is about the stretch asked about; one ended or started meanwhile is left alone.
+  if (answer == 0 || !IsRunning(form) || form.StartText() != start) return;
+  // Typed into the end box as End Project writes it: in the report's form.
+  form.SetEndText(ReportDateFormat().FormatGeneral(LocalOfInstant(absence.from)));
+  // A stretch whose record failed stays in the boxes (and on disk) rather than be replaced.
+  if (EndProject(form) && answer == 2) {
+    form.SetStartText("");
+    StartProject(form);
+  }
+}
+
+std::string StretchReminder::Poll(const MainView& form, std::int64_t now, int hours) {
+  const std::optional<std::int64_t> since = RunningSince(form);
+  if (!since) start_.clear();
+  if (!since || hours <= 0) return "";
+  if (form.StartText() != start_) {
+    start_ = form.StartText();
+    periods_ = 0;
+  }
+  const std::int64_t elapsed = now - *since;
+  const std::int64_t periods = elapsed / (std::int64_t{hours} * 3600);
+  if (elapsed < 0 || periods <= periods_) return "";
+  periods_ = periods;
+  return "Still tracking " + ChosenProject(form) + " since " + start_ + " (" +
+         std::to_string(elapsed / 3600) + " h).";
+}
+
+}  // namespace tw

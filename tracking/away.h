@@ -1,0 +1,79 @@
+#pragma once
+// Time away from the desk while a stretch runs: noticing an absence (no input for a while, a locked
+// screen, a sleep) and the person's return, asking what to do with the time, and reminding of a
+// stretch left running for hours. The main window polls these every few seconds.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/idle.h"
+#include "state/main_view.h"
+
+namespace tw {
+
+inline constexpr const char* kIdleMinutesKey = "IdleMinutes";
+inline constexpr const char* kRemindHoursKey = "RemindHours";
+inline constexpr int kIdleMinutesDefault = 15;
+inline constexpr int kRemindHoursDefault = 8;
+inline constexpr int kIdleMinutesMax = 1440;
+inline constexpr int kRemindHoursMax = 1000;
+inline constexpr int kAwayPollSeconds = 5;
+
+// A whole number from 0 to max, blanks around it allowed; nothing for any other text.
+std::optional<int> ParseWholeNumber(std::string_view text, int max);
+// The settings as they stand; text that is no such number counts as the default. 0 is off.
+int IdleMinutes();
+int RemindHours();
+
+// The moment the running stretch started (its start box, read in the report's form), in unix
+// seconds; nothing when no stretch runs.
+std::optional<std::int64_t> RunningSince(const MainView& form);
+
+// Decides, poll by poll, when the person went away and when they came back.
+class AwayWatch {
+ public:
+  // The idle sources best first (empty: idle detection is off); the sleep watch may be missing.
+  AwayWatch(std::vector<std::unique_ptr<IdleSource>> sources, std::unique_ptr<SleepWatch> sleep);
+
+  // One look at `now` (unix seconds). runningSince is the start of the running stretch (nothing
+  // when none runs), threshold the idle seconds that make an absence (0: off). Gives the absence
+  // the person just came back from, once, when it lasted the threshold at least.
+  std::optional<Absence> Poll(std::int64_t now, std::optional<std::int64_t> runningSince,
+                              std::int64_t threshold);
+
+  // The Preferences window's line: where idleness and sleeps are learnt from.
+  std::string Describe() const;
+
+ private:
+  void Begin(std::int64_t from);
+
+  std::vector<std::unique_ptr<IdleSource>> sources_;
+  std::unique_ptr<SleepWatch> sleep_;
+  size_t inUse_ = 0;                         // the source that answered last
+  std::optional<std::int64_t> since_;        // the stretch watched
+  std::optional<std::int64_t> lastInput_;    // as the last answer told it
+  std::optional<std::int64_t> awayFrom_, woke_;
+};
+
+// Asks about an absence the person came back from: "&Keep Time" (Enter and Escape) changes
+// nothing; "&End Then" is End Project with the absence's beginning in the end box; "End Then and
+// &Restart" also starts a new stretch of the project now. Nothing happens when the stretch asked
+// about no longer runs.
+void AskAboutAbsence(MainView& form, const Absence& absence);
+
+// The reminder of a stretch left running: due once when it has run `hours`, and once more every
+// further `hours`.
+class StretchReminder {
+ public:
+  // The balloon's text when a reminder is due at `now` (unix seconds); empty otherwise.
+  std::string Poll(const MainView& form, std::int64_t now, int hours);
+
+ private:
+  std::string start_;        // the stretch reminded of
+  std::int64_t periods_ = 0;  // how many of its periods were reminded of
+};
+
+}  // namespace tw
