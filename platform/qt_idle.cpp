@@ -183,35 +183,26 @@ bool X11IdleSource::Locked() {
   return info && info->saverOn;
 }
 
-// GNOME
+// The D-Bus services
+
+BusIdleSource::BusIdleSource(QDBusConnection bus, Ask ask, const QString& lockService,
+                             const QString& lockPath)
+    : bus_(std::move(bus)), ask_(ask), lock_(std::make_unique<LockWatcher>(bus_, lockService, lockPath)) {}
+
+BusIdleSource::~BusIdleSource() = default;
+
+std::optional<std::int64_t> BusIdleSource::IdleSeconds() {
+  if (!availability_.WorthAsking()) return std::nullopt;
+  return PolledSeconds(ask_(bus_), availability_);
+}
+
+bool BusIdleSource::Locked() { return lock_->Active(); }
 
 GnomeIdleSource::GnomeIdleSource(QDBusConnection bus)
-    : bus_(std::move(bus)),
-      lock_(std::make_unique<LockWatcher>(bus_, kGnomeLockService, kGnomeLockPath)) {}
-
-GnomeIdleSource::~GnomeIdleSource() = default;
-
-std::optional<std::int64_t> GnomeIdleSource::IdleSeconds() {
-  if (!availability_.WorthAsking()) return std::nullopt;
-  return PolledSeconds(GnomeIdleMs(bus_), availability_);
-}
-
-bool GnomeIdleSource::Locked() { return lock_->Active(); }
-
-// freedesktop
+    : BusIdleSource(std::move(bus), GnomeIdleMs, kGnomeLockService, kGnomeLockPath) {}
 
 FreedesktopIdleSource::FreedesktopIdleSource(QDBusConnection bus)
-    : bus_(std::move(bus)),
-      lock_(std::make_unique<LockWatcher>(bus_, kScreenSaverService, kScreenSaverPath)) {}
-
-FreedesktopIdleSource::~FreedesktopIdleSource() = default;
-
-std::optional<std::int64_t> FreedesktopIdleSource::IdleSeconds() {
-  if (!availability_.WorthAsking()) return std::nullopt;
-  return PolledSeconds(ScreenSaverIdleMs(bus_), availability_);
-}
-
-bool FreedesktopIdleSource::Locked() { return lock_->Active(); }
+    : BusIdleSource(std::move(bus), ScreenSaverIdleMs, kScreenSaverService, kScreenSaverPath) {}
 
 // logind
 

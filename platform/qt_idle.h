@@ -57,36 +57,39 @@ class X11IdleSource : public IdleSource {
   std::uint32_t root_;
 };
 
-// GNOME's org.gnome.Mutter.IdleMonitor (under Wayland as well as X11); locks from
-// org.gnome.ScreenSaver's ActiveChanged.
-class GnomeIdleSource : public IdleSource {
+// A desktop service on D-Bus: the idle time asked for at each poll, locks from its screen saver's
+// ActiveChanged signal.
+class BusIdleSource : public IdleSource {
  public:
-  explicit GnomeIdleSource(QDBusConnection bus);
-  ~GnomeIdleSource() override;
-  std::string Name() const override { return "GNOME idle monitor"; }
+  ~BusIdleSource() override;
   std::optional<std::int64_t> IdleSeconds() override;
   bool Locked() override;
 
+ protected:
+  // ask: the service's idle time in milliseconds, or nothing when it did not answer.
+  using Ask = std::optional<std::int64_t> (*)(const QDBusConnection& bus);
+  BusIdleSource(QDBusConnection bus, Ask ask, const QString& lockService, const QString& lockPath);
+
  private:
   QDBusConnection bus_;
+  Ask ask_;
   Availability availability_;
   std::unique_ptr<LockWatcher> lock_;
 };
 
-// org.freedesktop.ScreenSaver's GetSessionIdleTime (milliseconds, as KDE answers), and locks from
-// its ActiveChanged signal.
-class FreedesktopIdleSource : public IdleSource {
+// GNOME's org.gnome.Mutter.IdleMonitor (under Wayland as well as X11); locks from
+// org.gnome.ScreenSaver.
+class GnomeIdleSource : public BusIdleSource {
+ public:
+  explicit GnomeIdleSource(QDBusConnection bus);
+  std::string Name() const override { return "GNOME idle monitor"; }
+};
+
+// org.freedesktop.ScreenSaver's GetSessionIdleTime (milliseconds, as KDE answers), and its locks.
+class FreedesktopIdleSource : public BusIdleSource {
  public:
   explicit FreedesktopIdleSource(QDBusConnection bus);
-  ~FreedesktopIdleSource() override;
   std::string Name() const override { return "freedesktop screen saver"; }
-  std::optional<std::int64_t> IdleSeconds() override;
-  bool Locked() override;
-
- private:
-  QDBusConnection bus_;
-  Availability availability_;
-  std::unique_ptr<LockWatcher> lock_;
 };
 
 class SleepSignalReceiver;
