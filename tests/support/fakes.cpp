@@ -128,6 +128,16 @@ void FakeMainView::SetProjectIndex(int i) {
   index = i;
 }
 
+EasternTime::EasternTime() : old_(std::getenv("TZ") ? std::getenv("TZ") : ""), had_(std::getenv("TZ")) {
+  ::setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
+  ::tzset();
+}
+
+EasternTime::~EasternTime() {
+  if (had_) ::setenv("TZ", old_.c_str(), 1); else ::unsetenv("TZ");
+  ::tzset();
+}
+
 DateFormat UsFormat() { return DateFormat(LocaleData{}); }
 
 DateFormat GermanFormat() {

@@ -181,6 +181,18 @@ class FakeMainView : public MainView {
   bool minimized = false;
 };
 
+// A time zone with clock changes for the length of a test: forward at 2:00 on 8 March 2026, back at
+// 2:00 on 1 November 2026.
+class EasternTime {
+ public:
+  EasternTime();
+  ~EasternTime();
+
+ private:
+  std::string old_;
+  bool had_ = false;
+};
+
 // A United States format as the program writes it: 12/7/2026 9:01:23 PM.
 DateFormat UsFormat();
 // A day-month-year, 24-hour format: 07.12.2026 21:01:23.

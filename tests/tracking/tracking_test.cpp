@@ -31,18 +31,12 @@ TEST_F(TrackingTest, CalculateTimeGivesTheWholeLengthWithoutSign) {
 }
 
 TEST_F(TrackingTest, CalculateTimeCountsRealTimeAcrossClockChanges) {
-  const char* old = std::getenv("TZ");
-  const std::string saved = old ? old : "";
-  ::setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
-  ::tzset();
-  // Clocks go forward at 2:00 on 8 March 2026 and back at 2:00 on 1 November 2026.
+  test::EasternTime zone;
   EXPECT_EQ(Setup::CalculateTime("3/8/2026 1:00:00 AM", "3/8/2026 3:00:00 AM"), "01:00:00");
   EXPECT_EQ(Setup::CalculateTime("11/1/2026 12:30 AM", "11/1/2026 2:30 AM"), "03:00:00");
   // 1:30 happens twice that night; the first is taken.
   EXPECT_EQ(Setup::CalculateTime("11/1/2026 12:30 AM", "11/1/2026 1:30 AM"), "01:00:00");
   EXPECT_EQ(Setup::CalculateTime("11/1/2026 1:30 AM", "11/1/2026 3:00 AM"), "02:30:00");
-  if (old) ::setenv("TZ", saved.c_str(), 1); else ::unsetenv("TZ");
-  ::tzset();
 }
 
 TEST_F(TrackingTest, StartKeepsATypedStartAndEmptiesTheEnd) {

@@ -16,25 +16,6 @@ namespace {
 
 std::int64_t D(int y, int m, int d) { return DayFromCivil({y, m, d}); }
 
-// A time zone with clock changes for the length of a test: forward on 8 March 2026, back on
-// 1 November 2026.
-class EasternTime {
- public:
-  EasternTime() : old_(std::getenv("TZ") ? std::getenv("TZ") : "") {
-    had_ = std::getenv("TZ") != nullptr;
-    ::setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
-    ::tzset();
-  }
-  ~EasternTime() {
-    if (had_) ::setenv("TZ", old_.c_str(), 1); else ::unsetenv("TZ");
-    ::tzset();
-  }
-
- private:
-  std::string old_;
-  bool had_ = false;
-};
-
 TEST(PeriodTest, WeeksMonthsAndYearsHaveTheirBoundaries) {
   const std::int64_t thu = D(2026, 12, 10);
   EXPECT_EQ(PeriodOf(PeriodKind::Week, thu, 1), (Period{D(2026, 12, 7), D(2026, 12, 13)}));  // Monday first
@@ -117,7 +98,7 @@ TEST(QuickDatesTest, GivesExactlyWhatParseGives) {
 }
 
 TEST(LocalInstantsTest, AnswerAsInstantOfLocalAroundClockChanges) {
-  EasternTime zone;
+  test::EasternTime zone;
   for (const char* tz : {"EST5EDT,M3.2.0,M11.1.0", "<+1030>-10:30<+11>-11,M10.1.0,M4.1.0/2", "UTC0"}) {
     ::setenv("TZ", tz, 1);
     ::tzset();
@@ -163,7 +144,7 @@ class SummaryFileTest : public test::PlatformTest {
 };
 
 TEST_F(SummaryFileTest, APeriodsTotalIsTheSumOfItsDayReports) {
-  EasternTime zone;
+  test::EasternTime zone;
   std::mt19937 random(11);
   for (const DateFormat& f : {test::UsFormat(), test::GermanFormat()}) {
     for (int round = 0; round < 4; ++round) {
@@ -204,7 +185,7 @@ TEST_F(SummaryFileTest, APeriodsTotalIsTheSumOfItsDayReports) {
 }
 
 TEST_F(SummaryFileTest, NightsBelongToTheirStartAndClockChangesCountAsTheyWere) {
-  EasternTime zone;
+  test::EasternTime zone;
   folder.Write("projrpt.pro",
                "Night,10/31/2026 11:00:00 PM,11/1/2026 3:00:00 AM,clocks go back at 2\r\n"
                "Spring,3/7/2026 11:30:00 PM,3/8/2026 3:30:00 AM,clocks go forward at 2\r\n"
