@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "viewer/day_report.h"
-#include "viewer/report_command.h"
 
 namespace tw {
 namespace {
@@ -29,14 +28,6 @@ std::string JsonSeconds(const std::optional<std::int64_t>& seconds) {
 }
 
 }  // namespace
-
-void WriteRow(std::ostream& out, bool csv, const std::vector<std::string>& cells) {
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    if (i > 0) out << (csv ? ',' : '\t');
-    out << (csv ? CsvField(cells[i]) : cells[i]);
-  }
-  out << (csv ? "\r\n" : "\n");
-}
 
 std::string ClockText(std::int64_t seconds) {
   char text[48];

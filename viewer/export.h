@@ -4,11 +4,13 @@
 // last row, and the whole period as one JSON object. tallywright-report and the Summary window's
 // Copy and Export write these same texts.
 #include <cstdint>
+#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "viewer/report_command.h"
 #include "viewer/summary.h"
 
 namespace tw {
@@ -25,7 +27,22 @@ std::string IsoDateTime(const DateTime& value);
 std::string JsonString(std::string_view bytes);
 
 // One row of cells: tab-separated and ended by LF, or as CSV ended by CR LF.
-void WriteRow(std::ostream& out, bool csv, const std::vector<std::string>& cells);
+template <class Cells>
+void WriteRow(std::ostream& out, bool csv, const Cells& cells) {
+  const char* separator = "";
+  for (const auto& cell : cells) {
+    out << separator;
+    separator = csv ? "," : "\t";
+    if (csv)
+      out << CsvField(cell);
+    else
+      out << std::string_view(cell);
+  }
+  out << (csv ? "\r\n" : "\n");
+}
+inline void WriteRow(std::ostream& out, bool csv, std::initializer_list<std::string> cells) {
+  WriteRow<std::initializer_list<std::string>>(out, csv, cells);
+}
 
 // Project,Duration,Hours,Stretches (or Date,... with the date as YYYY-MM-DD), one row each, and
 // the "Total Time:" row.

@@ -1,6 +1,7 @@
 #include "viewer/report_command.h"
 
 #include "report/report_form.h"
+#include "viewer/export.h"
 #include "viewer/report_columns.h"
 #include "viewer/summary_command.h"
 
@@ -31,17 +32,6 @@ constexpr const char* kUsageEnd =
     "A stretch belongs to the day it started on. Lines that are not records are counted on\n"
     "standard error.\n"
     "Exit status: 0 when the report was printed, 2 on any error.\n";
-
-void PrintRow(std::ostream& out, bool csv, const ReportCells& cells) {
-  for (size_t i = 0; i < cells.size(); ++i) {
-    if (i > 0) out << (csv ? ',' : '\t');
-    if (csv)
-      out << CsvField(cells[i]);
-    else
-      out.write(cells[i].data(), static_cast<std::streamsize>(cells[i].size()));
-  }
-  out << (csv ? "\r\n" : "\n");
-}
 
 int Fail(std::ostream& err, const std::string& message) {
   err << "tallywright-report: " << message << "\n";
@@ -83,9 +73,9 @@ std::string CsvField(std::string_view text) {
 }
 
 void PrintDayReport(const DayReport& report, const DateFormat& format, bool csv, std::ostream& out) {
-  PrintRow(out, csv, HeaderCells());
-  for (const DayRow& row : report.rows) PrintRow(out, csv, RowCells(row));
-  if (report.HasTotal()) PrintRow(out, csv, TotalCells(TotalText(report, format)));
+  WriteRow(out, csv, HeaderCells());
+  for (const DayRow& row : report.rows) WriteRow(out, csv, RowCells(row));
+  if (report.HasTotal()) WriteRow(out, csv, TotalCells(TotalText(report, format)));
 }
 
 int RunReportCommand(const std::vector<std::string>& args, const Files& files,

@@ -21,8 +21,7 @@ int Fail(std::string& message, std::string text) {
 class EntryLister {
  public:
   EntryLister(const DateFormat& format, bool csv) : format_(format), csv_(csv) {
-    const ReportCells header = HeaderCells();
-    WriteRow(text_, csv_, std::vector<std::string>(header.begin(), header.end()));
+    WriteRow(text_, csv_, HeaderCells());
   }
   void Add(const SummaryEntry& e) {
     WriteRow(text_, csv_, {e.project, e.start, e.end, e.seconds ? format_.FormatDuration(*e.seconds) : "", e.comment});
@@ -30,8 +29,7 @@ class EntryLister {
   void Finish(const Summary& summary, std::ostream& out) {
     if (summary.stretches >= 2) {
       const std::string total = format_.FormatDuration(summary.totalSeconds);
-      const ReportCells cells = TotalCells(total);
-      WriteRow(text_, csv_, std::vector<std::string>(cells.begin(), cells.end()));
+      WriteRow(text_, csv_, TotalCells(total));
     }
     out << text_.str();
   }
