@@ -84,30 +84,18 @@ frmReport::frmReport(MainView& main, QWidget* parent) : QDialog(parent), main_(m
   PlaceTwips(cmdNextDay_, 2160, 0, 1095, 375);
   cmdClose_ = MakeButton(this, "cmdClose", "&Close", "");
 
-  list_ = new QTreeWidget(this);
-  list_->setObjectName("ListView");
-  list_->setColumnCount(static_cast<int>(kReportColumns.size()));
   QStringList headers;
   for (const ReportColumn& c : kReportColumns) headers << QString::fromUtf8(c.header);
-  list_->setHeaderLabels(headers);
-  list_->setRootIsDecorated(false);
+  list_ = MakeList(this, "ListView", headers);
   list_->setItemsExpandable(false);
-  list_->setUniformRowHeights(true);
   list_->setSortingEnabled(false);
-  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->header()->setSectionsClickable(false);
-  list_->header()->setSectionsMovable(false);
-  list_->header()->setStretchLastSection(false);
   list_->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   for (size_t i = 0; i < kReportColumns.size(); ++i)
     list_->header()->resizeSection(static_cast<int>(i), TwipsToPixels(kReportColumns[i].widthTwips));
   QFont font("Arial");
   font.setPointSizeF(8.25);
   list_->setFont(font);
-  QPalette palette = list_->palette();
-  palette.setColor(QPalette::Base, LightYellow());
-  list_->setPalette(palette);
   list_->viewport()->installEventFilter(this);
 
   connect(cmdDayBefore_, &QPushButton::clicked, this, [this] { StepDay(-1); });

@@ -51,24 +51,14 @@ QDate QDateOf(std::int64_t day) {
 
 std::int64_t DayOf(const QDate& date) { return DayFromCivil({date.year(), date.month(), date.day()}); }
 
-QTreeWidget* MakeList(QWidget* parent, const char* name, const QStringList& headers) {
-  auto* list = new QTreeWidget(parent);
-  list->setObjectName(name);
-  list->setHeaderLabels(headers);
-  list->setRootIsDecorated(false);
-  list->setUniformRowHeights(true);
-  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list->header()->setSectionsMovable(false);
-  list->header()->setStretchLastSection(false);
+// A table whose first column takes the room and whose numbers stand right.
+QTreeWidget* MakeTable(QWidget* parent, const char* name, const QStringList& headers) {
+  QTreeWidget* list = MakeList(parent, name, headers);
   list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   for (int i = 1; i < headers.size(); ++i) {
     list->header()->setSectionResizeMode(i, QHeaderView::ResizeToContents);
     list->headerItem()->setTextAlignment(i, Qt::AlignRight | Qt::AlignVCenter);
   }
-  QPalette palette = list->palette();
-  palette.setColor(QPalette::Base, LightYellow());
-  list->setPalette(palette);
   return list;
 }
 
@@ -148,9 +138,9 @@ void frmSummary::Build() {
   lblTotal_ = MakeLabel(this, "lblTotal", "");
   PlaceTwips(lblTotal_, 120, 600, kClientWidth - 240, 255);
 
-  lstProjects_ = MakeList(this, "lstProjects", {"Project", "Total", "Hours", "Share", "Stretches"});
+  lstProjects_ = MakeTable(this, "lstProjects", {"Project", "Total", "Hours", "Share", "Stretches"});
   PlaceTwips(lstProjects_, 120, kTop, kListsWidth, kListHeight);
-  lstDays_ = MakeList(this, "lstDays", {"Day", "Total", "Hours", "Stretches"});
+  lstDays_ = MakeTable(this, "lstDays", {"Day", "Total", "Hours", "Stretches"});
   lstDays_->setToolTip("Double-click a day to open its daily report");
   PlaceTwips(lstDays_, 120, kTop + kListHeight + 120, kListsWidth, kListHeight);
 

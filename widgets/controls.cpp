@@ -1,5 +1,7 @@
 #include "widgets/controls.h"
 
+#include <QHeaderView>
+
 #include <QStyleOptionButton>
 
 #include "widgets/caption_button.h"
@@ -61,6 +63,23 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption) {
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   PaintLightYellow(label);
   return label;
+}
+
+QTreeWidget* MakeList(QWidget* parent, const char* name, const QStringList& headers) {
+  auto* list = new QTreeWidget(parent);
+  list->setObjectName(name);
+  list->setColumnCount(static_cast<int>(headers.size()));
+  list->setHeaderLabels(headers);
+  list->setRootIsDecorated(false);
+  list->setUniformRowHeights(true);
+  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list->header()->setSectionsMovable(false);
+  list->header()->setStretchLastSection(false);
+  QPalette palette = list->palette();
+  palette.setColor(QPalette::Base, LightYellow());
+  list->setPalette(palette);
+  return list;
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& tip) {

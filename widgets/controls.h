@@ -2,11 +2,15 @@
 // Labels and buttons as the program's windows use them: named, light yellow, placed in twips.
 #include <QLabel>
 #include <QPushButton>
+#include <QTreeWidget>
 
 namespace tw {
 
 // A top-aligned label in the program's background colour.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption);
+// A report-style list on the light yellow: whole rows chosen, nothing edited, the columns fixed in
+// their order.
+QTreeWidget* MakeList(QWidget* parent, const char* name, const QStringList& headers);
 // A graphical-style button in the program's background colour that Enter does not press.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QString& tip = {});
