@@ -18,7 +18,6 @@ int WholeSetting(const char* key, int fallback, int max) {
   return ParseWholeNumber(text, max).value_or(fallback);
 }
 
-
 }  // namespace
 
 std::optional<int> ParseWholeNumber(std::string_view text, int max) {
@@ -115,8 +114,8 @@ void AskAboutAbsence(MainView& form, const Absence& absence) {
   }
 }
 
-std::string StretchReminder::Poll(const MainView& form, std::int64_t now, int hours) {
-  const std::optional<std::int64_t> since = RunningSince(form);
+std::string StretchReminder::Poll(const MainView& form, std::optional<std::int64_t> since,
+                                  std::int64_t now, int hours) {
   if (!since) start_.clear();
   if (!since || hours <= 0) return "";
   if (form.StartText() != start_) {

@@ -68,8 +68,10 @@ void AskAboutAbsence(MainView& form, const Absence& absence);
 // further `hours`.
 class StretchReminder {
  public:
-  // The balloon's text when a reminder is due at `now` (unix seconds); empty otherwise.
-  std::string Poll(const MainView& form, std::int64_t now, int hours);
+  // The balloon's text when a reminder is due at `now` (unix seconds) for the stretch running since
+  // runningSince (RunningSince(form)); empty otherwise.
+  std::string Poll(const MainView& form, std::optional<std::int64_t> runningSince, std::int64_t now,
+                   int hours);
 
  private:
   std::string start_;        // the stretch reminded of

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/latest_writer.h"
+#include "platform/lines.h"
 #include "platform/platform.h"
 #include "report/append.h"
 #include "report/record.h"
@@ -130,20 +131,13 @@ std::string RunningFileText(const RunningStretch& stretch) {
 std::optional<RunningStretch> ParseRunningFile(std::string_view text) {
   // A whole file ends with a line end; readers take LF alone as one too.
   if (text.empty() || text.back() != '\n') return std::nullopt;
-  std::vector<std::string_view> lines;
-  for (size_t from = 0; from < text.size();) {
-    const size_t lf = text.find('\n', from);
-    std::string_view line = text.substr(from, lf - from);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    from = lf + 1;
-  }
+  const std::vector<std::string> lines = SplitLines(text);
   if (lines.size() < 2 || lines.front() != kHeader || lines.back() != kEnd) return std::nullopt;
   RunningStretch stretch;
   unsigned found = 0;
   for (size_t i = 1; i + 1 < lines.size(); ++i) {
     const size_t equals = lines[i].find('=');
-    if (equals == std::string_view::npos) return std::nullopt;
+    if (equals == std::string::npos) return std::nullopt;
     for (unsigned k = 0; k < std::size(kKeys); ++k) {
       if (lines[i].substr(0, equals) != kKeys[k].name) continue;
       stretch.*kKeys[k].field = std::string(lines[i].substr(equals + 1));

@@ -93,7 +93,7 @@ TEST_F(AwayTest, EachAnswerRecordsAsEndProjectWouldAndTheReminderComesEveryRemin
   StretchReminder reminder;
   std::string shown;
   for (int minutes : {479, 480, 481, 960, 961, 1919, 2000})
-    shown += reminder.Poll(stopped, InstantOfLocal(clock.now) + minutes * 60, minutes == 1919 ? 0 : 8) + "|";
+    shown += reminder.Poll(stopped, RunningSince(stopped), InstantOfLocal(clock.now) + minutes * 60, minutes == 1919 ? 0 : 8) + "|";
   EXPECT_EQ(shown, "|Still tracking Gamma since 12/7/2026 9:01:23 PM (8 h).||"
                    "Still tracking Gamma since 12/7/2026 9:01:23 PM (16 h).|||"
                    "Still tracking Gamma since 12/7/2026 9:01:23 PM (33 h).|");
