@@ -21,8 +21,12 @@ bool FindCommas(std::string_view line, size_t (&at)[N]) {
 std::optional<RecordFields> SplitRecord(std::string_view line) {
   size_t c[3];
   if (!FindCommas(line, c)) return std::nullopt;
-  return RecordFields{line.substr(0, c[0]), line.substr(c[0] + 1, c[1] - c[0] - 1),
-                      line.substr(c[1] + 1, c[2] - c[1] - 1), line.substr(c[2] + 1)};
+  return FieldsAt(line, c[0], c[1], c[2]);
+}
+
+RecordFields FieldsAt(std::string_view line, size_t first, size_t second, size_t third) {
+  return RecordFields{line.substr(0, first), line.substr(first + 1, second - first - 1),
+                      line.substr(second + 1, third - second - 1), line.substr(third + 1)};
 }
 
 std::optional<std::string_view> StartField(std::string_view line) {

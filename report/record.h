@@ -16,6 +16,8 @@ struct RecordFields {
 
 // The four fields of a line, exactly as they stand; nothing for a line with fewer than three commas.
 std::optional<RecordFields> SplitRecord(std::string_view line);
+// The four fields of a line whose first three commas stand at the given places.
+RecordFields FieldsAt(std::string_view line, size_t first, size_t second, size_t third);
 // The start field alone, as SplitRecord would take it, without looking past it; nothing for a line
 // with fewer than two commas (which is no record either).
 std::optional<std::string_view> StartField(std::string_view line);

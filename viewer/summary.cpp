@@ -85,17 +85,17 @@ Summary ReadSummary(const Files& files, const std::string& path, const Period& p
       if (text.empty()) return;
       // As the day report reads a line: three commas, a start that is a date-time, and a length
       // when the end is one too.
-      const auto start = line.commas == 3 ? dates.Parse(text.substr(line.comma[0] + 1, line.comma[1] - line.comma[0] - 1))
-                                          : std::nullopt;
+      if (line.commas < 3) {
+        ++summary.skippedLines;
+        return;
+      }
+      const RecordFields fields = FieldsAt(text, line.comma[0], line.comma[1], line.comma[2]);
+      const auto start = dates.Parse(fields.start);
       if (!start) {
         ++summary.skippedLines;
         return;
       }
       if (!period.Holds(start->day)) return;
-      const RecordFields fields{text.substr(0, line.comma[0]),
-                                text.substr(line.comma[0] + 1, line.comma[1] - line.comma[0] - 1),
-                                text.substr(line.comma[1] + 1, line.comma[2] - line.comma[1] - 1),
-                                text.substr(line.comma[2] + 1)};
       const auto end = dates.Parse(fields.end);
       std::optional<std::int64_t> seconds;
       if (end) seconds = Rounded(std::abs(instants.Of(*start) - instants.Of(*end)), roundMinutes);

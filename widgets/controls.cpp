@@ -1,8 +1,8 @@
 #include "widgets/controls.h"
 
 #include <QHeaderView>
-
 #include <QStyleOptionButton>
+#include <algorithm>
 
 #include "widgets/caption_button.h"
 #include "widgets/twips.h"
