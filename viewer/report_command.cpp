@@ -81,53 +81,25 @@ void PrintDayReport(const DayReport& report, const DateFormat& format, bool csv,
 int RunReportCommand(const std::vector<std::string>& args, const Files& files,
                      const DateFormat& format, const DateTime& now, const std::string& defaultFile,
                      std::ostream& out, std::ostream& err, int firstWeekday) {
-  std::string file = defaultFile;
   PeriodOptions periods;
   std::string message;
-  std::optional<std::string> date;
-  bool today = false, csv = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    // "--file PATH" and "--file=PATH" alike.
-    auto value = [&](const char* name, std::string& into) -> int {
-      const std::string prefix = std::string(name) + "=";
-      if (arg.rfind(prefix, 0) == 0) {
-        into = arg.substr(prefix.size());
-      } else if (i + 1 < args.size()) {
-        into = args[++i];
-      } else {
-        return -1;
-      }
-      return 1;
-    };
-    auto is = [&](const char* name) {
-      return arg == name || arg.rfind(std::string(name) + "=", 0) == 0;
-    };
     if (arg == "--help" || arg == "-h") {
       out << kUsage << kPeriodUsage << kUsageEnd;
       return 0;
-    } else if (const int taken = TakePeriodOption(args, i, periods, message); taken != 0) {
+    } else if (const int taken = TakeOption(args, i, periods, message); taken != 0) {
       if (taken < 0) return Fail(err, message);
-    } else if (is("--file")) {
-      if (value("--file", file) < 0) return Fail(err, "--file needs the path of a report file");
-    } else if (is("--date")) {
-      std::string text;
-      if (value("--date", text) < 0) return Fail(err, "--date needs a day as YYYY-MM-DD");
-      date = text;
-    } else if (arg == "--today") {
-      today = true;
-    } else if (arg == "--csv") {
-      csv = true;
     } else if (!arg.empty() && arg[0] == '-') {
       return Fail(err, "unknown option '" + arg + "' (see --help)");
     } else {
       return Fail(err, "unexpected argument '" + arg + "' (see --help)");
     }
   }
-  if (date && today) return Fail(err, "give either --date or --today, not both");
-  periods.date = date;
-  periods.today = today;
-  periods.csv = csv;
+  if (periods.date && periods.today) return Fail(err, "give either --date or --today, not both");
+  const std::string file = periods.file.value_or(defaultFile);
+  const std::optional<std::string>& date = periods.date;
+  const bool csv = periods.csv;
   if (WantsSummary(periods)) {
     try {
       const DateFormat form(ReportForm(files, file, format.data()));  // as the windows read it

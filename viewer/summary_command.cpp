@@ -42,7 +42,7 @@ class EntryLister {
 
 }  // namespace
 
-int TakePeriodOption(const std::vector<std::string>& args, std::size_t& i, PeriodOptions& options,
+int TakeOption(const std::vector<std::string>& args, std::size_t& i, PeriodOptions& options,
                      std::string& message) {
   const std::string& arg = args[i];
   const char* name = nullptr;
@@ -65,6 +65,8 @@ int TakePeriodOption(const std::vector<std::string>& args, std::size_t& i, Perio
     }
     return 1;
   };
+  if (is("--file")) return value(options.file, "the path of a report file");
+  if (is("--date")) return value(options.date, "a day as YYYY-MM-DD");
   if (is("--from")) return value(options.from, "a day as YYYY-MM-DD");
   if (is("--to")) return value(options.to, "a day as YYYY-MM-DD");
   if (is("--week")) return value(options.week, nullptr);
@@ -77,9 +79,11 @@ int TakePeriodOption(const std::vector<std::string>& args, std::size_t& i, Perio
     if (by) options.by = *by;
     return taken;
   }
-  if (arg == "--json") {
-    options.json = true;
-    return 1;
+  for (auto [flag, into] : {std::pair{"--json", &options.json}, {"--csv", &options.csv}, {"--today", &options.today}}) {
+    if (arg == flag) {
+      *into = true;
+      return 1;
+    }
   }
   return 0;
 }

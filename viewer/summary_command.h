@@ -14,6 +14,7 @@
 namespace tw {
 
 struct PeriodOptions {
+  std::optional<std::string> file;  // as given to --file
   std::optional<std::string> date;  // as given to --date
   bool today = false;
   std::optional<std::string> from, to;
@@ -24,9 +25,9 @@ struct PeriodOptions {
   bool csv = false, json = false;
 };
 
-// When args[i] is one of the options above that the day report does not take, reads it (and its
-// value, moving i on) into options: 1. Not one of them: 0. A value missing: -1, with the message.
-int TakePeriodOption(const std::vector<std::string>& args, std::size_t& i, PeriodOptions& options,
+// When args[i] is one of the options above, reads it (and its value, moving i on) into options: 1.
+// Not one of them: 0. A value missing: -1, with the message.
+int TakeOption(const std::vector<std::string>& args, std::size_t& i, PeriodOptions& options,
                      std::string& message);
 
 // Whether the options ask for more than one day's stretches as the day report lists them.
