@@ -1,6 +1,9 @@
 #pragma once
 // The platform services the program runs on. Start-up fills them with the real ones; tests fill
 // them with fakes. Routines that only decide something take what they need as parameters instead.
+#include <optional>
+#include <string_view>
+
 #include "platform/date_format.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -24,6 +27,11 @@ struct Platform {
 };
 
 Platform& platform();
+
+// A whole number from 0 to max, blanks around it allowed; nothing for any other text.
+std::optional<int> ParseWholeNumber(std::string_view text, int max);
+// A setting of the "Settings" section that holds such a number; any other text counts as fallback.
+int WholeSetting(const char* key, int fallback, int max);
 
 // A data file's full name: the data folder and the file name.
 std::string DataFile(const std::string& name);

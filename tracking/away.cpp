@@ -1,7 +1,6 @@
 #include "tracking/away.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "platform/platform.h"
 #include "report/report_form.h"
@@ -10,27 +9,6 @@
 #include "tracking/write_record.h"
 
 namespace tw {
-namespace {
-
-int WholeSetting(const char* key, int fallback, int max) {
-  const std::string text = platform().settings->GetSetting(kProductName, kSettingsSection, key,
-                                                           std::to_string(fallback));
-  return ParseWholeNumber(text, max).value_or(fallback);
-}
-
-}  // namespace
-
-std::optional<int> ParseWholeNumber(std::string_view text, int max) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return std::nullopt;
-  text = text.substr(first, text.find_last_not_of(' ') + 1 - first);
-  int value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || value < 0 || value > max)
-    return std::nullopt;
-  return value;
-}
-
 std::optional<std::int64_t> RunningSince(const MainView& form) {
   if (!IsRunning(form)) return std::nullopt;
   return InstantOfLocal(*ReportDateFormat().Parse(form.StartText()));

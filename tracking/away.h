@@ -22,8 +22,6 @@ inline constexpr int kIdleMinutesMax = 1440;
 inline constexpr int kRemindHoursMax = 1000;
 inline constexpr int kAwayPollSeconds = 5;
 
-// A whole number from 0 to max, blanks around it allowed; nothing for any other text.
-std::optional<int> ParseWholeNumber(std::string_view text, int max);
 // The settings as they stand; text that is no such number counts as the default. 0 is off.
 int IdleMinutes();
 int RemindHours();

@@ -158,7 +158,7 @@ void frmSummary::Build() {
   cmdClose_ = MakeButton(this, "cmdClose", "&Close", "");
   PlaceTwips(cmdClose_, kClientWidth - 1215, kBottom, 1095, 375);
 
-  const int rounding = std::atoi(platform().settings->GetSetting(kProductName, "Settings", kRoundingSetting, "0").c_str());
+  const int rounding = WholeSetting(kRoundingSetting, 0, 60);
   for (size_t i = 0; i < std::size(kRoundings); ++i)
     if (kRoundings[i] == rounding) cboRounding_->setCurrentIndex(static_cast<int>(i));
 
@@ -168,7 +168,7 @@ void frmSummary::Build() {
   connect(cmdPrevious_, &QPushButton::clicked, this, [this] { Step(-1); });
   connect(cmdNext_, &QPushButton::clicked, this, [this] { Step(1); });
   connect(cboRounding_, &QComboBox::activated, this, [this](int index) {
-    platform().settings->SaveSetting(kProductName, "Settings", kRoundingSetting,
+    platform().settings->SaveSetting(kProductName, kSettingsSection, kRoundingSetting,
                                      std::to_string(kRoundings[index]));
     Refresh();
   });
