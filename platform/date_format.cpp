@@ -2,11 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/ascii.h"
+
 namespace tw {
 namespace {
-
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 std::string Lower(std::string s) {
   std::transform(s.begin(), s.end(), s.begin(), AsciiLower);

@@ -2,12 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/ascii.h"
+
 namespace tw {
 namespace {
-
-bool IsSpace(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   if (prefix.empty() || prefix.size() > text.size()) return false;
@@ -61,10 +59,10 @@ class Scanner {
   size_t pos() const { return pos_; }
   void reset(size_t pos) { pos_ = pos; }
   bool atEnd() const { return pos_ >= s_.size(); }
-  bool atSpaceOrEnd() const { return atEnd() || IsSpace(s_[pos_]); }
+  bool atSpaceOrEnd() const { return atEnd() || IsBlank(s_[pos_]); }
   size_t skipSpaces() {
     size_t n = 0;
-    while (!atEnd() && IsSpace(s_[pos_])) ++pos_, ++n;
+    while (!atEnd() && IsBlank(s_[pos_])) ++pos_, ++n;
     return n;
   }
 
@@ -84,7 +82,7 @@ class Scanner {
 
   bool literal(std::string_view text) {
     for (char c : text) {
-      if (IsSpace(c)) {
+      if (IsBlank(c)) {
         skipSpaces();
       } else if (!atEnd() && s_[pos_] == c) {
         ++pos_;

@@ -2,21 +2,20 @@
 
 #include <algorithm>
 
+#include "platform/ascii.h"
+
 namespace tw {
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\t'; }
-
 bool IsSeparatorChar(const std::string& s) {
   const char c = s.size() == 1 ? s[0] : 'x';
-  return static_cast<unsigned char>(c) < 0x80 && !IsSpace(c) && !(c >= '0' && c <= '9') &&
-         !((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'));
+  return static_cast<unsigned char>(c) < 0x80 && !IsBlank(c) && !IsDigit(c) && !IsLetter(c);
 }
 
 std::string Trimmed(const std::string& s) {
   size_t b = 0, e = s.size();
-  while (b < e && IsSpace(s[b])) ++b;
-  while (e > b && IsSpace(s[e - 1])) --e;
+  while (b < e && IsBlank(s[b])) ++b;
+  while (e > b && IsBlank(s[e - 1])) --e;
   return s.substr(b, e - b);
 }
 
@@ -99,7 +98,7 @@ std::vector<DateToken> TokenizeDatePattern(std::string_view p) {
         // Time zones and milliseconds are not part of the program's texts.
         if (c == 't' && !tokens.empty() && tokens.back().kind == DateToken::Literal) {
           std::string& text = tokens.back().text;
-          while (!text.empty() && IsSpace(text.back())) text.pop_back();
+          while (!text.empty() && IsBlank(text.back())) text.pop_back();
           if (text.empty()) tokens.pop_back();
         }
         i += run;

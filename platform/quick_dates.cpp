@@ -2,14 +2,9 @@
 
 #include <cstring>
 
+#include "platform/ascii.h"
 
 namespace tw {
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-}  // namespace
 
 QuickDates::QuickDates(const DateFormat& format) : format_(format) {
   const LocaleData& data = format.data();
