@@ -27,6 +27,19 @@ std::string JsonSeconds(const std::optional<std::int64_t>& seconds) {
   return seconds ? std::to_string(*seconds) : "null";
 }
 
+// ",\n  "name": [" and each item on a line of its own, or "[]" when there are none.
+template <class Items, class WriteItem>
+void JsonList(std::ostream& out, const char* name, const Items& items, WriteItem&& item) {
+  out << ",\n  \"" << name << "\": [";
+  const char* separator = "\n    ";
+  for (const auto& each : items) {
+    out << separator;
+    item(each);
+    separator = ",\n    ";
+  }
+  out << (items.empty() ? "" : "\n  ") << "]";
+}
+
 }  // namespace
 
 std::string ClockText(std::int64_t seconds) {
@@ -92,30 +105,22 @@ void WriteTable(const Summary& summary, SummaryTable table, bool csv, std::ostre
 void WriteJson(const Summary& summary, const std::vector<SummaryEntry>& entries, std::ostream& out) {
   out << "{\n  \"from\": \"" << IsoDate(summary.period.first) << "\",\n  \"to\": \""
       << IsoDate(summary.period.last) << "\",\n  \"totalSeconds\": " << summary.totalSeconds
-      << ",\n  \"skippedLines\": " << summary.skippedLines << ",\n  \"projects\": [";
-  const char* separator = "\n    ";
-  for (const ProjectTotal& p : summary.projects) {
-    out << separator << "{\"project\": " << JsonString(p.project) << ", \"seconds\": " << p.seconds
+      << ",\n  \"skippedLines\": " << summary.skippedLines;
+  JsonList(out, "projects", summary.projects, [&](const ProjectTotal& p) {
+    out << "{\"project\": " << JsonString(p.project) << ", \"seconds\": " << p.seconds
         << ", \"stretches\": " << p.stretches << "}";
-    separator = ",\n    ";
-  }
-  out << (summary.projects.empty() ? "" : "\n  ") << "],\n  \"days\": [";
-  separator = "\n    ";
-  for (const DayTotal& d : summary.days) {
-    out << separator << "{\"date\": \"" << IsoDate(d.day) << "\", \"seconds\": " << d.seconds
+  });
+  JsonList(out, "days", summary.days, [&](const DayTotal& d) {
+    out << "{\"date\": \"" << IsoDate(d.day) << "\", \"seconds\": " << d.seconds
         << ", \"stretches\": " << d.stretches << "}";
-    separator = ",\n    ";
-  }
-  out << (summary.days.empty() ? "" : "\n  ") << "],\n  \"entries\": [";
-  separator = "\n    ";
-  for (const SummaryEntry& e : entries) {
-    out << separator << "{\"project\": " << JsonString(e.project) << ", \"start\": " << JsonString(e.start)
+  });
+  JsonList(out, "entries", entries, [&](const SummaryEntry& e) {
+    out << "{\"project\": " << JsonString(e.project) << ", \"start\": " << JsonString(e.start)
         << ", \"end\": " << JsonString(e.end) << ", \"startIso\": \"" << IsoDateTime(e.startValue)
         << "\", \"endIso\": " << (e.endValue ? "\"" + IsoDateTime(*e.endValue) + "\"" : "null")
         << ", \"seconds\": " << JsonSeconds(e.seconds) << ", \"comment\": " << JsonString(e.comment) << "}";
-    separator = ",\n    ";
-  }
-  out << (entries.empty() ? "" : "\n  ") << "]\n}\n";
+  });
+  out << "\n}\n";
 }
 
 }  // namespace tw
