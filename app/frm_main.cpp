@@ -24,7 +24,7 @@
 #include "app/tray.h"
 #include "platform/handles.h"
 #include "platform/platform.h"
-#include "platform/qt_text.h"
+#include "desktop/qt_text.h"
 #include "projects/frm_project_list.h"
 #include "projects/project_list.h"
 #include "projects/update_projects.h"

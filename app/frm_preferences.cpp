@@ -3,7 +3,7 @@
 #include <QLineEdit>
 
 #include "app/preferences.h"
-#include "platform/qt_text.h"
+#include "desktop/qt_text.h"
 #include "tracking/away.h"
 #include "widgets/centring.h"
 #include "widgets/controls.h"

@@ -10,13 +10,13 @@
 #include "app/setup_main.h"
 #include "platform/files.h"
 #include "platform/platform.h"
-#include "platform/qt_dialogs.h"
-#include "platform/qt_end_signals.h"
-#include "platform/qt_idle.h"
-#include "platform/qt_locale.h"
-#include "platform/qt_settings.h"
-#include "platform/qt_shell.h"
-#include "platform/qt_system.h"
+#include "desktop/qt_dialogs.h"
+#include "desktop/qt_end_signals.h"
+#include "desktop/qt_idle.h"
+#include "desktop/qt_locale.h"
+#include "desktop/qt_settings.h"
+#include "desktop/qt_shell.h"
+#include "desktop/qt_system.h"
 
 int main(int argc, char** argv) {
   // On a Wayland session the program runs on X11 through XWayland, where it can place its windows

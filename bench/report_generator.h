@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "platform/date_format.h"
+#include "dates/date_format.h"
 
 namespace tw::bench {
 

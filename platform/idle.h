@@ -1,7 +1,7 @@
 #pragma once
 // How the program learns that its user is away from the desk: how long the desktop has had no
 // keyboard or mouse input, whether the screen is locked, and when the machine slept. The desktop's
-// own sources (X11, D-Bus) live in platform/qt_idle.h; the suspend-clock arithmetic here is plain.
+// own sources (X11, D-Bus) live in desktop/qt_idle.h; the suspend-clock arithmetic here is plain.
 #include <cstdint>
 #include <functional>
 #include <optional>

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/date_format.h"
+#include "dates/date_format.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/notify_icon.h"

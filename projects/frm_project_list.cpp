@@ -6,7 +6,7 @@
 #include <QTextDocument>
 
 #include "errors/guard.h"
-#include "platform/qt_text.h"
+#include "desktop/qt_text.h"
 #include "projects/project_list.h"
 #include "widgets/centring.h"
 #include "widgets/controls.h"

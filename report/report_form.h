@@ -1,13 +1,13 @@
 #pragma once
 // The date form of a report: the form its records are read and written in, whatever the user's
-// locale says now. It is settled from the report's first records (platform/date_form.h) and the
+// locale says now. It is settled from the report's first records (dates/date_form.h) and the
 // form kept beside the report; a report without records takes the user's form.
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "platform/date_form.h"
-#include "platform/date_format.h"
+#include "dates/date_form.h"
+#include "dates/date_format.h"
 #include "platform/files.h"
 
 namespace tw {

@@ -1,7 +1,7 @@
 #pragma once
 // Program-wide values shared between start-up, shutdown, the notification icon and the report
 // window.
-#include "platform/date_value.h"
+#include "dates/date_value.h"
 #include "platform/notify_icon.h"
 
 namespace Setup {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/date_format.h"
+#include "dates/date_format.h"
 
 namespace tw {
 

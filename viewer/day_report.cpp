@@ -7,7 +7,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "platform/quick_dates.h"
+#include "dates/quick_dates.h"
 #include "tracking/calculate_time.h"
 #include "viewer/day_filter.h"
 #include "viewer/record_lines.h"

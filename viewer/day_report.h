@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/date_format.h"
+#include "dates/date_format.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "report/record.h"

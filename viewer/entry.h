@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/date_format.h"
+#include "dates/date_format.h"
 
 namespace tw {
 

@@ -13,7 +13,7 @@
 
 #include "errors/guard.h"
 #include "platform/platform.h"
-#include "platform/qt_text.h"
+#include "desktop/qt_text.h"
 #include "report/report_form.h"
 #include "state/program_state.h"
 #include "viewer/frm_report_edit.h"

@@ -7,7 +7,7 @@
 #include <QTextDocument>
 
 #include "platform/platform.h"
-#include "platform/qt_text.h"
+#include "desktop/qt_text.h"
 #include "report/report_form.h"
 #include "tracking/stretch.h"
 #include "viewer/frm_report.h"

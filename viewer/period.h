@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/date_value.h"
+#include "dates/date_value.h"
 
 namespace tw {
 

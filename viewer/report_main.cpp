@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "platform/clock.h"
-#include "platform/qt_locale.h"
+#include "desktop/qt_locale.h"
 #include "platform/system.h"
 #include "report/report_files.h"
 #include "viewer/report_command.h"

@@ -4,8 +4,8 @@
 #include <numeric>
 #include <unordered_map>
 
-#include "platform/local_instants.h"
-#include "platform/quick_dates.h"
+#include "dates/local_instants.h"
+#include "dates/quick_dates.h"
 #include "report/record.h"
 #include "viewer/record_lines.h"
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/date_format.h"
+#include "dates/date_format.h"
 #include "platform/files.h"
 #include "viewer/period.h"
 

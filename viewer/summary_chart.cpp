@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/qt_text.h"
+#include "desktop/qt_text.h"
 #include "widgets/twips.h"
 
 namespace tw {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/date_format.h"
+#include "dates/date_format.h"
 #include "platform/files.h"
 
 namespace tw {

@@ -11,7 +11,7 @@
 
 #include "app/frm_main.h"
 #include "app/setup_main.h"
-#include "platform/qt_end_signals.h"
+#include "desktop/qt_end_signals.h"
 #include "tests/support/fakes.h"
 #include "tracking/running.h"
 #include "tracking/stretch.h"

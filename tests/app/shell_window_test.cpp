@@ -17,7 +17,7 @@
 #include "app/frm_splash.h"
 #include "app/setup_main.h"
 #include "platform/handles.h"
-#include "platform/qt_shell.h"
+#include "desktop/qt_shell.h"
 #include "state/program_state.h"
 #include "tests/support/fakes.h"
 #include "tests/support/layout.h"

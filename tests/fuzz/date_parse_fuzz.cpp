@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/date_form.h"
-#include "platform/date_format.h"
+#include "dates/date_form.h"
+#include "dates/date_format.h"
 
 namespace {
 

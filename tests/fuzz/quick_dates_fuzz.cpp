@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/quick_dates.h"
+#include "dates/quick_dates.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/date_value.h"
+#include "dates/date_value.h"
 
 namespace tw::test {
 

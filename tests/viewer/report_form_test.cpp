@@ -5,7 +5,7 @@
 #include <cstring>
 #include <sstream>
 
-#include "platform/qt_locale.h"
+#include "desktop/qt_locale.h"
 #include "report/report_form.h"
 #include "tests/support/fakes.h"
 #include "tracking/stretch.h"

@@ -10,7 +10,7 @@
 
 #include "app/frm_main.h"
 #include "state/program_state.h"
-#include "platform/qt_text.h"
+#include "desktop/qt_text.h"
 #include "tests/support/fakes.h"
 #include "tests/support/layout.h"
 #include "tests/support/ui.h"

@@ -5,8 +5,8 @@
 #include <random>
 
 #include "platform/clock.h"
-#include "platform/local_instants.h"
-#include "platform/quick_dates.h"
+#include "dates/local_instants.h"
+#include "dates/quick_dates.h"
 #include "tests/support/fakes.h"
 #include "viewer/day_report.h"
 #include "viewer/summary.h"

@@ -11,7 +11,7 @@
 #include <QTreeWidget>
 
 #include "app/frm_main.h"
-#include "platform/qt_text.h"
+#include "desktop/qt_text.h"
 #include "tests/support/fakes.h"
 #include "tests/support/layout.h"
 #include "tests/support/ui.h"

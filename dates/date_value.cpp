@@ -1,4 +1,4 @@
-#include "platform/date_value.h"
+#include "dates/date_value.h"
 
 namespace tw {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/date_pattern.h"
+#include "dates/date_pattern.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "platform/qt_idle.h"
+#include "desktop/qt_idle.h"
 
 #include <xcb/screensaver.h>
 #include <xcb/xcb.h>

@@ -1,4 +1,4 @@
-#include "platform/qt_system.h"
+#include "desktop/qt_system.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
-#include "platform/qt_settings.h"
+#include "desktop/qt_settings.h"
 
 #include <QSettings>
 #include <memory>
 
-#include "platform/qt_text.h"
+#include "desktop/qt_text.h"
 #include "platform/run_error.h"
 
 namespace tw {

@@ -1,4 +1,4 @@
-#include "platform/qt_text.h"
+#include "desktop/qt_text.h"
 
 namespace tw {
 

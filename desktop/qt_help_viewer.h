@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "platform/help_index.h"
+#include "desktop/help_index.h"
 
 class QLineEdit;
 class QListWidget;

@@ -1,4 +1,4 @@
-#include "platform/qt_shell.h"
+#include "desktop/qt_shell.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -10,8 +10,8 @@
 #include <QWidget>
 
 #include "platform/handles.h"
-#include "platform/qt_help_viewer.h"
-#include "platform/qt_text.h"
+#include "desktop/qt_help_viewer.h"
+#include "desktop/qt_text.h"
 #include "platform/run_error.h"
 
 namespace tw {

@@ -3,7 +3,7 @@
 
 #include <random>
 
-#include "platform/date_format.h"
+#include "dates/date_format.h"
 #include "tests/support/fakes.h"
 
 namespace tw {

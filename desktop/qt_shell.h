@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "platform/notify_icon.h"
-#include "platform/qt_help_viewer.h"
+#include "desktop/qt_help_viewer.h"
 
 class QSystemTrayIcon;
 

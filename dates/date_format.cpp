@@ -1,8 +1,8 @@
-#include "platform/date_format.h"
+#include "dates/date_format.h"
 
 #include <algorithm>
 
-#include "platform/ascii.h"
+#include "dates/ascii.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/local_instants.h"
+#include "dates/local_instants.h"
 
 namespace tw {
 

@@ -1,12 +1,12 @@
-#include "platform/date_form.h"
+#include "dates/date_form.h"
 
 #include <algorithm>
 #include <array>
 #include <map>
 #include <optional>
 
-#include "platform/ascii.h"
-#include "platform/date_format.h"
+#include "dates/ascii.h"
+#include "dates/date_format.h"
 
 namespace tw {
 namespace {

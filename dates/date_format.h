@@ -1,14 +1,14 @@
 #pragma once
 // The user's regional date and time format, and the program's own formatting and parsing of
 // date-time texts with it. Nothing here asks the system: the format is read from the user's locale
-// once at start-up (platform/qt_locale.h) and passed in.
+// once at start-up (desktop/qt_locale.h) and passed in.
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "platform/date_pattern.h"
-#include "platform/date_value.h"
+#include "dates/date_pattern.h"
+#include "dates/date_value.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "platform/help_index.h"
+#include "desktop/help_index.h"
 
 #include <algorithm>
 #include <cctype>

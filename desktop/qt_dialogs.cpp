@@ -1,11 +1,11 @@
-#include "platform/qt_dialogs.h"
+#include "desktop/qt_dialogs.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <vector>
 
-#include "platform/qt_text.h"
+#include "desktop/qt_text.h"
 
 namespace tw {
 namespace {

@@ -1,6 +1,6 @@
-#include "platform/qt_locale.h"
+#include "desktop/qt_locale.h"
 
-#include "platform/qt_text.h"
+#include "desktop/qt_text.h"
 
 namespace tw {
 

@@ -1,8 +1,8 @@
-#include "platform/quick_dates.h"
+#include "dates/quick_dates.h"
 
 #include <cstring>
 
-#include "platform/ascii.h"
+#include "dates/ascii.h"
 
 namespace tw {
 

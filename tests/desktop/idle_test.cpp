@@ -25,8 +25,8 @@
 
 #include "platform/handles.h"
 #include "platform/idle.h"
-#include "platform/qt_idle.h"
-#include "platform/qt_shell.h"
+#include "desktop/qt_idle.h"
+#include "desktop/qt_shell.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/qt_end_signals.h"
+#include "desktop/qt_end_signals.h"
 
 #include <QSocketNotifier>
 #include <unistd.h>

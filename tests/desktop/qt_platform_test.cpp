@@ -1,16 +1,22 @@
 // The platform services built on Qt: texts, the settings store and the help viewer.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
 
-#include "platform/qt_help_viewer.h"
-#include "platform/qt_settings.h"
-#include "platform/qt_shell.h"
-#include "platform/qt_text.h"
+#include "desktop/help_index.h"
+#include "desktop/qt_help_viewer.h"
+#include "desktop/qt_settings.h"
+#include "desktop/qt_shell.h"
+#include "desktop/qt_text.h"
 #include "tests/support/fakes.h"
 
 namespace tw {
@@ -54,6 +60,43 @@ TEST(QtPlatform, TheHelpViewerShowsContentsAndFindsKeywordsAsTyped) {
   EXPECT_NE(help->page()->toPlainText().indexOf("cannot be opened"), -1);
   EXPECT_FALSE(shell.WinHelpA(0, file, 1, nullptr));
   help->close();
+}
+
+TEST(HelpIndex, TheHelpIndexFindsTopicsAndKeywordsByTheirFirstLetters) {
+  const HelpIndex index = ReadHelpIndex(
+      "<h1><a name=\"top\">Help</a></h1><p>text</p>\n"
+      "<h2><a name=\"b\" title=\"zebra; Apple\">Backup &amp; Restore</a></h2>\n"
+      "<h3 class=\"x\">\n<a name=\"c\">Clear\n Screen</a></h3><h2>No anchor</h2>");
+  ASSERT_EQ(index.topics.size(), 3u);
+  EXPECT_EQ(index.topics[1].title, "Backup & Restore");
+  EXPECT_EQ(index.topics[2].title, "Clear Screen");
+  EXPECT_EQ(index.topics[2].level, 3);
+  std::vector<std::string> keywords;
+  for (const HelpKeyword& k : index.keywords) keywords.push_back(k.keyword + ">" + k.anchor);
+  EXPECT_EQ(keywords, (std::vector<std::string>{"Apple>b", "Backup & Restore>b", "Clear Screen>c",
+                                                "Help>top", "zebra>b"}));
+  EXPECT_EQ(FindKeyword(index.keywords, ""), 0);
+  EXPECT_EQ(FindKeyword(index.keywords, "cl"), 2);
+  EXPECT_EQ(FindKeyword(index.keywords, "BACK"), 1);
+  EXPECT_EQ(FindKeyword(index.keywords, "d"), 3);  // nothing begins so: the next one
+  EXPECT_EQ(FindKeyword(index.keywords, "zz"), 4);
+  EXPECT_EQ(FindKeyword({}, "a"), -1);
+}
+
+TEST(HelpIndex, EveryLinkOfTheShippedHelpFileLeadsToATopic) {
+  std::ifstream in(std::string(TW_SOURCE_DIR) + "/app/help/TALLYWRT.HLP", std::ios::binary);
+  std::stringstream html;
+  html << in.rdbuf();
+  const HelpIndex index = ReadHelpIndex(html.str());
+  EXPECT_GE(index.topics.size(), 8u);
+  std::set<std::string> anchors;
+  for (const HelpTopic& t : index.topics) anchors.insert(t.anchor);
+  const std::string text = html.str();
+  const std::regex link("href=\"#([^\"]*)\"");
+  int links = 0;
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), link); it != std::sregex_iterator(); ++it, ++links)
+    EXPECT_TRUE(anchors.count((*it)[1].str())) << (*it)[1].str();
+  EXPECT_EQ(links + 1, static_cast<int>(index.topics.size()));  // the contents list every topic
 }
 
 }  // namespace

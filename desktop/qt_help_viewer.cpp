@@ -1,4 +1,4 @@
-#include "platform/qt_help_viewer.h"
+#include "desktop/qt_help_viewer.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,7 +14,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "platform/qt_text.h"
+#include "desktop/qt_text.h"
 
 namespace tw {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "platform/clock.h"
+#include "dates/local_time.h"
 
 namespace tw {
 

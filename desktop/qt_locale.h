@@ -2,7 +2,7 @@
 // The user's regional date and time format, read from the system locale.
 #include <QLocale>
 
-#include "platform/date_format.h"
+#include "dates/date_format.h"
 
 namespace tw {
 

@@ -1,0 +1,43 @@
+#include "dates/local_time.h"
+
+#include <ctime>
+#include <initializer_list>
+
+namespace tw {
+
+std::int64_t UtcOffsetAt(std::int64_t instant) {
+  const std::time_t t = static_cast<std::time_t>(instant);
+  std::tm local{};
+  if (localtime_r(&t, &local) == nullptr) return 0;
+  return local.tm_gmtoff;
+}
+
+DateTime LocalOfInstant(std::int64_t unixSeconds) {
+  const std::int64_t wall = unixSeconds + UtcOffsetAt(unixSeconds);
+  std::int64_t day = wall / kSecondsPerDay;
+  std::int64_t seconds = wall % kSecondsPerDay;
+  if (seconds < 0) {
+    seconds += kSecondsPerDay;
+    day -= 1;
+  }
+  return DateTime{day - kUnixDayOfDayZero, static_cast<std::int32_t>(seconds)};
+}
+
+std::int64_t InstantOfLocal(const DateTime& wallClock) {
+  // The wall-clock reading taken as if it were UTC; the real moment lies one offset away from it.
+  const std::int64_t asUtc = (wallClock.day + kUnixDayOfDayZero) * kSecondsPerDay + wallClock.seconds;
+  bool found = false;
+  std::int64_t best = 0;
+  for (std::int64_t probe : {asUtc - kSecondsPerDay, asUtc, asUtc + kSecondsPerDay}) {
+    const std::int64_t candidate = asUtc - UtcOffsetAt(probe);
+    if (candidate + UtcOffsetAt(candidate) == asUtc && (!found || candidate < best)) {
+      best = candidate;
+      found = true;
+    }
+  }
+  if (found) return best;
+  // A time skipped when the clocks went forward: read it by the offset in force before the change.
+  return asUtc - UtcOffsetAt(asUtc - kSecondsPerDay);
+}
+
+}  // namespace tw

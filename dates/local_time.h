@@ -1,0 +1,21 @@
+#pragma once
+// The user's time zone: local wall-clock times against the real moments they stand for, read from
+// the C library's zone rules (TZ and /etc/localtime).
+#include <cstdint>
+
+#include "dates/date_value.h"
+
+namespace tw {
+
+// Seconds since 1970-01-01 00:00 UTC of a local wall-clock time. Where the clocks were put back and
+// a wall-clock time occurs twice, its first occurrence; where they were put forward and it does not
+// occur, the moment it would have been by the clock before the change.
+std::int64_t InstantOfLocal(const DateTime& wallClock);
+
+// The local wall-clock time of a moment.
+DateTime LocalOfInstant(std::int64_t unixSeconds);
+
+// The user's time zone's offset from UTC at a moment, in seconds.
+std::int64_t UtcOffsetAt(std::int64_t unixSeconds);
+
+}  // namespace tw
