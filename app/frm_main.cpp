@@ -33,7 +33,7 @@
 #include "tracking/running.h"
 #include "tracking/stretch.h"
 #include "viewer/frm_report.h"
-#include "viewer/frm_summary.h"
+#include "summaries/frm_summary.h"
 #include "widgets/controls.h"
 #include "widgets/program_icon.h"
 #include "widgets/twips.h"

@@ -39,9 +39,9 @@
 #include "report/report_form.h"
 #include "report/rewrite.h"
 #include "viewer/day_report.h"
-#include "viewer/summary.h"
+#include "summaries/summary.h"
 #include "viewer/frm_report.h"
-#include "viewer/frm_summary.h"
+#include "summaries/frm_summary.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "report/record.h"
 #include "tracking/calculate_time.h"
 #include "viewer/day_report.h"
-#include "viewer/summary.h"
+#include "summaries/summary.h"
 
 namespace {
 

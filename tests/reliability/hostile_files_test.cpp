@@ -13,7 +13,7 @@
 #include "tests/reliability/hostile_files.h"
 #include "tests/support/fakes.h"
 #include "viewer/day_report.h"
-#include "viewer/report_command.h"
+#include "summaries/report_command.h"
 
 namespace tw {
 namespace {

@@ -12,7 +12,7 @@
 
 #include "dates/date_format.h"
 #include "platform/files.h"
-#include "viewer/period.h"
+#include "summaries/period.h"
 
 namespace tw {
 

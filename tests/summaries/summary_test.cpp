@@ -9,7 +9,7 @@
 #include "dates/quick_dates.h"
 #include "tests/support/fakes.h"
 #include "viewer/day_report.h"
-#include "viewer/summary.h"
+#include "summaries/summary.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "viewer/frm_summary.h"
+#include "summaries/frm_summary.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,9 +20,9 @@
 #include "report/report_files.h"
 #include "report/report_form.h"
 #include "state/program_state.h"
-#include "viewer/export.h"
+#include "summaries/export.h"
 #include "viewer/frm_report.h"
-#include "viewer/summary_chart.h"
+#include "summaries/summary_chart.h"
 #include "widgets/centring.h"
 #include "widgets/controls.h"
 #include "widgets/twips.h"

@@ -1,4 +1,4 @@
-#include "viewer/summary_chart.h"
+#include "summaries/summary_chart.h"
 
 #include <QMouseEvent>
 #include <QPainter>

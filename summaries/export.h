@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "viewer/report_command.h"
-#include "viewer/summary.h"
+#include "summaries/report_command.h"
+#include "summaries/summary.h"
 
 namespace tw {
 

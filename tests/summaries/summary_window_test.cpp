@@ -16,7 +16,7 @@
 #include "tests/support/layout.h"
 #include "tests/support/ui.h"
 #include "viewer/frm_report.h"
-#include "viewer/frm_summary.h"
+#include "summaries/frm_summary.h"
 
 namespace tw {
 namespace {

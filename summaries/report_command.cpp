@@ -1,9 +1,9 @@
-#include "viewer/report_command.h"
+#include "summaries/report_command.h"
 
 #include "report/report_form.h"
-#include "viewer/export.h"
+#include "summaries/export.h"
 #include "viewer/report_columns.h"
-#include "viewer/summary_command.h"
+#include "summaries/summary_command.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "viewer/export.h"
+#include "summaries/export.h"
 
 #include <cstdio>
 

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "viewer/summary.h"
+#include "summaries/summary.h"
 
 namespace tw {
 

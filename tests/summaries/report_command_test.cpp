@@ -9,7 +9,7 @@
 
 #include "report/report_form.h"
 #include "tests/support/fakes.h"
-#include "viewer/report_command.h"
+#include "summaries/report_command.h"
 
 namespace tw {
 namespace {

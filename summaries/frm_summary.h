@@ -8,8 +8,8 @@
 #include <functional>
 
 #include "state/main_view.h"
-#include "viewer/period.h"
-#include "viewer/summary.h"
+#include "summaries/period.h"
+#include "summaries/summary.h"
 #include "widgets/registration.h"
 
 class QComboBox;

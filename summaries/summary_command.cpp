@@ -1,12 +1,12 @@
-#include "viewer/summary_command.h"
+#include "summaries/summary_command.h"
 
 #include <cstring>
 #include <sstream>
 
-#include "viewer/export.h"
+#include "summaries/export.h"
 #include "viewer/report_columns.h"
-#include "viewer/report_command.h"
-#include "viewer/summary.h"
+#include "summaries/report_command.h"
+#include "summaries/summary.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "viewer/summary.h"
+#include "summaries/summary.h"
 
 #include <algorithm>
 #include <numeric>

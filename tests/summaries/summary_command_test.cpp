@@ -8,8 +8,8 @@
 #include <sstream>
 
 #include "tests/support/fakes.h"
-#include "viewer/export.h"
-#include "viewer/report_command.h"
+#include "summaries/export.h"
+#include "summaries/report_command.h"
 
 namespace tw {
 namespace {

@@ -6,7 +6,7 @@
 #include "desktop/qt_locale.h"
 #include "platform/system.h"
 #include "report/report_files.h"
-#include "viewer/report_command.h"
+#include "summaries/report_command.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);

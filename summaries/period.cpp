@@ -1,4 +1,4 @@
-#include "viewer/period.h"
+#include "summaries/period.h"
 
 #include <cstdio>
 
