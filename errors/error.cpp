@@ -4,6 +4,7 @@
 
 #include "errors/crash_log.h"
 #include "platform/platform.h"
+#include "platform/shared_folder.h"
 #include "version.h"
 
 namespace Error {
@@ -36,7 +37,8 @@ void HandleError(std::string_view location, const tw::RunError& failure) {
       facts.versionRevision = kVersionRevision;
       facts.screenWidthTwips = p.system->ScreenWidthTwips();
       facts.screenHeightTwips = p.system->ScreenHeightTwips();
-      p.files->Append(JoinPath(folder, exe + ".log"),
+      // In a folder shared by several machines, each keeps a log of its own.
+      p.files->Append(MachineFile(folder, exe + ".log"),
                       CrashLogEntry(tag, ErrorAction, source, description, facts));
       p.dialogs->MsgBox(FinalMessage(exe, folder), MsgStyle::OkOnly + MsgStyle::Critical,
                         FinalTitle(exe, description));

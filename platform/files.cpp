@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/product.h"
 
@@ -114,7 +115,7 @@ std::optional<Files::Lock> Files::TryLockFor(const std::string& target) const {
 // --- reading -----------------------------------------------------------------------------------
 
 Files::Reader::Reader(Reader&& other) noexcept
-    : files_(other.files_), path_(std::move(other.path_)), fd_(std::exchange(other.fd_, -1)) {}
+    : files_(other.files_), path_(std::move(other.path_)), fd_(std::exchange(other.fd_, -1)), left_(other.left_) {}
 
 Files::Reader::~Reader() {
   if (fd_ >= 0) ::close(fd_);
@@ -122,11 +123,35 @@ Files::Reader::~Reader() {
 
 size_t Files::Reader::Read(char* buffer, size_t size) {
   files_->Check(FileStep::Read, path_);
+  if (size > left_) size = static_cast<size_t>(left_);
+  if (size == 0) return 0;
   for (;;) {
     const ssize_t n = ::read(fd_, buffer, size);
-    if (n >= 0) return static_cast<size_t>(n);
+    if (n >= 0) {
+      left_ -= static_cast<std::uint64_t>(n);
+      return static_cast<size_t>(n);
+    }
     if (errno != EINTR) throw FileError(errno);
   }
+}
+
+void Files::Reader::WholeLinesOnly() {
+  struct stat st {};
+  if (::fstat(fd_, &st) != 0) throw FileError(errno);
+  std::vector<char> block(1 << 16);
+  for (off_t end = st.st_size; end > 0;) {
+    const off_t from = end > static_cast<off_t>(block.size()) ? end - static_cast<off_t>(block.size()) : 0;
+    const ssize_t n = ::pread(fd_, block.data(), static_cast<size_t>(end - from), from);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) throw FileError(n < 0 ? errno : EIO);
+    for (ssize_t i = n; i > 0; --i)
+      if (block[static_cast<size_t>(i - 1)] == '\n') {
+        left_ = static_cast<std::uint64_t>(from + i);
+        return;
+      }
+    end = from;
+  }
+  left_ = 0;
 }
 
 bool Files::Exists(const std::string& path) const {
@@ -164,6 +189,22 @@ std::string Files::ReadTail(const std::string& path, size_t bytes) const {
   }
   tail.resize(got);
   return tail;
+}
+
+std::string Files::ReadAt(const std::string& path, std::uint64_t offset, size_t bytes) const {
+  Reader reader = OpenRead(path);
+  std::string text(bytes, '\0');
+  size_t got = 0;
+  while (got < bytes) {
+    Check(FileStep::Read, path);
+    const ssize_t n = ::pread(reader.fd_, text.data() + got, bytes - got, static_cast<off_t>(offset + got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) throw FileError(errno);
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  text.resize(got);
+  return text;
 }
 
 // --- appending ---------------------------------------------------------------------------------

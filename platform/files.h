@@ -3,6 +3,7 @@
 // is replaced is written whole to a scratch file beside it, flushed to disk and renamed over the
 // target, so it is always either the old file or the new one. Failures are RunErrors (53 when the
 // file does not exist).
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -28,6 +29,9 @@ class Files {
     ~Reader();
     // Up to size bytes; 0 at the end of the file.
     size_t Read(char* buffer, size_t size);
+    // Makes the reading end after the file's last line feed, as the file stands now: a last line
+    // still being written (or copied) is left out.
+    void WholeLinesOnly();
 
    private:
     friend class Files;
@@ -35,6 +39,7 @@ class Files {
     const Files* files_;
     std::string path_;
     int fd_;
+    std::uint64_t left_ = UINT64_MAX;  // bytes that may still be read
   };
 
   // Builds the new content of a file in a scratch file; Commit puts it in place in one step. A
@@ -93,6 +98,8 @@ class Files {
   Reader OpenRead(const std::string& path) const;
   // The last bytes of a file (all of it when it is shorter), without reading what comes before.
   std::string ReadTail(const std::string& path, size_t bytes) const;
+  // Up to `bytes` bytes from `offset` on (fewer at the end of the file).
+  std::string ReadAt(const std::string& path, std::uint64_t offset, size_t bytes) const;
 
   // Appends bytes at the end in one write and flushes them to disk, creating a missing file. When
   // the file's last byte is not a line feed, CR LF goes first, so the bytes start a line of their

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "platform/shared_folder.h"
+
 namespace tw {
 
 Platform& platform() {
@@ -27,7 +29,7 @@ int WholeSetting(const char* key, int fallback, int max) {
 }
 
 std::string DataFile(const std::string& name) {
-  return JoinPath(platform().system->DataFolder(), name);
+  return MachineFile(platform().system->DataFolder(), name);
 }
 
 }  // namespace tw

@@ -33,7 +33,8 @@ std::optional<int> ParseWholeNumber(std::string_view text, int max);
 // A setting of the "Settings" section that holds such a number; any other text counts as fallback.
 int WholeSetting(const char* key, int fallback, int max);
 
-// A data file's full name: the data folder and the file name.
+// A data file's full name: the data folder and the file name, which in a folder shared by several
+// machines is this machine's own (platform/shared_folder.h).
 std::string DataFile(const std::string& name);
 
 }  // namespace tw

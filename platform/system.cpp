@@ -9,6 +9,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include <mutex>
+
+#include "platform/platform.h"
 #include "platform/product.h"
 
 namespace tw {
@@ -36,15 +39,39 @@ std::string ChooseDataFolder(const std::string& programFolder, bool programFolde
   return base + "/" + kProductName;
 }
 
+std::optional<std::string> ChosenDataFolder(const std::string& setting, const char* home) {
+  std::string folder = setting;
+  while (!folder.empty() && folder.back() == ' ') folder.pop_back();
+  while (!folder.empty() && folder.front() == ' ') folder.erase(0, 1);
+  if (home && home[0] == '/' && (folder == "~" || folder.rfind("~/", 0) == 0))
+    folder = std::string(home) + folder.substr(1);
+  if (folder.empty() || folder[0] != '/') return std::nullopt;
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  return folder;
+}
+
 std::string PosixSystem::DataFolder() const {
-  static const std::string folder = [this] {
-    const std::string program = ProgramFolder();
-    const std::string chosen = ChooseDataFolder(program, ::access(program.c_str(), W_OK) == 0,
-                                                std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-    std::error_code ec;
-    if (chosen != program) std::filesystem::create_directories(chosen, ec);
-    return chosen;
-  }();
+  // The setting is read at every call, so that a folder chosen in Preferences holds at once; the
+  // answer for each setting is worked out once.
+  static std::mutex mutex;
+  static std::string lastSetting;
+  static std::optional<std::string> lastFolder;
+  Settings* settings = platform().settings;
+  const std::string setting =
+      settings ? settings->GetSetting(kProductName, kSettingsSection, kDataFolderKey, "") : "";
+  const std::lock_guard hold(mutex);
+  if (lastFolder && setting == lastSetting) return *lastFolder;
+  const std::string program = ProgramFolder();
+  std::string folder;
+  if (const auto chosen = ChosenDataFolder(setting, std::getenv("HOME")))
+    folder = *chosen;
+  else
+    folder = ChooseDataFolder(program, ::access(program.c_str(), W_OK) == 0, std::getenv("XDG_DATA_HOME"),
+                              std::getenv("HOME"));
+  std::error_code ec;
+  if (folder != program) std::filesystem::create_directories(folder, ec);
+  lastSetting = setting;
+  lastFolder = folder;
   return folder;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Facts about the running program and the machine, and the few process-wide actions the program
 // takes (beep, pointer, debugger, ending the process).
+#include <optional>
 #include <string>
 
 namespace tw {
@@ -39,8 +40,10 @@ class PosixSystem : public System {
  public:
   std::string ExeName() const override;
   std::string ProgramFolder() const override;
-  // The program folder when its user may write there (a copy of the program of its own); otherwise,
-  // installed for the whole system, the user's data folder, made when first asked for.
+  // The folder the setting DataFolder names (read through platform().settings, made when first
+  // asked for); without one, the program folder when its user may write there (a copy of the
+  // program of its own), otherwise, installed for the whole system, the user's data folder, made
+  // when first asked for.
   std::string DataFolder() const override;
   double TwipsPerPixel() const override { return 15.0; }
   double ScreenWidthTwips() const override { return 0.0; }
@@ -58,6 +61,11 @@ std::string ExecutablePath();
 // user's data folder ($XDG_DATA_HOME when it is an absolute path, else ~/.local/share).
 std::string ChooseDataFolder(const std::string& programFolder, bool programFolderWritable,
                              const char* xdgDataHome, const char* home);
+// The setting that names the data folder; empty for the rule above.
+inline constexpr const char* kDataFolderKey = "DataFolder";
+// The folder a DataFolder setting names: an absolute path, or one under the home folder written
+// "~/..."; nothing for an empty or relative one, which leaves the rule above.
+std::optional<std::string> ChosenDataFolder(const std::string& setting, const char* home);
 // SysInfo facts from a kernel release text ("6.1.0-18-amd64") and an AC status file's content.
 SysInfoFacts SysInfoFromKernel(const std::string& release, int acOnline);
 

@@ -1,5 +1,6 @@
 #include "report/append.h"
 
+#include "platform/shared_folder.h"
 #include "report/record.h"
 #include "report/report_files.h"
 
@@ -12,7 +13,7 @@ std::string RecordLine(const std::string& project, const std::string& start, con
 }
 
 void AppendRecord(const Files& files, const std::string& folder, const std::string& line) {
-  const std::string report = JoinPath(folder, kReportFile);
+  const std::string report = MachineFile(folder, kReportFile);
   const Files::Lock lock = files.LockFor(report);
   files.Append(report, line);
 }

@@ -1,5 +1,6 @@
 #include "report/backup.h"
 
+#include "platform/shared_folder.h"
 #include "report/report_files.h"
 
 namespace tw {
@@ -10,7 +11,7 @@ namespace {
 void CopyInFolder(const Files& files, const std::string& folder, const char* from, const char* to,
                   const char* scratch) {
   const Files::Lock lock = files.LockFor(JoinPath(folder, kReportFile));
-  files.Copy(JoinPath(folder, from), JoinPath(folder, to), JoinPath(folder, scratch));
+  files.Copy(MachineFile(folder, from), MachineFile(folder, to), MachineFile(folder, scratch));
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <numeric>
+#include <tuple>
 #include <unordered_map>
 
 #include "dates/local_instants.h"
 #include "dates/quick_dates.h"
+#include "report/amendment.h"
 #include "report/record.h"
 #include "viewer/record_lines.h"
 
@@ -70,23 +72,87 @@ Summary EmptySummary(const Period& period, int roundMinutes) {
   return summary;
 }
 
-Summary ReadSummary(const Files& files, const std::string& path, const Period& period,
-                    const DateFormat& format, int roundMinutes, const EntrySink& entries) {
-  Summary summary = EmptySummary(period, roundMinutes);
+namespace {
 
-  std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>> index;
+// A summary being read: the period's totals, with the projects found so far by name.
+class Totals {
+ public:
+  Totals(Summary& summary) : summary_(summary) {}
+
+  // A stretch of the period of `seconds` (rounded; 0 without an end) on day `day`, one more
+  // (count 1) or one less (-1).
+  void Count(std::string_view project, std::int64_t day, std::int64_t seconds, int count) {
+    auto known = index_.find(project);
+    if (known == index_.end()) {
+      known = index_.emplace(std::string(project), summary_.projects.size()).first;
+      summary_.projects.push_back(ProjectTotal{known->first, 0, 0});
+    }
+    ProjectTotal& total = summary_.projects[known->second];
+    total.stretches += count;
+    total.seconds += count * seconds;
+    DayTotal& d = summary_.days[static_cast<std::size_t>(day - summary_.period.first)];
+    if (count > 0) {
+      AddTo(d, known->second, seconds);
+    } else {
+      --d.stretches;
+      d.seconds -= seconds;
+      for (auto& [i, s] : d.byProject)
+        if (i == known->second) s -= seconds;
+    }
+    summary_.stretches += count;
+    summary_.totalSeconds += count * seconds;
+  }
+
+ private:
+  Summary& summary_;
+  std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>> index_;
+};
+
+// What the summary reads of a record: nothing when its start is not a date-time.
+struct Stretch {
+  DateTime start;
+  std::optional<DateTime> end;
+  std::optional<std::int64_t> seconds;
+};
+std::optional<Stretch> StretchOf(QuickDates& dates, LocalInstants& instants, const RecordFields& fields, int round) {
+  const auto start = dates.Parse(fields.start);
+  if (!start) return std::nullopt;
+  Stretch s{*start, dates.Parse(fields.end), std::nullopt};
+  if (s.end) s.seconds = Rounded(std::abs(instants.Of(s.start) - instants.Of(*s.end)), round);
+  return s;
+}
+
+void Fill(SummaryEntry& entry, const RecordFields& fields, const Stretch& stretch) {
+  entry.project.assign(fields.project);
+  entry.start.assign(fields.start);
+  entry.end.assign(fields.end);
+  entry.comment.assign(fields.comment);
+  entry.startValue = stretch.start;
+  entry.endValue = stretch.end;
+  entry.seconds = stretch.seconds;
+}
+
+// Reads one report front to back, holding one block of it: its stretches of the period go to
+// `totals` and to `entries` with where their lines start; lines that are no record are counted,
+// or, when `amendments` takes them, handed to it.
+void ScanReport(Files::Reader& reader, const Period& period, const DateFormat& format, int roundMinutes,
+                Summary& summary, Totals& totals,
+                const std::function<void(const SummaryEntry&, std::uint64_t)>& entries,
+                const AmendmentSink& amendments) {
   QuickDates dates(format);
   LocalInstants instants;
   SummaryEntry entry;
-  Files::Reader reader = files.OpenRead(path);
-  ForEachRegion(reader, [&](std::string_view region, std::uint64_t) {
+  ForEachRegion(reader, [&](std::string_view region, std::uint64_t base) {
     ForEachCommaLine(region, [&](const CommaLine& line) {
       const std::string_view text = line.text;
       if (text.empty()) return;
       // As the day report reads a line: three commas, a start that is a date-time, and a length
       // when the end is one too.
       if (line.commas < 3) {
-        ++summary.skippedLines;
+        if (amendments && IsAmendmentLine(text))
+          amendments(text, base + static_cast<std::uint64_t>(text.data() - region.data()));
+        else
+          ++summary.skippedLines;
         return;
       }
       const RecordFields fields = FieldsAt(text, line.comma[0], line.comma[1], line.comma[2]);
@@ -96,35 +162,115 @@ Summary ReadSummary(const Files& files, const std::string& path, const Period& p
         return;
       }
       if (!period.Holds(start->day)) return;
-      const auto end = dates.Parse(fields.end);
-      std::optional<std::int64_t> seconds;
-      if (end) seconds = Rounded(std::abs(instants.Of(*start) - instants.Of(*end)), roundMinutes);
-
-      auto known = index.find(fields.project);
-      if (known == index.end()) {
-        known = index.emplace(std::string(fields.project), summary.projects.size()).first;
-        summary.projects.push_back(ProjectTotal{known->first, 0, 0});
-      }
-      ProjectTotal& project = summary.projects[known->second];
-      ++project.stretches;
-      project.seconds += seconds.value_or(0);
-      AddTo(summary.days[static_cast<std::size_t>(start->day - period.first)], known->second,
-            seconds.value_or(0));
-      ++summary.stretches;
-      summary.totalSeconds += seconds.value_or(0);
+      Stretch stretch{*start, dates.Parse(fields.end), std::nullopt};
+      if (stretch.end)
+        stretch.seconds = Rounded(std::abs(instants.Of(*start) - instants.Of(*stretch.end)), roundMinutes);
+      totals.Count(fields.project, start->day, stretch.seconds.value_or(0), 1);
       if (entries) {
-        entry.project.assign(fields.project);
-        entry.start.assign(fields.start);
-        entry.end.assign(fields.end);
-        entry.comment.assign(fields.comment);
-        entry.startValue = *start;
-        entry.endValue = end;
-        entry.seconds = seconds;
-        entries(entry);
+        Fill(entry, fields, stretch);
+        entries(entry, base + static_cast<std::uint64_t>(text.data() - region.data()));
       }
     });
   });
+}
+
+// Projects left without a stretch (all amended away) go.
+void DropEmptyProjects(Summary& summary) {
+  std::vector<std::size_t> place(summary.projects.size());
+  std::vector<ProjectTotal> kept;
+  for (std::size_t i = 0; i < summary.projects.size(); ++i) {
+    place[i] = kept.size();
+    if (summary.projects[i].stretches > 0) kept.push_back(std::move(summary.projects[i]));
+    else place[i] = SIZE_MAX;
+  }
+  if (kept.size() == summary.projects.size()) return;
+  summary.projects = std::move(kept);
+  for (DayTotal& day : summary.days) {
+    std::vector<std::pair<std::size_t, std::int64_t>> byProject;
+    for (const auto& [i, seconds] : day.byProject)
+      if (place[i] != SIZE_MAX) byProject.emplace_back(place[i], seconds);
+    day.byProject = std::move(byProject);
+  }
+}
+
+}  // namespace
+
+Summary ReadSummary(const Files& files, const std::string& path, const Period& period,
+                    const DateFormat& format, int roundMinutes, const EntrySink& entries) {
+  Summary summary = EmptySummary(period, roundMinutes);
+  Totals totals(summary);
+  Files::Reader reader = files.OpenRead(path);
+  std::function<void(const SummaryEntry&, std::uint64_t)> sink;
+  if (entries) sink = [&](const SummaryEntry& e, std::uint64_t) { entries(e); };
+  ScanReport(reader, period, format, roundMinutes, summary, totals, sink, {});
   SortProjects(summary);
+  return summary;
+}
+
+Summary ReadFolderSummary(const Files& files, const FolderReports& folder, const Period& period,
+                          int roundMinutes, const EntrySink& entries) {
+  if (!folder.shared)
+    return ReadSummary(files, folder.reports.front().path, period, *folder.reports.front().format, roundMinutes,
+                       entries);
+  Summary summary = EmptySummary(period, roundMinutes);
+  Totals totals(summary);
+  Amendments amendments;
+  // Each stretch of the period where it stands: (report, offset).
+  struct Kept {
+    std::size_t source;
+    std::uint64_t offset;
+    SummaryEntry entry;
+  };
+  std::vector<Kept> kept;
+  bool any = false;
+  for (std::size_t i = 0; i < folder.reports.size(); ++i) {
+    const ReportSource& r = folder.reports[i];
+    std::function<void(const SummaryEntry&, std::uint64_t)> sink;
+    if (entries) sink = [&](const SummaryEntry& e, std::uint64_t offset) { kept.push_back({i, offset, e}); };
+    any |= !FileMissing([&] {
+      Files::Reader reader = folder.Open(files, r);
+      ScanReport(reader, period, *r.format, roundMinutes, summary, totals, sink,
+                 [&](std::string_view line, std::uint64_t offset) {
+                   if (auto a = ParseAmendment(line)) amendments.Add(std::move(*a), r.device, offset);
+                 });
+    });
+  }
+  if (!any) throw RunError(kErrFileNotFound, "There is no report in the shared folder");
+
+  // Each amended record the reports hold: its stretch taken back, its replacement's counted.
+  for (const auto& [place, text] : amendments.Places()) {
+    const auto& [file, offset] = place;
+    std::size_t source = 0;
+    while (source < folder.reports.size() && folder.reports[source].file != file) ++source;
+    const Amendments::Found* amended = source < folder.reports.size() ? amendments.For(file, offset, text) : nullptr;
+    if (!amended || !HoldsLine(files, folder.reports[source].path, offset, text)) continue;
+    QuickDates dates(*folder.reports[source].format);
+    LocalInstants instants;
+    const RecordFields old = *SplitRecord(text);
+    const auto was = StretchOf(dates, instants, old, roundMinutes);
+    if (!was) continue;
+    if (period.Holds(was->start.day)) totals.Count(old.project, was->start.day, was->seconds.value_or(0), -1);
+    std::erase_if(kept, [&, source = source, offset = offset](const Kept& k) { return k.source == source && k.offset == offset; });
+    if (!amended->amendment.replacement) continue;
+    const RecordFields now = *SplitRecord(*amended->amendment.replacement);
+    const auto is = StretchOf(dates, instants, now, roundMinutes);
+    if (!is || !period.Holds(is->start.day)) continue;
+    totals.Count(now.project, is->start.day, is->seconds.value_or(0), 1);
+    if (entries) {
+      kept.push_back({source, offset, {}});
+      Fill(kept.back().entry, now, *is);
+    }
+  }
+  DropEmptyProjects(summary);
+  SortProjects(summary);
+  if (entries) {
+    for (Kept& k : kept) k.entry.device = folder.reports[k.source].device;
+    std::sort(kept.begin(), kept.end(), [&](const Kept& a, const Kept& b) {
+      return std::tie(a.entry.startValue.day, a.entry.startValue.seconds, a.entry.device, folder.reports[a.source].file, a.offset) <
+             std::tie(b.entry.startValue.day, b.entry.startValue.seconds, b.entry.device, folder.reports[b.source].file, b.offset);
+    });
+    for (const Kept& k : kept) entries(k.entry);
+  }
   return summary;
 }
 

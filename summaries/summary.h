@@ -12,6 +12,7 @@
 
 #include "dates/date_format.h"
 #include "platform/files.h"
+#include "report/folder_reports.h"
 #include "summaries/period.h"
 
 namespace tw {
@@ -49,6 +50,7 @@ struct Summary {
 // length when the end is not a date-time.
 struct SummaryEntry {
   std::string project, start, end, comment;
+  std::string device;  // the machine that recorded it, in a folder shared by several
   DateTime startValue;
   std::optional<DateTime> endValue;
   std::optional<std::int64_t> seconds;
@@ -62,6 +64,13 @@ Summary EmptySummary(const Period& period, int roundMinutes);
 // each stretch of the period in file order. RunError 53 when there is no file.
 Summary ReadSummary(const Files& files, const std::string& path, const Period& period,
                     const DateFormat& format, int roundMinutes, const EntrySink& entries = {});
+
+// The summary of a data folder's reports: its one report as ReadSummary reads it, or in a folder
+// shared by several machines the union of the machines' reports, each in its own date form, with
+// the amendments applied (report/amendment.h); `entries` is then given the stretches in order of
+// start. RunError 53 when the folder holds no report.
+Summary ReadFolderSummary(const Files& files, const FolderReports& reports, const Period& period,
+                          int roundMinutes, const EntrySink& entries = {});
 
 // What the chart shows: bars (the days of a period of up to two months, else its months, or its
 // years beyond three years), each stacked by project: the largest projects, the rest as "Other".

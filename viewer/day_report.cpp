@@ -8,6 +8,7 @@
 #endif
 
 #include "dates/quick_dates.h"
+#include "report/amendment.h"
 #include "tracking/calculate_time.h"
 #include "viewer/day_filter.h"
 #include "viewer/record_lines.h"
@@ -95,7 +96,7 @@ const char* FindAny(const char* text, size_t size, const std::vector<DayPattern>
 // Finds the day's rows in a region of whole lines that starts at file offset `base`: it looks only
 // at the lines that hold one of the day's patterns, found the way grep finds a word.
 void ScanRegion(std::string_view region, std::uint64_t base, const std::vector<DayPattern>& patterns,
-                const DayRows& rows, DayReport& report) {
+                const DayRows& rows, DayReport& report, const AmendmentSink& amendments) {
   size_t pos = 0;
   while (pos < region.size()) {
     const char* found = FindAny(region.data() + pos, region.size() - pos, patterns);
@@ -106,16 +107,18 @@ void ScanRegion(std::string_view region, std::uint64_t base, const std::vector<D
     size_t end = region.find('\n', hit);
     if (end == std::string_view::npos) end = region.size();
     const std::string_view line = WithoutCarriageReturn(region.substr(start, end - start));
-    if (auto row = rows.Of(line)) Add(report, std::move(*row), base + start);
+    if (amendments && IsAmendmentLine(line))
+      amendments(line, base + start);
+    else if (auto row = rows.Of(line))
+      Add(report, std::move(*row), base + start);
     pos = end + 1;
   }
 }
 
 // Every line, each start in the form the program writes read at once (most are on other days),
 // any other line read as DayRows reads it.
-DayReport ReadEveryLine(const Files& files, const std::string& path, const DateTime& day,
-                        const DateFormat& format) {
-  Files::Reader reader = files.OpenRead(path);
+DayReport ReadEveryLine(Files::Reader& reader, const DateTime& day, const DateFormat& format,
+                        const AmendmentSink& amendments) {
   LineReader lines(reader);
   const DayRows rows(day.day, format);
   QuickDates dates(format);
@@ -123,7 +126,10 @@ DayReport ReadEveryLine(const Files& files, const std::string& path, const DateT
   std::string_view text;
   while (lines.Next(text)) {
     const auto start = StartField(text);
-    if (!start) continue;
+    if (!start) {
+      if (amendments && IsAmendmentLine(text)) amendments(text, lines.offset());
+      continue;
+    }
     if (const auto value = dates.Read(*start); value && value->day != day.day) continue;
     if (auto row = rows.Of(text)) Add(report, std::move(*row), lines.offset());
   }
@@ -146,14 +152,17 @@ DayReport ReadDayReportByLines(const Files& files, const std::string& path, cons
 
 DayReport ReadDayReport(const Files& files, const std::string& path, const DateTime& day,
                         const DateFormat& format) {
-  const std::vector<DayPattern> patterns = DayPatterns(format, CivilFromDay(day.day));
-  if (patterns.empty()) return ReadEveryLine(files, path, day, format);
-
   Files::Reader reader = files.OpenRead(path);
+  return ScanDayReport(reader, day, format, DayPatterns(format, CivilFromDay(day.day)), {});
+}
+
+DayReport ScanDayReport(Files::Reader& reader, const DateTime& day, const DateFormat& format,
+                        const std::vector<DayPattern>& patterns, const AmendmentSink& amendments) {
+  if (patterns.empty()) return ReadEveryLine(reader, day, format, amendments);
   const DayRows rows(day.day, format);
   DayReport report;
   ForEachRegion(reader, [&](std::string_view region, std::uint64_t base) {
-    ScanRegion(region, base, patterns, rows, report);
+    ScanRegion(region, base, patterns, rows, report, amendments);
   });
   return report;
 }

@@ -1,0 +1,218 @@
+#include "platform/shared_folder.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "dates/date_value.h"
+#include "platform/lines.h"
+#include "platform/platform.h"
+
+namespace tw {
+namespace {
+
+constexpr std::string_view kReportStem = "projrpt.";
+constexpr std::string_view kSharedByKey = "SharedBy=";
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool DeviceChar(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
+}
+
+// The device of a machine's own file DeviceFileName(base, device), for the base names given.
+std::optional<std::string> DeviceOf(std::string_view name, std::initializer_list<std::string_view> bases) {
+  for (std::string_view base : bases) {
+    const size_t dot = base.find('.');
+    const std::string_view stem = base.substr(0, dot + 1), extension = base.substr(dot);
+    if (name.size() <= stem.size() + extension.size() || name.substr(0, stem.size()) != stem ||
+        name.substr(name.size() - extension.size()) != extension)
+      continue;
+    const std::string_view device = name.substr(stem.size(), name.size() - stem.size() - extension.size());
+    if (!DeviceNameProblem(device)) return std::string(device);
+  }
+  return std::nullopt;
+}
+
+// Whether a name is one of the program's files, of the folder or of a machine.
+bool ProgramFileName(std::string_view name) {
+  return name.substr(0, kReportStem.size()) == kReportStem || name.substr(0, 8) == "project." ||
+         name.substr(0, 7) == "report." || name == kSharedMarker ||
+         (name.substr(0, 11) == "Tallywright" && name.size() > 4 && name.substr(name.size() - 4) == ".log");
+}
+
+std::vector<std::string> NamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    std::error_code typeError;
+    if (entry.is_regular_file(typeError)) names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+}  // namespace
+
+std::optional<std::string> DeviceNameProblem(std::string_view name) {
+  if (name.empty()) return "A machine's name cannot be empty.";
+  if (name.size() > kDeviceNameMax)
+    return "A machine's name can be at most " + std::to_string(kDeviceNameMax) + " characters long.";
+  if (!std::all_of(name.begin(), name.end(), DeviceChar))
+    return "A machine's name can hold only the letters A to Z, digits, '-' and '_'.";
+  return std::nullopt;
+}
+
+bool SameDeviceName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+std::string DeviceNameOfHost(std::string_view host) {
+  std::string name;
+  for (char c : host.substr(0, host.find('.')))
+    if (DeviceChar(c) && name.size() < kDeviceNameMax) name += c;
+  return name.empty() ? "machine" : name;
+}
+
+std::string ThisDevice() {
+  if (Settings* settings = platform().settings) {
+    const std::string chosen = settings->GetSetting(kProductName, kSettingsSection, kDeviceNameKey, "");
+    if (!DeviceNameProblem(chosen)) return chosen;
+  }
+  char host[256] = {};
+  ::gethostname(host, sizeof host - 1);
+  return DeviceNameOfHost(host);
+}
+
+bool DeviceNameSettled() {
+  Settings* settings = platform().settings;
+  return settings && !DeviceNameProblem(settings->GetSetting(kProductName, kSettingsSection, kDeviceNameKey, ""));
+}
+
+std::optional<std::string> MachineNameRefusal(const std::string& folder, std::string_view name,
+                                              std::string_view current) {
+  if (auto problem = DeviceNameProblem(name)) return problem;
+  if (!current.empty() && SameDeviceName(name, current)) return std::nullopt;
+  for (const std::string& device : DevicesInFolder(folder))
+    if (SameDeviceName(device, name))
+      return "Another machine already keeps its records in this folder under the name " + device +
+             ". Please choose another name for this machine.";
+  return std::nullopt;
+}
+
+std::string UtcStamp(std::int64_t unixSeconds) {
+  const std::int64_t day = unixSeconds >= 0 ? unixSeconds / 86400 : (unixSeconds - 86399) / 86400;
+  const std::int64_t second = unixSeconds - day * 86400;
+  const CivilDate date = CivilFromDay(day - kUnixDayOfDayZero);
+  char text[40];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", date.year, date.month, date.day,
+                static_cast<int>(second / 3600), static_cast<int>(second / 60 % 60), static_cast<int>(second % 60));
+  return text;
+}
+
+std::string DeviceFileName(std::string_view name, std::string_view device) {
+  const size_t dot = name.find('.');
+  std::string out(name.substr(0, dot));
+  out.append(".").append(device);
+  if (dot != std::string_view::npos) out.append(name.substr(dot));
+  return out;
+}
+
+std::optional<std::pair<std::string, std::string>> MachineOfFile(std::string_view name) {
+  const size_t first = name.find('.');
+  if (first == std::string_view::npos) return std::nullopt;
+  const size_t second = name.find('.', first + 1);
+  const std::string_view device = name.substr(first + 1, second == std::string_view::npos ? std::string_view::npos : second - first - 1);
+  if (second == std::string_view::npos || DeviceNameProblem(device)) return std::nullopt;
+  return std::pair{std::string(device), std::string(name.substr(0, first + 1)) + std::string(name.substr(second + 1))};
+}
+
+bool FolderFile(std::string_view name) {
+  return name == kSharedMarker || name == "project.lst";
+}
+
+std::string MachineFile(const std::string& folder, std::string_view name) {
+  if (FolderFile(name) || !IsSharedFolder(folder)) return JoinPath(folder, std::string(name));
+  return JoinPath(folder, DeviceFileName(name, ThisDevice()));
+}
+
+bool IsSharedFolder(const std::string& folder) {
+  return Files().Exists(JoinPath(folder, kSharedMarker));
+}
+
+std::string SharedMarkerText(std::string_view sharedBy) {
+  return "; This folder is shared by several machines through a file-sync service. Each machine\r\n"
+         "; writes only its own files here, named by the machine (projrpt.<machine>.pro), and\r\n"
+         "; Tallywright reads them all. projrpt.pro, if there is one, is the report of the machine\r\n"
+         "; that shared the folder.\r\n" +
+         std::string(kSharedByKey) + std::string(sharedBy) + "\r\n";
+}
+
+std::string SharedBy(const Files& files, const std::string& folder) {
+  std::string text;
+  try {
+    if (FileMissing([&] { text = files.ReadTail(JoinPath(folder, kSharedMarker), 4096); })) return "";
+  } catch (const RunError&) {
+    return "";
+  }
+  for (const std::string& line : SplitLines(text))
+    if (line.rfind(kSharedByKey, 0) == 0 && !DeviceNameProblem(line.substr(kSharedByKey.size())))
+      return line.substr(kSharedByKey.size());
+  return "";
+}
+
+void ShareFolder(const Files& files, const std::string& folder, std::string_view device) {
+  const std::string marker = JoinPath(folder, kSharedMarker);
+  const Files::Lock lock = files.LockFor(marker);
+  if (files.Exists(marker)) return;
+  files.Replace(marker, marker + "." + std::string(device) + ".tmp", SharedMarkerText(device));
+}
+
+std::optional<std::string> ConflictOriginal(std::string_view name) {
+  std::string original(name);
+  // Syncthing: ".sync-conflict-<date>-<time>-<device id>" before the extension.
+  if (const size_t at = original.find(".sync-conflict-"); at != std::string::npos) {
+    const size_t end = original.find('.', at + 1);
+    original.erase(at, end == std::string::npos ? std::string::npos : end - at);
+  } else if (const size_t open = original.find(" ("); open != std::string::npos) {
+    // Nextcloud, ownCloud and Dropbox: " (conflicted copy ...)", " (desk's conflicted copy ...)".
+    const size_t close = original.find(')', open);
+    if (close == std::string::npos || original.find("conflicted copy", open) > close) return std::nullopt;
+    original.erase(open, close + 1 - open);
+  } else {
+    return std::nullopt;
+  }
+  if (!ProgramFileName(original)) return std::nullopt;
+  return original;
+}
+
+SharedFolderFiles ListSharedFolder(const std::string& folder) {
+  SharedFolderFiles found;
+  for (const std::string& name : NamesIn(folder)) {
+    if (name == "projrpt.pro") found.legacyReport = true;
+    if (const auto device = DeviceOf(name, {"projrpt.pro"})) found.reports.push_back({*device, name});
+    if (const auto device = DeviceOf(name, {"projrpt.run"})) found.running.push_back({*device, name});
+    if (const auto original = ConflictOriginal(name)) found.conflicts.push_back({name, *original});
+  }
+  return found;
+}
+
+std::vector<SharedFolderFiles::DeviceFile> DeviceFiles(const std::string& folder, std::string_view base) {
+  std::vector<SharedFolderFiles::DeviceFile> found;
+  for (const std::string& name : NamesIn(folder))
+    if (const auto device = DeviceOf(name, {base})) found.push_back({*device, name});
+  return found;
+}
+
+std::vector<std::string> DevicesInFolder(const std::string& folder) {
+  std::vector<std::string> devices;
+  for (const std::string& name : NamesIn(folder)) {
+    const auto device = DeviceOf(name, {"projrpt.pro", "projrpt.bak", "projrpt.fmt", "projrpt.run"});
+    if (device && std::find(devices.begin(), devices.end(), *device) == devices.end()) devices.push_back(*device);
+  }
+  return devices;
+}
+
+}  // namespace tw

@@ -1,0 +1,173 @@
+#include "report/amendment.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include "platform/shared_folder.h"
+#include "report/record.h"
+
+namespace tw {
+namespace {
+
+constexpr std::string_view kMarker = "Tallywright amendment\t";
+constexpr std::string_view kEdit = "edit";
+constexpr std::string_view kDelete = "delete";
+
+std::string Escaped(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '%': out += "%25"; break;
+      case ',': out += "%2C"; break;
+      case '\t': out += "%09"; break;
+      case '\r': out += "%0D"; break;
+      case '\n': out += "%0A"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+std::optional<std::string> Unescaped(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '%') {
+      out += text[i];
+      continue;
+    }
+    if (i + 2 >= text.size()) return std::nullopt;
+    const int high = HexDigit(text[i + 1]), low = HexDigit(text[i + 2]);
+    if (high < 0 || low < 0) return std::nullopt;
+    out += static_cast<char>(high * 16 + low);
+    i += 2;
+  }
+  return out;
+}
+
+// A record as an amendment may name or hold one: one line with the four fields.
+bool IsRecordText(std::string_view text) {
+  return text.find_first_of("\r\n") == std::string_view::npos && SplitRecord(text).has_value();
+}
+
+bool IsStamp(std::string_view s) {
+  constexpr std::string_view shape = "0000-00-00T00:00:00Z";
+  if (s.size() != shape.size()) return false;
+  for (size_t i = 0; i < s.size(); ++i)
+    if (shape[i] == '0' ? s[i] < '0' || s[i] > '9' : s[i] != shape[i]) return false;
+  return true;
+}
+
+}  // namespace
+
+std::string AmendmentLine(const Amendment& a) {
+  std::string line(kMarker);
+  line.append(a.stamp).append("\t").append(a.file).append("\t").append(std::to_string(a.offset)).append("\t");
+  line.append(a.replacement ? kEdit : kDelete).append("\t").append(Escaped(a.record));
+  if (a.replacement) line.append("\t").append(Escaped(*a.replacement));
+  return line;
+}
+
+bool IsAmendmentLine(std::string_view line) {
+  return line.substr(0, kMarker.size()) == kMarker && line.find(',') == std::string_view::npos;
+}
+
+std::optional<Amendment> ParseAmendment(std::string_view line) {
+  if (!IsAmendmentLine(line)) return std::nullopt;
+  line.remove_prefix(kMarker.size());
+  std::vector<std::string_view> fields;
+  for (size_t tab; (tab = line.find('\t')) != std::string_view::npos; line.remove_prefix(tab + 1))
+    fields.push_back(line.substr(0, tab));
+  fields.push_back(line);
+  Amendment a;
+  if (fields.size() < 5 || !IsStamp(fields[0]) || fields[1].empty() || fields[1].find('/') != std::string_view::npos)
+    return std::nullopt;
+  a.stamp = fields[0];
+  a.file = fields[1];
+  const std::string_view offset = fields[2];
+  if (offset.empty() || offset.size() > 15) return std::nullopt;
+  for (char c : offset) {
+    if (c < '0' || c > '9') return std::nullopt;
+    a.offset = a.offset * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  const bool edit = fields[3] == kEdit;
+  if ((!edit && fields[3] != kDelete) || fields.size() != (edit ? 6u : 5u)) return std::nullopt;
+  auto record = Unescaped(fields[4]);
+  if (!record || !IsRecordText(*record)) return std::nullopt;
+  a.record = std::move(*record);
+  if (edit) {
+    a.replacement = Unescaped(fields[5]);
+    if (!a.replacement || !IsRecordText(*a.replacement)) return std::nullopt;
+  }
+  return a;
+}
+
+void AppendAmendment(const Files& files, const std::string& path, const Amendment& amendment) {
+  const Files::Lock lock = files.LockFor(path);
+  files.Append(path, AmendmentLine(amendment) + "\r\n");
+}
+
+bool HoldsLine(const Files& files, const std::string& path, std::uint64_t offset, std::string_view text) {
+  // From the byte before the line (or the file's start, to see a byte-order mark before it).
+  const std::uint64_t from = offset == 3 ? 0 : offset > 0 ? offset - 1 : 0;
+  std::string bytes;
+  try {
+    bytes = files.ReadAt(path, from, static_cast<size_t>(offset - from) + text.size() + 2);
+  } catch (const RunError&) {
+    return false;
+  }
+  std::string_view view(bytes);
+  const size_t before = static_cast<size_t>(offset - from);
+  bool lineStart = offset == 0;
+  if (offset == 3) lineStart = view.substr(0, 3) == "\xEF\xBB\xBF" || (view.size() > 2 && view[2] == '\n');
+  else if (offset > 0) lineStart = view.substr(0, 1) == "\n";
+  view.remove_prefix(std::min(view.size(), before));
+  if (!lineStart || view.substr(0, text.size()) != text) return false;
+  view.remove_prefix(text.size());
+  return view.substr(0, 1) == "\n" || view.substr(0, 2) == "\r\n";
+}
+
+void Amendments::Add(Amendment amendment, std::string device, std::uint64_t position) {
+  auto& found = byRecord_[{amendment.file, amendment.offset}];
+  found.push_back(Found{std::move(amendment), std::move(device), position});
+}
+
+const Amendments::Found* Amendments::For(std::string_view file, std::uint64_t offset,
+                                         std::string_view text) const {
+  const auto at = byRecord_.find({std::string(file), offset});
+  if (at == byRecord_.end()) return nullptr;
+  const Found* best = nullptr;
+  for (const Found& f : at->second) {
+    if (f.amendment.record != text) continue;
+    // A later amendment of the same machine stands in for its earlier ones, whatever its clock said.
+    bool superseded = false;
+    for (const Found& g : at->second)
+      if (&g != &f && g.device == f.device && g.amendment.record == text && g.position > f.position) superseded = true;
+    if (superseded) continue;
+    if (!best || std::tie(f.amendment.stamp, f.device) > std::tie(best->amendment.stamp, best->device)) best = &f;
+  }
+  return best;
+}
+
+std::vector<std::pair<std::pair<std::string, std::uint64_t>, std::string>> Amendments::Places() const {
+  std::vector<std::pair<std::pair<std::string, std::uint64_t>, std::string>> places;
+  for (const auto& [place, found] : byRecord_) {
+    for (const Found& f : found) {
+      bool seen = false;
+      for (const auto& p : places)
+        if (p.first == place && p.second == f.amendment.record) seen = true;
+      if (!seen) places.emplace_back(place, f.amendment.record);
+    }
+  }
+  return places;
+}
+
+}  // namespace tw

@@ -1,0 +1,28 @@
+#pragma once
+// Sync services' conflict copies of the machines' files in a shared folder. No file has two
+// writers, so they are rare (a machine restored from a backup, two machines given one name), but
+// one holds records that must not be lost: each machine merges the copies of its own report into
+// it (the lines the report lacks are appended) and removes the copies of its own date form,
+// running stretch and the folder's marker, which hold no records. A copy of another machine's
+// report or of any backup is left for its machine, and the user is told which file holds what.
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace tw {
+
+struct ConflictCopies {
+  std::vector<std::string> merged;   // copies of this machine's report, merged into it and removed
+  std::vector<std::string> removed;  // copies without records, removed
+  std::vector<std::string> left;     // "<copy>: <what it is a copy of>", left where they are
+};
+
+// Tidies the conflict copies of folder for the machine `device`, under the folder's lock.
+ConflictCopies TidyConflictCopies(const Files& files, const std::string& folder, const std::string& device);
+
+// What the user is told of the copies merged and left (removed ones need no word); empty when
+// there is nothing to tell.
+std::string ConflictCopiesMessage(const ConflictCopies& copies);
+
+}  // namespace tw

@@ -1,0 +1,44 @@
+#pragma once
+// The reports a data folder holds, as the readers read them: the folder's one report, or in a
+// folder shared by several machines every machine's report (and the one that was there before the
+// folder was shared), each in its own date form.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dates/date_format.h"
+#include "platform/files.h"
+
+namespace tw {
+
+struct ReportSource {
+  std::string path;
+  std::string file;    // its name in the folder, as amendments name it
+  std::string device;  // the machine that writes it; empty in a folder that is not shared
+  std::shared_ptr<const DateFormat> format;  // its own form
+};
+
+struct FolderReports {
+  bool shared = false;
+  std::vector<ReportSource> reports;  // the report of before the sharing first, then by machine
+  // How many machines the reports come from.
+  std::size_t Machines() const;
+  // Opens a report for reading: in a shared folder only up to its last line end, since a line
+  // without one may still be arriving from another machine.
+  Files::Reader Open(const Files& files, const ReportSource& report) const;
+};
+
+// The reports of folder. `ownForm` is this machine's report's form, as the caller keeps it; the
+// others are settled from their records and kept forms, never written.
+FolderReports ReadFolderReports(const Files& files, const std::string& folder, const LocaleData& user,
+                                const DateFormat& ownForm);
+
+// The reports of the program's data folder, this machine's in ReportDateFormat().
+FolderReports DataFolderReports();
+
+// Something that changes whenever a report of the folder is appended to, replaced, added or
+// removed (sizes and times of change), for a window that reads them again only then.
+std::string ReportsStamp(const std::string& folder);
+
+}  // namespace tw

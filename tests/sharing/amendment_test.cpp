@@ -1,0 +1,105 @@
+// Amendments: their line, which older readers skip, and the one rule that picks the amendment that
+// holds wherever the lines are read.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "platform/shared_folder.h"
+#include "report/report_files.h"
+#include "report/rewrite.h"
+#include "summaries/summary.h"
+#include "tests/sharing/sharing.h"
+#include "viewer/day_report.h"
+
+namespace tw {
+namespace {
+
+using test::AppendLine;
+
+const std::string kRecord = "Alpha,12/7/2026 9:00:00 AM,12/7/2026 10:00:00 AM,fixed menu, footer and 100%\tdone";
+
+TEST(AmendmentLineTest, ReadsBackWhatItHoldsAndHoldsNoComma) {
+  const Amendment edit{"2026-12-07T21:01:23Z", "projrpt.desk.pro", 1234, kRecord,
+                       "Beta,12/8/2026 9:00:00 AM,12/8/2026 9:30:00 AM,%2C is no comma, 50% of it"};
+  const Amendment removal{"2026-12-07T21:01:24Z", "projrpt.pro", 0, "X,1,2,", std::nullopt};
+  for (const Amendment& a : {edit, removal}) {
+    const std::string line = AmendmentLine(a);
+    EXPECT_EQ(line.find(','), std::string::npos) << line;
+    EXPECT_TRUE(IsAmendmentLine(line));
+    EXPECT_EQ(ParseAmendment(line), a) << line;
+  }
+  // Damaged or made-up lines are no amendments: none of them changes a record.
+  const std::string good = AmendmentLine(edit);
+  for (const std::string& bad :
+       {good.substr(0, good.size() - 1) + ",", good.substr(0, good.rfind('\t')), good + "\textra",
+        std::string("Tallywright amendment\t2026-12-07T21:01:23Z\tprojrpt.desk.pro\t12x\tdelete\tA%2C1%2C2%2C"),
+        std::string("Tallywright amendment\t2026-12-07 21:01:23\tprojrpt.desk.pro\t12\tdelete\tA%2C1%2C2%2C"),
+        std::string("Tallywright amendment\t2026-12-07T21:01:23Z\t../x.pro\t12\tdelete\tA%2C1%2C2%2C"),
+        std::string("Tallywright amendment\t2026-12-07T21:01:23Z\tprojrpt.desk.pro\t12\tdelete\tA%2C1%2C2"),
+        std::string("Tallywright amendment\t2026-12-07T21:01:23Z\tprojrpt.desk.pro\t12\tdelete\tA%2C1%2C2%2C%2"),
+        std::string("Tallywright amendment\t2026-12-07T21:01:23Z\tprojrpt.desk.pro\t12\tredo\tA%2C1%2C2%2C")})
+    EXPECT_FALSE(ParseAmendment(bad)) << bad;
+  EXPECT_EQ(UtcStamp(0), "1970-01-01T00:00:00Z");
+  EXPECT_EQ(UtcStamp(1796677283), "2026-12-07T21:01:23Z");
+}
+
+// A reader that knows nothing of amendments (a report read on its own, an older program) skips
+// their lines as lines that are no records; the rewrite keeps them as they are.
+class OlderReadersTest : public test::PlatformTest {};
+
+TEST_F(OlderReadersTest, SkipAmendmentLinesAndKeepThemWhole) {
+  const std::string path = folder.File(kReportFile);
+  const std::string amendment =
+      AmendmentLine({"2026-12-07T21:00:00Z", "projrpt.pro", 0, kRecord, "Alpha,12/7/2026 9:00:00 AM,12/7/2026 9:10:00 AM,"});
+  folder.Write(kReportFile, kRecord + "\r\n" + amendment + "\r\nBeta,12/7/2026 11:00:00 AM,12/7/2026 11:30:00 AM,x\r\n");
+  const DayReport day = ReadDayReport(files, path, MakeDateTime({2026, 12, 7}, 0, 0, 0), format);
+  ASSERT_EQ(day.rows.size(), 2u);
+  EXPECT_EQ(day.totalSeconds, 5400);
+  const Period december{DayFromCivil({2026, 12, 1}), DayFromCivil({2026, 12, 31})};
+  const Summary summary = ReadSummary(files, path, december, format, 0);
+  EXPECT_EQ(summary.stretches, 2);
+  EXPECT_EQ(summary.skippedLines, 1);
+  // The union's reading takes it as what it is, not as a line to report skipped.
+  EXPECT_EQ(ReadFolderSummary(files, test::Reports(folder.path(), format), december, 0).skippedLines, 1);
+  test::MakeShared(folder.path(), "desk");
+  const Summary shared = ReadFolderSummary(files, test::Reports(folder.path(), format), december, 0);
+  EXPECT_EQ(shared.skippedLines, 0);
+  EXPECT_EQ(shared.totalSeconds, 600 + 1800);
+
+  ASSERT_TRUE(RewriteReportLine(files, folder.path(), day.rows[1].line, std::nullopt));
+  EXPECT_EQ(folder.Read(kReportFile), kRecord + "\r\n" + amendment + "\r\n");
+}
+
+TEST(AmendmentsTest, OneRuleWhateverOrderTheyAreReadIn) {
+  const std::string file = "projrpt.desk.pro";
+  auto edit = [&](const char* stamp, const char* comment) {
+    return Amendment{stamp, file, 40, kRecord, "Alpha,12/7/2026 9:00:00 AM,12/7/2026 10:00:00 AM," + std::string(comment)};
+  };
+  struct Made {
+    Amendment amendment;
+    std::string device;
+    std::uint64_t position;
+  };
+  const std::vector<Made> made = {
+      {edit("2026-12-07T10:00:00Z", "laptop early"), "laptop", 100},
+      // The later line of one machine holds over its earlier one, whatever its clock said.
+      {edit("2026-12-07T09:00:00Z", "laptop later line"), "laptop", 300},
+      {edit("2026-12-07T09:30:00Z", "home"), "home", 50},
+      {edit("2026-12-07T09:30:00Z", "attic"), "attic", 70},
+      // An amendment of what stood there before the report was replaced never holds.
+      {{"2026-12-07T23:00:00Z", file, 40, "Other,1,2,", std::nullopt}, "attic", 90},
+  };
+  std::vector<size_t> order = {0, 1, 2, 3, 4};
+  do {
+    Amendments amendments;
+    for (size_t i : order) amendments.Add(made[i].amendment, made[i].device, made[i].position);
+    const Amendments::Found* found = amendments.For(file, 40, kRecord);
+    ASSERT_NE(found, nullptr);
+    // home and attic amended at the same second, after laptop's last line: home's name sorts last.
+    EXPECT_EQ(found->device, "home");
+    EXPECT_EQ(amendments.For(file, 41, kRecord), nullptr);
+  } while (std::next_permutation(order.begin(), order.end()));
+}
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,75 @@
+// Sync services' conflict copies: the project list's merged (names of both, removals honoured), a
+// machine's own report's merged into it, and nothing that holds records removed unread.
+#include <gtest/gtest.h>
+
+#include "platform/shared_folder.h"
+#include "projects/project_list.h"
+#include "projects/shared_list.h"
+#include "report/conflict_copies.h"
+#include "tests/sharing/sharing.h"
+
+namespace tw {
+namespace {
+
+TEST(ProjectListMergeTest, KeepsTheNamesOfBothAndTheRemovalsOfEach) {
+  const std::string base = ListText({"Alpha", "Beta", "Gamma"});
+  const std::string onDesk = ListText({"Alpha", "Gamma"});                    // Beta removed
+  const std::string onLaptop = ListText({"Alpha", "Beta", "Gamma", "Delta"});  // Delta added
+  const std::string changes =
+      ProjectChangeLines(base, onDesk, 1796670000) + ProjectChangeLines(base, onLaptop, 1796670100);
+  EXPECT_EQ(MergedProjectList(onDesk, onLaptop, changes), ListText({"Alpha", "Gamma", "Delta"}));
+  EXPECT_EQ(MergedProjectList(onLaptop, onDesk, changes), ListText({"Alpha", "Gamma", "Delta"}));
+  // Without notes nothing counts as removed; a name removed once and added again later stays.
+  EXPECT_EQ(MergedProjectList(onDesk, onLaptop, ""), ListText({"Alpha", "Gamma", "Beta", "Delta"}));
+  const std::string again = changes + ProjectChangeLines(onDesk, ListText({"Alpha", "Gamma", "Beta"}), 1796670200);
+  EXPECT_EQ(MergedProjectList(ListText({"Alpha", "Gamma", "Beta"}), onLaptop, again),
+            ListText({"Alpha", "Gamma", "Beta", "Delta"}));
+}
+
+class ConflictCopiesTest : public test::PlatformTest {
+ protected:
+  ConflictCopiesTest() {
+    settings.values[kDeviceNameKey] = "desk";
+    test::MakeShared(folder.path(), "desk");
+  }
+};
+
+TEST_F(ConflictCopiesTest, ProjectListCopiesOfEachServiceAreMergedAndRemoved) {
+  folder.Write("project.lst", ListText({"Alpha", "Gamma"}));
+  folder.Write("project.desk.chg", ProjectChangeLines(ListText({"Alpha", "Beta", "Gamma"}), ListText({"Alpha", "Gamma"}), 1796670000));
+  folder.Write("project.sync-conflict-20261207-210123-ABCDEFG.lst", ListText({"Alpha", "Beta", "Gamma", "Delta"}));
+  folder.Write("project (conflicted copy 2026-12-07 211023).lst", ListText({"Alpha", "Epsilon"}));
+  folder.Write("project (laptop's conflicted copy 2026-12-07).lst", ListText({"Zeta"}));
+  const ListMerge merge = MergeProjectListCopies(files, folder.path());
+  EXPECT_EQ(merge.copies.size(), 3u);
+  // Merged one after another in the order of their names.
+  EXPECT_EQ(folder.Read("project.lst"), ListText({"Alpha", "Gamma", "Epsilon", "Zeta", "Delta"}));
+  EXPECT_EQ(merge.added, (std::vector<std::string>{"Epsilon", "Zeta", "Delta"}));
+  EXPECT_FALSE(folder.Exists("project.sync-conflict-20261207-210123-ABCDEFG.lst"));
+  EXPECT_FALSE(folder.Exists("project (conflicted copy 2026-12-07 211023).lst"));
+  EXPECT_NE(ListMergeMessage(merge).find("Epsilon"), std::string::npos);
+  EXPECT_FALSE(MergeProjectListCopies(files, folder.path()).Happened());
+}
+
+TEST_F(ConflictCopiesTest, OwnReportCopiesAreMergedOthersAreLeftAndNamed) {
+  folder.Write("projrpt.desk.pro", "A,1,2,x\r\nB,1,2,y\r\n");
+  // The copy holds one line more, and one line twice where the report holds it once.
+  folder.Write("projrpt.desk.sync-conflict-20261207-210123-ABCDEFG.pro", "A,1,2,x\r\nA,1,2,x\r\nC,1,2,z\r\n");
+  folder.Write("projrpt.desk.sync-conflict-20261207-210123-ABCDEFG.fmt", "ShortDate=M/d/yyyy\r\n");
+  folder.Write("projrpt.laptop (conflicted copy 2026-12-07 211023).pro", "L,1,2,\r\n");
+  folder.Write("unrelated (conflicted copy 2026-12-07 211023).txt", "mine\r\n");
+  const ConflictCopies copies = TidyConflictCopies(files, folder.path(), "desk");
+  EXPECT_EQ(folder.Read("projrpt.desk.pro"), "A,1,2,x\r\nB,1,2,y\r\nA,1,2,x\r\nC,1,2,z\r\n");
+  EXPECT_EQ(copies.merged.size(), 1u);
+  EXPECT_EQ(copies.removed.size(), 1u);
+  ASSERT_EQ(copies.left.size(), 1u);
+  EXPECT_TRUE(folder.Exists("projrpt.laptop (conflicted copy 2026-12-07 211023).pro"));
+  EXPECT_TRUE(folder.Exists("unrelated (conflicted copy 2026-12-07 211023).txt"));
+  EXPECT_NE(ConflictCopiesMessage(copies).find("projrpt.laptop.pro"), std::string::npos);
+  // On laptop, the copy of its report is merged in turn.
+  EXPECT_EQ(TidyConflictCopies(files, folder.path(), "laptop").merged.size(), 1u);
+  EXPECT_EQ(folder.Read("projrpt.laptop.pro"), "L,1,2,\r\n");
+}
+
+}  // namespace
+}  // namespace tw

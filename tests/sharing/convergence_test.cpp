@@ -1,0 +1,149 @@
+// Three machines, each with its own copy of a shared folder, record stretches and edit or delete
+// each other's at random, while their files are copied between them in random order and at
+// random moments, now and then only in part (a file seen while it was being written or copied).
+// Once every file has arrived everywhere, the three show the same report, in which every record
+// made is present exactly once unless an amendment deleted it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <random>
+#include <set>
+
+#include "platform/shared_folder.h"
+#include "report/report_files.h"
+#include "summaries/summary.h"
+#include "tests/sharing/sharing.h"
+#include "viewer/folder_report.h"
+
+namespace tw {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Machine {
+  std::string device;
+  test::TempFolder folder;
+};
+
+class ConvergenceTest : public test::PlatformTest {
+ protected:
+  // What machine m shows: every row of the days, and the period's summary.
+  std::vector<std::string> View(const Machine& m) {
+    settings.values[kDeviceNameKey] = m.device;
+    std::vector<std::string> view;
+    for (int d = 1; d <= kDays; ++d)
+      for (const std::string& row : test::DayRows(m.folder.path(), Day(d), format)) view.push_back(row);
+    Summary s;
+    FileMissing([&] {
+      s = ReadFolderSummary(files, test::Reports(m.folder.path(), format), Month(), 0,
+                            [&](const SummaryEntry& e) { view.push_back(e.device + " " + e.comment); });
+    });
+    view.push_back(std::to_string(s.stretches) + " " + std::to_string(s.totalSeconds));
+    return view;
+  }
+  static DateTime Day(int d) { return MakeDateTime({2026, 12, d}, 0, 0, 0); }
+  static Period Month() { return {DayFromCivil({2026, 12, 1}), DayFromCivil({2026, 12, 31})}; }
+  static constexpr int kDays = 5;
+};
+
+// Copies the file `name` from one machine's folder to another's when the other's copy is older
+// (a part of it, since every file here only grows), whole or only up to a random byte.
+void Sync(const Machine& from, const Machine& to, const std::string& name, bool whole, std::mt19937& random) {
+  const std::string source = from.folder.Read(name), target = to.folder.Read(name);
+  if (!from.folder.Exists(name) || source.size() <= target.size()) return;
+  ASSERT_EQ(source.compare(0, target.size(), target), 0) << name;
+  const size_t size = whole ? source.size() : target.size() + 1 + random() % (source.size() - target.size());
+  to.folder.Write(name, source.substr(0, size));
+}
+
+TEST_F(ConvergenceTest, ThreeMachinesShowTheSameReportOnceEverythingHasArrived) {
+  std::mt19937 random(11);
+  Machine machines[3] = {{"desk", {}}, {"laptop", {}}, {"home", {}}};
+  // desk had a report of its own before it shared its folder.
+  machines[0].folder.Write(kReportFile, JoinRecord("Old", "12/1/2026 8:00:00 AM", "12/1/2026 9:00:00 AM", "before") +
+                                            "\r\n" +
+                                            JoinRecord("Old", "12/2/2026 8:00:00 AM", "12/2/2026 9:00:00 AM", "") + "\r\n");
+  for (Machine& m : machines) test::MakeShared(m.folder.path(), "desk");
+  int made = 0;
+  for (int step = 0; step < 700; ++step) {
+    Machine& m = machines[random() % 3];
+    const unsigned what = random() % 10;
+    if (what < 3) {
+      const DateTime start = MakeDateTime({2026, 12, 1 + static_cast<int>(random() % 4)}, static_cast<int>(random() % 20),
+                                          static_cast<int>(random() % 60), 0);
+      test::AppendLine(m.folder.path(), m.device,
+                       JoinRecord("P" + std::to_string(random() % 3), format.FormatGeneral(start),
+                                  format.FormatGeneral({start.day, start.seconds + 3600}), m.device + " " + std::to_string(++made)));
+    } else if (what < 5) {
+      // An edit or a deletion of a row this machine shows now, on any day.
+      settings.values[kDeviceNameKey] = m.device;
+      std::vector<DayRow> rows;
+      for (int d = 1; d <= kDays; ++d)
+        FileMissing([&] {
+          for (DayRow& row : ReadFolderDayReport(files, test::Reports(m.folder.path(), format), Day(d)).rows)
+            rows.push_back(std::move(row));
+        });
+      if (rows.empty()) continue;
+      const DayRow& row = rows[random() % rows.size()];
+      std::optional<std::string> replacement;
+      if (random() % 4 != 0) {
+        const RecordFields f = row.fields();
+        const DateTime start = MakeDateTime({2026, 12, 1 + static_cast<int>(random() % kDays)}, 8, 0, 0);
+        replacement = JoinRecord(f.project, format.FormatGeneral(start), format.FormatGeneral({start.day, start.seconds + 600}),
+                                 std::string(f.comment) + " edited on " + m.device);
+      }
+      // Few distinct stamps: machines often amend at the same second.
+      test::AppendLine(m.folder.path(), m.device,
+                       AmendmentLine({UtcStamp(1796677000 + random() % 4), row.origin->file, row.line.offset,
+                                      row.line.text, replacement}));
+    } else {
+      Machine& to = machines[random() % 3];
+      if (&to == &m) continue;
+      std::vector<std::string> names;
+      for (const auto& entry : fs::directory_iterator(m.folder.path())) names.push_back(entry.path().filename().string());
+      Sync(m, to, names[random() % names.size()], random() % 3 != 0, random);
+    }
+  }
+  // Everything arrives everywhere.
+  for (int round = 0; round < 2; ++round)
+    for (Machine& from : machines)
+      for (Machine& to : machines)
+        if (&from != &to)
+          for (const auto& entry : fs::directory_iterator(from.folder.path()))
+            Sync(from, to, entry.path().filename().string(), true, random);
+
+  const std::vector<std::string> view = View(machines[0]);
+  EXPECT_EQ(View(machines[1]), view);
+  EXPECT_EQ(View(machines[2]), view);
+
+  // Every record made is there once, unless deleted.
+  settings.values[kDeviceNameKey] = "desk";
+  const FolderReports reports = test::Reports(machines[0].folder.path(), format);
+  Amendments amendments;
+  std::vector<std::pair<std::string, SourceLine>> records;
+  for (const ReportSource& r : reports.reports) {
+    Files::Reader reader = files.OpenRead(r.path);
+    LineReader lines(reader);
+    for (std::string_view line; lines.Next(line);) {
+      if (auto a = ParseAmendment(line)) amendments.Add(*a, r.device, lines.offset());
+      else if (SplitRecord(line)) records.push_back({r.file, {lines.offset(), std::string(line)}});
+    }
+  }
+  std::multiset<std::pair<std::string, std::uint64_t>> shown;
+  for (int d = 1; d <= kDays; ++d)
+    for (const DayRow& row : ReadFolderDayReport(files, reports, Day(d)).rows) shown.insert({row.origin->file, row.line.offset});
+  size_t deleted = 0;
+  for (const auto& [file, line] : records) {
+    const Amendments::Found* found = amendments.For(file, line.offset, line.text);
+    const bool gone = found && !found->amendment.replacement;
+    deleted += gone;
+    EXPECT_EQ(shown.count({file, line.offset}), gone ? 0u : 1u) << file << " " << line.text;
+  }
+  EXPECT_EQ(shown.size(), records.size() - deleted);
+  EXPECT_GT(made, 100);
+  EXPECT_GT(deleted, 5u);
+}
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,131 @@
+// The union of several machines' reports: read as one report of the same records would be, with
+// other machines' edits and deletions applied from their amendments.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "platform/shared_folder.h"
+#include "report/report_files.h"
+#include "summaries/summary.h"
+#include "tests/sharing/sharing.h"
+#include "viewer/folder_report.h"
+
+namespace tw {
+namespace {
+
+using test::AppendLine;
+using test::DayRows;
+
+DateTime Day(int d) { return MakeDateTime({2026, 12, d}, 0, 0, 0); }
+
+class SharedFolderTest : public test::PlatformTest {
+ protected:
+  SharedFolderTest() {
+    settings.values[kDeviceNameKey] = "desk";
+    test::MakeShared(folder.path(), "desk");
+  }
+  std::string Record(int day, int hour, const std::string& project, const std::string& comment = "") {
+    return JoinRecord(project, format.FormatGeneral(MakeDateTime({2026, 12, day}, hour, 0, 0)),
+                      format.FormatGeneral(MakeDateTime({2026, 12, day}, hour + 1, 30, 0)), comment);
+  }
+};
+
+// The same records read from one report and spread over four machines' reports give the same day
+// reports (in order of start) and the same summary.
+TEST_F(SharedFolderTest, UnionReadsAsOneReportOfTheSameRecords) {
+  test::TempFolder single;
+  std::mt19937 random(3);
+  const char* devices[] = {"desk", "laptop", "home", "attic"};
+  std::string one;
+  for (int i = 0; i < 400; ++i) {
+    // In order of start, as a person records them; a few lines that are no records between.
+    const std::string line = Record(1 + i / 20, i % 20, "P" + std::to_string(random() % 7), "n, " + std::to_string(i));
+    one += line + "\r\n";
+    AppendLine(folder.path(), devices[random() % 4], line);
+    if (i % 50 == 0) {
+      one += "no record\r\n";
+      AppendLine(folder.path(), devices[random() % 4], "no record");
+    }
+  }
+  single.Write(kReportFile, one);
+  const FolderReports shared = test::Reports(folder.path(), format);
+  ASSERT_EQ(shared.Machines(), 4u);
+  for (int d = 1; d <= 21; ++d) {
+    const DayReport a = ReadDayReport(files, single.File(kReportFile), Day(d), format);
+    const DayReport b = ReadFolderDayReport(files, shared, Day(d));
+    ASSERT_EQ(a.rows.size(), b.rows.size()) << d;
+    EXPECT_EQ(a.totalSeconds, b.totalSeconds);
+    for (size_t i = 0; i < a.rows.size(); ++i) EXPECT_EQ(a.rows[i].line.text, b.rows[i].line.text);
+  }
+  const Period period{DayFromCivil({2026, 12, 1}), DayFromCivil({2026, 12, 31})};
+  std::vector<std::string> x, y;
+  const Summary a = ReadSummary(files, single.File(kReportFile), period, format, 15,
+                                [&](const SummaryEntry& e) { x.push_back(e.comment); });
+  const Summary b = ReadFolderSummary(files, shared, period, 15, [&](const SummaryEntry& e) { y.push_back(e.comment); });
+  EXPECT_EQ(a.totalSeconds, b.totalSeconds);
+  EXPECT_EQ(a.skippedLines, b.skippedLines);
+  EXPECT_EQ(x, y);
+  ASSERT_EQ(a.projects.size(), b.projects.size());
+  for (size_t i = 0; i < a.projects.size(); ++i) EXPECT_EQ(a.projects[i].seconds, b.projects[i].seconds);
+  for (size_t i = 0; i < a.days.size(); ++i) EXPECT_EQ(a.days[i].seconds, b.days[i].seconds);
+}
+
+// laptop edits one of desk's stretches, moves another to the next day and deletes a third: every
+// reader shows it so, and desk's report is unchanged.
+TEST_F(SharedFolderTest, OtherMachinesEditsAndDeletionsAreApplied) {
+  const std::string a = Record(7, 9, "Alpha"), b = Record(7, 11, "Beta"), c = Record(7, 13, "Gamma");
+  const std::uint64_t at[] = {AppendLine(folder.path(), "desk", a), AppendLine(folder.path(), "desk", b),
+                              AppendLine(folder.path(), "desk", c)};
+  const std::string desk = folder.Read("projrpt.desk.pro");
+  test::Amend(folder.path(), "laptop", "desk", at[0], a, Record(7, 9, "Alpha", "edited"));
+  test::Amend(folder.path(), "laptop", "desk", at[1], b, Record(8, 11, "Beta"));
+  test::Amend(folder.path(), "laptop", "desk", at[2], c, std::nullopt);
+  EXPECT_EQ(DayRows(folder.path(), Day(7), format),
+            std::vector<std::string>{"desk|" + Record(7, 9, "Alpha", "edited") + "|laptop"});
+  EXPECT_EQ(DayRows(folder.path(), Day(8), format), std::vector<std::string>{"desk|" + Record(8, 11, "Beta") + "|laptop"});
+  const Summary s = ReadFolderSummary(files, test::Reports(folder.path(), format),
+                                      {DayFromCivil({2026, 12, 7}), DayFromCivil({2026, 12, 8})}, 0);
+  EXPECT_EQ(s.stretches, 2);
+  EXPECT_EQ(s.totalSeconds, 2 * 5400);
+  EXPECT_EQ(s.days[1].seconds, 5400);
+  ASSERT_EQ(s.projects.size(), 2u);  // Gamma went with its only stretch
+  EXPECT_EQ(folder.Read("projrpt.desk.pro"), desk);
+}
+
+// An amendment may come before the record it amends (its report synced first, or the record not
+// yet synced at all): it waits, and holds once the record is there.
+TEST_F(SharedFolderTest, AnAmendmentWaitsForItsRecord) {
+  const std::string a = Record(7, 9, "Alpha", "layout, proofs");
+  test::Amend(folder.path(), "laptop", "desk", 0, a, Record(9, 9, "Alpha", "moved"));
+  test::Amend(folder.path(), "home", "desk", 0, a, Record(7, 9, "Alpha", "by home"), "2026-12-07T20:00:00Z");
+  EXPECT_TRUE(DayRows(folder.path(), Day(7), format).empty());
+  EXPECT_TRUE(DayRows(folder.path(), Day(9), format).empty());
+  // Arriving half-copied (a record still, but not the one amended), the record is not there yet.
+  folder.Write("projrpt.desk.pro", a.substr(0, a.size() - 3));
+  EXPECT_TRUE(DayRows(folder.path(), Day(7), format).empty());
+  folder.Write("projrpt.desk.pro", a + "\r\n");
+  EXPECT_TRUE(DayRows(folder.path(), Day(7), format).empty());
+  EXPECT_EQ(DayRows(folder.path(), Day(9), format), std::vector<std::string>{"desk|" + Record(9, 9, "Alpha", "moved") + "|laptop"});
+}
+
+// Reports in different date forms: an amendment in a US report of a record in a German one is
+// found by the day the German record is on, in its own form.
+TEST_F(SharedFolderTest, EachReportInItsOwnForm) {
+  const DateFormat german = test::GermanFormat();
+  auto germanRecord = [&](int day, const char* comment) {
+    return JoinRecord("Alpha", german.FormatGeneral(MakeDateTime({2026, 12, day}, 9, 0, 0)),
+                      german.FormatGeneral(MakeDateTime({2026, 12, day}, 10, 0, 0)), comment);
+  };
+  // 13 December settles the German report's form from its own records.
+  AppendLine(folder.path(), "laptop", germanRecord(13, "x"));
+  const std::uint64_t at = AppendLine(folder.path(), "laptop", germanRecord(5, ""));
+  AppendLine(folder.path(), "desk", Record(5, 11, "Beta"));
+  test::Amend(folder.path(), "desk", "laptop", at, germanRecord(5, ""), germanRecord(6, "a day later"));
+  EXPECT_EQ(DayRows(folder.path(), Day(5), format), std::vector<std::string>{"desk|" + Record(5, 11, "Beta") + "|"});
+  EXPECT_EQ(DayRows(folder.path(), Day(6), format),
+            std::vector<std::string>{"laptop|" + germanRecord(6, "a day later") + "|desk"});
+}
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,46 @@
+#include "tests/sharing/sharing.h"
+
+#include <sys/stat.h>
+
+#include "platform/shared_folder.h"
+#include "report/report_files.h"
+#include "viewer/folder_report.h"
+
+namespace tw::test {
+
+void MakeShared(const std::string& folder, const std::string& sharedBy) {
+  ShareFolder(Files(), folder, sharedBy);
+}
+
+std::uint64_t AppendLine(const std::string& folder, const std::string& device, const std::string& line) {
+  const std::string path = JoinPath(folder, DeviceFileName(kReportFile, device));
+  struct stat st {};
+  const std::uint64_t at = ::stat(path.c_str(), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
+  Files().Append(path, line + "\r\n");
+  return at;
+}
+
+std::uint64_t Amend(const std::string& folder, const std::string& by, const std::string& of, std::uint64_t offset,
+                    const std::string& record, const std::optional<std::string>& replacement,
+                    const std::string& stamp) {
+  return AppendLine(folder, by,
+                    AmendmentLine({stamp, DeviceFileName(kReportFile, of), offset, record, replacement}));
+}
+
+FolderReports Reports(const std::string& folder, const DateFormat& format) {
+  return ReadFolderReports(Files(), folder, format.data(), format);
+}
+
+std::vector<std::string> DayRows(const std::string& folder, const DateTime& day, const DateFormat& format) {
+  std::vector<std::string> rows;
+  DayReport report;
+  if (FileMissing([&] { report = ReadFolderDayReport(Files(), Reports(folder, format), day); })) return rows;
+  for (const DayRow& row : report.rows) {
+    const RecordFields f = row.fields();
+    rows.push_back((row.origin ? row.origin->device : "") + "|" + JoinRecord(f.project, f.start, f.end, f.comment) +
+                   "|" + (row.origin ? row.origin->amendedOn : ""));
+  }
+  return rows;
+}
+
+}  // namespace tw::test

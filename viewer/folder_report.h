@@ -1,0 +1,16 @@
+#pragma once
+// The day report of a data folder: its one report as ReadDayReport reads it, or in a folder shared
+// by several machines the union of the machines' reports, each read by the same scan in its own
+// date form, with the amendments applied (report/amendment.h) and the rows in order of start.
+#include "report/folder_reports.h"
+#include "viewer/day_report.h"
+
+namespace tw {
+
+// RunError 53 when the folder holds no report.
+DayReport ReadFolderDayReport(const Files& files, const FolderReports& reports, const DateTime& day);
+
+// The day report of the program's data folder (DataFolderReports()).
+DayReport ReadDataDayReport(const DateTime& day);
+
+}  // namespace tw
