@@ -6,7 +6,9 @@
 #include <tuple>
 
 #include "platform/platform.h"
+#include "platform/shared_folder.h"
 #include "report/amendment.h"
+#include "report/report_files.h"
 
 namespace tw {
 namespace {
@@ -130,6 +132,13 @@ DayReport ReadFolderDayReport(const Files& files, const FolderReports& folder, c
 
 DayReport ReadDataDayReport(const DateTime& day) {
   return ReadFolderDayReport(*platform().files, DataFolderReports(), day);
+}
+
+void AmendRow(const Files& files, const std::string& folder, const DayRow& row,
+              const std::optional<std::string>& replacement, std::int64_t unixNow) {
+  // An amendment names the record as it stands in its report, even when it shows an earlier one.
+  AppendAmendment(files, MachineFile(folder, kReportFile),
+                  Amendment{UtcStamp(unixNow), row.origin->file, row.line.offset, row.line.text, replacement});
 }
 
 }  // namespace tw

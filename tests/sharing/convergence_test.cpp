@@ -6,9 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <random>
-#include <set>
 
 #include "platform/shared_folder.h"
 #include "report/report_files.h"
@@ -119,30 +117,12 @@ TEST_F(ConvergenceTest, ThreeMachinesShowTheSameReportOnceEverythingHasArrived) 
 
   // Every record made is there once, unless deleted.
   settings.values[kDeviceNameKey] = "desk";
-  const FolderReports reports = test::Reports(machines[0].folder.path(), format);
-  Amendments amendments;
-  std::vector<std::pair<std::string, SourceLine>> records;
-  for (const ReportSource& r : reports.reports) {
-    Files::Reader reader = files.OpenRead(r.path);
-    LineReader lines(reader);
-    for (std::string_view line; lines.Next(line);) {
-      if (auto a = ParseAmendment(line)) amendments.Add(*a, r.device, lines.offset());
-      else if (SplitRecord(line)) records.push_back({r.file, {lines.offset(), std::string(line)}});
-    }
-  }
-  std::multiset<std::pair<std::string, std::uint64_t>> shown;
-  for (int d = 1; d <= kDays; ++d)
-    for (const DayRow& row : ReadFolderDayReport(files, reports, Day(d)).rows) shown.insert({row.origin->file, row.line.offset});
-  size_t deleted = 0;
-  for (const auto& [file, line] : records) {
-    const Amendments::Found* found = amendments.For(file, line.offset, line.text);
-    const bool gone = found && !found->amendment.replacement;
-    deleted += gone;
-    EXPECT_EQ(shown.count({file, line.offset}), gone ? 0u : 1u) << file << " " << line.text;
-  }
-  EXPECT_EQ(shown.size(), records.size() - deleted);
+  const test::FolderCheck check =
+      test::CheckFolder(test::Reports(machines[0].folder.path(), format), Day(1).day, Day(kDays).day);
+  EXPECT_EQ(check.problems, std::vector<std::string>{});
+  EXPECT_EQ(check.records, made + 2u);
   EXPECT_GT(made, 100);
-  EXPECT_GT(deleted, 5u);
+  EXPECT_GT(check.deleted, 5u);
 }
 
 }  // namespace

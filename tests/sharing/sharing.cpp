@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <set>
+
+#include "platform/lines.h"
 #include "platform/shared_folder.h"
 #include "report/report_files.h"
 #include "viewer/folder_report.h"
@@ -41,6 +44,40 @@ std::vector<std::string> DayRows(const std::string& folder, const DateTime& day,
                    "|" + (row.origin ? row.origin->amendedOn : ""));
   }
   return rows;
+}
+
+FolderCheck CheckFolder(const FolderReports& reports, std::int64_t first, std::int64_t last) {
+  const Files files;
+  FolderCheck check;
+  Amendments amendments;
+  std::vector<std::pair<std::string, SourceLine>> records;
+  for (const ReportSource& r : reports.reports) {
+    Files::Reader reader = reports.Open(files, r);
+    LineReader lines(reader);
+    for (std::string_view line; lines.Next(line);) {
+      if (auto a = ParseAmendment(line)) {
+        amendments.Add(*a, r.device, lines.offset());
+        ++check.amendments;
+      } else if (SplitRecord(line)) {
+        records.push_back({r.file, {lines.offset(), std::string(line)}});
+      }
+    }
+  }
+  std::multiset<std::pair<std::string, std::uint64_t>> shown;
+  for (std::int64_t d = first; d <= last; ++d)
+    for (const DayRow& row : ReadFolderDayReport(files, reports, DateTime{d, 0}).rows)
+      shown.insert({row.origin->file, row.line.offset});
+  check.records = records.size();
+  check.shown = shown.size();
+  for (const auto& [file, line] : records) {
+    const Amendments::Found* found = amendments.For(file, line.offset, line.text);
+    const bool gone = found && !found->amendment.replacement;
+    check.deleted += gone;
+    if (shown.count({file, line.offset}) != (gone ? 0u : 1u))
+      check.problems.push_back(file + " " + std::to_string(line.offset) + ": " + line.text);
+  }
+  if (check.shown != check.records - check.deleted) check.problems.push_back("rows not from a record");
+  return check;
 }
 
 }  // namespace tw::test

@@ -22,4 +22,12 @@ FolderReports Reports(const std::string& folder, const DateFormat& format);
 // The rows of a day as the report window lists them: "device|project,start,end,comment|amended on".
 std::vector<std::string> DayRows(const std::string& folder, const DateTime& day, const DateFormat& format);
 
+// Every record of a folder's reports against the rows its day reports show on the days
+// first..last: each present once, unless an amendment that holds deleted it.
+struct FolderCheck {
+  std::size_t records = 0, shown = 0, deleted = 0, amendments = 0;
+  std::vector<std::string> problems;
+};
+FolderCheck CheckFolder(const FolderReports& reports, std::int64_t first, std::int64_t last);
+
 }  // namespace tw::test
