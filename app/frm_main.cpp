@@ -1,6 +1,7 @@
 #include "app/frm_main.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
@@ -21,6 +22,7 @@
 #include "app/help.h"
 #include "app/lifecycle.h"
 #include "app/options.h"
+#include "app/sharing.h"
 #include "app/tray.h"
 #include "platform/handles.h"
 #include "platform/platform.h"
@@ -135,6 +137,10 @@ void frmMain::BuildControls() {
   timePanel_ = new QLabel(sbStatusBar_);
   timePanel_->setObjectName("sbStatusBar.Panel3");
   sbStatusBar_->addWidget(statusPanel_, 1);
+  elsewherePanel_ = new QLabel(sbStatusBar_);
+  elsewherePanel_->setObjectName("sbStatusBar.Elsewhere");
+  elsewherePanel_->hide();
+  sbStatusBar_->addWidget(elsewherePanel_);
   sbStatusBar_->addPermanentWidget(datePanel_);
   sbStatusBar_->addPermanentWidget(timePanel_);
   setStatusBar(sbStatusBar_);
@@ -166,10 +172,23 @@ void frmMain::BuildControls() {
   connect(lastSeen_, &QTimer::timeout, this, save);
   lastSeen_->start(60 * 1000);
 
+  auto* sharedLook = new QTimer(this);
+  connect(sharedLook, &QTimer::timeout, this, [this] { LookAtSharedFolder(); });
+  sharedLook->start(30 * 1000);
+  QTimer::singleShot(0, this, [this] { LookAtSharedFolder(); });
+
   away_ = std::make_unique<AwayWatch>(std::vector<std::unique_ptr<IdleSource>>{}, nullptr);
   awayPoll_ = new QTimer(this);
   connect(awayPoll_, &QTimer::timeout, this, [this] { LookForAway(); });
   awayPoll_->start(kAwayPollSeconds * 1000);
+}
+
+void frmMain::LookAtSharedFolder() {
+  if (unloading_) return;
+  const std::string text = OtherMachinesStatus();
+  elsewherePanel_->setText(FromBytes(text));
+  elsewherePanel_->setVisible(!text.empty());
+  if (!QApplication::activeModalWidget()) CheckSharedFolder(*this);
 }
 
 void frmMain::WatchAbsences(std::unique_ptr<AwayWatch> watch) { away_ = std::move(watch); }

@@ -79,6 +79,9 @@ class frmMain : public QMainWindow,
   void WatchAbsences(std::unique_ptr<AwayWatch> watch);
   // The look every few seconds at time away and at a stretch left running.
   void LookForAway();
+  // The look every half minute at a folder shared with other machines: their running stretches in
+  // the status bar, and the sync services' conflict copies while no other window is open.
+  void LookAtSharedFolder();
   const AwayWatch& awayWatch() const { return *away_; }
 
   QWidget* picIcon() const { return picIcon_; }
@@ -118,6 +121,7 @@ class frmMain : public QMainWindow,
   QIcon programIcon_;
   QStatusBar* sbStatusBar_ = nullptr;
   QLabel* statusPanel_ = nullptr;
+  QLabel* elsewherePanel_ = nullptr;  // the stretches running on other machines of a shared folder
   QLabel* datePanel_ = nullptr;
   QLabel* timePanel_ = nullptr;
   QTimer* clock_ = nullptr;

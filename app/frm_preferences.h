@@ -1,11 +1,13 @@
 #pragma once
 // The Preferences window: the minutes without input that count as time away, the hours a stretch
-// runs before a reminder, and where idle time comes from; OK saves, Cancel leaves the settings.
+// runs before a reminder, and where idle time comes from; the data folder, whether it is shared
+// with other machines, and this machine's name there. OK saves, Cancel leaves the settings.
 #include <QDialog>
 #include <string>
 
 #include "widgets/registration.h"
 
+class QCheckBox;
 class QLineEdit;
 
 namespace tw {
@@ -26,8 +28,15 @@ class frmPreferences : public QDialog, public RegisteredForm<frmPreferences> {
  private:
   explicit frmPreferences(const std::string& sourceLine);
 
+  // The tick and the name box as the folder in the box stands: a shared folder stays shared, and
+  // this machine's name there stays once it keeps records under it.
+  void FolderChanged();
+
   QLineEdit* txtIdleMinutes_ = nullptr;
   QLineEdit* txtRemindHours_ = nullptr;
+  QLineEdit* txtDataFolder_ = nullptr;
+  QCheckBox* chkShared_ = nullptr;
+  QLineEdit* txtMachineName_ = nullptr;
 };
 
 }  // namespace tw

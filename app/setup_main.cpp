@@ -1,12 +1,15 @@
 #include "app/setup_main.h"
 
+#include "app/frm_machine_name.h"
 #include "app/frm_main.h"
 #include "app/frm_splash.h"
+#include "app/sharing.h"
 #include "app/tray.h"
 #include "state/program_state.h"
 #include "errors/guard.h"
 #include "platform/handles.h"
 #include "platform/platform.h"
+#include "platform/shared_folder.h"
 #include "projects/project_list.h"
 #include "tracking/running.h"
 
@@ -53,6 +56,14 @@ tw::frmMain* Main() {
       }))
     return main;
   if (!step([&] { main->show(); })) return main;
+  // In a folder shared with other machines: this machine's name there, asked once, and the sync
+  // services' conflict copies put right before anything is written.
+  if (!step([&] {
+        const std::string folder = p.system->DataFolder();
+        if (IsSharedFolder(folder) && !DeviceNameSettled()) frmMachineName::Ask(folder);
+        CheckSharedFolder(*main);
+      }))
+    return main;
   // A stretch the last run left running (a crash, a kill, a lost display) is offered back.
   step([&] { OfferRunningStretch(*main); });
   return main;

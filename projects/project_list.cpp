@@ -5,6 +5,8 @@
 #include "errors/guard.h"
 #include "platform/lines.h"
 #include "platform/platform.h"
+#include "platform/shared_folder.h"
+#include "projects/shared_list.h"
 
 namespace {
 constexpr std::string_view kCrLf = "\r\n";
@@ -138,9 +140,15 @@ void WriteProjectList(tw::MainView& form) {
   // The whole list goes to a scratch file, is flushed and then renamed over the old one, so that
   // a crash or a full disk leaves the old list whole; another copy of the program waits meanwhile.
   if (!step([&] {
+        const Platform& p = platform();
         const std::string list = DataFile(kProjectListFile);
-        const Files::Lock lock = platform().files->LockFor(list);
-        platform().files->Replace(list, DataFile(kProjectListScratch), content);
+        const Files::Lock lock = p.files->LockFor(list);
+        // In a folder shared with other machines, what changed is noted for a later merge.
+        const std::string folder = p.system->DataFolder();
+        std::string before;
+        if (IsSharedFolder(folder)) FileMissing([&] { before = p.files->ReadAll(list); });
+        p.files->Replace(list, DataFile(kProjectListScratch), content);
+        NoteProjectChanges(*p.files, folder, before, content, p.clock->UnixNow());
       }))
     return;
   step([&] { ReadProjectList(form); });

@@ -55,7 +55,11 @@ void NoteProjectChanges(const Files& files, const std::string& folder, std::stri
                         std::string_view after, std::int64_t unixNow) {
   if (!IsSharedFolder(folder)) return;
   const std::string lines = ProjectChangeLines(before, after, unixNow);
-  if (!lines.empty()) files.Append(MachineFile(folder, kProjectChangesFile), lines);
+  try {
+    if (!lines.empty()) files.Append(MachineFile(folder, kProjectChangesFile), lines);
+  } catch (const RunError&) {
+    // The list itself is saved; without the note a later merge keeps a name removed here.
+  }
 }
 
 std::string MergedProjectList(std::string_view main, std::string_view copy, std::string_view changes) {

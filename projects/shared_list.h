@@ -21,7 +21,7 @@ inline constexpr const char* kProjectChangesFile = "project.chg";
 std::string ProjectChangeLines(std::string_view before, std::string_view after, std::int64_t unixNow);
 
 // Notes, in a shared folder, the change of the list from `before` to `after` in this machine's
-// change file; elsewhere nothing.
+// change file; elsewhere nothing. A note that cannot be written is left out.
 void NoteProjectChanges(const Files& files, const std::string& folder, std::string_view before,
                         std::string_view after, std::int64_t unixNow);
 

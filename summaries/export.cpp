@@ -118,7 +118,8 @@ void WriteJson(const Summary& summary, const std::vector<SummaryEntry>& entries,
     out << "{\"project\": " << JsonString(e.project) << ", \"start\": " << JsonString(e.start)
         << ", \"end\": " << JsonString(e.end) << ", \"startIso\": \"" << IsoDateTime(e.startValue)
         << "\", \"endIso\": " << (e.endValue ? "\"" + IsoDateTime(*e.endValue) + "\"" : "null")
-        << ", \"seconds\": " << JsonSeconds(e.seconds) << ", \"comment\": " << JsonString(e.comment) << "}";
+        << ", \"seconds\": " << JsonSeconds(e.seconds) << ", \"comment\": " << JsonString(e.comment)
+        << ", \"device\": " << (e.device.empty() ? "null" : JsonString(e.device)) << "}";
   });
   out << "\n}\n";
 }

@@ -227,18 +227,16 @@ void frmSummary::DatesChanged() {
 void frmSummary::Step(int steps) { ShowPeriod(Stepped(period_, kind_, steps), kind_); }
 
 void frmSummary::Refresh() {
-  const std::string path = DataFile(kReportFile);
   const int rounding = kRoundings[std::max(0, cboRounding_->currentIndex())];
   Summary summary = EmptySummary(period_, rounding);
   bool missing = false;
   Guard step("frmSummary/Refresh");
   step([&] {
     missing = FileMissing([&] {
-      summary = ReadSummary(*platform().files, path, period_, ReportDateFormat(), rounding);
+      summary = ReadFolderSummary(*platform().files, DataFolderReports(), period_, rounding);
     });
   });
-  const QFileInfo file(QString::fromStdString(path));
-  readStamp_ = QString::number(file.size()) + "/" + QString::number(file.lastModified().toMSecsSinceEpoch());
+  readStamp_ = QString::fromStdString(ReportsStamp(platform().system->DataFolder()));
   haveReport_ = !missing && !step.failed();
   summary_ = std::move(summary);
   FillTables();
@@ -293,8 +291,8 @@ std::string frmSummary::ExportText() {
   Guard step("frmSummary/ExportText");
   step([&] {
     FileMissing([&] {
-      summary = ReadSummary(*platform().files, DataFile(kReportFile), period_, ReportDateFormat(),
-                            summary_.roundMinutes, [&](const SummaryEntry& e) { entries.push_back(e); });
+      summary = ReadFolderSummary(*platform().files, DataFolderReports(), period_, summary_.roundMinutes,
+                                  [&](const SummaryEntry& e) { entries.push_back(e); });
     });
   });
   WriteJson(summary, entries, out);
@@ -330,9 +328,7 @@ void frmSummary::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   // Back in front after the report changed (a stretch ended, an entry edited): read it again.
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-    const QFileInfo file(QString::fromStdString(DataFile(kReportFile)));
-    const QString stamp = QString::number(file.size()) + "/" + QString::number(file.lastModified().toMSecsSinceEpoch());
-    if (stamp != readStamp_) Refresh();
+    if (QString::fromStdString(ReportsStamp(platform().system->DataFolder())) != readStamp_) Refresh();
   }
 }
 

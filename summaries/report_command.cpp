@@ -1,7 +1,10 @@
 #include "summaries/report_command.h"
 
+#include "platform/shared_folder.h"
+#include "report/report_files.h"
 #include "report/report_form.h"
 #include "summaries/export.h"
+#include "viewer/folder_report.h"
 #include "viewer/report_columns.h"
 #include "summaries/summary_command.h"
 
@@ -100,10 +103,22 @@ int RunReportCommand(const std::vector<std::string>& args, const Files& files,
   const std::string file = periods.file.value_or(defaultFile);
   const std::optional<std::string>& date = periods.date;
   const bool csv = periods.csv;
+  // Without --file, the data folder's reports: in a folder shared by several machines, each
+  // machine's in its own form.
+  std::optional<FolderReports> shared;
+  const std::string folder = file.substr(0, file.find_last_of('/') == std::string::npos ? 0 : file.find_last_of('/'));
+  if (!periods.file && IsSharedFolder(folder)) {
+    try {
+      shared = ReadFolderReports(files, folder, format.data(),
+                                 DateFormat(ReportForm(files, MachineFile(folder, kReportFile), format.data())));
+    } catch (const RunError& e) {
+      return ReadFailure(err, folder, e);
+    }
+  }
   if (WantsSummary(periods)) {
     try {
       const DateFormat form(ReportForm(files, file, format.data()));  // as the windows read it
-      if (PrintSummary(periods, files, form, now, firstWeekday, file, out, message) < 0)
+      if (PrintSummary(periods, files, form, now, firstWeekday, file, out, message, shared ? &*shared : nullptr) < 0)
         return Fail(err, message);
     } catch (const RunError& e) {
       return ReadFailure(err, file, e);
@@ -125,7 +140,7 @@ int RunReportCommand(const std::vector<std::string>& args, const Files& files,
   std::optional<DateFormat> form;  // the report's, as the report window reads it
   try {
     form.emplace(ReportForm(files, file, format.data()));
-    report = ReadDayReport(files, file, day, *form);
+    report = shared ? ReadFolderDayReport(files, *shared, day) : ReadDayReport(files, file, day, *form);
   } catch (const RunError& e) {
     return ReadFailure(err, file, e);
   }

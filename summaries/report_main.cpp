@@ -4,6 +4,8 @@
 
 #include "platform/clock.h"
 #include "desktop/qt_locale.h"
+#include "desktop/qt_settings.h"
+#include "platform/platform.h"
 #include "platform/system.h"
 #include "report/report_files.h"
 #include "summaries/report_command.h"
@@ -12,9 +14,12 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> args(argv + 1, argv + argc);
   tw::Files files;
+  // The settings name the data folder (DataFolder) and this machine in a shared one.
+  tw::QtSettings settings;
+  tw::platform().settings = &settings;
   const tw::DateFormat format = tw::UserDateFormat();
-  // The report where Tallywright keeps it: beside the two programs, or in the user's data folder
-  // when they are installed for the whole system.
+  // The report where Tallywright keeps it: in the folder chosen in its Preferences, else beside the
+  // two programs, or in the user's data folder when they are installed for the whole system.
   const std::string report = tw::JoinPath(tw::PosixSystem().DataFolder(), tw::kReportFile);
   // Weeks start on the locale's first day of the week (Qt counts Monday 1 .. Sunday 7).
   const int firstWeekday = QLocale::system().firstDayOfWeek() % 7;

@@ -95,7 +95,7 @@ bool WantsSummary(const PeriodOptions& o) {
 
 int PrintSummary(const PeriodOptions& o, const Files& files, const DateFormat& format,
                  const DateTime& now, int firstWeekday, const std::string& file, std::ostream& out,
-                 std::string& message) {
+                 std::string& message, const FolderReports* reports) {
   const int periods = (o.date || o.today) + (o.from || o.to) + !!o.week + !!o.month + !!o.year;
   if (periods > 1) return Fail(message, "give one period: --date, --today, --from/--to, --week, --month or --year");
   if (o.from.has_value() != o.to.has_value()) return Fail(message, "--from and --to go together");
@@ -143,7 +143,8 @@ int PrintSummary(const PeriodOptions& o, const Files& files, const DateFormat& f
     lister.emplace(format, o.csv);
     sink = [&](const SummaryEntry& e) { lister->Add(e); };
   }
-  const Summary summary = ReadSummary(files, file, period, format, minutes, sink);
+  const Summary summary = reports ? ReadFolderSummary(files, *reports, period, minutes, sink)
+                                  : ReadSummary(files, file, period, format, minutes, sink);
   if (o.json)
     WriteJson(summary, entries, out);
   else if (lister)

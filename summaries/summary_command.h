@@ -10,6 +10,7 @@
 
 #include "dates/date_format.h"
 #include "platform/files.h"
+#include "report/folder_reports.h"
 
 namespace tw {
 
@@ -33,12 +34,12 @@ int TakeOption(const std::vector<std::string>& args, std::size_t& i, PeriodOptio
 // Whether the options ask for more than one day's stretches as the day report lists them.
 bool WantsSummary(const PeriodOptions& options);
 
-// Prints the summary the options ask for, read from `file`. 0, or -1 with the message for
-// standard error; a report file that cannot be read throws its RunError. `firstWeekday`: 0 =
-// Sunday .. 6 = Saturday.
+// Prints the summary the options ask for, read from `file`, or from `reports` when given (a folder
+// shared by several machines). 0, or -1 with the message for standard error; a report file that
+// cannot be read throws its RunError. `firstWeekday`: 0 = Sunday .. 6 = Saturday.
 int PrintSummary(const PeriodOptions& options, const Files& files, const DateFormat& format,
                  const DateTime& now, int firstWeekday, const std::string& file, std::ostream& out,
-                 std::string& message);
+                 std::string& message, const FolderReports* reports = nullptr);
 
 inline constexpr const char* kPeriodUsage =
     "  --from YYYY-MM-DD --to YYYY-MM-DD\n"

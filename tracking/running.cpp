@@ -6,6 +6,7 @@
 #include "platform/latest_writer.h"
 #include "platform/lines.h"
 #include "platform/platform.h"
+#include "platform/shared_folder.h"
 #include "report/append.h"
 #include "report/record.h"
 #include "report/report_files.h"
@@ -62,9 +63,9 @@ void PostRunningFile(std::optional<std::string> text) {
   const std::string folder = platform().system->DataFolder();
   BackgroundFiles().Post([files, folder, text = std::move(text)] {
     const Files::Lock lock = files.LockFor(JoinPath(folder, kReportFile));
-    const std::string target = JoinPath(folder, kRunningFile);
+    const std::string target = MachineFile(folder, kRunningFile);
     if (text)
-      files.Replace(target, JoinPath(folder, kRunningScratch), *text);
+      files.Replace(target, MachineFile(folder, kRunningScratch), *text);
     else
       FileMissing([&] { files.Remove(target); });
   });

@@ -28,6 +28,7 @@ namespace {
 constexpr double kOuterWidth = 10000;
 constexpr double kClientHeight = 2535;
 constexpr double kListTop = 360;
+constexpr int kMachineColumnIndex = static_cast<int>(kReportColumns.size());
 
 // The picture of a day button: an arrow, its shaft and head, pointing right turned by `degrees`.
 QIcon ArrowIcon(int degrees) {
@@ -86,6 +87,7 @@ frmReport::frmReport(MainView& main, QWidget* parent) : QDialog(parent), main_(m
 
   QStringList headers;
   for (const ReportColumn& c : kReportColumns) headers << QString::fromUtf8(c.header);
+  headers << QString::fromUtf8(kMachineColumn.header);
   list_ = MakeList(this, "ListView", headers);
   list_->setItemsExpandable(false);
   list_->setSortingEnabled(false);
@@ -93,6 +95,7 @@ frmReport::frmReport(MainView& main, QWidget* parent) : QDialog(parent), main_(m
   list_->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   for (size_t i = 0; i < kReportColumns.size(); ++i)
     list_->header()->resizeSection(static_cast<int>(i), TwipsToPixels(kReportColumns[i].widthTwips));
+  list_->setColumnHidden(kMachineColumnIndex, true);
   QFont font("Arial");
   font.setPointSizeF(8.25);
   list_->setFont(font);
@@ -130,7 +133,12 @@ void frmReport::Fill(DayReport report) {
   list_->clear();
   QList<QTreeWidgetItem*> items;
   items.reserve(static_cast<qsizetype>(report_.rows.size()) + 1);
-  for (const DayRow& row : report_.rows) items.append(MakeItem(RowCells(row)));
+  for (const DayRow& row : report_.rows) {
+    items.append(MakeItem(RowCells(row)));
+    items.back()->setText(kMachineColumnIndex, FromBytes(MachineCell(row)));
+  }
+  // Which machine recorded a stretch matters only where several machines record.
+  list_->setColumnHidden(kMachineColumnIndex, report_.machines < 2);
   if (report_.HasTotal()) {
     QTreeWidgetItem* item = MakeItem(TotalCells(TotalText(report_, ReportDateFormat())));
     QFont bold = list_->font();
@@ -153,6 +161,13 @@ void frmReport::FitDateColumns() {
                                 header->sectionSizeHint(column)});
     taken += width - TwipsToPixels(kReportColumns[column].widthTwips);
     header->resizeSection(column, width);
+  }
+  if (!list_->isColumnHidden(kMachineColumnIndex)) {
+    const int width = std::max({TwipsToPixels(kMachineColumn.widthTwips),
+                                static_cast<const QAbstractItemView*>(list_)->sizeHintForColumn(kMachineColumnIndex),
+                                header->sectionSizeHint(kMachineColumnIndex)});
+    taken += width;
+    header->resizeSection(kMachineColumnIndex, width);
   }
   header->resizeSection(kComments, std::max(TwipsToPixels(kReportColumns[kComments].widthTwips) - taken,
                                             header->sectionSizeHint(kComments)));

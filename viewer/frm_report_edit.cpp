@@ -9,7 +9,7 @@
 #include "platform/platform.h"
 #include "desktop/qt_text.h"
 #include "report/report_form.h"
-#include "tracking/stretch.h"
+#include "state/program_state.h"
 #include "viewer/frm_report.h"
 #include "widgets/centring.h"
 #include "widgets/controls.h"
@@ -109,8 +109,12 @@ EntryTexts frmReportEdit::Entry() const {
 void frmReportEdit::Save() {
   Platform& p = platform();
   const EntryTexts entry = Entry();
-  // The start and end must read in the report's form, and the example is written in it.
-  if (const auto problem = CheckEntry(entry, ReportDateFormat(), NowText())) {
+  // The start and end must read in the form of the report the entry is in (in a shared folder,
+  // that machine's), and the example is written in it.
+  const ReportWindow* report = ReportWindows().LoadedReport();
+  const DayRow* row = report ? report->RowAt(Setup::EditRow) : nullptr;
+  const DateFormat form = row && row->origin ? *row->origin->format : ReportDateFormat();
+  if (const auto problem = CheckEntry(entry, form, form.FormatGeneral(p.clock->Now()))) {
     // The editor stays open with what was typed, for the user to put right.
     p.dialogs->MsgBox(problem->message, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
     QLineEdit* box = problem->field == EntryField::Project ? txtProject_

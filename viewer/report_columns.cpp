@@ -13,6 +13,12 @@ ReportCells RowCells(const DayRow& row) {
   return {f.project, f.start, f.end, row.duration, f.comment};
 }
 
+std::string MachineCell(const DayRow& row) {
+  if (!row.origin) return "";
+  const RowOrigin& o = *row.origin;
+  return o.amendedOn.empty() || o.amendedOn == o.device ? o.device : o.device + ", edited on " + o.amendedOn;
+}
+
 ReportCells TotalCells(const std::string& total) { return {kTotalLabel, "", "", total, ""}; }
 
 }  // namespace tw

@@ -29,4 +29,9 @@ ReportCells RowCells(const DayRow& row);
 // The total row, for a total text that outlives the cells.
 ReportCells TotalCells(const std::string& total);
 
+// The column after the comments in a report window over a folder shared by several machines: the
+// machine that recorded the stretch, and the machine that edited it, when another one did.
+inline constexpr ReportColumn kMachineColumn{"Machine", 1500};
+std::string MachineCell(const DayRow& row);
+
 }  // namespace tw

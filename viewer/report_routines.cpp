@@ -4,10 +4,9 @@
 
 #include "errors/guard.h"
 #include "platform/platform.h"
-#include "report/report_files.h"
-#include "report/report_form.h"
 #include "report/rewrite.h"
 #include "state/program_state.h"
+#include "viewer/folder_report.h"
 
 namespace tw {
 
@@ -22,7 +21,6 @@ namespace Setup {
 
 void ShowReport(tw::MainView& main, tw::ReportScreens& screens, std::function<void()> afterClose) {
   using namespace tw;
-  Platform& p = platform();
   // Runs when this call is done with its window, however it leaves.
   struct Then {
     std::function<void()> action;
@@ -36,9 +34,7 @@ void ShowReport(tw::MainView& main, tw::ReportScreens& screens, std::function<vo
   DayReport report;
   bool noReport = false;
   const bool read = step([&] {
-    noReport = FileMissing([&] {
-      report = ReadDayReport(*p.files, DataFile(kReportFile), DisplayDate, ReportDateFormat());
-    });
+    noReport = FileMissing([&] { report = ReadDataDayReport(DisplayDate); });
   });
   if (!read || noReport) {
     // The window that was showing goes, as a rebuilt one would not be shown.
@@ -75,8 +71,9 @@ void UpdateReport(const std::string& action, tw::ReportScreens& screens) {
   if (!step([&] { main.SetStatusText("Saving Changes..."); })) return;
   // The entry is the line its row came from, not every line that reads the same.
   std::optional<SourceLine> entry;
+  const DayRow* row = nullptr;
   if (!step([&] {
-        const DayRow* row = report->RowAt(EditRow);
+        row = report->RowAt(EditRow);
         if (!row) throw RunError(kErrInvalidCall, "There is no report entry at this row");
         entry = row->line;
       }))
@@ -97,6 +94,13 @@ void UpdateReport(const std::string& action, tw::ReportScreens& screens) {
     bool written = false;
     // With no report file, the entry is no longer there either.
     if (!step([&] {
+          // In a folder shared by several machines no report is rewritten: the change is an
+          // amendment in this machine's own.
+          if (row->origin) {
+            AmendRow(*p.files, p.system->DataFolder(), *row, replacement, p.clock->UnixNow());
+            written = true;
+            return;
+          }
           FileMissing([&] {
             written = RewriteReportLine(*p.files, p.system->DataFolder(), *entry, replacement);
           });
