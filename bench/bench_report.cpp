@@ -28,17 +28,21 @@
 #include "bench/report_generator.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "platform/shared_folder.h"
 #include "desktop/qt_dialogs.h"
 #include "desktop/qt_settings.h"
 #include "desktop/qt_system.h"
 #include "projects/project_list.h"
+#include "report/amendment.h"
 #include "report/append.h"
+#include "report/folder_reports.h"
 #include "tracking/write_record.h"
 #include "platform/lines.h"
 #include "report/report_files.h"
 #include "report/report_form.h"
 #include "report/rewrite.h"
 #include "viewer/day_report.h"
+#include "viewer/folder_report.h"
 #include "summaries/summary.h"
 #include "viewer/frm_report.h"
 #include "summaries/frm_summary.h"
@@ -61,6 +65,19 @@ double Median(int runs, const std::function<void()>& work, const std::function<v
   }
   std::sort(times.begin(), times.end());
   return times[times.size() / 2];
+}
+
+// The median times of two pieces of work run by turns, so that both meet the same load of the
+// machine.
+std::pair<double, double> MedianPair(int runs, const std::function<void()>& a, const std::function<void()>& b) {
+  std::vector<double> first, second;
+  for (int i = 0; i < runs; ++i) {
+    first.push_back(Median(1, a));
+    second.push_back(Median(1, b));
+  }
+  std::sort(first.begin(), first.end());
+  std::sort(second.begin(), second.end());
+  return {first[first.size() / 2], second[second.size() / 2]};
 }
 
 // Runs a command line through the shell, its output thrown away.
@@ -191,6 +208,57 @@ int main(int argc, char** argv) {
     tw::ReadSummary(files, report, all, us, 15);
     Row("summary peak memory, " + records, (StatusKiB("VmHWM:") - before) / 1024.0, "MiB",
         "resident before it, MiB", before / 1024.0, "< 16 MiB");
+  }
+
+  // A folder shared by four machines holding the same records, 250,000 each, against the one
+  // report of the same run: the day report and the month's summary read every machine's report
+  // (listing the folder and settling each report's form included).
+  {
+    const std::string shared = tw::JoinPath(folder, "shared");
+    fs::create_directories(shared);
+    tw::ShareFolder(files, shared, "desk");
+    const char* const machines[] = {"desk", "laptop", "home", "attic"};
+    // Each machine's report written whole, one after another, as a sync service writes a file: four
+    // files written at once by turns would sit in the page cache in small pieces, slower to read.
+    for (int m = 0; m < 4; ++m) {
+      std::string lines;
+      tw::Files::Reader reader = files.OpenRead(report);
+      tw::LineReader reading(reader);
+      std::size_t i = 0;
+      for (std::string_view text; reading.Next(text); ++i)
+        if (i % 4 == static_cast<std::size_t>(m)) lines.append(text).append("\r\n");
+      files.Replace(tw::JoinPath(shared, tw::DeviceFileName(tw::kReportFile, machines[m])),
+                    tw::JoinPath(shared, "scratch.tmp"), lines);
+    }
+    Run("cat " + shared + "/*");
+    const auto reports = [&] { return tw::ReadFolderReports(files, shared, us.data(), us); };
+    const tw::Period june = tw::PeriodOf(tw::PeriodKind::Month, big.busiestDay.day, 1);
+    std::size_t rows = 0;
+    std::int64_t stretches = 0;
+    const auto [one, four] = MedianPair(
+        15, [&] { tw::ReadDayReport(files, report, big.busiestDay, us); },
+        [&] { rows = tw::ReadFolderDayReport(files, reports(), big.busiestDay).rows.size(); });
+    Row("day report, 4 machines x 250000 records, " + std::to_string(rows) + " rows", four, "s",
+        "one report of the same records", one, "<= 1.15x");
+    const auto [oneMonth, fourMonths] = MedianPair(
+        15, [&] { tw::ReadSummary(files, report, june, us, 0); },
+        [&] { stretches = tw::ReadFolderSummary(files, reports(), june, 0).stretches; });
+    Row("month summary, 4 machines x 250000 records, " + std::to_string(stretches) + " stretches", fourMonths, "s",
+        "one report of the same records", oneMonth, "<= 1.15x");
+    // A thousand of the day's and the month's records edited on another machine.
+    std::vector<tw::DayRow> edited = tw::ReadFolderDayReport(files, reports(), big.busiestDay).rows;
+    for (int i = 0; i < 1000; ++i) {
+      const tw::DayRow& row = edited[static_cast<std::size_t>(i) % edited.size()];
+      tw::AppendAmendment(files, tw::JoinPath(shared, tw::DeviceFileName(tw::kReportFile, "attic")),
+                          {tw::UtcStamp(1796677283 + i), row.origin->file, row.line.offset, row.line.text,
+                           row.line.text + " edited"});
+    }
+    const double amended = Median(7, [&] { rows = tw::ReadFolderDayReport(files, reports(), big.busiestDay).rows.size(); });
+    Row("the same day, 1000 amendments of its records", amended, "s", "one report of the same records", one, "");
+    const double amendedMonth = Median(7, [&] { tw::ReadFolderSummary(files, reports(), june, 0); });
+    Row("the same month, 1000 amendments of its records", amendedMonth, "s", "one report of the same records",
+        oneMonth, "");
+    fs::remove_all(shared);
   }
 
   // Appends: on an empty file and on the largest; each fsyncs its line.
