@@ -137,10 +137,10 @@ void frmMain::BuildControls() {
   timePanel_ = new QLabel(sbStatusBar_);
   timePanel_->setObjectName("sbStatusBar.Panel3");
   sbStatusBar_->addWidget(statusPanel_, 1);
-  elsewherePanel_ = new QLabel(sbStatusBar_);
+  elsewherePanel_ = new ElidedPanel(sbStatusBar_);
   elsewherePanel_->setObjectName("sbStatusBar.Elsewhere");
   elsewherePanel_->hide();
-  sbStatusBar_->addWidget(elsewherePanel_);
+  sbStatusBar_->addWidget(elsewherePanel_, 10);
   sbStatusBar_->addPermanentWidget(datePanel_);
   sbStatusBar_->addPermanentWidget(timePanel_);
   setStatusBar(sbStatusBar_);
@@ -183,10 +183,25 @@ void frmMain::BuildControls() {
   awayPoll_->start(kAwayPollSeconds * 1000);
 }
 
+ElidedPanel::ElidedPanel(QWidget* parent) : QLabel(parent) {
+  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+}
+
+void ElidedPanel::SetFullText(const QString& text) {
+  full_ = text;
+  setToolTip(text);
+  setText(fontMetrics().elidedText(full_, Qt::ElideRight, contentsRect().width()));
+}
+
+void ElidedPanel::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  setText(fontMetrics().elidedText(full_, Qt::ElideRight, contentsRect().width()));
+}
+
 void frmMain::LookAtSharedFolder() {
   if (unloading_) return;
   const std::string text = OtherMachinesStatus();
-  elsewherePanel_->setText(FromBytes(text));
+  elsewherePanel_->SetFullText(FromBytes(text));
   elsewherePanel_->setVisible(!text.empty());
   if (!QApplication::activeModalWidget()) CheckSharedFolder(*this);
 }

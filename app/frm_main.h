@@ -22,6 +22,20 @@ class QTimer;
 
 namespace tw {
 
+// A status panel that never makes the window wider: its text is cut with an ellipsis to the room
+// it has, and shown whole in its tooltip.
+class ElidedPanel : public QLabel {
+ public:
+  explicit ElidedPanel(QWidget* parent);
+  void SetFullText(const QString& text);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  QString full_;
+};
+
 class frmMain : public QMainWindow,
                 public MainView,
                 public TrayWindow,
@@ -121,7 +135,7 @@ class frmMain : public QMainWindow,
   QIcon programIcon_;
   QStatusBar* sbStatusBar_ = nullptr;
   QLabel* statusPanel_ = nullptr;
-  QLabel* elsewherePanel_ = nullptr;  // the stretches running on other machines of a shared folder
+  ElidedPanel* elsewherePanel_ = nullptr;  // the stretches running on other machines of a shared folder
   QLabel* datePanel_ = nullptr;
   QLabel* timePanel_ = nullptr;
   QTimer* clock_ = nullptr;

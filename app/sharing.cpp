@@ -7,6 +7,8 @@
 #include "projects/project_list.h"
 #include "projects/shared_list.h"
 #include "report/conflict_copies.h"
+#include "report/report_files.h"
+#include "report/report_form.h"
 #include "tracking/elsewhere.h"
 
 namespace tw {
@@ -39,8 +41,20 @@ void CheckSharedFolder(MainView& form) {
 
 std::string OtherMachinesStatus() {
   const Platform& p = platform();
-  return AlsoRunningText(
-      RunningOnOtherMachines(*p.files, p.system->DataFolder(), ThisDevice(), p.clock->UnixNow()));
+  const std::string folder = p.system->DataFolder();
+  std::vector<RunningElsewhere> running = RunningOnOtherMachines(*p.files, folder, ThisDevice(), p.clock->UnixNow());
+  // The start as the user's own clock reads it: the time alone when it is today.
+  for (RunningElsewhere& r : running) {
+    try {
+      const DateFormat form(ReportForm(*p.files, JoinPath(folder, DeviceFileName(kReportFile, r.device)),
+                                       p.dateFormat->data()));
+      if (const auto start = form.Parse(r.start))
+        r.start = start->day == p.clock->Now().day ? p.dateFormat->FormatTime(*start) : p.dateFormat->FormatGeneral(*start);
+    } catch (const RunError&) {
+      // Shown as that machine wrote it.
+    }
+  }
+  return AlsoRunningText(running);
 }
 
 }  // namespace tw

@@ -176,6 +176,8 @@ void ScanReport(Files::Reader& reader, const Period& period, const DateFormat& f
 
 // Projects left without a stretch (all amended away) go.
 void DropEmptyProjects(Summary& summary) {
+  if (std::all_of(summary.projects.begin(), summary.projects.end(), [](const ProjectTotal& p) { return p.stretches > 0; }))
+    return;
   std::vector<std::size_t> place(summary.projects.size());
   std::vector<ProjectTotal> kept;
   for (std::size_t i = 0; i < summary.projects.size(); ++i) {
@@ -183,7 +185,6 @@ void DropEmptyProjects(Summary& summary) {
     if (summary.projects[i].stretches > 0) kept.push_back(std::move(summary.projects[i]));
     else place[i] = SIZE_MAX;
   }
-  if (kept.size() == summary.projects.size()) return;
   summary.projects = std::move(kept);
   for (DayTotal& day : summary.days) {
     std::vector<std::pair<std::size_t, std::int64_t>> byProject;

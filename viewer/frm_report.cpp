@@ -29,6 +29,7 @@ constexpr double kOuterWidth = 10000;
 constexpr double kClientHeight = 2535;
 constexpr double kListTop = 360;
 constexpr int kMachineColumnIndex = static_cast<int>(kReportColumns.size());
+constexpr int kCommentsColumnIndex = kMachineColumnIndex - 1;
 
 // The picture of a day button: an arrow, its shaft and head, pointing right turned by `degrees`.
 QIcon ArrowIcon(int degrees) {
@@ -136,6 +137,9 @@ void frmReport::Fill(DayReport report) {
   for (const DayRow& row : report_.rows) {
     items.append(MakeItem(RowCells(row)));
     items.back()->setText(kMachineColumnIndex, FromBytes(MachineCell(row)));
+    // A comment or a machine too long for its column is read whole under the pointer.
+    for (int column : {kCommentsColumnIndex, kMachineColumnIndex})
+      items.back()->setToolTip(column, items.back()->text(column));
   }
   // Which machine recorded a stretch matters only where several machines record.
   list_->setColumnHidden(kMachineColumnIndex, report_.machines < 2);

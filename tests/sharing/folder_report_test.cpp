@@ -67,7 +67,10 @@ TEST_F(SharedFolderTest, UnionReadsAsOneReportOfTheSameRecords) {
   EXPECT_EQ(a.skippedLines, b.skippedLines);
   EXPECT_EQ(x, y);
   ASSERT_EQ(a.projects.size(), b.projects.size());
-  for (size_t i = 0; i < a.projects.size(); ++i) EXPECT_EQ(a.projects[i].seconds, b.projects[i].seconds);
+  for (size_t i = 0; i < a.projects.size(); ++i) {
+    EXPECT_EQ(a.projects[i].project, b.projects[i].project);
+    EXPECT_EQ(a.projects[i].seconds, b.projects[i].seconds);
+  }
   for (size_t i = 0; i < a.days.size(); ++i) EXPECT_EQ(a.days[i].seconds, b.days[i].seconds);
 }
 
@@ -90,6 +93,7 @@ TEST_F(SharedFolderTest, OtherMachinesEditsAndDeletionsAreApplied) {
   EXPECT_EQ(s.totalSeconds, 2 * 5400);
   EXPECT_EQ(s.days[1].seconds, 5400);
   ASSERT_EQ(s.projects.size(), 2u);  // Gamma went with its only stretch
+  EXPECT_EQ(s.projects[1].project, "Beta");
   EXPECT_EQ(folder.Read("projrpt.desk.pro"), desk);
 }
 
