@@ -89,7 +89,7 @@ int SaveDataChoice(MainView& main, const DataChoice& choice) {
   const std::string current = p.system->DataFolder();
   const auto chosen = ChosenDataFolder(choice.folder, std::getenv("HOME"));
   if (!choice.folder.empty() && !chosen)
-    return Tell("Please give the data folder as a full path, or choose it with Choose Folder.", kFolderBox);
+    return Tell("Please give the data folder as a full path, or choose it with Choose....", kFolderBox);
   const std::string target = chosen.value_or(current);
   const bool moving = target != current;
   const std::string settled = DeviceNameSettled() ? ThisDevice() : "";
@@ -125,8 +125,10 @@ int SaveDataChoice(MainView& main, const DataChoice& choice) {
                             MsgStyle::OkCancel + MsgStyle::Information, kProductName) != MsgResult::Ok)
         return kUnchanged;
     } else if (!ours.empty()) {
+      std::string names;
+      for (const std::string& name : ours) names += (names.empty() ? "" : ", ") + name;
       const int answer = p.dialogs->MsgBox(
-          "Move your report, its backup and your project list from " + current + " to " + target +
+          "Move Tallywright's files (" + names + ") from " + current + " to " + target +
               "?\n\nYes moves them. No leaves them where they are and uses what " + target + " holds.",
           MsgStyle::YesNoCancel + MsgStyle::Question, kProductName);
       if (answer == MsgResult::Cancel) return kUnchanged;
@@ -151,7 +153,7 @@ int SaveDataChoice(MainView& main, const DataChoice& choice) {
     if (choice.device != Setting(kDeviceNameKey) && !DeviceNameProblem(choice.device) &&
         (shared || choice.device != ThisDevice()))
       Save(kDeviceNameKey, choice.device);
-    if (moving) Save(kDataFolderKey, choice.folder);
+    if (moving) Save(kDataFolderKey, chosen.value_or(""));
     if (choice.shared && !IsSharedFolder(target)) Share(files, target, choice.device);
   } catch (const RunError& e) {
     return Tell("The data folder could not be set: " + e.description(), kFolderBox);

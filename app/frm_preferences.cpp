@@ -137,6 +137,9 @@ void frmPreferences::FolderChanged() {
                      std::any_of(present.begin(), present.end(), [](const std::string& d) { return SameDeviceName(d, ThisDevice()); });
   txtMachineName_->setEnabled(chkShared_->isChecked());
   txtMachineName_->setReadOnly(named);
+  txtMachineName_->setToolTip(named ? "This machine keeps its records in the shared folder under this name, which "
+                                      "other machines' edits name, so it cannot change."
+                                    : "");
 }
 
 void frmPreferences::accept() {

@@ -46,6 +46,7 @@ std::optional<std::string> ChosenDataFolder(const std::string& setting, const ch
   if (home && home[0] == '/' && (folder == "~" || folder.rfind("~/", 0) == 0))
     folder = std::string(home) + folder.substr(1);
   if (folder.empty() || folder[0] != '/') return std::nullopt;
+  folder = std::filesystem::path(folder).lexically_normal().string();
   while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
   return folder;
 }
