@@ -52,7 +52,7 @@ void MainFormLoad(MainView& form) {
   }
 }
 
-void MainFormUnload(MainView& form, Forms& forms, const NOTIFYICONDATA& iconRecord) {
+void MainFormUnload(MainView& form, Forms& forms, const IconRecord& iconRecord) {
   Platform& p = platform();
   Guard step("Main/F_U");
 
@@ -80,7 +80,7 @@ void MainFormUnload(MainView& form, Forms& forms, const NOTIFYICONDATA& iconReco
   }
 
   // 4. The notification icon goes.
-  if (!step([&] { p.shell->Shell_NotifyIconA(NIM_DELETE, iconRecord); })) return;
+  if (!step([&] { p.shell->RemoveIcon(iconRecord); })) return;
 
   // 5. The backup, after everything that could still change the report. No report, no backup:
   // the routine ends quietly.

@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
   tw::SystemClock clock;
   const tw::DateFormat us = tw::bench::UsTwelveHour();
   const tw::DateFormat dmy = tw::bench::DayMonthYear24();
-  tw::platform() = tw::Platform{&files, &settings, &dialogs, &system, &clock, &us, nullptr, nullptr};
+  tw::platform() = tw::Platform{&files, &settings, &dialogs, &system, &clock, &us, nullptr};
 
   const std::string report = tw::JoinPath(folder, tw::kReportFile);
 

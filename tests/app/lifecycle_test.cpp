@@ -29,7 +29,6 @@ class LifecycleTest : public test::PlatformTest {
     FakeForm* main = new FakeForm(forms, log, "main");
     owned.emplace_back(main);
     form.left = 1500, form.top = 1200, form.width = 4770, form.height = 3660;
-    record = MakeNotifyIconRecord(7, 9);
   }
   void Unload() {
     try {
@@ -40,7 +39,7 @@ class LifecycleTest : public test::PlatformTest {
   Forms forms;
   std::vector<std::unique_ptr<FakeForm>> owned;
   test::FakeMainView form;
-  NOTIFYICONDATA record;
+  IconRecord record{"the icon start-up added"};
 };
 
 TEST_F(LifecycleTest, LoadTakesEachSettingOrItsDefault) {
@@ -73,7 +72,7 @@ TEST_F(LifecycleTest, ShutdownRecordsTheRunningStretchFirstAndBacksUpLast) {
                                  "lock:projrpt.pro", "open:projrpt.pro", "write:projrpt.pro", "sync:projrpt.pro",
                                  "close:projrpt.pro", "unload:editor", "unload:about",
                                  "save:MainLeft", "save:MainTop", "save:MainWidth", "save:MainHeight",
-                                 "shell:2", "lock:projrpt.pro", "open:projrpt.pro", "open:projrpt.bak.tmp",
+                                 "icon:remove", "lock:projrpt.pro", "open:projrpt.pro", "open:projrpt.bak.tmp",
                                  "read:projrpt.pro", "read:projrpt.pro", "write:projrpt.bak.tmp",
                                  "sync:projrpt.bak.tmp", "close:projrpt.bak.tmp",
                                  "rename:projrpt.bak", "end:0"}));
@@ -81,7 +80,7 @@ TEST_F(LifecycleTest, ShutdownRecordsTheRunningStretchFirstAndBacksUpLast) {
   EXPECT_EQ(folder.Read("projrpt.pro"), line);
   EXPECT_EQ(folder.Read("projrpt.bak"), line);
   EXPECT_EQ(settings.values["MainLeft"], "1500");
-  EXPECT_EQ(shell.records.at(0).Bytes(), record.Bytes());
+  EXPECT_EQ(shell.icons.at(0), record);
   EXPECT_EQ(forms.Count(), 1);
   EXPECT_TRUE(form.end.empty());
 }
@@ -93,7 +92,7 @@ TEST_F(LifecycleTest, NothingRunningMinimizedAndNoReport) {
   folder.Write("projrpt.bak", "previous");
   Unload();
   // No record, no geometry, no backup change, no message: the routine ends quietly.
-  EXPECT_EQ(log, (test::EventLog{"shell:2"}));
+  EXPECT_EQ(log, (test::EventLog{"icon:remove"}));
   EXPECT_FALSE(folder.Exists("projrpt.pro"));
   EXPECT_EQ(folder.Read("projrpt.bak"), "previous");
 }

@@ -8,7 +8,6 @@
 
 #include "app/frm_main.h"
 #include "app/setup_main.h"
-#include "platform/handles.h"
 #include "state/program_state.h"
 #include "tests/support/fakes.h"
 #include "tests/support/layout.h"
@@ -66,9 +65,13 @@ TEST_F(MainWindowTest, StartUpTrackingAndClosingByClicks) {
   EXPECT_EQ(Setup::DisplayDate, clock.now);
   EXPECT_EQ(window->ProjectCount(), 3);
   EXPECT_EQ(window->ProjectIndex(), 0);
-  // The icon was registered with the record naming the hidden icon holder.
-  ASSERT_EQ(shell.records.size(), 1u);
-  EXPECT_EQ(shell.records[0].hWnd, HandleOf(window->picIcon()));
+  // The icon shows the program's name, and its presses reach the main window.
+  EXPECT_EQ(shell.icons, std::vector<IconRecord>{Setup::NotifyIconRecord});
+  EXPECT_EQ(Setup::NotifyIconRecord.tip, "Tallywright");
+  window->setWindowState(Qt::WindowMinimized);
+  shell.iconPress(IconPress::Left);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_FALSE(window->isMinimized());
   EXPECT_EQ(LoadedForms().Count(), 1);  // the splash window is gone
 
   test::Click(*window, "cmdStartProject");
