@@ -198,7 +198,7 @@ void frmMain::BuildMenus() {
   report->addSeparator()->setObjectName("mnuReportBar1");
   QAction* summary = MakeItem(report, "mnuReportSummary", "&Summary...");
   connect(summary, &QAction::triggered, this, [this] { frmSummary::Open(*this, this); });
-  connect(viewReport, &QAction::triggered, this, [this] { Setup::ShowReport(*this, ReportWindows()); });
+  connect(viewReport, &QAction::triggered, this, [this] { Setup::ShowReport(*this, ReportWindows(), Setup::DisplayDate); });
   connect(clearReport, &QAction::triggered, this, [] { ClearReport(); });
   connect(restoreReport, &QAction::triggered, this, [] { RestoreReport(); });
 
