@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-#include "errors/crash_log.h"
 #include "errors/guard.h"
 #include "platform/platform.h"
 #include "report/backup.h"
