@@ -92,17 +92,5 @@ TEST_F(MainWindowTest, StartUpTrackingAndClosingByClicks) {
   delete window;
 }
 
-TEST_F(MainWindowTest, ARememberedProjectThatIsGoneOrNotANumberIsNoFailure) {
-  folder.Write("project.lst", "Alpha\r\nBeta\r\n\r\n");
-  // A position past the list clears the selection; a text that is no number is no setting at all,
-  // so the second entry stays selected as the list was read.
-  for (auto [value, expected] : {std::pair{"7", -1}, {"-1", -1}, {"abc", 1}, {"", 1}}) {
-    settings.values["Project"] = value;
-    std::unique_ptr<frmMain> window(Setup::Main());
-    EXPECT_EQ(window->ProjectIndex(), expected) << value;
-    EXPECT_TRUE(dialogs.shown.empty());
-  }
-}
-
 }  // namespace
 }  // namespace tw
