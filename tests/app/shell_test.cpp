@@ -67,7 +67,7 @@ TEST_F(ShellTest, MinimizingHidesTheWindowOnlyWhereTheNotificationAreaCanBringIt
 TEST_F(ShellTest, SystemInfoStartsTheFirstProgramOfTheListFoundOrTellsTheUser) {
   const auto told = [&] {
     const bool said = !dialogs.shown.empty() &&
-                      dialogs.shown.back().prompt == "System Information Is Unavailable At This Time" &&
+                      dialogs.shown.back().prompt == kSysInfoUnavailable &&
                       dialogs.shown.back().style == 0 && dialogs.shown.back().title == "Tallywright";
     dialogs.shown.clear();
     return said;
@@ -92,8 +92,7 @@ TEST_F(ShellTest, HelpOpensTheViewerOrSaysThereIsNoHelpFile) {
   log.clear();
   ShowHelp("Main caption", "", HelpPage::Search);
   EXPECT_EQ(log, (test::EventLog{"box:Main caption"}));
-  EXPECT_EQ(dialogs.shown.at(0).prompt,
-            "The help file is not currently available. It is being developed.");
+  EXPECT_EQ(dialogs.shown.at(0).prompt, kNoHelpFile);
   EXPECT_EQ(dialogs.shown.at(0).style, 64);
   // A failing viewer: its description in the program's box.
   shell.helpFails = "The help viewer cannot start";
