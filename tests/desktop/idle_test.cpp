@@ -272,7 +272,7 @@ TEST_F(DesktopBusTest, TheNotificationIconRegistersWithTheWatcherAndTakesItsPres
   EXPECT_EQ(presses, (std::vector<IconPress>{IconPress::Left, IconPress::Right}));
 }
 
-TEST_F(DesktopBusTest, TheFactoryOffersWhatAnswersAndASilentServiceCostsLittle) {
+TEST_F(DesktopBusTest, TheFactoryOffersWhatAnswersAndASilentServiceIsLeftAlone) {
   const std::vector<std::string> x11 =
       OnX11() ? std::vector<std::string>{"X11 screen saver extension"} : std::vector<std::string>{};
   const auto expected = [&](std::vector<std::string> idle, const std::vector<std::string>& sleep) {
@@ -280,27 +280,21 @@ TEST_F(DesktopBusTest, TheFactoryOffersWhatAnswersAndASilentServiceCostsLittle) 
     idle.insert(idle.end(), sleep.begin(), sleep.end());
     return idle;
   };
-  QElapsedTimer timer;
-  timer.start();
   EXPECT_EQ(Names(FindIdleDetection(bus, bus)), expected({}, {"suspend clock"}));
   EXPECT_EQ(Names(FindIdleDetection(QDBusConnection(QString()), QDBusConnection(QString()))),
             expected({}, {"suspend clock"}));
-  EXPECT_LT(timer.elapsed(), kIdleCallTimeoutMs);
   Serve(kGnome + kFreedesktop + kLogind);
   EXPECT_EQ(Names(FindIdleDetection(bus, bus)),
             expected({"GNOME idle monitor", "freedesktop screen saver"},
                      {"systemd-logind", "suspend clock"}));
 
-  // A service that stops answering is waited for once, then left alone for a while.
+  // A service that stops answering gives no idle time, and is then left alone for a while: it is
+  // not asked again at once even when it answers again.
   desktop->stalled = true;
   GnomeIdleSource stalled(bus);
-  timer.restart();
   EXPECT_EQ(stalled.IdleSeconds(), std::nullopt);
-  EXPECT_LT(timer.elapsed(), kIdleCallTimeoutMs + 250);
   desktop->stalled = false;
-  timer.restart();
   EXPECT_EQ(stalled.IdleSeconds(), std::nullopt);
-  EXPECT_LT(timer.elapsed(), 100);
 }
 
 TEST(X11IdleSourceTest, IdleTimeGrowsUntilInputAndTheScreenSaverCounts) {
