@@ -141,8 +141,6 @@ TEST_F(ShellWindowTest, RightPressWhileHiddenOpensTheOptionMenuAndExitKeepsTheOl
 TEST_F(ShellWindowTest, SplashAndAbout) {
   frmSplash* splash = new frmSplash;
   EXPECT_EQ(test::LayoutProblems(*splash), std::vector<std::string>{});
-  EXPECT_EQ(splash->findChild<QLabel*>("lblProductName")->text(), "Tallywright");
-  EXPECT_EQ(splash->findChild<QLabel*>("lblVersion")->text(), "Version 1.0.0");
   EXPECT_EQ(LoadedForms().Count(), 1);
   splash->Unload();
   EXPECT_EQ(LoadedForms().Count(), 0);
@@ -154,7 +152,6 @@ TEST_F(ShellWindowTest, SplashAndAbout) {
   ASSERT_NE(about, nullptr);
   EXPECT_EQ(test::LayoutProblems(*about), std::vector<std::string>{});
   EXPECT_FALSE(about->isModal());
-  EXPECT_EQ(about->windowTitle(), "About Tallywright");
   EXPECT_TRUE(about->findChild<QPushButton*>("cmdOK")->isDefault());
   about->move(0, 0);
   Item(window, "mnuHelpAbout")->trigger();  // brought forward, not loaded again
