@@ -76,7 +76,7 @@ TEST_F(ReportFormTest, AReportWrittenUnderOneLocaleReadsTheSameUnderEveryOther) 
 TEST(SettleDateForm, TheRecordsShowTheirOrderAndClockElseTheKeptOrTheUsersOrder) {
   const LocaleData us, gb = LocaleDataOf(QLocale("en_GB"));
   auto next = [](std::vector<RecordTimes> records, const LocaleData& user, const LocaleData* kept = nullptr) {
-    return DateFormat(SettleDateForm(records, user, kept)).FormatGeneral(MakeDateTime({2027, 1, 5}, 15, 4, 5));
+    return DateFormat(SettleDateForm(records, user, kept).form).FormatGeneral(MakeDateTime({2027, 1, 5}, 15, 4, 5));
   };
   // A day past the 12th tells the order; a marker, or none, the clock.
   EXPECT_EQ(next({{"12/13/2026 9:03:35 AM", "12/13/2026 1:03:35 PM"}}, gb), "1/5/2027 3:04:05 PM");
