@@ -57,6 +57,12 @@ std::int64_t DayOf(const QDate& date) { return DayFromCivil({date.year(), date.m
 // A table whose first column takes the room and whose numbers stand right.
 QTreeWidget* MakeTable(QWidget* parent, const char* name, const QStringList& headers) {
   QTreeWidget* list = MakeList(parent, name, headers);
+  // A plain line of its own: the style's sunken frame loses its right and bottom lines under
+  // some display scalings (125 %, 150 %).
+  list->setFrameStyle(QFrame::Box | QFrame::Plain);
+  QPalette palette = list->palette();
+  palette.setColor(QPalette::WindowText, parent->palette().color(QPalette::Window).darker(140));
+  list->setPalette(palette);
   list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   for (int i = 1; i < headers.size(); ++i) {
     list->header()->setSectionResizeMode(i, QHeaderView::ResizeToContents);
@@ -253,6 +259,10 @@ void frmSummary::FillTables() {
   for (const DayTotal& d : s.days) rows.append(MakeRow(DayCells(d, format)));
   lstDays_->clear();
   lstDays_->addTopLevelItems(rows);
+  // A list whose columns fit their contents repaints only its current row when its rows are
+  // replaced: the rest would go on showing the old ones.
+  lstProjects_->viewport()->update();
+  lstDays_->viewport()->update();
 }
 
 void frmSummary::WatchReport() {

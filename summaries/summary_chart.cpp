@@ -75,7 +75,11 @@ SummaryChart::Layout SummaryChart::LayoutNow() const {
   LegendPlaces(data_, metrics, width() - 8, rows);
   const int line = metrics.height();
   layout.legendTop = height() - rows * (line + 2) - 2;
-  const int left = metrics.horizontalAdvance(QString::number(layout.top)) + 10;
+  // Room for the widest number up the side: "1.5" is wider than the top "2".
+  int widest = 0;
+  for (double h = 0; h <= layout.top + 1e-9; h += layout.step)
+    widest = std::max(widest, metrics.horizontalAdvance(QString::number(h)));
+  const int left = widest + 10;
   const int top = line * 3 / 2 + 4;  // room for "Hours"
   const int bottom = layout.legendTop - line - 10;
   layout.plot = QRect(left, top, std::max(1, width() - left - 6), std::max(1, bottom - top));
