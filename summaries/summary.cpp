@@ -57,17 +57,21 @@ constexpr Rgb kColours[] = {{31, 119, 180},  {255, 127, 14},  {44, 160, 44},   {
 constexpr Rgb kOtherColour{127, 127, 127};
 
 // Each project's colour, chosen from its name, so that a project keeps its colour from one period
-// to the next; where two of one chart choose the same, the smaller takes the next free one.
+// to the next however the projects rank; where two of one chart choose the same, the one later by
+// name takes the next free one.
 std::vector<Rgb> ColoursOf(const std::vector<std::string>& projects) {
-  std::vector<Rgb> colours;
+  std::vector<std::size_t> byName(projects.size());
+  std::iota(byName.begin(), byName.end(), 0);
+  std::sort(byName.begin(), byName.end(), [&](std::size_t a, std::size_t b) { return projects[a] < projects[b]; });
+  std::vector<Rgb> colours(projects.size());
   std::vector<bool> taken(std::size(kColours));
-  for (const std::string& name : projects) {
+  for (std::size_t i : byName) {
     std::uint32_t hash = 2166136261u;  // FNV-1a: the same on every machine and in every run
-    for (unsigned char c : name) hash = (hash ^ c) * 16777619u;
+    for (unsigned char c : projects[i]) hash = (hash ^ c) * 16777619u;
     std::size_t slot = hash % std::size(kColours);
     for (std::size_t tries = 0; taken[slot] && tries < taken.size(); ++tries) slot = (slot + 1) % taken.size();
     taken[slot] = true;
-    colours.push_back(kColours[slot]);
+    colours[i] = kColours[slot];
   }
   return colours;
 }
