@@ -32,6 +32,18 @@ std::optional<double> ParseNumber(std::string_view text) {
   return value;
 }
 
+std::unique_ptr<FolderOwner> ClaimDataFolder() {
+  Platform& p = platform();
+  std::unique_ptr<FolderOwner> owner;
+  try {
+    owner = ClaimFolder(p.system->DataFolder());
+  } catch (const RunError&) {
+    // Not knowing whether another copy keeps a stretch there, this one leaves the file alone.
+  }
+  p.ownsDataFolder = owner != nullptr;
+  return owner;
+}
+
 void MainFormLoad(MainView& form) {
   struct Item {
     const char* key;

@@ -24,6 +24,9 @@ struct Platform {
   const DateFormat* dateFormat = nullptr;
   Shell* shell = nullptr;
   Registry* registry = nullptr;
+  // Whether this copy owns the data folder (ClaimFolder, at start-up): only the owner keeps the
+  // running stretch on disk. Another copy in the same folder leaves that to the owner.
+  bool ownsDataFolder = true;
 };
 
 Platform& platform();
