@@ -1,12 +1,18 @@
 // Period summaries: periods, the reading of the report they share with the day report, rounding.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
+#include <set>
 
+#include <QLocale>
+
+#include "desktop/qt_locale.h"
 #include "platform/clock.h"
 #include "tests/support/fakes.h"
 #include "viewer/day_report.h"
 #include "summaries/summary.h"
+#include "summaries/summary_text.h"
 
 namespace tw {
 namespace {
@@ -35,6 +41,10 @@ TEST(PeriodTest, WeeksMonthsAndYearsHaveTheirBoundaries) {
   EXPECT_EQ(ParseIsoMonth("2028-02"), (Period{D(2028, 2, 1), D(2028, 2, 29)}));
   for (const char* bad : {"2028-13", "2028-2", "28-02", "2028-02-01"}) EXPECT_FALSE(ParseIsoMonth(bad)) << bad;
   EXPECT_FALSE(ParseIsoYear("20x8"));
+  // Weeks start where the locale says; with no regional format, on Sunday, as the dates it writes.
+  EXPECT_EQ(FirstWeekdayOf(QLocale::c()), 0);
+  EXPECT_EQ(FirstWeekdayOf(QLocale("en_US")), 0);
+  EXPECT_EQ(FirstWeekdayOf(QLocale("de_DE")), 1);
 }
 
 TEST(SummaryRoundingTest, EachStretchToTheNearestMultipleHalvesUp) {
@@ -146,6 +156,39 @@ TEST_F(SummaryFileTest, NightsBelongToTheirStartAndClockChangesCountAsTheyWere) 
   // The chart of a long period has a bar per month, of a short one a bar per day.
   EXPECT_EQ(ChartOf(s, format).bars.size(), 9u);
   EXPECT_EQ(ChartOf(s, format).hours[0][7], 5.0);
+}
+
+// The chart keeps each project's colour from one period to the next, however the projects rank,
+// and gives no two projects of one chart the same; the window's shares add up.
+TEST_F(SummaryFileTest, AProjectKeepsItsColourAndEachHasItsOwn) {
+  std::string text;
+  for (int p = 0; p < 12; ++p)
+    for (int week = 0; week < 2; ++week) {
+      const std::string day = "12/" + std::to_string(7 + 7 * week) + "/2026";
+      const int minutes = week == 0 ? 5 + p : 50 - p;  // the order of the first week turned round
+      text += "P" + std::to_string(p) + "," + day + " 9:00:00 AM," + day + " 10:" + (minutes < 10 ? "0" : "") +
+              std::to_string(minutes) + ":00 AM,\r\n";
+    }
+  folder.Write("projrpt.pro", text);
+  std::map<std::string, std::vector<int>> colours;
+  for (int week = 0; week < 2; ++week) {
+    const std::int64_t day = D(2026, 12, 7 + 7 * week);
+    const Summary s = ReadSummary(files, folder.File("projrpt.pro"), {day, day}, format, 0);
+    const ChartData chart = ChartOf(s, format, 12);
+    std::set<std::vector<int>> seen;
+    for (size_t i = 0; i < chart.series.size(); ++i) {
+      const Rgb& c = chart.colours[i];
+      colours[chart.series[i]].push_back(c.red * 65536 + c.green * 256 + c.blue);
+      EXPECT_TRUE(seen.insert({c.red, c.green, c.blue}).second) << chart.series[i];
+    }
+    std::int64_t tenths = 0;
+    for (const ProjectTotal& p : s.projects) {
+      const std::string share = ShareText(p.seconds, s.totalSeconds);
+      tenths += std::stoll(share.substr(0, share.find('.'))) * 10 + (share[share.find('.') + 1] - '0');
+    }
+    EXPECT_NEAR(tenths, 1000, 6);
+  }
+  for (const auto& [project, each] : colours) EXPECT_EQ(each.front(), each.back()) << project;
 }
 
 }  // namespace
