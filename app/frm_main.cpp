@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -24,12 +23,12 @@
 #include "app/options.h"
 #include "app/sharing.h"
 #include "app/tray.h"
-#include "platform/handles.h"
 #include "platform/platform.h"
 #include "desktop/qt_text.h"
 #include "projects/frm_project_list.h"
 #include "projects/project_list.h"
 #include "projects/update_projects.h"
+#include "report/report_form.h"
 #include "report/report_menu.h"
 #include "state/program_state.h"
 #include "tracking/running.h"
@@ -79,13 +78,14 @@ void frmMain::BuildControls() {
   PlaceTwips(cmdStartProject_, 2280, 240, 1215, 375);
   txtStartProject_ = new QLineEdit(client);
   txtStartProject_->setObjectName("txtStartProject");
-  txtStartProject_->setToolTip("Start Time in MM/DD/YY HH:MM:SS AM/PM format");
+  txtStartProject_->installEventFilter(this);
   PlaceTwips(txtStartProject_, 120, 240, 2055, 285);
   cmdEndProject_ = MakeButton(client, "cmdEndProject", "EndProject", "End the tracking of your project");
   PlaceTwips(cmdEndProject_, 2280, 840, 1215, 375);
   txtEndProject_ = new QLineEdit(client);
   txtEndProject_->setObjectName("txtEndProject");
-  txtEndProject_->setToolTip("End Time in MM/DD/YY HH:MM:SS AM/PM format");
+  txtEndProject_->installEventFilter(this);
+  RefreshTimeBoxTips();
   PlaceTwips(txtEndProject_, 120, 840, 2055, 285);
   cboProjects_ = new QComboBox(client);
   cboProjects_->setObjectName("cboProjects");
@@ -108,14 +108,11 @@ void frmMain::BuildControls() {
   PlaceTwips(lblComments_, 2280, 1320, 1935, 255);
   lblTotalTime_ = MakeLabel(client, "lblTotalTime", "Time on project:");
   PlaceTwips(lblTotalTime_, 120, 1320, 1215, 255);
-  // Holds the program's icon and receives the notification icon's events, as mouse moves; never
-  // shown.
+  // Holds the program's icon, the picture the notification icon shows; never shown itself.
   picIcon_ = new QLabel(client);
   picIcon_->setObjectName("picIcon");
   picIcon_->setPixmap(ProgramPicture());
   PlaceTwips(picIcon_, 1800, 1560, 495, 495);
-  picIcon_->setMouseTracking(true);
-  picIcon_->installEventFilter(this);
   picIcon_->hide();
 
   FitCaptions(client);
@@ -237,7 +234,7 @@ void frmMain::BuildMenus() {
   report->addSeparator()->setObjectName("mnuReportBar1");
   QAction* summary = MakeItem(report, "mnuReportSummary", "&Summary...");
   connect(summary, &QAction::triggered, this, [this] { frmSummary::Open(*this, this); });
-  connect(viewReport, &QAction::triggered, this, [this] { Setup::ShowReport(*this, ReportWindows()); });
+  connect(viewReport, &QAction::triggered, this, [this] { Setup::ShowReport(*this, ReportWindows(), Setup::DisplayDate); });
   connect(clearReport, &QAction::triggered, this, [] { ClearReport(); });
   connect(restoreReport, &QAction::triggered, this, [] { RestoreReport(); });
 
@@ -248,10 +245,10 @@ void frmMain::BuildMenus() {
   help->addSeparator()->setObjectName("mnuHelpBar0");
   QAction* about = MakeItem(help, "mnuHelpAbout", "&About ");
   connect(contents, &QAction::triggered, this, [this] {
-    ShowHelp(WindowHandle(), ToBytes(windowTitle()), HelpFileSetting(), HELP_CONTENTS);
+    ShowHelp(ToBytes(windowTitle()), HelpFileSetting(), HelpPage::Contents);
   });
   connect(search, &QAction::triggered, this, [this] {
-    ShowHelp(WindowHandle(), ToBytes(windowTitle()), HelpFileSetting(), HELP_PARTIALKEY);
+    ShowHelp(ToBytes(windowTitle()), HelpFileSetting(), HelpPage::Search);
   });
   connect(about, &QAction::triggered, this, [] { frmAbout::ShowAbout(); });
 
@@ -286,15 +283,20 @@ void frmMain::RefreshClockPanels() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == picIcon_ && event->type() == QEvent::MouseMove) {
-    PicIconMouseMove(*this, PixelsToTwips(static_cast<QMouseEvent*>(event)->position().x()));
-    return true;
-  }
+  if ((watched == txtStartProject_ || watched == txtEndProject_) && event->type() == QEvent::ToolTip)
+    RefreshTimeBoxTips();
   if (watched == cboProjects_ && event->type() == QEvent::FocusOut) {
     // The remembered project is the box's position when it loses the focus.
     Setup::RememberProject(*this);
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+// The boxes are read and written in the report's own form, whatever the locale says: their tips
+// name it as it stands when they show.
+void frmMain::RefreshTimeBoxTips() {
+  txtStartProject_->setToolTip(FromBytes(TimeBoxTip("Start Time")));
+  txtEndProject_->setToolTip(FromBytes(TimeBoxTip("End Time")));
 }
 
 void frmMain::changeEvent(QEvent* event) {
@@ -452,6 +454,9 @@ void frmMain::SetNormalState() {
 
 void frmMain::SetVisible(bool visible) { setVisible(visible); }
 void frmMain::PopupOptionMenu() { mnuOptions_->popup(QCursor::pos()); }
-std::uint32_t frmMain::WindowHandle() const { return HandleOf(static_cast<const QWidget*>(this)); }
+void frmMain::BringToFront() {
+  raise();
+  activateWindow();
+}
 
 }  // namespace tw

@@ -77,7 +77,7 @@ class frmMain : public QMainWindow,
   void SetNormalState() override;
   void SetVisible(bool visible) override;
   void PopupOptionMenu() override;
-  std::uint32_t WindowHandle() const override;
+  void BringToFront() override;
 
   void SetProjectText(const std::string& text) override;
 
@@ -98,8 +98,6 @@ class frmMain : public QMainWindow,
   void LookAtSharedFolder();
   const AwayWatch& awayWatch() const { return *away_; }
 
-  QWidget* picIcon() const { return picIcon_; }
-  const QIcon& programIcon() const { return programIcon_; }
   QMenu* optionMenu() const { return mnuOptions_; }
 
  protected:
@@ -112,6 +110,7 @@ class frmMain : public QMainWindow,
   void BuildControls();
   void BuildMenus();
   void RefreshClockPanels();
+  void RefreshTimeBoxTips();
   // The window's outer rectangle (frame, caption, menu bar and all), which its place and size in
   // twips describe, and setting it. The frame is the window manager's: once it is known, the
   // window keeps its outer rectangle and gives the frame's room from the inside.

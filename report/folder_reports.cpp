@@ -85,17 +85,25 @@ FolderReports DataFolderReports() {
   return ReadFolderReports(*p.files, p.system->DataFolder(), p.dateFormat->data(), ReportDateFormat());
 }
 
+std::vector<std::string> ReportPaths(const std::string& folder) {
+  std::vector<std::string> paths;
+  // Whatever stands in the report's place: a folder there is a report that cannot be read.
+  struct stat st {};
+  if (::stat(JoinPath(folder, kReportFile).c_str(), &st) == 0) paths.push_back(JoinPath(folder, kReportFile));
+  if (IsSharedFolder(folder))
+    for (const SharedFolderFiles::DeviceFile& report : ListSharedFolder(folder).reports)
+      paths.push_back(JoinPath(folder, report.name));
+  return paths;
+}
+
 std::string ReportsStamp(const std::string& folder) {
   std::string stamp;
-  auto add = [&](const std::string& name) {
+  for (const std::string& path : ReportPaths(folder)) {
     struct stat st {};
-    if (::stat(JoinPath(folder, name).c_str(), &st) != 0) return;
-    stamp += name + ":" + std::to_string(st.st_size) + ":" + std::to_string(st.st_mtim.tv_sec) + "." +
-             std::to_string(st.st_mtim.tv_nsec) + "\n";
-  };
-  add(kReportFile);
-  if (IsSharedFolder(folder))
-    for (const SharedFolderFiles::DeviceFile& report : ListSharedFolder(folder).reports) add(report.name);
+    if (::stat(path.c_str(), &st) != 0) continue;
+    stamp += std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" + std::to_string(st.st_size) + ":" +
+             std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec) + "\n";
+  }
   return stamp;
 }
 

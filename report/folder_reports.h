@@ -37,8 +37,13 @@ FolderReports ReadFolderReports(const Files& files, const std::string& folder, c
 // The reports of the program's data folder, this machine's in ReportDateFormat().
 FolderReports DataFolderReports();
 
-// Something that changes whenever a report of the folder is appended to, replaced, added or
-// removed (sizes and times of change), for a window that reads them again only then.
+// The paths of the folder's reports: its one report, or in a shared folder each machine's and the
+// one from before the sharing, those that are there.
+std::vector<std::string> ReportPaths(const std::string& folder);
+
+// What tells that a report of the folder changed since it was read: each one's size, last change
+// and identity (a rewrite, a restore or an import puts another file in its place, a sync service
+// a new version), for a window that reads them again only then; empty when there is none.
 std::string ReportsStamp(const std::string& folder);
 
 }  // namespace tw

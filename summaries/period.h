@@ -19,6 +19,12 @@ struct Period {
   friend bool operator==(const Period&, const Period&) = default;
 };
 
+// The days the report's dates can name: years 100 to 9999.
+inline const Period kReadableDays{DayFromCivil({100, 1, 1}), DayFromCivil({9999, 12, 31})};
+inline bool WithinReadableYears(const Period& period) {
+  return period.first >= kReadableDays.first && period.last <= kReadableDays.last;
+}
+
 enum class PeriodKind { Day, Week, Month, Year, Custom };
 
 // firstWeekday: 0 = Sunday .. 6 = Saturday, as Weekday() counts.
@@ -41,7 +47,8 @@ std::optional<Preset> PresetNaming(const Period& period, std::int64_t today, int
 
 // YYYY-MM-DD.
 std::string IsoDate(std::int64_t day);
-// A month as YYYY-MM and a year as YYYY, or nothing.
+// A day as YYYY-MM-DD, a month as YYYY-MM and a year as YYYY, or nothing.
+std::optional<std::int64_t> ParseIsoDay(std::string_view text);
 std::optional<Period> ParseIsoMonth(std::string_view text);
 std::optional<Period> ParseIsoYear(std::string_view text);
 

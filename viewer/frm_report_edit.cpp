@@ -124,12 +124,12 @@ void frmReportEdit::Save() {
     box->selectAll();
     return;
   }
-  Setup::UpdateReport("Update", ReportWindows());
+  Setup::UpdateReport(EntryAction::Update, Setup::EditRow, Setup::DisplayDate, ReportWindows());
   Unload();
 }
 
 void frmReportEdit::Delete() {
-  Setup::UpdateReport("Delete", ReportWindows());
+  Setup::UpdateReport(EntryAction::Delete, Setup::EditRow, Setup::DisplayDate, ReportWindows());
   Unload();
 }
 

@@ -5,7 +5,6 @@
 #include "errors/guard.h"
 #include "platform/platform.h"
 #include "report/rewrite.h"
-#include "state/program_state.h"
 #include "viewer/folder_report.h"
 
 namespace tw {
@@ -19,7 +18,8 @@ std::string ReportCaption(const DateFormat& format, const DateTime& day) {
 
 namespace Setup {
 
-void ShowReport(tw::MainView& main, tw::ReportScreens& screens, std::function<void()> afterClose) {
+void ShowReport(tw::MainView& main, tw::ReportScreens& screens, const tw::DateTime& day,
+                std::function<void()> afterClose) {
   using namespace tw;
   // Runs when this call is done with its window, however it leaves.
   struct Then {
@@ -34,7 +34,7 @@ void ShowReport(tw::MainView& main, tw::ReportScreens& screens, std::function<vo
   DayReport report;
   bool noReport = false;
   const bool read = step([&] {
-    noReport = FileMissing([&] { report = ReadDataDayReport(DisplayDate); });
+    noReport = FileMissing([&] { report = ReadDataDayReport(day); });
   });
   if (!read || noReport) {
     // The window that was showing goes, as a rebuilt one would not be shown.
@@ -45,7 +45,7 @@ void ShowReport(tw::MainView& main, tw::ReportScreens& screens, std::function<vo
   const bool showing = window != nullptr;
   if (!showing && !step([&] { window = screens.NewReport(main); })) return;
   if (!window) return;
-  window->Load();
+  window->Load(day);
   if (!step([&] { window->Fill(std::move(report)); })) {
     window->Unload();
     if (!showing) screens.Destroy(window);
@@ -60,7 +60,7 @@ void ShowReport(tw::MainView& main, tw::ReportScreens& screens, std::function<vo
   screens.Destroy(window);
 }
 
-void UpdateReport(const std::string& action, tw::ReportScreens& screens) {
+void UpdateReport(tw::EntryAction action, int row, const tw::DateTime& day, tw::ReportScreens& screens) {
   using namespace tw;
   Platform& p = platform();
   ReportWindow* report = screens.LoadedReport();
@@ -71,15 +71,15 @@ void UpdateReport(const std::string& action, tw::ReportScreens& screens) {
   if (!step([&] { main.SetStatusText("Saving Changes..."); })) return;
   // The entry is the line its row came from, not every line that reads the same.
   std::optional<SourceLine> entry;
-  const DayRow* row = nullptr;
+  const DayRow* at = nullptr;
   if (!step([&] {
-        row = report->RowAt(EditRow);
-        if (!row) throw RunError(kErrInvalidCall, "There is no report entry at this row");
-        entry = row->line;
+        at = report->RowAt(row);
+        if (!at) throw RunError(kErrInvalidCall, "There is no report entry at this row");
+        entry = at->line;
       }))
     return;
   std::optional<std::string> replacement;
-  if (action == "Update") {
+  if (action == EntryAction::Update) {
     if (!step([&] {
           const EntryEditor* editor = screens.LoadedEditor();
           if (!editor) throw RunError(kErrInvalidCall, "The entry editor is not open");
@@ -96,8 +96,8 @@ void UpdateReport(const std::string& action, tw::ReportScreens& screens) {
     if (!step([&] {
           // In a folder shared by several machines no report is rewritten: the change is an
           // amendment in this machine's own.
-          if (row->origin) {
-            AmendRow(*p.files, p.system->DataFolder(), *row, replacement, p.clock->UnixNow());
+          if (at->origin) {
+            AmendRow(*p.files, p.system->DataFolder(), *at, replacement, p.clock->UnixNow());
             written = true;
             return;
           }
@@ -118,7 +118,7 @@ void UpdateReport(const std::string& action, tw::ReportScreens& screens) {
       }))
     return;
   // "Ready" once the report window shown again is closed.
-  step([&] { ShowReport(main, screens, [&main] { main.SetStatusText("Ready"); }); });
+  step([&] { ShowReport(main, screens, day, [&main] { main.SetStatusText("Ready"); }); });
 }
 
 }  // namespace Setup

@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
   FolderSystem system(args[1]);
   SystemClock clock;
   const DateFormat format = test::UsFormat();
-  platform() = Platform{&files, &settings, nullptr, &system, &clock, &format, nullptr, nullptr};
+  platform() = Platform{&files, &settings, nullptr, &system, &clock, &format, nullptr};
   try {
     if (args[0] == "share") ShareFolder(files, args[1], args[2]);
     else if (args[0] == "run" && args.size() == 5) return Run(args[1], args[2], std::stoi(args[3]), std::stoul(args[4]));
