@@ -94,10 +94,12 @@ int SaveDataChoice(MainView& main, const DataChoice& choice) {
   const bool moving = target != current;
   const std::string settled = DeviceNameSettled() ? ThisDevice() : "";
 
+  // The running stretch is kept under the folder's and the machine's names: it would be left behind.
+  if ((moving || (choice.shared && !IsSharedFolder(target))) && IsRunning(main))
+    return Tell("Please end the running stretch (EndProject) before Tallywright moves to another data folder "
+                "or shares this one.",
+                kFolderBox);
   if (moving) {
-    if (IsRunning(main))
-      return Tell("Please end the running stretch (EndProject) before Tallywright moves to another data folder.",
-                  kFolderBox);
     std::error_code ec;
     std::filesystem::create_directories(target, ec);
     if (!std::filesystem::is_directory(target, ec) || ::access(target.c_str(), W_OK) != 0)

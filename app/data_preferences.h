@@ -19,8 +19,8 @@ DataChoice CurrentDataChoice();
 
 // Saves the choice. A new folder is offered the program's files of the old one: moved there (in
 // a shared folder under this machine's name, the project lists merged), left where they are, or
-// nothing changed; it is never moved to while a stretch runs. Ticked shared, the folder gets the
-// marker and its report stays readable as this machine's. Gives the box to correct (0 the folder,
+// nothing changed. Ticked shared, the folder gets the marker and its report stays readable as
+// this machine's. Neither happens while a stretch runs. Gives the box to correct (0 the folder,
 // 2 the name), -1 when saved, -2 when the user chose to change nothing.
 int SaveDataChoice(MainView& main, const DataChoice& choice);
 

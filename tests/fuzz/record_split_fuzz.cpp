@@ -1,11 +1,13 @@
 // The record split and the record line on arbitrary bytes: a split line joins back to itself, and
-// a record line is always exactly one record, whatever its four texts hold.
+// a record line is always exactly one record, whatever its four texts hold. An amendment read from
+// any line is written back as a line that reads as the same amendment and is no record.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "report/amendment.h"
 #include "report/append.h"
 #include "report/record.h"
 
@@ -14,6 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (const auto f = tw::SplitRecord(line)) {
     if (tw::JoinRecord(f->project, f->start, f->end, f->comment) != line) std::abort();
     if (f->project.find(',') != std::string_view::npos) std::abort();
+  }
+  if (const auto a = tw::ParseAmendment(line)) {
+    const std::string again = tw::AmendmentLine(*a);
+    if (tw::ParseAmendment(again) != a || tw::SplitRecord(again) || !tw::SplitRecord(a->record)) std::abort();
   }
   // Cut the input into the four texts a record is made of.
   std::string_view parts[4];

@@ -70,6 +70,19 @@ TEST_F(OlderReadersTest, SkipAmendmentLinesAndKeepThemWhole) {
   EXPECT_EQ(folder.Read(kReportFile), kRecord + "\r\n" + amendment + "\r\n");
 }
 
+TEST(HoldsLineTest, OnlyAWholeLineWhereItStarts) {
+  test::TempFolder folder;
+  folder.Write("r", "\xEF\xBB\xBF" "A,1,2,x\r\nB,1,2,y\nC,1,2,z");
+  const Files files;
+  EXPECT_TRUE(HoldsLine(files, folder.File("r"), 3, "A,1,2,x"));
+  EXPECT_TRUE(HoldsLine(files, folder.File("r"), 12, "B,1,2,y"));
+  EXPECT_FALSE(HoldsLine(files, folder.File("r"), 0, "A,1,2,x"));   // the mark is no part of it
+  EXPECT_FALSE(HoldsLine(files, folder.File("r"), 13, ",1,2,y"));   // not where a line starts
+  EXPECT_FALSE(HoldsLine(files, folder.File("r"), 12, "B,1,2,"));   // not the whole line
+  EXPECT_FALSE(HoldsLine(files, folder.File("r"), 20, "C,1,2,z"));  // not ended yet
+  EXPECT_FALSE(HoldsLine(files, folder.File("missing"), 0, "A,1,2,x"));
+}
+
 TEST(AmendmentsTest, OneRuleWhateverOrderTheyAreReadIn) {
   const std::string file = "projrpt.desk.pro";
   auto edit = [&](const char* stamp, const char* comment) {

@@ -81,7 +81,9 @@ TEST_F(SharedFolderTest, OtherMachinesEditsAndDeletionsAreApplied) {
   const std::uint64_t at[] = {AppendLine(folder.path(), "desk", a), AppendLine(folder.path(), "desk", b),
                               AppendLine(folder.path(), "desk", c)};
   const std::string desk = folder.Read("projrpt.desk.pro");
+  const std::string stamp = ReportsStamp(folder.path());  // a window showing the reports reads them again
   test::Amend(folder.path(), "laptop", "desk", at[0], a, Record(7, 9, "Alpha", "edited"));
+  EXPECT_NE(ReportsStamp(folder.path()), stamp);
   test::Amend(folder.path(), "laptop", "desk", at[1], b, Record(8, 11, "Beta"));
   test::Amend(folder.path(), "laptop", "desk", at[2], c, std::nullopt);
   EXPECT_EQ(DayRows(folder.path(), Day(7), format),
@@ -129,6 +131,13 @@ TEST_F(SharedFolderTest, EachReportInItsOwnForm) {
   EXPECT_EQ(DayRows(folder.path(), Day(5), format), std::vector<std::string>{"desk|" + Record(5, 11, "Beta") + "|"});
   EXPECT_EQ(DayRows(folder.path(), Day(6), format),
             std::vector<std::string>{"laptop|" + germanRecord(6, "a day later") + "|desk"});
+  // A form that names its months has no numbers to look for: then every line of every report is read.
+  folder.Write("projrpt.home.fmt", "ShortDate=d MMM yyyy\r\nLongTime=HH:mm:ss\r\nMonths=" + std::string(12, '|').substr(1) +
+                                       "\r\nShortMonths=Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec\r\n");
+  AppendLine(folder.path(), "home", "Gamma,6 Dec 2026 07:00:00,6 Dec 2026 08:00:00,");
+  EXPECT_EQ(DayRows(folder.path(), Day(6), format),
+            (std::vector<std::string>{"home|Gamma,6 Dec 2026 07:00:00,6 Dec 2026 08:00:00,|",
+                                      "laptop|" + germanRecord(6, "a day later") + "|desk"}));
 }
 
 }  // namespace
