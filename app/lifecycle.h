@@ -7,7 +7,7 @@
 #include "state/forms.h"
 #include "state/main_view.h"
 #include "platform/folder_owner.h"
-#include "platform/notify_icon.h"
+#include "platform/shell.h"
 
 namespace tw {
 
@@ -30,6 +30,6 @@ void MainFormLoad(MainView& form);
 
 // Unload: records a running stretch, unloads every other window, saves the geometry unless the
 // window is minimized, removes the notification icon, backs up the report and ends the process.
-void MainFormUnload(MainView& form, Forms& forms, const NOTIFYICONDATA& iconRecord);
+void MainFormUnload(MainView& form, Forms& forms, const IconRecord& iconRecord);
 
 }  // namespace tw

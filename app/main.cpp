@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "widgets/app_style.h"
+#include "widgets/program_icon.h"
 #include "app/frm_main.h"
 #include "app/lifecycle.h"
 #include "app/setup_main.h"
@@ -37,11 +38,8 @@ int main(int argc, char** argv) {
   tw::QtSystem system;
   tw::SystemClock clock;
   const tw::DateFormat dateFormat = tw::UserDateFormat();
-  tw::QtShell shell;
-  const char* searchPath = std::getenv("PATH");
-  tw::RegistryView registry = tw::SystemRegistry(searchPath ? searchPath : "");
-  tw::platform() =
-      tw::Platform{&files, &settings, &dialogs, &system, &clock, &dateFormat, &shell, &registry};
+  tw::QtShell shell(tw::ProgramIcon());
+  tw::platform() = tw::Platform{&files, &settings, &dialogs, &system, &clock, &dateFormat, &shell};
   // The main window may be hidden in the notification area while another window closes; the
   // program ends by its own shutdown, not when no window is left on the screen.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -67,6 +65,7 @@ int main(int argc, char** argv) {
 
   tw::frmMain* main = Setup::Main();
   if (main == nullptr) return 1;
+  shell.SetOwnerWindow(main);
   if (!owner) main->SetStatusText(tw::kAnotherCopyTracking);
   // Idle and sleep detection through what this desktop offers; where nothing answers, idle
   // detection is off. One sleep watch only: two would report each sleep twice.
