@@ -12,7 +12,6 @@
 #include "tests/support/fakes.h"
 #include "viewer/day_report.h"
 #include "summaries/summary.h"
-#include "summaries/summary_text.h"
 
 namespace tw {
 namespace {
@@ -159,7 +158,7 @@ TEST_F(SummaryFileTest, NightsBelongToTheirStartAndClockChangesCountAsTheyWere) 
 }
 
 // The chart keeps each project's colour from one period to the next, however the projects rank,
-// and gives no two projects of one chart the same; the window's shares add up.
+// and gives no two projects of one chart the same.
 TEST_F(SummaryFileTest, AProjectKeepsItsColourAndEachHasItsOwn) {
   std::string text;
   for (int p = 0; p < 12; ++p)
@@ -181,12 +180,6 @@ TEST_F(SummaryFileTest, AProjectKeepsItsColourAndEachHasItsOwn) {
       colours[chart.series[i]].push_back(c.red * 65536 + c.green * 256 + c.blue);
       EXPECT_TRUE(seen.insert({c.red, c.green, c.blue}).second) << chart.series[i];
     }
-    std::int64_t tenths = 0;
-    for (const ProjectTotal& p : s.projects) {
-      const std::string share = ShareText(p.seconds, s.totalSeconds);
-      tenths += std::stoll(share.substr(0, share.find('.'))) * 10 + (share[share.find('.') + 1] - '0');
-    }
-    EXPECT_NEAR(tenths, 1000, 6);
   }
   for (const auto& [project, each] : colours) EXPECT_EQ(each.front(), each.back()) << project;
 }
