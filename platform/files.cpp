@@ -125,7 +125,7 @@ void Files::Reader::WholeLinesOnly() {
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) throw FileError(n < 0 ? errno : EIO);
     for (ssize_t i = n; i > 0; --i)
-      if (block[static_cast<size_t>(i - 1)] == '\n') {
+      if (block[static_cast<size_t>(i - 1)] == '\n' || block[static_cast<size_t>(i - 1)] == '\r') {
         left_ = static_cast<std::uint64_t>(from + i);
         return;
       }
@@ -204,7 +204,7 @@ void Files::Append(const std::string& path, std::string_view bytes) const {
   if (st.st_size > 0) {
     char last = '\n';
     if (::pread(fd, &last, 1, st.st_size - 1) != 1) throw FileError(errno ? errno : EIO);
-    if (last != '\n') line = "\r\n";
+    if (last != '\n' && last != '\r') line = "\r\n";
   }
   line.append(bytes);
 

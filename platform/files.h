@@ -28,8 +28,8 @@ class Files {
     ~Reader();
     // Up to size bytes; 0 at the end of the file.
     size_t Read(char* buffer, size_t size);
-    // Makes the reading end after the file's last line feed, as the file stands now: a last line
-    // still being written (or copied) is left out.
+    // Makes the reading end after the file's last line end (LF, or CR), as the file stands now: a
+    // last line still being written (or copied) is left out.
     void WholeLinesOnly();
 
    private:
@@ -94,8 +94,8 @@ class Files {
   std::string ReadAt(const std::string& path, std::uint64_t offset, size_t bytes) const;
 
   // Appends bytes at the end in one write and flushes them to disk, creating a missing file. When
-  // the file's last byte is not a line feed, CR LF goes first, so the bytes start a line of their
-  // own. A failed write leaves the file as it was.
+  // the file's last byte is not a line end (LF or CR), CR LF goes first, so the bytes start a line
+  // of their own. A failed write leaves the file as it was.
   void Append(const std::string& path, std::string_view bytes) const;
 
   Replacement BeginReplace(const std::string& target, const std::string& scratch) const;

@@ -126,13 +126,14 @@ bool HoldsLine(const Files& files, const std::string& path, std::uint64_t offset
   }
   std::string_view view(bytes);
   const size_t before = static_cast<size_t>(offset - from);
+  auto lineEnd = [](char c) { return c == '\n' || c == '\r'; };
   bool lineStart = offset == 0;
-  if (offset == 3) lineStart = view.substr(0, 3) == "\xEF\xBB\xBF" || (view.size() > 2 && view[2] == '\n');
-  else if (offset > 0) lineStart = view.substr(0, 1) == "\n";
+  if (offset == 3) lineStart = view.substr(0, 3) == "\xEF\xBB\xBF" || (view.size() > 2 && lineEnd(view[2]));
+  else if (offset > 0) lineStart = !view.empty() && lineEnd(view[0]);
   view.remove_prefix(std::min(view.size(), before));
   if (!lineStart || view.substr(0, text.size()) != text) return false;
   view.remove_prefix(text.size());
-  return view.substr(0, 1) == "\n" || view.substr(0, 2) == "\r\n";
+  return !view.empty() && lineEnd(view[0]);
 }
 
 void Amendments::Add(Amendment amendment, std::string device, std::uint64_t position) {

@@ -52,7 +52,8 @@ std::optional<Amendment> ParseAmendment(std::string_view line);
 // one write, flushed, under the folder's lock.
 void AppendAmendment(const Files& files, const std::string& path, const Amendment& amendment);
 
-// Whether the report at path holds the line `text` at `offset`, whole: a line of its own, ended.
+// Whether the report at path holds the line `text` at `offset`, whole: a line of its own, ended
+// (by CR LF, LF or CR).
 bool HoldsLine(const Files& files, const std::string& path, std::uint64_t offset, std::string_view text);
 
 // The amendments found in a folder's reports, and the one that holds for each record. Two

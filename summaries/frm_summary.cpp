@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,7 +15,6 @@
 #include <QTreeWidget>
 #include <sstream>
 
-#include "errors/guard.h"
 #include "platform/platform.h"
 #include "desktop/qt_locale.h"
 #include "desktop/qt_text.h"

@@ -72,7 +72,7 @@ TEST_F(OlderReadersTest, SkipAmendmentLinesAndKeepThemWhole) {
 
 TEST(HoldsLineTest, OnlyAWholeLineWhereItStarts) {
   test::TempFolder folder;
-  folder.Write("r", "\xEF\xBB\xBF" "A,1,2,x\r\nB,1,2,y\nC,1,2,z");
+  folder.Write("r", "\xEF\xBB\xBF" "A,1,2,x\r\nB,1,2,y\rC,1,2,z");
   const Files files;
   EXPECT_TRUE(HoldsLine(files, folder.File("r"), 3, "A,1,2,x"));
   EXPECT_TRUE(HoldsLine(files, folder.File("r"), 12, "B,1,2,y"));
