@@ -67,17 +67,15 @@ double Median(int runs, const std::function<void()>& work, const std::function<v
   return times[times.size() / 2];
 }
 
-// The median times of two pieces of work run by turns, so that both meet the same load of the
-// machine.
-std::pair<double, double> MedianPair(int runs, const std::function<void()>& a, const std::function<void()>& b) {
-  std::vector<double> first, second;
+// The fastest times of two pieces of work run by turns, so that both meet the same load of the
+// machine, and what other work took from them is left out as far as a run can tell.
+std::pair<double, double> FastestPair(int runs, const std::function<void()>& a, const std::function<void()>& b) {
+  double first = 1e9, second = 1e9;
   for (int i = 0; i < runs; ++i) {
-    first.push_back(Median(1, a));
-    second.push_back(Median(1, b));
+    first = std::min(first, Median(1, a));
+    second = std::min(second, Median(1, b));
   }
-  std::sort(first.begin(), first.end());
-  std::sort(second.begin(), second.end());
-  return {first[first.size() / 2], second[second.size() / 2]};
+  return {first, second};
 }
 
 // Runs a command line through the shell, its output thrown away.
@@ -235,13 +233,13 @@ int main(int argc, char** argv) {
     const tw::Period june = tw::PeriodOf(tw::PeriodKind::Month, big.busiestDay.day, 1);
     std::size_t rows = 0;
     std::int64_t stretches = 0;
-    const auto [one, four] = MedianPair(
-        15, [&] { tw::ReadDayReport(files, report, big.busiestDay, us); },
+    const auto [one, four] = FastestPair(
+        21, [&] { tw::ReadDayReport(files, report, big.busiestDay, us); },
         [&] { rows = tw::ReadFolderDayReport(files, reports(), big.busiestDay).rows.size(); });
     Row("day report, 4 machines x 250000 records, " + std::to_string(rows) + " rows", four, "s",
         "one report of the same records", one, "<= 1.15x");
-    const auto [oneMonth, fourMonths] = MedianPair(
-        15, [&] { tw::ReadSummary(files, report, june, us, 0); },
+    const auto [oneMonth, fourMonths] = FastestPair(
+        21, [&] { tw::ReadSummary(files, report, june, us, 0); },
         [&] { stretches = tw::ReadFolderSummary(files, reports(), june, 0).stretches; });
     Row("month summary, 4 machines x 250000 records, " + std::to_string(stretches) + " stretches", fourMonths, "s",
         "one report of the same records", oneMonth, "<= 1.15x");
@@ -253,11 +251,14 @@ int main(int argc, char** argv) {
                           {tw::UtcStamp(1796677283 + i), row.origin->file, row.line.offset, row.line.text,
                            row.line.text + " edited"});
     }
-    const double amended = Median(7, [&] { rows = tw::ReadFolderDayReport(files, reports(), big.busiestDay).rows.size(); });
-    Row("the same day, 1000 amendments of its records", amended, "s", "one report of the same records", one, "");
-    const double amendedMonth = Median(7, [&] { tw::ReadFolderSummary(files, reports(), june, 0); });
+    const auto [oneAgain, amended] = FastestPair(
+        21, [&] { tw::ReadDayReport(files, report, big.busiestDay, us); },
+        [&] { tw::ReadFolderDayReport(files, reports(), big.busiestDay); });
+    Row("the same day, 1000 amendments of its records", amended, "s", "one report of the same records", oneAgain, "");
+    const auto [oneMonthAgain, amendedMonth] = FastestPair(
+        21, [&] { tw::ReadSummary(files, report, june, us, 0); }, [&] { tw::ReadFolderSummary(files, reports(), june, 0); });
     Row("the same month, 1000 amendments of its records", amendedMonth, "s", "one report of the same records",
-        oneMonth, "");
+        oneMonthAgain, "");
     fs::remove_all(shared);
   }
 

@@ -164,11 +164,10 @@ void Fill(SummaryEntry& entry, const RecordFields& fields, const Stretch& stretc
 // `totals` and to `entries` with where their lines start; lines that are no record are counted,
 // or, when `amendments` takes them, handed to it.
 void ScanReport(Files::Reader& reader, const Period& period, const DateFormat& format, int roundMinutes,
-                Summary& summary, Totals& totals,
+                Summary& summary, Totals& totals, LocalInstants& instants,
                 const std::function<void(const SummaryEntry&, std::uint64_t)>& entries,
                 const AmendmentSink& amendments) {
   QuickDates dates(format);
-  LocalInstants instants;
   SummaryEntry entry;
   ForEachRegion(reader, [&](std::string_view region, std::uint64_t base) {
     ForEachCommaLine(region, [&](const CommaLine& line) {
@@ -231,7 +230,8 @@ Summary ReadSummary(const Files& files, const std::string& path, const Period& p
   Files::Reader reader = files.OpenRead(path);
   std::function<void(const SummaryEntry&, std::uint64_t)> sink;
   if (entries) sink = [&](const SummaryEntry& e, std::uint64_t) { entries(e); };
-  ScanReport(reader, period, format, roundMinutes, summary, totals, sink, {});
+  LocalInstants instants;
+  ScanReport(reader, period, format, roundMinutes, summary, totals, instants, sink, {});
   SortProjects(summary);
   return summary;
 }
@@ -251,6 +251,7 @@ Summary ReadFolderSummary(const Files& files, const FolderReports& folder, const
     SummaryEntry entry;
   };
   std::vector<Kept> kept;
+  LocalInstants instants;  // one zone for every machine's report: the day's offsets read once
   bool any = false;
   for (std::size_t i = 0; i < folder.reports.size(); ++i) {
     const ReportSource& r = folder.reports[i];
@@ -258,7 +259,7 @@ Summary ReadFolderSummary(const Files& files, const FolderReports& folder, const
     if (entries) sink = [&](const SummaryEntry& e, std::uint64_t offset) { kept.push_back({i, offset, e}); };
     any |= !FileMissing([&] {
       Files::Reader reader = folder.Open(files, r);
-      ScanReport(reader, period, *r.format, roundMinutes, summary, totals, sink,
+      ScanReport(reader, period, *r.format, roundMinutes, summary, totals, instants, sink,
                  [&](std::string_view line, std::uint64_t offset) {
                    if (auto a = ParseAmendment(line)) amendments.Add(std::move(*a), r.device, offset);
                  });
@@ -274,7 +275,6 @@ Summary ReadFolderSummary(const Files& files, const FolderReports& folder, const
     const Amendments::Found* amended = source < folder.reports.size() ? amendments.For(file, offset, text) : nullptr;
     if (!amended || !HoldsLine(files, folder.reports[source].path, offset, text)) continue;
     QuickDates dates(*folder.reports[source].format);
-    LocalInstants instants;
     const RecordFields old = *SplitRecord(text);
     const auto was = StretchOf(dates, instants, old, roundMinutes);
     if (!was) continue;
