@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "desktop/qt_text.h"
 
@@ -106,9 +107,14 @@ void HelpViewer::Load(const QString& helpFile) {
 
 void HelpViewer::Present() {
   if (!isVisible()) {
+    // Centred by its outer rectangle (a window's position is its frame's), the frame being like
+    // its owner's.
     const QWidget* owner = parentWidget();
     const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    if (screen) move(screen->availableGeometry().center() - rect().center());
+    const QWindow* ownerWindow = owner ? owner->windowHandle() : nullptr;
+    const QMargins frame = ownerWindow ? ownerWindow->frameMargins() : QMargins();
+    const QSize outer = size().grownBy(frame);
+    if (screen) move(screen->availableGeometry().center() - QRect(QPoint(), outer).center());
   }
   showNormal();
   raise();
