@@ -17,7 +17,9 @@ std::string Shortest(Number value) {
 }  // namespace
 
 std::string ErrorTag(std::int32_t number, std::string_view location) {
-  std::string tag = "[" + std::to_string(number) + "] [";
+  std::string tag = "[";
+  tag += std::to_string(number);
+  tag += "] [";
   tag += location;
   tag += "]";
   return tag;
