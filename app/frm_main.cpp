@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -22,7 +21,6 @@
 #include "app/lifecycle.h"
 #include "app/options.h"
 #include "app/tray.h"
-#include "platform/handles.h"
 #include "platform/platform.h"
 #include "desktop/qt_text.h"
 #include "projects/frm_project_list.h"
@@ -107,14 +105,11 @@ void frmMain::BuildControls() {
   PlaceTwips(lblComments_, 2280, 1320, 1935, 255);
   lblTotalTime_ = MakeLabel(client, "lblTotalTime", "Time on project:");
   PlaceTwips(lblTotalTime_, 120, 1320, 1215, 255);
-  // Holds the program's icon and receives the notification icon's events, as mouse moves; never
-  // shown.
+  // Holds the program's icon, the picture the notification icon shows; never shown itself.
   picIcon_ = new QLabel(client);
   picIcon_->setObjectName("picIcon");
   picIcon_->setPixmap(ProgramPicture());
   PlaceTwips(picIcon_, 1800, 1560, 495, 495);
-  picIcon_->setMouseTracking(true);
-  picIcon_->installEventFilter(this);
   picIcon_->hide();
 
   FitCaptions(client);
@@ -204,7 +199,7 @@ void frmMain::BuildMenus() {
   report->addSeparator()->setObjectName("mnuReportBar1");
   QAction* summary = MakeItem(report, "mnuReportSummary", "&Summary...");
   connect(summary, &QAction::triggered, this, [this] { frmSummary::Open(*this, this); });
-  connect(viewReport, &QAction::triggered, this, [this] { Setup::ShowReport(*this, ReportWindows()); });
+  connect(viewReport, &QAction::triggered, this, [this] { Setup::ShowReport(*this, ReportWindows(), Setup::DisplayDate); });
   connect(clearReport, &QAction::triggered, this, [] { ClearReport(); });
   connect(restoreReport, &QAction::triggered, this, [] { RestoreReport(); });
 
@@ -215,10 +210,10 @@ void frmMain::BuildMenus() {
   help->addSeparator()->setObjectName("mnuHelpBar0");
   QAction* about = MakeItem(help, "mnuHelpAbout", "&About ");
   connect(contents, &QAction::triggered, this, [this] {
-    ShowHelp(WindowHandle(), ToBytes(windowTitle()), HelpFileSetting(), HELP_CONTENTS);
+    ShowHelp(ToBytes(windowTitle()), HelpFileSetting(), HelpPage::Contents);
   });
   connect(search, &QAction::triggered, this, [this] {
-    ShowHelp(WindowHandle(), ToBytes(windowTitle()), HelpFileSetting(), HELP_PARTIALKEY);
+    ShowHelp(ToBytes(windowTitle()), HelpFileSetting(), HelpPage::Search);
   });
   connect(about, &QAction::triggered, this, [] { frmAbout::ShowAbout(); });
 
@@ -253,10 +248,6 @@ void frmMain::RefreshClockPanels() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == picIcon_ && event->type() == QEvent::MouseMove) {
-    PicIconMouseMove(*this, PixelsToTwips(static_cast<QMouseEvent*>(event)->position().x()));
-    return true;
-  }
   if (watched == cboProjects_ && event->type() == QEvent::FocusOut) {
     // The remembered project is the box's position when it loses the focus.
     Setup::RememberProject(*this);
@@ -384,6 +375,9 @@ void frmMain::SetNormalState() {
 
 void frmMain::SetVisible(bool visible) { setVisible(visible); }
 void frmMain::PopupOptionMenu() { mnuOptions_->popup(QCursor::pos()); }
-std::uint32_t frmMain::WindowHandle() const { return HandleOf(static_cast<const QWidget*>(this)); }
+void frmMain::BringToFront() {
+  raise();
+  activateWindow();
+}
 
 }  // namespace tw

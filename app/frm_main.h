@@ -64,7 +64,7 @@ class frmMain : public QMainWindow,
   void SetNormalState() override;
   void SetVisible(bool visible) override;
   void PopupOptionMenu() override;
-  std::uint32_t WindowHandle() const override;
+  void BringToFront() override;
 
   void SetProjectText(const std::string& text) override;
 
@@ -82,8 +82,6 @@ class frmMain : public QMainWindow,
   void LookForAway();
   const AwayWatch& awayWatch() const { return *away_; }
 
-  QWidget* picIcon() const { return picIcon_; }
-  const QIcon& programIcon() const { return programIcon_; }
   QMenu* optionMenu() const { return mnuOptions_; }
 
  protected:

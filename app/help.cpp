@@ -27,24 +27,17 @@ std::string HelpFileSetting() {
   return FindHelpFile(*platform().files, platform().system->ProgramFolder(), kHelpFolder);
 }
 
-void ShowHelp(std::uint32_t mainWindow, const std::string& mainCaption, const std::string& helpFile,
-              std::uint32_t command) {
+void ShowHelp(const std::string& mainCaption, const std::string& helpFile, HelpPage page) {
   Platform& p = platform();
   if (helpFile.empty()) {
     p.dialogs->MsgBox(kNoHelpFile, MsgStyle::OkOnly + MsgStyle::Information, mainCaption);
     return;
   }
-  // The search opens with an empty keyword: the data is a zero-length text.
-  static const std::uint16_t kNoKeyword = 0;
-  std::string failure;
-  bool failed = false;
   try {
-    p.shell->WinHelpA(mainWindow, helpFile, command, &kNoKeyword);
+    p.shell->OpenHelp(helpFile, page);
   } catch (const std::exception& e) {
-    failed = true;
-    failure = e.what();
+    p.dialogs->MsgBox(e.what(), MsgStyle::OkOnly, kProductName);
   }
-  if (failed) p.dialogs->MsgBox(failure, MsgStyle::OkOnly, kProductName);
 }
 
 }  // namespace tw

@@ -1,7 +1,8 @@
 #pragma once
 // The Help menu's Contents and Search For Help On...: the help file opened in the help viewer.
-#include <cstdint>
 #include <string>
+
+#include "platform/shell.h"
 
 namespace tw {
 
@@ -22,10 +23,9 @@ std::string FindHelpFile(const Files& files, const std::string& programFolder,
 // The program's own help file.
 std::string HelpFileSetting();
 
-// Help > Contents (HELP_CONTENTS) and Help > Search For Help On... (HELP_PARTIALKEY): opens the
-// help file in the viewer; with no help file, says so in a box titled with the main window's
-// caption.
-void ShowHelp(std::uint32_t mainWindow, const std::string& mainCaption, const std::string& helpFile,
-              std::uint32_t command);
+// Help > Contents and Help > Search For Help On...: opens the help file in the viewer at its
+// contents or at its keyword search; with no help file, says so in a box titled with the main
+// window's caption. A viewer that fails says why in the program's box.
+void ShowHelp(const std::string& mainCaption, const std::string& helpFile, HelpPage page);
 
 }  // namespace tw

@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-#include "errors/crash_log.h"
 #include "errors/guard.h"
 #include "platform/platform.h"
 #include "report/backup.h"
@@ -32,6 +31,18 @@ std::optional<double> ParseNumber(std::string_view text) {
   return value;
 }
 
+std::unique_ptr<FolderOwner> ClaimDataFolder() {
+  Platform& p = platform();
+  std::unique_ptr<FolderOwner> owner;
+  try {
+    owner = ClaimFolder(p.system->DataFolder());
+  } catch (const RunError&) {
+    // Not knowing whether another copy keeps a stretch there, this one leaves the file alone.
+  }
+  p.ownsDataFolder = owner != nullptr;
+  return owner;
+}
+
 void MainFormLoad(MainView& form) {
   struct Item {
     const char* key;
@@ -52,7 +63,7 @@ void MainFormLoad(MainView& form) {
   }
 }
 
-void MainFormUnload(MainView& form, Forms& forms, const NOTIFYICONDATA& iconRecord) {
+void MainFormUnload(MainView& form, Forms& forms, const IconRecord& iconRecord) {
   Platform& p = platform();
   Guard step("Main/F_U");
 
@@ -80,7 +91,7 @@ void MainFormUnload(MainView& form, Forms& forms, const NOTIFYICONDATA& iconReco
   }
 
   // 4. The notification icon goes.
-  if (!step([&] { p.shell->Shell_NotifyIconA(NIM_DELETE, iconRecord); })) return;
+  if (!step([&] { p.shell->RemoveIcon(iconRecord); })) return;
 
   // 5. The backup, after everything that could still change the report. No report, no backup:
   // the routine ends quietly.

@@ -1,13 +1,16 @@
 // Tallywright: a small desktop time tracker.
 #include <QApplication>
-#include <QFile>
 #include <QSessionManager>
-#include <QStandardPaths>
+#include <QSocketNotifier>
 #include <cstdlib>
+#include <memory>
 
 #include "widgets/app_style.h"
+#include "widgets/program_icon.h"
 #include "app/frm_main.h"
+#include "app/lifecycle.h"
 #include "app/setup_main.h"
+#include "tracking/running.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "desktop/qt_dialogs.h"
@@ -32,22 +35,27 @@ int main(int argc, char** argv) {
   tw::ApplyProgramStyle(app);
 
   tw::Files files;
-  // The lock that tells which copy keeps the running stretch lives there, not beside the data.
-  files.SetRuntimeFolder(
-      QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)).toStdString());
   tw::QtSettings settings;
   tw::QtDialogs dialogs;
   tw::QtSystem system;
   tw::SystemClock clock;
   const tw::DateFormat dateFormat = tw::UserDateFormat();
-  tw::QtShell shell;
-  const char* searchPath = std::getenv("PATH");
-  tw::RegistryView registry = tw::SystemRegistry(searchPath ? searchPath : "");
-  tw::platform() =
-      tw::Platform{&files, &settings, &dialogs, &system, &clock, &dateFormat, &shell, &registry};
+  tw::QtShell shell(tw::ProgramIcon());
+  tw::platform() = tw::Platform{&files, &settings, &dialogs, &system, &clock, &dateFormat, &shell};
   // The main window may be hidden in the notification area while another window closes; the
   // program ends by its own shutdown, not when no window is left on the screen.
   QApplication::setQuitOnLastWindowClosed(false);
+
+  // One owner per data folder, whatever path or runtime folder led there: the owner keeps the
+  // running stretch and answers other processes' requests, one line each.
+  const std::unique_ptr<tw::FolderOwner> owner = tw::ClaimDataFolder();
+  std::unique_ptr<QSocketNotifier> requests;
+  if (owner) {
+    requests = std::make_unique<QSocketNotifier>(owner->fd(), QSocketNotifier::Read);
+    QObject::connect(requests.get(), &QSocketNotifier::activated, [&owner] {
+      owner->AnswerOne([](std::string_view) { return std::string("unknown request"); });
+    });
+  }
 
   // A logout, a system shutdown, a closed terminal or Ctrl+C end the program the orderly way, as
   // its close box does; the session's end is never refused. The session manager's request for the
@@ -59,6 +67,8 @@ int main(int argc, char** argv) {
 
   tw::frmMain* main = Setup::Main();
   if (main == nullptr) return 1;
+  shell.SetOwnerWindow(main);
+  if (!owner) main->SetStatusText(tw::kAnotherCopyTracking);
   // Idle and sleep detection through what this desktop offers; where nothing answers, idle
   // detection is off. One sleep watch only: two would report each sleep twice.
   tw::IdleDetection found = tw::FindIdleDetection();

@@ -5,7 +5,6 @@
 #include "app/tray.h"
 #include "state/program_state.h"
 #include "errors/guard.h"
-#include "platform/handles.h"
 #include "platform/platform.h"
 #include "projects/project_list.h"
 #include "tracking/running.h"
@@ -38,12 +37,13 @@ tw::frmMain* Main() {
     if (!step([&] { RestoreRememberedProject(*main); })) return main;
   }
 
-  if (!step([&] {
-        NotifyIconRecord = MakeNotifyIconRecord(HandleOf(main->picIcon()), HandleOf(&main->programIcon()));
-      }))
-    return main;
-  if (!step([&] { p.shell->Shell_NotifyIconA(NIM_ADD, NotifyIconRecord); })) return main;
-  // A click on the reminder's balloon brings the main window back.
+  // A press on the icon restores the main window or opens its Option menu; a click on the
+  // reminder's balloon brings the window back.
+  p.shell->OnIconPress([](IconPress press) {
+    if (frmMain* loaded = frmMain::Loaded()) PicIconPress(*loaded, press);
+  });
+  if (!step([&] { NotifyIconRecord = MakeNotifyIconRecord(); })) return main;
+  if (!step([&] { p.shell->AddIcon(NotifyIconRecord); })) return main;
   p.shell->OnBalloonClick([] {
     if (frmMain* loaded = frmMain::Loaded()) RestoreWindow(*loaded);
   });

@@ -1,12 +1,15 @@
 #pragma once
-// The plain ASCII character classes that date and time texts are read by, whatever the C
-// library's locale says.
+// The plain ASCII character classes the program reads its texts by (dates and times, the report's
+// fields, the help file's words, the program's name), whatever the C library's locale says.
 namespace tw {
 
 inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// A blank, a line end, a form feed or a vertical tab.
+inline bool IsWhiteSpace(char c) { return IsBlank(c) || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-inline bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+inline bool IsLowerLetter(char c) { return c >= 'a' && c <= 'z'; }
+inline bool IsLetter(char c) { return IsLowerLetter(c) || (c >= 'A' && c <= 'Z'); }
 inline char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-inline char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+inline char AsciiUpper(char c) { return IsLowerLetter(c) ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace tw

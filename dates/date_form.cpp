@@ -203,7 +203,7 @@ std::vector<LocaleData> FormsShown(const std::vector<Pieces>& texts, const Local
       } else if (p.kind == Piece::Marker) {
         if (!inTime) return forms;
         const bool lower =
-            std::any_of(p.text.begin(), p.text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+            std::any_of(p.text.begin(), p.text.end(), IsLowerLetter);
         out += lower ? "ap" : "AP";
         form.am = p.word->am;
         form.pm = p.word->pm;

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dates/ascii.h"
 #include "dates/date_format.h"
 
 namespace tw {
@@ -53,14 +54,13 @@ class QuickDates {
     std::uint64_t words[2];
     std::memcpy(words, s, 16);
     if (((words[0] ^ memoWords_[0]) & memoMask_[0]) | ((words[1] ^ memoWords_[1]) & memoMask_[1])) return false;
-    auto digit = [](char c) { return c >= '0' && c <= '9'; };
     const char* q = s + n + 1;
     const char* const end = s + text.size();
-    if (s[n] != ' ' || !digit(*q)) return false;
+    if (s[n] != ' ' || !IsDigit(*q)) return false;
     int hour = *q++ - '0';
-    if (digit(*q)) hour = hour * 10 + (*q++ - '0');
+    if (IsDigit(*q)) hour = hour * 10 + (*q++ - '0');
     auto two = [&](char separator, int& v) {
-      if (end - q < 3 || q[0] != separator || !digit(q[1]) || !digit(q[2]) || (end - q > 3 && digit(q[3])))
+      if (end - q < 3 || q[0] != separator || !IsDigit(q[1]) || !IsDigit(q[2]) || (end - q > 3 && IsDigit(q[3])))
         return false;
       v = (q[1] - '0') * 10 + (q[2] - '0');
       q += 3;
@@ -69,7 +69,7 @@ class QuickDates {
     int minute = 0, second = 0, marker = 0;
     if (!two(timeSeparators_[0], minute) || (timeSeconds_ && !two(timeSeparators_[1], second))) return false;
     if (timeMarker_) {
-      while (q < end && (*q == ' ' || *q == '\t')) ++q;
+      while (q < end && IsBlank(*q)) ++q;
       if (!Marker(q, end, marker) || hour > 12) return false;
       hour = hour % 12 + (marker == 2 ? 12 : 0);
     }
@@ -80,12 +80,11 @@ class QuickDates {
   bool Run(const std::vector<Step>& steps, const char*& p, const char* end, Fields& f) const;
   // The locale's AM or PM, or AM or PM, in any letter case, as Parse takes them: which is 1 or 2.
   bool Marker(const char*& p, const char* end, int& which) const {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     for (int m = 0; m < 4; ++m) {
       const std::string& name = markers_[m];
       if (name.empty() || name.size() > static_cast<size_t>(end - p)) continue;
       size_t k = 0;
-      while (k < name.size() && lower(p[k]) == lower(name[k])) ++k;
+      while (k < name.size() && AsciiLower(p[k]) == AsciiLower(name[k])) ++k;
       if (k == name.size()) {
         p += k;
         which = m % 2 == 0 ? 1 : 2;

@@ -1,22 +1,22 @@
 #include "desktop/help_index.h"
 
 #include <algorithm>
-#include <cctype>
 #include <regex>
+
+#include "dates/ascii.h"
 
 namespace tw {
 namespace {
 
 std::string Lower(std::string_view text) {
   std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : out) c = AsciiLower(c);
   return out;
 }
 
 std::string Trim(std::string_view text) {
-  const auto space = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
-  while (!text.empty() && space(text.front())) text.remove_prefix(1);
-  while (!text.empty() && space(text.back())) text.remove_suffix(1);
+  while (!text.empty() && IsWhiteSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsWhiteSpace(text.back())) text.remove_suffix(1);
   return std::string(text);
 }
 

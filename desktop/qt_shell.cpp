@@ -1,97 +1,44 @@
 #include "desktop/qt_shell.h"
 
-#include <QCoreApplication>
-#include <QCursor>
 #include <QFileInfo>
-#include <QIcon>
-#include <QMouseEvent>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QWidget>
 
-#include "platform/handles.h"
-#include "desktop/qt_help_viewer.h"
 #include "desktop/qt_text.h"
 #include "platform/run_error.h"
 
 namespace tw {
-namespace {
 
-// Handles in the shell's records stand for widgets (windows) and icons.
-QWidget* WidgetOf(std::uint32_t handle) {
-  return static_cast<QWidget*>(const_cast<void*>(ObjectOfHandle(handle)));
-}
-const QIcon* IconOf(std::uint32_t handle) { return static_cast<const QIcon*>(ObjectOfHandle(handle)); }
+QtShell::QtShell(QIcon picture) : picture_(std::move(picture)) {}
 
-// The mouse message of a press on the icon, as the Windows shell reports it.
-std::uint32_t MouseMessageOf(QSystemTrayIcon::ActivationReason reason) {
-  switch (reason) {
-    case QSystemTrayIcon::Trigger: return WM_LBUTTONDOWN;
-    case QSystemTrayIcon::Context: return WM_RBUTTONDOWN;
-    case QSystemTrayIcon::DoubleClick: return WM_LBUTTONDBLCLK;
-    case QSystemTrayIcon::MiddleClick: return WM_MBUTTONDOWN;
-    default: return WM_MOUSEMOVE;
-  }
-}
-
-}  // namespace
-
-QtShell::QtShell() = default;
 QtShell::~QtShell() {
   // A viewer with an owner window goes with it; one without goes with the shell.
   if (viewer_ && viewer_->parentWidget() == nullptr) delete viewer_.data();
 }
 
-void QtShell::Apply(const NOTIFYICONDATA& data) {
-  if (data.uFlags & NIF_ICON) {
-    const QIcon* icon = IconOf(data.hIcon);
-    tray_->setIcon(icon ? *icon : QIcon());
-  }
-  if (data.uFlags & NIF_TIP) tray_->setToolTip(FromBytes(data.Tip()));
-  record_ = data;
+bool QtShell::AddIcon(const IconRecord& icon) {
+  if (tray_) return false;
+  tray_ = std::make_unique<QSystemTrayIcon>(picture_);
+  tray_->setToolTip(FromBytes(icon.tip));
+  // A left press (Qt's trigger) and a right press (its context request) are answered; a double
+  // click, the middle button and anything else are not.
+  QObject::connect(tray_.get(), &QSystemTrayIcon::activated, [this](QSystemTrayIcon::ActivationReason reason) {
+    if (!onPress_) return;
+    if (reason == QSystemTrayIcon::Trigger) onPress_(IconPress::Left);
+    if (reason == QSystemTrayIcon::Context) onPress_(IconPress::Right);
+  });
+  QObject::connect(tray_.get(), &QSystemTrayIcon::messageClicked, [this] {
+    if (onBalloonClick_) onBalloonClick_();
+  });
+  tray_->show();
+  return true;
 }
 
-bool QtShell::Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATA& data) {
-  switch (message) {
-    case NIM_ADD:
-      if (tray_) return false;
-      tray_ = std::make_unique<QSystemTrayIcon>();
-      Apply(data);
-      QObject::connect(tray_.get(), &QSystemTrayIcon::activated,
-                       [this](QSystemTrayIcon::ActivationReason reason) { Report(MouseMessageOf(reason)); });
-      QObject::connect(tray_.get(), &QSystemTrayIcon::messageClicked, [this] {
-        if (onBalloonClick_) onBalloonClick_();
-      });
-      tray_->show();
-      return true;
-    case NIM_MODIFY:
-      if (!tray_) return false;
-      Apply(data);
-      return true;
-    case NIM_DELETE:
-      if (!tray_) return false;
-      tray_.reset();
-      return true;
-    default:
-      return false;
-  }
-}
-
-void QtShell::Report(std::uint32_t mouseMessage) const {
-  if (!(record_.uFlags & NIF_MESSAGE) || record_.uCallbackMessage != WM_MOUSEMOVE) return;
-  QWidget* receiver = WidgetOf(record_.hWnd);
-  if (receiver == nullptr) return;
-  const QPointF at(mouseMessage & 0xFFFF, 0);
-  QMouseEvent move(QEvent::MouseMove, at, receiver->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                   Qt::NoModifier);
-  QCoreApplication::sendEvent(receiver, &move);
-}
-
-bool QtShell::SetForegroundWindow(std::uint32_t window) {
-  QWidget* widget = WidgetOf(window);
-  if (widget == nullptr) return false;
-  widget->raise();
-  widget->activateWindow();
+bool QtShell::RemoveIcon(const IconRecord&) {
+  if (!tray_) return false;
+  tray_.reset();
   return true;
 }
 
@@ -106,7 +53,9 @@ bool QtShell::ShowBalloon(const std::string& title, const std::string& text) {
   return true;
 }
 
-void QtShell::OnBalloonClick(std::function<void()> onClick) { onBalloonClick_ = std::move(onClick); }
+std::string QtShell::FindProgram(const std::string& name) const {
+  return ToBytes(QStandardPaths::findExecutable(FromBytes(name)));
+}
 
 void QtShell::StartProgram(const std::string& path) {
   const QString program = FromBytes(path);
@@ -116,19 +65,16 @@ void QtShell::StartProgram(const std::string& path) {
     throw RunError(kErrPathAccess, "Path/File access error");
 }
 
-bool QtShell::WinHelpA(std::uint32_t window, const std::string& helpFile, std::uint32_t command,
-                       const void* data) {
-  if (command != HELP_CONTENTS && command != HELP_PARTIALKEY) return false;
-  QWidget* owner = WidgetOf(window);
+void QtShell::OpenHelp(const std::string& helpFile, HelpPage page) {
+  QWidget* owner = owner_.data();
   if (viewer_ && viewer_->parentWidget() != owner) delete viewer_.data();
   if (!viewer_) viewer_ = new HelpViewer(owner);
   const QString file = FromBytes(helpFile);
-  if (command == HELP_CONTENTS) {
+  if (page == HelpPage::Contents) {
     viewer_->ShowContents(file);
   } else {
-    viewer_->ShowSearch(file, data ? FromBytes(static_cast<const char*>(data)) : QString());
+    viewer_->ShowSearch(file, QString());
   }
-  return true;
 }
 
 }  // namespace tw

@@ -1,43 +1,46 @@
 #pragma once
-// The desktop shell on Qt: the notification-area icon, bringing a window to the front, starting a
-// program and the help viewer.
+// The desktop shell on Qt: the notification-area icon, starting a program and the help viewer.
+#include <QIcon>
 #include <QPointer>
 #include <memory>
 
-#include "platform/notify_icon.h"
 #include "desktop/qt_help_viewer.h"
+#include "platform/shell.h"
 
 class QSystemTrayIcon;
+class QWidget;
 
 namespace tw {
 
 class QtShell : public Shell {
  public:
-  QtShell();
+  // The icon shows picture, the program's icon.
+  explicit QtShell(QIcon picture = QIcon());
   ~QtShell() override;
 
-  // The icon reports each press to the record's window as its callback message: with
-  // WM_MOUSEMOVE, a mouse move to x = the mouse message (in pixels), as the Windows shell does.
-  bool Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATA& data) override;
-  bool SetForegroundWindow(std::uint32_t window) override;
+  // The window the help viewer belongs to: it stays above it and closes with it.
+  void SetOwnerWindow(QWidget* window) { owner_ = window; }
+
+  bool AddIcon(const IconRecord& icon) override;
+  bool RemoveIcon(const IconRecord& icon) override;
+  void OnIconPress(std::function<void(IconPress)> onPress) override { onPress_ = std::move(onPress); }
   bool HasNotificationArea() const override;
   bool ShowBalloon(const std::string& title, const std::string& text) override;
-  void OnBalloonClick(std::function<void()> onClick) override;
+  void OnBalloonClick(std::function<void()> onClick) override { onBalloonClick_ = std::move(onClick); }
+  std::string FindProgram(const std::string& name) const override;
   void StartProgram(const std::string& path) override;
-  bool WinHelpA(std::uint32_t window, const std::string& helpFile, std::uint32_t command,
-                const void* data) override;
+  void OpenHelp(const std::string& helpFile, HelpPage page) override;
 
-  // For tests: the icon while it is registered, and the help viewer once opened.
+  // For tests: the icon while it is shown, and the help viewer once opened.
   QSystemTrayIcon* trayIcon() const { return tray_.get(); }
   HelpViewer* helpViewer() const { return viewer_.data(); }
 
  private:
-  void Apply(const NOTIFYICONDATA& data);
-  void Report(std::uint32_t mouseMessage) const;
-
+  QIcon picture_;
   std::unique_ptr<QSystemTrayIcon> tray_;
-  NOTIFYICONDATA record_;
+  std::function<void(IconPress)> onPress_;
   std::function<void()> onBalloonClick_;
+  QPointer<QWidget> owner_;
   QPointer<HelpViewer> viewer_;
 };
 

@@ -1,18 +1,11 @@
 #include "errors/crash_log.h"
 
-#include <charconv>
+#include "dates/ascii.h"
 
 namespace tw {
 namespace {
 
 constexpr size_t kPrintZone = 14;
-
-template <class Number>
-std::string Shortest(Number value) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
-}
 
 }  // namespace
 
@@ -49,9 +42,6 @@ std::string ActionLetter(int action) {
     default: return "";
   }
 }
-
-std::string ShortestNumber(double value) { return Shortest(value); }
-std::string ShortestNumber(float value) { return Shortest(value); }
 
 std::string CrashLogEntry(std::string_view tag, int action, std::string_view source,
                           std::string_view description, const CrashLogFacts& facts) {
@@ -95,10 +85,8 @@ std::string FinalTitle(std::string_view exeName, std::string_view description) {
 bool IsReleaseName(std::string_view exeName) {
   constexpr std::string_view product = kProductName;
   if (exeName.size() != product.size()) return false;
-  for (size_t i = 0; i < product.size(); ++i) {
-    auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
-    if (upper(exeName[i]) != upper(product[i])) return false;
-  }
+  for (size_t i = 0; i < product.size(); ++i)
+    if (AsciiUpper(exeName[i]) != AsciiUpper(product[i])) return false;
   return true;
 }
 

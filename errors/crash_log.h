@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/product.h"
+#include "platform/settings.h"
 #include "platform/system.h"
 
 namespace tw {
@@ -18,9 +19,6 @@ std::string ErrorDetails(std::string_view source, std::string_view description);
 std::string PlatformName(int platform);
 // " A", " R", " I" for 3, 4, 5; empty otherwise.
 std::string ActionLetter(int action);
-// A number in its shortest form: no decimals when it is whole.
-std::string ShortestNumber(double value);
-std::string ShortestNumber(float value);
 
 struct CrashLogFacts {
   std::string stamp;  // the failure's local time as "mm-dd-yyyy  hh:nn:ssAM/PM"

@@ -9,7 +9,6 @@
 #include <string>
 #include <utility>
 
-#include "platform/product.h"
 
 namespace tw {
 namespace {
@@ -69,17 +68,15 @@ Files::Lock::~Lock() {
 
 namespace {
 
-// Locks an open lock file or folder. Without wait, false while another process holds it. The
-// descriptor is closed unless locked.
-bool TakeLock(int fd, bool wait) {
-  while (::flock(fd, LOCK_EX | (wait ? 0 : LOCK_NB)) != 0) {
+// Locks an open folder, waiting while another process holds it. The descriptor is closed unless
+// locked.
+void TakeLock(int fd) {
+  while (::flock(fd, LOCK_EX) != 0) {
     if (errno == EINTR) continue;
     const int err = errno;
     ::close(fd);
-    if (err == EWOULDBLOCK && !wait) return false;
     throw FileError(err);
   }
-  return true;
 }
 
 }  // namespace
@@ -90,24 +87,7 @@ Files::Lock Files::LockFor(const std::string& target) const {
   // beside the user's data.
   const int fd = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) throw FileError(errno);
-  TakeLock(fd, true);
-  return Lock(fd);
-}
-
-std::optional<Files::Lock> Files::TryLockFor(const std::string& target) const {
-  std::string path = target + ".lock";
-  if (!runtimeFolder_.empty()) {
-    // Named by the target's folder as the file system knows it, whatever path led there.
-    struct stat folder {};
-    if (::stat(FolderOf(target).c_str(), &folder) != 0) throw FileError(errno);
-    const size_t slash = target.find_last_of('/');
-    path = JoinPath(runtimeFolder_, std::string(kProductName) + "-" + std::to_string(folder.st_dev) + "-" +
-                                        std::to_string(folder.st_ino) + "-" +
-                                        target.substr(slash == std::string::npos ? 0 : slash + 1) + ".lock");
-  }
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) throw FileError(errno);
-  if (!TakeLock(fd, false)) return std::nullopt;
+  TakeLock(fd);
   return Lock(fd);
 }
 

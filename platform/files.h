@@ -4,7 +4,6 @@
 // target, so it is always either the old file or the new one. Failures are RunErrors (53 when the
 // file does not exist).
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -76,16 +75,9 @@ class Files {
   };
 
   void SetHook(FileHook hook) { hook_ = std::move(hook); }
-  // The user's runtime folder, where TryLockFor keeps its lock files (beside their targets while
-  // none is set).
-  void SetRuntimeFolder(std::string folder) { runtimeFolder_ = std::move(folder); }
 
   // Waits until no other process holds the lock of target's folder, then holds it.
   Lock LockFor(const std::string& target) const;
-  // Holds a lock of target's own at once, or gives nothing while another process holds it: a lock
-  // file in the runtime folder named by target's folder and name, so that a lock held for as long
-  // as the program runs leaves nothing beside the data either.
-  std::optional<Lock> TryLockFor(const std::string& target) const;
 
   // True when path names an existing regular file.
   bool Exists(const std::string& path) const;
@@ -110,7 +102,6 @@ class Files {
 
  private:
   FileHook hook_;
-  std::string runtimeFolder_;
 };
 
 // Runs `action` and tells whether it failed only because a file is not there (error 53), which

@@ -6,12 +6,10 @@ namespace tw {
 
 std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    lines.emplace_back(WithoutCarriageReturn(text.substr(start, end - start)));
-    start = end + 1;
+  for (size_t start = 0; start < text.size();) {
+    const CutLine cut = LineAt(text, start);
+    lines.emplace_back(cut.line);
+    start = cut.next;
   }
   return lines;
 }

@@ -4,9 +4,14 @@
 // line feed, without it and a carriage return before it (CR LF or LF alone); a last line without a
 // line end counts; an empty file has no lines.
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/files.h"
 
@@ -18,10 +23,42 @@ inline std::string_view WithoutCarriageReturn(std::string_view line) {
   return line;
 }
 
+// The line of text that starts at from, without its line end, and where the line after it starts
+// (text.size() after a last line without a line feed).
+struct CutLine {
+  std::string_view line;
+  size_t next;
+};
+inline CutLine LineAt(std::string_view text, size_t from) {
+  const size_t feed = text.find('\n', from);
+  if (feed == std::string_view::npos) return {WithoutCarriageReturn(text.substr(from)), text.size()};
+  return {WithoutCarriageReturn(text.substr(from, feed - from)), feed + 1};
+}
+
 // The length of the UTF-8 byte-order mark that an editor may put at the start of a file (3), or 0.
 // It belongs to no line of the report.
 inline size_t ByteOrderMarkLength(std::string_view fileStart) {
   return fileStart.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+}
+
+// Where byte stands among the 64 bytes of text from base on (fewer at its end): bit i for
+// text[base + i]. Sixteen bytes are compared at a time, for the scans that look at every line.
+inline std::uint64_t ByteBits(std::string_view text, size_t base, char byte) {
+  std::uint64_t bits = 0;
+#if defined(__SSE2__)
+  if (base + 64 <= text.size()) {
+    const __m128i wanted = _mm_set1_epi8(byte);
+    for (int i = 0; i < 4; ++i) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + base + 16 * i));
+      bits |= static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted))))
+              << (16 * i);
+    }
+    return bits;
+  }
+#endif
+  for (size_t i = base; i < text.size() && i < base + 64; ++i)
+    if (text[i] == byte) bits |= std::uint64_t{1} << (i - base);
+  return bits;
 }
 
 // The lines of a text.
@@ -60,5 +97,31 @@ class LineReader {
   std::uint64_t offset_ = 0;
   std::uint64_t consumed_ = 0;  // bytes of the lines returned so far, line ends included
 };
+
+// Calls region(text, offset) for each run of whole lines of the file, in order, holding one
+// block and the unfinished line before it; a byte-order mark at the start of the file is left out.
+// A line longer than the block grows the block.
+template <class Region>
+void ForEachRegion(Files::Reader& reader, Region&& region) {
+  std::vector<char> block(LineReader::kBlockSize);
+  size_t held = 0;          // bytes in block: the unfinished last line of the region before, then new
+  std::uint64_t base = 0;   // file offset of block[0]
+  bool atEnd = false;
+  while (!atEnd) {
+    if (held == block.size()) block.resize(block.size() * 2);
+    const size_t n = reader.Read(block.data() + held, block.size() - held);
+    atEnd = n == 0;
+    held += n;
+    const std::string_view data(block.data(), held);
+    // The region ends after the last line feed (at the end of the file, with the data).
+    const size_t lastFeed = data.rfind('\n');
+    const size_t regionEnd = atEnd ? held : lastFeed == std::string_view::npos ? 0 : lastFeed + 1;
+    const size_t from = base == 0 ? ByteOrderMarkLength(data) : 0;
+    if (regionEnd > from) region(data.substr(from, regionEnd - from), base + from);
+    std::memmove(block.data(), block.data() + regionEnd, held - regionEnd);
+    held -= regionEnd;
+    base += regionEnd;
+  }
+}
 
 }  // namespace tw

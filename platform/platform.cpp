@@ -3,6 +3,19 @@
 #include <charconv>
 
 namespace tw {
+namespace {
+
+template <class Number>
+std::string Shortest(Number value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+std::string ShortestNumber(double value) { return Shortest(value); }
+std::string ShortestNumber(float value) { return Shortest(value); }
 
 Platform& platform() {
   static Platform current;

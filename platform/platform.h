@@ -7,10 +7,9 @@
 #include "dates/date_format.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
-#include "platform/notify_icon.h"
-#include "platform/registry.h"
-#include "platform/settings.h"
 #include "platform/clock.h"
+#include "platform/settings.h"
+#include "platform/shell.h"
 #include "platform/system.h"
 
 namespace tw {
@@ -23,7 +22,9 @@ struct Platform {
   Clock* clock = nullptr;
   const DateFormat* dateFormat = nullptr;
   Shell* shell = nullptr;
-  Registry* registry = nullptr;
+  // Whether this copy owns the data folder (ClaimFolder, at start-up): only the owner keeps the
+  // running stretch on disk. Another copy in the same folder leaves that to the owner.
+  bool ownsDataFolder = true;
 };
 
 Platform& platform();

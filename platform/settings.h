@@ -8,6 +8,11 @@ namespace tw {
 
 inline constexpr const char* kSettingsSection = "Settings";
 
+// A number as a setting's text holds it (and the crash log writes it): in its shortest form, no
+// decimals when it is whole.
+std::string ShortestNumber(double value);
+std::string ShortestNumber(float value);
+
 class Settings {
  public:
   virtual ~Settings() = default;

@@ -1,27 +1,20 @@
 #include "report/record.h"
 
+#include "platform/lines.h"
+
 namespace tw {
 
-namespace {
-
-// Where the first n commas of a line stand; false when it has fewer.
-template <size_t N>
-bool FindCommas(std::string_view line, size_t (&at)[N]) {
-  size_t from = 0;
-  for (size_t& comma : at) {
-    comma = line.find(',', from);
-    if (comma == std::string_view::npos) return false;
-    from = comma + 1;
-  }
-  return true;
+FirstCommas FindFirstCommas(std::string_view line, int wanted) {
+  FirstCommas commas;
+  for (size_t base = 0; base < line.size() && commas.count < wanted; base += 64)
+    commas.Take(ByteBits(line, base, ','), base);
+  return commas;
 }
 
-}  // namespace
-
 std::optional<RecordFields> SplitRecord(std::string_view line) {
-  size_t c[3];
-  if (!FindCommas(line, c)) return std::nullopt;
-  return FieldsAt(line, c[0], c[1], c[2]);
+  const FirstCommas c = FindFirstCommas(line);
+  if (c.count < 3) return std::nullopt;
+  return FieldsAt(line, c.at[0], c.at[1], c.at[2]);
 }
 
 RecordFields FieldsAt(std::string_view line, size_t first, size_t second, size_t third) {
@@ -30,9 +23,9 @@ RecordFields FieldsAt(std::string_view line, size_t first, size_t second, size_t
 }
 
 std::optional<std::string_view> StartField(std::string_view line) {
-  size_t c[2];
-  if (!FindCommas(line, c)) return std::nullopt;
-  return line.substr(c[0] + 1, c[1] - c[0] - 1);
+  const FirstCommas c = FindFirstCommas(line, 2);
+  if (c.count < 2) return std::nullopt;
+  return line.substr(c.at[0] + 1, c.at[1] - c.at[0] - 1);
 }
 
 std::string JoinRecord(std::string_view project, std::string_view start, std::string_view end,

@@ -4,6 +4,6 @@ namespace Setup {
 
 tw::DateTime DisplayDate;
 int EditRow = 0;
-tw::NOTIFYICONDATA NotifyIconRecord;
+tw::IconRecord NotifyIconRecord;
 
 }  // namespace Setup

@@ -2,7 +2,7 @@
 // Program-wide values shared between start-up, shutdown, the notification icon and the report
 // window.
 #include "dates/date_value.h"
-#include "platform/notify_icon.h"
+#include "platform/shell.h"
 
 namespace Setup {
 
@@ -10,7 +10,7 @@ namespace Setup {
 extern tw::DateTime DisplayDate;
 // The 1-based row of the report window that the entry editor works on.
 extern int EditRow;
-// The notification-area icon's record, filled at start-up and passed again at shutdown.
-extern tw::NOTIFYICONDATA NotifyIconRecord;
+// What the notification-area icon shows, filled at start-up and passed again at shutdown.
+extern tw::IconRecord NotifyIconRecord;
 
 }  // namespace Setup

@@ -1,6 +1,5 @@
 #pragma once
 // What the notification icon's handlers act on in the main window.
-#include <cstdint>
 #include <string>
 
 namespace tw {
@@ -16,7 +15,8 @@ class TrayWindow {
   virtual void SetStatusText(const std::string& text) = 0;
   // Opens the Option menu as a popup at the mouse pointer.
   virtual void PopupOptionMenu() = 0;
-  virtual std::uint32_t WindowHandle() const = 0;
+  // Raises the window above the others and gives it the focus.
+  virtual void BringToFront() = 0;
 };
 
 }  // namespace tw

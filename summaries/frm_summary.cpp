@@ -277,7 +277,7 @@ void frmSummary::FillTables() {
 // The daily report at that day, as the report window's own day buttons show one.
 void frmSummary::OpenDay(std::int64_t day) {
   Setup::DisplayDate = DateTime{day, 0};
-  Setup::ShowReport(main_, ReportWindows());
+  Setup::ShowReport(main_, ReportWindows(), Setup::DisplayDate);
 }
 
 std::string frmSummary::ExportText() {

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "dates/ascii.h"
+
 namespace tw {
 namespace {
 
@@ -15,7 +17,7 @@ Period YearPeriod(int year) { return {DayFromCivil({year, 1, 1}), DayFromCivil({
 int Digits(std::string_view text) {
   int value = 0;
   for (char c : text) {
-    if (c < '0' || c > '9') return -1;
+    if (!IsDigit(c)) return -1;
     value = value * 10 + (c - '0');
   }
   return text.empty() ? -1 : value;
@@ -79,6 +81,14 @@ std::string IsoDate(std::int64_t day) {
   char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year, d.month, d.day);
   return text;
+}
+
+std::optional<std::int64_t> ParseIsoDay(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+  const int year = Digits(text.substr(0, 4)), month = Digits(text.substr(5, 2)), day = Digits(text.substr(8, 2));
+  if (year < 100 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+    return std::nullopt;
+  return DayFromCivil(CivilDate{year, month, day});
 }
 
 std::optional<Period> ParseIsoMonth(std::string_view text) {

@@ -41,7 +41,8 @@ std::optional<Preset> PresetNaming(const Period& period, std::int64_t today, int
 
 // YYYY-MM-DD.
 std::string IsoDate(std::int64_t day);
-// A month as YYYY-MM and a year as YYYY, or nothing.
+// A day as YYYY-MM-DD, a month as YYYY-MM and a year as YYYY, or nothing.
+std::optional<std::int64_t> ParseIsoDay(std::string_view text);
 std::optional<Period> ParseIsoMonth(std::string_view text);
 std::optional<Period> ParseIsoYear(std::string_view text);
 

@@ -50,22 +50,6 @@ int ReadFailure(std::ostream& err, const std::string& file, const RunError& e) {
 
 }  // namespace
 
-std::optional<std::int64_t> ParseIsoDay(std::string_view text) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-  auto number = [&](size_t from, size_t count) {
-    int value = 0;
-    for (size_t i = from; i < from + count; ++i) {
-      if (text[i] < '0' || text[i] > '9') return -1;
-      value = value * 10 + (text[i] - '0');
-    }
-    return value;
-  };
-  const int year = number(0, 4), month = number(5, 2), day = number(8, 2);
-  if (year < 100 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
-    return std::nullopt;
-  return DayFromCivil(CivilDate{year, month, day});
-}
-
 std::string CsvField(std::string_view text) {
   if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
   std::string out = "\"";

@@ -11,15 +11,13 @@
 
 #include "dates/date_format.h"
 #include "platform/files.h"
+#include "summaries/period.h"
 #include "viewer/day_report.h"
 
 namespace tw {
 
 // Exit status for every error: a missing file, a bad date, an unknown option, a failed read.
 inline constexpr int kCommandError = 2;
-
-// A day written as YYYY-MM-DD.
-std::optional<std::int64_t> ParseIsoDay(std::string_view text);
 
 // Field text as one RFC 4180 field: quoted (quotes doubled) when it holds a comma, a quote or a
 // line break.

@@ -85,11 +85,11 @@ Summary ReadSummary(const Files& files, const std::string& path, const Period& p
       if (text.empty()) return;
       // As the day report reads a line: three commas, a start that is a date-time, and a length
       // when the end is one too.
-      if (line.commas < 3) {
+      if (line.commas.count < 3) {
         ++summary.skippedLines;
         return;
       }
-      const RecordFields fields = FieldsAt(text, line.comma[0], line.comma[1], line.comma[2]);
+      const RecordFields fields = FieldsAt(text, line.commas.at[0], line.commas.at[1], line.commas.at[2]);
       const auto start = dates.Parse(fields.start);
       if (!start) {
         ++summary.skippedLines;

@@ -1,10 +1,14 @@
-# Fails when a file of a folder includes a header of a folder above it, whether the include is
-# written with quotes or with angle brackets, in any file of the folder or of its subfolders. Run
-# by the build (the target "layers"): cmake -DSOURCE_DIR=<source folder> -P tools/check_layers.cmake
+# Fails when a file of a folder includes a header of a folder it may not use. Every file of every
+# folder and of its subfolders is read, whatever its name, and every #include, #include_next and
+# #import in it, written with quotes or with angle brackets. An include counts for the folder of
+# the file it reaches, as the compiler finds it (beside the including file for quotes, then from
+# the source folder; "..", "." and symbolic links followed), so no spelling of a path gets past the
+# check; an include whose name is a macro cannot be checked and is refused. Run by the build (the
+# target "layers"): cmake -DSOURCE_DIR=<source folder> -P tools/check_layers.cmake
 cmake_minimum_required(VERSION 3.25)
 
 # The folders a folder's files may include, itself included. app/, tests/ and bench/ are the top
-# and may use them all.
+# and may use them all; no folder of the program may use tests/ or bench/.
 set(folders dates platform errors state report tracking desktop widgets projects viewer summaries app)
 set(uses_dates dates)
 set(uses_platform platform dates)
@@ -20,18 +24,60 @@ set(uses_summaries summaries ${uses_viewer})
 set(uses_app ${folders})
 set(uses_tests ${folders} tests)
 set(uses_bench ${folders} bench)
+set(ours ${folders} tests bench)
 
+get_filename_component(root "${SOURCE_DIR}" REALPATH)
+# A directive may have blanks and comments between "#" and its name, and may be continued on the
+# next line by a backslash (the lines are joined before they are read).
+set(gap "([ \t]|/\\*([^*]|\\*+[^*/])*\\*+/)*")
+set(directive "^[ \t]*#${gap}(include|include_next|import)([^A-Za-z0-9_]|$)")
 set(wrong "")
-foreach(folder ${folders} tests bench)
-  file(GLOB_RECURSE files "${SOURCE_DIR}/${folder}/*")
-  list(FILTER files INCLUDE REGEX "\\.(h|hh|hpp|hxx|c|cc|cpp|cxx|ipp|inc|inl|in)$")
+foreach(folder ${ours})
+  file(GLOB_RECURSE files LIST_DIRECTORIES false "${root}/${folder}/*")
   foreach(file IN LISTS files)
-    file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"][^>\"/]+/")
-    foreach(line IN LISTS includes)
-      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"/]+)/.*" "\\1" used "${line}")
-      # Folders of other libraries (<QtCore/...>, <xcb/...>, <gtest/...>) are not ours to order.
-      if(used IN_LIST folders AND NOT used IN_LIST uses_${folder})
-        file(RELATIVE_PATH name "${SOURCE_DIR}" "${file}")
+    file(STRINGS "${file}" continued REGEX "\\\\$")
+    if(continued)
+      file(READ "${file}" text)
+      string(REPLACE "\\\n" "" text "${text}")
+      string(REPLACE ";" "," text "${text}")
+      string(REPLACE "\n" ";" text "${text}")
+      set(lines "")
+      foreach(line IN LISTS text)
+        if(line MATCHES "${directive}")
+          list(APPEND lines "${line}")
+        endif()
+      endforeach()
+    else()
+      file(STRINGS "${file}" lines REGEX "${directive}")
+    endif()
+    foreach(line IN LISTS lines)
+      file(RELATIVE_PATH name "${root}" "${file}")
+      if(NOT line MATCHES "^[ \t]*#${gap}[a-z_]+${gap}([<\"])([^>\"]+)[>\"]")
+        string(APPEND wrong "\n  ${name}: ${line} (an include the check cannot read)")
+        continue()
+      endif()
+      set(header "${CMAKE_MATCH_6}")
+      # Where the compiler finds it: beside the including file (quotes only), then from the source
+      # folder, the one include folder of the program's own headers.
+      set(places "${root}/${header}")
+      if(CMAKE_MATCH_5 STREQUAL "\"")
+        get_filename_component(here "${file}" DIRECTORY)
+        list(PREPEND places "${here}/${header}")
+      endif()
+      set(reached "")
+      foreach(place IN LISTS places)
+        if(EXISTS "${place}" AND NOT IS_DIRECTORY "${place}")
+          get_filename_component(reached "${place}" REALPATH)
+          file(RELATIVE_PATH reached "${root}" "${reached}")
+          break()
+        endif()
+      endforeach()
+      if(reached STREQUAL "")
+        # Not in the tree (a library's header, or one generated in the build folder): its name.
+        cmake_path(NORMAL_PATH header OUTPUT_VARIABLE reached)
+      endif()
+      string(REGEX MATCH "^[^/]+" used "${reached}")
+      if(reached MATCHES "/" AND used IN_LIST ours AND NOT used IN_LIST uses_${folder})
         string(APPEND wrong "\n  ${name}: ${line}")
       endif()
     endforeach()

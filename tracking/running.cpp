@@ -37,23 +37,9 @@ RunningStretch StretchOf(const MainView& form, const std::string& start, const s
           RecordComment(lastSeen), ""};
 }
 
-// Whether this copy of the program keeps the file: the first copy started in the data folder does,
-// for as long as it runs. A second copy there neither saves a stretch nor offers the first one's
-// back as if it had ended.
-bool OwnsRunningFile() {
-  static std::optional<Files::Lock> owner;
-  static std::string ownedFolder;
-  const std::string folder = platform().system->DataFolder();
-  if (owner && folder == ownedFolder) return true;
-  owner.reset();
-  ownedFolder = folder;
-  try {
-    if (auto lock = platform().files->TryLockFor(JoinPath(folder, kRunningFile)))
-      owner.emplace(std::move(*lock));
-  } catch (const RunError&) {
-  }
-  return owner.has_value();
-}
+// Whether this copy of the program keeps the file: the owner of the data folder does. Another copy
+// there neither saves a stretch nor offers the owner's back as if it had ended.
+bool OwnsRunningFile() { return platform().ownsDataFolder; }
 
 // Puts text in the file, or removes it, on the background thread, under the report's lock like
 // every other writer of the report's folder.

@@ -14,6 +14,8 @@ namespace tw {
 
 inline constexpr const char* kRunningFile = "projrpt.run";
 inline constexpr const char* kRunningScratch = "projrpt.run.tmp";
+// The status bar of a copy that does not own its data folder.
+inline constexpr const char* kAnotherCopyTracking = "Another copy is tracking in this folder";
 
 struct RunningStretch {
   std::string project, start, comment;  // as the record carries them
@@ -51,8 +53,8 @@ void ForgetRunning();
 // Waits until the file is as the program last asked; false when that write failed.
 bool WaitForRunningFile();
 
-// The file belongs to the first copy of the program started in the data folder, for as long as it
-// runs; a second copy there leaves it alone (and keeps no running stretch on disk).
+// The file belongs to the copy of the program that owns the data folder (platform().ownsDataFolder);
+// another copy there leaves it alone (and keeps no running stretch on disk).
 
 // Start-up: a stretch found saved is offered back once. "&Keep Running" (Enter and Escape) puts it
 // back into the main window, running; "&End Then" records it, ended when it was last seen, as End

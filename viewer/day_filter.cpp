@@ -1,5 +1,7 @@
 #include "viewer/day_filter.h"
 
+#include "dates/ascii.h"
+
 namespace tw {
 
 bool MayBeOnDay(const DateFormat& format, std::string_view text, const CivilDate& day) {
@@ -15,7 +17,7 @@ bool MayBeOnDay(const DateFormat& format, std::string_view text, const CivilDate
 bool DayPattern::At(const char* where) const {
   for (size_t i = 0; i < text.size(); ++i) {
     const char c = where[i];
-    if (i == gap ? c >= '0' && c <= '9' : c != text[i]) return false;
+    if (i == gap ? IsDigit(c) : c != text[i]) return false;
   }
   return true;
 }
@@ -32,7 +34,7 @@ std::vector<DayPattern> DayPatterns(const DateFormat& format, const CivilDate& d
     const DateToken& t = tokens[i];
     if (i % 2 == 1) {
       const char c = t.text.empty() ? '0' : t.text[0];
-      if (t.kind != DateToken::Literal || t.text.size() != 1 || c == ' ' || c == '\t' || (c >= '0' && c <= '9'))
+      if (t.kind != DateToken::Literal || t.text.size() != 1 || IsBlank(c) || IsDigit(c))
         return {};
     } else if (t.kind == DateToken::Day || t.kind == DateToken::Month || t.kind == DateToken::Year) {
       order += "DMY"[t.kind == DateToken::Day ? 0 : t.kind == DateToken::Month ? 1 : 2];

@@ -103,11 +103,9 @@ void ScanRegion(std::string_view region, std::uint64_t base, const std::vector<D
     const size_t hit = static_cast<size_t>(found - region.data());
     const size_t before = region.rfind('\n', hit);
     const size_t start = before == std::string_view::npos || before < pos ? pos : before + 1;
-    size_t end = region.find('\n', hit);
-    if (end == std::string_view::npos) end = region.size();
-    const std::string_view line = WithoutCarriageReturn(region.substr(start, end - start));
-    if (auto row = rows.Of(line)) Add(report, std::move(*row), base + start);
-    pos = end + 1;
+    const CutLine cut = LineAt(region, start);
+    if (auto row = rows.Of(cut.line)) Add(report, std::move(*row), base + start);
+    pos = cut.next;
   }
 }
 

@@ -106,7 +106,7 @@ frmReport::frmReport(MainView& main, QWidget* parent) : QDialog(parent), main_(m
   Register();
 }
 
-void frmReport::Load() {
+void frmReport::Load(const DateTime& day) {
   Platform& p = platform();
   Guard step("frmReport/Load");
   const int width = TwipsToPixels(kOuterWidth);
@@ -114,7 +114,7 @@ void frmReport::Load() {
   if (!step([&] { setFixedSize(width, height); })) return;
   if (!step([&] { PlaceTwips(cmdClose_, kOuterWidth - 1195, 0, 1095, 375); })) return;
   if (!step([&] {
-        setWindowTitle(FromBytes(ReportCaption(*p.dateFormat, Setup::DisplayDate)));
+        setWindowTitle(FromBytes(ReportCaption(*p.dateFormat, day)));
       }))
     return;
   // In the middle of the screen, every time the window is filled: a window the user moved comes
@@ -200,12 +200,12 @@ bool frmReport::eventFilter(QObject* watched, QEvent* event) {
 
 void frmReport::StepDay(int days) {
   Setup::DisplayDate.day += days;
-  Setup::ShowReport(main_, ReportWindows());
+  Setup::ShowReport(main_, ReportWindows(), Setup::DisplayDate);
 }
 
 void frmReport::ShowToday() {
   Setup::DisplayDate = platform().clock->Now();
-  Setup::ShowReport(main_, ReportWindows());
+  Setup::ShowReport(main_, ReportWindows(), Setup::DisplayDate);
 }
 
 void frmReport::OpenEditor(int position) {

@@ -25,7 +25,7 @@ class frmReport : public QDialog, public ReportWindow, public RegisteredForm<frm
   frmReport(MainView& main, QWidget* parent);
 
   // ReportWindow
-  void Load() override;
+  void Load(const DateTime& day) override;
   void Fill(DayReport report) override;
   const DayRow* RowAt(int position) const override;
   MainView& mainView() const override { return main_; }

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "desktop/qt_text.h"
 #include "report/report_form.h"
+#include "state/program_state.h"
 #include "tracking/stretch.h"
 #include "viewer/frm_report.h"
 #include "widgets/centring.h"
@@ -120,12 +121,12 @@ void frmReportEdit::Save() {
     box->selectAll();
     return;
   }
-  Setup::UpdateReport("Update", ReportWindows());
+  Setup::UpdateReport(EntryAction::Update, Setup::EditRow, Setup::DisplayDate, ReportWindows());
   Unload();
 }
 
 void frmReportEdit::Delete() {
-  Setup::UpdateReport("Delete", ReportWindows());
+  Setup::UpdateReport(EntryAction::Delete, Setup::EditRow, Setup::DisplayDate, ReportWindows());
   Unload();
 }
 

@@ -7,7 +7,6 @@
 #include "report/report_files.h"
 #include "report/report_form.h"
 #include "report/rewrite.h"
-#include "state/program_state.h"
 
 namespace tw {
 
@@ -20,7 +19,8 @@ std::string ReportCaption(const DateFormat& format, const DateTime& day) {
 
 namespace Setup {
 
-void ShowReport(tw::MainView& main, tw::ReportScreens& screens, std::function<void()> afterClose) {
+void ShowReport(tw::MainView& main, tw::ReportScreens& screens, const tw::DateTime& day,
+                std::function<void()> afterClose) {
   using namespace tw;
   Platform& p = platform();
   // Runs when this call is done with its window, however it leaves.
@@ -37,7 +37,7 @@ void ShowReport(tw::MainView& main, tw::ReportScreens& screens, std::function<vo
   bool noReport = false;
   const bool read = step([&] {
     noReport = FileMissing([&] {
-      report = ReadDayReport(*p.files, DataFile(kReportFile), DisplayDate, ReportDateFormat());
+      report = ReadDayReport(*p.files, DataFile(kReportFile), day, ReportDateFormat());
     });
   });
   if (!read || noReport) {
@@ -49,7 +49,7 @@ void ShowReport(tw::MainView& main, tw::ReportScreens& screens, std::function<vo
   const bool showing = window != nullptr;
   if (!showing && !step([&] { window = screens.NewReport(main); })) return;
   if (!window) return;
-  window->Load();
+  window->Load(day);
   if (!step([&] { window->Fill(std::move(report)); })) {
     window->Unload();
     if (!showing) screens.Destroy(window);
@@ -64,7 +64,7 @@ void ShowReport(tw::MainView& main, tw::ReportScreens& screens, std::function<vo
   screens.Destroy(window);
 }
 
-void UpdateReport(const std::string& action, tw::ReportScreens& screens) {
+void UpdateReport(tw::EntryAction action, int row, const tw::DateTime& day, tw::ReportScreens& screens) {
   using namespace tw;
   Platform& p = platform();
   ReportWindow* report = screens.LoadedReport();
@@ -76,13 +76,13 @@ void UpdateReport(const std::string& action, tw::ReportScreens& screens) {
   // The entry is the line its row came from, not every line that reads the same.
   std::optional<SourceLine> entry;
   if (!step([&] {
-        const DayRow* row = report->RowAt(EditRow);
-        if (!row) throw RunError(kErrInvalidCall, "There is no report entry at this row");
-        entry = row->line;
+        const DayRow* at = report->RowAt(row);
+        if (!at) throw RunError(kErrInvalidCall, "There is no report entry at this row");
+        entry = at->line;
       }))
     return;
   std::optional<std::string> replacement;
-  if (action == "Update") {
+  if (action == EntryAction::Update) {
     if (!step([&] {
           const EntryEditor* editor = screens.LoadedEditor();
           if (!editor) throw RunError(kErrInvalidCall, "The entry editor is not open");
@@ -114,7 +114,7 @@ void UpdateReport(const std::string& action, tw::ReportScreens& screens) {
       }))
     return;
   // "Ready" once the report window shown again is closed.
-  step([&] { ShowReport(main, screens, [&main] { main.SetStatusText("Ready"); }); });
+  step([&] { ShowReport(main, screens, day, [&main] { main.SetStatusText("Ready"); }); });
 }
 
 }  // namespace Setup

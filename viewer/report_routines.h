@@ -15,8 +15,8 @@ namespace tw {
 class ReportWindow {
  public:
   virtual ~ReportWindow() = default;
-  // Its load: size, caption for the displayed day, place in the middle of the screen.
-  virtual void Load() = 0;
+  // Its load: size, caption for the day shown, place in the middle of the screen.
+  virtual void Load(const DateTime& day) = 0;
   // Shows the report's rows, and the total row when it has one.
   virtual void Fill(DayReport report) = 0;
   // The stretch at a 1-based row of the list; nullptr for the total row and past the rows.
@@ -54,20 +54,24 @@ class ReportScreens {
 // "Monday 12/07/2026" or "Montag 07.12.2026".
 std::string ReportCaption(const DateFormat& format, const DateTime& day);
 
+// What the entry editor's Save and Delete do to the entry.
+enum class EntryAction { Update, Delete };
+
 }  // namespace tw
 
 namespace Setup {
 
-// Rebuilds the report window for DisplayDate and shows it modally; returns when it is closed. With
-// no report file there is no window and no message (a window that is showing closes). afterClose
-// runs when the window shown is closed (at once when no window is shown). A window that is showing
-// is refilled in place, and its own wait goes on.
-void ShowReport(tw::MainView& main, tw::ReportScreens& screens,
+// Rebuilds the report window for the calendar day of day (the windows pass DisplayDate) and shows
+// it modally; returns when it is closed. With no report file there is no window and no message (a
+// window that is showing closes). afterClose runs when the window shown is closed (at once when no
+// window is shown). A window that is showing is refilled in place, and its own wait goes on.
+void ShowReport(tw::MainView& main, tw::ReportScreens& screens, const tw::DateTime& day,
                 std::function<void()> afterClose = nullptr);
 
-// Replaces ("Update", exactly) or removes (any other action) the entry the editor was opened on,
-// in the report file, then closes the editor and shows the day again. Only that one line changes;
-// when it is no longer in the file as it was read, nothing is written and the user is told.
-void UpdateReport(const std::string& action, tw::ReportScreens& screens);
+// Replaces (Update, with the editor's texts) or removes (Delete) the entry at the report window's
+// 1-based row (the editor passes EditRow) in the report file, then closes the editor and shows day
+// again. Only that one line changes; when it is no longer in the file as it was read, nothing is
+// written and the user is told.
+void UpdateReport(tw::EntryAction action, int row, const tw::DateTime& day, tw::ReportScreens& screens);
 
 }  // namespace Setup

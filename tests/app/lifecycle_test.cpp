@@ -1,6 +1,9 @@
 // The main window's load and unload sequences.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "app/lifecycle.h"
 #include "tests/support/fakes.h"
 
@@ -29,7 +32,6 @@ class LifecycleTest : public test::PlatformTest {
     FakeForm* main = new FakeForm(forms, log, "main");
     owned.emplace_back(main);
     form.left = 1500, form.top = 1200, form.width = 4770, form.height = 3660;
-    record = MakeNotifyIconRecord(7, 9);
   }
   void Unload() {
     try {
@@ -40,7 +42,7 @@ class LifecycleTest : public test::PlatformTest {
   Forms forms;
   std::vector<std::unique_ptr<FakeForm>> owned;
   test::FakeMainView form;
-  NOTIFYICONDATA record;
+  IconRecord record{"the icon start-up added"};
 };
 
 TEST_F(LifecycleTest, LoadTakesEachSettingOrItsDefault) {
@@ -66,22 +68,18 @@ TEST_F(LifecycleTest, ShutdownRecordsTheRunningStretchFirstAndBacksUpLast) {
   form.typed = "Alpha";
   LogFileSteps();
   Unload();
-  // The new report's date form is kept beside it before its first record is written.
-  EXPECT_EQ(log, (test::EventLog{"open:projrpt.pro", "open:projrpt.pro", "open:projrpt.pro", "open:projrpt.fmt",
-                                 "lock:projrpt.pro", "open:projrpt.fmt.tmp", "write:projrpt.fmt.tmp",
-                                 "sync:projrpt.fmt.tmp", "close:projrpt.fmt.tmp", "rename:projrpt.fmt",
-                                 "lock:projrpt.pro", "open:projrpt.pro", "write:projrpt.pro", "sync:projrpt.pro",
-                                 "close:projrpt.pro", "unload:editor", "unload:about",
-                                 "save:MainLeft", "save:MainTop", "save:MainWidth", "save:MainHeight",
-                                 "shell:2", "lock:projrpt.pro", "open:projrpt.pro", "open:projrpt.bak.tmp",
-                                 "read:projrpt.pro", "read:projrpt.pro", "write:projrpt.bak.tmp",
-                                 "sync:projrpt.bak.tmp", "close:projrpt.bak.tmp",
-                                 "rename:projrpt.bak", "end:0"}));
+  // In this order: the new report's date form kept beside it, the record on disk, the other
+  // windows (newest first), the geometry, the icon, the backup, the end.
+  const auto at = [&](const char* event) { return std::find(log.begin(), log.end(), event) - log.begin(); };
+  const char* const order[] = {"rename:projrpt.fmt", "sync:projrpt.pro",   "unload:editor", "unload:about",
+                               "save:MainHeight",    "icon:remove",        "rename:projrpt.bak", "end:0"};
+  for (size_t i = 0; i + 1 < std::size(order); ++i) EXPECT_LT(at(order[i]), at(order[i + 1])) << order[i];
+  EXPECT_EQ(log.back(), "end:0");
   const std::string line = "Alpha,12/7/2026 8:00:00 PM,12/7/2026 9:01:23 PM,\r\n";
   EXPECT_EQ(folder.Read("projrpt.pro"), line);
   EXPECT_EQ(folder.Read("projrpt.bak"), line);
   EXPECT_EQ(settings.values["MainLeft"], "1500");
-  EXPECT_EQ(shell.records.at(0).Bytes(), record.Bytes());
+  EXPECT_EQ(shell.icons.at(0), record);
   EXPECT_EQ(forms.Count(), 1);
   EXPECT_TRUE(form.end.empty());
 }
@@ -93,7 +91,7 @@ TEST_F(LifecycleTest, NothingRunningMinimizedAndNoReport) {
   folder.Write("projrpt.bak", "previous");
   Unload();
   // No record, no geometry, no backup change, no message: the routine ends quietly.
-  EXPECT_EQ(log, (test::EventLog{"shell:2"}));
+  EXPECT_EQ(log, (test::EventLog{"icon:remove"}));
   EXPECT_FALSE(folder.Exists("projrpt.pro"));
   EXPECT_EQ(folder.Read("projrpt.bak"), "previous");
 }

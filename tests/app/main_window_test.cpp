@@ -8,7 +8,6 @@
 
 #include "app/frm_main.h"
 #include "app/setup_main.h"
-#include "platform/handles.h"
 #include "state/program_state.h"
 #include "tests/support/fakes.h"
 #include "tests/support/layout.h"
@@ -36,7 +35,6 @@ TEST_F(MainWindowTest, ControlsKeyboardAndLook) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isMaximized(); }));
   EXPECT_EQ(window.frameGeometry(), TwipsRect(3615, 2670, 4770, 3660));
   window.hide();
-  EXPECT_EQ(window.windowTitle(), "Tallywright");
   EXPECT_EQ(window.windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
   EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_TRUE(test::Child(window, "picIcon")->isHidden());
@@ -118,9 +116,13 @@ TEST_F(MainWindowTest, StartUpTrackingAndClosingByClicks) {
   EXPECT_EQ(Setup::DisplayDate, clock.now);
   EXPECT_EQ(window->ProjectCount(), 3);
   EXPECT_EQ(window->ProjectIndex(), 0);
-  // The icon was registered with the record naming the hidden icon holder.
-  ASSERT_EQ(shell.records.size(), 1u);
-  EXPECT_EQ(shell.records[0].hWnd, HandleOf(window->picIcon()));
+  // The icon shows the program's name, and its presses reach the main window.
+  EXPECT_EQ(shell.icons, std::vector<IconRecord>{Setup::NotifyIconRecord});
+  EXPECT_EQ(Setup::NotifyIconRecord.tip, "Tallywright");
+  window->setWindowState(Qt::WindowMinimized);
+  shell.iconPress(IconPress::Left);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_FALSE(window->isMinimized());
   EXPECT_EQ(LoadedForms().Count(), 1);  // the splash window is gone
 
   test::Click(*window, "cmdStartProject");
@@ -139,18 +141,6 @@ TEST_F(MainWindowTest, StartUpTrackingAndClosingByClicks) {
   EXPECT_EQ(log.back(), "end:0");
   EXPECT_EQ(settings.values["MainLeft"], "3615");
   delete window;
-}
-
-TEST_F(MainWindowTest, ARememberedProjectThatIsGoneOrNotANumberIsNoFailure) {
-  folder.Write("project.lst", "Alpha\r\nBeta\r\n\r\n");
-  // A position past the list clears the selection; a text that is no number is no setting at all,
-  // so the second entry stays selected as the list was read.
-  for (auto [value, expected] : {std::pair{"7", -1}, {"-1", -1}, {"abc", 1}, {"", 1}}) {
-    settings.values["Project"] = value;
-    std::unique_ptr<frmMain> window(Setup::Main());
-    EXPECT_EQ(window->ProjectIndex(), expected) << value;
-    EXPECT_TRUE(dialogs.shown.empty());
-  }
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 #include <QDBusVirtualObject>
 #include <QElapsedTimer>
 #include <QApplication>
-#include <QMouseEvent>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
@@ -23,7 +22,6 @@
 #include <functional>
 #include <memory>
 
-#include "platform/handles.h"
 #include "platform/idle.h"
 #include "desktop/qt_idle.h"
 #include "desktop/qt_shell.h"
@@ -253,31 +251,28 @@ TEST_F(DesktopBusTest, LogindsWakeGivesOneAbsence) {
 }
 
 // KDE Plasma's and GNOME's (AppIndicator) notification areas: the icon registers with their watcher,
-// and the host's Activate and ContextMenu reach the icon's window as left and right presses.
+// and the host's Activate and ContextMenu reach the program as left and right presses.
 TEST_F(DesktopBusTest, TheNotificationIconRegistersWithTheWatcherAndTakesItsPresses) {
   if (!OnX11()) {
     SKIP_WITHOUT(noX11);
   }
   Serve(kWatcher);
   qputenv("DBUS_SESSION_BUS_ADDRESS", address_.toUtf8());  // where Qt's icon looks
-  struct : QWidget {
-    void mouseMoveEvent(QMouseEvent* event) override { presses.push_back(event->position().x()); }
-    std::vector<double> presses;
-  } window;
-  window.setMouseTracking(true);
+  std::vector<IconPress> presses;
   QtShell shell;
-  ASSERT_TRUE(shell.Shell_NotifyIconA(NIM_ADD, MakeNotifyIconRecord(HandleOf(&window), 0)));
+  shell.OnIconPress([&](IconPress press) { presses.push_back(press); });
+  ASSERT_TRUE(shell.AddIcon(MakeNotifyIconRecord()));
   ASSERT_TRUE(WaitFor([&] { return desktop->itemRegistered.load(); }, 5000));
   EXPECT_TRUE(shell.HasNotificationArea());
   for (const char* press : {"Activate", "ContextMenu"}) {
     bus.send(QDBusMessage::createMethodCall(desktop->item, "/StatusNotifierItem",
                                             "org.kde.StatusNotifierItem", press) << 0 << 0);
   }
-  EXPECT_TRUE(WaitFor([&] { return window.presses.size() == 2; }));
-  EXPECT_EQ(window.presses, (std::vector<double>{WM_LBUTTONDOWN, WM_RBUTTONDOWN}));
+  EXPECT_TRUE(WaitFor([&] { return presses.size() == 2; }));
+  EXPECT_EQ(presses, (std::vector<IconPress>{IconPress::Left, IconPress::Right}));
 }
 
-TEST_F(DesktopBusTest, TheFactoryOffersWhatAnswersAndASilentServiceCostsLittle) {
+TEST_F(DesktopBusTest, TheFactoryOffersWhatAnswersAndASilentServiceIsLeftAlone) {
   const std::vector<std::string> x11 =
       OnX11() ? std::vector<std::string>{"X11 screen saver extension"} : std::vector<std::string>{};
   const auto expected = [&](std::vector<std::string> idle, const std::vector<std::string>& sleep) {
@@ -285,27 +280,21 @@ TEST_F(DesktopBusTest, TheFactoryOffersWhatAnswersAndASilentServiceCostsLittle) 
     idle.insert(idle.end(), sleep.begin(), sleep.end());
     return idle;
   };
-  QElapsedTimer timer;
-  timer.start();
   EXPECT_EQ(Names(FindIdleDetection(bus, bus)), expected({}, {"suspend clock"}));
   EXPECT_EQ(Names(FindIdleDetection(QDBusConnection(QString()), QDBusConnection(QString()))),
             expected({}, {"suspend clock"}));
-  EXPECT_LT(timer.elapsed(), kIdleCallTimeoutMs);
   Serve(kGnome + kFreedesktop + kLogind);
   EXPECT_EQ(Names(FindIdleDetection(bus, bus)),
             expected({"GNOME idle monitor", "freedesktop screen saver"},
                      {"systemd-logind", "suspend clock"}));
 
-  // A service that stops answering is waited for once, then left alone for a while.
+  // A service that stops answering gives no idle time, and is then left alone for a while: it is
+  // not asked again at once even when it answers again.
   desktop->stalled = true;
   GnomeIdleSource stalled(bus);
-  timer.restart();
   EXPECT_EQ(stalled.IdleSeconds(), std::nullopt);
-  EXPECT_LT(timer.elapsed(), kIdleCallTimeoutMs + 250);
   desktop->stalled = false;
-  timer.restart();
   EXPECT_EQ(stalled.IdleSeconds(), std::nullopt);
-  EXPECT_LT(timer.elapsed(), 100);
 }
 
 TEST(X11IdleSourceTest, IdleTimeGrowsUntilInputAndTheScreenSaverCounts) {

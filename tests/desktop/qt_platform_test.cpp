@@ -40,26 +40,36 @@ TEST(QtPlatform, TextsKeepEveryByteAndSettingsKeepTheirValues) {
 TEST(QtPlatform, TheHelpViewerShowsContentsAndFindsKeywordsAsTyped) {
   QtShell shell;
   const std::string file = std::string(TW_SOURCE_DIR) + "/app/help/TALLYWRT.HLP";
-  static const std::uint16_t empty = 0;
-  ASSERT_TRUE(shell.WinHelpA(0, file, HELP_PARTIALKEY, &empty));
+  shell.OpenHelp(file, HelpPage::Search);
   HelpViewer* help = shell.helpViewer();
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(help->isVisible());
-  EXPECT_EQ(help->windowTitle(), "Tallywright Help");
   EXPECT_EQ(help->tabs()->currentIndex(), 1);
   EXPECT_GT(help->keywordList()->count(), 20);
   QTest::keyClicks(help->keywordBox(), "center");
   EXPECT_EQ(help->keywordList()->currentItem()->text(), "Center App");
 
-  ASSERT_TRUE(shell.WinHelpA(0, file, HELP_CONTENTS, nullptr));
+  shell.OpenHelp(file, HelpPage::Contents);
   EXPECT_EQ(shell.helpViewer(), help);  // one viewer
   EXPECT_EQ(help->tabs()->currentIndex(), 0);
   EXPECT_NE(help->page()->toPlainText().indexOf("Start Project"), -1);
   // A help file that is not there: the viewer says so itself.
-  ASSERT_TRUE(shell.WinHelpA(0, "/nonexistent/TALLYWRT.HLP", HELP_CONTENTS, nullptr));
+  shell.OpenHelp("/nonexistent/TALLYWRT.HLP", HelpPage::Contents);
   EXPECT_NE(help->page()->toPlainText().indexOf("cannot be opened"), -1);
-  EXPECT_FALSE(shell.WinHelpA(0, file, 1, nullptr));
   help->close();
+
+  // The viewer belongs to its owner window and goes with it; once the owner is gone, the next
+  // viewer has none, and nothing refers to the window that was destroyed.
+  auto* owner = new QWidget;
+  shell.SetOwnerWindow(owner);
+  shell.OpenHelp(file, HelpPage::Contents);
+  ASSERT_NE(shell.helpViewer(), nullptr);
+  EXPECT_EQ(shell.helpViewer()->parentWidget(), owner);
+  delete owner;
+  EXPECT_EQ(shell.helpViewer(), nullptr);
+  shell.OpenHelp(file, HelpPage::Search);
+  ASSERT_NE(shell.helpViewer(), nullptr);
+  EXPECT_EQ(shell.helpViewer()->parentWidget(), nullptr);
 }
 
 TEST(HelpIndex, TheHelpIndexFindsTopicsAndKeywordsByTheirFirstLetters) {

@@ -106,5 +106,33 @@ TEST_F(ProjectListTest, SaveGivesTheBoxAndTheFileTheTextsNames) {
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
+TEST_F(ProjectListTest, ACommaOnAnyLineIsRefusedBeforeAnythingChanges) {
+  folder.Write("project.lst", "A\r\n\r\n");
+  form.projects = {"A", ""};
+  for (auto [text, where] : {std::pair{"Acme, Inc.\r\nB", "line 1:\nAcme, Inc."}, {"A\r\n\r\nB,C", "line 3:\nB,C"}}) {
+    EXPECT_FALSE(Save(text)) << text;
+    EXPECT_NE(dialogs.shown.back().prompt.find(where), std::string::npos) << dialogs.shown.back().prompt;
+    EXPECT_EQ(dialogs.shown.back().style, MsgStyle::OkOnly + MsgStyle::Exclamation);
+  }
+  EXPECT_EQ(form.projects, (Names{"A", ""}));
+  EXPECT_EQ(folder.Read("project.lst"), "A\r\n\r\n");
+}
+
+TEST_F(ProjectListTest, TheRememberedProjectIsAPositionOfTheBoxOrNone) {
+  form.projects = {"A", "B", ""};
+  // A position past the list or before it clears the selection; a text that is no number is no
+  // setting at all, and the selection stays.
+  for (auto [text, expected] : {std::pair{"0", 0}, {"2", 2}, {"3", -1}, {"-1", -1}, {"-2", -1}, {"1x", 1},
+                                {" 0", 1}, {"", 1}, {"abc", 1}}) {
+    form.index = 1;
+    settings.values["Project"] = text;
+    Setup::RestoreRememberedProject(form);
+    EXPECT_EQ(form.index, expected) << text;
+  }
+  Setup::RememberProject(form);
+  EXPECT_EQ(settings.values["Project"], "1");
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
 }  // namespace
 }  // namespace tw

@@ -93,14 +93,15 @@ void FakeSystem::EndProcess(int exitCode) {
   if (endThrows) throw ProcessEnded{exitCode};
 }
 
-bool FakeShell::Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATA& data) {
-  log_.push_back("shell:" + std::to_string(message));
-  records.push_back(data);
+bool FakeShell::AddIcon(const IconRecord& icon) {
+  log_.push_back("icon:add");
+  icons.push_back(icon);
   return true;
 }
 
-bool FakeShell::SetForegroundWindow(std::uint32_t window) {
-  log_.push_back("foreground:" + std::to_string(window));
+bool FakeShell::RemoveIcon(const IconRecord& icon) {
+  log_.push_back("icon:remove");
+  icons.push_back(icon);
   return true;
 }
 
@@ -114,13 +115,15 @@ void FakeShell::StartProgram(const std::string& path) {
   if (startFails != 0) throw RunError(startFails, "File not found");
 }
 
-bool FakeShell::WinHelpA(std::uint32_t window, const std::string& helpFile, std::uint32_t command,
-                         const void* data) {
-  const char* keyword = static_cast<const char*>(data);
-  log_.push_back("help:" + std::to_string(window) + ":" + helpFile + ":" + std::to_string(command) +
-                 ":" + (keyword ? std::string("[") + keyword + "]" : std::string("null")));
+std::string FakeShell::FindProgram(const std::string& name) const {
+  for (const std::string& program : programs)
+    if (program.ends_with("/" + name)) return program;
+  return {};
+}
+
+void FakeShell::OpenHelp(const std::string& helpFile, HelpPage page) {
+  log_.push_back("help:" + helpFile + ":" + (page == HelpPage::Contents ? "contents" : "search"));
   if (!helpFails.empty()) throw RunError(kErrInvalidCall, helpFails);
-  return true;
 }
 
 void FakeMainView::SetProjectIndex(int i) {
@@ -158,7 +161,7 @@ double screenTwipsPerPixel = 15;
 
 PlatformTest::PlatformTest() : saved_(platform()) {
   system.folder = folder.path();
-  platform() = Platform{&files, &settings, &dialogs, &system, &clock, &format, &shell, &registry};
+  platform() = Platform{&files, &settings, &dialogs, &system, &clock, &format, &shell};
   Error::ErrorAction = 0;
 }
 

@@ -24,7 +24,7 @@ inline void PrintTo(const DateTime& value, std::ostream* out) {
 
 namespace tw::test {
 
-// What the fakes saw, in order ("save:MainLeft", "shell:2", "end:0", ...).
+// What the fakes saw, in order ("save:MainLeft", "icon:remove", "end:0", ...).
 using EventLog = std::vector<std::string>;
 
 class TempFolder {
@@ -121,21 +121,28 @@ class FakeClock : public Clock {
 class FakeShell : public Shell {
  public:
   explicit FakeShell(EventLog& log) : log_(log) {}
-  bool Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATA& data) override;
-  bool SetForegroundWindow(std::uint32_t window) override;
+  // Logged as "icon:add" and "icon:remove".
+  bool AddIcon(const IconRecord& icon) override;
+  bool RemoveIcon(const IconRecord& icon) override;
+  void OnIconPress(std::function<void(IconPress)> onPress) override { iconPress = std::move(onPress); }
   bool HasNotificationArea() const override { return notificationArea; }
   // Logged as "balloon:", the title, ":" and the text.
   bool ShowBalloon(const std::string& title, const std::string& text) override;
   void OnBalloonClick(std::function<void()> onClick) override { balloonClick = std::move(onClick); }
+  // The first of programs (full names) whose last part is name.
+  std::string FindProgram(const std::string& name) const override;
+  // Logged as "start:" and the path.
   void StartProgram(const std::string& path) override;
-  bool WinHelpA(std::uint32_t window, const std::string& helpFile, std::uint32_t command,
-                const void* data) override;
-  std::vector<NOTIFYICONDATA> records;
+  // Logged as "help:", the file, ":" and "contents" or "search".
+  void OpenHelp(const std::string& helpFile, HelpPage page) override;
+  std::vector<IconRecord> icons;  // added and removed, in order
   bool notificationArea = true;
+  std::function<void(IconPress)> iconPress;
   std::function<void()> balloonClick;
+  std::vector<std::string> programs;
   // StartProgram fails with this error number when it is not 0.
   int startFails = 0;
-  // WinHelpA fails with this description when it is not empty.
+  // OpenHelp fails with this description when it is not empty.
   std::string helpFails;
 
  private:
@@ -218,7 +225,6 @@ class PlatformTest : public ::testing::Test {
   FakeClock clock;
   DateFormat format = UsFormat();
   FakeShell shell{log};
-  RegistryView registry;
 
  private:
   Platform saved_;

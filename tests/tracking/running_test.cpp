@@ -17,10 +17,10 @@ TEST_F(RunningTest, SavedWhileRunningAndOfferedBackOnce) {
   test::FakeMainView form;
   form.typed = "Gamma";
   form.comments = "notes\r\nmore, later";
-  std::optional<Files::Lock> otherCopy = files.TryLockFor(folder.File("projrpt.run"));
-  StartProject(form);  // another copy running in this folder keeps the file: this one saves nothing
+  platform().ownsDataFolder = false;
+  StartProject(form);  // another copy owns this folder and keeps the file: this one saves nothing
   EXPECT_FALSE(WaitForRunningFile() && folder.Exists("projrpt.run"));
-  otherCopy.reset();
+  platform().ownsDataFolder = true;
   clock.now = MakeDateTime({2026, 12, 7}, 22, 15, 0);  // the last minute it was seen running
   SaveRunning(form);
   WaitForRunningFile();

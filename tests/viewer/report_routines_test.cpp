@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "errors/error.h"
-#include "state/program_state.h"
 #include "tests/support/fakes.h"
 #include "viewer/report_routines.h"
 
@@ -20,7 +19,7 @@ const std::string kFile = kAlpha + "\r\n\r\nOther,12/8/2026 9:00 AM,12/8/2026 9:
 class FakeReport : public ReportWindow {
  public:
   FakeReport(MainView& main, test::EventLog& log) : main_(main), log_(log) {}
-  void Load() override { log_.push_back("load"); }
+  void Load(const DateTime&) override { log_.push_back("load"); }
   void Fill(DayReport report) override {
     report_ = std::move(report);
     log_.push_back("fill:" + std::to_string(report_.rows.size()));
@@ -79,18 +78,14 @@ class FakeScreens : public ReportScreens {
 
 class ReportRoutinesTest : public test::PlatformTest {
  protected:
-  ReportRoutinesTest() {
-    Setup::DisplayDate = clock.now;
-    folder.Write("projrpt.pro", kFile);
-  }
+  ReportRoutinesTest() { folder.Write("projrpt.pro", kFile); }
   // Opens the editor on a row of the window shown and runs UpdateReport.
-  void Update(const std::string& action, int row, const std::string& line = "") {
-    Setup::EditRow = row;
+  void Update(EntryAction action, int row, const std::string& line = "") {
     screens.editor = std::make_unique<FakeEditor>();
     const auto f = *SplitRecord(line);
     screens.editor->entry = {std::string(f.project), std::string(f.start), std::string(f.end),
                              std::string(f.comment)};
-    Setup::UpdateReport(action, screens);
+    Setup::UpdateReport(action, row, clock.now, screens);
   }
   test::FakeMainView main;
   FakeScreens screens{log};
@@ -98,25 +93,26 @@ class ReportRoutinesTest : public test::PlatformTest {
 
 TEST_F(ReportRoutinesTest, ShowReportRefillsTheWindowShowingAndClosesItWithoutAReport) {
   bool after = false;
+  const DateTime nextDay{clock.now.day + 1, 0};
   screens.whileShown = [&] {
-    Setup::DisplayDate.day += 1;  // a day button: the same window, filled again
-    Setup::ShowReport(main, screens, [&] { log.push_back("inner done"); });
+    // A day button: the same window, filled again
+    Setup::ShowReport(main, screens, nextDay, [&] { log.push_back("inner done"); });
     ::unlink(folder.File("projrpt.pro").c_str());
-    Setup::ShowReport(main, screens);  // the file is gone: the window closes
+    Setup::ShowReport(main, screens, nextDay);  // the file is gone: the window closes
   };
-  Setup::ShowReport(main, screens, [&] { after = true; });
+  Setup::ShowReport(main, screens, clock.now, [&] { after = true; });
   EXPECT_EQ(log, (test::EventLog{"load", "fill:2", "modal", "load", "fill:1", "unload", "inner done"}));
   EXPECT_TRUE(after);
   // No report: no window, no message, and what follows runs at once.
   after = false;
-  Setup::ShowReport(main, screens, [&] { after = true; });
+  Setup::ShowReport(main, screens, clock.now, [&] { after = true; });
   EXPECT_TRUE(after);
   EXPECT_TRUE(dialogs.shown.empty());
 
   folder.Write("projrpt.pro", kFile);
   files.SetHook([](FileStep step, const std::string&) { return step == FileStep::Read ? EIO : 0; });
   log.clear();
-  Setup::ShowReport(main, screens);
+  Setup::ShowReport(main, screens, clock.now);
   EXPECT_EQ(log, (test::EventLog{"pointer", "beep", "box:Design-Time Error [57] [Setup/ShowReport]"}));
 }
 
@@ -124,24 +120,24 @@ TEST_F(ReportRoutinesTest, UpdateReportChangesOnlyTheRowsLineOrNothing) {
   const std::string changed = kAlpha + " and more\r\n" + kBeta + "\r\n";
   screens.whileShown = [&] {
     folder.Write("projrpt.pro", changed);  // another program changed the line since it was read
-    Update("Update", 1, kAlpha + ",x");
+    Update(EntryAction::Update, 1, kAlpha + ",x");
     EXPECT_EQ(dialogs.shown.at(0).prompt, kStaleEntryMessage);
     EXPECT_EQ(folder.Read("projrpt.pro"), changed);
     FailStep(FileStep::Rename, 1, ENOSPC);
-    Update("Delete", 1, kAlpha);
+    Update(EntryAction::Delete, 1, kAlpha);
     EXPECT_EQ(dialogs.shown.back().title, "Design-Time Error [61] [Setup/UpdateReport]");
     EXPECT_EQ(folder.Read("projrpt.pro"), changed);
     files.SetHook(nullptr);
-    Update("Update", 2, kBeta + "longer");
+    Update(EntryAction::Update, 2, kBeta + "longer");
     EXPECT_EQ(main.status, "Saving Changes...");
     EXPECT_TRUE(screens.editor->unloaded);
   };
-  Setup::ShowReport(main, screens);
+  Setup::ShowReport(main, screens, clock.now);
   EXPECT_EQ(main.status, "Ready");
   EXPECT_EQ(folder.Read("projrpt.pro"), kAlpha + " and more\r\n" + kBeta + "longer\r\n");
   EXPECT_FALSE(folder.Exists("report.tmp"));
   // Without a report window there is no entry to change.
-  Update("Delete", 1, kAlpha);
+  Update(EntryAction::Delete, 1, kAlpha);
   EXPECT_EQ(folder.Read("projrpt.pro").size(), changed.size() + 6);
 }
 

@@ -33,7 +33,7 @@ class ReportWindowTest : public test::PlatformTest {
 
   // Shows the report; `act` runs while the window is up, and the window is closed after it.
   void Show(const std::function<void(frmReport&)>& act) {
-    test::WhileShown([&] { Setup::ShowReport(main, ReportWindows()); }, [&] {
+    test::WhileShown([&] { Setup::ShowReport(main, ReportWindows(), Setup::DisplayDate); }, [&] {
       ASSERT_NE(frmReport::Loaded(), nullptr);
       act(*frmReport::Loaded());
       if (frmReport::Loaded()) frmReport::Loaded()->close();
