@@ -26,6 +26,7 @@
 #include "projects/frm_project_list.h"
 #include "projects/project_list.h"
 #include "projects/update_projects.h"
+#include "report/report_form.h"
 #include "report/report_menu.h"
 #include "state/program_state.h"
 #include "tracking/running.h"
@@ -76,13 +77,14 @@ void frmMain::BuildControls() {
   PlaceTwips(cmdStartProject_, 2280, 240, 1215, 375);
   txtStartProject_ = new QLineEdit(client);
   txtStartProject_->setObjectName("txtStartProject");
-  txtStartProject_->setToolTip("Start Time in MM/DD/YY HH:MM:SS AM/PM format");
+  txtStartProject_->installEventFilter(this);
   PlaceTwips(txtStartProject_, 120, 240, 2055, 285);
   cmdEndProject_ = MakeButton(client, "cmdEndProject", "EndProject", "End the tracking of your project");
   PlaceTwips(cmdEndProject_, 2280, 840, 1215, 375);
   txtEndProject_ = new QLineEdit(client);
   txtEndProject_->setObjectName("txtEndProject");
-  txtEndProject_->setToolTip("End Time in MM/DD/YY HH:MM:SS AM/PM format");
+  txtEndProject_->installEventFilter(this);
+  RefreshTimeBoxTips();
   PlaceTwips(txtEndProject_, 120, 840, 2055, 285);
   cboProjects_ = new QComboBox(client);
   cboProjects_->setObjectName("cboProjects");
@@ -248,11 +250,20 @@ void frmMain::RefreshClockPanels() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == txtStartProject_ || watched == txtEndProject_) && event->type() == QEvent::ToolTip)
+    RefreshTimeBoxTips();
   if (watched == cboProjects_ && event->type() == QEvent::FocusOut) {
     // The remembered project is the box's position when it loses the focus.
     Setup::RememberProject(*this);
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+// The boxes are read and written in the report's own form, whatever the locale says: their tips
+// name it as it stands when they show.
+void frmMain::RefreshTimeBoxTips() {
+  txtStartProject_->setToolTip(FromBytes(TimeBoxTip("Start Time")));
+  txtEndProject_->setToolTip(FromBytes(TimeBoxTip("End Time")));
 }
 
 void frmMain::changeEvent(QEvent* event) {

@@ -93,6 +93,7 @@ class frmMain : public QMainWindow,
   void BuildControls();
   void BuildMenus();
   void RefreshClockPanels();
+  void RefreshTimeBoxTips();
   // The window's outer rectangle (frame, caption, menu bar and all), which its place and size in
   // twips describe, and setting it.
   QRect Outer() const;

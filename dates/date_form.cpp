@@ -127,59 +127,72 @@ std::string Quoted(std::string_view text) {
   return out + "'";
 }
 
-// The forms the texts show: their most common date-time shape, with its date fields named in each
-// order its numbers allow (the user's order first), and each field as wide as the texts write it
-// (or its partner, the day's the month and the minutes' the seconds; else as most forms do).
-std::vector<LocaleData> FormsShown(const std::vector<Pieces>& texts, const LocaleData& user) {
-  std::map<std::string, int> counts;
-  const Pieces* model = nullptr;
-  std::string modelShape;
-  int most = 0;
-  for (const Pieces& t : texts) {
-    if (!IsDateTime(t)) continue;
-    std::string shape = ShapeOf(t);
-    if (++counts[shape] > most) most = counts[shape], model = &t, modelShape = std::move(shape);
+// The roles of the date fields a shape may have (d day, M month, y year): every order of day,
+// month and year its fields allow, whatever width the texts write the year in. Those that put
+// the year where a text writes three or four digits come first, then the user's order.
+std::vector<std::string> OrdersOf(const Pieces& model, const std::array<bool, 6>& longNumber,
+                                  DateOrder user) {
+  std::vector<std::string> orders;
+  int name = -1;
+  for (int k = 0, field = 0; k < static_cast<int>(model.size()) && field < 3; ++k) {
+    if (!IsField(model[k])) continue;
+    if (model[k].kind == Piece::Month) name = name < 0 ? field : 3;
+    ++field;
   }
-  if (!model) return {};
+  if (name == 3) return orders;  // two month names
+  if (name >= 0) {
+    for (const char* others : {"dy", "yd"}) {
+      std::string roles = "MMM";
+      for (int k = 0, i = 0; k < 3; ++k)
+        if (k != name) roles[k] = others[i++];
+      orders.push_back(roles);
+    }
+  } else {
+    const char* userRoles = user == DateOrder::DayMonthYear   ? "dMy"
+                            : user == DateOrder::YearMonthDay ? "yMd"
+                                                              : "Mdy";
+    orders = {userRoles};
+    for (const char* roles : {"Mdy", "dMy", "yMd"})
+      if (orders[0] != roles) orders.push_back(roles);
+  }
+  std::stable_sort(orders.begin(), orders.end(), [&](const std::string& a, const std::string& b) {
+    auto fits = [&](const std::string& roles) {
+      for (int k = 0; k < 3; ++k)
+        if (longNumber[k] && roles[k] != 'y') return false;
+      return true;
+    };
+    return fits(a) && !fits(b);
+  });
+  return orders;
+}
 
-  // A field below 10 written with one digit is narrow, with two wide.
-  std::array<bool, 6> narrow{}, wide{};
-  for (const Pieces& t : texts) {
-    if (!IsDateTime(t) || ShapeOf(t) != modelShape) continue;
+// The forms one shape of text shows: its date fields named in each order they allow, and each
+// field as wide as the texts write it (or its partner, the day's the month and the minutes' the
+// seconds; else as most forms do).
+std::vector<LocaleData> FormsOfShape(const std::vector<const Pieces*>& texts, const LocaleData& user) {
+  const Pieces& model = *texts.back();
+  // A field below 10 written with one digit is narrow, with two wide; a date field of three or
+  // four digits can only be a year.
+  std::array<bool, 6> narrow{}, wide{}, longNumber{};
+  for (const Pieces* t : texts) {
     int k = 0;
-    for (const Piece& p : t) {
+    for (const Piece& p : *t) {
       if (!IsField(p)) continue;
       if (p.kind == Piece::Number && p.text.size() <= 2 && std::stoi(p.text) < 10)
         (p.text.size() == 1 ? narrow : wide)[k] = true;
+      if (p.kind == Piece::Number && p.text.size() > 2) longNumber[k] = true;
       ++k;
     }
   }
 
   std::vector<const Piece*> fields;
   bool twelveHour = false;
-  for (const Piece& p : *model) {
+  for (const Piece& p : model) {
     if (IsField(p)) fields.push_back(&p);
     twelveHour = twelveHour || p.kind == Piece::Marker;
   }
-  auto isYear = [&](int k) {
-    return fields[k]->kind == Piece::Number && fields[k]->text.size() == 4;
-  };
-  auto isName = [&](int k) { return fields[k]->kind == Piece::Month; };
-  std::vector<std::string> orders;  // the roles of the three date fields
-  const bool dayFirst = DateFormat(user).order() == DateOrder::DayMonthYear;
-  if (isName(0) || isName(1) || isName(2)) {
-    std::string roles = "ddd";
-    for (int k = 0; k < 3; ++k) roles[k] = isName(k) ? 'M' : isYear(k) ? 'y' : 'd';
-    if (std::count(roles.begin(), roles.end(), 'd') == 1) orders.push_back(roles);
-  } else if (isYear(0)) {
-    orders.push_back("yMd");
-  } else if (isYear(2)) {
-    orders = {"Mdy", "dMy"};
-    if (dayFirst) std::swap(orders[0], orders[1]);
-  }
-
   std::vector<LocaleData> forms;
-  for (const std::string& roles : orders) {
+  for (const std::string& roles : OrdersOf(model, longNumber, DateFormat(user).order())) {
     LocaleData form = user;
     auto shown = [&](size_t k) { return k >= narrow.size() ? 0 : narrow[k] ? 1 : wide[k] ? 2 : 0; };
     auto field = [&](int k) -> std::string {
@@ -196,7 +209,7 @@ std::vector<LocaleData> FormsShown(const std::vector<Pieces>& texts, const Local
     std::string date, time;
     bool inTime = false;
     int k = 0;
-    for (const Piece& p : *model) {
+    for (const Piece& p : model) {
       std::string& out = inTime ? time : date;
       if (IsField(p)) {
         out += field(k++);
@@ -227,6 +240,22 @@ std::vector<LocaleData> FormsShown(const std::vector<Pieces>& texts, const Local
     form.longTime = form.shortTime = time;
     forms.push_back(std::move(form));
   }
+  return forms;
+}
+
+// The forms the texts show: those of each of their most common date-time shapes, so that a report
+// holding records of two forms offers both.
+std::vector<LocaleData> FormsShown(const std::vector<Pieces>& texts, const LocaleData& user) {
+  constexpr size_t kShapes = 3;
+  std::map<std::string, std::vector<const Pieces*>> byShape;
+  for (const Pieces& t : texts)
+    if (IsDateTime(t)) byShape[ShapeOf(t)].push_back(&t);
+  std::vector<const std::vector<const Pieces*>*> shapes;
+  for (const auto& [shape, members] : byShape) shapes.push_back(&members);
+  std::stable_sort(shapes.begin(), shapes.end(), [](const auto* a, const auto* b) { return a->size() > b->size(); });
+  std::vector<LocaleData> forms;
+  for (size_t i = 0; i < shapes.size() && i < kShapes; ++i)
+    for (LocaleData& form : FormsOfShape(*shapes[i], user)) forms.push_back(std::move(form));
   return forms;
 }
 
@@ -278,6 +307,7 @@ std::optional<std::array<std::string, 2>> UnknownMarkers(const std::vector<Piece
 
 struct Score {
   int readings = 0;         // starts and ends read (a start and its end only as a stretch under a week)
+  int records = 0;          // records whose start reads, with an end that reads as such a stretch or not at all
   bool writesBack = false;  // a start the form writes back byte for byte
 };
 
@@ -285,12 +315,14 @@ Score ScoreOf(const DateFormat& format, const std::vector<RecordTimes>& records)
   Score score;
   for (const RecordTimes& r : records) {
     const auto start = format.Parse(r.start), end = format.Parse(r.end);
-    score.readings += start.has_value() + end.has_value();
+    bool stretch = true;
     if (start && end) {
       const std::int64_t length =
           (end->day - start->day) * kSecondsPerDay + (end->seconds - start->seconds);
-      if (length < 0 || length >= kLongestStretch) score.readings -= 2;
+      stretch = length >= 0 && length < kLongestStretch;
     }
+    score.readings += stretch ? start.has_value() + end.has_value() : 0;
+    score.records += start && stretch;
     score.writesBack = score.writesBack || (start && format.FormatGeneral(*start) == r.start);
   }
   return score;
@@ -298,16 +330,23 @@ Score ScoreOf(const DateFormat& format, const std::vector<RecordTimes>& records)
 
 }  // namespace
 
-LocaleData SettleDateForm(const std::vector<RecordTimes>& records, const LocaleData& user,
-                          const LocaleData* kept) {
+bool SettledForm::Mixed() const { return read * 10 < records * 9; }
+
+SettledForm SettleDateForm(const std::vector<RecordTimes>& records, const LocaleData& user,
+                           const LocaleData* kept) {
   std::vector<LocaleData> candidates;
   if (kept) candidates.push_back(*kept);
   candidates.push_back(user);
+  int withStart = 0;
+  for (const RecordTimes& r : records) withStart += !r.start.empty();
+  auto settled = [&](size_t i, const Score& score) {
+    return SettledForm{std::move(candidates[i]), withStart, std::min(score.records, withStart)};
+  };
   // The first form reading every start and end as stretches (the user's writing a start back, too)
   // is the one chosen, whatever the texts show: a report read where it was written costs no more.
   std::vector<Score> scores = {ScoreOf(DateFormat(candidates[0]), records)};
   if (scores[0].readings == static_cast<int>(2 * records.size()) && (kept || scores[0].writesBack))
-    return candidates[0];
+    return settled(0, scores[0]);
 
   const LocaleData own;
   const std::vector<Word> words = WordsOf({kept, &user, &own});
@@ -341,8 +380,41 @@ LocaleData SettleDateForm(const std::vector<RecordTimes>& records, const LocaleD
   for (bool anyForm : {false, true})
     for (size_t i = 0; i < candidates.size(); ++i)
       if (scores[i].readings == most && (anyForm || scores[i].writesBack || (kept && i == 0)))
-        return candidates[i];
-  return user;
+        return settled(i, scores[i]);
+  return settled(kept ? 1 : 0, scores[kept ? 1 : 0]);
+}
+
+}  // namespace tw
+
+namespace tw {
+
+std::string FormPicture(const LocaleData& form) {
+  auto picture = [&](const std::string& pattern) {
+    std::string out;
+    for (const DateToken& t : TokenizeDatePattern(pattern)) {
+      switch (t.kind) {
+        case DateToken::Literal: out += t.text; break;
+        case DateToken::Day: out += "DD"; break;
+        case DateToken::DayName: out += "DDD"; break;
+        case DateToken::Month: out += "MM"; break;
+        case DateToken::MonthName: out += t.width == 3 ? "MMM" : "MMMM"; break;
+        case DateToken::Year: out += "YYYY"; break;  // always written whole
+        case DateToken::Hour: out += "HH"; break;
+        case DateToken::Minute: out += "MM"; break;
+        case DateToken::Second: out += "SS"; break;
+        case DateToken::AmPm: {
+          std::string markers = form.am + "/" + form.pm;
+          for (char& c : markers) c = t.lower ? AsciiLower(c) : AsciiUpper(c);
+          out += markers;
+          break;
+        }
+      }
+    }
+    return out;
+  };
+  const std::string text = picture(form.shortDate) + " " + picture(form.longTime);
+  // The United States' form keeps the words the boxes have always shown.
+  return text == "MM/DD/YYYY HH:MM:SS AM/PM" ? "MM/DD/YY HH:MM:SS AM/PM" : text;
 }
 
 }  // namespace tw

@@ -27,6 +27,11 @@ LocaleData LocaleDataOf(const QLocale& locale) {
   return data;
 }
 
+int FirstWeekdayOf(const QLocale& locale) {
+  if (locale.language() == QLocale::C) return 0;
+  return locale.firstDayOfWeek() % 7;  // Qt counts Monday 1 .. Sunday 7
+}
+
 DateFormat UserDateFormat() { return DateFormat(LocaleDataOf(QLocale::system())); }
 
 }  // namespace tw

@@ -171,7 +171,7 @@ void Files::Append(const std::string& path, std::string_view bytes) const {
   if (st.st_size > 0) {
     char last = '\n';
     if (::pread(fd, &last, 1, st.st_size - 1) != 1) throw FileError(errno ? errno : EIO);
-    if (last != '\n') line = "\r\n";
+    if (last != '\n' && last != '\r') line = "\r\n";
   }
   line.append(bytes);
 

@@ -87,8 +87,8 @@ class Files {
   std::string ReadTail(const std::string& path, size_t bytes) const;
 
   // Appends bytes at the end in one write and flushes them to disk, creating a missing file. When
-  // the file's last byte is not a line feed, CR LF goes first, so the bytes start a line of their
-  // own. A failed write leaves the file as it was, or no file when there was none.
+  // the file's last byte is not a line end (LF or CR), CR LF goes first, so the bytes start a line
+  // of their own. A failed write leaves the file as it was, or no file when there was none.
   void Append(const std::string& path, std::string_view bytes) const;
 
   Replacement BeginReplace(const std::string& target, const std::string& scratch) const;

@@ -1,7 +1,7 @@
 #pragma once
 // What a line of the program's files is, and reading a file line by line in large blocks. Every
-// reader and the rewrite take their lines from here, so they agree: a line is the bytes up to a
-// line feed, without it and a carriage return before it (CR LF or LF alone); a last line without a
+// reader and the rewrite take their lines from here, so they agree: a line is the bytes up to its
+// line end, CR LF, LF alone or CR alone (as old Mac editors write), without it; a last line without a
 // line end counts; an empty file has no lines.
 #include <cstdint>
 #include <cstring>
@@ -23,16 +23,32 @@ inline std::string_view WithoutCarriageReturn(std::string_view line) {
   return line;
 }
 
+// Where the first line end at or after from starts (CR or LF), or npos.
+inline size_t LineEndAt(std::string_view text, size_t from) {
+  for (size_t i = from; i < text.size(); ++i)
+    if (text[i] == '\n' || text[i] == '\r') return i;
+  return std::string_view::npos;
+}
+
 // The line of text that starts at from, without its line end, and where the line after it starts
-// (text.size() after a last line without a line feed).
+// (text.size() after a last line without a line end).
 struct CutLine {
   std::string_view line;
   size_t next;
 };
 inline CutLine LineAt(std::string_view text, size_t from) {
-  const size_t feed = text.find('\n', from);
-  if (feed == std::string_view::npos) return {WithoutCarriageReturn(text.substr(from)), text.size()};
-  return {WithoutCarriageReturn(text.substr(from, feed - from)), feed + 1};
+  const size_t end = LineEndAt(text, from);
+  if (end == std::string_view::npos) return {text.substr(from), text.size()};
+  const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+  return {text.substr(from, end - from), end + (crLf ? 2 : 1)};
+}
+
+// The line ends among the 64 bytes of text from base on, as ByteBits gives places: each LF, and
+// each CR that no LF follows (a CR at the end of the text is one).
+inline std::uint64_t LineEndBits(std::string_view text, size_t base, std::uint64_t feeds, std::uint64_t returns) {
+  std::uint64_t alone = returns & ~(feeds >> 1);
+  if ((returns >> 63) != 0 && base + 64 < text.size() && text[base + 64] == '\n') alone &= ~(std::uint64_t{1} << 63);
+  return feeds | alone;
 }
 
 // The length of the UTF-8 byte-order mark that an editor may put at the start of a file (3), or 0.
@@ -113,9 +129,12 @@ void ForEachRegion(Files::Reader& reader, Region&& region) {
     atEnd = n == 0;
     held += n;
     const std::string_view data(block.data(), held);
-    // The region ends after the last line feed (at the end of the file, with the data).
-    const size_t lastFeed = data.rfind('\n');
-    const size_t regionEnd = atEnd ? held : lastFeed == std::string_view::npos ? 0 : lastFeed + 1;
+    // The region ends after the last line end (at the end of the file, with the data); a CR that
+    // ends the data may be the first half of a CR LF, and waits for what follows.
+    size_t lastEnd = data.find_last_of("\r\n");
+    if (!atEnd && lastEnd == held - 1 && data[lastEnd] == '\r')
+      lastEnd = lastEnd == 0 ? std::string_view::npos : data.find_last_of("\r\n", lastEnd - 1);
+    const size_t regionEnd = atEnd ? held : lastEnd == std::string_view::npos ? 0 : lastEnd + 1;
     const size_t from = base == 0 ? ByteOrderMarkLength(data) : 0;
     if (regionEnd > from) region(data.substr(from, regionEnd - from), base + from);
     std::memmove(block.data(), block.data() + regionEnd, held - regionEnd);

@@ -67,9 +67,9 @@ bool Split(std::string_view text, std::array<std::string, N>& names) {
 
 // The form, settled from the sample and the kept form, and kept when `keep` and the kept file
 // holds another (a failure to keep it only means it is settled again next time).
-LocaleData Settle(const Files& files, const std::string& path, const LocaleData& user,
-                  const Sample& sample, bool keep) {
-  if (sample.records.empty() && !keep) return user;
+SettledForm Settle(const Files& files, const std::string& path, const LocaleData& user,
+                   const Sample& sample, bool keep) {
+  if (sample.records.empty() && !keep) return SettledForm{user};
   const std::string keptFile = FormFileOf(path);
   std::string keptText;
   try {
@@ -78,16 +78,32 @@ LocaleData Settle(const Files& files, const std::string& path, const LocaleData&
     keptText.clear();
   }
   const auto kept = ParseFormText(keptText, user);
-  const LocaleData form =
-      sample.records.empty() ? user : SettleDateForm(sample.records, user, kept ? &*kept : nullptr);
-  if (keep && FormText(form) != keptText) {
+  const SettledForm settled = sample.records.empty()
+                                  ? SettledForm{user}
+                                  : SettleDateForm(sample.records, user, kept ? &*kept : nullptr);
+  if (keep && FormText(settled.form) != keptText) {
     try {
       const Files::Lock lock = files.LockFor(path);
-      files.Replace(keptFile, keptFile + ".tmp", FormText(form));
+      files.Replace(keptFile, keptFile + ".tmp", FormText(settled.form));
     } catch (const RunError&) {
     }
   }
-  return form;
+  return settled;
+}
+
+// The form last settled for the program's report, with what settled it: the program reads one
+// report, many times over.
+struct LastSettled {
+  std::string path;
+  LocaleData user;
+  std::string lines;
+  bool kept = false;
+  bool mixed = false;
+  std::optional<DateFormat> format;
+};
+LastSettled& Last() {
+  static LastSettled last;
+  return last;
 }
 
 }  // namespace
@@ -143,18 +159,11 @@ std::optional<LocaleData> ParseFormText(std::string_view text, const LocaleData&
 }
 
 LocaleData ReportForm(const Files& files, const std::string& reportPath, const LocaleData& user) {
-  return Settle(files, reportPath, user, SampleOf(files, reportPath), false);
+  return Settle(files, reportPath, user, SampleOf(files, reportPath), false).form;
 }
 
 DateFormat ReportDateFormat(bool writing) {
-  // The form last settled, with what settled it: the program reads one report, many times over.
-  static struct {
-    std::string path;
-    LocaleData user;
-    std::string lines;
-    bool kept = false;
-    std::optional<DateFormat> format;
-  } last;
+  LastSettled& last = Last();
   const Platform& p = platform();
   const std::string path = DataFile(kReportFile);
   const LocaleData& user = p.dateFormat->data();
@@ -170,14 +179,25 @@ DateFormat ReportDateFormat(bool writing) {
   const bool keep = writing || !sample.records.empty();
   if (!last.format || last.path != path || !(last.user == user) || last.lines != sample.lines ||
       (keep && !last.kept)) {
-    const LocaleData form = Settle(*p.files, path, user, sample, keep);
+    const SettledForm settled = Settle(*p.files, path, user, sample, keep);
     last.path = path;
     last.user = user;
     last.lines = std::move(sample.lines);
     last.kept = keep;
-    last.format.emplace(form);
+    last.mixed = settled.Mixed();
+    last.format.emplace(settled.form);
   }
   return *last.format;
+}
+
+bool ReportHoldsOtherForms() {
+  ReportDateFormat();
+  const LastSettled& last = Last();
+  return last.path == DataFile(kReportFile) && last.mixed;
+}
+
+std::string TimeBoxTip(std::string_view box) {
+  return std::string(box) + " in " + FormPicture(ReportDateFormat().data()) + " format";
 }
 
 }  // namespace tw

@@ -31,5 +31,13 @@ LocaleData ReportForm(const Files& files, const std::string& reportPath, const L
 // report once it has records, or at once when `writing` (a record is about to be appended). A
 // report that cannot be read gives the form last settled for it, else the user's.
 DateFormat ReportDateFormat(bool writing = false);
+// Whether fewer than nine in ten of the report's first records read in its form: it holds lines
+// in another form (records are still written in the form most of them are in).
+bool ReportHoldsOtherForms();
+inline constexpr const char* kOtherFormsStatus = "The report holds lines in another form";
+
+// The tooltip of the start or end box, "Start Time" or "End Time": the form the report is written
+// in, as in "Start Time in DD.MM.YYYY HH:MM:SS format".
+std::string TimeBoxTip(std::string_view box);
 
 }  // namespace tw

@@ -123,4 +123,29 @@ void WriteJson(const Summary& summary, const std::vector<SummaryEntry>& entries,
   out << "\n}\n";
 }
 
+std::span<const ExportForm> ExportForms() {
+  static constexpr ExportForm kForms[] = {
+      {"CSV, per project", "csv", "CSV files (*.csv)", false,
+       [](const Summary& s, const std::vector<SummaryEntry>&, std::ostream& out) {
+         WriteTable(s, SummaryTable::Projects, true, out);
+       }},
+      {"CSV, per day", "csv", "CSV files (*.csv)", false,
+       [](const Summary& s, const std::vector<SummaryEntry>&, std::ostream& out) {
+         WriteTable(s, SummaryTable::Days, true, out);
+       }},
+      {"JSON", "json", "JSON files (*.json)", true, WriteJson},
+  };
+  return kForms;
+}
+
+std::string WithCrLf(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+    out += text[i];
+  }
+  return out;
+}
+
 }  // namespace tw

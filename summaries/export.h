@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,5 +50,19 @@ inline void WriteRow(std::ostream& out, bool csv, std::initializer_list<std::str
 void WriteTable(const Summary& summary, SummaryTable table, bool csv, std::ostream& out);
 // {"from", "to", "totalSeconds", "skippedLines", "projects", "days", "entries"}.
 void WriteJson(const Summary& summary, const std::vector<SummaryEntry>& entries, std::ostream& out);
+
+// The forms the Summary window copies and exports a period in, in the order of its list. A new
+// form is one more entry with its writer.
+struct ExportForm {
+  const char* name;       // as the list shows it
+  const char* extension;  // of the file name suggested
+  const char* filter;     // of the save dialog
+  bool entries;           // lists every stretch: the report is read again for them
+  void (*write)(const Summary& summary, const std::vector<SummaryEntry>& entries, std::ostream& out);
+};
+std::span<const ExportForm> ExportForms();
+
+// A text with every line ended by CR LF, as the program's files are.
+std::string WithCrLf(std::string_view text);
 
 }  // namespace tw

@@ -5,17 +5,18 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QLocale>
+#include <QTimer>
 #include <QTreeWidget>
 #include <sstream>
 
-#include "errors/guard.h"
 #include "platform/platform.h"
+#include "desktop/qt_locale.h"
 #include "desktop/qt_text.h"
 #include "report/report_files.h"
 #include "report/report_form.h"
@@ -23,6 +24,7 @@
 #include "summaries/export.h"
 #include "viewer/frm_report.h"
 #include "summaries/summary_chart.h"
+#include "summaries/summary_text.h"
 #include "widgets/centring.h"
 #include "widgets/controls.h"
 #include "widgets/twips.h"
@@ -38,7 +40,6 @@ constexpr const char* kPresetNames[] = {"Today", "This Week", "Last Week", "This
                                         "Last Month", "This Year", "Custom"};
 constexpr const char* kRoundingNames[] = {"None",       "1 minute",   "5 minutes", "6 minutes",
                                           "10 minutes", "15 minutes", "30 minutes"};
-constexpr const char* kExportNames[] = {"CSV, per project", "CSV, per day", "JSON"};
 constexpr const char* kRoundingSetting = "SummaryRounding";
 
 // Dates are shown in the user's form; the report is read in its own (report/report_form.h).
@@ -54,6 +55,12 @@ std::int64_t DayOf(const QDate& date) { return DayFromCivil({date.year(), date.m
 // A table whose first column takes the room and whose numbers stand right.
 QTreeWidget* MakeTable(QWidget* parent, const char* name, const QStringList& headers) {
   QTreeWidget* list = MakeList(parent, name, headers);
+  // A plain line of its own: the style's sunken frame loses its right and bottom lines under
+  // some display scalings (125 %, 150 %).
+  list->setFrameStyle(QFrame::Box | QFrame::Plain);
+  QPalette palette = list->palette();
+  palette.setColor(QPalette::WindowText, parent->palette().color(QPalette::Window).darker(140));
+  list->setPalette(palette);
   list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   for (int i = 1; i < headers.size(); ++i) {
     list->header()->setSectionResizeMode(i, QHeaderView::ResizeToContents);
@@ -71,13 +78,6 @@ QTreeWidgetItem* MakeRow(const std::vector<std::string>& cells) {
   return item;
 }
 
-// "42.5%" of the period's total.
-std::string ShareText(std::int64_t seconds, std::int64_t total) {
-  if (total <= 0) return "";
-  const std::int64_t tenths = (seconds * 1000 + total / 2) / total;
-  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "%";
-}
-
 }  // namespace
 
 frmSummary::frmSummary(MainView& main, QWidget* parent) : QDialog(parent), main_(main) {
@@ -88,8 +88,7 @@ frmSummary::frmSummary(MainView& main, QWidget* parent) : QDialog(parent), main_
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   PaintLightYellow(this);
-  // Qt counts Monday 1 .. Sunday 7.
-  firstWeekday_ = QLocale().firstDayOfWeek() % 7;
+  firstWeekday_ = FirstWeekdayOf(QLocale());
   Build();
   Register();
 }
@@ -116,7 +115,7 @@ void frmSummary::Build() {
     if (pattern.find("yyyy") == std::string::npos)
       if (const size_t y = pattern.find("yy"); y != std::string::npos) pattern.replace(y, 2, "yyyy");
     box->setDisplayFormat(FromBytes(pattern));
-    box->setDateRange(QDate(1900, 1, 1), QDate(2199, 12, 31));
+    box->setDateRange(QDateOf(kReadableDays.first), QDateOf(kReadableDays.last));
     PlaceTwips(box, left, 120, 1500, 315);
     return box;
   };
@@ -150,7 +149,9 @@ void frmSummary::Build() {
   PlaceTwips(chart_, kListsWidth + 240, kTop, kClientWidth - kListsWidth - 360, 2 * kListHeight + 120);
 
   label("lblExport", "Export:", 120, kBottom);
-  cboExport_ = combo("cboExport", kExportNames, 780, kBottom + 30, 2160);
+  std::vector<const char*> exportNames;
+  for (const ExportForm& form : ExportForms()) exportNames.push_back(form.name);
+  cboExport_ = combo("cboExport", exportNames, 780, kBottom + 30, 2160);
   cmdCopy_ = MakeButton(this, "cmdCopy", "C&opy", "Copy the period to the clipboard in the chosen form");
   PlaceTwips(cmdCopy_, 3060, kBottom, 1095, 375);
   cmdExport_ = MakeButton(this, "cmdExport", "&Export...", "Save the period to a file in the chosen form");
@@ -180,6 +181,11 @@ void frmSummary::Build() {
   connect(cmdCopy_, &QPushButton::clicked, this, [this] { Copy(); });
   connect(cmdExport_, &QPushButton::clicked, this, [this] { Export(); });
   connect(cmdClose_, &QPushButton::clicked, this, [this] { close(); });
+
+  // Whoever changes the report (this program, an import, another copy of it), the window follows.
+  watcher_ = new QFileSystemWatcher(this);
+  connect(watcher_, &QFileSystemWatcher::fileChanged, this, [this] { ReportMayHaveChanged(); });
+  connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { ReportMayHaveChanged(); });
 }
 
 frmSummary* frmSummary::Open(MainView& main, QWidget* parent) {
@@ -224,54 +230,58 @@ void frmSummary::DatesChanged() {
   ShowPeriod(period, PeriodKind::Custom);
 }
 
-void frmSummary::Step(int steps) { ShowPeriod(Stepped(period_, kind_, steps), kind_); }
+void frmSummary::Step(int steps) {
+  const Period next = Stepped(period_, kind_, steps);
+  if (WithinReadableYears(next)) ShowPeriod(next, kind_);
+}
 
 void frmSummary::Refresh() {
   const std::string path = DataFile(kReportFile);
   const int rounding = kRoundings[std::max(0, cboRounding_->currentIndex())];
-  Summary summary = EmptySummary(period_, rounding);
-  bool missing = false;
-  Guard step("frmSummary/Refresh");
-  step([&] {
-    missing = FileMissing([&] {
-      summary = ReadSummary(*platform().files, path, period_, ReportDateFormat(), rounding);
-    });
-  });
-  const QFileInfo file(QString::fromStdString(path));
-  readStamp_ = QString::number(file.size()) + "/" + QString::number(file.lastModified().toMSecsSinceEpoch());
-  haveReport_ = !missing && !step.failed();
-  summary_ = std::move(summary);
+  readStamp_ = ReportStamp(path);  // taken first: a change while reading is read again
+  shown_ = ReadShownSummary(*platform().files, path, period_, ReportDateFormat(), rounding);
   FillTables();
-  chart_->SetData(ChartOf(summary_, Format()));
+  chart_->SetData(ChartOf(shown_.summary, Format()));
+  WatchReport();
 }
 
 void frmSummary::FillTables() {
   const DateFormat& format = Format();
-  const Summary& s = summary_;
-  std::string total = format.WeekdayName({s.period.first, 0}) + " " + format.FormatDate({s.period.first, 0});
-  if (s.period.Days() > 1)
-    total += " to " + format.WeekdayName({s.period.last, 0}) + " " + format.FormatDate({s.period.last, 0});
-  total += ":  " + format.FormatDuration(s.totalSeconds) + " (" + HoursText(s.totalSeconds) + " hours) in " +
-           std::to_string(s.stretches) + (s.stretches == 1 ? " stretch" : " stretches");
-  if (!haveReport_) total += ".  There is no report yet.";
-  if (s.skippedLines > 0)
-    total += ".  " + std::to_string(s.skippedLines) +
-             (s.skippedLines == 1 ? " line of the report is not a record and was skipped."
-                                  : " lines of the report are not records and were skipped.");
-  lblTotal_->setText(FromBytes(total));
-
+  const Summary& s = shown_.summary;
+  lblTotal_->setText(FromBytes(SummarySentence(shown_, format)));
   QList<QTreeWidgetItem*> rows;
-  for (const ProjectTotal& p : s.projects)
-    rows.append(MakeRow({p.project, format.FormatDuration(p.seconds), HoursText(p.seconds),
-                         ShareText(p.seconds, s.totalSeconds), std::to_string(p.stretches)}));
+  for (const ProjectTotal& p : s.projects) rows.append(MakeRow(ProjectCells(p, s.totalSeconds, format)));
   lstProjects_->clear();
   lstProjects_->addTopLevelItems(rows);
   rows.clear();
-  for (const DayTotal& d : s.days)
-    rows.append(MakeRow({format.data().shortDayNames[Weekday(d.day)] + " " + format.FormatDate({d.day, 0}),
-                         format.FormatDuration(d.seconds), HoursText(d.seconds), std::to_string(d.stretches)}));
+  for (const DayTotal& d : s.days) rows.append(MakeRow(DayCells(d, format)));
   lstDays_->clear();
   lstDays_->addTopLevelItems(rows);
+  // A list whose columns fit their contents repaints only its current row when its rows are
+  // replaced: the rest would go on showing the old ones.
+  lstProjects_->viewport()->update();
+  lstDays_->viewport()->update();
+}
+
+void frmSummary::WatchReport() {
+  const QString file = QString::fromStdString(DataFile(kReportFile));
+  QStringList wanted = {QFileInfo(file).absolutePath()};
+  if (QFileInfo::exists(file)) wanted.append(file);
+  if (watcher_->directories() + watcher_->files() == wanted) return;
+  if (!watcher_->directories().isEmpty()) watcher_->removePaths(watcher_->directories());
+  if (!watcher_->files().isEmpty()) watcher_->removePaths(watcher_->files());
+  watcher_->addPaths(wanted);
+}
+
+void frmSummary::ReportMayHaveChanged() {
+  // One read for a burst of changes; the folder's other files change it too, the report not.
+  if (refreshQueued_) return;
+  refreshQueued_ = true;
+  QTimer::singleShot(0, this, [this] {
+    refreshQueued_ = false;
+    if (ReportStamp(DataFile(kReportFile)) != readStamp_) Refresh();
+    else WatchReport();
+  });
 }
 
 // The daily report at that day, as the report window's own day buttons show one.
@@ -281,45 +291,41 @@ void frmSummary::OpenDay(std::int64_t day) {
 }
 
 std::string frmSummary::ExportText() {
-  std::ostringstream out;
-  const int choice = cboExport_->currentIndex();
-  if (choice < 2) {
-    WriteTable(summary_, choice == 0 ? SummaryTable::Projects : SummaryTable::Days, true, out);
-    return out.str();
-  }
-  // JSON lists every stretch as well: the report is read again for them.
+  const ExportForm& form = ExportForms()[std::max(0, cboExport_->currentIndex())];
+  // A form that lists every stretch reads the report again for them.
   std::vector<SummaryEntry> entries;
-  Summary summary = summary_;
-  Guard step("frmSummary/ExportText");
-  step([&] {
-    FileMissing([&] {
-      summary = ReadSummary(*platform().files, DataFile(kReportFile), period_, ReportDateFormat(),
-                            summary_.roundMinutes, [&](const SummaryEntry& e) { entries.push_back(e); });
-    });
-  });
-  WriteJson(summary, entries, out);
+  ShownSummary shown = shown_;
+  if (form.entries)
+    shown = ReadShownSummary(*platform().files, DataFile(kReportFile), period_, ReportDateFormat(),
+                             shown_.summary.roundMinutes, [&](const SummaryEntry& e) { entries.push_back(e); });
+  if (shown.failed) {
+    platform().dialogs->MsgBox(shown.problem, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
+    return "";
+  }
+  std::ostringstream out;
+  form.write(shown.summary, entries, out);
   return out.str();
 }
 
-void frmSummary::Copy() { QApplication::clipboard()->setText(FromBytes(ExportText())); }
+void frmSummary::Copy() {
+  const std::string text = ExportText();
+  if (!text.empty()) QApplication::clipboard()->setText(FromBytes(text));
+}
 
 void frmSummary::Export() {
-  const bool json = cboExport_->currentIndex() == 2;
+  const ExportForm& form = ExportForms()[std::max(0, cboExport_->currentIndex())];
   const QString name = QString("summary %1 to %2.%3")
                            .arg(QString::fromStdString(IsoDate(period_.first)),
-                                QString::fromStdString(IsoDate(period_.last)), json ? "json" : "csv");
-  const QString filter = json ? "JSON files (*.json)" : "CSV files (*.csv)";
+                                QString::fromStdString(IsoDate(period_.last)), form.extension);
   const QString suggested = QDir::home().filePath(name);
-  const QString target = askSavePath ? askSavePath(this, suggested, filter)
-                                     : QFileDialog::getSaveFileName(this, "Export Summary", suggested, filter);
+  const QString target = askSavePath ? askSavePath(this, suggested, form.filter)
+                                     : QFileDialog::getSaveFileName(this, "Export Summary", suggested, form.filter);
   if (target.isEmpty()) return;
   const std::string path = ToBytes(target);
-  // Files the program writes end their lines with CR LF; the CSV does already.
-  std::string text = ExportText();
-  if (json)
-    for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2)) text.insert(at, 1, '\r');
+  const std::string text = ExportText();
+  if (text.empty()) return;
   try {
-    platform().files->Replace(path, path + ".tmp", text);
+    platform().files->Replace(path, path + ".tmp", WithCrLf(text));
   } catch (const RunError& e) {
     platform().dialogs->MsgBox("The summary could not be saved in " + path + ": " + e.description(),
                                MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
@@ -329,11 +335,9 @@ void frmSummary::Export() {
 void frmSummary::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   // Back in front after the report changed (a stretch ended, an entry edited): read it again.
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-    const QFileInfo file(QString::fromStdString(DataFile(kReportFile)));
-    const QString stamp = QString::number(file.size()) + "/" + QString::number(file.lastModified().toMSecsSinceEpoch());
-    if (stamp != readStamp_) Refresh();
-  }
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+      ReportStamp(DataFile(kReportFile)) != readStamp_)
+    Refresh();
 }
 
 void frmSummary::closeEvent(QCloseEvent* event) {

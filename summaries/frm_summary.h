@@ -1,8 +1,8 @@
 #pragma once
 // The Summary window: one period's time per project and per day, with a chart, a rounding of each
 // stretch, and Copy and Export as CSV or JSON. It is modeless, so Start and End go on in the main
-// window while it is open; it reads the report again when it becomes active after the report
-// changed. A double-click on a day opens the daily report at that day.
+// window while it is open; it reads the report again whenever the report changes, whoever changed
+// it. A double-click on a day opens the daily report at that day.
 #include <QDialog>
 #include <QString>
 #include <functional>
@@ -10,10 +10,12 @@
 #include "state/main_view.h"
 #include "summaries/period.h"
 #include "summaries/summary.h"
+#include "summaries/summary_text.h"
 #include "widgets/registration.h"
 
 class QComboBox;
 class QDateEdit;
+class QFileSystemWatcher;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -32,7 +34,7 @@ class frmSummary : public QDialog, public RegisteredForm<frmSummary> {
   static frmSummary* Open(MainView& main, QWidget* parent);
   // Shows a period; `kind` tells how Previous and Next step from it.
   void ShowPeriod(const Period& period, PeriodKind kind);
-  const Summary& summary() const { return summary_; }
+  const Summary& summary() const { return shown_.summary; }
 
   // Asks where to export (parent, suggested file name, filter); an empty answer exports nothing.
   // Tests put their own answer here.
@@ -51,6 +53,8 @@ class frmSummary : public QDialog, public RegisteredForm<frmSummary> {
   void Step(int steps);
   void Refresh();
   void FillTables();
+  void WatchReport();
+  void ReportMayHaveChanged();
   void OpenDay(std::int64_t day);
   std::string ExportText();
   void Copy();
@@ -61,9 +65,10 @@ class frmSummary : public QDialog, public RegisteredForm<frmSummary> {
   int firstWeekday_ = 1;
   Period period_;
   PeriodKind kind_ = PeriodKind::Week;
-  Summary summary_;
-  bool haveReport_ = false;
-  QString readStamp_;  // size and time of the report file when read
+  ShownSummary shown_;
+  std::string readStamp_;  // the report file as it was when read
+  QFileSystemWatcher* watcher_ = nullptr;
+  bool refreshQueued_ = false;
   QComboBox* cboPeriod_ = nullptr;
   QDateEdit* dtpFrom_ = nullptr;
   QDateEdit* dtpTo_ = nullptr;

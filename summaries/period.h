@@ -19,6 +19,12 @@ struct Period {
   friend bool operator==(const Period&, const Period&) = default;
 };
 
+// The days the report's dates can name: years 100 to 9999.
+inline const Period kReadableDays{DayFromCivil({100, 1, 1}), DayFromCivil({9999, 12, 31})};
+inline bool WithinReadableYears(const Period& period) {
+  return period.first >= kReadableDays.first && period.last <= kReadableDays.last;
+}
+
 enum class PeriodKind { Day, Week, Month, Year, Custom };
 
 // firstWeekday: 0 = Sunday .. 6 = Saturday, as Weekday() counts.

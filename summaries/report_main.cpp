@@ -16,8 +16,7 @@ int main(int argc, char** argv) {
   // The report where Tallywright keeps it: beside the two programs, or in the user's data folder
   // when they are installed for the whole system.
   const std::string report = tw::JoinPath(tw::PosixSystem().DataFolder(), tw::kReportFile);
-  // Weeks start on the locale's first day of the week (Qt counts Monday 1 .. Sunday 7).
-  const int firstWeekday = QLocale::system().firstDayOfWeek() % 7;
+  const int firstWeekday = tw::FirstWeekdayOf(QLocale::system());
   return tw::RunReportCommand(args, files, format, tw::SystemClock().Now(), report, std::cout,
                               std::cerr, firstWeekday);
 }

@@ -48,6 +48,34 @@ void SortProjects(Summary& summary) {
     for (auto& entry : day.byProject) entry.first = place[entry.first];
 }
 
+// Twenty colours told apart at a glance: ten hues, dark and light.
+constexpr Rgb kColours[] = {{31, 119, 180},  {255, 127, 14},  {44, 160, 44},   {214, 39, 40},
+                            {148, 103, 189}, {140, 86, 75},   {227, 119, 194}, {188, 189, 34},
+                            {23, 190, 207},  {57, 59, 121},   {174, 199, 232}, {255, 187, 120},
+                            {152, 223, 138}, {255, 152, 150}, {197, 176, 213}, {196, 156, 148},
+                            {247, 182, 210}, {219, 219, 141}, {158, 218, 229}, {107, 110, 207}};
+constexpr Rgb kOtherColour{127, 127, 127};
+
+// Each project's colour, chosen from its name, so that a project keeps its colour from one period
+// to the next however the projects rank; where two of one chart choose the same, the one later by
+// name takes the next free one.
+std::vector<Rgb> ColoursOf(const std::vector<std::string>& projects) {
+  std::vector<std::size_t> byName(projects.size());
+  std::iota(byName.begin(), byName.end(), 0);
+  std::sort(byName.begin(), byName.end(), [&](std::size_t a, std::size_t b) { return projects[a] < projects[b]; });
+  std::vector<Rgb> colours(projects.size());
+  std::vector<bool> taken(std::size(kColours));
+  for (std::size_t i : byName) {
+    std::uint32_t hash = 2166136261u;  // FNV-1a: the same on every machine and in every run
+    for (unsigned char c : projects[i]) hash = (hash ^ c) * 16777619u;
+    std::size_t slot = hash % std::size(kColours);
+    for (std::size_t tries = 0; taken[slot] && tries < taken.size(); ++tries) slot = (slot + 1) % taken.size();
+    taken[slot] = true;
+    colours[i] = kColours[slot];
+  }
+  return colours;
+}
+
 }  // namespace
 
 bool IsRounding(int minutes) {
@@ -167,7 +195,11 @@ ChartData ChartOf(const Summary& summary, const DateFormat& format, std::size_t 
   while (withTime < summary.projects.size() && summary.projects[withTime].seconds > 0) ++withTime;
   const std::size_t own = withTime > maxSeries ? maxSeries - 1 : withTime;
   for (std::size_t i = 0; i < own; ++i) chart.series.push_back(summary.projects[i].project);
-  if (withTime > own) chart.series.push_back("Other");
+  chart.colours = ColoursOf(chart.series);
+  if (withTime > own) {
+    chart.series.push_back("Other");
+    chart.colours.push_back(kOtherColour);
+  }
   chart.hours.assign(chart.series.size(), std::vector<double>(chart.bars.size(), 0.0));
   for (const DayTotal& day : summary.days)
     for (const auto& [project, seconds] : day.byProject)

@@ -65,10 +65,15 @@ Summary ReadSummary(const Files& files, const std::string& path, const Period& p
 
 // What the chart shows: bars (the days of a period of up to two months, else its months, or its
 // years beyond three years), each stacked by project: the largest projects, the rest as "Other".
+struct Rgb {
+  int red, green, blue;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
 struct ChartData {
   bool barsAreDays = false;                     // bar i is the period's i-th day
   std::vector<std::string> bars;                // labels
   std::vector<std::string> series;              // project names
+  std::vector<Rgb> colours;                     // of each series
   std::vector<std::vector<double>> hours;       // [series][bar]
 };
 ChartData ChartOf(const Summary& summary, const DateFormat& format, std::size_t maxSeries = 8);

@@ -11,10 +11,9 @@
 namespace tw {
 namespace {
 
-QColor SeriesColor(std::size_t i) {
-  static const QColor kColors[] = {{31, 119, 180}, {255, 127, 14}, {44, 160, 44},  {214, 39, 40},
-                                   {148, 103, 189}, {140, 86, 75}, {227, 119, 194}, {127, 127, 127}};
-  return kColors[i % std::size(kColors)];
+QColor SeriesColor(const ChartData& data, std::size_t s) {
+  const Rgb& c = data.colours[s];
+  return QColor(c.red, c.green, c.blue);
 }
 
 // The legend's entries in rows across the width: each entry's top-left corner.
@@ -76,7 +75,11 @@ SummaryChart::Layout SummaryChart::LayoutNow() const {
   LegendPlaces(data_, metrics, width() - 8, rows);
   const int line = metrics.height();
   layout.legendTop = height() - rows * (line + 2) - 2;
-  const int left = metrics.horizontalAdvance(QString::number(layout.top)) + 10;
+  // Room for the widest number up the side: "1.5" is wider than the top "2".
+  int widest = 0;
+  for (double h = 0; h <= layout.top + 1e-9; h += layout.step)
+    widest = std::max(widest, metrics.horizontalAdvance(QString::number(h)));
+  const int left = widest + 10;
   const int top = line * 3 / 2 + 4;  // room for "Hours"
   const int bottom = layout.legendTop - line - 10;
   layout.plot = QRect(left, top, std::max(1, width() - left - 6), std::max(1, bottom - top));
@@ -119,7 +122,7 @@ void SummaryChart::paintEvent(QPaintEvent*) {
       if (hours <= 0) continue;
       const double y0 = plot.bottom() - below / layout.top * plot.height();
       const double y1 = plot.bottom() - (below + hours) / layout.top * plot.height();
-      painter.fillRect(QRectF(x + (layout.slot - width) / 2, y1, width, y0 - y1), SeriesColor(s));
+      painter.fillRect(QRectF(x + (layout.slot - width) / 2, y1, width, y0 - y1), SeriesColor(data_, s));
       below += hours;
     }
     if (bar % every == 0)
@@ -134,7 +137,7 @@ void SummaryChart::paintEvent(QPaintEvent*) {
   const std::vector<QPoint> places = LegendPlaces(data_, metrics, width() - 8, rows);
   for (std::size_t s = 0; s < places.size(); ++s) {
     const QPoint at = places[s] + QPoint(4, layout.legendTop);
-    painter.fillRect(QRect(at.x(), at.y() + 2, line - 4, line - 4), SeriesColor(s));
+    painter.fillRect(QRect(at.x(), at.y() + 2, line - 4, line - 4), SeriesColor(data_, s));
     painter.drawText(QPoint(at.x() + line, at.y() + metrics.ascent()), FromBytes(data_.series[s]));
   }
 }

@@ -16,6 +16,8 @@ int Fail(std::string& message, std::string text) {
   return -1;
 }
 
+constexpr const char* kOnePeriod = "give one period: --date, --today, --from/--to, --week, --month or --year";
+
 // The stretches of the period as the day report lists them: its columns, its total row under two
 // or more rows.
 class EntryLister {
@@ -66,12 +68,16 @@ int TakeOption(const std::vector<std::string>& args, std::size_t& i, PeriodOptio
     return 1;
   };
   if (is("--file")) return value(options.file, "the path of a report file");
-  if (is("--date")) return value(options.date, "a day as YYYY-MM-DD");
-  if (is("--from")) return value(options.from, "a day as YYYY-MM-DD");
-  if (is("--to")) return value(options.to, "a day as YYYY-MM-DD");
-  if (is("--week")) return value(options.week, nullptr);
-  if (is("--month")) return value(options.month, nullptr);
-  if (is("--year")) return value(options.year, nullptr);
+  // A period given twice is two periods, not the last of them.
+  auto period = [&](std::optional<std::string>& into, const char* needs) {
+    return into ? Fail(message, kOnePeriod) : value(into, needs);
+  };
+  if (is("--date")) return period(options.date, "a day as YYYY-MM-DD");
+  if (is("--from")) return period(options.from, "a day as YYYY-MM-DD");
+  if (is("--to")) return period(options.to, "a day as YYYY-MM-DD");
+  if (is("--week")) return period(options.week, nullptr);
+  if (is("--month")) return period(options.month, nullptr);
+  if (is("--year")) return period(options.year, nullptr);
   if (is("--round")) return value(options.round, "a number of minutes");
   if (is("--by")) {
     std::optional<std::string> by;
@@ -97,7 +103,7 @@ int PrintSummary(const PeriodOptions& o, const Files& files, const DateFormat& f
                  const DateTime& now, int firstWeekday, const std::string& file, std::ostream& out,
                  std::string& message) {
   const int periods = (o.date || o.today) + (o.from || o.to) + !!o.week + !!o.month + !!o.year;
-  if (periods > 1) return Fail(message, "give one period: --date, --today, --from/--to, --week, --month or --year");
+  if (periods > 1) return Fail(message, kOnePeriod);
   if (o.from.has_value() != o.to.has_value()) return Fail(message, "--from and --to go together");
   if (o.csv && o.json) return Fail(message, "give either --csv or --json, not both");
 
@@ -122,6 +128,9 @@ int PrintSummary(const PeriodOptions& o, const Files& files, const DateFormat& f
     if (!year) return Fail(message, "'" + *o.year + "' is not a year; give it as YYYY");
     period = *year;
   }
+  if (!WithinReadableYears(period))
+    return Fail(message, "the period runs past the days the report's dates can name, " + IsoDate(kReadableDays.first) +
+                             " to " + IsoDate(kReadableDays.last));
   const std::string by = !o.by.empty() ? o.by : period.Days() == 1 ? "entry" : "project";
   if (by != "entry" && by != "day" && by != "project")
     return Fail(message, "--by takes entry, day or project, not '" + by + "'");

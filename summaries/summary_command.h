@@ -55,6 +55,7 @@ inline constexpr const char* kPeriodUsage =
     "  --round MIN        round each stretch to the nearest 1, 5, 6, 10, 15 or 30 minutes (halves\n"
     "                     up) before adding; the report file is not changed\n"
     "  --json             write the period as JSON: totals per project and per day, and every\n"
-    "                     stretch\n";
+    "                     stretch\n"
+    "Days run from 0100-01-01 to 9999-12-31, the years the report's dates can name.\n";
 
 }  // namespace tw

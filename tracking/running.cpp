@@ -84,7 +84,8 @@ bool ReportEndsWith(const Files& files, const std::string& report, const std::st
   const std::string ending = line + "\r\n";
   if (tail.size() < ending.size() || tail.compare(tail.size() - ending.size(), ending.size(), ending) != 0)
     return false;
-  return tail.size() == ending.size() || tail[tail.size() - ending.size() - 1] == '\n';
+  const char before = tail.size() == ending.size() ? '\n' : tail[tail.size() - ending.size() - 1];
+  return before == '\n' || before == '\r';
 }
 
 void PutBack(MainView& form, const RunningStretch& stretch, const std::string& end) {

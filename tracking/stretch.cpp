@@ -36,6 +36,8 @@ bool EndProject(MainView& form) {
     if (!recorded)
       platform().dialogs->MsgBox("There was an error writing to the report", MsgStyle::OkOnly,
                                  kProductName);
+    else if (ReportHoldsOtherForms())
+      form.SetStatusText(kOtherFormsStatus);
   });
   return recorded;
 }

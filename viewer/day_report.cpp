@@ -101,7 +101,7 @@ void ScanRegion(std::string_view region, std::uint64_t base, const std::vector<D
     const char* found = FindAny(region.data() + pos, region.size() - pos, patterns);
     if (found == nullptr) return;
     const size_t hit = static_cast<size_t>(found - region.data());
-    const size_t before = region.rfind('\n', hit);
+    const size_t before = region.find_last_of("\r\n", hit);
     const size_t start = before == std::string_view::npos || before < pos ? pos : before + 1;
     const CutLine cut = LineAt(region, start);
     if (auto row = rows.Of(cut.line)) Add(report, std::move(*row), base + start);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -141,6 +142,18 @@ TEST_F(MainWindowTest, StartUpTrackingAndClosingByClicks) {
   EXPECT_EQ(log.back(), "end:0");
   EXPECT_EQ(settings.values["MainLeft"], "3615");
   delete window;
+}
+
+TEST_F(MainWindowTest, TheStartAndEndBoxesTipsNameTheFormTheReportIsWrittenIn) {
+  frmMain window;
+  QWidget* start = test::Child(window, "txtStartProject");
+  QWidget* end = test::Child(window, "txtEndProject");
+  EXPECT_EQ(start->toolTip(), "Start Time in MM/DD/YY HH:MM:SS AM/PM format");  // no report yet: the user's
+  folder.Write("projrpt.pro", "Invoicing,13.11.2026 09:00:00,13.11.2026 13:00:00,\r\n");
+  QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), start->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(start, &hover);
+  EXPECT_EQ(start->toolTip(), "Start Time in DD.MM.YYYY HH:MM:SS format");
+  EXPECT_EQ(end->toolTip(), "End Time in DD.MM.YYYY HH:MM:SS format");
 }
 
 }  // namespace

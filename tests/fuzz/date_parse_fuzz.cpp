@@ -38,7 +38,7 @@ const std::array<tw::DateFormat, 4>& Formats() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const std::string start(text.substr(0, size / 2)), end(text.substr(size / 2));
-  const tw::DateFormat settled(tw::SettleDateForm({{start, end}}, Formats()[size % 4].data()));
+  const tw::DateFormat settled(tw::SettleDateForm({{start, end}}, Formats()[size % 4].data()).form);
   const auto& f = Formats();
   for (const tw::DateFormat* format : {&f[0], &f[1], &f[2], &f[3], &settled}) {
     const auto value = format->Parse(format == &settled ? std::string_view(start) : text);

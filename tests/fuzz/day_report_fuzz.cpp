@@ -44,17 +44,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const tw::DateTime day = tw::MakeDateTime({2026, 12, 7}, 8, 0, 0);
   const tw::DayReport report = ReadDayReport(tw::Files(), path, day, format);
 
-  // The plain reading: the whole text, cut at each LF, a CR before it and a leading mark dropped.
+  // The plain reading: the whole text, cut at each CR LF, LF or CR, a leading mark dropped.
   std::int64_t total = 0, skipped = 0;
   size_t row = 0;
   size_t start = content.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
   while (start < content.size()) {
-    size_t end = content.find('\n', start);
+    size_t end = content.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = content.size();
-    std::string_view line = content.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const std::string_view line = content.substr(start, end - start);
     const size_t offset = start;
-    start = end + 1;
+    start = end + (content.substr(end, 2) == "\r\n" ? 2 : 1);
     const auto fields = tw::SplitRecord(line);
     if (line.empty()) continue;
     const auto begin = fields ? format.Parse(fields->start) : std::nullopt;

@@ -34,6 +34,7 @@ std::vector<HostileFile> HostileFiles() {
       {"a 10 MB record", with("Huge,12/8/2026 1:00 PM,12/8/2026 2:00 PM," + std::string(10 << 20, ',') + "\r\n")},
       {"CR alone", with("one\rtwo\rthree\r\n")},
       {"LF alone", with("", "\n")},
+      {"records ended by CR alone", with("", "\r")},
       {"only commas", with(",,,\r\n,,,,,,,,\r\n,\r\n")},
       {"byte-order mark", "\xef\xbb\xbf" + with("")},
       {"100,000 empty lines", with(crlfEmpty)},
@@ -48,12 +49,11 @@ std::vector<std::string> NonEmptyLines(const std::string& content) {
   std::vector<std::string> lines;
   size_t start = content.rfind("\xef\xbb\xbf", 0) == 0 ? 3 : 0;
   while (start < content.size()) {
-    size_t end = content.find('\n', start);
+    size_t end = content.find_first_of("\r\n", start);
     if (end == std::string::npos) end = content.size();
-    std::string line = content.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const std::string line = content.substr(start, end - start);
     if (!line.empty()) lines.push_back(line);
-    start = end + 1;
+    start = end + (content.compare(end, 2, "\r\n") == 0 ? 2 : 1);
   }
   return lines;
 }

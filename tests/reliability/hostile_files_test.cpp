@@ -14,6 +14,7 @@
 #include "tests/support/fakes.h"
 #include "viewer/day_report.h"
 #include "summaries/report_command.h"
+#include "summaries/summary.h"
 
 namespace tw {
 namespace {
@@ -42,6 +43,10 @@ TEST_F(HostileFilesTest, OnlyTheValidRecordsAreShownAndRewritesKeepEveryOtherByt
               0);
     EXPECT_EQ(err.str(), "");
     EXPECT_NE(out.str().find("Total Time:,,,02:30:00,"), std::string::npos);
+    const std::int64_t day = test::HostileDay().day;
+    const Summary summary = ReadSummary(files, path, {day, day}, ReportDateFormat(), 0);
+    EXPECT_EQ(summary.stretches, 3);
+    EXPECT_EQ(summary.totalSeconds, report.totalSeconds);
 
     // Deleting the first record leaves every other non-empty line as it was, ended by CR LF.
     const DayRow first = report.rows.at(0);

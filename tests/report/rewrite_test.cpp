@@ -33,14 +33,16 @@ class ReportStoreTest : public test::PlatformTest {
 TEST_F(ReportStoreTest, LinesAreTheSameWhateverTheBlockSize) {
   const std::string longLine(70, 'x');
   folder.Write("projrpt.pro", "a,b\r\n\r\nLF alone\n\n" + longLine + "\r\ninner\rCR\r\n\rlast");
-  const std::vector<SourceLine> expected = {{0, "a,b"},     {5, ""},          {7, "LF alone"},
-                                            {16, ""},      {17, longLine},   {89, "inner\rCR"},
-                                            {99, "\rlast"}};
+  // CR alone ends a line too, as old Mac editors write them.
+  const std::vector<SourceLine> expected = {{0, "a,b"},   {5, ""},        {7, "LF alone"}, {16, ""},  {17, longLine},
+                                            {89, "inner"}, {95, "CR"},     {99, ""},        {100, "last"}};
   for (size_t block : {1, 2, 3, 5, 7, 64, 1 << 20}) EXPECT_EQ(ReadLines(block), expected) << block;
   folder.Write("projrpt.pro", "");
   EXPECT_TRUE(ReadLines(4).empty());
   folder.Write("projrpt.pro", "\r\n");
   EXPECT_EQ(ReadLines(1), (std::vector<SourceLine>{{0, ""}}));
+  folder.Write("projrpt.pro", "a\rb\r");
+  for (size_t block : {1, 2, 64}) EXPECT_EQ(ReadLines(block), (std::vector<SourceLine>{{0, "a"}, {2, "b"}})) << block;
 }
 
 // Two identical stretches, an empty line run, a line ended by LF alone and a line that is no

@@ -94,7 +94,8 @@ TEST_F(SummaryCommandTest, ErrorsAreOneLineWithStatusTwo) {
       {"--week", "2026-02-30"}, {"--month", "2026-13"}, {"--month", "12/2026"}, {"--year", "26"},
       {"--week", "--month"}, {"--date", "2026-12-07", "--year"}, {"--by", "week", "--week"},
       {"--round", "7"}, {"--round", "15x"}, {"--week", "--csv", "--json"}, {"--by"},
-      {"--week", "--file", folder.File("none.pro")}};
+      {"--week", "--file", folder.File("none.pro")}, {"--year", "2024", "--year", "2025"},
+      {"--month=2026-11", "--month", "2026-12"}, {"--week", "9999-12-31"}};
   for (const auto& args : bad) {
     EXPECT_EQ(Run(args), 2) << args[0] << args.size();
     EXPECT_EQ(out.str(), "") << args[0];

@@ -1,8 +1,13 @@
 // Period summaries: periods, the reading of the report they share with the day report, rounding.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
+#include <set>
 
+#include <QLocale>
+
+#include "desktop/qt_locale.h"
 #include "platform/clock.h"
 #include "tests/support/fakes.h"
 #include "viewer/day_report.h"
@@ -35,6 +40,10 @@ TEST(PeriodTest, WeeksMonthsAndYearsHaveTheirBoundaries) {
   EXPECT_EQ(ParseIsoMonth("2028-02"), (Period{D(2028, 2, 1), D(2028, 2, 29)}));
   for (const char* bad : {"2028-13", "2028-2", "28-02", "2028-02-01"}) EXPECT_FALSE(ParseIsoMonth(bad)) << bad;
   EXPECT_FALSE(ParseIsoYear("20x8"));
+  // Weeks start where the locale says; with no regional format, on Sunday, as the dates it writes.
+  EXPECT_EQ(FirstWeekdayOf(QLocale::c()), 0);
+  EXPECT_EQ(FirstWeekdayOf(QLocale("en_US")), 0);
+  EXPECT_EQ(FirstWeekdayOf(QLocale("de_DE")), 1);
 }
 
 TEST(SummaryRoundingTest, EachStretchToTheNearestMultipleHalvesUp) {
@@ -146,6 +155,28 @@ TEST_F(SummaryFileTest, NightsBelongToTheirStartAndClockChangesCountAsTheyWere) 
   // The chart of a long period has a bar per month, of a short one a bar per day.
   EXPECT_EQ(ChartOf(s, format).bars.size(), 9u);
   EXPECT_EQ(ChartOf(s, format).hours[0][7], 5.0);
+}
+
+// The chart keeps each project's colour from one period to the next, however the projects rank,
+// and gives no two projects of one chart the same.
+TEST_F(SummaryFileTest, AProjectKeepsItsColourAndEachHasItsOwn) {
+  std::string text;
+  for (int p = 0; p < 12; ++p)  // on the 7th the smallest first, on the 8th the largest
+    for (int day : {7, 8})
+      text += "P" + std::to_string(p) + ",12/" + std::to_string(day) + "/2026 9:00 AM,12/" + std::to_string(day) +
+              "/2026 10:" + std::to_string(day == 7 ? 10 + p : 50 - p) + " AM,\r\n";
+  folder.Write("projrpt.pro", text);
+  std::map<std::string, std::set<int>> colours;
+  for (int day : {7, 8}) {
+    const ChartData chart = ChartOf(ReadSummary(files, folder.File("projrpt.pro"), {D(2026, 12, day), D(2026, 12, day)}, format, 0), format, 12);
+    std::set<int> seen;
+    for (size_t i = 0; i < chart.series.size(); ++i) {
+      const int rgb = chart.colours[i].red * 65536 + chart.colours[i].green * 256 + chart.colours[i].blue;
+      EXPECT_TRUE(seen.insert(rgb).second) << chart.series[i];
+      colours[chart.series[i]].insert(rgb);
+    }
+  }
+  for (const auto& [project, each] : colours) EXPECT_EQ(each.size(), 1u) << project;
 }
 
 }  // namespace

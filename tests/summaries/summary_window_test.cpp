@@ -9,9 +9,15 @@
 #include <QPointer>
 #include <QTest>
 #include <QTreeWidget>
+#include <algorithm>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/frm_main.h"
 #include "desktop/qt_text.h"
+#include "report/append.h"
+#include "report/rewrite.h"
 #include "tests/support/fakes.h"
 #include "tests/support/layout.h"
 #include "tests/support/ui.h"
@@ -91,6 +97,16 @@ TEST_F(SummaryWindowTest, ExportsTheCsvASpreadsheetReadsAndOpensADay) {
   test::Click(*s, "cmdExport");
   EXPECT_EQ(folder.Read("week.csv"), "Project,Duration,Hours,Stretches\r\nAlpha,01:30:00,1.50,1\r\n"
                                      "Total Time:,01:30:00,1.50,1\r\n");
+  // JSON, like every file the program writes, ends its lines with CR LF.
+  test::Child<QComboBox>(*s, "cboExport")->setCurrentIndex(2);
+  frmSummary::askSavePath = [&](QWidget*, const QString&, const QString& filter) {
+    EXPECT_EQ(filter, "JSON files (*.json)");
+    return QString::fromStdString(folder.File("week.json"));
+  };
+  test::Click(*s, "cmdExport");
+  const std::string json = folder.Read("week.json");
+  EXPECT_NE(json.find("\"from\": \"2026-12-06\",\r\n"), std::string::npos) << json;
+  EXPECT_EQ(std::count(json.begin(), json.end(), '\n'), std::count(json.begin(), json.end(), '\r'));
   frmSummary::askSavePath = [&](QWidget*, const QString&, const QString&) { return QString(); };
   test::Click(*s, "cmdExport");  // cancelled: nothing written
   EXPECT_FALSE(folder.Exists("week.csv.tmp"));
@@ -113,6 +129,33 @@ TEST_F(SummaryWindowTest, ExportsTheCsvASpreadsheetReadsAndOpensADay) {
   s->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(closed.isNull());  // a closed window goes
+}
+
+TEST_F(SummaryWindowTest, FollowsEveryChangeOfTheReportAndSaysWhyItCannotReadOne) {
+  test::FakeMainView main;
+  frmSummary* s = frmSummary::Open(main, nullptr);
+  QLabel* total = test::Child<QLabel>(*s, "lblTotal");
+  auto shows = [&](const char* text) {
+    return QTest::qWaitFor([&] { return total->text().contains(QString::fromUtf8(text)); }, 10000);
+  };
+  ASSERT_TRUE(shows("01:30:00 (1.50 hours) in 1 stretch"));
+  // A stretch appended, the way End Project appends one.
+  AppendRecord(files, folder.path(), RecordLine("Gamma", "12/8/2026 9:00:00 AM", "12/8/2026 9:30:00 AM", ""));
+  EXPECT_TRUE(shows("02:00:00 (2.00 hours) in 2 stretches")) << ToBytes(total->text());
+  // An entry edited: the report rewritten and put in place by a rename.
+  SourceLine alpha;
+  alpha.text = "Alpha,12/7/2026 9:00:00 AM,12/7/2026 10:30:00 AM,layout, then proofs";
+  ASSERT_TRUE(RewriteReportLine(files, folder.path(), alpha, "Alpha,12/7/2026 9:00:00 AM,12/7/2026 9:10:00 AM,"));
+  EXPECT_TRUE(shows("00:40:00 (0.67 hours) in 2 stretches")) << ToBytes(total->text());
+  EXPECT_EQ(test::Child<QTreeWidget>(*s, "lstDays")->topLevelItem(1)->text(1), "00:10:00");
+  // A folder where the report was: the window says so and stays, and nothing is asked of the user.
+  ASSERT_EQ(::unlink(folder.File("projrpt.pro").c_str()), 0);
+  ASSERT_EQ(::mkdir(folder.File("projrpt.pro").c_str(), 0755), 0);
+  EXPECT_TRUE(shows("The report could not be read: Is a directory.")) << ToBytes(total->text());
+  EXPECT_EQ(frmSummary::Loaded(), s);
+  EXPECT_TRUE(dialogs.shown.empty());
+  ::rmdir(folder.File("projrpt.pro").c_str());
+  s->close();
 }
 
 }  // namespace

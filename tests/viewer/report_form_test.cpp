@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <cstring>
+#include <random>
 #include <sstream>
 
 #include "desktop/qt_locale.h"
@@ -20,6 +21,10 @@ const std::pair<const char*, const char*> kWritten[] = {
     {"en_US", "12/7/2026 9:03:35 AM"}, {"en_GB", "07/12/2026 09:03:35"},
     {"de_DE", "07.12.2026 09:03:35"},  {"fr_FR", "07/12/2026 09:03:35"},
     {"ja_JP", "2026/12/07 9時03分35秒"}, {"C", "12/7/2026 9:03:35 AM"}};
+
+// The form the start and end boxes' tips name for a report written under each locale above.
+const char* const kPictures[] = {"MM/DD/YY HH:MM:SS AM/PM", "DD/MM/YYYY HH:MM:SS", "DD.MM.YYYY HH:MM:SS",
+                                 "DD/MM/YYYY HH:MM:SS", "YYYY/MM/DD HH時MM分SS秒", "MM/DD/YY HH:MM:SS AM/PM"};
 
 class ReportFormTest : public test::PlatformTest {
  protected:
@@ -47,7 +52,9 @@ class ReportFormTest : public test::PlatformTest {
 };
 
 TEST_F(ReportFormTest, AReportWrittenUnderOneLocaleReadsTheSameUnderEveryOther) {
-  for (const auto& [writer, start] : kWritten) {
+  for (size_t w = 0; w < std::size(kWritten); ++w) {
+    const auto& [writer, start] = kWritten[w];
+    const std::string tip = std::string("Start Time in ") + kPictures[w] + " format";
     Remove("projrpt.pro"), Remove("projrpt.fmt");
     Under(writer);
     Record(7, 9), Record(7, 14);  // days that read in either order: the kept form tells
@@ -57,6 +64,7 @@ TEST_F(ReportFormTest, AReportWrittenUnderOneLocaleReadsTheSameUnderEveryOther) 
     for (const auto& [reader, unused] : kWritten) {
       Under(reader);
       EXPECT_EQ(Shown(), shown) << writer << " read under " << reader;
+      EXPECT_EQ(TimeBoxTip("Start Time"), tip) << writer << " read under " << reader;
     }
     // A day past the 12th: the records tell by themselves, with nothing kept.
     Under(writer);
@@ -76,7 +84,7 @@ TEST_F(ReportFormTest, AReportWrittenUnderOneLocaleReadsTheSameUnderEveryOther) 
 TEST(SettleDateForm, TheRecordsShowTheirOrderAndClockElseTheKeptOrTheUsersOrder) {
   const LocaleData us, gb = LocaleDataOf(QLocale("en_GB"));
   auto next = [](std::vector<RecordTimes> records, const LocaleData& user, const LocaleData* kept = nullptr) {
-    return DateFormat(SettleDateForm(records, user, kept)).FormatGeneral(MakeDateTime({2027, 1, 5}, 15, 4, 5));
+    return DateFormat(SettleDateForm(records, user, kept).form).FormatGeneral(MakeDateTime({2027, 1, 5}, 15, 4, 5));
   };
   // A day past the 12th tells the order; a marker, or none, the clock.
   EXPECT_EQ(next({{"12/13/2026 9:03:35 AM", "12/13/2026 1:03:35 PM"}}, gb), "1/5/2027 3:04:05 PM");
@@ -96,6 +104,79 @@ TEST(SettleDateForm, TheRecordsShowTheirOrderAndClockElseTheKeptOrTheUsersOrder)
   EXPECT_EQ(next({{"7 Dec 2026 11:03:35", "7 Dec 2026 12:33:35"}}, gb), "5 Jan 2027 15:04:05");
   EXPECT_EQ(next({{"soon", "later"}}, gb), "05/01/2027 15:04:05");
   EXPECT_EQ(LocaleDataOf(QLocale::c()), us);
+}
+
+TEST_F(ReportFormTest, ARecordAppendedToAReportOfTwoFormsIsWrittenInTheFormMostAreIn) {
+  Under("en_US");
+  std::string text;
+  for (int day = 13; day <= 22; ++day) text += "A," + std::to_string(day) + ".11.2026 09:00:00," + std::to_string(day) + ".11.2026 10:00:00,\r\n";
+  folder.Write("projrpt.pro", text + "A,11/23/2026 9:00:00 AM,11/23/2026 10:00:00 AM,\r\n");
+  Record(13, 9);  // eleven in twelve read then: nothing to say
+  EXPECT_EQ(form.end, "13.12.2026 10:33:35");
+  EXPECT_EQ(form.status, "");
+  folder.Write("projrpt.pro", text + "A,11/23/2026 9:00:00 AM,11/23/2026 10:00:00 AM,\r\nA,11/24/2026 9:00:00 AM,11/24/2026 10:00:00 AM,\r\n");
+  Record(13, 9);
+  EXPECT_EQ(form.end, "13.12.2026 10:33:35");
+  EXPECT_EQ(form.status, kOtherFormsStatus);
+}
+
+// Records whose start and end a form reads as a stretch of less than a week.
+int RecordsRead(const LocaleData& form, const std::vector<RecordTimes>& records) {
+  const DateFormat format(form);
+  int read = 0;
+  for (const RecordTimes& r : records) {
+    const auto start = format.Parse(r.start), end = format.Parse(r.end);
+    if (!start || !end) continue;
+    const std::int64_t length = (end->day - start->day) * std::int64_t{kSecondsPerDay} + end->seconds - start->seconds;
+    read += length >= 0 && length < 7 * std::int64_t{kSecondsPerDay};
+  }
+  return read;
+}
+
+// Reports written under each locale, one field of one record with a two-digit year, in every place:
+// under every locale, with nothing kept, the form settled reads at least as many records as any
+// other form, and where a day past the 12th tells the order, reads them as they were written.
+TEST(SettleDateForm, OneTwoDigitYearAnywhereNeverLosesTheReportsOwnForm) {
+  // Every order of day, month and year, with the separators and clocks of the locales above.
+  std::vector<LocaleData> candidates;
+  for (const char* date : {"M/d/yyyy", "d/M/yyyy", "yyyy/M/d", "M.d.yyyy", "d.M.yyyy", "yyyy.M.d"})
+    for (const char* time : {"h:mm:ss AP", "H:mm:ss", "H時mm分ss秒", "h時mm分ss秒 AP"}) {
+      candidates.emplace_back();
+      candidates.back().shortDate = date;
+      candidates.back().longTime = candidates.back().shortTime = time;
+    }
+  std::mt19937 random(21);
+  for (const auto& [writer, unused] : kWritten) {
+    const DateFormat written(LocaleDataOf(QLocale(writer)));
+    for (int report = 0; report < 2; ++report) {
+      std::vector<RecordTimes> records;
+      std::vector<DateTime> starts;
+      for (int i = 0; i < 8; ++i) {
+        DateTime start = MakeDateTime({2026, 1 + static_cast<int>(random() % 12), i == 1 ? 20 : 1 + static_cast<int>(random() % 28)},
+                                      7 + random() % 12, random() % 60, random() % 60);
+        DateTime end = start;
+        end.seconds += 300 + random() % (10 * 3600);
+        starts.push_back(start);
+        records.push_back({written.FormatGeneral(start), written.FormatGeneral(end)});
+      }
+      for (size_t at = 0; at < records.size(); ++at) {
+        for (std::string RecordTimes::*field : {&RecordTimes::start, &RecordTimes::end}) {
+          std::vector<RecordTimes> typed = records;
+          std::string& text = typed[at].*field;
+          text.replace(text.find("2026"), 4, "26");
+          for (const auto& [reader, unused2] : kWritten) {
+            const LocaleData settled = SettleDateForm(typed, LocaleDataOf(QLocale(reader))).form;
+            const int read = RecordsRead(settled, typed);
+            for (const LocaleData& other : candidates)
+              ASSERT_GE(read, RecordsRead(other, typed)) << writer << " record " << at << " " << text << " under "
+                                                         << reader << ": " << settled.shortDate << " against " << other.shortDate;
+            for (size_t i = 0; i < typed.size(); ++i)
+              ASSERT_EQ(DateFormat(settled).Parse(typed[i].start), starts[i]) << writer << " under " << reader << ": " << typed[i].start;
+          }
+        }
+      }
+    }
+  }
 }
 
 TEST(ReportCaption, TheDayInTheUsersOrderWithTheWeekdayFirst) {
