@@ -59,6 +59,7 @@ frmMain::frmMain() {
                  Qt::WindowCloseButtonHint);
   programIcon_ = ProgramIcon();
   setWindowIcon(programIcon_);
+  outer_ = new KeptOuter(this);
   BuildControls();
   BuildMenus();
   Register();
@@ -301,46 +302,11 @@ void frmMain::RefreshTimeBoxTips() {
 
 void frmMain::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() != QEvent::WindowStateChange) return;
-  // The window has no maximize button; a window manager that maximizes it anyway (by a double
-  // click on the caption, say) has it back in its normal state and place.
-  if (windowState() & Qt::WindowMaximized) {
-    QTimer::singleShot(0, this, [this] {
-      const QRect normal = normalGeometry();
-      setWindowState(windowState() & ~Qt::WindowMaximized);
-      if (normal.isValid()) setGeometry(normal);
-    });
-  }
-  MainFormResize(*this);
+  if (event->type() == QEvent::WindowStateChange) MainFormResize(*this);
 }
 
-bool frmMain::event(QEvent* event) {
-  // The frame is known once the window manager has framed the window, which the window learns by
-  // its first paint at the latest; the frame's room is taken from the inside, after the paint.
-  const QEvent::Type type = event->type();
-  if ((type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize || type == QEvent::Paint) &&
-      Frame() != frame_)
-    QTimer::singleShot(0, this, [this] {
-      const QMargins frame = Frame();
-      if (frame == frame_) return;
-      const QRect outer = Outer();
-      frame_ = frame;
-      SetOuter(outer);
-    });
-  return QMainWindow::event(event);
-}
-
-QMargins frmMain::Frame() const {
-  const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-  // A hidden window may have lost its frame; it gets the same again when shown.
-  return frame.isNull() ? frame_ : frame;
-}
-
-QRect frmMain::Outer() const { return geometry().marginsAdded(frame_); }
-
-// By the inside's rectangle, which a hidden window keeps as it was; Qt's move() would place a
-// hidden window's inside, not its frame, where it was told.
-void frmMain::SetOuter(const QRect& outer) { setGeometry(outer.marginsRemoved(frame_)); }
+QRect frmMain::Outer() const { return outer_->Outer(); }
+void frmMain::SetOuter(const QRect& outer) { outer_->SetOuter(outer); }
 
 void frmMain::Shutdown() {
   unloading_ = true;

@@ -10,6 +10,7 @@
 #include "state/tray_window.h"
 #include "tracking/away.h"
 #include "widgets/registration.h"
+#include "widgets/window_frame.h"
 
 class QAction;
 class QComboBox;
@@ -102,7 +103,6 @@ class frmMain : public QMainWindow,
 
  protected:
   void changeEvent(QEvent* event) override;
-  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -112,11 +112,9 @@ class frmMain : public QMainWindow,
   void RefreshClockPanels();
   void RefreshTimeBoxTips();
   // The window's outer rectangle (frame, caption, menu bar and all), which its place and size in
-  // twips describe, and setting it. The frame is the window manager's: once it is known, the
-  // window keeps its outer rectangle and gives the frame's room from the inside.
+  // twips describe, and setting it.
   QRect Outer() const;
   void SetOuter(const QRect& outer);
-  QMargins Frame() const;
   void Shutdown();
 
   QPushButton* cmdStartProject_ = nullptr;
@@ -144,7 +142,7 @@ class frmMain : public QMainWindow,
   StretchReminder reminder_;
   // A question about time away is open: the looks meanwhile wait.
   bool lookingForAway_ = false;
-  QMargins frame_;
+  KeptOuter* outer_ = nullptr;
   QMenu* mnuOptions_ = nullptr;
   QAction* mnuOptionsStatusBar_ = nullptr;
   // The user typed into the project box's edit field since an entry was last chosen.

@@ -17,6 +17,7 @@
 #include "desktop/qt_end_signals.h"
 #include "desktop/qt_idle.h"
 #include "desktop/qt_locale.h"
+#include "desktop/qt_messages.h"
 #include "desktop/qt_settings.h"
 #include "desktop/qt_shell.h"
 #include "desktop/qt_system.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
   // user chose a platform.
   if (std::getenv("WAYLAND_DISPLAY") != nullptr && std::getenv("QT_QPA_PLATFORM") == nullptr)
     ::setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
+  tw::QuietenRuntimeFolderNotice();
   QApplication app(argc, argv);
   // The desktop entry's name: the desktop matches the windows to the entry and its icon.
   QGuiApplication::setDesktopFileName("com.quillfen.Tallywright");

@@ -10,9 +10,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
 
 #include "desktop/qt_text.h"
 
@@ -26,10 +29,14 @@ constexpr int kAnchorRole = Qt::UserRole;
 HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
   setObjectName("helpViewer");
   setWindowTitle("Help");
-  auto* splitter = new QSplitter(this);
-  tabs_ = new QTabWidget(splitter);
+  splitter_ = new QSplitter(this);
+  tabs_ = new QTabWidget(splitter_);
   topicList_ = new QListWidget;
   topicList_->setObjectName("helpTopics");
+  // A title wider than the contents may grow wraps onto a further line, never behind a scroll bar.
+  topicList_->setWordWrap(true);
+  topicList_->setResizeMode(QListView::Adjust);
+  topicList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   tabs_->addTab(topicList_, "Contents");
 
   auto* search = new QWidget;
@@ -48,14 +55,14 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
   searchLayout->addWidget(display, 0, Qt::AlignRight);
   tabs_->addTab(search, "Index");
 
-  page_ = new QTextBrowser(splitter);
+  page_ = new QTextBrowser(splitter_);
   page_->setObjectName("helpPage");
   page_->setOpenExternalLinks(true);
-  splitter->setStretchFactor(1, 1);
-  splitter->setSizes({200, 440});
+  splitter_->setStretchFactor(1, 1);
+  splitter_->setSizes({200, 440});
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(splitter);
+  layout->addWidget(splitter_);
   resize(700, 480);
 
   connect(topicList_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
@@ -102,13 +109,28 @@ void HelpViewer::Load(const QString& helpFile) {
     item->setData(kAnchorRole, FromBytes(keyword.anchor));
     keywordList_->addItem(item);
   }
+  FitContents();
+}
+
+void HelpViewer::FitContents() {
+  // The contents are as wide as their widest title, within half the window.
+  const int widest = topicList_->sizeHintForColumn(0) + 2 * topicList_->frameWidth() +
+                     topicList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, topicList_) +
+                     2 * topicList_->spacing() + 4;
+  topicList_->setMinimumWidth(std::min(widest, width() / 2));
+  splitter_->setSizes({tabs_->minimumSizeHint().width(), width()});
 }
 
 void HelpViewer::Present() {
   if (!isVisible()) {
+    // Centred by its outer rectangle (a window's position is its frame's), the frame being like
+    // its owner's.
     const QWidget* owner = parentWidget();
     const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    if (screen) move(screen->availableGeometry().center() - rect().center());
+    const QWindow* ownerWindow = owner ? owner->windowHandle() : nullptr;
+    const QMargins frame = ownerWindow ? ownerWindow->frameMargins() : QMargins();
+    const QSize outer = size().grownBy(frame);
+    if (screen) move(screen->availableGeometry().center() - QRect(QPoint(), outer).center());
   }
   showNormal();
   raise();

@@ -7,6 +7,7 @@
 
 class QLineEdit;
 class QListWidget;
+class QSplitter;
 class QTabWidget;
 class QTextBrowser;
 
@@ -31,9 +32,12 @@ class HelpViewer : public QWidget {
 
  private:
   void Load(const QString& helpFile);
+  // Gives the contents the room of their titles.
+  void FitContents();
   void Present();
   void ShowTopic(const std::string& anchor);
 
+  QSplitter* splitter_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   QListWidget* topicList_ = nullptr;
   QLineEdit* keywordBox_ = nullptr;

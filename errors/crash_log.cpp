@@ -10,7 +10,9 @@ constexpr size_t kPrintZone = 14;
 }  // namespace
 
 std::string ErrorTag(std::int32_t number, std::string_view location) {
-  std::string tag = "[" + std::to_string(number) + "] [";
+  std::string tag = "[";
+  tag += std::to_string(number);
+  tag += "] [";
   tag += location;
   tag += "]";
   return tag;

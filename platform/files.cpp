@@ -191,7 +191,15 @@ std::string Files::ReadAt(const std::string& path, std::uint64_t offset, size_t 
 
 void Files::Append(const std::string& path, std::string_view bytes) const {
   Check(FileStep::Open, path);
-  const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+  // Whether this append makes the file: if it fails, the file goes again, so a full disk leaves
+  // no empty file behind (a crash log that could not be written, say).
+  bool created = false;
+  int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
+  if (fd < 0 && errno == ENOENT) {
+    fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    created = fd >= 0;
+    if (fd < 0 && errno == EEXIST) fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
+  }
   if (fd < 0) throw FileError(errno);
   struct Closer {
     int fd;
@@ -208,9 +216,12 @@ void Files::Append(const std::string& path, std::string_view bytes) const {
   }
   line.append(bytes);
 
-  // Whatever fails after the write starts, the file goes back to its old length.
+  // Whatever fails after the write starts, the file goes back to its old length, or away.
   auto undo = [&](int err) {
-    if (::ftruncate(fd, st.st_size) == 0) ::fsync(fd);
+    if (created)
+      ::unlink(path.c_str());
+    else if (::ftruncate(fd, st.st_size) == 0)
+      ::fsync(fd);
     return FileError(err);
   };
   if (const int err = hook_ ? hook_(FileStep::Write, path) : 0) throw undo(err);

@@ -95,7 +95,7 @@ class Files {
 
   // Appends bytes at the end in one write and flushes them to disk, creating a missing file. When
   // the file's last byte is not a line end (LF or CR), CR LF goes first, so the bytes start a line
-  // of their own. A failed write leaves the file as it was.
+  // of their own. A failed write leaves the file as it was, or no file when there was none.
   void Append(const std::string& path, std::string_view bytes) const;
 
   Replacement BeginReplace(const std::string& target, const std::string& scratch) const;

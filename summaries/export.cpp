@@ -117,7 +117,7 @@ void WriteJson(const Summary& summary, const std::vector<SummaryEntry>& entries,
   JsonList(out, "entries", entries, [&](const SummaryEntry& e) {
     out << "{\"project\": " << JsonString(e.project) << ", \"start\": " << JsonString(e.start)
         << ", \"end\": " << JsonString(e.end) << ", \"startIso\": \"" << IsoDateTime(e.startValue)
-        << "\", \"endIso\": " << (e.endValue ? "\"" + IsoDateTime(*e.endValue) + "\"" : "null")
+        << "\", \"endIso\": " << (e.endValue ? JsonString(IsoDateTime(*e.endValue)) : "null")
         << ", \"seconds\": " << JsonSeconds(e.seconds) << ", \"comment\": " << JsonString(e.comment)
         << ", \"device\": " << (e.device.empty() ? "null" : JsonString(e.device)) << "}";
   });

@@ -21,8 +21,7 @@ constexpr const char* kUsage =
     "window shows. Over a longer period it prints the total of each project or of each day. The\n"
     "report file is only read, never changed.\n"
     "\n"
-    "  --file PATH        the report file (default: Tallywright's report, or in a folder shared\n"
-    "                     by several machines every machine's report)\n"
+    "  --file PATH        the report file (default: Tallywright's own, see below)\n"
     "  --date YYYY-MM-DD  the day to show\n"
     "  --today            show today (the default)\n"
     "  --csv              write CSV (RFC 4180, with a header line) instead of tab-separated text\n"
@@ -32,6 +31,13 @@ constexpr const char* kUsage =
 
 constexpr const char* kUsageEnd =
     "\n"
+    "Without --file, the report is the one Tallywright keeps: projrpt.pro in its data folder,\n"
+    "which is the folder chosen in its Preferences, else the folder of this program when you can\n"
+    "write there, otherwise $XDG_DATA_HOME/Tallywright (by default ~/.local/share/Tallywright). In\n"
+    "a folder shared by several machines every machine's report is read, with their edits.\n"
+    "Here that is\n";
+
+constexpr const char* kUsageDates =
     "Dates and times are read in the form the report was written in, as Tallywright reads them.\n"
     "A stretch belongs to the day it started on. Lines that are not records are counted on\n"
     "standard error.\n"
@@ -74,7 +80,7 @@ int RunReportCommand(const std::vector<std::string>& args, const Files& files,
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
-      out << kUsage << kPeriodUsage << kUsageEnd;
+      out << kUsage << kPeriodUsage << kUsageEnd << "  " << defaultFile << "\n\n" << kUsageDates;
       return 0;
     } else if (const int taken = TakeOption(args, i, periods, message); taken != 0) {
       if (taken < 0) return Fail(err, message);

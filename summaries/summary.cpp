@@ -321,8 +321,12 @@ ChartData ChartOf(const Summary& summary, const DateFormat& format, std::size_t 
   } else if (months <= 36) {
     for (int m = 0; m < months; ++m) {
       const int month = (first.month - 1 + m) % 12, year = first.year + (first.month - 1 + m) / 12;
-      chart.bars.push_back(names.shortMonthNames[month] +
-                           (first.year != last.year ? " " + std::to_string(year) : ""));
+      std::string bar = names.shortMonthNames[month];
+      if (first.year != last.year) {
+        bar += ' ';
+        bar += std::to_string(year);
+      }
+      chart.bars.push_back(std::move(bar));
     }
     barOf = [&](std::int64_t d) {
       const CivilDate c = CivilFromDay(d);

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include "widgets/program_icon.h"
+
 namespace tw {
 
 void ApplyProgramStyle(QApplication& app) {
@@ -10,6 +12,9 @@ void ApplyProgramStyle(QApplication& app) {
   // The windows were laid out for MS Sans Serif 8 point; these faces have its metrics.
   QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arial", "Nimbus Sans", "DejaVu Sans"});
   app.setFont(SansFont(8.25, false));
+  // Every window shows the stopwatch, also those without an owner (the project list editor, the
+  // message boxes).
+  QApplication::setWindowIcon(ProgramIcon());
 }
 
 QFont SansFont(double points, bool bold) {

@@ -1,6 +1,7 @@
 #pragma once
 // The look every window of the program shares: the Fusion style and an 8-point sans-serif font
-// (the designed sizes are made for it), and the faces of the splash and About windows.
+// (the designed sizes are made for it), the program's icon on every window, and the faces of the
+// splash and About windows.
 #include <QFont>
 
 class QApplication;

@@ -14,6 +14,7 @@
 #include "tests/support/layout.h"
 #include "tests/support/ui.h"
 #include "widgets/twips.h"
+#include "widgets/window_frame.h"
 
 namespace tw {
 namespace {
@@ -54,6 +55,57 @@ TEST_F(MainWindowTest, ControlsKeyboardAndLook) {
   EXPECT_TRUE(window.isVisible());
   EXPECT_FALSE(folder.Exists("projrpt.pro"));
   window.hide();
+}
+
+// However the window manager maximizes the window and in whatever order it tells of it, the outer
+// rectangle the window keeps, and saves at shutdown, is never the maximized one: the sequences are
+// those openbox sends (a maximized window there loses its borders), on a 1280 x 1024 screen.
+TEST(MainWindowPlace, TheSavedGeometryNeverTakesAMaximizedOrReframedSize) {
+  using State = OuterKeeping::State;
+  using Answer = OuterKeeping::Answer;
+  const QRect designed(241, 178, 318, 244);
+  const QMargins normalFrame(1, 20, 1, 5), maximizedFrame(0, 19, 0, 0);
+  const QRect inside(242, 198, 316, 219), maximized(0, 19, 1280, 1005);
+  const auto framed = [&] {
+    OuterKeeping keeping;
+    EXPECT_EQ(keeping.Place(designed), designed);  // no frame known yet
+    EXPECT_EQ(keeping.Seen(designed, QMargins(), State::Normal, 0), Answer::Nothing);
+    EXPECT_EQ(keeping.Seen(designed, normalFrame, State::Normal, 0), Answer::AskInside);
+    EXPECT_EQ(keeping.asked = keeping.Inside(), inside);
+    return keeping;
+  };
+  // The state first, then the size and the frame; or the size and the frame before the state.
+  for (bool stateFirst : {true, false}) {
+    OuterKeeping keeping = framed();
+    if (stateFirst) {
+      EXPECT_EQ(keeping.Seen(maximized, maximizedFrame, State::Maximized, 0), Answer::Unmaximize);
+    } else {
+      EXPECT_EQ(keeping.Seen(maximized, maximizedFrame, State::Normal, 0), Answer::Wait);
+      EXPECT_EQ(keeping.Seen(maximized, maximizedFrame, State::Maximized, 0), Answer::Unmaximize);
+    }
+    // Back to normal, still without borders for a while: nothing of it is kept.
+    EXPECT_EQ(keeping.Seen(maximized, maximizedFrame, State::Normal, 0), Answer::Nothing);
+    EXPECT_EQ(keeping.Seen(inside.adjusted(0, 0, 2, 6), maximizedFrame, State::Normal, 0), Answer::Nothing);
+    EXPECT_EQ(keeping.Seen(inside, normalFrame, State::Normal, 0), Answer::AskInside);
+    EXPECT_EQ(keeping.outer, designed) << stateFirst;
+    EXPECT_EQ(keeping.Inside(), inside);
+  }
+  // A window manager that never frames it as before: after the wait, its frame is the frame.
+  OuterKeeping keeping = framed();
+  EXPECT_EQ(keeping.Seen(inside, QMargins(2, 22, 2, 2), State::Normal, 0), Answer::Wait);
+  EXPECT_EQ(keeping.Settled(QMargins(2, 22, 2, 2), State::Normal), QRect(243, 200, 314, 220));
+  EXPECT_EQ(keeping.outer, designed);
+
+  // What the user does in the normal state is kept; a pixel of rounding at a fractional scaling is
+  // not the user's.
+  keeping = framed();
+  EXPECT_EQ(keeping.Seen(inside.translated(1, -1), normalFrame, State::Normal, 1), Answer::Nothing);
+  EXPECT_EQ(keeping.outer, designed);
+  EXPECT_EQ(keeping.Seen(QRect(400, 300, 350, 250), normalFrame, State::Normal, 1), Answer::Nothing);
+  EXPECT_EQ(keeping.outer, QRect(399, 280, 352, 275));
+  // Minimized (hidden in the notification area), nothing it shows counts.
+  EXPECT_EQ(keeping.Seen(QRect(0, 0, 10, 10), QMargins(), State::Minimized, 1), Answer::Nothing);
+  EXPECT_EQ(keeping.outer, QRect(399, 280, 352, 275));
 }
 
 TEST_F(MainWindowTest, StartUpTrackingAndClosingByClicks) {

@@ -29,6 +29,17 @@ TEST_F(FilesTest, AppendCreatesAndNeverJoinsALine) {
   folder.Write("unix.txt", "a\n");
   files.Append(folder.File("unix.txt"), "b\r\n");
   EXPECT_EQ(folder.Read("unix.txt"), "a\nb\r\n");
+
+  // A disk that fills during the write or the flush: the file is as it was, or still missing
+  // (no empty crash log is left where none could be written).
+  for (FileStep step : {FileStep::Write, FileStep::Sync}) {
+    files.SetHook([step](FileStep now, const std::string&) { return now == step ? ENOSPC : 0; });
+    EXPECT_THROW(files.Append(path, "four\r\n"), RunError);
+    EXPECT_THROW(files.Append(folder.File("new.log"), "entry\r\n"), RunError);
+    files.SetHook(nullptr);
+    EXPECT_EQ(folder.Read("log.txt"), "a\r\nhalf\r\nthree\r\n");
+    EXPECT_FALSE(folder.Exists("new.log"));
+  }
 }
 
 TEST_F(FilesTest, TheLockLeavesNoFileBesideTheData) {
