@@ -47,11 +47,12 @@ bool OwnsRunningFile() { return platform().ownsDataFolder; }
 void PostRunningFile(std::optional<std::string> text) {
   const Files files = *platform().files;
   const std::string folder = platform().system->DataFolder();
-  BackgroundFiles().Post([files, folder, text = std::move(text)] {
+  // Named here, where the settings are read: in a shared folder the file is this machine's own.
+  const std::string target = MachineFile(folder, kRunningFile), scratch = MachineFile(folder, kRunningScratch);
+  BackgroundFiles().Post([files, folder, target, scratch, text = std::move(text)] {
     const Files::Lock lock = files.LockFor(JoinPath(folder, kReportFile));
-    const std::string target = MachineFile(folder, kRunningFile);
     if (text)
-      files.Replace(target, MachineFile(folder, kRunningScratch), *text);
+      files.Replace(target, scratch, *text);
     else
       FileMissing([&] { files.Remove(target); });
   });
