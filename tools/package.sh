@@ -41,7 +41,8 @@ done
 echo "== contents"
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' | sort > "$dir/contents.txt"
 grep -v '/$' "$dir/contents.txt"
-expected=(/usr/bin/Tallywright /usr/bin/tallywright-report /usr/share/tallywright/TALLYWRT.HLP
+expected=(/usr/bin/Tallywright /usr/bin/tallywright-report /usr/bin/tallywright-ctl /usr/share/tallywright/TALLYWRT.HLP
+  "/usr/share/dbus-1/services/$app_id.service" "/usr/share/dbus-1/interfaces/${app_id}1.xml"
   "/usr/share/applications/$app_id.desktop" "/usr/share/metainfo/$app_id.metainfo.xml"
   /usr/share/doc/tallywright/copyright /usr/share/doc/tallywright/changelog.gz
   "/usr/share/icons/hicolor/scalable/apps/$app_id.svg")
@@ -75,6 +76,9 @@ done
 grep -qF 'kHelpFolder = "/usr/share/tallywright";' "$dir/generated/version.h" ||
   fail "Tallywright was built to look for its help file elsewhere than /usr/share/tallywright"
 "$root/usr/bin/tallywright-report" --help >/dev/null || fail "the packaged tallywright-report does not run"
+"$root/usr/bin/tallywright-ctl" --help >/dev/null || fail "the packaged tallywright-ctl does not run"
+[ "$(sed -n 's/^Exec=//p' "$root/usr/share/dbus-1/services/$app_id.service")" = /usr/bin/Tallywright ] ||
+  fail "D-Bus activation does not start /usr/bin/Tallywright"
 
 [ "$failed" -eq 0 ] || exit 1
 echo "== package: $PWD/$deb ($(stat -c %s "$deb") bytes)"
