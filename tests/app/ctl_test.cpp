@@ -1,0 +1,95 @@
+// tallywright-ctl: its command line, and acting on a data folder with no program running.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/ctl_command.h"
+#include "app/ctl_folder.h"
+#include "projects/project_list.h"
+#include "tests/support/fakes.h"
+#include "tracking/running.h"
+
+namespace tw {
+namespace {
+
+class CtlTest : public test::PlatformTest {
+ protected:
+  CtlTest() { folder.Write("project.lst", "Alpha\r\nWebsite redesign\r\n\r\n"); }
+
+  // The command line run against the data folder, as with no program and no bus.
+  int Run(std::vector<std::string> args) {
+    out.str(""), err.str("");
+    std::unique_ptr<FolderTracker> tracker;
+    CtlContext context{{}, out, err, [&]() -> Tracker& {
+                         if (!tracker) tracker = std::make_unique<FolderTracker>([] {});
+                         return *tracker;
+                       },
+                       [&] { return folder.path(); }, {}};
+    return RunCtl(args, context);
+  }
+  std::string Report() { return folder.Exists("projrpt.pro") ? folder.Read("projrpt.pro") : ""; }
+
+  std::ostringstream out, err;
+};
+
+TEST_F(CtlTest, CommandLineAndStatusForms) {
+  for (const std::vector<std::string>& bad :
+       {std::vector<std::string>{}, {"begin"}, {"start"}, {"start", "A", "B"}, {"start", "A", "--comment"},
+        {"stop", "now"}, {"status", "--format", "{nope}"}, {"status", "--json", "--format", "{project}"}}) {
+    EXPECT_EQ(Run(bad), kCtlUsage) << (bad.empty() ? "" : bad[0]);
+    const std::string said = err.str();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  }
+  EXPECT_EQ(Run({"--help"}), kCtlDone);
+  for (const CtlVerb& verb : CtlVerbs()) EXPECT_NE(out.str().find(std::string("  ") + verb.name), std::string::npos);
+
+  const TrackerStatus s{true, "Web \"site\"", "12/7/2026 9:01:23 PM", "2026-12-07T21:01:23", 3733, "a\nb"};
+  EXPECT_EQ(StatusLine(s), "Web \"site\" 1:02:13");
+  EXPECT_EQ(StatusLine({}), "not running");
+  EXPECT_EQ(StatusJson(s), "{\"running\":true,\"project\":\"Web \\\"site\\\"\",\"start\":\"12/7/2026 9:01:23 PM\","
+                           "\"startIso\":\"2026-12-07T21:01:23\",\"elapsed\":3733,\"comment\":\"a\\u000ab\"}");
+  EXPECT_EQ(FormatStatus("{{{project}}} {elapsed}/{seconds} {running} {startIso}", s),
+            "{Web \"site\"} 1:02:13/3733 true 2026-12-07T21:01:23");
+}
+
+TEST_F(CtlTest, WithNoProgramTheFolderIsWrittenAsTheProgramWould) {
+  EXPECT_EQ(Run({"status"}), kCtlDone);
+  EXPECT_EQ(out.str(), "not running\n");
+  EXPECT_EQ(Run({"stop"}), kCtlRefused);
+  EXPECT_EQ(Run({"start", "a,b"}), kCtlRefused);
+  EXPECT_FALSE(folder.Exists("projrpt.run"));
+
+  EXPECT_EQ(Run({"start", "Website redesign", "--comment", "layout"}), kCtlDone);
+  clock.now.seconds += 3733;
+  EXPECT_EQ(Run({"status"}), kCtlDone);
+  EXPECT_EQ(out.str(), "Website redesign 1:02:13\n");
+
+  // The next start of the window takes the stretch over running, without a question.
+  test::FakeMainView view;
+  ::Setup::ReadProjectList(view);
+  OfferRunningStretch(view);
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& e) { return e.starts_with("choose:"); }), 0);
+  EXPECT_EQ(view.ProjectText(), "Website redesign");
+  EXPECT_EQ(view.StartText(), "12/7/2026 9:01:23 PM");
+  EXPECT_TRUE(IsRunning(view));
+
+  // Switching records the first once; stop records the second and removes the saved stretch.
+  EXPECT_EQ(Run({"start", "Alpha"}), kCtlDone);
+  EXPECT_EQ(Run({"toggle"}), kCtlDone);
+  EXPECT_EQ(Report(), "Website redesign,12/7/2026 9:01:23 PM,12/7/2026 10:03:36 PM,layout\r\n"
+                      "Alpha,12/7/2026 10:03:36 PM,12/7/2026 10:03:36 PM,layout\r\n");
+  EXPECT_FALSE(folder.Exists("projrpt.run"));
+  EXPECT_EQ(Run({"toggle"}), kCtlDone);  // the last chosen project again
+  EXPECT_EQ(Run({"status", "--format", "{project}"}), kCtlDone);
+  EXPECT_EQ(out.str(), "Alpha\n");
+
+  // A stretch the program left running (a crash) waits for the program's question.
+  folder.Write("projrpt.run", RunningFileText({"Alpha", "12/7/2026 9:00:00 PM", "", "12/7/2026 9:30:00 PM", "", ""}));
+  const std::string before = Report();
+  EXPECT_EQ(Run({"stop"}), kCtlRefused);
+  EXPECT_EQ(Report(), before);
+}
+
+}  // namespace
+}  // namespace tw
