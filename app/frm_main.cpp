@@ -144,7 +144,6 @@ void frmMain::BuildControls() {
   setStatusBar(sbStatusBar_);
   clock_ = new QTimer(this);
   connect(clock_, &QTimer::timeout, this, [this] { RefreshClockPanels(); });
-  clock_->start(1000);
   RefreshClockPanels();
 
   connect(cmdStartProject_, &QPushButton::clicked, this, [this] { StartProject(*this); });
@@ -167,13 +166,13 @@ void frmMain::BuildControls() {
   connect(txtEndProject_, &QLineEdit::textChanged, this, save);
   connect(txtComments_, &QPlainTextEdit::textChanged, this, save);
   const auto changed = [this] { emit TrackingChanged(); };
+  connect(this, &frmMain::TrackingChanged, this, [this] { PaceTimers(); });
   connect(txtStartProject_, &QLineEdit::textChanged, this, changed);
   connect(txtEndProject_, &QLineEdit::textChanged, this, changed);
   connect(txtComments_, &QPlainTextEdit::textChanged, this, changed);
   connect(cboProjects_, &QComboBox::currentTextChanged, this, changed);
   lastSeen_ = new QTimer(this);
   connect(lastSeen_, &QTimer::timeout, this, save);
-  lastSeen_->start(60 * 1000);
 
   auto* sharedLook = new QTimer(this);
   connect(sharedLook, &QTimer::timeout, this, [this] { LookAtSharedFolder(); });
@@ -183,7 +182,34 @@ void frmMain::BuildControls() {
   away_ = std::make_unique<AwayWatch>(std::vector<std::unique_ptr<IdleSource>>{}, nullptr);
   awayPoll_ = new QTimer(this);
   connect(awayPoll_, &QTimer::timeout, this, [this] { LookForAway(); });
-  awayPoll_->start(kAwayPollSeconds * 1000);
+  PaceTimers();
+}
+
+void frmMain::PaceTimers() {
+  if (!clock_ || !awayPoll_) return;  // still being built
+  const bool onScreen = isVisible() && !isMinimized();
+  if (onScreen && !clock_->isActive()) {
+    RefreshClockPanels();
+    clock_->start(1000);
+  } else if (!onScreen && clock_->isActive()) {
+    clock_->stop();
+  }
+  const bool running = IsRunning(*this);
+  if (running && !awayPoll_->isActive()) {
+    // A sleep from before the stretch is taken now, so that the first look does not count it.
+    away_->Poll(platform().clock->UnixNow(), std::nullopt, 0);
+    awayPoll_->start(kAwayPollSeconds * 1000);
+  } else if (!running && awayPoll_->isActive()) {
+    awayPoll_->stop();
+  }
+  // The running stretch's last-seen moment, about once a minute.
+  if (running != lastSeen_->isActive()) running ? lastSeen_->start(60 * 1000) : lastSeen_->stop();
+}
+
+bool frmMain::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  if (event->type() == QEvent::Show || event->type() == QEvent::Hide) PaceTimers();
+  return handled;
 }
 
 ElidedPanel::ElidedPanel(QWidget* parent) : QLabel(parent) {
@@ -307,7 +333,10 @@ void frmMain::RefreshTimeBoxTips() {
 
 void frmMain::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange) MainFormResize(*this);
+  if (event->type() == QEvent::WindowStateChange) {
+    MainFormResize(*this);
+    PaceTimers();
+  }
 }
 
 QRect frmMain::Outer() const { return outer_->Outer(); }

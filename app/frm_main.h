@@ -109,6 +109,7 @@ class frmMain : public QMainWindow,
 
  protected:
   void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -116,6 +117,9 @@ class frmMain : public QMainWindow,
   void BuildControls();
   void BuildMenus();
   void RefreshClockPanels();
+  // Only what is needed wakes the program: the clock panels while the window is on the screen,
+  // the look at time away while a stretch runs.
+  void PaceTimers();
   void RefreshTimeBoxTips();
   // The window's outer rectangle (frame, caption, menu bar and all), which its place and size in
   // twips describe, and setting it.

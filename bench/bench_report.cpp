@@ -6,6 +6,8 @@
 //
 // --quick stops at 100,000 records. The table goes to standard output, one figure a row.
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -122,6 +124,47 @@ class BenchSystem : public tw::QtSystem {
  private:
   std::string folder_;
 };
+
+// tallywright-ctl against the running program on a copy of the largest report, beside a bare
+// D-Bus round trip to the same program in the same run. Needs a session bus (dbus-run-session).
+void ControlRows(const std::string& folder, const std::string& bigReport, const std::string& records) {
+  if (std::getenv("DBUS_SESSION_BUS_ADDRESS") == nullptr) {
+    std::printf("| %-50s |\n", "tallywright-ctl rows: no session bus (run under dbus-run-session)");
+    return;
+  }
+  const fs::path programs = fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "app";
+  const std::string data = folder + "/ctl-data", config = folder + "/ctl-config";
+  fs::create_directories(data);
+  fs::create_directories(config + "/Tallywright");
+  fs::copy_file(bigReport, data + "/projrpt.pro", fs::copy_options::overwrite_existing);
+  tw::Files().Replace(data + "/project.lst", data + "/project.lst.tmp", "Alpha\r\nBeta\r\n\r\n");
+  tw::Files().Replace(config + "/Tallywright/Tallywright.ini", config + "/Tallywright/Tallywright.ini.tmp",
+                      "[Settings]\nDataFolder=" + data + "\n");
+  ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+  const pid_t program = ::fork();
+  if (program == 0) {
+    std::freopen("/dev/null", "w", stderr);
+    ::execl((programs / "Tallywright").c_str(), "Tallywright", nullptr);
+    ::_exit(127);
+  }
+  const std::string ping =
+      "dbus-send --session --print-reply --dest=com.quillfen.Tallywright /com/quillfen/Tallywright "
+      "org.freedesktop.DBus.Peer.Ping";
+  for (int i = 0; i < 200 && std::system((ping + " >/dev/null 2>&1").c_str()) != 0; ++i) ::usleep(100000);
+  const std::string ctl = (programs / "tallywright-ctl").string();
+  const auto [status, pinged] = FastestPair(21, [&] { Run(ctl + " status"); }, [&] { Run(ping); });
+  Row("tallywright-ctl status, program running", status, "s", "dbus-send Ping", pinged, "<= 1.5x");
+  int turn = 0;
+  const auto [start, pingedAgain] =
+      FastestPair(21, [&] { Run(ctl + (turn++ % 2 ? " start Alpha" : " start Beta")); }, [&] { Run(ping); });
+  Row("tallywright-ctl start (a switch: record, start), " + records, start, "s", "dbus-send Ping", pingedAgain,
+      "<= 2x");
+  Run(ctl + " stop");
+  ::kill(program, SIGTERM);
+  ::waitpid(program, nullptr, 0);
+  fs::remove_all(data);
+  fs::remove_all(config);
+}
 
 }  // namespace
 
@@ -368,6 +411,8 @@ int main(int argc, char** argv) {
     Row("Summary window peak memory, " + std::to_string(sizes.back()) + " records", (peak - before) / 1024.0,
         "MiB", "resident before it, MiB", before / 1024.0, "< 16 MiB");
   }
+
+  ControlRows(folder, bigCopy, std::to_string(sizes.back()) + " records");
 
   for (const std::string& f : {bigCopy, report, tw::FormFileOf(report), tw::JoinPath(folder, tw::kProjectListFile)})
     fs::remove(f);
