@@ -12,6 +12,10 @@
 
 namespace tw {
 
+std::string FolderServiceName(const std::string& folderIdentity) {
+  return std::string(kServiceName) + ".F" + folderIdentity;
+}
+
 void CheckStartArguments(std::string_view project, std::string_view comment) {
   // The report separates a record's fields by commas and its records by line ends.
   if (project.find(',') != std::string_view::npos)

@@ -39,6 +39,13 @@ class ControlError : public std::runtime_error {
   std::string name_;
 };
 
+// The service's name on the session bus, and the name of the copy that owns a data folder: the
+// service's name with the folder's identity (platform/folder_owner.h), so copies on different
+// data folders answer side by side.
+inline constexpr const char* kServiceName = "com.quillfen.Tallywright";
+inline constexpr const char* kObjectPath = "/com/quillfen/Tallywright";
+std::string FolderServiceName(const std::string& folderIdentity);
+
 // The names of refusals.
 inline constexpr const char* kNotRunning = "NotRunning";
 inline constexpr const char* kInvalidArgument = "InvalidArgument";

@@ -38,10 +38,6 @@ class Starting : public Tracker {
 
 }  // namespace
 
-QString FolderServiceName(const std::string& folderIdentity) {
-  return QString(kServiceName) + ".F" + QString::fromStdString(folderIdentity);
-}
-
 ControlService::ControlService(std::unique_ptr<FolderOwner> owner) : owner_(std::move(owner)) {
   if (!owner_) return;
   requests_ = std::make_unique<QSocketNotifier>(owner_->fd(), QSocketNotifier::Read);
@@ -78,7 +74,7 @@ bool ControlService::Publish(const std::string& folderIdentity) {
   // for it, and answers meanwhile under its folder's name.
   bus.interface()->registerService(kServiceName, QDBusConnectionInterface::QueueService,
                                    QDBusConnectionInterface::DontAllowReplacement);
-  if (!folderIdentity.empty()) bus.interface()->registerService(FolderServiceName(folderIdentity));
+  if (!folderIdentity.empty()) bus.interface()->registerService(QString::fromStdString(FolderServiceName(folderIdentity)));
   return true;
 }
 

@@ -17,12 +17,6 @@ namespace tw {
 
 class frmMain;
 
-inline constexpr const char* kServiceName = "com.quillfen.Tallywright";
-inline constexpr const char* kObjectPath = "/com/quillfen/Tallywright";
-// The bus name of the copy that owns a data folder: the service's name with the folder's identity,
-// so copies on different data folders answer side by side.
-QString FolderServiceName(const std::string& folderIdentity);
-
 class ControlService : public QObject, protected QDBusContext {
   Q_OBJECT
   Q_CLASSINFO("D-Bus Interface", "com.quillfen.Tallywright1")

@@ -74,9 +74,13 @@ int RunStatus(CtlContext& c) {
   NothingMore(c.args, "status");
   if (json && format) throw CtlUsageError("status: --json and --format cannot go together");
   if (format) FormatStatus(*format, TrackerStatus{});  // a bad field is refused before anything is asked
+  std::optional<std::string> printed;
   const auto print = [&](const TrackerStatus& status) {
-    c.out << (json ? StatusJson(status) : format ? FormatStatus(*format, status) : StatusLine(status)) << '\n';
+    const std::string line = json ? StatusJson(status) : format ? FormatStatus(*format, status) : StatusLine(status);
+    if (line == printed) return;  // a panel needs no line that says nothing new
+    c.out << line << '\n';
     c.out.flush();
+    printed = line;
   };
   if (follow) {
     if (!c.follow) throw ControlError(kFailed, "status --follow needs a session bus or a running Tallywright");

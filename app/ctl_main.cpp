@@ -2,6 +2,8 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusServiceWatcher>
+#include <QTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <chrono>
@@ -42,7 +44,7 @@ void StartProgram() {
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (bus.isConnected()) {
     const QDBusMessage reply = bus.call(
-        QDBusMessage::createMethodCall("com.quillfen.Tallywright", "/com/quillfen/Tallywright",
+        QDBusMessage::createMethodCall(tw::kServiceName, tw::kObjectPath,
                                        tw::kControlInterface, "Show"),
         QDBus::Block, 30000);
     if (reply.type() == QDBusMessage::ReplyMessage) return;
@@ -95,6 +97,18 @@ class CtlTracker : public tw::Tracker {
   std::unique_ptr<tw::FolderTracker> folder_;
 };
 
+// Takes the running copy's announcements of a change.
+class Announcements : public QObject {
+  Q_OBJECT
+ public:
+  explicit Announcements(std::function<void()> look) : look_(std::move(look)) {}
+ public slots:
+  void Changed() { look_(); }
+
+ private:
+  std::function<void()> look_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -115,12 +129,12 @@ int main(int argc, char** argv) {
     if (!tracker) tracker = std::make_unique<CtlTracker>(system.DataFolder());
     return *tracker;
   };
-  // Asked again every two seconds, each time afresh; a line at every change, and once a minute
-  // while a stretch runs.
+  // A line at every change, and once a minute while a stretch runs: with a session bus, at the
+  // running copy's announcements and as it comes and goes; without one, asked every two seconds.
   const auto follow = [&](const std::function<void(const tw::TrackerStatus&)>& print) {
     std::optional<tw::TrackerStatus> shown;
     auto printed = std::chrono::steady_clock::now();
-    for (;;) {
+    const auto look = [&] {
       tracker.reset();
       tw::TrackerStatus now;
       try {
@@ -131,17 +145,35 @@ int main(int argc, char** argv) {
       tw::TrackerStatus compared = now;
       if (shown) compared.elapsed = shown->elapsed;
       const auto moment = std::chrono::steady_clock::now();
-      if (!shown || compared != *shown || (now.running && moment - printed >= std::chrono::minutes(1))) {
+      if (!shown || compared != *shown || (now.running && moment - printed >= std::chrono::seconds(59))) {
         print(now);
         shown = now;
         printed = moment;
       }
-      std::this_thread::sleep_for(std::chrono::seconds(2));
+    };
+    look();
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+      for (;;) {
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        look();
+      }
     }
-    return tw::kCtlDone;
+    const QString name = QString::fromStdString(tw::FolderServiceName(tw::FolderIdentity(system.DataFolder())));
+    Announcements announcements(look);
+    bus.connect(name, tw::kObjectPath, "org.freedesktop.DBus.Properties", "PropertiesChanged", &announcements,
+                SLOT(Changed()));
+    QDBusServiceWatcher watcher(name, bus, QDBusServiceWatcher::WatchForOwnerChange);
+    QObject::connect(&watcher, &QDBusServiceWatcher::serviceOwnerChanged, look);
+    QTimer minute;
+    QObject::connect(&minute, &QTimer::timeout, look);
+    minute.start(60 * 1000);
+    return QCoreApplication::exec();
   };
   tw::CtlContext context{{}, std::cout, std::cerr, pick, [&] { return system.DataFolder(); }, follow};
   const int status = tw::RunCtl(args, context);
   tw::WaitForRunningFile();
   return status;
 }
+
+#include "ctl_main.moc"

@@ -105,7 +105,7 @@ TEST_F(ControlTest, DBusMethodsAndPropertiesChanged) {
     message.setArguments(args);
     return client.call(message, QDBus::BlockWithGui);
   };
-  EXPECT_EQ(call(FolderServiceName(FolderIdentity(folder.path())), "Start", {"Research", "notes"}).type(),
+  EXPECT_EQ(call(QString::fromStdString(FolderServiceName(FolderIdentity(folder.path()))), "Start", {"Research", "notes"}).type(),
             QDBusMessage::ReplyMessage);
   EXPECT_TRUE(IsRunning(window));
   const QDBusMessage status = call(kServiceName, "Status");
