@@ -38,9 +38,19 @@ class StderrDialogs : public tw::Dialogs {
   }
 };
 
+// Qt's event loop and D-Bus want an application object: made only for the verbs that use them, so
+// that the others start sooner.
+void NeedApplication() {
+  static int argc = 1;
+  static char name[] = "tallywright-ctl";
+  static char* argv[] = {name, nullptr};
+  static QCoreApplication application(argc, argv);
+}
+
 // Brings the program forward with no copy running: through D-Bus activation where there is a
 // session bus, else by starting the program beside this command (or on the search path).
 void StartProgram() {
+  NeedApplication();
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (bus.isConnected()) {
     const QDBusMessage reply = bus.call(
@@ -59,8 +69,10 @@ void StartProgram() {
 // folder it runs with; with none running, the data folder directly.
 class CtlTracker : public tw::Tracker {
  public:
-  explicit CtlTracker(std::string folder)
-      : owner_([folder = std::move(folder)](std::string_view line) {
+  // prepare runs before the data folder is acted on directly.
+  CtlTracker(std::string folder, std::function<void()> prepare)
+      : prepare_(std::move(prepare)),
+        owner_([folder = std::move(folder)](std::string_view line) {
           return tw::AskFolderOwner(folder, line, 15000);
         }) {}
   void Start(const std::string& project, const std::string& comment) override {
@@ -88,11 +100,13 @@ class CtlTracker : public tw::Tracker {
       } catch (const tw::ControlError& e) {
         if (e.name() != tw::kNoProgram) throw;
       }
+      prepare_();
       folder_ = std::make_unique<tw::FolderTracker>(StartProgram);
     }
     return request(*folder_);
   }
 
+  std::function<void()> prepare_;
   tw::OwnerTracker owner_;
   std::unique_ptr<tw::FolderTracker> folder_;
 };
@@ -112,21 +126,20 @@ class Announcements : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
   tw::QuietenRuntimeFolderNotice();
-  QCoreApplication app(argc, argv);
   tw::Files files;
   // The settings name the data folder (DataFolder) and this machine in a shared one.
   tw::QtSettings settings;
   StderrDialogs dialogs;
   tw::PosixSystem system;
   tw::SystemClock clock;
-  const tw::DateFormat dateFormat = tw::UserDateFormat();
+  tw::DateFormat dateFormat;  // the user's, read when the data folder is acted on directly
   tw::platform() = tw::Platform{&files, &settings, &dialogs, &system, &clock, &dateFormat, nullptr};
 
   std::unique_ptr<CtlTracker> tracker;
   const auto pick = [&]() -> tw::Tracker& {
-    if (!tracker) tracker = std::make_unique<CtlTracker>(system.DataFolder());
+    if (!tracker)
+      tracker = std::make_unique<CtlTracker>(system.DataFolder(), [&] { dateFormat = tw::UserDateFormat(); });
     return *tracker;
   };
   // A line at every change, and once a minute while a stretch runs: with a session bus, at the
@@ -152,6 +165,7 @@ int main(int argc, char** argv) {
       }
     };
     look();
+    NeedApplication();
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
       for (;;) {
@@ -171,7 +185,7 @@ int main(int argc, char** argv) {
     return QCoreApplication::exec();
   };
   tw::CtlContext context{{}, std::cout, std::cerr, pick, [&] { return system.DataFolder(); }, follow};
-  const int status = tw::RunCtl(args, context);
+  const int status = tw::RunCtl(std::vector<std::string>(argv + 1, argv + argc), context);
   tw::WaitForRunningFile();
   return status;
 }
