@@ -7,7 +7,9 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDialog>
+#include <QProcess>
 #include <QTest>
+#include <filesystem>
 #include <future>
 
 #include "app/control_service.h"
@@ -91,6 +93,29 @@ TEST_F(ControlTest, RequestsGoThroughTheWindowsRoutines) {
   window.hide();
   EXPECT_EQ(Ask(kShowRequest.data()), "ok");
   EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(ControlTest, ASecondStartOnTheFolderBringsTheFirstForwardAndEnds) {
+  // The program started again on this folder, with no bus and another runtime folder each time.
+  std::filesystem::create_directories(folder.File("config/Tallywright"));
+  folder.Write("config/Tallywright/Tallywright.ini", "[Settings]\nDataFolder=" + folder.path() + "\n");
+  const std::string files = folder.Read("project.lst");
+  for (const char* runtime : {"/tmp", "/nonexistent"}) {
+    window.hide();
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString(folder.File("config")));
+    env.insert("XDG_RUNTIME_DIR", runtime);
+    env.remove("DBUS_SESSION_BUS_ADDRESS");
+    second.setProcessEnvironment(env);
+    second.start(TW_PROGRAM, {});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000)) << runtime;
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0) << runtime;
+    EXPECT_TRUE(window.isVisible()) << runtime;
+  }
+  EXPECT_EQ(folder.Read("project.lst"), files);
+  EXPECT_FALSE(folder.Exists("projrpt.pro") || folder.Exists("projrpt.run"));
 }
 
 TEST_F(ControlTest, DBusMethodsAndPropertiesChanged) {
