@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 #include "tests/support/fakes.h"
@@ -58,6 +59,29 @@ TEST_F(RunningTest, SavedWhileRunningAndOfferedBackOnce) {
     EXPECT_EQ(folder.Exists("projrpt.pro") ? folder.Read("projrpt.pro") : "<missing>", records[answer]);
     EXPECT_FALSE(folder.Exists("projrpt.run")) << answer;
   }
+}
+
+// Ended, but cut short before its saved copy went (the removal fails as a crash there would leave
+// it): the next start finds the record at the report's end and neither asks nor records it again.
+TEST_F(RunningTest, AStretchRecordedBeforeItsCopyWentIsNotOfferedAgain) {
+  test::FakeMainView form;
+  form.typed = "Gamma";
+  form.comments = "notes";
+  folder.Write("projrpt.pro", "A,1/1/2026,1/2/2026,\r\n");
+  StartProject(form);
+  WaitForRunningFile();
+  FailStep(FileStep::Remove, 1, EIO);
+  EXPECT_TRUE(EndProject(form));
+  WaitForRunningFile();
+  files.SetHook(nullptr);
+  ASSERT_TRUE(folder.Exists("projrpt.run"));
+  const std::string report = folder.Read("projrpt.pro");
+  test::FakeMainView restarted;
+  OfferRunningStretch(restarted);
+  WaitForRunningFile();
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(folder.Read("projrpt.pro"), report);
+  EXPECT_FALSE(folder.Exists("projrpt.run"));
 }
 
 }  // namespace
