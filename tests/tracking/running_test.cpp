@@ -64,24 +64,26 @@ TEST_F(RunningTest, SavedWhileRunningAndOfferedBackOnce) {
 // Ended, but cut short before its saved copy went (the removal fails as a crash there would leave
 // it): the next start finds the record at the report's end and neither asks nor records it again.
 TEST_F(RunningTest, AStretchRecordedBeforeItsCopyWentIsNotOfferedAgain) {
-  test::FakeMainView form;
-  form.typed = "Gamma";
-  form.comments = "notes";
-  folder.Write("projrpt.pro", "A,1/1/2026,1/2/2026,\r\n");
-  StartProject(form);
-  WaitForRunningFile();
-  FailStep(FileStep::Remove, 1, EIO);
-  EXPECT_TRUE(EndProject(form));
-  WaitForRunningFile();
-  files.SetHook(nullptr);
-  ASSERT_TRUE(folder.Exists("projrpt.run"));
-  const std::string report = folder.Read("projrpt.pro");
-  test::FakeMainView restarted;
-  OfferRunningStretch(restarted);
-  WaitForRunningFile();
-  EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_EQ(folder.Read("projrpt.pro"), report);
-  EXPECT_FALSE(folder.Exists("projrpt.run"));
+  for (const char* before : {"", "A,1/1/2026,1/2/2026,\r\n"}) {  // its record alone, or the last
+    test::FakeMainView form;
+    form.typed = "Gamma";
+    form.comments = "notes";
+    folder.Write("projrpt.pro", before);
+    StartProject(form);
+    WaitForRunningFile();
+    FailStep(FileStep::Remove, 1, EIO);
+    EXPECT_TRUE(EndProject(form));
+    WaitForRunningFile();
+    files.SetHook(nullptr);
+    ASSERT_TRUE(folder.Exists("projrpt.run"));
+    const std::string report = folder.Read("projrpt.pro");
+    test::FakeMainView restarted;
+    OfferRunningStretch(restarted);
+    WaitForRunningFile();
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(folder.Read("projrpt.pro"), report);
+    EXPECT_FALSE(folder.Exists("projrpt.run"));
+  }
 }
 
 }  // namespace
