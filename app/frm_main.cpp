@@ -149,12 +149,14 @@ void frmMain::BuildControls() {
   connect(cmdStartProject_, &QPushButton::clicked, this, [this] { StartProject(*this); });
   connect(cmdEndProject_, &QPushButton::clicked, this, [this] { EndProject(*this); });
   connect(cmdUpdateProjects_, &QPushButton::clicked, this, [this] { UpdateProjects(*this, ShowProjectListEditor); });
-  // A running stretch is saved whenever what its record would carry changes, and its last-seen
-  // moment about once a minute.
+  // A running stretch is saved whenever what its record would carry changes: at once for a project
+  // chosen, a moment after typing pauses for what is typed; and its last-seen moment about once a
+  // minute.
   const auto save = [this] { SaveRunning(*this); };
-  connect(cboProjects_->lineEdit(), &QLineEdit::textEdited, this, [this] {
+  const auto typed = [this] { SaveRunning(*this, kTypingPause); };
+  connect(cboProjects_->lineEdit(), &QLineEdit::textEdited, this, [this, typed] {
     projectTyped_ = true;
-    SaveRunning(*this);
+    typed();
   });
   connect(cboProjects_, &QComboBox::activated, this, [this] {
     projectTyped_ = false;
@@ -162,9 +164,9 @@ void frmMain::BuildControls() {
   });
   connect(cboProjects_, &QComboBox::currentIndexChanged, this, save);
   cboProjects_->installEventFilter(this);
-  connect(txtStartProject_, &QLineEdit::textChanged, this, save);
-  connect(txtEndProject_, &QLineEdit::textChanged, this, save);
-  connect(txtComments_, &QPlainTextEdit::textChanged, this, save);
+  connect(txtStartProject_, &QLineEdit::textChanged, this, typed);
+  connect(txtEndProject_, &QLineEdit::textChanged, this, typed);
+  connect(txtComments_, &QPlainTextEdit::textChanged, this, typed);
   const auto changed = [this] { emit TrackingChanged(); };
   connect(this, &frmMain::TrackingChanged, this, [this] { PaceTimers(); });
   connect(txtStartProject_, &QLineEdit::textChanged, this, changed);

@@ -1,30 +1,64 @@
 #include "platform/latest_writer.h"
 
+#include <pthread.h>
+
+#include <new>
 #include <system_error>
 #include <utility>
 
 namespace tw {
 
-void LatestWriter::Post(std::function<void()> job) {
+LatestWriter::~LatestWriter() {
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  wake_.notify_all();
+  if (worker_) worker_->join();
+  delete worker_;
+}
+
+void LatestWriter::Post(std::function<void()> job, std::chrono::milliseconds delay) {
   std::unique_lock lock(mutex_);
+  const bool keepDue = pending_ && urgent_;
+  if (!keepDue) due_ = std::chrono::steady_clock::now() + delay;
+  urgent_ = keepDue || delay.count() <= 0;
   pending_ = std::move(job);
-  if (running_) return;
-  // The last thread has finished its work; it is gone once joined.
-  if (worker_.joinable()) worker_.join();
-  running_ = true;
+  if (worker_) {
+    wake_.notify_all();
+    return;
+  }
   try {
-    worker_ = std::thread(&LatestWriter::Run, this);
+    worker_ = new std::thread(&LatestWriter::Run, this);
   } catch (const std::system_error&) {
     // No thread to be had: the work is done here, late rather than never.
+    std::function<void()> now = std::exchange(pending_, nullptr);
     lock.unlock();
-    Run();
+    bool failed = false;
+    try {
+      now();
+    } catch (...) {
+      failed = true;
+    }
+    lock.lock();
+    lastFailed_ = failed;
   }
 }
 
 void LatestWriter::Run() {
   std::unique_lock lock(mutex_);
-  while (pending_) {
+  for (;;) {
+    if (!pending_) {
+      if (stopping_) return;
+      wake_.wait(lock);
+      continue;
+    }
+    if (!stopping_ && !urgent_ && std::chrono::steady_clock::now() < due_) {
+      wake_.wait_until(lock, due_);
+      continue;
+    }
     std::function<void()> job = std::exchange(pending_, nullptr);
+    busy_ = true;
     lock.unlock();
     bool failed = false;
     try {
@@ -33,22 +67,47 @@ void LatestWriter::Run() {
       failed = true;
     }
     lock.lock();
+    busy_ = false;
     lastFailed_ = failed;
+    done_.notify_all();
   }
-  running_ = false;
-  done_.notify_all();
 }
 
 bool LatestWriter::Wait() {
   std::unique_lock lock(mutex_);
-  done_.wait(lock, [this] { return !running_; });
-  if (worker_.joinable()) worker_.join();
+  if (pending_) {
+    urgent_ = true;
+    wake_.notify_all();
+  }
+  done_.wait(lock, [this] { return !pending_ && !busy_; });
   return !lastFailed_;
 }
 
+void LatestWriter::BeforeFork() { mutex_.lock(); }
+
+void LatestWriter::AfterFork(bool child) {
+  if (!child) {
+    mutex_.unlock();
+    return;
+  }
+  // The parent's thread is not here: its object is left as it is, never joined, and the lock and
+  // the conditions it may have been waiting on start afresh.
+  new (&mutex_) std::mutex;
+  new (&wake_) std::condition_variable;
+  new (&done_) std::condition_variable;
+  worker_ = nullptr;
+  pending_ = nullptr;
+  busy_ = false;
+}
+
 LatestWriter& BackgroundFiles() {
-  static LatestWriter writer;
-  return writer;
+  static LatestWriter* const writer = [] {
+    static LatestWriter instance;
+    pthread_atfork([] { BackgroundFiles().BeforeFork(); }, [] { BackgroundFiles().AfterFork(false); },
+                   [] { BackgroundFiles().AfterFork(true); });
+    return &instance;
+  }();
+  return *writer;
 }
 
 }  // namespace tw

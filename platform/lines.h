@@ -23,10 +23,12 @@ inline std::string_view WithoutCarriageReturn(std::string_view line) {
   return line;
 }
 
+inline bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
+
 // Where the first line end at or after from starts (CR or LF), or npos.
 inline size_t LineEndAt(std::string_view text, size_t from) {
   for (size_t i = from; i < text.size(); ++i)
-    if (text[i] == '\n' || text[i] == '\r') return i;
+    if (IsLineEnd(text[i])) return i;
   return std::string_view::npos;
 }
 

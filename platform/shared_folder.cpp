@@ -9,6 +9,7 @@
 #include "dates/date_value.h"
 #include "platform/lines.h"
 #include "platform/platform.h"
+#include "platform/product.h"
 
 namespace tw {
 namespace {
@@ -40,7 +41,7 @@ std::optional<std::string> DeviceOf(std::string_view name, std::initializer_list
 bool ProgramFileName(std::string_view name) {
   return name.substr(0, kReportStem.size()) == kReportStem || name.substr(0, 8) == "project." ||
          name.substr(0, 7) == "report." || name == kSharedMarker ||
-         (name.substr(0, 11) == "Tallywright" && name.size() > 4 && name.substr(name.size() - 4) == ".log");
+         (name.starts_with(kProductName) && name.ends_with(".log"));
 }
 
 std::vector<std::string> NamesIn(const std::string& folder) {

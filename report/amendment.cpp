@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "platform/lines.h"
 #include "platform/shared_folder.h"
 #include "report/record.h"
 
@@ -126,14 +127,13 @@ bool HoldsLine(const Files& files, const std::string& path, std::uint64_t offset
   }
   std::string_view view(bytes);
   const size_t before = static_cast<size_t>(offset - from);
-  auto lineEnd = [](char c) { return c == '\n' || c == '\r'; };
   bool lineStart = offset == 0;
-  if (offset == 3) lineStart = view.substr(0, 3) == "\xEF\xBB\xBF" || (view.size() > 2 && lineEnd(view[2]));
-  else if (offset > 0) lineStart = !view.empty() && lineEnd(view[0]);
+  if (offset == 3) lineStart = ByteOrderMarkLength(view) == 3 || (view.size() > 2 && IsLineEnd(view[2]));
+  else if (offset > 0) lineStart = !view.empty() && IsLineEnd(view[0]);
   view.remove_prefix(std::min(view.size(), before));
   if (!lineStart || view.substr(0, text.size()) != text) return false;
   view.remove_prefix(text.size());
-  return !view.empty() && lineEnd(view[0]);
+  return !view.empty() && IsLineEnd(view[0]);
 }
 
 void Amendments::Add(Amendment amendment, std::string device, std::uint64_t position) {

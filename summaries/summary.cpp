@@ -142,12 +142,17 @@ struct Stretch {
   std::optional<DateTime> end;
   std::optional<std::int64_t> seconds;
 };
+// A stretch whose start has been read; one typed the wrong way round lasts as long as the other way.
+Stretch StretchFrom(const DateTime& start, QuickDates& dates, LocalInstants& instants, std::string_view end,
+                    int round) {
+  Stretch s{start, dates.Parse(end), std::nullopt};
+  if (s.end) s.seconds = Rounded(std::abs(instants.Of(s.start) - instants.Of(*s.end)), round);
+  return s;
+}
 std::optional<Stretch> StretchOf(QuickDates& dates, LocalInstants& instants, const RecordFields& fields, int round) {
   const auto start = dates.Parse(fields.start);
   if (!start) return std::nullopt;
-  Stretch s{*start, dates.Parse(fields.end), std::nullopt};
-  if (s.end) s.seconds = Rounded(std::abs(instants.Of(s.start) - instants.Of(*s.end)), round);
-  return s;
+  return StretchFrom(*start, dates, instants, fields.end, round);
 }
 
 void Fill(SummaryEntry& entry, const RecordFields& fields, const Stretch& stretch) {
@@ -189,9 +194,7 @@ void ScanReport(Files::Reader& reader, const Period& period, const DateFormat& f
         return;
       }
       if (!period.Holds(start->day)) return;
-      Stretch stretch{*start, dates.Parse(fields.end), std::nullopt};
-      if (stretch.end)
-        stretch.seconds = Rounded(std::abs(instants.Of(*start) - instants.Of(*stretch.end)), roundMinutes);
+      const Stretch stretch = StretchFrom(*start, dates, instants, fields.end, roundMinutes);
       totals.Count(fields.project, start->day, stretch.seconds.value_or(0), 1);
       if (entries) {
         Fill(entry, fields, stretch);

@@ -23,7 +23,7 @@ and one test run: about 10 to 30 seconds on two cores, so a folder with more cha
 sitting allows is sampled with --sample N (the same seed picks the same changes again).
 
 The test programs run by default are those of the file's folder in tests/<folder>/ (its routines'
-and its windows'; for the report's folder the viewer's too, which check the report's date form);
+and its windows'), and those of EXTRA_TESTS below, which check the folder's code from elsewhere;
 --tests names others.
 """
 import argparse
@@ -41,7 +41,11 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 # Test programs that check a folder's code besides those of tests/<folder>/.
-EXTRA_TESTS = {"report": ["tests_viewer"]}
+# The dates' form settled from a report is checked by the viewer's tests; the report's amendments and
+# conflict copies, the viewer's reading of a shared folder and the shared project list by those of
+# a shared folder; the viewer's scan of lines and commas by the summaries' too.
+EXTRA_TESTS = {"dates": ["tests_viewer"], "report": ["tests_viewer", "tests_sharing"],
+               "viewer": ["tests_summaries", "tests_sharing"], "projects": ["tests_sharing"]}
 
 SWAPS = {"<": "<=", "<=": "<", ">": ">=", ">=": ">", "==": "!=", "!=": "==", "&&": "||",
          "||": "&&", "+": "-", "-": "+", "*": "/", "/": "*", "%": "*", "+=": "-=", "-=": "+="}

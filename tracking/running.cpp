@@ -47,7 +47,7 @@ bool OwnsRunningFile() { return platform().ownsDataFolder; }
 
 // Puts text in the file, or removes it, on the background thread, under the report's lock like
 // every other writer of the report's folder.
-void PostRunningFile(std::optional<std::string> text) {
+void PostRunningFile(std::optional<std::string> text, std::chrono::milliseconds delay = {}) {
   const Files files = *platform().files;
   const std::string folder = platform().system->DataFolder();
   // Named here, where the settings are read: in a shared folder the file is this machine's own.
@@ -58,7 +58,7 @@ void PostRunningFile(std::optional<std::string> text) {
       files.Replace(target, scratch, *text);
     else
       FileMissing([&] { files.Remove(target); });
-  });
+  }, delay);
 }
 
 bool WriteNow(std::optional<std::string> text) {
@@ -146,11 +146,11 @@ bool IsRunning(const MainView& form) {
   return ReportDateFormat().IsDate(form.StartText()) && form.EndText().empty();
 }
 
-void SaveRunning(const MainView& form) {
+void SaveRunning(const MainView& form, std::chrono::milliseconds delay) {
   // Like the background write itself, a failure here never interrupts the user.
   try {
     if (IsRunning(form) && OwnsRunningFile())
-      PostRunningFile(RunningFileText(StretchOf(form, form.StartText(), NowText())));
+      PostRunningFile(RunningFileText(StretchOf(form, form.StartText(), NowText())), delay);
   } catch (...) {
   }
 }

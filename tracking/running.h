@@ -4,6 +4,7 @@
 // the file holds its project, start and comment as its record would carry them, and the moment the
 // program last saw it running (refreshed about once a minute). The next start offers a stretch it
 // finds there back to the user.
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,9 +41,11 @@ bool IsRunning(const MainView& form);
 
 // Saves the main window's stretch when one is running; otherwise does nothing. The file is written
 // by a background thread (the latest state wins), so the window never waits for the disk, and a
-// failure to save is not shown (the stretch itself is still recorded as usual). Called
-// whenever the tracking boxes, the project or the comment change, and once a minute.
-void SaveRunning(const MainView& form);
+// failure to save is not shown (the stretch itself is still recorded as usual). Called at once on
+// Start and a project chosen, after kTypingPause for what is typed (a burst of keys costs one
+// write), and once a minute.
+inline constexpr std::chrono::milliseconds kTypingPause{1000};
+void SaveRunning(const MainView& form, std::chrono::milliseconds delay = {});
 
 // Appends the record of the stretch start..end (Setup::WriteRecord), and afterwards removes the
 // saved stretch. Before the append the saved file notes the record's line, so that a crash between

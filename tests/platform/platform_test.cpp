@@ -1,6 +1,10 @@
 // Where the data lives.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <stdexcept>
+
+#include "platform/latest_writer.h"
 #include "platform/system.h"
 
 namespace tw {
@@ -12,6 +16,33 @@ TEST(Platform, DataLivesBesideAWritableProgramOtherwiseInTheUsersDataFolder) {
   // A relative or empty XDG_DATA_HOME is ignored, as the base directory rules say.
   for (const char* xdg : {"", "relative", static_cast<const char*>(nullptr)})
     EXPECT_EQ(ChooseDataFolder("/usr/bin", false, xdg, "/home/u"), "/home/u/.local/share/Tallywright");
+}
+
+// Typing costs one write once it pauses; a write asked for now, or waited for, is never held back;
+// one thread does every write.
+TEST(Platform, TheWriterCoalescesABurstAndNeverHoldsBackAWriteAskedForNow) {
+  using namespace std::chrono_literals;
+  LatestWriter writer;
+  std::atomic<int> runs = 0, last = 0;
+  std::thread::id first, other;
+  for (int i = 1; i <= 5; ++i) writer.Post([&, i] { ++runs, last = i, first = std::this_thread::get_id(); }, 300ms);
+  std::this_thread::sleep_for(100ms);
+  EXPECT_EQ(runs, 0);
+  std::this_thread::sleep_for(700ms);
+  EXPECT_EQ(runs, 1);
+  EXPECT_EQ(last, 5);
+  const auto began = std::chrono::steady_clock::now();
+  writer.Post([&] { last = 6; });
+  writer.Post([&] { last = 7, other = std::this_thread::get_id(); }, 60s);  // replaces it, due as soon
+  for (int k = 0; k < 200 && last != 7; ++k) std::this_thread::sleep_for(10ms);
+  EXPECT_EQ(last, 7);
+  writer.Post([&] { last = 8; }, 60s);
+  EXPECT_TRUE(writer.Wait());
+  EXPECT_EQ(last, 8);
+  EXPECT_LT(std::chrono::steady_clock::now() - began, 10s);
+  EXPECT_EQ(first, other);
+  writer.Post([] { throw std::runtime_error("full"); });
+  EXPECT_FALSE(writer.Wait());
 }
 
 }  // namespace

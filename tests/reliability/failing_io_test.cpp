@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 
 #include "errors/error.h"
@@ -23,7 +24,7 @@ TEST_F(FailingIoTest, EveryFailurePointKeepsTheDataAndIsReported) {
     for (int err : {ENOSPC, EIO, EACCES}) {
       for (int n = 1;; ++n) {
         op.prepare();
-        int steps = 0;
+        std::atomic<int> steps = 0;  // counted on the writer thread too
         files.SetHook([&](FileStep, const std::string&) { return ++steps == n ? err : 0; });
         dialogs.answers = {};
         dialogs.shown.clear();

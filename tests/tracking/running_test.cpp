@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 #include "tests/support/fakes.h"
@@ -57,6 +58,31 @@ TEST_F(RunningTest, SavedWhileRunningAndOfferedBackOnce) {
                              "Gamma,12/7/2026 9:01:23 PM,12/7/2026 10:15:00 PM,notes more, later\r\n", "<missing>"};
     EXPECT_EQ(folder.Exists("projrpt.pro") ? folder.Read("projrpt.pro") : "<missing>", records[answer]);
     EXPECT_FALSE(folder.Exists("projrpt.run")) << answer;
+  }
+}
+
+// Ended, but cut short before its saved copy went (the removal fails as a crash there would leave
+// it): the next start finds the record at the report's end and neither asks nor records it again.
+TEST_F(RunningTest, AStretchRecordedBeforeItsCopyWentIsNotOfferedAgain) {
+  for (const char* before : {"", "A,1/1/2026,1/2/2026,\r\n"}) {  // its record alone, or the last
+    test::FakeMainView form;
+    form.typed = "Gamma";
+    form.comments = "notes";
+    folder.Write("projrpt.pro", before);
+    StartProject(form);
+    WaitForRunningFile();
+    FailStep(FileStep::Remove, 1, EIO);
+    EXPECT_TRUE(EndProject(form));
+    WaitForRunningFile();
+    files.SetHook(nullptr);
+    ASSERT_TRUE(folder.Exists("projrpt.run"));
+    const std::string report = folder.Read("projrpt.pro");
+    test::FakeMainView restarted;
+    OfferRunningStretch(restarted);
+    WaitForRunningFile();
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(folder.Read("projrpt.pro"), report);
+    EXPECT_FALSE(folder.Exists("projrpt.run"));
   }
 }
 
