@@ -73,8 +73,9 @@ int RunImportCommand(const std::vector<std::string>& args, const ImportContext& 
                          ? "its format is not recognised; name it with --format"
                          : "there is no file " + file;
     } else {
-      plan = PlanImport(ReadImport(*c.files, file, *format, c.user), HeldStretches(*c.files, c.folder, *form, c.user),
-                        ProjectListNames(*c.files, c.folder), *form);
+      ImportRead read = ReadImport(*c.files, file, *format, c.user);
+      std::vector<HeldStretch> held = HeldStretches(*c.files, c.folder, *form, c.user, read);
+      plan = PlanImport(std::move(read), std::move(held), ProjectListNames(*c.files, c.folder), *form);
     }
   } catch (const RunError& e) {
     plan = ImportPlan{};

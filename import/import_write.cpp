@@ -89,11 +89,17 @@ ImportPlan PlanImport(ImportRead read, std::vector<HeldStretch> held, const std:
 }
 
 std::vector<HeldStretch> HeldStretches(const Files& files, const std::string& folder, const DateFormat& ownForm,
-                                       const LocaleData& user) {
+                                       const LocaleData& user, const ImportRead& read) {
   std::vector<HeldStretch> held;
+  if (read.stretches.empty()) return held;
+  std::int64_t first = read.stretches.front().start, last = first;
+  for (const ImportedStretch& s : read.stretches) first = std::min(first, s.start), last = std::max(last, s.start);
+  const Period period{std::max(kReadableDays.first, LocalOfInstant(first).day - 7),
+                      std::min(kReadableDays.last, LocalOfInstant(last).day + 1)};
+  if (period.first > period.last) return held;
   const FolderReports reports = ReadFolderReports(files, folder, user, ownForm);
   FileMissing([&] {
-    ReadFolderSummary(files, reports, kReadableDays, 0, [&](const SummaryEntry& e) {
+    ReadFolderSummary(files, reports, period, 0, [&](const SummaryEntry& e) {
       if (e.endValue) held.push_back({e.project, e.startValue, *e.endValue});
     });
   });

@@ -45,9 +45,10 @@ ImportPlan PlanImport(ImportRead read, std::vector<HeldStretch> held, const std:
                       const DateFormat& reportForm, const std::function<bool(double)>& progress = {});
 
 // The stretches a data folder's reports hold (every machine's in a shared folder, with their
-// edits); none when it has no report.
+// edits) that start on the days of the stretches read, or the week before them (one that may
+// overlap them); none when it has no report.
 std::vector<HeldStretch> HeldStretches(const Files& files, const std::string& folder, const DateFormat& ownForm,
-                                       const LocaleData& user);
+                                       const LocaleData& user, const ImportRead& read);
 // The names of the folder's project list.
 std::vector<std::string> ProjectListNames(const Files& files, const std::string& folder);
 
