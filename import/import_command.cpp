@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "import/import_write.h"
 #include "import/readers.h"
 #include "platform/shared_folder.h"
 #include "report/report_files.h"
@@ -20,6 +19,39 @@ const char* const kImportUsage =
     "is printed first.\n"
     "\n"
     "  --format NAME      the file's format, when it is not recognised:\n";
+
+ImportPreview PreviewImport(const ImportContext& c, const std::string& file, std::optional<ImportFormat> format,
+                            const std::function<bool(double)>& progress) {
+  ImportPreview preview{{}, DateFormat(c.user)};
+  ImportPlan& plan = preview.plan;
+  try {
+    preview.form = DateFormat(ReportForm(*c.files, MachineFile(c.folder, kReportFile), c.user));
+    if (!format) format = DetectImportFormat(*c.files, file);
+    if (!format) {
+      plan.refusal = c.files->Exists(file) || std::filesystem::is_directory(file)
+                         ? "its format is not recognised; choose it"
+                         : "there is no file " + file;
+      return preview;
+    }
+    ImportRead read = ReadImport(*c.files, file, *format, c.user);
+    std::vector<HeldStretch> held = HeldStretches(*c.files, c.folder, preview.form, c.user, read);
+    plan = PlanImport(std::move(read), std::move(held), ProjectListNames(*c.files, c.folder), preview.form, progress);
+  } catch (const RunError& e) {
+    plan = ImportPlan{};
+    plan.refusal = e.number() == kErrFileNotFound ? "there is no file " + file : "cannot read " + file + ": " + e.description();
+  }
+  return preview;
+}
+
+bool CommitImport(const ImportContext& c, ImportPreview& preview, bool newProjects) {
+  try {
+    WriteImport(*c.files, c.folder, preview.plan, preview.form, newProjects, c.unixNow);
+    return true;
+  } catch (const RunError& e) {
+    preview.plan.refusal = "the report could not be written, nothing was imported: " + e.description();
+    return false;
+  }
+}
 
 int RunImportCommand(const std::vector<std::string>& args, const ImportContext& c, std::ostream& out,
                      std::ostream& err) {
@@ -59,41 +91,17 @@ int RunImportCommand(const std::vector<std::string>& args, const ImportContext& 
   if (!formatName.empty()) {
     format = ImportFormatNamed(formatName);
     if (!format) return bad("unknown format '" + formatName + "' (see --help)");
-  } else {
-    format = DetectImportFormat(*c.files, file);
   }
 
-  const std::string report = MachineFile(c.folder, kReportFile);
-  ImportPlan plan;
-  std::optional<DateFormat> form;
-  try {
-    form.emplace(ReportForm(*c.files, report, c.user));
-    if (!format) {
-      plan.refusal = c.files->Exists(file) || std::filesystem::is_directory(file)
-                         ? "its format is not recognised; name it with --format"
-                         : "there is no file " + file;
-    } else {
-      ImportRead read = ReadImport(*c.files, file, *format, c.user);
-      std::vector<HeldStretch> held = HeldStretches(*c.files, c.folder, *form, c.user, read);
-      plan = PlanImport(std::move(read), std::move(held), ProjectListNames(*c.files, c.folder), *form);
-    }
-  } catch (const RunError& e) {
-    plan = ImportPlan{};
-    plan.refusal = e.number() == kErrFileNotFound ? "there is no file " + file : "cannot read " + file + ": " + e.description();
-  }
-  bool written = false;
-  if (plan.refusal.empty() && !dryRun && !plan.lines.empty()) {
-    try {
-      WriteImport(*c.files, c.folder, plan, *form, newProjects, c.unixNow);
-      written = true;
-    } catch (const RunError& e) {
-      plan.refusal = "the report could not be written, nothing was imported: " + e.description();
-    }
-  }
+  ImportPreview preview = PreviewImport(c, file, format);
+  if (!format && preview.plan.refusal.starts_with("its format")) preview.plan.refusal += " with --format";
+  const bool written = preview.plan.refusal.empty() && !dryRun && !preview.plan.lines.empty() &&
+                       CommitImport(c, preview, newProjects);
+  const ImportPlan& plan = preview.plan;
   if (json) {
     out << PlanJson(plan, written);
   } else {
-    out << PlanText(plan, form ? *form : DateFormat(c.user), newProjects);
+    out << PlanText(plan, preview.form, newProjects);
     if (plan.refusal.empty())
       out << (written ? "Imported.\n" : dryRun ? "Nothing written (--dry-run).\n" : "Nothing to write.\n");
   }

@@ -7,7 +7,11 @@
 #include <string>
 #include <vector>
 
+#include <functional>
+#include <optional>
+
 #include "dates/date_format.h"
+#include "import/import_write.h"
 #include "platform/files.h"
 
 namespace tw {
@@ -22,6 +26,18 @@ struct ImportContext {
   LocaleData user;         // the user's form, for a report without records
   std::int64_t unixNow = 0;
 };
+
+// What an import of a file would do, with the report's form it would be written in. A file that
+// cannot be read, or whose format is not recognised (no format given), is refused.
+struct ImportPreview {
+  ImportPlan plan;
+  DateFormat form;
+};
+ImportPreview PreviewImport(const ImportContext& context, const std::string& file, std::optional<ImportFormat> format,
+                            const std::function<bool(double)>& progress = {});
+// Writes the preview's records (and new projects, when asked); false, with the reason as the
+// plan's refusal, when nothing could be written.
+bool CommitImport(const ImportContext& context, ImportPreview& preview, bool newProjects);
 
 // Runs the verb with its arguments (after "import"); returns the exit status.
 int RunImportCommand(const std::vector<std::string>& args, const ImportContext& context, std::ostream& out,

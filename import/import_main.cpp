@@ -3,6 +3,7 @@
 
 #include "desktop/qt_locale.h"
 #include "desktop/qt_settings.h"
+#include "import/hamster.h"
 #include "import/import_command.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
+  tw::SetDatabaseReader(tw::ReadHamster);
   tw::Files files;
   // The settings name the data folder (DataFolder) and this machine in a shared one.
   tw::QtSettings settings;

@@ -193,6 +193,11 @@ std::optional<int> ServiceTime(std::string_view text) {
 
 std::string FileText(const Files& files, const std::string& path) { return files.ReadAll(path); }
 
+DatabaseReader& DatabaseReaderSlot() {
+  static DatabaseReader reader = nullptr;
+  return reader;
+}
+
 bool IsDataFileName(const std::string& name) {
   // The months' files: "2026-11.data".
   return name.size() == 12 && name.ends_with(".data") && Digits(name, 0, 4) >= 0 && name[4] == '-' && Digits(name, 5, 2) >= 0;
@@ -472,6 +477,8 @@ ImportRead ReadTallywrightReport(std::string_view text, const LocaleData& user) 
 
 // --- formats -------------------------------------------------------------------------------------
 
+void SetDatabaseReader(DatabaseReader reader) { DatabaseReaderSlot() = reader; }
+
 std::span<const ImportFormatInfo> ImportFormats() {
   static constexpr ImportFormatInfo kFormats[] = {
       {ImportFormat::TimewarriorData, "timewarrior", "Timewarrior data folder"},
@@ -573,7 +580,9 @@ ImportRead ReadImport(const Files& files, const std::string& path, ImportFormat 
     case ImportFormat::TallywrightCsv: return ReadTallywrightCsv(FileText(files, path), user);
     case ImportFormat::TallywrightJson: return ReadTallywrightJson(FileText(files, path));
     case ImportFormat::TallywrightReport: return ReadTallywrightReport(FileText(files, path), user);
-    case ImportFormat::Hamster: break;
+    case ImportFormat::Hamster:
+      if (DatabaseReaderSlot()) return DatabaseReaderSlot()(path);
+      break;
   }
   ImportRead none;
   none.refusal = "this program was built without the reader of Hamster databases";

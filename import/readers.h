@@ -65,6 +65,10 @@ std::optional<ImportFormat> DetectImportFormat(const Files& files, const std::st
 // not read here (import/hamster.h), since it needs Qt's SQL.
 ImportRead ReadImport(const Files& files, const std::string& path, ImportFormat format, const LocaleData& user);
 
+// The reader of Hamster's database, which needs Qt's SQL: the programs install it (import/hamster.h).
+using DatabaseReader = ImportRead (*)(const std::string& path);
+void SetDatabaseReader(DatabaseReader reader);
+
 // The readers of text, for the tests and the fuzzer; `zone`-free formats give moments directly.
 ImportRead ReadTimewarriorData(std::string_view text, const std::string& placePrefix = "");
 ImportRead ReadTimewarriorJson(std::string_view text);

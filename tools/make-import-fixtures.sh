@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Makes the import tests' fixtures in tests/import/fixtures/ with the real programs where Debian has
-# them: Timewarrior's data folder and `timew export` by timew itself, the iCalendar file by Python's
+# them: Timewarrior's data folder and `timew export` by timew itself, Hamster's database by hamster
+# (its command line, on an Xvfb screen and a session bus of its own), the iCalendar file by Python's
 # icalendar library. GTimeLog has no command line, so its file is written as its documentation
 # (formats.rst) describes it. Every time is in Europe/Berlin, across the clocks' change of
 # 2026-10-25 (03:00 summer time becomes 02:00).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/deps.sh timewarrior python3-icalendar
+bash tools/deps.sh timewarrior python3-icalendar hamster-time-tracker dbus-daemon xvfb
 out=tests/import/fixtures
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -25,6 +26,21 @@ mkdir -p "$out/timew-data"
 cp "$TIMEWARRIORDB"/data/20*.data "$out/timew-data/"
 timew export > "$out/timew-export.json"
 timew stop >/dev/null
+
+# Hamster keeps its database under XDG_DATA_HOME; its service is started by the session bus, with
+# this environment. Its settings schema is compiled into a folder of the run's own.
+mkdir -p "$work/schemas"
+cp /usr/share/glib-2.0/schemas/*.xml "$work/schemas/"
+glib-compile-schemas "$work/schemas"
+cat > "$work/hamster.sh" <<'SH'
+hamster start "Website@Acme,, design review #urgent" "2026-10-24 09:00" "2026-10-24 12:30"
+hamster start "Servers, migration" "2026-10-25 01:30" "2026-10-25 03:30"
+hamster start "Support@Acme" "2026-10-26 08:00" "2026-10-26 10:00"
+hamster start "Website@Acme" "2026-11-03 09:00"
+SH
+HOME="$work" XDG_DATA_HOME="$work/share" GSETTINGS_SCHEMA_DIR="$work/schemas" GSETTINGS_BACKEND=memory \
+  xvfb-run -a dbus-run-session -- bash "$work/hamster.sh" >/dev/null 2>&1 || true
+cp "$work/share/hamster/hamster.db" "$out/hamster.db"
 
 /usr/bin/python3 - "$out/calendar.ics" <<'PY'
 import sys

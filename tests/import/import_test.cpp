@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "dates/local_time.h"
+#include "import/hamster.h"
 #include "import/import_command.h"
 #include "import/import_write.h"
 #include "import/json.h"
@@ -71,6 +72,19 @@ TEST_F(ImportTest, TimewarriorFolderAndExportGiveTheSameStretchesAcrossTheClockC
   EXPECT_EQ(data.unreadable[1].reason, "it is still open (no end)");
   EXPECT_EQ(json.unreadable[1].place, "item 6");
   EXPECT_FALSE(ReadTimewarriorData("just text\n").refusal.empty());
+}
+
+TEST_F(ImportTest, HamsterFactsAsActivityAtCategoryWithDescriptionAndTags) {
+  const ImportRead db = ReadHamster(std::string(IMPORT_FIXTURES) + "/hamster.db");
+  ASSERT_EQ(db.stretches.size(), 3u) << db.refusal;
+  EXPECT_EQ(db.stretches[0].project, "Website@Acme");
+  EXPECT_EQ(db.stretches[0].comment, "design review urgent");
+  EXPECT_EQ(db.stretches[0].start, Utc(2026, 10, 24, 7, 0));
+  EXPECT_EQ(db.stretches[1].project, "Servers, migration");  // no category
+  EXPECT_EQ(db.stretches[1].end - db.stretches[1].start, 3 * 3600);
+  ASSERT_EQ(db.unreadable.size(), 1u);
+  EXPECT_EQ(db.unreadable[0].place, "fact 4");
+  EXPECT_FALSE(ReadHamster(std::string(IMPORT_FIXTURES) + "/timelog.txt").refusal.empty());
 }
 
 TEST_F(ImportTest, ICalendarZonesDurationsFloatingTimesAndFoldedText) {
