@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include "projects/project_list.h"
 #include "widgets/centring.h"
 #include "widgets/controls.h"
+#include "widgets/twips.h"
 
 namespace tw {
 
@@ -29,6 +31,9 @@ frmImport::frmImport(MainView& main, QWidget* parent) : QDialog(parent), main_(m
   setObjectName("frmImport");
   setWindowTitle("Import");
   setAttribute(Qt::WA_DeleteOnClose);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  PaintLightYellow(this);
   SetDatabaseReader(ReadHamster);
   Build();
   Register();
@@ -43,7 +48,7 @@ void frmImport::Build() {
   fileLabel->setBuddy(txtFile_);
   auto* chooseFile = MakeButton(this, "cmdChooseFile", "Choose Fi&le...", "Choose a file to import");
   auto* chooseFolder = MakeButton(this, "cmdChooseFolder", "Choose F&older...", "Choose a Timewarrior data folder");
-  auto* formatLabel = new QLabel("F&ormat:", this);
+  auto* formatLabel = new QLabel("Fo&rmat:", this);
   cboFormat_ = new QComboBox(this);
   cboFormat_->setObjectName("cboFormat");
   cboFormat_->addItem("Recognise it");
@@ -115,12 +120,15 @@ void frmImport::Open(MainView& main, QWidget* parent) {
     window->close();
     return;
   }
+  window->ensurePolished();
+  window->layout()->activate();
+  window->resize(window->sizeHint());
   CenterOnScreen(window);
   window->show();
 }
 
 void frmImport::ChooseFile(bool folder) {
-  const QString start = path_.empty() ? QDir::homePath() : FromBytes(path_);
+  const QString start = path_.empty() ? QDir::homePath() : QFileInfo(FromBytes(path_)).absolutePath();
   const QString chosen = askPath ? askPath(this, folder)
                          : folder ? QFileDialog::getExistingDirectory(this, "Import a Timewarrior Data Folder", start)
                                   : QFileDialog::getOpenFileName(this, "Import", start);
@@ -168,8 +176,12 @@ void frmImport::Import() {
     return;
   }
   if (newProjects && !preview_.plan.newProjects.empty()) {
+    // The new names go after the old ones, so the project chosen stays where it was.
+    const int chosen = main_.ProjectIndex();
+    const std::string typed = main_.ProjectText();
     Setup::ReadProjectList(main_);
-    Setup::RestoreRememberedProject(main_);
+    if (chosen >= 0 && chosen < main_.ProjectCount()) main_.SetProjectIndex(chosen);
+    else main_.SetProjectText(typed);
   }
   const std::size_t added = preview_.plan.lines.size();
   platform().dialogs->MsgBox(std::to_string(added) + (added == 1 ? " stretch was" : " stretches were") +
