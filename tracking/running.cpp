@@ -30,12 +30,15 @@ constexpr Key kKeys[] = {{"Project", &RunningStretch::project},
                          {"Start", &RunningStretch::start},
                          {"Comment", &RunningStretch::comment},
                          {"LastSeen", &RunningStretch::lastSeen},
-                         {"Record", &RunningStretch::record}};
+                         {"Record", &RunningStretch::record},
+                         {"Unattended", &RunningStretch::unattended}};
+
+bool savedUnattended = false;
 
 // The stretch as the main window holds it; project, start and comment as WriteRecord takes them.
 RunningStretch StretchOf(const MainView& form, const std::string& start, const std::string& lastSeen) {
   return {RecordField(ChosenProject(form)), RecordField(start), RecordComment(form.Comments()),
-          RecordComment(lastSeen), ""};
+          RecordComment(lastSeen), "", savedUnattended ? "1" : ""};
 }
 
 // Whether this copy of the program keeps the file: the owner of the data folder does. Another copy
@@ -111,7 +114,8 @@ std::string RunningFileText(const RunningStretch& stretch) {
   text += "\r\n";
   for (const Key& key : kKeys) {
     const std::string& value = stretch.*key.field;
-    if (key.field == &RunningStretch::record && value.empty()) continue;
+    if ((key.field == &RunningStretch::record || key.field == &RunningStretch::unattended) && value.empty())
+      continue;
     text.append(key.name).append("=").append(value).append("\r\n");
   }
   return text.append(kEnd).append("\r\n");
@@ -168,6 +172,13 @@ bool RecordStretch(const MainView& form, const std::string& start, const std::st
   return written;
 }
 
+void SaveStretchesUnattended() { savedUnattended = true; }
+
+std::optional<RunningStretch> SavedStretch() {
+  WaitForRunningFile();
+  return ParseRunningFile(ReadRunningFile(*platform().files, DataFile(kRunningFile)));
+}
+
 void ForgetRunning() {
   if (OwnsRunningFile()) PostRunningFile(std::nullopt);
 }
@@ -181,6 +192,11 @@ void OfferRunningStretch(MainView& form) {
   const std::string path = DataFile(kRunningFile);
   const std::optional<RunningStretch> stretch = ParseRunningFile(ReadRunningFile(*p.files, path));
   if (!stretch) return;
+  if (!stretch->unattended.empty() && stretch->record.empty()) {
+    PutBack(form, *stretch, "");
+    SaveRunning(form);
+    return;
+  }
   if (!stretch->record.empty()) {
     const std::string report = DataFile(kReportFile);
     try {

@@ -23,6 +23,9 @@ struct RunningStretch {
   // While the stretch's record is being appended: that record's line (without its line end). A
   // report that ends with this line already holds the stretch.
   std::string record;
+  // "1" when the stretch was started with no window to keep it (tallywright-ctl with no program
+  // running): the next start of the window takes it over as running, without a question.
+  std::string unattended;
 
   bool operator==(const RunningStretch&) const = default;
 };
@@ -47,6 +50,11 @@ void SaveRunning(const MainView& form);
 // file, so the next start offers the stretch again. The result is WriteRecord's.
 bool RecordStretch(const MainView& form, const std::string& start, const std::string& end);
 
+// For a process without a window (tallywright-ctl): the stretches it saves are marked unattended.
+void SaveStretchesUnattended();
+// The stretch saved in the data folder, if any (whoever saved it).
+std::optional<RunningStretch> SavedStretch();
+
 // Removes the saved stretch (Clear Screen).
 void ForgetRunning();
 
@@ -58,7 +66,8 @@ bool WaitForRunningFile();
 
 // Start-up: a stretch found saved is offered back once. "&Keep Running" (Enter and Escape) puts it
 // back into the main window, running; "&End Then" records it, ended when it was last seen, as End
-// Project would; "&Discard" removes it. Nothing is written before the answer. A file whose record
+// Project would; "&Discard" removes it. Nothing is written before the answer. An unattended stretch
+// is put back running without a question. A file whose record
 // already ends the report is removed without a question; a damaged one is left alone.
 void OfferRunningStretch(MainView& form);
 
