@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <set>
-#include <tuple>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "dates/local_time.h"
 #include "platform/lines.h"
@@ -19,12 +20,40 @@
 namespace tw {
 namespace {
 
-using Key = std::tuple<std::string, std::int64_t, std::int32_t, std::int64_t, std::int32_t>;
-Key KeyOf(const std::string& project, const DateTime& start, const DateTime& end) {
-  return {project, start.day, start.seconds, end.day, end.seconds};
-}
-
 std::int64_t Ordinal(const DateTime& t) { return t.day * kSecondsPerDay + t.seconds; }
+
+// A stretch as the duplicate rule sees it: project, start and end as the record reads back.
+struct Key {
+  std::string project;
+  std::int64_t start, end;
+  bool operator==(const Key&) const = default;
+};
+struct KeyHash {
+  std::size_t operator()(const Key& k) const {
+    return std::hash<std::string>()(k.project) ^ (std::hash<std::int64_t>()(k.start) * 31) ^
+           (std::hash<std::int64_t>()(k.end) * 1000003);
+  }
+};
+
+// LocalOfInstant for many moments: the zone's offset read once an hour of UTC (no zone changes
+// its offset within one).
+class LocalClock {
+ public:
+  DateTime Of(std::int64_t unix) {
+    const std::int64_t hour = unix >= 0 ? unix / 3600 : (unix - 3599) / 3600;
+    auto [at, fresh] = offsets_.try_emplace(hour, 0);
+    if (fresh) at->second = UtcOffsetAt(hour * 3600);
+    const std::int64_t local = unix + at->second;
+    const std::int64_t day = (local >= 0 ? local : local - kSecondsPerDay + 1) / kSecondsPerDay;
+    return DateTime{day - kUnixDayOfDayZero, static_cast<std::int32_t>(local - day * kSecondsPerDay)};
+  }
+
+ private:
+  std::unordered_map<std::int64_t, std::int64_t> offsets_;
+};
+
+const std::int64_t kFirstMoment = (kReadableDays.first + 1 + kUnixDayOfDayZero) * kSecondsPerDay;
+const std::int64_t kLastMoment = (kReadableDays.last - 1 + kUnixDayOfDayZero) * kSecondsPerDay;
 
 std::string Moment(const DateFormat& form, std::int64_t unix) { return form.FormatGeneral(LocalOfInstant(unix)); }
 
@@ -41,8 +70,13 @@ ImportPlan PlanImport(ImportRead read, std::vector<HeldStretch> held, const std:
                    [](const ImportedStretch& a, const ImportedStretch& b) { return a.start < b.start; });
   plan.read = stretches.size();
 
-  std::set<Key> seen;
-  for (const HeldStretch& h : held) seen.insert(KeyOf(h.project, h.start, h.end));
+  std::unordered_set<Key, KeyHash> seen;
+  for (const HeldStretch& h : held) seen.insert(Key{h.project, Ordinal(h.start), Ordinal(h.end)});
+  // Where the form writes a time back exactly as it reads, a stretch's key is its local time, and
+  // the text need not be read again.
+  const DateTime probe = MakeDateTime({2026, 10, 24}, 13, 37, 42);
+  const bool exact = reportForm.Parse(reportForm.FormatGeneral(probe)) == probe;
+  LocalClock clock;
   // The held stretches by start, with the latest end so far, to find an overlap by one search.
   std::sort(held.begin(), held.end(), [](const HeldStretch& a, const HeldStretch& b) { return Ordinal(a.start) < Ordinal(b.start); });
   std::vector<std::int64_t> starts, latestEnd;
@@ -61,17 +95,24 @@ ImportPlan PlanImport(ImportRead read, std::vector<HeldStretch> held, const std:
       return plan;
     }
     const ImportedStretch& s = stretches[i];
+    // The years a report's dates can name, with a day to spare for any zone.
+    if (s.start < kFirstMoment || s.end > kLastMoment) {
+      plan.unreadable.push_back({"stretch " + std::to_string(i + 1), "its times lie outside the years 100 to 9999"});
+      continue;
+    }
     if (i == 0 || s.start < plan.first) plan.first = s.start;
     if (i == 0 || s.end > plan.last) plan.last = s.end;
     const std::string project = RecordField(s.project);
-    const std::string start = Moment(reportForm, s.start), end = Moment(reportForm, s.end);
+    const DateTime startLocal = clock.Of(s.start), endLocal = clock.Of(s.end);
+    const std::string start = reportForm.FormatGeneral(startLocal), end = reportForm.FormatGeneral(endLocal);
     // Judged as the record reads back, so that what the form cannot write (a second, say) counts too.
-    const auto startValue = reportForm.Parse(start), endValue = reportForm.Parse(end);
+    const auto startValue = exact ? startLocal : reportForm.Parse(start);
+    const auto endValue = exact ? endLocal : reportForm.Parse(end);
     if (!startValue || !endValue) {
       plan.unreadable.push_back({"stretch at " + start, "the report's date form cannot write it"});
       continue;
     }
-    if (!seen.insert(KeyOf(project, *startValue, *endValue)).second) {
+    if (!seen.insert(Key{project, Ordinal(*startValue), Ordinal(*endValue)}).second) {
       ++plan.duplicates;
       continue;
     }

@@ -1,6 +1,7 @@
 #include "import/readers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 
@@ -328,8 +329,11 @@ ImportRead ReadWatsonFrames(std::string_view text) {
     const JsonValue& frame = json->items[i];
     const std::string place = Item(i + 1);
     // [start, stop, project, id, tags, updated]
-    if (frame.kind != JsonValue::Array || frame.items.size() < 3 || frame.items[0].kind != JsonValue::Number ||
-        frame.items[1].kind != JsonValue::Number || frame.items[2].kind != JsonValue::String) {
+    const auto moment = [&](std::size_t at) {  // seconds since 1970, within the years a report can name
+      return frame.items[at].kind == JsonValue::Number && std::abs(frame.items[at].number) < 3e11;
+    };
+    if (frame.kind != JsonValue::Array || frame.items.size() < 3 || !moment(0) || !moment(1) ||
+        frame.items[2].kind != JsonValue::String) {
       read.unreadable.push_back({place, "it is not a frame [start, stop, project, ...]"});
       continue;
     }
