@@ -57,6 +57,7 @@ void frmImport::Build() {
   chkNewProjects_ = new QCheckBox("&Add new projects to the project list", this);
   chkNewProjects_->setObjectName("chkNewProjects");
   chkNewProjects_->setChecked(true);
+  chkNewProjects_->setMinimumHeight(chkNewProjects_->fontMetrics().height() + 12);  // its caption whole
   txtPreview_ = new QPlainTextEdit(this);
   txtPreview_->setObjectName("txtPreview");
   txtPreview_->setReadOnly(true);
@@ -103,6 +104,11 @@ void frmImport::reject() {
   QDialog::reject();
 }
 
+void frmImport::done(int result) {
+  Deregister();
+  QDialog::done(result);
+}
+
 ImportContext frmImport::Context() const {
   const Platform& p = platform();
   return ImportContext{p.files, p.system->DataFolder(), p.dateFormat->data(), p.clock->UnixNow()};
@@ -122,7 +128,8 @@ void frmImport::Open(MainView& main, QWidget* parent) {
   }
   window->ensurePolished();
   window->layout()->activate();
-  window->resize(window->sizeHint());
+  // Never smaller than its controls need, whatever the rounding of the centring.
+  window->setMinimumSize(window->sizeHint());
   CenterOnScreen(window);
   window->show();
 }

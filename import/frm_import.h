@@ -39,6 +39,8 @@ class frmImport : public QDialog, public RegisteredForm<frmImport> {
   void Unload() override { reject(); }
   // Cancel, Escape and the close box: during a preview they stop it; after it, they write nothing.
   void reject() override;
+  // Closed, the window is no longer the loaded one, though Qt deletes it a moment later.
+  void done(int result) override;
 
  private:
   void Build();

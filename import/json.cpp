@@ -83,8 +83,9 @@ class Parser {
       if (at_ >= text_.size() || text_[at_] != ':') return Fail("expected : after a member name");
       ++at_;
       Blanks();
-      v.members.emplace_back(std::move(name), JsonValue{});
-      if (!Value(v.members.back().second, depth + 1)) return false;
+      v.names.push_back(std::move(name));
+      v.values.emplace_back();
+      if (!Value(v.values.back(), depth + 1)) return false;
       Blanks();
       if (at_ < text_.size() && text_[at_] == ',') { ++at_; continue; }
       if (at_ < text_.size() && text_[at_] == '}') return ++at_, true;
@@ -165,8 +166,8 @@ class Parser {
 }  // namespace
 
 const JsonValue* JsonValue::Find(std::string_view name) const {
-  for (const auto& [key, value] : members)
-    if (key == name) return &value;
+  for (std::size_t i = 0; i < names.size(); ++i)
+    if (names[i] == name) return &values[i];
   return nullptr;
 }
 

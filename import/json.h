@@ -1,7 +1,5 @@
 #pragma once
 // A small JSON reader for the files other trackers write: values as a tree, strings as UTF-8.
-#include <map>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +13,8 @@ struct JsonValue {
   double number = 0;
   std::string text;  // a string's value
   std::vector<JsonValue> items;
-  std::vector<std::pair<std::string, JsonValue>> members;  // in file order
+  std::vector<std::string> names;  // an object's member names, in file order
+  std::vector<JsonValue> values;   // and their values
 
   // The member of that name, or nothing.
   const JsonValue* Find(std::string_view name) const;
