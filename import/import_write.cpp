@@ -29,9 +29,14 @@ struct Key {
   bool operator==(const Key&) const = default;
 };
 struct KeyHash {
+  static std::uint64_t Mix(std::uint64_t x) {  // splitmix64's finaliser: every bit moves every bit
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ull;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebull;
+    return x ^ (x >> 31);
+  }
   std::size_t operator()(const Key& k) const {
-    return std::hash<std::string>()(k.project) ^ (std::hash<std::int64_t>()(k.start) * 31) ^
-           (std::hash<std::int64_t>()(k.end) * 1000003);
+    return std::hash<std::string>()(k.project) ^
+           Mix(static_cast<std::uint64_t>(k.start) * 0x9e3779b97f4a7c15ull + static_cast<std::uint64_t>(k.end));
   }
 };
 
@@ -71,6 +76,7 @@ ImportPlan PlanImport(ImportRead read, std::vector<HeldStretch> held, const std:
   plan.read = stretches.size();
 
   std::unordered_set<Key, KeyHash> seen;
+  seen.reserve(held.size() + stretches.size());
   for (const HeldStretch& h : held) seen.insert(Key{h.project, Ordinal(h.start), Ordinal(h.end)});
   // Where the form writes a time back exactly as it reads, a stretch's key is its local time, and
   // the text need not be read again.
