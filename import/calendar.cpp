@@ -12,7 +12,7 @@ namespace tw {
 namespace {
 
 int Digits(std::string_view text, std::size_t at, std::size_t count) {
-  if (at + count > text.size()) return -1;
+  if (at + count > text.size() || count > 9) return -1;  // nine digits at most: no int overflows
   int value = 0;
   for (std::size_t i = at; i < at + count; ++i) {
     if (text[i] < '0' || text[i] > '9') return -1;
