@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "import/import_command.h"
+#include "platform/platform.h"
 #include "summaries/export.h"
 
 namespace tw {
@@ -102,6 +104,12 @@ int RunShow(CtlContext& c) {
   return kCtlDone;
 }
 
+int RunImport(CtlContext& c) {
+  const Platform& p = platform();
+  const ImportContext context{p.files, c.dataFolder(), p.dateFormat->data(), p.clock->UnixNow()};
+  return RunImportCommand(c.args, context, c.out, c.err);
+}
+
 void PrintHelp(std::ostream& out) {
   out << "Usage: tallywright-ctl VERB [ARGUMENTS]\n"
          "Drives Tallywright: the copy running on its data folder (through D-Bus, or the folder\n"
@@ -130,6 +138,12 @@ const std::vector<CtlVerb>& CtlVerbs() {
        RunStatus},
       {"projects", "", "prints the project list, one name a line", RunProjects},
       {"show", "", "brings Tallywright's window forward, starting it when it is not running", RunShow},
+      {"import", "FILE [--format NAME] [--dry-run] [--no-new-projects] [--json]",
+       "adds the stretches of another tracker's file to the report, all or none, skipping those it "
+       "holds, after printing the preview; --format timewarrior, timewarrior-json, watson, hamster, "
+       "gtimelog, toggl, clockify, ical, tallywright-csv, tallywright-json or tallywright where the "
+       "file's is not recognised (exit status 1 when refused)",
+       RunImport},
   };
   return verbs;
 }

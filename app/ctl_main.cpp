@@ -15,6 +15,7 @@
 #include "desktop/qt_locale.h"
 #include "desktop/qt_messages.h"
 #include "desktop/qt_settings.h"
+#include "import/hamster.h"
 #include "platform/clock.h"
 #include "platform/folder_owner.h"
 #include "platform/platform.h"
@@ -127,6 +128,7 @@ class Announcements : public QObject {
 
 int main(int argc, char** argv) {
   tw::QuietenRuntimeFolderNotice();
+  tw::SetDatabaseReader(tw::ReadHamster);
   tw::Files files;
   // The settings name the data folder (DataFolder) and this machine in a shared one.
   tw::QtSettings settings;
@@ -185,7 +187,13 @@ int main(int argc, char** argv) {
     return QCoreApplication::exec();
   };
   tw::CtlContext context{{}, std::cout, std::cerr, pick, [&] { return system.DataFolder(); }, follow};
-  const int status = tw::RunCtl(std::vector<std::string>(argv + 1, argv + argc), context);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (!args.empty() && args[0] == "import") {
+    // An import writes in the report's form and may read a database through Qt's SQL drivers.
+    NeedApplication();
+    dateFormat = tw::UserDateFormat();
+  }
+  const int status = tw::RunCtl(args, context);
   tw::WaitForRunningFile();
   return status;
 }

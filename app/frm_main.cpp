@@ -34,6 +34,7 @@
 #include "tracking/running.h"
 #include "tracking/stretch.h"
 #include "viewer/frm_report.h"
+#include "import/frm_import.h"
 #include "summaries/frm_summary.h"
 #include "widgets/controls.h"
 #include "widgets/program_icon.h"
@@ -268,6 +269,8 @@ void frmMain::BuildMenus() {
   report->addSeparator()->setObjectName("mnuReportBar1");
   QAction* summary = MakeItem(report, "mnuReportSummary", "&Summary...");
   connect(summary, &QAction::triggered, this, [this] { frmSummary::Open(*this, this); });
+  QAction* import = MakeItem(report, "mnuReportImport", "&Import...");
+  connect(import, &QAction::triggered, this, [this] { frmImport::Open(*this, this); });
   connect(viewReport, &QAction::triggered, this, [this] { Setup::ShowReport(*this, ReportWindows(), Setup::DisplayDate); });
   connect(clearReport, &QAction::triggered, this, [] { ClearReport(); });
   connect(restoreReport, &QAction::triggered, this, [] { RestoreReport(); });

@@ -49,6 +49,7 @@
 #include "summaries/summary.h"
 #include "viewer/frm_report.h"
 #include "summaries/frm_summary.h"
+#include "import/import_command.h"
 
 namespace {
 
@@ -429,5 +430,65 @@ int main(int argc, char** argv) {
 
   for (const std::string& f : {bigCopy, report, tw::FormFileOf(report), tw::JoinPath(folder, tw::kProjectListFile)})
     fs::remove(f);
+
+  // Importing a Timewarrior data folder into an empty report, beside `timew export` of the same
+  // folder; then the same import again, every interval a duplicate.
+  {
+    const std::size_t intervals = quick ? 100000 : 1000000;
+    const std::string timew = folder + "/timew", data = timew + "/data", into = folder + "/imported";
+    fs::create_directories(data);
+    fs::create_directories(into);
+    // Five minutes of work every ten, under a few projects, month file by month file.
+    std::int64_t at = 1577836800;  // 2020-01-01 00:00 UTC
+    std::FILE* out = nullptr;
+    std::string month;
+    for (std::size_t i = 0; i < intervals; ++i, at += 600) {
+      const tw::CivilDate d = tw::CivilFromDay(at / 86400 - tw::kUnixDayOfDayZero);
+      char name[16], line[128];
+      std::snprintf(name, sizeof name, "%04d-%02d.data", d.year, d.month);
+      if (name != month) {
+        if (out) std::fclose(out);
+        out = std::fopen((data + "/" + name).c_str(), "w");
+        month = name;
+      }
+      const int s = static_cast<int>(at % 86400);
+      std::snprintf(line, sizeof line, "inc %04d%02d%02dT%02d%02d%02dZ - %04d%02d%02dT%02d%02d%02dZ # P%zu tag%zu\n",
+                    d.year, d.month, d.day, s / 3600, s / 60 % 60, s % 60, d.year, d.month, d.day, s / 3600,
+                    s / 60 % 60 + 5, s % 60, i % 7, i % 3);
+      std::fputs(line, out);
+    }
+    if (out) std::fclose(out);
+    const tw::ImportContext context{&files, into, us.data(), 0};
+    auto import = [&] {
+      tw::ImportPreview preview = tw::PreviewImport(context, data, tw::ImportFormat::TimewarriorData);
+      if (!tw::CommitImport(context, preview, true)) std::fprintf(stderr, "%s\n", preview.plan.refusal.c_str());
+    };
+    const bool haveTimew = std::system("command -v timew >/dev/null 2>&1") == 0;
+    double exportTime = 0;
+    if (haveTimew) {
+      QElapsedTimer t;
+      t.start();
+      Run("TIMEWARRIORDB='" + timew + "' timew export");
+      exportTime = t.nsecsElapsed() / 1e9;
+    }
+    ResetPeak();
+    const long before = StatusKiB("VmRSS:");
+    QElapsedTimer t;
+    t.start();
+    import();
+    const double first = t.nsecsElapsed() / 1e9;
+    const long peak = StatusKiB("VmHWM:");
+    t.restart();
+    import();
+    const double again = t.nsecsElapsed() / 1e9;
+    const std::string n = std::to_string(intervals);
+    const std::string reference = haveTimew ? "timew export of the folder" : "timew not installed: no reference";
+    Row("import of a Timewarrior folder, " + n + " intervals", first, "s", reference, exportTime, "<= 0.2x");
+    Row("the same import again, every interval a duplicate", again, "s", reference, exportTime, "<= 0.2x");
+    Row("import peak memory, " + n + " intervals", (peak - before) / 1024.0, "MiB", "resident before it, MiB",
+        before / 1024.0, "<= 64 MiB");
+    fs::remove_all(timew);
+    fs::remove_all(into);
+  }
   return 0;
 }

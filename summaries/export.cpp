@@ -1,7 +1,9 @@
 #include "summaries/export.h"
 
 #include <cstdio>
+#include <map>
 
+#include "dates/local_time.h"
 #include "viewer/day_report.h"
 
 namespace tw {
@@ -40,7 +42,79 @@ void JsonList(std::ostream& out, const char* name, const Items& items, WriteItem
   out << (items.empty() ? "" : "\n  ") << "]";
 }
 
+// "20261207T090000Z".
+std::string UtcBasicText(std::int64_t unix) {
+  const std::int64_t day = (unix >= 0 ? unix : unix - kSecondsPerDay + 1) / kSecondsPerDay;
+  const std::int64_t seconds = unix - day * kSecondsPerDay;
+  const CivilDate date = CivilFromDay(day - kUnixDayOfDayZero);
+  char text[40];
+  std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02dZ", date.year, date.month, date.day,
+                static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
+  return text;
+}
+
+// A TEXT value: backslashes, semicolons, commas and line breaks escaped.
+std::string CalendarText(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\\' || c == ';' || c == ',') out += '\\', out += c;
+    else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    else if (c == '\r' || c == '\n') out += "\\n";
+    else out += c;
+  }
+  return out;
+}
+
+// A content line folded at 75 octets, never inside a UTF-8 character, with its CR LF.
+void CalendarLine(std::ostream& out, std::string_view line) {
+  std::size_t room = 75;
+  while (line.size() > room) {
+    std::size_t cut = room;
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+    out << line.substr(0, cut) << "\r\n ";
+    line.remove_prefix(cut);
+    room = 74;  // the blank that continues a line counts
+  }
+  out << line << "\r\n";
+}
+
+// FNV-1a, 64 bits: the same text gives the same UID on every machine and every run.
+std::uint64_t Fnv(std::string_view text) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (unsigned char c : text) hash = (hash ^ c) * 1099511628211ull;
+  return hash;
+}
+
 }  // namespace
+
+void WriteICalendar(const Summary&, const std::vector<SummaryEntry>& entries, std::ostream& out) {
+  CalendarLine(out, "BEGIN:VCALENDAR");
+  CalendarLine(out, "VERSION:2.0");
+  CalendarLine(out, "PRODID:-//Tallywright//Tallywright//EN");
+  CalendarLine(out, "CALSCALE:GREGORIAN");
+  // A record is known by its machine, project and start as stored: editing its end or comment
+  // updates the calendar's event. Records alike in all three are told apart by their order.
+  std::map<std::uint64_t, int> seen;
+  for (const SummaryEntry& e : entries) {
+    if (!e.endValue) continue;
+    const std::uint64_t hash = Fnv(e.device + '\n' + e.project + '\n' + e.start);
+    const int repeat = seen[hash]++;
+    char uid[64];
+    std::snprintf(uid, sizeof uid, "%016llx%s@tallywright", static_cast<unsigned long long>(hash),
+                  repeat ? ("-" + std::to_string(repeat)).c_str() : "");
+    const std::int64_t end = InstantOfLocal(*e.endValue);
+    CalendarLine(out, "BEGIN:VEVENT");
+    CalendarLine(out, std::string("UID:") + uid);
+    CalendarLine(out, "DTSTAMP:" + UtcBasicText(end));  // the record was made when the stretch ended
+    CalendarLine(out, "DTSTART:" + UtcBasicText(InstantOfLocal(e.startValue)));
+    CalendarLine(out, "DTEND:" + UtcBasicText(end));
+    CalendarLine(out, "SUMMARY:" + CalendarText(e.project));
+    if (!e.comment.empty()) CalendarLine(out, "DESCRIPTION:" + CalendarText(e.comment));
+    CalendarLine(out, "END:VEVENT");
+  }
+  CalendarLine(out, "END:VCALENDAR");
+}
 
 std::string ClockText(std::int64_t seconds) {
   char text[48];
@@ -135,6 +209,7 @@ std::span<const ExportForm> ExportForms() {
          WriteTable(s, SummaryTable::Days, true, out);
        }},
       {"JSON", "json", "JSON files (*.json)", true, WriteJson},
+      {"iCalendar", "ics", "iCalendar files (*.ics)", true, WriteICalendar},
   };
   return kForms;
 }

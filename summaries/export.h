@@ -51,6 +51,11 @@ void WriteTable(const Summary& summary, SummaryTable table, bool csv, std::ostre
 // {"from", "to", "totalSeconds", "skippedLines", "projects", "days", "entries"}.
 void WriteJson(const Summary& summary, const std::vector<SummaryEntry>& entries, std::ostream& out);
 
+// The period's stretches as an iCalendar file (RFC 5545): one event per stretch with an end, in
+// UTC, its UID the same for the same record on every export, CR LF line ends, lines folded at 75
+// octets.
+void WriteICalendar(const Summary& summary, const std::vector<SummaryEntry>& entries, std::ostream& out);
+
 // The forms the Summary window copies and exports a period in, in the order of its list. A new
 // form is one more entry with its writer.
 struct ExportForm {

@@ -14,7 +14,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: tallywright-report [--file PATH] [--date YYYY-MM-DD | --today] [--csv]\n"
     "       tallywright-report [--file PATH] [PERIOD] [--by entry|day|project] [--round MIN]\n"
-    "                          [--csv | --json]\n"
+    "                          [--csv | --json | --ics]\n"
     "\n"
     "Prints the stretches of work that started on one day, from Tallywright's report file, with\n"
     "their lengths and, when there are two or more, the day's total: the same rows the report\n"

@@ -85,7 +85,7 @@ int TakeOption(const std::vector<std::string>& args, std::size_t& i, PeriodOptio
     if (by) options.by = *by;
     return taken;
   }
-  for (auto [flag, into] : {std::pair{"--json", &options.json}, {"--csv", &options.csv}, {"--today", &options.today}}) {
+  for (auto [flag, into] : {std::pair{"--json", &options.json}, {"--ics", &options.ics}, {"--csv", &options.csv}, {"--today", &options.today}}) {
     if (arg == flag) {
       *into = true;
       return 1;
@@ -95,7 +95,7 @@ int TakeOption(const std::vector<std::string>& args, std::size_t& i, PeriodOptio
 }
 
 bool WantsSummary(const PeriodOptions& o) {
-  return o.from || o.to || o.week || o.month || o.year || o.round || o.json ||
+  return o.from || o.to || o.week || o.month || o.year || o.round || o.json || o.ics ||
          (!o.by.empty() && o.by != "entry");
 }
 
@@ -105,7 +105,7 @@ int PrintSummary(const PeriodOptions& o, const Files& files, const DateFormat& f
   const int periods = (o.date || o.today) + (o.from || o.to) + !!o.week + !!o.month + !!o.year;
   if (periods > 1) return Fail(message, kOnePeriod);
   if (o.from.has_value() != o.to.has_value()) return Fail(message, "--from and --to go together");
-  if (o.csv && o.json) return Fail(message, "give either --csv or --json, not both");
+  if (o.csv + o.json + o.ics > 1) return Fail(message, "give one of --csv, --json and --ics");
 
   std::optional<std::int64_t> day;
   for (const std::optional<std::string>* text : {&o.date, &o.from, &o.to, &o.week}) {
@@ -146,7 +146,7 @@ int PrintSummary(const PeriodOptions& o, const Files& files, const DateFormat& f
   std::vector<SummaryEntry> entries;
   std::optional<EntryLister> lister;
   EntrySink sink;
-  if (o.json) {
+  if (o.json || o.ics) {
     sink = [&](const SummaryEntry& e) { entries.push_back(e); };
   } else if (by == "entry") {
     lister.emplace(format, o.csv);
@@ -154,13 +154,15 @@ int PrintSummary(const PeriodOptions& o, const Files& files, const DateFormat& f
   }
   const Summary summary = reports ? ReadFolderSummary(files, *reports, period, minutes, sink)
                                   : ReadSummary(files, file, period, format, minutes, sink);
-  if (o.json)
+  if (o.ics)
+    WriteICalendar(summary, entries, out);
+  else if (o.json)
     WriteJson(summary, entries, out);
   else if (lister)
     lister->Finish(summary, out);
   else
     WriteTable(summary, by == "day" ? SummaryTable::Days : SummaryTable::Projects, o.csv, out);
-  if (summary.skippedLines > 0 && !o.json)
+  if (summary.skippedLines > 0 && !o.json && !o.ics)
     message = summary.skippedLines == 1
                   ? "1 line of the report file is not a record and was skipped"
                   : std::to_string(summary.skippedLines) + " lines of the report file are not records and were skipped";

@@ -23,7 +23,7 @@ struct PeriodOptions {
   std::optional<std::string> week, month, year;
   std::string by;  // entry, day, project; empty for the period's default
   std::optional<std::string> round;
-  bool csv = false, json = false;
+  bool csv = false, json = false, ics = false;
 };
 
 // When args[i] is one of the options above, reads it (and its value, moving i on) into options: 1.
@@ -57,6 +57,8 @@ inline constexpr const char* kPeriodUsage =
     "                     up) before adding; the report file is not changed\n"
     "  --json             write the period as JSON: totals per project and per day, and every\n"
     "                     stretch\n"
+    "  --ics              write the period's stretches as an iCalendar file (UTC, for any\n"
+    "                     calendar program; the same stretch keeps its UID on every export)\n"
     "Days run from 0100-01-01 to 9999-12-31, the years the report's dates can name.\n";
 
 }  // namespace tw

@@ -9,7 +9,7 @@ cmake_minimum_required(VERSION 3.25)
 
 # The folders a folder's files may include, itself included. app/, tests/ and bench/ are the top
 # and may use them all; no folder of the program may use tests/ or bench/.
-set(folders dates platform errors state report tracking desktop widgets projects viewer summaries app)
+set(folders dates platform errors state report tracking desktop widgets projects viewer summaries import app)
 set(uses_dates dates)
 set(uses_platform platform dates)
 set(uses_errors errors platform dates)
@@ -21,6 +21,7 @@ set(uses_widgets widgets state platform dates)
 set(uses_projects projects widgets desktop errors state platform dates)
 set(uses_viewer viewer tracking report widgets desktop errors state platform dates)
 set(uses_summaries summaries ${uses_viewer})
+set(uses_import import projects ${uses_summaries})
 set(uses_app ${folders})
 set(uses_tests ${folders} tests)
 set(uses_bench ${folders} bench)

@@ -1,5 +1,7 @@
 #include "tests/reliability/operations.h"
 
+#include "dates/local_time.h"
+#include "import/import_write.h"
 #include "projects/project_list.h"
 #include "report/append.h"
 #include "tracking/write_record.h"
@@ -103,6 +105,18 @@ std::vector<Operation> FileOperations(const TempFolder& folder, FakeMainView& fo
   ops.push_back({"clear", "projrpt.pro", "Main/ClearReport", report, kMissing, reportOnly, [&dialogs] {
                    dialogs.answers = {MsgResult::Ok};
                    return Guarded(dialogs, ClearReport);
+                 }});
+  // An import lands whole after the report's last byte, or not at all.
+  ops.push_back({"import", "projrpt.pro", "", report,
+                 report + "Imported,12/7/2026 9:00:00 AM,12/7/2026 10:00:00 AM,from, elsewhere\r\n", reportOnly,
+                 [&dialogs, &folder] {
+                   return Guarded(dialogs, [&] {
+                     ImportRead read;
+                     const std::int64_t start = InstantOfLocal(MakeDateTime({2026, 12, 7}, 9, 0, 0));
+                     read.stretches = {{"Imported", start, start + 3600, "from, elsewhere"}};
+                     const DateFormat form = UsFormat();
+                     WriteImport(*platform().files, folder.path(), PlanImport(read, {}, {}, form), form, false, 0);
+                   });
                  }});
   // The running stretch: saved when it starts; recorded once, however its end was cut short.
   const RunningStretch running{"Beta", "12/7/2026 8:00 PM", "late", "12/7/2026 9:01:23 PM", ""};

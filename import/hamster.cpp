@@ -1,0 +1,64 @@
+#include "import/hamster.h"
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+#include "dates/local_time.h"
+
+namespace tw {
+namespace {
+
+// "YYYY-MM-DD HH:MM:SS", local time, as Hamster keeps its times.
+std::optional<std::int64_t> LocalMoment(const QString& text) {
+  const QDateTime t = QDateTime::fromString(text.left(19), "yyyy-MM-dd HH:mm:ss");
+  if (!t.isValid()) return std::nullopt;
+  const QDate d = t.date();
+  const QTime h = t.time();
+  return InstantOfLocal(MakeDateTime({d.year(), d.month(), d.day()}, h.hour(), h.minute(), h.second()));
+}
+
+}  // namespace
+
+ImportRead ReadHamster(const std::string& path) {
+  ImportRead read;
+  const QString connection = QUuid::createUuid().toString();
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection);
+    db.setDatabaseName(QString::fromStdString(path));
+    db.setConnectOptions("QSQLITE_OPEN_READONLY");
+    QSqlQuery query(db);
+    if (!db.open()) {
+      read.refusal = "the database cannot be opened: " + db.lastError().text().toStdString();
+    } else if (!query.exec("SELECT f.id, f.start_time, f.end_time, f.description, a.name, c.name, "
+                           "(SELECT group_concat(t.name, ' ') FROM fact_tags ft JOIN tags t ON t.id = ft.tag_id "
+                           "WHERE ft.fact_id = f.id) "
+                           "FROM facts f LEFT JOIN activities a ON a.id = f.activity_id "
+                           "LEFT JOIN categories c ON c.id = a.category_id ORDER BY f.start_time")) {
+      read.refusal = "it is not a Hamster database (no facts, activities and categories)";
+    } else {
+      while (query.next()) {
+        const std::string place = "fact " + query.value(0).toString().toStdString();
+        const auto start = LocalMoment(query.value(1).toString());
+        const auto end = LocalMoment(query.value(2).toString());
+        const QString activity = query.value(4).toString(), category = query.value(5).toString();
+        std::string comment = query.value(3).toString().toStdString();
+        const std::string tags = query.value(6).toString().toStdString();
+        if (!tags.empty()) comment += (comment.empty() ? "" : " ") + tags;
+        if (!start) read.unreadable.push_back({place, "its start is not a time"});
+        else if (query.value(2).isNull() || query.value(2).toString().isEmpty()) read.unreadable.push_back({place, "it is still running (no end)"});
+        else if (!end) read.unreadable.push_back({place, "its end is not a time"});
+        else if (activity.isEmpty()) read.unreadable.push_back({place, "it names no activity"});
+        else if (*end < *start) read.unreadable.push_back({place, "it ends before it starts"});
+        else
+          read.stretches.push_back({(category.isEmpty() ? activity : activity + "@" + category).toStdString(), *start, *end, comment});
+      }
+    }
+  }
+  QSqlDatabase::removeDatabase(connection);
+  return read;
+}
+
+}  // namespace tw

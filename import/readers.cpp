@@ -1,0 +1,596 @@
+#include "import/readers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+
+#include "dates/date_form.h"
+#include "dates/local_time.h"
+#include "import/calendar.h"
+#include "import/json.h"
+#include "report/amendment.h"
+#include "report/record.h"
+
+namespace tw {
+namespace {
+
+// Calls line(text, number) for each line of text, numbered from 1; CR LF, LF and CR end lines.
+template <class Line>
+void ForEachLine(std::string_view text, Line&& line) {
+  std::size_t number = 0;
+  while (!text.empty()) {
+    const std::size_t end = text.find_first_of("\r\n");
+    line(text.substr(0, end), ++number);
+    if (end == std::string_view::npos) break;
+    const std::size_t next = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+    text.remove_prefix(next);
+  }
+}
+
+std::string_view Trimmed(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+std::string Lower(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+// Digits of text at [at, at + count) as a number; -1 when one of them is not a digit.
+int Digits(std::string_view text, std::size_t at, std::size_t count) {
+  if (at + count > text.size() || count > 9) return -1;  // nine digits at most: no int overflows
+  int value = 0;
+  for (std::size_t i = at; i < at + count; ++i) {
+    if (text[i] < '0' || text[i] > '9') return -1;
+    value = value * 10 + (text[i] - '0');
+  }
+  return value;
+}
+
+bool ValidTime(int year, int month, int day, int hour, int minute, int second) {
+  return year >= 100 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month) &&
+         hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59;
+}
+
+void Add(ImportRead& read, std::string project, std::int64_t start, std::int64_t end, std::string comment,
+         const std::string& place) {
+  if (Trimmed(project).empty()) {
+    read.unreadable.push_back({place, "it names no project"});
+  } else if (end < start) {
+    read.unreadable.push_back({place, "it ends before it starts"});
+  } else {
+    read.stretches.push_back({std::string(Trimmed(project)), start, end, std::move(comment)});
+  }
+}
+
+std::string Line(std::size_t number) { return "line " + std::to_string(number); }
+std::string Item(std::size_t number) { return "item " + std::to_string(number); }
+
+// "a" joined to "b" with a blank, either may be empty.
+std::string Joined(std::string a, std::string_view b) {
+  if (!a.empty() && !b.empty()) a += ' ';
+  return a.append(b);
+}
+
+// --- Timewarrior ----------------------------------------------------------------------------------
+
+// The words of a tag list: blanks separate them, a quoted word may hold blanks and \" escapes.
+std::vector<std::string> TagWords(std::string_view text) {
+  std::vector<std::string> words;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && text[i] == ' ') ++i;
+    if (i >= text.size()) break;
+    std::string word;
+    if (text[i] == '"') {
+      for (++i; i < text.size() && text[i] != '"'; ++i) {
+        if (text[i] == '\\' && i + 1 < text.size()) ++i;
+        word += text[i];
+      }
+      ++i;
+    } else {
+      while (i < text.size() && text[i] != ' ') word += text[i++];
+    }
+    words.push_back(std::move(word));
+  }
+  return words;
+}
+
+ImportRead FromTimewarrior(ImportRead& read, const std::vector<std::string>& tags, std::string annotation,
+                           std::optional<std::int64_t> start, std::optional<std::int64_t> end,
+                           const std::string& place) {
+  if (!start) {
+    read.unreadable.push_back({place, "its start is not a time"});
+  } else if (!end) {
+    read.unreadable.push_back({place, "it is still open (no end)"});
+  } else {
+    std::string comment;
+    for (std::size_t i = 1; i < tags.size(); ++i) comment = Joined(std::move(comment), tags[i]);
+    Add(read, tags.empty() ? "" : tags.front(), *start, *end, Joined(std::move(comment), annotation), place);
+  }
+  return {};
+}
+
+// --- the report's own files -----------------------------------------------------------------------
+
+// The form of a file's start and end texts, settled as the program settles a report's.
+DateFormat FormOf(const std::vector<RecordTimes>& times, const LocaleData& user) {
+  std::vector<RecordTimes> sample(times.begin(), times.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(times.size(), 256)));
+  return DateFormat(sample.empty() ? user : SettleDateForm(sample, user).form);
+}
+
+struct OwnRecord {
+  std::string project, start, end, comment, place;
+};
+
+ImportRead FromOwnRecords(ImportRead read, const std::vector<OwnRecord>& records, const LocaleData& user) {
+  std::vector<RecordTimes> times;
+  for (const OwnRecord& r : records) times.push_back({r.start, r.end});
+  const DateFormat form = FormOf(times, user);
+  for (const OwnRecord& r : records) {
+    const auto start = form.Parse(r.start);
+    const auto end = form.Parse(r.end);
+    if (!start || !end)
+      read.unreadable.push_back({r.place, std::string(start ? "its end" : "its start") + " is not a date and time"});
+    else
+      Add(read, r.project, InstantOfLocal(*start), InstantOfLocal(*end), r.comment, r.place);
+  }
+  return read;
+}
+
+// "YYYY-MM-DDTHH:MM:SS" (or a blank for the T), local time.
+std::optional<std::int64_t> LocalIso(std::string_view text) {
+  if (text.size() < 19 || text[4] != '-' || text[7] != '-' || (text[10] != 'T' && text[10] != ' ') ||
+      text[13] != ':' || text[16] != ':')
+    return std::nullopt;
+  const int y = Digits(text, 0, 4), mo = Digits(text, 5, 2), d = Digits(text, 8, 2);
+  const int h = Digits(text, 11, 2), mi = Digits(text, 14, 2), s = Digits(text, 17, 2);
+  if (!ValidTime(y, mo, d, h, mi, s)) return std::nullopt;
+  return InstantOfLocal(MakeDateTime({y, mo, d}, h, mi, s));
+}
+
+// --- the services' CSV ----------------------------------------------------------------------------
+
+// A date as the services write it: YYYY-MM-DD, MM/DD/YYYY, DD.MM.YYYY.
+std::optional<CivilDate> ServiceDate(std::string_view text) {
+  text = Trimmed(text);
+  int y = -1, m = -1, d = -1;
+  if (text.size() == 10 && text[4] == '-' && text[7] == '-') y = Digits(text, 0, 4), m = Digits(text, 5, 2), d = Digits(text, 8, 2);
+  else if (text.size() == 10 && text[2] == '/' && text[5] == '/') m = Digits(text, 0, 2), d = Digits(text, 3, 2), y = Digits(text, 6, 4);
+  else if (text.size() == 10 && text[2] == '.' && text[5] == '.') d = Digits(text, 0, 2), m = Digits(text, 3, 2), y = Digits(text, 6, 4);
+  if (!ValidTime(y, m, d, 0, 0, 0)) return std::nullopt;
+  return CivilDate{y, m, d};
+}
+
+// A time of day: H:MM or H:MM:SS, with or without AM/PM; seconds of the day.
+std::optional<int> ServiceTime(std::string_view text) {
+  text = Trimmed(text);
+  int marker = 0;  // 1 AM, 2 PM
+  const std::string lower = Lower(text);
+  if (lower.size() > 2 && (lower.ends_with("am") || lower.ends_with("pm"))) {
+    marker = lower.ends_with("am") ? 1 : 2;
+    text = Trimmed(text.substr(0, text.size() - 2));
+  }
+  const std::size_t colon = text.find(':');
+  if (colon == std::string_view::npos || colon == 0 || colon > 2) return std::nullopt;
+  const int h = Digits(text, 0, colon), m = Digits(text, colon + 1, 2);
+  int s = 0;
+  if (text.size() == colon + 6 && text[colon + 3] == ':') s = Digits(text, colon + 4, 2);
+  else if (text.size() != colon + 3) return std::nullopt;
+  if (h < 0 || m < 0 || s < 0 || m > 59 || s > 59) return std::nullopt;
+  int hour = h;
+  if (marker) {
+    if (h < 1 || h > 12) return std::nullopt;
+    hour = h % 12 + (marker == 2 ? 12 : 0);
+  }
+  if (hour > 23) return std::nullopt;
+  return hour * 3600 + m * 60 + s;
+}
+
+std::string FileText(const Files& files, const std::string& path) { return files.ReadAll(path); }
+
+DatabaseReader& DatabaseReaderSlot() {
+  static DatabaseReader reader = nullptr;
+  return reader;
+}
+
+bool IsDataFileName(const std::string& name) {
+  // The months' files: "2026-11.data".
+  return name.size() == 12 && name.ends_with(".data") && Digits(name, 0, 4) >= 0 && name[4] == '-' && Digits(name, 5, 2) >= 0;
+}
+
+}  // namespace
+
+std::vector<CsvRow> ParseCsv(std::string_view text) {
+  std::vector<CsvRow> rows;
+  std::size_t line = 1;
+  std::size_t i = 0;
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") i = 3;
+  while (i < text.size()) {
+    CsvRow row{line, {}};
+    std::string cell;
+    bool quoted = false, ended = false;
+    while (i < text.size() && !ended) {
+      const char c = text[i++];
+      if (quoted) {
+        if (c == '"' && i < text.size() && text[i] == '"') cell += '"', ++i;
+        else if (c == '"') quoted = false;
+        else cell += c, line += c == '\n';
+      } else if (c == '"') {
+        quoted = true;
+      } else if (c == ',') {
+        row.cells.push_back(std::move(cell));
+        cell.clear();
+      } else if (c == '\r' || c == '\n') {
+        if (c == '\r' && i < text.size() && text[i] == '\n') ++i;
+        ++line;
+        ended = true;
+      } else {
+        cell += c;
+      }
+    }
+    row.cells.push_back(std::move(cell));
+    if (!(row.cells.size() == 1 && row.cells[0].empty())) rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+ImportRead ReadTimewarriorData(std::string_view text, const std::string& placePrefix) {
+  ImportRead read;
+  bool any = false;
+  ForEachLine(text, [&](std::string_view line, std::size_t number) {
+    const std::string place = placePrefix + Line(number);
+    line = Trimmed(line);
+    if (line.empty()) return;
+    if (!line.starts_with("inc ")) {
+      read.unreadable.push_back({place, "it is not an interval (\"inc ...\")"});
+      return;
+    }
+    any = true;
+    line.remove_prefix(4);
+    // "start [- end] [# tags [# annotation]]"
+    const std::size_t hash = line.find(" #");
+    std::string_view times = Trimmed(line.substr(0, hash));
+    std::string_view tags, annotation;
+    if (hash != std::string_view::npos) {
+      std::string_view rest = line.substr(hash + 2);
+      // The annotation follows a second " # " outside quotes.
+      bool inQuotes = false;
+      std::size_t second = std::string_view::npos;
+      for (std::size_t i = 0; i < rest.size(); ++i) {
+        if (rest[i] == '\\') ++i;
+        else if (rest[i] == '"') inQuotes = !inQuotes;
+        else if (!inQuotes && rest[i] == '#' && i > 0 && rest[i - 1] == ' ') { second = i; break; }
+      }
+      tags = Trimmed(rest.substr(0, second));
+      if (second != std::string_view::npos) annotation = Trimmed(rest.substr(second + 1));
+    }
+    std::string note;
+    if (annotation.size() >= 2 && annotation.front() == '"') {
+      const std::vector<std::string> words = TagWords(annotation);
+      note = words.empty() ? "" : words.front();
+    } else {
+      note = std::string(annotation);
+    }
+    const std::size_t dash = times.find(" - ");
+    const auto start = UtcBasic(Trimmed(times.substr(0, dash)));
+    const auto end = dash == std::string_view::npos ? std::nullopt : UtcBasic(Trimmed(times.substr(dash + 3)));
+    if (dash != std::string_view::npos && !end) {
+      read.unreadable.push_back({place, "its end is not a time"});
+      return;
+    }
+    FromTimewarrior(read, TagWords(tags), note, start, end, place);
+  });
+  if (!any && !read.unreadable.empty()) read.refusal = "it is not Timewarrior data: no line is an interval (\"inc ...\")";
+  return read;
+}
+
+ImportRead ReadTimewarriorJson(std::string_view text) {
+  ImportRead read;
+  std::string error;
+  const auto json = ParseJson(text, &error);
+  if (!json || json->kind != JsonValue::Array) {
+    read.refusal = json ? "it is JSON, but not a list of intervals" : "it is not JSON: " + error;
+    return read;
+  }
+  for (std::size_t i = 0; i < json->items.size(); ++i) {
+    const JsonValue& item = json->items[i];
+    const std::string place = Item(i + 1);
+    if (item.kind != JsonValue::Object) {
+      read.unreadable.push_back({place, "it is not an interval"});
+      continue;
+    }
+    std::vector<std::string> tags;
+    if (const JsonValue* t = item.Find("tags"))
+      for (const JsonValue& tag : t->items)
+        if (tag.kind == JsonValue::String) tags.push_back(tag.text);
+    const std::string end = item.StringOf("end");
+    FromTimewarrior(read, tags, item.StringOf("annotation"), UtcBasic(item.StringOf("start")),
+                    end.empty() ? std::nullopt : UtcBasic(end), place);
+    if (!end.empty() && !UtcBasic(end)) read.unreadable.back().reason = "its end is not a time";
+  }
+  return read;
+}
+
+ImportRead ReadWatsonFrames(std::string_view text) {
+  ImportRead read;
+  std::string error;
+  const auto json = ParseJson(text, &error);
+  if (!json || json->kind != JsonValue::Array) {
+    read.refusal = json ? "it is JSON, but not a list of frames" : "it is not JSON: " + error;
+    return read;
+  }
+  for (std::size_t i = 0; i < json->items.size(); ++i) {
+    const JsonValue& frame = json->items[i];
+    const std::string place = Item(i + 1);
+    // [start, stop, project, id, tags, updated]
+    const auto moment = [&](std::size_t at) {  // seconds since 1970, within the years a report can name
+      return frame.items[at].kind == JsonValue::Number && std::abs(frame.items[at].number) < 3e11;
+    };
+    if (frame.kind != JsonValue::Array || frame.items.size() < 3 || !moment(0) || !moment(1) ||
+        frame.items[2].kind != JsonValue::String) {
+      read.unreadable.push_back({place, "it is not a frame [start, stop, project, ...]"});
+      continue;
+    }
+    std::string comment;
+    if (frame.items.size() > 4)
+      for (const JsonValue& tag : frame.items[4].items)
+        if (tag.kind == JsonValue::String) comment = Joined(std::move(comment), tag.text);
+    Add(read, frame.items[2].text, static_cast<std::int64_t>(frame.items[0].number),
+        static_cast<std::int64_t>(frame.items[1].number), comment, place);
+  }
+  return read;
+}
+
+ImportRead ReadGTimeLog(std::string_view text) {
+  ImportRead read;
+  std::optional<std::int64_t> previous;  // the time of the line before, on the same day
+  std::int64_t previousDay = 0;
+  bool any = false;
+  ForEachLine(text, [&](std::string_view line, std::size_t number) {
+    if (Trimmed(line).empty() || line.front() == '#' || line.front() == ';') return;
+    // "YYYY-MM-DD HH:MM[:SS] [+ZZZZ]: text"
+    const std::size_t colon = line.find(": ");
+    const std::string_view stamp = line.substr(0, colon);
+    const std::optional<std::int64_t> at = colon == std::string_view::npos ? std::nullopt : LocalIso(
+        stamp.size() == 16 ? std::string(stamp) + ":00" : std::string(stamp.substr(0, 19)));
+    if (!at) {
+      read.unreadable.push_back({Line(number), "it does not start with a date and time (YYYY-MM-DD HH:MM: )"});
+      return;
+    }
+    any = true;
+    // A day's first line marks the arrival; days turn at 2:00, as people work past midnight.
+    const std::int64_t day = (LocalOfInstant(*at).day * kSecondsPerDay + LocalOfInstant(*at).seconds - 7200) / kSecondsPerDay;
+    const bool sameDay = previous && day == previousDay;
+    const std::string_view entry = Trimmed(line.substr(colon + 2));
+    if (sameDay && entry.find("**") == std::string_view::npos) {
+      const std::size_t category = entry.find(": ");
+      const std::string project(category == std::string_view::npos ? entry : entry.substr(0, category));
+      const std::string comment(category == std::string_view::npos ? std::string_view() : Trimmed(entry.substr(category + 2)));
+      Add(read, project, *previous, *at, comment, Line(number));
+    }
+    previous = at;
+    previousDay = day;
+  });
+  if (!any && !read.unreadable.empty()) read.refusal = "it is not a GTimeLog file: no line starts with a date and time";
+  return read;
+}
+
+ImportRead ReadServiceCsv(std::string_view text, ImportFormat format) {
+  ImportRead read;
+  const std::vector<CsvRow> rows = ParseCsv(text);
+  auto column = [&](std::initializer_list<const char*> names) -> std::optional<std::size_t> {
+    if (rows.empty()) return std::nullopt;
+    for (std::size_t i = 0; i < rows[0].cells.size(); ++i)
+      for (const char* name : names)
+        if (Lower(Trimmed(rows[0].cells[i])) == name) return i;
+    return std::nullopt;
+  };
+  const auto project = column({"project"}), description = column({"description"}), tags = column({"tags"});
+  const auto startDate = column({"start date"}), startTime = column({"start time"});
+  const auto endDate = column({"end date"}), endTime = column({"end time"});
+  if (!project || !startDate || !startTime || !endDate || !endTime) {
+    read.refusal = std::string("it has not the columns of a ") + InfoOf(format).title +
+                   " (Project, Start date, Start time, End date, End time)";
+    return read;
+  }
+  for (std::size_t r = 1; r < rows.size(); ++r) {
+    const CsvRow& row = rows[r];
+    auto cell = [&](std::optional<std::size_t> c) {
+      return c && *c < row.cells.size() ? row.cells[*c] : std::string();
+    };
+    const std::string place = Line(row.line);
+    const auto sd = ServiceDate(cell(startDate)), ed = ServiceDate(cell(endDate));
+    const auto st = ServiceTime(cell(startTime)), et = ServiceTime(cell(endTime));
+    if (!sd || !ed || !st || !et) {
+      read.unreadable.push_back({place, "its start or end is not a date and time"});
+      continue;
+    }
+    const std::int64_t start = InstantOfLocal(MakeDateTime(*sd, *st / 3600, *st / 60 % 60, *st % 60));
+    const std::int64_t end = InstantOfLocal(MakeDateTime(*ed, *et / 3600, *et / 60 % 60, *et % 60));
+    std::string name = cell(project), comment = cell(description);
+    if (Trimmed(name).empty()) name.swap(comment);  // time without a project: its description names it
+    Add(read, name, start, end, Joined(comment, cell(tags)), place);
+  }
+  return read;
+}
+
+ImportRead ReadTallywrightCsv(std::string_view text, const LocaleData& user) {
+  ImportRead read;
+  const std::vector<CsvRow> rows = ParseCsv(text);
+  if (rows.empty() || rows[0].cells.size() < 5 || rows[0].cells[0] != "Project Name" || rows[0].cells[1] != "Start of Project") {
+    read.refusal = "it is not a CSV file of Tallywright's stretches (Project Name,Start of Project,...)";
+    return read;
+  }
+  std::vector<OwnRecord> records;
+  for (std::size_t r = 1; r < rows.size(); ++r) {
+    const CsvRow& row = rows[r];
+    if (!row.cells.empty() && row.cells[0] == "Total Time:") continue;
+    if (row.cells.size() < 5) {
+      read.unreadable.push_back({Line(row.line), "it has fewer than five fields"});
+      continue;
+    }
+    records.push_back({row.cells[0], row.cells[1], row.cells[2], row.cells[4], Line(row.line)});
+  }
+  return FromOwnRecords(std::move(read), records, user);
+}
+
+ImportRead ReadTallywrightJson(std::string_view text) {
+  ImportRead read;
+  std::string error;
+  const auto json = ParseJson(text, &error);
+  const JsonValue* entries = json ? json->Find("entries") : nullptr;
+  if (!entries || entries->kind != JsonValue::Array) {
+    read.refusal = json ? "it is JSON, but not a Tallywright export with its \"entries\"" : "it is not JSON: " + error;
+    return read;
+  }
+  for (std::size_t i = 0; i < entries->items.size(); ++i) {
+    const JsonValue& e = entries->items[i];
+    const auto start = LocalIso(e.StringOf("startIso"));
+    const auto end = LocalIso(e.StringOf("endIso"));
+    if (!start || !end)
+      read.unreadable.push_back({Item(i + 1), "it has no startIso and endIso"});
+    else
+      Add(read, e.StringOf("project"), *start, *end, e.StringOf("comment"), Item(i + 1));
+  }
+  return read;
+}
+
+ImportRead ReadTallywrightReport(std::string_view text, const LocaleData& user) {
+  ImportRead read;
+  std::vector<OwnRecord> records;
+  ForEachLine(text, [&](std::string_view line, std::size_t number) {
+    if (Trimmed(line).empty() || ParseAmendment(line)) return;
+    const auto f = SplitRecord(line);
+    if (!f)
+      read.unreadable.push_back({Line(number), "it is not a record (project,start,end,comment)"});
+    else
+      records.push_back({std::string(f->project), std::string(f->start), std::string(f->end), std::string(f->comment), Line(number)});
+  });
+  if (records.empty() && !read.unreadable.empty()) {
+    read.refusal = "it is not a Tallywright report: no line is a record";
+    return read;
+  }
+  return FromOwnRecords(std::move(read), records, user);
+}
+
+// --- formats -------------------------------------------------------------------------------------
+
+void SetDatabaseReader(DatabaseReader reader) { DatabaseReaderSlot() = reader; }
+
+std::span<const ImportFormatInfo> ImportFormats() {
+  static constexpr ImportFormatInfo kFormats[] = {
+      {ImportFormat::TimewarriorData, "timewarrior", "Timewarrior data folder"},
+      {ImportFormat::TimewarriorJson, "timewarrior-json", "Timewarrior export (JSON)"},
+      {ImportFormat::Watson, "watson", "Watson frames"},
+      {ImportFormat::Hamster, "hamster", "Hamster database"},
+      {ImportFormat::GTimeLog, "gtimelog", "GTimeLog timelog.txt"},
+      {ImportFormat::Toggl, "toggl", "Toggl Track CSV"},
+      {ImportFormat::Clockify, "clockify", "Clockify CSV"},
+      {ImportFormat::ICalendar, "ical", "iCalendar (.ics)"},
+      {ImportFormat::TallywrightCsv, "tallywright-csv", "Tallywright CSV (stretches)"},
+      {ImportFormat::TallywrightJson, "tallywright-json", "Tallywright JSON export"},
+      {ImportFormat::TallywrightReport, "tallywright", "Tallywright report file"},
+  };
+  return kFormats;
+}
+
+std::optional<ImportFormat> ImportFormatNamed(std::string_view name) {
+  for (const ImportFormatInfo& f : ImportFormats())
+    if (name == f.name) return f.format;
+  return std::nullopt;
+}
+
+const ImportFormatInfo& InfoOf(ImportFormat format) {
+  for (const ImportFormatInfo& f : ImportFormats())
+    if (f.format == format) return f;
+  return ImportFormats().front();
+}
+
+std::optional<ImportFormat> DetectImportFormat(const Files& files, const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return ImportFormat::TimewarriorData;
+  const std::string name = fs::path(path).filename().string();
+  if (IsDataFileName(name)) return ImportFormat::TimewarriorData;
+  std::string head;
+  try {
+    head = files.ReadAt(path, 0, 4096);
+  } catch (const RunError&) {
+    return std::nullopt;
+  }
+  if (head.starts_with("SQLite format 3")) return ImportFormat::Hamster;
+  const std::string lower = Lower(head);
+  if (lower.find("begin:vcalendar") != std::string::npos) return ImportFormat::ICalendar;
+  if (head.starts_with("inc ")) return ImportFormat::TimewarriorData;
+  const std::size_t first = head.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
+  if (first != std::string::npos && head[first] == '{' && head.find("\"entries\"") != std::string::npos)
+    return ImportFormat::TallywrightJson;
+  if (first != std::string::npos && head[first] == '[') {
+    const std::size_t next = head.find_first_not_of(" \t\r\n", first + 1);
+    if (next != std::string::npos && head[next] == '[') return ImportFormat::Watson;
+    return ImportFormat::TimewarriorJson;
+  }
+  const std::string header = lower.substr(0, lower.find_first_of("\r\n"));
+  if (header.starts_with("project name,start of project")) return ImportFormat::TallywrightCsv;
+  if (header.find("start date") != std::string::npos && header.find("end time") != std::string::npos)
+    return header.find("duration (h)") != std::string::npos || header.find("duration (decimal)") != std::string::npos
+               ? ImportFormat::Clockify
+               : ImportFormat::Toggl;
+  bool gtimelog = false;
+  ForEachLine(head, [&](std::string_view line, std::size_t) {
+    gtimelog = gtimelog || (line.size() > 18 && line.substr(16, 2) == ": " && LocalIso(std::string(line.substr(0, 16)) + ":00"));
+  });
+  if (gtimelog) return ImportFormat::GTimeLog;
+  if (name.ends_with(".pro") || FindFirstCommas(head.substr(0, head.find_first_of("\r\n"))).count == 3)
+    return ImportFormat::TallywrightReport;
+  return std::nullopt;
+}
+
+ImportRead ReadImport(const Files& files, const std::string& path, ImportFormat format, const LocaleData& user) {
+  namespace fs = std::filesystem;
+  switch (format) {
+    case ImportFormat::TimewarriorData: {
+      std::error_code ec;
+      if (!fs::is_directory(path, ec)) return ReadTimewarriorData(FileText(files, path));
+      // The data folder, or the folder above it; the months' files in order.
+      fs::path folder = path;
+      if (fs::is_directory(folder / "data", ec)) folder /= "data";
+      std::vector<std::string> names;
+      for (const auto& entry : fs::directory_iterator(folder, ec))
+        if (IsDataFileName(entry.path().filename().string())) names.push_back(entry.path().filename().string());
+      std::sort(names.begin(), names.end());
+      ImportRead all;
+      if (names.empty()) all.refusal = "it holds no Timewarrior data files (YYYY-MM.data)";
+      for (const std::string& name : names) {
+        ImportRead part = ReadTimewarriorData(FileText(files, (folder / name).string()), name + " ");
+        all.stretches.insert(all.stretches.end(), std::make_move_iterator(part.stretches.begin()),
+                             std::make_move_iterator(part.stretches.end()));
+        all.unreadable.insert(all.unreadable.end(), part.unreadable.begin(), part.unreadable.end());
+      }
+      return all;
+    }
+    case ImportFormat::TimewarriorJson: return ReadTimewarriorJson(FileText(files, path));
+    case ImportFormat::Watson: return ReadWatsonFrames(FileText(files, path));
+    case ImportFormat::GTimeLog: return ReadGTimeLog(FileText(files, path));
+    case ImportFormat::Toggl:
+    case ImportFormat::Clockify: return ReadServiceCsv(FileText(files, path), format);
+    case ImportFormat::ICalendar: return ReadICalendar(FileText(files, path));
+    case ImportFormat::TallywrightCsv: return ReadTallywrightCsv(FileText(files, path), user);
+    case ImportFormat::TallywrightJson: return ReadTallywrightJson(FileText(files, path));
+    case ImportFormat::TallywrightReport: return ReadTallywrightReport(FileText(files, path), user);
+    case ImportFormat::Hamster:
+      if (DatabaseReaderSlot()) return DatabaseReaderSlot()(path);
+      break;
+  }
+  ImportRead none;
+  none.refusal = "this program was built without the reader of Hamster databases";
+  return none;
+}
+
+}  // namespace tw

@@ -1,0 +1,90 @@
+#pragma once
+// Reading other programs' files into stretches: one small reader per format behind one routine.
+// Every reader takes the whole file's text (a Timewarrior data folder: its data files in order),
+// gives what it could read, and lists each line or item it could not read with its place and why.
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dates/date_format.h"
+#include "platform/files.h"
+
+namespace tw {
+
+// A stretch of work as the import writes it: real moments, in seconds since 1970 (UTC).
+struct ImportedStretch {
+  std::string project;
+  std::int64_t start = 0;
+  std::int64_t end = 0;
+  std::string comment;
+};
+
+struct Unreadable {
+  std::string place;   // "line 12", "item 3", "data/2026-11.data line 4"
+  std::string reason;
+};
+
+struct ImportRead {
+  std::vector<ImportedStretch> stretches;
+  std::vector<Unreadable> unreadable;
+  // Set when the file is not of the format at all: one message, and nothing is imported.
+  std::string refusal;
+};
+
+enum class ImportFormat {
+  TimewarriorData,
+  TimewarriorJson,
+  Watson,
+  Hamster,
+  GTimeLog,
+  Toggl,
+  Clockify,
+  ICalendar,
+  TallywrightCsv,
+  TallywrightJson,
+  TallywrightReport,
+};
+
+struct ImportFormatInfo {
+  ImportFormat format;
+  const char* name;     // for --format and the window's list: "timewarrior"
+  const char* title;    // as the window shows it: "Timewarrior data folder"
+};
+std::span<const ImportFormatInfo> ImportFormats();
+std::optional<ImportFormat> ImportFormatNamed(std::string_view name);
+const ImportFormatInfo& InfoOf(ImportFormat format);
+
+// The format a file or folder is in, from its name and its first bytes; nothing when none fits.
+std::optional<ImportFormat> DetectImportFormat(const Files& files, const std::string& path);
+
+// Reads path in that format. `user` is the form to read the dates of Tallywright's own files in
+// where their records cannot tell. A failed read of the file is a RunError; the Hamster database is
+// not read here (import/hamster.h), since it needs Qt's SQL.
+ImportRead ReadImport(const Files& files, const std::string& path, ImportFormat format, const LocaleData& user);
+
+// The reader of Hamster's database, which needs Qt's SQL: the programs install it (import/hamster.h).
+using DatabaseReader = ImportRead (*)(const std::string& path);
+void SetDatabaseReader(DatabaseReader reader);
+
+// The readers of text, for the tests and the fuzzer; `zone`-free formats give moments directly.
+ImportRead ReadTimewarriorData(std::string_view text, const std::string& placePrefix = "");
+ImportRead ReadTimewarriorJson(std::string_view text);
+ImportRead ReadWatsonFrames(std::string_view text);
+ImportRead ReadGTimeLog(std::string_view text);
+ImportRead ReadServiceCsv(std::string_view text, ImportFormat format);
+ImportRead ReadICalendar(std::string_view text);
+ImportRead ReadTallywrightCsv(std::string_view text, const LocaleData& user);
+ImportRead ReadTallywrightJson(std::string_view text);
+ImportRead ReadTallywrightReport(std::string_view text, const LocaleData& user);
+
+// The cells of RFC 4180 CSV text, row by row, with the line each row starts on.
+struct CsvRow {
+  std::size_t line = 0;
+  std::vector<std::string> cells;
+};
+std::vector<CsvRow> ParseCsv(std::string_view text);
+
+}  // namespace tw

@@ -1,0 +1,58 @@
+// The Import window as a user meets it: opened from the Report menu, a Timewarrior folder's
+// preview, Import, and the same folder again adding nothing.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/frm_main.h"
+#include "import/frm_import.h"
+#include "tests/support/fakes.h"
+#include "tests/support/layout.h"
+#include "tests/support/ui.h"
+
+namespace tw {
+namespace {
+
+class ImportWindowTest : public test::PlatformTest {};
+
+TEST_F(ImportWindowTest, PreviewsImportsAndAddsNothingTheSecondTime) {
+  folder.Write("project.lst", "Website\r\n\r\n");
+  frmImport::askPath = [](QWidget*, bool) { return QString(IMPORT_FIXTURES "/timew-data"); };
+  frmMain main;
+  main.show();
+  const auto open = [&] {
+    main.findChild<QAction*>("mnuReportImport")->trigger();
+    frmImport* window = frmImport::Loaded();
+    EXPECT_NE(window, nullptr);
+    return window;
+  };
+  const int chosen = main.ProjectIndex();
+  const int count = main.ProjectCount();
+  frmImport* window = open();
+  ASSERT_NE(window, nullptr);
+  const std::string preview = test::Child<QPlainTextEdit>(*window, "txtPreview")->toPlainText().toStdString();
+  EXPECT_NE(preview.find("4 stretches to add"), std::string::npos) << preview;
+  EXPECT_NE(preview.find("2026-11.data line 2: it is still open (no end)"), std::string::npos);
+  EXPECT_EQ(test::LayoutProblems(*window), std::vector<std::string>{});
+  test::Click(*window, "cmdImport");
+  EXPECT_EQ(frmImport::Loaded(), nullptr);
+  const std::string report = folder.Read("projrpt.pro");
+  EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 4);
+  // The new names join the box after the old, and the chosen one stays chosen.
+  EXPECT_EQ(folder.Read("project.lst"), "Website\r\nClient  Ltd\r\nServers\r\nSupport\r\n\r\n");
+  EXPECT_GT(main.ProjectCount(), count);
+  EXPECT_EQ(main.ProjectIndex(), chosen);
+
+  window = open();
+  ASSERT_NE(window, nullptr);
+  EXPECT_NE(test::Child<QPlainTextEdit>(*window, "txtPreview")->toPlainText().toStdString().find("4 duplicates skipped"),
+            std::string::npos);
+  EXPECT_FALSE(test::Child<QPushButton>(*window, "cmdImport")->isEnabled());
+  test::Click(*window, "cmdCancel");
+  frmImport::askPath = nullptr;
+}
+
+}  // namespace
+}  // namespace tw
