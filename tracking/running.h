@@ -4,11 +4,13 @@
 // the file holds its project, start and comment as its record would carry them, and the moment the
 // program last saw it running (refreshed about once a minute). The next start offers a stretch it
 // finds there back to the user.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "state/main_view.h"
+#include "tracking/write_record.h"
 
 namespace tw {
 
@@ -21,7 +23,7 @@ struct RunningStretch {
   std::string project, start, comment;  // as the record carries them
   std::string lastSeen;                 // date-time text
   // While the stretch's record is being appended: that record's line (without its line end). A
-  // report that ends with this line already holds the stretch.
+  // report whose recent lines hold this line already holds the stretch.
   std::string record;
 
   bool operator==(const RunningStretch&) const = default;
@@ -29,23 +31,35 @@ struct RunningStretch {
 
 // The file's content: a first line naming it, "Key=value" lines, and "End", each with CR LF.
 std::string RunningFileText(const RunningStretch& stretch);
-// Nothing for any text that is not a whole file (damaged, cut short, or not ours).
+// Nothing for any text that is not a whole file (damaged, cut short, or not ours). A leading
+// byte-order mark is read past.
 std::optional<RunningStretch> ParseRunningFile(std::string_view text);
 
 // A stretch is running: the start box holds a date-time and the end box is exactly empty.
 bool IsRunning(const MainView& form);
 
 // Saves the main window's stretch when one is running; otherwise does nothing. The file is written
-// by a background thread (the latest state wins), so the window never waits for the disk, and a
-// failure to save is not shown (the stretch itself is still recorded as usual). Called
-// whenever the tracking boxes, the project or the comment change, and once a minute.
-void SaveRunning(const MainView& form);
+// by a background thread (the latest state wins), so the window never waits for the disk; a failure
+// is told by RunningSaveProblem. The stretch is last seen now, or where the person left
+// (leftAt, unix seconds) while they are away, so that the time away is not counted by a later
+// End Then. Called whenever the tracking boxes, the project or the comment change, and once a minute.
+void SaveRunning(const MainView& form, std::optional<std::int64_t> leftAt = std::nullopt);
 
-// Appends the record of the stretch start..end (Setup::WriteRecord), and afterwards removes the
-// saved stretch. Before the append the saved file notes the record's line, so that a crash between
-// the append and the removal cannot make the stretch a second record. A failed append keeps the
-// file, so the next start offers the stretch again. The result is WriteRecord's.
-bool RecordStretch(const MainView& form, const std::string& start, const std::string& end);
+// The user typed into the start or end box: a stretch still running is saved, one that left
+// "running" (ended or idle by what the boxes now say) is forgotten, as End Project and Clear Screen
+// forget it.
+void RunningBoxEdited(const MainView& form);
+
+// The status bar's "The running stretch could not be saved: ..." while the last save failed;
+// empty once one succeeds.
+std::string RunningSaveProblem();
+
+// Appends the record of the stretch (Setup::WriteRecord), and afterwards removes the saved stretch.
+// Before the append the saved file notes the record's line, so that a crash between the append and
+// the removal cannot make the stretch a second record. A failed append keeps the file, so the next
+// start offers the stretch again. When the record is written but the file cannot be removed,
+// noteProblem (if given) receives what to tell the user. The result is WriteRecord's.
+bool RecordStretch(const Stretch& stretch, std::string* noteProblem = nullptr);
 
 // Removes the saved stretch (Clear Screen).
 void ForgetRunning();
@@ -59,7 +73,10 @@ bool WaitForRunningFile();
 // Start-up: a stretch found saved is offered back once. "&Keep Running" (Enter and Escape) puts it
 // back into the main window, running; "&End Then" records it, ended when it was last seen, as End
 // Project would; "&Discard" removes it. Nothing is written before the answer. A file whose record
-// already ends the report is removed without a question; a damaged one is left alone.
+// the report's recent lines already hold is removed without a question. A stretch that could not
+// be recorded as it stands (its start no date-time, last seen before it started) is shown as found,
+// with Keep Running (to put it right in the boxes) and Discard only. A damaged file is left alone;
+// one too large to be a stretch the program saved is named in a message and left alone.
 void OfferRunningStretch(MainView& form);
 
 }  // namespace tw
