@@ -193,6 +193,11 @@ void frmMain::BuildControls() {
   connect(txtStartProject_, &QLineEdit::textChanged, this, save);
   connect(txtEndProject_, &QLineEdit::textChanged, this, save);
   connect(txtComments_, &QPlainTextEdit::textChanged, this, save);
+  const auto changed = [this] { emit TrackingChanged(); };
+  connect(txtStartProject_, &QLineEdit::textChanged, this, changed);
+  connect(txtEndProject_, &QLineEdit::textChanged, this, changed);
+  connect(txtComments_, &QPlainTextEdit::textChanged, this, changed);
+  connect(cboProjects_, &QComboBox::currentTextChanged, this, changed);
   lastSeen_ = new QTimer(this);
   connect(lastSeen_, &QTimer::timeout, this, save);
   lastSeen_->start(60 * 1000);

@@ -104,6 +104,12 @@ class frmMain : public QMainWindow,
   std::optional<std::int64_t> LeftAt() const;
 
   QMenu* optionMenu() const { return mnuOptions_; }
+  // The shutdown has begun: the window takes no more requests.
+  bool ShuttingDown() const { return unloading_; }
+
+ signals:
+  // The start, end, project or comment changed, by the user or by a routine.
+  void TrackingChanged();
 
  protected:
   void changeEvent(QEvent* event) override;

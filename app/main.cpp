@@ -1,12 +1,12 @@
 // Tallywright: a small desktop time tracker.
 #include <QApplication>
 #include <QSessionManager>
-#include <QSocketNotifier>
 #include <cstdlib>
 #include <memory>
 
 #include "widgets/app_style.h"
 #include "widgets/program_icon.h"
+#include "app/control_service.h"
 #include "app/frm_main.h"
 #include "app/lifecycle.h"
 #include "app/setup_main.h"
@@ -46,16 +46,13 @@ int main(int argc, char** argv) {
   // program ends by its own shutdown, not when no window is left on the screen.
   QApplication::setQuitOnLastWindowClosed(false);
 
-  // One owner per data folder, whatever path or runtime folder led there: the owner keeps the
-  // running stretch and answers other processes' requests, one line each.
-  const std::unique_ptr<tw::FolderOwner> owner = tw::ClaimDataFolder();
-  std::unique_ptr<QSocketNotifier> requests;
-  if (owner) {
-    requests = std::make_unique<QSocketNotifier>(owner->fd(), QSocketNotifier::Read);
-    QObject::connect(requests.get(), &QSocketNotifier::activated, [&owner] {
-      owner->AnswerOne([](std::string_view) { return std::string("unknown request"); });
-    });
-  }
+  // One owner per data folder, whatever path, bus or runtime folder led there: the owner keeps the
+  // running stretch and answers other processes' requests. Started again on the same folder, the
+  // program brings the owner's window forward and ends without touching a file.
+  std::unique_ptr<tw::FolderOwner> owner = tw::ClaimDataFolder();
+  const std::string folder = tw::platform().system->DataFolder();
+  if (!owner && tw::AskFolderOwner(folder, tw::kShowRequest, 5000)) return 0;
+  tw::ControlService control(std::move(owner));
 
   // A logout, a system shutdown, a closed terminal or Ctrl+C end the program the orderly way, as
   // its close box does; the session's end is never refused. The session manager's request for the
@@ -68,7 +65,9 @@ int main(int argc, char** argv) {
   tw::frmMain* main = Setup::Main();
   if (main == nullptr) return 1;
   shell.SetOwnerWindow(main);
-  if (!owner) main->SetStatusText(tw::kAnotherCopyTracking);
+  if (!tw::platform().ownsDataFolder) main->SetStatusText(tw::kAnotherCopyTracking);
+  control.Attach(*main);
+  control.Publish(tw::FolderIdentity(folder));
   // Idle and sleep detection through what this desktop offers; where nothing answers, idle
   // detection is off. One sleep watch only: two would report each sleep twice.
   tw::IdleDetection found = tw::FindIdleDetection();

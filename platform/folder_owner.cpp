@@ -28,18 +28,23 @@ struct Socket {
   }
 };
 
+bool Identify(const std::string& folder, struct stat* st, int* err) {
+  if (::stat(folder.c_str(), st) != 0) {
+    *err = errno;
+    return false;
+  }
+  if (!S_ISDIR(st->st_mode)) {
+    *err = ENOTDIR;
+    return false;
+  }
+  return true;
+}
+
 // The folder's socket name in the abstract namespace (a leading zero byte, then the text), or
 // nothing when the folder cannot be looked at.
 std::optional<std::pair<sockaddr_un, socklen_t>> AddressOf(const std::string& folder, int* err) {
   struct stat st {};
-  if (::stat(folder.c_str(), &st) != 0) {
-    *err = errno;
-    return std::nullopt;
-  }
-  if (!S_ISDIR(st.st_mode)) {
-    *err = ENOTDIR;
-    return std::nullopt;
-  }
+  if (!Identify(folder, &st, err)) return std::nullopt;
   const std::string name = std::string(kProductName) + "/owner/" + std::to_string(st.st_dev) + ":" +
                            std::to_string(st.st_ino);
   sockaddr_un address{};
@@ -117,6 +122,13 @@ bool SendLine(int fd, std::string_view text, Clock::time_point deadline) {
 }
 
 }  // namespace
+
+std::string FolderIdentity(const std::string& folder) {
+  struct stat st {};
+  int err = 0;
+  if (!Identify(folder, &st, &err)) return "";
+  return std::to_string(st.st_dev) + "_" + std::to_string(st.st_ino);
+}
 
 FolderOwner::~FolderOwner() { ::close(fd_); }
 

@@ -37,6 +37,10 @@ class FolderOwner {
   int fd_;
 };
 
+// The folder's identity, "<device>_<inode>", the same by every path that leads to it; empty when
+// the folder cannot be looked at.
+std::string FolderIdentity(const std::string& folder);
+
 // Claims folder for this process: nothing when another live process owns it. A FileError when
 // the folder cannot be looked at or no socket can be made.
 std::unique_ptr<FolderOwner> ClaimFolder(const std::string& folder);

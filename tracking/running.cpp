@@ -36,10 +36,14 @@ constexpr Key kKeys[] = {{"Project", &RunningStretch::project},
                          {"Start", &RunningStretch::start},
                          {"Comment", &RunningStretch::comment},
                          {"LastSeen", &RunningStretch::lastSeen},
-                         {"Record", &RunningStretch::record}};
+                         {"Record", &RunningStretch::record},
+                         {"Unattended", &RunningStretch::unattended}};
+
+bool savedUnattended = false;
 
 RunningStretch Saved(const Stretch& stretch, std::string record = "") {
-  return {stretch.project, stretch.start, stretch.comment, stretch.end, std::move(record)};
+  return {stretch.project, stretch.start, stretch.comment, stretch.end, std::move(record),
+          savedUnattended ? "1" : ""};
 }
 
 // Whether this copy of the program keeps the file: the owner of the data folder does. Another copy
@@ -169,7 +173,8 @@ std::string RunningFileText(const RunningStretch& stretch) {
   text += "\r\n";
   for (const Key& key : kKeys) {
     const std::string& value = stretch.*key.field;
-    if (key.field == &RunningStretch::record && value.empty()) continue;
+    if ((key.field == &RunningStretch::record || key.field == &RunningStretch::unattended) && value.empty())
+      continue;
     text.append(key.name).append("=").append(value).append("\r\n");
   }
   return text.append(kEnd).append("\r\n");
@@ -243,6 +248,15 @@ bool RecordStretch(const Stretch& stretch, std::string* noteProblem) {
   return written;
 }
 
+void SaveStretchesUnattended() { savedUnattended = true; }
+
+std::optional<RunningStretch> SavedStretch() {
+  WaitForRunningFile();
+  size_t tooLarge = 0;
+  const std::optional<std::string> text = ReadRunningFile(*platform().files, DataFile(kRunningFile), &tooLarge);
+  return text ? ParseRunningFile(*text) : std::nullopt;
+}
+
 void ForgetRunning() {
   if (OwnsRunningFile()) PostRunningFile(std::nullopt);
 }
@@ -266,6 +280,11 @@ void OfferRunningStretch(MainView& form) {
     return;
   }
   if (!stretch) return;
+  if (!stretch->unattended.empty() && stretch->record.empty()) {
+    PutBack(form, *stretch, "");
+    SaveRunning(form);
+    return;
+  }
   const std::string report = DataFile(kReportFile);
   try {
     const DateFormat& dates = ReportDateFormat();  // settled under a lock of its own

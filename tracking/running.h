@@ -25,6 +25,9 @@ struct RunningStretch {
   // While the stretch's record is being appended: that record's line (without its line end). A
   // report whose recent lines hold this line already holds the stretch.
   std::string record;
+  // "1" when the stretch was started with no window to keep it (tallywright-ctl with no program
+  // running): the next start of the window takes it over as running, without a question.
+  std::string unattended;
 
   bool operator==(const RunningStretch&) const = default;
 };
@@ -61,6 +64,11 @@ std::string RunningSaveProblem();
 // noteProblem (if given) receives what to tell the user. The result is WriteRecord's.
 bool RecordStretch(const Stretch& stretch, std::string* noteProblem = nullptr);
 
+// For a process without a window (tallywright-ctl): the stretches it saves are marked unattended.
+void SaveStretchesUnattended();
+// The stretch saved in the data folder, if any (whoever saved it).
+std::optional<RunningStretch> SavedStretch();
+
 // Removes the saved stretch (Clear Screen).
 void ForgetRunning();
 
@@ -72,7 +80,8 @@ bool WaitForRunningFile();
 
 // Start-up: a stretch found saved is offered back once. "&Keep Running" (Enter and Escape) puts it
 // back into the main window, running; "&End Then" records it, ended when it was last seen, as End
-// Project would; "&Discard" removes it. Nothing is written before the answer. A file whose record
+// Project would; "&Discard" removes it. Nothing is written before the answer. An unattended stretch
+// is put back running without a question. A file whose record
 // the report's recent lines already hold is removed without a question. A stretch that could not
 // be recorded as it stands (its start no date-time, last seen before it started) is shown as found,
 // with Keep Running (to put it right in the boxes) and Discard only. A damaged file is left alone;

@@ -1,6 +1,6 @@
 // The date-time parser on arbitrary text: it never fails, and what it accepts it writes and reads
-// back as the same value, in each of several regional formats and in the form a record of the text
-// settles.
+// back as the same value (to the minute where the form writes no seconds), in each of several
+// regional formats and in the form a record of the text settles.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -44,8 +44,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto value = format->Parse(format == &settled ? std::string_view(start) : text);
     if (!value) continue;
     if (value->seconds < 0 || value->seconds >= tw::kSecondsPerDay) std::abort();
-    const auto again = format->Parse(format->FormatGeneral(*value));
-    if (!again || !(*again == *value)) std::abort();
+    // A form whose time shows no seconds (settled from a report written that way) drops them when
+    // it writes; nothing else may change on the way back.
+    const std::string written = format->FormatGeneral(*value);
+    const auto again = format->Parse(written);
+    if (!again || again->day != value->day) std::abort();
+    if (again->seconds != value->seconds && again->seconds != value->seconds - value->seconds % 60)
+      std::abort();
+    if (format->FormatGeneral(*again) != written) std::abort();
   }
   return 0;
 }

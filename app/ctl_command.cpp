@@ -1,0 +1,201 @@
+#include "app/ctl_command.h"
+
+#include <sstream>
+
+#include "summaries/export.h"
+
+namespace tw {
+namespace {
+
+// The value of option name (removed from args with it), or nothing when it is not there.
+std::optional<std::string> TakeOption(std::vector<std::string>& args, std::string_view name) {
+  std::optional<std::string> value;
+  for (size_t i = 0; i < args.size();) {
+    std::string& arg = args[i];
+    if (arg == name) {
+      if (i + 1 >= args.size()) throw CtlUsageError(std::string(name) + " needs a value");
+      if (value) throw CtlUsageError(std::string(name) + " is given twice");
+      value = args[i + 1];
+      args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+    } else if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
+      if (value) throw CtlUsageError(std::string(name) + " is given twice");
+      value = arg.substr(name.size() + 1);
+      args.erase(args.begin() + static_cast<long>(i));
+    } else {
+      ++i;
+    }
+  }
+  return value;
+}
+
+bool TakeFlag(std::vector<std::string>& args, std::string_view name) {
+  const size_t before = args.size();
+  std::erase(args, std::string(name));
+  return args.size() != before;
+}
+
+// Refuses what is left over once a verb has taken its arguments.
+void NothingMore(const std::vector<std::string>& args, const char* verb) {
+  if (!args.empty()) throw CtlUsageError(std::string(verb) + ": unexpected \"" + args.front() + "\"");
+}
+
+int RunStart(CtlContext& c) {
+  const std::string comment = TakeOption(c.args, "--comment").value_or("");
+  if (c.args.empty() || c.args.front().starts_with("--")) throw CtlUsageError("start: name a project");
+  const std::string project = c.args.front();
+  c.args.erase(c.args.begin());
+  NothingMore(c.args, "start");
+  if (project.empty()) throw CtlUsageError("start: name a project");
+  CheckStartArguments(project, comment);
+  c.tracker().Start(project, comment);
+  return kCtlDone;
+}
+
+int RunStop(CtlContext& c) {
+  NothingMore(c.args, "stop");
+  c.tracker().End();
+  return kCtlDone;
+}
+
+int RunToggle(CtlContext& c) {
+  NothingMore(c.args, "toggle");
+  Tracker& tracker = c.tracker();
+  if (tracker.Status().running)
+    tracker.End();
+  else
+    tracker.Start("", "");
+  return kCtlDone;
+}
+
+int RunStatus(CtlContext& c) {
+  const bool json = TakeFlag(c.args, "--json");
+  const bool follow = TakeFlag(c.args, "--follow");
+  const std::optional<std::string> format = TakeOption(c.args, "--format");
+  NothingMore(c.args, "status");
+  if (json && format) throw CtlUsageError("status: --json and --format cannot go together");
+  if (format) FormatStatus(*format, TrackerStatus{});  // a bad field is refused before anything is asked
+  const auto print = [&](const TrackerStatus& status) {
+    c.out << (json ? StatusJson(status) : format ? FormatStatus(*format, status) : StatusLine(status)) << '\n';
+    c.out.flush();
+  };
+  if (follow) {
+    if (!c.follow) throw ControlError(kFailed, "status --follow needs a session bus or a running Tallywright");
+    return c.follow(print);
+  }
+  print(c.tracker().Status());
+  return kCtlDone;
+}
+
+int RunProjects(CtlContext& c) {
+  NothingMore(c.args, "projects");
+  for (const std::string& name : c.tracker().Projects()) c.out << name << '\n';
+  return kCtlDone;
+}
+
+int RunShow(CtlContext& c) {
+  NothingMore(c.args, "show");
+  c.tracker().Show();
+  return kCtlDone;
+}
+
+void PrintHelp(std::ostream& out) {
+  out << "Usage: tallywright-ctl VERB [ARGUMENTS]\n"
+         "Drives Tallywright: the copy running on its data folder (through D-Bus, or the folder\n"
+         "itself without a session bus), or, with none running, the data folder directly.\n\n";
+  for (const CtlVerb& verb : CtlVerbs()) {
+    std::string head = std::string("  ") + verb.name + (*verb.arguments ? " " : "") + verb.arguments;
+    out << head << "\n      " << verb.help << "\n";
+  }
+  out << "\nStatus fields for --format: {running} {project} {start} {startIso} {elapsed} {seconds}\n"
+         "{comment}; {{ and }} are braces.\n"
+         "Exit status: 0 done, 1 refused (stop with nothing running, a name the report cannot\n"
+         "carry, a window waiting for an answer), 2 a bad command line.\n";
+}
+
+}  // namespace
+
+const std::vector<CtlVerb>& CtlVerbs() {
+  static const std::vector<CtlVerb> verbs = {
+      {"start", "PROJECT [--comment TEXT]",
+       "starts a stretch of PROJECT (one running of another project is recorded first)", RunStart},
+      {"stop", "", "ends the running stretch and records it", RunStop},
+      {"toggle", "", "stops when a stretch runs, otherwise starts the last chosen project", RunToggle},
+      {"status", "[--json | --format TEXT] [--follow]",
+       "prints the running stretch (\"Website redesign 1:02:13\" or \"not running\"); --follow prints "
+       "it again at every change and once a minute, until interrupted",
+       RunStatus},
+      {"projects", "", "prints the project list, one name a line", RunProjects},
+      {"show", "", "brings Tallywright's window forward, starting it when it is not running", RunShow},
+  };
+  return verbs;
+}
+
+int RunCtl(const std::vector<std::string>& args, CtlContext& context) {
+  try {
+    if (args.empty()) throw CtlUsageError("name a verb (tallywright-ctl --help lists them)");
+    if (args.front() == "--help" || args.front() == "-h") {
+      PrintHelp(context.out);
+      return kCtlDone;
+    }
+    for (const CtlVerb& verb : CtlVerbs()) {
+      if (args.front() != verb.name) continue;
+      context.args.assign(args.begin() + 1, args.end());
+      if (TakeFlag(context.args, "--help")) {
+        context.out << "Usage: tallywright-ctl " << verb.name << " " << verb.arguments << "\n  " << verb.help << "\n";
+        return kCtlDone;
+      }
+      return verb.run(context);
+    }
+    throw CtlUsageError("unknown verb \"" + args.front() + "\" (tallywright-ctl --help lists them)");
+  } catch (const CtlUsageError& e) {
+    context.err << "tallywright-ctl: " << e.what() << '\n';
+    return kCtlUsage;
+  } catch (const ControlError& e) {
+    context.err << "tallywright-ctl: " << e.what() << '\n';
+    return kCtlRefused;
+  }
+}
+
+std::string StatusLine(const TrackerStatus& status) {
+  if (!status.running) return "not running";
+  return status.project + " " + ElapsedText(status.elapsed);
+}
+
+std::string StatusJson(const TrackerStatus& s) {
+  std::ostringstream out;
+  out << "{\"running\":" << (s.running ? "true" : "false") << ",\"project\":" << JsonString(s.project)
+      << ",\"start\":" << JsonString(s.start) << ",\"startIso\":" << JsonString(s.startIso)
+      << ",\"elapsed\":" << s.elapsed << ",\"comment\":" << JsonString(s.comment) << "}";
+  return out.str();
+}
+
+std::string FormatStatus(std::string_view format, const TrackerStatus& s) {
+  std::string text;
+  for (size_t i = 0; i < format.size(); ++i) {
+    const char c = format[i];
+    if ((c == '{' || c == '}') && i + 1 < format.size() && format[i + 1] == c) {
+      text += c;
+      ++i;
+      continue;
+    }
+    if (c != '{') {
+      text += c;
+      continue;
+    }
+    const size_t close = format.find('}', i);
+    if (close == std::string_view::npos) throw CtlUsageError("--format: a \"{\" is not closed");
+    const std::string_view field = format.substr(i + 1, close - i - 1);
+    if (field == "running") text += s.running ? "true" : "false";
+    else if (field == "project") text += s.project;
+    else if (field == "start") text += s.start;
+    else if (field == "startIso") text += s.startIso;
+    else if (field == "elapsed") text += ElapsedText(s.elapsed);
+    else if (field == "seconds") text += std::to_string(s.elapsed);
+    else if (field == "comment") text += s.comment;
+    else throw CtlUsageError("--format: no field \"" + std::string(field) + "\"");
+    i = close;
+  }
+  return text;
+}
+
+}  // namespace tw
