@@ -1,6 +1,7 @@
 #include "desktop/qt_dialogs.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <vector>
@@ -10,16 +11,30 @@
 namespace tw {
 namespace {
 
-// Stands the box centred over window's outer frame, where the window is or, hidden, where it
-// will show: the placement the window system would give may be a corner while the window maps.
+// Keeps a box centred over a window's outer frame, where the window is or, hidden, where it will
+// show: the placement the window system would give may be a corner while the window maps. The box
+// takes its final size only as it shows (its text wrapped to fit), so it is placed at every resize.
+class CentredOver : public QObject {
+ public:
+  CentredOver(QWidget* box, const QWidget* window) : QObject(box), window_(window) { box->installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize && window_) {
+      auto* box = static_cast<QWidget*>(watched);
+      QRect at(QPoint(), box->frameGeometry().size());
+      at.moveCenter(window_->frameGeometry().center());
+      box->move(at.topLeft());
+    }
+    return false;
+  }
+
+ private:
+  QPointer<const QWidget> window_;
+};
+
 void CentreOver(QMessageBox& box, const QWidget* window) {
-  if (!window) return;
-  box.ensurePolished();
-  box.adjustSize();
-  const QRect frame = window->frameGeometry();
-  QRect at(QPoint(), box.frameGeometry().size());
-  at.moveCenter(frame.center());
-  box.move(at.topLeft());
+  if (window) new CentredOver(&box, window);
 }
 
 }  // namespace

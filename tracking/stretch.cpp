@@ -11,8 +11,8 @@
 namespace tw {
 namespace {
 
-// The start of the stretch the last End Then ended, while it still shows in the start box.
-std::string endedThenStart;
+// The start and end of the stretch the last End Then ended, as the boxes show it until Start Project.
+std::pair<std::string, std::string> endedThen;
 
 }  // namespace
 
@@ -23,18 +23,17 @@ std::string NowText() {
 
 void StartProject(MainView& form) {
   Guard step("Main/StartProject");
-  const std::string endedThen = std::exchange(endedThenStart, "");
+  const bool anew = std::exchange(endedThen, {}) == std::pair(form.StartText(), form.EndText());
   if (!step([&] { form.SetEndText(""); })) return;
   step([&] {
-    if (!ReportDateFormat().IsDate(form.StartText()) || form.StartText() == endedThen)
-      form.SetStartText(NowText());
+    if (!ReportDateFormat().IsDate(form.StartText()) || anew) form.SetStartText(NowText());
   });
   SaveRunning(form);
 }
 
 bool EndProject(MainView& form) {
   Guard step("Main/EndProject");
-  endedThenStart.clear();
+  endedThen = {};
   if (!step([&] {
         if (!ReportDateFormat().IsDate(form.EndText())) form.SetEndText(NowText());
       }))
@@ -58,7 +57,7 @@ bool EndProject(MainView& form) {
 bool EndThen(MainView& form, const std::string& end) {
   form.SetEndText(end);
   if (!EndProject(form)) return false;
-  endedThenStart = form.StartText();
+  endedThen = {form.StartText(), form.EndText()};
   return true;
 }
 

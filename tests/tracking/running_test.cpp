@@ -68,7 +68,7 @@ TEST_F(RunningTest, OfferedOnlyWhenNotRecordedAndOnlyAsItCanBeRecorded) {
   const std::string record = "Gamma," + start + "," + seen + ",notes";
   const std::string other = "Alpha,12/8/2026 8:00:00 AM,12/8/2026 8:30:00 AM,\r\n";
   const auto file = [](const std::string& from, const std::string& at, const std::string& noted) {
-    return RunningFileText({"Gamma", from, "notes", at, noted});
+    return RunningFileText({"Gamma", from, "notes", at, noted, ""});
   };
   struct Case {
     std::string run, report;
