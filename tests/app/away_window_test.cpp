@@ -23,15 +23,21 @@ class AwayWindowTest : public test::PlatformTest {
  protected:
   AwayWindowTest() { system.endThrows = false; }
   void Later(int seconds) { clock.now = LocalOfInstant(InstantOfLocal(clock.now) + seconds); }
+  // The program started, a minute without input counting as time away, and Gamma started.
+  frmMain* StartTracking() {
+    settings.values["IdleMinutes"] = "1";
+    frmMain* window = Setup::Main();
+    window->WatchAbsences(std::make_unique<AwayWatch>(test::Only(source.release()), nullptr));
+    window->SetProjectText("Gamma");
+    test::Click(*window, "cmdStartProject");
+    return window;
+  }
+  std::unique_ptr<test::FakeIdleSource> source = std::make_unique<test::FakeIdleSource>();
+  test::FakeIdleSource* idle = source.get();  // the window's watch owns it once tracking
 };
 
 TEST_F(AwayWindowTest, BackFromTimeAwayTheHiddenWindowAsksAndTheBalloonBringsItBack) {
-  settings.values["IdleMinutes"] = "1";
-  frmMain* window = Setup::Main();
-  auto* idle = new test::FakeIdleSource;
-  window->WatchAbsences(std::make_unique<AwayWatch>(test::Only(idle), nullptr));
-  window->SetProjectText("Gamma");
-  test::Click(*window, "cmdStartProject");
+  frmMain* window = StartTracking();
   window->setWindowState(Qt::WindowMinimized);
   Later(100);
   idle->idleSeconds = 70;
@@ -55,12 +61,7 @@ TEST_F(AwayWindowTest, BackFromTimeAwayTheHiddenWindowAsksAndTheBalloonBringsItB
 }
 
 TEST_F(AwayWindowTest, TimeAwayIsAskedAboutBeforeEndProjectOrAShutdownCountsIt) {
-  settings.values["IdleMinutes"] = "1";
-  frmMain* window = Setup::Main();
-  auto* idle = new test::FakeIdleSource;
-  window->WatchAbsences(std::make_unique<AwayWatch>(test::Only(idle), nullptr));
-  window->SetProjectText("Gamma");
-  test::Click(*window, "cmdStartProject");
+  frmMain* window = StartTracking();
   Later(100);
   idle->idleSeconds = 72;  // left at 9:01:51
   window->LookForAway();
