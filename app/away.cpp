@@ -12,6 +12,7 @@ void PollAway(MainView& form, TrayWindow& window, AwayWatch& watch, StretchRemin
   if (const std::optional<Absence> absence = watch.Poll(now, since, IdleMinutes() * 60)) {
     RestoreWindow(window);
     AskAboutAbsence(form, *absence);
+    watch.Answered();
     since = RunningSince(form);  // the answer may have ended the stretch or begun another
   }
   const std::string text = reminder.Poll(form, since, now, RemindHours());

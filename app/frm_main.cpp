@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QWindow>
 
@@ -24,6 +26,7 @@
 #include "app/sharing.h"
 #include "app/tray.h"
 #include "platform/platform.h"
+#include "desktop/qt_dialogs.h"
 #include "desktop/qt_text.h"
 #include "projects/frm_project_list.h"
 #include "projects/project_list.h"
@@ -66,6 +69,8 @@ frmMain::frmMain() {
   Register();
   MainFormLoad(*this);
   cmdStartProject_->setFocus();
+  // The program's questions stand over this window, also while it comes back from hiding.
+  if (auto* dialogs = dynamic_cast<QtDialogs*>(platform().dialogs)) dialogs->SetOwnerWindow(this);
 }
 
 void frmMain::BuildControls() {
@@ -140,6 +145,10 @@ void frmMain::BuildControls() {
   elsewherePanel_->setObjectName("sbStatusBar.Elsewhere");
   elsewherePanel_->hide();
   sbStatusBar_->addWidget(elsewherePanel_, 10);
+  savePanel_ = new ElidedPanel(sbStatusBar_);
+  savePanel_->setObjectName("sbStatusBar.SaveProblem");
+  savePanel_->hide();
+  sbStatusBar_->addWidget(savePanel_, 10);
   sbStatusBar_->addPermanentWidget(datePanel_);
   sbStatusBar_->addPermanentWidget(timePanel_);
   setStatusBar(sbStatusBar_);
@@ -148,13 +157,20 @@ void frmMain::BuildControls() {
   RefreshClockPanels();
 
   connect(cmdStartProject_, &QPushButton::clicked, this, [this] { StartProject(*this); });
-  connect(cmdEndProject_, &QPushButton::clicked, this, [this] { EndProject(*this); });
+  connect(cmdEndProject_, &QPushButton::clicked, this, [this] {
+    // Pressed as the first input after time away: the absence is asked about before it is counted,
+    // and the press goes on only where the answer kept the stretch as it was.
+    const bool running = IsRunning(*this);
+    const std::string start = StartText();
+    LookForAway();
+    if (!running || (IsRunning(*this) && StartText() == start)) EndProject(*this);
+  });
   connect(cmdUpdateProjects_, &QPushButton::clicked, this, [this] { UpdateProjects(*this, ShowProjectListEditor); });
   // A running stretch is saved whenever what its record would carry changes: at once for a project
   // chosen, a moment after typing pauses for what is typed; and its last-seen moment about once a
   // minute.
-  const auto save = [this] { SaveRunning(*this); };
-  const auto typed = [this] { SaveRunning(*this, kTypingPause); };
+  const auto save = [this] { SaveRunning(*this, LeftAt()); };
+  const auto typed = [this] { SaveRunning(*this, LeftAt(), kTypingPause); };
   connect(cboProjects_->lineEdit(), &QLineEdit::textEdited, this, [this, typed] {
     projectTyped_ = true;
     typed();
@@ -162,6 +178,17 @@ void frmMain::BuildControls() {
   connect(cboProjects_, &QComboBox::activated, this, [this] {
     projectTyped_ = false;
     SaveRunning(*this);
+  });
+  // Typing that leaves "running" forgets the saved stretch, as End Project and Clear Screen do.
+  for (QLineEdit* box : {txtStartProject_, txtEndProject_})
+    connect(box, &QLineEdit::textEdited, this, [this] { RunningBoxEdited(*this); });
+  cboProjects_->lineEdit()->setMaxLength(kMaxProjectChars);
+  connect(txtComments_, &QPlainTextEdit::textChanged, this, [this] {
+    if (txtComments_->document()->characterCount() - 1 <= kMaxCommentChars) return;
+    QTextCursor cut(txtComments_->document());
+    cut.setPosition(kMaxCommentChars);
+    cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
   });
   connect(cboProjects_, &QComboBox::currentIndexChanged, this, save);
   cboProjects_->installEventFilter(this);
@@ -304,7 +331,11 @@ void frmMain::BuildMenus() {
     CenterApp(*this, platform().system->ScreenWidthTwips(), platform().system->ScreenHeightTwips());
   });
   connect(clear, &QAction::triggered, this, [this] { ClearScreen(*this); });
-  connect(preferences, &QAction::triggered, this, [this] { frmPreferences::ShowModal(away_->Describe()); });
+  connect(preferences, &QAction::triggered, this, [this] {
+    const std::string reminders = platform().shell->BalloonsThrough();
+    frmPreferences::ShowModal(away_->Describe() + " Reminders through: " +
+                              (reminders.empty() ? "nothing on this desktop shows them" : reminders) + ".");
+  });
   connect(exitItem, &QAction::triggered, this, [this] {
     close();
     platform().system->EndProcess(0);
@@ -317,6 +348,12 @@ void frmMain::RefreshClockPanels() {
   const QString time = FromBytes(platform().dateFormat->FormatShortTime(now));
   if (datePanel_->text() != date) datePanel_->setText(date);
   if (timePanel_->text() != time) timePanel_->setText(time);
+  // Crash protection that failed is said until a save succeeds.
+  const QString problem = FromBytes(RunningSaveProblem());
+  if (problem != savePanel_->toolTip()) {
+    savePanel_->SetFullText(problem);
+    savePanel_->setVisible(!problem.isEmpty());
+  }
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -347,10 +384,12 @@ void frmMain::changeEvent(QEvent* event) {
 QRect frmMain::Outer() const { return outer_->Outer(); }
 void frmMain::SetOuter(const QRect& outer) { outer_->SetOuter(outer); }
 
-void frmMain::Shutdown() {
+void frmMain::Shutdown(std::optional<std::int64_t> leftAt) {
   unloading_ = true;
-  MainFormUnload(*this, LoadedForms(), Setup::NotifyIconRecord);
+  MainFormUnload(*this, LoadedForms(), Setup::NotifyIconRecord, leftAt);
 }
+
+std::optional<std::int64_t> frmMain::LeftAt() const { return away_->AwaySince(); }
 
 void frmMain::closeEvent(QCloseEvent* event) {
   if (!unloading_) {
@@ -364,7 +403,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::EndNow() {
   if (unloading_) return;
-  Shutdown();
+  // A logout or shutdown while the person is away leaves the time away to be asked about.
+  Shutdown(LeftAt());
   // Also where the shutdown left early: the process ends here, at once, whatever modal window
   // was waiting when the request came.
   platform().system->EndProcess(0);
@@ -380,7 +420,7 @@ void EndProgramNow() {
 }
 
 void SaveRunningNow() {
-  if (frmMain* main = frmMain::Loaded()) SaveRunning(*main);
+  if (frmMain* main = frmMain::Loaded()) SaveRunning(*main, main->LeftAt());
   WaitForRunningFile();
 }
 

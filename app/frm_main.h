@@ -4,7 +4,9 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMainWindow>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "state/main_view.h"
 #include "state/tray_window.h"
@@ -98,6 +100,8 @@ class frmMain : public QMainWindow,
   // the status bar, and the sync services' conflict copies while no other window is open.
   void LookAtSharedFolder();
   const AwayWatch& awayWatch() const { return *away_; }
+  // Where the person left, while they are away from a running stretch.
+  std::optional<std::int64_t> LeftAt() const;
 
   QMenu* optionMenu() const { return mnuOptions_; }
   // The shutdown has begun: the window takes no more requests.
@@ -125,7 +129,7 @@ class frmMain : public QMainWindow,
   // twips describe, and setting it.
   QRect Outer() const;
   void SetOuter(const QRect& outer);
-  void Shutdown();
+  void Shutdown(std::optional<std::int64_t> leftAt = std::nullopt);
 
   QPushButton* cmdStartProject_ = nullptr;
   QLineEdit* txtStartProject_ = nullptr;
@@ -143,6 +147,7 @@ class frmMain : public QMainWindow,
   QStatusBar* sbStatusBar_ = nullptr;
   QLabel* statusPanel_ = nullptr;
   ElidedPanel* elsewherePanel_ = nullptr;  // the stretches running on other machines of a shared folder
+  ElidedPanel* savePanel_ = nullptr;       // why the running stretch could not be saved
   QLabel* datePanel_ = nullptr;
   QLabel* timePanel_ = nullptr;
   QTimer* clock_ = nullptr;

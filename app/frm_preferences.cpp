@@ -23,7 +23,9 @@ namespace tw {
 namespace {
 
 constexpr double kClientWidth = 5400;
-constexpr double kClientHeight = 3960;
+// The line that says where idleness, sleeps and reminders are learnt of and shown takes three lines.
+constexpr double kBelowSource = 240;
+constexpr double kClientHeight = 3960 + kBelowSource;
 
 QLineEdit* MakeNumberBox(QWidget* parent, const char* name, QLabel* label, double top, int value) {
   auto* box = new QLineEdit(QString::number(value), parent);
@@ -57,29 +59,29 @@ frmPreferences::frmPreferences(const std::string& sourceLine) {
   txtRemindHours_ = MakeNumberBox(this, "txtRemindHours", remind, 840, RemindHours());
   QLabel* source = MakeLabel(this, "lblIdleSource", FromBytes(sourceLine));
   source->setWordWrap(true);
-  PlaceTwips(source, 120, 1440, 5160, 495);
+  PlaceTwips(source, 120, 1440, 5160, 495 + kBelowSource);
 
   const DataChoice data = CurrentDataChoice();
   QLabel* folder = MakeLabel(this, "lblDataFolder", "&Data folder:");
-  PlaceTwips(folder, 120, 2040, 1200, 255);
+  PlaceTwips(folder, 120, 2040 + kBelowSource, 1200, 255);
   txtDataFolder_ = new QLineEdit(FromBytes(data.folder), this);
   txtDataFolder_->setObjectName("txtDataFolder");
   folder->setBuddy(txtDataFolder_);
-  PlaceTwips(txtDataFolder_, 1380, 2010, 2640, 285);
+  PlaceTwips(txtDataFolder_, 1380, 2010 + kBelowSource, 2640, 285);
   QPushButton* choose = MakeButton(this, "cmdChooseFolder", "&Choose...");
-  PlaceTwips(choose, 4140, 1980, 1140, 345);
+  PlaceTwips(choose, 4140, 1980 + kBelowSource, 1140, 345);
   chkShared_ = new QCheckBox("This folder is &shared with other machines", this);
   chkShared_->setObjectName("chkShared");
   PaintLightYellow(chkShared_);
   chkShared_->setChecked(data.shared);
-  PlaceTwips(chkShared_, 120, 2430, 5160, 345);
+  PlaceTwips(chkShared_, 120, 2430 + kBelowSource, 5160, 345);
   QLabel* machine = MakeLabel(this, "lblMachineName", "This machine's &name there:");
-  PlaceTwips(machine, 120, 2880, 2400, 255);
+  PlaceTwips(machine, 120, 2880 + kBelowSource, 2400, 255);
   txtMachineName_ = new QLineEdit(FromBytes(data.device), this);
   txtMachineName_->setObjectName("txtMachineName");
   txtMachineName_->setMaxLength(static_cast<int>(kDeviceNameMax));
   machine->setBuddy(txtMachineName_);
-  PlaceTwips(txtMachineName_, 2640, 2850, 2640, 285);
+  PlaceTwips(txtMachineName_, 2640, 2850 + kBelowSource, 2640, 285);
   connect(choose, &QPushButton::clicked, this, [this] {
     const QString chosen = QFileDialog::getExistingDirectory(this, "Data Folder", txtDataFolder_->text());
     if (chosen.isEmpty()) return;
@@ -91,9 +93,9 @@ frmPreferences::frmPreferences(const std::string& sourceLine) {
 
   QPushButton* ok = MakeButton(this, "cmdOK", "OK");
   ok->setDefault(true);
-  PlaceTwips(ok, 2760, 3420, 1215, 375);
+  PlaceTwips(ok, 2760, 3420 + kBelowSource, 1215, 375);
   QPushButton* cancel = MakeButton(this, "cmdCancel", "Cancel");
-  PlaceTwips(cancel, 4065, 3420, 1215, 375);
+  PlaceTwips(cancel, 4065, 3420 + kBelowSource, 1215, 375);
   connect(ok, &QPushButton::clicked, this, [this] { accept(); });
   connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
   QWidget::setTabOrder(txtIdleMinutes_, txtRemindHours_);

@@ -63,15 +63,24 @@ void MainFormLoad(MainView& form) {
   }
 }
 
-void MainFormUnload(MainView& form, Forms& forms, const IconRecord& iconRecord) {
+void MainFormUnload(MainView& form, Forms& forms, const IconRecord& iconRecord,
+                    std::optional<std::int64_t> leftAt) {
   Platform& p = platform();
   Guard step("Main/F_U");
 
   // 1. A stretch still running is recorded with this moment as its end; the result is not shown.
   // The saved running stretch goes only once its record is there: a failed append keeps it for the
-  // next start.
+  // next start. While the person is away it stays on disk instead, last seen when they left, so
+  // that the next start asks about the time away rather than count it.
   if (!step([&] {
-        if (IsRunning(form)) RecordStretch(form, form.StartText(), NowText());
+        if (IsRunning(form)) {
+          bool kept = false;
+          if (leftAt && p.ownsDataFolder) {
+            SaveRunning(form, leftAt);
+            kept = WaitForRunningFile();
+          }
+          if (!kept) RecordStretch(StretchOf(form, form.StartText(), NowText()));
+        }
         WaitForRunningFile();
       }))
     return;

@@ -1,5 +1,6 @@
 #pragma once
 // The main window's load and unload sequences, and the remembered geometry.
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -30,6 +31,9 @@ void MainFormLoad(MainView& form);
 
 // Unload: records a running stretch, unloads every other window, saves the geometry unless the
 // window is minimized, removes the notification icon, backs up the report and ends the process.
-void MainFormUnload(MainView& form, Forms& forms, const IconRecord& iconRecord);
+// leftAt (unix seconds) is where the person left when the end comes while they are away: the
+// running stretch is then kept on disk, last seen there, for the next start to ask about.
+void MainFormUnload(MainView& form, Forms& forms, const IconRecord& iconRecord,
+                    std::optional<std::int64_t> leftAt = std::nullopt);
 
 }  // namespace tw

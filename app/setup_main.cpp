@@ -64,7 +64,12 @@ tw::frmMain* Main() {
         CheckSharedFolder(*main);
       }))
     return main;
-  // A stretch the last run left running (a crash, a kill, a lost display) is offered back.
+  // A stretch the last run left running (a crash, a kill, a lost display) is offered back; a data
+  // folder moved away from the report because it cannot be written is said first.
+  step([&] {
+    const std::string notice = p.system->DataFolderNotice();
+    if (!notice.empty()) p.dialogs->MsgBox(notice, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
+  });
   step([&] { OfferRunningStretch(*main); });
   return main;
 }

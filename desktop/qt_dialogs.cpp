@@ -1,6 +1,7 @@
 #include "desktop/qt_dialogs.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <vector>
@@ -10,16 +11,44 @@
 namespace tw {
 namespace {
 
+// Keeps a box centred over a window's outer frame, where the window is or, hidden, where it will
+// show: the placement the window system would give may be a corner while the window maps. The box
+// takes its final size only as it shows (its text wrapped to fit), so it is placed at every resize.
+class CentredOver : public QObject {
+ public:
+  CentredOver(QWidget* box, const QWidget* window) : QObject(box), window_(window) { box->installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize && window_) {
+      auto* box = static_cast<QWidget*>(watched);
+      QRect at(QPoint(), box->frameGeometry().size());
+      at.moveCenter(window_->frameGeometry().center());
+      box->move(at.topLeft());
+    }
+    return false;
+  }
+
+ private:
+  QPointer<const QWidget> window_;
+};
+
+void CentreOver(QMessageBox& box, const QWidget* window) {
+  if (window) new CentredOver(&box, window);
+}
+
+}  // namespace
+
 // The window a box belongs to, so that it stands over it: the active one, or while none is active
-// yet (a question asked as the program starts), the first one shown.
-QWidget* Owner() {
+// (a question asked as the program starts, or as its window comes back from the notification area)
+// the main window, else the first one shown.
+QWidget* QtDialogs::Owner() const {
   if (QWidget* active = QApplication::activeWindow()) return active;
+  if (owner_) return owner_;
   for (QWidget* window : QApplication::topLevelWidgets())
     if (window->isVisible() && window->isWindow()) return window;
   return nullptr;
 }
-
-}  // namespace
 
 int QtDialogs::MsgBox(const std::string& prompt, int style, const std::string& title) {
   struct Button {
@@ -65,6 +94,7 @@ int QtDialogs::MsgBox(const std::string& prompt, int style, const std::string& t
   size_t defaultIndex = (style & MsgStyle::DefaultButton3) ? 2 : (style & MsgStyle::DefaultButton2) ? 1 : 0;
   if (defaultIndex >= buttons.size()) defaultIndex = 0;
   box.setDefaultButton(buttons[defaultIndex].qt);
+  if (!QApplication::activeWindow()) CentreOver(box, owner_);
   box.exec();
   const auto pressed = box.standardButton(box.clickedButton());
   for (const Button& b : buttons)
@@ -85,6 +115,7 @@ int QtDialogs::Choose(const std::string& prompt, const std::string& title,
   const auto at = [&](int index) { return pushes.at(static_cast<size_t>(index)); };
   box.setDefaultButton(at(defaultButton));
   box.setEscapeButton(at(escapeButton));
+  if (!QApplication::activeWindow()) CentreOver(box, owner_);
   box.exec();
   for (size_t i = 0; i < pushes.size(); ++i)
     if (box.clickedButton() == pushes[i]) return static_cast<int>(i);

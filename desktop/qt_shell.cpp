@@ -47,7 +47,23 @@ bool QtShell::HasNotificationArea() const {
   return tray_ && tray_->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
 }
 
+DesktopNotifications& QtShell::Notifications() const {
+  if (!notifications_) notifications_ = std::make_unique<DesktopNotifications>(QDBusConnection::sessionBus());
+  return *notifications_;
+}
+
+std::string QtShell::BalloonsThrough() const {
+  if (Notifications().Available()) return "the desktop's notification service";
+  if (HasNotificationArea()) return "a balloon of the notification icon";
+  return "";
+}
+
 bool QtShell::ShowBalloon(const std::string& title, const std::string& text) {
+  // The notification service reaches the user on every desktop, a notification area or not.
+  if (Notifications().Show(FromBytes(title), FromBytes(text), [this] {
+        if (onBalloonClick_) onBalloonClick_();
+      }))
+    return true;
   if (!tray_) return false;
   tray_->showMessage(FromBytes(title), FromBytes(text), tray_->icon());
   return true;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "desktop/qt_help_viewer.h"
+#include "desktop/qt_notifications.h"
 #include "platform/shell.h"
 
 class QSystemTrayIcon;
@@ -27,6 +28,7 @@ class QtShell : public Shell {
   bool HasNotificationArea() const override;
   bool ShowBalloon(const std::string& title, const std::string& text) override;
   void OnBalloonClick(std::function<void()> onClick) override { onBalloonClick_ = std::move(onClick); }
+  std::string BalloonsThrough() const override;
   std::string FindProgram(const std::string& name) const override;
   void StartProgram(const std::string& path) override;
   void OpenHelp(const std::string& helpFile, HelpPage page) override;
@@ -42,6 +44,9 @@ class QtShell : public Shell {
   std::function<void()> onBalloonClick_;
   QPointer<QWidget> owner_;
   QPointer<HelpViewer> viewer_;
+  // On the session bus, made when first needed.
+  mutable std::unique_ptr<DesktopNotifications> notifications_;
+  DesktopNotifications& Notifications() const;
 };
 
 }  // namespace tw

@@ -38,10 +38,13 @@ class Shell {
   // True while the desktop has a notification area showing the program's icon; without one a
   // window hidden there could not be brought back.
   virtual bool HasNotificationArea() const = 0;
-  // A balloon message from the notification icon; false while the program has no icon.
+  // A message to the user that a click answers: through the desktop's notification service where
+  // there is one, else a balloon of the notification icon; false when neither can show it.
   virtual bool ShowBalloon(const std::string& title, const std::string& text) = 0;
   // What a click on a balloon message runs.
   virtual void OnBalloonClick(std::function<void()> onClick) = 0;
+  // Where ShowBalloon's messages go on this desktop, for the Preferences window; empty when unknown.
+  virtual std::string BalloonsThrough() const { return ""; }
   // The full name of the program called name in a folder of the search path (PATH), or empty.
   virtual std::string FindProgram(const std::string& name) const = 0;
   // Starts the program at path in a normal window that gets the focus, without waiting for it.

@@ -75,6 +75,20 @@ std::string PosixSystem::DataFolder() const {
   return folder;
 }
 
+std::string PosixSystem::DataFolderNotice() const {
+  const std::string program = ProgramFolder(), folder = DataFolder();
+  // Only where the rule, not the setting, chose the user's data folder over the program folder.
+  if (folder != ChooseDataFolder(program, false, std::getenv("XDG_DATA_HOME"), std::getenv("HOME")) ||
+      ::access(program.c_str(), W_OK) == 0)
+    return "";
+  std::error_code ec;
+  const auto holds = [&](const char* name) { return std::filesystem::exists(std::filesystem::path(program) / name, ec); };
+  if (!holds("projrpt.pro") && !holds("projrpt.run")) return "";
+  return std::string(kProductName) + " cannot write in " + program + ", where your report is, so it keeps its files in " +
+         folder + " for now. Make that folder writable again and start " + kProductName +
+         " anew to go on with the report there.";
+}
+
 SysInfoFacts SysInfoFromKernel(const std::string& release, int acOnline) {
   SysInfoFacts facts;
   int major = 0, minor = 0, patch = 0;

@@ -23,6 +23,9 @@ class System {
   virtual std::string ProgramFolder() const = 0;
   // The folder that holds the data files (report, backup, scratch files, project list, crash log).
   virtual std::string DataFolder() const { return ProgramFolder(); }
+  // Why the data files are not where they were, when the data folder moved away from the program
+  // folder only because it cannot be written now; empty otherwise.
+  virtual std::string DataFolderNotice() const { return ""; }
   virtual double TwipsPerPixel() const = 0;
   virtual double ScreenWidthTwips() const = 0;
   virtual double ScreenHeightTwips() const = 0;
@@ -45,6 +48,7 @@ class PosixSystem : public System {
   // program of its own), otherwise, installed for the whole system, the user's data folder, made
   // when first asked for.
   std::string DataFolder() const override;
+  std::string DataFolderNotice() const override;
   double TwipsPerPixel() const override { return 15.0; }
   double ScreenWidthTwips() const override { return 0.0; }
   double ScreenHeightTwips() const override { return 0.0; }

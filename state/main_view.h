@@ -7,6 +7,11 @@
 
 namespace tw {
 
+// The longest project name and comment the main window takes, in characters as its boxes count them
+// (UTF-16 units, each at most three bytes of the program's text).
+inline constexpr int kMaxProjectChars = 32767;
+inline constexpr int kMaxCommentChars = 65535;
+
 class MainView {
  public:
   virtual ~MainView() = default;

@@ -27,6 +27,7 @@ std::optional<Absence> AwayWatch::Poll(std::int64_t now, std::optional<std::int6
                                        std::int64_t threshold) {
   // Asked at every look, so that a sleep from before the stretch is not taken for one in it (and
   // the suspend clock compares with a recent look).
+  asking_.reset();
   std::optional<Absence> slept;
   if (sleep_) slept = sleep_->TakeSleep();
   if (!runningSince || threshold <= 0 || runningSince != since_) {
@@ -62,7 +63,14 @@ std::optional<Absence> AwayWatch::Poll(std::int64_t now, std::optional<std::int6
   const Absence absence{std::max(*awayFrom_, *since_), *back};
   awayFrom_ = woke_ = std::nullopt;
   if (absence.to - absence.from < threshold) return std::nullopt;
+  asking_ = absence.from;
   return absence;
+}
+
+std::optional<std::int64_t> AwayWatch::AwaySince() const {
+  if (asking_) return asking_;
+  if (!awayFrom_ || !since_) return std::nullopt;
+  return std::max(*awayFrom_, *since_);
 }
 
 std::string AwayWatch::Describe() const {
@@ -83,11 +91,12 @@ void AskAboutAbsence(MainView& form, const Absence& absence) {
       prompt, kProductName, {"&Keep Time", "&End Then", "End Then and &Restart"}, 0, 0);
   // The answer is about the stretch asked about; one ended or started meanwhile is left alone.
   if (answer == 0 || !IsRunning(form) || form.StartText() != start) return;
-  // Typed into the end box as End Project writes it: in the report's form.
-  form.SetEndText(ReportDateFormat().FormatGeneral(LocalOfInstant(absence.from)));
-  // A stretch whose record failed stays in the boxes (and on disk) rather than be replaced.
-  if (EndProject(form) && answer == 2) {
-    form.SetStartText("");
+  // Typed into the end box as End Project writes it: in the report's form. A stretch whose record
+  // failed stays in the boxes (and on disk) rather than be replaced.
+  const auto written = [](std::int64_t at) { return ReportDateFormat().FormatGeneral(LocalOfInstant(at)); };
+  if (EndThen(form, written(absence.from)) && answer == 2) {
+    // The new stretch starts when the person came back, however long the answer took.
+    form.SetStartText(written(absence.to));
     StartProject(form);
   }
 }

@@ -42,6 +42,11 @@ class AwayWatch {
   std::optional<Absence> Poll(std::int64_t now, std::optional<std::int64_t> runningSince,
                               std::int64_t threshold);
 
+  // Where the person left, as the last look found them away, or while the absence Poll gave is
+  // being asked about (until Answered); nothing otherwise.
+  std::optional<std::int64_t> AwaySince() const;
+  void Answered() { asking_.reset(); }
+
   // The Preferences window's line: where idleness and sleeps are learnt from.
   std::string Describe() const;
 
@@ -54,6 +59,7 @@ class AwayWatch {
   std::optional<std::int64_t> since_;        // the stretch watched
   std::optional<std::int64_t> lastInput_;    // as the last answer told it
   std::optional<std::int64_t> awayFrom_, woke_;
+  std::optional<std::int64_t> asking_;
 };
 
 // Asks about an absence the person came back from: "&Keep Time" (Enter and Escape) changes

@@ -1,5 +1,6 @@
 #include "tracking/running.h"
 
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -12,15 +13,20 @@
 #include "report/report_files.h"
 #include "report/report_form.h"
 #include "tracking/stretch.h"
-#include "tracking/write_record.h"
 
 namespace tw {
 namespace {
 
 constexpr std::string_view kHeader = "Tallywright running stretch";
 constexpr std::string_view kEnd = "End";
-// A saved stretch is a few lines (its comment may be long); anything longer is not one.
-constexpr size_t kMaxFileSize = 16 << 20;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// The most a project and a comment saved from the main window can take, in bytes.
+constexpr size_t kMaxProjectBytes = 3 * size_t{kMaxProjectChars};
+constexpr size_t kMaxCommentBytes = 3 * size_t{kMaxCommentChars};
+// A saved stretch holds the comment twice at most (its own and its record's) and a few short lines.
+constexpr size_t kMaxFileSize = 2 * (kMaxProjectBytes + kMaxCommentBytes) + 4096;
+// How far back in the report a stretch's record is looked for: a few records of the longest.
+constexpr size_t kRecentBytes = 4 * kMaxFileSize;
 
 struct Key {
   std::string_view name;
@@ -35,15 +41,33 @@ constexpr Key kKeys[] = {{"Project", &RunningStretch::project},
 
 bool savedUnattended = false;
 
-// The stretch as the main window holds it; project, start and comment as WriteRecord takes them.
-RunningStretch StretchOf(const MainView& form, const std::string& start, const std::string& lastSeen) {
-  return {RecordField(ChosenProject(form)), RecordField(start), RecordComment(form.Comments()),
-          RecordComment(lastSeen), "", savedUnattended ? "1" : ""};
+RunningStretch Saved(const Stretch& stretch, std::string record = "") {
+  return {stretch.project, stretch.start, stretch.comment, stretch.end, std::move(record),
+          savedUnattended ? "1" : ""};
 }
 
 // Whether this copy of the program keeps the file: the owner of the data folder does. Another copy
 // there neither saves a stretch nor offers the owner's back as if it had ended.
 bool OwnsRunningFile() { return platform().ownsDataFolder; }
+
+// How the background writes of the file went: the failure of the last save (shown until a save
+// succeeds), and that of the last write of any kind.
+struct Outcome {
+  std::mutex mutex;
+  std::string saveProblem, lastFailure;
+};
+Outcome& outcome() {
+  static Outcome o;
+  return o;
+}
+
+void Note(bool save, const std::string& failure) {
+  Outcome& o = outcome();
+  const std::lock_guard hold(o.mutex);
+  o.lastFailure = failure;
+  // A removal that worked leaves no stretch whose save could have failed.
+  if (save || failure.empty()) o.saveProblem = failure;
+}
 
 // Puts text in the file, or removes it, on the background thread, under the report's lock like
 // every other writer of the report's folder.
@@ -53,11 +77,17 @@ void PostRunningFile(std::optional<std::string> text, std::chrono::milliseconds 
   // Named here, where the settings are read: in a shared folder the file is this machine's own.
   const std::string target = MachineFile(folder, kRunningFile), scratch = MachineFile(folder, kRunningScratch);
   BackgroundFiles().Post([files, folder, target, scratch, text = std::move(text)] {
-    const Files::Lock lock = files.LockFor(JoinPath(folder, kReportFile));
-    if (text)
-      files.Replace(target, scratch, *text);
-    else
-      FileMissing([&] { files.Remove(target); });
+    try {
+      const Files::Lock lock = files.LockFor(JoinPath(folder, kReportFile));
+      if (text)
+        files.Replace(target, scratch, *text);
+      else
+        FileMissing([&] { files.Remove(target); });
+    } catch (const RunError& e) {
+      Note(text.has_value(), e.description().empty() ? "error " + std::to_string(e.number()) : e.description());
+      throw;
+    }
+    Note(text.has_value(), "");
   }, delay);
 }
 
@@ -66,31 +96,60 @@ bool WriteNow(std::optional<std::string> text) {
   return WaitForRunningFile();
 }
 
-// The saved file's text; empty when it is missing, unreadable or too long to be one.
-std::string ReadRunningFile(const Files& files, const std::string& path) {
+// The saved file's text: nothing when it is missing or unreadable; its size alone (tooLarge) when
+// it is too long to be one the program saved.
+std::optional<std::string> ReadRunningFile(const Files& files, const std::string& path, size_t* tooLarge) {
   try {
     Files::Reader reader = files.OpenRead(path);
     std::string text;
     char block[1 << 16];
     while (const size_t n = reader.Read(block, sizeof block)) {
       text.append(block, n);
-      if (text.size() > kMaxFileSize) return "";
+      if (text.size() > kMaxFileSize) {
+        while (const size_t more = reader.Read(block, sizeof block)) text.resize(text.size() + more);
+        *tooLarge = text.size();
+        return std::nullopt;
+      }
     }
     return text;
   } catch (const RunError&) {
-    return "";
+    return std::nullopt;
   }
 }
 
-// Whether the report's last line is line: the append of an ended stretch got there.
-bool ReportEndsWith(const Files& files, const std::string& report, const std::string& line) {
+bool Before(const DateTime& a, const DateTime& b) { return a.day != b.day ? a.day < b.day : a.seconds < b.seconds; }
+
+// Whether the report's recent lines already hold the stretch: its noted record anywhere among them
+// (a later record may follow it, and the last line may lack its line end), or, where noting it
+// failed, a record of its project, start and comment that ends no earlier than it was last seen.
+bool AlreadyRecorded(const Files& files, const std::string& report, const DateFormat& form,
+                     const RunningStretch& stretch) {
   std::string tail;
-  if (FileMissing([&] { tail = files.ReadTail(report, line.size() + 3); })) return false;
-  const std::string ending = line + "\r\n";
-  if (tail.size() < ending.size() || tail.compare(tail.size() - ending.size(), ending.size(), ending) != 0)
-    return false;
-  const char before = tail.size() == ending.size() ? '\n' : tail[tail.size() - ending.size() - 1];
-  return before == '\n' || before == '\r';
+  if (FileMissing([&] { tail = files.ReadTail(report, kRecentBytes + 1); })) return false;
+  std::vector<std::string> lines = SplitLines(tail);
+  if (tail.size() > kRecentBytes && !lines.empty()) lines.erase(lines.begin());  // cut off at its start
+  const std::optional<DateTime> seen = form.Parse(stretch.lastSeen);
+  for (const std::string& line : lines) {
+    if (!stretch.record.empty() && line == stretch.record) return true;
+    const std::optional<RecordFields> fields = SplitRecord(line);
+    if (!fields || !seen || fields->project != stretch.project || fields->start != stretch.start ||
+        fields->comment != stretch.comment)
+      continue;
+    const std::optional<DateTime> end = form.Parse(fields->end);
+    if (end && !Before(*end, *seen)) return true;
+  }
+  return false;
+}
+
+// Why End Then could not record the stretch as it stands; empty when it can.
+std::string Flaw(const RunningStretch& stretch) {
+  const DateFormat& form = ReportDateFormat();
+  const std::optional<DateTime> start = form.Parse(stretch.start), seen = form.Parse(stretch.lastSeen);
+  if (!start) return "its start, \"" + stretch.start + "\", is no date and time";
+  if (!seen) return "the moment it was last seen, \"" + stretch.lastSeen + "\", is no date and time";
+  if (Before(*seen, *start))
+    return "it was last seen running at " + stretch.lastSeen + ", before its start " + stretch.start;
+  return "";
 }
 
 void PutBack(MainView& form, const RunningStretch& stretch, const std::string& end) {
@@ -122,6 +181,7 @@ std::string RunningFileText(const RunningStretch& stretch) {
 }
 
 std::optional<RunningStretch> ParseRunningFile(std::string_view text) {
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   // A whole file ends with a line end; readers take LF alone as one too.
   if (text.empty() || text.back() != '\n') return std::nullopt;
   const std::vector<std::string> lines = SplitLines(text);
@@ -146,29 +206,45 @@ bool IsRunning(const MainView& form) {
   return ReportDateFormat().IsDate(form.StartText()) && form.EndText().empty();
 }
 
-void SaveRunning(const MainView& form, std::chrono::milliseconds delay) {
+void SaveRunning(const MainView& form, std::optional<std::int64_t> leftAt, std::chrono::milliseconds delay) {
   // Like the background write itself, a failure here never interrupts the user.
   try {
-    if (IsRunning(form) && OwnsRunningFile())
-      PostRunningFile(RunningFileText(StretchOf(form, form.StartText(), NowText())), delay);
+    if (!IsRunning(form) || !OwnsRunningFile()) return;
+    const std::string seen = leftAt ? ReportDateFormat().FormatGeneral(LocalOfInstant(*leftAt)) : NowText();
+    PostRunningFile(RunningFileText(Saved(StretchOf(form, form.StartText(), seen))), delay);
   } catch (...) {
   }
 }
 
-bool RecordStretch(const MainView& form, const std::string& start, const std::string& end) {
+void RunningBoxEdited(const MainView& form) {
+  if (IsRunning(form))
+    SaveRunning(form);
+  else
+    ForgetRunning();
+}
+
+std::string RunningSaveProblem() {
+  Outcome& o = outcome();
+  const std::lock_guard hold(o.mutex);
+  return o.saveProblem.empty() ? "" : "The running stretch could not be saved: " + o.saveProblem;
+}
+
+bool RecordStretch(const Stretch& stretch, std::string* noteProblem) {
   const Platform& p = platform();
   WaitForRunningFile();
-  const bool saved = OwnsRunningFile() && p.files->Exists(DataFile(kRunningFile));
-  if (saved) {
-    // Until the record is there, the file holds the stretch as it ends now. Should noting the record
-    // fail, the append still goes ahead: the record matters more.
-    RunningStretch ending = StretchOf(form, start, end);
-    ending.record = RecordLine(ChosenProject(form), start, end, form.Comments());
-    ending.record.resize(ending.record.size() - 2);
-    WriteNow(RunningFileText(ending));
+  const std::string path = DataFile(kRunningFile);
+  const bool saved = OwnsRunningFile() && p.files->Exists(path);
+  const std::string line = stretch.Line();
+  // Until the record is there, the file holds the stretch as it ends now. Should noting the record
+  // fail, the append still goes ahead: the record matters more, and the next start finds it in the
+  // report all the same.
+  if (saved) WriteNow(RunningFileText(Saved(stretch, line)));
+  const bool written = Setup::WriteRecord(line);
+  if (written && saved && !WriteNow(std::nullopt) && noteProblem) {
+    const std::lock_guard hold(outcome().mutex);
+    *noteProblem = "The stretch is recorded in the report, but " + path + " could not be removed: " +
+                   outcome().lastFailure + ". The next start will not offer it again.";
   }
-  const bool written = Setup::WriteRecord(form, start, end);
-  if (written && saved) WriteNow(std::nullopt);
   return written;
 }
 
@@ -176,7 +252,9 @@ void SaveStretchesUnattended() { savedUnattended = true; }
 
 std::optional<RunningStretch> SavedStretch() {
   WaitForRunningFile();
-  return ParseRunningFile(ReadRunningFile(*platform().files, DataFile(kRunningFile)));
+  size_t tooLarge = 0;
+  const std::optional<std::string> text = ReadRunningFile(*platform().files, DataFile(kRunningFile), &tooLarge);
+  return text ? ParseRunningFile(*text) : std::nullopt;
 }
 
 void ForgetRunning() {
@@ -190,36 +268,54 @@ void OfferRunningStretch(MainView& form) {
   WaitForRunningFile();
   if (!OwnsRunningFile()) return;
   const std::string path = DataFile(kRunningFile);
-  const std::optional<RunningStretch> stretch = ParseRunningFile(ReadRunningFile(*p.files, path));
+  size_t tooLarge = 0;
+  const std::optional<std::string> text = ReadRunningFile(*p.files, path, &tooLarge);
+  std::optional<RunningStretch> stretch = text ? ParseRunningFile(*text) : std::nullopt;
+  if (stretch && (stretch->project.size() > kMaxProjectBytes || stretch->comment.size() > kMaxCommentBytes))
+    tooLarge = text->size(), stretch.reset();
+  if (tooLarge) {
+    p.dialogs->MsgBox(path + " (" + std::to_string(tooLarge) + " bytes) is larger than any running stretch " +
+                          kProductName + " saves, so it is not offered back. It is left as it is.",
+                      MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
+    return;
+  }
   if (!stretch) return;
   if (!stretch->unattended.empty() && stretch->record.empty()) {
     PutBack(form, *stretch, "");
     SaveRunning(form);
     return;
   }
-  if (!stretch->record.empty()) {
-    const std::string report = DataFile(kReportFile);
-    try {
-      const Files::Lock lock = p.files->LockFor(report);
-      if (ReportEndsWith(*p.files, report, stretch->record)) {
-        // Recorded before the program ended; only the removal was left to do.
-        FileMissing([&] { p.files->Remove(path); });
-        return;
-      }
-    } catch (const RunError&) {
-      // Not knowing whether the record got there, the user is asked.
+  const std::string report = DataFile(kReportFile);
+  try {
+    const DateFormat& dates = ReportDateFormat();  // settled under a lock of its own
+    const Files::Lock lock = p.files->LockFor(report);
+    if (AlreadyRecorded(*p.files, report, dates, *stretch)) {
+      // Recorded before the program ended; only the removal was left to do.
+      FileMissing([&] { p.files->Remove(path); });
+      return;
     }
+  } catch (const RunError&) {
+    // Not knowing whether the record got there, the user is asked.
   }
-  const std::string prompt = "The stretch of " + stretch->project + " started " + stretch->start +
-                             " was still running when " + kProductName + " last ended, at about " +
-                             stretch->lastSeen + ".";
-  const int answer = p.dialogs->Choose(prompt, kProductName, {"&Keep Running", "&End Then", "&Discard"}, 0, 0);
+  const std::string flaw = Flaw(*stretch);
+  int answer = 0;
+  if (flaw.empty()) {
+    const std::string prompt = "The stretch of " + stretch->project + " started " + stretch->start +
+                               " was still running when " + kProductName + " last ended, at about " +
+                               stretch->lastSeen + ".";
+    answer = p.dialogs->Choose(prompt, kProductName, {"&Keep Running", "&End Then", "&Discard"}, 0, 0);
+  } else {
+    const std::string prompt = "A stretch of " + stretch->project + " was kept as running when " + kProductName +
+                               " last ended, but " + flaw + ". Keep Running puts it into the window as found, "
+                               "to put right there; Discard removes it.";
+    answer = p.dialogs->Choose(prompt, kProductName, {"&Keep Running", "&Discard"}, 0, 0) == 0 ? 0 : 2;
+  }
   if (answer == 0) {
     PutBack(form, *stretch, "");
     SaveRunning(form);
   } else if (answer == 1) {
     PutBack(form, *stretch, stretch->lastSeen);
-    EndProject(form);
+    EndThen(form, stretch->lastSeen);
   } else {
     WriteNow(std::nullopt);
   }

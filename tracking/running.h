@@ -5,11 +5,13 @@
 // program last saw it running (refreshed about once a minute). The next start offers a stretch it
 // finds there back to the user.
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "state/main_view.h"
+#include "tracking/write_record.h"
 
 namespace tw {
 
@@ -22,7 +24,7 @@ struct RunningStretch {
   std::string project, start, comment;  // as the record carries them
   std::string lastSeen;                 // date-time text
   // While the stretch's record is being appended: that record's line (without its line end). A
-  // report that ends with this line already holds the stretch.
+  // report whose recent lines hold this line already holds the stretch.
   std::string record;
   // "1" when the stretch was started with no window to keep it (tallywright-ctl with no program
   // running): the next start of the window takes it over as running, without a question.
@@ -33,25 +35,38 @@ struct RunningStretch {
 
 // The file's content: a first line naming it, "Key=value" lines, and "End", each with CR LF.
 std::string RunningFileText(const RunningStretch& stretch);
-// Nothing for any text that is not a whole file (damaged, cut short, or not ours).
+// Nothing for any text that is not a whole file (damaged, cut short, or not ours). A leading
+// byte-order mark is read past.
 std::optional<RunningStretch> ParseRunningFile(std::string_view text);
 
 // A stretch is running: the start box holds a date-time and the end box is exactly empty.
 bool IsRunning(const MainView& form);
 
 // Saves the main window's stretch when one is running; otherwise does nothing. The file is written
-// by a background thread (the latest state wins), so the window never waits for the disk, and a
-// failure to save is not shown (the stretch itself is still recorded as usual). Called at once on
-// Start and a project chosen, after kTypingPause for what is typed (a burst of keys costs one
-// write), and once a minute.
+// by a background thread (the latest state wins), so the window never waits for the disk; a failure
+// is told by RunningSaveProblem. The stretch is last seen now, or where the person left
+// (leftAt, unix seconds) while they are away, so that the time away is not counted by a later
+// End Then. Called at once on Start and a project chosen, after kTypingPause for what is typed (a
+// burst of keys costs one write), and once a minute.
 inline constexpr std::chrono::milliseconds kTypingPause{1000};
-void SaveRunning(const MainView& form, std::chrono::milliseconds delay = {});
+void SaveRunning(const MainView& form, std::optional<std::int64_t> leftAt = std::nullopt,
+                 std::chrono::milliseconds delay = {});
 
-// Appends the record of the stretch start..end (Setup::WriteRecord), and afterwards removes the
-// saved stretch. Before the append the saved file notes the record's line, so that a crash between
-// the append and the removal cannot make the stretch a second record. A failed append keeps the
-// file, so the next start offers the stretch again. The result is WriteRecord's.
-bool RecordStretch(const MainView& form, const std::string& start, const std::string& end);
+// The user typed into the start or end box: a stretch still running is saved, one that left
+// "running" (ended or idle by what the boxes now say) is forgotten, as End Project and Clear Screen
+// forget it.
+void RunningBoxEdited(const MainView& form);
+
+// The status bar's "The running stretch could not be saved: ..." while the last save failed;
+// empty once one succeeds.
+std::string RunningSaveProblem();
+
+// Appends the record of the stretch (Setup::WriteRecord), and afterwards removes the saved stretch.
+// Before the append the saved file notes the record's line, so that a crash between the append and
+// the removal cannot make the stretch a second record. A failed append keeps the file, so the next
+// start offers the stretch again. When the record is written but the file cannot be removed,
+// noteProblem (if given) receives what to tell the user. The result is WriteRecord's.
+bool RecordStretch(const Stretch& stretch, std::string* noteProblem = nullptr);
 
 // For a process without a window (tallywright-ctl): the stretches it saves are marked unattended.
 void SaveStretchesUnattended();
@@ -71,7 +86,10 @@ bool WaitForRunningFile();
 // back into the main window, running; "&End Then" records it, ended when it was last seen, as End
 // Project would; "&Discard" removes it. Nothing is written before the answer. An unattended stretch
 // is put back running without a question. A file whose record
-// already ends the report is removed without a question; a damaged one is left alone.
+// the report's recent lines already hold is removed without a question. A stretch that could not
+// be recorded as it stands (its start no date-time, last seen before it started) is shown as found,
+// with Keep Running (to put it right in the boxes) and Discard only. A damaged file is left alone;
+// one too large to be a stretch the program saved is named in a message and left alone.
 void OfferRunningStretch(MainView& form);
 
 }  // namespace tw

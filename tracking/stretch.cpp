@@ -1,5 +1,7 @@
 #include "tracking/stretch.h"
 
+#include <utility>
+
 #include "errors/guard.h"
 #include "platform/platform.h"
 #include "report/report_form.h"
@@ -7,6 +9,12 @@
 #include "tracking/running.h"
 
 namespace tw {
+namespace {
+
+// The start and end of the stretch the last End Then ended, as the boxes show it until Start Project.
+std::pair<std::string, std::string> endedThen;
+
+}  // namespace
 
 std::string NowText() {
   const Platform& p = platform();
@@ -15,15 +23,17 @@ std::string NowText() {
 
 void StartProject(MainView& form) {
   Guard step("Main/StartProject");
+  const bool anew = std::exchange(endedThen, {}) == std::pair(form.StartText(), form.EndText());
   if (!step([&] { form.SetEndText(""); })) return;
   step([&] {
-    if (!ReportDateFormat().IsDate(form.StartText())) form.SetStartText(NowText());
+    if (!ReportDateFormat().IsDate(form.StartText()) || anew) form.SetStartText(NowText());
   });
   SaveRunning(form);
 }
 
 bool EndProject(MainView& form) {
   Guard step("Main/EndProject");
+  endedThen = {};
   if (!step([&] {
         if (!ReportDateFormat().IsDate(form.EndText())) form.SetEndText(NowText());
       }))
@@ -32,14 +42,23 @@ bool EndProject(MainView& form) {
     return false;
   bool recorded = false;
   step([&] {
-    recorded = RecordStretch(form, form.StartText(), form.EndText());
+    std::string noteProblem;
+    recorded = RecordStretch(StretchOf(form, form.StartText(), form.EndText()), &noteProblem);
+    const Platform& p = platform();
     if (!recorded)
-      platform().dialogs->MsgBox("There was an error writing to the report", MsgStyle::OkOnly,
-                                 kProductName);
-    else if (ReportHoldsOtherForms())
-      form.SetStatusText(kOtherFormsStatus);
+      p.dialogs->MsgBox("There was an error writing to the report", MsgStyle::OkOnly, kProductName);
+    else if (!noteProblem.empty())
+      p.dialogs->MsgBox(noteProblem, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
+    if (recorded && ReportHoldsOtherForms()) form.SetStatusText(kOtherFormsStatus);
   });
   return recorded;
+}
+
+bool EndThen(MainView& form, const std::string& end) {
+  form.SetEndText(end);
+  if (!EndProject(form)) return false;
+  endedThen = {form.StartText(), form.EndText()};
+  return true;
 }
 
 }  // namespace tw

@@ -3,6 +3,7 @@
 #include "errors/guard.h"
 #include "platform/platform.h"
 #include "report/append.h"
+#include "report/record.h"
 #include "report/report_form.h"
 
 namespace tw {
@@ -12,20 +13,36 @@ std::string ChosenProject(const MainView& form) {
   return index >= 0 && index < form.ProjectCount() ? form.ProjectAt(index) : form.ProjectText();
 }
 
+std::string Stretch::Line() const { return JoinRecord(project, start, end, comment); }
+
+Stretch StretchOf(const std::string& project, const MainView& form, const std::string& start,
+                  const std::string& end) {
+  return {RecordField(project), RecordField(start), RecordField(end), RecordComment(form.Comments())};
+}
+
+Stretch StretchOf(const MainView& form, const std::string& start, const std::string& end) {
+  return StretchOf(ChosenProject(form), form, start, end);
+}
+
 }  // namespace tw
 
 namespace Setup {
 
 bool WriteRecord(const tw::MainView& form, const std::string& start, const std::string& end) {
+  tw::Guard step("Setup/WriteRecord");
+  std::string project;
+  if (!step([&] { project = tw::ChosenProject(form); })) return false;
+  return WriteRecord(tw::StretchOf(project, form, start, end).Line());
+}
+
+bool WriteRecord(const std::string& line) {
   using namespace tw;
   Guard step("Setup/WriteRecord");
-  std::string project;
-  if (!step([&] { project = ChosenProject(form); })) return false;
   // Open, write the whole line in one call, flush and close: one step.
   step([&] {
     const Platform& p = platform();
     ReportDateFormat(true);  // a new report keeps the form its first record is written in
-    AppendRecord(*p.files, p.system->DataFolder(), RecordLine(project, start, end, form.Comments()));
+    AppendRecord(*p.files, p.system->DataFolder(), line + "\r\n");
   });
   // A record that did not reach the file is never reported as written, whatever the answer.
   return !step.failed();

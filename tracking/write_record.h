@@ -10,6 +10,20 @@ namespace tw {
 // no entry is selected.
 std::string ChosenProject(const MainView& form);
 
+// One stretch as its record carries it: each field one line, and no comma before the comment.
+struct Stretch {
+  std::string project, start, end, comment;
+  // The record line, without its line end.
+  std::string Line() const;
+};
+
+// The main window's stretch from start to end, taken once where it ends (the button, the shutdown):
+// its project as WriteRecord takes it and its comment.
+Stretch StretchOf(const MainView& form, const std::string& start, const std::string& end);
+// The same with the project already chosen.
+Stretch StretchOf(const std::string& project, const MainView& form, const std::string& start,
+                  const std::string& end);
+
 }  // namespace tw
 
 namespace Setup {
@@ -17,5 +31,7 @@ namespace Setup {
 // Appends the stretch start..end with the main window's project and comment to "projrpt.pro".
 // False when the record could not be written.
 bool WriteRecord(const tw::MainView& form, const std::string& start, const std::string& end);
+// Appends a record line (without its line end) made by Stretch::Line.
+bool WriteRecord(const std::string& line);
 
 }  // namespace Setup

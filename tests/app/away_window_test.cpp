@@ -23,15 +23,21 @@ class AwayWindowTest : public test::PlatformTest {
  protected:
   AwayWindowTest() { system.endThrows = false; }
   void Later(int seconds) { clock.now = LocalOfInstant(InstantOfLocal(clock.now) + seconds); }
+  // The program started, a minute without input counting as time away, and Gamma started.
+  frmMain* StartTracking() {
+    settings.values["IdleMinutes"] = "1";
+    frmMain* window = Setup::Main();
+    window->WatchAbsences(std::make_unique<AwayWatch>(test::Only(source.release()), nullptr));
+    window->SetProjectText("Gamma");
+    test::Click(*window, "cmdStartProject");
+    return window;
+  }
+  std::unique_ptr<test::FakeIdleSource> source = std::make_unique<test::FakeIdleSource>();
+  test::FakeIdleSource* idle = source.get();  // the window's watch owns it once tracking
 };
 
 TEST_F(AwayWindowTest, BackFromTimeAwayTheHiddenWindowAsksAndTheBalloonBringsItBack) {
-  settings.values["IdleMinutes"] = "1";
-  frmMain* window = Setup::Main();
-  auto* idle = new test::FakeIdleSource;
-  window->WatchAbsences(std::make_unique<AwayWatch>(test::Only(idle), nullptr));
-  window->SetProjectText("Gamma");
-  test::Click(*window, "cmdStartProject");
+  frmMain* window = StartTracking();
   window->setWindowState(Qt::WindowMinimized);
   Later(100);
   idle->idleSeconds = 70;
@@ -54,6 +60,32 @@ TEST_F(AwayWindowTest, BackFromTimeAwayTheHiddenWindowAsksAndTheBalloonBringsItB
   delete window;
 }
 
+TEST_F(AwayWindowTest, TimeAwayIsAskedAboutBeforeEndProjectOrAShutdownCountsIt) {
+  frmMain* window = StartTracking();
+  Later(100);
+  idle->idleSeconds = 72;  // left at 9:01:51
+  window->LookForAway();
+  Later(5);
+  idle->idleSeconds = 0;
+  dialogs.answers = {1};  // End Then
+  test::Click(*window, "cmdEndProject");  // the first input since: the question comes first
+  EXPECT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(folder.Read("projrpt.pro"), "Gamma,12/7/2026 9:01:23 PM,12/7/2026 9:01:51 PM,\r\n");
+  test::Click(*window, "cmdStartProject");  // anew, after End Then
+  EXPECT_EQ(window->StartText(), "12/7/2026 9:03:08 PM");
+  // Away again when the session ends: nothing is recorded, the stretch is kept as last seen when
+  // the person left, for the next start to ask about.
+  Later(100);
+  idle->idleSeconds = 90;
+  window->LookForAway();
+  window->EndNow();
+  EXPECT_EQ(log.back(), "end:0");
+  EXPECT_EQ(folder.Read("projrpt.pro"), "Gamma,12/7/2026 9:01:23 PM,12/7/2026 9:01:51 PM,\r\n");
+  EXPECT_NE(folder.Read("projrpt.run").find("Start=12/7/2026 9:03:08 PM\r\nComment=\r\nLastSeen=12/7/2026 9:03:18 PM"),
+            std::string::npos);
+  delete window;
+}
+
 TEST_F(AwayWindowTest, PreferencesRefusesBadNumbersAndSavesText) {
   frmMain window;
   QStringList items;
@@ -66,7 +98,8 @@ TEST_F(AwayWindowTest, PreferencesRefusesBadNumbersAndSavesText) {
       EXPECT_EQ(test::LayoutProblems(p, true), std::vector<std::string>{});
       EXPECT_EQ(test::Child<QLineEdit>(p, "txtRemindHours")->text(), "8");
       EXPECT_EQ(test::Child<QLabel>(p, "lblIdleSource")->text(),
-                "Idle detection is off: nothing on this desktop tells the idle time.");
+                "Idle detection is off: nothing on this desktop tells the idle time. Reminders through: "
+                "nothing on this desktop shows them.");
       test::Retype(p, "txtIdleMinutes", "20");
       test::Retype(p, "txtRemindHours", "1001\n");
       EXPECT_TRUE(p.isVisible());

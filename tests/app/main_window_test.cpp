@@ -11,6 +11,7 @@
 #include "app/setup_main.h"
 #include "state/program_state.h"
 #include "tests/support/fakes.h"
+#include "tracking/running.h"
 #include "tests/support/layout.h"
 #include "tests/support/ui.h"
 #include "widgets/twips.h"
@@ -131,6 +132,16 @@ TEST_F(MainWindowTest, StartUpTrackingAndClosingByClicks) {
   EXPECT_EQ(window->TimeCalc(), "01:00:00");
   test::Click(*window, "cmdStartProject");
   EXPECT_EQ(window->EndText(), "");
+  // Typing into the end box leaves "running": the saved stretch goes, and comes back once the box
+  // is empty again.
+  for (const char* end : {"abc", ""}) {
+    test::Retype(*window, "txtEndProject", end);
+    WaitForRunningFile();
+    EXPECT_EQ(folder.Exists("projrpt.run"), *end == 0) << end;
+  }
+  window->SetComments(std::string(kMaxCommentChars + 9, 'x'));
+  EXPECT_EQ(window->Comments().size(), size_t{kMaxCommentChars});
+  window->SetComments("");
   clock.now.seconds += 60;
   window->close();  // still running: recorded with the closing moment
   EXPECT_EQ(folder.Read("projrpt.pro"),

@@ -114,6 +114,7 @@ class FakeDesktop : public QDBusVirtualObject {
  public:
   std::atomic<qint64> idleMs = 0;
   std::atomic<bool> active = false, stalled = false, itemRegistered = false;
+  std::atomic<int> notified = 0;  // notifications sent to the notification service
   QString item;  // the notification icon's service, once itemRegistered
 
   FakeDesktop(const QString& address, const QStringList& names) : names_(names) {
@@ -148,6 +149,9 @@ class FakeDesktop : public QDBusVirtualObject {
                                   "</interface></node>"));
     } else if (member == "Get") {  // the watcher's one property
       Bus().send(call.createReply(QVariant::fromValue(QDBusVariant(true))));
+    } else if (member == "Notify") {
+      ++notified;
+      Bus().send(call.createReply(QVariant::fromValue(7u)));
     } else if (member == "RegisterStatusNotifierItem") {
       item = call.arguments().value(0).toString();
       itemRegistered = true;
@@ -160,6 +164,12 @@ class FakeDesktop : public QDBusVirtualObject {
     active = on;
     Emit("/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver", "ActiveChanged", on);
     Emit("/org/gnome/ScreenSaver", "org.gnome.ScreenSaver", "ActiveChanged", on);
+  }
+  void ClickNotification(uint id) {
+    QDBusMessage signal = QDBusMessage::createSignal("/org/freedesktop/Notifications",
+                                                     "org.freedesktop.Notifications", "ActionInvoked");
+    signal << id << QString("default");
+    Bus().send(signal);
   }
   void PrepareForSleep(bool sleeping) {
     Emit("/org/freedesktop/login1", "org.freedesktop.login1.Manager", "PrepareForSleep", sleeping);
@@ -270,6 +280,30 @@ TEST_F(DesktopBusTest, TheNotificationIconRegistersWithTheWatcherAndTakesItsPres
   }
   EXPECT_TRUE(WaitFor([&] { return presses.size() == 2; }));
   EXPECT_EQ(presses, (std::vector<IconPress>{IconPress::Left, IconPress::Right}));
+}
+
+// GNOME has a notification service and no notification area: the reminder goes to the service,
+// and a click on it is answered as one on a balloon.
+TEST_F(DesktopBusTest, TheReminderGoesThroughTheNotificationServiceWhereThereIsOne) {
+  qputenv("DBUS_SESSION_BUS_ADDRESS", address_.toUtf8());
+  {
+    QtShell bare;  // no service, no icon: nowhere to show it
+    EXPECT_EQ(bare.BalloonsThrough(), "");
+    EXPECT_FALSE(bare.ShowBalloon("Tallywright", "Still tracking"));
+  }
+  Serve({"org.freedesktop.Notifications"});
+  int clicks = 0;
+  QtShell shell;
+  shell.OnBalloonClick([&] { ++clicks; });
+  EXPECT_EQ(shell.BalloonsThrough(), "the desktop's notification service");
+  EXPECT_TRUE(shell.ShowBalloon("Tallywright", "Still tracking"));
+  EXPECT_TRUE(WaitFor([&] { return desktop->notified == 1; }));
+  WaitFor([] { return false; }, 200);  // the service's number for it arrives
+  desktop->ClickNotification(8);      // another program's
+  desktop->ClickNotification(7);
+  EXPECT_TRUE(WaitFor([&] { return clicks == 1; }));
+  WaitFor([] { return false; }, 100);
+  EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(DesktopBusTest, TheFactoryOffersWhatAnswersAndASilentServiceIsLeftAlone) {

@@ -77,13 +77,18 @@ TEST_F(AwayTest, EachAnswerRecordsAsEndProjectWouldAndTheReminderComesEveryRemin
                                            "(01:06:40) while tracking Gamma.");
     EXPECT_EQ(folder.Read("projrpt.pro"), answer == 0 ? record : record + record) << answer;
     EXPECT_EQ(form.timeCalc, answer == 0 ? "" : endProject.timeCalc);
+    // Restarted from the moment input came back, however late the answer (the clock says 9:01:23).
     const char* boxes[] = {"12/7/2026 6:00:00 PM|", "12/7/2026 6:00:00 PM|12/7/2026 7:30:00 PM",
-                           "12/7/2026 9:01:23 PM|"};
+                           "12/7/2026 8:36:40 PM|"};
     EXPECT_EQ(form.start + "|" + form.end, boxes[answer]);
+    if (answer != 1) continue;
+    // After End Then, Start Project starts anew rather than count the time away again.
+    StartProject(form);
+    EXPECT_EQ(form.start + "|" + form.end, "12/7/2026 9:01:23 PM|");
   }
   // Restarted, the new stretch runs and is kept on disk; a stretch no longer running asks nothing.
   WaitForRunningFile();
-  EXPECT_NE(folder.Read("projrpt.run").find("Start=12/7/2026 9:01:23 PM"), std::string::npos);
+  EXPECT_NE(folder.Read("projrpt.run").find("Start=12/7/2026 8:36:40 PM"), std::string::npos);
   test::FakeMainView stopped;
   AskAboutAbsence(stopped, {left, left + 4000});
   EXPECT_EQ(dialogs.shown.size(), 3u);

@@ -46,8 +46,10 @@ TEST_F(RunningTest, SavedWhileRunningAndOfferedBackOnce) {
                                        "when Tallywright last ended, at about 12/7/2026 10:15:00 PM.");
     EXPECT_EQ(dialogs.shown[0].title, "Tallywright");
     // Nothing is written before the answer.
-    EXPECT_EQ(test::EventLog(log.begin(), std::find(log.begin(), log.end(), "choose:Tallywright")),
-              (test::EventLog{"open:projrpt.run", "read:projrpt.run", "read:projrpt.run"}));
+    const test::EventLog before(log.begin(), std::find(log.begin(), log.end(), "choose:Tallywright"));
+    EXPECT_TRUE(std::all_of(before.begin(), before.end(), [](const std::string& e) {
+      return e.starts_with("open:") || e.starts_with("read:") || e.starts_with("lock:");
+    })) << before.size();
     if (answer == 0) {  // Keep Running: back in the window, running; End Project records it
       EXPECT_EQ(restarted.start + "|" + restarted.ProjectText() + "|" + restarted.comments + "|" + restarted.end,
                 "12/7/2026 9:01:23 PM|Gamma|notes more, later|");
@@ -61,29 +63,72 @@ TEST_F(RunningTest, SavedWhileRunningAndOfferedBackOnce) {
   }
 }
 
-// Ended, but cut short before its saved copy went (the removal fails as a crash there would leave
-// it): the next start finds the record at the report's end and neither asks nor records it again.
-TEST_F(RunningTest, AStretchRecordedBeforeItsCopyWentIsNotOfferedAgain) {
-  for (const char* before : {"", "A,1/1/2026,1/2/2026,\r\n"}) {  // its record alone, or the last
-    test::FakeMainView form;
-    form.typed = "Gamma";
-    form.comments = "notes";
-    folder.Write("projrpt.pro", before);
-    StartProject(form);
-    WaitForRunningFile();
-    FailStep(FileStep::Remove, 1, EIO);
-    EXPECT_TRUE(EndProject(form));
-    WaitForRunningFile();
-    files.SetHook(nullptr);
-    ASSERT_TRUE(folder.Exists("projrpt.run"));
-    const std::string report = folder.Read("projrpt.pro");
+TEST_F(RunningTest, OfferedOnlyWhenNotRecordedAndOnlyAsItCanBeRecorded) {
+  const std::string start = "12/7/2026 9:01:23 PM", seen = "12/7/2026 10:15:00 PM", later = "12/7/2026 11:00:00 PM";
+  const std::string record = "Gamma," + start + "," + seen + ",notes";
+  const std::string other = "Alpha,12/8/2026 8:00:00 AM,12/8/2026 8:30:00 AM,\r\n";
+  const auto file = [](const std::string& from, const std::string& at, const std::string& noted) {
+    return RunningFileText({"Gamma", from, "notes", at, noted, ""});
+  };
+  struct Case {
+    std::string run, report;
+    int buttons;          // of the question; 0: no question, and the file is removed
+    std::string written;  // End Then's record (the first answer after Keep Running)
+  } cases[] = {
+      {file(start, seen, record), record + "\r\n" + other, 0, ""},  // noted, another record after it
+      {file(start, seen, record), other + record, 0, ""},             // noted, the last line without its end
+      {file(start, seen, ""), other + record + "\r\n", 0, ""},        // the note failed, the record is there
+      // An earlier record of this start: End Project, then Start Project took the start up again.
+      {file(start, later, ""), record + "\r\n", 3, "Gamma," + start + "," + later + ",notes\r\n"},
+      {"\xEF\xBB\xBF" + file(start, seen, ""), "", 3, record + "\r\n"},
+      {file("yesterday", seen, ""), "", 2, ""},
+      {file(start, "12/7/2026 8:00:00 PM", ""), "", 2, ""},
+  };
+  for (const Case& c : cases) {
+    folder.Write("projrpt.run", c.run);
+    folder.Write("projrpt.pro", c.report);
+    dialogs.shown.clear();
+    dialogs.answers = {1};  // End Then, or Discard where those are the only two
     test::FakeMainView restarted;
     OfferRunningStretch(restarted);
     WaitForRunningFile();
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(folder.Read("projrpt.pro"), report);
-    EXPECT_FALSE(folder.Exists("projrpt.run"));
+    EXPECT_EQ(dialogs.shown.empty() ? 0 : -dialogs.shown[0].style, c.buttons) << c.run;
+    EXPECT_EQ(folder.Read("projrpt.pro"), c.report + c.written) << c.run;
+    EXPECT_FALSE(folder.Exists("projrpt.run")) << c.run;
   }
+  // Larger than any stretch the program saves: named, and left as it is.
+  folder.Write("projrpt.run", file(start, seen, std::string(1 << 20, 'x')));
+  dialogs.shown.clear();
+  test::FakeMainView restarted;
+  OfferRunningStretch(restarted);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_NE(dialogs.shown[0].prompt.find(folder.File("projrpt.run")), std::string::npos);
+  EXPECT_TRUE(folder.Exists("projrpt.run") && restarted.start.empty());
+}
+
+TEST_F(RunningTest, AFolderThatRefusesTheFileIsToldAndTheRecordStaysSingle) {
+  test::FakeMainView form;
+  form.typed = "Gamma";
+  StartProject(form);
+  WaitForRunningFile();
+  EXPECT_EQ(RunningSaveProblem(), "");
+  // The folder turns read-only; the report itself can still be appended to.
+  files.SetHook([](FileStep, const std::string& path) { return path.find("projrpt.run") != std::string::npos ? EROFS : 0; });
+  SaveRunning(form);
+  WaitForRunningFile();
+  EXPECT_EQ(RunningSaveProblem(), "The running stretch could not be saved: Read-only file system");
+  EXPECT_TRUE(EndProject(form));
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].prompt.rfind("The stretch is recorded in the report, but", 0), 0u);
+  files.SetHook(nullptr);
+  OfferRunningStretch(form);  // the next start: the record is there, nothing is asked
+  WaitForRunningFile();
+  EXPECT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(folder.Read("projrpt.pro"), "Gamma,12/7/2026 9:01:23 PM,12/7/2026 9:01:23 PM,\r\n");
+  EXPECT_FALSE(folder.Exists("projrpt.run"));
+  StartProject(form);  // a save that works ends the message
+  WaitForRunningFile();
+  EXPECT_EQ(RunningSaveProblem(), "");
 }
 
 }  // namespace
