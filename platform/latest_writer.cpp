@@ -7,6 +7,19 @@
 #include <utility>
 
 namespace tw {
+namespace {
+
+// Runs a job; whatever it throws goes no further.
+bool Failed(const std::function<void()>& job) {
+  try {
+    job();
+    return false;
+  } catch (...) {
+    return true;
+  }
+}
+
+}  // namespace
 
 LatestWriter::~LatestWriter() {
   {
@@ -34,12 +47,7 @@ void LatestWriter::Post(std::function<void()> job, std::chrono::milliseconds del
     // No thread to be had: the work is done here, late rather than never.
     std::function<void()> now = std::exchange(pending_, nullptr);
     lock.unlock();
-    bool failed = false;
-    try {
-      now();
-    } catch (...) {
-      failed = true;
-    }
+    const bool failed = Failed(now);
     lock.lock();
     lastFailed_ = failed;
   }
@@ -60,12 +68,7 @@ void LatestWriter::Run() {
     std::function<void()> job = std::exchange(pending_, nullptr);
     busy_ = true;
     lock.unlock();
-    bool failed = false;
-    try {
-      job();
-    } catch (...) {
-      failed = true;
-    }
+    const bool failed = Failed(job);
     lock.lock();
     busy_ = false;
     lastFailed_ = failed;
