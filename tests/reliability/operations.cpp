@@ -119,7 +119,7 @@ std::vector<Operation> FileOperations(const TempFolder& folder, FakeMainView& fo
                    });
                  }});
   // The running stretch: saved when it starts; recorded once, however its end was cut short.
-  const RunningStretch running{"Beta", "12/7/2026 8:00 PM", "late", "12/7/2026 9:01:23 PM", ""};
+  const RunningStretch running{"Beta", "12/7/2026 8:00 PM", "late", "12/7/2026 9:01:23 PM", "", ""};
   auto runningForm = [&form] {
     form.index = -1, form.typed = "Beta", form.start = "12/7/2026 8:00 PM", form.end = "", form.comments = "late";
   };
