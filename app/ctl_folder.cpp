@@ -6,27 +6,6 @@
 
 namespace tw {
 
-void BoxesView::ClearProjects() {
-  projects_.clear();
-  index_ = -1;
-  projectText_.clear();
-}
-
-void BoxesView::AddProjects(const std::vector<std::string>& names) {
-  projects_.insert(projects_.end(), names.begin(), names.end());
-}
-
-void BoxesView::SetProjectIndex(int index) {
-  if (index < -1 || index >= ProjectCount()) throw RunError(kErrInvalidPropertyValue, "Invalid property value");
-  index_ = index;
-  projectText_ = index < 0 ? "" : projects_[static_cast<size_t>(index)];
-}
-
-void BoxesView::SetProjectText(const std::string& text) {
-  index_ = -1;
-  projectText_ = text;
-}
-
 FolderTracker::FolderTracker(std::function<void()> show)
     : tracker_(view_, [this] { Claim(); },
                [this, show = std::move(show)] {

@@ -52,4 +52,44 @@ class MainView {
   virtual bool IsMinimized() const = 0;
 };
 
+// The main window's boxes held in memory, for a process with no window (tallywright-ctl acting on
+// the data folder) and for driving the routines without one.
+class BoxesView : public MainView {
+ public:
+  std::string StartText() const override { return start; }
+  void SetStartText(const std::string& t) override { start = t; }
+  std::string EndText() const override { return end; }
+  void SetEndText(const std::string& t) override { end = t; }
+  std::string Comments() const override { return comments; }
+  void SetComments(const std::string& t) override { comments = t; }
+  std::string TimeCalc() const override { return timeCalc; }
+  void SetTimeCalc(const std::string& t) override { timeCalc = t; }
+  void ClearProjects() override { projects.clear(), index = -1; }
+  void AddProjects(const std::vector<std::string>& names) override {
+    projects.insert(projects.end(), names.begin(), names.end());
+  }
+  int ProjectCount() const override { return static_cast<int>(projects.size()); }
+  std::string ProjectAt(int i) const override { return projects.at(static_cast<size_t>(i)); }
+  int ProjectIndex() const override { return index; }
+  void SetProjectIndex(int i) override;
+  std::string ProjectText() const override { return index >= 0 ? ProjectAt(index) : typed; }
+  void SetProjectText(const std::string& t) override { index = -1, typed = t; }
+  void SetStatusText(const std::string& t) override { status = t; }
+  double Left() const override { return left; }
+  double Top() const override { return top; }
+  double Width() const override { return width; }
+  double Height() const override { return height; }
+  void SetLeft(double v) override { left = v; }
+  void SetTop(double v) override { top = v; }
+  void SetWidth(double v) override { width = v; }
+  void SetHeight(double v) override { height = v; }
+  bool IsMinimized() const override { return minimized; }
+
+  std::string start, end, comments, timeCalc, typed, status;
+  std::vector<std::string> projects;
+  int index = -1;
+  double left = 0, top = 0, width = 0, height = 0;
+  bool minimized = false;
+};
+
 }  // namespace tw

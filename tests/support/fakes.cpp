@@ -126,11 +126,6 @@ void FakeShell::OpenHelp(const std::string& helpFile, HelpPage page) {
   if (!helpFails.empty()) throw RunError(kErrInvalidCall, helpFails);
 }
 
-void FakeMainView::SetProjectIndex(int i) {
-  if (i < -1 || i >= ProjectCount()) throw RunError(kErrInvalidPropertyValue, "Invalid property value");
-  index = i;
-}
-
 EasternTime::EasternTime() : old_(std::getenv("TZ") ? std::getenv("TZ") : ""), had_(std::getenv("TZ")) {
   ::setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
   ::tzset();
