@@ -1,6 +1,9 @@
 #pragma once
 // The plain ASCII character classes the program reads its texts by (dates and times, the report's
 // fields, the help file's words, the program's name), whatever the C library's locale says.
+#include <cstddef>
+#include <string_view>
+
 namespace tw {
 
 inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -11,5 +14,17 @@ inline bool IsLowerLetter(char c) { return c >= 'a' && c <= 'z'; }
 inline bool IsLetter(char c) { return IsLowerLetter(c) || (c >= 'A' && c <= 'Z'); }
 inline char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 inline char AsciiUpper(char c) { return IsLowerLetter(c) ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// The number the count digits of text from at write; -1 where one of them is not a digit or they
+// run past the text. Nine digits at most, so that no int overflows.
+inline int Digits(std::string_view text, std::size_t at, std::size_t count) {
+  if (at + count > text.size() || count > 9) return -1;
+  int value = 0;
+  for (std::size_t i = at; i < at + count; ++i) {
+    if (!IsDigit(text[i])) return -1;
+    value = value * 10 + (text[i] - '0');
+  }
+  return value;
+}
 
 }  // namespace tw

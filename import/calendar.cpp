@@ -4,22 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "dates/ascii.h"
 #include "dates/date_value.h"
 #include "dates/local_time.h"
 #include "import/readers.h"
 
 namespace tw {
 namespace {
-
-int Digits(std::string_view text, std::size_t at, std::size_t count) {
-  if (at + count > text.size() || count > 9) return -1;  // nine digits at most: no int overflows
-  int value = 0;
-  for (std::size_t i = at; i < at + count; ++i) {
-    if (text[i] < '0' || text[i] > '9') return -1;
-    value = value * 10 + (text[i] - '0');
-  }
-  return value;
-}
 
 // A wall-clock time as seconds since 1970 as if it were UTC: what a zone's rules compare.
 std::optional<std::int64_t> WallSeconds(std::string_view text) {

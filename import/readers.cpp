@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "dates/ascii.h"
 #include "dates/date_form.h"
 #include "dates/local_time.h"
 #include "import/calendar.h"
@@ -29,27 +30,15 @@ void ForEachLine(std::string_view text, Line&& line) {
 }
 
 std::string_view Trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
   return s;
 }
 
 std::string Lower(std::string_view s) {
   std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (char& c : out) c = AsciiLower(c);
   return out;
-}
-
-// Digits of text at [at, at + count) as a number; -1 when one of them is not a digit.
-int Digits(std::string_view text, std::size_t at, std::size_t count) {
-  if (at + count > text.size() || count > 9) return -1;  // nine digits at most: no int overflows
-  int value = 0;
-  for (std::size_t i = at; i < at + count; ++i) {
-    if (text[i] < '0' || text[i] > '9') return -1;
-    value = value * 10 + (text[i] - '0');
-  }
-  return value;
 }
 
 bool ValidTime(int year, int month, int day, int hour, int minute, int second) {
