@@ -28,12 +28,21 @@ TEST(Platform, TheWriterCoalescesABurstAndNeverHoldsBackAWriteAskedForNow) {
   for (int i = 1; i <= 5; ++i) writer.Post([&, i] { ++runs, last = i, first = std::this_thread::get_id(); }, 300ms);
   std::this_thread::sleep_for(100ms);
   EXPECT_EQ(runs, 0);
-  std::this_thread::sleep_for(700ms);
+  for (int k = 0; k < 500 && runs == 0; ++k) std::this_thread::sleep_for(10ms);
+  std::this_thread::sleep_for(300ms);
   EXPECT_EQ(runs, 1);
   EXPECT_EQ(last, 5);
   const auto began = std::chrono::steady_clock::now();
+  // While the writer is busy, a write asked for now waits; a delayed one replacing it is due as soon.
+  std::atomic<bool> busy = false, release = false;
+  writer.Post([&] {
+    busy = true;
+    while (!release) std::this_thread::sleep_for(1ms);
+  });
+  for (int k = 0; k < 500 && !busy; ++k) std::this_thread::sleep_for(10ms);
   writer.Post([&] { last = 6; });
-  writer.Post([&] { last = 7, other = std::this_thread::get_id(); }, 60s);  // replaces it, due as soon
+  writer.Post([&] { last = 7, other = std::this_thread::get_id(); }, 60s);
+  release = true;
   for (int k = 0; k < 200 && last != 7; ++k) std::this_thread::sleep_for(10ms);
   EXPECT_EQ(last, 7);
   writer.Post([&] { last = 8; }, 60s);
