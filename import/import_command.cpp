@@ -45,7 +45,10 @@ ImportPreview PreviewImport(const ImportContext& c, const std::string& file, std
 
 bool CommitImport(const ImportContext& c, ImportPreview& preview, bool newProjects) {
   try {
-    WriteImport(*c.files, c.folder, preview.plan, preview.form, newProjects, c.unixNow);
+    const std::size_t written = WriteImport(*c.files, c.folder, preview.plan, preview.form, newProjects, c.unixNow);
+    // What landed meanwhile counts as a duplicate, so the answer says what this import added.
+    preview.plan.duplicates += preview.plan.lines.size() - written;
+    preview.plan.lines.resize(written);
     return true;
   } catch (const RunError& e) {
     preview.plan.refusal = "the report could not be written, nothing was imported: " + e.description();

@@ -162,9 +162,10 @@ std::vector<std::string> ProjectListNames(const Files& files, const std::string&
   return names;
 }
 
-void WriteImport(const Files& files, const std::string& folder, const ImportPlan& plan, const DateFormat& reportForm,
+std::size_t WriteImport(const Files& files, const std::string& folder, const ImportPlan& plan, const DateFormat& reportForm,
                  bool newProjects, std::int64_t unixNow) {
-  if (!plan.refusal.empty() || plan.lines.empty()) return;
+  if (!plan.refusal.empty() || plan.lines.empty()) return 0;
+  std::size_t written = 0;
   {
     // One lock for the copy, the replace and the list: an append of the running program waits
     // for the new report instead of going into the old one.
@@ -175,18 +176,35 @@ void WriteImport(const Files& files, const std::string& folder, const ImportPlan
     if (exists) files.Copy(report, backup, backup + ".tmp");
     else files.Replace(backup, backup + ".tmp", "");
     Files::Replacement out = files.BeginReplace(report, MachineFile(folder, kReportScratch));
+    // A record the report gained since the preview (the same file imported meanwhile from another
+    // window or tallywright-ctl) is not written a second time.
+    std::unordered_set<std::string_view> pending;
+    for (const std::string& line : plan.lines) pending.insert(std::string_view(line).substr(0, LineEndAt(line, 0)));
+    std::string partial;  // a line read so far, which may go on in the next block
+    const auto look = [&](std::string_view line) { pending.erase(line); };
     char last = '\n';
     if (exists) {
       // Every byte as it stands, so that each line keeps its offset (amendments name lines by it).
       Files::Reader reader = files.OpenRead(report);
       std::string block(1 << 20, '\0');
       while (const size_t n = reader.Read(block.data(), block.size())) {
-        out.Write(std::string_view(block.data(), n));
+        const std::string_view read(block.data(), n);
+        out.Write(read);
         last = block[n - 1];
+        for (size_t from = 0; from < n;) {
+          const size_t end = LineEndAt(read, from);
+          partial.append(read.substr(from, end - from));
+          if (end == std::string_view::npos) break;
+          look(partial);
+          partial.clear();
+          from = end + 1;
+        }
       }
+      look(partial);
     }
     if (last != '\n' && last != '\r') out.Write("\r\n");
-    for (const std::string& line : plan.lines) out.Write(line);
+    for (const std::string& line : plan.lines)
+      if (pending.count(std::string_view(line).substr(0, LineEndAt(line, 0)))) out.Write(line), ++written;
     out.Commit();
     const std::string form = FormFileOf(report);
     if (!files.Exists(form)) files.Replace(form, form + ".tmp", FormText(reportForm.data()));
@@ -205,6 +223,7 @@ void WriteImport(const Files& files, const std::string& folder, const ImportPlan
     files.Replace(list, JoinPath(folder, kProjectListScratch), after);
     NoteProjectChanges(files, folder, before, after, unixNow);
   }
+  return written;
 }
 
 std::string PlanText(const ImportPlan& plan, const DateFormat& form, bool newProjects) {

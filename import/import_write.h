@@ -52,11 +52,12 @@ std::vector<HeldStretch> HeldStretches(const Files& files, const std::string& fo
 // The names of the folder's project list.
 std::vector<std::string> ProjectListNames(const Files& files, const std::string& folder);
 
-// Appends the plan's records to this machine's report in folder, all or none, and when
+// Appends the plan's records to this machine's report in folder, all or none (those the report
+// gained since the plan was made left out), returns how many it wrote, and when
 // `newProjects` adds the plan's new names to the project list. RunError when it fails; the report
 // is then as it was.
 // The report's form is kept beside it when it has none yet.
-void WriteImport(const Files& files, const std::string& folder, const ImportPlan& plan, const DateFormat& reportForm,
+std::size_t WriteImport(const Files& files, const std::string& folder, const ImportPlan& plan, const DateFormat& reportForm,
                  bool newProjects, std::int64_t unixNow);
 
 // The preview as text, line by line, and as a JSON object.

@@ -190,6 +190,17 @@ TEST_F(ImportTest, AnImportKeepsEveryByteAddsOnlyWhatIsNewAndLandsOnceWhateverTh
   EXPECT_NE(text.find("\"added\": 0"), std::string::npos);
   EXPECT_NE(text.find("\"duplicates\": 4"), std::string::npos);
   EXPECT_EQ(folder.Read("projrpt.pro"), after);
+  // A preview made before the same records landed (imported meanwhile from elsewhere) adds nothing.
+  ImportRead late;
+  const std::int64_t start = InstantOfLocal(MakeDateTime({2026, 12, 7}, 9, 0, 0));
+  late.stretches = {{"Late", start, start + 600, ""}, {"Late", start + 600, start + 900, ""}};
+  const DateFormat form{LocaleData{}};
+  const ImportPlan stale = PlanImport(late, {}, {}, form);
+  EXPECT_EQ(WriteImport(files, folder.path(), stale, form, false, 0), 2u);
+  const std::string once = folder.Read("projrpt.pro");
+  EXPECT_EQ(WriteImport(files, folder.path(), stale, form, false, 0), 0u);
+  EXPECT_EQ(folder.Read("projrpt.pro"), once);
+  EXPECT_EQ(once.size(), after.size() + 2 * stale.lines[0].size());
 
   // Refusals write nothing.
   EXPECT_EQ(run({data, "--format", "nonsense"}).first, kImportBadCommand);
@@ -199,7 +210,7 @@ TEST_F(ImportTest, AnImportKeepsEveryByteAddsOnlyWhatIsNewAndLandsOnceWhateverTh
   // A failed write leaves the report as it was.
   FailStep(FileStep::Rename, 2, 28);
   EXPECT_EQ(run({std::string(IMPORT_FIXTURES) + "/calendar.ics"}).first, kImportRefused);
-  EXPECT_EQ(folder.Read("projrpt.pro"), after);
+  EXPECT_EQ(folder.Read("projrpt.pro"), once);
 }
 
 TEST_F(ImportTest, ICalendarExportFoldsEscapesKeepsItsUidsAndReadsBackTheSame) {
