@@ -226,23 +226,27 @@ ImportRead ReadICalendar(std::string_view text) {
   }
 
   std::size_t events = 0;
-  std::optional<std::size_t> eventLine;
+  // The line the open event began on. A flag beside it rather than an optional: GCC 12 takes the
+  // optional's value for one that may be unset when the two are read in one expression.
+  bool inEvent = false;
+  std::size_t eventLine = 0;
   std::map<std::string, Property> props;
   int depth = 0;  // components nested in the event (alarms)
   for (const auto& [line, at] : lines) {
     const Property p = ParseProperty(line);
     if (p.name == "BEGIN" && Upper(p.value) == "VEVENT") {
+      inEvent = true;
       eventLine = at;
       props.clear();
       ++events;
       continue;
     }
-    if (!eventLine) continue;
+    if (!inEvent) continue;
     if (p.name == "BEGIN") ++depth;
     else if (p.name == "END" && depth > 0) --depth;
     else if (p.name == "END" && Upper(p.value) == "VEVENT") {
-      const std::string place = "event " + std::to_string(events) + " (line " + std::to_string(*eventLine) + ")";
-      eventLine.reset();
+      const std::string place = "event " + std::to_string(events) + " (line " + std::to_string(eventLine) + ")";
+      inEvent = false;
       std::string why;
       auto moment = [&](const Property* t) -> std::optional<std::int64_t> {
         if (!t) return std::nullopt;
