@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "platform/utf8.h"
+
 namespace tw {
 namespace {
 
@@ -92,23 +94,6 @@ class Parser {
       return Fail("expected , or } in an object");
     }
   }
-  static void PutUtf8(std::string& out, unsigned code) {
-    if (code < 0x80) {
-      out += static_cast<char>(code);
-    } else if (code < 0x800) {
-      out += static_cast<char>(0xC0 | (code >> 6));
-      out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-      out += static_cast<char>(0xE0 | (code >> 12));
-      out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (code >> 18));
-      out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-  }
   bool Hex4(unsigned& code) {
     if (at_ + 4 > text_.size()) return Fail("a \\u escape cut short");
     code = 0;
@@ -150,7 +135,7 @@ class Parser {
           } else if (code >= 0xD800 && code < 0xE000) {
             code = 0xFFFD;
           }
-          PutUtf8(out, code);
+          AppendUtf8(out, code);
           break;
         }
         default: out += e;
