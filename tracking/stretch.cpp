@@ -7,12 +7,24 @@
 #include "report/report_form.h"
 #include "tracking/calculate_time.h"
 #include "tracking/running.h"
+#include "tracking/write_record.h"
 
 namespace tw {
 namespace {
 
 // The start and end of the stretch the last End Then ended, as the boxes show it until Start Project.
 std::pair<std::string, std::string> endedThen;
+
+// Kept only when it changes, since a start is a moment the user waits on; a failure to keep it
+// costs no more than toggle's choice of project.
+void RememberStartedProject(const MainView& form) {
+  try {
+    const std::string project = ChosenProject(form);
+    if (IsRunning(form) && !project.empty() && project != LastStartedProject())
+      platform().settings->SaveSetting(kProductName, kSettingsSection, kLastProjectKey, project);
+  } catch (...) {
+  }
+}
 
 }  // namespace
 
@@ -29,6 +41,11 @@ void StartProject(MainView& form) {
     if (!ReportDateFormat().IsDate(form.StartText()) || anew) form.SetStartText(NowText());
   });
   SaveRunning(form);
+  RememberStartedProject(form);
+}
+
+std::string LastStartedProject() {
+  return platform().settings->GetSetting(kProductName, kSettingsSection, kLastProjectKey, "");
 }
 
 bool EndProject(MainView& form) {
