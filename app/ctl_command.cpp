@@ -66,7 +66,7 @@ int RunToggle(CtlContext& c) {
   if (tracker.Status().running)
     tracker.End();
   else
-    tracker.Start(LastStartedProject(), "");  // none kept: the project box's
+    tracker.Start(LastProject(), "");  // none kept: the project box's
   return kCtlDone;
 }
 
@@ -132,7 +132,7 @@ const std::vector<CtlVerb>& CtlVerbs() {
       {"start", "PROJECT [--comment TEXT]",
        "starts a stretch of PROJECT (one running of another project is recorded first)", RunStart},
       {"stop", "", "ends the running stretch and records it", RunStop},
-      {"toggle", "", "stops when a stretch runs, otherwise starts the project started last", RunToggle},
+      {"toggle", "", "stops when a stretch runs, otherwise starts the project of the last stretch again", RunToggle},
       {"status", "[--json | --format TEXT] [--follow]",
        "prints the running stretch (\"Website redesign 1:02:13\" or \"not running\"); --follow prints "
        "it again at every change and once a minute, until interrupted",

@@ -15,12 +15,11 @@ namespace {
 // The start and end of the stretch the last End Then ended, as the boxes show it until Start Project.
 std::pair<std::string, std::string> endedThen;
 
-// Kept only when it changes, since a start is a moment the user waits on; a failure to keep it
-// costs no more than toggle's choice of project.
-void RememberStartedProject(const MainView& form) {
+// Kept as a stretch is recorded, not as it starts, so that a start never waits on the settings
+// file's write; a failure to keep it costs no more than toggle's choice of project.
+void RememberLastProject(const std::string& project) {
   try {
-    const std::string project = ChosenProject(form);
-    if (IsRunning(form) && !project.empty() && project != LastStartedProject())
+    if (!project.empty() && project != LastProject())
       platform().settings->SaveSetting(kProductName, kSettingsSection, kLastProjectKey, project);
   } catch (...) {
   }
@@ -41,10 +40,9 @@ void StartProject(MainView& form) {
     if (!ReportDateFormat().IsDate(form.StartText()) || anew) form.SetStartText(NowText());
   });
   SaveRunning(form);
-  RememberStartedProject(form);
 }
 
-std::string LastStartedProject() {
+std::string LastProject() {
   return platform().settings->GetSetting(kProductName, kSettingsSection, kLastProjectKey, "");
 }
 
@@ -68,6 +66,7 @@ bool EndProject(MainView& form) {
       p.dialogs->MsgBox(noteProblem, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
     if (recorded && ReportHoldsOtherForms()) form.SetStatusText(kOtherFormsStatus);
   });
+  if (recorded) RememberLastProject(ChosenProject(form));
   return recorded;
 }
 

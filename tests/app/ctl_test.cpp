@@ -80,7 +80,7 @@ TEST_F(CtlTest, WithNoProgramTheFolderIsWrittenAsTheProgramWould) {
   EXPECT_EQ(Report(), "Website redesign,12/7/2026 9:01:23 PM,12/7/2026 10:03:36 PM,layout\r\n"
                       "Alpha,12/7/2026 10:03:36 PM,12/7/2026 10:03:36 PM,layout\r\n");
   EXPECT_FALSE(folder.Exists("projrpt.run"));
-  EXPECT_EQ(Run({"toggle"}), kCtlDone);  // the project started last again
+  EXPECT_EQ(Run({"toggle"}), kCtlDone);  // the last stretch's project again
   EXPECT_EQ(Run({"status", "--format", "{project}"}), kCtlDone);
   EXPECT_EQ(out.str(), "Alpha\n");
   // A typed name, on no list, is the one started again too.
