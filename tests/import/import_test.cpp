@@ -190,17 +190,24 @@ TEST_F(ImportTest, AnImportKeepsEveryByteAddsOnlyWhatIsNewAndLandsOnceWhateverTh
   EXPECT_NE(text.find("\"added\": 0"), std::string::npos);
   EXPECT_NE(text.find("\"duplicates\": 4"), std::string::npos);
   EXPECT_EQ(folder.Read("projrpt.pro"), after);
-  // A preview made before the same records landed (imported meanwhile from elsewhere) adds nothing.
+  // Another copy imports the same stretches while this one waits for the lock: they land once.
   ImportRead late;
   const std::int64_t start = InstantOfLocal(MakeDateTime({2026, 12, 7}, 9, 0, 0));
   late.stretches = {{"Late", start, start + 600, ""}, {"Late", start + 600, start + 900, ""}};
+  const ReadStretches lateFile(late);
   const DateFormat form{LocaleData{}};
-  const ImportPlan stale = PlanImport(late, {}, {}, form);
-  EXPECT_EQ(WriteImport(files, folder.path(), stale, form, false, 0), 2u);
+  Files other;
+  std::size_t otherAdded = 0;
+  files.SetHook([&](FileStep step, const std::string&) {
+    if (step == FileStep::Lock && otherAdded == 0)
+      otherAdded = WriteImport(other, folder.path(), lateFile, form, LocaleData{}, false, 0).added;
+    return 0;
+  });
+  EXPECT_EQ(WriteImport(files, folder.path(), lateFile, form, LocaleData{}, false, 0).added, 0u);
+  files.SetHook(nullptr);
+  EXPECT_EQ(otherAdded, 2u);
   const std::string once = folder.Read("projrpt.pro");
-  EXPECT_EQ(WriteImport(files, folder.path(), stale, form, false, 0), 0u);
-  EXPECT_EQ(folder.Read("projrpt.pro"), once);
-  EXPECT_EQ(once.size(), after.size() + 2 * stale.lines[0].size());
+  EXPECT_EQ(std::count(once.begin(), once.end(), '\n'), std::count(after.begin(), after.end(), '\n') + 2);
 
   // Refusals write nothing.
   EXPECT_EQ(run({data, "--format", "nonsense"}).first, kImportBadCommand);
