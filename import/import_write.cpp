@@ -179,6 +179,27 @@ struct HeldStretches::Index {
   std::vector<Key> keys;                // by start
   std::vector<std::int64_t> latestEnd;  // [i]: the latest end among keys[0 .. kBlock * (i + 1))
   static constexpr std::size_t kBlock = 64;
+  std::size_t finger = 0;  // where the last search ended
+
+  // The first key not less than key. A file read in order of time asks for ever later keys, so the
+  // search starts where the last one ended, in steps that double.
+  std::size_t LowerBound(const Key& key) {
+    std::size_t low = 0, high = keys.size();
+    if (finger < keys.size() && keys[finger] <= key) {
+      low = finger;
+      for (std::size_t step = 1; low + step < keys.size(); step *= 2) {
+        if (!(keys[low + step] < key)) {
+          high = low + step;
+          break;
+        }
+        low += step;
+      }
+    }
+    finger = static_cast<std::size_t>(std::lower_bound(keys.begin() + static_cast<std::ptrdiff_t>(low),
+                                                       keys.begin() + static_cast<std::ptrdiff_t>(high), key) -
+                                      keys.begin());
+    return finger;
+  }
 
   void Seal() {
     if (!std::is_sorted(keys.begin(), keys.end())) std::sort(keys.begin(), keys.end());
@@ -189,11 +210,13 @@ struct HeldStretches::Index {
       if ((i + 1) % kBlock == 0) latestEnd.push_back(latest);
     }
   }
-  bool Holds(const Key& key) const { return std::binary_search(keys.begin(), keys.end(), key); }
+  bool Holds(const Key& key) {
+    const std::size_t at = LowerBound(key);
+    return at < keys.size() && keys[at] == key;
+  }
   // Whether a stretch held starts before end and ends after start.
-  bool Overlaps(std::int64_t start, std::int64_t end) const {
-    const std::size_t before = static_cast<std::size_t>(
-        std::partition_point(keys.begin(), keys.end(), [&](const Key& k) { return k.start < end; }) - keys.begin());
+  bool Overlaps(std::int64_t start, std::int64_t end) {
+    const std::size_t before = LowerBound(Key{end, 0});
     std::int64_t latest = before >= kBlock ? latestEnd[before / kBlock - 1] : INT64_MIN;
     for (std::size_t i = before / kBlock * kBlock; i < before; ++i) latest = std::max(latest, keys[i].End());
     return latest > start;
@@ -252,9 +275,13 @@ class ImportPlanner final : public ImportSink {
     dated_ = true;
     const std::string project = RecordField(s.project);
     const DateTime startLocal = clock_.Of(s.start), endLocal = clock_.Of(s.end);
-    // The record's texts, where they are written or read back.
+    // The record's texts: read back where the form may not write a time exactly, else made only for
+    // a record that is written.
     std::string start, end;
-    if (record_ || !exact_) start = form_.FormatGeneral(startLocal), end = form_.FormatGeneral(endLocal);
+    const auto write = [&] {
+      if (start.empty()) start = form_.FormatGeneral(startLocal), end = form_.FormatGeneral(endLocal);
+    };
+    if (!exact_) write();
     // Judged as the record reads back, so that what the form cannot write (a second, say) counts too.
     const auto startValue = exact_ ? startLocal : form_.Parse(start);
     const auto endValue = exact_ ? endLocal : form_.Parse(end);
@@ -269,8 +296,12 @@ class ImportPlanner final : public ImportSink {
       return;
     }
     const Key key = KeyOf(Ordinal(*startValue), Ordinal(*endValue), *number);
-    if (held_.Holds(key) || !taken_.Insert(key) ||
-        (record_ && !record_(RecordLine(project, start, end, s.comment)))) {
+    bool duplicate = held_.Holds(key) || !taken_.Insert(key);
+    if (!duplicate && record_) {
+      write();
+      duplicate = !record_(RecordLine(project, start, end, s.comment));
+    }
+    if (duplicate) {
       ++plan_.duplicates;
       return;
     }

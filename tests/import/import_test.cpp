@@ -72,6 +72,14 @@ TEST_F(ImportTest, TimewarriorFolderAndExportGiveTheSameStretchesAcrossTheClockC
   EXPECT_EQ(data.unreadable[1].reason, "it is still open (no end)");
   EXPECT_EQ(json.unreadable[1].place, "item 6");
   EXPECT_FALSE(ReadTimewarriorData("just text\n").refusal.empty());
+  // A file of mostly garbage: the first thousand unreadable lines are listed, the rest counted.
+  std::string garbage = "inc 20261024T070000Z - 20261024T080000Z # Website\n";
+  for (int i = 0; i < 1500; ++i) garbage += "garbage\n";
+  const ImportPlan plan = PlanImport(ReadStretches(ReadTimewarriorData(garbage)), {}, {}, DateFormat(LocaleData{}));
+  EXPECT_EQ(plan.added, 1u);
+  EXPECT_EQ(plan.unreadable.size(), kListedUnreadable);
+  EXPECT_EQ(plan.unreadableCount, 1500u);
+  EXPECT_NE(PlanText(plan, DateFormat(LocaleData{}), true).find("1500 items could not be read:"), std::string::npos);
 }
 
 TEST_F(ImportTest, HamsterFactsAsActivityAtCategoryWithDescriptionAndTags) {
