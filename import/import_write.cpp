@@ -180,6 +180,7 @@ struct HeldStretches::Index {
   std::vector<std::int64_t> latestEnd;  // [i]: the latest end among keys[0 .. kBlock * (i + 1))
   static constexpr std::size_t kBlock = 64;
   std::size_t finger = 0;  // where the last search ended
+  std::optional<ImportPeriod> period;  // the starts whose stretches were looked at; none: all of them
 
   // The first key not less than key. A file read in order of time asks for ever later keys, so the
   // search starts where the last one ended, in steps that double.
@@ -236,6 +237,7 @@ HeldStretches ReadHeldStretches(const Files& files, const std::string& folder, c
                                 const LocaleData& user, std::int64_t first, std::int64_t last) {
   HeldStretches held;
   if (first > last) return held;
+  held.index_->period = ImportPeriod{first, last};
   const Period period{std::max(kReadableDays.first, LocalOfInstant(first).day - 7),
                       std::min(kReadableDays.last, LocalOfInstant(last).day + 1)};
   if (period.first > period.last) return held;
@@ -270,6 +272,7 @@ class ImportPlanner final : public ImportSink {
       Skip({"stretch " + std::to_string(plan_.read), "its times lie outside the years 100 to 9999"});
       return;
     }
+    if (held_.period && (s.start < held_.period->first || s.start > held_.period->last)) ++plan_.unjudged;
     plan_.first = dated_ ? std::min(plan_.first, s.start) : s.start;
     plan_.last = dated_ ? std::max(plan_.last, s.end) : s.end;
     dated_ = true;
@@ -401,60 +404,73 @@ std::vector<std::string> ProjectListNames(const Files& files, const std::string&
   return names;
 }
 
-ImportPlan WriteImport(const Files& files, const std::string& folder, const ImportSource& source,
-                       const DateFormat& reportForm, const LocaleData& user, bool newProjects, std::int64_t unixNow) {
+namespace {
+
+// The records of an import after the last line of this machine's report, in one replace under the
+// folder's lock, unless the file has changed since `period` was learnt (the plan's unjudged).
+ImportPlan WriteRecords(const Files& files, const std::string& folder, const ImportSource& source,
+                        const DateFormat& reportForm, const LocaleData& user, std::optional<ImportPeriod> period) {
   const std::string report = MachineFile(folder, kReportFile);
   // The report up to here is judged by its stretches; what it gains while the import waits for the
   // lock (the same file imported from another window or tallywright-ctl), by its lines.
   const std::uint64_t judged = SizeOf(report);
-  HeldStretches held = HasRecords(folder) ? std::move(*HeldFor(files, folder, source, reportForm, user, {})) : HeldStretches();
+  HeldStretches held = !HasRecords(folder) ? HeldStretches()
+                       : period ? ReadHeldStretches(files, folder, reportForm, user, period->first, period->last)
+                                : std::move(*HeldFor(files, folder, source, reportForm, user, {}));
   const std::vector<std::string> list = ProjectListNames(files, folder);
-  ImportPlan plan;
-  {
-    // One lock for the copy, the replace and the list: an append of the running program waits
-    // for the new report instead of going into the old one.
-    const Files::Lock lock = files.LockFor(report);
-    const bool exists = files.Exists(report);
-    Files::Replacement out = files.BeginReplace(report, MachineFile(folder, kReportScratch));
-    std::unordered_set<std::string> gained;
-    char last = '\n';
-    if (exists) {
-      // Every byte as it stands, so that each line keeps its offset (amendments name lines by it).
-      Files::Reader reader = files.OpenRead(report);
-      std::string block(1 << 20, '\0');
-      std::string partial;  // a line gained, read so far
-      std::uint64_t offset = 0;
-      while (const size_t n = reader.Read(block.data(), block.size())) {
-        const std::string_view read(block.data(), n);
-        out.Write(read);
-        last = read.back();
-        for (size_t from = offset >= judged ? 0 : judged - offset; from < n;) {
-          const size_t end = LineEndAt(read, from);
-          partial.append(read.substr(from, end - from));
-          if (end == std::string_view::npos) break;
-          if (!partial.empty()) gained.insert(std::move(partial));
-          partial.clear();
-          from = end + 1;
-        }
-        offset += n;
+  // One lock for the copy and the replace: an append of the running program waits for the new
+  // report instead of going into the old one.
+  const Files::Lock lock = files.LockFor(report);
+  const bool exists = files.Exists(report);
+  Files::Replacement out = files.BeginReplace(report, MachineFile(folder, kReportScratch));
+  std::unordered_set<std::string> gained;
+  char last = '\n';
+  if (exists) {
+    // Every byte as it stands, so that each line keeps its offset (amendments name lines by it).
+    Files::Reader reader = files.OpenRead(report);
+    std::string block(1 << 20, '\0');
+    std::string partial;  // a line gained, read so far
+    std::uint64_t offset = 0;
+    while (const size_t n = reader.Read(block.data(), block.size())) {
+      const std::string_view read(block.data(), n);
+      out.Write(read);
+      last = read.back();
+      for (size_t from = offset >= judged ? 0 : judged - offset; from < n;) {
+        const size_t end = LineEndAt(read, from);
+        partial.append(read.substr(from, end - from));
+        if (end == std::string_view::npos) break;
+        if (!partial.empty()) gained.insert(std::move(partial));
+        partial.clear();
+        from = end + 1;
       }
-      if (!partial.empty()) gained.insert(std::move(partial));
+      offset += n;
     }
-    bool lineEnd = exists && last != '\n' && last != '\r';  // the last line needs one before the records
-    plan = PlanImport(source, std::move(held), list, reportForm, [&](std::string_view record) {
-      if (!gained.empty() && gained.count(std::string(record.substr(0, LineEndAt(record, 0))))) return false;
-      if (lineEnd) out.Write("\r\n"), lineEnd = false;
-      out.Write(record);
-      return true;
-    });
-    if (!plan.refusal.empty() || plan.added == 0) return plan;
-    const std::string backup = MachineFile(folder, kImportBackupFile);
-    if (exists) files.Copy(report, backup, backup + ".tmp");
-    else files.Replace(backup, backup + ".tmp", "");
-    out.Commit();
-    const std::string form = FormFileOf(report);
-    if (!files.Exists(form)) files.Replace(form, form + ".tmp", FormText(reportForm.data()));
+    if (!partial.empty()) gained.insert(std::move(partial));
   }
+  bool lineEnd = exists && last != '\n' && last != '\r';  // the last line needs one before the records
+  ImportPlan plan = PlanImport(source, std::move(held), list, reportForm, [&](std::string_view record) {
+    if (!gained.empty() && gained.count(std::string(record.substr(0, LineEndAt(record, 0))))) return false;
+    if (lineEnd) out.Write("\r\n"), lineEnd = false;
+    out.Write(record);
+    return true;
+  });
+  if (plan.unjudged > 0 || !plan.refusal.empty() || plan.added == 0) return plan;
+  const std::string backup = MachineFile(folder, kImportBackupFile);
+  if (exists) files.Copy(report, backup, backup + ".tmp");
+  else files.Replace(backup, backup + ".tmp", "");
+  out.Commit();
+  const std::string form = FormFileOf(report);
+  if (!files.Exists(form)) files.Replace(form, form + ".tmp", FormText(reportForm.data()));
+  return plan;
+}
+
+}  // namespace
+
+ImportPlan WriteImport(const Files& files, const std::string& folder, const ImportSource& source,
+                       const DateFormat& reportForm, const LocaleData& user, bool newProjects, std::int64_t unixNow,
+                       std::optional<ImportPeriod> period) {
+  ImportPlan plan = WriteRecords(files, folder, source, reportForm, user, period);
+  if (plan.unjudged > 0) plan = WriteRecords(files, folder, source, reportForm, user, std::nullopt);
   if (newProjects && !plan.newProjects.empty()) {
     const std::string list = JoinPath(folder, kProjectListFile);
     const Files::Lock lock = files.LockFor(list);

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,8 @@ class HeldStretches {
 
  private:
   friend class ImportPlanner;
+  friend HeldStretches ReadHeldStretches(const Files&, const std::string&, const DateFormat&, const LocaleData&,
+                                         std::int64_t, std::int64_t);
   struct Index;
   std::unique_ptr<Index> index_;
 };
@@ -59,6 +62,9 @@ struct ImportPlan {
   std::vector<Unreadable> unreadable;  // the first kListedUnreadable
   std::size_t unreadableCount = 0;     // all of them
   std::string refusal;  // the file is not of its format: nothing is written
+  // Stretches that start outside the period whose report stretches were looked at: the file
+  // changed since its period was learnt, and the plan must be made again.
+  std::size_t unjudged = 0;
 };
 
 // Receives each record to write, with its CR LF; answers false for one the report already holds.
@@ -79,8 +85,14 @@ ImportPlan PlanImportInto(const Files& files, const std::string& folder, const I
 // judged against the report as it stands under the folder's lock; when `newProjects`, the new names
 // go on the project list. Answers the plan of what was written. RunError when it fails; the
 // report is then as it was. The report's form is kept beside it when it has none yet.
+// `period`, the first start and last moment its preview found, spares the write a reading of the
+// file to learn it again.
+struct ImportPeriod {
+  std::int64_t first, last;
+};
 ImportPlan WriteImport(const Files& files, const std::string& folder, const ImportSource& source,
-                       const DateFormat& reportForm, const LocaleData& user, bool newProjects, std::int64_t unixNow);
+                       const DateFormat& reportForm, const LocaleData& user, bool newProjects, std::int64_t unixNow,
+                       std::optional<ImportPeriod> period = std::nullopt);
 
 // The names of the folder's project list.
 std::vector<std::string> ProjectListNames(const Files& files, const std::string& folder);

@@ -214,6 +214,9 @@ TEST_F(ImportTest, AnImportKeepsEveryByteAddsOnlyWhatIsNewAndLandsOnceWhateverTh
   EXPECT_EQ(WriteImport(files, folder.path(), lateFile, form, LocaleData{}, false, 0).added, 0u);
   files.SetHook(nullptr);
   EXPECT_EQ(otherAdded, 2u);
+  // A file that changed since its preview: what lies outside the period the preview found is judged too.
+  const ImportPeriod october{Utc(2026, 10, 1, 0, 0), Utc(2026, 10, 2, 0, 0)};
+  EXPECT_EQ(WriteImport(files, folder.path(), lateFile, form, LocaleData{}, false, 0, october).added, 0u);
   const std::string once = folder.Read("projrpt.pro");
   EXPECT_EQ(std::count(once.begin(), once.end(), '\n'), std::count(after.begin(), after.end(), '\n') + 2);
 
