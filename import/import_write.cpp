@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <compare>
-#include <filesystem>
 #include <optional>
 #include <set>
 #include <unordered_map>
@@ -153,9 +152,8 @@ struct Bounds final : ImportSink {
 
 // Whether the folder has a report with anything in it to hold.
 bool HasRecords(const std::string& folder) {
-  std::error_code ec;
   for (const std::string& path : ReportPaths(folder))
-    if (std::filesystem::file_size(path, ec) > 0 && !ec) return true;
+    if (FileSizeOf(path) > 0) return true;
   return false;
 }
 
@@ -163,13 +161,6 @@ bool HasRecords(const std::string& folder) {
 ImportProgress Stage(const ImportProgress& progress, int at, int of) {
   if (!progress) return {};
   return [&progress, at, of](double done) { return progress((at + done) / of); };
-}
-
-// The size of a file, 0 when it is not there.
-std::uint64_t SizeOf(const std::string& path) {
-  std::error_code ec;
-  const std::uintmax_t size = std::filesystem::file_size(path, ec);
-  return ec ? 0 : size;
 }
 
 }  // namespace
@@ -413,7 +404,7 @@ ImportPlan WriteRecords(const Files& files, const std::string& folder, const Imp
   const std::string report = MachineFile(folder, kReportFile);
   // The report up to here is judged by its stretches; what it gains while the import waits for the
   // lock (the same file imported from another window or tallywright-ctl), by its lines.
-  const std::uint64_t judged = SizeOf(report);
+  const std::uint64_t judged = FileSizeOf(report);
   HeldStretches held = !HasRecords(folder) ? HeldStretches()
                        : period ? ReadHeldStretches(files, folder, reportForm, user, period->first, period->last)
                                 : std::move(*HeldFor(files, folder, source, reportForm, user, {}));

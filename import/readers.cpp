@@ -564,12 +564,6 @@ class Pace {
   std::size_t count_ = 0;
 };
 
-std::uint64_t SizeOf(const std::string& path) {
-  std::error_code ec;
-  const std::uintmax_t size = std::filesystem::file_size(path, ec);
-  return ec ? 0 : size;
-}
-
 // A Timewarrior data folder (or one of its files), read a line at a time.
 class TimewarriorFolder final : public ImportSource {
  public:
@@ -580,7 +574,7 @@ class TimewarriorFolder final : public ImportSource {
   std::string Read(ImportSink& sink) const override {
     if (!refusal_.empty()) return refusal_;
     std::uint64_t total = 0, done = 0;
-    for (const std::string& path : paths_) total += SizeOf(path);
+    for (const std::string& path : paths_) total += FileSizeOf(path);
     bool any = false, other = false;
     Pace pace;
     for (const std::string& path : paths_) {
@@ -598,7 +592,7 @@ class TimewarriorFolder final : public ImportSource {
         if (!pace.Step(sink, total ? static_cast<double>(done + lines.offset()) / static_cast<double>(total) : 0))
           return "";
       }
-      done += SizeOf(path);
+      done += FileSizeOf(path);
     }
     return !any && other ? kNoInterval : "";
   }
@@ -652,6 +646,12 @@ ImportRead ReadWhole(const Files& files, const std::string& path, ImportFormat f
 }
 
 }  // namespace
+
+std::uint64_t FileSizeOf(const std::string& path) {
+  std::error_code ec;
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  return ec ? 0 : size;
+}
 
 ReadStretches::ReadStretches(ImportRead read) : read_(std::move(read)) {
   std::stable_sort(read_.stretches.begin(), read_.stretches.end(),

@@ -104,6 +104,9 @@ std::unique_ptr<ImportSource> OpenImport(const Files& files, const std::string& 
 // All of it at once, for the tests.
 ImportRead ReadImport(const Files& files, const std::string& path, ImportFormat format, const LocaleData& user);
 
+// The size of a file, 0 when it is not there.
+std::uint64_t FileSizeOf(const std::string& path);
+
 // The reader of Hamster's database, which needs Qt's SQL: the programs install it (import/hamster.h).
 using DatabaseReader = ImportRead (*)(const std::string& path);
 void SetDatabaseReader(DatabaseReader reader);
