@@ -12,6 +12,7 @@
 
 #include "app/ctl_command.h"
 #include "app/ctl_folder.h"
+#include "app/ctl_lean.h"
 #include "desktop/qt_locale.h"
 #include "desktop/qt_messages.h"
 #include "desktop/qt_settings.h"
@@ -48,6 +49,22 @@ void NeedApplication() {
   static QCoreApplication application(argc, argv);
 }
 
+// Started by the quick tallywright-ctl, this command lives in libexec, but its folder is the quick
+// command's: there the data folder's default rule looks, and the program is found beside it.
+class CtlSystem : public tw::PosixSystem {
+ public:
+  CtlSystem() {
+    if (const char* folder = std::getenv(tw::kCtlFolderVariable)) {
+      folder_ = folder;
+      ::unsetenv(tw::kCtlFolderVariable);  // not handed on to a program this command starts
+    }
+  }
+  std::string ProgramFolder() const override { return folder_.empty() ? PosixSystem::ProgramFolder() : folder_; }
+
+ private:
+  std::string folder_;
+};
+
 // Brings the program forward with no copy running: through D-Bus activation where there is a
 // session bus, else by starting the program beside this command (or on the search path).
 void StartProgram() {
@@ -60,7 +77,7 @@ void StartProgram() {
         QDBus::Block, 30000);
     if (reply.type() == QDBusMessage::ReplyMessage) return;
   }
-  const QString beside = QString::fromStdString(tw::JoinPath(tw::PosixSystem().ProgramFolder(), "Tallywright"));
+  const QString beside = QString::fromStdString(tw::JoinPath(tw::platform().system->ProgramFolder(), "Tallywright"));
   const QString program = QFileInfo(beside).isExecutable() ? beside : QStringLiteral("Tallywright");
   if (!QProcess::startDetached(program, {}))
     throw tw::ControlError(tw::kNoProgram, "Tallywright could not be started");
@@ -133,7 +150,7 @@ int main(int argc, char** argv) {
   // The settings name the data folder (DataFolder) and this machine in a shared one.
   tw::QtSettings settings;
   StderrDialogs dialogs;
-  tw::PosixSystem system;
+  CtlSystem system;
   tw::SystemClock clock;
   tw::DateFormat dateFormat;  // the user's, read when the data folder is acted on directly
   tw::platform() = tw::Platform{&files, &settings, &dialogs, &system, &clock, &dateFormat, nullptr};
