@@ -1,10 +1,18 @@
 // tallywright-ctl: its command line, and acting on a data folder with no program running.
 #include <gtest/gtest.h>
 
+#include <poll.h>
+
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
 #include <sstream>
+#include <thread>
 
 #include "app/ctl_command.h"
 #include "app/ctl_folder.h"
+#include "app/ctl_lean.h"
+#include "platform/folder_owner.h"
 #include "projects/project_list.h"
 #include "tests/support/fakes.h"
 #include "tracking/running.h"
@@ -95,6 +103,55 @@ TEST_F(CtlTest, WithNoProgramTheFolderIsWrittenAsTheProgramWould) {
   const std::string before = Report();
   EXPECT_EQ(Run({"stop"}), kCtlRefused);
   EXPECT_EQ(Report(), before);
+}
+
+// The quick command (no Qt) against an owner of the data folder prints what the full command
+// prints, and hands over to it when no owner answers.
+TEST_F(CtlTest, QuickCommandPrintsAsTheFullOneAndHandsOver) {
+  test::TempFolder config;
+  std::filesystem::create_directory(config.path() + "/Tallywright");
+  config.Write("Tallywright/Tallywright.ini", "[Settings]\nDataFolder=" + folder.path() + "\n");
+  const auto run = [&](const std::string& program, const std::string& args) {
+    const std::string line = "XDG_CONFIG_HOME=" + config.path() + " XDG_CONFIG_DIRS=" + config.path() + "/none " +
+                             program + " " + args + " 2>&1";
+    std::string text;
+    FILE* pipe = ::popen(line.c_str(), "r");
+    for (int c; (c = std::fgetc(pipe)) != EOF;) text += static_cast<char>(c);
+    EXPECT_EQ(::pclose(pipe), 0) << args;
+    return text;
+  };
+  const std::string quick = TW_CTL, full = std::string(TW_CTL) + "-qt";
+  EXPECT_EQ(run(quick, "status"), "not running\n");
+
+  struct Owned : Tracker {
+    void Start(const std::string&, const std::string&) override {}
+    void End() override {}
+    TrackerStatus Status() override { return {true, "Web site", "12/7/2026 9:01:23 PM", "2026-12-07T21:01:23", 61, ""}; }
+    std::vector<std::string> Projects() override { return {"Alpha"}; }
+    void Show() override {}
+  } owned;
+  const auto owner = ClaimFolder(folder.path());
+  std::atomic<bool> done = false;
+  std::thread answering([&] {
+    while (!done) {
+      pollfd wait{owner->fd(), POLLIN, 0};
+      if (::poll(&wait, 1, 50) > 0) owner->AnswerOne([&](std::string_view request) { return AnswerRequest(request, owned); });
+    }
+  });
+  for (const char* args : {"status", "status --json", "status --format '{project}/{seconds}'"}) {
+    const std::string printed = run(quick, args);
+    EXPECT_NE(printed.find("Web site"), std::string::npos) << printed;
+    EXPECT_EQ(printed, run(full, args));
+  }
+  EXPECT_EQ(run(quick, "projects"), "Alpha\n");
+  done = true;
+  answering.join();
+
+  PlainIniValue v = ReadPlainIniValue("[General]\nDataFolder=/x\n[Settings]\n DataFolder = /a b \n", "Settings", "DataFolder");
+  EXPECT_TRUE(v.plain && v.value == "/a b");
+  for (const char* text : {"[Settings]\nDataFolder=\"/a\"", "[Settings]\nDataFolder=/a\\b", "[Settings]\nDataFolder=@Invalid()",
+                           "[Settings]\nDataFolder=/a\n[Settings]\nDataFolder=/b", "[Settings]\nDataFolder=/a,b"})
+    EXPECT_FALSE(ReadPlainIniValue(text, "Settings", "DataFolder").plain) << text;
 }
 
 }  // namespace
