@@ -138,6 +138,10 @@ TEST_F(CtlTest, QuickCommandPrintsAsTheFullOneAndHandsOver) {
       if (::poll(&wait, 1, 50) > 0) owner->AnswerOne([&](std::string_view request) { return AnswerRequest(request, owned); });
     }
   });
+  // A copy with no full command to hand over to answers by itself.
+  const std::string alone = config.path() + "/tallywright-ctl";
+  std::filesystem::copy_file(TW_CTL, alone);
+  EXPECT_EQ(run(alone, "status --format {project}"), "Web site\n");
   for (const char* args : {"status", "status --json", "status --format '{project}/{seconds}'"}) {
     const std::string printed = run(quick, args);
     EXPECT_NE(printed.find("Web site"), std::string::npos) << printed;
