@@ -41,7 +41,8 @@ done
 echo "== contents"
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' | sort > "$dir/contents.txt"
 grep -v '/$' "$dir/contents.txt"
-expected=(/usr/bin/Tallywright /usr/bin/tallywright-report /usr/bin/tallywright-ctl /usr/share/tallywright/TALLYWRT.HLP
+expected=(/usr/bin/Tallywright /usr/bin/tallywright-report /usr/bin/tallywright-ctl
+  /usr/libexec/tallywright/tallywright-ctl-qt /usr/share/tallywright/TALLYWRT.HLP
   "/usr/share/dbus-1/services/$app_id.service" "/usr/share/dbus-1/interfaces/${app_id}1.xml"
   "/usr/share/applications/$app_id.desktop" "/usr/share/metainfo/$app_id.metainfo.xml"
   /usr/share/doc/tallywright/copyright /usr/share/doc/tallywright/changelog.gz
@@ -76,7 +77,9 @@ done
 grep -qF 'kHelpFolder = "/usr/share/tallywright";' "$dir/generated/version.h" ||
   fail "Tallywright was built to look for its help file elsewhere than /usr/share/tallywright"
 "$root/usr/bin/tallywright-report" --help >/dev/null || fail "the packaged tallywright-report does not run"
+# --help is handed by the quick tallywright-ctl to the full one in libexec.
 "$root/usr/bin/tallywright-ctl" --help >/dev/null || fail "the packaged tallywright-ctl does not run"
+! objdump -p "$root/usr/bin/tallywright-ctl" | grep -q 'NEEDED.*Qt' || fail "the quick tallywright-ctl loads Qt"
 [ "$(sed -n 's/^Exec=//p' "$root/usr/share/dbus-1/services/$app_id.service")" = /usr/bin/Tallywright ] ||
   fail "D-Bus activation does not start /usr/bin/Tallywright"
 
