@@ -13,6 +13,7 @@ touched, even by a run that is interrupted; the build (build-mutate/build) is it
   python3 tools/mutate.py tracking/ --sample 60         # 60 changes picked at random (seed 1)
   python3 tools/mutate.py tracking/ --tests tests_tracking,tests_reliability
   python3 tools/mutate.py report/ --list                # the changes only; nothing is built
+  python3 tools/mutate.py dates/ --sample 20 --only dates/date_value.cpp:20   # one of the sample again
 
 The changes: a comparison for its neighbour or opposite (< and <=, > and >=, == and !=), + and -,
 * and /, % to *, += and -=, && and ||, a whole-number constant (0 to 1, 1 to 0, n to n + 1),
@@ -297,6 +298,8 @@ def main():
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--list", action="store_true", help="list the changes only")
     parser.add_argument("--rev", help="mutate the sources of this commit instead of the working tree")
+    parser.add_argument("--only", help="of the changes picked, only those at these places (file:line, separated "
+                                       "by commas), e.g. to try a run's survivors again")
     args = parser.parse_args()
     # Ended from outside, the run still puts the changed file back.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
@@ -320,6 +323,10 @@ def main():
 
     def where(path, offset):
         return f"{path}:{texts[path].count(chr(10), 0, offset) + 1}"
+
+    if args.only:
+        places = set(args.only.split(","))
+        changes = [c for c in changes if where(c[0], c[1]) in places]
 
     if args.list:
         for path, offset, _, _, what in changes:
