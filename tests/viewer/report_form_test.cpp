@@ -100,9 +100,11 @@ TEST(SettleDateForm, TheRecordsShowTheirOrderAndClockElseTheKeptOrTheUsersOrder)
   // Markers no form knows: the lengths of the stretches tell which is the afternoon.
   EXPECT_EQ(next({{"2026. 12. 7. 오전 11시 3분 35초", "2026. 12. 7. 오후 1시 3분 35초"}}, us),
             "2027. 1. 5. 오후 3시 4분 5초");
-  // Month names, as the C locale wrote before it wrote numbers; texts no form reads: the user's.
+  // Month names, as the C locale wrote before it wrote numbers, each a word of its own; texts no
+  // form reads: the user's.
   EXPECT_EQ(next({{"7 Dec 2026 11:03:35", "7 Dec 2026 12:33:35"}}, gb), "5 Jan 2027 15:04:05");
   EXPECT_EQ(next({{"soon", "later"}}, gb), "05/01/2027 15:04:05");
+  EXPECT_EQ(next({{"xDec 7 2026 11:03:35", "xDec 7 2026 12:33:35"}}, gb), "05/01/2027 15:04:05");
   EXPECT_EQ(LocaleDataOf(QLocale::c()), us);
 }
 
