@@ -148,6 +148,11 @@ TEST_F(RunningTest, AFolderThatRefusesTheFileIsToldAndTheRecordStaysSingle) {
   StartProject(form);  // a save that works ends the message
   WaitForRunningFile();
   EXPECT_EQ(RunningSaveProblem(), "");
+  // The other way round: a report that refuses the record leaves the stretch saved, to be offered.
+  files.SetHook([](FileStep, const std::string& path) { return path.ends_with("projrpt.pro") ? ENOSPC : 0; });
+  EXPECT_FALSE(EndProject(form));
+  files.SetHook(nullptr);
+  EXPECT_NE(folder.Read("projrpt.run").find("Project=Gamma"), std::string::npos);
 }
 
 }  // namespace
