@@ -5,6 +5,7 @@
 #include "import/import_command.h"
 #include "platform/platform.h"
 #include "summaries/export.h"
+#include "tracking/stretch.h"
 
 namespace tw {
 namespace {
@@ -65,7 +66,7 @@ int RunToggle(CtlContext& c) {
   if (tracker.Status().running)
     tracker.End();
   else
-    tracker.Start("", "");
+    tracker.Start(LastProject(), "");  // none kept: the project box's
   return kCtlDone;
 }
 
@@ -131,7 +132,7 @@ const std::vector<CtlVerb>& CtlVerbs() {
       {"start", "PROJECT [--comment TEXT]",
        "starts a stretch of PROJECT (one running of another project is recorded first)", RunStart},
       {"stop", "", "ends the running stretch and records it", RunStop},
-      {"toggle", "", "stops when a stretch runs, otherwise starts the last chosen project", RunToggle},
+      {"toggle", "", "stops when a stretch runs, otherwise starts the project of the last stretch again", RunToggle},
       {"status", "[--json | --format TEXT] [--follow]",
        "prints the running stretch (\"Website redesign 1:02:13\" or \"not running\"); --follow prints "
        "it again at every change and once a minute, until interrupted",

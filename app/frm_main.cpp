@@ -201,16 +201,24 @@ void frmMain::BuildControls() {
   connect(txtEndProject_, &QLineEdit::textChanged, this, changed);
   connect(txtComments_, &QPlainTextEdit::textChanged, this, changed);
   connect(cboProjects_, &QComboBox::currentTextChanged, this, changed);
+  // Hidden in the notification area, the program wakes for nothing but this minute's look while a
+  // stretch runs: the save, time away and the shared folder ride it.
   lastSeen_ = new QTimer(this);
-  connect(lastSeen_, &QTimer::timeout, this, save);
+  connect(lastSeen_, &QTimer::timeout, this, [this, save] {
+    save();
+    LookForAway();
+    if (!sharedLook_->isActive()) LookAtSharedFolder();
+  });
 
-  auto* sharedLook = new QTimer(this);
-  connect(sharedLook, &QTimer::timeout, this, [this] { LookAtSharedFolder(); });
-  sharedLook->start(30 * 1000);
+  // On screen, the other machines' stretches are looked at every half minute, and at once when
+  // the window comes back.
+  sharedLook_ = new QTimer(this);
+  connect(sharedLook_, &QTimer::timeout, this, [this] { LookAtSharedFolder(); });
   QTimer::singleShot(0, this, [this] { LookAtSharedFolder(); });
 
   away_ = std::make_unique<AwayWatch>(std::vector<std::unique_ptr<IdleSource>>{}, nullptr);
   awayPoll_ = new QTimer(this);
+  awayPoll_->setSingleShot(true);
   connect(awayPoll_, &QTimer::timeout, this, [this] { LookForAway(); });
   PaceTimers();
 }
@@ -224,16 +232,26 @@ void frmMain::PaceTimers() {
   } else if (!onScreen && clock_->isActive()) {
     clock_->stop();
   }
-  const bool running = IsRunning(*this);
-  if (running && !awayPoll_->isActive()) {
-    // A sleep from before the stretch is taken now, so that the first look does not count it.
-    away_->Poll(platform().clock->UnixNow(), std::nullopt, 0);
-    awayPoll_->start(kAwayPollSeconds * 1000);
-  } else if (!running && awayPoll_->isActive()) {
-    awayPoll_->stop();
+  if (onScreen && !sharedLook_->isActive()) {
+    sharedLook_->start(30 * 1000);
+    QTimer::singleShot(0, this, [this] { LookAtSharedFolder(); });
+  } else if (!onScreen && sharedLook_->isActive()) {
+    sharedLook_->stop();
   }
+  const bool running = IsRunning(*this);
   // The running stretch's last-seen moment, about once a minute.
-  if (running != lastSeen_->isActive()) running ? lastSeen_->start(60 * 1000) : lastSeen_->stop();
+  if (running != lastSeen_->isActive()) {
+    if (running) {
+      // A sleep from before the stretch is taken now, so that the first look does not count it;
+      // the look after it learns the idle time.
+      away_->Poll(platform().clock->UnixNow(), std::nullopt, 0);
+      lastSeen_->start(60 * 1000);
+      awayPoll_->start(0);
+    } else {
+      lastSeen_->stop();
+      awayPoll_->stop();
+    }
+  }
 }
 
 bool frmMain::event(QEvent* event) {
@@ -272,6 +290,12 @@ void frmMain::LookForAway() {
   lookingForAway_ = true;
   PollAway(*this, *this, *away_, reminder_);
   lookingForAway_ = false;
+  // The next look: where the idle time says it can tell something before the minute's look does.
+  const std::optional<std::int64_t> next = away_->NextLook(platform().clock->UnixNow(), IdleMinutes() * 60);
+  if (next && lastSeen_->isActive() && *next * 1000 < lastSeen_->remainingTime())
+    awayPoll_->start(static_cast<int>(*next * 1000));
+  else
+    awayPoll_->stop();
 }
 
 void frmMain::BuildMenus() {

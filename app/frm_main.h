@@ -94,10 +94,12 @@ class frmMain : public QMainWindow,
   // Idle and sleep detection while a stretch runs, through the sources start-up found; until then
   // only the reminder of a long stretch runs.
   void WatchAbsences(std::unique_ptr<AwayWatch> watch);
-  // The look every few seconds at time away and at a stretch left running.
+  // The look at time away and at a stretch left running: at the minute while a stretch runs, and
+  // between where the idle time says the person may have left, or while they are away.
   void LookForAway();
-  // The look every half minute at a folder shared with other machines: their running stretches in
-  // the status bar, and the sync services' conflict copies while no other window is open.
+  // The look at a folder shared with other machines: their running stretches in the status bar,
+  // and the sync services' conflict copies while no other window is open. Every half minute while
+  // the window is on the screen, else at the minute of a running stretch.
   void LookAtSharedFolder();
   const AwayWatch& awayWatch() const { return *away_; }
   // Where the person left, while they are away from a running stretch.
@@ -121,8 +123,8 @@ class frmMain : public QMainWindow,
   void BuildControls();
   void BuildMenus();
   void RefreshClockPanels();
-  // Only what is needed wakes the program: the clock panels while the window is on the screen,
-  // the look at time away while a stretch runs.
+  // Only what is needed wakes the program: the clock panels and the shared folder's look while the
+  // window is on the screen, the minute's save and look while a stretch runs.
   void PaceTimers();
   void RefreshTimeBoxTips();
   // The window's outer rectangle (frame, caption, menu bar and all), which its place and size in
@@ -153,6 +155,7 @@ class frmMain : public QMainWindow,
   QTimer* clock_ = nullptr;
   QTimer* lastSeen_ = nullptr;
   QTimer* awayPoll_ = nullptr;
+  QTimer* sharedLook_ = nullptr;
   std::unique_ptr<AwayWatch> away_;
   StretchReminder reminder_;
   // A question about time away is open: the looks meanwhile wait.

@@ -2,11 +2,13 @@
 // tracks for years (and a scripted use of millions of lines), each figure printed beside a plain
 // reference measured in the same run on the same file.
 //
-//   tallywright-bench [--quick] [--control] [--folder DIR]
+//   tallywright-bench [--quick] [--control | --import] [--folder DIR]
 //
 // --quick stops at 100,000 records; --control measures tallywright-ctl against the running program
-// only (under a session bus: dbus-run-session). The table goes to standard output, one figure a row.
+// only (under a session bus: dbus-run-session); --import only the import of a Timewarrior folder.
+// The table goes to standard output, one figure a row.
 #include <fcntl.h>
+#include <malloc.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -98,8 +100,10 @@ long StatusKiB(const char* field) {
   return value;
 }
 
-// Starts a new peak at the present size.
+// Starts a new peak at the present size, the heap's free memory given back first so that what an
+// earlier figure left behind is not counted as free room for the next.
 void ResetPeak() {
+  ::malloc_trim(0);
   if (std::FILE* clear = std::fopen("/proc/self/clear_refs", "w")) {
     std::fputs("5", clear);
     std::fclose(clear);
@@ -173,18 +177,83 @@ void ControlRows(const std::string& folder, const std::string& bigReport, const 
   fs::remove_all(config);
 }
 
+// Importing a Timewarrior data folder into an empty report, beside `timew export` of the same
+// folder; then the same import again, every interval a duplicate.
+void ImportRows(const tw::Files& files, const tw::DateFormat& us, const std::string& folder, std::size_t intervals) {
+  const std::string timew = folder + "/timew", data = timew + "/data", into = folder + "/imported";
+  fs::create_directories(data);
+  fs::create_directories(into);
+  // Five minutes of work every ten, under a few projects, month file by month file.
+  std::int64_t at = 1577836800;  // 2020-01-01 00:00 UTC
+  std::FILE* out = nullptr;
+  std::string month;
+  for (std::size_t i = 0; i < intervals; ++i, at += 600) {
+    const tw::CivilDate d = tw::CivilFromDay(at / 86400 - tw::kUnixDayOfDayZero);
+    char name[16], line[128];
+    std::snprintf(name, sizeof name, "%04d-%02d.data", d.year, d.month);
+    if (name != month) {
+      if (out) std::fclose(out);
+      out = std::fopen((data + "/" + name).c_str(), "w");
+      month = name;
+    }
+    const int s = static_cast<int>(at % 86400);
+    std::snprintf(line, sizeof line, "inc %04d%02d%02dT%02d%02d%02dZ - %04d%02d%02dT%02d%02d%02dZ # P%zu tag%zu\n",
+                  d.year, d.month, d.day, s / 3600, s / 60 % 60, s % 60, d.year, d.month, d.day, s / 3600,
+                  s / 60 % 60 + 5, s % 60, i % 7, i % 3);
+    std::fputs(line, out);
+  }
+  if (out) std::fclose(out);
+  const tw::ImportContext context{&files, into, us.data(), 0};
+  auto import = [&] {
+    tw::ImportPreview preview = tw::PreviewImport(context, data, tw::ImportFormat::TimewarriorData);
+    if (!tw::CommitImport(context, preview, true)) std::fprintf(stderr, "%s\n", preview.plan.refusal.c_str());
+  };
+  const bool haveTimew = std::system("command -v timew >/dev/null 2>&1") == 0;
+  double exportTime = 0;
+  if (haveTimew) {
+    QElapsedTimer t;
+    t.start();
+    Run("TIMEWARRIORDB='" + timew + "' timew export");
+    exportTime = t.nsecsElapsed() / 1e9;
+  }
+  ResetPeak();
+  const long before = StatusKiB("VmRSS:");
+  QElapsedTimer t;
+  t.start();
+  import();
+  const double first = t.nsecsElapsed() / 1e9;
+  const long peak = StatusKiB("VmHWM:");
+  ResetPeak();
+  const long beforeAgain = StatusKiB("VmRSS:");
+  t.restart();
+  import();
+  const double again = t.nsecsElapsed() / 1e9;
+  const long peakAgain = StatusKiB("VmHWM:");
+  const std::string n = std::to_string(intervals);
+  const std::string reference = haveTimew ? "timew export of the folder" : "timew not installed: no reference";
+  Row("import of a Timewarrior folder, " + n + " intervals", first, "s", reference, exportTime, "<= 0.2x");
+  Row("the same import again, every interval a duplicate", again, "s", reference, exportTime, "<= 0.2x");
+  Row("import peak memory, " + n + " intervals", (peak - before) / 1024.0, "MiB", "resident before it, MiB",
+      before / 1024.0, "<= 64 MiB");
+  Row("the same import again, peak memory", (peakAgain - beforeAgain) / 1024.0, "MiB", "resident before it, MiB",
+      beforeAgain / 1024.0, "<= 64 MiB");
+  fs::remove_all(timew);
+  fs::remove_all(into);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool quick = false, controlOnly = false;
+  bool quick = false, controlOnly = false, importOnly = false;
   std::string folder = (fs::temp_directory_path() / "tallywright-bench").string();
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--quick") quick = true;
     else if (a == "--control") controlOnly = true;
+    else if (a == "--import") importOnly = true;
     else if (a == "--folder" && i + 1 < argc) folder = argv[++i];
     else {
-      std::fprintf(stderr, "usage: tallywright-bench [--quick] [--control] [--folder DIR]\n");
+      std::fprintf(stderr, "usage: tallywright-bench [--quick] [--control | --import] [--folder DIR]\n");
       return 2;
     }
   }
@@ -210,6 +279,10 @@ int main(int argc, char** argv) {
               std::string(30, '-').c_str(), std::string(12, '-').c_str(), std::string(8, '-').c_str(),
               std::string(11, '-').c_str());
 
+  if (importOnly) {
+    ImportRows(files, us, folder, quick ? 100000 : 1000000);
+    return 0;
+  }
   std::vector<std::size_t> sizes = {10000, 100000};
   if (!quick) sizes.push_back(1000000);
   if (controlOnly) {
@@ -431,64 +504,6 @@ int main(int argc, char** argv) {
   for (const std::string& f : {bigCopy, report, tw::FormFileOf(report), tw::JoinPath(folder, tw::kProjectListFile)})
     fs::remove(f);
 
-  // Importing a Timewarrior data folder into an empty report, beside `timew export` of the same
-  // folder; then the same import again, every interval a duplicate.
-  {
-    const std::size_t intervals = quick ? 100000 : 1000000;
-    const std::string timew = folder + "/timew", data = timew + "/data", into = folder + "/imported";
-    fs::create_directories(data);
-    fs::create_directories(into);
-    // Five minutes of work every ten, under a few projects, month file by month file.
-    std::int64_t at = 1577836800;  // 2020-01-01 00:00 UTC
-    std::FILE* out = nullptr;
-    std::string month;
-    for (std::size_t i = 0; i < intervals; ++i, at += 600) {
-      const tw::CivilDate d = tw::CivilFromDay(at / 86400 - tw::kUnixDayOfDayZero);
-      char name[16], line[128];
-      std::snprintf(name, sizeof name, "%04d-%02d.data", d.year, d.month);
-      if (name != month) {
-        if (out) std::fclose(out);
-        out = std::fopen((data + "/" + name).c_str(), "w");
-        month = name;
-      }
-      const int s = static_cast<int>(at % 86400);
-      std::snprintf(line, sizeof line, "inc %04d%02d%02dT%02d%02d%02dZ - %04d%02d%02dT%02d%02d%02dZ # P%zu tag%zu\n",
-                    d.year, d.month, d.day, s / 3600, s / 60 % 60, s % 60, d.year, d.month, d.day, s / 3600,
-                    s / 60 % 60 + 5, s % 60, i % 7, i % 3);
-      std::fputs(line, out);
-    }
-    if (out) std::fclose(out);
-    const tw::ImportContext context{&files, into, us.data(), 0};
-    auto import = [&] {
-      tw::ImportPreview preview = tw::PreviewImport(context, data, tw::ImportFormat::TimewarriorData);
-      if (!tw::CommitImport(context, preview, true)) std::fprintf(stderr, "%s\n", preview.plan.refusal.c_str());
-    };
-    const bool haveTimew = std::system("command -v timew >/dev/null 2>&1") == 0;
-    double exportTime = 0;
-    if (haveTimew) {
-      QElapsedTimer t;
-      t.start();
-      Run("TIMEWARRIORDB='" + timew + "' timew export");
-      exportTime = t.nsecsElapsed() / 1e9;
-    }
-    ResetPeak();
-    const long before = StatusKiB("VmRSS:");
-    QElapsedTimer t;
-    t.start();
-    import();
-    const double first = t.nsecsElapsed() / 1e9;
-    const long peak = StatusKiB("VmHWM:");
-    t.restart();
-    import();
-    const double again = t.nsecsElapsed() / 1e9;
-    const std::string n = std::to_string(intervals);
-    const std::string reference = haveTimew ? "timew export of the folder" : "timew not installed: no reference";
-    Row("import of a Timewarrior folder, " + n + " intervals", first, "s", reference, exportTime, "<= 0.2x");
-    Row("the same import again, every interval a duplicate", again, "s", reference, exportTime, "<= 0.2x");
-    Row("import peak memory, " + n + " intervals", (peak - before) / 1024.0, "MiB", "resident before it, MiB",
-        before / 1024.0, "<= 64 MiB");
-    fs::remove_all(timew);
-    fs::remove_all(into);
-  }
+  ImportRows(files, us, folder, quick ? 100000 : 1000000);
   return 0;
 }

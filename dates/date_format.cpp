@@ -1,6 +1,8 @@
 #include "dates/date_format.h"
 
+
 #include <algorithm>
+#include <charconv>
 
 #include "dates/ascii.h"
 
@@ -17,9 +19,10 @@ std::string Upper(std::string s) {
 }
 
 void Pad(std::string& out, std::int64_t value, int width) {
-  std::string digits = std::to_string(value);
-  if (static_cast<int>(digits.size()) < width) out.append(width - digits.size(), '0');
-  out += digits;
+  char digits[24];
+  const int length = static_cast<int>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
+  if (length < width) out.append(static_cast<size_t>(width - length), '0');
+  out.append(digits, static_cast<size_t>(length));
 }
 
 }  // namespace

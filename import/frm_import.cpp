@@ -173,7 +173,7 @@ void frmImport::Preview(const std::string& path) {
         if (ImportFormats()[i].format == *found) cboFormat_->setCurrentIndex(static_cast<int>(i) + 1);
   }
   txtPreview_->setPlainText(FromBytes(PlanText(preview_.plan, preview_.form, chkNewProjects_->isChecked())));
-  cmdImport_->setEnabled(preview_.plan.refusal.empty() && !preview_.plan.lines.empty());
+  cmdImport_->setEnabled(preview_.plan.refusal.empty() && preview_.plan.added > 0);
 }
 
 void frmImport::Import() {
@@ -190,7 +190,7 @@ void frmImport::Import() {
     if (chosen >= 0 && chosen < main_.ProjectCount()) main_.SetProjectIndex(chosen);
     else main_.SetProjectText(typed);
   }
-  const std::size_t added = preview_.plan.lines.size();
+  const std::size_t added = preview_.plan.added;
   platform().dialogs->MsgBox(std::to_string(added) + (added == 1 ? " stretch was" : " stretches were") +
                                  " added to the report.",
                              MsgStyle::OkOnly + MsgStyle::Information, kProductName);

@@ -21,8 +21,8 @@ const char* const kImportUsage =
     "  --format NAME      the file's format, when it is not recognised:\n";
 
 ImportPreview PreviewImport(const ImportContext& c, const std::string& file, std::optional<ImportFormat> format,
-                            const std::function<bool(double)>& progress) {
-  ImportPreview preview{{}, DateFormat(c.user)};
+                            const ImportProgress& progress) {
+  ImportPreview preview{{}, DateFormat(c.user), nullptr};
   ImportPlan& plan = preview.plan;
   try {
     preview.form = DateFormat(ReportForm(*c.files, MachineFile(c.folder, kReportFile), c.user));
@@ -33,10 +33,10 @@ ImportPreview PreviewImport(const ImportContext& c, const std::string& file, std
                          : "there is no file " + file;
       return preview;
     }
-    ImportRead read = ReadImport(*c.files, file, *format, c.user);
-    std::vector<HeldStretch> held = HeldStretches(*c.files, c.folder, preview.form, c.user, read);
-    plan = PlanImport(std::move(read), std::move(held), ProjectListNames(*c.files, c.folder), preview.form, progress);
+    preview.source = OpenImport(*c.files, file, *format, c.user);
+    plan = PlanImportInto(*c.files, c.folder, *preview.source, preview.form, c.user, progress);
   } catch (const RunError& e) {
+    preview.source = nullptr;
     plan = ImportPlan{};
     plan.refusal = e.number() == kErrFileNotFound ? "there is no file " + file : "cannot read " + file + ": " + e.description();
   }
@@ -44,12 +44,13 @@ ImportPreview PreviewImport(const ImportContext& c, const std::string& file, std
 }
 
 bool CommitImport(const ImportContext& c, ImportPreview& preview, bool newProjects) {
+  if (!preview.source) return false;
   try {
-    const std::size_t written = WriteImport(*c.files, c.folder, preview.plan, preview.form, newProjects, c.unixNow);
-    // What landed meanwhile counts as a duplicate, so the answer says what this import added.
-    preview.plan.duplicates += preview.plan.lines.size() - written;
-    preview.plan.lines.resize(written);
-    return true;
+    // Judged again against the report as it is now: what landed meanwhile counts as a duplicate, so
+    // the answer says what this import added.
+    preview.plan = WriteImport(*c.files, c.folder, *preview.source, preview.form, c.user, newProjects, c.unixNow,
+                               ImportPeriod{preview.plan.first, preview.plan.last});
+    return preview.plan.refusal.empty();
   } catch (const RunError& e) {
     preview.plan.refusal = "the report could not be written, nothing was imported: " + e.description();
     return false;
@@ -98,8 +99,8 @@ int RunImportCommand(const std::vector<std::string>& args, const ImportContext& 
 
   ImportPreview preview = PreviewImport(c, file, format);
   if (!format && preview.plan.refusal.starts_with("its format")) preview.plan.refusal += " with --format";
-  const bool written = preview.plan.refusal.empty() && !dryRun && !preview.plan.lines.empty() &&
-                       CommitImport(c, preview, newProjects);
+  const bool written = preview.plan.refusal.empty() && !dryRun && preview.plan.added > 0 &&
+                       CommitImport(c, preview, newProjects) && preview.plan.added > 0;
   const ImportPlan& plan = preview.plan;
   if (json) {
     out << PlanJson(plan, written);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "dates/date_format.h"
@@ -27,16 +28,18 @@ struct ImportContext {
   std::int64_t unixNow = 0;
 };
 
-// What an import of a file would do, with the report's form it would be written in. A file that
-// cannot be read, or whose format is not recognised (no format given), is refused.
+// What an import of a file would do, with the report's form it would be written in and the file
+// to read again for the write. A file that cannot be read, or whose format is not recognised (no
+// format given), is refused.
 struct ImportPreview {
   ImportPlan plan;
   DateFormat form;
+  std::shared_ptr<const ImportSource> source;
 };
 ImportPreview PreviewImport(const ImportContext& context, const std::string& file, std::optional<ImportFormat> format,
-                            const std::function<bool(double)>& progress = {});
-// Writes the preview's records (and new projects, when asked); false, with the reason as the
-// plan's refusal, when nothing could be written.
+                            const ImportProgress& progress = {});
+// Writes the preview's records (and new projects, when asked), its plan becoming what was written;
+// false, with the reason as the plan's refusal, when nothing could be written.
 bool CommitImport(const ImportContext& context, ImportPreview& preview, bool newProjects);
 
 // Runs the verb with its arguments (after "import"); returns the exit status.

@@ -1,6 +1,9 @@
 #include "import/import_write.h"
 
 #include <algorithm>
+#include <array>
+#include <compare>
+#include <optional>
 #include <set>
 #include <unordered_map>
 #include <unordered_set>
@@ -22,39 +25,112 @@ namespace {
 
 std::int64_t Ordinal(const DateTime& t) { return t.day * kSecondsPerDay + t.seconds; }
 
-// A stretch as the duplicate rule sees it: project, start and end as the record reads back.
+// A stretch as the duplicate rule sees it, exactly, in 16 bytes: its start and end as the record
+// reads back (seconds from day zero) and its project by number. The end and the number share a
+// word: every readable date lies within 2^39 seconds of day zero, and a file names fewer than 2^24
+// projects.
+constexpr int kProjectBits = 24;
+constexpr std::uint32_t kMostProjects = (1u << kProjectBits) - 1;
+constexpr std::int64_t kEndBias = std::int64_t{1} << 39;
+
 struct Key {
-  std::string project;
-  std::int64_t start, end;
-  bool operator==(const Key&) const = default;
+  std::int64_t start;
+  std::uint64_t endAndProject;
+  auto operator<=>(const Key&) const = default;
+  std::int64_t End() const { return static_cast<std::int64_t>(endAndProject >> kProjectBits) - kEndBias; }
 };
+
+Key KeyOf(std::int64_t start, std::int64_t end, std::uint32_t project) {
+  const auto biased = static_cast<std::uint64_t>(std::clamp(end, -kEndBias, kEndBias - 1) + kEndBias);
+  return {start, biased << kProjectBits | project};
+}
+
 struct KeyHash {
-  static std::uint64_t Mix(std::uint64_t x) {  // splitmix64's finaliser: every bit moves every bit
+  std::size_t operator()(const Key& k) const {  // splitmix64's finaliser: every bit moves every bit
+    std::uint64_t x = static_cast<std::uint64_t>(k.start) * 0x9e3779b97f4a7c15ull + k.endAndProject;
     x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ull;
     x = (x ^ (x >> 27)) * 0x94d049bb133111ebull;
     return x ^ (x >> 31);
   }
-  std::size_t operator()(const Key& k) const {
-    return std::hash<std::string>()(k.project) ^
-           Mix(static_cast<std::uint64_t>(k.start) * 0x9e3779b97f4a7c15ull + static_cast<std::uint64_t>(k.end));
+};
+
+// The keys of the stretches an import has taken so far: sorted, 16 bytes each (a table of them all
+// would take three times the room). A key past all the others goes at the end, as every key of a
+// file written in order of time does; the others wait in a small table until there are enough of
+// them to merge in, all smaller than the last key.
+class KeySet {
+ public:
+  // False when the key was there already.
+  bool Insert(const Key& key) {
+    if (sorted_.empty() || sorted_.back() < key) {  // past every key so far: the usual case
+      sorted_.push_back(key);
+      return true;
+    }
+    if (std::binary_search(sorted_.begin(), sorted_.end(), key) || !recent_.insert(key).second) return false;
+    if (recent_.size() == kRecent) Merge();
+    return true;
   }
+
+ private:
+  static constexpr std::size_t kRecent = 16384;
+
+  void Merge() {
+    std::vector<Key> add(recent_.begin(), recent_.end());
+    std::sort(add.begin(), add.end());
+    std::size_t i = sorted_.size(), j = add.size();
+    sorted_.resize(i + j);
+    for (std::size_t k = sorted_.size(); j > 0;) sorted_[--k] = i > 0 && sorted_[i - 1] > add[j - 1] ? sorted_[--i] : add[--j];
+    recent_.clear();
+  }
+
+  std::vector<Key> sorted_;
+  std::unordered_set<Key, KeyHash> recent_;
+};
+
+// Project names by number, the same name always the same number.
+class ProjectNumbers {
+ public:
+  // Nothing past the most a key can tell apart.
+  std::optional<std::uint32_t> Of(const std::string& name) {
+    if (last_ && name == last_->first) return last_->second;  // stretches of one project follow each other
+    const auto [at, fresh] = numbers_.try_emplace(name, static_cast<std::uint32_t>(names_.size()));
+    if (fresh) {
+      if (names_.size() == kMostProjects) {
+        numbers_.erase(at);
+        return std::nullopt;
+      }
+      names_.push_back(&at->first);
+    }
+    last_ = &*at;
+    return at->second;
+  }
+  const std::string& Name(std::uint32_t number) const { return *names_[number]; }
+
+ private:
+  std::unordered_map<std::string, std::uint32_t> numbers_;
+  std::vector<const std::string*> names_;
+  const std::pair<const std::string, std::uint32_t>* last_ = nullptr;
 };
 
 // LocalOfInstant for many moments: the zone's offset read once an hour of UTC (no zone changes
-// its offset within one).
+// its offset within one), the last hours' offsets kept.
 class LocalClock {
  public:
   DateTime Of(std::int64_t unix) {
     const std::int64_t hour = unix >= 0 ? unix / 3600 : (unix - 3599) / 3600;
-    auto [at, fresh] = offsets_.try_emplace(hour, 0);
-    if (fresh) at->second = UtcOffsetAt(hour * 3600);
-    const std::int64_t local = unix + at->second;
+    Hour& kept = hours_[static_cast<std::uint64_t>(hour) % hours_.size()];
+    if (!kept.known || kept.hour != hour) kept = {hour, UtcOffsetAt(hour * 3600), true};
+    const std::int64_t local = unix + kept.offset;
     const std::int64_t day = (local >= 0 ? local : local - kSecondsPerDay + 1) / kSecondsPerDay;
     return DateTime{day - kUnixDayOfDayZero, static_cast<std::int32_t>(local - day * kSecondsPerDay)};
   }
 
  private:
-  std::unordered_map<std::int64_t, std::int64_t> offsets_;
+  struct Hour {
+    std::int64_t hour = 0, offset = 0;
+    bool known = false;
+  };
+  std::array<Hour, 64> hours_{};
 };
 
 const std::int64_t kFirstMoment = (kReadableDays.first + 1 + kUnixDayOfDayZero) * kSecondsPerDay;
@@ -62,95 +138,252 @@ const std::int64_t kLastMoment = (kReadableDays.last - 1 + kUnixDayOfDayZero) * 
 
 std::string Moment(const DateFormat& form, std::int64_t unix) { return form.FormatGeneral(LocalOfInstant(unix)); }
 
-}  // namespace
+// The first and last start of a file's stretches.
+struct Bounds final : ImportSink {
+  explicit Bounds(const ImportProgress& progress) : progress(progress) {}
+  void Take(ImportedStretch&& s) override { first = std::min(first, s.start), last = std::max(last, s.start); }
+  void Skip(Unreadable&&) override {}
+  bool Progress(double done) override { return !(stopped = stopped || (progress && !progress(done))); }
 
-ImportPlan PlanImport(ImportRead read, std::vector<HeldStretch> held, const std::vector<std::string>& projectList,
-                      const DateFormat& reportForm, const std::function<bool(double)>& progress) {
-  ImportPlan plan;
-  plan.unreadable = std::move(read.unreadable);
-  plan.refusal = std::move(read.refusal);
-  if (!plan.refusal.empty()) return plan;
-  std::vector<ImportedStretch>& stretches = read.stretches;
-  std::stable_sort(stretches.begin(), stretches.end(),
-                   [](const ImportedStretch& a, const ImportedStretch& b) { return a.start < b.start; });
-  plan.read = stretches.size();
+  const ImportProgress& progress;
+  std::int64_t first = INT64_MAX, last = INT64_MIN;
+  bool stopped = false;
+};
 
-  std::unordered_set<Key, KeyHash> seen;
-  seen.reserve(held.size() + stretches.size());
-  for (const HeldStretch& h : held) seen.insert(Key{h.project, Ordinal(h.start), Ordinal(h.end)});
-  // Where the form writes a time back exactly as it reads, a stretch's key is its local time, and
-  // the text need not be read again.
-  const DateTime probe = MakeDateTime({2026, 10, 24}, 13, 37, 42);
-  const bool exact = reportForm.Parse(reportForm.FormatGeneral(probe)) == probe;
-  LocalClock clock;
-  // The held stretches by start, with the latest end so far, to find an overlap by one search.
-  std::sort(held.begin(), held.end(), [](const HeldStretch& a, const HeldStretch& b) { return Ordinal(a.start) < Ordinal(b.start); });
-  std::vector<std::int64_t> starts, latestEnd;
-  for (const HeldStretch& h : held) {
-    starts.push_back(Ordinal(h.start));
-    latestEnd.push_back(std::max(latestEnd.empty() ? INT64_MIN : latestEnd.back(), Ordinal(h.end)));
-  }
-  const std::set<std::string> listed(projectList.begin(), projectList.end());
-  std::set<std::string> projects, fresh;
-  std::set<std::pair<std::string, std::string>> renamed;
-
-  for (std::size_t i = 0; i < stretches.size(); ++i) {
-    if (progress && i % 4096 == 0 && !progress(static_cast<double>(i) / static_cast<double>(stretches.size()))) {
-      plan = ImportPlan{};
-      plan.refusal = "cancelled";
-      return plan;
-    }
-    const ImportedStretch& s = stretches[i];
-    // The years a report's dates can name, with a day to spare for any zone.
-    if (s.start < kFirstMoment || s.end > kLastMoment) {
-      plan.unreadable.push_back({"stretch " + std::to_string(i + 1), "its times lie outside the years 100 to 9999"});
-      continue;
-    }
-    if (i == 0 || s.start < plan.first) plan.first = s.start;
-    if (i == 0 || s.end > plan.last) plan.last = s.end;
-    const std::string project = RecordField(s.project);
-    const DateTime startLocal = clock.Of(s.start), endLocal = clock.Of(s.end);
-    const std::string start = reportForm.FormatGeneral(startLocal), end = reportForm.FormatGeneral(endLocal);
-    // Judged as the record reads back, so that what the form cannot write (a second, say) counts too.
-    const auto startValue = exact ? startLocal : reportForm.Parse(start);
-    const auto endValue = exact ? endLocal : reportForm.Parse(end);
-    if (!startValue || !endValue) {
-      plan.unreadable.push_back({"stretch at " + start, "the report's date form cannot write it"});
-      continue;
-    }
-    if (!seen.insert(Key{project, Ordinal(*startValue), Ordinal(*endValue)}).second) {
-      ++plan.duplicates;
-      continue;
-    }
-    const auto before = std::lower_bound(starts.begin(), starts.end(), Ordinal(*endValue)) - starts.begin();
-    if (before > 0 && latestEnd[static_cast<std::size_t>(before) - 1] > Ordinal(*startValue)) ++plan.overlaps;
-    plan.lines.push_back(RecordLine(project, start, end, s.comment));
-    if (project != s.project) renamed.insert({s.project, project});
-    projects.insert(project);
-    if (!listed.count(project)) fresh.insert(project);
-  }
-  plan.projects.assign(projects.begin(), projects.end());
-  plan.newProjects.assign(fresh.begin(), fresh.end());
-  plan.renamed.assign(renamed.begin(), renamed.end());
-  return plan;
+// Whether the folder has a report with anything in it to hold.
+bool HasRecords(const std::string& folder) {
+  for (const std::string& path : ReportPaths(folder))
+    if (FileSizeOf(path) > 0) return true;
+  return false;
 }
 
-std::vector<HeldStretch> HeldStretches(const Files& files, const std::string& folder, const DateFormat& ownForm,
-                                       const LocaleData& user, const ImportRead& read) {
-  std::vector<HeldStretch> held;
-  if (read.stretches.empty()) return held;
-  std::int64_t first = read.stretches.front().start, last = first;
-  for (const ImportedStretch& s : read.stretches) first = std::min(first, s.start), last = std::max(last, s.start);
+// The share done of a reading that is one of `of` readings, the `at`-th from 0.
+ImportProgress Stage(const ImportProgress& progress, int at, int of) {
+  if (!progress) return {};
+  return [&progress, at, of](double done) { return progress((at + done) / of); };
+}
+
+}  // namespace
+
+struct HeldStretches::Index {
+  ProjectNumbers projects;
+  std::vector<Key> keys;                // by start
+  std::vector<std::int64_t> latestEnd;  // [i]: the latest end among keys[0 .. kBlock * (i + 1))
+  static constexpr std::size_t kBlock = 64;
+  std::size_t finger = 0;  // where the last search ended
+  std::optional<ImportPeriod> period;  // the starts whose stretches were looked at; none: all of them
+
+  // The first key not less than key. A file read in order of time asks for ever later keys, so the
+  // search starts where the last one ended, in steps that double.
+  std::size_t LowerBound(const Key& key) {
+    std::size_t low = 0, high = keys.size();
+    if (finger < keys.size() && keys[finger] <= key) {
+      low = finger;
+      for (std::size_t step = 1; low + step < keys.size(); step *= 2) {
+        if (!(keys[low + step] < key)) {
+          high = low + step;
+          break;
+        }
+        low += step;
+      }
+    }
+    finger = static_cast<std::size_t>(std::lower_bound(keys.begin() + static_cast<std::ptrdiff_t>(low),
+                                                       keys.begin() + static_cast<std::ptrdiff_t>(high), key) -
+                                      keys.begin());
+    return finger;
+  }
+
+  void Seal() {
+    if (!std::is_sorted(keys.begin(), keys.end())) std::sort(keys.begin(), keys.end());
+    std::int64_t latest = INT64_MIN;
+    latestEnd.clear();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      latest = std::max(latest, keys[i].End());
+      if ((i + 1) % kBlock == 0) latestEnd.push_back(latest);
+    }
+  }
+  bool Holds(const Key& key) {
+    const std::size_t at = LowerBound(key);
+    return at < keys.size() && keys[at] == key;
+  }
+  // Whether a stretch held starts before end and ends after start.
+  bool Overlaps(std::int64_t start, std::int64_t end) {
+    const std::size_t before = LowerBound(Key{end, 0});
+    std::int64_t latest = before >= kBlock ? latestEnd[before / kBlock - 1] : INT64_MIN;
+    for (std::size_t i = before / kBlock * kBlock; i < before; ++i) latest = std::max(latest, keys[i].End());
+    return latest > start;
+  }
+};
+
+HeldStretches::HeldStretches() : index_(std::make_unique<Index>()) {}
+HeldStretches::~HeldStretches() = default;
+HeldStretches::HeldStretches(HeldStretches&&) noexcept = default;
+HeldStretches& HeldStretches::operator=(HeldStretches&&) noexcept = default;
+
+void HeldStretches::Add(const std::string& project, const DateTime& start, const DateTime& end) {
+  if (const auto number = index_->projects.Of(project)) index_->keys.push_back(KeyOf(Ordinal(start), Ordinal(end), *number));
+}
+
+HeldStretches ReadHeldStretches(const Files& files, const std::string& folder, const DateFormat& ownForm,
+                                const LocaleData& user, std::int64_t first, std::int64_t last) {
+  HeldStretches held;
+  if (first > last) return held;
+  held.index_->period = ImportPeriod{first, last};
   const Period period{std::max(kReadableDays.first, LocalOfInstant(first).day - 7),
                       std::min(kReadableDays.last, LocalOfInstant(last).day + 1)};
   if (period.first > period.last) return held;
   const FolderReports reports = ReadFolderReports(files, folder, user, ownForm);
   FileMissing([&] {
     ReadFolderSummary(files, reports, period, 0, [&](const SummaryEntry& e) {
-      if (e.endValue) held.push_back({e.project, e.startValue, *e.endValue});
+      if (e.endValue) held.Add(e.project, e.startValue, *e.endValue);
     });
   });
   return held;
+}
+
+// Judges each stretch as a reader hands it on: a duplicate, an overlap, a record to write.
+class ImportPlanner final : public ImportSink {
+ public:
+  ImportPlanner(ImportPlan& plan, HeldStretches& held, const std::vector<std::string>& projectList,
+                const DateFormat& form, const RecordSink& record, const ImportProgress& progress)
+      : plan_(plan), held_(*held.index_), listed_(projectList.begin(), projectList.end()), form_(form), record_(record),
+        progress_(progress) {
+    held_.Seal();
+    // Where the form writes a time back exactly as it reads, a stretch's key is its local time, and
+    // the text need not be read again.
+    const DateTime probe = MakeDateTime({2026, 10, 24}, 13, 37, 42);
+    exact_ = form.Parse(form.FormatGeneral(probe)) == probe;
+  }
+
+  void Take(ImportedStretch&& s) override {
+    if (stopped_) return;
+    ++plan_.read;
+    // The years a report's dates can name, with a day to spare for any zone.
+    if (s.start < kFirstMoment || s.end > kLastMoment) {
+      Skip({"stretch " + std::to_string(plan_.read), "its times lie outside the years 100 to 9999"});
+      return;
+    }
+    if (held_.period && (s.start < held_.period->first || s.start > held_.period->last)) ++plan_.unjudged;
+    plan_.first = dated_ ? std::min(plan_.first, s.start) : s.start;
+    plan_.last = dated_ ? std::max(plan_.last, s.end) : s.end;
+    dated_ = true;
+    const std::string project = RecordField(s.project);
+    const DateTime startLocal = clock_.Of(s.start), endLocal = clock_.Of(s.end);
+    // The record's texts: read back where the form may not write a time exactly, else made only for
+    // a record that is written.
+    std::string start, end;
+    const auto write = [&] {
+      if (start.empty()) start = form_.FormatGeneral(startLocal), end = form_.FormatGeneral(endLocal);
+    };
+    if (!exact_) write();
+    // Judged as the record reads back, so that what the form cannot write (a second, say) counts too.
+    const auto startValue = exact_ ? startLocal : form_.Parse(start);
+    const auto endValue = exact_ ? endLocal : form_.Parse(end);
+    if (!startValue || !endValue) {
+      Skip({"stretch at " + start, "the report's date form cannot write it"});
+      return;
+    }
+    const auto number = held_.projects.Of(project);
+    if (!number) {
+      plan_.refusal = "it names more projects than an import can tell apart";
+      stopped_ = true;
+      return;
+    }
+    const Key key = KeyOf(Ordinal(*startValue), Ordinal(*endValue), *number);
+    bool duplicate = held_.Holds(key) || !taken_.Insert(key);
+    if (!duplicate && record_) {
+      write();
+      duplicate = !record_(RecordLine(project, start, end, s.comment));
+    }
+    if (duplicate) {
+      ++plan_.duplicates;
+      return;
+    }
+    ++plan_.added;
+    if (held_.Overlaps(Ordinal(*startValue), Ordinal(*endValue))) ++plan_.overlaps;
+    if (*number >= written_.size()) written_.resize(*number + 1);
+    written_[*number] = true;
+    if (project != s.project) renamed_.insert({s.project, project});
+  }
+
+  void Skip(Unreadable&& item) override {
+    if (plan_.unreadableCount++ < kListedUnreadable) plan_.unreadable.push_back(std::move(item));
+  }
+
+  bool Progress(double done) override {
+    if (!stopped_ && progress_ && !progress_(done)) stopped_ = cancelled_ = true;
+    return !stopped_;
+  }
+
+  // The plan once the file is read, or its refusal.
+  void Finish(std::string refusal) {
+    if (cancelled_) refusal = "cancelled";
+    if (refusal.empty()) refusal = plan_.refusal;
+    if (!refusal.empty()) {
+      plan_ = ImportPlan{};
+      plan_.refusal = std::move(refusal);
+      return;
+    }
+    for (std::uint32_t n = 0; n < written_.size(); ++n) {
+      if (!written_[n]) continue;
+      const std::string& name = held_.projects.Name(n);
+      plan_.projects.push_back(name);
+      if (!listed_.count(name)) plan_.newProjects.push_back(name);
+    }
+    std::sort(plan_.projects.begin(), plan_.projects.end());
+    std::sort(plan_.newProjects.begin(), plan_.newProjects.end());
+    plan_.renamed.assign(renamed_.begin(), renamed_.end());
+  }
+
+ private:
+  ImportPlan& plan_;
+  HeldStretches::Index& held_;
+  const std::set<std::string> listed_;
+  const DateFormat& form_;
+  const RecordSink& record_;
+  const ImportProgress& progress_;
+  bool exact_ = false, stopped_ = false, cancelled_ = false;
+  bool dated_ = false;  // the period holds a stretch
+  LocalClock clock_;
+  KeySet taken_;
+  std::vector<bool> written_;  // by project number: a record of it is written
+  std::set<std::pair<std::string, std::string>> renamed_;
+};
+
+ImportPlan PlanImport(const ImportSource& source, HeldStretches held, const std::vector<std::string>& projectList,
+                      const DateFormat& reportForm, const RecordSink& record, const ImportProgress& progress) {
+  ImportPlan plan;
+  ImportPlanner planner(plan, held, projectList, reportForm, record, progress);
+  std::string refusal = source.Read(planner);
+  planner.Finish(std::move(refusal));
+  return plan;
+}
+
+namespace {
+
+// The stretches the folder's reports hold over the period of source's stretches: none without a
+// record, else source is read once more to learn its period first. Nothing when cancelled.
+std::optional<HeldStretches> HeldFor(const Files& files, const std::string& folder, const ImportSource& source,
+                                     const DateFormat& reportForm, const LocaleData& user, const ImportProgress& progress) {
+  Bounds bounds(progress);
+  source.Read(bounds);
+  if (bounds.stopped) return std::nullopt;
+  return ReadHeldStretches(files, folder, reportForm, user, bounds.first, bounds.last);
+}
+
+}  // namespace
+
+ImportPlan PlanImportInto(const Files& files, const std::string& folder, const ImportSource& source,
+                          const DateFormat& reportForm, const LocaleData& user, const ImportProgress& progress) {
+  const std::vector<std::string> list = ProjectListNames(files, folder);
+  if (!HasRecords(folder)) return PlanImport(source, HeldStretches(), list, reportForm, {}, progress);
+  std::optional<HeldStretches> held = HeldFor(files, folder, source, reportForm, user, Stage(progress, 0, 2));
+  if (!held) {
+    ImportPlan cancelled;
+    cancelled.refusal = "cancelled";
+    return cancelled;
+  }
+  return PlanImport(source, std::move(*held), list, reportForm, {}, Stage(progress, 1, 2));
 }
 
 std::vector<std::string> ProjectListNames(const Files& files, const std::string& folder) {
@@ -162,53 +395,73 @@ std::vector<std::string> ProjectListNames(const Files& files, const std::string&
   return names;
 }
 
-std::size_t WriteImport(const Files& files, const std::string& folder, const ImportPlan& plan, const DateFormat& reportForm,
-                 bool newProjects, std::int64_t unixNow) {
-  if (!plan.refusal.empty() || plan.lines.empty()) return 0;
-  std::size_t written = 0;
-  {
-    // One lock for the copy, the replace and the list: an append of the running program waits
-    // for the new report instead of going into the old one.
-    const std::string report = MachineFile(folder, kReportFile);
-    const Files::Lock lock = files.LockFor(report);
-    const bool exists = files.Exists(report);
-    const std::string backup = MachineFile(folder, kImportBackupFile);
-    if (exists) files.Copy(report, backup, backup + ".tmp");
-    else files.Replace(backup, backup + ".tmp", "");
-    Files::Replacement out = files.BeginReplace(report, MachineFile(folder, kReportScratch));
-    // A record the report gained since the preview (the same file imported meanwhile from another
-    // window or tallywright-ctl) is not written a second time.
-    std::unordered_set<std::string_view> pending;
-    for (const std::string& line : plan.lines) pending.insert(std::string_view(line).substr(0, LineEndAt(line, 0)));
-    std::string partial;  // a line read so far, which may go on in the next block
-    const auto look = [&](std::string_view line) { pending.erase(line); };
-    char last = '\n';
-    if (exists) {
-      // Every byte as it stands, so that each line keeps its offset (amendments name lines by it).
-      Files::Reader reader = files.OpenRead(report);
-      std::string block(1 << 20, '\0');
-      while (const size_t n = reader.Read(block.data(), block.size())) {
-        const std::string_view read(block.data(), n);
-        out.Write(read);
-        last = block[n - 1];
-        for (size_t from = 0; from < n;) {
-          const size_t end = LineEndAt(read, from);
-          partial.append(read.substr(from, end - from));
-          if (end == std::string_view::npos) break;
-          look(partial);
-          partial.clear();
-          from = end + 1;
-        }
+namespace {
+
+// The records of an import after the last line of this machine's report, in one replace under the
+// folder's lock, unless the file has changed since `period` was learnt (the plan's unjudged).
+ImportPlan WriteRecords(const Files& files, const std::string& folder, const ImportSource& source,
+                        const DateFormat& reportForm, const LocaleData& user, std::optional<ImportPeriod> period) {
+  const std::string report = MachineFile(folder, kReportFile);
+  // The report up to here is judged by its stretches; what it gains while the import waits for the
+  // lock (the same file imported from another window or tallywright-ctl), by its lines.
+  const std::uint64_t judged = FileSizeOf(report);
+  HeldStretches held = !HasRecords(folder) ? HeldStretches()
+                       : period ? ReadHeldStretches(files, folder, reportForm, user, period->first, period->last)
+                                : std::move(*HeldFor(files, folder, source, reportForm, user, {}));
+  const std::vector<std::string> list = ProjectListNames(files, folder);
+  // One lock for the copy and the replace: an append of the running program waits for the new
+  // report instead of going into the old one.
+  const Files::Lock lock = files.LockFor(report);
+  const bool exists = files.Exists(report);
+  Files::Replacement out = files.BeginReplace(report, MachineFile(folder, kReportScratch));
+  std::unordered_set<std::string> gained;
+  char last = '\n';
+  if (exists) {
+    // Every byte as it stands, so that each line keeps its offset (amendments name lines by it).
+    Files::Reader reader = files.OpenRead(report);
+    std::string block(1 << 20, '\0');
+    std::string partial;  // a line gained, read so far
+    std::uint64_t offset = 0;
+    while (const size_t n = reader.Read(block.data(), block.size())) {
+      const std::string_view read(block.data(), n);
+      out.Write(read);
+      last = read.back();
+      for (size_t from = offset >= judged ? 0 : judged - offset; from < n;) {
+        const size_t end = LineEndAt(read, from);
+        partial.append(read.substr(from, end - from));
+        if (end == std::string_view::npos) break;
+        if (!partial.empty()) gained.insert(std::move(partial));
+        partial.clear();
+        from = end + 1;
       }
-      look(partial);
+      offset += n;
     }
-    if (last != '\n' && last != '\r') out.Write("\r\n");
-    for (const std::string& line : plan.lines)
-      if (pending.count(std::string_view(line).substr(0, LineEndAt(line, 0)))) out.Write(line), ++written;
-    out.Commit();
-    const std::string form = FormFileOf(report);
-    if (!files.Exists(form)) files.Replace(form, form + ".tmp", FormText(reportForm.data()));
+    if (!partial.empty()) gained.insert(std::move(partial));
   }
+  bool lineEnd = exists && last != '\n' && last != '\r';  // the last line needs one before the records
+  ImportPlan plan = PlanImport(source, std::move(held), list, reportForm, [&](std::string_view record) {
+    if (!gained.empty() && gained.count(std::string(record.substr(0, LineEndAt(record, 0))))) return false;
+    if (lineEnd) out.Write("\r\n"), lineEnd = false;
+    out.Write(record);
+    return true;
+  });
+  if (plan.unjudged > 0 || !plan.refusal.empty() || plan.added == 0) return plan;
+  const std::string backup = MachineFile(folder, kImportBackupFile);
+  if (exists) files.Copy(report, backup, backup + ".tmp");
+  else files.Replace(backup, backup + ".tmp", "");
+  out.Commit();
+  const std::string form = FormFileOf(report);
+  if (!files.Exists(form)) files.Replace(form, form + ".tmp", FormText(reportForm.data()));
+  return plan;
+}
+
+}  // namespace
+
+ImportPlan WriteImport(const Files& files, const std::string& folder, const ImportSource& source,
+                       const DateFormat& reportForm, const LocaleData& user, bool newProjects, std::int64_t unixNow,
+                       std::optional<ImportPeriod> period) {
+  ImportPlan plan = WriteRecords(files, folder, source, reportForm, user, period);
+  if (plan.unjudged > 0) plan = WriteRecords(files, folder, source, reportForm, user, std::nullopt);
   if (newProjects && !plan.newProjects.empty()) {
     const std::string list = JoinPath(folder, kProjectListFile);
     const Files::Lock lock = files.LockFor(list);
@@ -223,7 +476,7 @@ std::size_t WriteImport(const Files& files, const std::string& folder, const Imp
     files.Replace(list, JoinPath(folder, kProjectListScratch), after);
     NoteProjectChanges(files, folder, before, after, unixNow);
   }
-  return written;
+  return plan;
 }
 
 std::string PlanText(const ImportPlan& plan, const DateFormat& form, bool newProjects) {
@@ -234,7 +487,7 @@ std::string PlanText(const ImportPlan& plan, const DateFormat& form, bool newPro
   };
   text += count(plan.read, "stretch read", "stretches read");
   if (plan.read > 0) text += ", from " + Moment(form, plan.first) + " to " + Moment(form, plan.last);
-  text += "\n" + count(plan.lines.size(), "stretch to add", "stretches to add") + "\n";
+  text += "\n" + count(plan.added, "stretch to add", "stretches to add") + "\n";
   text += count(plan.duplicates, "duplicate skipped (already in the report)", "duplicates skipped (already in the report)") + "\n";
   text += count(plan.overlaps, "overlaps a stretch of the report", "overlap stretches of the report") + "\n";
   if (!plan.projects.empty()) {
@@ -245,9 +498,11 @@ std::string PlanText(const ImportPlan& plan, const DateFormat& form, bool newPro
     }
   }
   for (const auto& [from, to] : plan.renamed) text += "Project \"" + from + "\" is written as \"" + to + "\" (a record's project holds no comma)\n";
-  if (!plan.unreadable.empty()) {
-    text += count(plan.unreadable.size(), "item could not be read:", "items could not be read:") + "\n";
+  if (plan.unreadableCount > 0) {
+    text += count(plan.unreadableCount, "item could not be read:", "items could not be read:") + "\n";
     for (const Unreadable& u : plan.unreadable) text += "  " + u.place + ": " + u.reason + "\n";
+    if (plan.unreadableCount > plan.unreadable.size())
+      text += "  and " + std::to_string(plan.unreadableCount - plan.unreadable.size()) + " more\n";
   }
   return text;
 }
@@ -260,12 +515,12 @@ std::string PlanJson(const ImportPlan& plan, bool written) {
   };
   std::string json = "{\n  \"written\": " + std::string(written ? "true" : "false");
   json += ",\n  \"refusal\": " + (plan.refusal.empty() ? std::string("null") : JsonString(plan.refusal));
-  json += ",\n  \"read\": " + std::to_string(plan.read) + ",\n  \"added\": " + std::to_string(plan.lines.size());
+  json += ",\n  \"read\": " + std::to_string(plan.read) + ",\n  \"added\": " + std::to_string(plan.added);
   json += ",\n  \"duplicates\": " + std::to_string(plan.duplicates) + ",\n  \"overlaps\": " + std::to_string(plan.overlaps);
   json += ",\n  \"from\": " + (plan.read ? JsonString(IsoDateTime(LocalOfInstant(plan.first))) : "null");
   json += ",\n  \"to\": " + (plan.read ? JsonString(IsoDateTime(LocalOfInstant(plan.last))) : "null");
   json += ",\n  \"projects\": " + list(plan.projects) + ",\n  \"newProjects\": " + list(plan.newProjects);
-  json += ",\n  \"unreadable\": [";
+  json += ",\n  \"unreadableCount\": " + std::to_string(plan.unreadableCount) + ",\n  \"unreadable\": [";
   for (std::size_t i = 0; i < plan.unreadable.size(); ++i)
     json += std::string(i ? ", " : "") + "{\"place\": " + JsonString(plan.unreadable[i].place) +
             ", \"reason\": " + JsonString(plan.unreadable[i].reason) + "}";

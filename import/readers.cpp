@@ -10,6 +10,7 @@
 #include "dates/local_time.h"
 #include "import/calendar.h"
 #include "import/json.h"
+#include "platform/lines.h"
 #include "report/amendment.h"
 #include "report/record.h"
 
@@ -40,18 +41,28 @@ bool ValidTime(int year, int month, int day, int hour, int minute, int second) {
          hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59;
 }
 
-void Add(ImportRead& read, std::string project, std::int64_t start, std::int64_t end, std::string comment,
-         const std::string& place) {
+std::string Line(std::size_t number) { return "line " + std::to_string(number); }
+
+// The place of a line of one of several files, put in words only when something is said of it.
+struct FileLine {
+  const std::string& prefix;  // "2026-11.data "
+  std::size_t number;
+};
+const std::string& PlaceText(const std::string& place) { return place; }
+std::string PlaceText(const FileLine& place) { return place.prefix + Line(place.number); }
+
+template <class Place>
+void Add(ImportSink& sink, std::string_view project, std::int64_t start, std::int64_t end, std::string comment,
+         const Place& place) {
   if (Trimmed(project).empty()) {
-    read.unreadable.push_back({place, "it names no project"});
+    sink.Skip({PlaceText(place), "it names no project"});
   } else if (end < start) {
-    read.unreadable.push_back({place, "it ends before it starts"});
+    sink.Skip({PlaceText(place), "it ends before it starts"});
   } else {
-    read.stretches.push_back({std::string(Trimmed(project)), start, end, std::move(comment)});
+    sink.Take({std::string(Trimmed(project)), start, end, std::move(comment)});
   }
 }
 
-std::string Line(std::size_t number) { return "line " + std::to_string(number); }
 std::string Item(std::size_t number) { return "item " + std::to_string(number); }
 
 // "a" joined to "b" with a blank, either may be empty.
@@ -84,20 +95,60 @@ std::vector<std::string> TagWords(std::string_view text) {
   return words;
 }
 
-ImportRead FromTimewarrior(ImportRead& read, const std::vector<std::string>& tags, std::string annotation,
-                           std::optional<std::int64_t> start, std::optional<std::int64_t> end,
-                           const std::string& place) {
+template <class Place>
+void FromTimewarrior(ImportSink& sink, const std::vector<std::string>& tags, std::string_view annotation,
+                     std::optional<std::int64_t> start, std::optional<std::int64_t> end, const Place& place) {
   if (!start) {
-    read.unreadable.push_back({place, "its start is not a time"});
+    sink.Skip({PlaceText(place), "its start is not a time"});
   } else if (!end) {
-    read.unreadable.push_back({place, "it is still open (no end)"});
+    sink.Skip({PlaceText(place), "it is still open (no end)"});
   } else {
     std::string comment;
     for (std::size_t i = 1; i < tags.size(); ++i) comment = Joined(std::move(comment), tags[i]);
-    Add(read, tags.empty() ? "" : tags.front(), *start, *end, Joined(std::move(comment), annotation), place);
+    Add(sink, tags.empty() ? "" : tags.front(), *start, *end, Joined(std::move(comment), annotation), place);
   }
-  return {};
 }
+
+// One line of a Timewarrior data file: "inc start [- end] [# tags [# annotation]]". False when it
+// is not an interval at all.
+bool TimewarriorLine(std::string_view line, const FileLine& place, ImportSink& sink) {
+  if (!line.starts_with("inc ")) {
+    sink.Skip({PlaceText(place), "it is not an interval (\"inc ...\")"});
+    return false;
+  }
+  line.remove_prefix(4);
+  const std::size_t hash = line.find(" #");
+  std::string_view times = Trimmed(line.substr(0, hash));
+  std::string_view tags, annotation;
+  if (hash != std::string_view::npos) {
+    std::string_view rest = line.substr(hash + 2);
+    // The annotation follows a second " # " outside quotes.
+    bool inQuotes = false;
+    std::size_t second = std::string_view::npos;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+      if (rest[i] == '\\') ++i;
+      else if (rest[i] == '"') inQuotes = !inQuotes;
+      else if (!inQuotes && rest[i] == '#' && i > 0 && rest[i - 1] == ' ') { second = i; break; }
+    }
+    tags = Trimmed(rest.substr(0, second));
+    if (second != std::string_view::npos) annotation = Trimmed(rest.substr(second + 1));
+  }
+  std::string note;
+  if (annotation.size() >= 2 && annotation.front() == '"') {
+    const std::vector<std::string> words = TagWords(annotation);
+    note = words.empty() ? "" : words.front();
+  } else {
+    note = std::string(annotation);
+  }
+  const std::size_t dash = times.find(" - ");
+  const auto start = UtcBasic(Trimmed(times.substr(0, dash)));
+  const auto end = dash == std::string_view::npos ? std::nullopt : UtcBasic(Trimmed(times.substr(dash + 3)));
+  if (dash != std::string_view::npos && !end) sink.Skip({PlaceText(place), "its end is not a time"});
+  else FromTimewarrior(sink, TagWords(tags), note, start, end, place);
+  return true;
+}
+
+const char* const kNoInterval = "it is not Timewarrior data: no line is an interval (\"inc ...\")";
 
 // --- the report's own files -----------------------------------------------------------------------
 
@@ -227,49 +278,10 @@ ImportRead ReadTimewarriorData(std::string_view text, const std::string& placePr
   ImportRead read;
   bool any = false;
   ForEachLine(text, [&](std::string_view line, std::size_t number) {
-    const std::string place = placePrefix + Line(number);
     line = Trimmed(line);
-    if (line.empty()) return;
-    if (!line.starts_with("inc ")) {
-      read.unreadable.push_back({place, "it is not an interval (\"inc ...\")"});
-      return;
-    }
-    any = true;
-    line.remove_prefix(4);
-    // "start [- end] [# tags [# annotation]]"
-    const std::size_t hash = line.find(" #");
-    std::string_view times = Trimmed(line.substr(0, hash));
-    std::string_view tags, annotation;
-    if (hash != std::string_view::npos) {
-      std::string_view rest = line.substr(hash + 2);
-      // The annotation follows a second " # " outside quotes.
-      bool inQuotes = false;
-      std::size_t second = std::string_view::npos;
-      for (std::size_t i = 0; i < rest.size(); ++i) {
-        if (rest[i] == '\\') ++i;
-        else if (rest[i] == '"') inQuotes = !inQuotes;
-        else if (!inQuotes && rest[i] == '#' && i > 0 && rest[i - 1] == ' ') { second = i; break; }
-      }
-      tags = Trimmed(rest.substr(0, second));
-      if (second != std::string_view::npos) annotation = Trimmed(rest.substr(second + 1));
-    }
-    std::string note;
-    if (annotation.size() >= 2 && annotation.front() == '"') {
-      const std::vector<std::string> words = TagWords(annotation);
-      note = words.empty() ? "" : words.front();
-    } else {
-      note = std::string(annotation);
-    }
-    const std::size_t dash = times.find(" - ");
-    const auto start = UtcBasic(Trimmed(times.substr(0, dash)));
-    const auto end = dash == std::string_view::npos ? std::nullopt : UtcBasic(Trimmed(times.substr(dash + 3)));
-    if (dash != std::string_view::npos && !end) {
-      read.unreadable.push_back({place, "its end is not a time"});
-      return;
-    }
-    FromTimewarrior(read, TagWords(tags), note, start, end, place);
+    if (!line.empty()) any = TimewarriorLine(line, {placePrefix, number}, read) || any;
   });
-  if (!any && !read.unreadable.empty()) read.refusal = "it is not Timewarrior data: no line is an interval (\"inc ...\")";
+  if (!any && !read.unreadable.empty()) read.refusal = kNoInterval;
   return read;
 }
 
@@ -292,10 +304,10 @@ ImportRead ReadTimewarriorJson(std::string_view text) {
     if (const JsonValue* t = item.Find("tags"))
       for (const JsonValue& tag : t->items)
         if (tag.kind == JsonValue::String) tags.push_back(tag.text);
-    const std::string end = item.StringOf("end");
-    FromTimewarrior(read, tags, item.StringOf("annotation"), UtcBasic(item.StringOf("start")),
-                    end.empty() ? std::nullopt : UtcBasic(end), place);
-    if (!end.empty() && !UtcBasic(end)) read.unreadable.back().reason = "its end is not a time";
+    const std::string endText = item.StringOf("end");
+    const auto end = endText.empty() ? std::nullopt : UtcBasic(endText);
+    if (!endText.empty() && !end) read.unreadable.push_back({place, "its end is not a time"});
+    else FromTimewarrior(read, tags, item.StringOf("annotation"), UtcBasic(item.StringOf("start")), end, place);
   }
   return read;
 }
@@ -535,29 +547,80 @@ std::optional<ImportFormat> DetectImportFormat(const Files& files, const std::st
   return std::nullopt;
 }
 
-ImportRead ReadImport(const Files& files, const std::string& path, ImportFormat format, const LocaleData& user) {
-  namespace fs = std::filesystem;
-  switch (format) {
-    case ImportFormat::TimewarriorData: {
-      std::error_code ec;
-      if (!fs::is_directory(path, ec)) return ReadTimewarriorData(FileText(files, path));
-      // The data folder, or the folder above it; the months' files in order.
-      fs::path folder = path;
-      if (fs::is_directory(folder / "data", ec)) folder /= "data";
-      std::vector<std::string> names;
-      for (const auto& entry : fs::directory_iterator(folder, ec))
-        if (IsDataFileName(entry.path().filename().string())) names.push_back(entry.path().filename().string());
-      std::sort(names.begin(), names.end());
-      ImportRead all;
-      if (names.empty()) all.refusal = "it holds no Timewarrior data files (YYYY-MM.data)";
-      for (const std::string& name : names) {
-        ImportRead part = ReadTimewarriorData(FileText(files, (folder / name).string()), name + " ");
-        all.stretches.insert(all.stretches.end(), std::make_move_iterator(part.stretches.begin()),
-                             std::make_move_iterator(part.stretches.end()));
-        all.unreadable.insert(all.unreadable.end(), part.unreadable.begin(), part.unreadable.end());
+namespace {
+
+// Tells the sink how far the reading is, every so many items; false when it stops the reading.
+class Pace {
+ public:
+  bool Step(ImportSink& sink, double done) { return ++count_ % 4096 != 0 || sink.Progress(done); }
+
+ private:
+  std::size_t count_ = 0;
+};
+
+// A Timewarrior data folder (or one of its files), read a line at a time.
+class TimewarriorFolder final : public ImportSource {
+ public:
+  // `folder`: the files are a folder's months, and each line's place names its file.
+  TimewarriorFolder(const Files& files, std::vector<std::string> paths, bool folder, std::string refusal)
+      : files_(files), paths_(std::move(paths)), folder_(folder), refusal_(std::move(refusal)) {}
+
+  std::string Read(ImportSink& sink) const override {
+    if (!refusal_.empty()) return refusal_;
+    std::uint64_t total = 0, done = 0;
+    for (const std::string& path : paths_) total += FileSizeOf(path);
+    bool any = false, other = false;
+    Pace pace;
+    for (const std::string& path : paths_) {
+      const std::string prefix = folder_ ? std::filesystem::path(path).filename().string() + " " : "";
+      Files::Reader reader = files_.OpenRead(path);
+      LineReader lines(reader);
+      std::size_t number = 0;
+      for (std::string_view line; lines.Next(line);) {
+        ++number;
+        line = Trimmed(line);
+        if (line.empty()) continue;
+        const bool interval = TimewarriorLine(line, {prefix, number}, sink);
+        any = any || interval;
+        other = other || !interval;
+        if (!pace.Step(sink, total ? static_cast<double>(done + lines.offset()) / static_cast<double>(total) : 0))
+          return "";
       }
-      return all;
+      done += FileSizeOf(path);
     }
+    return !any && other ? kNoInterval : "";
+  }
+
+ private:
+  const Files& files_;
+  std::vector<std::string> paths_;
+  bool folder_;
+  std::string refusal_;
+};
+
+std::unique_ptr<ImportSource> OpenTimewarriorData(const Files& files, const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (!fs::is_directory(path, ec)) {
+    files.OpenRead(path);  // a file that is not there is said at once, as for the other formats
+    return std::make_unique<TimewarriorFolder>(files, std::vector<std::string>{path}, false, "");
+  }
+  // The data folder, or the folder above it; the months' files in order.
+  fs::path folder = path;
+  if (fs::is_directory(folder / "data", ec)) folder /= "data";
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder, ec))
+    if (IsDataFileName(entry.path().filename().string())) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  std::vector<std::string> paths;
+  for (const std::string& name : names) paths.push_back((folder / name).string());
+  return std::make_unique<TimewarriorFolder>(files, std::move(paths), true,
+                                             names.empty() ? "it holds no Timewarrior data files (YYYY-MM.data)" : "");
+}
+
+ImportRead ReadWhole(const Files& files, const std::string& path, ImportFormat format, const LocaleData& user) {
+  switch (format) {
+    case ImportFormat::TimewarriorData: return ReadTimewarriorData(FileText(files, path));
     case ImportFormat::TimewarriorJson: return ReadTimewarriorJson(FileText(files, path));
     case ImportFormat::Watson: return ReadWatsonFrames(FileText(files, path));
     case ImportFormat::GTimeLog: return ReadGTimeLog(FileText(files, path));
@@ -574,6 +637,44 @@ ImportRead ReadImport(const Files& files, const std::string& path, ImportFormat 
   ImportRead none;
   none.refusal = "this program was built without the reader of Hamster databases";
   return none;
+}
+
+}  // namespace
+
+std::uint64_t FileSizeOf(const std::string& path) {
+  std::error_code ec;
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  return ec ? 0 : size;
+}
+
+ReadStretches::ReadStretches(ImportRead read) : read_(std::move(read)) {
+  std::stable_sort(read_.stretches.begin(), read_.stretches.end(),
+                   [](const ImportedStretch& a, const ImportedStretch& b) { return a.start < b.start; });
+}
+
+std::string ReadStretches::Read(ImportSink& sink) const {
+  if (!read_.refusal.empty()) return read_.refusal;
+  for (const Unreadable& u : read_.unreadable) sink.Skip(Unreadable(u));
+  Pace pace;
+  const double count = static_cast<double>(read_.stretches.size());
+  for (std::size_t i = 0; i < read_.stretches.size(); ++i) {
+    sink.Take(ImportedStretch(read_.stretches[i]));
+    if (!pace.Step(sink, static_cast<double>(i + 1) / count)) break;
+  }
+  return "";
+}
+
+std::unique_ptr<ImportSource> OpenImport(const Files& files, const std::string& path, ImportFormat format,
+                                         const LocaleData& user) {
+  if (format == ImportFormat::TimewarriorData) return OpenTimewarriorData(files, path);
+  return std::make_unique<ReadStretches>(ReadWhole(files, path, format, user));
+}
+
+ImportRead ReadImport(const Files& files, const std::string& path, ImportFormat format, const LocaleData& user) {
+  if (format != ImportFormat::TimewarriorData) return ReadWhole(files, path, format, user);
+  ImportRead read;
+  read.refusal = OpenTimewarriorData(files, path)->Read(read);
+  return read;
 }
 
 }  // namespace tw

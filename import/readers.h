@@ -1,8 +1,10 @@
 #pragma once
 // Reading other programs' files into stretches: one small reader per format behind one routine.
-// Every reader takes the whole file's text (a Timewarrior data folder: its data files in order),
-// gives what it could read, and lists each line or item it could not read with its place and why.
+// A reader gives what it could read and lists each line or item it could not read with its place
+// and why. A Timewarrior data folder is read line by line, a month's file at a time, so that a
+// history of millions of intervals never stands in memory; the other formats are read whole.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -27,11 +29,44 @@ struct Unreadable {
   std::string reason;
 };
 
-struct ImportRead {
+// What a reader hands on, in the file's order.
+class ImportSink {
+ public:
+  virtual ~ImportSink() = default;
+  virtual void Take(ImportedStretch&& stretch) = 0;
+  virtual void Skip(Unreadable&& item) = 0;
+  // The share of the file read so far, 0 to 1, now and then; false stops the reading.
+  virtual bool Progress(double) { return true; }
+};
+
+// A file read whole: what the readers of the smaller formats give.
+struct ImportRead final : ImportSink {
   std::vector<ImportedStretch> stretches;
   std::vector<Unreadable> unreadable;
   // Set when the file is not of the format at all: one message, and nothing is imported.
   std::string refusal;
+
+  void Take(ImportedStretch&& stretch) override { stretches.push_back(std::move(stretch)); }
+  void Skip(Unreadable&& item) override { unreadable.push_back(std::move(item)); }
+};
+
+// A file to import, read again each time it is asked: once for the preview, once for the write.
+class ImportSource {
+ public:
+  virtual ~ImportSource() = default;
+  // Hands every stretch and unreadable item to sink; answers why the file is not of its format at
+  // all, or "". A failed read is a RunError.
+  virtual std::string Read(ImportSink& sink) const = 0;
+};
+
+// The stretches of a file read whole, in order of start.
+class ReadStretches final : public ImportSource {
+ public:
+  explicit ReadStretches(ImportRead read);
+  std::string Read(ImportSink& sink) const override;
+
+ private:
+  ImportRead read_;
 };
 
 enum class ImportFormat {
@@ -60,10 +95,17 @@ const ImportFormatInfo& InfoOf(ImportFormat format);
 // The format a file or folder is in, from its name and its first bytes; nothing when none fits.
 std::optional<ImportFormat> DetectImportFormat(const Files& files, const std::string& path);
 
-// Reads path in that format. `user` is the form to read the dates of Tallywright's own files in
-// where their records cannot tell. A failed read of the file is a RunError; the Hamster database is
-// not read here (import/hamster.h), since it needs Qt's SQL.
+// The file (or Timewarrior data folder) at path in that format. `user` is the form to read the
+// dates of Tallywright's own files in where their records cannot tell. A file read whole is read
+// here, a data folder only listed; a failed read is a RunError. The Hamster database is not read
+// here (import/hamster.h), since it needs Qt's SQL.
+std::unique_ptr<ImportSource> OpenImport(const Files& files, const std::string& path, ImportFormat format,
+                                         const LocaleData& user);
+// All of it at once, for the tests.
 ImportRead ReadImport(const Files& files, const std::string& path, ImportFormat format, const LocaleData& user);
+
+// The size of a file, 0 when it is not there.
+std::uint64_t FileSizeOf(const std::string& path);
 
 // The reader of Hamster's database, which needs Qt's SQL: the programs install it (import/hamster.h).
 using DatabaseReader = ImportRead (*)(const std::string& path);

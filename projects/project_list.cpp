@@ -110,8 +110,11 @@ void RestoreRememberedProject(tw::MainView& form) {
 
 void RememberProject(const tw::MainView& form) {
   using namespace tw;
-  platform().settings->SaveSetting(kProductName, kSettingsSection, "Project",
-                                   std::to_string(form.ProjectIndex()));
+  // Written only when it changes: every write of the settings waits for the disk.
+  const std::string index = std::to_string(form.ProjectIndex());
+  Settings& settings = *platform().settings;
+  if (settings.GetSetting(kProductName, kSettingsSection, "Project", "") != index)
+    settings.SaveSetting(kProductName, kSettingsSection, "Project", index);
 }
 
 bool ReadProjectList(tw::MainView& form) {

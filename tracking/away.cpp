@@ -67,6 +67,13 @@ std::optional<Absence> AwayWatch::Poll(std::int64_t now, std::optional<std::int6
   return absence;
 }
 
+std::optional<std::int64_t> AwayWatch::NextLook(std::int64_t now, std::int64_t threshold) const {
+  if (!since_ || threshold <= 0) return std::nullopt;
+  if (awayFrom_) return kAwayPollSeconds;
+  if (!lastInput_) return std::nullopt;
+  return std::max<std::int64_t>(*lastInput_ + threshold - now, 1);
+}
+
 std::optional<std::int64_t> AwayWatch::AwaySince() const {
   if (asking_) return asking_;
   if (!awayFrom_ || !since_) return std::nullopt;

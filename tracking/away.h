@@ -1,7 +1,8 @@
 #pragma once
 // Time away from the desk while a stretch runs: noticing an absence (no input for a while, a locked
 // screen, a sleep) and the person's return, asking what to do with the time, and reminding of a
-// stretch left running for hours. The main window polls these every few seconds.
+// stretch left running for hours. The main window looks as the idle time says it must, and at the
+// once-a-minute save of a running stretch.
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -20,6 +21,7 @@ inline constexpr int kIdleMinutesDefault = 15;
 inline constexpr int kRemindHoursDefault = 8;
 inline constexpr int kIdleMinutesMax = 1440;
 inline constexpr int kRemindHoursMax = 1000;
+// How often an absence is looked at once the person is away, for a prompt question on their return.
 inline constexpr int kAwayPollSeconds = 5;
 
 // The settings as they stand; text that is no such number counts as the default. 0 is off.
@@ -41,6 +43,12 @@ class AwayWatch {
   // the person just came back from, once, when it lasted the threshold at least.
   std::optional<Absence> Poll(std::int64_t now, std::optional<std::int64_t> runningSince,
                               std::int64_t threshold);
+
+  // Seconds from `now` until the next look that can tell something new: while the person is away,
+  // soon (their return is asked about at once); otherwise when the idle time last told would reach
+  // the threshold, had there been no input since. Nothing when only the minute's look is needed
+  // (no stretch watched, idle detection off).
+  std::optional<std::int64_t> NextLook(std::int64_t now, std::int64_t threshold) const;
 
   // Where the person left, as the last look found them away, or while the absence Poll gave is
   // being asked about (until Answered); nothing otherwise.

@@ -7,12 +7,23 @@
 #include "report/report_form.h"
 #include "tracking/calculate_time.h"
 #include "tracking/running.h"
+#include "tracking/write_record.h"
 
 namespace tw {
 namespace {
 
 // The start and end of the stretch the last End Then ended, as the boxes show it until Start Project.
 std::pair<std::string, std::string> endedThen;
+
+// Kept as a stretch is recorded, not as it starts, so that a start never waits on the settings
+// file's write; a failure to keep it costs no more than toggle's choice of project.
+void RememberLastProject(const std::string& project) {
+  try {
+    if (!project.empty() && project != LastProject())
+      platform().settings->SaveSetting(kProductName, kSettingsSection, kLastProjectKey, project);
+  } catch (...) {
+  }
+}
 
 }  // namespace
 
@@ -29,6 +40,10 @@ void StartProject(MainView& form) {
     if (!ReportDateFormat().IsDate(form.StartText()) || anew) form.SetStartText(NowText());
   });
   SaveRunning(form);
+}
+
+std::string LastProject() {
+  return platform().settings->GetSetting(kProductName, kSettingsSection, kLastProjectKey, "");
 }
 
 bool EndProject(MainView& form) {
@@ -51,6 +66,7 @@ bool EndProject(MainView& form) {
       p.dialogs->MsgBox(noteProblem, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
     if (recorded && ReportHoldsOtherForms()) form.SetStatusText(kOtherFormsStatus);
   });
+  if (recorded) RememberLastProject(ChosenProject(form));
   return recorded;
 }
 

@@ -18,6 +18,11 @@ bool EndProject(MainView& form);
 // `end` in the end box. The time after `end` is not work, so the next Start Project starts anew.
 bool EndThen(MainView& form, const std::string& end);
 
+// The project of the stretch recorded last, typed or chosen from the list (the setting
+// "LastProject"): what tallywright-ctl toggle starts again. Empty when none was kept.
+inline constexpr const char* kLastProjectKey = "LastProject";
+std::string LastProject();
+
 // The current moment as the program writes it: in the report's date form.
 std::string NowText();
 

@@ -80,9 +80,15 @@ TEST_F(CtlTest, WithNoProgramTheFolderIsWrittenAsTheProgramWould) {
   EXPECT_EQ(Report(), "Website redesign,12/7/2026 9:01:23 PM,12/7/2026 10:03:36 PM,layout\r\n"
                       "Alpha,12/7/2026 10:03:36 PM,12/7/2026 10:03:36 PM,layout\r\n");
   EXPECT_FALSE(folder.Exists("projrpt.run"));
-  EXPECT_EQ(Run({"toggle"}), kCtlDone);  // the last chosen project again
+  EXPECT_EQ(Run({"toggle"}), kCtlDone);  // the last stretch's project again
   EXPECT_EQ(Run({"status", "--format", "{project}"}), kCtlDone);
   EXPECT_EQ(out.str(), "Alpha\n");
+  // A typed name, on no list, is the one started again too.
+  EXPECT_EQ(Run({"start", "Client call"}), kCtlDone);
+  EXPECT_EQ(Run({"stop"}), kCtlDone);
+  EXPECT_EQ(Run({"toggle"}), kCtlDone);
+  EXPECT_EQ(Run({"status", "--format", "{project}"}), kCtlDone);
+  EXPECT_EQ(out.str(), "Client call\n");
 
   // A stretch the program left running (a crash) waits for the program's question.
   folder.Write("projrpt.run", RunningFileText({"Alpha", "12/7/2026 9:00:00 PM", "", "12/7/2026 9:30:00 PM", "", ""}));

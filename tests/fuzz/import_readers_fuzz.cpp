@@ -27,11 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   for (const tw::ImportedStretch& s : read.stretches)
     if (s.project.empty() || s.end < s.start) std::abort();
-  const tw::ImportPlan plan = tw::PlanImport(read, {}, {}, tw::DateFormat());
-  for (const std::string& line : plan.lines) {
-    const std::string_view record(line.data(), line.size() - 2);
+  tw::PlanImport(tw::ReadStretches(read), {}, {}, tw::DateFormat(), [](std::string_view line) {
+    const std::string_view record = line.substr(0, line.size() - 2);
     if (!line.ends_with("\r\n") || record.find_first_of("\r\n") != std::string_view::npos || !tw::SplitRecord(record))
       std::abort();
-  }
+    return true;
+  });
   return 0;
 }

@@ -72,6 +72,14 @@ TEST_F(ImportTest, TimewarriorFolderAndExportGiveTheSameStretchesAcrossTheClockC
   EXPECT_EQ(data.unreadable[1].reason, "it is still open (no end)");
   EXPECT_EQ(json.unreadable[1].place, "item 6");
   EXPECT_FALSE(ReadTimewarriorData("just text\n").refusal.empty());
+  // A file of mostly garbage: the first thousand unreadable lines are listed, the rest counted.
+  std::string garbage = "inc 20261024T070000Z - 20261024T080000Z # Website\n";
+  for (int i = 0; i < 1500; ++i) garbage += "garbage\n";
+  const ImportPlan plan = PlanImport(ReadStretches(ReadTimewarriorData(garbage)), {}, {}, DateFormat(LocaleData{}));
+  EXPECT_EQ(plan.added, 1u);
+  EXPECT_EQ(plan.unreadable.size(), kListedUnreadable);
+  EXPECT_EQ(plan.unreadableCount, 1500u);
+  EXPECT_NE(PlanText(plan, DateFormat(LocaleData{}), true).find("1500 items could not be read:"), std::string::npos);
 }
 
 TEST_F(ImportTest, HamsterFactsAsActivityAtCategoryWithDescriptionAndTags) {
@@ -190,17 +198,27 @@ TEST_F(ImportTest, AnImportKeepsEveryByteAddsOnlyWhatIsNewAndLandsOnceWhateverTh
   EXPECT_NE(text.find("\"added\": 0"), std::string::npos);
   EXPECT_NE(text.find("\"duplicates\": 4"), std::string::npos);
   EXPECT_EQ(folder.Read("projrpt.pro"), after);
-  // A preview made before the same records landed (imported meanwhile from elsewhere) adds nothing.
+  // Another copy imports the same stretches while this one waits for the lock: they land once.
   ImportRead late;
   const std::int64_t start = InstantOfLocal(MakeDateTime({2026, 12, 7}, 9, 0, 0));
   late.stretches = {{"Late", start, start + 600, ""}, {"Late", start + 600, start + 900, ""}};
+  const ReadStretches lateFile(late);
   const DateFormat form{LocaleData{}};
-  const ImportPlan stale = PlanImport(late, {}, {}, form);
-  EXPECT_EQ(WriteImport(files, folder.path(), stale, form, false, 0), 2u);
+  Files other;
+  std::size_t otherAdded = 0;
+  files.SetHook([&](FileStep step, const std::string&) {
+    if (step == FileStep::Lock && otherAdded == 0)
+      otherAdded = WriteImport(other, folder.path(), lateFile, form, LocaleData{}, false, 0).added;
+    return 0;
+  });
+  EXPECT_EQ(WriteImport(files, folder.path(), lateFile, form, LocaleData{}, false, 0).added, 0u);
+  files.SetHook(nullptr);
+  EXPECT_EQ(otherAdded, 2u);
+  // A file that changed since its preview: what lies outside the period the preview found is judged too.
+  const ImportPeriod october{Utc(2026, 10, 1, 0, 0), Utc(2026, 10, 2, 0, 0)};
+  EXPECT_EQ(WriteImport(files, folder.path(), lateFile, form, LocaleData{}, false, 0, october).added, 0u);
   const std::string once = folder.Read("projrpt.pro");
-  EXPECT_EQ(WriteImport(files, folder.path(), stale, form, false, 0), 0u);
-  EXPECT_EQ(folder.Read("projrpt.pro"), once);
-  EXPECT_EQ(once.size(), after.size() + 2 * stale.lines[0].size());
+  EXPECT_EQ(std::count(once.begin(), once.end(), '\n'), std::count(after.begin(), after.end(), '\n') + 2);
 
   // Refusals write nothing.
   EXPECT_EQ(run({data, "--format", "nonsense"}).first, kImportBadCommand);

@@ -115,7 +115,7 @@ std::vector<Operation> FileOperations(const TempFolder& folder, FakeMainView& fo
                      const std::int64_t start = InstantOfLocal(MakeDateTime({2026, 12, 7}, 9, 0, 0));
                      read.stretches = {{"Imported", start, start + 3600, "from, elsewhere"}};
                      const DateFormat form = UsFormat();
-                     WriteImport(*platform().files, folder.path(), PlanImport(read, {}, {}, form), form, false, 0);
+                     WriteImport(*platform().files, folder.path(), ReadStretches(read), form, LocaleData{}, false, 0);
                    });
                  }});
   // The running stretch: saved when it starts; recorded once, however its end was cut short.

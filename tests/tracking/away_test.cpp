@@ -65,6 +65,22 @@ TEST_F(AwayTest, AnAbsenceIsReportedOnceWhenThePersonComesBack) {
   }
 }
 
+TEST_F(AwayTest, TheNextLookComesWhenTheIdleTimeWouldReachTheThresholdAndSoonWhileAway) {
+  EXPECT_EQ(watch.NextLook(now, 900), std::nullopt);  // nothing learnt yet: the minute's look
+  Poll(300);
+  EXPECT_EQ(watch.NextLook(now, 900), 600);
+  Poll(899);
+  EXPECT_EQ(watch.NextLook(now, 900), 1);
+  Poll(900);
+  EXPECT_EQ(watch.NextLook(now, 900), kAwayPollSeconds);  // away: the return is caught at once
+  Poll(0);
+  EXPECT_EQ(watch.NextLook(now, 900), 900);
+  EXPECT_EQ(watch.NextLook(now, 0), std::nullopt);  // the question is off
+  since.reset();
+  Poll(0);
+  EXPECT_EQ(watch.NextLook(now, 900), std::nullopt);
+}
+
 TEST_F(AwayTest, EachAnswerRecordsAsEndProjectWouldAndTheReminderComesEveryRemindHours) {
   const std::int64_t left = InstantOfLocal(MakeDateTime({2026, 12, 7}, 19, 30, 0));
   for (int answer : {0, 1, 2}) {
