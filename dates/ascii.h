@@ -15,6 +15,14 @@ inline bool IsLetter(char c) { return IsLowerLetter(c) || (c >= 'A' && c <= 'Z')
 inline char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 inline char AsciiUpper(char c) { return IsLowerLetter(c) ? static_cast<char>(c - 'a' + 'A') : c; }
 
+// The text without the characters of a class at either end: blanks unless told (white space for
+// the help file's headings and the words typed to find one).
+inline std::string_view Trimmed(std::string_view text, bool (*outside)(char) = IsBlank) {
+  while (!text.empty() && outside(text.front())) text.remove_prefix(1);
+  while (!text.empty() && outside(text.back())) text.remove_suffix(1);
+  return text;
+}
+
 // The number the count digits of text from at write; -1 where one of them is not a digit or they
 // run past the text. Nine digits at most, so that no int overflows.
 inline int Digits(std::string_view text, std::size_t at, std::size_t count) {

@@ -12,13 +12,6 @@ bool IsSeparatorChar(const std::string& s) {
   return static_cast<unsigned char>(c) < 0x80 && !IsBlank(c) && !IsDigit(c) && !IsLetter(c);
 }
 
-std::string Trimmed(const std::string& s) {
-  size_t b = 0, e = s.size();
-  while (b < e && IsBlank(s[b])) ++b;
-  while (e > b && IsBlank(s[e - 1])) --e;
-  return s.substr(b, e - b);
-}
-
 }  // namespace
 
 std::vector<DateToken> TokenizeDatePattern(std::string_view p) {

@@ -14,12 +14,6 @@ std::string Lower(std::string_view text) {
   return out;
 }
 
-std::string Trim(std::string_view text) {
-  while (!text.empty() && IsWhiteSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsWhiteSpace(text.back())) text.remove_suffix(1);
-  return std::string(text);
-}
-
 // The text of a heading: tags dropped, the few entities the help file uses read, blanks folded.
 std::string PlainText(const std::string& html) {
   std::string text = std::regex_replace(html, std::regex("<[^>]*>"), "");
@@ -29,7 +23,7 @@ std::string PlainText(const std::string& html) {
     for (size_t at; (at = text.find(entity)) != std::string::npos;)
       text.replace(at, std::char_traits<char>::length(entity), plain);
   }
-  return Trim(std::regex_replace(text, std::regex("\\s+"), " "));
+  return std::string(Trimmed(std::regex_replace(text, std::regex("\\s+"), " "), IsWhiteSpace));
 }
 
 }  // namespace
@@ -64,7 +58,7 @@ HelpIndex ReadHelpIndex(std::string_view html) {
 
 int FindKeyword(const std::vector<HelpKeyword>& keywords, std::string_view typed) {
   if (keywords.empty()) return -1;
-  const std::string wanted = Lower(Trim(typed));
+  const std::string wanted = Lower(Trimmed(typed, IsWhiteSpace));
   for (size_t i = 0; i < keywords.size(); ++i) {
     const std::string keyword = Lower(keywords[i].keyword);
     if (keyword.compare(0, wanted.size(), wanted) == 0 || keyword > wanted) return static_cast<int>(i);

@@ -30,12 +30,6 @@ void ForEachLine(std::string_view text, Line&& line) {
   }
 }
 
-std::string_view Trimmed(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
 std::string Lower(std::string_view s) {
   std::string out(s);
   for (char& c : out) c = AsciiLower(c);

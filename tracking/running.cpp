@@ -106,8 +106,10 @@ std::optional<std::string> ReadRunningFile(const Files& files, const std::string
     while (const size_t n = reader.Read(block, sizeof block)) {
       text.append(block, n);
       if (text.size() > kMaxFileSize) {
-        while (const size_t more = reader.Read(block, sizeof block)) text.resize(text.size() + more);
-        *tooLarge = text.size();
+        // Only its size is told: the rest is counted, not held, however large the file.
+        size_t size = text.size();
+        while (const size_t more = reader.Read(block, sizeof block)) size += more;
+        *tooLarge = size;
         return std::nullopt;
       }
     }

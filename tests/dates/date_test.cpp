@@ -43,6 +43,9 @@ TEST(DateFormat, WritesTheUsersFormats) {
   EXPECT_EQ(us.FormatDuration(26 * 3600), "26:00:00");
   EXPECT_EQ(us.FormatDuration(8 * 3600 + 30 * 60 + 15), "08:30:15");
   EXPECT_EQ(us.FormatDuration(1000 * 3600 + 61), "1000:01:01");
+  LocaleData letter;  // a letter between the hours and minutes is no separator for durations
+  letter.longTime = "H'h'mm";
+  EXPECT_EQ(DateFormat(letter).FormatDuration(8 * 3600 + 30 * 60 + 15), "08:30:15");
   EXPECT_EQ(us.WeekdayName(At(1999, 12, 7)), "Tuesday");
   EXPECT_EQ(de.WeekdayName(At(1999, 12, 7)), "Dienstag");
   EXPECT_EQ(us.FormatShortTime(At(2026, 12, 7, 21, 1, 23)), "9:01 PM");

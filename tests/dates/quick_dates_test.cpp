@@ -15,7 +15,8 @@ namespace {
 std::int64_t D(int y, int m, int d) { return DayFromCivil({y, m, d}); }
 
 // The quick reading gives Parse's value wherever it gives one, in every locale form, on the texts
-// the program writes (all of which it reads) and on those texts changed here and there.
+// the program writes (all of which it reads) and on those texts changed here and there; its Parse
+// (a text of the date read last at once) gives it on every text.
 TEST(QuickDatesTest, GivesExactlyWhatParseGives) {
   std::vector<LocaleData> locales(7);
   locales[1].shortDate = "dd.MM.yyyy", locales[1].longTime = "HH:mm:ss";
@@ -48,10 +49,12 @@ TEST(QuickDatesTest, GivesExactlyWhatParseGives) {
           case 1: if (at < text.size()) text.erase(at, 1); break;
           default: if (at < text.size()) text[at] = c; break;
         }
+        const auto parsed = format.Parse(text);
         if (const auto read = dates.Read(text)) {
           ++compared;
-          ASSERT_EQ(read, format.Parse(text)) << text << " in " << locale.shortDate << " " << locale.longTime;
+          ASSERT_EQ(read, parsed) << text << " in " << locale.shortDate << " " << locale.longTime;
         }
+        ASSERT_EQ(dates.Parse(text), parsed) << text << " in " << locale.shortDate << " " << locale.longTime;
       }
     }
   }
@@ -61,6 +64,10 @@ TEST(QuickDatesTest, GivesExactlyWhatParseGives) {
 
 TEST(LocalInstantsTest, AnswerAsInstantOfLocalAroundClockChanges) {
   test::EasternTime zone;
+  // The first hour of summer time; an hour skipped, read by winter time; an hour doubled, its first.
+  EXPECT_EQ(InstantOfLocal(MakeDateTime({2026, 3, 8}, 3, 30, 0)), 1772955000);
+  EXPECT_EQ(InstantOfLocal(MakeDateTime({2026, 3, 8}, 2, 30, 0)), 1772955000);
+  EXPECT_EQ(InstantOfLocal(MakeDateTime({2026, 11, 1}, 1, 30, 0)), 1793511000);
   for (const char* tz : {"EST5EDT,M3.2.0,M11.1.0", "<+1030>-10:30<+11>-11,M10.1.0,M4.1.0/2", "UTC0"}) {
     ::setenv("TZ", tz, 1);
     ::tzset();

@@ -35,6 +35,8 @@ TEST(AmendmentLineTest, ReadsBackWhatItHoldsAndHoldsNoComma) {
         std::string("Tallywright amendment\t2026-12-07T21:01:23Z\tprojrpt.desk.pro\t12x\tdelete\tA%2C1%2C2%2C"),
         std::string("Tallywright amendment\t2026-12-07 21:01:23\tprojrpt.desk.pro\t12\tdelete\tA%2C1%2C2%2C"),
         std::string("Tallywright amendment\t2026-12-07T21:01:23Z\t../x.pro\t12\tdelete\tA%2C1%2C2%2C"),
+        std::string("Tallywright amendment\t2026-12-07T21:01:23Z\t\t12\tdelete\tA%2C1%2C2%2C"),
+        std::string("Tallywright amendment\t2026-12-07T21:01:23Z\tprojrpt.desk.pro\t\tdelete\tA%2C1%2C2%2C"),
         std::string("Tallywright amendment\t2026-12-07T21:01:23Z\tprojrpt.desk.pro\t12\tdelete\tA%2C1%2C2"),
         std::string("Tallywright amendment\t2026-12-07T21:01:23Z\tprojrpt.desk.pro\t12\tdelete\tA%2C1%2C2%2C%2"),
         std::string("Tallywright amendment\t2026-12-07T21:01:23Z\tprojrpt.desk.pro\t12\tredo\tA%2C1%2C2%2C")})

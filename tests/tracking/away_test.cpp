@@ -36,6 +36,10 @@ TEST_F(AwayTest, AnAbsenceIsReportedOnceWhenThePersonComesBack) {
     EXPECT_EQ(back, (Absence{left, now - 2}));
     EXPECT_FALSE(Poll(3) || Poll(8));
   }
+  // No input for exactly the threshold is an absence, as long as the threshold.
+  EXPECT_FALSE(Poll(900));
+  const std::optional<Absence> exactly = Poll(5);
+  EXPECT_EQ(exactly, (Absence{now - 905, now - 5}));
   // Locked: away from the last input, however recent, until unlocked; a short lock is no absence.
   EXPECT_FALSE(Poll(4, true) || Poll(9, true) || Poll(1) || Poll(0, true));
   const std::int64_t locked = now;

@@ -4,8 +4,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
 
+#include "platform/shared_folder.h"
 #include "tests/support/fakes.h"
+#include "tracking/elsewhere.h"
 #include "tracking/running.h"
 #include "tracking/stretch.h"
 
@@ -96,14 +99,30 @@ TEST_F(RunningTest, OfferedOnlyWhenNotRecordedAndOnlyAsItCanBeRecorded) {
     EXPECT_EQ(folder.Read("projrpt.pro"), c.report + c.written) << c.run;
     EXPECT_FALSE(folder.Exists("projrpt.run")) << c.run;
   }
-  // Larger than any stretch the program saves: named, and left as it is.
-  folder.Write("projrpt.run", file(start, seen, std::string(1 << 20, 'x')));
+  // Larger than any stretch the program saves (a note over twice the longest record): named, and
+  // left as it is.
+  folder.Write("projrpt.run", file(start, seen, std::string(700'000, 'x')));
   dialogs.shown.clear();
   test::FakeMainView restarted;
   OfferRunningStretch(restarted);
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_NE(dialogs.shown[0].prompt.find(folder.File("projrpt.run")), std::string::npos);
   EXPECT_TRUE(folder.Exists("projrpt.run") && restarted.start.empty());
+}
+
+// In a shared folder, the stretches other machines run, while their files keep being refreshed.
+TEST_F(RunningTest, OtherMachinesStretchesAreShownWhileTheirFilesAreFresh) {
+  const std::string start = "12/7/2026 9:01:23 PM";
+  const auto run = [&](const char* device, const char* project, const std::string& record) {
+    folder.Write(DeviceFileName(kRunningFile, device), RunningFileText({project, start, "", start, record, ""}));
+  };
+  run("desk", "Alpha", ""), run("laptop", "Beta", ""), run("tablet", "Gamma", "Gamma,1,2,");  // tablet's has ended
+  const std::int64_t now = std::time(nullptr);
+  EXPECT_TRUE(RunningOnOtherMachines(files, folder.path(), "desk", now).empty());  // a folder not shared
+  folder.Write(kSharedMarker, SharedMarkerText("desk"));
+  EXPECT_EQ(AlsoRunningText(RunningOnOtherMachines(files, folder.path(), "desk", now)),
+            "Also running on laptop: Beta since " + start);
+  EXPECT_TRUE(RunningOnOtherMachines(files, folder.path(), "desk", now + kFreshRunningSeconds + 1).empty());
 }
 
 TEST_F(RunningTest, AFolderThatRefusesTheFileIsToldAndTheRecordStaysSingle) {
@@ -129,6 +148,11 @@ TEST_F(RunningTest, AFolderThatRefusesTheFileIsToldAndTheRecordStaysSingle) {
   StartProject(form);  // a save that works ends the message
   WaitForRunningFile();
   EXPECT_EQ(RunningSaveProblem(), "");
+  // The other way round: a report that refuses the record leaves the stretch saved, to be offered.
+  files.SetHook([](FileStep, const std::string& path) { return path.ends_with("projrpt.pro") ? ENOSPC : 0; });
+  EXPECT_FALSE(EndProject(form));
+  files.SetHook(nullptr);
+  EXPECT_NE(folder.Read("projrpt.run").find("Project=Gamma"), std::string::npos);
 }
 
 }  // namespace

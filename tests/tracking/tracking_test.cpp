@@ -76,12 +76,21 @@ TEST_F(TrackingTest, AFailedAppendIsReportedAndNothingIsWritten) {
   form.start = "12/7/2026 8:00 PM";
   FailStep(FileStep::Write, 2, ENOSPC);  // the first keeps the report's date form beside it
   dialogs.answers = {Error::kIgnore};  // the developer goes on past the failure
-  EndProject(form);
+  EXPECT_FALSE(EndProject(form));
   ASSERT_EQ(dialogs.shown.size(), 2u);
   EXPECT_EQ(dialogs.shown[0].title, "Design-Time Error [61] [Setup/WriteRecord]");
   EXPECT_EQ(dialogs.shown[1].prompt, "There was an error writing to the report");
   EXPECT_EQ(folder.Read("projrpt.pro"), "A,1/1/2026,1/1/2026 1:00 AM,\r\n");
   EXPECT_EQ(form.timeCalc, "01:01:23");
+  // A window that cannot show the length, the developer leaving the routine: nothing is recorded,
+  // and End Project says so to End Then, which would otherwise start anew.
+  struct NoLength : test::FakeMainView {
+    void SetTimeCalc(const std::string&) override { throw RunError(5, "frmMain", "Invalid procedure call"); }
+  } noLength;
+  noLength.start = form.start;
+  dialogs.answers = {Error::kAbort};
+  EXPECT_FALSE(EndProject(noLength));
+  EXPECT_EQ(folder.Read("projrpt.pro"), "A,1/1/2026,1/1/2026 1:00 AM,\r\n");
 }
 
 }  // namespace

@@ -93,11 +93,15 @@ TEST_F(DayReportTest, TheFastScanListsExactlyWhatReadingEveryLineLists) {
   LocaleData names;
   names.shortDate = "d MMM yyyy";
   names.longTime = "HH:mm:ss t";
-  const DateFormat formats[] = {test::UsFormat(), test::GermanFormat(), DateFormat(names)};
+  LocaleData spaced;  // two characters between the fields, as in Czech
+  spaced.shortDate = "d. M. yyyy";
+  spaced.longTime = "H:mm:ss";
+  const DateFormat formats[] = {test::UsFormat(), test::GermanFormat(), DateFormat(names), DateFormat(spaced)};
   const char* starts[] = {"1/5/5 9:00 AM",  "1/5/2005 9:00",  "01/05/05",     "1/5/26 9:00 AM",
                           "1/5/2026",       "2026-01-05 9:00", "05.01.2026",   "5 Jan 2026 9:00:00",
                           "9:00",           "1/5/1929",       "1/5/29",       "1/5/2084 10:26 PM",
-                          "12/31/9999",     "1/5/0026",       "2/30/2026",    "1/5/2026 25:00"};
+                          "12/31/9999",     "1/5/0026",       "2/30/2026",    "1/5/2026 25:00",
+                          "7. 3. 2026 9:00:00"};
   std::string file = "\xEF\xBB\xBF";
   for (int copy = 0; copy < 3; ++copy) {
     for (const char* start : starts) {
@@ -110,7 +114,7 @@ TEST_F(DayReportTest, TheFastScanListsExactlyWhatReadingEveryLineLists) {
   const std::int64_t days[] = {0, DayFromCivil({2005, 1, 5}), DayFromCivil({2026, 1, 5}),
                                DayFromCivil({2026, 5, 1}),    DayFromCivil({1929, 1, 5}),
                                DayFromCivil({2029, 1, 5}),    DayFromCivil({2084, 1, 5}),
-                               DayFromCivil({9999, 12, 31})};
+                               DayFromCivil({9999, 12, 31}),  DayFromCivil({2026, 3, 7})};
   for (const DateFormat& f : formats) {
     for (std::int64_t day : days) {
       const DateTime at{day, 0};

@@ -81,6 +81,36 @@ TEST_F(ReportFormTest, AReportWrittenUnderOneLocaleReadsTheSameUnderEveryOther) 
   }
 }
 
+// Another machine's report is read in the form its records show; its kept form is that machine's
+// to write.
+TEST_F(ReportFormTest, AnotherMachinesReportIsReadInItsFormAndItsFormFileLeftAlone) {
+  folder.Write("projrpt.laptop.pro", "Alpha,13.12.2026 09:00:00,13.12.2026 10:00:00,\r\n");
+  const LocaleData read = ReportForm(files, folder.File("projrpt.laptop.pro"), LocaleData{});
+  EXPECT_EQ(DateFormat(read).FormatGeneral(MakeDateTime({2027, 1, 5}, 15, 4, 5)), "05.01.2027 15:04:05");
+  EXPECT_FALSE(folder.Exists("projrpt.laptop.fmt"));
+}
+
+// A report without records follows the user's form as it changes; the same records beside
+// another kept form, in another data folder, are read in that one.
+TEST_F(ReportFormTest, EachReportInItsOwnKeptFormAndTheUsersWhileItHasNoRecords) {
+  folder.Write("projrpt.pro", "");
+  Under("de_DE");
+  EXPECT_EQ(TimeBoxTip("Start"), "Start in DD.MM.YYYY HH:MM:SS format");
+  Under("en_US");
+  EXPECT_EQ(TimeBoxTip("Start"), "Start in MM/DD/YY HH:MM:SS AM/PM format");
+  const std::string records = "Alpha,07/12/2026 09:03:35,07/12/2026 10:33:35,\r\n";
+  LocaleData dayFirst = LocaleDataOf(QLocale("en_GB")), monthFirst = dayFirst;
+  monthFirst.shortDate = "MM/dd/yyyy";
+  folder.Write("projrpt.pro", records);
+  folder.Write("projrpt.fmt", FormText(dayFirst));
+  test::TempFolder other;
+  other.Write("projrpt.pro", records);
+  other.Write("projrpt.fmt", FormText(monthFirst));
+  EXPECT_EQ(TimeBoxTip("Start"), "Start in DD/MM/YYYY HH:MM:SS format");
+  system.folder = other.path();
+  EXPECT_EQ(TimeBoxTip("Start"), "Start in MM/DD/YYYY HH:MM:SS format");
+}
+
 TEST(SettleDateForm, TheRecordsShowTheirOrderAndClockElseTheKeptOrTheUsersOrder) {
   const LocaleData us, gb = LocaleDataOf(QLocale("en_GB"));
   auto next = [](std::vector<RecordTimes> records, const LocaleData& user, const LocaleData* kept = nullptr) {
@@ -100,9 +130,11 @@ TEST(SettleDateForm, TheRecordsShowTheirOrderAndClockElseTheKeptOrTheUsersOrder)
   // Markers no form knows: the lengths of the stretches tell which is the afternoon.
   EXPECT_EQ(next({{"2026. 12. 7. 오전 11시 3분 35초", "2026. 12. 7. 오후 1시 3분 35초"}}, us),
             "2027. 1. 5. 오후 3시 4분 5초");
-  // Month names, as the C locale wrote before it wrote numbers; texts no form reads: the user's.
+  // Month names, as the C locale wrote before it wrote numbers, each a word of its own; texts no
+  // form reads: the user's.
   EXPECT_EQ(next({{"7 Dec 2026 11:03:35", "7 Dec 2026 12:33:35"}}, gb), "5 Jan 2027 15:04:05");
   EXPECT_EQ(next({{"soon", "later"}}, gb), "05/01/2027 15:04:05");
+  EXPECT_EQ(next({{"xDec 7 2026 11:03:35", "xDec 7 2026 12:33:35"}}, gb), "05/01/2027 15:04:05");
   EXPECT_EQ(LocaleDataOf(QLocale::c()), us);
 }
 
