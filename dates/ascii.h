@@ -2,6 +2,7 @@
 // The plain ASCII character classes the program reads its texts by (dates and times, the report's
 // fields, the help file's words, the program's name), whatever the C library's locale says.
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tw {
@@ -14,6 +15,12 @@ inline bool IsLowerLetter(char c) { return c >= 'a' && c <= 'z'; }
 inline bool IsLetter(char c) { return IsLowerLetter(c) || (c >= 'A' && c <= 'Z'); }
 inline char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 inline char AsciiUpper(char c) { return IsLowerLetter(c) ? static_cast<char>(c - 'a' + 'A') : c; }
+// The text with its ASCII capitals made small, for comparing names and headers without case.
+inline std::string AsciiLowered(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = AsciiLower(c);
+  return out;
+}
 
 // The text without the characters of a class at either end: blanks unless told (white space for
 // the help file's headings and the words typed to find one).

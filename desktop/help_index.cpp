@@ -8,12 +8,6 @@
 namespace tw {
 namespace {
 
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = AsciiLower(c);
-  return out;
-}
-
 // The text of a heading: tags dropped, the few entities the help file uses read, blanks folded.
 std::string PlainText(const std::string& html) {
   std::string text = std::regex_replace(html, std::regex("<[^>]*>"), "");
@@ -51,16 +45,16 @@ HelpIndex ReadHelpIndex(std::string_view html) {
   }
   std::stable_sort(index.keywords.begin(), index.keywords.end(),
                    [](const HelpKeyword& a, const HelpKeyword& b) {
-                     return Lower(a.keyword) < Lower(b.keyword);
+                     return AsciiLowered(a.keyword) < AsciiLowered(b.keyword);
                    });
   return index;
 }
 
 int FindKeyword(const std::vector<HelpKeyword>& keywords, std::string_view typed) {
   if (keywords.empty()) return -1;
-  const std::string wanted = Lower(Trimmed(typed, IsWhiteSpace));
+  const std::string wanted = AsciiLowered(Trimmed(typed, IsWhiteSpace));
   for (size_t i = 0; i < keywords.size(); ++i) {
-    const std::string keyword = Lower(keywords[i].keyword);
+    const std::string keyword = AsciiLowered(keywords[i].keyword);
     if (keyword.compare(0, wanted.size(), wanted) == 0 || keyword > wanted) return static_cast<int>(i);
   }
   return static_cast<int>(keywords.size()) - 1;

@@ -30,12 +30,6 @@ void ForEachLine(std::string_view text, Line&& line) {
   }
 }
 
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = AsciiLower(c);
-  return out;
-}
-
 bool ValidTime(int year, int month, int day, int hour, int minute, int second) {
   return year >= 100 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month) &&
          hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59;
@@ -205,7 +199,7 @@ std::optional<CivilDate> ServiceDate(std::string_view text) {
 std::optional<int> ServiceTime(std::string_view text) {
   text = Trimmed(text);
   int marker = 0;  // 1 AM, 2 PM
-  const std::string lower = Lower(text);
+  const std::string lower = AsciiLowered(text);
   if (lower.size() > 2 && (lower.ends_with("am") || lower.ends_with("pm"))) {
     marker = lower.ends_with("am") ? 1 : 2;
     text = Trimmed(text.substr(0, text.size() - 2));
@@ -383,7 +377,7 @@ ImportRead ReadServiceCsv(std::string_view text, ImportFormat format) {
     if (rows.empty()) return std::nullopt;
     for (std::size_t i = 0; i < rows[0].cells.size(); ++i)
       for (const char* name : names)
-        if (Lower(Trimmed(rows[0].cells[i])) == name) return i;
+        if (AsciiLowered(Trimmed(rows[0].cells[i])) == name) return i;
     return std::nullopt;
   };
   const auto project = column({"project"}), description = column({"description"}), tags = column({"tags"});
@@ -520,7 +514,7 @@ std::optional<ImportFormat> DetectImportFormat(const Files& files, const std::st
     return std::nullopt;
   }
   if (head.starts_with("SQLite format 3")) return ImportFormat::Hamster;
-  const std::string lower = Lower(head);
+  const std::string lower = AsciiLowered(head);
   if (lower.find("begin:vcalendar") != std::string::npos) return ImportFormat::ICalendar;
   if (head.starts_with("inc ")) return ImportFormat::TimewarriorData;
   const std::size_t first = head.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
