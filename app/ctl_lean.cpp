@@ -4,18 +4,13 @@
 
 #include <algorithm>
 
+#include "dates/ascii.h"
 #include "platform/product.h"
 
 namespace tw {
 namespace {
 
 bool Exists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
-
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.remove_suffix(1);
-  return text;
-}
 
 }  // namespace
 
@@ -59,7 +54,7 @@ PlainIniValue ReadPlainIniValue(std::string_view text, std::string_view section,
   bool inSection = false;
   while (!text.empty()) {
     const size_t end = text.find('\n');
-    const std::string_view line = Trimmed(text.substr(0, end));
+    const std::string_view line = Trimmed(text.substr(0, end), IsWhiteSpace);
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     if (line.empty() || line.front() == ';' || line.front() == '#') continue;
     if (line.front() == '[') {
@@ -67,8 +62,9 @@ PlainIniValue ReadPlainIniValue(std::string_view text, std::string_view section,
       continue;
     }
     const size_t equals = line.find('=');
-    if (!inSection || equals == std::string_view::npos || Trimmed(line.substr(0, equals)) != key) continue;
-    const std::string_view value = Trimmed(line.substr(equals + 1));
+    if (!inSection || equals == std::string_view::npos) continue;
+    if (Trimmed(line.substr(0, equals), IsWhiteSpace) != key) continue;
+    const std::string_view value = Trimmed(line.substr(equals + 1), IsWhiteSpace);
     const bool plain = !value.starts_with('@') && value.find_first_of("\"\\%,;") == std::string_view::npos &&
                        std::all_of(value.begin(), value.end(), [](char c) { return c >= ' ' && c < 0x7f; });
     if (!plain || result.value) return {false, std::nullopt};
