@@ -1,6 +1,5 @@
 #include "dates/date_format.h"
 
-
 #include <algorithm>
 #include <charconv>
 

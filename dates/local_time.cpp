@@ -12,8 +12,10 @@ std::int64_t UtcOffsetAt(std::int64_t instant) {
   return local.tm_gmtoff;
 }
 
-DateTime LocalOfInstant(std::int64_t unixSeconds) {
-  const std::int64_t wall = unixSeconds + UtcOffsetAt(unixSeconds);
+namespace {
+
+// The date-time a count of wall-clock seconds since 1970-01-01 00:00 stands for.
+DateTime OfWallSeconds(std::int64_t wall) {
   std::int64_t day = wall / kSecondsPerDay;
   std::int64_t seconds = wall % kSecondsPerDay;
   if (seconds < 0) {
@@ -21,6 +23,17 @@ DateTime LocalOfInstant(std::int64_t unixSeconds) {
     day -= 1;
   }
   return DateTime{day - kUnixDayOfDayZero, static_cast<std::int32_t>(seconds)};
+}
+
+}  // namespace
+
+DateTime LocalOfInstant(std::int64_t unixSeconds) { return OfWallSeconds(unixSeconds + UtcOffsetAt(unixSeconds)); }
+
+DateTime LocalClock::Of(std::int64_t unixSeconds) {
+  const std::int64_t hour = unixSeconds >= 0 ? unixSeconds / 3600 : (unixSeconds - 3599) / 3600;
+  Hour& kept = hours_[static_cast<std::uint64_t>(hour) % hours_.size()];
+  if (!kept.known || kept.hour != hour) kept = {hour, UtcOffsetAt(hour * 3600), true};
+  return OfWallSeconds(unixSeconds + kept.offset);
 }
 
 std::int64_t InstantOfLocal(const DateTime& wallClock) {

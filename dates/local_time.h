@@ -1,6 +1,7 @@
 #pragma once
 // The user's time zone: local wall-clock times against the real moments they stand for, read from
 // the C library's zone rules (TZ and /etc/localtime).
+#include <array>
 #include <cstdint>
 
 #include "dates/date_value.h"
@@ -17,5 +18,19 @@ DateTime LocalOfInstant(std::int64_t unixSeconds);
 
 // The user's time zone's offset from UTC at a moment, in seconds.
 std::int64_t UtcOffsetAt(std::int64_t unixSeconds);
+
+// LocalOfInstant for many moments: the zone's offset is read once an hour of UTC (no zone changes
+// its offset within one), the last hours' offsets kept.
+class LocalClock {
+ public:
+  DateTime Of(std::int64_t unixSeconds);
+
+ private:
+  struct Hour {
+    std::int64_t hour = 0, offset = 0;
+    bool known = false;
+  };
+  std::array<Hour, 64> hours_{};
+};
 
 }  // namespace tw

@@ -1,7 +1,6 @@
 #include "import/import_write.h"
 
 #include <algorithm>
-#include <array>
 #include <compare>
 #include <optional>
 #include <set>
@@ -110,27 +109,6 @@ class ProjectNumbers {
   std::unordered_map<std::string, std::uint32_t> numbers_;
   std::vector<const std::string*> names_;
   const std::pair<const std::string, std::uint32_t>* last_ = nullptr;
-};
-
-// LocalOfInstant for many moments: the zone's offset read once an hour of UTC (no zone changes
-// its offset within one), the last hours' offsets kept.
-class LocalClock {
- public:
-  DateTime Of(std::int64_t unix) {
-    const std::int64_t hour = unix >= 0 ? unix / 3600 : (unix - 3599) / 3600;
-    Hour& kept = hours_[static_cast<std::uint64_t>(hour) % hours_.size()];
-    if (!kept.known || kept.hour != hour) kept = {hour, UtcOffsetAt(hour * 3600), true};
-    const std::int64_t local = unix + kept.offset;
-    const std::int64_t day = (local >= 0 ? local : local - kSecondsPerDay + 1) / kSecondsPerDay;
-    return DateTime{day - kUnixDayOfDayZero, static_cast<std::int32_t>(local - day * kSecondsPerDay)};
-  }
-
- private:
-  struct Hour {
-    std::int64_t hour = 0, offset = 0;
-    bool known = false;
-  };
-  std::array<Hour, 64> hours_{};
 };
 
 const std::int64_t kFirstMoment = (kReadableDays.first + 1 + kUnixDayOfDayZero) * kSecondsPerDay;
