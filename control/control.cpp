@@ -1,14 +1,6 @@
-#include "app/control.h"
+#include "control/control.h"
 
-#include "platform/platform.h"
-#include "projects/project_list.h"
-#include "report/report_form.h"
-#include "state/main_view.h"
-#include "summaries/export.h"
-#include "tracking/calculate_time.h"
-#include "tracking/running.h"
-#include "tracking/stretch.h"
-#include "tracking/write_record.h"
+#include "control/request_line.h"
 
 namespace tw {
 
@@ -30,111 +22,8 @@ void CheckStartArguments(std::string_view project, std::string_view comment) {
                                              " bytes long; this one has " + std::to_string(comment.size()));
 }
 
-std::string ElapsedText(std::int64_t seconds) {
-  if (seconds < 0) seconds = 0;
-  const auto two = [](std::int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-  return std::to_string(seconds / 3600) + ":" + two(seconds / 60 % 60) + ":" + two(seconds % 60);
-}
-
-void ChooseProject(MainView& form, const std::string& project) {
-  for (int i = 0; i < form.ProjectCount(); ++i) {
-    if (form.ProjectAt(i) == project) return form.SetProjectIndex(i);
-  }
-  form.SetProjectText(project);
-}
-
-void ViewTracker::Start(const std::string& project, const std::string& comment) {
-  CheckStartArguments(project, comment);
-  ready_();
-  const std::string chosen = project.empty() ? ChosenProject(form_) : project;
-  if (chosen.empty())
-    throw ControlError(kInvalidArgument, "No project is chosen: name the project to start");
-  if (IsRunning(form_)) {
-    if (ChosenProject(form_) == chosen) return;
-    if (!EndProject(form_)) throw ControlError(kFailed, "The running stretch could not be recorded");
-  }
-  if (!project.empty()) {
-    ChooseProject(form_, project);
-    Setup::RememberProject(form_);
-  }
-  if (!comment.empty()) form_.SetComments(comment);
-  // A stretch started from outside starts now, never at the start of the stretch last shown.
-  form_.SetStartText("");
-  StartProject(form_);
-  if (!IsRunning(form_)) throw ControlError(kFailed, "The stretch could not be started");
-}
-
-void ViewTracker::End() {
-  ready_();
-  if (!IsRunning(form_)) throw ControlError(kNotRunning, "No stretch is running");
-  if (!EndProject(form_)) throw ControlError(kFailed, "The stretch could not be recorded in the report");
-}
-
-TrackerStatus ViewTracker::Status() {
-  TrackerStatus status;
-  status.running = IsRunning(form_);
-  status.project = ChosenProject(form_);
-  status.comment = form_.Comments();
-  if (status.running) {
-    status.start = form_.StartText();
-    if (const std::optional<DateTime> start = ReportDateFormat().Parse(status.start)) {
-      status.startIso = IsoDateTime(*start);
-      status.elapsed = ElapsedSeconds(*start, platform().clock->Now());
-    }
-  }
-  return status;
-}
-
-std::vector<std::string> ViewTracker::Projects() {
-  std::vector<std::string> names = ProjectEntries(form_);
-  std::erase(names, std::string());
-  return names;
-}
-
-void ViewTracker::Show() { show_(); }
-
-namespace {
-
-std::string Escape(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\t': out += "\\t"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
-
-std::vector<std::string> Split(std::string_view line) {
-  std::vector<std::string> fields(1);
-  for (size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    if (c == '\t') {
-      fields.emplace_back();
-    } else if (c == '\\' && i + 1 < line.size()) {
-      const char next = line[++i];
-      fields.back() += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
-    } else {
-      fields.back() += c;
-    }
-  }
-  return fields;
-}
-
-std::string Join(const std::vector<std::string>& fields) {
-  std::string line;
-  for (size_t i = 0; i < fields.size(); ++i) line += (i ? "\t" : "") + Escape(fields[i]);
-  return line;
-}
-
-}  // namespace
-
 std::string AnswerRequest(std::string_view request, Tracker& tracker) {
-  const std::vector<std::string> f = Split(request);
+  const std::vector<std::string> f = SplitRequestLine(request);
   try {
     const std::string& verb = f.front();
     if (verb == "start" && f.size() == 3) {
@@ -143,26 +32,26 @@ std::string AnswerRequest(std::string_view request, Tracker& tracker) {
       tracker.End();
     } else if (verb == "status" && f.size() == 1) {
       const TrackerStatus s = tracker.Status();
-      return Join({"ok", s.running ? "1" : "0", s.project, s.start, s.startIso, std::to_string(s.elapsed), s.comment});
+      return JoinRequestLine({"ok", s.running ? "1" : "0", s.project, s.start, s.startIso, std::to_string(s.elapsed), s.comment});
     } else if (verb == "projects" && f.size() == 1) {
       std::vector<std::string> answer = tracker.Projects();
       answer.insert(answer.begin(), "ok");
-      return Join(answer);
+      return JoinRequestLine(answer);
     } else if (verb == kShowRequest && f.size() == 1) {
       tracker.Show();
     } else {
-      return Join({"error", kInvalidArgument, "Unknown request \"" + verb + "\""});
+      return JoinRequestLine({"error", kInvalidArgument, "Unknown request \"" + verb + "\""});
     }
   } catch (const ControlError& e) {
-    return Join({"error", e.name(), e.what()});
+    return JoinRequestLine({"error", e.name(), e.what()});
   }
   return "ok";
 }
 
 std::vector<std::string> OwnerTracker::Ask(const std::vector<std::string>& request) {
-  const std::optional<std::string> answer = ask_(Join(request));
+  const std::optional<std::string> answer = ask_(JoinRequestLine(request));
   if (!answer) throw ControlError(kNoProgram, "Tallywright does not answer");
-  std::vector<std::string> fields = Split(*answer);
+  std::vector<std::string> fields = SplitRequestLine(*answer);
   if (fields.front() == "error" && fields.size() == 3) throw ControlError(fields[1], fields[2]);
   if (fields.front() != "ok") throw ControlError(kFailed, "Tallywright's answer cannot be read");
   fields.erase(fields.begin());

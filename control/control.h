@@ -77,27 +77,6 @@ inline constexpr size_t kMaxComment = 4000;
 // InvalidArgument, with its reason, for a project name or comment no record can carry.
 void CheckStartArguments(std::string_view project, std::string_view comment);
 
-class MainView;
-
-// The requests carried out on a main window, by the routines its buttons use: the running
-// program's window, or tallywright-ctl's stand-in for one over the data folder. ready throws
-// ControlError while the window cannot take a request (a modal window open, a shutdown under
-// way); show brings it forward.
-class ViewTracker : public Tracker {
- public:
-  ViewTracker(MainView& form, std::function<void()> ready, std::function<void()> show)
-      : form_(form), ready_(std::move(ready)), show_(std::move(show)) {}
-  void Start(const std::string& project, const std::string& comment) override;
-  void End() override;
-  TrackerStatus Status() override;
-  std::vector<std::string> Projects() override;
-  void Show() override;
-
- private:
-  MainView& form_;
-  std::function<void()> ready_, show_;
-};
-
 // The requests as one line each over the data folder's socket (platform/folder_owner.h): a verb
 // and its arguments, separated by tabs; the answer "ok" with its values, or "error", a refusal's
 // name and its message. Tabs, line ends and backslashes inside are written \t, \n, \r, \\.
@@ -119,11 +98,5 @@ class OwnerTracker : public Tracker {
   std::vector<std::string> Ask(const std::vector<std::string>& request);
   std::function<std::optional<std::string>(std::string_view)> ask_;
 };
-
-// Selects project in the project box: its entry when the list has one, else typed in.
-void ChooseProject(MainView& form, const std::string& project);
-
-// Hours, minutes and seconds of a stretch as the status line shows them: 1:02:13.
-std::string ElapsedText(std::int64_t seconds);
 
 }  // namespace tw

@@ -1,4 +1,4 @@
-#include "app/control_service.h"
+#include "control/control_service.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -6,8 +6,6 @@
 #include <QDBusMessage>
 #include <QTimer>
 
-#include "app/frm_main.h"
-#include "app/tray.h"
 #include "desktop/qt_text.h"
 
 namespace tw {
@@ -46,23 +44,23 @@ ControlService::ControlService(std::unique_ptr<FolderOwner> owner) : owner_(std:
   });
 }
 
-void ControlService::Attach(frmMain& main) {
-  const auto ready = [&main] {
-    if (main.ShuttingDown()) throw ControlError(kShuttingDown, "Tallywright is ending");
+void ControlService::Attach(MainView& view, std::function<bool()> shuttingDown, std::function<void()> show) {
+  const auto ready = [shuttingDown = std::move(shuttingDown)] {
+    if (shuttingDown()) throw ControlError(kShuttingDown, "Tallywright is ending");
     // The boxes behind a dialog never change: the user answers it first.
     if (QApplication::activeModalWidget())
       throw ControlError(kBusy, "Tallywright is waiting for an answer in one of its windows");
   };
-  tracker_ = std::make_unique<ViewTracker>(main, ready, [&main] { RestoreWindow(main); });
+  tracker_ = std::make_unique<ViewTracker>(view, ready, std::move(show));
   announced_ = Snapshot();
-  // Every change of the boxes comes as several signals; they are announced once, together.
-  connect(&main, &frmMain::TrackingChanged, this, [this] {
-    if (announcing_) return;
-    announcing_ = true;
-    QTimer::singleShot(0, this, [this] {
-      announcing_ = false;
-      AnnounceChanges();
-    });
+}
+
+void ControlService::ViewChanged() {
+  if (!tracker_ || announcing_) return;
+  announcing_ = true;
+  QTimer::singleShot(0, this, [this] {
+    announcing_ = false;
+    AnnounceChanges();
   });
 }
 

@@ -2,20 +2,20 @@
 // The running program reachable from outside: the D-Bus service com.quillfen.Tallywright (object
 // /com/quillfen/Tallywright, interface com.quillfen.Tallywright1) on the session bus, and the
 // requests that come through the data folder's socket, with or without a bus. Both go to the same
-// ViewTracker over the main window.
+// ViewTracker over the main window's view.
 #include <QDBusContext>
 #include <QObject>
 #include <QSocketNotifier>
 #include <QStringList>
 #include <QVariantMap>
+#include <functional>
 #include <memory>
 
-#include "app/control.h"
+#include "control/control.h"
+#include "control/view_tracker.h"
 #include "platform/folder_owner.h"
 
 namespace tw {
-
-class frmMain;
 
 class ControlService : public QObject, protected QDBusContext {
   Q_OBJECT
@@ -31,8 +31,12 @@ class ControlService : public QObject, protected QDBusContext {
   // Answers the requests that come through the data folder's socket from now on; until a main
   // window is attached they are refused as too early.
   explicit ControlService(std::unique_ptr<FolderOwner> owner);
-  // The main window the requests act on; PropertiesChanged follows its changes from now on.
-  void Attach(frmMain& main);
+  // The main window the requests act on, through its view: shuttingDown tells when it is ending,
+  // show brings it forward. PropertiesChanged follows ViewChanged from now on.
+  void Attach(MainView& view, std::function<bool()> shuttingDown, std::function<void()> show);
+  // The window's boxes changed. A change comes as several calls; they are announced once, together.
+  // (Not a slot: the bus sees only the slots below.)
+  void ViewChanged();
   // Takes the service's names on the session bus when there is one; false without a bus.
   bool Publish(const std::string& folderIdentity);
 

@@ -1,10 +1,6 @@
-#include "app/ctl_command.h"
+#include "control/ctl_command.h"
 
-#include <sstream>
-
-#include "import/import_command.h"
-#include "platform/platform.h"
-#include "summaries/export.h"
+#include "control/status_text.h"
 #include "tracking/stretch.h"
 
 namespace tw {
@@ -105,17 +101,11 @@ int RunShow(CtlContext& c) {
   return kCtlDone;
 }
 
-int RunImport(CtlContext& c) {
-  const Platform& p = platform();
-  const ImportContext context{p.files, c.dataFolder(), p.dateFormat->data(), p.clock->UnixNow()};
-  return RunImportCommand(c.args, context, c.out, c.err);
-}
-
-void PrintHelp(std::ostream& out) {
+void PrintHelp(std::ostream& out, const std::vector<CtlVerb>& verbs) {
   out << "Usage: tallywright-ctl VERB [ARGUMENTS]\n"
          "Drives Tallywright: the copy running on its data folder (through D-Bus, or the folder\n"
          "itself without a session bus), or, with none running, the data folder directly.\n\n";
-  for (const CtlVerb& verb : CtlVerbs()) {
+  for (const CtlVerb& verb : verbs) {
     std::string head = std::string("  ") + verb.name + (*verb.arguments ? " " : "") + verb.arguments;
     out << head << "\n      " << verb.help << "\n";
   }
@@ -127,7 +117,7 @@ void PrintHelp(std::ostream& out) {
 
 }  // namespace
 
-const std::vector<CtlVerb>& CtlVerbs() {
+const std::vector<CtlVerb>& TrackerVerbs() {
   static const std::vector<CtlVerb> verbs = {
       {"start", "PROJECT [--comment TEXT]",
        "starts a stretch of PROJECT (one running of another project is recorded first)", RunStart},
@@ -139,24 +129,18 @@ const std::vector<CtlVerb>& CtlVerbs() {
        RunStatus},
       {"projects", "", "prints the project list, one name a line", RunProjects},
       {"show", "", "brings Tallywright's window forward, starting it when it is not running", RunShow},
-      {"import", "FILE [--format NAME] [--dry-run] [--no-new-projects] [--json]",
-       "adds the stretches of another tracker's file to the report, all or none, skipping those it "
-       "holds, after printing the preview; --format timewarrior, timewarrior-json, watson, hamster, "
-       "gtimelog, toggl, clockify, ical, tallywright-csv, tallywright-json or tallywright where the "
-       "file's is not recognised (exit status 1 when refused)",
-       RunImport},
   };
   return verbs;
 }
 
-int RunCtl(const std::vector<std::string>& args, CtlContext& context) {
+int RunCtl(const std::vector<std::string>& args, CtlContext& context, const std::vector<CtlVerb>& verbs) {
   try {
     if (args.empty()) throw CtlUsageError("name a verb (tallywright-ctl --help lists them)");
     if (args.front() == "--help" || args.front() == "-h") {
-      PrintHelp(context.out);
+      PrintHelp(context.out, verbs);
       return kCtlDone;
     }
-    for (const CtlVerb& verb : CtlVerbs()) {
+    for (const CtlVerb& verb : verbs) {
       if (args.front() != verb.name) continue;
       context.args.assign(args.begin() + 1, args.end());
       if (TakeFlag(context.args, "--help")) {
@@ -173,48 +157,6 @@ int RunCtl(const std::vector<std::string>& args, CtlContext& context) {
     context.err << "tallywright-ctl: " << e.what() << '\n';
     return kCtlRefused;
   }
-}
-
-std::string StatusLine(const TrackerStatus& status) {
-  if (!status.running) return "not running";
-  return status.project + " " + ElapsedText(status.elapsed);
-}
-
-std::string StatusJson(const TrackerStatus& s) {
-  std::ostringstream out;
-  out << "{\"running\":" << (s.running ? "true" : "false") << ",\"project\":" << JsonString(s.project)
-      << ",\"start\":" << JsonString(s.start) << ",\"startIso\":" << JsonString(s.startIso)
-      << ",\"elapsed\":" << s.elapsed << ",\"comment\":" << JsonString(s.comment) << "}";
-  return out.str();
-}
-
-std::string FormatStatus(std::string_view format, const TrackerStatus& s) {
-  std::string text;
-  for (size_t i = 0; i < format.size(); ++i) {
-    const char c = format[i];
-    if ((c == '{' || c == '}') && i + 1 < format.size() && format[i + 1] == c) {
-      text += c;
-      ++i;
-      continue;
-    }
-    if (c != '{') {
-      text += c;
-      continue;
-    }
-    const size_t close = format.find('}', i);
-    if (close == std::string_view::npos) throw CtlUsageError("--format: a \"{\" is not closed");
-    const std::string_view field = format.substr(i + 1, close - i - 1);
-    if (field == "running") text += s.running ? "true" : "false";
-    else if (field == "project") text += s.project;
-    else if (field == "start") text += s.start;
-    else if (field == "startIso") text += s.startIso;
-    else if (field == "elapsed") text += ElapsedText(s.elapsed);
-    else if (field == "seconds") text += std::to_string(s.elapsed);
-    else if (field == "comment") text += s.comment;
-    else throw CtlUsageError("--format: no field \"" + std::string(field) + "\"");
-    i = close;
-  }
-  return text;
 }
 
 }  // namespace tw

@@ -1,12 +1,12 @@
 #pragma once
-// tallywright-ctl: its command line, its verbs and what it prints. The verbs act through a Tracker:
+// tallywright-ctl: its command line and its verbs. The verbs act through a Tracker:
 // the running copy of the program, or the data folder itself when none runs.
 #include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "app/control.h"
+#include "control/control.h"
 
 namespace tw {
 
@@ -43,18 +43,11 @@ struct CtlVerb {
   int (*run)(CtlContext& context);
 };
 
-// Every verb, in the order --help lists them. A new verb is one more entry.
-const std::vector<CtlVerb>& CtlVerbs();
+// The verbs that act on a Tracker, in the order --help lists them: all the quick tallywright-ctl
+// carries out itself. A new verb is one more entry (here, or in CtlVerbs for one that needs more).
+const std::vector<CtlVerb>& TrackerVerbs();
 
-// Runs the command line (without the program's name): --help, or a verb with its arguments.
-int RunCtl(const std::vector<std::string>& args, CtlContext& context);
-
-// The status as one line a person reads: "Website redesign 1:02:13" or "not running".
-std::string StatusLine(const TrackerStatus& status);
-// The status as one JSON object.
-std::string StatusJson(const TrackerStatus& status);
-// The status in the arrangement of format: {running} {project} {start} {startIso} {elapsed}
-// {seconds} {comment}; "{{" and "}}" are braces. CtlUsageError for an unknown field.
-std::string FormatStatus(std::string_view format, const TrackerStatus& status);
+// Runs the command line (without the program's name): --help, or one of verbs with its arguments.
+int RunCtl(const std::vector<std::string>& args, CtlContext& context, const std::vector<CtlVerb>& verbs);
 
 }  // namespace tw

@@ -1,4 +1,4 @@
-#include "app/ctl_folder.h"
+#include "control/ctl_folder.h"
 
 #include "platform/platform.h"
 #include "projects/project_list.h"

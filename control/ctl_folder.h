@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/control.h"
+#include "control/control.h"
+#include "control/view_tracker.h"
 #include "platform/folder_owner.h"
 #include "state/main_view.h"
 

@@ -1,4 +1,4 @@
-#include "app/ctl_lean.h"
+#include "control/ctl_lean.h"
 
 #include <unistd.h>
 

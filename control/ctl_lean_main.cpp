@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ctl_command.h"
-#include "app/ctl_lean.h"
+#include "control/ctl_command.h"
+#include "control/ctl_lean.h"
 #include "platform/folder_owner.h"
 #include "platform/platform.h"
 #include "platform/system.h"
@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
     std::ostringstream err;
     tw::CtlContext context{{}, std::cout, err, [&]() -> tw::Tracker& { return tracker; },
                            [&] { return system.DataFolder(); }, {}};
-    const int status = tw::RunCtl(args, context);
+    const int status = tw::RunCtl(args, context, tw::TrackerVerbs());
     if (status == tw::kCtlUsage) throw HandOver{};
     std::cerr << err.str();
     return status;

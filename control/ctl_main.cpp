@@ -10,9 +10,9 @@
 #include <iostream>
 #include <thread>
 
-#include "app/ctl_command.h"
-#include "app/ctl_folder.h"
-#include "app/ctl_lean.h"
+#include "control/ctl_folder.h"
+#include "control/ctl_lean.h"
+#include "control/ctl_verbs.h"
 #include "desktop/qt_locale.h"
 #include "desktop/qt_messages.h"
 #include "desktop/qt_settings.h"

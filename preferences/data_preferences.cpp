@@ -1,4 +1,4 @@
-#include "app/data_preferences.h"
+#include "preferences/data_preferences.h"
 
 #include <unistd.h>
 

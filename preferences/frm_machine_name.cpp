@@ -1,4 +1,4 @@
-#include "app/frm_machine_name.h"
+#include "preferences/frm_machine_name.h"
 
 #include <QLineEdit>
 

@@ -1,4 +1,4 @@
-#include "app/frm_preferences.h"
+#include "preferences/frm_preferences.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -6,13 +6,12 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/data_preferences.h"
-#include "app/frm_main.h"
-#include "app/preferences.h"
 #include "desktop/qt_text.h"
 #include "platform/platform.h"
 #include "platform/shared_folder.h"
 #include "platform/system.h"
+#include "preferences/data_preferences.h"
+#include "preferences/preferences.h"
 #include "tracking/away.h"
 #include "widgets/centring.h"
 #include "widgets/controls.h"
@@ -38,7 +37,7 @@ QLineEdit* MakeNumberBox(QWidget* parent, const char* name, QLabel* label, doubl
 
 }  // namespace
 
-frmPreferences::frmPreferences(const std::string& sourceLine) {
+frmPreferences::frmPreferences(const std::string& sourceLine, MainView* main) : main_(main) {
   setObjectName("frmPreferences");
   setWindowTitle("Preferences");
   setWindowIcon(ProgramIcon());
@@ -114,8 +113,8 @@ frmPreferences::frmPreferences(const std::string& sourceLine) {
   txtIdleMinutes_->selectAll();
 }
 
-void frmPreferences::ShowModal(const std::string& sourceLine) {
-  auto* window = new frmPreferences(sourceLine);
+void frmPreferences::ShowModal(const std::string& sourceLine, MainView* main) {
+  auto* window = new frmPreferences(sourceLine, main);
   window->exec();
   window->Unload();
 }
@@ -152,10 +151,9 @@ void frmPreferences::accept() {
     box->selectAll();
     return;
   }
-  MainView* main = frmMain::Loaded();
   const DataChoice choice{ToBytes(txtDataFolder_->text().trimmed()), chkShared_->isChecked(),
                           ToBytes(txtMachineName_->text().trimmed())};
-  const int box = main ? SaveDataChoice(*main, choice) : -1;
+  const int box = main_ ? SaveDataChoice(*main_, choice) : -1;
   if (box == -1) return QDialog::accept();
   if (box == -2) return;
   QLineEdit* edit = box == 0 ? txtDataFolder_ : txtMachineName_;

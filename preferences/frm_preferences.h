@@ -12,12 +12,15 @@ class QLineEdit;
 
 namespace tw {
 
+class MainView;
+
 class frmPreferences : public QDialog, public RegisteredForm<frmPreferences> {
   Q_OBJECT
 
  public:
-  // Option > Preferences...: shows the window modally; sourceLine tells where idle time comes from.
-  static void ShowModal(const std::string& sourceLine);
+  // Option > Preferences...: shows the window modally; sourceLine tells where idle time comes from,
+  // main is the main window whose data folder OK may change (none: the folder is left as it is).
+  static void ShowModal(const std::string& sourceLine, MainView* main);
 
   void Unload() override;
 
@@ -26,7 +29,7 @@ class frmPreferences : public QDialog, public RegisteredForm<frmPreferences> {
   void accept() override;
 
  private:
-  explicit frmPreferences(const std::string& sourceLine);
+  frmPreferences(const std::string& sourceLine, MainView* main);
 
   // The tick and the name box as the folder in the box stands: a shared folder stays shared, and
   // this machine's name there stays once it keeps records under it.
@@ -37,6 +40,7 @@ class frmPreferences : public QDialog, public RegisteredForm<frmPreferences> {
   QLineEdit* txtDataFolder_ = nullptr;
   QCheckBox* chkShared_ = nullptr;
   QLineEdit* txtMachineName_ = nullptr;
+  MainView* main_ = nullptr;
 };
 
 }  // namespace tw

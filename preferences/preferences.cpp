@@ -1,4 +1,4 @@
-#include "app/preferences.h"
+#include "preferences/preferences.h"
 
 #include <optional>
 

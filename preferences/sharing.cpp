@@ -1,4 +1,4 @@
-#include "app/sharing.h"
+#include "preferences/sharing.h"
 
 #include <set>
 

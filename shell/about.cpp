@@ -1,4 +1,4 @@
-#include "app/about.h"
+#include "shell/about.h"
 
 #include "version.h"
 

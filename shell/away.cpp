@@ -1,7 +1,7 @@
-#include "app/away.h"
+#include "shell/away.h"
 
-#include "app/tray.h"
 #include "platform/platform.h"
+#include "shell/tray.h"
 
 namespace tw {
 

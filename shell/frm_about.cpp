@@ -1,10 +1,10 @@
-#include "app/frm_about.h"
+#include "shell/frm_about.h"
 
 #include <QCloseEvent>
 #include <QPainter>
 
-#include "app/about.h"
-#include "app/sysinfo.h"
+#include "shell/about.h"
+#include "shell/sysinfo.h"
 #include "widgets/app_style.h"
 #include "widgets/centring.h"
 #include "widgets/controls.h"

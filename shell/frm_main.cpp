@@ -1,4 +1,4 @@
-#include "app/frm_main.h"
+#include "shell/frm_main.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,28 +17,28 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "app/away.h"
-#include "app/frm_about.h"
-#include "app/frm_preferences.h"
-#include "app/help.h"
-#include "app/lifecycle.h"
-#include "app/options.h"
-#include "app/sharing.h"
-#include "app/tray.h"
-#include "platform/platform.h"
 #include "desktop/qt_dialogs.h"
 #include "desktop/qt_text.h"
+#include "import/frm_import.h"
+#include "platform/platform.h"
+#include "preferences/frm_preferences.h"
+#include "preferences/sharing.h"
 #include "projects/frm_project_list.h"
 #include "projects/project_list.h"
 #include "projects/update_projects.h"
 #include "report/report_form.h"
 #include "report/report_menu.h"
+#include "shell/away.h"
+#include "shell/frm_about.h"
+#include "shell/help.h"
+#include "shell/lifecycle.h"
+#include "shell/options.h"
+#include "shell/tray.h"
 #include "state/program_state.h"
+#include "summaries/frm_summary.h"
 #include "tracking/running.h"
 #include "tracking/stretch.h"
 #include "viewer/frm_report.h"
-#include "import/frm_import.h"
-#include "summaries/frm_summary.h"
 #include "widgets/controls.h"
 #include "widgets/program_icon.h"
 #include "widgets/twips.h"
@@ -358,7 +358,8 @@ void frmMain::BuildMenus() {
   connect(preferences, &QAction::triggered, this, [this] {
     const std::string reminders = platform().shell->BalloonsThrough();
     frmPreferences::ShowModal(away_->Describe() + " Reminders through: " +
-                              (reminders.empty() ? "nothing on this desktop shows them" : reminders) + ".");
+                              (reminders.empty() ? "nothing on this desktop shows them" : reminders) + ".",
+                              this);
   });
   connect(exitItem, &QAction::triggered, this, [this] {
     close();

@@ -1,11 +1,11 @@
-#include "app/frm_splash.h"
+#include "shell/frm_splash.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QWindow>
 
-#include "app/about.h"
+#include "shell/about.h"
 #include "widgets/app_style.h"
 #include "widgets/centring.h"
 #include "widgets/controls.h"

@@ -1,4 +1,4 @@
-#include "app/help.h"
+#include "shell/help.h"
 
 #include <exception>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "app/lifecycle.h"
+#include "shell/lifecycle.h"
 
 #include <charconv>
 

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string_view>
 
-#include "state/forms.h"
-#include "state/main_view.h"
 #include "platform/folder_owner.h"
 #include "platform/shell.h"
+#include "state/forms.h"
+#include "state/main_view.h"
 
 namespace tw {
 

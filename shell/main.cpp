@@ -4,15 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "widgets/app_style.h"
-#include "widgets/program_icon.h"
-#include "app/control_service.h"
-#include "app/frm_main.h"
-#include "app/lifecycle.h"
-#include "app/setup_main.h"
-#include "tracking/running.h"
-#include "platform/files.h"
-#include "platform/platform.h"
+#include "control/control_service.h"
 #include "desktop/qt_dialogs.h"
 #include "desktop/qt_end_signals.h"
 #include "desktop/qt_idle.h"
@@ -21,6 +13,14 @@
 #include "desktop/qt_settings.h"
 #include "desktop/qt_shell.h"
 #include "desktop/qt_system.h"
+#include "platform/files.h"
+#include "platform/platform.h"
+#include "shell/frm_main.h"
+#include "shell/lifecycle.h"
+#include "shell/setup_main.h"
+#include "tracking/running.h"
+#include "widgets/app_style.h"
+#include "widgets/program_icon.h"
 
 int main(int argc, char** argv) {
   // On a Wayland session the program runs on X11 through XWayland, where it can place its windows
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
   if (main == nullptr) return 1;
   shell.SetOwnerWindow(main);
   if (!tw::platform().ownsDataFolder) main->SetStatusText(tw::kAnotherCopyTracking);
-  control.Attach(*main);
+  Setup::AttachControl(control, *main);
   control.Publish(tw::FolderIdentity(folder));
   // Idle and sleep detection through what this desktop offers; where nothing answers, idle
   // detection is off. One sleep watch only: two would report each sleep twice.

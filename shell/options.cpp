@@ -1,4 +1,4 @@
-#include "app/options.h"
+#include "shell/options.h"
 
 #include "state/placement.h"
 #include "tracking/running.h"

@@ -1,15 +1,16 @@
-#include "app/setup_main.h"
+#include "shell/setup_main.h"
 
-#include "app/frm_machine_name.h"
-#include "app/frm_main.h"
-#include "app/frm_splash.h"
-#include "app/sharing.h"
-#include "app/tray.h"
-#include "state/program_state.h"
+#include "control/control_service.h"
 #include "errors/guard.h"
 #include "platform/platform.h"
 #include "platform/shared_folder.h"
+#include "preferences/frm_machine_name.h"
+#include "preferences/sharing.h"
 #include "projects/project_list.h"
+#include "shell/frm_main.h"
+#include "shell/frm_splash.h"
+#include "shell/tray.h"
+#include "state/program_state.h"
 #include "tracking/running.h"
 
 namespace Setup {
@@ -72,6 +73,11 @@ tw::frmMain* Main() {
   });
   step([&] { OfferRunningStretch(*main); });
   return main;
+}
+
+void AttachControl(tw::ControlService& control, tw::frmMain& main) {
+  control.Attach(main, [&main] { return main.ShuttingDown(); }, [&main] { tw::RestoreWindow(main); });
+  QObject::connect(&main, &tw::frmMain::TrackingChanged, &control, &tw::ControlService::ViewChanged);
 }
 
 }  // namespace Setup

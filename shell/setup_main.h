@@ -2,6 +2,7 @@
 // Start-up.
 
 namespace tw {
+class ControlService;
 class frmMain;
 }
 
@@ -12,5 +13,9 @@ namespace Setup {
 // back a stretch the last run left running.
 // Returns the main window (nullptr when start-up was left before it was loaded).
 tw::frmMain* Main();
+
+// Hands the requests from outside (D-Bus, the data folder's socket) to the main window: its boxes,
+// its shutdown, its return from the notification area, and its changes announced.
+void AttachControl(tw::ControlService& control, tw::frmMain& main);
 
 }  // namespace Setup

@@ -1,4 +1,4 @@
-#include "app/sysinfo.h"
+#include "shell/sysinfo.h"
 
 #include <exception>
 

@@ -1,4 +1,4 @@
-#include "app/tray.h"
+#include "shell/tray.h"
 
 #include "errors/guard.h"
 #include "platform/platform.h"

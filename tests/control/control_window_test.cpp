@@ -12,9 +12,10 @@
 #include <filesystem>
 #include <future>
 
-#include "app/control_service.h"
-#include "app/frm_main.h"
+#include "control/control_service.h"
 #include "projects/project_list.h"
+#include "shell/frm_main.h"
+#include "shell/setup_main.h"
 #include "tests/support/fakes.h"
 #include "tracking/running.h"
 
@@ -37,7 +38,7 @@ class ControlTest : public test::PlatformTest {
     system.endThrows = false;
     folder.Write("project.lst", "Alpha\r\nWebsite redesign\r\nResearch\r\n\r\n");
     ::Setup::ReadProjectList(window);
-    service.Attach(window);
+    ::Setup::AttachControl(service, window);
   }
 
   // One request through the folder's socket, answered by the window's event loop.

@@ -9,9 +9,10 @@
 #include <sstream>
 #include <thread>
 
-#include "app/ctl_command.h"
-#include "app/ctl_folder.h"
-#include "app/ctl_lean.h"
+#include "control/ctl_folder.h"
+#include "control/ctl_lean.h"
+#include "control/ctl_verbs.h"
+#include "control/status_text.h"
 #include "platform/folder_owner.h"
 #include "projects/project_list.h"
 #include "tests/support/fakes.h"

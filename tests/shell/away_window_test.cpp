@@ -1,19 +1,11 @@
 // Time away as the user meets it: the main window, hidden in the notification area, brought back
-// with the question; the reminder's balloon and its click; the Preferences window.
+// with the question; the reminder's balloon and its click.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QTest>
-
-#include "app/frm_main.h"
-#include "app/frm_preferences.h"
-#include "app/setup_main.h"
+#include "shell/frm_main.h"
+#include "shell/setup_main.h"
 #include "tests/support/fake_idle.h"
 #include "tests/support/fakes.h"
-#include "tests/support/layout.h"
 #include "tests/support/ui.h"
 
 namespace tw {
@@ -84,33 +76,6 @@ TEST_F(AwayWindowTest, TimeAwayIsAskedAboutBeforeEndProjectOrAShutdownCountsIt) 
   EXPECT_NE(folder.Read("projrpt.run").find("Start=12/7/2026 9:03:08 PM\r\nComment=\r\nLastSeen=12/7/2026 9:03:18 PM"),
             std::string::npos);
   delete window;
-}
-
-TEST_F(AwayWindowTest, PreferencesRefusesBadNumbersAndSavesText) {
-  frmMain window;
-  QStringList items;
-  for (QAction* item : window.optionMenu()->actions()) items << item->text();
-  EXPECT_EQ(items, (QStringList{"Status &Bar", "&Center App", "Clear &Screen", "&Preferences...", "", "E&xit"}));
-  settings.values["RemindHours"] = "junk";  // counts as the default
-  for (auto key : {Qt::Key_Escape, Qt::Key_Return}) {  // Cancel, then OK
-    EXPECT_TRUE(test::WhileShown([&] { window.optionMenu()->actions()[3]->trigger(); }, [&] {
-      frmPreferences& p = *frmPreferences::Loaded();
-      EXPECT_EQ(test::LayoutProblems(p, true), std::vector<std::string>{});
-      EXPECT_EQ(test::Child<QLineEdit>(p, "txtRemindHours")->text(), "8");
-      EXPECT_EQ(test::Child<QLabel>(p, "lblIdleSource")->text(),
-                "Idle detection is off: nothing on this desktop tells the idle time. Reminders through: "
-                "nothing on this desktop shows them.");
-      test::Retype(p, "txtIdleMinutes", "20");
-      test::Retype(p, "txtRemindHours", "1001\n");
-      EXPECT_TRUE(p.isVisible());
-      test::Retype(p, "txtRemindHours", " 0 ");
-      QTest::keyClick(&p, key);
-    }));
-  }
-  EXPECT_EQ(dialogs.shown.at(0).prompt,
-            "The hours before a reminder must be a whole number from 0 to 1000 (0 turns it off).");
-  EXPECT_EQ(log, (test::EventLog{"box:Tallywright", "box:Tallywright", "save:IdleMinutes", "save:RemindHours"}));
-  EXPECT_EQ(settings.values["IdleMinutes"] + " " + settings.values["RemindHours"], "20 0");
 }
 
 }  // namespace

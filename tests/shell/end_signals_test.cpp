@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/frm_main.h"
-#include "app/setup_main.h"
 #include "desktop/qt_end_signals.h"
+#include "shell/frm_main.h"
+#include "shell/setup_main.h"
 #include "tests/support/fakes.h"
 #include "tracking/running.h"
 #include "tracking/stretch.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/lifecycle.h"
+#include "shell/lifecycle.h"
 #include "tests/support/fakes.h"
 
 namespace tw {

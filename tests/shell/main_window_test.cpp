@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/frm_main.h"
-#include "app/setup_main.h"
+#include "shell/frm_main.h"
+#include "shell/setup_main.h"
 #include "state/program_state.h"
 #include "tests/support/fakes.h"
-#include "tracking/running.h"
 #include "tests/support/layout.h"
 #include "tests/support/ui.h"
+#include "tracking/running.h"
 #include "widgets/twips.h"
 #include "widgets/window_frame.h"
 

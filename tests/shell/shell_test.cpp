@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "app/help.h"
-#include "app/sysinfo.h"
-#include "app/tray.h"
 #include "errors/error.h"
+#include "shell/help.h"
+#include "shell/sysinfo.h"
+#include "shell/tray.h"
 #include "tests/support/fakes.h"
 
 namespace tw {

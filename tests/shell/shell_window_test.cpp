@@ -12,12 +12,12 @@
 #include <QTest>
 #include <set>
 
-#include "app/frm_about.h"
-#include "app/frm_main.h"
-#include "app/frm_splash.h"
-#include "app/setup_main.h"
-#include "app/tray.h"
 #include "desktop/qt_shell.h"
+#include "shell/frm_about.h"
+#include "shell/frm_main.h"
+#include "shell/frm_splash.h"
+#include "shell/setup_main.h"
+#include "shell/tray.h"
 #include "state/program_state.h"
 #include "tests/support/fakes.h"
 #include "tests/support/layout.h"
