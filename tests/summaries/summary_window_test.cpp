@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/frm_main.h"
+#include "shell/frm_main.h"
 #include "desktop/qt_text.h"
 #include "store/record_store.h"
 #include "report/rewrite.h"
