@@ -18,6 +18,7 @@
 #include "report/record.h"
 #include "report/report_files.h"
 #include "report/report_form.h"
+#include "store/changes.h"
 #include "store/record_store.h"
 
 namespace tw {
@@ -396,7 +397,8 @@ namespace {
 // The records of an import after the last line of this machine's report, in one replace under the
 // folder's lock, unless the file has changed since `period` was learnt (the plan's unjudged).
 ImportPlan WriteRecords(const Files& files, const std::string& folder, const ImportSource& source,
-                        const DateFormat& reportForm, const LocaleData& user, std::optional<ImportPeriod> period) {
+                        const DateFormat& reportForm, const LocaleData& user, std::optional<ImportPeriod> period,
+                        const std::string& origin, std::int64_t unixNow) {
   const std::string report = MachineFile(folder, kReportFile);
   // The report up to here is judged by its stretches; what it gains while the import waits for the
   // lock (the same file imported from another window or tallywright-ctl), by its lines.
@@ -435,10 +437,17 @@ ImportPlan WriteRecords(const Files& files, const std::string& folder, const Imp
     if (!partial.empty()) gained.insert(std::move(partial));
   }
   bool lineEnd = exists && last != '\n' && last != '\r';  // the last line needs one before the records
+  const std::uint64_t before = exists ? FileSizeOf(report) : 0;
+  std::uint64_t added = 0;  // bytes after the report's own: the import's step in the history
   ImportPlan plan = PlanImport(source, std::move(held), list, reportForm, [&](std::string_view record) {
     if (!gained.empty() && gained.count(std::string(record.substr(0, LineEndAt(record, 0))))) return false;
-    if (lineEnd) out.Write("\r\n"), lineEnd = false;
+    if (lineEnd) {
+      out.Write("\r\n");
+      lineEnd = false;
+      added += 2;
+    }
     out.Write(record);
+    added += record.size();
     return true;
   });
   if (plan.unjudged > 0 || !plan.refusal.empty() || plan.added == 0) return plan;
@@ -446,6 +455,9 @@ ImportPlan WriteRecords(const Files& files, const std::string& folder, const Imp
   if (exists) files.Copy(report, backup, backup + ".tmp");
   else files.Replace(backup, backup + ".tmp", "");
   out.Commit();
+  Changes(files, DataFolder::At(folder), origin, unixNow)
+      .Appended(StepKind::Import, before, added, "of " + std::to_string(plan.added) + (plan.added == 1 ? " stretch" : " stretches"),
+                !exists);
   const std::string form = FormFileOf(report);
   if (!files.Exists(form)) files.Replace(form, form + ".tmp", FormText(reportForm.data()));
   return plan;
@@ -455,9 +467,9 @@ ImportPlan WriteRecords(const Files& files, const std::string& folder, const Imp
 
 ImportPlan WriteImport(const Files& files, const std::string& folder, const ImportSource& source,
                        const DateFormat& reportForm, const LocaleData& user, bool newProjects, std::int64_t unixNow,
-                       std::optional<ImportPeriod> period) {
-  ImportPlan plan = WriteRecords(files, folder, source, reportForm, user, period);
-  if (plan.unjudged > 0) plan = WriteRecords(files, folder, source, reportForm, user, std::nullopt);
+                       std::optional<ImportPeriod> period, const std::string& origin) {
+  ImportPlan plan = WriteRecords(files, folder, source, reportForm, user, period, origin, unixNow);
+  if (plan.unjudged > 0) plan = WriteRecords(files, folder, source, reportForm, user, std::nullopt, origin, unixNow);
   if (newProjects && !plan.newProjects.empty()) {
     const std::string list = JoinPath(folder, kProjectListFile);
     const Files::Lock lock = files.LockFor(list);

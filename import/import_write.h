@@ -83,7 +83,8 @@ ImportPlan PlanImport(const ImportSource& source, HeldStretches held, const std:
 ImportPlan PlanImportInto(const Files& files, const std::string& folder, const ImportSource& source,
                            const DateFormat& reportForm, const LocaleData& user, const ImportProgress& progress = {});
 
-// Reads source again and appends what it adds to this machine's report in folder, all or none,
+// Reads source again and appends what it adds to this machine's report in folder, all or none, as
+// one step of the history (store/changes.h) made from `origin`,
 // judged against the report as it stands under the folder's lock; when `newProjects`, the new names
 // go on the project list. Answers the plan of what was written. RunError when it fails; the
 // report is then as it was. The report's form is kept beside it when it has none yet.
@@ -94,7 +95,7 @@ struct ImportPeriod {
 };
 ImportPlan WriteImport(const Files& files, const std::string& folder, const ImportSource& source,
                        const DateFormat& reportForm, const LocaleData& user, bool newProjects, std::int64_t unixNow,
-                       std::optional<ImportPeriod> period = std::nullopt);
+                       std::optional<ImportPeriod> period = std::nullopt, const std::string& origin = "window");
 
 // The names of the folder's project list.
 std::vector<std::string> ProjectListNames(const Files& files, const std::string& folder);

@@ -436,9 +436,11 @@ std::int64_t RecordStore::Visit(const Period& period, const StretchVisitor& visi
 
 std::optional<StoredStretch> RecordStore::Find(std::string_view id) const {
   if (id.size() < 4 || id.size() > 8) return std::nullopt;
+  std::string wanted;
   std::uint64_t prefix = 0;
   for (char c : id) {
-    const size_t digit = kIdDigits.find(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+    wanted += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    const size_t digit = kIdDigits.find(wanted.back());
     if (digit == std::string_view::npos) return std::nullopt;
     prefix = prefix << 5 | digit;
   }
@@ -456,11 +458,33 @@ std::optional<StoredStretch> RecordStore::Find(std::string_view id) const {
   std::vector<StoredStretch> all = Shown(reports_, gathered, holding, [](const StoredStretch&) { return true; });
   std::optional<StoredStretch> match;
   for (StoredStretch& s : all) {
-    if (!s.ShortId().starts_with(id)) continue;
+    if (!s.ShortId().starts_with(wanted)) continue;
     if (match) return std::nullopt;  // ambiguous
     match = std::move(s);
   }
   return match;
+}
+
+std::optional<RecordStore::Now> RecordStore::Current(const RecordRef& record) const {
+  const auto source = SourceNamed(reports_, record.file);
+  const auto fields = SplitRecord(record.text);
+  if (!source || !fields) return std::nullopt;
+  const auto start = reports_.reports[*source].format->Parse(fields->start);
+  if (!start) return std::nullopt;
+  Gathered gathered;
+  GatherDay(*files_, reports_, start->day, gathered);
+  std::vector<const Row*> lines;
+  for (const Row& row : gathered.rows)
+    if (row.source == *source && row.text == record.text) lines.push_back(&row);
+  if (lines.empty()) return std::nullopt;
+  // The line where it was read, else the first with its text.
+  const Row* line = lines.front();
+  for (const Row* l : lines)
+    if (l->offset == record.offset) line = l;
+  Now now{line->offset, record.text};
+  for (const Holding& h : Resolve(*files_, reports_, gathered))
+    if (h.source == *source && h.offset == line->offset) now.shown = h.amendment->amendment.replacement;
+  return now;
 }
 
 // --- writes -----------------------------------------------------------------------------------
@@ -476,8 +500,14 @@ void AppendRecordLine(const Files& files, const DataFolder& folder, std::string_
 bool ChangeRecord(const Files& files, const DataFolder& folder, const RecordRef& record,
                   const std::optional<std::string>& replacement, std::int64_t unixNow) {
   if (folder.shared) {
-    // The record's own report is left as it is, whichever machine's it is: an amendment names it.
-    AppendAmendment(files, folder.Report(), Amendment{UtcStamp(unixNow), record.file, record.offset, record.text, replacement});
+    // The record's own report is left as it is, whichever machine's it is: an amendment names it,
+    // as it stands now; one changed since it was read (here, or by another machine's amendment
+    // that has arrived) is left alone.
+    const auto now = RecordStore(files, ReadFolderReports(files, folder.path, platform().dateFormat->data(),
+                                                          ReportDateFormat()))
+                         .Current(record);
+    if (!now || now->shown != record.Shown()) return false;
+    AppendAmendment(files, folder.Report(), Amendment{UtcStamp(unixNow), record.file, now->offset, record.text, replacement});
     return true;
   }
   return RewriteReportLine(files, folder.path, SourceLine{record.offset, record.text}, replacement);

@@ -71,6 +71,19 @@ struct StretchVisitor {
   std::function<void(const StretchView&)> takenBack;
 };
 
+// A record as a writer names it: where it was read (its report's name and where its line started)
+// and its text then.
+struct RecordRef {
+  std::string file;
+  std::uint64_t offset = 0;
+  std::string text;   // the record as recorded
+  std::string shown;  // what it showed when read (an amendment's replacement), if not its text
+  const std::string& Shown() const { return shown.empty() ? text : shown; }
+};
+inline RecordRef RefOf(const StoredStretch& s) {
+  return {s.id.file, s.offset, s.id.text, s.shown == s.id.text ? "" : s.shown};
+}
+
 class RecordStore {
  public:
   // The store of a folder's reports, each in its own date form (store/folder_reports.h).
@@ -91,21 +104,20 @@ class RecordStore {
   // now; nothing when none is, or more than one.
   std::optional<StoredStretch> Find(std::string_view id) const;
 
+  // A record as it stands now: where its line is, and what it shows (nothing when an amendment
+  // deleted it). Nothing at all when its report no longer holds it.
+  struct Now {
+    std::uint64_t offset = 0;
+    std::optional<std::string> shown;
+  };
+  std::optional<Now> Current(const RecordRef& record) const;
+
  private:
   const Files* files_;
   FolderReports reports_;
 };
 
 // --- writes ---------------------------------------------------------------------------------
-
-// A record as a writer names it: where it was read (its report's name and where its line started)
-// and its text then.
-struct RecordRef {
-  std::string file;
-  std::uint64_t offset = 0;
-  std::string text;
-};
-inline RecordRef RefOf(const StoredStretch& s) { return {s.id.file, s.offset, s.id.text}; }
 
 // Appends a record line (without its line end) to this machine's report: the whole line in one
 // write, flushed, under the folder's lock; the folder is flushed too when the report is new.

@@ -28,7 +28,8 @@ DayReport ReadDataDayReport(const DateTime& day) {
 }
 
 RecordRef RefOf(const DayRow& row) {
-  return {row.origin ? row.origin->file : kReportFile, row.line.offset, row.line.text};
+  return {row.origin ? row.origin->file : kReportFile, row.line.offset, row.line.text,
+          row.origin && !row.origin->amendedOn.empty() ? row.origin->shown : ""};
 }
 
 }  // namespace tw

@@ -4,6 +4,7 @@
 
 #include "errors/guard.h"
 #include "platform/platform.h"
+#include "store/changes.h"
 #include "viewer/folder_report.h"
 
 namespace tw {
@@ -95,7 +96,7 @@ void UpdateReport(tw::EntryAction action, int row, const tw::DateTime& day, tw::
           // In a folder shared by several machines no report is rewritten: the change is an
           // amendment in this machine's own. With no report file, the entry is no longer there.
           FileMissing([&] {
-            written = ChangeRecord(*p.files, ProgramDataFolder(), RefOf(*at), replacement, p.clock->UnixNow());
+            written = Changes(*p.files, ProgramDataFolder(), kFromWindow, p.clock->UnixNow()).Change(RefOf(*at), replacement);
           });
         }))
       return;

@@ -5,7 +5,7 @@
 
 #include "errors/error.h"
 #include "platform/lines.h"
-#include "report/report_menu.h"
+#include "viewer/report_menu.h"
 #include "report/rewrite.h"
 #include "tests/support/fakes.h"
 
@@ -132,7 +132,7 @@ TEST_F(ReportStoreTest, ClearReportAsksDeletesAndSaysSoButKeepsTheBackup) {
   EXPECT_EQ(log, (test::EventLog{"box:Delete Reports", "box:Delete Reports", "box:Report File Deleted",
                                  "box:Delete Reports"}));
   folder.Write("projrpt.pro", "A,B,C,D\r\n");
-  FailStep(FileStep::Remove, 1, EACCES);
+  FailStep(FileStep::Rename, 1, EACCES);
   ClearReport();
   EXPECT_EQ(dialogs.shown.back().title, "Design-Time Error [75] [Main/ClearReport]");
   EXPECT_TRUE(folder.Exists("projrpt.pro"));
