@@ -174,7 +174,7 @@ std::optional<std::int64_t> ReadIsoDay(std::string_view word, Failure& failure) 
     failure.reason = "dates are YYYY-MM-DD";
     return std::nullopt;
   }
-  if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
+  if (year < 1 || day < 1 || day > DaysInMonth(year, month)) {  // a month out of range has no days
     failure.reason = "there is no such day";
     return std::nullopt;
   }

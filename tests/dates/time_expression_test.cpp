@@ -96,6 +96,8 @@ const Accepted kAccepted[] = {
     {"2026-12-08 09:00:10+01:00", kTuesday, "2026-12-08T08:00:10Z", "2026-12-08 09:00:10"},
     {"2026-12-08T09:00-0530", kTuesday, "2026-12-08T14:30:00Z", "2026-12-08 15:30:00"},
     {"2026-12-08T01:00+05", kTuesday, "2026-12-07T20:00:00Z", "2026-12-07 21:00:00"},
+    {"2026-12-08T09:00+00:30", kTuesday, "2026-12-08T08:30:00Z", "2026-12-08 09:30:00"},
+    {"2026-12-08T09:00-23:59", kTuesday, "2026-12-09T08:59:00Z", "2026-12-09 09:59:00"},
     {"2024-02-29T12:00", kTuesday, "2024-02-29T11:00:00Z", "2024-02-29 12:00:00"},
     // Lengths: real seconds back (or ahead) from now.
     {"-15min", kTuesday, "2026-12-08T09:00:30Z", "2026-12-08 10:00:30"},
@@ -165,6 +167,7 @@ const Refused kRefused[] = {
     {"-h", kTuesday, "a sign is followed"},
     {"-1.5h", kTuesday, "numbers with units"},
     {"-1h 30min", kTuesday, "without blanks"},
+    {"+1h 30min", kTuesday, "without blanks"},
     {"-1234567h", kTuesday, "too large"},
     // A day with no time, and no day at all.
     {"2026-12-08", kTuesday, "needs a time"},
@@ -188,16 +191,23 @@ const Refused kRefused[] = {
     {"9:", kTuesday, "minutes are two digits"},
     {"9:000", kTuesday, "minutes are two digits"},
     {"9:00:5", kTuesday, "seconds are two digits"},
+    {"9:00:001", kTuesday, "seconds are two digits"},
     {"9:00:00.5", kTuesday, "followed by \".5\""},
     {"2026-02-29 09:00", kTuesday, "no such day"},
     {"2026-13-01 09:00", kTuesday, "no such day"},
+    {"2026-00-10 09:00", kTuesday, "no such day"},
+    {"2026-12-00 09:00", kTuesday, "no such day"},
     {"0000-01-01 09:00", kTuesday, "no such day"},
     {"2026-12-8 09:00", kTuesday, "YYYY-MM-DD"},
+    {"2026-", kTuesday, "dates are YYYY-MM-DD"},
     {"2026-12-081 09:00", kTuesday, "YYYY-MM-DD"},
     {"2026-12-08X09:00", kTuesday, "a blank or a T"},
     {"2026-12-08T09:00:00.5", kTuesday, "Z or an offset"},
     {"2026-12-08T09:00+24:00", kTuesday, "Z or an offset"},
     {"2026-12-08T09:00+1", kTuesday, "Z or an offset"},
+    {"2026-12-08T09:00:01:00", kTuesday, "Z or an offset"},
+    {"2026-12-08T09:00+01:60", kTuesday, "Z or an offset"},
+    {"2026-12-08T09:00+x1:00", kTuesday, "Z or an offset"},
     {"2026-12-08T09:00 +01:00", kTuesday, "without a blank"},
     // The hour skipped when the clocks went forward.
     {"2:30", kSpringNoon, "there is no 02:30 on 2026-03-29 here: the clocks went forward from 02:00 to 03:00"},
@@ -232,7 +242,9 @@ TEST_F(TimeExpressionTest, ReadsTheFormsAndRefusesTheRestInEveryLocale) {
     for (const Refused& r : kRefused) {
       const TypedMoment m = ReadTypedMoment(r.text, r.now);
       ASSERT_FALSE(m.read) << locale << " \"" << r.text << "\" read as " << Utc(m.instant);
-      EXPECT_NE(m.refusal.find(r.reason), std::string::npos) << locale << " \"" << r.text << "\": " << m.refusal;
+      // The reason, before the accepted forms that end most refusals.
+      const std::string reason = m.refusal.substr(0, m.refusal.find(std::string("; ") + kTypedMomentForms));
+      EXPECT_NE(reason.find(r.reason), std::string::npos) << locale << " \"" << r.text << "\": " << m.refusal;
       EXPECT_EQ(m.refusal.find('\n'), std::string::npos);
     }
   }
@@ -249,7 +261,8 @@ TEST_F(TimeExpressionTest, RefusalsSayWhatToWrite) {
     EXPECT_NE(m.refusal.find(form), std::string::npos) << form;
   const TypedMoment skipped = ReadTypedMoment("2:30", kSpringNoon);
   EXPECT_EQ(skipped.refusal, "\"2:30\": there is no 02:30 on 2026-03-29 here: the clocks went forward from 02:00 to 03:00");
-  // Quoted on one line, however long or odd the text.
+  // Quoted on one line, however long or odd the text: whole up to 40 characters.
+  EXPECT_EQ(ReadTypedMoment(std::string(40, 'x'), kTuesday).refusal.rfind("\"" + std::string(40, 'x') + "\" is not", 0), 0u);
   const std::string odd = ReadTypedMoment("9:00\nrm -rf " + std::string(100, 'x'), kTuesday).refusal;
   EXPECT_EQ(odd.rfind("\"9:00?rm -rf " + std::string(25, 'x') + "...\" is not a time: ", 0), 0u) << odd;
 }
