@@ -10,27 +10,10 @@
 
 #include "dates/local_time.h"
 #include "dates/time_expression.h"
+#include "tests/support/fakes.h"
 
 namespace tw {
 namespace {
-
-// Berlin's rules: +01:00, +02:00 from 2:00 on the last Sunday of March to 3:00 on the last Sunday
-// of October.
-class BerlinTime {
- public:
-  BerlinTime() : old_(std::getenv("TZ") ? std::getenv("TZ") : ""), had_(std::getenv("TZ")) {
-    ::setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
-    ::tzset();
-  }
-  ~BerlinTime() {
-    had_ ? ::setenv("TZ", old_.c_str(), 1) : ::unsetenv("TZ");
-    ::tzset();
-  }
-
- private:
-  std::string old_;
-  bool had_;
-};
 
 // Nows, in UTC.
 constexpr std::int64_t kTuesday = 1796721330;     // Tuesday 2026-12-08 10:15:30 +01:00
@@ -218,7 +201,7 @@ const Refused kRefused[] = {
 
 class TimeExpressionTest : public ::testing::Test {
  protected:
-  BerlinTime zone_;
+  test::BerlinTime zone_;
 };
 
 // Every table, under each locale given that this machine has: the reading never follows the C
