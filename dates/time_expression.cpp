@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "dates/ascii.h"
+#include "dates/iso_date.h"
 #include "dates/local_time.h"
+#include "dates/period.h"
 
 namespace tw {
 
@@ -66,13 +68,6 @@ std::string ClockText(std::int32_t seconds) {
   return seconds % 60 != 0 ? text + ":" + TwoDigits(seconds % 60) : text;
 }
 
-std::string DayText(std::int64_t day) {
-  const CivilDate date = CivilFromDay(day);
-  char text[24];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-  return text;
-}
-
 std::string OffsetText(std::int64_t offset) {
   const std::int64_t size = offset < 0 ? -offset : offset;
   return (offset < 0 ? "-" : "+") + TwoDigits(size / 3600) + ":" + TwoDigits(size / 60 % 60);
@@ -99,7 +94,7 @@ TypedMoment AtLocal(std::string_view text, const DateTime& wall) {
     const auto wallAt = [](std::int64_t instant, std::int64_t offset) {
       return static_cast<std::int32_t>(((instant + offset) % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay);
     };
-    return Refusal(text, {"there is no " + ClockText(wall.seconds) + " on " + DayText(wall.day) +
+    return Refusal(text, {"there is no " + ClockText(wall.seconds) + " on " + IsoDate(wall.day) +
                               " here: the clocks went forward from " + ClockText(wallAt(change, before)) +
                               " to " + ClockText(wallAt(change, after)),
                           false});
@@ -108,7 +103,7 @@ TypedMoment AtLocal(std::string_view text, const DateTime& wall) {
   for (const std::int64_t probe : {first - kSecondsPerDay, first + kSecondsPerDay}) {
     const std::int64_t second = asUtc - UtcOffsetAt(probe);
     if (second <= first || LocalOfInstant(second) != wall) continue;
-    const std::string clock = ClockText(wall.seconds), day = DayText(wall.day);
+    const std::string clock = ClockText(wall.seconds), day = IsoDate(wall.day);
     return At(first, clock + " came twice on " + day + " (the clocks went back): the first, " + day + "T" +
                          clock + OffsetText(UtcOffsetAt(first)) + ", is taken; write " + day + "T" + clock +
                          OffsetText(UtcOffsetAt(second)) + " for the second");
@@ -165,20 +160,17 @@ std::optional<std::int32_t> ReadPlainClock(std::string_view word, Failure& failu
   return std::nullopt;
 }
 
-// YYYY-MM-DD at the start of word: its day. Nothing where word does not start with four digits and a
-// hyphen; a failure where the date is not one.
+// YYYY-MM-DD at the start of word: its day, in the years the report's dates can name. Nothing where
+// word does not start with four digits and a hyphen; a failure where the date is not one.
 std::optional<std::int64_t> ReadIsoDay(std::string_view word, Failure& failure) {
   if (Digits(word, 0, 4) < 0 || word.size() < 5 || word[4] != '-') return std::nullopt;
-  const int year = Digits(word, 0, 4), month = Digits(word, 5, 2), day = Digits(word, 8, 2);
-  if (word.size() < 10 || word[7] != '-' || month < 0 || day < 0 || (word.size() > 10 && IsDigit(word[10]))) {
+  if (Digits(word, 5, 2) < 0 || Digits(word, 8, 2) < 0 || word[7] != '-' || (word.size() > 10 && IsDigit(word[10]))) {
     failure.reason = "dates are YYYY-MM-DD";
     return std::nullopt;
   }
-  if (year < 1 || day < 1 || day > DaysInMonth(year, month)) {  // a month out of range has no days
-    failure.reason = "there is no such day";
-    return std::nullopt;
-  }
-  return DayFromCivil({year, month, day});
+  const std::optional<std::int64_t> day = ParseIsoDay(word.substr(0, 10));
+  if (!day) failure.reason = "there is no such day (years run from 0100 to 9999)";
+  return day;
 }
 
 // The offset after an exact time: Z, +HH:MM, +HHMM or +HH (or -). Nothing and no failure for "".
@@ -361,7 +353,7 @@ TypedMoment ReadTypedMoment(std::string_view text, std::int64_t now) {
 TypedMoment ReadPastMoment(std::string_view text, std::int64_t now) {
   TypedMoment m = ReadTypedMoment(text, now);
   if (m.read && m.instant > now)
-    return Refusal(text, {DayText(m.local.day) + " " + ClockText(m.local.seconds) + " is still to come", false});
+    return Refusal(text, {IsoDate(m.local.day) + " " + ClockText(m.local.seconds) + " is still to come", false});
   return m;
 }
 

@@ -17,7 +17,8 @@
 // (minutes or months?), a number without a unit ("-15", "930"), a length without a sign ("15min":
 // ago or ahead?), days as a unit ("-2d": a day is not always 24 hours), dates in any other order
 // ("12/08/2026", "08.12.2026"), a date or a day's name without a time, AM/PM, an offset or Z after
-// a time with no date, fields out of range (25:00, 9:60, 2026-02-30, a leap second), anything else.
+// a time with no date, fields out of range (25:00, 9:60, 2026-02-30, a leap second), a year before
+// 0100 (the report's dates cannot name it), anything else.
 // A local time the clocks skipped is refused with the change named; one that came twice (the
 // clocks put back) is read as the first, and a note says so and how to write the second.
 #include <cstdint>

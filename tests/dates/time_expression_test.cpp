@@ -181,6 +181,7 @@ const Refused kRefused[] = {
     {"2026-00-10 09:00", kTuesday, "no such day"},
     {"2026-12-00 09:00", kTuesday, "no such day"},
     {"0000-01-01 09:00", kTuesday, "no such day"},
+    {"0099-12-31T23:00Z", kTuesday, "years run from 0100 to 9999"},
     {"2026-12-8 09:00", kTuesday, "YYYY-MM-DD"},
     {"2026-", kTuesday, "dates are YYYY-MM-DD"},
     {"2026-12-081 09:00", kTuesday, "YYYY-MM-DD"},
