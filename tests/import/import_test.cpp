@@ -18,23 +18,6 @@
 namespace tw {
 namespace {
 
-// The fixtures' zone: summer time ends at 3:00 on 25 October 2026.
-class BerlinTime {
- public:
-  BerlinTime() : had_(std::getenv("TZ")), old_(had_ ? std::getenv("TZ") : "") {
-    ::setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
-    ::tzset();
-  }
-  ~BerlinTime() {
-    had_ ? ::setenv("TZ", old_.c_str(), 1) : ::unsetenv("TZ");
-    ::tzset();
-  }
-
- private:
-  bool had_;
-  std::string old_;
-};
-
 std::int64_t Utc(int y, int mo, int d, int h, int mi) {
   return (DayFromCivil({y, mo, d}) + kUnixDayOfDayZero) * kSecondsPerDay + h * 3600 + mi * 60;
 }
@@ -46,7 +29,7 @@ ImportRead Fixture(ImportFormat format, const char* name) {
 
 class ImportTest : public test::PlatformTest {
  protected:
-  BerlinTime zone;
+  test::BerlinTime zone;  // the fixtures' zone: summer time ends at 3:00 on 25 October 2026
 };
 
 TEST_F(ImportTest, TimewarriorFolderAndExportGiveTheSameStretchesAcrossTheClockChange) {
