@@ -301,6 +301,11 @@ Files::Replacement Files::BeginReplace(const std::string& target, const std::str
   if (::unlink(scratch.c_str()) != 0 && errno != ENOENT) throw FileError(errno);
   const int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
   if (fd < 0) throw FileError(errno);
+  // The new content keeps the permissions the user gave the file (a report kept private stays
+  // so). A file system without permissions refuses, and the file gets the usual ones.
+  struct stat target_stat;
+  if (::stat(target.c_str(), &target_stat) == 0 && S_ISREG(target_stat.st_mode))
+    (void)::fchmod(fd, target_stat.st_mode & 07777);
   return Replacement(this, target, scratch, fd);
 }
 
