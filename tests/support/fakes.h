@@ -152,16 +152,27 @@ class FakeShell : public Shell {
 // The main window's state as plain fields.
 using FakeMainView = BoxesView;
 
-// A time zone with clock changes for the length of a test: forward at 2:00 on 8 March 2026, back at
-// 2:00 on 1 November 2026.
-class EasternTime {
+// A time zone (a TZ value) for the length of a test.
+class TimeZone {
  public:
-  EasternTime();
-  ~EasternTime();
+  explicit TimeZone(const char* tz);
+  ~TimeZone();
 
  private:
   std::string old_;
   bool had_ = false;
+};
+
+// A time zone with clock changes: forward at 2:00 on 8 March 2026, back at 2:00 on 1 November 2026.
+class EasternTime : public TimeZone {
+ public:
+  EasternTime() : TimeZone("EST5EDT,M3.2.0,M11.1.0") {}
+};
+
+// Central European time: forward at 2:00 on 29 March 2026, back at 3:00 on 25 October 2026.
+class BerlinTime : public TimeZone {
+ public:
+  BerlinTime() : TimeZone("CET-1CEST,M3.5.0,M10.5.0/3") {}
 };
 
 // A United States format as the program writes it: 12/7/2026 9:01:23 PM.
