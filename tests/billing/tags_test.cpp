@@ -16,13 +16,13 @@ TEST(Tags, AreTheHashWordsThatStartAWordAndEndAtPunctuation) {
   } cases[] = {
       {"#call review", {"call"}},
       {"review #call, then #Follow-up. #end", {"call", "Follow-up", "end"}},
-      {"a#b C# x #42 #1/2 ## #", {}},                                // inside a word, numbers, bare '#'
+      {"a#b C# café#x #42 #1/2 ## #", {}},                           // inside a word, numbers, bare '#'
       {"(#call) [#a] {#b} \"#c\" '#d' x:#e", {"call", "a", "b", "c", "d"}},
       {"#call- #client/acme/ #-- #x-y", {"call", "client/acme", "x-y"}},
       {"#a_1 #_ #1st #2026-q1 ##h #a#b", {"a_1", "_", "1st", "2026-q1", "a"}},
       {"#Call #CALL #call #other", {"Call", "other"}},                 // each once, as first written
       {"#Über #über #ÜBER", {"Über"}},
-      {"#Łódź #łÓDŹ #Ÿes #ÿES", {"Łódź", "Ÿes"}},
+      {"#Łódź #łÓDŹ #Ÿes #ÿES #ÀĀЀ #àāѐ", {"Łódź", "Ÿes", "ÀĀЀ"}},
       {"#Москва #москва #ΣΟΦΙΑ #σοφια", {"Москва", "ΣΟΦΙΑ"}},
       {"«#Zitat» „#deutsch“ #fin… \xC2\xA0#nbsp", {"Zitat", "deutsch", "fin", "nbsp"}},
       {"会议，#讨论。#下一步：做", {"讨论", "下一步"}},
