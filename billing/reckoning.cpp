@@ -89,11 +89,17 @@ MoneyTotals AmountTally::Day(std::int64_t day) const {
 
 void TagTally::Add(std::string_view comment, std::int64_t counted, const StretchAmount& amount) {
   if (comment.find('#') == std::string_view::npos) return;
-  for (const std::string& tag : TagsOf(comment)) {
-    auto [it, added] = tags_.try_emplace(TagKey(tag));
-    if (added) it->second.first = tag;
+  seenCount_ = 0;
+  ForEachTag(comment, [&](std::string_view tag) {
+    TagKeyInto(tag, key_);
+    const auto seen = seen_.begin() + static_cast<std::ptrdiff_t>(seenCount_);
+    if (std::find(seen_.begin(), seen, key_) != seen) return;  // a tag counts once a stretch
+    if (seenCount_ == seen_.size()) seen_.emplace_back();
+    seen_[seenCount_++] = key_;
+    auto it = tags_.find(std::string_view(key_));
+    if (it == tags_.end()) it = tags_.emplace(key_, std::pair{std::string(tag), MoneyTotals{}}).first;
     it->second.second.Add(counted, amount);
-  }
+  });
 }
 
 std::vector<std::pair<std::string, MoneyTotals>> TagTally::Tags() const {

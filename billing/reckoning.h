@@ -49,7 +49,13 @@ struct MoneyTotals {
   friend bool operator==(const MoneyTotals&, const MoneyTotals&) = default;
 };
 
-// Totals fed stretch by stretch, in any order.
+// A hash of texts that finds a std::string key by a string_view, without making a string of it.
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+
+// Totals fed stretch by stretch, in any order. The book must stay as it is while the tally lives.
 class AmountTally {
  public:
   explicit AmountTally(const RatesBook& rates) : rates_(rates) {}
@@ -69,13 +75,9 @@ class AmountTally {
     const ProjectTerms* terms;
     MoneyTotals totals;
   };
-  struct Hash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-  };
   const RatesBook& rates_;
   MoneyTotals total_;
-  std::unordered_map<std::string, ProjectRow, Hash, std::equal_to<>> projects_;
+  std::unordered_map<std::string, ProjectRow, TextHash, std::equal_to<>> projects_;
   std::unordered_map<std::int64_t, MoneyTotals> days_;
   // Stretches mostly come in runs of one project and one day.
   ProjectRow* lastProject_ = nullptr;
@@ -93,7 +95,11 @@ class TagTally {
   std::vector<std::pair<std::string, MoneyTotals>> Tags() const;
 
  private:
-  std::unordered_map<std::string, std::pair<std::string, MoneyTotals>> tags_;  // by TagKey
+  std::unordered_map<std::string, std::pair<std::string, MoneyTotals>, TextHash, std::equal_to<>> tags_;  // by TagKey
+  // The keys of the comment being added, in room kept from one comment to the next.
+  std::string key_;
+  std::vector<std::string> seen_;
+  std::size_t seenCount_ = 0;
 };
 
 // --- budgets -------------------------------------------------------------------------------------

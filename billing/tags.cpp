@@ -104,7 +104,12 @@ std::vector<std::string> TagsOf(std::string_view comment) {
 
 std::string TagKey(std::string_view tag) {
   std::string key;
-  key.reserve(tag.size());
+  TagKeyInto(tag, key);
+  return key;
+}
+
+void TagKeyInto(std::string_view tag, std::string& key) {
+  key.clear();
   for (std::size_t i = 0; i < tag.size();) {
     const Utf8Char c = Utf8At(tag, i);
     if (c.length == 2) {
@@ -115,7 +120,6 @@ std::string TagKey(std::string_view tag) {
       ++i;
     }
   }
-  return key;
 }
 
 bool SameTag(std::string_view a, std::string_view b) { return TagKey(a) == TagKey(b); }
@@ -123,8 +127,13 @@ bool SameTag(std::string_view a, std::string_view b) { return TagKey(a) == TagKe
 bool HasTag(std::string_view comment, std::string_view tag) {
   if (!tag.empty() && tag.front() == '#') tag.remove_prefix(1);
   const std::string key = TagKey(tag);
+  std::string other;
   bool found = false;
-  ForEachTag(comment, [&](std::string_view t) { found = found || (t.size() == key.size() && TagKey(t) == key); });
+  ForEachTag(comment, [&](std::string_view t) {
+    if (found || t.size() != key.size()) return;  // folding keeps every character's length
+    TagKeyInto(t, other);
+    found = other == key;
+  });
   return found;
 }
 

@@ -30,6 +30,8 @@ std::vector<std::string> TagsOf(std::string_view comment);
 
 // The tag in the form tags are compared in: its letters small.
 std::string TagKey(std::string_view tag);
+// The same into `key`, whose room is used again: a loop over many comments allocates nothing.
+void TagKeyInto(std::string_view tag, std::string& key);
 bool SameTag(std::string_view a, std::string_view b);
 
 // Whether the comment holds the tag; a '#' before the tag asked for is allowed.

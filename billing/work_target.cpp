@@ -124,10 +124,15 @@ std::string DaysOffText(const std::vector<Period>& days) {
 }
 
 void WorkBalance::Add(const Stretch& stretch) {
-  if (stretch.comment.find('#') != std::string_view::npos && HasTag(stretch.comment, kOffTag))
+  if (stretch.comment.find('#') != std::string_view::npos && HasTag(stretch.comment, kOffTag)) {
     offDays_.insert(stretch.start.day);
-  else
-    worked_[stretch.start.day] += stretch.seconds;
+    return;
+  }
+  if (!lastDay_ || lastDayNumber_ != stretch.start.day) {
+    lastDay_ = &worked_[stretch.start.day];
+    lastDayNumber_ = stretch.start.day;
+  }
+  *lastDay_ += stretch.seconds;
 }
 
 bool WorkBalance::DayOff(std::int64_t day) const {
@@ -140,9 +145,10 @@ bool WorkBalance::DayOff(std::int64_t day) const {
 Balance WorkBalance::Over(const Period& days, std::int64_t through) const {
   Balance balance;
   const std::int64_t last = std::min(days.last, through);
-  for (std::int64_t day = days.first; day <= last; ++day) balance.target += TargetOf(day);
-  for (auto it = worked_.lower_bound(days.first); it != worked_.end() && it->first <= last; ++it)
-    balance.worked += it->second;
+  for (std::int64_t day = days.first; day <= last; ++day) {
+    balance.target += TargetOf(day);
+    if (const auto worked = worked_.find(day); worked != worked_.end()) balance.worked += worked->second;
+  }
   return balance;
 }
 

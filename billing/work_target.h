@@ -12,11 +12,11 @@
 //   BalanceSince  the first day the balance "since" counts: "2026-01-01" (empty: none)
 #include <array>
 #include <cstdint>
-#include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "billing/reckoning.h"
@@ -83,8 +83,10 @@ class WorkBalance {
  private:
   WeekTarget target_;
   std::vector<Period> daysOff_;
-  std::map<std::int64_t, std::int64_t> worked_;  // by day
-  std::set<std::int64_t> offDays_;               // days holding an #off stretch
+  std::unordered_map<std::int64_t, std::int64_t> worked_;  // by day
+  std::unordered_set<std::int64_t> offDays_;               // days holding an #off stretch
+  std::int64_t* lastDay_ = nullptr;  // stretches mostly come in runs of one day
+  std::int64_t lastDayNumber_ = 0;
 };
 
 }  // namespace tw
