@@ -35,6 +35,7 @@ TEST(RatesFile, AHandEditedFileIsReadAndItsWrongLinesNamedAndKept) {
       "budget\tAcme\tweek\t1\t1\r\n"
       "currency\tEuro dollars\r\n"
       "rate\tAcme\t2026-01-01\t85\t2026-1-1\r\n"
+      "rate\tAcme\t2026-01-01\t85\t2026-01-01T24:00:00Z\r\n"
       "tag\tAcme\r\n"
       "rate\t\t2026-01-01\t85\r\n"
       "billable\tAcme\r\n";
@@ -44,7 +45,7 @@ TEST(RatesFile, AHandEditedFileIsReadAndItsWrongLinesNamedAndKept) {
     wrong.push_back(problem.line);
     EXPECT_FALSE(problem.message.empty());
   }
-  EXPECT_EQ(wrong, (std::vector<std::size_t>{12, 13, 14, 15, 16, 17, 18, 19, 20, 21}));
+  EXPECT_EQ(wrong, (std::vector<std::size_t>{12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}));
   EXPECT_EQ(ProblemText(file.problems[0]).substr(0, 23), "project.rates, line 12:");
 
   RatesBook book;
@@ -85,7 +86,7 @@ TEST(RatesFile, FactsThatCannotBeWrittenAreRefused) {
     priced.rate = cents;
     EXPECT_TRUE(problem(priced));
   }
-  EXPECT_FALSE(problem({Fact::Currency, "", 0, {}, false, 0, true, {}, "€", ""}));
+  EXPECT_FALSE(problem({Fact::Currency, "", 0, {}, false, 0, true, {}, "€ EUR", ""}));
   for (const char* currency : {"", "123456789", "E\tR"})
     EXPECT_TRUE(problem({Fact::Currency, "", 0, {}, false, 0, true, {}, currency, ""})) << currency;
   EXPECT_TRUE(problem({Fact::Budget, "P", 0, BudgetScope::Month, false, 0, true, {}, "", ""}));
@@ -189,11 +190,11 @@ TEST_F(RatesFolderTest, ThisMachineWritesItsOwnFileKeepingHandEdits) {
 
   // A hand-made file with a note, a wrong line and the fact twice, the clock behind its latest line.
   folder.Write("project.rates",
-               "# mine\r\nrate\tAcme\t2026-01-01\t80\t2027-01-01T00:00:00Z\r\nwrong\r\nrate\tAcme\t2026-01-01\t70\r\n");
+               "# mine\r\nrate\tAcme\t2026-01-01\t80\t2027-01-01T10:20:30Z\r\nwrong\r\nrate\tAcme\t2026-01-01\t70\r\n");
   const RatesEntry set[] = {Rate("Acme", 9000), {Fact::Currency, "", 0, {}, false, 0, true, {}, "CHF", ""}};
   SetRates(files, folder.path(), set, kDecember8);
   const std::string rewritten = folder.Read("project.rates");
-  EXPECT_EQ(rewritten, guide + "# mine\r\nrate\tAcme\t2026-01-01\t90.00\t2027-01-01T00:00:01Z\r\nwrong\r\n"
+  EXPECT_EQ(rewritten, guide + "# mine\r\nrate\tAcme\t2026-01-01\t90.00\t2027-01-01T10:20:31Z\r\nwrong\r\n"
                                "currency\tCHF\t2026-12-08T10:00:00Z\r\n");
   EXPECT_EQ(std::count(rewritten.begin(), rewritten.end(), '\n'), std::count(rewritten.begin(), rewritten.end(), '\r'));
   const RatesFolder read = ReadRates(files, folder.path());
