@@ -23,7 +23,7 @@ TEST(Tags, AreTheHashWordsThatStartAWordAndEndAtPunctuation) {
       {"#Call #CALL #call #other", {"Call", "other"}},                 // each once, as first written
       {"#Über #über #ÜBER", {"Über"}},
       {"#Łódź #łÓDŹ #Ÿes #ÿES #ÀĀЀ #àāѐ", {"Łódź", "Ÿes", "ÀĀЀ"}},
-      {"#Москва #москва #ΣΟΦΙΑ #σοφια", {"Москва", "ΣΟΦΙΑ"}},
+      {"#Москва #москва #ΣΟΦΙΑ #σοφια #µs", {"Москва", "ΣΟΦΙΑ", "µs"}},
       {"«#Zitat» „#deutsch“ #fin… \xC2\xA0#nbsp", {"Zitat", "deutsch", "fin", "nbsp"}},
       {"会议，#讨论。#下一步：做", {"讨论", "下一步"}},
       {"#tag\xFF rest #t\xC3", {"tag", "t"}},                          // a byte that is not UTF-8 ends it
