@@ -54,8 +54,8 @@ std::string WithTags(std::string_view comment, std::span<const std::string> othe
 // --- the reading itself ------------------------------------------------------------------------
 
 namespace tags_detail {
-// Where the tag of a '#' at `hash` ends (past its last byte), or hash when no tag starts there;
-// `after` is the place where the next '#' may start a tag.
+// Where the tag of a '#' at `hash` ends (past its last byte; hash when no tag starts there), and
+// where to look for the next '#'.
 struct TagSpan {
   std::size_t end;
   std::size_t next;
