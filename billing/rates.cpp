@@ -4,7 +4,8 @@
 #include <stdexcept>
 
 #include "dates/ascii.h"
-#include "dates/periods.h"
+#include "dates/iso_date.h"
+#include "dates/period.h"
 #include "platform/lines.h"
 #include "platform/shared_folder.h"
 #include "platform/utf8.h"

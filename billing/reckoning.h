@@ -17,7 +17,7 @@
 #include "billing/money.h"
 #include "billing/rates.h"
 #include "dates/date_value.h"
-#include "dates/periods.h"
+#include "dates/period.h"
 
 namespace tw {
 

@@ -4,6 +4,7 @@
 
 #include "billing/tags.h"
 #include "dates/ascii.h"
+#include "dates/iso_date.h"
 
 namespace tw {
 namespace {

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "billing/reckoning.h"
-#include "dates/periods.h"
+#include "dates/period.h"
 
 namespace tw {
 

@@ -2,22 +2,23 @@
 
 #include <algorithm>
 #include <compare>
+#include <iterator>
 #include <optional>
 #include <set>
 #include <unordered_map>
 #include <unordered_set>
 
+#include "dates/iso_date.h"
 #include "dates/local_time.h"
 #include "platform/lines.h"
 #include "platform/shared_folder.h"
+#include "platform/utf8.h"
 #include "projects/project_list.h"
 #include "projects/shared_list.h"
-#include "report/append.h"
 #include "report/record.h"
 #include "report/report_files.h"
 #include "report/report_form.h"
-#include "summaries/export.h"
-#include "summaries/summary.h"
+#include "store/record_store.h"
 
 namespace tw {
 namespace {
@@ -146,6 +147,7 @@ ImportProgress Stage(const ImportProgress& progress, int at, int of) {
 struct HeldStretches::Index {
   ProjectNumbers projects;
   std::vector<Key> keys;                // by start
+  std::vector<Key> removed;             // keys taken back, one each, when sealed
   std::vector<std::int64_t> latestEnd;  // [i]: the latest end among keys[0 .. kBlock * (i + 1))
   static constexpr std::size_t kBlock = 64;
   std::size_t finger = 0;  // where the last search ended
@@ -173,6 +175,14 @@ struct HeldStretches::Index {
 
   void Seal() {
     if (!std::is_sorted(keys.begin(), keys.end())) std::sort(keys.begin(), keys.end());
+    if (!removed.empty()) {
+      std::sort(removed.begin(), removed.end());
+      std::vector<Key> kept;
+      kept.reserve(keys.size());
+      std::set_difference(keys.begin(), keys.end(), removed.begin(), removed.end(), std::back_inserter(kept));
+      keys = std::move(kept);
+      removed.clear();
+    }
     std::int64_t latest = INT64_MIN;
     latestEnd.clear();
     for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -202,6 +212,10 @@ void HeldStretches::Add(const std::string& project, const DateTime& start, const
   if (const auto number = index_->projects.Of(project)) index_->keys.push_back(KeyOf(Ordinal(start), Ordinal(end), *number));
 }
 
+void HeldStretches::Remove(const std::string& project, const DateTime& start, const DateTime& end) {
+  if (const auto number = index_->projects.Of(project)) index_->removed.push_back(KeyOf(Ordinal(start), Ordinal(end), *number));
+}
+
 HeldStretches ReadHeldStretches(const Files& files, const std::string& folder, const DateFormat& ownForm,
                                 const LocaleData& user, std::int64_t first, std::int64_t last) {
   HeldStretches held;
@@ -211,11 +225,15 @@ HeldStretches ReadHeldStretches(const Files& files, const std::string& folder, c
                       std::min(kReadableDays.last, LocalOfInstant(last).day + 1)};
   if (period.first > period.last) return held;
   const FolderReports reports = ReadFolderReports(files, folder, user, ownForm);
-  FileMissing([&] {
-    ReadFolderSummary(files, reports, period, 0, [&](const SummaryEntry& e) {
-      if (e.endValue) held.Add(e.project, e.startValue, *e.endValue);
-    });
-  });
+  StretchVisitor visitor;
+  std::string project;
+  visitor.found = [&](const StretchView& s) {
+    if (s.end) held.Add(project.assign(s.fields.project), s.start, *s.end);
+  };
+  visitor.takenBack = [&](const StretchView& s) {
+    if (s.end) held.Remove(project.assign(s.fields.project), s.start, *s.end);
+  };
+  FileMissing([&] { RecordStore(files, reports).Visit(period, visitor); });
   return held;
 }
 
@@ -271,7 +289,7 @@ class ImportPlanner final : public ImportSink {
     bool duplicate = held_.Holds(key) || !taken_.Insert(key);
     if (!duplicate && record_) {
       write();
-      duplicate = !record_(RecordLine(project, start, end, s.comment));
+      duplicate = !record_(RecordLine(project, start, end, s.comment) + "\r\n");
     }
     if (duplicate) {
       ++plan_.duplicates;

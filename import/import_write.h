@@ -35,6 +35,8 @@ class HeldStretches {
   HeldStretches& operator=(HeldStretches&&) noexcept;
 
   void Add(const std::string& project, const DateTime& start, const DateTime& end);
+  // One stretch added before that an edit or a deletion took back.
+  void Remove(const std::string& project, const DateTime& start, const DateTime& end);
 
  private:
   friend class ImportPlanner;

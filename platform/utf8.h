@@ -1,5 +1,6 @@
 #pragma once
-// Writing and reading a character as UTF-8, the form of every text the program keeps.
+// Writing and reading a character as UTF-8, the form of every text the program keeps, and a text
+// as a JSON string.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -49,5 +50,8 @@ inline Utf8Char Utf8At(std::string_view text, std::size_t at) {
   }
   return {cp, length};
 }
+
+// A JSON string, quoted; bytes that are not UTF-8 become U+FFFD.
+std::string JsonString(std::string_view bytes);
 
 }  // namespace tw

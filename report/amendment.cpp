@@ -1,7 +1,7 @@
 #include "report/amendment.h"
 
 #include <algorithm>
-#include <tuple>
+#include <vector>
 
 #include "platform/lines.h"
 #include "platform/shared_folder.h"
@@ -134,41 +134,6 @@ bool HoldsLine(const Files& files, const std::string& path, std::uint64_t offset
   if (!lineStart || view.substr(0, text.size()) != text) return false;
   view.remove_prefix(text.size());
   return !view.empty() && IsLineEnd(view[0]);
-}
-
-void Amendments::Add(Amendment amendment, std::string device, std::uint64_t position) {
-  auto& found = byRecord_[{amendment.file, amendment.offset}];
-  found.push_back(Found{std::move(amendment), std::move(device), position});
-}
-
-const Amendments::Found* Amendments::For(std::string_view file, std::uint64_t offset,
-                                         std::string_view text) const {
-  const auto at = byRecord_.find({std::string(file), offset});
-  if (at == byRecord_.end()) return nullptr;
-  const Found* best = nullptr;
-  for (const Found& f : at->second) {
-    if (f.amendment.record != text) continue;
-    // A later amendment of the same machine stands in for its earlier ones, whatever its clock said.
-    bool superseded = false;
-    for (const Found& g : at->second)
-      if (&g != &f && g.device == f.device && g.amendment.record == text && g.position > f.position) superseded = true;
-    if (superseded) continue;
-    if (!best || std::tie(f.amendment.stamp, f.device) > std::tie(best->amendment.stamp, best->device)) best = &f;
-  }
-  return best;
-}
-
-std::vector<std::pair<std::pair<std::string, std::uint64_t>, std::string>> Amendments::Places() const {
-  std::vector<std::pair<std::pair<std::string, std::uint64_t>, std::string>> places;
-  for (const auto& [place, found] : byRecord_) {
-    for (const Found& f : found) {
-      bool seen = false;
-      for (const auto& p : places)
-        if (p.first == place && p.second == f.amendment.record) seen = true;
-      if (!seen) places.emplace_back(place, f.amendment.record);
-    }
-  }
-  return places;
 }
 
 }  // namespace tw

@@ -4,8 +4,7 @@
 #include <map>
 
 #include "dates/local_time.h"
-#include "platform/utf8.h"
-#include "viewer/day_report.h"
+#include "store/day_report.h"
 
 namespace tw {
 namespace {
@@ -114,38 +113,6 @@ std::string HoursText(std::int64_t seconds) {
   std::snprintf(text, sizeof text, "%lld.%02lld", static_cast<long long>(hundredths / 100),
                 static_cast<long long>(hundredths % 100));
   return text;
-}
-
-std::string IsoDateTime(const DateTime& value) {
-  char text[40];
-  std::snprintf(text, sizeof text, "T%02d:%02d:%02d", value.seconds / 3600, value.seconds / 60 % 60,
-                value.seconds % 60);
-  return IsoDate(value.day) + text;
-}
-
-std::string JsonString(std::string_view bytes) {
-  std::string out = "\"";
-  for (std::size_t i = 0; i < bytes.size();) {
-    const char c = bytes[i];
-    const std::size_t length = Utf8At(bytes, i).length;
-    if (length == 0) {
-      out += "\\ufffd";
-      ++i;
-      continue;
-    }
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out.append(bytes.substr(i, length));
-    }
-    i += length;
-  }
-  return out + "\"";
 }
 
 void WriteTable(const Summary& summary, SummaryTable table, bool csv, std::ostream& out) {

@@ -7,23 +7,27 @@
 # target "layers"): cmake -DSOURCE_DIR=<source folder> -P tools/check_layers.cmake
 cmake_minimum_required(VERSION 3.25)
 
-# The folders a folder's files may include, itself included. app/, tests/ and bench/ are the top
+# The folders a folder's files may include, itself included. shell/, tests/ and bench/ are the top
 # and may use them all; no folder of the program may use tests/ or bench/.
-set(folders dates platform billing errors state report tracking desktop widgets projects viewer summaries import app)
+set(folders dates platform billing errors state report store tracking desktop widgets projects viewer summaries
+    import control preferences shell)
 set(uses_dates dates)
 set(uses_platform platform dates)
 set(uses_billing billing platform dates)
 set(uses_errors errors platform dates)
 set(uses_state state platform dates)
 set(uses_report report billing errors platform dates)
-set(uses_tracking tracking report billing errors state platform dates)
+set(uses_store store report billing errors platform dates)
+set(uses_tracking tracking store report billing errors state platform dates)
 set(uses_desktop desktop platform dates)
 set(uses_widgets widgets state platform dates)
 set(uses_projects projects billing widgets desktop errors state platform dates)
-set(uses_viewer viewer tracking report billing widgets desktop errors state platform dates)
+set(uses_viewer viewer tracking store report billing widgets desktop errors state platform dates)
 set(uses_summaries summaries ${uses_viewer})
-set(uses_import import projects ${uses_summaries})
-set(uses_app ${folders})
+set(uses_import import projects store report billing widgets desktop errors state platform dates)
+set(uses_control control import projects ${uses_summaries})
+set(uses_preferences preferences projects widgets desktop ${uses_tracking})
+set(uses_shell ${folders})
 set(uses_tests ${folders} tests)
 set(uses_bench ${folders} bench)
 set(ours ${folders} tests bench)

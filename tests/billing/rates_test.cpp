@@ -8,7 +8,7 @@
 #include <tuple>
 
 #include "billing/rates.h"
-#include "dates/periods.h"
+#include "dates/period.h"
 #include "platform/shared_folder.h"
 #include "tests/support/fakes.h"
 

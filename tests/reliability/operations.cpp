@@ -3,7 +3,7 @@
 #include "dates/local_time.h"
 #include "import/import_write.h"
 #include "projects/project_list.h"
-#include "report/append.h"
+#include "store/record_store.h"
 #include "tracking/write_record.h"
 #include "report/backup.h"
 #include "platform/lines.h"
