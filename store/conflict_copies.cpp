@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "billing/rates.h"
 #include "platform/lines.h"
 #include "platform/shared_folder.h"
 #include "report/report_files.h"
@@ -62,9 +63,11 @@ ConflictCopies TidyConflictCopies(const Files& files, const std::string& folder,
     const auto machine = MachineOfFile(c.original);
     const bool own = machine && SameDeviceName(machine->first, device);
     const std::string base = machine ? machine->second : c.original;
-    if ((own && (base == kReportFile || base.substr(base.find('.')) == ".chg")) ||
+    if ((own && (base == kReportFile || base.substr(base.find('.')) == ".chg" || base == kRatesFile)) ||
         (c.original == kReportFile && ownsLegacy)) {
-      // This machine's own records: whatever the copy holds more goes into them.
+      // This machine's own files whose lines only add up (its records, its notes of the project
+      // list's changes, its rates, where a fact's latest line holds wherever it stands): whatever
+      // the copy holds more goes into them.
       const bool legacy = c.original == kReportFile;
       const std::string target = JoinPath(folder, legacy ? ownReport : c.original);
       bool made = false;
