@@ -29,10 +29,10 @@ struct CtlContext {
   std::function<Tracker&()> tracker;
   // The data folder the command acts on.
   std::function<std::string()> dataFolder;
-  int firstWeekday = 0;  // the user's first day of the week: 0 Sunday .. 6 Saturday
   // Watches the status until interrupted, calling print at every change and once a minute while a
   // stretch runs (status --follow); empty where it is not offered.
   std::function<int(const std::function<void(const TrackerStatus&)>& print)> follow;
+  int firstWeekday = 0;  // the user's first day of the week: 0 Sunday .. 6 Saturday
 };
 
 // One verb of the command: its name, its arguments as --help shows them, what it does, and its

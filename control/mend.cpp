@@ -123,7 +123,9 @@ std::int64_t InstantOf(const DateTime& t) { return InstantOfLocal(t); }
 std::vector<std::string> Overlaps(const MendContext& c, std::int64_t from, std::int64_t to, const RecordId* except) {
   std::vector<std::string> found;
   const std::int64_t firstDay = LocalOfInstant(from).day - 1, lastDay = LocalOfInstant(to).day;
-  for (const StoredStretch& s : StoreOf(c).Stretches({firstDay, lastDay})) {
+  std::vector<StoredStretch> near;
+  FileMissing([&] { near = StoreOf(c).Stretches({firstDay, lastDay}); });  // no report yet: nothing near
+  for (const StoredStretch& s : near) {
     if (!s.end || (except && s.id == *except)) continue;
     const std::int64_t a = InstantOf(s.start), b = InstantOf(*s.end);
     if (std::min(a, b) < to && std::max(a, b) > from) found.push_back(ListLine(s));
@@ -284,7 +286,7 @@ int UndoRedo(bool undo, const Args& a, const MendContext& c, std::ostream& out) 
   return 0;
 }
 
-int History(const Args& a, const MendContext& c, std::ostream& out) {
+int ListHistory(const Args& a, const MendContext& c, std::ostream& out) {
   if (!a.words.empty()) throw BadCommand{"history: unexpected \"" + a.words.front() + "\""};
   std::size_t count = 20;
   if (a.values.count("-n")) {
@@ -297,11 +299,13 @@ int History(const Args& a, const MendContext& c, std::ostream& out) {
   const bool json = a.flags.count("--json");
   if (json) out << "[";
   std::size_t shown = 0;
-  for (auto it = state.steps.rbegin(); it != state.steps.rend() && shown < count; ++it, ++shown) {
+  for (auto it = state.steps.rbegin(); it != state.steps.rend() && shown < count; ++it) {
     const HistoryStep& s = *it;
+    if (s.group != 0) continue;  // a later part of a change its first step stands for
+    ++shown;
     const bool undone = std::find(state.undone.begin(), state.undone.end(), s.number) != state.undone.end();
     if (json) {
-      out << (shown ? ",\n " : "") << "{\"step\":" << s.number << ",\"stamp\":" << JsonString(s.stamp)
+      out << (shown > 1 ? ",\n " : "") << "{\"step\":" << s.number << ",\"stamp\":" << JsonString(s.stamp)
           << ",\"origin\":" << JsonString(s.origin) << ",\"what\":" << JsonString(s.what)
           << ",\"before\":" << (s.before.empty() ? "null" : JsonString(s.before))
           << ",\"after\":" << (s.after.empty() ? "null" : JsonString(s.after))
@@ -352,7 +356,7 @@ int RunMend(const std::string& verb, const std::vector<std::string>& args, const
       if (verb == "delete") return Delete(Parse(verb, args, {"--dry-run"}, {}, false), c, out);
       if (verb == "split") return Split(Parse(verb, args, {"--dry-run"}, {}, false), c, out);
       if (verb == "undo" || verb == "redo") return UndoRedo(verb == "undo", Parse(verb, args, {"--dry-run"}, {}, false), c, out);
-      if (verb == "history") return History(Parse(verb, args, {"--json"}, {"-n"}, false), c, out);
+      if (verb == "history") return ListHistory(Parse(verb, args, {"--json"}, {"-n"}, false), c, out);
       throw BadCommand{"unknown verb \"" + verb + "\""};
     } catch (const RunError& e) {
       throw Refused{"the record could not be changed: " + (e.description().empty() ? "error " + std::to_string(e.number()) : e.description())};

@@ -66,9 +66,9 @@ TEST_F(MendTest, TrackAddsAPastStretchAndRefusesOverlapsAndTheFuture) {
   }
   EXPECT_EQ(Run("track", {"11:00", "12:00", "A,B"}).status, 1);
   EXPECT_EQ(Run("track", {"11:00", "12:00", "A\nB"}).status, 1);
-  r = Run("track", {"yesterday 17:00", "-1h30min", "Late work"});
+  r = Run("track", {"yesterday 17:00", "-23h", "Late work"});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(Report().find("Late work,12/7/2026 5:00:00 PM,12/8/2026 4:30:00 PM,"), std::string::npos);
+  EXPECT_NE(Report().find("Late work,12/7/2026 5:00:00 PM,12/7/2026 7:00:00 PM,"), std::string::npos);
 }
 
 TEST_F(MendTest, EditDeleteAndSplitByIdAndUndoEachAsOneStep) {
