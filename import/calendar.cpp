@@ -169,7 +169,7 @@ std::optional<std::int64_t> Duration(std::string_view text) {
 constexpr std::size_t kDeepestNesting = 16;
 // What the occurrences of a file's repeating events may hold together, and the days their rules
 // may look at: bounds for a file written to make the import work without end.
-constexpr std::size_t kMostExpandedBytes = std::size_t{256} << 20;
+constexpr std::size_t kMostExpandedBytes = std::size_t{64} << 20;
 constexpr std::int64_t kMostDaysLooked = 20'000'000;
 
 std::string Line(std::size_t number) { return "line " + std::to_string(number); }
