@@ -28,7 +28,7 @@
 #include <vector>
 
 #include "widgets/app_style.h"
-#include "app/frm_main.h"
+#include "shell/frm_main.h"
 #include "state/program_state.h"
 #include "bench/report_generator.h"
 #include "platform/files.h"
@@ -138,7 +138,7 @@ void ControlRows(const std::string& folder, const std::string& bigReport, const 
     std::printf("| %-50s |\n", "tallywright-ctl rows: no session bus (run under dbus-run-session)");
     return;
   }
-  const fs::path programs = fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "app";
+  const fs::path programs = fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "bin";
   const std::string data = folder + "/ctl-data", config = folder + "/ctl-config";
   fs::create_directories(data);
   fs::create_directories(config + "/Tallywright");

@@ -8,17 +8,18 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "dates/iso_date.h"
 #include "dates/local_time.h"
 #include "import/fit.h"
 #include "platform/lines.h"
 #include "platform/shared_folder.h"
+#include "platform/utf8.h"
 #include "projects/project_list.h"
 #include "projects/shared_list.h"
 #include "report/append.h"
 #include "report/record.h"
 #include "report/report_files.h"
 #include "report/report_form.h"
-#include "summaries/export.h"
 #include "summaries/summary.h"
 
 namespace tw {

@@ -1,6 +1,7 @@
 #pragma once
-// Writing a character as UTF-8, the form of every text the program keeps.
+// Writing a character as UTF-8, the form of every text the program keeps, and a text as a JSON string.
 #include <string>
+#include <string_view>
 
 namespace tw {
 
@@ -22,5 +23,8 @@ inline void AppendUtf8(std::string& out, char32_t cp) {
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
 }
+
+// A JSON string, quoted; bytes that are not UTF-8 become U+FFFD.
+std::string JsonString(std::string_view bytes);
 
 }  // namespace tw

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dates/iso_date.h"
+#include "platform/utf8.h"
 #include "summaries/report_command.h"
 #include "summaries/summary.h"
 
@@ -22,10 +24,6 @@ enum class SummaryTable { Projects, Days };
 std::string ClockText(std::int64_t seconds);
 // Decimal hours with two places and a point: 37.50.
 std::string HoursText(std::int64_t seconds);
-// The day as a point in time, ISO 8601 local time: 2026-12-07T09:00:00.
-std::string IsoDateTime(const DateTime& value);
-// A JSON string, quoted; bytes that are not UTF-8 become U+FFFD.
-std::string JsonString(std::string_view bytes);
 
 // One row of cells: tab-separated and ended by LF, or as CSV ended by CR LF.
 template <class Cells>

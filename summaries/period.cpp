@@ -1,7 +1,5 @@
 #include "summaries/period.h"
 
-#include <cstdio>
-
 #include "dates/ascii.h"
 
 namespace tw {
@@ -74,13 +72,6 @@ std::optional<Preset> PresetNaming(const Period& period, std::int64_t today, int
   for (Preset preset : kPresets)
     if (PresetOf(preset, today, firstWeekday).period == period) return preset;
   return std::nullopt;
-}
-
-std::string IsoDate(std::int64_t day) {
-  const CivilDate d = CivilFromDay(day);
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year, d.month, d.day);
-  return text;
 }
 
 std::optional<std::int64_t> ParseIsoDay(std::string_view text) {

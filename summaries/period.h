@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "dates/date_value.h"
+#include "dates/iso_date.h"
 
 namespace tw {
 
@@ -45,8 +46,6 @@ inline constexpr Preset kPresets[] = {Preset::Today,     Preset::ThisWeek,  Pres
 // The preset that names the period today, if one does.
 std::optional<Preset> PresetNaming(const Period& period, std::int64_t today, int firstWeekday);
 
-// YYYY-MM-DD.
-std::string IsoDate(std::int64_t day);
 // A day as YYYY-MM-DD, a month as YYYY-MM and a year as YYYY, or nothing.
 std::optional<std::int64_t> ParseIsoDay(std::string_view text);
 std::optional<Period> ParseIsoMonth(std::string_view text);

@@ -7,9 +7,10 @@
 # target "layers"): cmake -DSOURCE_DIR=<source folder> -P tools/check_layers.cmake
 cmake_minimum_required(VERSION 3.25)
 
-# The folders a folder's files may include, itself included. app/, tests/ and bench/ are the top
+# The folders a folder's files may include, itself included. shell/, tests/ and bench/ are the top
 # and may use them all; no folder of the program may use tests/ or bench/.
-set(folders dates platform errors state report tracking desktop widgets projects viewer summaries import app)
+set(folders dates platform errors state report tracking desktop widgets projects viewer summaries import control
+    preferences shell)
 set(uses_dates dates)
 set(uses_platform platform dates)
 set(uses_errors errors platform dates)
@@ -22,7 +23,9 @@ set(uses_projects projects widgets desktop errors state platform dates)
 set(uses_viewer viewer tracking report widgets desktop errors state platform dates)
 set(uses_summaries summaries ${uses_viewer})
 set(uses_import import projects ${uses_summaries})
-set(uses_app ${folders})
+set(uses_control control ${uses_import})
+set(uses_preferences preferences projects widgets desktop ${uses_tracking})
+set(uses_shell ${folders})
 set(uses_tests ${folders} tests)
 set(uses_bench ${folders} bench)
 set(ours ${folders} tests bench)

@@ -80,6 +80,14 @@ grep -qF 'kHelpFolder = "/usr/share/tallywright";' "$dir/generated/version.h" ||
 # --help is handed by the quick tallywright-ctl to the full one in libexec.
 "$root/usr/bin/tallywright-ctl" --help >/dev/null || fail "the packaged tallywright-ctl does not run"
 ! objdump -p "$root/usr/bin/tallywright-ctl" | grep -q 'NEEDED.*Qt' || fail "the quick tallywright-ctl loads Qt"
+# Nor does it carry the import: no function the import's libraries define is in it (read from the
+# build's copy, as the package's is stripped).
+import_functions=$(nm -C --defined-only "$dir"/import/libtw_import*.a | sed -n 's/^[0-9a-f]* T //p' |
+  grep '^tw::' | grep -v 'anonymous namespace' | sort -u || true)
+[ -n "$import_functions" ] || fail "no functions found in the import's libraries in $dir/import"
+import_code=$(comm -12 <(echo "$import_functions") \
+  <(nm -C --defined-only "$dir/bin/tallywright-ctl" | sed -n 's/^[0-9a-f]* [Tt] //p' | sort -u))
+[ -z "$import_code" ] || fail "the quick tallywright-ctl holds the import's code: $(head -3 <<<"$import_code")"
 [ "$(sed -n 's/^Exec=//p' "$root/usr/share/dbus-1/services/$app_id.service")" = /usr/bin/Tallywright ] ||
   fail "D-Bus activation does not start /usr/bin/Tallywright"
 

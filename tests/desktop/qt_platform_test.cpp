@@ -39,7 +39,7 @@ TEST(QtPlatform, TextsKeepEveryByteAndSettingsKeepTheirValues) {
 
 TEST(QtPlatform, TheHelpViewerShowsContentsAndFindsKeywordsAsTyped) {
   QtShell shell;
-  const std::string file = std::string(TW_SOURCE_DIR) + "/app/help/TALLYWRT.HLP";
+  const std::string file = std::string(TW_SOURCE_DIR) + "/shell/help/TALLYWRT.HLP";
   shell.OpenHelp(file, HelpPage::Search);
   HelpViewer* help = shell.helpViewer();
   ASSERT_NE(help, nullptr);
@@ -94,7 +94,7 @@ TEST(HelpIndex, TheHelpIndexFindsTopicsAndKeywordsByTheirFirstLetters) {
 }
 
 TEST(HelpIndex, EveryLinkOfTheShippedHelpFileLeadsToATopic) {
-  std::ifstream in(std::string(TW_SOURCE_DIR) + "/app/help/TALLYWRT.HLP", std::ios::binary);
+  std::ifstream in(std::string(TW_SOURCE_DIR) + "/shell/help/TALLYWRT.HLP", std::ios::binary);
   std::stringstream html;
   html << in.rdbuf();
   const HelpIndex index = ReadHelpIndex(html.str());

@@ -8,7 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/frm_main.h"
+#include "shell/frm_main.h"
 #include "import/frm_import.h"
 #include "tests/support/fakes.h"
 #include "tests/support/layout.h"

@@ -11,8 +11,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/frm_main.h"
-#include "app/setup_main.h"
+#include "shell/frm_main.h"
+#include "shell/setup_main.h"
 #include "projects/frm_project_list.h"
 #include "projects/project_list.h"
 #include "tests/support/fakes.h"

@@ -2,7 +2,7 @@
 // whole, into a shared folder under this machine's name, never while a stretch runs.
 #include <gtest/gtest.h>
 
-#include "app/data_preferences.h"
+#include "preferences/data_preferences.h"
 #include "platform/shared_folder.h"
 #include "platform/system.h"
 #include "projects/project_list.h"

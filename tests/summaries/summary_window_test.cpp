@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/frm_main.h"
+#include "shell/frm_main.h"
 #include "desktop/qt_text.h"
 #include "report/append.h"
 #include "report/rewrite.h"

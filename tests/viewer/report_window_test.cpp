@@ -8,7 +8,7 @@
 #include <QTreeWidget>
 #include <functional>
 
-#include "app/frm_main.h"
+#include "shell/frm_main.h"
 #include "state/program_state.h"
 #include "desktop/qt_text.h"
 #include "tests/support/fakes.h"

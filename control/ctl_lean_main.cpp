@@ -1,0 +1,118 @@
+// tallywright-ctl: the quick path. A panel or a key asks the status or starts a stretch many times
+// a day, and loading Qt alone costs more than the whole request; so this front end, with no Qt,
+// asks the copy that owns the data folder through the folder's socket, and prints what the full
+// command prints, through the same routines. Whatever it is not sure of (no copy answers, import,
+// --follow, --help, a bad command line, a setting it cannot read plainly) it hands, unchanged, to
+// the full command.
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "control/ctl_command.h"
+#include "control/ctl_lean.h"
+#include "platform/folder_owner.h"
+#include "platform/platform.h"
+#include "platform/system.h"
+
+namespace {
+
+// Thrown wherever the full command must take over; nothing has been changed then.
+struct HandOver {};
+
+// The settings as far as a plain reading of the INI file goes: a value that is quoted, escaped,
+// typed or in any way not plain text hands over to the full command, which reads it through Qt.
+class PlainSettings : public tw::Settings {
+ public:
+  explicit PlainSettings(std::string text) : text_(std::move(text)) {}
+  std::string GetSetting(const std::string&, const std::string& section, const std::string& key,
+                         const std::string& defaultValue) override {
+    const tw::PlainIniValue value = tw::ReadPlainIniValue(text_, section, key);
+    if (!value.plain) throw HandOver{};
+    return value.value.value_or(defaultValue);
+  }
+  void SaveSetting(const std::string&, const std::string&, const std::string&, const std::string&) override {
+    throw HandOver{};
+  }
+
+ private:
+  std::string text_;
+};
+
+// The program's requests go to the owner of the data folder; with none answering, to the full
+// command, which acts on the folder itself.
+class LeanTracker : public tw::Tracker {
+ public:
+  explicit LeanTracker(std::string folder)
+      : owner_([folder = std::move(folder)](std::string_view line) {
+          return tw::AskFolderOwner(folder, line, 15000);
+        }) {}
+  void Start(const std::string& project, const std::string& comment) override {
+    Ask([&] { owner_.Start(project, comment); });
+  }
+  void End() override { Ask([&] { owner_.End(); }); }
+  tw::TrackerStatus Status() override { return Ask([&] { return owner_.Status(); }); }
+  std::vector<std::string> Projects() override { return Ask([&] { return owner_.Projects(); }); }
+  void Show() override { Ask([&] { owner_.Show(); }); }
+
+ private:
+  template <class Request>
+  auto Ask(Request request) -> decltype(request()) {
+    try {
+      return request();
+    } catch (const tw::ControlError& e) {
+      if (e.name() == tw::kNoProgram) throw HandOver{};
+      throw;
+    }
+  }
+  tw::OwnerTracker owner_;
+};
+
+std::string FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+[[noreturn]] void RunFullCommand(char** argv) {
+  const std::string folder = tw::PosixSystem().ProgramFolder();
+  // The full command takes this folder as its own, for the data folder's default and to find the
+  // program beside it.
+  ::setenv(tw::kCtlFolderVariable, folder.c_str(), 1);
+  const std::string full = tw::FullCtlPath(folder);
+  argv[0] = const_cast<char*>(full.c_str());
+  ::execv(full.c_str(), argv);
+  std::cerr << "tallywright-ctl: " << full << " could not be started\n";
+  std::exit(tw::kCtlRefused);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (!tw::LeanCtlTakes(args)) RunFullCommand(argv);
+  try {
+    std::optional<std::string> settingsFile = tw::UserSettingsFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"),
+                                                                   std::getenv("XDG_CONFIG_DIRS"));
+    if (!settingsFile) throw HandOver{};
+    PlainSettings settings(FileText(*settingsFile));
+    tw::PosixSystem system;
+    tw::platform() = tw::Platform{nullptr, &settings, nullptr, &system, nullptr, nullptr, nullptr};
+    LeanTracker tracker(system.DataFolder());
+    std::ostringstream err;
+    tw::CtlContext context{{}, std::cout, err, [&]() -> tw::Tracker& { return tracker; },
+                           [&] { return system.DataFolder(); }, {}};
+    const int status = tw::RunCtl(args, context, tw::TrackerVerbs());
+    if (status == tw::kCtlUsage) throw HandOver{};
+    std::cerr << err.str();
+    return status;
+  } catch (const HandOver&) {
+    std::cout.flush();
+    RunFullCommand(argv);
+  }
+}

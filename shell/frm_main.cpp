@@ -1,0 +1,532 @@
+#include "shell/frm_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTimer>
+#include <QWindow>
+
+#include "desktop/qt_dialogs.h"
+#include "desktop/qt_text.h"
+#include "import/frm_import.h"
+#include "platform/platform.h"
+#include "preferences/frm_preferences.h"
+#include "preferences/sharing.h"
+#include "projects/frm_project_list.h"
+#include "projects/project_list.h"
+#include "projects/update_projects.h"
+#include "report/report_form.h"
+#include "report/report_menu.h"
+#include "shell/away.h"
+#include "shell/frm_about.h"
+#include "shell/help.h"
+#include "shell/lifecycle.h"
+#include "shell/options.h"
+#include "shell/tray.h"
+#include "state/program_state.h"
+#include "summaries/frm_summary.h"
+#include "tracking/running.h"
+#include "tracking/stretch.h"
+#include "viewer/frm_report.h"
+#include "widgets/controls.h"
+#include "widgets/program_icon.h"
+#include "widgets/twips.h"
+
+namespace tw {
+namespace {
+
+QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
+  QAction* action = menu->addAction(QString::fromUtf8(caption));
+  action->setObjectName(name);
+  return action;
+}
+
+}  // namespace
+
+frmMain::frmMain() {
+  setObjectName("frmMain");
+  setWindowTitle(kProductName);
+  // A sizable frame with a minimize button and no maximize button.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  programIcon_ = ProgramIcon();
+  setWindowIcon(programIcon_);
+  outer_ = new KeptOuter(this);
+  BuildControls();
+  BuildMenus();
+  Register();
+  MainFormLoad(*this);
+  cmdStartProject_->setFocus();
+  // The program's questions stand over this window, also while it comes back from hiding.
+  if (auto* dialogs = dynamic_cast<QtDialogs*>(platform().dialogs)) dialogs->SetOwnerWindow(this);
+}
+
+void frmMain::BuildControls() {
+  auto* client = new QWidget(this);
+  client->setObjectName("client");
+  PaintLightYellow(client);
+  PaintLightYellow(this);
+  client->setMinimumSize(0, 0);
+  setCentralWidget(client);
+
+  cmdStartProject_ = MakeButton(client, "cmdStartProject", "Start Project", "Start tracking your project");
+  PlaceTwips(cmdStartProject_, 2280, 240, 1215, 375);
+  txtStartProject_ = new QLineEdit(client);
+  txtStartProject_->setObjectName("txtStartProject");
+  txtStartProject_->installEventFilter(this);
+  PlaceTwips(txtStartProject_, 120, 240, 2055, 285);
+  cmdEndProject_ = MakeButton(client, "cmdEndProject", "EndProject", "End the tracking of your project");
+  PlaceTwips(cmdEndProject_, 2280, 840, 1215, 375);
+  txtEndProject_ = new QLineEdit(client);
+  txtEndProject_->setObjectName("txtEndProject");
+  txtEndProject_->installEventFilter(this);
+  RefreshTimeBoxTips();
+  PlaceTwips(txtEndProject_, 120, 840, 2055, 285);
+  cboProjects_ = new QComboBox(client);
+  cboProjects_->setObjectName("cboProjects");
+  cboProjects_->setEditable(true);
+  cboProjects_->setInsertPolicy(QComboBox::NoInsert);
+  cboProjects_->setCompleter(nullptr);
+  PlaceTwips(cboProjects_, 120, 2280, 2055, 315);
+  txtComments_ = new QPlainTextEdit(client);
+  txtComments_->setObjectName("txtComments");
+  txtComments_->setToolTip("Comments about your project");
+  txtComments_->setTabChangesFocus(true);
+  PlaceTwips(txtComments_, 2280, 1560, 2295, 1095);
+  lblTimeCalc_ = MakeLabel(client, "lblTimeCalc", "");
+  PlaceTwips(lblTimeCalc_, 120, 1560, 2055, 255);
+  cmdUpdateProjects_ = MakeButton(client, "cmdUpdateProjects", "Update Projects", "Update/Add to your project list");
+  PlaceTwips(cmdUpdateProjects_, 3600, 240, 975, 975);
+  lblProjectList_ = MakeLabel(client, "lblProjectList", "Your Project List:");
+  PlaceTwips(lblProjectList_, 120, 2040, 1215, 255);
+  lblComments_ = MakeLabel(client, "lblComments", "Comment about Project:");
+  PlaceTwips(lblComments_, 2280, 1320, 1935, 255);
+  lblTotalTime_ = MakeLabel(client, "lblTotalTime", "Time on project:");
+  PlaceTwips(lblTotalTime_, 120, 1320, 1215, 255);
+  // Holds the program's icon, the picture the notification icon shows; never shown itself.
+  picIcon_ = new QLabel(client);
+  picIcon_->setObjectName("picIcon");
+  picIcon_->setPixmap(ProgramPicture());
+  PlaceTwips(picIcon_, 1800, 1560, 495, 495);
+  picIcon_->hide();
+
+  FitCaptions(client);
+  // Labels lie beneath the boxes they touch, so a box's border is never covered.
+  for (QLabel* label : {lblTimeCalc_, lblProjectList_, lblComments_, lblTotalTime_}) label->lower();
+
+  QWidget* order[] = {cmdStartProject_, txtStartProject_, cmdEndProject_, txtEndProject_,
+                      cboProjects_,     txtComments_,     cmdUpdateProjects_};
+  for (size_t i = 0; i + 1 < std::size(order); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
+
+  sbStatusBar_ = new QStatusBar(this);
+  sbStatusBar_->setObjectName("sbStatusBar");
+  sbStatusBar_->setSizeGripEnabled(true);
+  sbStatusBar_->setFixedHeight(TwipsToPixels(270) + 2);
+  statusPanel_ = new QLabel("Status", sbStatusBar_);
+  statusPanel_->setObjectName("sbStatusBar.Panel1");
+  datePanel_ = new QLabel(sbStatusBar_);
+  datePanel_->setObjectName("sbStatusBar.Panel2");
+  timePanel_ = new QLabel(sbStatusBar_);
+  timePanel_->setObjectName("sbStatusBar.Panel3");
+  sbStatusBar_->addWidget(statusPanel_, 1);
+  elsewherePanel_ = new ElidedPanel(sbStatusBar_);
+  elsewherePanel_->setObjectName("sbStatusBar.Elsewhere");
+  elsewherePanel_->hide();
+  sbStatusBar_->addWidget(elsewherePanel_, 10);
+  savePanel_ = new ElidedPanel(sbStatusBar_);
+  savePanel_->setObjectName("sbStatusBar.SaveProblem");
+  savePanel_->hide();
+  sbStatusBar_->addWidget(savePanel_, 10);
+  sbStatusBar_->addPermanentWidget(datePanel_);
+  sbStatusBar_->addPermanentWidget(timePanel_);
+  setStatusBar(sbStatusBar_);
+  clock_ = new QTimer(this);
+  connect(clock_, &QTimer::timeout, this, [this] { RefreshClockPanels(); });
+  RefreshClockPanels();
+
+  connect(cmdStartProject_, &QPushButton::clicked, this, [this] { StartProject(*this); });
+  connect(cmdEndProject_, &QPushButton::clicked, this, [this] {
+    // Pressed as the first input after time away: the absence is asked about before it is counted,
+    // and the press goes on only where the answer kept the stretch as it was.
+    const bool running = IsRunning(*this);
+    const std::string start = StartText();
+    LookForAway();
+    if (!running || (IsRunning(*this) && StartText() == start)) EndProject(*this);
+  });
+  connect(cmdUpdateProjects_, &QPushButton::clicked, this, [this] { UpdateProjects(*this, ShowProjectListEditor); });
+  // A running stretch is saved whenever what its record would carry changes: at once for a project
+  // chosen, a moment after typing pauses for what is typed; and its last-seen moment about once a
+  // minute.
+  const auto save = [this] { SaveRunning(*this, LeftAt()); };
+  const auto typed = [this] { SaveRunning(*this, LeftAt(), kTypingPause); };
+  connect(cboProjects_->lineEdit(), &QLineEdit::textEdited, this, [this, typed] {
+    projectTyped_ = true;
+    typed();
+  });
+  connect(cboProjects_, &QComboBox::activated, this, [this] {
+    projectTyped_ = false;
+    SaveRunning(*this);
+  });
+  // Typing that leaves "running" forgets the saved stretch, as End Project and Clear Screen do.
+  for (QLineEdit* box : {txtStartProject_, txtEndProject_})
+    connect(box, &QLineEdit::textEdited, this, [this] { RunningBoxEdited(*this); });
+  cboProjects_->lineEdit()->setMaxLength(kMaxProjectChars);
+  connect(txtComments_, &QPlainTextEdit::textChanged, this, [this] {
+    if (txtComments_->document()->characterCount() - 1 <= kMaxCommentChars) return;
+    QTextCursor cut(txtComments_->document());
+    cut.setPosition(kMaxCommentChars);
+    cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
+  });
+  connect(cboProjects_, &QComboBox::currentIndexChanged, this, save);
+  cboProjects_->installEventFilter(this);
+  connect(txtStartProject_, &QLineEdit::textChanged, this, typed);
+  connect(txtEndProject_, &QLineEdit::textChanged, this, typed);
+  connect(txtComments_, &QPlainTextEdit::textChanged, this, typed);
+  const auto changed = [this] { emit TrackingChanged(); };
+  connect(this, &frmMain::TrackingChanged, this, [this] { PaceTimers(); });
+  connect(txtStartProject_, &QLineEdit::textChanged, this, changed);
+  connect(txtEndProject_, &QLineEdit::textChanged, this, changed);
+  connect(txtComments_, &QPlainTextEdit::textChanged, this, changed);
+  connect(cboProjects_, &QComboBox::currentTextChanged, this, changed);
+  // Hidden in the notification area, the program wakes for nothing but this minute's look while a
+  // stretch runs: the save, time away and the shared folder ride it.
+  lastSeen_ = new QTimer(this);
+  connect(lastSeen_, &QTimer::timeout, this, [this, save] {
+    save();
+    LookForAway();
+    if (!sharedLook_->isActive()) LookAtSharedFolder();
+  });
+
+  // On screen, the other machines' stretches are looked at every half minute, and at once when
+  // the window comes back.
+  sharedLook_ = new QTimer(this);
+  connect(sharedLook_, &QTimer::timeout, this, [this] { LookAtSharedFolder(); });
+  QTimer::singleShot(0, this, [this] { LookAtSharedFolder(); });
+
+  away_ = std::make_unique<AwayWatch>(std::vector<std::unique_ptr<IdleSource>>{}, nullptr);
+  awayPoll_ = new QTimer(this);
+  awayPoll_->setSingleShot(true);
+  connect(awayPoll_, &QTimer::timeout, this, [this] { LookForAway(); });
+  PaceTimers();
+}
+
+void frmMain::PaceTimers() {
+  if (!clock_ || !awayPoll_) return;  // still being built
+  const bool onScreen = isVisible() && !isMinimized();
+  if (onScreen && !clock_->isActive()) {
+    RefreshClockPanels();
+    clock_->start(1000);
+  } else if (!onScreen && clock_->isActive()) {
+    clock_->stop();
+  }
+  if (onScreen && !sharedLook_->isActive()) {
+    sharedLook_->start(30 * 1000);
+    QTimer::singleShot(0, this, [this] { LookAtSharedFolder(); });
+  } else if (!onScreen && sharedLook_->isActive()) {
+    sharedLook_->stop();
+  }
+  const bool running = IsRunning(*this);
+  // The running stretch's last-seen moment, about once a minute.
+  if (running != lastSeen_->isActive()) {
+    if (running) {
+      // A sleep from before the stretch is taken now, so that the first look does not count it;
+      // the look after it learns the idle time.
+      away_->Poll(platform().clock->UnixNow(), std::nullopt, 0);
+      lastSeen_->start(60 * 1000);
+      awayPoll_->start(0);
+    } else {
+      lastSeen_->stop();
+      awayPoll_->stop();
+    }
+  }
+}
+
+bool frmMain::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  if (event->type() == QEvent::Show || event->type() == QEvent::Hide) PaceTimers();
+  return handled;
+}
+
+ElidedPanel::ElidedPanel(QWidget* parent) : QLabel(parent) {
+  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+}
+
+void ElidedPanel::SetFullText(const QString& text) {
+  full_ = text;
+  setToolTip(text);
+  setText(fontMetrics().elidedText(full_, Qt::ElideRight, contentsRect().width()));
+}
+
+void ElidedPanel::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  setText(fontMetrics().elidedText(full_, Qt::ElideRight, contentsRect().width()));
+}
+
+void frmMain::LookAtSharedFolder() {
+  if (unloading_) return;
+  const std::string text = OtherMachinesStatus();
+  elsewherePanel_->SetFullText(FromBytes(text));
+  elsewherePanel_->setVisible(!text.empty());
+  if (!QApplication::activeModalWidget()) CheckSharedFolder(*this);
+}
+
+void frmMain::WatchAbsences(std::unique_ptr<AwayWatch> watch) { away_ = std::move(watch); }
+
+void frmMain::LookForAway() {
+  if (lookingForAway_) return;
+  lookingForAway_ = true;
+  PollAway(*this, *this, *away_, reminder_);
+  lookingForAway_ = false;
+  // The next look: where the idle time says it can tell something before the minute's look does.
+  const std::optional<std::int64_t> next = away_->NextLook(platform().clock->UnixNow(), IdleMinutes() * 60);
+  if (next && lastSeen_->isActive() && *next * 1000 < lastSeen_->remainingTime())
+    awayPoll_->start(static_cast<int>(*next * 1000));
+  else
+    awayPoll_->stop();
+}
+
+void frmMain::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  mnuOptions_ = bar->addMenu("&Option");
+  mnuOptions_->setObjectName("mnuOptions");
+  mnuOptionsStatusBar_ = MakeItem(mnuOptions_, "mnuOptionsStatusBar", "Status &Bar");
+  mnuOptionsStatusBar_->setCheckable(true);
+  mnuOptionsStatusBar_->setChecked(true);
+  QAction* center = MakeItem(mnuOptions_, "mnuOptionsCenterApp", "&Center App");
+  QAction* clear = MakeItem(mnuOptions_, "mnuOptionClearScreen", "Clear &Screen");
+  QAction* preferences = MakeItem(mnuOptions_, "mnuOptionsPreferences", "&Preferences...");
+  mnuOptions_->addSeparator()->setObjectName("mnuViewBar0");
+  QAction* exitItem = MakeItem(mnuOptions_, "mnuOptionsExit", "E&xit");
+
+  QMenu* report = bar->addMenu("&Report");
+  report->setObjectName("mnuReport");
+  QAction* viewReport = MakeItem(report, "mnuReportViewReport", "&View Report");
+  QAction* clearReport = MakeItem(report, "mnuReportClearReport", "&Clear Report");
+  report->addSeparator()->setObjectName("mnuViewsep3");
+  QAction* restoreReport = MakeItem(report, "mnuReportRestoreReport", "&Restore Report");
+  report->addSeparator()->setObjectName("mnuReportBar1");
+  QAction* summary = MakeItem(report, "mnuReportSummary", "&Summary...");
+  connect(summary, &QAction::triggered, this, [this] { frmSummary::Open(*this, this); });
+  QAction* import = MakeItem(report, "mnuReportImport", "&Import...");
+  connect(import, &QAction::triggered, this, [this] { frmImport::Open(*this, this); });
+  connect(viewReport, &QAction::triggered, this, [this] { Setup::ShowReport(*this, ReportWindows(), Setup::DisplayDate); });
+  connect(clearReport, &QAction::triggered, this, [] { ClearReport(); });
+  connect(restoreReport, &QAction::triggered, this, [] { RestoreReport(); });
+
+  QMenu* help = bar->addMenu("&Help");
+  help->setObjectName("mnuHelp");
+  QAction* contents = MakeItem(help, "mnuHelpContents", "&Contents");
+  QAction* search = MakeItem(help, "mnuHelpSearchForHelpOn", "&Search For Help On...");
+  help->addSeparator()->setObjectName("mnuHelpBar0");
+  QAction* about = MakeItem(help, "mnuHelpAbout", "&About ");
+  connect(contents, &QAction::triggered, this, [this] {
+    ShowHelp(ToBytes(windowTitle()), HelpFileSetting(), HelpPage::Contents);
+  });
+  connect(search, &QAction::triggered, this, [this] {
+    ShowHelp(ToBytes(windowTitle()), HelpFileSetting(), HelpPage::Search);
+  });
+  connect(about, &QAction::triggered, this, [] { frmAbout::ShowAbout(); });
+
+  // The check mark is set by hand, after the bar is shown or hidden.
+  connect(mnuOptionsStatusBar_, &QAction::triggered, this, [this] {
+    const bool shown = !sbStatusBar_->isHidden();
+    if (shown) {
+      sbStatusBar_->hide();
+      mnuOptionsStatusBar_->setChecked(false);
+    } else {
+      sbStatusBar_->show();
+      mnuOptionsStatusBar_->setChecked(true);
+    }
+  });
+  connect(center, &QAction::triggered, this, [this] {
+    CenterApp(*this, platform().system->ScreenWidthTwips(), platform().system->ScreenHeightTwips());
+  });
+  connect(clear, &QAction::triggered, this, [this] { ClearScreen(*this); });
+  connect(preferences, &QAction::triggered, this, [this] {
+    const std::string reminders = platform().shell->BalloonsThrough();
+    frmPreferences::ShowModal(away_->Describe() + " Reminders through: " +
+                              (reminders.empty() ? "nothing on this desktop shows them" : reminders) + ".",
+                              this);
+  });
+  connect(exitItem, &QAction::triggered, this, [this] {
+    close();
+    platform().system->EndProcess(0);
+  });
+}
+
+void frmMain::RefreshClockPanels() {
+  const DateTime now = platform().clock->Now();
+  const QString date = FromBytes(platform().dateFormat->FormatDate(now));
+  const QString time = FromBytes(platform().dateFormat->FormatShortTime(now));
+  if (datePanel_->text() != date) datePanel_->setText(date);
+  if (timePanel_->text() != time) timePanel_->setText(time);
+  // Crash protection that failed is said until a save succeeds.
+  const QString problem = FromBytes(RunningSaveProblem());
+  if (problem != savePanel_->toolTip()) {
+    savePanel_->SetFullText(problem);
+    savePanel_->setVisible(!problem.isEmpty());
+  }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == txtStartProject_ || watched == txtEndProject_) && event->type() == QEvent::ToolTip)
+    RefreshTimeBoxTips();
+  if (watched == cboProjects_ && event->type() == QEvent::FocusOut) {
+    // The remembered project is the box's position when it loses the focus.
+    Setup::RememberProject(*this);
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// The boxes are read and written in the report's own form, whatever the locale says: their tips
+// name it as it stands when they show.
+void frmMain::RefreshTimeBoxTips() {
+  txtStartProject_->setToolTip(FromBytes(TimeBoxTip("Start Time")));
+  txtEndProject_->setToolTip(FromBytes(TimeBoxTip("End Time")));
+}
+
+void frmMain::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) {
+    MainFormResize(*this);
+    PaceTimers();
+  }
+}
+
+QRect frmMain::Outer() const { return outer_->Outer(); }
+void frmMain::SetOuter(const QRect& outer) { outer_->SetOuter(outer); }
+
+void frmMain::Shutdown(std::optional<std::int64_t> leftAt) {
+  unloading_ = true;
+  MainFormUnload(*this, LoadedForms(), Setup::NotifyIconRecord, leftAt);
+}
+
+std::optional<std::int64_t> frmMain::LeftAt() const { return away_->AwaySince(); }
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  if (!unloading_) {
+    Shutdown();
+    // The shutdown ends the process itself; where it left early (no report to back up), the
+    // program ends here, as closing the main window cannot be refused.
+    QCoreApplication::quit();
+  }
+  event->accept();
+}
+
+void frmMain::EndNow() {
+  if (unloading_) return;
+  // A logout or shutdown while the person is away leaves the time away to be asked about.
+  Shutdown(LeftAt());
+  // Also where the shutdown left early: the process ends here, at once, whatever modal window
+  // was waiting when the request came.
+  platform().system->EndProcess(0);
+}
+
+void frmMain::Unload() { close(); }
+
+void EndProgramNow() {
+  if (frmMain* main = frmMain::Loaded())
+    main->EndNow();
+  else
+    platform().system->EndProcess(0);
+}
+
+void SaveRunningNow() {
+  if (frmMain* main = frmMain::Loaded()) SaveRunning(*main, main->LeftAt());
+  WaitForRunningFile();
+}
+
+// --- MainView ----------------------------------------------------------------------------------
+
+std::string frmMain::StartText() const { return ToBytes(txtStartProject_->text()); }
+void frmMain::SetStartText(const std::string& text) { txtStartProject_->setText(FromBytes(text)); }
+std::string frmMain::EndText() const { return ToBytes(txtEndProject_->text()); }
+void frmMain::SetEndText(const std::string& text) { txtEndProject_->setText(FromBytes(text)); }
+std::string frmMain::Comments() const { return ToBytes(txtComments_->toPlainText()); }
+void frmMain::SetComments(const std::string& text) { txtComments_->setPlainText(FromBytes(text)); }
+std::string frmMain::TimeCalc() const { return ToBytes(lblTimeCalc_->text()); }
+void frmMain::SetTimeCalc(const std::string& text) { lblTimeCalc_->setText(FromBytes(text)); }
+
+void frmMain::ClearProjects() {
+  cboProjects_->clear();
+  projectTyped_ = false;
+}
+
+void frmMain::AddProjects(const std::vector<std::string>& names) {
+  QStringList items;
+  items.reserve(static_cast<qsizetype>(names.size()));
+  for (const std::string& name : names) items.append(FromBytes(name));
+  const int before = cboProjects_->currentIndex();
+  cboProjects_->addItems(items);
+  // Adding entries selects none of them.
+  if (before < 0) cboProjects_->setCurrentIndex(-1);
+}
+
+int frmMain::ProjectCount() const { return cboProjects_->count(); }
+std::string frmMain::ProjectAt(int index) const { return ToBytes(cboProjects_->itemText(index)); }
+int frmMain::ProjectIndex() const { return projectTyped_ ? -1 : cboProjects_->currentIndex(); }
+
+void frmMain::SetProjectIndex(int index) {
+  if (index < -1 || index >= cboProjects_->count())
+    throw RunError(kErrInvalidPropertyValue, "Invalid property value");
+  cboProjects_->setCurrentIndex(index);
+  projectTyped_ = false;
+}
+
+std::string frmMain::ProjectText() const { return ToBytes(cboProjects_->currentText()); }
+
+void frmMain::SetProjectText(const std::string& text) {
+  cboProjects_->setCurrentIndex(-1);
+  cboProjects_->setEditText(FromBytes(text));
+  projectTyped_ = true;
+}
+
+void frmMain::SetStatusText(const std::string& text) { statusPanel_->setText(FromBytes(text)); }
+
+double frmMain::Left() const { return PixelsToTwips(Outer().x()); }
+double frmMain::Top() const { return PixelsToTwips(Outer().y()); }
+double frmMain::Width() const { return PixelsToTwips(Outer().width()); }
+double frmMain::Height() const { return PixelsToTwips(Outer().height()); }
+void frmMain::SetLeft(double twips) { SetOuter(Outer().translated(TwipsToPixels(twips) - Outer().x(), 0)); }
+void frmMain::SetTop(double twips) { SetOuter(Outer().translated(0, TwipsToPixels(twips) - Outer().y())); }
+
+void frmMain::SetWidth(double twips) {
+  QRect outer = Outer();
+  outer.setWidth(TwipsToPixels(twips));
+  SetOuter(outer);
+}
+
+void frmMain::SetHeight(double twips) {
+  QRect outer = Outer();
+  outer.setHeight(TwipsToPixels(twips));
+  SetOuter(outer);
+}
+bool frmMain::IsMinimized() const { return isMinimized(); }
+
+// --- TrayWindow --------------------------------------------------------------------------------
+
+void frmMain::SetNormalState() {
+  setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+}
+
+void frmMain::SetVisible(bool visible) { setVisible(visible); }
+void frmMain::PopupOptionMenu() { mnuOptions_->popup(QCursor::pos()); }
+void frmMain::BringToFront() {
+  raise();
+  activateWindow();
+}
+
+}  // namespace tw

@@ -1,0 +1,163 @@
+// tallywright-ctl: its command line, and acting on a data folder with no program running.
+#include <gtest/gtest.h>
+
+#include <poll.h>
+
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <thread>
+
+#include "control/ctl_folder.h"
+#include "control/ctl_lean.h"
+#include "control/ctl_verbs.h"
+#include "control/status_text.h"
+#include "platform/folder_owner.h"
+#include "projects/project_list.h"
+#include "tests/support/fakes.h"
+#include "tracking/running.h"
+
+namespace tw {
+namespace {
+
+class CtlTest : public test::PlatformTest {
+ protected:
+  CtlTest() { folder.Write("project.lst", "Alpha\r\nWebsite redesign\r\n\r\n"); }
+
+  // The command line run against the data folder, as with no program and no bus.
+  int Run(std::vector<std::string> args) {
+    out.str(""), err.str("");
+    std::unique_ptr<FolderTracker> tracker;
+    CtlContext context{{}, out, err, [&]() -> Tracker& {
+                         if (!tracker) tracker = std::make_unique<FolderTracker>([] {});
+                         return *tracker;
+                       },
+                       [&] { return folder.path(); }, {}};
+    return RunCtl(args, context);
+  }
+  std::string Report() { return folder.Exists("projrpt.pro") ? folder.Read("projrpt.pro") : ""; }
+
+  std::ostringstream out, err;
+};
+
+TEST_F(CtlTest, CommandLineAndStatusForms) {
+  for (const std::vector<std::string>& bad :
+       {std::vector<std::string>{}, {"begin"}, {"start"}, {"start", "A", "B"}, {"start", "A", "--comment"},
+        {"stop", "now"}, {"status", "--format", "{nope}"}, {"status", "--json", "--format", "{project}"}}) {
+    EXPECT_EQ(Run(bad), kCtlUsage) << (bad.empty() ? "" : bad[0]);
+    const std::string said = err.str();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  }
+  EXPECT_EQ(Run({"--help"}), kCtlDone);
+  for (const CtlVerb& verb : CtlVerbs()) EXPECT_NE(out.str().find(std::string("  ") + verb.name), std::string::npos);
+
+  const TrackerStatus s{true, "Web \"site\"", "12/7/2026 9:01:23 PM", "2026-12-07T21:01:23", 3733, "a\nb"};
+  EXPECT_EQ(StatusLine(s), "Web \"site\" 1:02:13");
+  EXPECT_EQ(StatusLine({}), "not running");
+  EXPECT_EQ(StatusJson(s), "{\"running\":true,\"project\":\"Web \\\"site\\\"\",\"start\":\"12/7/2026 9:01:23 PM\","
+                           "\"startIso\":\"2026-12-07T21:01:23\",\"elapsed\":3733,\"comment\":\"a\\u000ab\"}");
+  EXPECT_EQ(FormatStatus("{{{project}}} {elapsed}/{seconds} {running} {startIso}", s),
+            "{Web \"site\"} 1:02:13/3733 true 2026-12-07T21:01:23");
+}
+
+TEST_F(CtlTest, WithNoProgramTheFolderIsWrittenAsTheProgramWould) {
+  EXPECT_EQ(Run({"status"}), kCtlDone);
+  EXPECT_EQ(out.str(), "not running\n");
+  EXPECT_EQ(Run({"stop"}), kCtlRefused);
+  EXPECT_EQ(Run({"start", "a,b"}), kCtlRefused);
+  EXPECT_FALSE(folder.Exists("projrpt.run"));
+
+  EXPECT_EQ(Run({"start", "Website redesign", "--comment", "layout"}), kCtlDone);
+  clock.now.seconds += 3733;
+  EXPECT_EQ(Run({"status"}), kCtlDone);
+  EXPECT_EQ(out.str(), "Website redesign 1:02:13\n");
+
+  // The next start of the window takes the stretch over running, without a question.
+  test::FakeMainView view;
+  ::Setup::ReadProjectList(view);
+  OfferRunningStretch(view);
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& e) { return e.starts_with("choose:"); }), 0);
+  EXPECT_EQ(view.ProjectText(), "Website redesign");
+  EXPECT_EQ(view.StartText(), "12/7/2026 9:01:23 PM");
+  EXPECT_TRUE(IsRunning(view));
+
+  // Switching records the first once; stop records the second and removes the saved stretch.
+  EXPECT_EQ(Run({"start", "Alpha"}), kCtlDone);
+  EXPECT_EQ(Run({"toggle"}), kCtlDone);
+  EXPECT_EQ(Report(), "Website redesign,12/7/2026 9:01:23 PM,12/7/2026 10:03:36 PM,layout\r\n"
+                      "Alpha,12/7/2026 10:03:36 PM,12/7/2026 10:03:36 PM,layout\r\n");
+  EXPECT_FALSE(folder.Exists("projrpt.run"));
+  EXPECT_EQ(Run({"toggle"}), kCtlDone);  // the last stretch's project again
+  EXPECT_EQ(Run({"status", "--format", "{project}"}), kCtlDone);
+  EXPECT_EQ(out.str(), "Alpha\n");
+  // A typed name, on no list, is the one started again too.
+  EXPECT_EQ(Run({"start", "Client call"}), kCtlDone);
+  EXPECT_EQ(Run({"stop"}), kCtlDone);
+  EXPECT_EQ(Run({"toggle"}), kCtlDone);
+  EXPECT_EQ(Run({"status", "--format", "{project}"}), kCtlDone);
+  EXPECT_EQ(out.str(), "Client call\n");
+
+  // A stretch the program left running (a crash) waits for the program's question.
+  folder.Write("projrpt.run", RunningFileText({"Alpha", "12/7/2026 9:00:00 PM", "", "12/7/2026 9:30:00 PM", "", ""}));
+  const std::string before = Report();
+  EXPECT_EQ(Run({"stop"}), kCtlRefused);
+  EXPECT_EQ(Report(), before);
+}
+
+// The quick command (no Qt) against an owner of the data folder prints what the full command
+// prints, and hands over to it when no owner answers.
+TEST_F(CtlTest, QuickCommandPrintsAsTheFullOneAndHandsOver) {
+  test::TempFolder config;
+  std::filesystem::create_directory(config.path() + "/Tallywright");
+  config.Write("Tallywright/Tallywright.ini", "[Settings]\nDataFolder=" + folder.path() + "\n");
+  const auto run = [&](const std::string& program, const std::string& args) {
+    const std::string line = "XDG_CONFIG_HOME=" + config.path() + " XDG_CONFIG_DIRS=" + config.path() + "/none " +
+                             program + " " + args + " 2>&1";
+    std::string text;
+    FILE* pipe = ::popen(line.c_str(), "r");
+    for (int c; (c = std::fgetc(pipe)) != EOF;) text += static_cast<char>(c);
+    EXPECT_EQ(::pclose(pipe), 0) << args;
+    return text;
+  };
+  const std::string quick = TW_CTL, full = std::string(TW_CTL) + "-qt";
+  EXPECT_EQ(run(quick, "status"), "not running\n");
+
+  struct Owned : Tracker {
+    void Start(const std::string&, const std::string&) override {}
+    void End() override {}
+    TrackerStatus Status() override { return {true, "Web site", "12/7/2026 9:01:23 PM", "2026-12-07T21:01:23", 61, ""}; }
+    std::vector<std::string> Projects() override { return {"Alpha"}; }
+    void Show() override {}
+  } owned;
+  const auto owner = ClaimFolder(folder.path());
+  std::atomic<bool> done = false;
+  std::thread answering([&] {
+    while (!done) {
+      pollfd wait{owner->fd(), POLLIN, 0};
+      if (::poll(&wait, 1, 50) > 0) owner->AnswerOne([&](std::string_view request) { return AnswerRequest(request, owned); });
+    }
+  });
+  // A copy with no full command to hand over to answers by itself.
+  const std::string alone = config.path() + "/tallywright-ctl";
+  std::filesystem::copy_file(TW_CTL, alone);
+  EXPECT_EQ(run(alone, "status --format {project}"), "Web site\n");
+  for (const char* args : {"status", "status --json", "status --format '{project}/{seconds}'"}) {
+    const std::string printed = run(quick, args);
+    EXPECT_NE(printed.find("Web site"), std::string::npos) << printed;
+    EXPECT_EQ(printed, run(full, args));
+  }
+  EXPECT_EQ(run(quick, "projects"), "Alpha\n");
+  done = true;
+  answering.join();
+
+  PlainIniValue v = ReadPlainIniValue("[General]\nDataFolder=/x\n[Settings]\n DataFolder = /a b \n", "Settings", "DataFolder");
+  EXPECT_TRUE(v.plain && v.value == "/a b");
+  for (const char* text : {"[Settings]\nDataFolder=\"/a\"", "[Settings]\nDataFolder=/a\\b", "[Settings]\nDataFolder=@Invalid()",
+                           "[Settings]\nDataFolder=/a\n[Settings]\nDataFolder=/b", "[Settings]\nDataFolder=/a,b"})
+    EXPECT_FALSE(ReadPlainIniValue(text, "Settings", "DataFolder").plain) << text;
+}
+
+}  // namespace
+}  // namespace tw

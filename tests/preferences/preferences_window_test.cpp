@@ -1,0 +1,52 @@
+// The Preferences window, opened from the main window's Option menu.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+#include "preferences/frm_preferences.h"
+#include "shell/frm_main.h"
+#include "tests/support/fakes.h"
+#include "tests/support/layout.h"
+#include "tests/support/ui.h"
+
+namespace tw {
+namespace {
+
+class PreferencesWindowTest : public test::PlatformTest {
+ protected:
+  PreferencesWindowTest() { system.endThrows = false; }
+};
+
+TEST_F(PreferencesWindowTest, RefusesBadNumbersAndSavesText) {
+  frmMain window;
+  QStringList items;
+  for (QAction* item : window.optionMenu()->actions()) items << item->text();
+  EXPECT_EQ(items, (QStringList{"Status &Bar", "&Center App", "Clear &Screen", "&Preferences...", "", "E&xit"}));
+  settings.values["RemindHours"] = "junk";  // counts as the default
+  for (auto key : {Qt::Key_Escape, Qt::Key_Return}) {  // Cancel, then OK
+    EXPECT_TRUE(test::WhileShown([&] { window.optionMenu()->actions()[3]->trigger(); }, [&] {
+      frmPreferences& p = *frmPreferences::Loaded();
+      EXPECT_EQ(test::LayoutProblems(p, true), std::vector<std::string>{});
+      EXPECT_EQ(test::Child<QLineEdit>(p, "txtRemindHours")->text(), "8");
+      EXPECT_EQ(test::Child<QLabel>(p, "lblIdleSource")->text(),
+                "Idle detection is off: nothing on this desktop tells the idle time. Reminders through: "
+                "nothing on this desktop shows them.");
+      test::Retype(p, "txtIdleMinutes", "20");
+      test::Retype(p, "txtRemindHours", "1001\n");
+      EXPECT_TRUE(p.isVisible());
+      test::Retype(p, "txtRemindHours", " 0 ");
+      QTest::keyClick(&p, key);
+    }));
+  }
+  EXPECT_EQ(dialogs.shown.at(0).prompt,
+            "The hours before a reminder must be a whole number from 0 to 1000 (0 turns it off).");
+  EXPECT_EQ(log, (test::EventLog{"box:Tallywright", "box:Tallywright", "save:IdleMinutes", "save:RemindHours"}));
+  EXPECT_EQ(settings.values["IdleMinutes"] + " " + settings.values["RemindHours"], "20 0");
+}
+
+}  // namespace
+}  // namespace tw
