@@ -271,7 +271,7 @@ std::optional<Time> TimeOf(std::string_view value, const Property& p, const Zone
   const auto zone = zones.find(tzid->second);
   if (zone != zones.end() && !zone->second.empty()) return Time{{false, &zone->second}, *wall, false};
   if (UtcName(tzid->second)) return Time{{true, nullptr}, *wall, false};
-  why = "its time zone " + tzid->second + " is not described in the file";
+  why = "its time zone " + Shortened(tzid->second) + " is not described in the file";
   return std::nullopt;
 }
 
@@ -369,7 +369,8 @@ class EventReader {
         const std::int64_t start = time->date ? timing.start.clock.Instant(wall) : time->Instant();
         if (slash != std::string_view::npos) {
           const std::string_view rest = item.substr(slash + 1);
-          const auto end = UtcBasic(rest) ? TimeOf(rest, p, zones_, why) : std::nullopt;
+          const bool duration = !rest.empty() && (rest[0] == 'P' || rest[0] == '+' || rest[0] == '-');
+          const auto end = duration ? std::nullopt : TimeOf(rest, p, zones_, why);
           const auto lasts = end ? std::optional<std::int64_t>(end->Instant() - start) : Duration(rest);
           if (!lasts || *lasts < 0) why = "its " + p.name + " holds a period it cannot read";
           length = lasts.value_or(0);
@@ -518,21 +519,23 @@ ImportRead ReadICalendar(std::string_view text) {
     first = false;
     if (p.name == "BEGIN") {
       if (open.empty() && value != "VCALENDAR")
-        return Refused(Line(number) + ": BEGIN:" + value + " outside BEGIN:VCALENDAR and END:VCALENDAR");
+        return Refused(Line(number) + ": BEGIN:" + Shortened(value) + " outside BEGIN:VCALENDAR and END:VCALENDAR");
       if (open.size() == kDeepestNesting)
         return Refused(Line(number) + ": components nested more than " + std::to_string(kDeepestNesting) + " deep");
       for (const Open& o : open)
         if (o.name == value)
-          return Refused(Line(number) + ": BEGIN:" + value + " inside the " + value + " begun on line " + std::to_string(o.line));
+          return Refused(Line(number) + ": BEGIN:" + Shortened(value) + " inside the " + Shortened(value) +
+                         " begun on line " + std::to_string(o.line));
       open.push_back({value, number});
       if (value == "VEVENT") events.push_back({events.size() + 1, number, {}});
       if (value == "VTIMEZONE") zone.clear();
       if ((value == "STANDARD" || value == "DAYLIGHT") && open.size() >= 2 && open[open.size() - 2].name == "VTIMEZONE")
         observance.emplace();
     } else if (p.name == "END") {
-      if (open.empty()) return Refused(Line(number) + ": END:" + value + " without its BEGIN");
+      if (open.empty()) return Refused(Line(number) + ": END:" + Shortened(value) + " without its BEGIN");
       if (value != open.back().name)
-        return Refused(Line(number) + ": END:" + value + " does not close the " + open.back().name + " begun on line " +
+        return Refused(Line(number) + ": END:" + Shortened(value) + " does not close the " + Shortened(open.back().name) +
+                       " begun on line " +
                        std::to_string(open.back().line));
       open.pop_back();
       if ((value == "STANDARD" || value == "DAYLIGHT") && observance) {

@@ -91,6 +91,13 @@ bool PlainProjectName(std::string_view name) {
 
 bool PlainComment(std::string_view comment) { return Plain(comment, kMostCommentBytes, false); }
 
+std::string Shortened(std::string_view text, std::size_t most) {
+  std::string out(text.substr(0, most + 4));
+  if (out.size() <= most) return out;
+  CutAtCharacter(out, most);
+  return out + "...";
+}
+
 std::string FitProjectName(std::string& name) {
   const std::string_view trimmed = Trimmed(name);
   if (Plain(trimmed, kMostProjectBytes, true)) {

@@ -17,6 +17,8 @@ inline constexpr std::size_t kHeldTextBytes = 64 * 1024;
 
 // Cuts text to at most `most` bytes, at the start of a character.
 void CutAtCharacter(std::string& text, std::size_t most);
+// The text as a message names it: what lies past `most` bytes cut, and "..." in its place.
+std::string Shortened(std::string_view text, std::size_t most = 60);
 
 // Whether a record takes a project name (a comment) as it is: printable ASCII within the limit,
 // the name without a comma and without blanks at its ends. The usual case, told without a copy.

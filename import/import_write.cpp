@@ -294,8 +294,7 @@ class ImportPlanner final : public ImportSink {
     if (*number >= written_.size()) written_.resize(*number + 1);
     written_[*number] = true;
     if (!renamed.empty()) {
-      if (given.size() > kMostProjectBytes + 40) CutAtCharacter(given, kMostProjectBytes + 40), given += "...";
-      renamed_.insert({std::move(given), project, renamed});
+      renamed_.insert({Shortened(given, kMostProjectBytes + 40), project, renamed});
     }
     if (!recast.empty()) Note({"stretch at " + form_.FormatGeneral(startLocal), recast});
   }
@@ -478,7 +477,7 @@ ImportPlan WriteImport(const Files& files, const std::string& folder, const Impo
 }
 
 std::string PlanText(const ImportPlan& plan, const DateFormat& form, bool newProjects) {
-  if (!plan.refusal.empty()) return "Nothing imported: " + plan.refusal + "\n";
+  if (!plan.refusal.empty()) return "Nothing imported: " + Printable(plan.refusal) + "\n";
   std::string text;
   const auto count = [](std::size_t n, const char* one, const char* many) {
     return std::to_string(n) + " " + (n == 1 ? one : many);

@@ -5,6 +5,7 @@
 #include "dates/ascii.h"
 #include "dates/date_value.h"
 #include "import/calendar.h"
+#include "import/fit.h"
 
 namespace tw {
 namespace {
@@ -88,7 +89,7 @@ std::optional<RepeatRule> ParseRepeatRule(std::string_view text, std::string& wh
       static constexpr std::string_view kFrequencies[] = {"DAILY", "WEEKLY", "MONTHLY", "YEARLY"};
       const auto* found = std::find(std::begin(kFrequencies), std::end(kFrequencies), value);
       if (found == std::end(kFrequencies)) {
-        why = "repeats " + value + ", which the import cannot expand";
+        why = "repeats " + Shortened(value) + ", which the import cannot expand";
         return std::nullopt;
       }
       rule.frequency = static_cast<RepeatRule::Frequency>(found - std::begin(kFrequencies));
@@ -126,11 +127,11 @@ std::optional<RepeatRule> ParseRepeatRule(std::string_view text, std::string& wh
       read = weekday.has_value();
       rule.weekStart = weekday.value_or(1);
     } else {
-      why = "uses " + name + ", which the import cannot expand";
+      why = "uses " + Shortened(name) + ", which the import cannot expand";
       return std::nullopt;
     }
     if (!read) {
-      why = "has a part it cannot read: " + std::string(part);
+      why = "has a part it cannot read: " + Shortened(part);
       return std::nullopt;
     }
   }
