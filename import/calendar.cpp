@@ -40,7 +40,7 @@ struct Observance {
 // The wall-clock onset of a yearly rule in a year.
 std::optional<std::int64_t> OnsetIn(const Observance& o, int year) {
   if (year < 100 || year > 9999) return std::nullopt;
-  const std::int64_t timeOfDay = ((o.start % kSecondsPerDay) + kSecondsPerDay) % kSecondsPerDay;
+  const DateTime start = WallDateTime(o.start);  // onsets from 1601 on, as some programs write them
   std::int64_t day;
   if (o.nth > 0) {
     const std::int64_t first = DayFromCivil({year, o.month, 1});
@@ -49,9 +49,9 @@ std::optional<std::int64_t> OnsetIn(const Observance& o, int year) {
     const std::int64_t last = DayFromCivil({year, o.month, DaysInMonth(year, o.month)});
     day = last - (Weekday(last) - o.weekday + 7) % 7 + (o.nth + 1) * 7;
   } else {
-    day = DayFromCivil({year, o.month, CivilFromDay(o.start / kSecondsPerDay - kUnixDayOfDayZero).day});
+    day = DayFromCivil({year, o.month, std::min(CivilFromDay(start.day).day, DaysInMonth(year, o.month))});
   }
-  const std::int64_t onset = (day + kUnixDayOfDayZero) * kSecondsPerDay + timeOfDay;
+  const std::int64_t onset = (day + kUnixDayOfDayZero) * kSecondsPerDay + start.seconds;
   if (onset < o.start || (o.until && onset - o.from > *o.until)) return std::nullopt;
   return onset;
 }
@@ -61,7 +61,7 @@ using Zone = std::vector<Observance>;
 // The moment a wall-clock time of a zone stands for: by the observance whose last onset before it
 // is the latest.
 std::int64_t InZone(const Zone& zone, std::int64_t wall) {
-  const int year = CivilFromDay(wall / kSecondsPerDay - kUnixDayOfDayZero).year;
+  const int year = CivilFromDay(WallDateTime(wall).day).year;
   std::optional<std::int64_t> best;
   std::int64_t offset = zone.empty() ? 0 : zone.front().from;
   for (const Observance& o : zone) {
@@ -174,8 +174,6 @@ constexpr std::int64_t kMostDaysLooked = 20'000'000;
 
 std::string Line(std::size_t number) { return "line " + std::to_string(number); }
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
-
 // The content lines of a calendar's text, unfolded (a line that starts with a blank goes on the
 // one before), each with the line it begins on. A line is held up to kHeldTextBytes, whatever its
 // length in the file, so a huge value is never copied whole.
@@ -242,8 +240,7 @@ struct Clock {
   std::int64_t Instant(std::int64_t wall) const {
     if (utc) return wall;
     if (zone) return InZone(*zone, wall);
-    const std::int64_t day = FloorDiv(wall, kSecondsPerDay);
-    return InstantOfLocal(DateTime{day - kUnixDayOfDayZero, static_cast<std::int32_t>(wall - day * kSecondsPerDay)});
+    return InstantOfLocal(WallDateTime(wall));
   }
 };
 
@@ -354,7 +351,7 @@ class EventReader {
   // clock for a date; false, and why, when one of them names none.
   bool ListTimes(const EventData& e, std::string_view name, const Timing& timing, std::vector<Occurrence>& out,
                  std::string& why) const {
-    const std::int64_t timeOfDay = timing.start.wall - FloorDiv(timing.start.wall, kSecondsPerDay) * kSecondsPerDay;
+    const std::int64_t timeOfDay = WallDateTime(timing.start.wall).seconds;
     for (const Property& p : e.props) {
       if (p.name != name) continue;
       for (std::string_view list = p.value; !list.empty() && why.empty();) {
@@ -401,11 +398,10 @@ class EventReader {
       // to a year past the event's start.
       std::optional<std::int64_t> horizon;
       if (!parsed->count && !parsed->untilInstant && !parsed->untilWall) {
-        const std::int64_t day = FloorDiv(timing.start.wall, kSecondsPerDay);
-        const CivilDate date = CivilFromDay(day - kUnixDayOfDayZero);
+        const DateTime start = WallDateTime(timing.start.wall);
+        const CivilDate date = CivilFromDay(start.day);
         const CivilDate later{date.year + 1, date.month, std::min(date.day, DaysInMonth(date.year + 1, date.month))};
-        const std::int64_t yearPast =
-            clock.Instant((DayFromCivil(later) + kUnixDayOfDayZero) * kSecondsPerDay + timing.start.wall - day * kSecondsPerDay);
+        const std::int64_t yearPast = clock.Instant((DayFromCivil(later) + kUnixDayOfDayZero) * kSecondsPerDay + start.seconds);
         toYear = !lastSingle_ || *lastSingle_ <= yearPast;
         horizon = toYear ? yearPast : *lastSingle_;
       }
@@ -426,9 +422,9 @@ class EventReader {
     const Property* uid = e.Find("UID");
     std::size_t excluded = 0, moved = 0;
     std::set<std::int64_t> leftStarts, leftDays;
-    for (const Occurrence& x : left) x.date ? leftDays.insert(FloorDiv(x.wall, kSecondsPerDay)) : leftStarts.insert(x.start);
+    for (const Occurrence& x : left) x.date ? leftDays.insert(WallDateTime(x.wall).day) : leftStarts.insert(x.start);
     std::erase_if(occurrences, [&](const Occurrence& o) {
-      if (leftStarts.count(o.start) || leftDays.count(FloorDiv(o.wall, kSecondsPerDay))) return ++excluded, true;
+      if (leftStarts.count(o.start) || leftDays.count(WallDateTime(o.wall).day)) return ++excluded, true;
       if (uid && replaced_.count({uid->value, o.start})) return ++moved, true;
       return false;
     });
@@ -490,6 +486,11 @@ std::optional<std::int64_t> WallBasic(std::string_view text) {
   return (DayFromCivil({y, mo, d}) + kUnixDayOfDayZero) * kSecondsPerDay + h * 3600 + mi * 60 + std::min(s, 59);
 }
 
+
+DateTime WallDateTime(std::int64_t wall) {
+  const std::int64_t unixDay = wall / kSecondsPerDay - (wall % kSecondsPerDay < 0);  // down, before 1970 too
+  return DateTime{unixDay - kUnixDayOfDayZero, static_cast<std::int32_t>(wall - unixDay * kSecondsPerDay)};
+}
 
 std::optional<std::int64_t> UtcBasic(std::string_view text) {
   if (text.size() != 16 || text[15] != 'Z') return std::nullopt;

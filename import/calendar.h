@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "dates/date_value.h"
+
 namespace tw {
 
 // "YYYYMMDDTHHMMSSZ" as seconds since 1970; nothing for any other text.
@@ -13,5 +15,7 @@ std::optional<std::int64_t> UtcBasic(std::string_view text);
 // "YYYYMMDDTHHMMSS" (and whatever follows) as a wall-clock time: seconds since 1970 as if it were
 // UTC, what a zone's rules compare; nothing for another text.
 std::optional<std::int64_t> WallBasic(std::string_view text);
+// The day and the time of day a wall-clock time stands for.
+DateTime WallDateTime(std::int64_t wall);
 
 }  // namespace tw

@@ -45,8 +45,6 @@ bool EachItem(std::string_view list, Item&& item) {
   }
 }
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
-
 // Whether a day is one of the rule's, by its months, days of the month and weekdays.
 bool Matches(const RepeatRule& rule, std::int64_t day) {
   const CivilDate date = CivilFromDay(day);
@@ -146,8 +144,8 @@ std::optional<RepeatRule> ParseRepeatRule(std::string_view text, std::string& wh
 Occurrences ExpandRule(const RepeatRule& given, std::int64_t startWall,
                        const std::function<std::int64_t(std::int64_t)>& instant, std::optional<std::int64_t> horizon,
                        std::int64_t& budget) {
-  const std::int64_t startDay = FloorDiv(startWall, kSecondsPerDay) - kUnixDayOfDayZero;
-  const std::int64_t timeOfDay = startWall - FloorDiv(startWall, kSecondsPerDay) * kSecondsPerDay;
+  const std::int64_t startDay = WallDateTime(startWall).day;
+  const std::int64_t timeOfDay = WallDateTime(startWall).seconds;
   const CivilDate start = CivilFromDay(startDay);
   // What the rule leaves unsaid comes from the start: its weekday, its day of the month, its month.
   RepeatRule rule = given;

@@ -65,7 +65,13 @@ TEST_F(ImportCalendarTest, RepeatingEventsAreExpandedInTheirLocalTimeWithTheDate
       Event("Review", "UID:s@x\r\nRECURRENCE-ID:20261109T120000Z\r\nDTSTART:20261109T150000Z\r\nDURATION:PT1H\r\n") +
       Event("Review", "UID:s@x\r\nRECURRENCE-ID:20261116T120000Z\r\nSTATUS:CANCELLED\r\nDTSTART:20261116T120000Z\r\n"
                       "DURATION:PT1H\r\n") +
-      Event("Offsite", "STATUS:CANCELLED\r\nDTSTART:20261105T080000Z\r\nDTEND:20261105T160000Z\r\n")));
+      Event("Offsite", "STATUS:CANCELLED\r\nDTSTART:20261105T080000Z\r\nDTEND:20261105T160000Z\r\n") +
+      // Dates added as periods of their own length; a weekday counted from the year's end; a rule
+      // that starts before 1970.
+      Event("Extra", "DTSTART:20261201T090000Z\r\nDURATION:PT1H\r\n"
+                     "RDATE;VALUE=PERIOD:20261202T090000Z/20261202T120000Z,20261203T090000Z/PT30M\r\n") +
+      Event("Year end", "DTSTART:20261228T090000Z\r\nDURATION:PT1H\r\nRRULE:FREQ=YEARLY;BYDAY=-1MO;COUNT=2\r\n") +
+      Event("Old", "DTSTART:19691231T233000Z\r\nDURATION:PT10M\r\nRRULE:FREQ=WEEKLY;BYDAY=TH;COUNT=2\r\n")));
   ASSERT_TRUE(read.refusal.empty()) << read.refusal;
   // Nine o'clock stays nine o'clock after the clocks go back on 25 October.
   EXPECT_EQ(Starts(read, "Standup"), (std::vector<std::int64_t>{Utc(2026, 10, 19, 7, 0), Utc(2026, 10, 21, 7, 0),
@@ -82,6 +88,13 @@ TEST_F(ImportCalendarTest, RepeatingEventsAreExpandedInTheirLocalTimeWithTheDate
                                                                 Utc(2026, 11, 5, 7, 0), Utc(2026, 11, 7, 7, 0)}));
   EXPECT_EQ(Starts(read, "Review"), (std::vector<std::int64_t>{Utc(2026, 11, 2, 12, 0), Utc(2026, 11, 9, 15, 0)}));
   EXPECT_TRUE(Starts(read, "Offsite").empty());
+  std::vector<std::int64_t> lengths;
+  for (const ImportedStretch& s : read.stretches)
+    if (s.project == "Extra") lengths.push_back(s.end - s.start);
+  EXPECT_EQ(Starts(read, "Extra"), (std::vector<std::int64_t>{Utc(2026, 12, 1, 9, 0), Utc(2026, 12, 2, 9, 0), Utc(2026, 12, 3, 9, 0)}));
+  EXPECT_EQ(lengths, (std::vector<std::int64_t>{3600, 3 * 3600, 30 * 60}));
+  EXPECT_EQ(Starts(read, "Year end"), (std::vector<std::int64_t>{Utc(2026, 12, 28, 9, 0), Utc(2027, 12, 27, 9, 0)}));
+  EXPECT_EQ(Starts(read, "Old"), (std::vector<std::int64_t>{Utc(1969, 12, 31, 23, 30), Utc(1970, 1, 1, 23, 30)}));
   const std::string reasons = Reasons(read);
   EXPECT_NE(reasons.find("event 9 (line 72): it is cancelled (STATUS:CANCELLED)"), std::string::npos) << reasons;
   EXPECT_NE(reasons.find("event 8 (line 64): it is cancelled (STATUS:CANCELLED)"), std::string::npos) << reasons;

@@ -221,9 +221,9 @@ TEST_F(ImportFilesTest, NamesAndCommentsAreMadeFitForARecordAndEachChangeIsListe
   for (int i = 0; i < 150; ++i) longName += "\xC3\xA9";  // é: 300 bytes
   for (int i = 0; i < 1667; ++i) longTag += "\xE2\x82\xAC";  // €: 5,001 bytes
   folder.Write("frames", "[[1793001600, 1793005200, \"" + longName + "\", \"a\", [\"" + longTag + "\"]],"
-                         " [1793005200, 1793008800, \"Night\\nshift\", \"b\", [\"bell\\u0007\"]],"
-                         " [1793008800, 1793012400, \"Nul\\u0000x\\ty\", \"c\", []]]");
-  folder.Write("toggl.csv", kTogglHeader + TogglRow("Caf\xE9", "2026-10-26"));
+                         " [1793005200, 1793008800, \"Night\\nshift\\u2028B\", \"b\", [\"bell\\u0007\"]],"
+                         " [1793008800, 1793012400, \"Nul\\u0000x\\ty\\u007f\", \"c\", []]]");
+  folder.Write("toggl.csv", kTogglHeader + TogglRow("Caf\xE9\x80", "2026-10-26"));
   auto [status, text] = Run({folder.File("frames")});
   ASSERT_EQ(status, 0) << text;
   std::string cut, cutTag;
@@ -232,23 +232,26 @@ TEST_F(ImportFilesTest, NamesAndCommentsAreMadeFitForARecordAndEachChangeIsListe
   const std::string report = folder.Read("projrpt.pro");
   EXPECT_TRUE(report.starts_with(cut + ",")) << report.substr(0, 300);
   EXPECT_NE(report.find("," + cutTag + "\r\n"), std::string::npos);
-  EXPECT_NE(report.find("\r\nNight shift,"), std::string::npos);
+  EXPECT_NE(report.find("\r\nNight shift B,"), std::string::npos);
   EXPECT_NE(report.find(",bell \r\n"), std::string::npos);
   EXPECT_NE(report.find("\r\nNul x y,"), std::string::npos);
   // The preview names each change by its reason, with what it cannot print escaped.
   EXPECT_NE(text.find("(a project name is at most 200 bytes)"), std::string::npos) << text;
   EXPECT_NE(text.find("comment is cut to 4000 bytes"), std::string::npos) << text;
-  EXPECT_NE(text.find("Project \"Night\\nshift\" is written as \"Night shift\" (a project name holds no line break)"),
+  EXPECT_NE(text.find("Project \"Night\\nshift\\u2028B\" is written as \"Night shift B\" (a project name holds no line "
+                      "break)"),
             std::string::npos) << text;
-  EXPECT_NE(text.find("Project \"Nul\\x00x\\ty\" is written as \"Nul x y\" (a project name holds no control character)"),
+  EXPECT_NE(text.find("Project \"Nul\\x00x\\ty\\x7F\" is written as \"Nul x y\" (a project name holds no control "
+                      "character)"),
             std::string::npos) << text;
+  EXPECT_NE(text.find("the control characters of its comment are written as blanks"), std::string::npos) << text;
   EXPECT_EQ(text.find("holds no comma"), std::string::npos);
   EXPECT_EQ(text.find("\nshift"), std::string::npos);
   EXPECT_EQ(text.find('\a'), std::string::npos);
   std::tie(status, text) = Run({folder.File("toggl.csv")});
   ASSERT_EQ(status, 0) << text;
-  EXPECT_NE(folder.Read("projrpt.pro").find("\r\nCaf\xEF\xBF\xBD,"), std::string::npos);
-  EXPECT_NE(text.find("Project \"Caf\\xE9\" is written as \"Caf\xEF\xBF\xBD\" (it is not UTF-8 text)"),
+  EXPECT_NE(folder.Read("projrpt.pro").find("\r\nCaf\xEF\xBF\xBD\xEF\xBF\xBD,"), std::string::npos);
+  EXPECT_NE(text.find("Project \"Caf\\xE9\\x80\" is written as \"Caf\xEF\xBF\xBD\xEF\xBF\xBD\" (it is not UTF-8 text)"),
             std::string::npos) << text;
 }
 
