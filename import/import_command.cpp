@@ -34,7 +34,7 @@ ImportPreview PreviewImport(const ImportContext& c, const std::string& file, std
     }
     preview.source = OpenImport(*c.files, file, *format, c.user);
     plan = PlanImportInto(*c.files, c.folder, *preview.source, preview.form, c.user, progress);
-  } catch (const RunError& e) {  // the file is read by its source, which answers its failures: this is the folder's
+  } catch (const RunError& e) {  // a source answers its own file's failures: this one is the data folder's
     preview.source = nullptr;
     plan = ImportPlan{};
     plan.refusal = "cannot read the data folder's report: " + e.description();
