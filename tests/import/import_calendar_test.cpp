@@ -59,7 +59,7 @@ TEST_F(ImportCalendarTest, RepeatingEventsAreExpandedInTheirLocalTimeWithTheDate
                          "RRULE:FREQ=MONTHLY;BYMONTHDAY=31;COUNT=3\r\n") +
       Event("Clocks", "DTSTART:20270328T090000Z\r\nDURATION:PT10M\r\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU;COUNT=2\r\n") +
       Event("Plants", "DTSTART:20261101T080000\r\nDURATION:PT15M\r\n"
-                      "RRULE:FREQ=DAILY;INTERVAL=2;BYMONTH=11,12;UNTIL=20261107T235959\r\n") +
+                      "RRULE:FREQ=DAILY;INTERVAL=2;BYMONTH=11,12;UNTIL=20261107\r\n") +
       // A series with one occurrence moved and one cancelled, and a cancelled single event.
       Event("Review", "UID:s@x\r\nDTSTART:20261102T120000Z\r\nDURATION:PT1H\r\nRRULE:FREQ=WEEKLY;COUNT=3\r\n") +
       Event("Review", "UID:s@x\r\nRECURRENCE-ID:20261109T120000Z\r\nDTSTART:20261109T150000Z\r\nDURATION:PT1H\r\n") +

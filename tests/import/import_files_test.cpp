@@ -223,7 +223,7 @@ TEST_F(ImportFilesTest, NamesAndCommentsAreMadeFitForARecordAndEachChangeIsListe
   folder.Write("frames", "[[1793001600, 1793005200, \"" + longName + "\", \"a\", [\"" + longTag + "\"]],"
                          " [1793005200, 1793008800, \"Night\\nshift\\u2028B\", \"b\", [\"bell\\u0007\"]],"
                          " [1793008800, 1793012400, \"Nul\\u0000x\\ty\\u007f\", \"c\", []]]");
-  folder.Write("toggl.csv", kTogglHeader + TogglRow("Caf\xE9\x80", "2026-10-26"));
+  folder.Write("toggl.csv", kTogglHeader + TogglRow("Caf\xE9\x80", "2026-10-26", "del\x7F"));
   auto [status, text] = Run({folder.File("frames")});
   ASSERT_EQ(status, 0) << text;
   std::string cut, cutTag;
@@ -237,20 +237,23 @@ TEST_F(ImportFilesTest, NamesAndCommentsAreMadeFitForARecordAndEachChangeIsListe
   EXPECT_NE(report.find("\r\nNul x y,"), std::string::npos);
   // The preview names each change by its reason, with what it cannot print escaped.
   EXPECT_NE(text.find("(a project name is at most 200 bytes)"), std::string::npos) << text;
-  EXPECT_NE(text.find("comment is cut to 4000 bytes"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n  stretch at 10/26/2026 9:00:00 AM: its comment is cut to 4000 bytes, the longest a comment can be\n"),
+            std::string::npos) << text;
   EXPECT_NE(text.find("Project \"Night\\nshift\\u2028B\" is written as \"Night shift B\" (a project name holds no line "
                       "break)"),
             std::string::npos) << text;
   EXPECT_NE(text.find("Project \"Nul\\x00x\\ty\\x7F\" is written as \"Nul x y\" (a project name holds no control "
                       "character)"),
             std::string::npos) << text;
-  EXPECT_NE(text.find("the control characters of its comment are written as blanks"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n  stretch at 10/26/2026 10:00:00 AM: the control characters of its comment are written as blanks\n"),
+            std::string::npos) << text;
   EXPECT_EQ(text.find("holds no comma"), std::string::npos);
   EXPECT_EQ(text.find("\nshift"), std::string::npos);
   EXPECT_EQ(text.find('\a'), std::string::npos);
   std::tie(status, text) = Run({folder.File("toggl.csv")});
   ASSERT_EQ(status, 0) << text;
-  EXPECT_NE(folder.Read("projrpt.pro").find("\r\nCaf\xEF\xBF\xBD\xEF\xBF\xBD,"), std::string::npos);
+  EXPECT_NE(folder.Read("projrpt.pro").find("\r\nCaf\xEF\xBF\xBD\xEF\xBF\xBD,10/26/2026 9:00:00 AM,10/26/2026 10:00:00 AM,del \r\n"),
+            std::string::npos);
   EXPECT_NE(text.find("Project \"Caf\\xE9\\x80\" is written as \"Caf\xEF\xBF\xBD\xEF\xBF\xBD\" (it is not UTF-8 text)"),
             std::string::npos) << text;
 }
