@@ -8,7 +8,7 @@ namespace {
 
 int RunImport(CtlContext& c) {
   const Platform& p = platform();
-  const ImportContext context{p.files, c.dataFolder(), p.dateFormat->data(), p.clock->UnixNow()};
+  const ImportContext context{p.files, c.dataFolder(), p.dateFormat->data(), p.clock->UnixNow(), "command line"};
   return RunImportCommand(c.args, context, c.out, c.err);
 }
 

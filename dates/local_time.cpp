@@ -53,4 +53,9 @@ std::int64_t InstantOfLocal(const DateTime& wallClock) {
   return asUtc - UtcOffsetAt(asUtc - kSecondsPerDay);
 }
 
+std::int64_t ElapsedSeconds(const DateTime& start, const DateTime& end) {
+  const std::int64_t d = InstantOfLocal(start) - InstantOfLocal(end);
+  return d < 0 ? -d : d;
+}
+
 }  // namespace tw

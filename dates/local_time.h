@@ -13,6 +13,10 @@ namespace tw {
 // occur, the moment it would have been by the clock before the change.
 std::int64_t InstantOfLocal(const DateTime& wallClock);
 
+// Real elapsed seconds between two local wall-clock times, without sign: a daylight-saving change
+// between them counts as the hour it really was.
+std::int64_t ElapsedSeconds(const DateTime& start, const DateTime& end);
+
 // The local wall-clock time of a moment.
 DateTime LocalOfInstant(std::int64_t unixSeconds);
 

@@ -8,12 +8,12 @@
 
 #include "dates/ascii.h"
 #include "dates/date_value.h"
+#include "dates/iso_date.h"
 #include "dates/local_time.h"
 #include "import/fit.h"
 #include "import/readers.h"
 #include "import/recurrence.h"
 #include "platform/lines.h"
-#include "summaries/period.h"
 
 namespace tw {
 namespace {

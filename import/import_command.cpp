@@ -48,7 +48,7 @@ bool CommitImport(const ImportContext& c, ImportPreview& preview, bool newProjec
     // Judged again against the report as it is now: what landed meanwhile counts as a duplicate, so
     // the answer says what this import added.
     preview.plan = WriteImport(*c.files, c.folder, *preview.source, preview.form, c.user, newProjects, c.unixNow,
-                               ImportPeriod{preview.plan.first, preview.plan.last});
+                               ImportPeriod{preview.plan.first, preview.plan.last}, c.origin);
     return preview.plan.refusal.empty();
   } catch (const RunError& e) {
     preview.plan.refusal = "the report could not be written, nothing was imported: " + e.description();

@@ -26,6 +26,7 @@ struct ImportContext {
   std::string folder;      // the data folder
   LocaleData user;         // the user's form, for a report without records
   std::int64_t unixNow = 0;
+  std::string origin = "window";  // where the import comes from, for the history
 };
 
 // What an import of a file would do, with the report's form it would be written in and the file

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <compare>
+#include <iterator>
 #include <optional>
 #include <set>
 #include <tuple>
@@ -16,11 +17,11 @@
 #include "platform/utf8.h"
 #include "projects/project_list.h"
 #include "projects/shared_list.h"
-#include "report/append.h"
 #include "report/record.h"
 #include "report/report_files.h"
 #include "report/report_form.h"
-#include "summaries/summary.h"
+#include "store/changes.h"
+#include "store/record_store.h"
 
 namespace tw {
 namespace {
@@ -149,6 +150,7 @@ ImportProgress Stage(const ImportProgress& progress, int at, int of) {
 struct HeldStretches::Index {
   ProjectNumbers projects;
   std::vector<Key> keys;                // by start
+  std::vector<Key> removed;             // keys taken back, one each, when sealed
   std::vector<std::int64_t> latestEnd;  // [i]: the latest end among keys[0 .. kBlock * (i + 1))
   static constexpr std::size_t kBlock = 64;
   std::size_t finger = 0;  // where the last search ended
@@ -176,6 +178,14 @@ struct HeldStretches::Index {
 
   void Seal() {
     if (!std::is_sorted(keys.begin(), keys.end())) std::sort(keys.begin(), keys.end());
+    if (!removed.empty()) {
+      std::sort(removed.begin(), removed.end());
+      std::vector<Key> kept;
+      kept.reserve(keys.size());
+      std::set_difference(keys.begin(), keys.end(), removed.begin(), removed.end(), std::back_inserter(kept));
+      keys = std::move(kept);
+      removed.clear();
+    }
     std::int64_t latest = INT64_MIN;
     latestEnd.clear();
     for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -205,6 +215,10 @@ void HeldStretches::Add(const std::string& project, const DateTime& start, const
   if (const auto number = index_->projects.Of(project)) index_->keys.push_back(KeyOf(Ordinal(start), Ordinal(end), *number));
 }
 
+void HeldStretches::Remove(const std::string& project, const DateTime& start, const DateTime& end) {
+  if (const auto number = index_->projects.Of(project)) index_->removed.push_back(KeyOf(Ordinal(start), Ordinal(end), *number));
+}
+
 HeldStretches ReadHeldStretches(const Files& files, const std::string& folder, const DateFormat& ownForm,
                                 const LocaleData& user, std::int64_t first, std::int64_t last) {
   HeldStretches held;
@@ -214,11 +228,15 @@ HeldStretches ReadHeldStretches(const Files& files, const std::string& folder, c
                       std::min(kReadableDays.last, LocalOfInstant(last).day + 1)};
   if (period.first > period.last) return held;
   const FolderReports reports = ReadFolderReports(files, folder, user, ownForm);
-  FileMissing([&] {
-    ReadFolderSummary(files, reports, period, 0, [&](const SummaryEntry& e) {
-      if (e.endValue) held.Add(e.project, e.startValue, *e.endValue);
-    });
-  });
+  StretchVisitor visitor;
+  std::string project;
+  visitor.found = [&](const StretchView& s) {
+    if (s.end) held.Add(project.assign(s.fields.project), s.start, *s.end);
+  };
+  visitor.takenBack = [&](const StretchView& s) {
+    if (s.end) held.Remove(project.assign(s.fields.project), s.start, *s.end);
+  };
+  FileMissing([&] { RecordStore(files, reports).Visit(period, visitor); });
   return held;
 }
 
@@ -283,7 +301,7 @@ class ImportPlanner final : public ImportSink {
     if (!duplicate && !PlainComment(s.comment)) recast = FitComment(s.comment);
     if (!duplicate && record_) {
       write();
-      duplicate = !record_(RecordLine(project, start, end, s.comment));
+      duplicate = !record_(RecordLine(project, start, end, s.comment) + "\r\n");
     }
     if (duplicate) {
       ++plan_.duplicates;
@@ -397,7 +415,8 @@ namespace {
 // The records of an import after the last line of this machine's report, in one replace under the
 // folder's lock, unless the file has changed since `period` was learnt (the plan's unjudged).
 ImportPlan WriteRecords(const Files& files, const std::string& folder, const ImportSource& source,
-                        const DateFormat& reportForm, const LocaleData& user, std::optional<ImportPeriod> period) {
+                        const DateFormat& reportForm, const LocaleData& user, std::optional<ImportPeriod> period,
+                        const std::string& origin, std::int64_t unixNow) {
   const std::string report = MachineFile(folder, kReportFile);
   // The report up to here is judged by its stretches; what it gains while the import waits for the
   // lock (the same file imported from another window or tallywright-ctl), by its lines.
@@ -436,10 +455,17 @@ ImportPlan WriteRecords(const Files& files, const std::string& folder, const Imp
     if (!partial.empty()) gained.insert(std::move(partial));
   }
   bool lineEnd = exists && last != '\n' && last != '\r';  // the last line needs one before the records
+  const std::uint64_t before = exists ? FileSizeOf(report) : 0;
+  std::uint64_t added = 0;  // bytes after the report's own: the import's step in the history
   ImportPlan plan = PlanImport(source, std::move(held), list, reportForm, [&](std::string_view record) {
     if (!gained.empty() && gained.count(std::string(record.substr(0, LineEndAt(record, 0))))) return false;
-    if (lineEnd) out.Write("\r\n"), lineEnd = false;
+    if (lineEnd) {
+      out.Write("\r\n");
+      lineEnd = false;
+      added += 2;
+    }
     out.Write(record);
+    added += record.size();
     return true;
   });
   if (plan.unjudged > 0 || !plan.refusal.empty() || plan.added == 0) return plan;
@@ -447,6 +473,9 @@ ImportPlan WriteRecords(const Files& files, const std::string& folder, const Imp
   if (exists) files.Copy(report, backup, backup + ".tmp");
   else files.Replace(backup, backup + ".tmp", "");
   out.Commit();
+  Changes(files, DataFolder::At(folder), origin, unixNow)
+      .Appended(StepKind::Import, before, added, "of " + std::to_string(plan.added) + (plan.added == 1 ? " stretch" : " stretches"),
+                !exists);
   const std::string form = FormFileOf(report);
   if (!files.Exists(form)) files.Replace(form, form + ".tmp", FormText(reportForm.data()));
   return plan;
@@ -456,9 +485,9 @@ ImportPlan WriteRecords(const Files& files, const std::string& folder, const Imp
 
 ImportPlan WriteImport(const Files& files, const std::string& folder, const ImportSource& source,
                        const DateFormat& reportForm, const LocaleData& user, bool newProjects, std::int64_t unixNow,
-                       std::optional<ImportPeriod> period) {
-  ImportPlan plan = WriteRecords(files, folder, source, reportForm, user, period);
-  if (plan.unjudged > 0) plan = WriteRecords(files, folder, source, reportForm, user, std::nullopt);
+                       std::optional<ImportPeriod> period, const std::string& origin) {
+  ImportPlan plan = WriteRecords(files, folder, source, reportForm, user, period, origin, unixNow);
+  if (plan.unjudged > 0) plan = WriteRecords(files, folder, source, reportForm, user, std::nullopt, origin, unixNow);
   if (newProjects && !plan.newProjects.empty()) {
     const std::string list = JoinPath(folder, kProjectListFile);
     const Files::Lock lock = files.LockFor(list);

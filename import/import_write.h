@@ -35,6 +35,8 @@ class HeldStretches {
   HeldStretches& operator=(HeldStretches&&) noexcept;
 
   void Add(const std::string& project, const DateTime& start, const DateTime& end);
+  // One stretch added before that an edit or a deletion took back.
+  void Remove(const std::string& project, const DateTime& start, const DateTime& end);
 
  private:
   friend class ImportPlanner;
@@ -86,7 +88,8 @@ ImportPlan PlanImport(const ImportSource& source, HeldStretches held, const std:
 ImportPlan PlanImportInto(const Files& files, const std::string& folder, const ImportSource& source,
                            const DateFormat& reportForm, const LocaleData& user, const ImportProgress& progress = {});
 
-// Reads source again and appends what it adds to this machine's report in folder, all or none,
+// Reads source again and appends what it adds to this machine's report in folder, all or none, as
+// one step of the history (store/changes.h) made from `origin`,
 // judged against the report as it stands under the folder's lock; when `newProjects`, the new names
 // go on the project list. Answers the plan of what was written. RunError when it fails; the
 // report is then as it was. The report's form is kept beside it when it has none yet.
@@ -97,7 +100,7 @@ struct ImportPeriod {
 };
 ImportPlan WriteImport(const Files& files, const std::string& folder, const ImportSource& source,
                        const DateFormat& reportForm, const LocaleData& user, bool newProjects, std::int64_t unixNow,
-                       std::optional<ImportPeriod> period = std::nullopt);
+                       std::optional<ImportPeriod> period = std::nullopt, const std::string& origin = "window");
 
 // The names of the folder's project list.
 std::vector<std::string> ProjectListNames(const Files& files, const std::string& folder);

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <string>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -23,6 +24,14 @@ std::string FolderOf(const std::string& path) {
 }
 
 // Makes a rename durable: the folder's entry is on disk once this returns.
+// The mode a new file of the folder is made with: the user's alone, unless the folder is one a
+// group shares (its set-group-ID bit set), where the group may read and write it too.
+mode_t NewFileMode(const std::string& path) {
+  struct stat st {};
+  if (::stat(FolderOf(path).c_str(), &st) == 0 && (st.st_mode & S_ISGID)) return 0660;
+  return 0600;
+}
+
 void SyncFolder(const std::string& path) {
   const int fd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
@@ -61,9 +70,20 @@ void Files::Check(FileStep step, const std::string& path) const {
 
 // --- locking ---------------------------------------------------------------------------------
 
-Files::Lock::Lock(Lock&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+namespace {
+
+// The folders this thread holds the lock of, by device and inode, and how many times.
+thread_local std::map<std::pair<std::uint64_t, std::uint64_t>, int> heldLocks;
+
+}  // namespace
+
+Files::Lock::Lock(Lock&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), device_(std::exchange(other.device_, 0)), inode_(std::exchange(other.inode_, 0)) {}
 
 Files::Lock::~Lock() {
+  if (device_ == 0 && inode_ == 0) return;  // moved from
+  const auto at = heldLocks.find({device_, inode_});
+  if (at != heldLocks.end() && --at->second == 0) heldLocks.erase(at);
   if (fd_ >= 0) ::close(fd_);  // closing the last descriptor releases the lock
 }
 
@@ -88,8 +108,22 @@ Files::Lock Files::LockFor(const std::string& target) const {
   // beside the user's data.
   const int fd = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) throw FileError(errno);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    const int err = errno;
+    ::close(fd);
+    throw FileError(err);
+  }
+  const std::pair<std::uint64_t, std::uint64_t> key{st.st_dev, st.st_ino};
+  if (const auto at = heldLocks.find(key); at != heldLocks.end()) {
+    // A second lock on the same folder would wait for this thread's own first one for ever.
+    ::close(fd);
+    ++at->second;
+    return Lock(-1, key.first, key.second);
+  }
   TakeLock(fd);
-  return Lock(fd);
+  heldLocks[key] = 1;
+  return Lock(fd, key.first, key.second);
 }
 
 // --- reading -----------------------------------------------------------------------------------
@@ -196,7 +230,7 @@ void Files::Append(const std::string& path, std::string_view bytes) const {
   bool created = false;
   int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
   if (fd < 0 && errno == ENOENT) {
-    fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, NewFileMode(path));
     created = fd >= 0;
     if (fd < 0 && errno == EEXIST) fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
   }
@@ -229,6 +263,8 @@ void Files::Append(const std::string& path, std::string_view bytes) const {
   if (const int err = hook_ ? hook_(FileStep::Sync, path) : 0) throw undo(err);
   if (::fsync(fd) != 0) throw undo(errno);
   if (const int err = hook_ ? hook_(FileStep::Close, path) : 0) throw undo(err);
+  // A new file is only there after a power cut once its folder's entry is on disk too.
+  if (created) SyncFolder(path);
 }
 
 // --- replacing ---------------------------------------------------------------------------------
@@ -299,8 +335,19 @@ Files::Replacement Files::BeginReplace(const std::string& target, const std::str
   // The scratch name is ours: whatever stands there (a file left by a crash, or a link someone
   // put there) goes, and the new file is created afresh without following links.
   if (::unlink(scratch.c_str()) != 0 && errno != ENOENT) throw FileError(errno);
-  const int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  // The new file keeps the mode (and, where it may, the owner) of the one it replaces.
+  struct stat old {};
+  const bool replaces = ::stat(target.c_str(), &old) == 0;
+  const int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                        replaces ? (old.st_mode & 07777) : NewFileMode(target));
   if (fd < 0) throw FileError(errno);
+  if (replaces) {
+    // Not limited by the umask, as the open was.
+    if (::fchmod(fd, old.st_mode & 07777) != 0 || ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+      // Another user's file may keep its owner only where this process may give it; the mode is
+      // this process's own to set, so what is left is the owner, which cannot matter here.
+    }
+  }
   return Replacement(this, target, scratch, fd);
 }
 
@@ -317,6 +364,17 @@ void Files::Copy(const std::string& from, const std::string& to, const std::stri
   std::string block(kBlockSize, '\0');
   while (const size_t n = reader.Read(block.data(), block.size())) r.Write({block.data(), n});
   r.Commit();
+}
+
+std::uint64_t Files::SizeOf(const std::string& path) const {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
+}
+
+void Files::Rename(const std::string& from, const std::string& to) const {
+  Check(FileStep::Rename, to);
+  if (::rename(from.c_str(), to.c_str()) != 0) throw FileError(errno);
+  SyncFolder(to);
 }
 
 void Files::Remove(const std::string& path) const {

@@ -65,8 +65,8 @@ class Files {
   // An advisory lock, released when destroyed. LockFor's is held by every copy of the program that
   // changes a file: appends, rewrites and replacements of one file never run at the same time, so
   // none is lost to another's rename. It locks the file's folder (flock), so it leaves no file
-  // behind and outlives the target's renames; one lock serves every file of the folder, so a
-  // holder takes no second one.
+  // behind and outlives the target's renames; one lock serves every file of the folder. A thread
+  // that holds it already is given it again (a change that rewrites and then notes its step).
   class Lock {
    public:
     Lock(Lock&& other) noexcept;
@@ -75,8 +75,9 @@ class Files {
 
    private:
     friend class Files;
-    explicit Lock(int fd) : fd_(fd) {}
-    int fd_;
+    Lock(int fd, std::uint64_t device, std::uint64_t inode) : fd_(fd), device_(device), inode_(inode) {}
+    int fd_;  // -1 where this thread held the folder's lock already
+    std::uint64_t device_, inode_;
   };
 
   void SetHook(FileHook hook) { hook_ = std::move(hook); }
@@ -86,6 +87,8 @@ class Files {
 
   // True when path names an existing regular file.
   bool Exists(const std::string& path) const;
+  // The file's size in bytes; 0 when there is none.
+  std::uint64_t SizeOf(const std::string& path) const;
   std::string ReadAll(const std::string& path) const;
   Reader OpenRead(const std::string& path) const;
   // The last bytes of a file (all of it when it is shorter), without reading what comes before.
@@ -102,6 +105,8 @@ class Files {
   void Replace(const std::string& target, const std::string& scratch, std::string_view content) const;
   // Copies from over to, through the scratch file; 53 when from does not exist.
   void Copy(const std::string& from, const std::string& to, const std::string& scratch) const;
+  // Renames from to to in one step (to is replaced), the folder flushed after.
+  void Rename(const std::string& from, const std::string& to) const;
   void Remove(const std::string& path) const;
 
   // Runs the hook for a step and throws its error, if any.

@@ -1,5 +1,7 @@
 #include "platform/system.h"
 
+#include <sys/stat.h>
+
 #include <sys/utsname.h>
 #include <unistd.h>
 
@@ -69,7 +71,8 @@ std::string PosixSystem::DataFolder() const {
     folder = ChooseDataFolder(program, ::access(program.c_str(), W_OK) == 0, std::getenv("XDG_DATA_HOME"),
                               std::getenv("HOME"));
   std::error_code ec;
-  if (folder != program) std::filesystem::create_directories(folder, ec);
+  // A folder made for the user's data is the user's alone.
+  if (folder != program && std::filesystem::create_directories(folder, ec)) ::chmod(folder.c_str(), 0700);
   lastSetting = setting;
   lastFolder = folder;
   return folder;

@@ -6,7 +6,7 @@
 #include "platform/shared_folder.h"
 #include "projects/project_list.h"
 #include "projects/shared_list.h"
-#include "report/conflict_copies.h"
+#include "store/conflict_copies.h"
 #include "report/report_files.h"
 #include "report/report_form.h"
 #include "tracking/elsewhere.h"
@@ -19,7 +19,7 @@ void CheckSharedFolder(MainView& form) {
   if (!IsSharedFolder(folder)) return;
   std::string message;
   try {
-    ConflictCopies copies = TidyConflictCopies(*p.files, folder, ThisDevice());
+    ConflictCopies copies = TidyConflictCopies(*p.files, folder, ThisDevice(), "window", p.clock->UnixNow());
     // A copy left for its machine is told of once in a run, not at every look.
     static std::set<std::string> told;
     std::erase_if(copies.left, [&](const std::string& what) { return !told.insert(what).second; });

@@ -1,11 +1,12 @@
 #include "report/amendment.h"
 
 #include <algorithm>
-#include <tuple>
+#include <vector>
 
 #include "platform/lines.h"
 #include "platform/shared_folder.h"
 #include "report/record.h"
+#include "report/tab_fields.h"
 
 namespace tw {
 namespace {
@@ -13,46 +14,6 @@ namespace {
 constexpr std::string_view kMarker = "Tallywright amendment\t";
 constexpr std::string_view kEdit = "edit";
 constexpr std::string_view kDelete = "delete";
-
-std::string Escaped(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '%': out += "%25"; break;
-      case ',': out += "%2C"; break;
-      case '\t': out += "%09"; break;
-      case '\r': out += "%0D"; break;
-      case '\n': out += "%0A"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
-std::optional<std::string> Unescaped(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '%') {
-      out += text[i];
-      continue;
-    }
-    if (i + 2 >= text.size()) return std::nullopt;
-    const int high = HexDigit(text[i + 1]), low = HexDigit(text[i + 2]);
-    if (high < 0 || low < 0) return std::nullopt;
-    out += static_cast<char>(high * 16 + low);
-    i += 2;
-  }
-  return out;
-}
 
 // A record as an amendment may name or hold one: one line with the four fields.
 bool IsRecordText(std::string_view text) {
@@ -72,8 +33,8 @@ bool IsStamp(std::string_view s) {
 std::string AmendmentLine(const Amendment& a) {
   std::string line(kMarker);
   line.append(a.stamp).append("\t").append(a.file).append("\t").append(std::to_string(a.offset)).append("\t");
-  line.append(a.replacement ? kEdit : kDelete).append("\t").append(Escaped(a.record));
-  if (a.replacement) line.append("\t").append(Escaped(*a.replacement));
+  line.append(a.replacement ? kEdit : kDelete).append("\t").append(EscapeField(a.record));
+  if (a.replacement) line.append("\t").append(EscapeField(*a.replacement));
   return line;
 }
 
@@ -84,10 +45,7 @@ bool IsAmendmentLine(std::string_view line) {
 std::optional<Amendment> ParseAmendment(std::string_view line) {
   if (!IsAmendmentLine(line)) return std::nullopt;
   line.remove_prefix(kMarker.size());
-  std::vector<std::string_view> fields;
-  for (size_t tab; (tab = line.find('\t')) != std::string_view::npos; line.remove_prefix(tab + 1))
-    fields.push_back(line.substr(0, tab));
-  fields.push_back(line);
+  const std::vector<std::string_view> fields = SplitTabs(line);
   Amendment a;
   if (fields.size() < 5 || !IsStamp(fields[0]) || fields[1].empty() || fields[1].find('/') != std::string_view::npos)
     return std::nullopt;
@@ -101,11 +59,11 @@ std::optional<Amendment> ParseAmendment(std::string_view line) {
   }
   const bool edit = fields[3] == kEdit;
   if ((!edit && fields[3] != kDelete) || fields.size() != (edit ? 6u : 5u)) return std::nullopt;
-  auto record = Unescaped(fields[4]);
+  auto record = UnescapeField(fields[4]);
   if (!record || !IsRecordText(*record)) return std::nullopt;
   a.record = std::move(*record);
   if (edit) {
-    a.replacement = Unescaped(fields[5]);
+    a.replacement = UnescapeField(fields[5]);
     if (!a.replacement || !IsRecordText(*a.replacement)) return std::nullopt;
   }
   return a;
@@ -134,41 +92,6 @@ bool HoldsLine(const Files& files, const std::string& path, std::uint64_t offset
   if (!lineStart || view.substr(0, text.size()) != text) return false;
   view.remove_prefix(text.size());
   return !view.empty() && IsLineEnd(view[0]);
-}
-
-void Amendments::Add(Amendment amendment, std::string device, std::uint64_t position) {
-  auto& found = byRecord_[{amendment.file, amendment.offset}];
-  found.push_back(Found{std::move(amendment), std::move(device), position});
-}
-
-const Amendments::Found* Amendments::For(std::string_view file, std::uint64_t offset,
-                                         std::string_view text) const {
-  const auto at = byRecord_.find({std::string(file), offset});
-  if (at == byRecord_.end()) return nullptr;
-  const Found* best = nullptr;
-  for (const Found& f : at->second) {
-    if (f.amendment.record != text) continue;
-    // A later amendment of the same machine stands in for its earlier ones, whatever its clock said.
-    bool superseded = false;
-    for (const Found& g : at->second)
-      if (&g != &f && g.device == f.device && g.amendment.record == text && g.position > f.position) superseded = true;
-    if (superseded) continue;
-    if (!best || std::tie(f.amendment.stamp, f.device) > std::tie(best->amendment.stamp, best->device)) best = &f;
-  }
-  return best;
-}
-
-std::vector<std::pair<std::pair<std::string, std::uint64_t>, std::string>> Amendments::Places() const {
-  std::vector<std::pair<std::pair<std::string, std::uint64_t>, std::string>> places;
-  for (const auto& [place, found] : byRecord_) {
-    for (const Found& f : found) {
-      bool seen = false;
-      for (const auto& p : places)
-        if (p.first == place && p.second == f.amendment.record) seen = true;
-      if (!seen) places.emplace_back(place, f.amendment.record);
-    }
-  }
-  return places;
 }
 
 }  // namespace tw

@@ -4,7 +4,8 @@
 // file: it appends to its own report a line that names the record exactly (the report file that
 // holds it, where its line starts there, and the whole line) and holds its replacement, or says it
 // is deleted. Every reader applies the amendments, so every machine shows the same report once the
-// files have synced, whatever order they came in.
+// files have synced, whatever order they came in. Which amendment holds for a record is decided in
+// one place, the record store (store/record_store.h).
 //
 // The line holds no comma, so a reader that knows nothing of amendments takes it for a line that
 // is no record and skips it:
@@ -16,12 +17,9 @@
 // the date form of the amended record's report, as the record was.
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include "platform/files.h"
 
@@ -55,31 +53,5 @@ void AppendAmendment(const Files& files, const std::string& path, const Amendmen
 // Whether the report at path holds the line `text` at `offset`, whole: a line of its own, ended
 // (by CR LF, LF or CR).
 bool HoldsLine(const Files& files, const std::string& path, std::uint64_t offset, std::string_view text);
-
-// The amendments found in a folder's reports, and the one that holds for each record. Two
-// machines amending one record resolve the same way everywhere: of each machine's amendments of
-// the record, the last in its report counts; of those, the one with the later time stamp holds,
-// and at the same second the one of the machine whose name sorts last.
-class Amendments {
- public:
-  struct Found {
-    Amendment amendment;
-    std::string device;          // the machine that made it
-    std::uint64_t position = 0;  // where its line starts in that machine's report
-  };
-
-  void Add(Amendment amendment, std::string device, std::uint64_t position);
-  bool empty() const { return byRecord_.empty(); }
-
-  // The amendment that holds for the record line `text` at `offset` of `file`, or nullptr.
-  // Amendments that name another text at that place (the report was replaced since) never hold.
-  const Found* For(std::string_view file, std::uint64_t offset, std::string_view text) const;
-
-  // Each amended place, once: (file, offset), with the text its amendments name.
-  std::vector<std::pair<std::pair<std::string, std::uint64_t>, std::string>> Places() const;
-
- private:
-  std::map<std::pair<std::string, std::uint64_t>, std::vector<Found>> byRecord_;
-};
 
 }  // namespace tw

@@ -28,6 +28,11 @@ std::optional<std::string_view> StartField(std::string_view line) {
   return line.substr(c.at[0] + 1, c.at[1] - c.at[0] - 1);
 }
 
+std::string RecordLine(std::string_view project, std::string_view start, std::string_view end,
+                       std::string_view comment) {
+  return JoinRecord(RecordField(project), RecordField(start), RecordField(end), RecordComment(comment));
+}
+
 std::string JoinRecord(std::string_view project, std::string_view start, std::string_view end,
                        std::string_view comment) {
   std::string line;

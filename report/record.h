@@ -39,7 +39,13 @@ RecordFields FieldsAt(std::string_view line, size_t first, size_t second, size_t
 // with fewer than two commas (which is no record either).
 std::optional<std::string_view> StartField(std::string_view line);
 
-// The four fields joined by commas, without a line end.
+// The record line of a stretch, without its line end: the one maker of the report's records. It is
+// always one record: line breaks become blanks, and so do commas in the project, start and end
+// (the comment may hold commas).
+std::string RecordLine(std::string_view project, std::string_view start, std::string_view end,
+                       std::string_view comment);
+
+// The four fields joined by commas as they are, without a line end.
 std::string JoinRecord(std::string_view project, std::string_view start, std::string_view end,
                        std::string_view comment);
 

@@ -11,9 +11,10 @@ namespace tw {
 
 // Rewrites the report in folder with the line `line` replaced by `replacement` (a line without
 // its line end) or, without one, removed. Empty lines are left out; every other line is kept as
-// it is, ended by CR LF. The line is found by where it starts in the file and must still hold the same bytes:
-// when it does not (the file was changed since it was read), nothing is written and the result is
-// false. RunError 53 when there is no report.
+// it is, ended by CR LF. The line is the one starting at its offset when that still holds its
+// text, else the first that does (its line moved). When no line holds it (the entry was changed
+// since it was read), nothing is written and the result is false. RunError 53 when there is no
+// report.
 bool RewriteReportLine(const Files& files, const std::string& folder, const SourceLine& line,
                        const std::optional<std::string>& replacement);
 

@@ -27,7 +27,7 @@
 #include "projects/project_list.h"
 #include "projects/update_projects.h"
 #include "report/report_form.h"
-#include "report/report_menu.h"
+#include "viewer/report_menu.h"
 #include "shell/away.h"
 #include "shell/frm_about.h"
 #include "shell/help.h"

@@ -4,7 +4,7 @@
 
 #include "errors/guard.h"
 #include "platform/platform.h"
-#include "report/backup.h"
+#include "store/backup.h"
 #include "tracking/running.h"
 #include "tracking/stretch.h"
 

@@ -4,7 +4,7 @@
 #include <map>
 
 #include "dates/local_time.h"
-#include "viewer/day_report.h"
+#include "store/day_report.h"
 
 namespace tw {
 namespace {

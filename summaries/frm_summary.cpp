@@ -18,7 +18,7 @@
 #include "platform/platform.h"
 #include "desktop/qt_locale.h"
 #include "desktop/qt_text.h"
-#include "report/folder_reports.h"
+#include "store/folder_reports.h"
 #include "state/program_state.h"
 #include "summaries/export.h"
 #include "viewer/frm_report.h"

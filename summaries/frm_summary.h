@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "state/main_view.h"
-#include "summaries/period.h"
+#include "dates/period.h"
 #include "summaries/summary.h"
 #include "summaries/summary_text.h"
 #include "widgets/registration.h"

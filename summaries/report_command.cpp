@@ -131,7 +131,7 @@ int RunReportCommand(const std::vector<std::string>& args, const Files& files,
   std::optional<DateFormat> form;  // the report's, as the report window reads it
   try {
     form.emplace(ReportForm(files, file, format.data()));
-    report = shared ? ReadFolderDayReport(files, *shared, day) : ReadDayReport(files, file, day, *form);
+    report = ReadFolderDayReport(files, shared ? *shared : SingleReport(file, *form), day);
   } catch (const RunError& e) {
     return ReadFailure(err, file, e);
   }

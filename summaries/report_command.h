@@ -11,8 +11,8 @@
 
 #include "dates/date_format.h"
 #include "platform/files.h"
-#include "summaries/period.h"
-#include "viewer/day_report.h"
+#include "dates/period.h"
+#include "store/day_report.h"
 
 namespace tw {
 

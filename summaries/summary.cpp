@@ -1,15 +1,12 @@
 #include "summaries/summary.h"
 
 #include <algorithm>
+#include <map>
 #include <numeric>
 #include <tuple>
 #include <unordered_map>
 
-#include "dates/local_instants.h"
-#include "dates/quick_dates.h"
-#include "report/amendment.h"
-#include "report/record.h"
-#include "viewer/record_lines.h"
+#include "store/record_store.h"
 
 namespace tw {
 namespace {
@@ -136,72 +133,15 @@ class Totals {
   std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>> index_;
 };
 
-// What the summary reads of a record: nothing when its start is not a date-time.
-struct Stretch {
-  DateTime start;
-  std::optional<DateTime> end;
-  std::optional<std::int64_t> seconds;
-};
-// A stretch whose start has been read; one typed the wrong way round lasts as long as the other way.
-Stretch StretchFrom(const DateTime& start, QuickDates& dates, LocalInstants& instants, std::string_view end,
-                    int round) {
-  Stretch s{start, dates.Parse(end), std::nullopt};
-  if (s.end) s.seconds = Rounded(std::abs(instants.Of(s.start) - instants.Of(*s.end)), round);
-  return s;
-}
-std::optional<Stretch> StretchOf(QuickDates& dates, LocalInstants& instants, const RecordFields& fields, int round) {
-  const auto start = dates.Parse(fields.start);
-  if (!start) return std::nullopt;
-  return StretchFrom(*start, dates, instants, fields.end, round);
-}
-
-void Fill(SummaryEntry& entry, const RecordFields& fields, const Stretch& stretch) {
-  entry.project.assign(fields.project);
-  entry.start.assign(fields.start);
-  entry.end.assign(fields.end);
-  entry.comment.assign(fields.comment);
-  entry.startValue = stretch.start;
-  entry.endValue = stretch.end;
-  entry.seconds = stretch.seconds;
-}
-
-// Reads one report front to back, holding one block of it: its stretches of the period go to
-// `totals` and to `entries` with where their lines start; lines that are no record are counted,
-// or, when `amendments` takes them, handed to it.
-void ScanReport(Files::Reader& reader, const Period& period, const DateFormat& format, int roundMinutes,
-                Summary& summary, Totals& totals, LocalInstants& instants,
-                const std::function<void(const SummaryEntry&, std::uint64_t)>& entries,
-                const AmendmentSink& amendments) {
-  QuickDates dates(format);
-  SummaryEntry entry;
-  ForEachRegion(reader, [&](std::string_view region, std::uint64_t base) {
-    ForEachCommaLine(region, [&](const CommaLine& line) {
-      const std::string_view text = line.text;
-      if (text.empty()) return;
-      // As the day report reads a line: three commas, a start that is a date-time, and a length
-      // when the end is one too.
-      if (line.commas.count < 3) {
-        if (amendments && IsAmendmentLine(text))
-          amendments(text, base + static_cast<std::uint64_t>(text.data() - region.data()));
-        else
-          ++summary.skippedLines;
-        return;
-      }
-      const RecordFields fields = FieldsAt(text, line.commas.at[0], line.commas.at[1], line.commas.at[2]);
-      const auto start = dates.Parse(fields.start);
-      if (!start) {
-        ++summary.skippedLines;
-        return;
-      }
-      if (!period.Holds(start->day)) return;
-      const Stretch stretch = StretchFrom(*start, dates, instants, fields.end, roundMinutes);
-      totals.Count(fields.project, start->day, stretch.seconds.value_or(0), 1);
-      if (entries) {
-        Fill(entry, fields, stretch);
-        entries(entry, base + static_cast<std::uint64_t>(text.data() - region.data()));
-      }
-    });
-  });
+void Fill(SummaryEntry& entry, const StretchView& s, int round) {
+  entry.project.assign(s.fields.project);
+  entry.start.assign(s.fields.start);
+  entry.end.assign(s.fields.end);
+  entry.comment.assign(s.fields.comment);
+  entry.device = s.source->device;
+  entry.startValue = s.start;
+  entry.endValue = s.end;
+  entry.seconds = s.seconds ? std::optional(Rounded(*s.seconds, round)) : std::nullopt;
 }
 
 // Projects left without a stretch (all amended away) go.
@@ -228,78 +168,50 @@ void DropEmptyProjects(Summary& summary) {
 
 Summary ReadSummary(const Files& files, const std::string& path, const Period& period,
                     const DateFormat& format, int roundMinutes, const EntrySink& entries) {
-  Summary summary = EmptySummary(period, roundMinutes);
-  Totals totals(summary);
-  Files::Reader reader = files.OpenRead(path);
-  std::function<void(const SummaryEntry&, std::uint64_t)> sink;
-  if (entries) sink = [&](const SummaryEntry& e, std::uint64_t) { entries(e); };
-  LocalInstants instants;
-  ScanReport(reader, period, format, roundMinutes, summary, totals, instants, sink, {});
-  SortProjects(summary);
-  return summary;
+  return ReadFolderSummary(files, SingleReport(path, format), period, roundMinutes, entries);
 }
 
 Summary ReadFolderSummary(const Files& files, const FolderReports& folder, const Period& period,
                           int roundMinutes, const EntrySink& entries) {
-  if (!folder.shared)
-    return ReadSummary(files, folder.reports.front().path, period, *folder.reports.front().format, roundMinutes,
-                       entries);
   Summary summary = EmptySummary(period, roundMinutes);
   Totals totals(summary);
-  Amendments amendments;
-  // Each stretch of the period where it stands: (report, offset).
+  // In a shared folder the stretches go out in order of start, once the amendments are applied.
   struct Kept {
-    std::size_t source;
+    const ReportSource* source;
     std::uint64_t offset;
     SummaryEntry entry;
+    bool takenBack = false;
   };
   std::vector<Kept> kept;
-  LocalInstants instants;  // one zone for every machine's report: the day's offsets read once
-  bool any = false;
-  for (std::size_t i = 0; i < folder.reports.size(); ++i) {
-    const ReportSource& r = folder.reports[i];
-    std::function<void(const SummaryEntry&, std::uint64_t)> sink;
-    if (entries) sink = [&](const SummaryEntry& e, std::uint64_t offset) { kept.push_back({i, offset, e}); };
-    any |= !FileMissing([&] {
-      Files::Reader reader = folder.Open(files, r);
-      ScanReport(reader, period, *r.format, roundMinutes, summary, totals, instants, sink,
-                 [&](std::string_view line, std::uint64_t offset) {
-                   if (auto a = ParseAmendment(line)) amendments.Add(std::move(*a), r.device, offset);
-                 });
-    });
-  }
-  if (!any) throw RunError(kErrFileNotFound, "There is no report in the shared folder");
-
-  // Each amended record the reports hold: its stretch taken back, its replacement's counted.
-  for (const auto& [place, text] : amendments.Places()) {
-    const auto& [file, offset] = place;
-    std::size_t source = 0;
-    while (source < folder.reports.size() && folder.reports[source].file != file) ++source;
-    const Amendments::Found* amended = source < folder.reports.size() ? amendments.For(file, offset, text) : nullptr;
-    if (!amended || !HoldsLine(files, folder.reports[source].path, offset, text)) continue;
-    QuickDates dates(*folder.reports[source].format);
-    const RecordFields old = *SplitRecord(text);
-    const auto was = StretchOf(dates, instants, old, roundMinutes);
-    if (!was) continue;
-    if (period.Holds(was->start.day)) totals.Count(old.project, was->start.day, was->seconds.value_or(0), -1);
-    std::erase_if(kept, [&, source = source, offset = offset](const Kept& k) { return k.source == source && k.offset == offset; });
-    if (!amended->amendment.replacement) continue;
-    const RecordFields now = *SplitRecord(*amended->amendment.replacement);
-    const auto is = StretchOf(dates, instants, now, roundMinutes);
-    if (!is || !period.Holds(is->start.day)) continue;
-    totals.Count(now.project, is->start.day, is->seconds.value_or(0), 1);
-    if (entries) {
-      kept.push_back({source, offset, {}});
-      Fill(kept.back().entry, now, *is);
-    }
-  }
+  std::map<std::pair<const ReportSource*, std::uint64_t>, std::size_t> keptAt;
+  SummaryEntry entry;
+  const auto count = [&](const StretchView& s, int sign) {
+    totals.Count(s.fields.project, s.start.day, s.seconds ? Rounded(*s.seconds, roundMinutes) : 0, sign);
+  };
+  StretchVisitor visitor;
+  visitor.found = [&](const StretchView& s) {
+    count(s, 1);
+    if (!entries) return;
+    Fill(entry, s, roundMinutes);
+    if (folder.shared) {
+      keptAt[{s.source, s.offset}] = kept.size();
+      kept.push_back({s.source, s.offset, entry});
+    } else
+      entries(entry);
+  };
+  visitor.takenBack = [&](const StretchView& s) {
+    count(s, -1);
+    if (const auto at = keptAt.find({s.source, s.offset}); at != keptAt.end()) kept[at->second].takenBack = true;
+  };
+  const RecordStore store(files, folder);  // the stretches kept point into its reports
+  summary.skippedLines = store.Visit(period, visitor);
   DropEmptyProjects(summary);
   SortProjects(summary);
   if (entries) {
-    for (Kept& k : kept) k.entry.device = folder.reports[k.source].device;
+    std::erase_if(kept, [](const Kept& k) { return k.takenBack; });
     std::sort(kept.begin(), kept.end(), [&](const Kept& a, const Kept& b) {
-      return std::tie(a.entry.startValue.day, a.entry.startValue.seconds, a.entry.device, folder.reports[a.source].file, a.offset) <
-             std::tie(b.entry.startValue.day, b.entry.startValue.seconds, b.entry.device, folder.reports[b.source].file, b.offset);
+      return std::tie(a.entry.startValue.day, a.entry.startValue.seconds, a.entry.device, a.source->file, a.offset) <
+             std::tie(b.entry.startValue.day, b.entry.startValue.seconds, b.entry.device, b.source->file, b.offset);
     });
     for (const Kept& k : kept) entries(k.entry);
   }

@@ -12,8 +12,8 @@
 
 #include "dates/date_format.h"
 #include "platform/files.h"
-#include "report/folder_reports.h"
-#include "summaries/period.h"
+#include "store/folder_reports.h"
+#include "dates/period.h"
 
 namespace tw {
 

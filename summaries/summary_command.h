@@ -10,7 +10,7 @@
 
 #include "dates/date_format.h"
 #include "platform/files.h"
-#include "report/folder_reports.h"
+#include "store/folder_reports.h"
 
 namespace tw {
 

@@ -9,21 +9,22 @@ cmake_minimum_required(VERSION 3.25)
 
 # The folders a folder's files may include, itself included. shell/, tests/ and bench/ are the top
 # and may use them all; no folder of the program may use tests/ or bench/.
-set(folders dates platform errors state report tracking desktop widgets projects viewer summaries import control
-    preferences shell)
+set(folders dates platform errors state report store tracking desktop widgets projects viewer summaries import
+    control preferences shell)
 set(uses_dates dates)
 set(uses_platform platform dates)
 set(uses_errors errors platform dates)
 set(uses_state state platform dates)
 set(uses_report report errors platform dates)
-set(uses_tracking tracking report errors state platform dates)
+set(uses_store store report errors platform dates)
+set(uses_tracking tracking store report errors state platform dates)
 set(uses_desktop desktop platform dates)
 set(uses_widgets widgets state platform dates)
 set(uses_projects projects widgets desktop errors state platform dates)
-set(uses_viewer viewer tracking report widgets desktop errors state platform dates)
+set(uses_viewer viewer tracking store report widgets desktop errors state platform dates)
 set(uses_summaries summaries ${uses_viewer})
-set(uses_import import projects ${uses_summaries})
-set(uses_control control ${uses_import})
+set(uses_import import projects store report widgets desktop errors state platform dates)
+set(uses_control control import projects ${uses_summaries})
 set(uses_preferences preferences projects widgets desktop ${uses_tracking})
 set(uses_shell ${folders})
 set(uses_tests ${folders} tests)

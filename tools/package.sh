@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian package in build-deb/ (a release build for /usr) and checks it: the desktop
-# entry and the metainfo it ships pass their validators, and it holds both programs, the help file
-# and every icon, all under /usr. Prints where the package is.
+# entry and the metainfo it ships pass their validators, its manual pages show without a warning and
+# its shell completions read, and it holds the programs, the help file, every icon, the manual pages
+# and the completions, all under /usr. Prints where the package is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/deps.sh dpkg-dev file desktop-file-utils appstream
+bash tools/deps.sh dpkg-dev file desktop-file-utils appstream man-db
 dir=build-deb
 app_id=com.quillfen.Tallywright
 # Debian's compiler and linker flags, with every hardening it offers; no debugging information, as
@@ -50,6 +51,13 @@ expected=(/usr/bin/Tallywright /usr/bin/tallywright-report /usr/bin/tallywright-
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
 done
+for command in tallywright tallywright-report tallywright-ctl; do
+  expected+=("/usr/share/man/man1/$command.1.gz")
+done
+for command in tallywright-report tallywright-ctl; do
+  expected+=("/usr/share/bash-completion/completions/$command" "/usr/share/zsh/vendor-completions/_$command"
+    "/usr/share/fish/vendor_completions.d/$command.fish")
+done
 for path in "${expected[@]}"; do
   grep -qxF "$path" "$dir/contents.txt" || fail "missing $path"
 done
@@ -76,6 +84,17 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 grep -qF 'kHelpFolder = "/usr/share/tallywright";' "$dir/generated/version.h" ||
   fail "Tallywright was built to look for its help file elsewhere than /usr/share/tallywright"
+# Manual pages gzipped as Debian keeps them, shown by man without a warning; completions that read.
+for page in "$root"/usr/share/man/man1/*; do
+  gzip -t "$page" 2>/dev/null || fail "$page is not gzipped"
+done
+bash tools/check-man.sh "$root"/usr/share/man/man1/*.1.gz || fail "the manual pages warn"
+for command in tallywright-report tallywright-ctl; do
+  bash -c 'source "$1" && complete -p "$2"' _ "$root/usr/share/bash-completion/completions/$command" "$command" \
+    >/dev/null || fail "the bash completion of $command does not register"
+  zsh -n "$root/usr/share/zsh/vendor-completions/_$command" || fail "the zsh completion of $command does not read"
+  fish -n "$root/usr/share/fish/vendor_completions.d/$command.fish" || fail "the fish completion of $command does not read"
+done
 "$root/usr/bin/tallywright-report" --help >/dev/null || fail "the packaged tallywright-report does not run"
 # --help is handed by the quick tallywright-ctl to the full one in libexec.
 "$root/usr/bin/tallywright-ctl" --help >/dev/null || fail "the packaged tallywright-ctl does not run"

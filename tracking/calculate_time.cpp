@@ -7,11 +7,6 @@
 
 namespace tw {
 
-std::int64_t ElapsedSeconds(const DateTime& start, const DateTime& end) {
-  const std::int64_t d = InstantOfLocal(start) - InstantOfLocal(end);
-  return d < 0 ? -d : d;
-}
-
 std::optional<std::int64_t> ElapsedOf(const DateFormat& format, std::string_view start,
                                       std::string_view end) {
   const auto s = format.Parse(start);

@@ -6,12 +6,9 @@
 #include <string_view>
 
 #include "dates/date_format.h"
+#include "dates/local_time.h"
 
 namespace tw {
-
-// Real elapsed seconds between two local wall-clock times, without sign: a daylight-saving change
-// between them counts as the hour it really was.
-std::int64_t ElapsedSeconds(const DateTime& start, const DateTime& end);
 
 // The elapsed seconds of two date-time texts, or nothing when either is not a date-time.
 std::optional<std::int64_t> ElapsedOf(const DateFormat& format, std::string_view start,

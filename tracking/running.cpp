@@ -8,7 +8,6 @@
 #include "platform/lines.h"
 #include "platform/platform.h"
 #include "platform/shared_folder.h"
-#include "report/append.h"
 #include "report/record.h"
 #include "report/report_files.h"
 #include "report/report_form.h"

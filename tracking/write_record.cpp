@@ -2,9 +2,9 @@
 
 #include "errors/guard.h"
 #include "platform/platform.h"
-#include "report/append.h"
 #include "report/record.h"
 #include "report/report_form.h"
+#include "store/record_store.h"
 
 namespace tw {
 
@@ -13,7 +13,7 @@ std::string ChosenProject(const MainView& form) {
   return index >= 0 && index < form.ProjectCount() ? form.ProjectAt(index) : form.ProjectText();
 }
 
-std::string Stretch::Line() const { return JoinRecord(project, start, end, comment); }
+std::string Stretch::Line() const { return RecordLine(project, start, end, comment); }
 
 Stretch StretchOf(const std::string& project, const MainView& form, const std::string& start,
                   const std::string& end) {
@@ -42,7 +42,7 @@ bool WriteRecord(const std::string& line) {
   step([&] {
     const Platform& p = platform();
     ReportDateFormat(true);  // a new report keeps the form its first record is written in
-    AppendRecord(*p.files, p.system->DataFolder(), line + "\r\n");
+    AppendRecordLine(*p.files, ProgramDataFolder(), line);
   });
   // A record that did not reach the file is never reported as written, whatever the answer.
   return !step.failed();

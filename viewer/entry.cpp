@@ -27,7 +27,7 @@ std::optional<EntryProblem> CheckEntry(const EntryTexts& entry, const DateFormat
 
 std::string EntryLine(const EntryTexts& entry) {
   // A one-line box can still be given a line break by pasting; it would split the record.
-  return JoinRecord(RecordComment(entry.project), entry.start, entry.end, RecordComment(entry.comment));
+  return RecordLine(entry.project, entry.start, entry.end, entry.comment);
 }
 
 }  // namespace tw

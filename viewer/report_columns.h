@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "viewer/day_report.h"
+#include "store/day_report.h"
 
 namespace tw {
 

@@ -4,7 +4,7 @@
 
 #include "errors/guard.h"
 #include "platform/platform.h"
-#include "report/rewrite.h"
+#include "store/changes.h"
 #include "viewer/folder_report.h"
 
 namespace tw {
@@ -92,17 +92,11 @@ void UpdateReport(tw::EntryAction action, int row, const tw::DateTime& day, tw::
   // afresh, and a skipped or abandoned rewrite leaves the report as it was.
   if (entry) {
     bool written = false;
-    // With no report file, the entry is no longer there either.
     if (!step([&] {
           // In a folder shared by several machines no report is rewritten: the change is an
-          // amendment in this machine's own.
-          if (at->origin) {
-            AmendRow(*p.files, p.system->DataFolder(), *at, replacement, p.clock->UnixNow());
-            written = true;
-            return;
-          }
+          // amendment in this machine's own. With no report file, the entry is no longer there.
           FileMissing([&] {
-            written = RewriteReportLine(*p.files, p.system->DataFolder(), *entry, replacement);
+            written = Changes(*p.files, ProgramDataFolder(), kFromWindow, p.clock->UnixNow()).Change(RefOf(*at), replacement);
           });
         }))
       return;

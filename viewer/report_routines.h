@@ -6,7 +6,7 @@
 #include <string>
 
 #include "state/main_view.h"
-#include "viewer/day_report.h"
+#include "store/day_report.h"
 #include "viewer/entry.h"
 
 namespace tw {

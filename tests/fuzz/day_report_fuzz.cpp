@@ -14,7 +14,7 @@
 #include "platform/files.h"
 #include "report/record.h"
 #include "tracking/calculate_time.h"
-#include "viewer/day_report.h"
+#include "store/day_report.h"
 #include "summaries/summary.h"
 
 namespace {

@@ -1,13 +1,11 @@
 #pragma once
-// What the import's tests share: the fixtures' zone, moments in UTC, the command run on a folder,
-// and a child process for the reads that could hang or need another user's permissions.
+// What the import's tests share: moments in UTC, the command run on a folder, and a child process
+// for the reads that could hang or need another user's permissions.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <ctime>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -17,23 +15,6 @@
 #include "import/import_command.h"
 
 namespace tw::test {
-
-// The fixtures' zone: summer time ends at 3:00 on 25 October 2026.
-class BerlinTime {
- public:
-  BerlinTime() : had_(std::getenv("TZ")), old_(had_ ? std::getenv("TZ") : "") {
-    ::setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
-    ::tzset();
-  }
-  ~BerlinTime() {
-    had_ ? ::setenv("TZ", old_.c_str(), 1) : ::unsetenv("TZ");
-    ::tzset();
-  }
-
- private:
-  bool had_;
-  std::string old_;
-};
 
 inline std::int64_t Utc(int y, int mo, int d, int h, int mi) {
   return (DayFromCivil({y, mo, d}) + kUnixDayOfDayZero) * kSecondsPerDay + h * 3600 + mi * 60;

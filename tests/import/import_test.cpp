@@ -17,7 +17,6 @@
 namespace tw {
 namespace {
 
-using test::BerlinTime;
 using test::Utc;
 
 ImportRead Fixture(ImportFormat format, const char* name) {
@@ -27,7 +26,7 @@ ImportRead Fixture(ImportFormat format, const char* name) {
 
 class ImportTest : public test::PlatformTest {
  protected:
-  BerlinTime zone;
+  test::BerlinTime zone;  // the fixtures' zone: summer time ends at 3:00 on 25 October 2026
 };
 
 TEST_F(ImportTest, TimewarriorFolderAndExportGiveTheSameStretchesAcrossTheClockChange) {

@@ -12,7 +12,7 @@
 #include "report/rewrite.h"
 #include "tests/reliability/hostile_files.h"
 #include "tests/support/fakes.h"
-#include "viewer/day_report.h"
+#include "store/day_report.h"
 #include "summaries/report_command.h"
 #include "summaries/summary.h"
 

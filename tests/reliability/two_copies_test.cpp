@@ -6,7 +6,7 @@
 
 #include <set>
 
-#include "report/append.h"
+#include "store/record_store.h"
 #include "tracking/write_record.h"
 #include "platform/lines.h"
 #include "report/rewrite.h"

@@ -1,7 +1,6 @@
 // Report records: the splitting rule and the exact bytes of an append.
 #include <gtest/gtest.h>
 
-#include "report/append.h"
 #include "report/record.h"
 
 namespace tw {
@@ -28,7 +27,7 @@ TEST(Record, SplitsAtTheFirstThreeCommasAndJoinsBackTheSameLine) {
 TEST(Record, ARecordStaysOneLine) {
   EXPECT_EQ(RecordComment("one\r\ntwo\nthree\rfour\r\n\r\n"), "one two three four  ");
   EXPECT_EQ(RecordField("Smith, Jones\nLtd"), "Smith  Jones Ltd");
-  EXPECT_EQ(RecordLine("P,Q", "1,5", "e\r\n", "a\r\nb, c"), "P Q,1 5,e ,a b, c\r\n");
+  EXPECT_EQ(RecordLine("P,Q", "1,5", "e\r\n", "a\r\nb, c"), "P Q,1 5,e ,a b, c");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "errors/error.h"
 #include "platform/lines.h"
-#include "report/report_menu.h"
+#include "viewer/report_menu.h"
 #include "report/rewrite.h"
 #include "tests/support/fakes.h"
 
@@ -87,12 +87,23 @@ TEST_F(ReportStoreTest, RewriteChangesExactlyTheOpenedLine) {
   EXPECT_EQ(folder.Read("projrpt.pro"), "");
 }
 
+// A record is its text: a line that moved since it was read (a rewrite left out the empty lines
+// before it, a merge put lines before it) is still found, the first of two identical ones.
+TEST_F(ReportStoreTest, ALineThatMovedIsFoundByItsText) {
+  const std::string b = "B,12/7/2026 11:00 AM,12/7/2026 12:00 PM,layout, then proofs";
+  folder.Write("projrpt.pro", kFile);
+  EXPECT_TRUE(Rewrite(50, b, "B,1,2,moved"));
+  EXPECT_NE(folder.Read("projrpt.pro").find("same\r\nB,1,2,moved\r\nbad line"), std::string::npos);
+  EXPECT_TRUE(Rewrite(1, "A,12/7/2026 9:00 AM,12/7/2026 10:00 AM,same", std::nullopt));
+  EXPECT_EQ(folder.Read("projrpt.pro").find("A,"), folder.Read("projrpt.pro").find("A,12/7/2026 9:00 AM,12/7/2026 10:00 AM,same\r\nC"));
+}
+
 TEST_F(ReportStoreTest, AStaleLineWritesNothing) {
   folder.Write("projrpt.pro", kFile);
   folder.Write("report.tmp", "left by a crash");
-  // Another line at the position, a line that moved, a position past the end.
-  EXPECT_FALSE(Rewrite(3, "A,12/7/2026 9:00 AM,12/7/2026 10:00 AM,same", "X,,,"));
-  EXPECT_FALSE(Rewrite(1, "A,12/7/2026 9:00 AM,12/7/2026 10:00 AM,same", std::nullopt));
+  // A line changed since it was read (at its place or moved), a position past the end.
+  EXPECT_FALSE(Rewrite(3, "B,12/7/2026 11:00 AM,12/7/2026 12:00 PM,layout", "X,,,"));
+  EXPECT_FALSE(Rewrite(0, "A,12/7/2026 9:00 AM,12/7/2026 10:00 AM,other", std::nullopt));
   EXPECT_FALSE(Rewrite(40, "", std::nullopt));
   EXPECT_EQ(folder.Read("projrpt.pro"), kFile);
   EXPECT_FALSE(folder.Exists("report.tmp"));
@@ -121,7 +132,7 @@ TEST_F(ReportStoreTest, ClearReportAsksDeletesAndSaysSoButKeepsTheBackup) {
   EXPECT_EQ(log, (test::EventLog{"box:Delete Reports", "box:Delete Reports", "box:Report File Deleted",
                                  "box:Delete Reports"}));
   folder.Write("projrpt.pro", "A,B,C,D\r\n");
-  FailStep(FileStep::Remove, 1, EACCES);
+  FailStep(FileStep::Rename, 1, EACCES);
   ClearReport();
   EXPECT_EQ(dialogs.shown.back().title, "Design-Time Error [75] [Main/ClearReport]");
   EXPECT_TRUE(folder.Exists("projrpt.pro"));

@@ -9,7 +9,7 @@
 #include "report/rewrite.h"
 #include "summaries/summary.h"
 #include "tests/sharing/sharing.h"
-#include "viewer/day_report.h"
+#include "store/day_report.h"
 
 namespace tw {
 namespace {
@@ -83,37 +83,6 @@ TEST(HoldsLineTest, OnlyAWholeLineWhereItStarts) {
   EXPECT_FALSE(HoldsLine(files, folder.File("r"), 12, "B,1,2,"));   // not the whole line
   EXPECT_FALSE(HoldsLine(files, folder.File("r"), 20, "C,1,2,z"));  // not ended yet
   EXPECT_FALSE(HoldsLine(files, folder.File("missing"), 0, "A,1,2,x"));
-}
-
-TEST(AmendmentsTest, OneRuleWhateverOrderTheyAreReadIn) {
-  const std::string file = "projrpt.desk.pro";
-  auto edit = [&](const char* stamp, const char* comment) {
-    return Amendment{stamp, file, 40, kRecord, "Alpha,12/7/2026 9:00:00 AM,12/7/2026 10:00:00 AM," + std::string(comment)};
-  };
-  struct Made {
-    Amendment amendment;
-    std::string device;
-    std::uint64_t position;
-  };
-  const std::vector<Made> made = {
-      {edit("2026-12-07T10:00:00Z", "laptop early"), "laptop", 100},
-      // The later line of one machine holds over its earlier one, whatever its clock said.
-      {edit("2026-12-07T09:00:00Z", "laptop later line"), "laptop", 300},
-      {edit("2026-12-07T09:30:00Z", "home"), "home", 50},
-      {edit("2026-12-07T09:30:00Z", "attic"), "attic", 70},
-      // An amendment of what stood there before the report was replaced never holds.
-      {{"2026-12-07T23:00:00Z", file, 40, "Other,1,2,", std::nullopt}, "attic", 90},
-  };
-  std::vector<size_t> order = {0, 1, 2, 3, 4};
-  do {
-    Amendments amendments;
-    for (size_t i : order) amendments.Add(made[i].amendment, made[i].device, made[i].position);
-    const Amendments::Found* found = amendments.For(file, 40, kRecord);
-    ASSERT_NE(found, nullptr);
-    // home and attic amended at the same second, after laptop's last line: home's name sorts last.
-    EXPECT_EQ(found->device, "home");
-    EXPECT_EQ(amendments.For(file, 41, kRecord), nullptr);
-  } while (std::next_permutation(order.begin(), order.end()));
 }
 
 }  // namespace

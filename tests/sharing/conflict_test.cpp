@@ -5,7 +5,7 @@
 #include "platform/shared_folder.h"
 #include "projects/project_list.h"
 #include "projects/shared_list.h"
-#include "report/conflict_copies.h"
+#include "store/conflict_copies.h"
 #include "tests/sharing/sharing.h"
 
 namespace tw {
@@ -58,7 +58,7 @@ TEST_F(ConflictCopiesTest, OwnReportCopiesAreMergedOthersAreLeftAndNamed) {
   folder.Write("projrpt.desk.sync-conflict-20261207-210123-ABCDEFG.fmt", "ShortDate=M/d/yyyy\r\n");
   folder.Write("projrpt.laptop (conflicted copy 2026-12-07 211023).pro", "L,1,2,\r\n");
   folder.Write("unrelated (conflicted copy 2026-12-07 211023).txt", "mine\r\n");
-  const ConflictCopies copies = TidyConflictCopies(files, folder.path(), "desk");
+  const ConflictCopies copies = TidyConflictCopies(files, folder.path(), "desk", "window", 0);
   EXPECT_EQ(folder.Read("projrpt.desk.pro"), "A,1,2,x\r\nB,1,2,y\r\nA,1,2,x\r\nC,1,2,z\r\n");
   EXPECT_EQ(copies.merged.size(), 1u);
   EXPECT_EQ(copies.removed.size(), 1u);
@@ -67,7 +67,7 @@ TEST_F(ConflictCopiesTest, OwnReportCopiesAreMergedOthersAreLeftAndNamed) {
   EXPECT_TRUE(folder.Exists("unrelated (conflicted copy 2026-12-07 211023).txt"));
   EXPECT_NE(ConflictCopiesMessage(copies).find("projrpt.laptop.pro"), std::string::npos);
   // On laptop, the copy of its report is merged in turn.
-  EXPECT_EQ(TidyConflictCopies(files, folder.path(), "laptop").merged.size(), 1u);
+  EXPECT_EQ(TidyConflictCopies(files, folder.path(), "laptop", "window", 0).merged.size(), 1u);
   EXPECT_EQ(folder.Read("projrpt.laptop.pro"), "L,1,2,\r\n");
 }
 

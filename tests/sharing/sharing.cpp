@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <set>
+#include <tuple>
 
 #include "platform/lines.h"
 #include "platform/shared_folder.h"
@@ -49,20 +50,39 @@ std::vector<std::string> DayRows(const std::string& folder, const DateTime& day,
 FolderCheck CheckFolder(const FolderReports& reports, std::int64_t first, std::int64_t last) {
   const Files files;
   FolderCheck check;
-  Amendments amendments;
+  struct Made {
+    Amendment amendment;
+    std::string device;
+    std::uint64_t position;
+  };
+  std::vector<Made> made;
   std::vector<std::pair<std::string, SourceLine>> records;
   for (const ReportSource& r : reports.reports) {
     Files::Reader reader = reports.Open(files, r);
     LineReader lines(reader);
     for (std::string_view line; lines.Next(line);) {
       if (auto a = ParseAmendment(line)) {
-        amendments.Add(*a, r.device, lines.offset());
+        made.push_back({*a, r.device, lines.offset()});
         ++check.amendments;
       } else if (SplitRecord(line)) {
         records.push_back({r.file, {lines.offset(), std::string(line)}});
       }
     }
   }
+  // The rule, reckoned the long way: an amendment names the line of its report holding its text
+  // where it says, else the first line holding it; of a record's amendments the latest by stamp,
+  // then machine name, then place holds.
+  const auto names = [&](const Made& m, const std::string& file, const SourceLine& line) {
+    if (m.amendment.file != file || m.amendment.record != line.text) return false;
+    if (m.amendment.offset == line.offset) return true;
+    bool there = false, earlier = false;
+    for (const auto& [f, other] : records) {
+      if (f != file || other.text != line.text) continue;
+      there = there || other.offset == m.amendment.offset;
+      earlier = earlier || other.offset < line.offset;
+    }
+    return !there && !earlier;
+  };
   std::multiset<std::pair<std::string, std::uint64_t>> shown;
   for (std::int64_t d = first; d <= last; ++d)
     for (const DayRow& row : ReadFolderDayReport(files, reports, DateTime{d, 0}).rows)
@@ -70,8 +90,13 @@ FolderCheck CheckFolder(const FolderReports& reports, std::int64_t first, std::i
   check.records = records.size();
   check.shown = shown.size();
   for (const auto& [file, line] : records) {
-    const Amendments::Found* found = amendments.For(file, line.offset, line.text);
-    const bool gone = found && !found->amendment.replacement;
+    const Made* holding = nullptr;
+    for (const Made& m : made)
+      if (names(m, file, line) &&
+          (!holding || std::tie(m.amendment.stamp, m.device, m.position) >
+                           std::tie(holding->amendment.stamp, holding->device, holding->position)))
+        holding = &m;
+    const bool gone = holding && !holding->amendment.replacement;
     check.deleted += gone;
     if (shown.count({file, line.offset}) != (gone ? 0u : 1u))
       check.problems.push_back(file + " " + std::to_string(line.offset) + ": " + line.text);

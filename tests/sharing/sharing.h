@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "report/amendment.h"
-#include "report/folder_reports.h"
+#include "store/folder_reports.h"
 #include "tests/support/fakes.h"
 
 namespace tw::test {

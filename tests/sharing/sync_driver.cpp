@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "platform/shared_folder.h"
-#include "report/append.h"
+#include "store/record_store.h"
 #include "report/report_files.h"
 #include "summaries/summary.h"
 #include "tests/sharing/sharing.h"
@@ -59,7 +59,7 @@ int Run(const std::string& folder, const std::string& device, int seconds, unsig
     if (what < 12) {
       const DateTime start = MakeDateTime({2026, 12, 1 + static_cast<int>(random() % kDays)},
                                           static_cast<int>(random() % 22), static_cast<int>(random() % 60), 0);
-      AppendRecord(*p.files, folder,
+      AppendRecordLine(*p.files, DataFolder::At(folder),
                    RecordLine("P" + std::to_string(random() % 5), p.dateFormat->FormatGeneral(start),
                               p.dateFormat->FormatGeneral({start.day, start.seconds + 1800}),
                               device + " " + std::to_string(++made) + ", by the driver"));
@@ -80,7 +80,7 @@ int Run(const std::string& folder, const std::string& device, int seconds, unsig
                                p.dateFormat->FormatGeneral({start.day, start.seconds + 900}),
                                std::string(f.comment) + " edited on " + device);
     }
-    AmendRow(*p.files, folder, row, replacement, p.clock->UnixNow());
+    ChangeRecord(*p.files, DataFolder::At(folder), RefOf(row), replacement, p.clock->UnixNow());
     ++(replacement ? edited : deleted);
   }
   std::printf("made %d edited %d deleted %d\n", made, edited, deleted);

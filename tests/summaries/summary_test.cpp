@@ -10,7 +10,7 @@
 #include "desktop/qt_locale.h"
 #include "platform/clock.h"
 #include "tests/support/fakes.h"
-#include "viewer/day_report.h"
+#include "store/day_report.h"
 #include "summaries/summary.h"
 
 namespace tw {

@@ -16,7 +16,7 @@
 
 #include "shell/frm_main.h"
 #include "desktop/qt_text.h"
-#include "report/append.h"
+#include "store/record_store.h"
 #include "report/rewrite.h"
 #include "tests/support/fakes.h"
 #include "tests/support/layout.h"
@@ -139,7 +139,7 @@ TEST_F(SummaryWindowTest, FollowsEveryChangeOfTheReportAndSaysWhyItCannotReadOne
   };
   ASSERT_TRUE(shows("01:30:00 (1.50 hours) in 1 stretch"));
   // A stretch appended, the way End Project appends one.
-  AppendRecord(files, folder.path(), RecordLine("Gamma", "12/8/2026 9:00:00 AM", "12/8/2026 9:30:00 AM", ""));
+  AppendRecordLine(files, DataFolder::At(folder.path()), RecordLine("Gamma", "12/8/2026 9:00:00 AM", "12/8/2026 9:30:00 AM", ""));
   EXPECT_TRUE(shows("02:00:00 (2.00 hours) in 2 stretches")) << ToBytes(total->text());
   // An entry edited: the report rewritten and put in place by a rename.
   SourceLine alpha;

@@ -126,12 +126,12 @@ void FakeShell::OpenHelp(const std::string& helpFile, HelpPage page) {
   if (!helpFails.empty()) throw RunError(kErrInvalidCall, helpFails);
 }
 
-EasternTime::EasternTime() : old_(std::getenv("TZ") ? std::getenv("TZ") : ""), had_(std::getenv("TZ")) {
-  ::setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
+ZoneRules::ZoneRules(const char* tz) : old_(std::getenv("TZ") ? std::getenv("TZ") : ""), had_(std::getenv("TZ")) {
+  ::setenv("TZ", tz, 1);
   ::tzset();
 }
 
-EasternTime::~EasternTime() {
+ZoneRules::~ZoneRules() {
   if (had_) ::setenv("TZ", old_.c_str(), 1); else ::unsetenv("TZ");
   ::tzset();
 }

@@ -152,16 +152,27 @@ class FakeShell : public Shell {
 // The main window's state as plain fields.
 using FakeMainView = BoxesView;
 
-// A time zone with clock changes for the length of a test: forward at 2:00 on 8 March 2026, back at
-// 2:00 on 1 November 2026.
-class EasternTime {
+// A time zone's rules (a TZ value) for the length of a test.
+class ZoneRules {
  public:
-  EasternTime();
-  ~EasternTime();
+  explicit ZoneRules(const char* tz);
+  ~ZoneRules();
 
  private:
   std::string old_;
   bool had_ = false;
+};
+
+// Clock changes: forward at 2:00 on 8 March 2026, back at 2:00 on 1 November 2026.
+class EasternTime : public ZoneRules {
+ public:
+  EasternTime() : ZoneRules("EST5EDT,M3.2.0,M11.1.0") {}
+};
+
+// Berlin's: +01:00, forward at 2:00 on 29 March 2026, back at 3:00 on 25 October 2026.
+class BerlinTime : public ZoneRules {
+ public:
+  BerlinTime() : ZoneRules("CET-1CEST,M3.5.0,M10.5.0/3") {}
 };
 
 // A United States format as the program writes it: 12/7/2026 9:01:23 PM.

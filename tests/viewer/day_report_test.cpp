@@ -3,7 +3,7 @@
 
 #include "report/report_form.h"
 #include "tests/support/fakes.h"
-#include "viewer/day_report.h"
+#include "store/day_report.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "report/backup.h"
+#include "store/backup.h"
 
 #include "platform/shared_folder.h"
 #include "report/report_files.h"

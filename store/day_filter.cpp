@@ -1,4 +1,4 @@
-#include "viewer/day_filter.h"
+#include "store/day_filter.h"
 
 #include "dates/ascii.h"
 

@@ -1,4 +1,4 @@
-#include "report/folder_reports.h"
+#include "store/folder_reports.h"
 
 #include <sys/stat.h>
 
@@ -78,6 +78,14 @@ FolderReports ReadFolderReports(const Files& files, const std::string& folder, c
         {path, report.name, report.device, report.device == device ? own : OtherMachinesForm(files, path, user)});
   }
   return found;
+}
+
+FolderReports SingleReport(const std::string& path, const DateFormat& format) {
+  FolderReports one;
+  const size_t slash = path.find_last_of('/');
+  one.reports.push_back({path, slash == std::string::npos ? path : path.substr(slash + 1), "",
+                         std::make_shared<const DateFormat>(format)});
+  return one;
 }
 
 FolderReports DataFolderReports() {

@@ -13,7 +13,7 @@
 #include "platform/lines.h"
 #include "report/amendment.h"
 #include "report/record.h"
-#include "viewer/day_filter.h"
+#include "store/day_filter.h"
 
 namespace tw {
 

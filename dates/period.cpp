@@ -1,4 +1,4 @@
-#include "summaries/period.h"
+#include "dates/period.h"
 
 #include "dates/ascii.h"
 

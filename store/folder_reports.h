@@ -34,6 +34,9 @@ struct FolderReports {
 FolderReports ReadFolderReports(const Files& files, const std::string& folder, const LocaleData& user,
                                 const DateFormat& ownForm);
 
+// A report file read on its own, in `format`, as a folder of one machine holding it.
+FolderReports SingleReport(const std::string& path, const DateFormat& format);
+
 // The reports of the program's data folder, this machine's in ReportDateFormat().
 FolderReports DataFolderReports();
 

@@ -1,8 +1,8 @@
-#include "report/report_menu.h"
+#include "viewer/report_menu.h"
 
 #include "errors/guard.h"
 #include "platform/platform.h"
-#include "report/backup.h"
+#include "store/changes.h"
 #include "report/report_files.h"
 
 namespace tw {
@@ -19,9 +19,8 @@ void ClearReport() {
   if (answer != MsgResult::Ok) return;
   bool missing = false;
   if (!step([&] {
-        const std::string report = DataFile(kReportFile);
-        const Files::Lock lock = p.files->LockFor(report);
-        missing = FileMissing([&] { p.files->Remove(report); });
+        // The report is put aside, not deleted: Undo (or tallywright-ctl undo) brings it back.
+        missing = !Changes(*p.files, ProgramDataFolder(), kFromWindow, p.clock->UnixNow()).Clear();
       }))
     return;
   if (missing) return;
@@ -45,7 +44,7 @@ void RestoreReport() {
   // The backup replaces the report in one rename; there is no moment without a report.
   bool noBackup = false;
   if (!step([&] {
-        noBackup = FileMissing([&] { RestoreBackup(*p.files, p.system->DataFolder()); });
+        noBackup = !Changes(*p.files, ProgramDataFolder(), kFromWindow, p.clock->UnixNow()).Restore();
       }))
     return;
   if (noBackup)

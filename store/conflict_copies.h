@@ -5,6 +5,7 @@
 // it (the lines the report lacks are appended) and removes the copies of its own date form,
 // running stretch and the folder's marker, which hold no records. A copy of another machine's
 // report or of any backup is left for its machine, and the user is told which file holds what.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,9 @@ struct ConflictCopies {
 };
 
 // Tidies the conflict copies of folder for the machine `device`, under the folder's lock.
-ConflictCopies TidyConflictCopies(const Files& files, const std::string& folder, const std::string& device);
+// A copy merged into this machine's report is one step of its history, made from `origin` at unixNow.
+ConflictCopies TidyConflictCopies(const Files& files, const std::string& folder, const std::string& device,
+                                  const std::string& origin, std::int64_t unixNow);
 
 // What the user is told of the copies merged and left (removed ones need no word); empty when
 // there is nothing to tell.

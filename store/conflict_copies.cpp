@@ -1,25 +1,32 @@
-#include "report/conflict_copies.h"
+#include "store/conflict_copies.h"
 
 #include <unordered_map>
 
 #include "platform/lines.h"
 #include "platform/shared_folder.h"
 #include "report/report_files.h"
+#include "store/changes.h"
 
 namespace tw {
 namespace {
 
-// Appends to target the lines of copy that original lacks (each line of original makes up for one
-// equal line of the copy), in the copy's order.
-void AppendMissingLines(const Files& files, const std::string& original, const std::string& copy,
-                        const std::string& target) {
+// Appends to target the lines of copy that original and target lack (each line they hold makes up
+// for one equal line of the copy), in the copy's order; gives where they start and their length.
+// Both are read as they stand now, so that a second copy of the same file adds nothing the first
+// one's merge added.
+std::pair<std::uint64_t, std::uint64_t> AppendMissingLines(const Files& files, const std::string& original,
+                                                           const std::string& copy, const std::string& target,
+                                                           bool& made) {
   std::unordered_map<std::string, int> have;
-  FileMissing([&] {
-    Files::Reader reader = files.OpenRead(original);
-    LineReader lines(reader);
-    for (std::string_view line; lines.Next(line);)
-      if (!line.empty()) ++have[std::string(line)];
-  });
+  for (const std::string* held : {&original, &target}) {
+    if (held == &target && target == original) break;
+    FileMissing([&] {
+      Files::Reader reader = files.OpenRead(*held);
+      LineReader lines(reader);
+      for (std::string_view line; lines.Next(line);)
+        if (!line.empty()) ++have[std::string(line)];
+    });
+  }
   std::string missing;
   Files::Reader reader = files.OpenRead(copy);
   LineReader lines(reader);
@@ -31,12 +38,18 @@ void AppendMissingLines(const Files& files, const std::string& original, const s
     else
       missing.append(line).append("\r\n");
   }
-  if (!missing.empty()) files.Append(target, missing);
+  if (missing.empty()) return {0, 0};
+  made = !files.Exists(target);
+  const std::uint64_t at = files.SizeOf(target);
+  files.Append(target, missing);
+  // An append after a last line without its line end gave it one first.
+  return {at, files.SizeOf(target) - at};
 }
 
 }  // namespace
 
-ConflictCopies TidyConflictCopies(const Files& files, const std::string& folder, const std::string& device) {
+ConflictCopies TidyConflictCopies(const Files& files, const std::string& folder, const std::string& device,
+                                  const std::string& origin, std::int64_t unixNow) {
   ConflictCopies copies;
   if (!IsSharedFolder(folder)) return copies;
   const SharedFolderFiles names = ListSharedFolder(folder);
@@ -53,7 +66,11 @@ ConflictCopies TidyConflictCopies(const Files& files, const std::string& folder,
         (c.original == kReportFile && ownsLegacy)) {
       // This machine's own records: whatever the copy holds more goes into them.
       const bool legacy = c.original == kReportFile;
-      AppendMissingLines(files, JoinPath(folder, c.original), copy, JoinPath(folder, legacy ? ownReport : c.original));
+      const std::string target = JoinPath(folder, legacy ? ownReport : c.original);
+      bool made = false;
+      const auto [at, size] = AppendMissingLines(files, JoinPath(folder, c.original), copy, target, made);
+      if (target == JoinPath(folder, ownReport))
+        Changes(files, DataFolder::At(folder), origin, unixNow).Appended(StepKind::Merge, at, size, c.name, made);
       files.Remove(copy);
       copies.merged.push_back(c.name);
     } else if (c.original == kSharedMarker || (own && base != kBackupFile)) {

@@ -1,4 +1,4 @@
-#include "viewer/day_report.h"
+#include "store/day_report.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,9 +9,9 @@
 
 #include "dates/quick_dates.h"
 #include "report/amendment.h"
-#include "tracking/calculate_time.h"
-#include "viewer/day_filter.h"
-#include "viewer/record_lines.h"
+#include "dates/local_time.h"
+#include "store/day_filter.h"
+#include "store/record_lines.h"
 
 namespace tw {
 

@@ -1,0 +1,211 @@
+// The record store's query: a record's identity (its report and its text) survives its line
+// moving, which amendment holds, the short ids, and the two ways of reading a period agreeing.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+
+#include "platform/shared_folder.h"
+#include "report/amendment.h"
+#include "report/report_files.h"
+#include "store/record_store.h"
+#include "summaries/summary.h"
+#include "tests/sharing/sharing.h"
+
+namespace tw {
+namespace {
+
+using test::AppendLine;
+
+class RecordStoreTest : public test::PlatformTest {
+ protected:
+  RecordStoreTest() {
+    settings.values[kDeviceNameKey] = "desk";
+    test::MakeShared(folder.path(), "desk");
+  }
+  std::string Record(int day, int hour, const std::string& project, const std::string& comment = "") const {
+    return JoinRecord(project, format.FormatGeneral(MakeDateTime({2026, 12, day}, hour, 0, 0)),
+                      format.FormatGeneral(MakeDateTime({2026, 12, day}, hour + 1, 0, 0)), comment);
+  }
+  RecordStore Store() const { return RecordStore(files, test::Reports(folder.path(), format)); }
+  // What the store shows of a period: "project comment" for each stretch, in order.
+  std::vector<std::string> Shown(int first, int last) const {
+    std::vector<std::string> shown;
+    for (const StoredStretch& s : Store().Stretches({DayFromCivil({2026, 12, first}), DayFromCivil({2026, 12, last})}))
+      shown.push_back(std::string(s.fields().project) + " " + std::string(s.fields().comment));
+    return shown;
+  }
+  std::string Report(const std::string& device) const { return folder.Read(DeviceFileName(kReportFile, device)); }
+  // A conflict copy of device's report merged the way the store merges one: the lines the report
+  // lacks appended after its own.
+  void MoveToEnd(const std::string& device, const std::string& line) {
+    std::string text = Report(device);
+    text.erase(text.find(line + "\r\n"), line.size() + 2);
+    folder.Write(DeviceFileName(kReportFile, device), text + line + "\r\n");
+  }
+};
+
+// A deletion made on another machine keeps holding when the record's line moves in its report
+// (a conflict copy merged), and this machine's newer edit beats an older one whatever their order
+// in its report.
+TEST_F(RecordStoreTest, ARecordIsItsTextWhereverItsLineMoves) {
+  const std::string a = Record(7, 9, "A"), b = Record(7, 11, "B"), c = Record(7, 13, "C");
+  AppendLine(folder.path(), "desk", a);
+  const std::uint64_t atB = AppendLine(folder.path(), "desk", b);
+  const std::uint64_t atC = AppendLine(folder.path(), "desk", c);
+  test::Amend(folder.path(), "laptop", "desk", atB, b, std::nullopt);
+  EXPECT_EQ(Shown(7, 7), (std::vector<std::string>{"A ", "C "}));
+  MoveToEnd("desk", b);
+  EXPECT_EQ(Shown(7, 7), (std::vector<std::string>{"A ", "C "}));
+
+  // The edit made later by the clock holds, though its line comes first.
+  test::Amend(folder.path(), "desk", "desk", atC, c, Record(7, 13, "C", "newer"), "2026-12-07T12:00:00Z");
+  test::Amend(folder.path(), "desk", "desk", atC, c, Record(7, 13, "C", "older"), "2026-12-07T11:00:00Z");
+  EXPECT_EQ(Shown(7, 7), (std::vector<std::string>{"A ", "C newer"}));
+  // Of two machines at the same second, the one whose name sorts last.
+  test::Amend(folder.path(), "attic", "desk", atC, c, Record(7, 13, "C", "attic"), "2026-12-07T12:00:00Z");
+  test::Amend(folder.path(), "home", "desk", atC, c, Record(7, 13, "C", "home"), "2026-12-07T12:00:00Z");
+  EXPECT_EQ(Shown(7, 7), (std::vector<std::string>{"A ", "C home"}));
+  // The whole month and the day agree, and so does the summary's reading.
+  EXPECT_EQ(Shown(1, 31), (std::vector<std::string>{"A ", "C home"}));
+  const Summary month = ReadFolderSummary(files, test::Reports(folder.path(), format),
+                                          {DayFromCivil({2026, 12, 1}), DayFromCivil({2026, 12, 31})}, 0);
+  EXPECT_EQ(month.stretches, 2);
+  EXPECT_EQ(month.totalSeconds, 7200);
+}
+
+// Two identical records are two stretches: an amendment names the one where its line started, or,
+// once no line with its text starts there, the first; an amendment of a record not yet arrived
+// waits for it.
+TEST_F(RecordStoreTest, IdenticalRecordsAndRecordsStillToCome) {
+  const std::string a = Record(8, 9, "A");
+  AppendLine(folder.path(), "desk", a);
+  const std::uint64_t second = AppendLine(folder.path(), "desk", a);
+  test::Amend(folder.path(), "laptop", "desk", second, a, Record(8, 9, "A", "second"));
+  EXPECT_EQ(Shown(8, 8), (std::vector<std::string>{"A ", "A second"}));
+  folder.Write(DeviceFileName(kReportFile, "desk"), "\r\n" + a + "\r\n" + a + "\r\n");
+  EXPECT_EQ(Shown(8, 8), (std::vector<std::string>{"A second", "A "}));
+
+  const std::string later = Record(9, 9, "Later");
+  test::Amend(folder.path(), "laptop", "home", 0, later, std::nullopt);
+  test::Amend(folder.path(), "laptop", "home", 0, Record(9, 10, "Moved"), Record(10, 10, "Moved", "from the 9th"));
+  EXPECT_EQ(Shown(9, 10), std::vector<std::string>{});
+  AppendLine(folder.path(), "home", later);
+  AppendLine(folder.path(), "home", Record(9, 10, "Moved"));
+  EXPECT_EQ(Shown(9, 9), std::vector<std::string>{});
+  EXPECT_EQ(Shown(10, 10), std::vector<std::string>{"Moved from the 9th"});
+  EXPECT_EQ(Shown(1, 31), (std::vector<std::string>{"A second", "A ", "Moved from the 9th"}));
+}
+
+// A short id names a stretch across runs, machines and moves of its line; two identical records
+// have two; Find takes the id or a prefix of four, and finds a stretch an edit moved to another day.
+TEST_F(RecordStoreTest, ShortIdsFindTheirStretch) {
+  const std::string a = Record(11, 9, "A"), b = Record(11, 10, "B");
+  AppendLine(folder.path(), "desk", a);
+  AppendLine(folder.path(), "desk", a);
+  const std::uint64_t atB = AppendLine(folder.path(), "laptop", b);
+  clock.now = MakeDateTime({2026, 12, 20}, 12, 0, 0);
+  std::vector<std::string> ids;
+  for (const StoredStretch& s : Store().Stretches({DayFromCivil({2026, 12, 11}), DayFromCivil({2026, 12, 11})}))
+    ids.push_back(s.ShortId());
+  ASSERT_EQ(ids.size(), 3u);
+  for (const std::string& id : ids) {
+    EXPECT_EQ(id.size(), 8u);
+    EXPECT_EQ(id.find_first_not_of("0123456789abcdefghjkmnpqrstvwxyz"), std::string::npos) << id;
+  }
+  EXPECT_NE(ids[0], ids[1]);
+  // The same records in another order and place keep their ids.
+  MoveToEnd("desk", a);
+  AppendLine(folder.path(), "laptop", Record(11, 8, "Before"));
+  std::vector<std::string> again;
+  for (const StoredStretch& s : Store().Stretches({DayFromCivil({2026, 12, 11}), DayFromCivil({2026, 12, 11})}))
+    if (s.fields().project != "Before") again.push_back(s.ShortId());
+  EXPECT_EQ(again, ids);
+
+  test::Amend(folder.path(), "desk", "laptop", atB, b, Record(12, 10, "B", "moved on"));
+  const auto found = Store().Find(ids[2]);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->fields().comment, "moved on");
+  EXPECT_EQ(found->start.day, DayFromCivil({2026, 12, 12}));
+  EXPECT_EQ(found->amendedOn, "desk");
+  const std::string shout = std::string(1, static_cast<char>(std::toupper(ids[2][0]))) + ids[2].substr(1, 4);
+  const auto upper = Store().Find(shout);
+  ASSERT_TRUE(upper) << shout << " " << ids[0] << " " << ids[1] << " " << ids[2];
+  EXPECT_EQ(upper->id, found->id);
+  EXPECT_FALSE(Store().Find(ids[2].substr(0, 3)));
+  EXPECT_FALSE(Store().Find("iiiiiiii"));
+  EXPECT_FALSE(Store().Find(ids[2].substr(0, 7) + (ids[2][7] == '0' ? "1" : "0")));
+}
+
+// A period read line by line, a day read by its patterns, and the summary's totals agree on a
+// folder where records move between days, are deleted, and are amended twice.
+TEST_F(RecordStoreTest, EveryReadingOfAPeriodAgrees) {
+  std::mt19937 random(5);
+  const char* devices[] = {"desk", "laptop", "home"};
+  struct Made {
+    std::string device, line;
+    std::uint64_t at;
+  };
+  std::vector<Made> made;
+  for (int i = 0; i < 300; ++i) {
+    const std::string device = devices[random() % 3];
+    const std::string line = Record(1 + static_cast<int>(random() % 10), static_cast<int>(random() % 20),
+                                    "P" + std::to_string(random() % 4), std::to_string(i));
+    made.push_back({device, line, AppendLine(folder.path(), device, line)});
+    if (random() % 3 == 0) {
+      const Made& m = made[random() % made.size()];
+      std::optional<std::string> replacement;
+      if (random() % 4 != 0)
+        replacement = Record(1 + static_cast<int>(random() % 12), static_cast<int>(random() % 20), "Q", "edited");
+      test::Amend(folder.path(), devices[random() % 3], m.device, m.at, m.line, replacement,
+                  UtcStamp(1796677000 + random() % 50));
+    }
+  }
+  const Period month{DayFromCivil({2026, 12, 1}), DayFromCivil({2026, 12, 31})};
+  std::map<std::int64_t, std::int64_t> byDay;
+  std::vector<std::string> days;
+  for (std::int64_t d = month.first; d <= month.last; ++d)
+    for (const StoredStretch& s : Store().Stretches({d, d})) {
+      byDay[d] += *s.seconds;
+      days.push_back(s.ShortId() + " " + s.shown);
+    }
+  std::vector<std::string> whole;
+  for (const StoredStretch& s : Store().Stretches(month)) whole.push_back(s.ShortId() + " " + s.shown);
+  EXPECT_EQ(whole, days);
+  const Summary summary = ReadFolderSummary(files, test::Reports(folder.path(), format), month, 0);
+  for (const DayTotal& d : summary.days) EXPECT_EQ(d.seconds, byDay[d.day]) << d.day;
+  EXPECT_EQ(static_cast<std::size_t>(summary.stretches), whole.size());
+  const test::FolderCheck check = test::CheckFolder(test::Reports(folder.path(), format), month.first, month.last);
+  EXPECT_EQ(check.problems, std::vector<std::string>{});
+}
+
+// A writer names the record as it was read: in a shared folder an amendment of the line where it
+// stands now; in a folder of one machine the rewrite finds it where its line moved, and refuses a
+// record changed since.
+TEST_F(RecordStoreTest, ChangesNameTheRecordAsRead) {
+  const std::string a = Record(14, 9, "A");
+  AppendLine(folder.path(), "laptop", Record(14, 8, "First"));
+  AppendLine(folder.path(), "laptop", a);
+  const DataFolder shared = DataFolder::At(folder.path());
+  ASSERT_TRUE(shared.shared);
+  EXPECT_EQ(shared.machine, "desk");
+  std::vector<StoredStretch> day = Store().Stretches({DayFromCivil({2026, 12, 14}), DayFromCivil({2026, 12, 14})});
+  ASSERT_EQ(day.size(), 2u);
+  EXPECT_TRUE(ChangeRecord(files, shared, RefOf(day[1]), Record(14, 9, "A", "edited"), 1796677283));
+  const auto amendment = ParseAmendment(Report("desk").substr(0, Report("desk").size() - 2));
+  ASSERT_TRUE(amendment);
+  EXPECT_EQ(amendment->offset, day[1].offset);
+  EXPECT_EQ(amendment->file, "projrpt.laptop.pro");
+  EXPECT_EQ(amendment->stamp, "2026-12-07T21:01:23Z");
+
+  test::TempFolder plain;
+  plain.Write(kReportFile, "\r\n\r\n" + a + "\r\n");
+  const DataFolder one = DataFolder::Plain(plain.path());
+  EXPECT_TRUE(ChangeRecord(files, one, RecordRef{kReportFile, 4, a}, Record(14, 9, "A", "x"), 0));
+  EXPECT_EQ(plain.Read(kReportFile), Record(14, 9, "A", "x") + "\r\n");
+  EXPECT_FALSE(ChangeRecord(files, one, RecordRef{kReportFile, 0, a}, std::nullopt, 0));
+  EXPECT_EQ(plain.Read(kReportFile), Record(14, 9, "A", "x") + "\r\n");
+}
+
+}  // namespace
+}  // namespace tw
