@@ -24,6 +24,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@
 #include "desktop/qt_system.h"
 #include "projects/project_list.h"
 #include "report/amendment.h"
+#include "control/mend.h"
+#include "store/changes.h"
 #include "store/record_store.h"
 #include "store/folder_reports.h"
 #include "tracking/write_record.h"
@@ -237,6 +240,14 @@ void ImportRows(const tw::Files& files, const tw::DateFormat& us, const std::str
       before / 1024.0, "<= 64 MiB");
   Row("the same import again, peak memory", (peakAgain - beforeAgain) / 1024.0, "MiB", "resident before it, MiB",
       beforeAgain / 1024.0, "<= 64 MiB");
+  // The import undone (its records taken out, whatever follows them), against the import itself.
+  tw::AppendRecordLine(files, tw::DataFolder::Plain(into), "After,12/7/2026 9:00:00 AM,12/7/2026 9:30:00 AM,recorded since");
+  tw::Changes changes(files, tw::DataFolder::Plain(into), tw::kFromCommandLine, 0);
+  t.restart();
+  const tw::Changes::Outcome undone = changes.Undo();
+  const double undo = t.nsecsElapsed() / 1e9;
+  if (!undone.done) std::fprintf(stderr, "undo: %s\n", undone.refusal.c_str());
+  Row("undo of that import, a record after it", undo, "s", "the import itself", first, "<= 2x");
   fs::remove_all(timew);
   fs::remove_all(into);
 }
@@ -326,6 +337,22 @@ int main(int argc, char** argv) {
     const double grep = Median(7, [&] { Run("grep -c -E ',6/[0-9]+/2020 ' " + report); });
     Row("month summary, " + records + ", " + std::to_string(stretches) + " stretches", month, "s",
         "grep -c of the month's records", grep, "<= 1.5x");
+    // tallywright-ctl list --month: the month's stretches, each with its id, printed.
+    tw::MendContext mend;
+    mend.files = &files;
+    mend.folder = tw::DataFolder::Plain(fs::path(report).parent_path().string());
+    mend.reportForm = &us;
+    mend.user = us.data();
+    const std::string listed = tw::JoinPath(mend.folder.path, "projrpt.pro");
+    if (listed != report) fs::copy_file(report, listed, fs::copy_options::overwrite_existing);
+    const auto [listTime, monthAgain] = FastestPair(
+        7,
+        [&] {
+          std::ostringstream out, err;
+          tw::RunMend("list", {"--month", "2020-06"}, mend, out, err);
+        },
+        [&] { tw::ReadSummary(files, report, june, us, 0); });
+    Row("tallywright-ctl list --month, " + records, listTime, "s", "the month summary", monthAgain, "<= 1x");
     const tw::Period all{tw::DayFromCivil({2016, 1, 1}), tw::DayFromCivil({2026, 12, 31})};
     const double whole = Median(5, [&] { stretches = tw::ReadSummary(files, report, all, us, 0).stretches; });
     const double awk = Median(5, [&] { Run("awk -F, '{n[$1]++} END {for (p in n) print p, n[p]}' " + report); });
