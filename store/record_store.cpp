@@ -303,13 +303,24 @@ std::vector<StoredStretch> Shown(const FolderReports& folder, const Gathered& ga
 
   LocalInstants instants;
   std::vector<StoredStretch> out;
-  std::unordered_map<std::string, std::uint32_t> seen;  // occurrences so far, by identity
+  // Occurrences so far of each text in each report (the rows outlive the map).
+  struct Place {
+    std::size_t source;
+    std::string_view text;
+    bool operator==(const Place&) const = default;
+  };
+  struct PlaceHash {
+    std::size_t operator()(const Place& p) const { return std::hash<std::string_view>{}(p.text) ^ p.source; }
+  };
+  std::unordered_map<Place, std::uint32_t, PlaceHash> seen;
   std::vector<const Row*> rows;
+  rows.reserve(gathered.rows.size());
   for (const Row& row : gathered.rows) rows.push_back(&row);
-  std::sort(rows.begin(), rows.end(), [](const Row* a, const Row* b) { return std::tie(a->source, a->offset) < std::tie(b->source, b->offset); });
+  const auto inFileOrder = [](const Row* a, const Row* b) { return std::tie(a->source, a->offset) < std::tie(b->source, b->offset); };
+  if (!std::is_sorted(rows.begin(), rows.end(), inFileOrder)) std::sort(rows.begin(), rows.end(), inFileOrder);
   std::set<const Holding*> used;
   for (const Row* row : rows) {
-    const std::uint32_t occurrence = seen[KeyOf(folder.reports[row->source].file, row->text)]++;
+    const std::uint32_t occurrence = seen[Place{row->source, row->text}]++;
     StoredStretch s = StretchOf(folder, row->source, row->offset, row->text, occurrence);
     const Holding* h = amendmentAt(row->source, row->offset);
     if (h) used.insert(h);
@@ -366,9 +377,12 @@ std::uint64_t IdDayBits(std::int64_t day) {
 std::string RecordId::Short(const DateFormat& format) const {
   const auto fields = SplitRecord(text);
   const auto start = fields ? format.Parse(fields->start) : std::nullopt;
-  if (!start) return "";
+  return start ? Short(start->day) : "";
+}
+
+std::string RecordId::Short(std::int64_t day) const {
   const std::uint64_t bits =
-      (IdDayBits(start->day) << kIdHashBits) | (IdHash(*this) & ((std::uint64_t{1} << kIdHashBits) - 1));
+      (IdDayBits(day) << kIdHashBits) | (IdHash(*this) & ((std::uint64_t{1} << kIdHashBits) - 1));
   std::string out(8, '0');
   for (int i = 7, shift = 0; i >= 0; --i, shift += 5) out[static_cast<size_t>(i)] = kIdDigits[(bits >> shift) & 31];
   return out;

@@ -34,6 +34,8 @@ struct RecordId {
   // Eight letters and digits, the same on every machine and in every run: the day the record
   // started on (as its text says) and a hash of the rest. Empty when its start is no date-time.
   std::string Short(const DateFormat& format) const;
+  // The same for a record whose start is known to be on `day`.
+  std::string Short(std::int64_t day) const;
   friend bool operator==(const RecordId&, const RecordId&) = default;
 };
 
@@ -50,7 +52,8 @@ struct StoredStretch {
   std::optional<std::int64_t> seconds;  // real length; none when the end is no date-time
 
   RecordFields fields() const { return *SplitRecord(shown); }
-  std::string ShortId() const { return id.Short(*format); }
+  // Its record's short id: the record's own start is the one shown unless an amendment holds.
+  std::string ShortId() const { return shown == id.text ? id.Short(start.day) : id.Short(*format); }
 };
 
 // A stretch met by Visit, valid during the call.

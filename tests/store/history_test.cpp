@@ -142,6 +142,22 @@ TEST_F(HistoryTest, FourUndosKeepAStretchRecordedBetween) {
   EXPECT_EQ(state.done.size(), 4u);
 }
 
+// An import larger than the blocks the history reads and writes through comes out and goes back
+// whole.
+TEST_F(HistoryTest, ALargeImportIsUndoneAndRedoneWhole) {
+  const std::string start = Line(1, 9, "Before") + "\r\n";
+  folder.Write(kReportFile, start);
+  std::string block;
+  for (int i = 0; block.size() < (3u << 20) / 2; ++i) block += Line(1 + i % 28, 9 + i % 10, "Imported", std::to_string(i)) + "\r\n";
+  Import(block);
+  const std::string after = Line(2, 9, "After");
+  AppendRecordLine(files, DataFolder::At(folder.path()), after);
+  ASSERT_TRUE(Make().Undo().done);
+  EXPECT_EQ(Report(), start + after + "\r\n");
+  ASSERT_TRUE(Make().Redo().done);
+  EXPECT_EQ(Report(), start + block + after + "\r\n");
+}
+
 // A change the history cannot find as it left it is refused, never made over the newer change.
 TEST_F(HistoryTest, AnUndoOverANewerChangeIsRefused) {
   folder.Write(kReportFile, Line(1, 9, "A") + "\r\n" + Line(2, 9, "B") + "\r\n");

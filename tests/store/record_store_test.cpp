@@ -201,9 +201,9 @@ TEST_F(RecordStoreTest, ChangesNameTheRecordAsRead) {
   test::TempFolder plain;
   plain.Write(kReportFile, "\r\n\r\n" + a + "\r\n");
   const DataFolder one = DataFolder::Plain(plain.path());
-  EXPECT_TRUE(ChangeRecord(files, one, RecordRef{kReportFile, 4, a}, Record(14, 9, "A", "x"), 0));
+  EXPECT_TRUE(ChangeRecord(files, one, RecordRef{kReportFile, 4, a, ""}, Record(14, 9, "A", "x"), 0));
   EXPECT_EQ(plain.Read(kReportFile), Record(14, 9, "A", "x") + "\r\n");
-  EXPECT_FALSE(ChangeRecord(files, one, RecordRef{kReportFile, 0, a}, std::nullopt, 0));
+  EXPECT_FALSE(ChangeRecord(files, one, RecordRef{kReportFile, 0, a, ""}, std::nullopt, 0));
   EXPECT_EQ(plain.Read(kReportFile), Record(14, 9, "A", "x") + "\r\n");
 }
 
