@@ -158,6 +158,31 @@ TEST_F(HistoryTest, ALargeImportIsUndoneAndRedoneWhole) {
   EXPECT_EQ(Report(), start + block + after + "\r\n");
 }
 
+// Lines that moved since the import (an edit before its records left out an empty line) do not
+// hide its records from the undo; a crash between the report and the history leaves an undo that
+// the next one finds made and only notes, never making it twice.
+TEST_F(HistoryTest, AnUndoFindsMovedRecordsAndNeverRepeatsItself) {
+  folder.Write(kReportFile, "\r\n" + Line(1, 9, "First") + "\r\n");
+  const std::string block = Line(3, 9, "Imported") + "\r\n";
+  Import(block);
+  std::vector<SourceLine> r = Records();
+  ASSERT_TRUE(Make().Change({kReportFile, r[0].offset, r[0].text, ""}, Line(1, 9, "First", "edited")));
+  ASSERT_TRUE(Make().Undo().done);
+  ASSERT_TRUE(Make().Undo().done);  // its record now two bytes earlier
+  EXPECT_EQ(Report(), Line(1, 9, "First") + "\r\n");
+
+  // A deletion undone by hand, as a crash after the report's rename would leave it.
+  folder.Write(kReportFile, Line(1, 9, "A") + "\r\n" + Line(2, 9, "B") + "\r\n");
+  const std::string both = Report();
+  r = Records();
+  ASSERT_TRUE(Make().Change({kReportFile, r[1].offset, r[1].text, ""}, std::nullopt));
+  folder.Write(kReportFile, both);
+  ASSERT_TRUE(Make().Undo().done);
+  EXPECT_EQ(Report(), both);  // not put back a second time
+  ASSERT_TRUE(Make().Redo().done);
+  EXPECT_EQ(Report(), Line(1, 9, "A") + "\r\n");
+}
+
 // A change the history cannot find as it left it is refused, never made over the newer change.
 TEST_F(HistoryTest, AnUndoOverANewerChangeIsRefused) {
   folder.Write(kReportFile, Line(1, 9, "A") + "\r\n" + Line(2, 9, "B") + "\r\n");
