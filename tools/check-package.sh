@@ -8,7 +8,7 @@
 # debootstrap makes the minimal system once in chroot-bookworm/base; each run copies it to
 # chroot-bookworm/run, installs the package there with `apt install ./tallywright_*.deb` (Depends
 # only, no Recommends, so that a missing dependency shows) and, as the user "tester":
-#   - runs tallywright-report --help;
+#   - runs tallywright-report --help, and tallywright-ctl import --dry-run on a Hamster database;
 #   - starts Tallywright by its desktop entry's Exec line on an Xvfb screen and takes screenshots;
 #   - types a project, presses Start Project and EndProject, and looks for the recorded stretch in
 #     ~/.local/share/Tallywright/projrpt.pro;
@@ -22,73 +22,21 @@ top="$PWD/chroot-bookworm"
 base="$top/base"
 root="$top/run"
 out="$PWD/build-deb/check-package"
-mirror=http://deb.debian.org/debian
+source tools/bookworm-root.sh
 
 bash tools/deps.sh debootstrap
 bash tools/package.sh >/dev/null
 deb=$(ls build-deb/tallywright_*.deb)
 
-# Processes whose root is inside the chroots: only what this script started there.
-chroot_pids() {
-  local p
-  for p in /proc/[0-9]*; do
-    [[ "$(readlink "$p/root" 2>/dev/null)" == "$top"/* ]] && echo "${p#/proc/}"
-  done
-  return 0
-}
-unmount_all() {
-  local m
-  # Deepest first; a mount still busy is detached lazily rather than left behind.
-  for m in $(awk -v top="$top/" 'index($2, top) == 1 {print $2}' /proc/self/mounts | sort -r); do
-    umount "$m" 2>/dev/null || umount -l "$m"
-  done
-}
-cleanup() {
-  local pids
-  pids=$(chroot_pids)
-  if [ -n "$pids" ]; then
-    kill $pids 2>/dev/null || true
-    sleep 1
-    pids=$(chroot_pids)
-    [ -z "$pids" ] || kill -9 $pids 2>/dev/null || true
-  fi
-  unmount_all
-}
-trap cleanup EXIT
-trap "exit 130" INT TERM
-# Never delete through a mount into the host's /dev or /proc.
-remove_tree() {
-  unmount_all
-  ! awk -v d="$1/" 'index($2, d) == 1 {found = 1} END {exit !found}' /proc/self/mounts ||
-    { echo "check-package.sh: mounts left under $1" >&2; exit 1; }
-  rm -rf --one-file-system "$1"
-}
-
-mkdir -p "$top"
+root_trap
 if [ "${1:-}" = --fresh ] || [ ! -e "$base/.complete" ]; then
-  remove_tree "$base"
   echo "== debootstrap bookworm (minbase) into $base"
-  debootstrap --variant=minbase bookworm "$base" "$mirror" > "$top/debootstrap.log" 2>&1 ||
-    { tail -20 "$top/debootstrap.log"; exit 1; }
+  root_make "$base"
   touch "$base/.complete"
 fi
-remove_tree "$root"
+root_remove "$root"
 cp -a "$base" "$root"
-mount -t proc proc "$root/proc"
-mount -t sysfs sysfs "$root/sys"
-mount --bind /dev "$root/dev"
-mount --bind /dev/pts "$root/dev/pts"
-cp /etc/resolv.conf "$root/etc/resolv.conf"
-cat > "$root/etc/apt/sources.list" <<EOF
-deb $mirror bookworm main
-deb $mirror bookworm-updates main
-deb http://deb.debian.org/debian-security bookworm-security main
-EOF
-# No services start inside the chroot.
-printf '#!/bin/sh\nexit 101\n' > "$root/usr/sbin/policy-rc.d"
-chmod 755 "$root/usr/sbin/policy-rc.d"
-in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
-  DEBIAN_FRONTEND=noninteractive "$@"; }
+root_mount "$root"
 
 echo "== apt install ./$(basename "$deb")"
 cp "$deb" "$root/tmp/"
@@ -108,6 +56,13 @@ echo "== tallywright-report --help, as tester"
 as_tester tallywright-report --help
 echo "== tallywright-report with no report yet, as tester"
 as_tester tallywright-report && echo "(status 0)" || echo "(status $?)"
+
+echo "== tallywright-ctl import of a Hamster database (Qt's SQLite driver), as tester"
+cp tests/import/fixtures/hamster.db "$root/tmp/"
+as_tester tallywright-ctl import /tmp/hamster.db --dry-run > "$top/hamster-import.txt" 2>&1 || true
+cat "$top/hamster-import.txt"
+grep -q '^3 stretches read' "$top/hamster-import.txt" ||
+  { echo "== the package's Hamster import does not read hamster.db"; exit 4; }
 
 echo "== installing the screen and the tools that drive it: xvfb xdotool imagemagick"
 in_root apt-get install -y -q --no-install-recommends xvfb xdotool imagemagick \

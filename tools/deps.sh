@@ -1,8 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when any is missing.
+# Installs the Debian packages the build, the program's features and every test need, and those
+# given as arguments, when any is missing. Nothing is left to Recommends: a package a feature or a
+# test uses is named here, so that a fresh Debian 12 runs every test.
+#   libqt6sql6-sqlite    the Hamster import reads hamster.db through Qt's SQLite driver
+#   python3-icalendar    tests_import_ics_parser reads the iCalendar export back with it
+#   dbus-daemon          the D-Bus tests run a session bus of their own (dbus-run-session)
+#   xvfb, xdotool        the idle tests' X server, and input on it
+#   locales              the import and report tests build a German locale (decimal comma)
+#   scdoc, zsh, fish     the manual pages are made from their sources; the completions are read
+#                        by their shells in the tests
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev fonts-liberation libxcb-screensaver0-dev dbus-daemon xvfb xdotool scdoc zsh fish "$@")
+packages=(cmake make g++ qt6-base-dev libqt6sql6-sqlite libgtest-dev libgmock-dev fonts-liberation
+  libxcb-screensaver0-dev dbus-daemon xvfb xdotool python3-icalendar locales scdoc zsh fish "$@")
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
@@ -11,8 +21,15 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
+install=(apt-get install -y --no-install-recommends "${missing[@]}")
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || {
+    echo "Missing Debian packages; as root run: apt-get update && ${install[*]}" >&2
+    exit 1
+  }
+  sudo=(sudo)
+fi
 echo "Installing: ${missing[*]}"
-$sudo apt-get update
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+"${sudo[@]}" apt-get update
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "${install[@]}"
