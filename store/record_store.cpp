@@ -16,6 +16,7 @@
 #include "report/report_form.h"
 #include "report/rewrite.h"
 #include "store/day_report.h"
+#include "store/machine_claim.h"
 #include "store/period_scan.h"
 
 namespace tw {
@@ -490,11 +491,10 @@ std::optional<RecordStore::Now> RecordStore::Current(const RecordRef& record) co
 // --- writes -----------------------------------------------------------------------------------
 
 void AppendRecordLine(const Files& files, const DataFolder& folder, std::string_view line) {
-  const std::string report = folder.Report();
   const Files::Lock lock = files.LockFor(folder.File(kReportFile));
   std::string bytes(line);
   bytes += "\r\n";
-  files.Append(report, bytes);
+  files.Append(ReadyToWrite(files, folder, line).Report(), bytes);
 }
 
 bool ChangeRecord(const Files& files, const DataFolder& folder, const RecordRef& record,
@@ -507,7 +507,8 @@ bool ChangeRecord(const Files& files, const DataFolder& folder, const RecordRef&
                                                           ReportDateFormat()))
                          .Current(record);
     if (!now || now->shown != record.Shown()) return false;
-    AppendAmendment(files, folder.Report(), Amendment{UtcStamp(unixNow), record.file, now->offset, record.text, replacement});
+    const Amendment amendment{UtcStamp(unixNow), record.file, now->offset, record.text, replacement};
+    AppendAmendment(files, ReadyToWrite(files, folder, AmendmentLine(amendment)).Report(), amendment);
     return true;
   }
   return RewriteReportLine(files, folder.path, SourceLine{record.offset, record.text}, replacement);
