@@ -32,6 +32,7 @@ struct CtlContext {
   // Watches the status until interrupted, calling print at every change and once a minute while a
   // stretch runs (status --follow); empty where it is not offered.
   std::function<int(const std::function<void(const TrackerStatus&)>& print)> follow;
+  int firstWeekday = 0;  // the user's first day of the week: 0 Sunday .. 6 Saturday
 };
 
 // One verb of the command: its name, its arguments as --help shows them, what it does, and its

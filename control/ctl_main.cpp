@@ -13,6 +13,7 @@
 #include "control/ctl_folder.h"
 #include "control/ctl_lean.h"
 #include "control/ctl_verbs.h"
+#include "control/mend.h"
 #include "desktop/qt_locale.h"
 #include "desktop/qt_messages.h"
 #include "desktop/qt_settings.h"
@@ -205,10 +206,12 @@ int main(int argc, char** argv) {
   };
   tw::CtlContext context{{}, std::cout, std::cerr, pick, [&] { return system.DataFolder(); }, follow};
   const std::vector<std::string> args(argv + 1, argv + argc);
-  if (!args.empty() && args[0] == "import") {
-    // An import writes in the report's form and may read a database through Qt's SQL drivers.
+  if (!args.empty() && (args[0] == "import" || tw::IsMendVerb(args[0]))) {
+    // An import or a mending writes in the report's form, and an import may read a database
+    // through Qt's SQL drivers.
     NeedApplication();
     dateFormat = tw::UserDateFormat();
+    context.firstWeekday = tw::FirstWeekdayOf(QLocale::system());
   }
   const int status = tw::RunCtl(args, context);
   tw::WaitForRunningFile();

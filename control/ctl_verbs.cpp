@@ -1,6 +1,11 @@
 #include "control/ctl_verbs.h"
 
+#include <utility>
+
+#include "control/mend.h"
 #include "import/import_command.h"
+#include "report/report_form.h"
+#include "store/changes.h"
 #include "platform/platform.h"
 
 namespace tw {
@@ -10,6 +15,29 @@ int RunImport(CtlContext& c) {
   const Platform& p = platform();
   const ImportContext context{p.files, c.dataFolder(), p.dateFormat->data(), p.clock->UnixNow(), "command line"};
   return RunImportCommand(c.args, context, c.out, c.err);
+}
+
+// The mending verbs, each run by the record store's routines over the data folder.
+int RunMendVerb(const char* verb, CtlContext& c) {
+  const Platform& p = platform();
+  MendContext context;
+  context.files = p.files;
+  context.folder = DataFolder::At(c.dataFolder());
+  const DateFormat form = ReportDateFormat();
+  context.reportForm = &form;
+  context.user = p.dateFormat->data();
+  context.now = p.clock->UnixNow();
+  context.firstWeekday = c.firstWeekday;
+  context.origin = kFromCommandLine;
+  return RunMend(verb, c.args, context, c.out, c.err);
+}
+template <std::size_t N>
+int RunMendAt(CtlContext& c) {
+  return RunMendVerb(MendVerbs()[N].name, c);
+}
+template <std::size_t... N>
+void AddMendVerbs(std::vector<CtlVerb>& all, std::index_sequence<N...>) {
+  (all.push_back({MendVerbs()[N].name, MendVerbs()[N].arguments, MendVerbs()[N].help, &RunMendAt<N>}), ...);
 }
 
 }  // namespace
@@ -23,6 +51,7 @@ const std::vector<CtlVerb>& CtlVerbs() {
                    "gtimelog, toggl, clockify, ical, tallywright-csv, tallywright-json or tallywright where the "
                    "file's is not recognised (exit status 1 when refused)",
                    RunImport});
+    AddMendVerbs(all, std::make_index_sequence<8>());
     return all;
   }();
   return verbs;

@@ -11,29 +11,9 @@ QString FromBytes(std::string_view bytes) {
   const size_t n = bytes.size();
   size_t i = 0;
   while (i < n) {
-    const unsigned char c = s[i];
-    char32_t cp = 0;
-    size_t len = 0;
-    if (c < 0x80) {
-      cp = c, len = 1;
-    } else if (c >= 0xC2 && c <= 0xDF) {
-      cp = c & 0x1F, len = 2;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      cp = c & 0x0F, len = 3;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      cp = c & 0x07, len = 4;
-    }
-    bool valid = len > 0 && i + len <= n;
-    for (size_t k = 1; valid && k < len; ++k) {
-      if ((s[i + k] & 0xC0) != 0x80) valid = false;
-      cp = (cp << 6) | (s[i + k] & 0x3F);
-    }
-    // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-    if (valid && ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-                  (cp >= 0xD800 && cp <= 0xDFFF)))
-      valid = false;
-    if (!valid) {
-      out.append(QChar(static_cast<char16_t>(0xDC00 + c)));
+    const auto [cp, len] = Utf8At(bytes, i);
+    if (len == 0) {
+      out.append(QChar(static_cast<char16_t>(0xDC00 + s[i])));
       i += 1;
       continue;
     }

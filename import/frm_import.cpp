@@ -15,6 +15,7 @@
 #include <QPushButton>
 
 #include "desktop/qt_text.h"
+#include "import/fit.h"
 #include "import/hamster.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
@@ -179,7 +180,7 @@ void frmImport::Preview(const std::string& path) {
 void frmImport::Import() {
   const bool newProjects = chkNewProjects_->isChecked();
   if (!CommitImport(Context(), preview_, newProjects)) {
-    platform().dialogs->MsgBox(preview_.plan.refusal, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
+    platform().dialogs->MsgBox(Printable(preview_.plan.refusal), MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
     return;
   }
   if (newProjects && !preview_.plan.newProjects.empty()) {

@@ -28,16 +28,22 @@ ImportRead ReadHamster(const std::string& path) {
   {
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection);
     db.setDatabaseName(QString::fromStdString(path));
-    db.setConnectOptions("QSQLITE_OPEN_READONLY");
+    // Hamster holds its database's lock only while it writes: a short wait, then the answer, rather
+    // than SQLite's five seconds.
+    db.setConnectOptions("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=300");
     QSqlQuery query(db);
     if (!db.open()) {
-      read.refusal = "the database cannot be opened: " + db.lastError().text().toStdString();
+      read.refusal = "the database cannot be opened: " + db.lastError().databaseText().toStdString();
     } else if (!query.exec("SELECT f.id, f.start_time, f.end_time, f.description, a.name, c.name, "
                            "(SELECT group_concat(t.name, ' ') FROM fact_tags ft JOIN tags t ON t.id = ft.tag_id "
                            "WHERE ft.fact_id = f.id) "
                            "FROM facts f LEFT JOIN activities a ON a.id = f.activity_id "
                            "LEFT JOIN categories c ON c.id = a.category_id ORDER BY f.start_time")) {
-      read.refusal = "it is not a Hamster database (no facts, activities and categories)";
+      // SQLite's codes: 5 busy and 6 locked (another program writes), 26 not a database.
+      const QString code = query.lastError().nativeErrorCode();
+      read.refusal = code == "5" || code == "6" ? "the database is locked: another program (Hamster?) is writing to it; try again in a moment"
+                     : code == "26"             ? "it is not a Hamster database (it is no SQLite database)"
+                                                : "it is not a Hamster database (no facts, activities and categories)";
     } else {
       while (query.next()) {
         const std::string place = "fact " + query.value(0).toString().toStdString();
@@ -53,7 +59,7 @@ ImportRead ReadHamster(const std::string& path) {
         else if (activity.isEmpty()) read.unreadable.push_back({place, "it names no activity"});
         else if (*end < *start) read.unreadable.push_back({place, "it ends before it starts"});
         else
-          read.stretches.push_back({(category.isEmpty() ? activity : activity + "@" + category).toStdString(), *start, *end, comment});
+          read.Take({(category.isEmpty() ? activity : activity + "@" + category).toStdString(), *start, *end, comment});
       }
     }
   }

@@ -1,7 +1,5 @@
 #include "import/import_command.h"
 
-#include <filesystem>
-
 #include "import/readers.h"
 #include "platform/shared_folder.h"
 #include "report/report_files.h"
@@ -24,21 +22,22 @@ ImportPreview PreviewImport(const ImportContext& c, const std::string& file, std
                             const ImportProgress& progress) {
   ImportPreview preview{{}, DateFormat(c.user), nullptr};
   ImportPlan& plan = preview.plan;
+  // Why the file cannot be read comes first: a file that cannot be opened has no format to find.
+  plan.refusal = ImportFileRefusal(*c.files, file, !format || *format == ImportFormat::TimewarriorData);
+  if (!plan.refusal.empty()) return preview;
   try {
     preview.form = DateFormat(ReportForm(*c.files, MachineFile(c.folder, kReportFile), c.user));
     if (!format) format = DetectImportFormat(*c.files, file);
     if (!format) {
-      plan.refusal = c.files->Exists(file) || std::filesystem::is_directory(file)
-                         ? "its format is not recognised; choose it"
-                         : "there is no file " + file;
+      plan.refusal = "its format is not recognised; choose it";
       return preview;
     }
     preview.source = OpenImport(*c.files, file, *format, c.user);
     plan = PlanImportInto(*c.files, c.folder, *preview.source, preview.form, c.user, progress);
-  } catch (const RunError& e) {
+  } catch (const RunError& e) {  // a source answers its own file's failures: this one is the data folder's
     preview.source = nullptr;
     plan = ImportPlan{};
-    plan.refusal = e.number() == kErrFileNotFound ? "there is no file " + file : "cannot read " + file + ": " + e.description();
+    plan.refusal = "cannot read the data folder's report: " + e.description();
   }
   return preview;
 }

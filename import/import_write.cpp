@@ -5,11 +5,13 @@
 #include <iterator>
 #include <optional>
 #include <set>
+#include <tuple>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "dates/iso_date.h"
 #include "dates/local_time.h"
+#include "import/fit.h"
 #include "platform/lines.h"
 #include "platform/shared_folder.h"
 #include "platform/utf8.h"
@@ -262,11 +264,18 @@ class ImportPlanner final : public ImportSink {
       return;
     }
     if (held_.period && (s.start < held_.period->first || s.start > held_.period->last)) ++plan_.unjudged;
+    const DateTime startLocal = clock_.Of(s.start), endLocal = clock_.Of(s.end);
+    // The name as a record carries it, and as the file had it where that differs.
+    std::string given, renamed;
+    if (!PlainProjectName(s.project)) given = s.project, renamed = FitProjectName(s.project);
+    const std::string& project = s.project;
+    if (project.empty()) {
+      Skip({"stretch at " + form_.FormatGeneral(startLocal), "it names no project"});
+      return;
+    }
     plan_.first = dated_ ? std::min(plan_.first, s.start) : s.start;
     plan_.last = dated_ ? std::max(plan_.last, s.end) : s.end;
     dated_ = true;
-    const std::string project = RecordField(s.project);
-    const DateTime startLocal = clock_.Of(s.start), endLocal = clock_.Of(s.end);
     // The record's texts: read back where the form may not write a time exactly, else made only for
     // a record that is written.
     std::string start, end;
@@ -289,6 +298,8 @@ class ImportPlanner final : public ImportSink {
     }
     const Key key = KeyOf(Ordinal(*startValue), Ordinal(*endValue), *number);
     bool duplicate = held_.Holds(key) || !taken_.Insert(key);
+    std::string recast;
+    if (!duplicate && !PlainComment(s.comment)) recast = FitComment(s.comment);
     if (!duplicate && record_) {
       write();
       duplicate = !record_(RecordLine(project, start, end, s.comment) + "\r\n");
@@ -301,11 +312,18 @@ class ImportPlanner final : public ImportSink {
     if (held_.Overlaps(Ordinal(*startValue), Ordinal(*endValue))) ++plan_.overlaps;
     if (*number >= written_.size()) written_.resize(*number + 1);
     written_[*number] = true;
-    if (project != s.project) renamed_.insert({s.project, project});
+    if (!renamed.empty()) {
+      renamed_.insert({Shortened(given, kMostProjectBytes + 40), project, renamed});
+    }
+    if (!recast.empty()) Note({"stretch at " + form_.FormatGeneral(startLocal), recast});
   }
 
   void Skip(Unreadable&& item) override {
     if (plan_.unreadableCount++ < kListedUnreadable) plan_.unreadable.push_back(std::move(item));
+  }
+
+  void Note(ImportNote&& note) override {
+    if (plan_.noteCount++ < kListedUnreadable) plan_.notes.push_back(std::move(note));
   }
 
   bool Progress(double done) override {
@@ -330,7 +348,7 @@ class ImportPlanner final : public ImportSink {
     }
     std::sort(plan_.projects.begin(), plan_.projects.end());
     std::sort(plan_.newProjects.begin(), plan_.newProjects.end());
-    plan_.renamed.assign(renamed_.begin(), renamed_.end());
+    for (const auto& [from, to, why] : renamed_) plan_.renamed.push_back({from, to, why});
   }
 
  private:
@@ -345,7 +363,7 @@ class ImportPlanner final : public ImportSink {
   LocalClock clock_;
   KeySet taken_;
   std::vector<bool> written_;  // by project number: a record of it is written
-  std::set<std::pair<std::string, std::string>> renamed_;
+  std::set<std::tuple<std::string, std::string, std::string>> renamed_;  // from, to, why
 };
 
 ImportPlan PlanImport(const ImportSource& source, HeldStretches held, const std::vector<std::string>& projectList,
@@ -491,7 +509,7 @@ ImportPlan WriteImport(const Files& files, const std::string& folder, const Impo
 }
 
 std::string PlanText(const ImportPlan& plan, const DateFormat& form, bool newProjects) {
-  if (!plan.refusal.empty()) return "Nothing imported: " + plan.refusal + "\n";
+  if (!plan.refusal.empty()) return "Nothing imported: " + Printable(plan.refusal) + "\n";
   std::string text;
   const auto count = [](std::size_t n, const char* one, const char* many) {
     return std::to_string(n) + " " + (n == 1 ? one : many);
@@ -508,13 +526,18 @@ std::string PlanText(const ImportPlan& plan, const DateFormat& form, bool newPro
       text += "  " + p + (fresh ? newProjects ? "  (new: goes on the project list)" : "  (new, not on the project list)" : "") + "\n";
     }
   }
-  for (const auto& [from, to] : plan.renamed) text += "Project \"" + from + "\" is written as \"" + to + "\" (a record's project holds no comma)\n";
-  if (plan.unreadableCount > 0) {
-    text += count(plan.unreadableCount, "item could not be read:", "items could not be read:") + "\n";
-    for (const Unreadable& u : plan.unreadable) text += "  " + u.place + ": " + u.reason + "\n";
-    if (plan.unreadableCount > plan.unreadable.size())
-      text += "  and " + std::to_string(plan.unreadableCount - plan.unreadable.size()) + " more\n";
-  }
+  for (const ImportPlan::Renamed& r : plan.renamed)
+    text += "Project \"" + Printable(r.from) + "\" is written as \"" + r.to + "\" (" + r.why + ")\n";
+  const auto list = [&](std::size_t all, std::size_t listed, const char* one, const char* many, const auto& each) {
+    if (all == 0) return;
+    text += count(all, one, many) + "\n";
+    for (std::size_t i = 0; i < listed; ++i) text += "  " + each(i) + "\n";
+    if (all > listed) text += "  and " + std::to_string(all - listed) + " more\n";
+  };
+  list(plan.noteCount, plan.notes.size(), "note:", "notes:",
+       [&](std::size_t i) { return Printable(plan.notes[i].place) + ": " + Printable(plan.notes[i].text); });
+  list(plan.unreadableCount, plan.unreadable.size(), "item could not be read:", "items could not be read:",
+       [&](std::size_t i) { return Printable(plan.unreadable[i].place) + ": " + Printable(plan.unreadable[i].reason); });
   return text;
 }
 
@@ -531,11 +554,24 @@ std::string PlanJson(const ImportPlan& plan, bool written) {
   json += ",\n  \"from\": " + (plan.read ? JsonString(IsoDateTime(LocalOfInstant(plan.first))) : "null");
   json += ",\n  \"to\": " + (plan.read ? JsonString(IsoDateTime(LocalOfInstant(plan.last))) : "null");
   json += ",\n  \"projects\": " + list(plan.projects) + ",\n  \"newProjects\": " + list(plan.newProjects);
-  json += ",\n  \"unreadableCount\": " + std::to_string(plan.unreadableCount) + ",\n  \"unreadable\": [";
-  for (std::size_t i = 0; i < plan.unreadable.size(); ++i)
-    json += std::string(i ? ", " : "") + "{\"place\": " + JsonString(plan.unreadable[i].place) +
-            ", \"reason\": " + JsonString(plan.unreadable[i].reason) + "}";
-  return json + "]\n}\n";
+  const auto objects = [&](const char* name, std::size_t n, const auto& each) {
+    json += ",\n  \"" + std::string(name) + "\": [";
+    for (std::size_t i = 0; i < n; ++i) json += std::string(i ? ", " : "") + "{" + each(i) + "}";
+    json += "]";
+  };
+  objects("renamed", plan.renamed.size(), [&](std::size_t i) {
+    return "\"from\": " + JsonString(plan.renamed[i].from) + ", \"to\": " + JsonString(plan.renamed[i].to) +
+           ", \"why\": " + JsonString(plan.renamed[i].why);
+  });
+  json += ",\n  \"noteCount\": " + std::to_string(plan.noteCount);
+  objects("notes", plan.notes.size(), [&](std::size_t i) {
+    return "\"place\": " + JsonString(plan.notes[i].place) + ", \"text\": " + JsonString(plan.notes[i].text);
+  });
+  json += ",\n  \"unreadableCount\": " + std::to_string(plan.unreadableCount);
+  objects("unreadable", plan.unreadable.size(), [&](std::size_t i) {
+    return "\"place\": " + JsonString(plan.unreadable[i].place) + ", \"reason\": " + JsonString(plan.unreadable[i].reason);
+  });
+  return json + "\n}\n";
 }
 
 }  // namespace tw

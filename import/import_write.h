@@ -1,7 +1,7 @@
 #pragma once
 // Writing an import: what it would add to the report (the preview), and adding it in one step.
-// Records are written in the report's own date form, in local time, with project names made fit
-// for a record; a stretch the report already holds (or the import held before) is skipped, so an
+// Records are written in the report's own date form, in local time, with project names and
+// comments made fit for a record (import/fit.h); a stretch the report already holds (or the import held before) is skipped, so an
 // import of the same file twice adds nothing. The records go after the last line of this machine's
 // report, every earlier byte kept where it was, through one safe replace under the folder's lock;
 // the report as it stood before is kept as "projrpt.imp" until the next import.
@@ -60,9 +60,14 @@ struct ImportPlan {
   std::int64_t first = 0, last = 0;  // the period the stretches read cover (start of the first, end of the last)
   std::vector<std::string> projects;     // the names written, sorted
   std::vector<std::string> newProjects;  // of them, those not on the project list
-  std::vector<std::pair<std::string, std::string>> renamed;  // names changed to fit a record
+  struct Renamed {
+    std::string from, to, why;  // `from` ends in "..." where it is cut short
+  };
+  std::vector<Renamed> renamed;        // names changed to fit a record
   std::vector<Unreadable> unreadable;  // the first kListedUnreadable
   std::size_t unreadableCount = 0;     // all of them
+  std::vector<ImportNote> notes;       // the first kListedUnreadable: repeating events, comments cut
+  std::size_t noteCount = 0;
   std::string refusal;  // the file is not of its format: nothing is written
   // Stretches that start outside the period whose report stretches were looked at: the file
   // changed since its period was learnt, and the plan must be made again.
@@ -100,7 +105,8 @@ ImportPlan WriteImport(const Files& files, const std::string& folder, const Impo
 // The names of the folder's project list.
 std::vector<std::string> ProjectListNames(const Files& files, const std::string& folder);
 
-// The preview as text, line by line, and as a JSON object.
+// The preview as text, line by line (what a file names printed with its control characters
+// escaped), and as a JSON object.
 std::string PlanText(const ImportPlan& plan, const DateFormat& form, bool newProjects);
 std::string PlanJson(const ImportPlan& plan, bool written);
 

@@ -1,6 +1,7 @@
 #include "import/json.h"
 
-#include <cstdlib>
+#include <charconv>
+#include <cmath>
 
 #include "platform/utf8.h"
 
@@ -46,15 +47,33 @@ class Parser {
     if (c == 't') return v.kind = JsonValue::Bool, v.boolean = true, Word("true");
     if (c == 'f') return v.kind = JsonValue::Bool, Word("false");
     if (c == 'n') return Word("null");
-    if (c == '-' || (c >= '0' && c <= '9')) {
-      const std::string number(text_.substr(at_, 40));
-      char* end = nullptr;
-      v.kind = JsonValue::Number;
-      v.number = std::strtod(number.c_str(), &end);
-      at_ += static_cast<size_t>(end - number.c_str());
-      return true;
-    }
+    if (c == '-' || (c >= '0' && c <= '9')) return v.kind = JsonValue::Number, Number(v.number);
     return Fail("not a JSON value");
+  }
+  // The digits from at_ on; false when there are none.
+  bool Digits() {
+    const size_t from = at_;
+    while (at_ < text_.size() && text_[at_] >= '0' && text_[at_] <= '9') ++at_;
+    return at_ > from;
+  }
+  // A number as JSON writes it, read the same under every locale (a decimal comma's too).
+  bool Number(double& number) {
+    const size_t from = at_;
+    if (text_[at_] == '-') ++at_;
+    if (!Digits()) return Fail("a number without digits");
+    if (at_ < text_.size() && text_[at_] == '.' && (++at_, !Digits())) return Fail("a number without digits after its point");
+    if (at_ < text_.size() && (text_[at_] == 'e' || text_[at_] == 'E')) {
+      ++at_;
+      if (at_ < text_.size() && (text_[at_] == '+' || text_[at_] == '-')) ++at_;
+      if (!Digits()) return Fail("a number without digits in its exponent");
+    }
+    const std::string_view text = text_.substr(from, at_ - from);
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error == std::errc::result_out_of_range)  // too small to tell from nothing, or past any double
+      number = text.find("e-") != std::string_view::npos || text.find("E-") != std::string_view::npos ? 0
+               : text[0] == '-' ? -HUGE_VAL : HUGE_VAL;
+    else if (error != std::errc() || end != text.data() + text.size()) return Fail("not a number");
+    return true;
   }
   bool Array(JsonValue& v, int depth) {
     v.kind = JsonValue::Array;

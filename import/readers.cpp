@@ -1,6 +1,9 @@
 #include "import/readers.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -9,6 +12,7 @@
 #include "dates/date_form.h"
 #include "dates/local_time.h"
 #include "import/calendar.h"
+#include "import/fit.h"
 #include "import/json.h"
 #include "platform/lines.h"
 #include "report/amendment.h"
@@ -156,18 +160,28 @@ struct OwnRecord {
   std::string project, start, end, comment, place;
 };
 
-ImportRead FromOwnRecords(ImportRead read, const std::vector<OwnRecord>& records, const LocaleData& user) {
+// The stretches of records; `dated`, how many of them had a date and time for their start and end.
+ImportRead FromOwnRecords(ImportRead read, const std::vector<OwnRecord>& records, const LocaleData& user,
+                          std::size_t* dated = nullptr) {
   std::vector<RecordTimes> times;
   for (const OwnRecord& r : records) times.push_back({r.start, r.end});
   const DateFormat form = FormOf(times, user);
   for (const OwnRecord& r : records) {
     const auto start = form.Parse(r.start);
     const auto end = form.Parse(r.end);
-    if (!start || !end)
+    if (!start || !end) {
       read.unreadable.push_back({r.place, std::string(start ? "its end" : "its start") + " is not a date and time"});
-    else
-      Add(read, r.project, InstantOfLocal(*start), InstantOfLocal(*end), r.comment, r.place);
+      continue;
+    }
+    if (dated) ++*dated;
+    Add(read, r.project, InstantOfLocal(*start), InstantOfLocal(*end), r.comment, r.place);
   }
+  return read;
+}
+
+// A file that ends inside a quoted cell: cut short, and not read.
+ImportRead CutShort(ImportRead read, std::size_t line) {
+  read.refusal = "it ends inside a quoted cell begun on line " + std::to_string(line) + ": the file is cut short";
   return read;
 }
 
@@ -220,8 +234,6 @@ std::optional<int> ServiceTime(std::string_view text) {
   return hour * 3600 + m * 60 + s;
 }
 
-std::string FileText(const Files& files, const std::string& path) { return files.ReadAll(path); }
-
 DatabaseReader& DatabaseReaderSlot() {
   static DatabaseReader reader = nullptr;
   return reader;
@@ -234,15 +246,15 @@ bool IsDataFileName(const std::string& name) {
 
 }  // namespace
 
-std::vector<CsvRow> ParseCsv(std::string_view text) {
+std::vector<CsvRow> ParseCsv(std::string_view text, std::size_t* unclosed) {
   std::vector<CsvRow> rows;
   std::size_t line = 1;
   std::size_t i = 0;
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") i = 3;
   while (i < text.size()) {
     CsvRow row{line, {}};
     std::string cell;
     bool quoted = false, ended = false;
+    std::size_t quoteLine = 0;
     while (i < text.size() && !ended) {
       const char c = text[i++];
       if (quoted) {
@@ -251,6 +263,7 @@ std::vector<CsvRow> ParseCsv(std::string_view text) {
         else cell += c, line += c == '\n';
       } else if (c == '"') {
         quoted = true;
+        quoteLine = line;
       } else if (c == ',') {
         row.cells.push_back(std::move(cell));
         cell.clear();
@@ -264,6 +277,7 @@ std::vector<CsvRow> ParseCsv(std::string_view text) {
     }
     row.cells.push_back(std::move(cell));
     if (!(row.cells.size() == 1 && row.cells[0].empty())) rows.push_back(std::move(row));
+    if (quoted && unclosed) *unclosed = quoteLine;
   }
   return rows;
 }
@@ -372,7 +386,9 @@ ImportRead ReadGTimeLog(std::string_view text) {
 
 ImportRead ReadServiceCsv(std::string_view text, ImportFormat format) {
   ImportRead read;
-  const std::vector<CsvRow> rows = ParseCsv(text);
+  std::size_t unclosed = 0;
+  const std::vector<CsvRow> rows = ParseCsv(text, &unclosed);
+  if (unclosed > 0) return CutShort(std::move(read), unclosed);
   auto column = [&](std::initializer_list<const char*> names) -> std::optional<std::size_t> {
     if (rows.empty()) return std::nullopt;
     for (std::size_t i = 0; i < rows[0].cells.size(); ++i)
@@ -411,7 +427,9 @@ ImportRead ReadServiceCsv(std::string_view text, ImportFormat format) {
 
 ImportRead ReadTallywrightCsv(std::string_view text, const LocaleData& user) {
   ImportRead read;
-  const std::vector<CsvRow> rows = ParseCsv(text);
+  std::size_t unclosed = 0;
+  const std::vector<CsvRow> rows = ParseCsv(text, &unclosed);
+  if (unclosed > 0) return CutShort(std::move(read), unclosed);
   if (rows.empty() || rows[0].cells.size() < 5 || rows[0].cells[0] != "Project Name" || rows[0].cells[1] != "Start of Project") {
     read.refusal = "it is not a CSV file of Tallywright's stretches (Project Name,Start of Project,...)";
     return read;
@@ -461,11 +479,15 @@ ImportRead ReadTallywrightReport(std::string_view text, const LocaleData& user) 
     else
       records.push_back({std::string(f->project), std::string(f->start), std::string(f->end), std::string(f->comment), Line(number)});
   });
-  if (records.empty() && !read.unreadable.empty()) {
-    read.refusal = "it is not a Tallywright report: no line is a record";
-    return read;
+  // A file with lines of which none is a record with its dates is of another format (or none).
+  std::size_t dated = 0;
+  read = FromOwnRecords(std::move(read), records, user, &dated);
+  if (dated == 0 && !read.unreadable.empty()) {
+    ImportRead none;
+    none.refusal = "it is not a Tallywright report: no line is a record (project,start,end,comment) with its dates";
+    return none;
   }
-  return FromOwnRecords(std::move(read), records, user);
+  return read;
 }
 
 // --- formats -------------------------------------------------------------------------------------
@@ -513,11 +535,12 @@ std::optional<ImportFormat> DetectImportFormat(const Files& files, const std::st
   } catch (const RunError&) {
     return std::nullopt;
   }
+  head.erase(0, ByteOrderMarkLength(head));
   if (head.starts_with("SQLite format 3")) return ImportFormat::Hamster;
   const std::string lower = AsciiLowered(head);
   if (lower.find("begin:vcalendar") != std::string::npos) return ImportFormat::ICalendar;
   if (head.starts_with("inc ")) return ImportFormat::TimewarriorData;
-  const std::size_t first = head.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
+  const std::size_t first = head.find_first_not_of(" \t\r\n");
   if (first != std::string::npos && head[first] == '{' && head.find("\"entries\"") != std::string::npos)
     return ImportFormat::TallywrightJson;
   if (first != std::string::npos && head[first] == '[') {
@@ -552,33 +575,108 @@ class Pace {
   std::size_t count_ = 0;
 };
 
-// A Timewarrior data folder (or one of its files), read a line at a time.
+// What a file is when it is no regular file, for the reason it is not read.
+const char* KindOf(mode_t mode) {
+  return S_ISDIR(mode) ? "a folder" : S_ISFIFO(mode) ? "a named pipe" : S_ISSOCK(mode) ? "a socket"
+         : S_ISCHR(mode) || S_ISBLK(mode) ? "a device" : "no regular file";
+}
+
+std::string ReadFailure(const std::string& path, const RunError& e) {
+  return e.number() == kErrFileNotFound ? "there is no file " + path : "cannot read " + path + ": " + e.description();
+}
+
+// A file's text, read whole when it is a regular file of at most kMostWholeFileBytes; else why not.
+std::string FileText(const Files& files, const std::string& path, std::string& text) {
+  if (std::string why = ImportFileRefusal(files, path, false); !why.empty()) return why;
+  const std::uint64_t size = FileSizeOf(path);
+  if (size > kMostWholeFileBytes)
+    return path + " is larger than " + std::to_string(kMostWholeFileBytes >> 20) + " MiB, more than the import reads of a file of its format";
+  try {
+    Files::Reader reader = files.OpenRead(path);
+    text.resize(static_cast<std::size_t>(size));  // one block of the file's size, not a string grown by doubling
+    std::size_t got = 0;
+    while (got < text.size())
+      if (const std::size_t n = reader.Read(text.data() + got, text.size() - got)) got += n;
+      else break;
+    text.resize(got);
+  } catch (const RunError& e) {
+    return ReadFailure(path, e);
+  }
+  return "";
+}
+
+// The line of text that runs on for more than kLongestLine bytes without a line end, numbered from
+// 1 as the readers number lines; 0 when there is none.
+std::size_t OverlongLine(std::string_view text) {
+  std::size_t number = 1;
+  for (std::size_t at = 0; at < text.size(); ++number) {
+    const std::size_t end = LineEndAt(text, at);
+    if ((end == std::string_view::npos ? text.size() : end) - at > kLongestLine) return number;
+    if (end == std::string_view::npos) break;
+    at = LineAt(text, at).next;
+  }
+  return 0;
+}
+
+constexpr std::size_t kMonthBlock = 64 * 1024;
+
+// A Timewarrior data folder (or one of its files), listed and read a line at a time at each reading.
 class TimewarriorFolder final : public ImportSource {
  public:
-  // `folder`: the files are a folder's months, and each line's place names its file.
-  TimewarriorFolder(const Files& files, std::vector<std::string> paths, bool folder, std::string refusal)
-      : files_(files), paths_(std::move(paths)), folder_(folder), refusal_(std::move(refusal)) {}
+  TimewarriorFolder(const Files& files, std::string path) : files_(files), path_(std::move(path)) {}
 
   std::string Read(ImportSink& sink) const override {
-    if (!refusal_.empty()) return refusal_;
+    namespace fs = std::filesystem;
+    if (std::string why = ImportFileRefusal(files_, path_, true); !why.empty()) return why;
+    // The data folder, or the folder above it, with the months' files in order; or the one file.
+    std::vector<std::string> paths;
+    std::error_code ec;
+    const bool folder = fs::is_directory(path_, ec);
+    if (folder) {
+      fs::path data = path_;
+      if (fs::is_directory(data / "data", ec)) data /= "data";
+      std::vector<std::string> names;
+      for (fs::directory_iterator it(data, ec), end; !ec && it != end; it.increment(ec))
+        if (IsDataFileName(it->path().filename().string())) names.push_back(it->path().filename().string());
+      if (ec) return "cannot read the folder " + data.string() + ": " + ec.message();
+      if (names.empty()) return "it holds no Timewarrior data files (YYYY-MM.data)";
+      std::sort(names.begin(), names.end());
+      for (const std::string& name : names) paths.push_back((data / name).string());
+    } else {
+      paths.push_back(path_);
+    }
     std::uint64_t total = 0, done = 0;
-    for (const std::string& path : paths_) total += FileSizeOf(path);
+    for (const std::string& path : paths) total += FileSizeOf(path);
     bool any = false, other = false;
     Pace pace;
-    for (const std::string& path : paths_) {
-      const std::string prefix = folder_ ? std::filesystem::path(path).filename().string() + " " : "";
-      Files::Reader reader = files_.OpenRead(path);
-      LineReader lines(reader);
-      std::size_t number = 0;
-      for (std::string_view line; lines.Next(line);) {
-        ++number;
-        line = Trimmed(line);
-        if (line.empty()) continue;
-        const bool interval = TimewarriorLine(line, {prefix, number}, sink);
-        any = any || interval;
-        other = other || !interval;
-        if (!pace.Step(sink, total ? static_cast<double>(done + lines.offset()) / static_cast<double>(total) : 0))
-          return "";
+    for (const std::string& path : paths) {
+      const std::string name = fs::path(path).filename().string();
+      const std::string prefix = folder ? name + " " : "";
+      struct stat st {};
+      if (folder && ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        sink.Skip({name, std::string("it is ") + KindOf(st.st_mode) + ", not a file"});
+        continue;
+      }
+      try {
+        Files::Reader reader = files_.OpenRead(path);
+        // A month's file is some hundred kilobytes: a block smaller than the reader's megabyte spares
+        // the zeroing of a megabyte per file, at a few more reads.
+        LineReader lines(reader, kMonthBlock);
+        std::size_t number = 0;
+        for (std::string_view line; lines.Next(line);) {
+          ++number;
+          if (line.size() > kLongestLine)
+            return prefix + Line(number) + " runs on for more than 1 MiB without a line end: it is not Timewarrior data";
+          line = Trimmed(line);
+          if (line.empty()) continue;
+          const bool interval = TimewarriorLine(line, {prefix, number}, sink);
+          any = any || interval;
+          other = other || !interval;
+          if (!pace.Step(sink, total ? static_cast<double>(done + lines.offset()) / static_cast<double>(total) : 0))
+            return "";
+        }
+      } catch (const RunError& e) {
+        return ReadFailure(path, e);
       }
       done += FileSizeOf(path);
     }
@@ -587,53 +685,102 @@ class TimewarriorFolder final : public ImportSource {
 
  private:
   const Files& files_;
-  std::vector<std::string> paths_;
-  bool folder_;
-  std::string refusal_;
+  std::string path_;
 };
 
-std::unique_ptr<ImportSource> OpenTimewarriorData(const Files& files, const std::string& path) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  if (!fs::is_directory(path, ec)) {
-    files.OpenRead(path);  // a file that is not there is said at once, as for the other formats
-    return std::make_unique<TimewarriorFolder>(files, std::vector<std::string>{path}, false, "");
+// Hands on what a file read whole gave, its stretches in order of start.
+std::string HandOn(ImportRead read, ImportSink& sink) {
+  if (!read.refusal.empty()) return read.refusal;
+  std::stable_sort(read.stretches.begin(), read.stretches.end(),
+                   [](const ImportedStretch& a, const ImportedStretch& b) { return a.start < b.start; });
+  for (Unreadable& u : read.unreadable) sink.Skip(std::move(u));
+  for (ImportNote& n : read.notes) sink.Note(std::move(n));
+  Pace pace;
+  const double count = static_cast<double>(read.stretches.size());
+  for (std::size_t i = 0; i < read.stretches.size(); ++i) {
+    sink.Take(std::move(read.stretches[i]));
+    if (!pace.Step(sink, static_cast<double>(i + 1) / count)) break;
   }
-  // The data folder, or the folder above it; the months' files in order.
-  fs::path folder = path;
-  if (fs::is_directory(folder / "data", ec)) folder /= "data";
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder, ec))
-    if (IsDataFileName(entry.path().filename().string())) names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  std::vector<std::string> paths;
-  for (const std::string& name : names) paths.push_back((folder / name).string());
-  return std::make_unique<TimewarriorFolder>(files, std::move(paths), true,
-                                             names.empty() ? "it holds no Timewarrior data files (YYYY-MM.data)" : "");
+  return "";
 }
 
-ImportRead ReadWhole(const Files& files, const std::string& path, ImportFormat format, const LocaleData& user) {
-  switch (format) {
-    case ImportFormat::TimewarriorData: return ReadTimewarriorData(FileText(files, path));
-    case ImportFormat::TimewarriorJson: return ReadTimewarriorJson(FileText(files, path));
-    case ImportFormat::Watson: return ReadWatsonFrames(FileText(files, path));
-    case ImportFormat::GTimeLog: return ReadGTimeLog(FileText(files, path));
-    case ImportFormat::Toggl:
-    case ImportFormat::Clockify: return ReadServiceCsv(FileText(files, path), format);
-    case ImportFormat::ICalendar: return ReadICalendar(FileText(files, path));
-    case ImportFormat::TallywrightCsv: return ReadTallywrightCsv(FileText(files, path), user);
-    case ImportFormat::TallywrightJson: return ReadTallywrightJson(FileText(files, path));
-    case ImportFormat::TallywrightReport: return ReadTallywrightReport(FileText(files, path), user);
-    case ImportFormat::Hamster:
-      if (DatabaseReaderSlot()) return DatabaseReaderSlot()(path);
-      break;
+// A file of a format read whole, read again at each reading.
+class WholeFile final : public ImportSource {
+ public:
+  WholeFile(const Files& files, std::string path, ImportFormat format, const LocaleData& user)
+      : files_(files), path_(std::move(path)), format_(format), user_(user) {}
+
+  std::string Read(ImportSink& sink) const override {
+    if (format_ == ImportFormat::Hamster) {
+      if (std::string why = ImportFileRefusal(files_, path_, false); !why.empty()) return why;
+      if (!DatabaseReaderSlot()) return "this program was built without the reader of Hamster databases";
+      return HandOn(DatabaseReaderSlot()(path_), sink);
+    }
+    std::string text;
+    if (std::string why = FileText(files_, path_, text); !why.empty()) return why;
+    return HandOn(ReadImportText(text, format_, user_), sink);
   }
-  ImportRead none;
-  none.refusal = "this program was built without the reader of Hamster databases";
-  return none;
+
+ private:
+  const Files& files_;
+  std::string path_;
+  ImportFormat format_;
+  LocaleData user_;
+};
+
+// Whether the format is read line by line, so that a line has a longest length.
+bool LineFormat(ImportFormat format) {
+  return format != ImportFormat::TimewarriorJson && format != ImportFormat::Watson &&
+         format != ImportFormat::TallywrightJson && format != ImportFormat::Hamster;
 }
 
 }  // namespace
+
+void ImportRead::Take(ImportedStretch&& stretch) {
+  CutAtCharacter(stretch.project, kHeldTextBytes);
+  CutAtCharacter(stretch.comment, kHeldTextBytes);
+  stretches.push_back(std::move(stretch));
+}
+
+std::string ImportFileRefusal(const Files& files, const std::string& path, bool folder) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0)
+    return errno == ENOENT || errno == ENOTDIR ? "there is no file " + path : "cannot read " + path + ": " + std::strerror(errno);
+  if (S_ISDIR(st.st_mode) && folder) return "";
+  if (!S_ISREG(st.st_mode)) return path + " is " + KindOf(st.st_mode) + ", not a file";
+  try {
+    files.OpenRead(path);
+  } catch (const RunError& e) {
+    return ReadFailure(path, e);
+  }
+  return "";
+}
+
+ImportRead ReadImportText(std::string_view text, ImportFormat format, const LocaleData& user) {
+  text.remove_prefix(ByteOrderMarkLength(text));
+  if (LineFormat(format))
+    if (const std::size_t line = OverlongLine(text)) {
+      ImportRead refused;
+      refused.refusal = Line(line) + " runs on for more than 1 MiB without a line end: it is not a " + InfoOf(format).title;
+      return refused;
+    }
+  switch (format) {
+    case ImportFormat::TimewarriorData: return ReadTimewarriorData(text);
+    case ImportFormat::TimewarriorJson: return ReadTimewarriorJson(text);
+    case ImportFormat::Watson: return ReadWatsonFrames(text);
+    case ImportFormat::GTimeLog: return ReadGTimeLog(text);
+    case ImportFormat::Toggl:
+    case ImportFormat::Clockify: return ReadServiceCsv(text, format);
+    case ImportFormat::ICalendar: return ReadICalendar(text);
+    case ImportFormat::TallywrightCsv: return ReadTallywrightCsv(text, user);
+    case ImportFormat::TallywrightJson: return ReadTallywrightJson(text);
+    case ImportFormat::TallywrightReport: return ReadTallywrightReport(text, user);
+    case ImportFormat::Hamster: break;
+  }
+  ImportRead none;
+  none.refusal = "a Hamster database is read by its own reader, not as text";
+  return none;
+}
 
 std::uint64_t FileSizeOf(const std::string& path) {
   std::error_code ec;
@@ -641,33 +788,19 @@ std::uint64_t FileSizeOf(const std::string& path) {
   return ec ? 0 : size;
 }
 
-ReadStretches::ReadStretches(ImportRead read) : read_(std::move(read)) {
-  std::stable_sort(read_.stretches.begin(), read_.stretches.end(),
-                   [](const ImportedStretch& a, const ImportedStretch& b) { return a.start < b.start; });
-}
+ReadStretches::ReadStretches(ImportRead read) : read_(std::move(read)) {}
 
-std::string ReadStretches::Read(ImportSink& sink) const {
-  if (!read_.refusal.empty()) return read_.refusal;
-  for (const Unreadable& u : read_.unreadable) sink.Skip(Unreadable(u));
-  Pace pace;
-  const double count = static_cast<double>(read_.stretches.size());
-  for (std::size_t i = 0; i < read_.stretches.size(); ++i) {
-    sink.Take(ImportedStretch(read_.stretches[i]));
-    if (!pace.Step(sink, static_cast<double>(i + 1) / count)) break;
-  }
-  return "";
-}
+std::string ReadStretches::Read(ImportSink& sink) const { return HandOn(read_, sink); }
 
 std::unique_ptr<ImportSource> OpenImport(const Files& files, const std::string& path, ImportFormat format,
                                          const LocaleData& user) {
-  if (format == ImportFormat::TimewarriorData) return OpenTimewarriorData(files, path);
-  return std::make_unique<ReadStretches>(ReadWhole(files, path, format, user));
+  if (format == ImportFormat::TimewarriorData) return std::make_unique<TimewarriorFolder>(files, path);
+  return std::make_unique<WholeFile>(files, path, format, user);
 }
 
 ImportRead ReadImport(const Files& files, const std::string& path, ImportFormat format, const LocaleData& user) {
-  if (format != ImportFormat::TimewarriorData) return ReadWhole(files, path, format, user);
   ImportRead read;
-  read.refusal = OpenTimewarriorData(files, path)->Read(read);
+  read.refusal = OpenImport(files, path, format, user)->Read(read);
   return read;
 }
 

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/lines.h"
 #include "platform/platform.h"
@@ -162,7 +163,11 @@ Changes::Changes(const Files& files, DataFolder folder, std::string origin, std:
 HistoryStep Changes::Record(HistoryStep step) {
   step.stamp = UtcStamp(now_);
   step.origin = origin_;
-  return history_.Add(std::move(step));
+  step.group = group_;
+  if (!what_.empty()) step.what = std::exchange(what_, {});
+  HistoryStep added = history_.Add(std::move(step));
+  if (together_ && group_ == 0) group_ = added.number;
+  return added;
 }
 
 bool Changes::Change(const RecordRef& record, const std::optional<std::string>& replacement) {
@@ -362,52 +367,61 @@ std::string Changes::Apply(const HistoryStep& step, bool undo, std::string& asid
   return "";
 }
 
-Changes::Outcome Changes::Undo(bool dryRun) {
+namespace {
+
+// The steps Undo (or Redo) takes together from the end of `stack`: the last, and the steps of its
+// change before it.
+std::vector<const HistoryStep*> LastChange(const HistoryState& state, const std::vector<std::uint64_t>& stack) {
+  std::vector<const HistoryStep*> steps;
+  for (auto at = stack.rbegin(); at != stack.rend(); ++at) {
+    const HistoryStep* step = state.Step(*at);
+    if (!step) break;
+    if (!steps.empty()) {
+      const std::uint64_t group = steps.front()->group ? steps.front()->group : steps.front()->number;
+      if ((step->group ? step->group : step->number) != group) break;
+    }
+    steps.push_back(step);
+  }
+  return steps;
+}
+
+}  // namespace
+
+Changes::Outcome Changes::Take(bool undo, bool dryRun) {
   const Files::Lock lock = files_->LockFor(folder_.File(kReportFile));
   const HistoryState state = history_.Read();
   Outcome outcome;
-  if (state.done.empty()) {
-    outcome.refusal = "there is nothing to undo";
+  const std::vector<const HistoryStep*> steps = LastChange(state, undo ? state.done : state.undone);
+  if (steps.empty()) {
+    outcome.refusal = undo ? "there is nothing to undo" : "there is nothing to redo";
     return outcome;
   }
-  const HistoryStep& step = *state.Step(state.done.back());
-  outcome.what = step.what;
+  // A change of several steps is described by its first.
+  outcome.what = (undo ? steps.back() : steps.front())->what;
   if (dryRun) return outcome;
-  std::string aside;
-  outcome.refusal = Apply(step, true, aside);
-  if (!outcome.refusal.empty()) return outcome;
-  history_.Mark(true, step.number, UtcStamp(now_), origin_, aside);
+  for (const HistoryStep* step : steps) {
+    std::string aside;
+    outcome.refusal = Apply(*step, undo, aside);
+    if (!outcome.refusal.empty()) return outcome;
+    history_.Mark(undo, step->number, UtcStamp(now_), origin_, aside);
+  }
   outcome.done = true;
   return outcome;
 }
 
-Changes::Outcome Changes::Redo(bool dryRun) {
-  const Files::Lock lock = files_->LockFor(folder_.File(kReportFile));
-  const HistoryState state = history_.Read();
-  Outcome outcome;
-  if (state.undone.empty()) {
-    outcome.refusal = "there is nothing to redo";
-    return outcome;
-  }
-  const HistoryStep& step = *state.Step(state.undone.back());
-  outcome.what = step.what;
-  if (dryRun) return outcome;
-  std::string aside;
-  outcome.refusal = Apply(step, false, aside);
-  if (!outcome.refusal.empty()) return outcome;
-  history_.Mark(false, step.number, UtcStamp(now_), origin_);
-  outcome.done = true;
-  return outcome;
-}
+Changes::Outcome Changes::Undo(bool dryRun) { return Take(true, dryRun); }
+Changes::Outcome Changes::Redo(bool dryRun) { return Take(false, dryRun); }
 
 std::string Changes::NextUndo() const {
   const HistoryState state = history_.Read();
-  return state.done.empty() ? "" : state.Step(state.done.back())->what;
+  const std::vector<const HistoryStep*> steps = LastChange(state, state.done);
+  return steps.empty() ? "" : steps.back()->what;
 }
 
 std::string Changes::NextRedo() const {
   const HistoryState state = history_.Read();
-  return state.undone.empty() ? "" : state.Step(state.undone.back())->what;
+  const std::vector<const HistoryStep*> steps = LastChange(state, state.undone);
+  return steps.empty() ? "" : steps.front()->what;
 }
 
 }  // namespace tw

@@ -28,6 +28,12 @@ class Changes {
  public:
   Changes(const Files& files, DataFolder folder, std::string origin, std::int64_t unixNow);
 
+  // The changes made through this object from now on are one step to Undo and Redo (a split: an
+  // edit and an added stretch).
+  void AsOneStep() { together_ = true; }
+  // The next step is described so ("the split of Website redesign 12/7/2026 9:03:35 AM").
+  void Describe(std::string what) { what_ = std::move(what); }
+
   // An entry edited (to `replacement`, a record line) or deleted. False, with nothing written, when
   // the record is no longer as it was read.
   bool Change(const RecordRef& record, const std::optional<std::string>& replacement);
@@ -56,6 +62,7 @@ class Changes {
 
  private:
   HistoryStep Record(HistoryStep step);
+  Outcome Take(bool undo, bool dryRun);
   // Puts a step's change back (undo) or makes it again (redo); why not, when it cannot.
   std::string Apply(const HistoryStep& step, bool undo, std::string& aside);
 
@@ -64,6 +71,9 @@ class Changes {
   std::string origin_;
   std::int64_t now_;
   History history_;
+  bool together_ = false;
+  std::string what_;
+  std::uint64_t group_ = 0;
 };
 
 // A person's words for a record: its project and start ("Website redesign 12/7/2026 9:03:35 AM").

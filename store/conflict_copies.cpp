@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "billing/rates.h"
 #include "platform/lines.h"
 #include "platform/shared_folder.h"
 #include "report/report_files.h"
@@ -59,9 +60,11 @@ ConflictCopies TidyConflictCopies(const Files& files, const std::string& folder,
     const auto machine = MachineOfFile(c.original);
     const bool own = machine && SameDeviceName(machine->first, device);
     const std::string base = machine ? machine->second : c.original;
-    if ((own && (base == kReportFile || base.substr(base.find('.')) == ".chg")) ||
+    if ((own && (base == kReportFile || base.substr(base.find('.')) == ".chg" || base == kRatesFile)) ||
         (c.original == kReportFile && ownsLegacy)) {
-      // This machine's own records: whatever the copy holds more goes into them.
+      // This machine's own files whose lines only add up (its records, its notes of the project
+      // list's changes, its rates, where a fact's latest line holds wherever it stands): whatever
+      // the copy holds more goes into them.
       if (base == kReportFile) {
         MergeRecordsInto(files, DataFolder{folder, true, device}, copy, nullptr, c.name, origin, unixNow);
       } else if (const std::string missing = MissingLines(files, "", copy, JoinPath(folder, c.original), nullptr).first;

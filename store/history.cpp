@@ -40,7 +40,8 @@ constexpr Field kFields[] = {{&HistoryStep::what, nullptr},   {&HistoryStep::fil
                              {&HistoryStep::before, nullptr}, {&HistoryStep::after, nullptr},
                              {nullptr, &HistoryStep::at},     {nullptr, &HistoryStep::size},
                              {&HistoryStep::hash, nullptr},   {&HistoryStep::aside, nullptr},
-                             {&HistoryStep::put, nullptr},    {nullptr, &HistoryStep::made}};
+                             {&HistoryStep::put, nullptr},    {nullptr, &HistoryStep::made},
+                             {nullptr, &HistoryStep::group}};
 
 }  // namespace
 

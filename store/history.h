@@ -48,7 +48,8 @@ struct HistoryStep {
   // for Restore, those put in their place in `put`.
   std::uint64_t at = 0, size = 0;
   std::string hash, aside, put;
-  std::uint64_t made = 0;  // 1 where the step made this machine's report (an import into none)
+  std::uint64_t made = 0;   // 1 where the step made this machine's report (an import into none)
+  std::uint64_t group = 0;  // the first step of the change this one is part of (a split), or 0
   std::string what;  // for a person: "the edit of Website redesign 12/7/2026 9:03:35 AM"
 
   friend bool operator==(const HistoryStep&, const HistoryStep&) = default;

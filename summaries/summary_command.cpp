@@ -99,38 +99,48 @@ bool WantsSummary(const PeriodOptions& o) {
          (!o.by.empty() && o.by != "entry");
 }
 
-int PrintSummary(const PeriodOptions& o, const Files& files, const DateFormat& format,
-                 const DateTime& now, int firstWeekday, const std::string& file, std::ostream& out,
-                 std::string& message, const FolderReports* reports) {
+std::optional<Period> ChosenPeriod(const PeriodOptions& o, const DateTime& now, int firstWeekday, std::string& message) {
   const int periods = (o.date || o.today) + (o.from || o.to) + !!o.week + !!o.month + !!o.year;
-  if (periods > 1) return Fail(message, kOnePeriod);
-  if (o.from.has_value() != o.to.has_value()) return Fail(message, "--from and --to go together");
-  if (o.csv + o.json + o.ics > 1) return Fail(message, "give one of --csv, --json and --ics");
-
+  const auto fail = [&](std::string why) {
+    message = std::move(why);
+    return std::nullopt;
+  };
+  if (periods > 1) return fail(kOnePeriod);
+  if (o.from.has_value() != o.to.has_value()) return fail("--from and --to go together");
   std::optional<std::int64_t> day;
   for (const std::optional<std::string>* text : {&o.date, &o.from, &o.to, &o.week}) {
     if (!*text || (*text)->empty()) continue;
     day = ParseIsoDay(**text);
-    if (!day) return Fail(message, "'" + **text + "' is not a date; give it as YYYY-MM-DD");
+    if (!day) return fail("'" + **text + "' is not a date; give it as YYYY-MM-DD");
   }
   Period period = PeriodOf(PeriodKind::Day, day.value_or(now.day), firstWeekday);
   if (o.from) {
     period = {*ParseIsoDay(*o.from), *ParseIsoDay(*o.to)};
-    if (period.first > period.last) return Fail(message, "--from " + *o.from + " is after --to " + *o.to);
+    if (period.first > period.last) return fail("--from " + *o.from + " is after --to " + *o.to);
   } else if (o.week) {
     period = PeriodOf(PeriodKind::Week, day.value_or(now.day), firstWeekday);
   } else if (o.month) {
     const auto month = o.month->empty() ? PeriodOf(PeriodKind::Month, now.day, 0) : ParseIsoMonth(*o.month);
-    if (!month) return Fail(message, "'" + *o.month + "' is not a month; give it as YYYY-MM");
+    if (!month) return fail("'" + *o.month + "' is not a month; give it as YYYY-MM");
     period = *month;
   } else if (o.year) {
     const auto year = o.year->empty() ? PeriodOf(PeriodKind::Year, now.day, 0) : ParseIsoYear(*o.year);
-    if (!year) return Fail(message, "'" + *o.year + "' is not a year; give it as YYYY");
+    if (!year) return fail("'" + *o.year + "' is not a year; give it as YYYY");
     period = *year;
   }
   if (!WithinReadableYears(period))
-    return Fail(message, "the period runs past the days the report's dates can name, " + IsoDate(kReadableDays.first) +
-                             " to " + IsoDate(kReadableDays.last));
+    return fail("the period runs past the days the report's dates can name, " + IsoDate(kReadableDays.first) + " to " +
+                IsoDate(kReadableDays.last));
+  return period;
+}
+
+int PrintSummary(const PeriodOptions& o, const Files& files, const DateFormat& format,
+                 const DateTime& now, int firstWeekday, const std::string& file, std::ostream& out,
+                 std::string& message, const FolderReports* reports) {
+  if (o.csv + o.json + o.ics > 1) return Fail(message, "give one of --csv, --json and --ics");
+  const std::optional<Period> chosen = ChosenPeriod(o, now, firstWeekday, message);
+  if (!chosen) return -1;
+  const Period period = *chosen;
   const std::string by = !o.by.empty() ? o.by : period.Days() == 1 ? "entry" : "project";
   if (by != "entry" && by != "day" && by != "project")
     return Fail(message, "--by takes entry, day or project, not '" + by + "'");

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dates/date_format.h"
+#include "dates/period.h"
 #include "platform/files.h"
 #include "store/folder_reports.h"
 
@@ -30,6 +31,11 @@ struct PeriodOptions {
 // Not one of them: 0. A value missing: -1, with the message.
 int TakeOption(const std::vector<std::string>& args, std::size_t& i, PeriodOptions& options,
                      std::string& message);
+
+// The period the options choose (today by default); nothing, with the message, for options that
+// name none or several. `firstWeekday`: 0 = Sunday .. 6 = Saturday.
+std::optional<Period> ChosenPeriod(const PeriodOptions& options, const DateTime& now, int firstWeekday,
+                                   std::string& message);
 
 // Whether the options ask for more than one day's stretches as the day report lists them.
 bool WantsSummary(const PeriodOptions& options);

@@ -2,8 +2,6 @@
 // keeps every byte of the report, the command's answers, and the iCalendar round trip.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
 #include <sstream>
 
 #include "dates/local_time.h"
@@ -13,14 +11,13 @@
 #include "import/json.h"
 #include "import/readers.h"
 #include "summaries/export.h"
+#include "tests/import/import_support.h"
 #include "tests/support/fakes.h"
 
 namespace tw {
 namespace {
 
-std::int64_t Utc(int y, int mo, int d, int h, int mi) {
-  return (DayFromCivil({y, mo, d}) + kUnixDayOfDayZero) * kSecondsPerDay + h * 3600 + mi * 60;
-}
+using test::Utc;
 
 ImportRead Fixture(ImportFormat format, const char* name) {
   Files files;
@@ -154,12 +151,7 @@ TEST_F(ImportTest, AnImportKeepsEveryByteAddsOnlyWhatIsNewAndLandsOnceWhateverTh
   const std::string before = "Old,10/24/2026 9:00:00 AM,10/24/2026 12:30:00 PM,kept\r\nOdd line";
   folder.Write("projrpt.pro", before);
   folder.Write("project.lst", "Old\r\n\r\n");
-  auto run = [&](std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const ImportContext context{&files, folder.path(), LocaleData{}, 0};
-    const int status = RunImportCommand(args, context, out, err);
-    return std::pair{status, out.str() + err.str()};
-  };
+  auto run = [&](const std::vector<std::string>& args) { return test::RunImport(files, folder.path(), args); };
   const std::string data = std::string(IMPORT_FIXTURES) + "/timew-data";
   auto [status, text] = run({data, "--dry-run"});
   EXPECT_EQ(status, 0);

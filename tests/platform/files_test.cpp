@@ -42,6 +42,17 @@ TEST_F(FilesTest, AppendCreatesAndNeverJoinsALine) {
   }
 }
 
+TEST_F(FilesTest, AReplacedFileKeepsItsPermissions) {
+  const std::string path = folder.File("private.txt");
+  folder.Write("private.txt", "old\r\n");
+  ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+  files.Replace(path, path + ".tmp", "new\r\n");
+  struct stat st;
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
+  EXPECT_EQ(folder.Read("private.txt"), "new\r\n");
+}
+
 TEST_F(FilesTest, TheLockLeavesNoFileBesideTheData) {
   std::filesystem::create_directory(folder.File("data"));
   { const Files::Lock writing = files.LockFor(folder.File("data/projrpt.pro")); }

@@ -6,6 +6,7 @@
 #include "store/record_store.h"
 #include "tracking/write_record.h"
 #include "store/backup.h"
+#include "store/changes.h"
 #include "platform/lines.h"
 #include "viewer/report_menu.h"
 #include "report/rewrite.h"
@@ -118,6 +119,41 @@ std::vector<Operation> FileOperations(const TempFolder& folder, FakeMainView& fo
                      WriteImport(*platform().files, folder.path(), ReadStretches(read), form, LocaleData{}, false, 0);
                    });
                  }});
+  // Undoing: the edit undone rewrites the report back, Clear Report undone puts the cleared report
+  // back before what was recorded since, an import undone takes its records out; each whole or
+  // not at all (a kill between the report and the history leaves the undo made, and the next one
+  // finds it so and only notes it).
+  const std::string edited = "P0,1/5/2026 9:00:00 AM,1/5/2026 9:30:00 AM,corrected\r\n" + afterFirst;
+  auto changes = [&folder] { return Changes(*platform().files, DataFolder::At(folder.path()), kFromWindow, 1796677283); };
+  auto undo = [changes] {
+    try {
+      return changes().Undo().done;
+    } catch (const RunError&) {
+      return false;
+    }
+  };
+  ops.push_back({"undo of an edit", "projrpt.pro", "", edited, rewritten,
+                 [&folder, report, firstLine, changes] {
+                   folder.Write("projrpt.pro", report);
+                   std::remove(folder.File("projrpt.hst").c_str());
+                   changes().Change({"projrpt.pro", 0, firstLine, ""}, "P0,1/5/2026 9:00:00 AM,1/5/2026 9:30:00 AM,corrected");
+                 },
+                 undo});
+  ops.push_back({"undo of Clear Report", "projrpt.pro", "", appended, report + appended,
+                 [&folder, report, appended, changes] {
+                   folder.Write("projrpt.pro", report);
+                   std::remove(folder.File("projrpt.hst").c_str());
+                   changes().Clear();
+                   folder.Write("projrpt.pro", appended);
+                 },
+                 undo});
+  ops.push_back({"undo of an import", "projrpt.pro", "", report + appended, report,
+                 [&folder, report, appended, changes] {
+                   folder.Write("projrpt.pro", report + appended);
+                   std::remove(folder.File("projrpt.hst").c_str());
+                   changes().Appended(StepKind::Import, report.size(), appended.size(), "of a file", false);
+                 },
+                 undo});
   // The running stretch: saved when it starts; recorded once, however its end was cut short.
   const RunningStretch running{"Beta", "12/7/2026 8:00 PM", "late", "12/7/2026 9:01:23 PM", "", ""};
   auto runningForm = [&form] {

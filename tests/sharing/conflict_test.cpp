@@ -1,7 +1,8 @@
 // Sync services' conflict copies: the project list's merged (names of both, removals honoured), a
-// machine's own report's merged into it, and nothing that holds records removed unread.
+// machine's own report and rates merged into them, and nothing that holds records removed unread.
 #include <gtest/gtest.h>
 
+#include "billing/rates.h"
 #include "platform/shared_folder.h"
 #include "projects/project_list.h"
 #include "projects/shared_list.h"
@@ -78,6 +79,14 @@ TEST_F(ConflictCopiesTest, OwnReportCopiesAreMergedOthersAreLeftAndNamed) {
   // On laptop, the copy of its report is merged in turn.
   EXPECT_EQ(TidyConflictCopies(files, folder.path(), "laptop", "window", 0).merged.size(), 1u);
   EXPECT_EQ(folder.Read("projrpt.laptop.pro"), "L,1,2,\r\n");
+}
+
+TEST_F(ConflictCopiesTest, ACopyOfThisMachinesRatesIsMergedNotDropped) {
+  folder.Write("project.desk.rates", "rate\tA\t2026-01-01\t80\t2026-12-01T00:00:00Z\r\n");
+  folder.Write("project.desk.sync-conflict-20261207-210123-ABCDEFG.rates", "budget\tA\tmonth\t10\t\t2026-12-02T00:00:00Z\r\n");
+  EXPECT_EQ(TidyConflictCopies(files, folder.path(), "desk", "window", 0).merged.size(), 1u);
+  EXPECT_FALSE(folder.Exists("project.desk.sync-conflict-20261207-210123-ABCDEFG.rates"));
+  EXPECT_EQ(ReadRates(files, folder.path()).book.BudgetOf("A", BudgetScope::Month), (Budget{36000, std::nullopt}));
 }
 
 }  // namespace

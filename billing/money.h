@@ -1,0 +1,36 @@
+#pragma once
+// Amounts of money, exact in whole cents (no floating point anywhere): reading what the user
+// types, writing with two decimals, and the amount of a length of time at an hourly rate.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tw {
+
+using Cents = std::int64_t;
+
+// The largest amount a rate or a budget can be: 999,999,999.99.
+inline constexpr Cents kMaxAmount = 99'999'999'999;
+
+// How the user writes the decimals: with a point (and in every file), or with a comma, as the
+// regional settings of most of Europe do (a point is then taken as well: "85.50" means the same).
+enum class DecimalMark { Point, Comma };
+
+struct AmountReading {
+  std::optional<Cents> cents;
+  std::string problem;  // why the text is not an amount, for the user; empty when it is
+};
+// "85", "85.5", "85.50", "1234.56" (blanks around it allowed); not more than two decimals, not
+// negative, no thousands separators, at most kMaxAmount.
+AmountReading ReadAmount(std::string_view text, DecimalMark mark = DecimalMark::Point);
+
+// Two decimals after the separator: "85.50", "-12.05", "0.00".
+std::string AmountText(Cents cents, std::string_view separator = ".");
+
+// The amount of `seconds` at `centsPerHour`: seconds x rate / 3600, halves of a cent up, computed
+// in whole numbers; exact for lengths up to 10^11 seconds and rates up to kMaxAmount. A negative
+// length gives the negative of its opposite's amount.
+Cents AmountOf(std::int64_t seconds, Cents centsPerHour);
+
+}  // namespace tw

@@ -1,0 +1,373 @@
+#include "control/mend.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <optional>
+#include <regex>
+#include <set>
+
+#include "control/control.h"
+#include "dates/iso_date.h"
+#include "dates/local_time.h"
+#include "dates/time_expression.h"
+#include "platform/utf8.h"
+#include "report/record.h"
+#include "store/changes.h"
+#include "store/record_store.h"
+#include "summaries/summary_command.h"
+#include "tracking/running.h"
+
+namespace tw {
+namespace {
+
+// A command line the user got wrong: exit status 2.
+struct BadCommand {
+  std::string why;
+};
+// A change refused: exit status 1.
+struct Refused {
+  std::string why;
+};
+
+struct Args {
+  std::vector<std::string> words;  // the arguments that are no options, in order
+  std::map<std::string, std::string> values;
+  std::set<std::string> flags;
+  PeriodOptions period;
+};
+
+Args Parse(const std::string& verb, const std::vector<std::string>& args, const std::set<std::string>& flags,
+           const std::set<std::string>& options, bool periods) {
+  Args a;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (flags.count(arg)) {
+      a.flags.insert(arg);
+    } else if (options.count(arg)) {
+      if (i + 1 >= args.size()) throw BadCommand{verb + ": " + arg + " needs a value"};
+      if (a.values.count(arg)) throw BadCommand{verb + ": " + arg + " is given twice"};
+      a.values[arg] = args[++i];
+    } else if (periods && arg.starts_with("--")) {
+      std::string message;
+      const int taken = TakeOption(args, i, a.period, message);
+      if (taken < 0) throw BadCommand{verb + ": " + message};
+      if (taken == 0) throw BadCommand{verb + ": unknown option " + arg};
+    } else if (arg.starts_with("--") || (arg.size() > 1 && arg[0] == '-' && !std::isdigit(static_cast<unsigned char>(arg[1])))) {
+      throw BadCommand{verb + ": unknown option " + arg};
+    } else {
+      a.words.push_back(arg);
+    }
+  }
+  return a;
+}
+
+RecordStore StoreOf(const MendContext& c) {
+  return RecordStore(*c.files, ReadFolderReports(*c.files, c.folder.path, c.user, *c.reportForm));
+}
+
+// A moment typed by the person, in the past; a time of day alone is read on `day` when given (the
+// stretch's own day, for edit and split).
+TypedMoment Moment(const std::string& text, const MendContext& c, std::optional<std::int64_t> day = std::nullopt) {
+  static const std::regex timeOfDay(R"(\d{1,2}:\d{2}(:\d{2})?)");
+  if (day && std::regex_match(text, timeOfDay)) {
+    const TypedMoment today = ReadTypedMoment(text, c.now);
+    if (!today.read) return today;
+    TypedMoment on = today;
+    on.local = DateTime{*day, today.local.seconds};
+    on.instant = InstantOfLocal(on.local);
+    if (on.instant > c.now) on.refusal = text + " on " + IsoDate(*day) + " is still to come", on.read = false;
+    return on;
+  }
+  return ReadPastMoment(text, c.now);
+}
+
+DateTime Need(const TypedMoment& m, const std::string& what) {
+  if (!m.read) throw BadCommand{what + ": " + m.refusal};
+  return m.local;
+}
+
+std::string Clock(const DateTime& t) {
+  const auto two = [](std::int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+  return two(t.seconds / 3600) + ":" + two(t.seconds / 60 % 60);
+}
+
+std::string Length(std::int64_t seconds) {
+  const auto two = [](std::int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+  return std::to_string(seconds / 3600) + ":" + two(seconds / 60 % 60) + ":" + two(seconds % 60);
+}
+
+// One line of `list`: its id, day, start and end, length, project and comment.
+std::string ListLine(const StoredStretch& s) {
+  const RecordFields f = s.fields();
+  std::string line = s.ShortId() + "  " + IsoDate(s.start.day) + " " + Clock(s.start) + "-";
+  line += s.end ? (s.end->day == s.start.day ? Clock(*s.end) : IsoDate(s.end->day) + " " + Clock(*s.end)) : std::string(f.end);
+  line += "  " + (s.seconds ? Length(*s.seconds) : std::string("-")) + "  " + std::string(f.project);
+  if (!f.comment.empty()) line += "  " + std::string(f.comment);
+  return line;
+}
+
+std::string Json(const StoredStretch& s) {
+  const RecordFields f = s.fields();
+  return "{\"id\":" + JsonString(s.ShortId()) + ",\"project\":" + JsonString(f.project) +
+         ",\"start\":" + JsonString(f.start) + ",\"end\":" + JsonString(f.end) +
+         ",\"startIso\":" + JsonString(IsoDateTime(s.start)) +
+         ",\"endIso\":" + (s.end ? JsonString(IsoDateTime(*s.end)) : "null") +
+         ",\"seconds\":" + (s.seconds ? std::to_string(*s.seconds) : "null") +
+         ",\"comment\":" + JsonString(f.comment) + ",\"device\":" + (s.device.empty() ? "null" : JsonString(s.device)) + "}";
+}
+
+std::int64_t InstantOf(const DateTime& t) { return InstantOfLocal(t); }
+
+// The stretches, recorded or running, that [from, to) would overlap (a stretch `except` aside).
+std::vector<std::string> Overlaps(const MendContext& c, std::int64_t from, std::int64_t to, const RecordId* except) {
+  std::vector<std::string> found;
+  const std::int64_t firstDay = LocalOfInstant(from).day - 1, lastDay = LocalOfInstant(to).day;
+  std::vector<StoredStretch> near;
+  FileMissing([&] { near = StoreOf(c).Stretches({firstDay, lastDay}); });  // no report yet: nothing near
+  for (const StoredStretch& s : near) {
+    if (!s.end || (except && s.id == *except)) continue;
+    const std::int64_t a = InstantOf(s.start), b = InstantOf(*s.end);
+    if (std::min(a, b) < to && std::max(a, b) > from) found.push_back(ListLine(s));
+  }
+  std::string saved;
+  if (!FileMissing([&] { saved = c.files->ReadAll(c.folder.Own(kRunningFile)); }))
+    if (const auto running = ParseRunningFile(saved))
+      if (const auto start = c.reportForm->Parse(running->start); start && InstantOf(*start) < to && c.now > from)
+        found.push_back("running: " + running->project + " since " + running->start);
+  return found;
+}
+
+void CheckOverlap(const MendContext& c, const Args& a, std::int64_t from, std::int64_t to, const RecordId* except) {
+  if (a.flags.count("--allow-overlap")) return;
+  const std::vector<std::string> overlaps = Overlaps(c, from, to, except);
+  if (overlaps.empty()) return;
+  std::string why = "it would overlap";
+  for (const std::string& o : overlaps) why += "\n  " + o;
+  throw Refused{why + "\n(--allow-overlap records it all the same)"};
+}
+
+void CheckProject(const std::string& project, const std::string& comment) {
+  try {
+    CheckStartArguments(project, comment);
+  } catch (const ControlError& e) {
+    throw Refused{e.what()};
+  }
+  if (project.empty()) throw BadCommand{"name a project"};
+}
+
+StoredStretch FindStretch(const MendContext& c, const std::string& id) {
+  const auto found = StoreOf(c).Find(id);
+  if (!found) throw Refused{"no stretch has the id " + id + " (tallywright-ctl list shows them; an id names one stretch, "
+                            "and four of its characters at least are needed)"};
+  return *found;
+}
+
+Changes ChangesOf(const MendContext& c) { return Changes(*c.files, c.folder, c.origin, c.now); }
+
+int Track(const Args& a, const MendContext& c, std::ostream& out) {
+  if (a.words.size() != 3) throw BadCommand{"track: give FROM TO PROJECT"};
+  const DateTime from = Need(Moment(a.words[0], c), "track"), to = Need(Moment(a.words[1], c), "track");
+  if (InstantOf(to) <= InstantOf(from)) throw BadCommand{"track: " + a.words[1] + " is not after " + a.words[0]};
+  const std::string& project = a.words[2];
+  const std::string comment = a.values.count("--comment") ? a.values.at("--comment") : "";
+  CheckProject(project, comment);
+  CheckOverlap(c, a, InstantOf(from), InstantOf(to), nullptr);
+  const std::string line = RecordLine(project, c.reportForm->FormatGeneral(from), c.reportForm->FormatGeneral(to), comment);
+  const bool dry = a.flags.count("--dry-run");
+  if (!dry) ChangesOf(c).Add(line);
+  StoredStretch shown;
+  shown.id = {c.folder.OwnName("projrpt.pro"), line, 0};
+  shown.shown = line;
+  shown.format = std::make_shared<const DateFormat>(*c.reportForm);
+  shown.start = from;
+  shown.end = to;
+  shown.seconds = InstantOf(to) - InstantOf(from);
+  if (a.flags.count("--json"))
+    out << Json(shown) << "\n";
+  else
+    out << (dry ? "Would add: " : "Added: ") << ListLine(shown) << "\n";
+  return 0;
+}
+
+int List(const Args& a, const MendContext& c, std::ostream& out) {
+  if (!a.words.empty()) throw BadCommand{"list: unexpected \"" + a.words.front() + "\""};
+  PeriodOptions o = a.period;
+  std::string message;
+  const std::optional<Period> period = ChosenPeriod(o, LocalOfInstant(c.now), c.firstWeekday, message);
+  if (!period) throw BadCommand{"list: " + message};
+  std::vector<StoredStretch> stretches;
+  if (FileMissing([&] { stretches = StoreOf(c).Stretches(*period); })) stretches.clear();
+  if (a.flags.count("--json")) {
+    out << "[";
+    for (std::size_t i = 0; i < stretches.size(); ++i) out << (i ? ",\n " : "") << Json(stretches[i]);
+    out << "]\n";
+  } else {
+    for (const StoredStretch& s : stretches) out << (a.flags.count("--ids") ? s.ShortId() : ListLine(s)) << "\n";
+  }
+  return 0;
+}
+
+int Edit(const Args& a, const MendContext& c, std::ostream& out) {
+  if (a.words.size() != 1) throw BadCommand{"edit: give the stretch's ID (as list prints it)"};
+  if (a.values.empty()) throw BadCommand{"edit: say what changes: --from, --to, --project or --comment"};
+  const StoredStretch s = FindStretch(c, a.words[0]);
+  const RecordFields f = s.fields();
+  DateTime from = s.start;
+  std::optional<DateTime> to = s.end;
+  std::string start(f.start), end(f.end), project(f.project), comment(f.comment);
+  if (a.values.count("--from")) start = s.format->FormatGeneral(from = Need(Moment(a.values.at("--from"), c, s.start.day), "edit"));
+  if (a.values.count("--to"))
+    end = s.format->FormatGeneral(*(to = Need(Moment(a.values.at("--to"), c, s.start.day), "edit")));
+  if (a.values.count("--project")) project = a.values.at("--project");
+  if (a.values.count("--comment")) comment = a.values.at("--comment");
+  CheckProject(project, comment);
+  if (to && InstantOf(*to) <= InstantOf(from)) throw Refused{"its end " + end + " would not be after its start " + start};
+  if (to) CheckOverlap(c, a, InstantOf(from), InstantOf(*to), &s.id);
+  const std::string line = RecordLine(project, start, end, comment);
+  const bool dry = a.flags.count("--dry-run");
+  if (!dry && !ChangesOf(c).Change(RefOf(s), line))
+    throw Refused{"the stretch was changed since it was read; list it again"};
+  StoredStretch now = s;
+  now.shown = line;
+  now.start = from;
+  now.end = to;
+  if (to) now.seconds = std::abs(InstantOf(*to) - InstantOf(from));
+  if (a.flags.count("--json"))
+    out << Json(now) << "\n";
+  else
+    out << (dry ? "Would change: " : "Changed: ") << ListLine(s) << "\n" << (dry ? "To:           " : "To:      ")
+        << ListLine(now) << "\n";
+  return 0;
+}
+
+int Delete(const Args& a, const MendContext& c, std::ostream& out) {
+  if (a.words.size() != 1) throw BadCommand{"delete: give the stretch's ID (as list prints it)"};
+  const StoredStretch s = FindStretch(c, a.words[0]);
+  const bool dry = a.flags.count("--dry-run");
+  if (!dry && !ChangesOf(c).Change(RefOf(s), std::nullopt))
+    throw Refused{"the stretch was changed since it was read; list it again"};
+  out << (dry ? "Would delete: " : "Deleted: ") << ListLine(s) << "\n";
+  return 0;
+}
+
+int Split(const Args& a, const MendContext& c, std::ostream& out) {
+  if (a.words.size() != 2) throw BadCommand{"split: give the stretch's ID and the time to split it at"};
+  const StoredStretch s = FindStretch(c, a.words[0]);
+  if (!s.end) throw Refused{"the stretch has no end to split it before"};
+  const DateTime at = Need(Moment(a.words[1], c, s.start.day), "split");
+  const std::int64_t from = InstantOf(s.start), to = InstantOf(*s.end), cut = InstantOf(at);
+  if (cut <= std::min(from, to) || cut >= std::max(from, to))
+    throw Refused{a.words[1] + " does not lie inside the stretch (" + ListLine(s) + ")"};
+  const RecordFields f = s.fields();
+  const std::string middle = s.format->FormatGeneral(at);
+  const std::string first = RecordLine(f.project, f.start, middle, f.comment);
+  const std::string second = RecordLine(f.project, middle, f.end, f.comment);
+  if (!a.flags.count("--dry-run")) {
+    Changes changes = ChangesOf(c);
+    changes.AsOneStep();
+    changes.Describe("the split of " + RecordWords(s.shown));
+    if (!changes.Change(RefOf(s), first)) throw Refused{"the stretch was changed since it was read; list it again"};
+    changes.Add(second);
+  }
+  out << (a.flags.count("--dry-run") ? "Would split: " : "Split: ") << ListLine(s) << "\nat " << Clock(at) << "\n";
+  return 0;
+}
+
+int UndoRedo(bool undo, const Args& a, const MendContext& c, std::ostream& out) {
+  if (!a.words.empty()) throw BadCommand{std::string(undo ? "undo" : "redo") + ": unexpected \"" + a.words.front() + "\""};
+  const bool dry = a.flags.count("--dry-run");
+  Changes changes = ChangesOf(c);
+  const Changes::Outcome outcome = undo ? changes.Undo(dry) : changes.Redo(dry);
+  if (!outcome.refusal.empty() && (outcome.what.empty() || !dry))
+    throw Refused{(outcome.what.empty() ? "" : std::string(undo ? "cannot undo " : "cannot redo ") + outcome.what + ": ") +
+                  outcome.refusal};
+  out << (dry ? (undo ? "Would undo " : "Would redo ") : (undo ? "Undid " : "Redid ")) << outcome.what << "\n";
+  return 0;
+}
+
+int ListHistory(const Args& a, const MendContext& c, std::ostream& out) {
+  if (!a.words.empty()) throw BadCommand{"history: unexpected \"" + a.words.front() + "\""};
+  std::size_t count = 20;
+  if (a.values.count("-n")) {
+    const std::string& n = a.values.at("-n");
+    if (n.empty() || n.size() > 6 || n.find_first_not_of("0123456789") != std::string::npos)
+      throw BadCommand{"history: -n takes a number of steps"};
+    count = static_cast<std::size_t>(std::stoul(n));
+  }
+  const HistoryState state = ChangesOf(c).State();
+  const bool json = a.flags.count("--json");
+  if (json) out << "[";
+  std::size_t shown = 0;
+  for (auto it = state.steps.rbegin(); it != state.steps.rend() && shown < count; ++it) {
+    const HistoryStep& s = *it;
+    if (s.group != 0) continue;  // a later part of a change its first step stands for
+    ++shown;
+    const bool undone = std::find(state.undone.begin(), state.undone.end(), s.number) != state.undone.end();
+    if (json) {
+      out << (shown > 1 ? ",\n " : "") << "{\"step\":" << s.number << ",\"stamp\":" << JsonString(s.stamp)
+          << ",\"origin\":" << JsonString(s.origin) << ",\"what\":" << JsonString(s.what)
+          << ",\"before\":" << (s.before.empty() ? "null" : JsonString(s.before))
+          << ",\"after\":" << (s.after.empty() ? "null" : JsonString(s.after))
+          << ",\"undone\":" << (undone ? "true" : "false") << "}";
+    } else {
+      out << s.number << "  " << s.stamp << "  " << s.origin << "  " << s.what << (undone ? "  (undone)" : "") << "\n";
+      if (!s.before.empty() && s.kind == StepKind::Edit) out << "      was: " << s.before << "\n      now: " << s.after << "\n";
+    }
+  }
+  if (json) out << "]\n";
+  return 0;
+}
+
+}  // namespace
+
+const std::vector<MendHelp>& MendVerbs() {
+  static const std::vector<MendHelp> verbs = {
+      {"track", "FROM TO PROJECT [--comment TEXT] [--allow-overlap] [--dry-run] [--json]",
+       "adds a past stretch of PROJECT from FROM to TO (refused where it would overlap another, unless "
+       "--allow-overlap)"},
+      {"list", "[PERIOD] [--json] [--ids]",
+       "lists the stretches of a period (as tallywright-report takes it; today by default), each with its id"},
+      {"edit", "ID [--from TIME] [--to TIME] [--project P] [--comment C] [--allow-overlap] [--dry-run] [--json]",
+       "changes the stretch ID; a time of day alone is on the stretch's own day"},
+      {"delete", "ID [--dry-run]", "takes the stretch ID out of the record"},
+      {"split", "ID AT [--dry-run]", "makes two stretches of the stretch ID, split at the time AT inside it"},
+      {"undo", "[--dry-run]", "takes back the last change to the record (the windows' and this command's alike)"},
+      {"redo", "[--dry-run]", "makes again the change the last undo took back"},
+      {"history", "[--json] [-n N]", "prints the last N changes (20 by default), newest first"},
+  };
+  return verbs;
+}
+
+bool IsMendVerb(const std::string& verb) {
+  const auto& verbs = MendVerbs();
+  return std::any_of(verbs.begin(), verbs.end(), [&](const MendHelp& v) { return verb == v.name; });
+}
+
+int RunMend(const std::string& verb, const std::vector<std::string>& args, const MendContext& c, std::ostream& out,
+            std::ostream& err) {
+  const std::set<std::string> writing = {"--dry-run", "--json", "--allow-overlap"};
+  try {
+    try {
+      if (verb == "track") return Track(Parse(verb, args, writing, {"--comment"}, false), c, out);
+      if (verb == "list") return List(Parse(verb, args, {"--json", "--ids"}, {}, true), c, out);
+      if (verb == "edit")
+        return Edit(Parse(verb, args, writing, {"--from", "--to", "--project", "--comment"}, false), c, out);
+      if (verb == "delete") return Delete(Parse(verb, args, {"--dry-run"}, {}, false), c, out);
+      if (verb == "split") return Split(Parse(verb, args, {"--dry-run"}, {}, false), c, out);
+      if (verb == "undo" || verb == "redo") return UndoRedo(verb == "undo", Parse(verb, args, {"--dry-run"}, {}, false), c, out);
+      if (verb == "history") return ListHistory(Parse(verb, args, {"--json"}, {"-n"}, false), c, out);
+      throw BadCommand{"unknown verb \"" + verb + "\""};
+    } catch (const RunError& e) {
+      throw Refused{"the record could not be changed: " + (e.description().empty() ? "error " + std::to_string(e.number()) : e.description())};
+    }
+  } catch (const BadCommand& e) {
+    err << "tallywright-ctl: " << e.why << "\n";
+    return 2;
+  } catch (const Refused& e) {
+    err << "tallywright-ctl: " << verb << " refused: " << e.why << "\n";
+    return 1;
+  }
+}
+
+}  // namespace tw

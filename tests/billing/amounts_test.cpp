@@ -1,0 +1,202 @@
+// Money in cents: reading and writing amounts, the amount of a stretch at its rate, totals that
+// are the sums of their rows to the cent, and budgets.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <random>
+
+#include "billing/reckoning.h"
+#include "billing/tags.h"
+
+namespace tw {
+namespace {
+
+TEST(Money, AmountsAreReadExactlyAndRefusedClearly) {
+  const struct {
+    const char* text;
+    DecimalMark mark;
+    std::optional<Cents> cents;
+  } cases[] = {
+      {"85", DecimalMark::Point, 8500},          {"85.5", DecimalMark::Point, 8550},
+      {" 1234.56 ", DecimalMark::Point, 123456}, {"0", DecimalMark::Point, 0},
+      {"085.05", DecimalMark::Point, 8505},      {"999999999.99", DecimalMark::Point, kMaxAmount},
+      {"85,50", DecimalMark::Comma, 8550},       {"85.50", DecimalMark::Comma, 8550},
+      {"85,50", DecimalMark::Point, {}},         {"1,234.56", DecimalMark::Point, {}},
+      {"1.234", DecimalMark::Comma, {}},         {"85.505", DecimalMark::Point, {}},
+      {"-5", DecimalMark::Point, {}},            {"+5", DecimalMark::Point, {}},
+      {"1000000000", DecimalMark::Point, {}},    {"99999999999999999999", DecimalMark::Point, {}},
+      {"", DecimalMark::Point, {}},              {"85.", DecimalMark::Point, {}},
+      {".5", DecimalMark::Point, {}},            {"8 5", DecimalMark::Point, {}},
+  };
+  for (const auto& c : cases) {
+    const AmountReading reading = ReadAmount(c.text, c.mark);
+    EXPECT_EQ(reading.cents, c.cents) << c.text;
+    EXPECT_EQ(reading.problem.empty(), c.cents.has_value()) << c.text;
+  }
+  EXPECT_EQ(AmountText(8550), "85.50");
+  EXPECT_EQ(AmountText(5), "0.05");
+  EXPECT_EQ(AmountText(-1205), "-12.05");
+  EXPECT_EQ(AmountText(8550, ","), "85,50");
+  EXPECT_EQ(AmountText(kMaxAmount), "999999999.99");
+}
+
+TEST(Money, TheAmountOfALengthIsRoundedHalfUpWithoutOverflow) {
+  EXPECT_EQ(AmountOf(3600, 8500), 8500);
+  EXPECT_EQ(AmountOf(1800, 8500), 4250);
+  EXPECT_EQ(AmountOf(1, 1800), 1);     // half a cent, up
+  EXPECT_EQ(AmountOf(1, 1799), 0);
+  EXPECT_EQ(AmountOf(5400, 3333), 5000);  // 49.995
+  EXPECT_EQ(AmountOf(-5400, 3333), -5000);
+  EXPECT_EQ(AmountOf(0, kMaxAmount), 0);
+  // Years at the largest rates, checked by long division in another order.
+  for (const std::int64_t seconds : {std::int64_t{315'360'000} + 1799, std::int64_t{100'000'000'000} - 1})
+    for (const Cents rate : {Cents{1'000'000'000}, kMaxAmount}) {
+      const std::int64_t hundredthHours = seconds / 36, restSeconds = seconds % 36;
+      // rate x seconds / 3600 = rate x hundredthHours / 100 + rate x restSeconds / 3600
+      const Cents whole = rate / 100 * hundredthHours, part = rate % 100 * hundredthHours;
+      const Cents expected = whole + (part * 36 + rate * restSeconds + 1800) / 3600;
+      EXPECT_EQ(AmountOf(seconds, rate), expected) << seconds << " at " << rate;
+    }
+}
+
+// A project with a rate change in its middle month, one that is not billable, one with no rate.
+RatesBook QuarterRates() {
+  RatesBook book;
+  book.Take("", ReadRatesText("rate\tAcme\t2026-01-01\t85.00\nrate\tAcme\t2026-02-15\t90\nrate\tInternal\t2026-01-01\t60\n"
+                              "billable\tInternal\tno\nrate\tLater\t2026-03-01\t100\n", "test"));
+  return book;
+}
+
+Stretch At(std::string_view project, int month, int day, int hour, std::int64_t seconds, std::int64_t counted,
+           std::string_view comment = "") {
+  return {project, comment, MakeDateTime({2026, month, day}, hour, 0, 0), seconds, counted};
+}
+
+TEST(Amounts, EachStretchTakesTheRateOfItsStartDayAndCountsItsRoundedLength) {
+  const RatesBook rates = QuarterRates();
+  const struct {
+    Stretch stretch;
+    std::optional<Cents> rate;
+    Cents value;
+    bool billable;
+  } rows[] = {
+      {At("Acme", 2, 14, 23, 7200, 7200), 8500, 17000, true},  // runs into the change: its start's rate
+      {At("Acme", 2, 15, 9, 3600, 3600), 9000, 9000, true},
+      {At("Acme", 3, 2, 9, 1000, 900), 9000, 2250, true},      // rounded to 15 min: 0.25 h
+      {At("Acme", 1, 5, 9, 1, 1), 8500, 2, true},              // 2.36 cents
+      {At("Internal", 1, 5, 9, 3600, 3600), 6000, 6000, false},
+      {At("Later", 2, 28, 9, 3600, 3600), std::nullopt, 0, true},  // before its first rate
+      {At("Nobody", 1, 5, 9, 3600, 3600), std::nullopt, 0, true},
+  };
+  AmountTally tally(rates);
+  for (const auto& row : rows) {
+    const StretchAmount amount = tally.Add(row.stretch);
+    EXPECT_EQ(amount.rate, row.rate) << row.stretch.project;
+    EXPECT_EQ(amount.value, row.value) << row.stretch.project;
+    EXPECT_EQ(amount.billable, row.billable) << row.stretch.project;
+  }
+  const MoneyTotals total = tally.Total();
+  EXPECT_EQ(total.seconds, 7200 + 3600 + 900 + 1 + 3600 * 3);
+  EXPECT_EQ(total.billableSeconds, total.seconds - 3600);
+  EXPECT_EQ(tally.Day(DayFromCivil({2026, 1, 5})).stretches, 3);
+  EXPECT_EQ(tally.Project("absent"), MoneyTotals{});
+}
+
+TEST(Amounts, RowsAddUpToTheTotalToTheCentOnAGeneratedQuarter) {
+  const RatesBook rates = QuarterRates();
+  // The same rates as the independent reckoning reads them: each project's changes, latest first.
+  const std::map<std::string, std::vector<std::pair<std::int64_t, Cents>>> changes{
+      {"Acme", {{DayFromCivil({2026, 2, 15}), 9000}, {DayFromCivil({2026, 1, 1}), 8500}}},
+      {"Internal", {{DayFromCivil({2026, 1, 1}), 6000}}},
+      {"Later", {{DayFromCivil({2026, 3, 1}), 10000}}}};
+  const char* const projects[] = {"Acme", "Internal", "Later", "Nobody"};
+  const char* const comments[] = {"", "#call", "review #call #Acme", "#off", "plan #CALL"};
+  std::mt19937 random(20260401);
+  AmountTally tally(rates);
+  TagTally tags;
+  std::map<std::string, Cents> byProject;
+  std::map<std::int64_t, Cents> byDay;
+  Cents billed = 0, rows = 0, value = 0;
+  std::int64_t callSeconds = 0;
+  for (int i = 0; i < 20000; ++i) {
+    const std::string project = projects[random() % 4];
+    const char* comment = comments[random() % 5];
+    const std::int64_t day = DayFromCivil({2026, 1, 1}) + random() % 90;
+    const std::int64_t seconds = random() % 20000, counted = (seconds + 450) / 900 * 900;
+    const StretchAmount amount = tally.Add({project, comment, {day, 0}, seconds, counted});
+    tags.Add(comment, counted, amount);
+    rows += amount.Billed();
+    if (HasTag(comment, "call")) callSeconds += counted;
+    // Independently: the rate by a search of the changes, the exact counted x rate / 3600 rounded
+    // by comparing twice its remainder with the denominator.
+    const auto it = changes.find(project);
+    if (it == changes.end()) continue;
+    const auto change = std::find_if(it->second.begin(), it->second.end(), [&](const auto& c) { return c.first <= day; });
+    if (change == it->second.end()) continue;
+    const std::int64_t numerator = counted * change->second;
+    const Cents exact = numerator / 3600 + (2 * (numerator % 3600) >= 3600 ? 1 : 0);
+    value += exact;
+    if (project == "Internal") continue;
+    billed += exact;
+    byProject[project] += exact;
+    byDay[day] += exact;
+  }
+  EXPECT_EQ(tally.Total().billable, billed);
+  EXPECT_EQ(tally.Total().Value(), value);
+  EXPECT_EQ(rows, billed);
+  Cents projectSum = 0, daySum = 0;
+  for (const auto& [name, totals] : tally.Projects()) {
+    EXPECT_EQ(totals.billable, byProject[name]) << name;
+    projectSum += totals.billable;
+  }
+  for (const auto& [day, totals] : tally.Days()) {
+    EXPECT_EQ(totals.billable, byDay[day]) << IsoDate(day);
+    daySum += totals.billable;
+  }
+  EXPECT_EQ(projectSum, billed);
+  EXPECT_EQ(daySum, billed);
+  const auto tagRows = tags.Tags();
+  ASSERT_EQ(tagRows.size(), 3u);
+  EXPECT_EQ(tagRows[0].first, "call");  // the first spelling, its row counting "#CALL" too
+  EXPECT_EQ(tagRows[0].second.seconds, callSeconds);
+}
+
+TEST(Budgets, UseLeftAndTheMarksPassedOnceEach) {
+  const Budget hours{40 * 3600, std::nullopt}, money{std::nullopt, 100000}, both{10 * 3600, 100000};
+  BudgetState state = StateOf(hours, {30 * 3600, 999999});
+  EXPECT_EQ(state.secondsLeft, 10 * 3600);
+  EXPECT_FALSE(state.centsLeft);
+  EXPECT_EQ(state.usedPercent, 75);
+  state = StateOf(money, {1, 100001});
+  EXPECT_EQ(state.centsLeft, -1);
+  EXPECT_EQ(state.usedPercent, 100);
+  EXPECT_EQ(StateOf(both, {3 * 3600, 79999}).usedPercent, 79);  // the more used of the two
+  EXPECT_EQ(StateOf(both, {9 * 3600, 10}).usedPercent, 90);
+
+  // 70 % used before the stretch; it runs on.
+  BudgetAlert alert;
+  const BudgetUse before{28 * 3600, 0};
+  const auto at = [&](std::int64_t runningHours) {
+    return NewlyPassedMark(hours, before, {runningHours * 3600, 0}, alert);
+  };
+  EXPECT_EQ(at(2), 0);
+  EXPECT_EQ(at(4), 80);
+  EXPECT_EQ(at(5), 0);
+  EXPECT_EQ(at(12), 100);
+  EXPECT_EQ(at(13), 0);
+  // Already past 80 % when the stretch starts: only 100 is news; both at once: 100 alone.
+  BudgetAlert late;
+  EXPECT_EQ(NewlyPassedMark(hours, {33 * 3600, 0}, {0, 0}, late), 0);
+  EXPECT_EQ(NewlyPassedMark(hours, {33 * 3600, 0}, {3600, 0}, late), 0);
+  EXPECT_EQ(NewlyPassedMark(hours, {33 * 3600, 0}, {7 * 3600, 0}, late), 100);
+  BudgetAlert jump;
+  EXPECT_EQ(NewlyPassedMark(money, {0, 10000}, {0, 95000}, jump), 100);
+  EXPECT_EQ(NewlyPassedMark(money, {0, 10000}, {0, 96000}, jump), 0);
+
+  EXPECT_EQ(BudgetDays(BudgetScope::Month, DayFromCivil({2026, 2, 14})),
+            (Period{DayFromCivil({2026, 2, 1}), DayFromCivil({2026, 2, 28})}));
+}
+
+}  // namespace
+}  // namespace tw
