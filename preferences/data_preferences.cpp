@@ -46,6 +46,11 @@ void Share(const Files& files, const std::string& folder, const std::string& dev
     files.Append(report, "");
   }
   ShareFolder(files, folder, device);
+  // The list's names noted as this machine's, so that they hold whichever version of the list a
+  // sync service keeps.
+  std::string list;
+  if (!FileMissing([&] { list = files.ReadAll(JoinPath(folder, kProjectListFile)); }))
+    NoteProjectChanges(files, folder, "", list, platform().clock->UnixNow());
 }
 
 std::string Listed(const std::vector<std::string>& names) {
@@ -91,6 +96,8 @@ BroughtIn BringIn(const std::string& from, const DataFolder& to, const std::stri
   Platform& p = platform();
   const Files& files = *p.files;
   BroughtIn brought;
+  // The name claimed before anything is written under it.
+  ReadyToWrite(files, to);
   const std::string report = JoinPath(from, kReportFile);
   if (files.Exists(report)) {
     const Files::Lock lock = files.LockFor(to.File(kReportFile));

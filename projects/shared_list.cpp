@@ -119,9 +119,10 @@ ListMerge SettleProjectList(const Files& files, const std::string& folder) {
       if (!name.empty() && !Holds(base, name)) base.push_back(name);
     merge.copies.push_back(c.name);
   }
+  // No list yet (not arrived, or none made): made by the first machine whose user changes it,
+  // never from notes alone, which lack the names kept from before notes were.
+  if (missing) return merge;
   const std::vector<NotedChanges> changes = ReadNotedChanges(files, folder);
-  // No list and nothing noted: nothing to make one of.
-  if (missing && changes.empty() && merge.copies.empty()) return merge;
   const std::string text = DerivedProjectList(ListText(base), changes);
   if (text != before) {
     files.Replace(list, MachineFile(folder, kProjectListScratch), text);

@@ -159,9 +159,8 @@ DataFolder ReadyToWrite(const Files& files, const DataFolder& folder, std::strin
   if (mine != claims.end() && !mine->moved.empty())
     return ReadyToWrite(files, DataFolder{folder.path, true, mine->moved}, firstLine);
   if (mine == claims.end()) {
-    // Files under the name from before claims were: this machine's, written before any claim.
-    const std::vector<std::string> present = DevicesInFolder(folder.path);
-    const bool before = std::any_of(present.begin(), present.end(), [&](const std::string& d) { return SameDeviceName(d, folder.machine); });
+    // A report under the name from before claims were: this machine's, written before any claim.
+    const bool before = files.Exists(folder.Report()) && files.SizeOf(folder.Report()) > 0;
     claims.push_back(MachineClaim{folder.machine, self, before ? kClaimedBefore : UtcStamp(now), "", "", ""});
     WriteClaim(files, folder.path, claims.back());
     mine = claims.end() - 1;

@@ -149,6 +149,27 @@ std::vector<Holding> Resolve(const Files& files, const FolderReports& folder, co
       n.lines = std::move(offsets);
     }
   }
+  // A record its machine took along to the report of the name it had to take instead: the
+  // amendments naming it where it was hold for it where it is.
+  for (const auto& [from, to] : folder.moved) {
+    const auto source = SourceNamed(folder, to);
+    if (!source) continue;
+    std::vector<Named*> left;
+    for (auto& [key, n] : named)
+      if (n.lines.empty() && folder.reports[n.source].file == from) left.push_back(&n);
+    std::unordered_set<std::string> texts;
+    for (Named* n : left) texts.insert(*n->text);
+    if (texts.empty()) continue;
+    auto found = FindLines(files, folder, folder.reports[*source], texts);
+    for (Named* n : left) {
+      auto at = found.find(*n->text);
+      if (at == found.end()) continue;
+      Named& there = named.try_emplace(KeyOf(to, *n->text), Named{*source, n->text, {}, {}}).first->second;
+      there.lines = at->second;
+      there.amendments.insert(there.amendments.end(), n->amendments.begin(), n->amendments.end());
+      n->amendments.clear();
+    }
+  }
 
   std::vector<Holding> holding;
   for (auto& [key, n] : named) {
