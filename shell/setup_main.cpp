@@ -8,6 +8,7 @@
 #include "preferences/sharing.h"
 #include "projects/project_list.h"
 #include "shell/frm_main.h"
+#include "store/changes.h"
 #include "shell/frm_splash.h"
 #include "shell/tray.h"
 #include "state/program_state.h"
@@ -72,6 +73,8 @@ tw::frmMain* Main() {
     if (!notice.empty()) p.dialogs->MsgBox(notice, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
   });
   step([&] { OfferRunningStretch(*main); });
+  // The history keeps HistoryDays of changes; a failure to tidy it costs nothing now.
+  PruneHistory();
   return main;
 }
 

@@ -7,6 +7,8 @@
 
 #include "platform/lines.h"
 #include "platform/platform.h"
+#include "platform/product.h"
+#include "platform/settings.h"
 #include "platform/shared_folder.h"
 #include "report/amendment.h"
 #include "report/record.h"
@@ -139,6 +141,18 @@ std::string KindWords(StepKind kind) {
 }
 
 }  // namespace
+
+void PruneHistory() {
+  try {
+    const Platform& p = platform();
+    const std::string text = p.settings->GetSetting(kProductName, kSettingsSection, kHistoryDaysKey, "");
+    int days = kHistoryDaysDefault;
+    if (!text.empty() && text.size() <= 6 && text.find_first_not_of("0123456789") == std::string::npos)
+      days = std::stoi(text);
+    History(*p.files, ProgramDataFolder()).Prune(p.clock->UnixNow(), days);
+  } catch (const std::exception&) {
+  }
+}
 
 std::string RecordWords(std::string_view record) {
   const auto fields = SplitRecord(record);

@@ -76,6 +76,10 @@ class Changes {
   std::uint64_t group_ = 0;
 };
 
+// Leaves out of this machine's history in the program's data folder the steps older than the
+// setting HistoryDays (a whole number of days, 0 keeping all); nothing happens when it cannot.
+void PruneHistory();
+
 // A person's words for a record: its project and start ("Website redesign 12/7/2026 9:03:35 AM").
 std::string RecordWords(std::string_view record);
 // A hash of bytes that tells them again, in hexadecimal.

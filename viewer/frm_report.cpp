@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QHeaderView>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -18,6 +19,7 @@
 #include "state/program_state.h"
 #include "viewer/frm_report_edit.h"
 #include "viewer/report_columns.h"
+#include "viewer/undo_actions.h"
 #include "widgets/centring.h"
 #include "widgets/controls.h"
 #include "widgets/twips.h"
@@ -107,6 +109,18 @@ frmReport::frmReport(MainView& main, QWidget* parent) : QDialog(parent), main_(m
   connect(cmdToday_, &QPushButton::clicked, this, [this] { ShowToday(); });
   connect(cmdClose_, &QPushButton::clicked, this, [this] { close(); });
 
+  // Undo and Redo of the record's changes (Ctrl+Z, Ctrl+Shift+Z), also on the list's context menu:
+  // the window keeps its designed look, with no menu bar.
+  undo_ = new UndoActions(this, [this] { Setup::ShowReport(main_, ReportWindows(), Setup::DisplayDate); });
+  list_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    undo_->Refresh();
+    QMenu menu(this);
+    menu.addAction(undo_->undo());
+    menu.addAction(undo_->redo());
+    menu.exec(list_->viewport()->mapToGlobal(at));
+  });
+
   Register();
 }
 
@@ -152,6 +166,7 @@ void frmReport::Fill(DayReport report) {
   }
   list_->addTopLevelItems(items);
   FitDateColumns();
+  if (undo_) undo_->Refresh();  // a change saved, or made elsewhere, is what Undo now takes back
 }
 
 void frmReport::FitDateColumns() {

@@ -18,6 +18,8 @@ class QTreeWidget;
 
 namespace tw {
 
+class UndoActions;
+
 class frmReport : public QDialog, public ReportWindow, public RegisteredForm<frmReport> {
   Q_OBJECT
 
@@ -50,6 +52,7 @@ class frmReport : public QDialog, public ReportWindow, public RegisteredForm<frm
   QPushButton* cmdNextDay_ = nullptr;
   QPushButton* cmdClose_ = nullptr;
   QTreeWidget* list_ = nullptr;
+  UndoActions* undo_ = nullptr;
   DayReport report_;
   std::vector<std::function<void()>> atClose_;
   bool closed_ = false;

@@ -1,5 +1,6 @@
 // The running stretch saved on disk, and the start-up question that offers it back.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -117,7 +118,10 @@ TEST_F(RunningTest, OtherMachinesStretchesAreShownWhileTheirFilesAreFresh) {
     folder.Write(DeviceFileName(kRunningFile, device), RunningFileText({project, start, "", start, record, ""}));
   };
   run("desk", "Alpha", ""), run("laptop", "Beta", ""), run("tablet", "Gamma", "Gamma,1,2,");  // tablet's has ended
-  const std::int64_t now = std::time(nullptr);
+  // Now as the files' own times tell it: the system's coarse clock may stand behind them.
+  struct stat written {};
+  ASSERT_EQ(::stat(folder.File(DeviceFileName(kRunningFile, "laptop")).c_str(), &written), 0);
+  const std::int64_t now = written.st_mtime;
   EXPECT_TRUE(RunningOnOtherMachines(files, folder.path(), "desk", now).empty());  // a folder not shared
   folder.Write(kSharedMarker, SharedMarkerText("desk"));
   EXPECT_EQ(AlsoRunningText(RunningOnOtherMachines(files, folder.path(), "desk", now)),

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
@@ -147,6 +148,37 @@ TEST_F(ReportWindowTest, DoubleClickOpensARowsEntryWhoseSaveAndDeleteChangeItsLi
             "Kept,12/7/2026 9:00:00 AM,12/7/2026 10:30:00 AM,layout, then proofs" + bytes + "\r\n" + kOther + "\r\n");
   EXPECT_EQ(main.status, "Ready");
   EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// Ctrl+Z takes back the window's changes one by one and Ctrl+Shift+Z makes them again, the day
+// shown anew each time; the context menu names what they would do.
+TEST_F(ReportWindowTest, CtrlZUndoesTheWindowsChangesAndCtrlShiftZRedoesThem) {
+  const std::string start = kAlpha + "\r\n" + kBeta + "\r\n";
+  folder.Write("projrpt.pro", start);
+  Show([&](frmReport& w) {
+    EXPECT_TRUE(DoubleClickRow(w, 0, [&](frmReportEdit& e) {
+      test::Retype(e, "txtComment", "changed");
+      test::Click(e, "cmdSave");
+    }));
+    EXPECT_TRUE(DoubleClickRow(w, 1, [&](frmReportEdit& e) { test::Click(e, "cmdDelete"); }));
+    const std::string changed = folder.Read("projrpt.pro");
+    ASSERT_EQ(changed, "Alpha,12/7/2026 9:00:00 AM,12/7/2026 10:30:00 AM,changed\r\n");
+    QAction* undo = w.findChild<QAction*>("mnuEditUndo");
+    ASSERT_NE(undo, nullptr);
+    EXPECT_EQ(ToBytes(undo->text()), "&Undo the deletion of Beta 12/7/2026 11:00:00 AM");
+    undo->trigger();
+    QApplication::setActiveWindow(&w);  // shortcuts reach the active window
+    QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(folder.Read("projrpt.pro"), start);
+    EXPECT_EQ(Rows(w).size(), 3u);  // both stretches and the total, shown again
+    QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    w.findChild<QAction*>("mnuEditRedo")->trigger();
+    EXPECT_EQ(folder.Read("projrpt.pro"), changed);
+    EXPECT_TRUE(dialogs.shown.empty());
+    w.findChild<QAction*>("mnuEditRedo")->trigger();  // nothing left to redo: said
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].prompt, "There is nothing to redo.");
+  });
 }
 
 TEST_F(ReportWindowTest, TheEditorRefusesWhatWouldBreakTheFileAndKeepsWhatWasTyped) {

@@ -1,0 +1,81 @@
+#include "viewer/undo_actions.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+
+#include "desktop/qt_text.h"
+#include "platform/platform.h"
+#include "platform/product.h"
+#include "store/changes.h"
+
+namespace tw {
+namespace {
+
+Changes FromThisWindow() {
+  const Platform& p = platform();
+  return Changes(*p.files, ProgramDataFolder(), kFromWindow, p.clock->UnixNow());
+}
+
+}  // namespace
+
+UndoActions::UndoActions(QWidget* window, std::function<void()> changed)
+    : QObject(window), window_(window), changed_(std::move(changed)) {
+  undo_ = new QAction(window);
+  undo_->setObjectName("mnuEditUndo");
+  undo_->setShortcut(QKeySequence::Undo);
+  undo_->setShortcutContext(Qt::WindowShortcut);
+  redo_ = new QAction(window);
+  redo_->setObjectName("mnuEditRedo");
+  redo_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+  redo_->setShortcutContext(Qt::WindowShortcut);
+  window->addAction(undo_);
+  window->addAction(redo_);
+  connect(undo_, &QAction::triggered, this, [this] { Take(true); });
+  connect(redo_, &QAction::triggered, this, [this] { Take(false); });
+  Refresh();
+}
+
+QMenu* UndoActions::EditMenu(QWidget* parent) const {
+  auto* menu = new QMenu("&Edit", parent);
+  menu->setObjectName("mnuEdit");
+  menu->addAction(undo_);
+  menu->addAction(redo_);
+  connect(menu, &QMenu::aboutToShow, this, [this] { const_cast<UndoActions*>(this)->Refresh(); });
+  return menu;
+}
+
+void UndoActions::Refresh() {
+  std::string undo, redo;
+  try {
+    const Changes changes = FromThisWindow();
+    undo = changes.NextUndo();
+    redo = changes.NextRedo();
+  } catch (const std::exception&) {
+  }
+  // Kept enabled: the shortcut asks the history as it stands when pressed, whoever changed it since.
+  undo_->setText(undo.empty() ? "&Undo" : "&Undo " + FromBytes(undo));
+  redo_->setText(redo.empty() ? "&Redo" : "&Redo " + FromBytes(redo));
+}
+
+void UndoActions::Take(bool undo) {
+  Changes::Outcome outcome;
+  try {
+    Changes changes = FromThisWindow();
+    outcome = undo ? changes.Undo() : changes.Redo();
+  } catch (const RunError& e) {
+    outcome.refusal = "the record could not be changed: " + e.description();
+  }
+  if (!outcome.done) {
+    const std::string text = outcome.what.empty()
+                                 ? (undo ? "There is nothing to undo." : "There is nothing to redo.")
+                                 : std::string(undo ? "Cannot undo " : "Cannot redo ") + outcome.what + ": " +
+                                       outcome.refusal + ".";
+    platform().dialogs->MsgBox(text, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
+  } else if (changed_) {
+    changed_();
+  }
+  Refresh();
+}
+
+}  // namespace tw
