@@ -21,6 +21,7 @@
 #include "report/report_files.h"
 #include "report/report_form.h"
 #include "store/changes.h"
+#include "store/machine_claim.h"
 #include "store/record_store.h"
 
 namespace tw {
@@ -417,6 +418,8 @@ namespace {
 ImportPlan WriteRecords(const Files& files, const std::string& folder, const ImportSource& source,
                         const DateFormat& reportForm, const LocaleData& user, std::optional<ImportPeriod> period,
                         const std::string& origin, std::int64_t unixNow) {
+  // This machine's name in a shared folder settled before anything is written under it.
+  ReadyToWrite(files, DataFolder::At(folder));
   const std::string report = MachineFile(folder, kReportFile);
   // The report up to here is judged by its stretches; what it gains while the import waits for the
   // lock (the same file imported from another window or tallywright-ctl), by its lines.

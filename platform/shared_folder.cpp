@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <random>
+#include <tuple>
 
 #include "dates/date_value.h"
 #include "platform/lines.h"
@@ -16,6 +18,9 @@ namespace {
 
 constexpr std::string_view kReportStem = "projrpt.";
 constexpr std::string_view kSharedByKey = "SharedBy=";
+constexpr std::string_view kSharedByIdKey = "SharedById=";
+constexpr std::string_view kClaimStem = "machine.";
+constexpr std::string_view kClaimExtension = ".id";
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -40,8 +45,37 @@ std::optional<std::string> DeviceOf(std::string_view name, std::initializer_list
 // Whether a name is one of the program's files, of the folder or of a machine.
 bool ProgramFileName(std::string_view name) {
   return name.substr(0, kReportStem.size()) == kReportStem || name.substr(0, 8) == "project." ||
+         name.starts_with(kClaimStem) ||
          name.substr(0, 7) == "report." || name == kSharedMarker ||
          (name.starts_with(kProductName) && name.ends_with(".log"));
+}
+
+bool IsIdentity(std::string_view id) {
+  return id.size() == 16 && std::all_of(id.begin(), id.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+// The name and identity of a claim file's name "machine.<name>.<identity>.id".
+std::optional<std::pair<std::string, std::string>> ClaimOfFileName(std::string_view name) {
+  if (!name.starts_with(kClaimStem) || !name.ends_with(kClaimExtension)) return std::nullopt;
+  name.remove_prefix(kClaimStem.size());
+  name.remove_suffix(kClaimExtension.size());
+  const size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos || DeviceNameProblem(name.substr(0, dot)) || !IsIdentity(name.substr(dot + 1)))
+    return std::nullopt;
+  return std::pair{std::string(name.substr(0, dot)), std::string(name.substr(dot + 1))};
+}
+
+// A "Key=" line's value in the marker; empty when it has none.
+std::string MarkerValue(const Files& files, const std::string& folder, std::string_view key) {
+  std::string text;
+  try {
+    if (FileMissing([&] { text = files.ReadTail(JoinPath(folder, kSharedMarker), 4096); })) return "";
+  } catch (const RunError&) {
+    return "";
+  }
+  for (const std::string& line : SplitLines(text))
+    if (line.starts_with(key)) return line.substr(key.size());
+  return "";
 }
 
 std::vector<std::string> NamesIn(const std::string& folder) {
@@ -92,15 +126,125 @@ bool DeviceNameSettled() {
   return settings && !DeviceNameProblem(settings->GetSetting(kProductName, kSettingsSection, kDeviceNameKey, ""));
 }
 
+std::string ThisMachineId() {
+  Settings* settings = platform().settings;
+  if (!settings) return "";
+  std::string id = settings->GetSetting(kProductName, kSettingsSection, kMachineIdKey, "");
+  if (IsIdentity(id)) return id;
+  std::random_device random;
+  const std::uint64_t bits = (std::uint64_t{random()} << 32) ^ random();
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(bits));
+  settings->SaveSetting(kProductName, kSettingsSection, kMachineIdKey, text);
+  return text;
+}
+
+std::string ClaimFileName(std::string_view device, std::string_view identity) {
+  return std::string(kClaimStem) + std::string(device) + "." + std::string(identity) + std::string(kClaimExtension);
+}
+
+std::string ClaimText(const MachineClaim& claim) {
+  std::string text = "; This machine keeps its files in this folder under the name " + claim.device +
+                     ". The identity below, made at\r\n; random, tells it from another machine given the same name.\r\n";
+  text += "Name=" + claim.device + "\r\nIdentity=" + claim.identity + "\r\nSince=" + claim.since + "\r\n";
+  if (!claim.first.empty()) text += "First=" + claim.first + "\r\n";
+  if (!claim.was.empty()) text += "Was=" + claim.was + "\r\n";
+  if (!claim.moved.empty()) text += "Moved=" + claim.moved + "\r\n";
+  return text;
+}
+
+std::optional<MachineClaim> ParseClaim(std::string_view text) {
+  MachineClaim claim;
+  for (const std::string& line : SplitLines(text)) {
+    const size_t equals = line.find('=');
+    if (line.empty() || line[0] == ';' || equals == std::string::npos) continue;
+    const std::string key = line.substr(0, equals), value = line.substr(equals + 1);
+    if (key == "Name") claim.device = value;
+    if (key == "Identity") claim.identity = value;
+    if (key == "Since") claim.since = value;
+    if (key == "First") claim.first = value;
+    if (key == "Was") claim.was = value;
+    if (key == "Moved") claim.moved = value;
+  }
+  if (DeviceNameProblem(claim.device) || !IsIdentity(claim.identity) || claim.since.size() != 20) return std::nullopt;
+  return claim;
+}
+
+std::vector<MachineClaim> ClaimsIn(const Files& files, const std::string& folder, std::string_view device) {
+  std::vector<MachineClaim> claims;
+  for (const std::string& name : NamesIn(folder)) {
+    const auto claimed = ClaimOfFileName(name);
+    if (!claimed || (!device.empty() && !SameDeviceName(claimed->first, device))) continue;
+    std::string text;
+    try {
+      if (FileMissing([&] { text = files.ReadTail(JoinPath(folder, name), 4096); })) continue;
+    } catch (const RunError&) {
+      continue;
+    }
+    // The file's name decides whose claim it is; its text, since when.
+    auto claim = ParseClaim(text);
+    if (claim && SameDeviceName(claim->device, claimed->first) && claim->identity == claimed->second)
+      claims.push_back(std::move(*claim));
+  }
+  return claims;
+}
+
+std::optional<MachineClaim> NameHolder(const std::vector<MachineClaim>& claims) {
+  const auto holder = std::min_element(claims.begin(), claims.end(), [](const MachineClaim& a, const MachineClaim& b) {
+    return std::tuple(!a.moved.empty(), a.since, a.identity) < std::tuple(!b.moved.empty(), b.since, b.identity);
+  });
+  if (holder != claims.end() && !holder->moved.empty()) return std::nullopt;
+  if (holder == claims.end()) return std::nullopt;
+  return *holder;
+}
+
+void WriteClaim(const Files& files, const std::string& folder, const MachineClaim& claim) {
+  const std::string path = JoinPath(folder, ClaimFileName(claim.device, claim.identity));
+  files.Replace(path, path + ".tmp", ClaimText(claim));
+}
+
 std::optional<std::string> MachineNameRefusal(const std::string& folder, std::string_view name,
                                               std::string_view current) {
   if (auto problem = DeviceNameProblem(name)) return problem;
-  if (!current.empty() && SameDeviceName(name, current)) return std::nullopt;
+  const Files files;
+  const std::string self = ThisMachineId();
+  const std::string taken = "Another machine already keeps its records in this folder under the name ";
+  bool claimed = false;
+  for (const MachineClaim& claim : ClaimsIn(files, folder, name)) {
+    if (!claim.moved.empty()) continue;  // given up for another name
+    if (claim.identity != self)
+      return taken + claim.device + " (since " + claim.since + "). Please choose another name for this machine.";
+    claimed = true;
+  }
+  if (claimed) return std::nullopt;
+  // The machine that shared the folder keeps its name there even before its files have arrived.
+  const std::string sharedBy = SharedBy(files, folder), sharerId = SharedById(files, folder);
+  const bool ours = !current.empty() && SameDeviceName(name, current);
+  if (SameDeviceName(sharedBy, name) && (sharerId.empty() ? !ours : sharerId != self))
+    return "The machine that shared this folder keeps its records there under the name " + sharedBy +
+           ". Please choose another name for this machine.";
+  if (ours) return std::nullopt;
   for (const std::string& device : DevicesInFolder(folder))
-    if (SameDeviceName(device, name))
-      return "Another machine already keeps its records in this folder under the name " + device +
-             ". Please choose another name for this machine.";
+    if (SameDeviceName(device, name)) return taken + device + ". Please choose another name for this machine.";
   return std::nullopt;
+}
+
+bool MachineNameWanted(const std::string& folder) {
+  if (!DeviceNameSettled()) return true;
+  const std::string name = ThisDevice(), self = ThisMachineId();
+  for (const MachineClaim& claim : ClaimsIn(Files(), folder, name))
+    if (claim.identity == self && claim.moved.empty()) return false;
+  return MachineNameRefusal(folder, name, name).has_value();
+}
+
+std::string FreeDeviceName(const std::string& folder, std::string_view wanted) {
+  const std::string base = DeviceNameOfHost(wanted);
+  if (!MachineNameRefusal(folder, base, "")) return base;
+  for (int n = 2;; ++n) {
+    const std::string suffix = "-" + std::to_string(n);
+    const std::string name = base.substr(0, kDeviceNameMax - suffix.size()) + suffix;
+    if (!MachineNameRefusal(folder, name, "")) return name;
+  }
 }
 
 std::string UtcStamp(std::int64_t unixSeconds) {
@@ -143,32 +287,30 @@ bool IsSharedFolder(const std::string& folder) {
   return Files().Exists(JoinPath(folder, kSharedMarker));
 }
 
-std::string SharedMarkerText(std::string_view sharedBy) {
+std::string SharedMarkerText(std::string_view sharedBy, std::string_view identity) {
   return "; This folder is shared by several machines through a file-sync service. Each machine\r\n"
          "; writes only its own files here, named by the machine (projrpt.<machine>.pro), and\r\n"
          "; Tallywright reads them all. projrpt.pro, if there is one, is the report of the machine\r\n"
          "; that shared the folder.\r\n" +
-         std::string(kSharedByKey) + std::string(sharedBy) + "\r\n";
+         std::string(kSharedByKey) + std::string(sharedBy) + "\r\n" +
+         (identity.empty() ? "" : std::string(kSharedByIdKey) + std::string(identity) + "\r\n");
 }
 
 std::string SharedBy(const Files& files, const std::string& folder) {
-  std::string text;
-  try {
-    if (FileMissing([&] { text = files.ReadTail(JoinPath(folder, kSharedMarker), 4096); })) return "";
-  } catch (const RunError&) {
-    return "";
-  }
-  for (const std::string& line : SplitLines(text))
-    if (line.rfind(kSharedByKey, 0) == 0 && !DeviceNameProblem(line.substr(kSharedByKey.size())))
-      return line.substr(kSharedByKey.size());
-  return "";
+  const std::string name = MarkerValue(files, folder, kSharedByKey);
+  return DeviceNameProblem(name) ? "" : name;
+}
+
+std::string SharedById(const Files& files, const std::string& folder) {
+  const std::string id = MarkerValue(files, folder, kSharedByIdKey);
+  return IsIdentity(id) ? id : "";
 }
 
 void ShareFolder(const Files& files, const std::string& folder, std::string_view device) {
   const std::string marker = JoinPath(folder, kSharedMarker);
   const Files::Lock lock = files.LockFor(marker);
   if (files.Exists(marker)) return;
-  files.Replace(marker, marker + "." + std::string(device) + ".tmp", SharedMarkerText(device));
+  files.Replace(marker, marker + "." + std::string(device) + ".tmp", SharedMarkerText(device, ThisMachineId()));
 }
 
 std::optional<std::string> ConflictOriginal(std::string_view name) {

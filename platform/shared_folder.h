@@ -42,10 +42,51 @@ bool DeviceNameSettled();
 // A moment as the folder's files note it, in UTC: "2026-12-07T21:01:23Z".
 std::string UtcStamp(std::int64_t unixSeconds);
 
-// Why `name` cannot be this machine's name in folder: no device name, or the name another machine
-// keeps its files under there. `current` is this machine's name so far, whose files are its own.
+// --- machine identities ---------------------------------------------------------------------
+// Two machines may be given one name (two hosts named alike, a name typed on a machine whose files
+// have not arrived yet), and then both would write one file, which a sync service cannot keep whole.
+// So each machine has an identity of its own, made at random once and kept in its settings, and
+// claims its name in a shared folder by a file only it writes, "machine.<name>.<identity>.id",
+// before it writes anything under that name. Another machine's claim of a name refuses the name.
+
+// The setting that keeps this machine's identity.
+inline constexpr const char* kMachineIdKey = "MachineId";
+// This machine's identity: 16 hexadecimal digits, made at random and saved the first time it is
+// asked for; empty without a settings store.
+std::string ThisMachineId();
+
+struct MachineClaim {
+  std::string device;    // the name claimed
+  std::string identity;  // the claiming machine's
+  std::string since;     // when it claimed the name (UTC stamp); "0000-..." for files written before claims were
+  std::string first;     // a hash of the first line it wrote into a report of that name it made; empty when none
+  std::string was;       // the name it had before, when it had to take this one
+  std::string moved;     // the name it took instead, once another machine held this one
+};
+inline constexpr const char* kClaimedBefore = "0000-00-00T00:00:00Z";
+// The claim file's name and text, and the claim a text holds (nothing for one that is not whole).
+std::string ClaimFileName(std::string_view device, std::string_view identity);
+std::string ClaimText(const MachineClaim& claim);
+std::optional<MachineClaim> ParseClaim(std::string_view text);
+// Every claim of `device` in folder (every claim without one), as they stand; unreadable ones left out.
+std::vector<MachineClaim> ClaimsIn(const Files& files, const std::string& folder, std::string_view device = "");
+// Of a name's claims, the one that holds it: the earliest of those still writing under it, then by
+// identity; nothing when there are none.
+std::optional<MachineClaim> NameHolder(const std::vector<MachineClaim>& claims);
+// Writes a claim of this machine (scratch, flush, rename).
+void WriteClaim(const Files& files, const std::string& folder, const MachineClaim& claim);
+
+// Why `name` cannot be this machine's name in folder: no device name, another machine's claim of
+// it, the name of the machine that shared the folder (unless it is this one), or the name another
+// machine keeps its files under there. `current` is this machine's name so far, whose files are its own.
 std::optional<std::string> MachineNameRefusal(const std::string& folder, std::string_view name,
                                               std::string_view current);
+// Whether this machine is to be asked its name for folder, a shared one: it has settled none, or
+// the one it has is refused there and not claimed by it.
+bool MachineNameWanted(const std::string& folder);
+// A name for this machine in folder that no machine uses there: `wanted` when it is free, else
+// `wanted` with "-2", "-3", ... after it.
+std::string FreeDeviceName(const std::string& folder, std::string_view wanted);
 
 // --- the folder's files -----------------------------------------------------------------------
 
@@ -63,11 +104,14 @@ bool FolderFile(std::string_view name);
 std::string MachineFile(const std::string& folder, std::string_view name);
 
 bool IsSharedFolder(const std::string& folder);
-// The marker's text: what the folder is, and which machine shared it (and so owns "projrpt.pro").
-std::string SharedMarkerText(std::string_view sharedBy);
+// The marker's text: what the folder is, and which machine shared it (and so owns "projrpt.pro"),
+// by name and identity.
+std::string SharedMarkerText(std::string_view sharedBy, std::string_view identity = "");
 // The machine that shared the folder, from the marker; empty when it does not say.
 std::string SharedBy(const Files& files, const std::string& folder);
-// Makes folder shared by `device`, unless it is already; nothing else changes.
+// Its identity, from the marker; empty when it does not say (a marker of before identities).
+std::string SharedById(const Files& files, const std::string& folder);
+// Makes folder shared by `device` (this machine), unless it is already; nothing else changes.
 void ShareFolder(const Files& files, const std::string& folder, std::string_view device);
 
 // The name a sync service's conflict copy stands for ("project.lst" for

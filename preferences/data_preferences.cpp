@@ -6,11 +6,17 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/lines.h"
 #include "platform/platform.h"
 #include "platform/shared_folder.h"
 #include "projects/project_list.h"
 #include "projects/shared_list.h"
+#include "report/record.h"
 #include "report/report_files.h"
+#include "report/report_form.h"
+#include "store/changes.h"
+#include "store/conflict_copies.h"
+#include "store/machine_claim.h"
 #include "tracking/running.h"
 
 namespace tw {
@@ -40,7 +46,30 @@ void Share(const Files& files, const std::string& folder, const std::string& dev
     files.Append(report, "");
   }
   ShareFolder(files, folder, device);
+  // The list's names noted as this machine's, so that they hold whichever version of the list a
+  // sync service keeps.
+  std::string list;
+  if (!FileMissing([&] { list = files.ReadAll(JoinPath(folder, kProjectListFile)); }))
+    NoteProjectChanges(files, folder, "", list, platform().clock->UnixNow());
 }
+
+std::string Listed(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : ", ") + name;
+  return text;
+}
+
+// The list text `before` with the names of `other` it lacks after its own.
+std::string JoinedList(std::string_view before, std::string_view other) {
+  std::vector<std::string> names = SplitLines(before);
+  while (!names.empty() && names.back().empty()) names.pop_back();  // the empty entry past the last
+  for (std::string& name : SplitLines(other))
+    if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end()) names.push_back(std::move(name));
+  return ListText(names);
+}
+
+// The history's files, which name the report of their own folder.
+bool HistoryFile(std::string_view name) { return name == kHistoryFile || name.ends_with(".hsb"); }
 
 }  // namespace
 
@@ -63,24 +92,86 @@ std::vector<std::string> ProgramFiles(const std::string& folder) {
   return names;
 }
 
+BroughtIn BringIn(const std::string& from, const DataFolder& to, const std::string& origin) {
+  Platform& p = platform();
+  const Files& files = *p.files;
+  BroughtIn brought;
+  // The name claimed before anything is written under it.
+  ReadyToWrite(files, to);
+  const std::string report = JoinPath(from, kReportFile);
+  if (files.Exists(report)) {
+    const Files::Lock lock = files.LockFor(to.File(kReportFile));
+    // The records go in in the form of the report they join; a report still to be made takes theirs.
+    const LocaleData user = p.dateFormat->data();
+    const DateFormat theirs(ReportForm(files, report, user));
+    LineConversion convert;
+    if (!files.Exists(to.Report())) {
+      const std::string form = FormFileOf(to.Report());
+      if (!files.Exists(form)) files.Replace(form, form + ".tmp", FormText(theirs.data()));
+    } else if (const DateFormat ours(ReportForm(files, to.Report(), user)); !(ours.data() == theirs.data())) {
+      convert = [theirs, ours](std::string_view line) {
+        const auto f = SplitRecord(line);
+        const auto start = f ? theirs.Parse(f->start) : std::nullopt, end = f ? theirs.Parse(f->end) : std::nullopt;
+        if (!start || !end) return std::string(line);
+        return JoinRecord(f->project, ours.FormatGeneral(*start), ours.FormatGeneral(*end), f->comment);
+      };
+    }
+    brought.records = MergeRecordsInto(files, to, report, convert, report, origin, p.clock->UnixNow());
+  }
+  std::string list;
+  if (!FileMissing([&] { list = files.ReadAll(JoinPath(from, kProjectListFile)); })) {
+    const std::string shared = to.File(kProjectListFile);
+    const Files::Lock lock = files.LockFor(shared);
+    std::string before;
+    FileMissing([&] { before = files.ReadAll(shared); });
+    // Noted as this machine's additions, the names hold whatever version of the list a sync
+    // service keeps; then the list is settled from every machine's notes.
+    const std::string added = ProjectChangeLines(before, JoinedList(before, list), p.clock->UnixNow());
+    if (!added.empty()) files.Append(to.Own(kProjectChangesFile), added);
+    brought.names = SettleProjectList(files, to.path).added;
+  }
+  return brought;
+}
+
 void MoveProgramFiles(const std::string& from, const std::string& to, const std::string& device) {
   const Files& files = *platform().files;
   const bool shared = IsSharedFolder(to);
   const Files::Lock here = files.LockFor(JoinPath(from, kReportFile));
   const Files::Lock there = files.LockFor(JoinPath(to, kReportFile));
+  const DataFolder target{to, shared, shared ? device : ""};
+  if (shared) BringIn(from, target, kFromWindow);
   for (const std::string& name : ProgramFiles(from)) {
     const std::string source = JoinPath(from, name);
-    if (shared && name == kProjectListFile) {
-      std::string theirs, ours = files.ReadAll(source);
-      FileMissing([&] { theirs = files.ReadAll(JoinPath(to, name)); });
-      files.Replace(JoinPath(to, name), JoinPath(to, DeviceFileName(kProjectListScratch, device)),
-                    theirs.empty() ? ours : MergedProjectList(theirs, ours, ""));
-    } else {
-      const std::string target = JoinPath(to, shared ? DeviceFileName(name, device) : name);
-      files.Copy(source, target, target + ".tmp");
+    // Brought in already; the history names the old folder's report, and stays with it.
+    const bool merged = shared && (name == kReportFile || name == kProjectListFile ||
+                                   (name == FormFileOf(kReportFile) && files.Exists(target.Own(name))));
+    if (shared && HistoryFile(name)) continue;
+    if (!merged) {
+      const std::string path = target.Own(name);
+      if (files.Exists(path)) continue;
+      files.Copy(source, path, path + ".tmp");
     }
     files.Remove(source);
   }
+}
+
+std::string ArriveInDataFolder() {
+  Platform& p = platform();
+  const std::string folder = p.system->DataFolder(), last = Setting(kLastDataFolderKey);
+  if (last == folder) return "";
+  std::string message;
+  if (!last.empty() && IsSharedFolder(folder) && !IsSharedFolder(last)) {
+    const DataFolder here = DataFolder::At(folder);
+    const BroughtIn brought = BringIn(last, here, kFromWindow);
+    if (brought.records > 0 || !brought.names.empty())
+      message = "Tallywright keeps its files in the shared folder " + folder + " now. " +
+                std::to_string(brought.records) + (brought.records == 1 ? " record" : " records") + " of " +
+                last + " that it lacked went into this machine's report there (" + here.OwnName(kReportFile) +
+                ")" + (brought.names.empty() ? "" : ", and its project list gained " + Listed(brought.names)) +
+                ". The files in " + last + " stay as they are.";
+  }
+  Save(kLastDataFolderKey, folder);
+  return message;
 }
 
 int SaveDataChoice(MainView& main, const DataChoice& choice) {
@@ -127,13 +218,22 @@ int SaveDataChoice(MainView& main, const DataChoice& choice) {
                             MsgStyle::OkCancel + MsgStyle::Information, kProductName) != MsgResult::Ok)
         return kUnchanged;
     } else if (!ours.empty()) {
-      std::string names;
-      for (const std::string& name : ours) names += (names.empty() ? "" : ", ") + name;
+      const bool joining = IsSharedFolder(target);
       const int answer = p.dialogs->MsgBox(
-          "Move Tallywright's files (" + names + ") from " + current + " to " + target +
-              "?\n\nYes moves them. No leaves them where they are and uses what " + target + " holds.",
+          "Move Tallywright's files (" + Listed(ours) + ") from " + current + " to " + target + "?\n\n" +
+              (joining ? "Yes moves them. No leaves them where they are. Either way the records and project names "
+                        "of this machine that the shared folder lacks are merged into it."
+                      : "Yes moves them. No leaves them where they are and uses what " + target + " holds."),
           MsgStyle::YesNoCancel + MsgStyle::Question, kProductName);
       if (answer == MsgResult::Cancel) return kUnchanged;
+      if (answer == MsgResult::No && joining) {
+        // Coming into a shared folder, whether for the first time or back, never leaves records out.
+        try {
+          BringIn(current, DataFolder{target, true, choice.device}, kFromWindow);
+        } catch (const RunError& e) {
+          return Tell("Your records could not be merged into " + target + ": " + e.description() + ".", kFolderBox);
+        }
+      }
       if (answer == MsgResult::Yes) {
         if (!IsSharedFolder(target) && !ProgramFiles(target).empty())
           return Tell(target + " already holds Tallywright's files, which yours cannot be put together with. "
@@ -156,7 +256,10 @@ int SaveDataChoice(MainView& main, const DataChoice& choice) {
         (shared || choice.device != ThisDevice()))
       Save(kDeviceNameKey, choice.device);
     if (moving) Save(kDataFolderKey, chosen.value_or(""));
+    if (moving) Save(kLastDataFolderKey, target);
     if (choice.shared && !IsSharedFolder(target)) Share(files, target, choice.device);
+    // The name claimed at once, so that no machine joining later takes it.
+    if (shared) ReadyToWrite(files, DataFolder{target, true, choice.device});
   } catch (const RunError& e) {
     return Tell("The data folder could not be set: " + e.description(), kFolderBox);
   }

@@ -5,6 +5,7 @@
 #include "desktop/qt_text.h"
 #include "platform/platform.h"
 #include "platform/shared_folder.h"
+#include "store/machine_claim.h"
 #include "widgets/centring.h"
 #include "widgets/controls.h"
 #include "widgets/program_icon.h"
@@ -35,7 +36,8 @@ frmMachineName::frmMachineName(const std::string& folder) : folder_(folder) {
   PlaceTwips(about, 120, 120, 5160, 855);
   QLabel* label = MakeLabel(this, "lblName", "This machine's &name:");
   PlaceTwips(label, 120, 1140, 2400, 255);
-  txtName_ = new QLineEdit(FromBytes(ThisDevice()), this);
+  // Never a name another machine uses there, such as the host's name on two hosts named alike.
+  txtName_ = new QLineEdit(FromBytes(FreeDeviceName(folder, ThisDevice())), this);
   txtName_->setObjectName("txtName");
   txtName_->setMaxLength(static_cast<int>(kDeviceNameMax));
   label->setBuddy(txtName_);
@@ -67,6 +69,8 @@ void frmMachineName::accept() {
   }
   try {
     p.settings->SaveSetting(kProductName, kSettingsSection, kDeviceNameKey, name);
+    // Claimed at once, so that no machine joining later takes it.
+    ReadyToWrite(*p.files, DataFolder{folder_, true, name});
   } catch (const RunError&) {
     // Not kept: the host's name serves for this run, and the next start asks again.
   }

@@ -85,10 +85,10 @@ frmPreferences::frmPreferences(const std::string& sourceLine, MainView* main) : 
     const QString chosen = QFileDialog::getExistingDirectory(this, "Data Folder", txtDataFolder_->text());
     if (chosen.isEmpty()) return;
     txtDataFolder_->setText(chosen);
-    FolderChanged();
   });
-  connect(txtDataFolder_, &QLineEdit::editingFinished, this, [this] { FolderChanged(); });
-  connect(chkShared_, &QCheckBox::toggled, this, [this] { FolderChanged(); });
+  // At every keystroke, not when the box is left: OK may come first.
+  connect(txtDataFolder_, &QLineEdit::textChanged, this, [this] { FolderChanged(); });
+  connect(chkShared_, &QCheckBox::toggled, this, [this] { NameBoxChanged(); });
 
   QPushButton* ok = MakeButton(this, "cmdOK", "OK");
   ok->setDefault(true);
@@ -129,8 +129,15 @@ void frmPreferences::Unload() {
 void frmPreferences::FolderChanged() {
   const auto folder = ChosenDataFolder(ToBytes(txtDataFolder_->text()), std::getenv("HOME"));
   const bool shared = folder && IsSharedFolder(*folder);
-  if (shared) chkShared_->setChecked(true);
+  // Ticked for a shared folder only; another folder is shared only when the user ticks the box.
+  chkShared_->setChecked(shared);
   chkShared_->setEnabled(!shared);
+  NameBoxChanged();
+}
+
+void frmPreferences::NameBoxChanged() {
+  const auto folder = ChosenDataFolder(ToBytes(txtDataFolder_->text()), std::getenv("HOME"));
+  const bool shared = folder && IsSharedFolder(*folder);
   // The name of this machine's files in the folder it uses now stays theirs.
   const std::string current = platform().system->DataFolder();
   const std::vector<std::string> present = shared && *folder == current ? DevicesInFolder(current) : std::vector<std::string>{};

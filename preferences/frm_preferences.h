@@ -31,9 +31,11 @@ class frmPreferences : public QDialog, public RegisteredForm<frmPreferences> {
  private:
   frmPreferences(const std::string& sourceLine, MainView* main);
 
-  // The tick and the name box as the folder in the box stands: a shared folder stays shared, and
-  // this machine's name there stays once it keeps records under it.
+  // The tick as the folder in the box stands, at once: ticked and fixed for a shared folder,
+  // unticked for any other until the user ticks it.
   void FolderChanged();
+  // The name box: used for a shared folder, and fixed once this machine keeps records there under it.
+  void NameBoxChanged();
 
   QLineEdit* txtIdleMinutes_ = nullptr;
   QLineEdit* txtRemindHours_ = nullptr;

@@ -4,9 +4,11 @@
 
 #include "platform/platform.h"
 #include "platform/shared_folder.h"
+#include "preferences/data_preferences.h"
 #include "projects/project_list.h"
 #include "projects/shared_list.h"
 #include "store/conflict_copies.h"
+#include "store/machine_claim.h"
 #include "report/report_files.h"
 #include "report/report_form.h"
 #include "tracking/elsewhere.h"
@@ -16,25 +18,35 @@ namespace tw {
 void CheckSharedFolder(MainView& form) {
   Platform& p = platform();
   const std::string folder = p.system->DataFolder();
-  if (!IsSharedFolder(folder)) return;
-  std::string message;
+  std::string message, arrived;
   try {
+    // A shared folder come into by the setting DataFolder, as Preferences would.
+    message = arrived = ArriveInDataFolder();
+  } catch (const RunError&) {
+    // Tried again at the next look: the folder last used is remembered until then.
+  }
+  if (!IsSharedFolder(folder)) return;
+  try {
+    // Another machine of this machine's name found: one of them takes another name, first.
+    LookAtMachineName(*p.files, DataFolder::At(folder));
+    const std::string renamed = TakeNameNotice();
+    if (!renamed.empty()) message += (message.empty() ? "" : "\n\n") + renamed;
     ConflictCopies copies = TidyConflictCopies(*p.files, folder, ThisDevice(), "window", p.clock->UnixNow());
     // A copy left for its machine is told of once in a run, not at every look.
     static std::set<std::string> told;
     std::erase_if(copies.left, [&](const std::string& what) { return !told.insert(what).second; });
-    message = ConflictCopiesMessage(copies);
-    const ListMerge merge = MergeProjectListCopies(*p.files, folder);
-    if (merge.Happened()) {
+    const std::string tidied = ConflictCopiesMessage(copies);
+    if (!tidied.empty()) message += (message.empty() ? "" : "\n\n") + tidied;
+    const ListMerge merge = SettleProjectList(*p.files, folder);
+    if (merge.written || merge.Happened() || !arrived.empty()) {
       const std::string chosen = form.ProjectIndex() >= 0 ? form.ProjectAt(form.ProjectIndex()) : "";
       Setup::ReadProjectList(form);
       for (int i = 0; i < form.ProjectCount(); ++i)
         if (!chosen.empty() && form.ProjectAt(i) == chosen) form.SetProjectIndex(i);
-      message += (message.empty() ? "" : "\n\n") + ListMergeMessage(merge);
+      if (merge.Happened()) message += (message.empty() ? "" : "\n\n") + ListMergeMessage(merge);
     }
   } catch (const RunError&) {
     // Left for the next look; what cannot be read now is no reason to stop the user.
-    return;
   }
   if (!message.empty()) p.dialogs->MsgBox(message, MsgStyle::OkOnly + MsgStyle::Information, kProductName);
 }

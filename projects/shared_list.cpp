@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <tuple>
 
 #include "platform/lines.h"
 #include "platform/shared_folder.h"
@@ -21,21 +22,32 @@ bool Holds(const std::vector<std::string>& names, const std::string& name) {
   return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-// Of every name a change file mentions, whether its latest change added it (true) or removed it.
-std::map<std::string, bool> LatestChanges(std::string_view changes) {
-  std::map<std::string, std::pair<std::string, bool>> latest;  // name: stamp, added
-  for (const std::string& line : SplitLines(changes)) {
-    const size_t first = line.find('\t');
-    if (first == std::string::npos || line.size() < first + 3 || line[first + 2] != '\t') continue;
-    const char sign = line[first + 1];
-    if (sign != '+' && sign != '-') continue;
-    const std::string stamp = line.substr(0, first), name = line.substr(first + 3);
-    auto& known = latest[name];
-    if (stamp >= known.first) known = {stamp, sign == '+'};
+// A name's latest change: when, by which machine, where in its file, and whether it added the name.
+struct Change {
+  std::string stamp, device;
+  size_t line = 0;
+  bool added = false;
+  bool operator<(const Change& o) const { return std::tie(stamp, device, line) < std::tie(o.stamp, o.device, o.line); }
+};
+
+// Of every name the change files mention, its latest change.
+std::map<std::string, Change> LatestChanges(const std::vector<NotedChanges>& changes) {
+  std::map<std::string, Change> latest;
+  for (const NotedChanges& file : changes) {
+    size_t number = 0;
+    for (const std::string& line : SplitLines(file.text)) {
+      ++number;
+      const size_t first = line.find('\t');
+      if (first == std::string::npos || line.size() < first + 3 || line[first + 2] != '\t') continue;
+      const char sign = line[first + 1];
+      if (sign != '+' && sign != '-') continue;
+      const Change change{line.substr(0, first), file.device, number, sign == '+'};
+      const std::string name = line.substr(first + 3);
+      const auto at = latest.find(name);
+      if (at == latest.end() || at->second < change) latest.insert_or_assign(name, change);
+    }
   }
-  std::map<std::string, bool> out;
-  for (const auto& [name, change] : latest) out[name] = change.second;
-  return out;
+  return latest;
 }
 
 }  // namespace
@@ -62,44 +74,60 @@ void NoteProjectChanges(const Files& files, const std::string& folder, std::stri
   }
 }
 
-std::string MergedProjectList(std::string_view main, std::string_view copy, std::string_view changes) {
-  const std::vector<std::string> a = Names(main), b = Names(copy);
-  const std::map<std::string, bool> latest = LatestChanges(changes);
-  // A name in one list only was removed from the other when a machine noted that last.
-  auto removed = [&](const std::string& name) {
+std::string DerivedProjectList(std::string_view base, const std::vector<NotedChanges>& changes) {
+  const std::map<std::string, Change> latest = LatestChanges(changes);
+  const std::vector<std::string> entries = Names(base);
+  std::vector<std::string> list;
+  for (const std::string& name : entries) {
     const auto at = latest.find(name);
-    return at != latest.end() && !at->second;
-  };
-  std::vector<std::string> merged;
-  for (const std::string& name : a)
-    if (name.empty() || Holds(b, name) || !removed(name)) merged.push_back(name);
-  for (const std::string& name : b)
-    if (!name.empty() && !Holds(a, name) && !removed(name)) merged.push_back(name);
-  return ListText(merged);
+    if (name.empty() || at == latest.end() || at->second.added) list.push_back(name);
+  }
+  std::vector<std::pair<const Change*, const std::string*>> added;
+  for (const auto& [name, change] : latest)
+    if (change.added && !name.empty() && !Holds(entries, name)) added.push_back({&change, &name});
+  std::sort(added.begin(), added.end(), [](const auto& a, const auto& b) {
+    return std::tie(a.first->stamp, *a.second) < std::tie(b.first->stamp, *b.second);
+  });
+  for (const auto& [change, name] : added) list.push_back(*name);
+  return ListText(list);
 }
 
-ListMerge MergeProjectListCopies(const Files& files, const std::string& folder) {
-  ListMerge merge;
-  std::vector<std::string> copies;
-  for (const SharedFolderFiles::Conflict& c : ListSharedFolder(folder).conflicts)
-    if (c.original == kProjectListFile) copies.push_back(c.name);
-  if (copies.empty()) return merge;
+std::vector<NotedChanges> ReadNotedChanges(const Files& files, const std::string& folder) {
+  std::vector<NotedChanges> changes;
+  for (const SharedFolderFiles::DeviceFile& f : DeviceFiles(folder, kProjectChangesFile)) {
+    NotedChanges noted{f.device, ""};
+    if (!FileMissing([&] { noted.text = files.ReadAll(JoinPath(folder, f.name)); })) changes.push_back(std::move(noted));
+  }
+  return changes;
+}
 
+ListMerge SettleProjectList(const Files& files, const std::string& folder) {
+  ListMerge merge;
+  if (!IsSharedFolder(folder)) return merge;
   const std::string list = JoinPath(folder, kProjectListFile);
   const Files::Lock lock = files.LockFor(list);
-  std::string changes;
-  for (const SharedFolderFiles::DeviceFile& f : DeviceFiles(folder, kProjectChangesFile))
-    FileMissing([&] { changes += files.ReadAll(JoinPath(folder, f.name)); });
   std::string before;
-  FileMissing([&] { before = files.ReadAll(list); });
-  std::string text = before;
-  for (const std::string& copy : copies) {
-    std::string other;
-    if (FileMissing([&] { other = files.ReadAll(JoinPath(folder, copy)); })) continue;
-    text = MergedProjectList(text, other, changes);
-    merge.copies.push_back(copy);
+  const bool missing = FileMissing([&] { before = files.ReadAll(list); });
+  // A conflict copy's names the list lacks are part of the list too: a name never noted (kept
+  // from before the notes were) is lost by no sync service's choice.
+  std::vector<std::string> base = Names(before);
+  for (const SharedFolderFiles::Conflict& c : ListSharedFolder(folder).conflicts) {
+    if (c.original != kProjectListFile) continue;
+    std::string copy;
+    if (FileMissing([&] { copy = files.ReadAll(JoinPath(folder, c.name)); })) continue;
+    for (const std::string& name : Names(copy))
+      if (!name.empty() && !Holds(base, name)) base.push_back(name);
+    merge.copies.push_back(c.name);
   }
-  if (text != before) files.Replace(list, MachineFile(folder, kProjectListScratch), text);
+  // No list yet (not arrived, or none made): made by the first machine whose user changes it,
+  // never from notes alone, which lack the names kept from before notes were.
+  if (missing) return merge;
+  const std::vector<NotedChanges> changes = ReadNotedChanges(files, folder);
+  const std::string text = DerivedProjectList(ListText(base), changes);
+  if (text != before) {
+    files.Replace(list, MachineFile(folder, kProjectListScratch), text);
+    merge.written = true;
+  }
   for (const std::string& copy : merge.copies) FileMissing([&] { files.Remove(JoinPath(folder, copy)); });
   const std::vector<std::string> old = Names(before), now = Names(text);
   for (const std::string& name : now)
@@ -110,6 +138,7 @@ ListMerge MergeProjectListCopies(const Files& files, const std::string& folder) 
 }
 
 std::string ListMergeMessage(const ListMerge& merge) {
+  if (!merge.Happened()) return "";
   auto listed = [](const std::vector<std::string>& names) {
     std::string text;
     for (const std::string& name : names) text += (text.empty() ? "" : ", ") + name;

@@ -62,7 +62,7 @@ tw::frmMain* Main() {
   // services' conflict copies put right before anything is written.
   if (!step([&] {
         const std::string folder = p.system->DataFolder();
-        if (IsSharedFolder(folder) && !DeviceNameSettled()) frmMachineName::Ask(folder);
+        if (IsSharedFolder(folder) && MachineNameWanted(folder)) frmMachineName::Ask(folder);
         CheckSharedFolder(*main);
       }))
     return main;

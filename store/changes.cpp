@@ -15,6 +15,7 @@
 #include "report/report_files.h"
 #include "report/report_form.h"
 #include "report/rewrite.h"
+#include "store/machine_claim.h"
 
 namespace tw {
 namespace {
@@ -166,7 +167,12 @@ std::string BytesHash(std::string_view bytes) {
 }
 
 Changes::Changes(const Files& files, DataFolder folder, std::string origin, std::int64_t unixNow)
-    : files_(&files), folder_(std::move(folder)), origin_(std::move(origin)), now_(unixNow), history_(files, folder_) {}
+    : files_(&files),
+      // This machine's name in a shared folder settled before anything is written under it.
+      folder_(ReadyToWrite(files, folder)),
+      origin_(std::move(origin)),
+      now_(unixNow),
+      history_(files, folder_) {}
 
 HistoryStep Changes::Record(HistoryStep step) {
   step.stamp = UtcStamp(now_);

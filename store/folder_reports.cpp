@@ -68,6 +68,9 @@ FolderReports ReadFolderReports(const Files& files, const std::string& folder, c
   }
   const SharedFolderFiles names = ListSharedFolder(folder);
   const std::string device = ThisDevice();
+  for (const MachineClaim& claim : ClaimsIn(files, folder))
+    if (!claim.moved.empty())
+      found.moved.push_back({DeviceFileName(kReportFile, claim.device), DeviceFileName(kReportFile, claim.moved)});
   if (names.legacyReport) {
     const std::string path = JoinPath(folder, kReportFile), by = SharedBy(files, folder);
     found.reports.push_back({path, kReportFile, by.empty() ? kReportFile : by, OtherMachinesForm(files, path, user)});

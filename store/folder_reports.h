@@ -22,6 +22,9 @@ struct ReportSource {
 struct FolderReports {
   bool shared = false;
   std::vector<ReportSource> reports;  // the report of before the sharing first, then by machine
+  // Reports whose records a machine took along when it had to take another name, and where to:
+  // "projrpt.laptop.pro" to "projrpt.laptop-2.pro" (store/machine_claim.h).
+  std::vector<std::pair<std::string, std::string>> moved;
   // How many machines the reports come from.
   std::size_t Machines() const;
   // Opens a report for reading: in a shared folder only up to its last line end, since a line

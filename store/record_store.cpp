@@ -16,6 +16,7 @@
 #include "report/report_form.h"
 #include "report/rewrite.h"
 #include "store/day_report.h"
+#include "store/machine_claim.h"
 #include "store/period_scan.h"
 
 namespace tw {
@@ -146,6 +147,27 @@ std::vector<Holding> Resolve(const Files& files, const FolderReports& folder, co
     for (auto& [text, offsets] : found) {
       Named& n = named.at(KeyOf(folder.reports[source].file, text));
       n.lines = std::move(offsets);
+    }
+  }
+  // A record its machine took along to the report of the name it had to take instead: the
+  // amendments naming it where it was hold for it where it is.
+  for (const auto& [from, to] : folder.moved) {
+    const auto source = SourceNamed(folder, to);
+    if (!source) continue;
+    std::vector<Named*> left;
+    for (auto& [key, n] : named)
+      if (n.lines.empty() && folder.reports[n.source].file == from) left.push_back(&n);
+    std::unordered_set<std::string> texts;
+    for (Named* n : left) texts.insert(*n->text);
+    if (texts.empty()) continue;
+    auto found = FindLines(files, folder, folder.reports[*source], texts);
+    for (Named* n : left) {
+      auto at = found.find(*n->text);
+      if (at == found.end()) continue;
+      Named& there = named.try_emplace(KeyOf(to, *n->text), Named{*source, n->text, {}, {}}).first->second;
+      there.lines = at->second;
+      there.amendments.insert(there.amendments.end(), n->amendments.begin(), n->amendments.end());
+      n->amendments.clear();
     }
   }
 
@@ -504,11 +526,10 @@ std::optional<RecordStore::Now> RecordStore::Current(const RecordRef& record) co
 // --- writes -----------------------------------------------------------------------------------
 
 void AppendRecordLine(const Files& files, const DataFolder& folder, std::string_view line) {
-  const std::string report = folder.Report();
   const Files::Lock lock = files.LockFor(folder.File(kReportFile));
   std::string bytes(line);
   bytes += "\r\n";
-  files.Append(report, bytes);
+  files.Append(ReadyToWrite(files, folder, line).Report(), bytes);
 }
 
 bool ChangeRecord(const Files& files, const DataFolder& folder, const RecordRef& record,
@@ -521,7 +542,8 @@ bool ChangeRecord(const Files& files, const DataFolder& folder, const RecordRef&
                                                           ReportDateFormat()))
                          .Current(record);
     if (!now || now->shown != record.Shown()) return false;
-    AppendAmendment(files, folder.Report(), Amendment{UtcStamp(unixNow), record.file, now->offset, record.text, replacement});
+    const Amendment amendment{UtcStamp(unixNow), record.file, now->offset, record.text, replacement};
+    AppendAmendment(files, ReadyToWrite(files, folder, AmendmentLine(amendment)).Report(), amendment);
     return true;
   }
   return RewriteReportLine(files, folder.path, SourceLine{record.offset, record.text}, replacement);

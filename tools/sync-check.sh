@@ -1,119 +1,214 @@
 #!/usr/bin/env bash
-# Two machines, one record, through a real sync service: two Syncthing instances on this machine,
-# each syncing its own copy of a data folder with the other over localhost, and two copies of a
-# small driver on the program's routines (tests/sharing/sync_driver.cpp) with different machine
-# names recording, editing and deleting at random for a while. At the end both folders must hold
-# the same files, every record made must be present exactly once in both (unless an amendment
-# deleted it), every amendment must be applied the same way in both, and no conflict copy may be
-# left. Not part of CI: it takes a few minutes.
+# Three machines, one record, through real sync services: Syncthing with its defaults (conflict
+# copies kept) and Unison, which keeps no conflict copies (-prefer newer: a file changed on both
+# sides takes the newer version). Each machine is a small driver on the program's own routines and
+# settings file (tests/sharing/sync_driver.cpp), and notes everything it does in a ledger:
 #
-#   bash tools/sync-check.sh [SECONDS]     (the drivers' time, 180 by default)
+#   - desk shares a folder through Preferences, its earlier report and project list moved there;
+#   - laptop joins by its DataFolder setting changed by hand, bringing its earlier report and list;
+#   - both record, edit and delete stretches (their own and each other's) and change the project
+#     list at random, at once; laptop leaves for a folder of its own twice, records there, and
+#     comes back through Preferences, moving its files and then not;
+#   - halfway, a third machine joins under laptop's name before laptop's files have reached it
+#     (its claim of the name only, under Unison, which would keep one of two reports written
+#     before either machine could see the other's claim; records as well, under Syncthing).
+#
+# Then every machine's `tallywright-report --json` must hold exactly the ledger's stretches (each
+# once, with its machine, its latest edit; none deleted), all the same, every machine's project list
+# the ledger's names, and no conflict copy may be left. Not part of CI: a few minutes an engine.
+#
+#   bash tools/sync-check.sh [SECONDS [ENGINE...]]     (the drivers' time, 180 by default;
+#                                                      engines syncthing and unison by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-180}"
-command -v syncthing >/dev/null || apt-get install -y syncthing >/dev/null
+engines=("${@:2}")
+[ ${#engines[@]} -gt 0 ] || engines=(syncthing unison)
+command -v syncthing >/dev/null && command -v unison >/dev/null || apt-get install -y syncthing unison >/dev/null
 build="${BUILD:-build}"
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 --target tallywright-sync-driver >/dev/null
+cmake --build "$build" -j2 --target tallywright-sync-driver tallywright-report >/dev/null
 driver="$PWD/$build/tests/sharing/tallywright-sync-driver"
-
-root="$(mktemp -d /tmp/tallywright-sync-check-XXXXXX)"
+report="$PWD/$build/bin/tallywright-report"
+status=0
 pids=()
-finish() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+root=""
+finish() {  # the engines stopped, the folders removed
+  [ -z "$root" ] || touch "$root/stop"
+  for pid in ${pids[@]+"${pids[@]}"}; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
-  [ "${KEEP:-}" = 1 ] || rm -rf "$root"
+  pids=()
+  [ -z "$root" ] || [ "${KEEP:-}" = 1 ] || rm -rf "$root"
 }
 trap finish EXIT
 
-# Ports of this check's own: GUI (REST) and sync listeners.
-base=$((21000 + RANDOM % 20000))
-for m in a b; do
-  mkdir -p "$root/folder-$m"
-  syncthing generate --home="$root/home-$m" --no-default-folder >/dev/null 2>&1
-done
-id_a="$(syncthing serve --home="$root/home-a" --device-id)"
-id_b="$(syncthing serve --home="$root/home-b" --device-id)"
+check() {  # engine
+  local engine="$1" m
+  root="$(mktemp -d "/tmp/tallywright-sync-check-$engine-XXXXXX")"
+  for m in desk laptop third; do mkdir -p "$root/folder-$m" "$root/own-$m" "$root/away-$m" "$root/config-$m"; done
+  drv() {  # machine, verb and its arguments
+    local who="$1"; shift
+    LEDGER="$root/ledger" XDG_CONFIG_HOME="$root/config-$who" \
+      "$driver" "$root/config-$who/Tallywright/Tallywright.ini" "$who" "$@" 2>>"$root/driver-$who.log"
+  }
+  # The files of a folder, with their contents' sums; the engines' own left out.
+  listing() { (cd "$1" && find . -type f ! -name '.st*' ! -name '.syncthing.*' ! -name '.unison*' -print0 | sort -z | xargs -0 -r sha256sum); }
+  same() {  # the machines' folders hold the same files
+    local first
+    first="$(listing "$root/folder-$1")"; shift
+    for m in "$@"; do [ "$(listing "$root/folder-$m")" = "$first" ] || return 1; done
+  }
+  settle() {  # limit, machines: waits until their folders are the same; gives the seconds it took
+    local limit="$1" start=$SECONDS; shift
+    until same "$@"; do
+      [ $((SECONDS - start)) -lt "$limit" ] || { echo "sync-check: $engine: the folders did not become the same within $limit s" >&2; return 1; }
+      sleep 1
+    done
+    echo $((SECONDS - start))
+  }
 
-# Each instance: localhost only (no discovery, relays or NAT), knows the other by address, and
-# shares one folder with it, watched for changes.
-configure() {  # home, own port offset, peer id, peer port offset, folder
-  python3 - "$@" <<'EOF'
+  # --- the engine, for the machines given; more may join later -------------------------------
+  if [ "$engine" = syncthing ]; then
+    local base=$((21000 + RANDOM % 20000)) i=0
+    declare -A id port
+    for m in desk laptop third; do
+      syncthing generate --home="$root/st-$m" --no-default-folder >/dev/null 2>&1
+      id[$m]="$(syncthing serve --home="$root/st-$m" --device-id)"
+      port[$m]=$((base + 2 * i)); i=$((i + 1))
+    done
+    for m in desk laptop third; do
+      # localhost only, every other machine known by address, the folder shared with them; conflict
+      # copies and everything else as Syncthing comes, but looked at a second after a change.
+      python3 - "$root/st-$m/config.xml" "$root/folder-$m" "${port[$m]}" \
+        $(for o in desk laptop third; do [ "$o" = "$m" ] || echo "${id[$o]} ${port[$o]}"; done) <<'EOF'
 import sys, xml.etree.ElementTree as ET
-home, port, peer, peerport, folder, base = sys.argv[1], int(sys.argv[2]), sys.argv[3], int(sys.argv[4]), sys.argv[5], int(sys.argv[6])
-path = home + "/config.xml"
-tree = ET.parse(path)
-root = tree.getroot()
-own = root.find("device")
-gui = root.find("gui")
-gui.find("address").text = "127.0.0.1:%d" % (base + port + 100)
-opts = root.find("options")
-for name, value in [("listenAddress", "tcp://127.0.0.1:%d" % (base + port)), ("globalAnnounceEnabled", "false"),
+path, folder, port, peers = sys.argv[1], sys.argv[2], int(sys.argv[3]), sys.argv[4:]
+tree = ET.parse(path); root = tree.getroot(); opts = root.find("options")
+root.find("gui").find("address").text = "127.0.0.1:%d" % (port + 1)
+for name, value in [("listenAddress", "tcp://127.0.0.1:%d" % port), ("globalAnnounceEnabled", "false"),
                     ("localAnnounceEnabled", "false"), ("relaysEnabled", "false"), ("natEnabled", "false"),
                     ("urAccepted", "-1"), ("autoUpgradeIntervalH", "0"), ("crashReportingEnabled", "false"),
                     ("startBrowser", "false")]:
-    for old in opts.findall(name):
-        opts.remove(old)
+    for old in opts.findall(name): opts.remove(old)
     ET.SubElement(opts, name).text = value
-dev = ET.SubElement(root, "device", id=peer, name="peer", compression="metadata", introducer="false")
-ET.SubElement(dev, "address").text = "tcp://127.0.0.1:%d" % (base + peerport)
 f = ET.SubElement(root, "folder", id="tallywright", label="Tallywright", path=folder, type="sendreceive",
                   rescanIntervalS="10", fsWatcherEnabled="true", fsWatcherDelayS="1")
-ET.SubElement(f, "device", id=own.get("id"))
-ET.SubElement(f, "device", id=peer)
+ET.SubElement(f, "device", id=root.find("device").get("id"))
+for peer, peerport in zip(peers[0::2], peers[1::2]):
+    d = ET.SubElement(root, "device", id=peer, name=peer[:7], compression="metadata", introducer="false")
+    ET.SubElement(d, "address").text = "tcp://127.0.0.1:%s" % peerport
+    ET.SubElement(f, "device", id=peer)
 tree.write(path)
 EOF
-}
-configure "$root/home-a" 0 "$id_b" 1 "$root/folder-a" "$base"
-configure "$root/home-b" 1 "$id_a" 0 "$root/folder-b" "$base"
-for m in a b; do
-  syncthing serve --home="$root/home-$m" --no-browser --no-restart --no-upgrade --logflags=0 \
-    >"$root/syncthing-$m.log" 2>&1 &
-  pids+=($!)
-done
+    done
+    connect() { for m in "$@"; do
+      syncthing serve --home="$root/st-$m" --no-browser --no-restart --no-upgrade --logflags=0 >"$root/engine-$m.log" 2>&1 &
+      pids+=($!)
+    done; }
+  else
+    mkdir -p "$root/hub" "$root/unison"
+    : >"$root/members"
+    # One pass after another, each machine's folder against the hub's, newer versions winning.
+    (while [ ! -e "$root/stop" ]; do
+       for m in $(cat "$root/members"); do
+         UNISON="$root/unison" unison "$root/hub" "$root/folder-$m" -batch -prefer newer -times -silent \
+           -confirmbigdel=false -ignore 'Name *.tmp' >>"$root/engine.log" 2>&1 || true
+       done
+       sleep 1
+     done) &
+    pids+=($!)
+    connect() { for m in "$@"; do echo "$m" >>"$root/members"; done; }
+  fi
 
-# Files of the two folders, with their contents' sums, Syncthing's own left out.
-listing() { (cd "$1" && find . -type f ! -path './.st*' -print0 | sort -z | xargs -0 -r sha256sum); }
-# Waits until both folders hold the same files; gives the seconds it took.
-settle() {
-  local limit="$1" start=$SECONDS
-  while [ "$(listing "$root/folder-a")" != "$(listing "$root/folder-b")" ]; do
-    if [ $((SECONDS - start)) -ge "$limit" ]; then
-      echo "sync-check: the folders did not become the same within $limit s" >&2
-      diff <(listing "$root/folder-a") <(listing "$root/folder-b") >&2 || true
-      return 1
-    fi
-    sleep 1
+  # --- the workload -----------------------------------------------------------------------------
+  drv desk own "$root/own-desk" 20
+  drv laptop own "$root/own-laptop" 15
+  drv desk share "$root/folder-desk" desk
+  connect desk laptop
+  echo "sync-check: $engine: desk's shared folder reached laptop in $(settle 120 desk laptop) s"
+  drv laptop set DeviceName laptop
+  drv laptop set DataFolder "$root/folder-laptop"
+  drv desk run "$seconds" 1 &
+  local run_desk=$!
+  drv laptop run "$seconds" 2 "$root/away-laptop" &
+  local run_laptop=$!
+  sleep $((seconds / 2))
+  # The third machine: only the folder's marker has reached it, and it is named as laptop is.
+  cp "$root/folder-desk/tallywright-shared" "$root/folder-third/"
+  drv third set DataFolder "$root/own-third"
+  drv third join "$root/folder-third" laptop
+  if [ "$engine" = syncthing ]; then
+    drv third record 3
+    connect third
+  else
+    connect third
+    until [ "$(find "$root/folder-third" -name 'machine.laptop.*.id' | wc -l)" -ge 2 ]; do sleep 1; done
+    drv third record 3
+  fi
+  drv third run $((seconds / 3)) 3 &
+  local run_third=$!
+  wait "$run_desk" "$run_laptop" "$run_third"
+  # Every machine looks a few times more, as a running program does, until nothing changes.
+  local took=0 round
+  for round in 1 2 3 4; do
+    for m in desk laptop third; do drv "$m" look; done
+    took=$((took + $(settle 240 desk laptop third || echo 240)))
   done
-  echo $((SECONDS - start))
+  for m in desk laptop third; do
+    XDG_CONFIG_HOME="$root/config-$m" "$report" --from 2026-12-01 --to 2026-12-07 --json >"$root/report-$m.json"
+  done
+  local copies
+  copies="$(find "$root"/folder-* \( -name '*sync-conflict*' -o -name '*conflicted copy*' \) | wc -l)"
+  echo "sync-check: $engine: the three folders the same ${took} s after the machines stopped; conflict copies left: $copies"
+  grep -h -e 'FAILED' -e 'under the name .* from now on' "$root"/driver-*.log | sed "s/^/sync-check: $engine: told: /" | head -5 || true
+  python3 - "$root" "$engine" "$copies" <<'EOF' || status=1
+import json, sys, configparser
+root, engine, copies = sys.argv[1], sys.argv[2], int(sys.argv[3])
+def setting(m, key):
+    c = configparser.ConfigParser(interpolation=None); c.optionxform = str
+    c.read(f"{root}/config-{m}/Tallywright/Tallywright.ini")
+    return c.get("Settings", key, fallback="")
+names = {m: setting(m, "DeviceName") for m in ("desk", "laptop", "third")}
+ops = [json.loads(line) for line in open(f"{root}/ledger")]
+records = {}
+for o in ops:
+    if o["op"] == "record":
+        records[o["line"].split(",")[3].split(" ")[0]] = (names[o["who"]], o["line"])
+final = {k: v[1] for k, v in records.items()}
+changes = [o for o in ops if o["op"] == "change"]
+for o in sorted(changes, key=lambda o: (o["stamp"], o["by"], o["seq"])):
+    final[o["id"]] = o["line"]
+expected = sorted((records[k][0],) + tuple(line.split(",", 3)) for k, line in final.items() if line is not None)
+problems = []
+shown = {}
+for m in names:
+    entries = json.load(open(f"{root}/report-{m}.json"))["entries"]
+    shown[m] = sorted((e["device"], e["project"], e["start"], e["end"], e["comment"]) for e in entries)
+    if shown[m] != expected:
+        missing = [e for e in expected if e not in shown[m]][:3]
+        extra = [e for e in shown[m] if e not in expected or shown[m].count(e) > 1][:3]
+        problems.append(f"{m} shows {len(shown[m])} stretches, the ledger {len(expected)}; missing {missing}; extra {extra}")
+listed = {"Alpha", "desk-only", "Reise"}
+for o in sorted((o for o in ops if o["op"] == "list"), key=lambda o: (o["stamp"], o["by"], o["seq"])):
+    (listed.add if o["sign"] == "+" else listed.discard)(o["name"])
+for m in names:
+    have = {n for n in open(f"{root}/folder-{m}/project.lst", newline="").read().split("\r\n") if n}
+    if have != listed:
+        problems.append(f"{m}'s project list: {len(have)} names, the ledger {len(listed)}; missing {sorted(listed - have)[:5]}, "
+                        f"extra {sorted(have - listed)[:5]}")
+if copies: problems.append(f"{copies} conflict copies left")
+if names["third"] == names["laptop"]: problems.append("the third machine still shares laptop's name")
+made = {m: sum(1 for o in ops if o["op"] == "record" and o["who"] == m) for m in names}
+edits = sum(1 for o in changes if o["line"]); deletions = len(changes) - edits
+print(f"sync-check: {engine}: made {made}, edited {edits}, deleted {deletions}, project list changes "
+      f"{sum(1 for o in ops if o['op'] == 'list')}; every machine shows {len(shown['desk'])} stretches, the ledger "
+      f"{len(expected)}; the list holds {len(listed)} names; the third machine is now {names['third']}")
+for p in problems: print(f"sync-check: {engine}: {p}", file=sys.stderr)
+print(f"sync-check: {engine}: " + ("passed" if not problems else "FAILED"))
+sys.exit(1 if problems else 0)
+EOF
+  finish
 }
 
-# Machine a shares its folder; b gets the marker through Syncthing.
-"$driver" share "$root/folder-a" desk
-echo "sync-check: the marker reached the other folder in $(settle 120) s"
-
-"$driver" run "$root/folder-a" desk "$seconds" 1 >"$root/made-a" &
-run_a=$!
-"$driver" run "$root/folder-b" laptop "$seconds" 2 >"$root/made-b" &
-run_b=$!
-wait "$run_a" "$run_b"
-echo "sync-check: desk $(cat "$root/made-a"); laptop $(cat "$root/made-b")"
-echo "sync-check: both folders the same $(settle 180) s after the machines stopped"
-
-conflicts="$(find "$root/folder-a" "$root/folder-b" -name '*sync-conflict*' | wc -l)"
-"$driver" report "$root/folder-a" desk >"$root/report-a"
-"$driver" report "$root/folder-b" laptop >"$root/report-b"
-status=0
-if ! cmp -s "$root/report-a" "$root/report-b"; then
-  echo "sync-check: the two machines show different reports" >&2
-  diff "$root/report-a" "$root/report-b" | head -20 >&2
-  status=1
-fi
-grep -q '^PROBLEM' "$root/report-a" && { grep '^PROBLEM' "$root/report-a" | head >&2; status=1; }
-made=$(( $(cut -d' ' -f2 "$root/made-a") + $(cut -d' ' -f2 "$root/made-b") ))
-records=$(tail -1 "$root/report-a" | cut -d' ' -f2)
-[ "$records" = "$made" ] || { echo "sync-check: $made records made, $records in the folder" >&2; status=1; }
-[ "$conflicts" = 0 ] || { echo "sync-check: $conflicts conflict copies left" >&2; status=1; }
-echo "sync-check: $(tail -1 "$root/report-a"), conflict copies $conflicts, files $(listing "$root/folder-a" | wc -l)"
-[ "$status" = 0 ] && echo "sync-check: passed" || echo "sync-check: FAILED"
+for engine in "${engines[@]}"; do check "$engine"; done
 exit "$status"

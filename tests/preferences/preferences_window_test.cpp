@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 
+#include "platform/shared_folder.h"
 #include "preferences/frm_preferences.h"
 #include "shell/frm_main.h"
 #include "tests/support/fakes.h"
@@ -46,6 +48,35 @@ TEST_F(PreferencesWindowTest, RefusesBadNumbersAndSavesText) {
             "The hours before a reminder must be a whole number from 0 to 1000 (0 turns it off).");
   EXPECT_EQ(log, (test::EventLog{"box:Tallywright", "box:Tallywright", "save:IdleMinutes", "save:RemindHours"}));
   EXPECT_EQ(settings.values["IdleMinutes"] + " " + settings.values["RemindHours"], "20 0");
+}
+
+// Leaving a shared folder for a private one: the box follows the folder as it is typed, so OK never
+// marks the private folder shared; typed back, a shared folder is shown shared and cannot be unticked.
+TEST_F(PreferencesWindowTest, TheSharedBoxFollowsTheFolder) {
+  ShareFolder(files, folder.path(), "desk");
+  settings.values[kDeviceNameKey] = "desk";
+  test::TempFolder away;
+  frmMain window;
+  EXPECT_TRUE(test::WhileShown([&] { window.optionMenu()->actions()[3]->trigger(); }, [&] {
+    frmPreferences& p = *frmPreferences::Loaded();
+    QCheckBox* shared = test::Child<QCheckBox>(p, "chkShared");
+    EXPECT_TRUE(shared->isChecked());
+    EXPECT_FALSE(shared->isEnabled());
+    // Typed, not yet left: the box already follows.
+    test::Child<QLineEdit>(p, "txtDataFolder")->setFocus();
+    test::Retype(p, "txtDataFolder", QString::fromStdString(away.path()));
+    EXPECT_FALSE(shared->isChecked());
+    EXPECT_TRUE(shared->isEnabled());
+    shared->setChecked(true);
+    test::Retype(p, "txtDataFolder", QString::fromStdString(folder.path()));
+    EXPECT_TRUE(shared->isChecked());
+    EXPECT_FALSE(shared->isEnabled());
+    test::Retype(p, "txtDataFolder", QString::fromStdString(away.path()));
+    EXPECT_FALSE(shared->isChecked());
+    QTest::keyClick(&p, Qt::Key_Return);
+  }));
+  EXPECT_EQ(settings.values[kDataFolderKey], away.path());
+  EXPECT_FALSE(IsSharedFolder(away.path()));
 }
 
 }  // namespace

@@ -12,19 +12,28 @@
 namespace tw {
 namespace {
 
-TEST(ProjectListMergeTest, KeepsTheNamesOfBothAndTheRemovalsOfEach) {
-  const std::string base = ListText({"Alpha", "Beta", "Gamma"});
-  const std::string onDesk = ListText({"Alpha", "Gamma"});                    // Beta removed
-  const std::string onLaptop = ListText({"Alpha", "Beta", "Gamma", "Delta"});  // Delta added
-  const std::string changes =
-      ProjectChangeLines(base, onDesk, 1796670000) + ProjectChangeLines(base, onLaptop, 1796670100);
-  EXPECT_EQ(MergedProjectList(onDesk, onLaptop, changes), ListText({"Alpha", "Gamma", "Delta"}));
-  EXPECT_EQ(MergedProjectList(onLaptop, onDesk, changes), ListText({"Alpha", "Gamma", "Delta"}));
-  // Without notes nothing counts as removed; a name removed once and added again later stays.
-  EXPECT_EQ(MergedProjectList(onDesk, onLaptop, ""), ListText({"Alpha", "Gamma", "Beta", "Delta"}));
-  const std::string again = changes + ProjectChangeLines(onDesk, ListText({"Alpha", "Gamma", "Beta"}), 1796670200);
-  EXPECT_EQ(MergedProjectList(ListText({"Alpha", "Gamma", "Beta"}), onLaptop, again),
-            ListText({"Alpha", "Gamma", "Beta", "Delta"}));
+// The list derived from every machine's notes: the same from either version of the list, again
+// the same when derived once more, a name's latest change counting.
+TEST(DerivedProjectListTest, EveryMachinesLatestChangeHoldsWhicheverListItStartsFrom) {
+  const std::string base = ListText({"", "Alpha", "Beta", "Gamma"});
+  const std::string onDesk = ListText({"", "Alpha", "Gamma", "Eta"});                  // Beta out, Eta in
+  const std::string onLaptop = ListText({"", "Alpha", "Beta", "Gamma", "Delta", "Chi"});  // Delta, Chi in
+  const std::vector<NotedChanges> changes = {{"desk", ProjectChangeLines(base, onDesk, 1796670000)},
+                                             {"laptop", ProjectChangeLines(base, onLaptop, 1796670100)}};
+  const std::string derived = ListText({"", "Alpha", "Gamma", "Eta", "Chi", "Delta"});
+  EXPECT_EQ(DerivedProjectList(onDesk, changes), derived);
+  EXPECT_EQ(DerivedProjectList(onLaptop, changes), ListText({"", "Alpha", "Gamma", "Delta", "Chi", "Eta"}));
+  EXPECT_EQ(DerivedProjectList(derived, changes), derived);
+  // Names never noted stay; a name removed and added again later is there.
+  EXPECT_EQ(DerivedProjectList(onLaptop, {}), onLaptop);
+  const std::vector<NotedChanges> again = {changes[0], {"home", ProjectChangeLines(onDesk, base, 1796670200)}};
+  EXPECT_EQ(DerivedProjectList(onDesk, again), ListText({"", "Alpha", "Gamma", "Beta"}));
+  // At the same second, the machine whose name sorts last; in one machine's notes, the later line.
+  const std::vector<NotedChanges> tie = {{"laptop", ProjectChangeLines(onDesk, base, 1796670000)}, changes[0]};
+  EXPECT_EQ(DerivedProjectList(base, tie), ListText({"", "Alpha", "Beta", "Gamma"}));
+  const std::vector<NotedChanges> twice = {
+      {"desk", ProjectChangeLines(base, onDesk, 1796670000) + ProjectChangeLines(onDesk, base, 1796670000)}};
+  EXPECT_EQ(DerivedProjectList(onDesk, twice), ListText({"", "Alpha", "Gamma", "Beta"}));
 }
 
 class ConflictCopiesTest : public test::PlatformTest {
@@ -41,7 +50,7 @@ TEST_F(ConflictCopiesTest, ProjectListCopiesOfEachServiceAreMergedAndRemoved) {
   folder.Write("project.sync-conflict-20261207-210123-ABCDEFG.lst", ListText({"Alpha", "Beta", "Gamma", "Delta"}));
   folder.Write("project (conflicted copy 2026-12-07 211023).lst", ListText({"Alpha", "Epsilon"}));
   folder.Write("project (laptop's conflicted copy 2026-12-07).lst", ListText({"Zeta"}));
-  const ListMerge merge = MergeProjectListCopies(files, folder.path());
+  const ListMerge merge = SettleProjectList(files, folder.path());
   EXPECT_EQ(merge.copies.size(), 3u);
   // Merged one after another in the order of their names.
   EXPECT_EQ(folder.Read("project.lst"), ListText({"Alpha", "Gamma", "Epsilon", "Zeta", "Delta"}));
@@ -49,7 +58,7 @@ TEST_F(ConflictCopiesTest, ProjectListCopiesOfEachServiceAreMergedAndRemoved) {
   EXPECT_FALSE(folder.Exists("project.sync-conflict-20261207-210123-ABCDEFG.lst"));
   EXPECT_FALSE(folder.Exists("project (conflicted copy 2026-12-07 211023).lst"));
   EXPECT_NE(ListMergeMessage(merge).find("Epsilon"), std::string::npos);
-  EXPECT_FALSE(MergeProjectListCopies(files, folder.path()).Happened());
+  EXPECT_FALSE(SettleProjectList(files, folder.path()).written);
 }
 
 TEST_F(ConflictCopiesTest, OwnReportCopiesAreMergedOthersAreLeftAndNamed) {

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+#include <optional>
 #include <set>
 #include <tuple>
 
@@ -103,6 +105,45 @@ FolderCheck CheckFolder(const FolderReports& reports, std::int64_t first, std::i
   }
   if (check.shown != check.records - check.deleted) check.problems.push_back("rows not from a record");
   return check;
+}
+
+void TestSync::Run(int winner) {
+  namespace fs = std::filesystem;
+  const auto read = [](const std::string& path) -> std::optional<std::string> {
+    std::string text;
+    if (FileMissing([&] { text = Files().ReadAll(path); })) return std::nullopt;
+    return text;
+  };
+  std::set<std::string> names;
+  for (const std::string& side : sides_)
+    for (const auto& entry : fs::directory_iterator(side))
+      if (entry.is_regular_file()) names.insert(entry.path().filename().string());
+  for (const auto& [name, content] : archive_) names.insert(name);
+  for (const std::string& name : names) {
+    const std::optional<std::string> v[2] = {read(JoinPath(sides_[0], name)), read(JoinPath(sides_[1], name))};
+    const auto known = archive_.find(name);
+    const std::optional<std::string> old = known == archive_.end() ? std::nullopt : std::optional(known->second);
+    int from = -1;
+    if (v[0] == v[1]) from = -1;
+    else if (v[0] == old) from = 1;
+    else if (v[1] == old) from = 0;
+    else from = winner;
+    if (from >= 0 && v[0] != v[1] && v[0] != old && v[1] != old && copies_ && v[1 - from]) {
+      // The losing version stays, on both sides, as a copy named for the conflict.
+      const std::string copy = name.substr(0, name.rfind('.')) + ".sync-conflict-20261207-21000" +
+                               std::to_string(conflicts_++ % 10) + "-ABCDEFG" + name.substr(name.rfind('.'));
+      for (const std::string& side : sides_) Files().Replace(JoinPath(side, copy), JoinPath(side, copy + ".tmp"), *v[1 - from]);
+      archive_[copy] = *v[1 - from];
+    }
+    if (from >= 0) {
+      const std::string target = JoinPath(sides_[1 - from], name);
+      if (v[from]) Files().Replace(target, target + ".tmp", *v[from]);
+      else FileMissing([&] { Files().Remove(target); });
+    }
+    const std::optional<std::string> now = from >= 0 ? v[from] : v[0];
+    if (now) archive_[name] = *now;
+    else archive_.erase(name);
+  }
 }
 
 }  // namespace tw::test

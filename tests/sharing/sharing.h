@@ -1,5 +1,6 @@
 #pragma once
 // Shared data folders for tests: the marker, each machine's own report, and what the readers show.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,5 +30,21 @@ struct FolderCheck {
   std::vector<std::string> problems;
 };
 FolderCheck CheckFolder(const FolderReports& reports, std::int64_t first, std::int64_t last);
+
+// A sync service between two copies of a folder, file by file, as Unison and Syncthing go about
+// it: a file changed on one side since the last run goes to the other, a deletion too; one changed
+// on both sides takes the version of side `winner` (0 or 1) on both, the other's lost, or, where
+// the service keeps conflict copies, kept beside it as "<name>.sync-conflict-...<extension>".
+class TestSync {
+ public:
+  TestSync(std::string a, std::string b, bool keepsCopies) : sides_{std::move(a), std::move(b)}, copies_(keepsCopies) {}
+  void Run(int winner = 0);
+
+ private:
+  std::string sides_[2];
+  bool copies_;
+  std::map<std::string, std::string> archive_;  // each file's content as both sides had it at the last run
+  int conflicts_ = 0;
+};
 
 }  // namespace tw::test
