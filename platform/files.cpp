@@ -189,7 +189,7 @@ std::string Files::ReadAt(const std::string& path, std::uint64_t offset, size_t 
 
 // --- appending ---------------------------------------------------------------------------------
 
-void Files::Append(const std::string& path, std::string_view bytes) const {
+std::uint64_t Files::Append(const std::string& path, std::string_view bytes) const {
   Check(FileStep::Open, path);
   // Whether this append makes the file: if it fails, the file goes again, so a full disk leaves
   // no empty file behind (a crash log that could not be written, say).
@@ -229,6 +229,7 @@ void Files::Append(const std::string& path, std::string_view bytes) const {
   if (const int err = hook_ ? hook_(FileStep::Sync, path) : 0) throw undo(err);
   if (::fsync(fd) != 0) throw undo(errno);
   if (const int err = hook_ ? hook_(FileStep::Close, path) : 0) throw undo(err);
+  return static_cast<std::uint64_t>(st.st_size) + (line.size() - bytes.size());
 }
 
 // --- replacing ---------------------------------------------------------------------------------

@@ -465,12 +465,12 @@ std::optional<StoredStretch> RecordStore::Find(std::string_view id) const {
 
 // --- writes -----------------------------------------------------------------------------------
 
-void AppendRecordLine(const Files& files, const DataFolder& folder, std::string_view line) {
+RecordRef AppendRecordLine(const Files& files, const DataFolder& folder, std::string_view line) {
   const std::string report = folder.Report();
   const Files::Lock lock = files.LockFor(folder.File(kReportFile));
   std::string bytes(line);
   bytes += "\r\n";
-  files.Append(report, bytes);
+  return {folder.OwnName(kReportFile), files.Append(report, bytes), std::string(line)};
 }
 
 bool ChangeRecord(const Files& files, const DataFolder& folder, const RecordRef& record,
