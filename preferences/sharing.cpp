@@ -26,10 +26,7 @@ void CheckSharedFolder(MainView& form) {
     message = ConflictCopiesMessage(copies);
     const ListMerge merge = MergeProjectListCopies(*p.files, folder);
     if (merge.Happened()) {
-      const std::string chosen = form.ProjectIndex() >= 0 ? form.ProjectAt(form.ProjectIndex()) : "";
-      Setup::ReadProjectList(form);
-      for (int i = 0; i < form.ProjectCount(); ++i)
-        if (!chosen.empty() && form.ProjectAt(i) == chosen) form.SetProjectIndex(i);
+      Setup::ReloadProjectList(form);
       message += (message.empty() ? "" : "\n\n") + ListMergeMessage(merge);
     }
   } catch (const RunError&) {
