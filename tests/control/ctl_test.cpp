@@ -76,7 +76,7 @@ TEST_F(CtlTest, WithNoProgramTheFolderIsWrittenAsTheProgramWould) {
   // The next start of the window takes the stretch over running, without a question.
   test::FakeMainView view;
   ::Setup::ReadProjectList(view);
-  OfferRunningStretch(view);
+  view.tracker().OfferSaved();
   EXPECT_TRUE(dialogs.shown.empty());
   EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& e) { return e.starts_with("choose:"); }), 0);
   EXPECT_EQ(view.ProjectText(), "Website redesign");

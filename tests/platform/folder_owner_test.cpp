@@ -148,7 +148,7 @@ TEST(FolderOwner, ARequestAndItsAnswerArriveWholeWhateverTheyHold) {
   // Long values, line ends and multi-byte characters inside, both ways.
   std::string big;
   for (int i = 0; i < 20000; ++i) big += "Caf\xC3\xA9 \xE2\x82\xAC\n";
-  const OwnerAnswer echoed = AskAndAnswer(*owner, folder.path(), big, [](std::string_view line) { return std::string(line) + line; });
+  const OwnerAnswer echoed = AskAndAnswer(*owner, folder.path(), big, [](std::string_view line) { return std::string(line) + std::string(line); });
   EXPECT_EQ(echoed.outcome, OwnerAnswer::kAnswered);
   EXPECT_EQ(echoed.text, big + big);
   // An owner that takes the request and closes without an answer: lost, not "no owner", so the
