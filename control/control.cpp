@@ -16,6 +16,9 @@ AwayRule AwayOf(const std::string& name) {
   throw ControlError(kInvalidArgument, "Unknown rule for time away \"" + name + "\"");
 }
 
+// "ok", with what was recorded when anything was.
+std::string Done(const std::string& recorded) { return recorded.empty() ? "ok" : JoinRequestLine({"ok", recorded}); }
+
 std::string Refused(const std::string& name, const std::string& message) {
   return JoinRequestLine({"error", name, message});
 }
@@ -32,9 +35,9 @@ std::string AnswerRequest(std::string_view request, Tracker& tracker) {
     const std::string& verb = f.front();
     if (verb == "start" && (f.size() == 3 || f.size() == 4)) {
       const std::optional<std::string> comment = f.size() == 4 ? std::optional(f[3]) : std::nullopt;
-      return JoinRequestLine({"ok", tracker.Start(f[1], comment, AwayOf(f[2]))});
+      return Done(tracker.Start(f[1], comment, AwayOf(f[2])));
     }
-    if (verb == "end" && f.size() == 2) return JoinRequestLine({"ok", tracker.End(AwayOf(f[1]))});
+    if (verb == "end" && f.size() == 2) return Done(tracker.End(AwayOf(f[1])));
     if (verb == "status" && f.size() == 1) {
       const TrackerStatus s = tracker.Status();
       return JoinRequestLine({"ok", s.running ? "1" : "0", s.project, s.start, s.startIso, std::to_string(s.elapsed), s.comment});

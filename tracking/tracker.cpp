@@ -151,8 +151,16 @@ void TrackerModel::SetEndText(const std::string& text) {
 }
 
 void TrackerModel::SetComments(const std::string& text) {
-  if (comment_ == text) return;
-  comment_ = text;
+  // The box takes kMaxCommentChars characters as it counts them: UTF-16 units.
+  size_t cut = 0;
+  for (int units = 0; cut < text.size(); ++cut) {
+    const unsigned char c = static_cast<unsigned char>(text[cut]);
+    if ((c & 0xC0) == 0x80) continue;
+    units += c >= 0xF0 ? 2 : 1;
+    if (units > kMaxCommentChars) break;
+  }
+  if (comment_ == std::string_view(text).substr(0, cut)) return;
+  comment_ = text.substr(0, cut);
   TW_SAVE_RUNNING(kTypingPause);
   Changed(kComment);
 }

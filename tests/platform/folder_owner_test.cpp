@@ -61,7 +61,7 @@ TEST(FolderOwner, EverySpellingOfTheFolderHasOneOwnerFreedByAnyEnd) {
     EXPECT_TRUE(ClaimFolder(folder.path()));  // another folder, another owner
   }
   // A copy killed with SIGKILL frees the folder at once; on disk only the private lock file stays.
-  Child killed([&] { return ClaimFolder(folder.File("link")) != nullptr; });
+  Child killed([&] { return ClaimFolder(folder.File("link")).release() != nullptr; });
   ASSERT_TRUE(killed.Ready());
   EXPECT_FALSE(ClaimFolder(folder.File("data")));
   ::kill(killed.pid, SIGKILL);

@@ -145,6 +145,8 @@ TEST_F(RunningTest, AFolderThatRefusesTheFileIsToldAndTheRecordStaysSingle) {
   EXPECT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(folder.Read("projrpt.pro"), "Gamma,12/7/2026 9:01:23 PM,12/7/2026 9:01:23 PM,\r\n");
   EXPECT_FALSE(folder.Exists("projrpt.run"));
+  form.tracker().ClearScreen();
+  clock.now.seconds += 60;
   form.tracker().StartProject();  // a save that works ends the message
   WaitForRunningFile();
   EXPECT_EQ(RunningSaveProblem(), "");

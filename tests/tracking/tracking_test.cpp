@@ -50,7 +50,9 @@ TEST_F(TrackingTest, StartKeepsATypedStartAndEmptiesTheEnd) {
   EXPECT_FALSE(folder.Exists("projrpt.pro"));
 }
 
-TEST_F(TrackingTest, EndShowsTheLengthAndAppendsOneRecordEachPress) {
+// A stretch is recorded once: End pressed again, or Start taking the old start up again and End
+// after it, change the stretch's one record.
+TEST_F(TrackingTest, EndShowsTheLengthAndRecordsAStretchOnce) {
   form.ClearProjects(), form.AddProjects({"Alpha", "Beta", ""});
   form.SetProjectIndex(1);
   form.SetStartText("12/7/2026 8:31:23 PM");
@@ -59,7 +61,22 @@ TEST_F(TrackingTest, EndShowsTheLengthAndAppendsOneRecordEachPress) {
   EXPECT_EQ(form.EndText(), "12/7/2026 9:01:23 PM");
   EXPECT_EQ(form.TimeCalc(), "00:30:00");
   clock.now.seconds += 600;
-  form.tracker().EndProject();  // the end already shown stays
+  form.tracker().EndProject();  // the end already shown stays, and the record with it
+  const std::string line = "Beta,12/7/2026 8:31:23 PM,12/7/2026 9:01:23 PM,layout, then proofs\r\n";
+  EXPECT_EQ(folder.Read("projrpt.pro"), line);
+  form.tracker().StartProject();  // the start kept: the same stretch goes on
+  EXPECT_EQ(form.StartText(), "12/7/2026 8:31:23 PM");
+  clock.now.seconds += 600;
+  form.tracker().EndProject();
+  const std::string longer = "Beta,12/7/2026 8:31:23 PM,12/7/2026 9:21:23 PM,layout, then proofs\r\n";
+  EXPECT_EQ(folder.Read("projrpt.pro"), longer);
+  // Moved by a line written before it (a merge, say): found again by its text.
+  folder.Write("projrpt.pro", "Alpha,12/7/2026 7:00:00 PM,12/7/2026 7:30:00 PM,\r\n" + longer);
+  form.SetEndText("12/7/2026 9:31:23 PM");
+  form.tracker().EndProject();
+  EXPECT_EQ(folder.Read("projrpt.pro"), "Alpha,12/7/2026 7:00:00 PM,12/7/2026 7:30:00 PM,\r\n"
+                                        "Beta,12/7/2026 8:31:23 PM,12/7/2026 9:31:23 PM,layout, then proofs\r\n");
+  folder.Write("projrpt.pro", line);
   // No entry selected: the typed text is the project, as one field; no start, an empty start.
   form.SetProjectIndex(-1);
   form.SetProjectText("Typed, new");
@@ -68,8 +85,7 @@ TEST_F(TrackingTest, EndShowsTheLengthAndAppendsOneRecordEachPress) {
   form.SetComments("");
   form.tracker().EndProject();
   EXPECT_EQ(form.TimeCalc(), "");
-  const std::string line = "Beta,12/7/2026 8:31:23 PM,12/7/2026 9:01:23 PM,layout, then proofs\r\n";
-  EXPECT_EQ(folder.Read("projrpt.pro"), line + line + "Typed  new,,12/7/2026 9:11:23 PM,\r\n");
+  EXPECT_EQ(folder.Read("projrpt.pro"), line + "Typed  new,,12/7/2026 9:21:23 PM,\r\n");
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
