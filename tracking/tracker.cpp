@@ -544,8 +544,16 @@ std::string TrackerModel::Start(const std::string& project, const std::optional<
     if (IsRunning() && !EndThen(NowText())) throw ControlError(kFailed, "The running stretch could not be recorded");
   }
   if (!project.empty()) {
+    const int index = index_;
+    const std::string text = projectText_;
     ChooseProject(project);
-    Setup::RememberProject(*this);
+    try {
+      Setup::RememberProject(*this);
+    } catch (...) {
+      // Refused as a whole: the box is as it was.
+      index >= 0 ? SetProjectIndex(index) : SetProjectText(text);
+      throw;
+    }
   }
   if (comment) SetComments(*comment);
   StartProject();

@@ -9,6 +9,9 @@
 #include <QDialog>
 #include <QProcess>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QXmlStreamReader>
+#include <map>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -266,6 +269,97 @@ TEST_F(ControlTest, DBusMethodsAndPropertiesChanged) {
   EXPECT_EQ(call(kServiceName, "Start", {"two\nlines", ""}).errorName(),
             "com.quillfen.Tallywright1.Error.InvalidArgument");
   EXPECT_EQ(Report(), "Research,12/7/2026 9:01:23 PM,12/7/2026 9:01:23 PM,changed in the window\r\n");
+
+  // Properties: an unknown interface is an error for GetAll as for Get; nothing can be set.
+  const auto properties = [&](const char* method, QVariantList args) {
+    QDBusMessage message = QDBusMessage::createMethodCall(kServiceName, kObjectPath, "org.freedesktop.DBus.Properties", method);
+    message.setArguments(args);
+    return client.call(message, QDBus::BlockWithGui);
+  };
+  EXPECT_EQ(properties("GetAll", {"org.example.None"}).errorName(), "org.freedesktop.DBus.Error.UnknownInterface");
+  EXPECT_EQ(properties("Get", {"org.example.None", "Running"}).errorName(), "org.freedesktop.DBus.Error.UnknownInterface");
+  EXPECT_EQ(properties("Get", {kControlInterface, "Nope"}).errorName(), "org.freedesktop.DBus.Error.UnknownProperty");
+  EXPECT_EQ(properties("GetAll", {kControlInterface}).arguments().size(), 1);
+  EXPECT_EQ(properties("Set", {kControlInterface, "Project", QVariant::fromValue(QDBusVariant("x"))}).errorName(),
+            "org.freedesktop.DBus.Error.PropertyReadOnly");
+
+  // A settings file that cannot be written during Start: an error answer, the program goes on.
+  struct Unwritable : test::FakeSettings {
+    using FakeSettings::FakeSettings;
+    void SaveSetting(const std::string&, const std::string&, const std::string&, const std::string&) override {
+      throw RunError(75, "Path/File access error");
+    }
+  } unwritable{log};
+  unwritable.values = settings.values;
+  Settings* kept = std::exchange(platform().settings, &unwritable);
+  const QDBusMessage refused = call(kServiceName, "Start", {"Alpha", ""});
+  platform().settings = kept;
+  EXPECT_EQ(refused.errorName(), "com.quillfen.Tallywright1.Error.Failed");
+  EXPECT_FALSE(IsRunning(window));
+  EXPECT_EQ(window.ProjectText(), "Research");
+
+  // After time away, End asks first, the window forward, and answers once the person has.
+  settings.values["IdleMinutes"] = "1";
+  auto* idle = new test::FakeIdleSource;
+  window.WatchAbsences(std::make_unique<AwayWatch>(test::Only(idle), nullptr));
+  Later(60);
+  ASSERT_EQ(call(kServiceName, "Start", {"Research", ""}).type(), QDBusMessage::ReplyMessage);
+  const std::string start = window.StartText();
+  Later(100);
+  idle->idleSeconds = 90;
+  window.LookForAway();
+  Later(5);
+  idle->idleSeconds = 0;
+  dialogs.answers = {1};  // End Then
+  const size_t asked = dialogs.shown.size();
+  EXPECT_EQ(call(kServiceName, "End").type(), QDBusMessage::ReplyMessage);
+  ASSERT_EQ(dialogs.shown.size(), asked + 1);
+  EXPECT_EQ(dialogs.shown.back().prompt.rfind("You were away from", 0), 0u);
+  const DateFormat us = test::UsFormat();
+  EXPECT_NE(Report().find("Research," + start + "," + us.FormatGeneral(LocalOfInstant(InstantOfLocal(*us.Parse(start)) + 10))),
+            std::string::npos);
+}
+
+// What the bus is told the object has is the interface as installed, and only that with the
+// standard ones.
+TEST_F(ControlTest, TheLiveInterfaceIsTheInstalledOne) {
+  if (!QDBusConnection::sessionBus().isConnected()) GTEST_SKIP() << "no session bus";
+  ASSERT_TRUE(service.Publish(FolderIdentity(folder.path())));
+  QDBusConnection client = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "introspecting");
+  const QDBusMessage reply = client.call(
+      QDBusMessage::createMethodCall(kServiceName, kObjectPath, "org.freedesktop.DBus.Introspectable", "Introspect"),
+      QDBus::BlockWithGui);
+  ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+  // Each element of an interface with its attributes, in order: comments and spacing aside.
+  const auto shape = [](const QString& xml) {
+    std::map<std::string, std::vector<std::string>> interfaces;
+    QXmlStreamReader reader(xml);
+    std::string current;
+    while (!reader.atEnd()) {
+      reader.readNext();
+      if (reader.isStartElement()) {
+        std::string element = reader.name().toString().toStdString();
+        for (const QXmlStreamAttribute& a : reader.attributes())
+          element += " " + a.name().toString().toStdString() + "=" + a.value().toString().toStdString();
+        if (reader.name() == u"interface") current = reader.attributes().value("name").toString().toStdString();
+        if (!current.empty()) interfaces[current].push_back(element);
+      } else if (reader.isEndElement() && reader.name() == u"interface") {
+        current.clear();
+      }
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    return interfaces;
+  };
+  QFile installed(TW_INTERFACE_XML);
+  ASSERT_TRUE(installed.open(QIODevice::ReadOnly));
+  const auto live = shape(reply.arguments().value(0).toString());
+  const auto file = shape(QString::fromUtf8(installed.readAll()));
+  ASSERT_EQ(file.size(), 1u);
+  EXPECT_EQ(live.at(kControlInterface), file.at(kControlInterface));
+  std::vector<std::string> names;
+  for (const auto& [name, elements] : live) names.push_back(name);
+  EXPECT_EQ(names, (std::vector<std::string>{kControlInterface, "org.freedesktop.DBus.Introspectable",
+                                             "org.freedesktop.DBus.Peer", "org.freedesktop.DBus.Properties"}));
 }
 
 }  // namespace
