@@ -131,22 +131,21 @@ void TrackerModel::Changed(unsigned parts) {
 
 // --- the boxes ---------------------------------------------------------------------------------
 
-// A running stretch is saved whenever what its record would carry changes: at once for a project
-// chosen, a moment after typing pauses for the rest. With no program running, only Start saves.
-#define TW_SAVE_RUNNING(delay) \
-  if (!ofFolder_) SaveRunning(*this, LeftAt(), delay)
+void TrackerModel::SaveIfRunning(std::chrono::milliseconds delay) {
+  if (!ofFolder_ && !start_.empty() && end_.empty()) SaveRunning(*this, LeftAt(), delay);
+}
 
 void TrackerModel::SetStartText(const std::string& text) {
   if (start_ == text) return;
   start_ = text;
-  TW_SAVE_RUNNING(kTypingPause);
+  SaveIfRunning(kTypingPause);
   Changed(kStart);
 }
 
 void TrackerModel::SetEndText(const std::string& text) {
   if (end_ == text) return;
   end_ = text;
-  TW_SAVE_RUNNING(kTypingPause);
+  SaveIfRunning(kTypingPause);
   Changed(kEnd);
 }
 
@@ -161,7 +160,7 @@ void TrackerModel::SetComments(const std::string& text) {
   }
   if (comment_ == std::string_view(text).substr(0, cut)) return;
   comment_ = text.substr(0, cut);
-  TW_SAVE_RUNNING(kTypingPause);
+  SaveIfRunning(kTypingPause);
   Changed(kComment);
 }
 
@@ -186,18 +185,16 @@ void TrackerModel::SetProjectIndex(int index) {
   if (index < -1 || index >= ProjectCount()) throw RunError(kErrInvalidPropertyValue, "Invalid property value");
   index_ = index;
   projectText_ = index >= 0 ? ProjectAt(index) : "";
-  TW_SAVE_RUNNING(std::chrono::milliseconds{});
+  SaveIfRunning(std::chrono::milliseconds{});
   Changed(kProject);
 }
 
 void TrackerModel::SetProjectText(const std::string& text) {
   index_ = -1;
   projectText_ = text;
-  TW_SAVE_RUNNING(kTypingPause);
+  SaveIfRunning(kTypingPause);
   Changed(kProject);
 }
-
-#undef TW_SAVE_RUNNING
 
 void TrackerModel::SetStatusText(const std::string& text) {
   status_ = text;

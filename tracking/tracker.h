@@ -241,6 +241,9 @@ class TrackerModel : public TrackingBoxes, public Tracker {
  private:
   class Busy;
   void Changed(unsigned parts);
+  // A running stretch is saved whenever what its record would carry changes: at once for a project
+  // chosen, a moment after typing pauses for the rest. With no program running, only Start saves.
+  void SaveIfRunning(std::chrono::milliseconds delay);
   // ready of the host, and Busy while the model is already at work (a question open).
   void Ready();
   // Ends the running stretch for a request from outside, as End Then: where the person left, now,

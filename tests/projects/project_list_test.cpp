@@ -134,5 +134,34 @@ TEST_F(ProjectListTest, TheRememberedProjectIsAPositionOfTheBoxOrNone) {
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
+// Every reload of the list keeps the project the box holds: a typed one stays typed (a merged
+// list must not turn a running "Client call" into the list's default), a chosen one is chosen
+// again wherever the list now has it, and with none the start-up's choice is made.
+TEST_F(ProjectListTest, AReloadKeepsTheProjectChosenOrTyped) {
+  folder.Write("project.lst", "Alpha\r\nBeta\r\n\r\n");
+  ::Setup::ReadProjectList(form);
+  form.SetProjectText("Client call");
+  folder.Write("project.lst", "Alpha\r\nGamma\r\nBeta\r\n\r\n");
+  EXPECT_TRUE(::Setup::ReloadProjectList(form));
+  EXPECT_EQ(form.ProjectIndex(), -1);
+  EXPECT_EQ(form.ProjectText(), "Client call");
+  EXPECT_EQ(form.tracker().ProjectList(), (Names{"Alpha", "Gamma", "Beta", ""}));
+  form.SetProjectIndex(2);  // Beta
+  folder.Write("project.lst", "Beta\r\nAlpha\r\n\r\n");
+  ::Setup::ReloadProjectList(form);
+  EXPECT_EQ(form.ProjectIndex(), 0);
+  EXPECT_EQ(form.ProjectText(), "Beta");
+  // A name the list no longer has stays, typed.
+  folder.Write("project.lst", "Alpha\r\n\r\n");
+  ::Setup::ReloadProjectList(form);
+  EXPECT_EQ(form.ProjectIndex(), -1);
+  EXPECT_EQ(form.ProjectText(), "Beta");
+  // Nothing chosen or typed: the second entry, then the remembered position.
+  form.SetProjectText("");
+  settings.values["Project"] = "0";
+  ::Setup::ReloadProjectList(form);
+  EXPECT_EQ(form.ProjectIndex(), 0);
+}
+
 }  // namespace
 }  // namespace tw

@@ -2,6 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -161,6 +165,35 @@ TEST_F(MainWindowTest, TheStartAndEndBoxesTipsNameTheFormTheReportIsWrittenIn) {
   QApplication::sendEvent(start, &hover);
   EXPECT_EQ(start->toolTip(), "Start Time in DD.MM.YYYY HH:MM:SS format");
   EXPECT_EQ(end->toolTip(), "End Time in DD.MM.YYYY HH:MM:SS format");
+}
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr int kSecond = 10000;  // a sanitizer's build runs some ten times slower
+#else
+constexpr int kSecond = 1000;
+#endif
+
+// A paste far past what the comment box holds is cut before the box lays it out: the window
+// answers at once, and the status bar says what was left out.
+TEST_F(MainWindowTest, AHugePasteIntoTheCommentIsCutAtOnce) {
+  frmMain window;
+  window.show();
+  auto* comment = test::Child<QPlainTextEdit>(window, "txtComments");
+  window.SetComments("kept ");
+  QTextCursor end = comment->textCursor();
+  end.movePosition(QTextCursor::End);
+  comment->setTextCursor(end);
+  QApplication::clipboard()->setText(QString(15 * 1024 * 1024, QChar(u'x')));
+  QElapsedTimer took;
+  took.start();
+  comment->paste();
+  EXPECT_LT(took.elapsed(), kSecond);
+  EXPECT_EQ(comment->document()->characterCount() - 1, kMaxCommentChars);
+  EXPECT_EQ(window.Comments().size(), size_t{kMaxCommentChars});
+  EXPECT_EQ(window.Comments().substr(0, 6), "kept x");
+  EXPECT_EQ(test::Child<QLabel>(window, "sbStatusBar.Panel1")->text().toStdString(),
+            "The pasted text was cut to 65530 of its 15728640 characters: a comment holds 65535");
+  window.hide();
 }
 
 }  // namespace
