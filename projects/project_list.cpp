@@ -118,15 +118,11 @@ bool ReloadProjectList(tw::TrackingBoxes& form) {
   const bool listed = index >= 0 && index < form.ProjectCount();
   const std::string chosen = listed ? form.ProjectAt(index) : form.ProjectText();
   const bool read = ReadProjectList(form);
-  if (chosen.empty()) {
-    if (read) RestoreRememberedProject(form);
-    return read;
-  }
   if (listed && index < form.ProjectCount() && form.ProjectAt(index) == chosen) {
     form.SetProjectIndex(index);
     return read;
   }
-  for (int i = 0; i < form.ProjectCount(); ++i)
+  for (int i = 0; i < form.ProjectCount() && !chosen.empty(); ++i)
     if (form.ProjectAt(i) == chosen) {
       form.SetProjectIndex(i);
       return read;

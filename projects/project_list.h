@@ -49,8 +49,7 @@ namespace Setup {
 bool ReadProjectList(tw::TrackingBoxes& form);
 // Reads the list again and keeps the project the box holds: the entry chosen (at its place when it
 // is still there, else the first entry of its name) or the text typed, which stays typed when no
-// entry holds it. With nothing chosen or typed, the list's default and then the remembered project
-// are selected, as at start-up. Every reload of the list goes through here: a merge of a shared folder's
+// entry holds it; an empty box stays empty. Every reload of the list goes through here: a merge of a shared folder's
 // list, an import's new names, a new data folder. False only
 // when the file does not exist.
 bool ReloadProjectList(tw::TrackingBoxes& form);

@@ -135,19 +135,15 @@ void TrackerModel::SaveIfRunning(std::chrono::milliseconds delay) {
   if (!ofFolder_ && !start_.empty() && end_.empty()) SaveRunning(*this, LeftAt(), delay);
 }
 
-void TrackerModel::SetStartText(const std::string& text) {
-  if (start_ == text) return;
-  start_ = text;
+void TrackerModel::SetBox(std::string& box, std::string_view text, Part part) {
+  if (box == text) return;
+  box = text;
   SaveIfRunning(kTypingPause);
-  Changed(kStart);
+  Changed(part);
 }
 
-void TrackerModel::SetEndText(const std::string& text) {
-  if (end_ == text) return;
-  end_ = text;
-  SaveIfRunning(kTypingPause);
-  Changed(kEnd);
-}
+void TrackerModel::SetStartText(const std::string& text) { SetBox(start_, text, kStart); }
+void TrackerModel::SetEndText(const std::string& text) { SetBox(end_, text, kEnd); }
 
 void TrackerModel::SetComments(const std::string& text) {
   // The box takes kMaxCommentChars characters as it counts them: UTF-16 units.
@@ -158,10 +154,7 @@ void TrackerModel::SetComments(const std::string& text) {
     units += c >= 0xF0 ? 2 : 1;
     if (units > kMaxCommentChars) break;
   }
-  if (comment_ == std::string_view(text).substr(0, cut)) return;
-  comment_ = text.substr(0, cut);
-  SaveIfRunning(kTypingPause);
-  Changed(kComment);
+  SetBox(comment_, std::string_view(text).substr(0, cut), kComment);
 }
 
 void TrackerModel::SetTimeCalc(const std::string& text) {

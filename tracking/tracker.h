@@ -244,6 +244,8 @@ class TrackerModel : public TrackingBoxes, public Tracker {
   // A running stretch is saved whenever what its record would carry changes: at once for a project
   // chosen, a moment after typing pauses for the rest. With no program running, only Start saves.
   void SaveIfRunning(std::chrono::milliseconds delay);
+  // A box's text changed: saved while running, and told.
+  void SetBox(std::string& box, std::string_view text, Part part);
   // ready of the host, and Busy while the model is already at work (a question open).
   void Ready();
   // Ends the running stretch for a request from outside, as End Then: where the person left, now,

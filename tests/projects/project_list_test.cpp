@@ -156,11 +156,11 @@ TEST_F(ProjectListTest, AReloadKeepsTheProjectChosenOrTyped) {
   ::Setup::ReloadProjectList(form);
   EXPECT_EQ(form.ProjectIndex(), -1);
   EXPECT_EQ(form.ProjectText(), "Beta");
-  // Nothing chosen or typed: the second entry, then the remembered position.
+  // Nothing chosen or typed stays so.
   form.SetProjectText("");
-  settings.values["Project"] = "0";
   ::Setup::ReloadProjectList(form);
-  EXPECT_EQ(form.ProjectIndex(), 0);
+  EXPECT_EQ(form.ProjectIndex(), -1);
+  EXPECT_EQ(form.ProjectText(), "");
 }
 
 }  // namespace
