@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <future>
 
+#include "control/request_line.h"
 #include "desktop/qt_text.h"
 #include "platform/run_error.h"
 
@@ -241,15 +242,8 @@ void ControlService::ServeOn(FolderOwner* owner) {
 }
 
 std::string ControlService::AnswerHere(const std::string& request) {
-  struct NotYet : Tracker {
-    [[noreturn]] static void Refuse() { throw ControlError(kBusy, "Tallywright is starting; try again in a moment"); }
-    std::string Start(const std::string&, const std::optional<std::string>&, AwayRule) override { Refuse(); }
-    std::string End(AwayRule) override { Refuse(); }
-    TrackerStatus Status() override { Refuse(); }
-    std::vector<std::string> Projects() override { Refuse(); }
-    void Show() override { Refuse(); }
-  } notYet;
-  return tracker_ ? AnswerRequest(request, *tracker_) : AnswerRequest(request, notYet);
+  if (!tracker_) return JoinRequestLine({"error", kBusy, "Tallywright is starting; try again in a moment"});
+  return AnswerRequest(request, *tracker_);
 }
 
 }  // namespace tw

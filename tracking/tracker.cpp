@@ -61,6 +61,15 @@ std::optional<RecordRef> FindAgain(const RecordRef& ref, const std::string& star
   }
 }
 
+// Whether a report of one machine's folder still holds the record where it was written.
+bool Holds(const Files& files, const DataFolder& folder, const RecordRef& ref) {
+  try {
+    return files.ReadAt(folder.File(ref.file), ref.offset, ref.text.size() + 1) == ref.text + "\r";
+  } catch (const RunError&) {
+    return false;
+  }
+}
+
 }  // namespace
 
 void CheckStartArguments(std::string_view project, std::string_view comment) {
@@ -277,7 +286,7 @@ bool TrackerModel::Record(const Stretch& stretch, std::string* noteProblem) {
       step([&] {
         const Platform& p = platform();
         const DataFolder folder = ProgramDataFolder();
-        if (line == made_->line) return;
+        if (line == made_->line && (folder.shared || Holds(*p.files, folder, made_->ref))) return;
         bool changed = ChangeRecord(*p.files, folder, made_->ref, line, p.clock->UnixNow());
         if (!changed) {
           if (const std::optional<RecordRef> moved = FindAgain(made_->ref, made_->start)) {

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <atomic>
+#include <mutex>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
@@ -150,13 +151,18 @@ TEST_F(CtlTest, QuickCommandPrintsAsTheFullOneAndHandsOver) {
   EXPECT_EQ(run(quick, "status"), "not running\n");
 
   struct Owned : Tracker {
-    std::string Start(const std::string&, const std::optional<std::string>&, AwayRule) override { return ""; }
+    std::string Start(const std::string&, const std::optional<std::string>& c, AwayRule) override {
+      const std::lock_guard hold(mutex);
+      started = c.value_or("(none)");
+      return "";
+    }
     std::string End(AwayRule) override { throw RunError(75, "Path/File access error"); }
     TrackerStatus Status() override {
       return {true, "Web site", "12/7/2026 9:01:23 PM", "2026-12-07T21:01:23", 61, comment};
     }
     std::vector<std::string> Projects() override { return names; }
-    std::string comment;
+    std::string comment, started;
+    std::mutex mutex;
     std::vector<std::string> names;
     void Show() override {}
   } owned;
@@ -189,6 +195,11 @@ TEST_F(CtlTest, QuickCommandPrintsAsTheFullOneAndHandsOver) {
   for (const std::string& name : owned.names) listed += name + "\n";
   EXPECT_EQ(run(quick, "projects"), listed);
   EXPECT_EQ(run(quick, "status --format {comment}"), owned.comment + "\n");
+  EXPECT_EQ(run(quick, "start Alpha --comment '" + owned.comment + "'"), "");
+  {
+    const std::lock_guard hold(owned.mutex);
+    EXPECT_EQ(owned.started, owned.comment);
+  }
   // The owner's failure is an answer: said once, never sent again to the full command.
   EXPECT_EQ(run(quick, "stop", 1), "tallywright-ctl: Path/File access error\n");
   EXPECT_EQ(ends, 1);

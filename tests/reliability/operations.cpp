@@ -120,12 +120,15 @@ std::vector<Operation> FileOperations(const TempFolder& folder, FakeMainView& fo
                  }});
   // The running stretch: saved when it starts; recorded once, however its end was cut short.
   const RunningStretch running{"Beta", "12/7/2026 8:00 PM", "late", "12/7/2026 9:01:23 PM", "", ""};
+  // The boxes as they stood before the operation: put there, not typed, so nothing is saved yet.
   auto runningForm = [&form] {
+    const bool owns = std::exchange(platform().ownsDataFolder, false);
     form.SetProjectIndex(-1);
     form.SetProjectText("Beta");
     form.SetStartText("12/7/2026 8:00 PM");
     form.SetEndText("");
     form.SetComments("late");
+    platform().ownsDataFolder = owns;
   };
   ops.push_back({"start", "projrpt.run", "", kMissing, RunningFileText(running),
                  [&folder, runningForm] { std::remove(folder.File("projrpt.run").c_str()), runningForm(); },
