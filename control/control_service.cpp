@@ -10,7 +10,6 @@
 #include <QDBusVariant>
 #include <QTimer>
 #include <cerrno>
-#include <future>
 
 #include "control/request_line.h"
 #include "desktop/qt_text.h"
@@ -230,15 +229,34 @@ void ControlService::ServeOn(FolderOwner* owner) {
     if (!(waiting[0].revents & POLLIN)) continue;
     std::optional<OwnerRequest> request = owner->Take(2000);
     if (!request) continue;
-    auto promise = std::make_shared<std::promise<std::string>>();
-    std::future<std::string> answer = promise->get_future();
-    QMetaObject::invokeMethod(
-        this, [this, promise, text = request->text()] { promise->set_value(AnswerHere(text)); },
-        Qt::QueuedConnection);
-    while (answer.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready)
+    // Handed over under the exchange's own lock (Qt's event queue carries only the wake), and
+    // waited for while watching for the end.
+    std::unique_lock hold(exchange_.mutex);
+    exchange_.request = request->text();
+    exchange_.answer.reset();
+    hold.unlock();
+    QMetaObject::invokeMethod(this, [this] { AnswerWaiting(); }, Qt::QueuedConnection);
+    hold.lock();
+    while (!exchange_.answer) {
       if (stopping_) return;
-    request->Answer(answer.get());
+      exchange_.done.wait_for(hold, std::chrono::milliseconds(50));
+    }
+    const std::string answer = std::move(*exchange_.answer);
+    hold.unlock();
+    request->Answer(answer);
   }
+}
+
+void ControlService::AnswerWaiting() {
+  std::unique_lock hold(exchange_.mutex);
+  if (!exchange_.request) return;
+  const std::string request = std::move(*exchange_.request);
+  exchange_.request.reset();
+  hold.unlock();
+  std::string answer = AnswerHere(request);
+  hold.lock();
+  exchange_.answer = std::move(answer);
+  exchange_.done.notify_all();
 }
 
 std::string ControlService::AnswerHere(const std::string& request) {

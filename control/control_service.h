@@ -14,6 +14,9 @@
 // up nobody but that thread), hands it to the window's thread and sends the answer.
 #include <QDBusVirtualObject>
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
 #include <memory>
 #include <thread>
 
@@ -51,6 +54,8 @@ class ControlService : public QDBusVirtualObject {
   void ServeOn(FolderOwner* owner);
   // A socket request answered on the window's thread.
   std::string AnswerHere(const std::string& request);
+  // Answers the request the socket's thread waits with, on the window's thread.
+  void AnswerWaiting();
 
   TrackerModel* tracker_ = nullptr;
   int subscription_ = -1;
@@ -61,6 +66,12 @@ class ControlService : public QDBusVirtualObject {
   std::thread server_;
   std::atomic<bool> stopping_{false};
   int wake_[2] = {-1, -1};
+  // A request taken by the socket's thread, and its answer from the window's thread.
+  struct Exchange {
+    std::mutex mutex;
+    std::condition_variable done;
+    std::optional<std::string> request, answer;
+  } exchange_;
 };
 
 }  // namespace tw
