@@ -1,78 +1,120 @@
 #include "control/control.h"
 
 #include "control/request_line.h"
+#include "platform/run_error.h"
 
 namespace tw {
+namespace {
+
+constexpr const char* kAwayNames[] = {"ask", "left", "keep"};
+
+std::string AwayName(AwayRule away) { return kAwayNames[static_cast<int>(away)]; }
+
+AwayRule AwayOf(const std::string& name) {
+  for (int i = 0; i < 3; ++i)
+    if (name == kAwayNames[i]) return static_cast<AwayRule>(i);
+  throw ControlError(kInvalidArgument, "Unknown rule for time away \"" + name + "\"");
+}
+
+// "ok", with what was recorded when anything was.
+std::string Done(const std::string& recorded) { return recorded.empty() ? "ok" : JoinRequestLine({"ok", recorded}); }
+
+std::string Refused(const std::string& name, const std::string& message) {
+  return JoinRequestLine({"error", name, message});
+}
+
+}  // namespace
 
 std::string FolderServiceName(const std::string& folderIdentity) {
   return std::string(kServiceName) + ".F" + folderIdentity;
-}
-
-void CheckStartArguments(std::string_view project, std::string_view comment) {
-  // The report separates a record's fields by commas and its records by line ends.
-  if (project.find(',') != std::string_view::npos)
-    throw ControlError(kInvalidArgument, "A project name cannot hold a comma: \"" + std::string(project) + "\"");
-  if (project.find_first_of("\r\n") != std::string_view::npos)
-    throw ControlError(kInvalidArgument, "A project name cannot hold a line break");
-  if (project.size() > kMaxProjectName)
-    throw ControlError(kInvalidArgument, "A project name is at most " + std::to_string(kMaxProjectName) +
-                                             " bytes long; this one has " + std::to_string(project.size()));
-  if (comment.size() > kMaxComment)
-    throw ControlError(kInvalidArgument, "A comment is at most " + std::to_string(kMaxComment) +
-                                             " bytes long; this one has " + std::to_string(comment.size()));
 }
 
 std::string AnswerRequest(std::string_view request, Tracker& tracker) {
   const std::vector<std::string> f = SplitRequestLine(request);
   try {
     const std::string& verb = f.front();
-    if (verb == "start" && f.size() == 3) {
-      tracker.Start(f[1], f[2]);
-    } else if (verb == "end" && f.size() == 1) {
-      tracker.End();
-    } else if (verb == "status" && f.size() == 1) {
+    if (verb == "start" && (f.size() == 3 || f.size() == 4)) {
+      const std::optional<std::string> comment = f.size() == 4 ? std::optional(f[3]) : std::nullopt;
+      return Done(tracker.Start(f[1], comment, AwayOf(f[2])));
+    }
+    if (verb == "end" && f.size() == 2) return Done(tracker.End(AwayOf(f[1])));
+    if (verb == "status" && f.size() == 1) {
       const TrackerStatus s = tracker.Status();
       return JoinRequestLine({"ok", s.running ? "1" : "0", s.project, s.start, s.startIso, std::to_string(s.elapsed), s.comment});
-    } else if (verb == "projects" && f.size() == 1) {
+    }
+    if (verb == "projects" && f.size() == 1) {
       std::vector<std::string> answer = tracker.Projects();
       answer.insert(answer.begin(), "ok");
       return JoinRequestLine(answer);
-    } else if (verb == kShowRequest && f.size() == 1) {
-      tracker.Show();
-    } else {
-      return JoinRequestLine({"error", kInvalidArgument, "Unknown request \"" + verb + "\""});
     }
+    if (verb == kShowRequest && f.size() == 1) {
+      tracker.Show();
+      return "ok";
+    }
+    return Refused(kInvalidArgument, "Unknown request \"" + verb + "\"");
   } catch (const ControlError& e) {
-    return JoinRequestLine({"error", e.name(), e.what()});
+    return Refused(e.name(), e.what());
+  } catch (const RunError& e) {
+    return Refused(kFailed, e.description().empty() ? "error " + std::to_string(e.number()) : e.description());
+  } catch (const std::exception& e) {
+    return Refused(kFailed, e.what());
+  } catch (...) {
+    return Refused(kFailed, "The request failed");
   }
-  return "ok";
 }
 
-std::vector<std::string> OwnerTracker::Ask(const std::vector<std::string>& request) {
-  const std::optional<std::string> answer = ask_(JoinRequestLine(request));
-  if (!answer) throw ControlError(kNoProgram, "Tallywright does not answer");
-  std::vector<std::string> fields = SplitRequestLine(*answer);
+std::optional<std::vector<std::string>> OwnerTracker::Ask(const std::vector<std::string>& request) {
+  if (direct_) return std::nullopt;
+  const OwnerAnswer answer = ask_(JoinRequestLine(request));
+  if (answer.outcome == OwnerAnswer::kNoOwner) {
+    if (!fallback_) throw ControlError(kNoProgram, "Tallywright does not answer");
+    direct_ = &fallback_();
+    return std::nullopt;
+  }
+  if (answer.outcome == OwnerAnswer::kLost)
+    throw ControlError(kFailed, "Tallywright took the request but its answer was lost; look at its window "
+                                "before asking again");
+  std::vector<std::string> fields = SplitRequestLine(answer.text);
   if (fields.front() == "error" && fields.size() == 3) throw ControlError(fields[1], fields[2]);
   if (fields.front() != "ok") throw ControlError(kFailed, "Tallywright's answer cannot be read");
   fields.erase(fields.begin());
   return fields;
 }
 
-void OwnerTracker::Start(const std::string& project, const std::string& comment) { Ask({"start", project, comment}); }
-void OwnerTracker::End() { Ask({"end"}); }
-void OwnerTracker::Show() { Ask({std::string(kShowRequest)}); }
+std::string OwnerTracker::Start(const std::string& project, const std::optional<std::string>& comment, AwayRule away) {
+  std::vector<std::string> request = {"start", project, AwayName(away)};
+  if (comment) request.push_back(*comment);
+  const auto answer = Ask(request);
+  if (!answer) return direct_->Start(project, comment, away);
+  return answer->empty() ? "" : answer->front();
+}
+
+std::string OwnerTracker::End(AwayRule away) {
+  const auto answer = Ask({"end", AwayName(away)});
+  if (!answer) return direct_->End(away);
+  return answer->empty() ? "" : answer->front();
+}
+
+void OwnerTracker::Show() {
+  if (!Ask({std::string(kShowRequest)})) direct_->Show();
+}
 
 TrackerStatus OwnerTracker::Status() {
-  const std::vector<std::string> f = Ask({"status"});
-  if (f.size() != 6) throw ControlError(kFailed, "Tallywright's answer cannot be read");
-  TrackerStatus s{f[0] == "1", f[1], f[2], f[3], 0, f[5]};
+  const auto f = Ask({"status"});
+  if (!f) return direct_->Status();
+  if (f->size() != 6) throw ControlError(kFailed, "Tallywright's answer cannot be read");
+  const std::vector<std::string>& v = *f;
+  TrackerStatus s{v[0] == "1", v[1], v[2], v[3], 0, v[5]};
   try {
-    s.elapsed = std::stoll(f[4]);
+    s.elapsed = std::stoll(v[4]);
   } catch (const std::exception&) {
   }
   return s;
 }
 
-std::vector<std::string> OwnerTracker::Projects() { return Ask({"projects"}); }
+std::vector<std::string> OwnerTracker::Projects() {
+  const auto f = Ask({"projects"});
+  return f ? *f : direct_->Projects();
+}
 
 }  // namespace tw

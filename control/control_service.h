@@ -1,72 +1,77 @@
 #pragma once
 // The running program reachable from outside: the D-Bus service com.quillfen.Tallywright (object
 // /com/quillfen/Tallywright, interface com.quillfen.Tallywright1) on the session bus, and the
-// requests that come through the data folder's socket, with or without a bus. Both go to the same
-// ViewTracker over the main window's view.
-#include <QDBusContext>
-#include <QObject>
-#include <QSocketNotifier>
-#include <QStringList>
-#include <QVariantMap>
-#include <functional>
+// requests that come through the data folder's socket, with or without a bus. Both are requests of
+// the main window's tracker (tracking/tracker.h).
+//
+// The object answers its messages itself, so that the bus sees exactly the interface described in
+// com.quillfen.Tallywright1.xml (the installed file's text is the object's introspection), every
+// refusal is an error of that interface, and a request that changes the stretch is carried out
+// from the event loop, after the call has returned: its answer goes when the tracker is done (after
+// the question about time away, if it asks one), and no event loop runs inside the call itself.
+//
+// The socket is served on a thread of its own, which reads each request whole (a half request holds
+// up nobody but that thread), hands it to the window's thread and sends the answer.
+#include <QDBusVirtualObject>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
 #include <memory>
+#include <thread>
 
 #include "control/control.h"
-#include "control/view_tracker.h"
-#include "platform/folder_owner.h"
+#include "tracking/tracker.h"
 
 namespace tw {
 
-class ControlService : public QObject, protected QDBusContext {
+// The interface's description as installed (com.quillfen.Tallywright1.xml), its <interface>
+// element alone: what the object tells the bus it has.
+QString ControlInterfaceXml();
+
+class ControlService : public QDBusVirtualObject {
   Q_OBJECT
-  Q_CLASSINFO("D-Bus Interface", "com.quillfen.Tallywright1")
-  Q_PROPERTY(bool Running READ running)
-  Q_PROPERTY(QString Project READ project)
-  Q_PROPERTY(QString Start READ start)
-  Q_PROPERTY(QString StartIso READ startIso)
-  Q_PROPERTY(qlonglong Elapsed READ elapsed)
-  Q_PROPERTY(QString Comment READ comment)
 
  public:
-  // Answers the requests that come through the data folder's socket from now on; until a main
-  // window is attached they are refused as too early.
-  explicit ControlService(std::unique_ptr<FolderOwner> owner);
-  // The main window the requests act on, through its view: shuttingDown tells when it is ending,
-  // show brings it forward. PropertiesChanged follows ViewChanged from now on.
-  void Attach(MainView& view, std::function<bool()> shuttingDown, std::function<void()> show);
-  // The window's boxes changed. A change comes as several calls; they are announced once, together.
-  // (Not a slot: the bus sees only the slots below.)
-  void ViewChanged();
+  ControlService();
+  ~ControlService() override;
+
+  // The tracker the requests act on: its changes are announced by PropertiesChanged, and its claim
+  // on the data folder is served on the folder's socket, from now on and whenever it claims anew.
+  // Until then every request is refused as Busy.
+  void Attach(TrackerModel& tracker);
   // Takes the service's names on the session bus when there is one; false without a bus.
   bool Publish(const std::string& folderIdentity);
 
-  bool running() const;
-  QString project() const;
-  QString start() const;
-  QString startIso() const;
-  qlonglong elapsed() const;
-  QString comment() const;
-
- public slots:
-  void Start(const QString& project, const QString& comment);
-  void End();
-  QVariantMap Status();
-  QStringList Projects();
-  void Show();
+  QString introspect(const QString& path) const override;
+  bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
 
  private:
-  // Runs a request; a refusal becomes the caller's D-Bus error.
-  template <class Request>
-  auto Answer(Request request) -> decltype(request());
-  Tracker& tracker() const;
-  TrackerStatus Snapshot() const;
   void AnnounceChanges();
+  // Starts serving the tracker's claim on the socket, when it has one and no thread serves it yet.
+  void Serve();
+  void StopServing();
+  void ServeOn(FolderOwner* owner);
+  // A socket request answered on the window's thread.
+  std::string AnswerHere(const std::string& request);
+  // Answers the request the socket's thread waits with, on the window's thread.
+  void AnswerWaiting();
 
-  std::unique_ptr<ViewTracker> tracker_;
-  std::unique_ptr<FolderOwner> owner_;
-  std::unique_ptr<QSocketNotifier> requests_;
+  TrackerModel* tracker_ = nullptr;
+  int subscription_ = -1;
   TrackerStatus announced_;
   bool announcing_ = false;
+
+  FolderOwner* served_ = nullptr;
+  std::thread server_;
+  std::atomic<bool> stopping_{false};
+  int wake_[2] = {-1, -1};
+  // A request taken by the socket's thread, and its answer from the window's thread.
+  struct Exchange {
+    std::mutex mutex;
+    std::condition_variable done;
+    std::optional<std::string> request, answer;
+  } exchange_;
 };
 
 }  // namespace tw

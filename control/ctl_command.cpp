@@ -38,31 +38,45 @@ void NothingMore(const std::vector<std::string>& args, const char* verb) {
   if (!args.empty()) throw CtlUsageError(std::string(verb) + ": unexpected \"" + args.front() + "\"");
 }
 
+// Prints what a request recorded, when it recorded anything.
+void Told(CtlContext& c, const std::string& done) {
+  if (!done.empty()) c.out << done << '\n';
+}
+
+// Time away the person was not asked about: ended at the moment they left, unless --keep-away.
+AwayRule AwayFrom(CtlContext& c) {
+  return TakeFlag(c.args, "--keep-away") ? AwayRule::kKeepAway : AwayRule::kEndWhenLeft;
+}
+
 int RunStart(CtlContext& c) {
+  // Without --comment the new stretch has none, whether the program runs or not.
   const std::string comment = TakeOption(c.args, "--comment").value_or("");
+  const AwayRule away = AwayFrom(c);
   if (c.args.empty() || c.args.front().starts_with("--")) throw CtlUsageError("start: name a project");
   const std::string project = c.args.front();
   c.args.erase(c.args.begin());
   NothingMore(c.args, "start");
   if (project.empty()) throw CtlUsageError("start: name a project");
   CheckStartArguments(project, comment);
-  c.tracker().Start(project, comment);
+  Told(c, c.tracker().Start(project, comment, away));
   return kCtlDone;
 }
 
 int RunStop(CtlContext& c) {
+  const AwayRule away = AwayFrom(c);
   NothingMore(c.args, "stop");
-  c.tracker().End();
+  Told(c, c.tracker().End(away));
   return kCtlDone;
 }
 
 int RunToggle(CtlContext& c) {
+  const AwayRule away = AwayFrom(c);
   NothingMore(c.args, "toggle");
   Tracker& tracker = c.tracker();
   if (tracker.Status().running)
-    tracker.End();
+    Told(c, tracker.End(away));
   else
-    tracker.Start(LastProject(), "");  // none kept: the project box's
+    tracker.Start(LastProject(), "", away);  // none kept: the project box's
   return kCtlDone;
 }
 
@@ -70,12 +84,17 @@ int RunStatus(CtlContext& c) {
   const bool json = TakeFlag(c.args, "--json");
   const bool follow = TakeFlag(c.args, "--follow");
   const std::optional<std::string> format = TakeOption(c.args, "--format");
+  const std::optional<std::string> idle = TakeOption(c.args, "--format-idle");
   NothingMore(c.args, "status");
   if (json && format) throw CtlUsageError("status: --json and --format cannot go together");
+  if (idle && !format) throw CtlUsageError("status: --format-idle goes with --format");
   if (format) FormatStatus(*format, TrackerStatus{});  // a bad field is refused before anything is asked
   std::optional<std::string> printed;
   const auto print = [&](const TrackerStatus& status) {
-    const std::string line = json ? StatusJson(status) : format ? FormatStatus(*format, status) : StatusLine(status);
+    // A format's fields say nothing while nothing runs: the idle text stands for them (empty by default).
+    const std::string line = json     ? StatusJson(status)
+                             : format ? (status.running ? FormatStatus(*format, status) : idle.value_or(""))
+                                      : StatusLine(status);
     if (line == printed) return;  // a panel needs no line that says nothing new
     c.out << line << '\n';
     c.out.flush();
@@ -110,7 +129,12 @@ void PrintHelp(std::ostream& out, const std::vector<CtlVerb>& verbs) {
     out << head << "\n      " << verb.help << "\n";
   }
   out << "\nStatus fields for --format: {running} {project} {start} {startIso} {elapsed} {seconds}\n"
-         "{comment}; {{ and }} are braces.\n"
+         "{comment}; {{ and }} are braces. While nothing runs, --format prints the --format-idle text\n"
+         "(an empty line without it).\n"
+         "Time away: stop, toggle and a start of another project end the running stretch at the moment\n"
+         "you left, when you were away (no input for IdleMinutes, a locked screen, a sleep) and were not\n"
+         "asked about it yet, and print what they recorded; --keep-away counts the time away as work.\n"
+         "start without --comment starts a stretch with no comment, whether Tallywright runs or not.\n"
          "Exit status: 0 done, 1 refused (stop with nothing running, a name the report cannot\n"
          "carry, a window waiting for an answer), 2 a bad command line.\n";
 }
@@ -119,11 +143,16 @@ void PrintHelp(std::ostream& out, const std::vector<CtlVerb>& verbs) {
 
 const std::vector<CtlVerb>& TrackerVerbs() {
   static const std::vector<CtlVerb> verbs = {
-      {"start", "PROJECT [--comment TEXT]",
-       "starts a stretch of PROJECT (one running of another project is recorded first)", RunStart},
-      {"stop", "", "ends the running stretch and records it", RunStop},
-      {"toggle", "", "stops when a stretch runs, otherwise starts the project of the last stretch again", RunToggle},
-      {"status", "[--json | --format TEXT] [--follow]",
+      {"start", "PROJECT [--comment TEXT] [--keep-away]",
+       "starts a stretch of PROJECT (one running of another project is recorded first); no --comment: no "
+       "comment",
+       RunStart},
+      {"stop", "[--keep-away]",
+       "ends the running stretch and records it, at the moment you left when you were away (--keep-away: now)",
+       RunStop},
+      {"toggle", "[--keep-away]",
+       "stops when a stretch runs, otherwise starts the project of the last stretch again", RunToggle},
+      {"status", "[--json | --format TEXT [--format-idle TEXT]] [--follow]",
        "prints the running stretch (\"Website redesign 1:02:13\" or \"not running\"); --follow prints "
        "it again at every change and once a minute, until interrupted",
        RunStatus},

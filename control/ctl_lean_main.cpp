@@ -43,35 +43,6 @@ class PlainSettings : public tw::Settings {
   std::string text_;
 };
 
-// The program's requests go to the owner of the data folder; with none answering, to the full
-// command, which acts on the folder itself.
-class LeanTracker : public tw::Tracker {
- public:
-  explicit LeanTracker(std::string folder)
-      : owner_([folder = std::move(folder)](std::string_view line) {
-          return tw::AskFolderOwner(folder, line, 15000);
-        }) {}
-  void Start(const std::string& project, const std::string& comment) override {
-    Ask([&] { owner_.Start(project, comment); });
-  }
-  void End() override { Ask([&] { owner_.End(); }); }
-  tw::TrackerStatus Status() override { return Ask([&] { return owner_.Status(); }); }
-  std::vector<std::string> Projects() override { return Ask([&] { return owner_.Projects(); }); }
-  void Show() override { Ask([&] { owner_.Show(); }); }
-
- private:
-  template <class Request>
-  auto Ask(Request request) -> decltype(request()) {
-    try {
-      return request();
-    } catch (const tw::ControlError& e) {
-      if (e.name() == tw::kNoProgram) throw HandOver{};
-      throw;
-    }
-  }
-  tw::OwnerTracker owner_;
-};
-
 std::string FileText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
@@ -103,7 +74,11 @@ int main(int argc, char** argv) {
     PlainSettings settings(FileText(*settingsFile));
     tw::PosixSystem system;
     tw::platform() = tw::Platform{nullptr, &settings, nullptr, &system, nullptr, nullptr, nullptr};
-    LeanTracker tracker(system.DataFolder());
+    // The owner of the data folder; when none owns it (and so nothing was sent), the full command
+    // acts on the folder. An owner's refusal, or an answer lost after sending, is never sent again.
+    const std::string folder = system.DataFolder();
+    tw::OwnerTracker tracker([&](std::string_view line) { return tw::AskFolderOwner(folder, line, 15000); },
+                             []() -> tw::Tracker& { throw HandOver{}; });
     std::ostringstream err;
     tw::CtlContext context{{}, std::cout, err, [&]() -> tw::Tracker& { return tracker; },
                            [&] { return system.DataFolder(); }, {}};

@@ -85,49 +85,22 @@ void StartProgram() {
 }
 
 // The copy that owns the data folder, asked through the folder itself whatever bus or runtime
-// folder it runs with; with none running, the data folder directly.
-class CtlTracker : public tw::Tracker {
+// folder it runs with; with none owning it, the data folder directly.
+class CtlTracker {
  public:
   // prepare runs before the data folder is acted on directly.
   CtlTracker(std::string folder, std::function<void()> prepare)
-      : prepare_(std::move(prepare)),
-        owner_([folder = std::move(folder)](std::string_view line) {
-          return tw::AskFolderOwner(folder, line, 15000);
-        }) {}
-  void Start(const std::string& project, const std::string& comment) override {
-    Either([&](Tracker& t) { t.Start(project, comment); });
-  }
-  void End() override {
-    Either([&](Tracker& t) { t.End(); });
-  }
-  tw::TrackerStatus Status() override {
-    return Either([&](Tracker& t) { return t.Status(); });
-  }
-  std::vector<std::string> Projects() override {
-    return Either([&](Tracker& t) { return t.Projects(); });
-  }
-  void Show() override {
-    Either([&](Tracker& t) { t.Show(); });
-  }
+      : owner_([folder = std::move(folder)](std::string_view line) { return tw::AskFolderOwner(folder, line, 15000); },
+               [this, prepare = std::move(prepare)]() -> tw::Tracker& {
+                 prepare();
+                 folder_ = tw::FolderTracker(StartProgram);
+                 return *folder_;
+               }) {}
+  tw::Tracker& tracker() { return owner_; }
 
  private:
-  template <class Request>
-  auto Either(Request request) -> decltype(request(std::declval<Tracker&>())) {
-    if (!folder_) {
-      try {
-        return request(owner_);
-      } catch (const tw::ControlError& e) {
-        if (e.name() != tw::kNoProgram) throw;
-      }
-      prepare_();
-      folder_ = std::make_unique<tw::FolderTracker>(StartProgram);
-    }
-    return request(*folder_);
-  }
-
-  std::function<void()> prepare_;
   tw::OwnerTracker owner_;
-  std::unique_ptr<tw::FolderTracker> folder_;
+  std::unique_ptr<tw::TrackerModel> folder_;
 };
 
 // Takes the running copy's announcements of a change.
@@ -160,7 +133,7 @@ int main(int argc, char** argv) {
   const auto pick = [&]() -> tw::Tracker& {
     if (!tracker)
       tracker = std::make_unique<CtlTracker>(system.DataFolder(), [&] { dateFormat = tw::UserDateFormat(); });
-    return *tracker;
+    return tracker->tracker();
   };
   // A line at every change, and once a minute while a stretch runs: with a session bus, at the
   // running copy's announcements and as it comes and goes; without one, asked every two seconds.

@@ -184,12 +184,7 @@ void frmImport::Import() {
     return;
   }
   if (newProjects && !preview_.plan.newProjects.empty()) {
-    // The new names go after the old ones, so the project chosen stays where it was.
-    const int chosen = main_.ProjectIndex();
-    const std::string typed = main_.ProjectText();
-    Setup::ReadProjectList(main_);
-    if (chosen >= 0 && chosen < main_.ProjectCount()) main_.SetProjectIndex(chosen);
-    else main_.SetProjectText(typed);
+    Setup::ReloadProjectList(main_);
   }
   const std::size_t added = preview_.plan.added;
   platform().dialogs->MsgBox(std::to_string(added) + (added == 1 ? " stretch was" : " stretches were") +

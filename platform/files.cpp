@@ -223,7 +223,7 @@ std::string Files::ReadAt(const std::string& path, std::uint64_t offset, size_t 
 
 // --- appending ---------------------------------------------------------------------------------
 
-void Files::Append(const std::string& path, std::string_view bytes) const {
+std::uint64_t Files::Append(const std::string& path, std::string_view bytes) const {
   Check(FileStep::Open, path);
   // Whether this append makes the file: if it fails, the file goes again, so a full disk leaves
   // no empty file behind (a crash log that could not be written, say).
@@ -265,6 +265,7 @@ void Files::Append(const std::string& path, std::string_view bytes) const {
   if (const int err = hook_ ? hook_(FileStep::Close, path) : 0) throw undo(err);
   // A new file is only there after a power cut once its folder's entry is on disk too.
   if (created) SyncFolder(path);
+  return static_cast<std::uint64_t>(st.st_size) + (line.size() - bytes.size());
 }
 
 // --- replacing ---------------------------------------------------------------------------------

@@ -98,8 +98,9 @@ class Files {
 
   // Appends bytes at the end in one write and flushes them to disk, creating a missing file. When
   // the file's last byte is not a line end (LF or CR), CR LF goes first, so the bytes start a line
-  // of their own. A failed write leaves the file as it was, or no file when there was none.
-  void Append(const std::string& path, std::string_view bytes) const;
+  // of their own. A failed write leaves the file as it was, or no file when there was none. The
+  // result is where the bytes start in the file.
+  std::uint64_t Append(const std::string& path, std::string_view bytes) const;
 
   Replacement BeginReplace(const std::string& target, const std::string& scratch) const;
   void Replace(const std::string& target, const std::string& scratch, std::string_view content) const;

@@ -264,8 +264,8 @@ int SaveDataChoice(MainView& main, const DataChoice& choice) {
     return Tell("The data folder could not be set: " + e.description(), kFolderBox);
   }
   if (moving) {
-    // The project box shows the new folder's list.
-    if (Setup::ReadProjectList(main)) Setup::RestoreRememberedProject(main);
+    // The project box shows the new folder's list, the project chosen or typed kept.
+    Setup::ReloadProjectList(main);
   }
   return kSaved;
 }

@@ -39,10 +39,7 @@ void CheckSharedFolder(MainView& form) {
     if (!tidied.empty()) message += (message.empty() ? "" : "\n\n") + tidied;
     const ListMerge merge = SettleProjectList(*p.files, folder);
     if (merge.written || merge.Happened() || !arrived.empty()) {
-      const std::string chosen = form.ProjectIndex() >= 0 ? form.ProjectAt(form.ProjectIndex()) : "";
-      Setup::ReadProjectList(form);
-      for (int i = 0; i < form.ProjectCount(); ++i)
-        if (!chosen.empty() && form.ProjectAt(i) == chosen) form.SetProjectIndex(i);
+      Setup::ReloadProjectList(form);
       if (merge.Happened()) message += (message.empty() ? "" : "\n\n") + ListMergeMessage(merge);
     }
   } catch (const RunError&) {

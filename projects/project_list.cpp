@@ -1,7 +1,5 @@
 #include "projects/project_list.h"
 
-#include <charconv>
-
 #include "errors/guard.h"
 #include "platform/lines.h"
 #include "platform/platform.h"
@@ -14,7 +12,7 @@ constexpr std::string_view kCrLf = "\r\n";
 
 namespace tw {
 
-std::vector<std::string> ProjectEntries(const MainView& form) {
+std::vector<std::string> ProjectEntries(const TrackingBoxes& form) {
   std::vector<std::string> names;
   const int count = form.ProjectCount();
   names.reserve(static_cast<size_t>(count));
@@ -71,7 +69,7 @@ std::string CommaRefusal(size_t lineNumber, std::string_view line) {
          "Please change line " + std::to_string(lineNumber) + ":\n" + std::string(line);
 }
 
-void SaveEditorText(MainView& form, std::string_view text, const std::function<void()>& unload) {
+void SaveEditorText(TrackingBoxes& form, std::string_view text, const std::function<void()>& unload) {
   Guard step("frmProjectList/Save");
   // Checked before anything changes, so that the user finds the text as typed to correct it.
   bool refused = false;
@@ -97,27 +95,7 @@ void SaveEditorText(MainView& form, std::string_view text, const std::function<v
 
 namespace Setup {
 
-void RestoreRememberedProject(tw::MainView& form) {
-  using namespace tw;
-  const std::string text =
-      platform().settings->GetSetting(kProductName, kSettingsSection, "Project", "");
-  if (text.empty()) return;
-  int index = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), index);
-  if (ec != std::errc() || end != text.data() + text.size()) return;
-  form.SetProjectIndex(index >= -1 && index < form.ProjectCount() ? index : -1);
-}
-
-void RememberProject(const tw::MainView& form) {
-  using namespace tw;
-  // Written only when it changes: every write of the settings waits for the disk.
-  const std::string index = std::to_string(form.ProjectIndex());
-  Settings& settings = *platform().settings;
-  if (settings.GetSetting(kProductName, kSettingsSection, "Project", "") != index)
-    settings.SaveSetting(kProductName, kSettingsSection, "Project", index);
-}
-
-bool ReadProjectList(tw::MainView& form) {
+bool ReadProjectList(tw::TrackingBoxes& form) {
   using namespace tw;
   const bool result = true;
   Guard step("Setup/ReadProjectList");
@@ -135,7 +113,25 @@ bool ReadProjectList(tw::MainView& form) {
   return result;
 }
 
-void WriteProjectList(tw::MainView& form) {
+bool ReloadProjectList(tw::TrackingBoxes& form) {
+  const int index = form.ProjectIndex();
+  const bool listed = index >= 0 && index < form.ProjectCount();
+  const std::string chosen = listed ? form.ProjectAt(index) : form.ProjectText();
+  const bool read = ReadProjectList(form);
+  if (listed && index < form.ProjectCount() && form.ProjectAt(index) == chosen) {
+    form.SetProjectIndex(index);
+    return read;
+  }
+  for (int i = 0; i < form.ProjectCount() && !chosen.empty(); ++i)
+    if (form.ProjectAt(i) == chosen) {
+      form.SetProjectIndex(i);
+      return read;
+    }
+  form.SetProjectText(chosen);
+  return read;
+}
+
+void WriteProjectList(tw::TrackingBoxes& form) {
   using namespace tw;
   Guard step("Setup/WriteProjectList");
   std::string content;

@@ -15,7 +15,7 @@ inline constexpr const char* kProjectListFile = "project.lst";
 inline constexpr const char* kProjectListScratch = "project.lst.tmp";
 
 // The entries of the project box, in order.
-std::vector<std::string> ProjectEntries(const MainView& form);
+std::vector<std::string> ProjectEntries(const TrackingBoxes& form);
 
 // The list as the file and the editor hold it: every name followed by CR LF, and one CR LF more
 // (the empty entry one past the last).
@@ -38,24 +38,24 @@ std::string CommaRefusal(size_t lineNumber, std::string_view line);
 // Save in the project list editor: refuses a text with a comma in a name (a message box; nothing
 // changes), otherwise puts the text's names into the project box, writes the list and calls
 // unload. Location "frmProjectList/Save".
-void SaveEditorText(MainView& form, std::string_view text, const std::function<void()>& unload);
+void SaveEditorText(TrackingBoxes& form, std::string_view text, const std::function<void()>& unload);
 
 }  // namespace tw
 
 namespace Setup {
 
-// Selects the remembered project: the setting "Project" when it is not empty. A value that is not a
-// number counts as absent; a position the box no longer has clears the selection.
-void RestoreRememberedProject(tw::MainView& form);
-// Remembers the project box's position in the setting "Project" (-1 when typed text stands there).
-void RememberProject(const tw::MainView& form);
-
 // Fills the project box from "project.lst" and selects its second entry. False only when the file
 // does not exist.
-bool ReadProjectList(tw::MainView& form);
+bool ReadProjectList(tw::TrackingBoxes& form);
+// Reads the list again and keeps the project the box holds: the entry chosen (at its place when it
+// is still there, else the first entry of its name) or the text typed, which stays typed when no
+// entry holds it; an empty box stays empty. Every reload of the list goes through here: a merge of a shared folder's
+// list, an import's new names, a new data folder. False only
+// when the file does not exist.
+bool ReloadProjectList(tw::TrackingBoxes& form);
 
 // Writes the project box to "project.lst" (through a scratch file, so the old list stays whole
 // until the new one is complete), with one empty line after the last name, and reads it back.
-void WriteProjectList(tw::MainView& form);
+void WriteProjectList(tw::TrackingBoxes& form);
 
 }  // namespace Setup

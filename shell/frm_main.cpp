@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -28,7 +29,6 @@
 #include "projects/update_projects.h"
 #include "report/report_form.h"
 #include "viewer/report_menu.h"
-#include "shell/away.h"
 #include "shell/frm_about.h"
 #include "shell/help.h"
 #include "shell/lifecycle.h"
@@ -37,7 +37,6 @@
 #include "state/program_state.h"
 #include "summaries/frm_summary.h"
 #include "tracking/running.h"
-#include "tracking/stretch.h"
 #include "viewer/frm_report.h"
 #include "widgets/controls.h"
 #include "widgets/program_icon.h"
@@ -54,7 +53,23 @@ QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
 
 }  // namespace
 
-frmMain::frmMain() {
+void CommentBox::insertFromMimeData(const QMimeData* source) {
+  if (!source || !source->hasText()) return QPlainTextEdit::insertFromMimeData(source);
+  // Counted as the box counts: what stays after the paste replaces the selection.
+  const QTextCursor at = textCursor();
+  const qsizetype stays = document()->characterCount() - 1 - (at.selectionEnd() - at.selectionStart());
+  const qsizetype room = std::max<qsizetype>(0, kMaxCommentChars - stays);
+  QString text = source->text();
+  if (text.size() <= room) return QPlainTextEdit::insertFromMimeData(source);
+  const qsizetype pasted = text.size();
+  text.truncate(room);
+  // A pair of UTF-16 units is never cut in two.
+  if (!text.isEmpty() && text.back().isHighSurrogate()) text.chop(1);
+  insertPlainText(text);
+  if (cut) cut(text.size(), pasted);
+}
+
+frmMain::frmMain() : tracker_(std::make_unique<TrackerModel>()) {
   setObjectName("frmMain");
   setWindowTitle(kProductName);
   // A sizable frame with a minimize button and no maximize button.
@@ -66,6 +81,14 @@ frmMain::frmMain() {
   outer_ = new KeptOuter(this);
   BuildControls();
   BuildMenus();
+  subscription_ = tracker_->Subscribe([this](unsigned parts) { ShowTracker(parts); });
+  tracker_->SetHost({[this] {
+                       if (unloading_) throw ControlError(kShuttingDown, "Tallywright is ending");
+                       // The boxes behind a dialog never change: the user answers it first.
+                       if (QApplication::activeModalWidget())
+                         throw ControlError(kBusy, "Tallywright is waiting for an answer in one of its windows");
+                     },
+                     [this] { ComeForward(); }});
   Register();
   MainFormLoad(*this);
   cmdStartProject_->setFocus();
@@ -100,7 +123,7 @@ void frmMain::BuildControls() {
   cboProjects_->setInsertPolicy(QComboBox::NoInsert);
   cboProjects_->setCompleter(nullptr);
   PlaceTwips(cboProjects_, 120, 2280, 2055, 315);
-  txtComments_ = new QPlainTextEdit(client);
+  txtComments_ = new CommentBox(client);
   txtComments_->setObjectName("txtComments");
   txtComments_->setToolTip("Comments about your project");
   txtComments_->setTabChangesFocus(true);
@@ -134,7 +157,7 @@ void frmMain::BuildControls() {
   sbStatusBar_->setObjectName("sbStatusBar");
   sbStatusBar_->setSizeGripEnabled(true);
   sbStatusBar_->setFixedHeight(TwipsToPixels(270) + 2);
-  statusPanel_ = new QLabel("Status", sbStatusBar_);
+  statusPanel_ = new QLabel(FromBytes(tracker_->StatusText()), sbStatusBar_);
   statusPanel_->setObjectName("sbStatusBar.Panel1");
   datePanel_ = new QLabel(sbStatusBar_);
   datePanel_->setObjectName("sbStatusBar.Panel2");
@@ -156,51 +179,40 @@ void frmMain::BuildControls() {
   connect(clock_, &QTimer::timeout, this, [this] { RefreshClockPanels(); });
   RefreshClockPanels();
 
-  connect(cmdStartProject_, &QPushButton::clicked, this, [this] { StartProject(*this); });
-  connect(cmdEndProject_, &QPushButton::clicked, this, [this] {
-    // Pressed as the first input after time away: the absence is asked about before it is counted,
-    // and the press goes on only where the answer kept the stretch as it was.
-    const bool running = IsRunning(*this);
-    const std::string start = StartText();
-    LookForAway();
-    if (!running || (IsRunning(*this) && StartText() == start)) EndProject(*this);
-  });
+  // The presses and the edits go to the tracker; what it then holds comes back through ShowTracker.
+  connect(cmdStartProject_, &QPushButton::clicked, this, [this] { tracker_->PressStart(); });
+  connect(cmdEndProject_, &QPushButton::clicked, this, [this] { tracker_->PressEnd(); });
   connect(cmdUpdateProjects_, &QPushButton::clicked, this, [this] { UpdateProjects(*this, ShowProjectListEditor); });
-  // A running stretch is saved whenever what its record would carry changes: at once for a project
-  // chosen, a moment after typing pauses for what is typed; and its last-seen moment about once a
-  // minute.
-  const auto save = [this] { SaveRunning(*this, LeftAt()); };
-  const auto typed = [this] { SaveRunning(*this, LeftAt(), kTypingPause); };
-  connect(cboProjects_->lineEdit(), &QLineEdit::textEdited, this, [this, typed] {
-    projectTyped_ = true;
-    typed();
+  connect(txtStartProject_, &QLineEdit::textEdited, this, [this](const QString& t) { tracker_->EditStart(ToBytes(t)); });
+  connect(txtEndProject_, &QLineEdit::textEdited, this, [this](const QString& t) { tracker_->EditEnd(ToBytes(t)); });
+  connect(cboProjects_->lineEdit(), &QLineEdit::textEdited, this,
+          [this](const QString& t) { tracker_->TypeProject(ToBytes(t)); });
+  connect(cboProjects_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (!showing_ && index >= 0) tracker_->ChooseEntry(index);
   });
-  connect(cboProjects_, &QComboBox::activated, this, [this] {
-    projectTyped_ = false;
-    SaveRunning(*this);
+  connect(cboProjects_, &QComboBox::activated, this, [this](int index) {
+    if (!showing_ && index >= 0) tracker_->ChooseEntry(index);
   });
-  // Typing that leaves "running" forgets the saved stretch, as End Project and Clear Screen do.
-  for (QLineEdit* box : {txtStartProject_, txtEndProject_})
-    connect(box, &QLineEdit::textEdited, this, [this] { RunningBoxEdited(*this); });
   cboProjects_->lineEdit()->setMaxLength(kMaxProjectChars);
+  txtComments_->cut = [this](qsizetype kept, qsizetype pasted) {
+    tracker_->SetStatusText("The pasted text was cut to " + std::to_string(kept) + " of its " +
+                            std::to_string(pasted) + " characters: a comment holds " +
+                            std::to_string(kMaxCommentChars));
+  };
   connect(txtComments_, &QPlainTextEdit::textChanged, this, [this] {
-    if (txtComments_->document()->characterCount() - 1 <= kMaxCommentChars) return;
-    QTextCursor cut(txtComments_->document());
-    cut.setPosition(kMaxCommentChars);
-    cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    cut.removeSelectedText();
+    if (showing_) return;
+    if (txtComments_->document()->characterCount() - 1 > kMaxCommentChars) {
+      QTextCursor cut(txtComments_->document());
+      cut.setPosition(kMaxCommentChars);
+      cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+      cut.removeSelectedText();
+      return;  // the cut is a change of its own
+    }
+    tracker_->EditComment(ToBytes(txtComments_->toPlainText()));
   });
-  connect(cboProjects_, &QComboBox::currentIndexChanged, this, save);
   cboProjects_->installEventFilter(this);
-  connect(txtStartProject_, &QLineEdit::textChanged, this, typed);
-  connect(txtEndProject_, &QLineEdit::textChanged, this, typed);
-  connect(txtComments_, &QPlainTextEdit::textChanged, this, typed);
-  const auto changed = [this] { emit TrackingChanged(); };
   connect(this, &frmMain::TrackingChanged, this, [this] { PaceTimers(); });
-  connect(txtStartProject_, &QLineEdit::textChanged, this, changed);
-  connect(txtEndProject_, &QLineEdit::textChanged, this, changed);
-  connect(txtComments_, &QPlainTextEdit::textChanged, this, changed);
-  connect(cboProjects_, &QComboBox::currentTextChanged, this, changed);
+  const auto save = [this] { SaveRunning(*this, LeftAt()); };
   // Hidden in the notification area, the program wakes for nothing but this minute's look while a
   // stretch runs: the save, time away and the shared folder ride it.
   lastSeen_ = new QTimer(this);
@@ -216,7 +228,16 @@ void frmMain::BuildControls() {
   connect(sharedLook_, &QTimer::timeout, this, [this] { LookAtSharedFolder(); });
   QTimer::singleShot(0, this, [this] { LookAtSharedFolder(); });
 
-  away_ = std::make_unique<AwayWatch>(std::vector<std::unique_ptr<IdleSource>>{}, nullptr);
+  // Another process held the data folder at start-up (tallywright-ctl at work on it, say): the
+  // claim is tried again until this copy owns it.
+  claimAgain_ = new QTimer(this);
+  connect(claimAgain_, &QTimer::timeout, this, [this] {
+    if (tracker_->OwnsFolder() || unloading_) return claimAgain_->stop();
+    if (!QApplication::activeModalWidget() && tracker_->TryClaim()) {
+      claimAgain_->stop();
+      emit BecameOwner();
+    }
+  });
   awayPoll_ = new QTimer(this);
   awayPoll_->setSingleShot(true);
   connect(awayPoll_, &QTimer::timeout, this, [this] { LookForAway(); });
@@ -244,7 +265,7 @@ void frmMain::PaceTimers() {
     if (running) {
       // A sleep from before the stretch is taken now, so that the first look does not count it;
       // the look after it learns the idle time.
-      away_->Poll(platform().clock->UnixNow(), std::nullopt, 0);
+      tracker_->awayWatch().Poll(platform().clock->UnixNow(), std::nullopt, 0);
       lastSeen_->start(60 * 1000);
       awayPoll_->start(0);
     } else {
@@ -283,15 +304,13 @@ void frmMain::LookAtSharedFolder() {
   if (!QApplication::activeModalWidget()) CheckSharedFolder(*this);
 }
 
-void frmMain::WatchAbsences(std::unique_ptr<AwayWatch> watch) { away_ = std::move(watch); }
+void frmMain::WatchAbsences(std::unique_ptr<AwayWatch> watch) { tracker_->WatchAbsences(std::move(watch)); }
 
 void frmMain::LookForAway() {
-  if (lookingForAway_) return;
-  lookingForAway_ = true;
-  PollAway(*this, *this, *away_, reminder_);
-  lookingForAway_ = false;
+  tracker_->LookForAway();
   // The next look: where the idle time says it can tell something before the minute's look does.
-  const std::optional<std::int64_t> next = away_->NextLook(platform().clock->UnixNow(), IdleMinutes() * 60);
+  const std::optional<std::int64_t> next =
+      tracker_->awayWatch().NextLook(platform().clock->UnixNow(), IdleMinutes() * 60);
   if (next && lastSeen_->isActive() && *next * 1000 < lastSeen_->remainingTime())
     awayPoll_->start(static_cast<int>(*next * 1000));
   else
@@ -354,10 +373,10 @@ void frmMain::BuildMenus() {
   connect(center, &QAction::triggered, this, [this] {
     CenterApp(*this, platform().system->ScreenWidthTwips(), platform().system->ScreenHeightTwips());
   });
-  connect(clear, &QAction::triggered, this, [this] { ClearScreen(*this); });
+  connect(clear, &QAction::triggered, this, [this] { tracker_->ClearScreen(); });
   connect(preferences, &QAction::triggered, this, [this] {
     const std::string reminders = platform().shell->BalloonsThrough();
-    frmPreferences::ShowModal(away_->Describe() + " Reminders through: " +
+    frmPreferences::ShowModal(tracker_->awayWatch().Describe() + " Reminders through: " +
                               (reminders.empty() ? "nothing on this desktop shows them" : reminders) + ".",
                               this);
   });
@@ -414,8 +433,6 @@ void frmMain::Shutdown(std::optional<std::int64_t> leftAt) {
   MainFormUnload(*this, LoadedForms(), Setup::NotifyIconRecord, leftAt);
 }
 
-std::optional<std::int64_t> frmMain::LeftAt() const { return away_->AwaySince(); }
-
 void frmMain::closeEvent(QCloseEvent* event) {
   if (!unloading_) {
     Shutdown();
@@ -449,52 +466,54 @@ void SaveRunningNow() {
   WaitForRunningFile();
 }
 
+frmMain::~frmMain() { tracker_->Unsubscribe(subscription_); }
+
+// --- the tracker shown -----------------------------------------------------------------------------
+
+void frmMain::ShowTracker(unsigned parts) {
+  const TrackerModel& t = *tracker_;
+  const bool was = std::exchange(showing_, true);
+  if (parts & TrackerModel::kStart) {
+    const QString text = FromBytes(t.StartText());
+    if (txtStartProject_->text() != text) txtStartProject_->setText(text);
+  }
+  if (parts & TrackerModel::kEnd) {
+    const QString text = FromBytes(t.EndText());
+    if (txtEndProject_->text() != text) txtEndProject_->setText(text);
+  }
+  if ((parts & TrackerModel::kComment) && ToBytes(txtComments_->toPlainText()) != t.Comments())
+    txtComments_->setPlainText(FromBytes(t.Comments()));
+  if (parts & TrackerModel::kElapsed) lblTimeCalc_->setText(FromBytes(t.TimeCalc()));
+  if (parts & TrackerModel::kProjectList) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(t.ProjectList().size()));
+    for (const std::string& name : t.ProjectList()) items.append(FromBytes(name));
+    cboProjects_->clear();
+    cboProjects_->addItems(items);
+    parts |= TrackerModel::kProject;
+  }
+  if (parts & TrackerModel::kProject) {
+    // A typed name leaves the list's position alone, so the cursor stays where the person types.
+    if (t.ProjectIndex() >= 0 && cboProjects_->currentIndex() != t.ProjectIndex())
+      cboProjects_->setCurrentIndex(t.ProjectIndex());
+    else if (t.ProjectIndex() < 0 && t.ProjectText().empty() && cboProjects_->currentIndex() >= 0)
+      cboProjects_->setCurrentIndex(-1);
+    const QString text = FromBytes(t.ProjectText());
+    if (cboProjects_->currentText() != text) cboProjects_->setEditText(text);
+  }
+  if (parts & TrackerModel::kStatus) statusPanel_->setText(FromBytes(t.StatusText()));
+  showing_ = was;
+  if (parts & (TrackerModel::kStart | TrackerModel::kEnd | TrackerModel::kComment | TrackerModel::kProject))
+    emit TrackingChanged();
+  if ((parts & TrackerModel::kOwner) && claimAgain_) {
+    if (t.OwnsFolder())
+      claimAgain_->stop();
+    else if (!claimAgain_->isActive())
+      claimAgain_->start(2000);
+  }
+}
+
 // --- MainView ----------------------------------------------------------------------------------
-
-std::string frmMain::StartText() const { return ToBytes(txtStartProject_->text()); }
-void frmMain::SetStartText(const std::string& text) { txtStartProject_->setText(FromBytes(text)); }
-std::string frmMain::EndText() const { return ToBytes(txtEndProject_->text()); }
-void frmMain::SetEndText(const std::string& text) { txtEndProject_->setText(FromBytes(text)); }
-std::string frmMain::Comments() const { return ToBytes(txtComments_->toPlainText()); }
-void frmMain::SetComments(const std::string& text) { txtComments_->setPlainText(FromBytes(text)); }
-std::string frmMain::TimeCalc() const { return ToBytes(lblTimeCalc_->text()); }
-void frmMain::SetTimeCalc(const std::string& text) { lblTimeCalc_->setText(FromBytes(text)); }
-
-void frmMain::ClearProjects() {
-  cboProjects_->clear();
-  projectTyped_ = false;
-}
-
-void frmMain::AddProjects(const std::vector<std::string>& names) {
-  QStringList items;
-  items.reserve(static_cast<qsizetype>(names.size()));
-  for (const std::string& name : names) items.append(FromBytes(name));
-  const int before = cboProjects_->currentIndex();
-  cboProjects_->addItems(items);
-  // Adding entries selects none of them.
-  if (before < 0) cboProjects_->setCurrentIndex(-1);
-}
-
-int frmMain::ProjectCount() const { return cboProjects_->count(); }
-std::string frmMain::ProjectAt(int index) const { return ToBytes(cboProjects_->itemText(index)); }
-int frmMain::ProjectIndex() const { return projectTyped_ ? -1 : cboProjects_->currentIndex(); }
-
-void frmMain::SetProjectIndex(int index) {
-  if (index < -1 || index >= cboProjects_->count())
-    throw RunError(kErrInvalidPropertyValue, "Invalid property value");
-  cboProjects_->setCurrentIndex(index);
-  projectTyped_ = false;
-}
-
-std::string frmMain::ProjectText() const { return ToBytes(cboProjects_->currentText()); }
-
-void frmMain::SetProjectText(const std::string& text) {
-  cboProjects_->setCurrentIndex(-1);
-  cboProjects_->setEditText(FromBytes(text));
-  projectTyped_ = true;
-}
-
-void frmMain::SetStatusText(const std::string& text) { statusPanel_->setText(FromBytes(text)); }
 
 double frmMain::Left() const { return PixelsToTwips(Outer().x()); }
 double frmMain::Top() const { return PixelsToTwips(Outer().y()); }
@@ -527,6 +546,13 @@ void frmMain::PopupOptionMenu() { mnuOptions_->popup(QCursor::pos()); }
 void frmMain::BringToFront() {
   raise();
   activateWindow();
+}
+
+void frmMain::ComeForward() {
+  if (!isVisible() || isMinimized())
+    RestoreWindow(*this);
+  else
+    BringToFront();
 }
 
 }  // namespace tw

@@ -1,16 +1,19 @@
 #pragma once
 // The main window: the tracking boxes and buttons, the project box, the status bar and the menus.
-// It only wires events to the program's routines.
+// It shows its tracker (tracking/tracker.h) and sends it the buttons' presses and the boxes' edits;
+// the rules are the tracker's.
 #include <QIcon>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPlainTextEdit>
+#include <functional>
 #include <cstdint>
 #include <memory>
 #include <optional>
 
 #include "state/main_view.h"
 #include "state/tray_window.h"
-#include "tracking/away.h"
+#include "tracking/tracker.h"
 #include "widgets/registration.h"
 #include "widgets/window_frame.h"
 
@@ -18,7 +21,6 @@ class QAction;
 class QComboBox;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
 class QTimer;
@@ -39,8 +41,19 @@ class ElidedPanel : public QLabel {
   QString full_;
 };
 
+// The comment box: a paste is cut to the room the box has before the box lays it out, however
+// large the text pasted; cut tells how much was left out.
+class CommentBox : public QPlainTextEdit {
+ public:
+  explicit CommentBox(QWidget* parent) : QPlainTextEdit(parent) {}
+  std::function<void(qsizetype kept, qsizetype pasted)> cut;
+
+ protected:
+  void insertFromMimeData(const QMimeData* source) override;
+};
+
 class frmMain : public QMainWindow,
-                public MainView,
+                public TrackerView,
                 public TrayWindow,
                 public RegisteredForm<frmMain> {
   Q_OBJECT
@@ -48,24 +61,11 @@ class frmMain : public QMainWindow,
  public:
   // Builds the window hidden and runs its load sequence.
   frmMain();
+  ~frmMain() override;
 
-  // MainView
-  std::string StartText() const override;
-  void SetStartText(const std::string& text) override;
-  std::string EndText() const override;
-  void SetEndText(const std::string& text) override;
-  std::string Comments() const override;
-  void SetComments(const std::string& text) override;
-  std::string TimeCalc() const override;
-  void SetTimeCalc(const std::string& text) override;
-  void ClearProjects() override;
-  void AddProjects(const std::vector<std::string>& names) override;
-  int ProjectCount() const override;
-  std::string ProjectAt(int index) const override;
-  int ProjectIndex() const override;
-  void SetProjectIndex(int index) override;
-  std::string ProjectText() const override;
-  void SetStatusText(const std::string& text) override;
+  TrackerModel& tracker() const override { return *tracker_; }
+
+  // MainView: the window's place and size (the boxes are the tracker's)
   double Left() const override;
   double Top() const override;
   double Width() const override;
@@ -75,14 +75,16 @@ class frmMain : public QMainWindow,
   void SetWidth(double twips) override;
   void SetHeight(double twips) override;
   bool IsMinimized() const override;
+  void SetStatusText(const std::string& text) override { tracker_->SetStatusText(text); }
 
   // TrayWindow (IsMinimized and SetStatusText above serve it too)
   void SetNormalState() override;
   void SetVisible(bool visible) override;
   void PopupOptionMenu() override;
   void BringToFront() override;
-
-  void SetProjectText(const std::string& text) override;
+  // Show of a request from outside: back from the notification area or a minimized state as a
+  // click on the icon brings it; a window already on the screen is only raised, its status kept.
+  void ComeForward();
 
   // LoadedForm
   void Unload() override;
@@ -101,9 +103,9 @@ class frmMain : public QMainWindow,
   // and the sync services' conflict copies while no other window is open. Every half minute while
   // the window is on the screen, else at the minute of a running stretch.
   void LookAtSharedFolder();
-  const AwayWatch& awayWatch() const { return *away_; }
+  const AwayWatch& awayWatch() const { return tracker_->awayWatch(); }
   // Where the person left, while they are away from a running stretch.
-  std::optional<std::int64_t> LeftAt() const;
+  std::optional<std::int64_t> LeftAt() const { return tracker_->LeftAt(); }
 
   QMenu* optionMenu() const { return mnuOptions_; }
   // The shutdown has begun: the window takes no more requests.
@@ -112,6 +114,8 @@ class frmMain : public QMainWindow,
  signals:
   // The start, end, project or comment changed, by the user or by a routine.
   void TrackingChanged();
+  // This copy became the owner of its data folder, later than at start-up.
+  void BecameOwner();
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -132,13 +136,20 @@ class frmMain : public QMainWindow,
   QRect Outer() const;
   void SetOuter(const QRect& outer);
   void Shutdown(std::optional<std::int64_t> leftAt = std::nullopt);
+  // Shows what the tracker's parts now hold.
+  void ShowTracker(unsigned parts);
+
+  std::unique_ptr<TrackerModel> tracker_;
+  int subscription_ = -1;
+  // The boxes are being set from the tracker: their change signals are not edits.
+  bool showing_ = false;
 
   QPushButton* cmdStartProject_ = nullptr;
   QLineEdit* txtStartProject_ = nullptr;
   QPushButton* cmdEndProject_ = nullptr;
   QLineEdit* txtEndProject_ = nullptr;
   QComboBox* cboProjects_ = nullptr;
-  QPlainTextEdit* txtComments_ = nullptr;
+  CommentBox* txtComments_ = nullptr;
   QLabel* lblTimeCalc_ = nullptr;
   QPushButton* cmdUpdateProjects_ = nullptr;
   QLabel* lblProjectList_ = nullptr;
@@ -156,15 +167,10 @@ class frmMain : public QMainWindow,
   QTimer* lastSeen_ = nullptr;
   QTimer* awayPoll_ = nullptr;
   QTimer* sharedLook_ = nullptr;
-  std::unique_ptr<AwayWatch> away_;
-  StretchReminder reminder_;
-  // A question about time away is open: the looks meanwhile wait.
-  bool lookingForAway_ = false;
+  QTimer* claimAgain_ = nullptr;  // while another process holds the data folder
   KeptOuter* outer_ = nullptr;
   QMenu* mnuOptions_ = nullptr;
   QAction* mnuOptionsStatusBar_ = nullptr;
-  // The user typed into the project box's edit field since an entry was last chosen.
-  bool projectTyped_ = false;
   bool unloading_ = false;
 };
 

@@ -63,7 +63,7 @@ void MainFormLoad(MainView& form) {
   }
 }
 
-void MainFormUnload(MainView& form, Forms& forms, const IconRecord& iconRecord,
+void MainFormUnload(TrackerView& form, Forms& forms, const IconRecord& iconRecord,
                     std::optional<std::int64_t> leftAt) {
   Platform& p = platform();
   Guard step("Main/F_U");
@@ -79,7 +79,7 @@ void MainFormUnload(MainView& form, Forms& forms, const IconRecord& iconRecord,
             SaveRunning(form, leftAt);
             kept = WaitForRunningFile();
           }
-          if (!kept) RecordStretch(StretchOf(form, form.StartText(), NowText()));
+          if (!kept) form.tracker().RecordRunning(NowText());
         }
         WaitForRunningFile();
       }))

@@ -9,6 +9,7 @@
 #include "platform/shell.h"
 #include "state/forms.h"
 #include "state/main_view.h"
+#include "tracking/tracker.h"
 
 namespace tw {
 
@@ -33,7 +34,7 @@ void MainFormLoad(MainView& form);
 // window is minimized, removes the notification icon, backs up the report and ends the process.
 // leftAt (unix seconds) is where the person left when the end comes while they are away: the
 // running stretch is then kept on disk, last seen there, for the next start to ask about.
-void MainFormUnload(MainView& form, Forms& forms, const IconRecord& iconRecord,
+void MainFormUnload(TrackerView& form, Forms& forms, const IconRecord& iconRecord,
                     std::optional<std::int64_t> leftAt = std::nullopt);
 
 }  // namespace tw

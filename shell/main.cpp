@@ -51,8 +51,8 @@ int main(int argc, char** argv) {
   // program brings the owner's window forward and ends without touching a file.
   std::unique_ptr<tw::FolderOwner> owner = tw::ClaimDataFolder();
   const std::string folder = tw::platform().system->DataFolder();
-  if (!owner && tw::AskFolderOwner(folder, tw::kShowRequest, 5000)) return 0;
-  tw::ControlService control(std::move(owner));
+  if (!owner && tw::AskFolderOwner(folder, tw::kShowRequest, 5000).outcome == tw::OwnerAnswer::kAnswered) return 0;
+  tw::ControlService control;
 
   // A logout, a system shutdown, a closed terminal or Ctrl+C end the program the orderly way, as
   // its close box does; the session's end is never refused. The session manager's request for the
@@ -65,7 +65,9 @@ int main(int argc, char** argv) {
   tw::frmMain* main = Setup::Main();
   if (main == nullptr) return 1;
   shell.SetOwnerWindow(main);
-  if (!tw::platform().ownsDataFolder) main->SetStatusText(tw::kAnotherCopyTracking);
+  // Without the claim (another process holds the folder for now), the window says so and tries
+  // again until it owns the folder.
+  main->tracker().TakeClaim(std::move(owner));
   Setup::AttachControl(control, *main);
   control.Publish(tw::FolderIdentity(folder));
   // Idle and sleep detection through what this desktop offers; where nothing answers, idle

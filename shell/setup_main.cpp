@@ -72,15 +72,12 @@ tw::frmMain* Main() {
     const std::string notice = p.system->DataFolderNotice();
     if (!notice.empty()) p.dialogs->MsgBox(notice, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
   });
-  step([&] { OfferRunningStretch(*main); });
+  step([&] { main->tracker().OfferSaved(); });
   // The history keeps HistoryDays of changes; a failure to tidy it costs nothing now.
   PruneHistory();
   return main;
 }
 
-void AttachControl(tw::ControlService& control, tw::frmMain& main) {
-  control.Attach(main, [&main] { return main.ShuttingDown(); }, [&main] { tw::RestoreWindow(main); });
-  QObject::connect(&main, &tw::frmMain::TrackingChanged, &control, &tw::ControlService::ViewChanged);
-}
+void AttachControl(tw::ControlService& control, tw::frmMain& main) { control.Attach(main.tracker()); }
 
 }  // namespace Setup

@@ -14,8 +14,8 @@ namespace Setup {
 // Returns the main window (nullptr when start-up was left before it was loaded).
 tw::frmMain* Main();
 
-// Hands the requests from outside (D-Bus, the data folder's socket) to the main window: its boxes,
-// its shutdown, its return from the notification area, and its changes announced.
+// Hands the requests from outside (D-Bus, the data folder's socket) to the main window's tracker,
+// whose changes the service announces.
 void AttachControl(tw::ControlService& control, tw::frmMain& main);
 
 }  // namespace Setup

@@ -1,12 +1,29 @@
 #include "state/main_view.h"
 
-#include "platform/run_error.h"
+#include <charconv>
 
-namespace tw {
+#include "platform/platform.h"
 
-void BoxesView::SetProjectIndex(int i) {
-  if (i < -1 || i >= ProjectCount()) throw RunError(kErrInvalidPropertyValue, "Invalid property value");
-  index = i;
+namespace Setup {
+
+void RestoreRememberedProject(tw::TrackingBoxes& form) {
+  using namespace tw;
+  const std::string text =
+      platform().settings->GetSetting(kProductName, kSettingsSection, "Project", "");
+  if (text.empty()) return;
+  int index = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), index);
+  if (ec != std::errc() || end != text.data() + text.size()) return;
+  form.SetProjectIndex(index >= -1 && index < form.ProjectCount() ? index : -1);
 }
 
-}  // namespace tw
+void RememberProject(const tw::TrackingBoxes& form) {
+  using namespace tw;
+  // Written only when it changes: every write of the settings waits for the disk.
+  const std::string index = std::to_string(form.ProjectIndex());
+  Settings& settings = *platform().settings;
+  if (settings.GetSetting(kProductName, kSettingsSection, "Project", "") != index)
+    settings.SaveSetting(kProductName, kSettingsSection, "Project", index);
+}
+
+}  // namespace Setup

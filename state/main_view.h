@@ -1,7 +1,6 @@
 #pragma once
 // What the program's routines read and write on the main window: the tracking boxes, the project
-// box, the first status panel and the window's place. The main window implements it; tests drive
-// the routines with a plain stand-in.
+// box, the first status panel and the window's place.
 #include <string>
 #include <vector>
 
@@ -12,9 +11,12 @@ namespace tw {
 inline constexpr int kMaxProjectChars = 32767;
 inline constexpr int kMaxCommentChars = 65535;
 
-class MainView {
+// What the program's routines read and write of the tracking: the start, end and comment boxes,
+// the elapsed time, the project box and the first status panel. The tracker model
+// (tracking/tracker.h) holds them; the main window shows the model.
+class TrackingBoxes {
  public:
-  virtual ~MainView() = default;
+  virtual ~TrackingBoxes() = default;
 
   virtual std::string StartText() const = 0;
   virtual void SetStartText(const std::string& text) = 0;
@@ -31,7 +33,8 @@ class MainView {
   virtual int ProjectCount() const = 0;
   virtual std::string ProjectAt(int index) const = 0;
   virtual int ProjectIndex() const = 0;
-  // Throws RunError 380 when index is neither -1 nor a position of the box.
+  // Throws RunError 380 when index is neither -1 nor a position of the box. -1 empties the edit
+  // field, as the box does.
   virtual void SetProjectIndex(int index) = 0;
   virtual std::string ProjectText() const = 0;
   // Selects no entry and puts text into the edit field, as if the user had typed it.
@@ -39,7 +42,11 @@ class MainView {
 
   // The first panel of the status bar.
   virtual void SetStatusText(const std::string& text) = 0;
+};
 
+// The main window as the routines see it: its boxes (its tracker's) and its outer place and size.
+class MainView : public TrackingBoxes {
+ public:
   // The window's outer place and size in twips.
   virtual double Left() const = 0;
   virtual double Top() const = 0;
@@ -52,44 +59,14 @@ class MainView {
   virtual bool IsMinimized() const = 0;
 };
 
-// The main window's boxes held in memory, for a process with no window (tallywright-ctl acting on
-// the data folder) and for driving the routines without one.
-class BoxesView : public MainView {
- public:
-  std::string StartText() const override { return start; }
-  void SetStartText(const std::string& t) override { start = t; }
-  std::string EndText() const override { return end; }
-  void SetEndText(const std::string& t) override { end = t; }
-  std::string Comments() const override { return comments; }
-  void SetComments(const std::string& t) override { comments = t; }
-  std::string TimeCalc() const override { return timeCalc; }
-  void SetTimeCalc(const std::string& t) override { timeCalc = t; }
-  void ClearProjects() override { projects.clear(), index = -1; }
-  void AddProjects(const std::vector<std::string>& names) override {
-    projects.insert(projects.end(), names.begin(), names.end());
-  }
-  int ProjectCount() const override { return static_cast<int>(projects.size()); }
-  std::string ProjectAt(int i) const override { return projects.at(static_cast<size_t>(i)); }
-  int ProjectIndex() const override { return index; }
-  void SetProjectIndex(int i) override;
-  std::string ProjectText() const override { return index >= 0 ? ProjectAt(index) : typed; }
-  void SetProjectText(const std::string& t) override { index = -1, typed = t; }
-  void SetStatusText(const std::string& t) override { status = t; }
-  double Left() const override { return left; }
-  double Top() const override { return top; }
-  double Width() const override { return width; }
-  double Height() const override { return height; }
-  void SetLeft(double v) override { left = v; }
-  void SetTop(double v) override { top = v; }
-  void SetWidth(double v) override { width = v; }
-  void SetHeight(double v) override { height = v; }
-  bool IsMinimized() const override { return minimized; }
-
-  std::string start, end, comments, timeCalc, typed, status;
-  std::vector<std::string> projects;
-  int index = -1;
-  double left = 0, top = 0, width = 0, height = 0;
-  bool minimized = false;
-};
-
 }  // namespace tw
+
+namespace Setup {
+
+// Selects the remembered project: the setting "Project" when it is not empty. A value that is not a
+// number counts as absent; a position the box no longer has clears the selection.
+void RestoreRememberedProject(tw::TrackingBoxes& form);
+// Remembers the project box's position in the setting "Project" (-1 when typed text stands there).
+void RememberProject(const tw::TrackingBoxes& form);
+
+}  // namespace Setup

@@ -525,11 +525,12 @@ std::optional<RecordStore::Now> RecordStore::Current(const RecordRef& record) co
 
 // --- writes -----------------------------------------------------------------------------------
 
-void AppendRecordLine(const Files& files, const DataFolder& folder, std::string_view line) {
+RecordRef AppendRecordLine(const Files& files, const DataFolder& folder, std::string_view line) {
   const Files::Lock lock = files.LockFor(folder.File(kReportFile));
   std::string bytes(line);
   bytes += "\r\n";
-  files.Append(ReadyToWrite(files, folder, line).Report(), bytes);
+  const DataFolder to = ReadyToWrite(files, folder, line);
+  return {to.OwnName(kReportFile), files.Append(to.Report(), bytes), std::string(line)};
 }
 
 bool ChangeRecord(const Files& files, const DataFolder& folder, const RecordRef& record,

@@ -123,8 +123,9 @@ class RecordStore {
 // --- writes ---------------------------------------------------------------------------------
 
 // Appends a record line (without its line end) to this machine's report: the whole line in one
-// write, flushed, under the folder's lock; the folder is flushed too when the report is new.
-void AppendRecordLine(const Files& files, const DataFolder& folder, std::string_view line);
+// write, flushed, under the folder's lock; the folder is flushed too when the report is new. The
+// result names the record as appended, for a later ChangeRecord.
+RecordRef AppendRecordLine(const Files& files, const DataFolder& folder, std::string_view line);
 
 // Changes a record to `replacement` (a record line without its line end) or, without one, deletes
 // it, made at unixNow. In a folder of one machine the report is rewritten (scratch file, flush,

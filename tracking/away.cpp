@@ -5,11 +5,10 @@
 #include "platform/platform.h"
 #include "report/report_form.h"
 #include "tracking/running.h"
-#include "tracking/stretch.h"
 #include "tracking/write_record.h"
 
 namespace tw {
-std::optional<std::int64_t> RunningSince(const MainView& form) {
+std::optional<std::int64_t> RunningSince(const TrackingBoxes& form) {
   if (!IsRunning(form)) return std::nullopt;
   return InstantOfLocal(*ReportDateFormat().Parse(form.StartText()));
 }
@@ -86,29 +85,7 @@ std::string AwayWatch::Describe() const {
   return "Idle time from: " + sources_[inUse_]->Name() + "." + sleep;
 }
 
-void AskAboutAbsence(MainView& form, const Absence& absence) {
-  const Platform& p = platform();
-  if (!IsRunning(form)) return;
-  const std::string start = form.StartText();
-  const auto moment = [&](std::int64_t at) { return p.dateFormat->FormatGeneral(LocalOfInstant(at)); };
-  const std::string prompt = "You were away from " + moment(absence.from) + " to " + moment(absence.to) +
-                             " (" + p.dateFormat->FormatDuration(absence.to - absence.from) +
-                             ") while tracking " + ChosenProject(form) + ".";
-  const int answer = p.dialogs->Choose(
-      prompt, kProductName, {"&Keep Time", "&End Then", "End Then and &Restart"}, 0, 0);
-  // The answer is about the stretch asked about; one ended or started meanwhile is left alone.
-  if (answer == 0 || !IsRunning(form) || form.StartText() != start) return;
-  // Typed into the end box as End Project writes it: in the report's form. A stretch whose record
-  // failed stays in the boxes (and on disk) rather than be replaced.
-  const auto written = [](std::int64_t at) { return ReportDateFormat().FormatGeneral(LocalOfInstant(at)); };
-  if (EndThen(form, written(absence.from)) && answer == 2) {
-    // The new stretch starts when the person came back, however long the answer took.
-    form.SetStartText(written(absence.to));
-    StartProject(form);
-  }
-}
-
-std::string StretchReminder::Poll(const MainView& form, std::optional<std::int64_t> since,
+std::string StretchReminder::Poll(const TrackingBoxes& form, std::optional<std::int64_t> since,
                                   std::int64_t now, int hours) {
   if (!since) start_.clear();
   if (!since || hours <= 0) return "";

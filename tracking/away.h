@@ -30,7 +30,7 @@ int RemindHours();
 
 // The moment the running stretch started (its start box, read in the report's form), in unix
 // seconds; nothing when no stretch runs.
-std::optional<std::int64_t> RunningSince(const MainView& form);
+std::optional<std::int64_t> RunningSince(const TrackingBoxes& form);
 
 // Decides, poll by poll, when the person went away and when they came back.
 class AwayWatch {
@@ -70,19 +70,13 @@ class AwayWatch {
   std::optional<std::int64_t> asking_;
 };
 
-// Asks about an absence the person came back from: "&Keep Time" (Enter and Escape) changes
-// nothing; "&End Then" is End Project with the absence's beginning in the end box; "End Then and
-// &Restart" also starts a new stretch of the project now. Nothing happens when the stretch asked
-// about no longer runs.
-void AskAboutAbsence(MainView& form, const Absence& absence);
-
 // The reminder of a stretch left running: due once when it has run `hours`, and once more every
 // further `hours`.
 class StretchReminder {
  public:
   // The balloon's text when a reminder is due at `now` (unix seconds) for the stretch running since
   // runningSince (RunningSince(form)); empty otherwise.
-  std::string Poll(const MainView& form, std::optional<std::int64_t> runningSince, std::int64_t now,
+  std::string Poll(const TrackingBoxes& form, std::optional<std::int64_t> runningSince, std::int64_t now,
                    int hours);
 
  private:

@@ -153,20 +153,6 @@ std::string Flaw(const RunningStretch& stretch) {
   return "";
 }
 
-void PutBack(MainView& form, const RunningStretch& stretch, const std::string& end) {
-  // The start goes in last, so that the window runs only with the whole stretch in place.
-  form.SetEndText(end);
-  int index = -1;
-  for (int i = 0; i < form.ProjectCount() && index < 0; ++i)
-    if (RecordField(form.ProjectAt(i)) == stretch.project) index = i;
-  if (index >= 0)
-    form.SetProjectIndex(index);
-  else
-    form.SetProjectText(stretch.project);
-  form.SetComments(stretch.comment);
-  form.SetStartText(stretch.start);
-}
-
 }  // namespace
 
 std::string RunningFileText(const RunningStretch& stretch) {
@@ -203,11 +189,11 @@ std::optional<RunningStretch> ParseRunningFile(std::string_view text) {
   return stretch;
 }
 
-bool IsRunning(const MainView& form) {
+bool IsRunning(const TrackingBoxes& form) {
   return ReportDateFormat().IsDate(form.StartText()) && form.EndText().empty();
 }
 
-void SaveRunning(const MainView& form, std::optional<std::int64_t> leftAt, std::chrono::milliseconds delay) {
+void SaveRunning(const TrackingBoxes& form, std::optional<std::int64_t> leftAt, std::chrono::milliseconds delay) {
   // Like the background write itself, a failure here never interrupts the user.
   try {
     if (!IsRunning(form) || !OwnsRunningFile()) return;
@@ -217,7 +203,7 @@ void SaveRunning(const MainView& form, std::optional<std::int64_t> leftAt, std::
   }
 }
 
-void RunningBoxEdited(const MainView& form) {
+void RunningBoxEdited(const TrackingBoxes& form) {
   if (IsRunning(form))
     SaveRunning(form);
   else
@@ -230,7 +216,8 @@ std::string RunningSaveProblem() {
   return o.saveProblem.empty() ? "" : "The running stretch could not be saved: " + o.saveProblem;
 }
 
-bool RecordStretch(const Stretch& stretch, std::string* noteProblem) {
+bool RecordStretch(const Stretch& stretch, std::string* noteProblem,
+                   const std::function<bool(const std::string&)>& write) {
   const Platform& p = platform();
   WaitForRunningFile();
   const std::string path = DataFile(kRunningFile);
@@ -240,7 +227,7 @@ bool RecordStretch(const Stretch& stretch, std::string* noteProblem) {
   // fail, the append still goes ahead: the record matters more, and the next start finds it in the
   // report all the same.
   if (saved) WriteNow(RunningFileText(Saved(stretch, line)));
-  const bool written = Setup::WriteRecord(line);
+  const bool written = write ? write(line) : Setup::WriteRecord(line);
   if (written && saved && !WriteNow(std::nullopt) && noteProblem) {
     const std::lock_guard hold(outcome().mutex);
     *noteProblem = "The stretch is recorded in the report, but " + path + " could not be removed: " +
@@ -264,10 +251,10 @@ void ForgetRunning() {
 
 bool WaitForRunningFile() { return BackgroundFiles().Wait(); }
 
-void OfferRunningStretch(MainView& form) {
+FoundStretch FindSavedStretch() {
   const Platform& p = platform();
   WaitForRunningFile();
-  if (!OwnsRunningFile()) return;
+  if (!OwnsRunningFile()) return {};
   const std::string path = DataFile(kRunningFile);
   size_t tooLarge = 0;
   const std::optional<std::string> text = ReadRunningFile(*p.files, path, &tooLarge);
@@ -275,17 +262,13 @@ void OfferRunningStretch(MainView& form) {
   if (stretch && (stretch->project.size() > kMaxProjectBytes || stretch->comment.size() > kMaxCommentBytes))
     tooLarge = text->size(), stretch.reset();
   if (tooLarge) {
-    p.dialogs->MsgBox(path + " (" + std::to_string(tooLarge) + " bytes) is larger than any running stretch " +
-                          kProductName + " saves, so it is not offered back. It is left as it is.",
-                      MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
-    return;
+    FoundStretch found{FoundStretch::kTooLarge};
+    found.message = path + " (" + std::to_string(tooLarge) + " bytes) is larger than any running stretch " +
+                    kProductName + " saves, so it is not offered back. It is left as it is.";
+    return found;
   }
-  if (!stretch) return;
-  if (!stretch->unattended.empty() && stretch->record.empty()) {
-    PutBack(form, *stretch, "");
-    SaveRunning(form);
-    return;
-  }
+  if (!stretch) return {};
+  if (!stretch->unattended.empty() && stretch->record.empty()) return {FoundStretch::kUnattended, *stretch};
   const std::string report = DataFile(kReportFile);
   try {
     const DateFormat& dates = ReportDateFormat();  // settled under a lock of its own
@@ -293,33 +276,14 @@ void OfferRunningStretch(MainView& form) {
     if (AlreadyRecorded(*p.files, report, dates, *stretch)) {
       // Recorded before the program ended; only the removal was left to do.
       FileMissing([&] { p.files->Remove(path); });
-      return;
+      return {};
     }
   } catch (const RunError&) {
     // Not knowing whether the record got there, the user is asked.
   }
-  const std::string flaw = Flaw(*stretch);
-  int answer = 0;
-  if (flaw.empty()) {
-    const std::string prompt = "The stretch of " + stretch->project + " started " + stretch->start +
-                               " was still running when " + kProductName + " last ended, at about " +
-                               stretch->lastSeen + ".";
-    answer = p.dialogs->Choose(prompt, kProductName, {"&Keep Running", "&End Then", "&Discard"}, 0, 0);
-  } else {
-    const std::string prompt = "A stretch of " + stretch->project + " was kept as running when " + kProductName +
-                               " last ended, but " + flaw + ". Keep Running puts it into the window as found, "
-                               "to put right there; Discard removes it.";
-    answer = p.dialogs->Choose(prompt, kProductName, {"&Keep Running", "&Discard"}, 0, 0) == 0 ? 0 : 2;
-  }
-  if (answer == 0) {
-    PutBack(form, *stretch, "");
-    SaveRunning(form);
-  } else if (answer == 1) {
-    PutBack(form, *stretch, stretch->lastSeen);
-    EndThen(form, stretch->lastSeen);
-  } else {
-    WriteNow(std::nullopt);
-  }
+  return {FoundStretch::kToOffer, *stretch, Flaw(*stretch)};
 }
+
+void DiscardSaved() { WriteNow(std::nullopt); }
 
 }  // namespace tw

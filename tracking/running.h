@@ -5,6 +5,7 @@
 // program last saw it running (refreshed about once a minute). The next start offers a stretch it
 // finds there back to the user.
 #include <chrono>
+#include <functional>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -40,7 +41,7 @@ std::string RunningFileText(const RunningStretch& stretch);
 std::optional<RunningStretch> ParseRunningFile(std::string_view text);
 
 // A stretch is running: the start box holds a date-time and the end box is exactly empty.
-bool IsRunning(const MainView& form);
+bool IsRunning(const TrackingBoxes& form);
 
 // Saves the main window's stretch when one is running; otherwise does nothing. The file is written
 // by a background thread (the latest state wins), so the window never waits for the disk; a failure
@@ -49,13 +50,13 @@ bool IsRunning(const MainView& form);
 // End Then. Called at once on Start and a project chosen, after kTypingPause for what is typed (a
 // burst of keys costs one write), and once a minute.
 inline constexpr std::chrono::milliseconds kTypingPause{1000};
-void SaveRunning(const MainView& form, std::optional<std::int64_t> leftAt = std::nullopt,
+void SaveRunning(const TrackingBoxes& form, std::optional<std::int64_t> leftAt = std::nullopt,
                  std::chrono::milliseconds delay = {});
 
 // The user typed into the start or end box: a stretch still running is saved, one that left
 // "running" (ended or idle by what the boxes now say) is forgotten, as End Project and Clear Screen
 // forget it.
-void RunningBoxEdited(const MainView& form);
+void RunningBoxEdited(const TrackingBoxes& form);
 
 // The status bar's "The running stretch could not be saved: ..." while the last save failed;
 // empty once one succeeds.
@@ -65,8 +66,10 @@ std::string RunningSaveProblem();
 // Before the append the saved file notes the record's line, so that a crash between the append and
 // the removal cannot make the stretch a second record. A failed append keeps the file, so the next
 // start offers the stretch again. When the record is written but the file cannot be removed,
-// noteProblem (if given) receives what to tell the user. The result is WriteRecord's.
-bool RecordStretch(const Stretch& stretch, std::string* noteProblem = nullptr);
+// noteProblem (if given) receives what to tell the user. The result is WriteRecord's. write, when
+// given, puts the record's line in the report instead of WriteRecord (a record changed in place).
+bool RecordStretch(const Stretch& stretch, std::string* noteProblem = nullptr,
+                   const std::function<bool(const std::string& line)>& write = {});
 
 // For a process without a window (tallywright-ctl): the stretches it saves are marked unattended.
 void SaveStretchesUnattended();
@@ -82,14 +85,20 @@ bool WaitForRunningFile();
 // The file belongs to the copy of the program that owns the data folder (platform().ownsDataFolder);
 // another copy there leaves it alone (and keeps no running stretch on disk).
 
-// Start-up: a stretch found saved is offered back once. "&Keep Running" (Enter and Escape) puts it
-// back into the main window, running; "&End Then" records it, ended when it was last seen, as End
-// Project would; "&Discard" removes it. Nothing is written before the answer. An unattended stretch
-// is put back running without a question. A file whose record
-// the report's recent lines already hold is removed without a question. A stretch that could not
-// be recorded as it stands (its start no date-time, last seen before it started) is shown as found,
-// with Keep Running (to put it right in the boxes) and Discard only. A damaged file is left alone;
-// one too large to be a stretch the program saved is named in a message and left alone.
-void OfferRunningStretch(MainView& form);
+// What a start finds saved, for the tracker's offer (TrackerModel::OfferSaved).
+struct FoundStretch {
+  enum Kind {
+    kNothing,     // no file, a damaged one, or one whose record the report already holds (removed)
+    kTooLarge,    // larger than any stretch the program saves: message names it, left alone
+    kUnattended,  // started with no window to keep it: taken over running, without a question
+    kToOffer,     // asked about; flaw says why it cannot be recorded as it stands, if so
+  };
+  Kind kind = kNothing;
+  RunningStretch stretch;
+  std::string flaw, message;
+};
+FoundStretch FindSavedStretch();
+// Removes the saved stretch at once (Discard), waiting until it is gone.
+void DiscardSaved();
 
 }  // namespace tw

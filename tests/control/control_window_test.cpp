@@ -8,15 +8,29 @@
 #include <QDBusMessage>
 #include <QDialog>
 #include <QProcess>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QXmlStreamReader>
+#include <map>
+#include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <future>
+#include <set>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "control/control_service.h"
 #include "projects/project_list.h"
 #include "shell/frm_main.h"
 #include "shell/setup_main.h"
+#include "platform/lines.h"
+#include "report/record.h"
+#include "tests/support/fake_idle.h"
 #include "tests/support/fakes.h"
+#include "tests/support/ui.h"
 #include "tracking/running.h"
 
 namespace tw {
@@ -38,6 +52,7 @@ class ControlTest : public test::PlatformTest {
     system.endThrows = false;
     folder.Write("project.lst", "Alpha\r\nWebsite redesign\r\nResearch\r\n\r\n");
     ::Setup::ReadProjectList(window);
+    window.tracker().TakeClaim(ClaimFolder(folder.path()));
     ::Setup::AttachControl(service, window);
   }
 
@@ -45,29 +60,32 @@ class ControlTest : public test::PlatformTest {
   std::string Ask(const std::string& request) {
     auto answer = std::async(std::launch::async, [&] { return AskFolderOwner(folder.path(), request, 5000); });
     EXPECT_TRUE(QTest::qWaitFor([&] { return answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }));
-    return answer.get().value_or("no answer");
+    const OwnerAnswer got = answer.get();
+    return got.outcome == OwnerAnswer::kAnswered ? got.text : "no answer";
   }
+  void Later(int seconds) { clock.now = LocalOfInstant(InstantOfLocal(clock.now) + seconds); }
   std::string Report() { return folder.Exists("projrpt.pro") ? folder.Read("projrpt.pro") : ""; }
 
   frmMain window;
-  ControlService service{ClaimFolder(folder.path())};
+  ControlService service;
 };
 
 TEST_F(ControlTest, RequestsGoThroughTheWindowsRoutines) {
   const std::string start = "12/7/2026 9:01:23 PM";
-  EXPECT_EQ(Ask("start\tWebsite redesign\tlayout\\nfirst"), "ok");
+  EXPECT_EQ(Ask("start\tWebsite redesign\tleft\tlayout\\nfirst"), "ok");
+  // Answered once the stretch is on disk.
+  EXPECT_TRUE(folder.Exists("projrpt.run"));
   EXPECT_EQ(window.ProjectText(), "Website redesign");
   EXPECT_EQ(window.StartText(), start);
   EXPECT_EQ(window.Comments(), "layout\nfirst");
-  WaitForRunningFile();
-  EXPECT_TRUE(folder.Exists("projrpt.run"));
   EXPECT_EQ(Ask("status"), "ok\t1\tWebsite redesign\t" + start + "\t2026-12-07T21:01:23\t0\tlayout\\nfirst");
 
   // The same project: nothing; another: the first recorded, once, and the second started now.
-  EXPECT_EQ(Ask("start\tWebsite redesign\t"), "ok");
+  EXPECT_EQ(Ask("start\tWebsite redesign\tleft"), "ok");
   EXPECT_EQ(Report(), "");
   clock.now.seconds += 600;
-  EXPECT_EQ(Ask("start\tField notes\t"), "ok");
+  EXPECT_EQ(Ask("start\tField notes\tleft"),
+            "ok\tRecorded Website redesign from " + start + " to 12/7/2026 9:11:23 PM (00:10:00)");
   EXPECT_EQ(Report(), "Website redesign," + start + ",12/7/2026 9:11:23 PM,layout first\r\n");
   EXPECT_EQ(window.ProjectText(), "Field notes");
   EXPECT_EQ(window.StartText(), "12/7/2026 9:11:23 PM");
@@ -75,18 +93,20 @@ TEST_F(ControlTest, RequestsGoThroughTheWindowsRoutines) {
 
   // Refusals change nothing: a name no record can carry, a dialog open, ending twice.
   const std::string recorded = Report();
-  EXPECT_EQ(Ask("start\ta,b\t"), "error\tInvalidArgument\tA project name cannot hold a comma: \"a,b\"");
-  EXPECT_EQ(Ask("start\t" + std::string(201, 'x') + "\t").rfind("error\tInvalidArgument\t", 0), 0u);
+  EXPECT_EQ(Ask("start\ta,b\tleft"), "error\tInvalidArgument\tA project name cannot hold a comma: \"a,b\"");
+  EXPECT_EQ(Ask("start\t" + std::string(201, 'x') + "\tleft").rfind("error\tInvalidArgument\t", 0), 0u);
+  EXPECT_EQ(Ask(std::string("start\ta\0b\tleft", 14)).rfind("error\tInvalidArgument\t", 0), 0u);
+  EXPECT_EQ(Ask("start\tcaf\xC3\tleft").rfind("error\tInvalidArgument\t", 0), 0u);
   {
     QDialog dialog(&window);
     dialog.setModal(true);
     dialog.show();
-    EXPECT_EQ(Ask("end").rfind("error\tBusy\t", 0), 0u);
+    EXPECT_EQ(Ask("end\tleft").rfind("error\tBusy\t", 0), 0u);
   }
   EXPECT_EQ(window.ProjectText(), "Field notes");
   EXPECT_TRUE(IsRunning(window));
-  EXPECT_EQ(Ask("end"), "ok");
-  EXPECT_EQ(Ask("end"), "error\tNotRunning\tNo stretch is running");
+  EXPECT_EQ(Ask("end\tleft").rfind("ok\tRecorded Field notes", 0), 0u);
+  EXPECT_EQ(Ask("end\tleft"), "error\tNotRunning\tNo stretch is running");
   EXPECT_EQ(Report(), recorded + "Field notes,12/7/2026 9:11:23 PM,12/7/2026 9:11:23 PM,layout first\r\n");
   EXPECT_EQ(Ask("projects"), "ok\tAlpha\tWebsite redesign\tResearch");
 
@@ -94,6 +114,103 @@ TEST_F(ControlTest, RequestsGoThroughTheWindowsRoutines) {
   window.hide();
   EXPECT_EQ(Ask(kShowRequest.data()), "ok");
   EXPECT_TRUE(window.isVisible());
+  // Shown when it is on the screen already (as a D-Bus activation's Show finds the window it just
+  // started): raised, the status bar's first panel kept.
+  window.SetStatusText("Status");
+  EXPECT_EQ(Ask(kShowRequest.data()), "ok");
+  EXPECT_EQ(test::Child(window, "sbStatusBar.Panel1")->property("text").toString(), "Status");
+}
+
+// A request from outside ends a stretch at the moment the person left when they were away and not
+// asked yet (or now, told to keep the time away); the answer says so.
+TEST_F(ControlTest, TimeAwayIsNotCountedByAnEndFromOutside) {
+  settings.values["IdleMinutes"] = "1";
+  auto* idle = new test::FakeIdleSource;
+  window.WatchAbsences(std::make_unique<AwayWatch>(test::Only(idle), nullptr));
+  for (const char* rule : {"left", "keep"}) {
+    folder.Write("projrpt.pro", "");
+    EXPECT_EQ(Ask("start\tResearch\tleft"), "ok");
+    const std::string start = window.StartText();
+    Later(100);
+    idle->idleSeconds = 90;  // left 10 seconds after the start
+    window.LookForAway();
+    Later(30);
+    const std::string answer = Ask(std::string("end\t") + rule);
+    const bool keep = rule == std::string("keep");
+    EXPECT_EQ(answer.find("ended when you left") != std::string::npos, !keep) << answer;
+    const DateFormat us = test::UsFormat();
+    const std::string left = us.FormatGeneral(LocalOfInstant(InstantOfLocal(*us.Parse(start)) + 10));
+    EXPECT_EQ(Report(), "Research," + start + "," + (keep ? window.EndText() : left) + ",\r\n");
+    EXPECT_NE(window.EndText(), keep ? left : "");
+    EXPECT_TRUE(dialogs.shown.empty());
+    idle->idleSeconds = 0;
+    Later(600);
+  }
+}
+
+// The buttons and tallywright-ctl's stops and starts, interleaved: each stretch is recorded once,
+// none overlaps another.
+TEST_F(ControlTest, InterleavedPressesAndStopsRecordEachStretchOnce) {
+  window.SetProjectIndex(1);
+  unsigned seed = 7;
+  for (int i = 0; i < 100; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    Later(60);
+    switch ((seed >> 16) % 4) {
+      case 0: test::Click(window, "cmdStartProject"); break;
+      case 1: test::Click(window, "cmdEndProject"); break;
+      case 2: Ask("end\tleft"); break;
+      default: Ask("start\tWebsite redesign\tleft"); break;
+    }
+  }
+  const DateFormat us = test::UsFormat();
+  std::vector<std::pair<std::int64_t, std::int64_t>> spans;
+  std::set<std::string> lines;
+  for (const std::string& line : SplitLines(Report())) {
+    if (line.empty()) continue;
+    EXPECT_TRUE(lines.insert(line).second) << "twice: " << line;
+    const auto f = SplitRecord(line);
+    ASSERT_TRUE(f);
+    spans.emplace_back(InstantOfLocal(*us.Parse(f->start)), InstantOfLocal(*us.Parse(f->end)));
+  }
+  std::sort(spans.begin(), spans.end());
+  for (size_t i = 1; i < spans.size(); ++i) EXPECT_LE(spans[i - 1].second, spans[i].first) << i;
+  EXPECT_GE(spans.size(), 3u);
+}
+
+// A half request holds up only the socket's own thread: the window goes on, and answers the next
+// request once that one is dropped.
+TEST_F(ControlTest, AHalfRequestDoesNotHoldTheWindow) {
+  sockaddr_un address{};
+  socklen_t length = sizeof address;
+  ASSERT_EQ(::getsockname(window.tracker().claim()->fd(), reinterpret_cast<sockaddr*>(&address), &length), 0);
+  const int half = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_EQ(::connect(half, reinterpret_cast<sockaddr*>(&address), length), 0);
+  ASSERT_EQ(::send(half, "20\nsta", 6, MSG_NOSIGNAL), 6);
+  QElapsedTimer waited;
+  waited.start();
+  bool fired = false;
+  QTimer::singleShot(10, [&] { fired = true; });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return fired; }, 1000));
+  EXPECT_LT(waited.elapsed(), 150);
+  EXPECT_EQ(Ask("status").rfind("ok\t0\t", 0), 0u);
+  ::close(half);
+}
+
+// Started while another process held the folder (tallywright-ctl at work on it), the window says
+// so, and owns the folder once it comes free: its socket answers, its stretch is kept on disk.
+TEST_F(ControlTest, AWindowStartedWhileTheFolderIsHeldOwnsItOnceFree) {
+  window.tracker().TakeClaim(nullptr);
+  const QLabel* panel = test::Child<QLabel>(window, "sbStatusBar.Panel1");
+  EXPECT_EQ(panel->text().toStdString(), kAnotherCopyTracking);
+  auto held = ClaimFolder(folder.path(), 0, false);
+  ASSERT_TRUE(held);
+  EXPECT_FALSE(window.tracker().TryClaim());
+  held.reset();
+  EXPECT_TRUE(window.tracker().TryClaim());
+  EXPECT_EQ(panel->text().toStdString(), "Status");
+  EXPECT_EQ(Ask("start\tResearch\tleft"), "ok");
+  EXPECT_TRUE(folder.Exists("projrpt.run"));
 }
 
 TEST_F(ControlTest, ASecondStartOnTheFolderBringsTheFirstForwardAndEnds) {
@@ -152,6 +269,97 @@ TEST_F(ControlTest, DBusMethodsAndPropertiesChanged) {
   EXPECT_EQ(call(kServiceName, "Start", {"two\nlines", ""}).errorName(),
             "com.quillfen.Tallywright1.Error.InvalidArgument");
   EXPECT_EQ(Report(), "Research,12/7/2026 9:01:23 PM,12/7/2026 9:01:23 PM,changed in the window\r\n");
+
+  // Properties: an unknown interface is an error for GetAll as for Get; nothing can be set.
+  const auto properties = [&](const char* method, QVariantList args) {
+    QDBusMessage message = QDBusMessage::createMethodCall(kServiceName, kObjectPath, "org.freedesktop.DBus.Properties", method);
+    message.setArguments(args);
+    return client.call(message, QDBus::BlockWithGui);
+  };
+  EXPECT_EQ(properties("GetAll", {"org.example.None"}).errorName(), "org.freedesktop.DBus.Error.UnknownInterface");
+  EXPECT_EQ(properties("Get", {"org.example.None", "Running"}).errorName(), "org.freedesktop.DBus.Error.UnknownInterface");
+  EXPECT_EQ(properties("Get", {kControlInterface, "Nope"}).errorName(), "org.freedesktop.DBus.Error.UnknownProperty");
+  EXPECT_EQ(properties("GetAll", {kControlInterface}).arguments().size(), 1);
+  EXPECT_EQ(properties("Set", {kControlInterface, "Project", QVariant::fromValue(QDBusVariant("x"))}).errorName(),
+            "org.freedesktop.DBus.Error.PropertyReadOnly");
+
+  // A settings file that cannot be written during Start: an error answer, the program goes on.
+  struct Unwritable : test::FakeSettings {
+    using FakeSettings::FakeSettings;
+    void SaveSetting(const std::string&, const std::string&, const std::string&, const std::string&) override {
+      throw RunError(75, "Path/File access error");
+    }
+  } unwritable{log};
+  unwritable.values = settings.values;
+  Settings* kept = std::exchange(platform().settings, &unwritable);
+  const QDBusMessage refused = call(kServiceName, "Start", {"Alpha", ""});
+  platform().settings = kept;
+  EXPECT_EQ(refused.errorName(), "com.quillfen.Tallywright1.Error.Failed");
+  EXPECT_FALSE(IsRunning(window));
+  EXPECT_EQ(window.ProjectText(), "Research");
+
+  // After time away, End asks first, the window forward, and answers once the person has.
+  settings.values["IdleMinutes"] = "1";
+  auto* idle = new test::FakeIdleSource;
+  window.WatchAbsences(std::make_unique<AwayWatch>(test::Only(idle), nullptr));
+  Later(60);
+  ASSERT_EQ(call(kServiceName, "Start", {"Research", ""}).type(), QDBusMessage::ReplyMessage);
+  const std::string start = window.StartText();
+  Later(100);
+  idle->idleSeconds = 90;
+  window.LookForAway();
+  Later(5);
+  idle->idleSeconds = 0;
+  dialogs.answers = {1};  // End Then
+  const size_t asked = dialogs.shown.size();
+  EXPECT_EQ(call(kServiceName, "End").type(), QDBusMessage::ReplyMessage);
+  ASSERT_EQ(dialogs.shown.size(), asked + 1);
+  EXPECT_EQ(dialogs.shown.back().prompt.rfind("You were away from", 0), 0u);
+  const DateFormat us = test::UsFormat();
+  EXPECT_NE(Report().find("Research," + start + "," + us.FormatGeneral(LocalOfInstant(InstantOfLocal(*us.Parse(start)) + 10))),
+            std::string::npos);
+}
+
+// What the bus is told the object has is the interface as installed, and only that with the
+// standard ones.
+TEST_F(ControlTest, TheLiveInterfaceIsTheInstalledOne) {
+  if (!QDBusConnection::sessionBus().isConnected()) GTEST_SKIP() << "no session bus";
+  ASSERT_TRUE(service.Publish(FolderIdentity(folder.path())));
+  QDBusConnection client = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "introspecting");
+  const QDBusMessage reply = client.call(
+      QDBusMessage::createMethodCall(kServiceName, kObjectPath, "org.freedesktop.DBus.Introspectable", "Introspect"),
+      QDBus::BlockWithGui);
+  ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+  // Each element of an interface with its attributes, in order: comments and spacing aside.
+  const auto shape = [](const QString& xml) {
+    std::map<std::string, std::vector<std::string>> interfaces;
+    QXmlStreamReader reader(xml);
+    std::string current;
+    while (!reader.atEnd()) {
+      reader.readNext();
+      if (reader.isStartElement()) {
+        std::string element = reader.name().toString().toStdString();
+        for (const QXmlStreamAttribute& a : reader.attributes())
+          element += " " + a.name().toString().toStdString() + "=" + a.value().toString().toStdString();
+        if (reader.name() == u"interface") current = reader.attributes().value("name").toString().toStdString();
+        if (!current.empty()) interfaces[current].push_back(element);
+      } else if (reader.isEndElement() && reader.name() == u"interface") {
+        current.clear();
+      }
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    return interfaces;
+  };
+  QFile installed(TW_INTERFACE_XML);
+  ASSERT_TRUE(installed.open(QIODevice::ReadOnly));
+  const auto live = shape(reply.arguments().value(0).toString());
+  const auto file = shape(QString::fromUtf8(installed.readAll()));
+  ASSERT_EQ(file.size(), 1u);
+  EXPECT_EQ(live.at(kControlInterface), file.at(kControlInterface));
+  std::vector<std::string> names;
+  for (const auto& [name, elements] : live) names.push_back(name);
+  EXPECT_EQ(names, (std::vector<std::string>{kControlInterface, "org.freedesktop.DBus.Introspectable",
+                                             "org.freedesktop.DBus.Peer", "org.freedesktop.DBus.Properties"}));
 }
 
 }  // namespace

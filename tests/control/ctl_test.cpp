@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <poll.h>
+#include <sys/wait.h>
 
 #include <atomic>
+#include <mutex>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
@@ -28,9 +30,9 @@ class CtlTest : public test::PlatformTest {
   // The command line run against the data folder, as with no program and no bus.
   int Run(std::vector<std::string> args) {
     out.str(""), err.str("");
-    std::unique_ptr<FolderTracker> tracker;
+    std::unique_ptr<TrackerModel> tracker;
     CtlContext context{{}, out, err, [&]() -> Tracker& {
-                         if (!tracker) tracker = std::make_unique<FolderTracker>([] {});
+                         if (!tracker) tracker = FolderTracker([] {});
                          return *tracker;
                        },
                        [&] { return folder.path(); }, {}};
@@ -76,18 +78,28 @@ TEST_F(CtlTest, WithNoProgramTheFolderIsWrittenAsTheProgramWould) {
   // The next start of the window takes the stretch over running, without a question.
   test::FakeMainView view;
   ::Setup::ReadProjectList(view);
-  OfferRunningStretch(view);
+  view.tracker().OfferSaved();
   EXPECT_TRUE(dialogs.shown.empty());
   EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& e) { return e.starts_with("choose:"); }), 0);
   EXPECT_EQ(view.ProjectText(), "Website redesign");
   EXPECT_EQ(view.StartText(), "12/7/2026 9:01:23 PM");
   EXPECT_TRUE(IsRunning(view));
 
-  // Switching records the first once; stop records the second and removes the saved stretch.
+  // Switching records the first once, and says so; stop records the second and removes the saved
+  // stretch. Without --comment the new stretch has none, as with the program running.
   EXPECT_EQ(Run({"start", "Alpha"}), kCtlDone);
+  EXPECT_EQ(out.str(), "Recorded Website redesign from 12/7/2026 9:01:23 PM to 12/7/2026 10:03:36 PM (01:02:13)\n");
+  EXPECT_EQ(Run({"status", "--format", "{project}|{comment}"}), kCtlDone);
+  EXPECT_EQ(out.str(), "Alpha|\n");
   EXPECT_EQ(Run({"toggle"}), kCtlDone);
   EXPECT_EQ(Report(), "Website redesign,12/7/2026 9:01:23 PM,12/7/2026 10:03:36 PM,layout\r\n"
-                      "Alpha,12/7/2026 10:03:36 PM,12/7/2026 10:03:36 PM,layout\r\n");
+                      "Alpha,12/7/2026 10:03:36 PM,12/7/2026 10:03:36 PM,\r\n");
+  // Nothing running: a format prints the idle text, an empty line by default.
+  EXPECT_EQ(Run({"status", "--format", "{project} {elapsed}"}), kCtlDone);
+  EXPECT_EQ(out.str(), "\n");
+  EXPECT_EQ(Run({"status", "--format", "{project} {elapsed}", "--format-idle", "idle"}), kCtlDone);
+  EXPECT_EQ(out.str(), "idle\n");
+  EXPECT_EQ(Run({"status", "--format-idle", "idle"}), kCtlUsage);
   EXPECT_FALSE(folder.Exists("projrpt.run"));
   EXPECT_EQ(Run({"toggle"}), kCtlDone);  // the last stretch's project again
   EXPECT_EQ(Run({"status", "--format", "{project}"}), kCtlDone);
@@ -99,11 +111,25 @@ TEST_F(CtlTest, WithNoProgramTheFolderIsWrittenAsTheProgramWould) {
   EXPECT_EQ(Run({"status", "--format", "{project}"}), kCtlDone);
   EXPECT_EQ(out.str(), "Client call\n");
 
-  // A stretch the program left running (a crash) waits for the program's question.
-  folder.Write("projrpt.run", RunningFileText({"Alpha", "12/7/2026 9:00:00 PM", "", "12/7/2026 9:30:00 PM", "", ""}));
+  // A stretch the program left running (a crash, or a logout while the person was away) is ended
+  // where it was last seen, as the program's End Then would, and the command says so; with
+  // --keep-away, now.
+  for (const bool keep : {false, true}) {
+    folder.Write("projrpt.run", RunningFileText({"Alpha", "12/7/2026 9:00:00 PM", "", "12/7/2026 9:30:00 PM", "", ""}));
+    const std::string before = Report();
+    EXPECT_EQ(Run(keep ? std::vector<std::string>{"stop", "--keep-away"} : std::vector<std::string>{"stop"}), kCtlDone);
+    EXPECT_EQ(Report(), before + (keep ? "Alpha,12/7/2026 9:00:00 PM,12/7/2026 10:03:36 PM,\r\n"
+                                       : "Alpha,12/7/2026 9:00:00 PM,12/7/2026 9:30:00 PM,\r\n"));
+    EXPECT_EQ(out.str().find("ended when you left") != std::string::npos, !keep) << out.str();
+    EXPECT_FALSE(folder.Exists("projrpt.run"));
+  }
+  // Names and comments no record can carry are refused before anything is written.
   const std::string before = Report();
-  EXPECT_EQ(Run({"stop"}), kCtlRefused);
+  for (const char* bad : {"a\x01b", "caf\xC3", "tab\there", "nul"})
+    EXPECT_EQ(Run({"start", bad == std::string("nul") ? std::string("a\0b", 3) : std::string(bad)}), kCtlRefused) << bad;
+  EXPECT_EQ(Run({"start", "Alpha", "--comment", "bell\x07"}), kCtlRefused);
   EXPECT_EQ(Report(), before);
+  EXPECT_FALSE(folder.Exists("projrpt.run"));
 }
 
 // The quick command (no Qt) against an owner of the data folder prints what the full command
@@ -112,31 +138,48 @@ TEST_F(CtlTest, QuickCommandPrintsAsTheFullOneAndHandsOver) {
   test::TempFolder config;
   std::filesystem::create_directory(config.path() + "/Tallywright");
   config.Write("Tallywright/Tallywright.ini", "[Settings]\nDataFolder=" + folder.path() + "\n");
-  const auto run = [&](const std::string& program, const std::string& args) {
+  const auto run = [&](const std::string& program, const std::string& args, int status = 0) {
     const std::string line = "XDG_CONFIG_HOME=" + config.path() + " XDG_CONFIG_DIRS=" + config.path() + "/none " +
                              program + " " + args + " 2>&1";
     std::string text;
     FILE* pipe = ::popen(line.c_str(), "r");
     for (int c; (c = std::fgetc(pipe)) != EOF;) text += static_cast<char>(c);
-    EXPECT_EQ(::pclose(pipe), 0) << args;
+    EXPECT_EQ(WEXITSTATUS(::pclose(pipe)), status) << args;
     return text;
   };
   const std::string quick = TW_CTL, full = std::string(TW_CTL) + "-qt";
   EXPECT_EQ(run(quick, "status"), "not running\n");
 
   struct Owned : Tracker {
-    void Start(const std::string&, const std::string&) override {}
-    void End() override {}
-    TrackerStatus Status() override { return {true, "Web site", "12/7/2026 9:01:23 PM", "2026-12-07T21:01:23", 61, ""}; }
-    std::vector<std::string> Projects() override { return {"Alpha"}; }
+    std::string Start(const std::string&, const std::optional<std::string>& c, AwayRule) override {
+      const std::lock_guard hold(mutex);
+      started = c.value_or("(none)");
+      return "";
+    }
+    std::string End(AwayRule) override { throw RunError(75, "Path/File access error"); }
+    TrackerStatus Status() override {
+      return {true, "Web site", "12/7/2026 9:01:23 PM", "2026-12-07T21:01:23", 61, comment};
+    }
+    std::vector<std::string> Projects() override { return names; }
+    std::string comment, started;
+    std::mutex mutex;
+    std::vector<std::string> names;
     void Show() override {}
   } owned;
   const auto owner = ClaimFolder(folder.path());
+  // Values far past the old line's 4,096 bytes, multi-byte characters cut nowhere.
+  for (int i = 0; i < 1945; ++i) owned.comment += "\xC3\xA9";
+  for (int i = 0; i < 200; ++i) owned.names.push_back("Project number " + std::to_string(i) + " \xE2\x82\xAC");
   std::atomic<bool> done = false;
+  std::atomic<int> ends = 0;
   std::thread answering([&] {
     while (!done) {
       pollfd wait{owner->fd(), POLLIN, 0};
-      if (::poll(&wait, 1, 50) > 0) owner->AnswerOne([&](std::string_view request) { return AnswerRequest(request, owned); });
+      if (::poll(&wait, 1, 50) > 0)
+        owner->AnswerOne([&](std::string_view request) {
+          if (request.starts_with("end")) ++ends;
+          return AnswerRequest(request, owned);
+        });
     }
   });
   // A copy with no full command to hand over to answers by itself.
@@ -148,7 +191,18 @@ TEST_F(CtlTest, QuickCommandPrintsAsTheFullOneAndHandsOver) {
     EXPECT_NE(printed.find("Web site"), std::string::npos) << printed;
     EXPECT_EQ(printed, run(full, args));
   }
-  EXPECT_EQ(run(quick, "projects"), "Alpha\n");
+  std::string listed;
+  for (const std::string& name : owned.names) listed += name + "\n";
+  EXPECT_EQ(run(quick, "projects"), listed);
+  EXPECT_EQ(run(quick, "status --format {comment}"), owned.comment + "\n");
+  EXPECT_EQ(run(quick, "start Alpha --comment '" + owned.comment + "'"), "");
+  {
+    const std::lock_guard hold(owned.mutex);
+    EXPECT_EQ(owned.started, owned.comment);
+  }
+  // The owner's failure is an answer: said once, never sent again to the full command.
+  EXPECT_EQ(run(quick, "stop", 1), "tallywright-ctl: Path/File access error\n");
+  EXPECT_EQ(ends, 1);
   done = true;
   answering.join();
 

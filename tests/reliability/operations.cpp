@@ -71,8 +71,8 @@ std::vector<Operation> FileOperations(const TempFolder& folder, FakeMainView& fo
                  "A,1/1/2026,1/2/2026,\r\nhalf a line\r\n" + appended,
                  [&folder] { folder.Write("projrpt.pro", "A,1/1/2026,1/2/2026,\r\nhalf a line"); },
                  [&form] {
-                   form.typed = "Beta";
-                   form.comments = "late";
+                   form.SetProjectText("Beta");
+                   form.SetComments("late");
                    return Setup::WriteRecord(form, "12/7/2026 9:00 PM", "12/7/2026 9:01:23 PM");
                  }});
   ops.push_back({"update", "projrpt.pro", "", report,
@@ -90,10 +90,10 @@ std::vector<Operation> FileOperations(const TempFolder& folder, FakeMainView& fo
   ops.push_back({"project list", "project.lst", "Setup/WriteProjectList", "Old\r\nList\r\n\r\n", "Alpha\r\nBeta\r\n\r\n",
                  [&folder, &form] {
                    folder.Write("project.lst", "Old\r\nList\r\n\r\n");
-                   form.projects = {"Alpha", "Beta"};
+                   form.ClearProjects(), form.AddProjects({"Alpha", "Beta"});
                  },
                  [&dialogs, &form] {
-                   form.projects = {"Alpha", "Beta"};
+                   form.ClearProjects(), form.AddProjects({"Alpha", "Beta"});
                    return Guarded(dialogs, [&] { Setup::WriteProjectList(form); });
                  }});
   ops.push_back({"backup", "projrpt.bak", "", backup, report, reportOnly, [&dialogs, &folder] {
@@ -156,12 +156,19 @@ std::vector<Operation> FileOperations(const TempFolder& folder, FakeMainView& fo
                  undo});
   // The running stretch: saved when it starts; recorded once, however its end was cut short.
   const RunningStretch running{"Beta", "12/7/2026 8:00 PM", "late", "12/7/2026 9:01:23 PM", "", ""};
+  // The boxes as they stood before the operation: put there, not typed, so nothing is saved yet.
   auto runningForm = [&form] {
-    form.index = -1, form.typed = "Beta", form.start = "12/7/2026 8:00 PM", form.end = "", form.comments = "late";
+    const bool owns = std::exchange(platform().ownsDataFolder, false);
+    form.SetProjectIndex(-1);
+    form.SetProjectText("Beta");
+    form.SetStartText("12/7/2026 8:00 PM");
+    form.SetEndText("");
+    form.SetComments("late");
+    platform().ownsDataFolder = owns;
   };
   ops.push_back({"start", "projrpt.run", "", kMissing, RunningFileText(running),
                  [&folder, runningForm] { std::remove(folder.File("projrpt.run").c_str()), runningForm(); },
-                 [&form] { return StartProject(form), WaitForRunningFile(); }});
+                 [&form] { return form.tracker().StartProject(), WaitForRunningFile(); }});
   ops.push_back({"end", "projrpt.pro", "Setup/WriteRecord", "A,1/1/2026,1/2/2026,\r\n",
                  "A,1/1/2026,1/2/2026,\r\nBeta,12/7/2026 8:00 PM,12/7/2026 9:01:23 PM,late\r\n",
                  [&folder, runningForm, running] {
@@ -169,11 +176,11 @@ std::vector<Operation> FileOperations(const TempFolder& folder, FakeMainView& fo
                    folder.Write("projrpt.run", RunningFileText(running));
                    runningForm();
                  },
-                 [&dialogs, &form] { return Guarded(dialogs, [&] { EndProject(form); }) && dialogs.shown.empty(); },
+                 [&dialogs, &form] { return Guarded(dialogs, [&] { form.tracker().EndProject(); }) && dialogs.shown.empty(); },
                  [&dialogs, &folder] {
                    FakeMainView fresh;
                    dialogs.answers = {1};
-                   OfferRunningStretch(fresh), WaitForRunningFile();
+                   fresh.tracker().OfferSaved(), WaitForRunningFile();
                    EXPECT_FALSE(folder.Exists("projrpt.run"));
                  }});
   return ops;

@@ -26,9 +26,9 @@ TEST_F(TwoCopiesTest, AppendsWhileTheOtherCopyRewritesAreNeverLost) {
   ASSERT_GE(appender, 0);
   if (appender == 0) {
     test::FakeMainView form;
-    form.typed = "Copy A";
+    form.SetProjectText("Copy A");
     for (int i = 0; i < kAppends; ++i) {
-      form.comments = std::to_string(i);
+      form.SetComments(std::to_string(i));
       if (!Setup::WriteRecord(form, "12/7/2026 9:00 AM", "12/7/2026 9:30 AM")) ::_exit(1);
     }
     ::_exit(0);

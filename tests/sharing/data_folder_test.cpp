@@ -28,10 +28,10 @@ TEST_F(DataFolderTest, FilesMoveWholeToAFolderOfTheirOwn) {
   for (const char* name : {"projrpt.pro", "projrpt.bak", "projrpt.fmt", "project.lst"}) folder.Write(name, name);
   folder.Write("notes.txt", "not ours");
   // Never while a stretch runs: it would be left in the old folder.
-  main.start = "12/7/2026 9:00:00 AM";
+  main.SetStartText("12/7/2026 9:00:00 AM");
   EXPECT_EQ(SaveDataChoice(main, {target.path(), false, "desk"}), 0);
   EXPECT_TRUE(folder.Exists("projrpt.pro"));
-  main.start.clear();
+  main.SetStartText("");
   dialogs.answers = {MsgResult::Yes};
   EXPECT_EQ(SaveDataChoice(main, {target.path(), false, "desk"}), -1);
   for (const char* name : {"projrpt.pro", "projrpt.bak", "projrpt.fmt", "project.lst"}) {

@@ -27,7 +27,7 @@ TEST_F(EndSignalsTest, DISABLED_Child) {
   system.folder = std::getenv("TW_CHILD_FOLDER");
   system.endExits = true;
   EndSignals endSignals(EndProgramNow);
-  StartProject(*Setup::Main());  // the saved stretch tells the parent it is running
+  Setup::Main()->tracker().StartProject();  // the saved stretch tells the parent it is running
   QApplication::exec();
   std::_Exit(3);
 }

@@ -31,7 +31,10 @@ class LifecycleTest : public test::PlatformTest {
   LifecycleTest() {
     FakeForm* main = new FakeForm(forms, log, "main");
     owned.emplace_back(main);
-    form.left = 1500, form.top = 1200, form.width = 4770, form.height = 3660;
+    form.left = 1500;
+    form.top = 1200;
+    form.width = 4770;
+    form.height = 3660;
   }
   void Unload() {
     try {
@@ -64,8 +67,8 @@ TEST_F(LifecycleTest, LoadTakesEachSettingOrItsDefault) {
 TEST_F(LifecycleTest, ShutdownRecordsTheRunningStretchFirstAndBacksUpLast) {
   owned.emplace_back(new FakeForm(forms, log, "about"));
   owned.emplace_back(new FakeForm(forms, log, "editor"));
-  form.start = "12/7/2026 8:00:00 PM";
-  form.typed = "Alpha";
+  form.SetStartText("12/7/2026 8:00:00 PM");
+  form.SetProjectText("Alpha");
   LogFileSteps();
   Unload();
   // In this order: the new report's date form kept beside it, the record on disk, the other
@@ -81,12 +84,12 @@ TEST_F(LifecycleTest, ShutdownRecordsTheRunningStretchFirstAndBacksUpLast) {
   EXPECT_EQ(settings.values["MainLeft"], "1500");
   EXPECT_EQ(shell.icons.at(0), record);
   EXPECT_EQ(forms.Count(), 1);
-  EXPECT_TRUE(form.end.empty());
+  EXPECT_TRUE(form.EndText().empty());
 }
 
 TEST_F(LifecycleTest, NothingRunningMinimizedAndNoReport) {
-  form.start = "12/7/2026 8:00:00 PM";
-  form.end = "later";  // not empty: the stretch is not running
+  form.SetStartText("12/7/2026 8:00:00 PM");
+  form.SetEndText("later");  // not empty: the stretch is not running
   form.minimized = true;
   folder.Write("projrpt.bak", "previous");
   Unload();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "state/main_view.h"
+#include "tracking/tracker.h"
 #include "platform/platform.h"
 
 namespace tw {
@@ -149,8 +150,26 @@ class FakeShell : public Shell {
   EventLog& log_;
 };
 
-// The main window's state as plain fields.
-using FakeMainView = BoxesView;
+// The main window with no window: its boxes are a tracker's, its place and size plain fields.
+class FakeMainView : public TrackerView {
+ public:
+  TrackerModel& tracker() const override { return *tracker_; }
+  double Left() const override { return left; }
+  double Top() const override { return top; }
+  double Width() const override { return width; }
+  double Height() const override { return height; }
+  void SetLeft(double v) override { left = v; }
+  void SetTop(double v) override { top = v; }
+  void SetWidth(double v) override { width = v; }
+  void SetHeight(double v) override { height = v; }
+  bool IsMinimized() const override { return minimized; }
+
+  double left = 0, top = 0, width = 0, height = 0;
+  bool minimized = false;
+
+ private:
+  std::unique_ptr<TrackerModel> tracker_ = std::make_unique<TrackerModel>();
+};
 
 // A time zone's rules (a TZ value) for the length of a test.
 class ZoneRules {

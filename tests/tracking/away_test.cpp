@@ -85,36 +85,40 @@ TEST_F(AwayTest, EachAnswerRecordsAsEndProjectWouldAndTheReminderComesEveryRemin
   const std::int64_t left = InstantOfLocal(MakeDateTime({2026, 12, 7}, 19, 30, 0));
   for (int answer : {0, 1, 2}) {
     test::FakeMainView form, endProject;
-    form.typed = "Gamma", form.start = "12/7/2026 6:00:00 PM", form.comments = "notes";
-    endProject = form;
-    endProject.end = "12/7/2026 7:30:00 PM";
+    for (test::FakeMainView* f : {&form, &endProject}) {
+      f->SetProjectText("Gamma");
+      f->SetStartText("12/7/2026 6:00:00 PM");
+      f->SetComments("notes");
+    }
+    endProject.SetEndText("12/7/2026 7:30:00 PM");
     folder.Write("projrpt.pro", "");
-    EndProject(endProject);
+    endProject.tracker().EndProject();
     const std::string record = folder.Read("projrpt.pro");
     dialogs.answers = {answer};
-    AskAboutAbsence(form, {left, left + 4000});
+    form.tracker().AskAboutAbsence({left, left + 4000});
     EXPECT_EQ(dialogs.shown.back().prompt, "You were away from 12/7/2026 7:30:00 PM to 12/7/2026 8:36:40 PM "
                                            "(01:06:40) while tracking Gamma.");
     EXPECT_EQ(folder.Read("projrpt.pro"), answer == 0 ? record : record + record) << answer;
-    EXPECT_EQ(form.timeCalc, answer == 0 ? "" : endProject.timeCalc);
+    EXPECT_EQ(form.TimeCalc(), answer == 0 ? "" : endProject.TimeCalc());
     // Restarted from the moment input came back, however late the answer (the clock says 9:01:23).
     const char* boxes[] = {"12/7/2026 6:00:00 PM|", "12/7/2026 6:00:00 PM|12/7/2026 7:30:00 PM",
                            "12/7/2026 8:36:40 PM|"};
-    EXPECT_EQ(form.start + "|" + form.end, boxes[answer]);
+    EXPECT_EQ(form.StartText() + "|" + form.EndText(), boxes[answer]);
     if (answer != 1) continue;
     // After End Then, Start Project starts anew rather than count the time away again.
-    StartProject(form);
-    EXPECT_EQ(form.start + "|" + form.end, "12/7/2026 9:01:23 PM|");
+    form.tracker().StartProject();
+    EXPECT_EQ(form.StartText() + "|" + form.EndText(), "12/7/2026 9:01:23 PM|");
   }
   // Restarted, the new stretch runs and is kept on disk; a stretch no longer running asks nothing.
   WaitForRunningFile();
   EXPECT_NE(folder.Read("projrpt.run").find("Start=12/7/2026 8:36:40 PM"), std::string::npos);
   test::FakeMainView stopped;
-  AskAboutAbsence(stopped, {left, left + 4000});
+  stopped.tracker().AskAboutAbsence({left, left + 4000});
   EXPECT_EQ(dialogs.shown.size(), 3u);
 
   // The reminder: at 8 and 16 hours; while off (0) nothing; on again, one for the periods missed.
-  stopped.typed = "Gamma", stopped.start = "12/7/2026 9:01:23 PM";
+  stopped.SetProjectText("Gamma");
+  stopped.SetStartText("12/7/2026 9:01:23 PM");
   StretchReminder reminder;
   std::string shown;
   for (int minutes : {479, 480, 481, 960, 961, 1919, 2000})

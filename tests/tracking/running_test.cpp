@@ -20,10 +20,10 @@ class RunningTest : public test::PlatformTest {};
 
 TEST_F(RunningTest, SavedWhileRunningAndOfferedBackOnce) {
   test::FakeMainView form;
-  form.typed = "Gamma";
-  form.comments = "notes\r\nmore, later";
+  form.SetProjectText("Gamma");
+  form.SetComments("notes\r\nmore, later");
   platform().ownsDataFolder = false;
-  StartProject(form);  // another copy owns this folder and keeps the file: this one saves nothing
+  form.tracker().StartProject();  // another copy owns this folder and keeps the file: this one saves nothing
   EXPECT_FALSE(WaitForRunningFile() && folder.Exists("projrpt.run"));
   platform().ownsDataFolder = true;
   clock.now = MakeDateTime({2026, 12, 7}, 22, 15, 0);  // the last minute it was seen running
@@ -39,11 +39,11 @@ TEST_F(RunningTest, SavedWhileRunningAndOfferedBackOnce) {
     folder.Write("projrpt.run", saved);
     std::remove(folder.File("projrpt.pro").c_str());
     test::FakeMainView restarted;
-    restarted.projects = {"Alpha", "Gamma"};
+    restarted.ClearProjects(), restarted.AddProjects({"Alpha", "Gamma"});
     dialogs.answers = {answer};
     dialogs.shown.clear(), log.clear();
     LogFileSteps();
-    OfferRunningStretch(restarted);
+    restarted.tracker().OfferSaved();
     WaitForRunningFile();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].prompt, "The stretch of Gamma started 12/7/2026 9:01:23 PM was still running "
@@ -55,10 +55,10 @@ TEST_F(RunningTest, SavedWhileRunningAndOfferedBackOnce) {
       return e.starts_with("open:") || e.starts_with("read:") || e.starts_with("lock:");
     })) << before.size();
     if (answer == 0) {  // Keep Running: back in the window, running; End Project records it
-      EXPECT_EQ(restarted.start + "|" + restarted.ProjectText() + "|" + restarted.comments + "|" + restarted.end,
+      EXPECT_EQ(restarted.StartText() + "|" + restarted.ProjectText() + "|" + restarted.Comments() + "|" + restarted.EndText(),
                 "12/7/2026 9:01:23 PM|Gamma|notes more, later|");
       EXPECT_TRUE(folder.Exists("projrpt.run"));
-      EndProject(restarted);
+      restarted.tracker().EndProject();
     }
     const char* records[] = {"Gamma,12/7/2026 9:01:23 PM,12/8/2026 9:00:00 AM,notes more, later\r\n",
                              "Gamma,12/7/2026 9:01:23 PM,12/7/2026 10:15:00 PM,notes more, later\r\n", "<missing>"};
@@ -94,7 +94,7 @@ TEST_F(RunningTest, OfferedOnlyWhenNotRecordedAndOnlyAsItCanBeRecorded) {
     dialogs.shown.clear();
     dialogs.answers = {1};  // End Then, or Discard where those are the only two
     test::FakeMainView restarted;
-    OfferRunningStretch(restarted);
+    restarted.tracker().OfferSaved();
     WaitForRunningFile();
     EXPECT_EQ(dialogs.shown.empty() ? 0 : -dialogs.shown[0].style, c.buttons) << c.run;
     EXPECT_EQ(folder.Read("projrpt.pro"), c.report + c.written) << c.run;
@@ -105,10 +105,10 @@ TEST_F(RunningTest, OfferedOnlyWhenNotRecordedAndOnlyAsItCanBeRecorded) {
   folder.Write("projrpt.run", file(start, seen, std::string(700'000, 'x')));
   dialogs.shown.clear();
   test::FakeMainView restarted;
-  OfferRunningStretch(restarted);
+  restarted.tracker().OfferSaved();
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_NE(dialogs.shown[0].prompt.find(folder.File("projrpt.run")), std::string::npos);
-  EXPECT_TRUE(folder.Exists("projrpt.run") && restarted.start.empty());
+  EXPECT_TRUE(folder.Exists("projrpt.run") && restarted.StartText().empty());
 }
 
 // In a shared folder, the stretches other machines run, while their files keep being refreshed.
@@ -131,8 +131,8 @@ TEST_F(RunningTest, OtherMachinesStretchesAreShownWhileTheirFilesAreFresh) {
 
 TEST_F(RunningTest, AFolderThatRefusesTheFileIsToldAndTheRecordStaysSingle) {
   test::FakeMainView form;
-  form.typed = "Gamma";
-  StartProject(form);
+  form.SetProjectText("Gamma");
+  form.tracker().StartProject();
   WaitForRunningFile();
   EXPECT_EQ(RunningSaveProblem(), "");
   // The folder turns read-only; the report itself can still be appended to.
@@ -140,21 +140,23 @@ TEST_F(RunningTest, AFolderThatRefusesTheFileIsToldAndTheRecordStaysSingle) {
   SaveRunning(form);
   WaitForRunningFile();
   EXPECT_EQ(RunningSaveProblem(), "The running stretch could not be saved: Read-only file system");
-  EXPECT_TRUE(EndProject(form));
+  EXPECT_TRUE(form.tracker().EndProject());
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].prompt.rfind("The stretch is recorded in the report, but", 0), 0u);
   files.SetHook(nullptr);
-  OfferRunningStretch(form);  // the next start: the record is there, nothing is asked
+  form.tracker().OfferSaved();  // the next start: the record is there, nothing is asked
   WaitForRunningFile();
   EXPECT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(folder.Read("projrpt.pro"), "Gamma,12/7/2026 9:01:23 PM,12/7/2026 9:01:23 PM,\r\n");
   EXPECT_FALSE(folder.Exists("projrpt.run"));
-  StartProject(form);  // a save that works ends the message
+  form.tracker().ClearScreen();
+  clock.now.seconds += 60;
+  form.tracker().StartProject();  // a save that works ends the message
   WaitForRunningFile();
   EXPECT_EQ(RunningSaveProblem(), "");
   // The other way round: a report that refuses the record leaves the stretch saved, to be offered.
   files.SetHook([](FileStep, const std::string& path) { return path.ends_with("projrpt.pro") ? ENOSPC : 0; });
-  EXPECT_FALSE(EndProject(form));
+  EXPECT_FALSE(form.tracker().EndProject());
   files.SetHook(nullptr);
   EXPECT_NE(folder.Read("projrpt.run").find("Project=Gamma"), std::string::npos);
 }

@@ -40,56 +40,74 @@ TEST_F(TrackingTest, CalculateTimeCountsRealTimeAcrossClockChanges) {
 }
 
 TEST_F(TrackingTest, StartKeepsATypedStartAndEmptiesTheEnd) {
-  form.end = "12/7/2026 5:00 PM";
-  StartProject(form);
-  EXPECT_EQ(form.start, "12/7/2026 9:01:23 PM");
-  EXPECT_EQ(form.end, "");
-  form.start = "9:00";
-  StartProject(form);  // a second press does not renew the start
-  EXPECT_EQ(form.start, "9:00");
+  form.SetEndText("12/7/2026 5:00 PM");
+  form.tracker().StartProject();
+  EXPECT_EQ(form.StartText(), "12/7/2026 9:01:23 PM");
+  EXPECT_EQ(form.EndText(), "");
+  form.SetStartText("9:00");
+  form.tracker().StartProject();  // a second press does not renew the start
+  EXPECT_EQ(form.StartText(), "9:00");
   EXPECT_FALSE(folder.Exists("projrpt.pro"));
 }
 
-TEST_F(TrackingTest, EndShowsTheLengthAndAppendsOneRecordEachPress) {
-  form.projects = {"Alpha", "Beta", ""};
-  form.index = 1;
-  form.start = "12/7/2026 8:31:23 PM";
-  form.comments = "layout, then proofs";
-  EndProject(form);
-  EXPECT_EQ(form.end, "12/7/2026 9:01:23 PM");
-  EXPECT_EQ(form.timeCalc, "00:30:00");
+// A stretch is recorded once: End pressed again, or Start taking the old start up again and End
+// after it, change the stretch's one record.
+TEST_F(TrackingTest, EndShowsTheLengthAndRecordsAStretchOnce) {
+  form.ClearProjects(), form.AddProjects({"Alpha", "Beta", ""});
+  form.SetProjectIndex(1);
+  form.SetStartText("12/7/2026 8:31:23 PM");
+  form.SetComments("layout, then proofs");
+  form.tracker().EndProject();
+  EXPECT_EQ(form.EndText(), "12/7/2026 9:01:23 PM");
+  EXPECT_EQ(form.TimeCalc(), "00:30:00");
   clock.now.seconds += 600;
-  EndProject(form);  // the end already shown stays
-  // No entry selected: the typed text is the project, as one field; no start, an empty start.
-  form.index = -1;
-  form.typed = "Typed, new";
-  form.start = form.end = form.comments = "";
-  EndProject(form);
-  EXPECT_EQ(form.timeCalc, "");
+  form.tracker().EndProject();  // the end already shown stays, and the record with it
   const std::string line = "Beta,12/7/2026 8:31:23 PM,12/7/2026 9:01:23 PM,layout, then proofs\r\n";
-  EXPECT_EQ(folder.Read("projrpt.pro"), line + line + "Typed  new,,12/7/2026 9:11:23 PM,\r\n");
+  EXPECT_EQ(folder.Read("projrpt.pro"), line);
+  form.tracker().StartProject();  // the start kept: the same stretch goes on
+  EXPECT_EQ(form.StartText(), "12/7/2026 8:31:23 PM");
+  clock.now.seconds += 600;
+  form.tracker().EndProject();
+  const std::string longer = "Beta,12/7/2026 8:31:23 PM,12/7/2026 9:21:23 PM,layout, then proofs\r\n";
+  EXPECT_EQ(folder.Read("projrpt.pro"), longer);
+  // Moved by a line written before it (a merge, say): found again by its text.
+  folder.Write("projrpt.pro", "Alpha,12/7/2026 7:00:00 PM,12/7/2026 7:30:00 PM,\r\n" + longer);
+  form.SetEndText("12/7/2026 9:31:23 PM");
+  form.tracker().EndProject();
+  EXPECT_EQ(folder.Read("projrpt.pro"), "Alpha,12/7/2026 7:00:00 PM,12/7/2026 7:30:00 PM,\r\n"
+                                        "Beta,12/7/2026 8:31:23 PM,12/7/2026 9:31:23 PM,layout, then proofs\r\n");
+  folder.Write("projrpt.pro", line);
+  // No entry selected: the typed text is the project, as one field; no start, an empty start.
+  form.SetProjectIndex(-1);
+  form.SetProjectText("Typed, new");
+  form.SetStartText("");
+  form.SetEndText("");
+  form.SetComments("");
+  form.tracker().EndProject();
+  EXPECT_EQ(form.TimeCalc(), "");
+  EXPECT_EQ(folder.Read("projrpt.pro"), line + "Typed  new,,12/7/2026 9:21:23 PM,\r\n");
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(TrackingTest, AFailedAppendIsReportedAndNothingIsWritten) {
   folder.Write("projrpt.pro", "A,1/1/2026,1/1/2026 1:00 AM,\r\n");
-  form.start = "12/7/2026 8:00 PM";
+  form.SetStartText("12/7/2026 8:00 PM");
   FailStep(FileStep::Write, 2, ENOSPC);  // the first keeps the report's date form beside it
   dialogs.answers = {Error::kIgnore};  // the developer goes on past the failure
-  EXPECT_FALSE(EndProject(form));
+  EXPECT_FALSE(form.tracker().EndProject());
   ASSERT_EQ(dialogs.shown.size(), 2u);
   EXPECT_EQ(dialogs.shown[0].title, "Design-Time Error [61] [Setup/WriteRecord]");
   EXPECT_EQ(dialogs.shown[1].prompt, "There was an error writing to the report");
   EXPECT_EQ(folder.Read("projrpt.pro"), "A,1/1/2026,1/1/2026 1:00 AM,\r\n");
-  EXPECT_EQ(form.timeCalc, "01:01:23");
+  EXPECT_EQ(form.TimeCalc(), "01:01:23");
   // A window that cannot show the length, the developer leaving the routine: nothing is recorded,
   // and End Project says so to End Then, which would otherwise start anew.
-  struct NoLength : test::FakeMainView {
+  struct NoLength : TrackerModel {
     void SetTimeCalc(const std::string&) override { throw RunError(5, "frmMain", "Invalid procedure call"); }
   } noLength;
-  noLength.start = form.start;
+  noLength.SetStartText(form.StartText());
   dialogs.answers = {Error::kAbort};
-  EXPECT_FALSE(EndProject(noLength));
+  EXPECT_FALSE(noLength.EndProject());
   EXPECT_EQ(folder.Read("projrpt.pro"), "A,1/1/2026,1/1/2026 1:00 AM,\r\n");
 }
 

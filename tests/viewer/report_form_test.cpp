@@ -32,10 +32,10 @@ class ReportFormTest : public test::PlatformTest {
   // A stretch of 90 minutes from the day's hour, recorded by Start Project and End Project.
   void Record(int day, int hour) {
     clock.now = MakeDateTime({2026, 12, day}, hour, 3, 35);
-    form.start.clear();
-    StartProject(form);
+    form.SetStartText("");
+    form.tracker().StartProject();
     clock.now.seconds += 90 * 60;
-    EndProject(form);
+    form.tracker().EndProject();
   }
   // The rows of 7 December as the report window lists them, and as tallywright-report prints them.
   std::string Shown() {
@@ -75,7 +75,7 @@ TEST_F(ReportFormTest, AReportWrittenUnderOneLocaleReadsTheSameUnderEveryOther) 
       EXPECT_EQ(Shown(), shown) << writer << " read under " << reader << ", nothing kept";
       Record(13, 15);  // written on in the report's form
       const DateTime end = MakeDateTime({2026, 12, 13}, 16, 33, 35);
-      EXPECT_EQ(form.end, DateFormat(LocaleDataOf(QLocale(writer))).FormatGeneral(end))
+      EXPECT_EQ(form.EndText(), DateFormat(LocaleDataOf(QLocale(writer))).FormatGeneral(end))
           << writer << " written on under " << reader;
     }
   }
@@ -144,12 +144,12 @@ TEST_F(ReportFormTest, ARecordAppendedToAReportOfTwoFormsIsWrittenInTheFormMostA
   for (int day = 13; day <= 22; ++day) text += "A," + std::to_string(day) + ".11.2026 09:00:00," + std::to_string(day) + ".11.2026 10:00:00,\r\n";
   folder.Write("projrpt.pro", text + "A,11/23/2026 9:00:00 AM,11/23/2026 10:00:00 AM,\r\n");
   Record(13, 9);  // eleven in twelve read then: nothing to say
-  EXPECT_EQ(form.end, "13.12.2026 10:33:35");
-  EXPECT_EQ(form.status, "");
+  EXPECT_EQ(form.EndText(), "13.12.2026 10:33:35");
+  EXPECT_EQ(form.tracker().StatusText(), "Status");  // as the window starts
   folder.Write("projrpt.pro", text + "A,11/23/2026 9:00:00 AM,11/23/2026 10:00:00 AM,\r\nA,11/24/2026 9:00:00 AM,11/24/2026 10:00:00 AM,\r\n");
   Record(13, 9);
-  EXPECT_EQ(form.end, "13.12.2026 10:33:35");
-  EXPECT_EQ(form.status, kOtherFormsStatus);
+  EXPECT_EQ(form.EndText(), "13.12.2026 10:33:35");
+  EXPECT_EQ(form.tracker().StatusText(), kOtherFormsStatus);
 }
 
 // Records whose start and end a form reads as a stretch of less than a week.

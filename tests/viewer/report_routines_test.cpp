@@ -129,11 +129,11 @@ TEST_F(ReportRoutinesTest, UpdateReportChangesOnlyTheRowsLineOrNothing) {
     EXPECT_EQ(folder.Read("projrpt.pro"), changed);
     files.SetHook(nullptr);
     Update(EntryAction::Update, 2, kBeta + "longer");
-    EXPECT_EQ(main.status, "Saving Changes...");
+    EXPECT_EQ(main.tracker().StatusText(), "Saving Changes...");
     EXPECT_TRUE(screens.editor->unloaded);
   };
   Setup::ShowReport(main, screens, clock.now);
-  EXPECT_EQ(main.status, "Ready");
+  EXPECT_EQ(main.tracker().StatusText(), "Ready");
   EXPECT_EQ(folder.Read("projrpt.pro"), kAlpha + " and more\r\n" + kBeta + "longer\r\n");
   EXPECT_FALSE(folder.Exists("report.tmp"));
   // Without a report window there is no entry to change.

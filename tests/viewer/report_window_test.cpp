@@ -146,7 +146,7 @@ TEST_F(ReportWindowTest, DoubleClickOpensARowsEntryWhoseSaveAndDeleteChangeItsLi
   });
   EXPECT_EQ(folder.Read("projrpt.pro"),
             "Kept,12/7/2026 9:00:00 AM,12/7/2026 10:30:00 AM,layout, then proofs" + bytes + "\r\n" + kOther + "\r\n");
-  EXPECT_EQ(main.status, "Ready");
+  EXPECT_EQ(main.tracker().StatusText(), "Ready");
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
