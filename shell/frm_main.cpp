@@ -283,7 +283,11 @@ void frmMain::LookAtSharedFolder() {
   if (!QApplication::activeModalWidget()) CheckSharedFolder(*this);
 }
 
-void frmMain::WatchAbsences(std::unique_ptr<AwayWatch> watch) { away_ = std::move(watch); }
+void frmMain::WatchAbsences(std::unique_ptr<AwayWatch> watch) {
+  away_ = std::move(watch);
+  // Told of the person's return (input after time away, an unlock, a wake): the question comes then.
+  away_->OnMayBeBack([this] { LookForAway(); });
+}
 
 void frmMain::LookForAway() {
   if (lookingForAway_) return;
