@@ -1,15 +1,20 @@
 #include "desktop/qt_idle.h"
 
 #include <xcb/screensaver.h>
+#include <xcb/sync.h>
 #include <xcb/xcb.h>
 
+#include <QAbstractNativeEventFilter>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QGuiApplication>
 #include <QObject>
 #include <QtGui/qguiapplication_platform.h>
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <string_view>
 #include <utility>
 
 namespace tw {
@@ -87,6 +92,12 @@ bool UnderWayland() {
          qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
 }
 
+// Calls a notice from the event loop, after whatever delivered the news has finished (a question
+// may open from it), and not at all once `context` is gone.
+void Later(QObject* context, const Notice& notice) {
+  if (notice) QMetaObject::invokeMethod(context, notice, Qt::QueuedConnection);
+}
+
 }  // namespace
 
 // A screen saver service's lock state, kept from its ActiveChanged signal; asked for once at the
@@ -95,6 +106,9 @@ class LockWatcher : public QObject {
   Q_OBJECT
 
  public:
+  // `unlocked` is called at each end of a lock from now on; none: no longer.
+  void OnUnlock(Notice unlocked) { unlocked_ = std::move(unlocked); }
+
   LockWatcher(const QDBusConnection& bus, const QString& service, const QString& path)
       : bus_(bus), service_(service), path_(path) {
     bus_.connect(service_, path_, service_, QStringLiteral("ActiveChanged"), this,
@@ -119,6 +133,7 @@ class LockWatcher : public QObject {
   void Changed(bool active) {
     active_ = active;
     heard_ = true;
+    if (!active) Later(this, unlocked_);
   }
 
  private:
@@ -126,6 +141,108 @@ class LockWatcher : public QObject {
   QString service_, path_;
   bool active_ = false;
   bool heard_ = false;
+  Notice unlocked_;
+};
+
+// GNOME's one-time watch for the user's next input: added with AddUserActiveWatch, it fires once
+// as WatchFired with its number, and is then gone.
+class UserActiveWatch : public QObject {
+  Q_OBJECT
+
+ public:
+  UserActiveWatch(const QDBusConnection& bus, Availability& availability)
+      : bus_(bus), availability_(availability) {
+    bus_.connect(kGnomeIdleService, kGnomeIdlePath, kGnomeIdleService, QStringLiteral("WatchFired"),
+                 this, SLOT(Fired(uint)));
+  }
+  ~UserActiveWatch() override {
+    Stop();
+    bus_.disconnect(kGnomeIdleService, kGnomeIdlePath, kGnomeIdleService,
+                    QStringLiteral("WatchFired"), this, SLOT(Fired(uint)));
+  }
+
+  // `fired` is called at the next input, or when the watch could not be added. A watch already
+  // added or being added is kept.
+  void Start(Notice fired) {
+    fired_ = std::move(fired);
+    if (adding_ || id_) return;
+    adding_ = true;
+    const int round = ++round_;
+    auto* added = new QDBusPendingCallWatcher(
+        bus_.asyncCall(Call(kGnomeIdleService, kGnomeIdlePath, kGnomeIdleService,
+                            QStringLiteral("AddUserActiveWatch")),
+                       kIdleCallTimeoutMs),
+        this);
+    connect(added, &QDBusPendingCallWatcher::finished, this, [this, round](QDBusPendingCallWatcher* w) {
+      w->deleteLater();
+      const QDBusPendingReply<uint> reply = *w;
+      if (round != round_) {  // stopped meanwhile: the watch is not wanted any more
+        if (reply.isValid()) Remove(reply.value());
+        return;
+      }
+      adding_ = false;
+      if (reply.isValid()) {
+        id_ = reply.value();
+      } else {
+        // Asked for again only after a while; meanwhile the caller asks for the idle time.
+        availability_.Failed();
+        Later(this, fired_);
+      }
+    });
+  }
+  void Stop() {
+    ++round_;
+    adding_ = false;
+    if (id_) Remove(*id_);
+    id_.reset();
+    fired_ = nullptr;
+  }
+
+ private slots:
+  void Fired(uint id) {
+    if (id_ != id) return;
+    id_.reset();
+    Later(this, fired_);
+  }
+
+ private:
+  void Remove(uint id) {
+    QDBusMessage remove = Call(kGnomeIdleService, kGnomeIdlePath, kGnomeIdleService,
+                               QStringLiteral("RemoveWatch"), {id});
+    bus_.send(remove);
+  }
+
+  QDBusConnection bus_;
+  Availability& availability_;
+  Notice fired_;
+  std::optional<uint> id_;  // the watch the service added for us
+  bool adding_ = false;
+  int round_ = 0;  // a new one at each Start and Stop, for answers that come late
+};
+
+// Hands the alarm's event, when it comes on the connection Qt reads, to its source.
+class AlarmFilter : public QObject, public QAbstractNativeEventFilter {
+ public:
+  AlarmFilter(X11IdleSource& source, std::uint8_t alarmNotify)
+      : source_(source), alarmNotify_(alarmNotify) {
+    QCoreApplication::instance()->installNativeEventFilter(this);
+  }
+  ~AlarmFilter() override {
+    if (QCoreApplication::instance()) QCoreApplication::instance()->removeNativeEventFilter(this);
+  }
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    if (type != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != alarmNotify_) return false;
+    const auto* notify = static_cast<const xcb_sync_alarm_notify_event_t*>(message);
+    if (notify->alarm != source_.alarm_) return false;
+    if (source_.armed_ && notify->state != XCB_SYNC_ALARMSTATE_DESTROYED) source_.Fired();
+    return true;
+  }
+
+ private:
+  X11IdleSource& source_;
+  std::uint8_t alarmNotify_;
 };
 
 class SleepSignalReceiver : public QObject {
@@ -145,6 +262,64 @@ class SleepSignalReceiver : public QObject {
 
 // X11
 
+namespace {
+
+std::int64_t FromSync(xcb_sync_int64_t value) {
+  return static_cast<std::int64_t>((static_cast<std::uint64_t>(static_cast<std::uint32_t>(value.hi)) << 32) |
+                                   value.lo);
+}
+
+xcb_sync_int64_t ToSync(std::int64_t value) {
+  const auto bits = static_cast<std::uint64_t>(value);
+  return {static_cast<std::int32_t>(bits >> 32), static_cast<std::uint32_t>(bits)};
+}
+
+// The server's IDLETIME counter (milliseconds since the last input), 0 where it has none.
+std::uint32_t IdleCounter(xcb_connection_t* connection) {
+  const xcb_query_extension_reply_t* sync = xcb_get_extension_data(connection, &xcb_sync_id);
+  if (!sync || !sync->present) return 0;
+  std::free(xcb_sync_initialize_reply(
+      connection, xcb_sync_initialize(connection, XCB_SYNC_MAJOR_VERSION, XCB_SYNC_MINOR_VERSION),
+      nullptr));
+  xcb_sync_list_system_counters_reply_t* counters = xcb_sync_list_system_counters_reply(
+      connection, xcb_sync_list_system_counters(connection), nullptr);
+  if (!counters) return 0;
+  // Read by hand: libxcb's accessors look for each name two bytes after where it is. Each counter
+  // is its number, its resolution (8 bytes), the name's length (2) and the name, padded to 4 bytes.
+  std::uint32_t idle = 0;
+  const auto* at = reinterpret_cast<const char*>(counters + 1);
+  const char* end = reinterpret_cast<const char*>(counters) + 32 + std::size_t{counters->length} * 4;
+  for (std::uint32_t i = 0; i < counters->counters_len && end - at >= 14; ++i) {
+    std::uint32_t number = 0;
+    std::uint16_t length = 0;
+    std::memcpy(&number, at, 4);
+    std::memcpy(&length, at + 12, 2);
+    if (end - at - 14 < length) break;
+    if (std::string_view(at + 14, length) == "IDLETIME") idle = number;
+    at += (14 + length + 3) / 4 * 4;
+  }
+  std::free(counters);
+  return idle;
+}
+
+}  // namespace
+
+X11IdleSource::X11IdleSource(xcb_connection_t* connection, std::uint32_t root,
+                             std::uint32_t idleCounter)
+    : connection_(connection), root_(root), idleCounter_(idleCounter) {
+  if (idleCounter_) {
+    const xcb_query_extension_reply_t* sync = xcb_get_extension_data(connection_, &xcb_sync_id);
+    filter_ = std::make_unique<AlarmFilter>(
+        *this, static_cast<std::uint8_t>(sync->first_event + XCB_SYNC_ALARM_NOTIFY));
+  }
+}
+
+X11IdleSource::~X11IdleSource() {
+  if (!alarm_) return;
+  xcb_sync_destroy_alarm(connection_, alarm_);
+  xcb_flush(connection_);
+}
+
 std::unique_ptr<X11IdleSource> X11IdleSource::Open() {
   auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
   auto* x11 = app ? app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -156,7 +331,8 @@ std::unique_ptr<X11IdleSource> X11IdleSource::Open() {
   // The idle time is the server's, whatever the screen; the first screen's root serves to ask.
   const xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
   if (screens.rem == 0) return nullptr;
-  std::unique_ptr<X11IdleSource> source(new X11IdleSource(connection, screens.data->root));
+  std::unique_ptr<X11IdleSource> source(
+      new X11IdleSource(connection, screens.data->root, IdleCounter(connection)));
   if (!source->Query()) return nullptr;
   return source;
 }
@@ -183,11 +359,84 @@ bool X11IdleSource::Locked() {
   return info && info->saverOn;
 }
 
+Watching X11IdleSource::Watch(bool input, Notice back) {
+  back_ = std::move(back);
+  // The screen saver ends only with input: the alarm tells of its end as well.
+  if (input || Locked()) {
+    if (!armed_ && !Arm()) return {};
+    return {input, true};
+  }
+  Disarm();
+  return {false, idleCounter_ != 0};
+}
+
+void X11IdleSource::StopWatching() {
+  Disarm();
+  back_ = nullptr;
+}
+
+bool X11IdleSource::Arm() {
+  if (!idleCounter_) return false;
+  xcb_generic_error_t* error = nullptr;
+  xcb_sync_query_counter_reply_t* counter = xcb_sync_query_counter_reply(
+      connection_, xcb_sync_query_counter(connection_, idleCounter_), &error);
+  std::free(error);
+  if (!counter) return false;
+  const std::int64_t idleMs = FromSync(counter->counter_value);
+  std::free(counter);
+  // Fires once the idle time falls below what it is now, that is at the next input, even one that
+  // came since the query (at once where there was input this very millisecond), and then rests.
+  if (!SetAlarm(std::max<std::int64_t>(idleMs - 1, 0))) return false;
+  armed_ = true;
+  return true;
+}
+
+bool X11IdleSource::SetAlarm(std::int64_t belowMs) {
+  xcb_sync_create_alarm_value_list_t alarm{};
+  alarm.counter = idleCounter_;
+  alarm.valueType = XCB_SYNC_VALUETYPE_ABSOLUTE;
+  alarm.value = ToSync(belowMs);
+  alarm.testType = XCB_SYNC_TESTTYPE_NEGATIVE_COMPARISON;
+  alarm.delta = ToSync(0);
+  alarm.events = 1;
+  const std::uint32_t mask = XCB_SYNC_CA_COUNTER | XCB_SYNC_CA_VALUE_TYPE | XCB_SYNC_CA_VALUE |
+                             XCB_SYNC_CA_TEST_TYPE | XCB_SYNC_CA_DELTA | XCB_SYNC_CA_EVENTS;
+  // One alarm serves the source's life: one destroyed would send an event of its own.
+  xcb_void_cookie_t cookie;
+  const bool create = alarm_ == 0;
+  const std::uint32_t id = create ? xcb_generate_id(connection_) : alarm_;
+  if (create) {
+    cookie = xcb_sync_create_alarm_aux_checked(connection_, id, mask, &alarm);
+  } else {
+    const xcb_sync_change_alarm_value_list_t change{alarm.counter, alarm.valueType, alarm.value,
+                                                    alarm.testType, alarm.delta, alarm.events};
+    cookie = xcb_sync_change_alarm_aux_checked(connection_, id, mask, &change);
+  }
+  xcb_generic_error_t* error = xcb_request_check(connection_, cookie);
+  std::free(error);
+  if (create && !error) alarm_ = id;
+  return !error;
+}
+
+void X11IdleSource::Disarm() {
+  if (!armed_) return;
+  armed_ = false;
+  // The idle time never falls below -1: the alarm stays, and waits for nothing.
+  SetAlarm(-1);
+}
+
+void X11IdleSource::Fired() {
+  armed_ = false;  // the alarm rests after firing
+  Later(filter_.get(), back_);
+}
+
 // The D-Bus services
 
 BusIdleSource::BusIdleSource(QDBusConnection bus, Ask ask, const QString& lockService,
-                             const QString& lockPath)
-    : bus_(std::move(bus)), ask_(ask), lock_(std::make_unique<LockWatcher>(bus_, lockService, lockPath)) {}
+                             const QString& lockPath, bool tellsInput)
+    : bus_(std::move(bus)), ask_(ask), lock_(std::make_unique<LockWatcher>(bus_, lockService, lockPath)) {
+  if (tellsInput) input_ = std::make_unique<UserActiveWatch>(bus_, availability_);
+}
 
 BusIdleSource::~BusIdleSource() = default;
 
@@ -198,11 +447,27 @@ std::optional<std::int64_t> BusIdleSource::IdleSeconds() {
 
 bool BusIdleSource::Locked() { return lock_->Active(); }
 
+Watching BusIdleSource::Watch(bool input, Notice back) {
+  lock_->OnUnlock(back);
+  // A service that did not answer is left alone for a while: its idle time is asked for instead.
+  const bool watchInput = input && input_ && availability_.WorthAsking();
+  if (watchInput)
+    input_->Start(std::move(back));
+  else if (input_)
+    input_->Stop();
+  return {watchInput, true};
+}
+
+void BusIdleSource::StopWatching() {
+  lock_->OnUnlock(nullptr);
+  if (input_) input_->Stop();
+}
+
 GnomeIdleSource::GnomeIdleSource(QDBusConnection bus)
-    : BusIdleSource(std::move(bus), GnomeIdleMs, kGnomeLockService, kGnomeLockPath) {}
+    : BusIdleSource(std::move(bus), GnomeIdleMs, kGnomeLockService, kGnomeLockPath, true) {}
 
 FreedesktopIdleSource::FreedesktopIdleSource(QDBusConnection bus)
-    : BusIdleSource(std::move(bus), ScreenSaverIdleMs, kScreenSaverService, kScreenSaverPath) {}
+    : BusIdleSource(std::move(bus), ScreenSaverIdleMs, kScreenSaverService, kScreenSaverPath, false) {}
 
 // logind
 
@@ -230,6 +495,7 @@ void LogindSleepWatch::Woke() {
   // Two sleeps before anyone asked: the user was away from the first to the last.
   if (pending_) absence.from = pending_->from;
   pending_ = absence;
+  Later(receiver_.get(), woke_);
 }
 
 std::optional<Absence> LogindSleepWatch::TakeSleep() {

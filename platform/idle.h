@@ -16,7 +16,20 @@ struct Absence {
   friend bool operator==(const Absence&, const Absence&) = default;
 };
 
-// One way of telling how long the desktop has had no input. Callers poll it every few seconds.
+// Called when a source learns, as it happens, that the person may be back at the desk. Always
+// called later from the event loop, never from within a call to the source.
+using Notice = std::function<void()>;
+
+// What a source's watch for the person's return tells of as it happens.
+struct Watching {
+  bool input = false;   // the first keyboard or mouse input
+  bool unlock = false;  // the end of this source's lock (Locked() turning false)
+  friend bool operator==(const Watching&, const Watching&) = default;
+};
+
+// One way of telling how long the desktop has had no input. Callers ask it when they look; while
+// the person is away, a source that tells of their return is watched rather than asked every few
+// seconds.
 class IdleSource {
  public:
   virtual ~IdleSource() = default;
@@ -26,6 +39,16 @@ class IdleSource {
   virtual std::optional<std::int64_t> IdleSeconds() = 0;
   // The screen is locked or its screen saver is running; false where the source cannot tell.
   virtual bool Locked() = 0;
+  // Watches for the person's return until StopWatching: `back` is called when this source's lock
+  // ends and, with `input`, once at the first keyboard or mouse input from now on (input after
+  // that needs another call). Says what it watches; what it does not must be asked for. Calling
+  // it again while watching changes nothing but what `input` asks. A watch that fails calls
+  // `back`, so that the caller looks and watches again.
+  virtual Watching Watch(bool input, Notice back) {
+    (void)input, (void)back;
+    return {};
+  }
+  virtual void StopWatching() {}
 };
 
 // Tells when the machine slept.
@@ -34,8 +57,11 @@ class SleepWatch {
   virtual ~SleepWatch() = default;
   virtual std::string Name() const = 0;
   // After a wake, the moments the machine went to sleep and woke, handed out once; nothing
-  // otherwise. Callers ask every few seconds: a watch without signals of its own looks then.
+  // otherwise. Callers ask when they look: a watch without signals of its own compares then.
   virtual std::optional<Absence> TakeSleep() = 0;
+  // A watch that learns of a wake as it happens calls `woke` then, for a look at once; the others
+  // ignore it.
+  virtual void OnWake(Notice woke) { (void)woke; }
 };
 
 // The three clocks a sleep is measured with, in milliseconds.

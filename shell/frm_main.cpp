@@ -304,7 +304,11 @@ void frmMain::LookAtSharedFolder() {
   if (!QApplication::activeModalWidget()) CheckSharedFolder(*this);
 }
 
-void frmMain::WatchAbsences(std::unique_ptr<AwayWatch> watch) { tracker_->WatchAbsences(std::move(watch)); }
+void frmMain::WatchAbsences(std::unique_ptr<AwayWatch> watch) {
+  tracker_->WatchAbsences(std::move(watch));
+  // Told of the person's return (input after time away, an unlock, a wake): the question comes then.
+  tracker_->awayWatch().OnMayBeBack([this] { LookForAway(); });
+}
 
 void frmMain::LookForAway() {
   tracker_->LookForAway();

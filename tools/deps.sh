@@ -12,7 +12,8 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libqt6sql6-sqlite libgtest-dev libgmock-dev fonts-liberation
-  libxcb-screensaver0-dev dbus-daemon xvfb xdotool python3-icalendar locales scdoc zsh fish "$@")
+  libxcb-screensaver0-dev libxcb-sync-dev dbus-daemon xvfb xdotool python3-icalendar locales scdoc zsh
+  fish "$@")
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -33,7 +33,8 @@ dpkg-deb -I "$deb" control | tee "$dir/control.txt"
 [ "$(dpkg-deb -f "$deb" Package)" = tallywright ] || fail "package name is not tallywright"
 depends=$(dpkg-deb -f "$deb" Depends)
 depend_names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/^ *//; s/[ (].*//')
-for name in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6sql6-sqlite fonts-liberation; do
+for name in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6sql6-sqlite libxcb-screensaver0 \
+  libxcb-sync1 fonts-liberation; do
   grep -qxF "$name" <<<"$depend_names" || fail "Depends lacks $name: $depends"
 done
 [ "$(basename "$deb")" = "tallywright_$(dpkg-deb -f "$deb" Version)_$(dpkg-deb -f "$deb" Architecture).deb" ] ||

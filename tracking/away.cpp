@@ -18,7 +18,27 @@ int RemindHours() { return WholeSetting(kRemindHoursKey, kRemindHoursDefault, kR
 
 AwayWatch::AwayWatch(std::vector<std::unique_ptr<IdleSource>> sources,
                      std::unique_ptr<SleepWatch> sleep)
-    : sources_(std::move(sources)), sleep_(std::move(sleep)) {}
+    : sources_(std::move(sources)), sleep_(std::move(sleep)), notice_([this] {
+        if (since_ && mayBeBack_) mayBeBack_();
+      }) {
+  if (sleep_) sleep_->OnWake(notice_);
+}
+
+void AwayWatch::WatchForReturn(const std::vector<char>& lockedBy) {
+  const bool locked = std::find(lockedBy.begin(), lockedBy.end(), 1) != lockedBy.end();
+  bool input = false, unlocks = true;
+  for (size_t i = 0; i < sources_.size(); ++i) {
+    const Watching watching = sources_[i]->Watch(!locked, notice_);
+    input = input || watching.input;
+    if (lockedBy[i]) unlocks = unlocks && watching.unlock;
+  }
+  told_ = locked ? unlocks : input;
+}
+
+void AwayWatch::StopWatching() {
+  for (const auto& source : sources_) source->StopWatching();
+  told_ = false;
+}
 
 void AwayWatch::Begin(std::int64_t from) { awayFrom_ = std::min(awayFrom_.value_or(from), from); }
 
@@ -33,14 +53,17 @@ std::optional<Absence> AwayWatch::Poll(std::int64_t now, std::optional<std::int6
     // No stretch, or another one than before: an absence noted belonged to none or to that one.
     since_ = threshold > 0 ? runningSince : std::nullopt;
     awayFrom_ = woke_ = lastInput_ = std::nullopt;
+    StopWatching();
     if (!since_) return std::nullopt;
   }
 
   std::optional<std::int64_t> idle;
   bool locked = false;
+  std::vector<char> lockedBy(sources_.size());
   for (size_t i = 0; i < sources_.size(); ++i) {
     if (!idle && (idle = sources_[i]->IdleSeconds())) inUse_ = i;
-    locked = locked || sources_[i]->Locked();
+    lockedBy[i] = sources_[i]->Locked();
+    locked = locked || lockedBy[i];
   }
   if (slept) {
     // Away since the last input before the sleep, as far as the last look knew it.
@@ -50,7 +73,11 @@ std::optional<Absence> AwayWatch::Poll(std::int64_t now, std::optional<std::int6
   }
   if (idle) lastInput_ = now - *idle;
   if ((idle && *idle >= threshold) || locked) Begin(lastInput_.value_or(now));
-  if (!awayFrom_ || locked) return std::nullopt;
+  if (!awayFrom_) return std::nullopt;
+  if (locked) {
+    WatchForReturn(lockedBy);
+    return std::nullopt;
+  }
 
   // Back: input again since the absence, or, where nothing tells of input, the wake.
   std::optional<std::int64_t> back;
@@ -58,9 +85,13 @@ std::optional<Absence> AwayWatch::Poll(std::int64_t now, std::optional<std::int6
     back = std::max(*lastInput_, woke_.value_or(*lastInput_));
   else if (sources_.empty())
     back = woke_;
-  if (!back) return std::nullopt;
+  if (!back) {
+    WatchForReturn(lockedBy);
+    return std::nullopt;
+  }
   const Absence absence{std::max(*awayFrom_, *since_), *back};
   awayFrom_ = woke_ = std::nullopt;
+  StopWatching();
   if (absence.to - absence.from < threshold) return std::nullopt;
   asking_ = absence.from;
   return absence;
@@ -68,7 +99,7 @@ std::optional<Absence> AwayWatch::Poll(std::int64_t now, std::optional<std::int6
 
 std::optional<std::int64_t> AwayWatch::NextLook(std::int64_t now, std::int64_t threshold) const {
   if (!since_ || threshold <= 0) return std::nullopt;
-  if (awayFrom_) return kAwayPollSeconds;
+  if (awayFrom_) return told_ ? std::nullopt : std::optional<std::int64_t>(kAwayPollSeconds);
   if (!lastInput_) return std::nullopt;
   return std::max<std::int64_t>(*lastInput_ + threshold - now, 1);
 }

@@ -1,9 +1,10 @@
 #pragma once
 // Time away from the desk while a stretch runs: noticing an absence (no input for a while, a locked
 // screen, a sleep) and the person's return, asking what to do with the time, and reminding of a
-// stretch left running for hours. The main window looks as the idle time says it must, and at the
-// once-a-minute save of a running stretch.
+// stretch left running for hours. The main window looks as the idle time says it must, at the
+// once-a-minute save of a running stretch, and at once when a source tells of the person's return.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,7 +22,8 @@ inline constexpr int kIdleMinutesDefault = 15;
 inline constexpr int kRemindHoursDefault = 8;
 inline constexpr int kIdleMinutesMax = 1440;
 inline constexpr int kRemindHoursMax = 1000;
-// How often an absence is looked at once the person is away, for a prompt question on their return.
+// How often an absence is looked at once the person is away, for a prompt question on their return,
+// where no source tells of the return as it happens.
 inline constexpr int kAwayPollSeconds = 5;
 
 // The settings as they stand; text that is no such number counts as the default. 0 is off.
@@ -37,6 +39,13 @@ class AwayWatch {
  public:
   // The idle sources best first (empty: idle detection is off); the sleep watch may be missing.
   AwayWatch(std::vector<std::unique_ptr<IdleSource>> sources, std::unique_ptr<SleepWatch> sleep);
+  AwayWatch(const AwayWatch&) = delete;
+  AwayWatch& operator=(const AwayWatch&) = delete;
+
+  // `look` is called, from the event loop, as soon as a source tells that the person may be back
+  // while a stretch is watched: their first input after the absence, the end of a lock, a wake.
+  // The caller then looks (Poll) at once, so the question comes with the return.
+  void OnMayBeBack(std::function<void()> look) { mayBeBack_ = std::move(look); }
 
   // One look at `now` (unix seconds). runningSince is the start of the running stretch (nothing
   // when none runs), threshold the idle seconds that make an absence (0: off). Gives the absence
@@ -44,10 +53,11 @@ class AwayWatch {
   std::optional<Absence> Poll(std::int64_t now, std::optional<std::int64_t> runningSince,
                               std::int64_t threshold);
 
-  // Seconds from `now` until the next look that can tell something new: while the person is away,
-  // soon (their return is asked about at once); otherwise when the idle time last told would reach
-  // the threshold, had there been no input since. Nothing when only the minute's look is needed
-  // (no stretch watched, idle detection off).
+  // Seconds from `now` until the next look that can tell something new: while the person is away
+  // and no source tells of their return, soon (the return is asked about at once); otherwise when
+  // the idle time last told would reach the threshold, had there been no input since. Nothing when
+  // only the minute's look is needed (no stretch watched, idle detection off, or the sources watch
+  // for the return).
   std::optional<std::int64_t> NextLook(std::int64_t now, std::int64_t threshold) const;
 
   // Where the person left, as the last look found them away, or while the absence Poll gave is
@@ -60,6 +70,10 @@ class AwayWatch {
 
  private:
   void Begin(std::int64_t from);
+  // While away: has the sources tell of the return (of the locks' ends only, while locked, as
+  // input on a lock screen is no return).
+  void WatchForReturn(const std::vector<char>& lockedBy);
+  void StopWatching();
 
   std::vector<std::unique_ptr<IdleSource>> sources_;
   std::unique_ptr<SleepWatch> sleep_;
@@ -68,6 +82,9 @@ class AwayWatch {
   std::optional<std::int64_t> lastInput_;    // as the last answer told it
   std::optional<std::int64_t> awayFrom_, woke_;
   std::optional<std::int64_t> asking_;
+  bool told_ = false;  // away, and the sources watch for every way back: no looks between
+  std::function<void()> mayBeBack_;
+  Notice notice_;  // what the sources call
 };
 
 // The reminder of a stretch left running: due once when it has run `hours`, and once more every

@@ -20,11 +20,14 @@
 #include <csignal>
 #include <ctime>
 #include <functional>
+#include <iostream>
 #include <memory>
 
 #include "platform/idle.h"
 #include "desktop/qt_idle.h"
 #include "desktop/qt_shell.h"
+#include "tests/support/fake_idle.h"
+#include "tracking/away.h"
 
 namespace tw {
 namespace {
@@ -115,6 +118,7 @@ class FakeDesktop : public QDBusVirtualObject {
   std::atomic<qint64> idleMs = 0;
   std::atomic<bool> active = false, stalled = false, itemRegistered = false;
   std::atomic<int> notified = 0;  // notifications sent to the notification service
+  std::atomic<uint> watches = 0, removed = 0;  // the idle monitor's watches added, the last removed
   QString item;  // the notification icon's service, once itemRegistered
 
   FakeDesktop(const QString& address, const QStringList& names) : names_(names) {
@@ -141,6 +145,10 @@ class FakeDesktop : public QDBusVirtualObject {
       Bus().send(call.createReply(QVariant::fromValue(static_cast<qulonglong>(idleMs))));
     } else if (member == "GetSessionIdleTime" && !stalled) {
       Bus().send(call.createReply(QVariant::fromValue(static_cast<uint>(idleMs))));
+    } else if (member == "AddUserActiveWatch" && !stalled) {
+      Bus().send(call.createReply(QVariant::fromValue(static_cast<uint>(++watches))));
+    } else if (member == "RemoveWatch") {
+      removed = call.arguments().value(0).toUInt();
     } else if (member == "GetActive") {
       Bus().send(call.createReply(active.load()));
     } else if (member == "Introspect") {  // for Qt's look at the watcher
@@ -164,6 +172,13 @@ class FakeDesktop : public QDBusVirtualObject {
     active = on;
     Emit("/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver", "ActiveChanged", on);
     Emit("/org/gnome/ScreenSaver", "org.gnome.ScreenSaver", "ActiveChanged", on);
+  }
+  // The idle monitor's watch `id` fired: the user is active again.
+  void FireWatch(uint id) {
+    QDBusMessage signal = QDBusMessage::createSignal("/org/gnome/Mutter/IdleMonitor/Core",
+                                                     "org.gnome.Mutter.IdleMonitor", "WatchFired");
+    signal << id;
+    Bus().send(signal);
   }
   void ClickNotification(uint id) {
     QDBusMessage signal = QDBusMessage::createSignal("/org/freedesktop/Notifications",
@@ -243,21 +258,64 @@ TEST_F(DesktopBusTest, IdleTimesAndLocksOfBothDesktops) {
   EXPECT_TRUE(WaitFor([&] { return !gnome.Locked() && !freedesktop.Locked(); }));
 }
 
-TEST_F(DesktopBusTest, LogindsWakeGivesOneAbsence) {
+// Back at the desk: GNOME tells of the next input through a watch of its idle monitor, fired once;
+// both services tell of a lock's end. Only while watched.
+TEST_F(DesktopBusTest, GnomeTellsOfTheNextInputAndBothServicesOfALocksEnd) {
+  Serve(kGnome + kFreedesktop);
+  GnomeIdleSource gnome(bus);
+  FreedesktopIdleSource freedesktop(bus);
+  int gnomeTold = 0, freedesktopTold = 0;
+  const Notice toGnome = [&] { ++gnomeTold; }, toFreedesktop = [&] { ++freedesktopTold; };
+  EXPECT_EQ(gnome.Watch(true, toGnome), (Watching{true, true}));
+  EXPECT_EQ(freedesktop.Watch(true, toFreedesktop), (Watching{false, true}));
+  ASSERT_TRUE(WaitFor([&] { return desktop->watches == 1; }));
+  gnome.Watch(true, toGnome);  // already watching: no second watch
+  desktop->FireWatch(2);       // another program's
+  desktop->FireWatch(1);
+  EXPECT_TRUE(WaitFor([&] { return gnomeTold == 1; }));
+  desktop->SetActive(true);
+  desktop->SetActive(false);
+  EXPECT_TRUE(WaitFor([&] { return gnomeTold == 2 && freedesktopTold == 1; }));
+  EXPECT_EQ(desktop->watches, 1u);
+
+  // No longer watching: the watch not fired is removed, and nothing more is told.
+  gnome.Watch(true, toGnome);
+  ASSERT_TRUE(WaitFor([&] { return desktop->watches == 2; }));
+  gnome.StopWatching();
+  freedesktop.StopWatching();
+  EXPECT_TRUE(WaitFor([&] { return desktop->removed == 2; }));
+  desktop->FireWatch(2);
+  desktop->SetActive(true);
+  desktop->SetActive(false);
+  WaitFor([] { return false; }, 200);
+  EXPECT_EQ(gnomeTold + freedesktopTold, 3);
+
+  // A watch the service did not add is told at once, for a look; the service is then asked for the
+  // idle time instead, for a while.
+  desktop->stalled = true;
+  gnome.Watch(true, toGnome);
+  EXPECT_TRUE(WaitFor([&] { return gnomeTold == 3; }));
+  desktop->stalled = false;
+  EXPECT_EQ(gnome.Watch(true, toGnome), (Watching{false, true}));
+}
+
+TEST_F(DesktopBusTest, LogindsWakeGivesOneAbsenceAndIsToldAtOnce) {
   Serve(kLogind);
   ClockSample now{1'780'000'000'000, 90'000, 80'000};
   LogindSleepWatch watch(bus, [&] { return now; });
+  int woke = 0;
+  watch.OnWake([&] { ++woke; });
   desktop->PrepareForSleep(true);
   now.wall += 7'200'500, now.boot += 7'200'500;
   desktop->PrepareForSleep(false);
-  std::optional<Absence> slept;
-  EXPECT_TRUE(WaitFor([&] { return (slept = watch.TakeSleep()).has_value(); }));
-  EXPECT_EQ(slept, (Absence{1'780'000'000, 1'780'007'200}));
+  EXPECT_TRUE(WaitFor([&] { return woke == 1; }));
+  EXPECT_EQ(watch.TakeSleep(), (Absence{1'780'000'000, 1'780'007'200}));
   // A suspend that failed: logind says "woken" with no time gone.
   desktop->PrepareForSleep(true);
   desktop->PrepareForSleep(false);
   WaitFor([] { return false; }, 100);
   EXPECT_EQ(watch.TakeSleep(), std::nullopt);
+  EXPECT_EQ(woke, 1);
 }
 
 // KDE Plasma's and GNOME's (AppIndicator) notification areas: the icon registers with their watcher,
@@ -354,6 +412,57 @@ TEST(X11IdleSourceTest, IdleTimeGrowsUntilInputAndTheScreenSaverCounts) {
     xcb_flush(x);
     EXPECT_EQ(source->Locked(), on);
   }
+}
+
+// Back from time away on a real X server: the alarm on its idle time tells of the first input, and
+// the look it brings finds the absence, well within a second of the input; nothing is told without
+// input. The screen saver's end, which only input brings, is told too.
+TEST(X11IdleSourceTest, TheFirstInputAfterTimeAwayIsToldAtOnce) {
+  if (!OnX11()) {
+    SKIP_WITHOUT(noX11);
+  }
+  NEED("xdotool");
+  const auto move = [](int x) {
+    return QProcess::execute("xdotool", {"mousemove", QString::number(x), "9"});
+  };
+  std::unique_ptr<X11IdleSource> opened = X11IdleSource::Open();
+  ASSERT_TRUE(opened);
+  X11IdleSource& source = *opened;
+  AwayWatch watch(test::Only(opened.release()), nullptr);
+  const std::int64_t since = std::time(nullptr) - 60;
+  std::optional<Absence> back;
+  QElapsedTimer sinceInput;
+  qint64 delayMs = -1;
+  watch.OnMayBeBack([&] {
+    back = watch.Poll(std::time(nullptr), since, 1);
+    delayMs = sinceInput.elapsed();
+  });
+  ASSERT_EQ(move(30), 0);
+  // Away after a second without input; then only the alarm is waited for.
+  ASSERT_TRUE(WaitFor([&] { return watch.Poll(std::time(nullptr), since, 1), watch.AwaySince().has_value(); }, 4000));
+  EXPECT_EQ(watch.NextLook(std::time(nullptr), 1), std::nullopt);
+  WaitFor([] { return false; }, 1500);
+  EXPECT_EQ(delayMs, -1);
+  sinceInput.start();
+  ASSERT_EQ(move(40), 0);
+  ASSERT_TRUE(WaitFor([&] { return delayMs >= 0; }, 3000));
+  EXPECT_TRUE(back);
+  EXPECT_LT(delayMs, 1000);
+  std::cout << "From the input to the look: " << delayMs << " ms\n";
+  RecordProperty("InputToLookMs", static_cast<int>(delayMs));
+
+  xcb_connection_t* x = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+  int told = 0;
+  xcb_force_screen_saver(x, XCB_SCREEN_SAVER_ACTIVE);
+  xcb_flush(x);
+  EXPECT_EQ(source.Watch(false, [&] { ++told; }), (Watching{false, true}));
+  ASSERT_EQ(move(50), 0);
+  EXPECT_TRUE(WaitFor([&] { return told == 1; }));
+  EXPECT_FALSE(source.Locked());
+  EXPECT_EQ(source.Watch(false, [&] { ++told; }), (Watching{false, true}));  // no saver: no alarm
+  ASSERT_EQ(move(60), 0);
+  WaitFor([] { return false; }, 300);
+  EXPECT_EQ(told, 1);
 }
 
 }  // namespace

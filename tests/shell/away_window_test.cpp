@@ -52,6 +52,24 @@ TEST_F(AwayWindowTest, BackFromTimeAwayTheHiddenWindowAsksAndTheBalloonBringsItB
   delete window;
 }
 
+TEST_F(AwayWindowTest, TheReturnToldByTheSourceBringsTheQuestionAtOnce) {
+  idle->tells = {true, true};
+  frmMain* window = StartTracking();
+  window->setWindowState(Qt::WindowMinimized);
+  Later(100);
+  idle->idleSeconds = 70;  // left at 9:01:53
+  window->LookForAway();
+  ASSERT_EQ(idle->watching, true);
+  Later(30);
+  idle->idleSeconds = 0;
+  dialogs.answers = {1};  // End Then
+  idle->TellBack();       // no look is due: the window looks as it is told
+  EXPECT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(folder.Read("projrpt.pro"), "Gamma,12/7/2026 9:01:23 PM,12/7/2026 9:01:53 PM,\r\n");
+  delete window;
+}
+
 TEST_F(AwayWindowTest, TimeAwayIsAskedAboutBeforeEndProjectOrAShutdownCountsIt) {
   frmMain* window = StartTracking();
   Later(100);

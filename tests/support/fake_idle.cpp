@@ -9,6 +9,12 @@ std::optional<std::int64_t> FakeIdleSource::IdleSeconds() {
   return idleSeconds;
 }
 
+Watching FakeIdleSource::Watch(bool input, Notice notice) {
+  watching = input;
+  back = std::move(notice);
+  return {input && tells.input, tells.unlock};
+}
+
 std::optional<Absence> FakeSleepWatch::TakeSleep() { return std::exchange(sleep, std::nullopt); }
 
 }  // namespace tw::test

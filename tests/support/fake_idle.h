@@ -14,6 +14,8 @@ class FakeIdleSource : public IdleSource {
   std::string Name() const override { return name; }
   std::optional<std::int64_t> IdleSeconds() override;
   bool Locked() override { return locked; }
+  Watching Watch(bool input, Notice back) override;
+  void StopWatching() override { watching.reset(), back = nullptr; }
 
   std::string name = "fake idle source";
   // Nothing: the source cannot tell right now.
@@ -21,6 +23,15 @@ class FakeIdleSource : public IdleSource {
   bool locked = false;
   // How often IdleSeconds was asked.
   int polls = 0;
+  // What the source can tell of as it happens (nothing: it is asked), and the watch the caller
+  // set: whether it asked for input; nothing while not watched.
+  Watching tells;
+  std::optional<bool> watching;
+  Notice back;
+  // The person's input, or the lock's end, as the source tells of it.
+  void TellBack() {
+    if (back) back();
+  }
 };
 
 class FakeSleepWatch : public SleepWatch {
@@ -28,10 +39,12 @@ class FakeSleepWatch : public SleepWatch {
   std::string Name() const override { return name; }
   // Hands out the sleep set with Slept once.
   std::optional<Absence> TakeSleep() override;
+  void OnWake(Notice notice) override { woke = std::move(notice); }
   void Slept(std::int64_t from, std::int64_t to) { sleep = Absence{from, to}; }
 
   std::string name = "fake sleep watch";
   std::optional<Absence> sleep;
+  Notice woke;
 };
 
 // The sources of a watch that asks only the given one.

@@ -81,6 +81,73 @@ TEST_F(AwayTest, TheNextLookComesWhenTheIdleTimeWouldReachTheThresholdAndSoonWhi
   EXPECT_EQ(watch.NextLook(now, 900), std::nullopt);
 }
 
+TEST_F(AwayTest, WhereTheSourcesTellOfTheReturnItIsLookedAtThenAndNotEveryFewSeconds) {
+  int looks = 0;
+  watch.OnMayBeBack([&] { ++looks; });
+  idle->tells = {true, true};
+  // Not away: nothing is watched.
+  Poll(300);
+  EXPECT_EQ(idle->watching, std::nullopt);
+  // Away: the first input is watched for, and no look is needed before the minute's.
+  Poll(900);
+  EXPECT_EQ(idle->watching, true);
+  EXPECT_EQ(watch.NextLook(now, 900), std::nullopt);
+  EXPECT_FALSE(Poll(905));  // a look meanwhile keeps the watch
+  EXPECT_EQ(idle->watching, true);
+  // The input, told: the caller looks, and finds the person back; the watch ends.
+  idle->TellBack();
+  EXPECT_EQ(looks, 1);
+  const std::optional<Absence> back = Poll(1);
+  EXPECT_EQ(back, (Absence{now - 910, now - 1}));
+  EXPECT_EQ(idle->watching, std::nullopt);
+  EXPECT_EQ(watch.NextLook(now, 900), 899);
+
+  // Locked: input on the lock screen is no return, only the lock's end is; where the source cannot
+  // tell of that (or, unlocked, of input), it is asked every few seconds.
+  Poll(3, true);
+  EXPECT_EQ(idle->watching, false);
+  EXPECT_EQ(watch.NextLook(now, 900), std::nullopt);
+  idle->tells = {true, false};
+  Poll(8, true);
+  EXPECT_EQ(watch.NextLook(now, 900), kAwayPollSeconds);
+  Poll(1000);
+  EXPECT_EQ(idle->watching, true);
+  EXPECT_EQ(watch.NextLook(now, 900), std::nullopt);
+  idle->tells = {false, true};
+  Poll(1005);
+  EXPECT_EQ(watch.NextLook(now, 900), kAwayPollSeconds);
+
+  // The stretch ends while away: the watch ends, and a notice that comes late makes no look; a
+  // wake makes one while a stretch is watched.
+  since.reset();
+  Poll(1010);
+  EXPECT_EQ(idle->watching, std::nullopt);
+  sleeper->woke();
+  since = now;
+  sleeper->woke();
+  EXPECT_EQ(looks, 1);
+  Poll(0);
+  sleeper->woke();
+  EXPECT_EQ(looks, 2);
+
+  // Two sources: one locked that tells of its lock's end, and one that tells of input only. Locked:
+  // the end of the lock is enough, and input is not watched for; unlocked, input is.
+  auto* locker = new test::FakeIdleSource;
+  auto* other = new test::FakeIdleSource;
+  locker->idleSeconds.reset(), locker->tells = {false, true}, other->tells = {true, false};
+  std::vector<std::unique_ptr<IdleSource>> both;
+  both.emplace_back(locker), both.emplace_back(other);
+  AwayWatch two{std::move(both), nullptr};
+  locker->locked = true;
+  two.Poll(now, since, 900);
+  EXPECT_EQ(two.NextLook(now, 900), std::nullopt);
+  EXPECT_EQ(other->watching, false);
+  locker->locked = false, other->idleSeconds = 950;
+  two.Poll(now + 5, since, 900);
+  EXPECT_EQ(two.NextLook(now, 900), std::nullopt);
+  EXPECT_EQ(other->watching, true);
+}
+
 TEST_F(AwayTest, EachAnswerRecordsAsEndProjectWouldAndTheReminderComesEveryRemindHours) {
   const std::int64_t left = InstantOfLocal(MakeDateTime({2026, 12, 7}, 19, 30, 0));
   for (int answer : {0, 1, 2}) {
