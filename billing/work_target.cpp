@@ -124,7 +124,7 @@ std::string DaysOffText(const std::vector<Period>& days) {
   return text;
 }
 
-void WorkBalance::Add(const Stretch& stretch) {
+void WorkBalance::Add(const CountedStretch& stretch) {
   if (stretch.comment.find('#') != std::string_view::npos && HasTag(stretch.comment, kOffTag)) {
     offDays_.insert(stretch.start.day);
     return;

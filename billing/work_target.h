@@ -66,7 +66,7 @@ class WorkBalance {
  public:
   WorkBalance(WeekTarget target, std::vector<Period> daysOff)
       : target_(target), daysOff_(std::move(daysOff)) {}
-  void Add(const Stretch& stretch);
+  void Add(const CountedStretch& stretch);
 
   bool DayOff(std::int64_t day) const;
   std::int64_t TargetOf(std::int64_t day) const { return DayOff(day) ? 0 : target_.seconds[Weekday(day)]; }

@@ -149,8 +149,10 @@ DataFolder TakeFreeName(const Files& files, const DataFolder& folder, MachineCla
 }  // namespace
 
 DataFolder ReadyToWrite(const Files& files, const DataFolder& folder, std::string_view firstLine) {
+  // A private folder has no claims: nor does it need this machine's identity made.
+  if (!folder.shared || !platform().settings) return folder;
   const std::string self = ThisMachineId();
-  if (!folder.shared || self.empty() || !platform().settings) return folder;
+  if (self.empty()) return folder;
   const std::int64_t now = platform().clock->UnixNow();
   const Files::Lock lock = files.LockFor(folder.File(kReportFile));
   std::vector<MachineClaim> claims = ClaimsIn(files, folder.path, folder.machine);

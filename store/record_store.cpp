@@ -530,7 +530,7 @@ RecordRef AppendRecordLine(const Files& files, const DataFolder& folder, std::st
   std::string bytes(line);
   bytes += "\r\n";
   const DataFolder to = ReadyToWrite(files, folder, line);
-  return {to.OwnName(kReportFile), files.Append(to.Report(), bytes), std::string(line)};
+  return {to.OwnName(kReportFile), files.Append(to.Report(), bytes), std::string(line), {}};
 }
 
 bool ChangeRecord(const Files& files, const DataFolder& folder, const RecordRef& record,

@@ -262,13 +262,14 @@ FoundStretch FindSavedStretch() {
   if (stretch && (stretch->project.size() > kMaxProjectBytes || stretch->comment.size() > kMaxCommentBytes))
     tooLarge = text->size(), stretch.reset();
   if (tooLarge) {
-    FoundStretch found{FoundStretch::kTooLarge};
+    FoundStretch found;
+    found.kind = FoundStretch::kTooLarge;
     found.message = path + " (" + std::to_string(tooLarge) + " bytes) is larger than any running stretch " +
                     kProductName + " saves, so it is not offered back. It is left as it is.";
     return found;
   }
   if (!stretch) return {};
-  if (!stretch->unattended.empty() && stretch->record.empty()) return {FoundStretch::kUnattended, *stretch};
+  if (!stretch->unattended.empty() && stretch->record.empty()) return {FoundStretch::kUnattended, *stretch, {}, {}};
   const std::string report = DataFile(kReportFile);
   try {
     const DateFormat& dates = ReportDateFormat();  // settled under a lock of its own
@@ -281,7 +282,7 @@ FoundStretch FindSavedStretch() {
   } catch (const RunError&) {
     // Not knowing whether the record got there, the user is asked.
   }
-  return {FoundStretch::kToOffer, *stretch, Flaw(*stretch)};
+  return {FoundStretch::kToOffer, *stretch, Flaw(*stretch), {}};
 }
 
 void DiscardSaved() { WriteNow(std::nullopt); }

@@ -68,7 +68,7 @@ RatesBook QuarterRates() {
   return book;
 }
 
-Stretch At(std::string_view project, int month, int day, int hour, std::int64_t seconds, std::int64_t counted,
+CountedStretch At(std::string_view project, int month, int day, int hour, std::int64_t seconds, std::int64_t counted,
            std::string_view comment = "") {
   return {project, comment, MakeDateTime({2026, month, day}, hour, 0, 0), seconds, counted};
 }
@@ -76,7 +76,7 @@ Stretch At(std::string_view project, int month, int day, int hour, std::int64_t 
 TEST(Amounts, EachStretchTakesTheRateOfItsStartDayAndCountsItsRoundedLength) {
   const RatesBook rates = QuarterRates();
   const struct {
-    Stretch stretch;
+    CountedStretch stretch;
     std::optional<Cents> rate;
     Cents value;
     bool billable;

@@ -28,6 +28,7 @@
 #include "projects/project_list.h"
 #include "store/record_store.h"
 #include "tests/sharing/sharing.h"
+#include "tests/support/fakes.h"
 #include "viewer/folder_report.h"
 
 namespace {
@@ -181,7 +182,7 @@ class Machine {
   Answers dialogs_;
   PosixSystem system_;
   DateFormat format_ = test::UsFormat();
-  BoxesView main_;
+  test::FakeMainView main_;
   std::mt19937 random_{std::random_device{}()};
   int seq_ = 0;
 };
