@@ -1,6 +1,7 @@
 #include "timeline/timeline.h"
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "platform/platform.h"
@@ -9,18 +10,26 @@ namespace tw {
 
 Timeline ReadTimeline(const RecordStore& store, const std::string& thisMachine, const Period& period,
                       const std::optional<RunningStretchView>& running, std::int64_t unixNow) {
+  std::vector<StoredStretch> stretches;
+  std::string problem;
+  try {
+    stretches = store.Stretches(StoredPeriodOf(period));
+  } catch (const RunError& e) {
+    problem = e.description();
+  }
+  Timeline t = TimelineOf(stretches, store.reports().shared, thisMachine, period, running, unixNow);
+  t.problem = problem;
+  return t;
+}
+
+Timeline TimelineOf(const std::vector<StoredStretch>& stretches, bool shared, const std::string& thisMachine,
+                    const Period& period, const std::optional<RunningStretchView>& running, std::int64_t unixNow) {
   Timeline t;
   t.period = period;
-  t.shared = store.reports().shared;
+  t.shared = shared;
   t.dayTotals.assign(static_cast<std::size_t>(std::max<std::int64_t>(period.Days(), 0)), 0);
   const std::int64_t viewFrom = MomentOf({period.first, 0}), viewTo = MomentOf({period.last + 1, 0});
-  std::vector<StoredStretch> stretches;
-  try {
-    stretches = store.Stretches(Period{period.first - 1, period.last});
-  } catch (const RunError& e) {
-    t.problem = e.description();
-  }
-  for (StoredStretch& s : stretches) {
+  for (const StoredStretch& s : stretches) {
     Block b;
     const RecordFields f = s.fields();
     b.project = std::string(f.project);
@@ -42,7 +51,7 @@ Timeline ReadTimeline(const RecordStore& store, const std::string& thisMachine, 
       t.dayTotals[static_cast<std::size_t>(s.start.day - period.first)] += *b.seconds;
       t.totalSeconds += *b.seconds;
     }
-    b.stored = std::move(s);
+    b.stored = s;
     t.blocks.push_back(std::move(b));
   }
   if (running) {
@@ -143,10 +152,27 @@ int SnapMinutes() {
   return std::find(std::begin(kSnapSteps), std::end(kSnapSteps), value) != std::end(kSnapSteps) ? value : 1;
 }
 
-Rgb TextColourOn(const Rgb& c) {
-  // Relative luminance by the sRGB weights, the colours taken as they are: enough to choose.
-  const double luminance = 0.2126 * c.red + 0.7152 * c.green + 0.0722 * c.blue;
-  return luminance > 140 ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
+namespace {
+
+// The relative luminance of a colour of the sRGB screen, as contrast is measured for reading.
+double Luminance(const Rgb& c) {
+  const auto linear = [](int v) {
+    const double x = v / 255.0;
+    return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
+}
+
+}  // namespace
+
+double Contrast(const Rgb& a, const Rgb& b) {
+  const double x = Luminance(a) + 0.05, y = Luminance(b) + 0.05;
+  return x > y ? x / y : y / x;
+}
+
+Rgb TextColourOn(const Rgb& background) {
+  const Rgb black{0, 0, 0}, white{255, 255, 255};
+  return Contrast(black, background) >= Contrast(white, background) ? black : white;
 }
 
 }  // namespace tw

@@ -67,6 +67,12 @@ struct Timeline {
 // period is drawn where it reaches in, and counted on its own day.
 Timeline ReadTimeline(const RecordStore& store, const std::string& thisMachine, const Period& period,
                       const std::optional<RunningStretchView>& running, std::int64_t unixNow);
+// The days the store is asked for, for a period: the day before it too.
+inline Period StoredPeriodOf(const Period& period) { return Period{period.first - 1, period.last}; }
+// The timeline of stretches already read (StoredPeriodOf's), with the running stretch as it is now:
+// what a window redraws once a minute without reading the report again.
+Timeline TimelineOf(const std::vector<StoredStretch>& stretches, bool shared, const std::string& thisMachine,
+                    const Period& period, const std::optional<RunningStretchView>& running, std::int64_t unixNow);
 
 // What the keyboard and screen readers move through, in order of time: the blocks, and the free
 // time of each day between them.
@@ -97,7 +103,9 @@ inline constexpr const char* kSnapSetting = "TimelineSnapMinutes";
 inline constexpr int kSnapSteps[] = {1, 5, 15};
 int SnapMinutes();
 
-// Black or white, whichever reads better on the colour.
+// The contrast of two colours as reading measures it: 1 (the same) to 21 (black and white).
+double Contrast(const Rgb& a, const Rgb& b);
+// Black or white, whichever stands out more on the colour.
 Rgb TextColourOn(const Rgb& background);
 
 }  // namespace tw

@@ -104,11 +104,17 @@ TEST_F(TimelineTest, ASharedFolderMarksOtherMachinesStretches) {
   EXPECT_EQ(BlockTip(t.blocks[1], format), "Beta\n11:00 AM to 12:00 PM (01:00:00)\nRecorded on laptop, edited on desk");
 }
 
-TEST(TimelineLooksTest, TextStandsInBlackOrWhiteWhicheverReads) {
-  EXPECT_EQ(TextColourOn({31, 119, 180}), (Rgb{255, 255, 255}));
-  EXPECT_EQ(TextColourOn({57, 59, 121}), (Rgb{255, 255, 255}));
-  EXPECT_EQ(TextColourOn({255, 187, 120}), (Rgb{0, 0, 0}));
-  EXPECT_EQ(TextColourOn({188, 189, 34}), (Rgb{0, 0, 0}));
+TEST(TimelineLooksTest, EveryChartColourCarriesReadableText) {
+  std::vector<std::string> names;
+  for (int i = 0; i < 20; ++i) names.push_back("Project " + std::to_string(i));
+  const std::vector<Rgb> colours = ColoursOf(names);  // twenty names take all twenty colours
+  for (const Rgb& c : colours) {
+    const Rgb text = TextColourOn(c);
+    EXPECT_GE(Contrast(text, c), 4.5) << c.red << "," << c.green << "," << c.blue;
+    EXPECT_GE(Contrast(text, c), Contrast(text == Rgb{0, 0, 0} ? Rgb{255, 255, 255} : Rgb{0, 0, 0}, c));
+  }
+  EXPECT_DOUBLE_EQ(Contrast({0, 0, 0}, {255, 255, 255}), 21);
+  EXPECT_DOUBLE_EQ(Contrast({90, 90, 90}, {90, 90, 90}), 1);
 }
 
 // --- the totals against tallywright-report ------------------------------------------------------
