@@ -108,18 +108,14 @@ TimelineView::~TimelineView() { TimelineItemsChanged(this, false); }
 
 int TimelineView::HeaderHeight() const { return 3 * fontMetrics().height() + 2 * kPad; }
 
-int TimelineView::Gutter() const {
-  int widest = 0;
-  for (int h = 0; h < 24; ++h) widest = std::max(widest, fontMetrics().horizontalAdvance(FromBytes(User().FormatShortTime({0, h * 3600}))));
-  return widest + 2 * kPad;
-}
+int TimelineView::Gutter() const { return gutter_; }
 
 int TimelineView::HourHeight() const { return std::max(36, fontMetrics().height() * 5 / 2); }
 
 TimelinePlan TimelineView::Plan() const {
-  const Period& period = timeline_.period;
-  const int days = static_cast<int>(std::max<std::int64_t>(period.Days(), 0));
-  TimelinePlan plan = PlanOf(period.first, days);
+  const int days = static_cast<int>(columns_.size());
+  TimelinePlan plan;
+  plan.columns = columns_;
   plan.left = Gutter();
   plan.top = fontMetrics().height() / 2 + kPad - verticalScrollBar()->value();
   plan.gap = days > 1 ? 3 : 0;
@@ -130,6 +126,10 @@ TimelinePlan TimelineView::Plan() const {
 }
 
 void TimelineView::Layout() {
+  int widest = 0;
+  for (int h = 0; h < 24; ++h)
+    widest = std::max(widest, fontMetrics().horizontalAdvance(FromBytes(User().FormatShortTime({0, h * 3600}))));
+  gutter_ = widest + 2 * kPad;
   setViewportMargins(0, HeaderHeight(), 0, 0);
   header_->setGeometry(frameWidth(), frameWidth(), viewport()->width(), HeaderHeight());
   TimelinePlan plan = Plan();
@@ -173,6 +173,19 @@ void TimelineView::SetTimeline(Timeline timeline, std::optional<std::int64_t> se
   const bool samePeriod = timeline.period == timeline_.period;
   timeline_ = std::move(timeline);
   items_ = ItemsOf(timeline_);
+  columns_ = PlanOf(timeline_.period.first, static_cast<int>(std::max<std::int64_t>(timeline_.period.Days(), 0))).columns;
+  looks_.clear();
+  looks_.reserve(timeline_.blocks.size());
+  for (const Block& b : timeline_.blocks) {
+    const auto colour = timeline_.colours.find(b.project);
+    const Rgb rgb = colour == timeline_.colours.end() ? Rgb{127, 127, 127} : colour->second;
+    const QColor fill = ColourOf(rgb), ink = ColourOf(TextColourOn(rgb));
+    QColor hatch = ink;
+    hatch.setAlpha(50);
+    looks_.push_back({FromBytes(b.project), FromBytes(TimesText(b, User())), ShortTime(b.from), FromBytes(b.comment),
+                      b.otherMachine ? "on " + FromBytes(b.device) : QString(), fill, ink, fill.darker(150),
+                      QBrush(hatch, Qt::BDiagPattern), QBrush(ink, Qt::Dense4Pattern)});
+  }
   if (pending_ && !samePeriod) {
     // A key's change goes on into the next period; the block it changes is carried along.
   }
@@ -362,7 +375,7 @@ void TimelineView::paintEvent(QPaintEvent* event) {
                                 ? static_cast<int>(items_[static_cast<std::size_t>(selected_)].block)
                                 : -1;
   for (std::size_t i = 0; i < timeline_.blocks.size(); ++i)
-    PaintBlock(painter, timeline_.blocks[i], exposed, static_cast<int>(i) == selectedBlock);
+    PaintBlock(painter, plan, i, exposed, static_cast<int>(i) == selectedBlock);
   // The selected free time.
   if (selected_ >= 0 && items_[static_cast<std::size_t>(selected_)].kind == TimelineItem::Gap) {
     QPen pen(pal.color(QPalette::Highlight), 2, Qt::DashLine);
@@ -382,53 +395,50 @@ void TimelineView::paintEvent(QPaintEvent* event) {
   lastPaint_ = timer.nsecsElapsed() / 1e9;
 }
 
-void TimelineView::PaintBlock(QPainter& painter, const Block& b, const QRect& exposed, bool selected) {
-  const TimelinePlan plan = Plan();
+void TimelineView::PaintBlock(QPainter& painter, const TimelinePlan& plan, std::size_t index, const QRect& exposed,
+                              bool selected) {
+  const Block& b = timeline_.blocks[index];
+  const Looks& looks = looks_[index];
   const QFontMetrics metrics(font());
   const int line = metrics.height();
-  const auto colour = timeline_.colours.find(b.project);
-  const Rgb rgb = colour == timeline_.colours.end() ? Rgb{127, 127, 127} : colour->second;
-  const QColor fill = ColourOf(rgb), ink = ColourOf(TextColourOn(rgb));
+  const QColor &fill = looks.fill, &ink = looks.ink;
   for (const Piece& p : PiecesOf(plan, b.from, b.to, b.lane.lane, b.lane.lanes)) {
-    QRectF r(p.box.x + 1, p.box.y, std::max(p.box.width - 2, 1.0), std::max(p.box.height, 3.0));
-    if (!r.toAlignedRect().intersects(exposed)) continue;
+    // Whole pixels, which the painter fills the quick way.
+    const int left = static_cast<int>(std::lround(p.box.x)) + 1, right = static_cast<int>(std::lround(p.box.Right())) - 1;
+    const int top = static_cast<int>(std::lround(p.box.y));
+    const int bottom = std::max(static_cast<int>(std::lround(p.box.Bottom())), top + 3);
+    const QRect r(left, top, std::max(right - left, 1), bottom - top);
+    if (!r.intersects(exposed)) continue;
     painter.fillRect(r, fill);
-    if (b.otherMachine) {
-      QColor hatch = ink;
-      hatch.setAlpha(50);
-      painter.fillRect(r, QBrush(hatch, Qt::BDiagPattern));
-    }
-    painter.setPen(fill.darker(150));
+    if (b.otherMachine) painter.fillRect(r, looks.hatch);
+    painter.setPen(looks.border);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(r.adjusted(0, 0, -1, -1));
-    if (b.lane.overlaps) painter.fillRect(QRectF(r.left(), r.top(), std::min(3.0, r.width()), r.height()), QBrush(ink, Qt::Dense4Pattern));
+    if (b.lane.overlaps) painter.fillRect(QRect(r.left(), r.top(), std::min(3, r.width()), r.height()), looks.stripe);
     if (b.running && p.endsHere) {
       // The running stretch's end is now: a ragged edge.
-      QPen pen(ink, 2, Qt::DotLine);
-      painter.setPen(pen);
-      painter.drawLine(QPointF(r.left() + 1, r.bottom() - 1), QPointF(r.right() - 1, r.bottom() - 1));
+      painter.setPen(QPen(ink, 2, Qt::DotLine));
+      painter.drawLine(QPoint(r.left() + 1, r.bottom() - 1), QPoint(r.right() - 1, r.bottom() - 1));
     }
     // Whole lines only, each as wide as the block lets it be; the tooltip holds them all.
-    const QRectF inner = r.adjusted(4 + (b.lane.overlaps ? 3 : 0), 1, -3, -1);
+    const QRect inner = r.adjusted(4 + (b.lane.overlaps ? 3 : 0), 1, -3, -1);
     if (inner.width() >= metrics.averageCharWidth() * 3 && inner.height() >= line) {
       // The times as they fit: in full, or the start alone.
       const int room = static_cast<int>(inner.width());
-      QString times = FromBytes(TimesText(b, User()));
-      if (metrics.horizontalAdvance(times) > room) times = ShortTime(b.from);
-      QStringList lines{FromBytes(b.project), times};
-      if (!b.comment.empty()) lines << FromBytes(b.comment);
-      if (b.otherMachine) lines << "on " + FromBytes(b.device);
-      double y = inner.top();
+      const QString& times = metrics.horizontalAdvance(looks.times) > room ? looks.start : looks.times;
+      const QString* lines[] = {&looks.project, &times, &looks.comment, &looks.device};
+      int y = inner.top();
       QFont bold = font();
       bold.setBold(true);
       painter.setPen(ink);
-      for (int k = 0; k < lines.size() && y + line <= inner.bottom() + 0.5; ++k) {
+      for (int k = 0; k < 4 && y + line <= inner.bottom() + 1; ++k) {
+        if (lines[k]->isEmpty()) continue;
         const QFont& f = k == 0 ? bold : font();
         const QFontMetrics fm(f);
-        const QString shown = fm.elidedText(lines[k], Qt::ElideRight, room);
+        const QString shown = fm.elidedText(*lines[k], Qt::ElideRight, room);
         if (shown.isEmpty() || shown == QString(QChar(0x2026))) break;
         painter.setFont(f);
-        painter.drawText(QRectF(inner.left(), y, inner.width(), line), Qt::AlignLeft | Qt::AlignTop, shown);
+        painter.drawText(QRect(inner.left(), y, inner.width(), line), Qt::AlignLeft | Qt::AlignTop, shown);
         y += line;
       }
       painter.setFont(font());

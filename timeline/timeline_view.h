@@ -85,7 +85,7 @@ class TimelineView : public QAbstractScrollArea {
 
   void Layout();
   void PaintHeader(QPainter& painter, const QRect& area);
-  void PaintBlock(QPainter& painter, const Block& block, const QRect& exposed, bool selected);
+  void PaintBlock(QPainter& painter, const TimelinePlan& plan, std::size_t block, const QRect& exposed, bool selected);
   void PaintChange(QPainter& painter, const Change& change);
   int HeaderHeight() const;
   int Gutter() const;
@@ -111,8 +111,18 @@ class TimelineView : public QAbstractScrollArea {
   void Announce(int event);
   QString ItemText(int index) const;
 
+  // What each block shows, worked out once for each timeline shown.
+  struct Looks {
+    QString project, times, start, comment, device;
+    QColor fill, ink, border;
+    QBrush hatch, stripe;
+  };
+
   Timeline timeline_;
   std::vector<TimelineItem> items_;
+  std::vector<DayColumn> columns_;  // the period's days
+  std::vector<Looks> looks_;        // of each block
+  int gutter_ = 0;
   int selected_ = -1;
   int snap_ = 1;
   std::optional<Change> drag_;     // pressed, maybe not yet moved far enough to be a drag
