@@ -36,6 +36,7 @@
 #include "shell/tray.h"
 #include "state/program_state.h"
 #include "summaries/frm_summary.h"
+#include "timeline/frm_timeline.h"
 #include "tracking/running.h"
 #include "viewer/frm_report.h"
 #include "widgets/controls.h"
@@ -345,6 +346,8 @@ void frmMain::BuildMenus() {
   connect(summary, &QAction::triggered, this, [this] { frmSummary::Open(*this, this); });
   QAction* import = MakeItem(report, "mnuReportImport", "&Import...");
   connect(import, &QAction::triggered, this, [this] { frmImport::Open(*this, this); });
+  QAction* timeline = MakeItem(report, "mnuReportTimeline", "&Timeline...");
+  connect(timeline, &QAction::triggered, this, [this] { frmTimeline::Open(*this, this); });
   connect(viewReport, &QAction::triggered, this, [this] { Setup::ShowReport(*this, ReportWindows(), Setup::DisplayDate); });
   connect(clearReport, &QAction::triggered, this, [] { ClearReport(); });
   connect(restoreReport, &QAction::triggered, this, [] { RestoreReport(); });

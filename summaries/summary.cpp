@@ -55,9 +55,8 @@ constexpr Rgb kColours[] = {{31, 119, 180},  {255, 127, 14},  {44, 160, 44},   {
                             {247, 182, 210}, {219, 219, 141}, {158, 218, 229}, {107, 110, 207}};
 constexpr Rgb kOtherColour{127, 127, 127};
 
-// Each project's colour, chosen from its name, so that a project keeps its colour from one period
-// to the next however the projects rank; where two of one chart choose the same, the one later by
-// name takes the next free one.
+}  // namespace
+
 std::vector<Rgb> ColoursOf(const std::vector<std::string>& projects) {
   std::vector<std::size_t> byName(projects.size());
   std::iota(byName.begin(), byName.end(), 0);
@@ -74,8 +73,6 @@ std::vector<Rgb> ColoursOf(const std::vector<std::string>& projects) {
   }
   return colours;
 }
-
-}  // namespace
 
 bool IsRounding(int minutes) {
   return std::find(std::begin(kRoundings), std::end(kRoundings), minutes) != std::end(kRoundings);

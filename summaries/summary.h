@@ -87,4 +87,9 @@ struct ChartData {
 };
 ChartData ChartOf(const Summary& summary, const DateFormat& format, std::size_t maxSeries = 8);
 
+// Each project's colour, chosen from its name, so that a project keeps its colour from one period
+// to the next however the projects rank (and in every window that shows it); where two of the
+// names choose the same, the one later by name takes the next free one.
+std::vector<Rgb> ColoursOf(const std::vector<std::string>& projects);
+
 }  // namespace tw

@@ -9,7 +9,7 @@ cmake_minimum_required(VERSION 3.25)
 
 # The folders a folder's files may include, itself included. shell/, tests/ and bench/ are the top
 # and may use them all; no folder of the program may use tests/ or bench/.
-set(folders dates platform billing errors state report store tracking desktop widgets projects viewer summaries
+set(folders dates platform billing errors state report store tracking desktop widgets projects viewer summaries timeline
     import control preferences shell)
 set(uses_dates dates)
 set(uses_platform platform dates)
@@ -24,8 +24,9 @@ set(uses_widgets widgets state platform dates)
 set(uses_projects projects billing widgets desktop errors state platform dates)
 set(uses_viewer viewer tracking store report billing widgets desktop errors state platform dates)
 set(uses_summaries summaries ${uses_viewer})
+set(uses_timeline timeline ${uses_summaries})
 set(uses_import import projects store report billing widgets desktop errors state platform dates)
-set(uses_control control import projects ${uses_summaries})
+set(uses_control control import projects timeline ${uses_summaries})
 set(uses_preferences preferences projects widgets desktop ${uses_tracking})
 set(uses_shell ${folders})
 set(uses_tests ${folders} tests)

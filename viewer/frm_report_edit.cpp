@@ -111,9 +111,9 @@ void frmReportEdit::Save() {
   const EntryTexts entry = Entry();
   // The start and end must read in the form of the report the entry is in (in a shared folder,
   // that machine's), and the example is written in it.
-  const ReportWindow* report = ReportWindows().LoadedReport();
+  const ReportWindow* report = target_ ? nullptr : ReportWindows().LoadedReport();
   const DayRow* row = report ? report->RowAt(Setup::EditRow) : nullptr;
-  const DateFormat form = row && row->origin ? *row->origin->format : ReportDateFormat();
+  const DateFormat form = target_ ? target_->form : row && row->origin ? *row->origin->format : ReportDateFormat();
   if (const auto problem = CheckEntry(entry, form, form.FormatGeneral(p.clock->Now()))) {
     // The editor stays open with what was typed, for the user to put right.
     p.dialogs->MsgBox(problem->message, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
@@ -124,11 +124,19 @@ void frmReportEdit::Save() {
     box->selectAll();
     return;
   }
+  if (target_) {
+    if (target_->apply(EntryAction::Update, entry)) Unload();
+    return;
+  }
   Setup::UpdateReport(EntryAction::Update, Setup::EditRow, Setup::DisplayDate, ReportWindows());
   Unload();
 }
 
 void frmReportEdit::Delete() {
+  if (target_) {
+    if (target_->apply(EntryAction::Delete, Entry())) Unload();
+    return;
+  }
   Setup::UpdateReport(EntryAction::Delete, Setup::EditRow, Setup::DisplayDate, ReportWindows());
   Unload();
 }
