@@ -224,15 +224,15 @@ TEST_F(MendTest, TheRunningStretchCanHaveItsStartMovedButNotPastNow) {
 
 TEST_F(MendTest, TheMainWindowsBoxesHoldTheRunningStretch) {
   test::FakeMainView form;
-  form.projects = {"Alpha", "Delta"};
-  form.index = 1;
-  form.comments = "draft";
-  form.start = "12/7/2026 8:00:00 PM";
+  form.AddProjects({"Alpha", "Delta"});
+  form.SetProjectIndex(1);
+  form.SetComments("draft");
+  form.SetStartText("12/7/2026 8:00:00 PM");
   BoxesTracker boxes(form);
   EXPECT_EQ(boxes.Running(), (RunningStretchView{"Delta", "draft", T(20, 0)}));
   EXPECT_TRUE(boxes.MoveStart(T(19, 45)));
-  EXPECT_EQ(form.start, "12/7/2026 7:45:00 PM");
-  form.end = "12/7/2026 9:00:00 PM";
+  EXPECT_EQ(form.StartText(), "12/7/2026 7:45:00 PM");
+  form.SetEndText("12/7/2026 9:00:00 PM");
   EXPECT_FALSE(boxes.Running());
 }
 
