@@ -75,7 +75,7 @@ TEST_F(ConflictCopiesTest, OwnReportCopiesAreMergedOthersAreLeftAndNamed) {
 TEST_F(ConflictCopiesTest, ACopyOfThisMachinesRatesIsMergedNotDropped) {
   folder.Write("project.desk.rates", "rate\tA\t2026-01-01\t80\t2026-12-01T00:00:00Z\r\n");
   folder.Write("project.desk.sync-conflict-20261207-210123-ABCDEFG.rates", "budget\tA\tmonth\t10\t\t2026-12-02T00:00:00Z\r\n");
-  EXPECT_EQ(TidyConflictCopies(files, folder.path(), "desk").merged.size(), 1u);
+  EXPECT_EQ(TidyConflictCopies(files, folder.path(), "desk", "window", 0).merged.size(), 1u);
   EXPECT_FALSE(folder.Exists("project.desk.sync-conflict-20261207-210123-ABCDEFG.rates"));
   EXPECT_EQ(ReadRates(files, folder.path()).book.BudgetOf("A", BudgetScope::Month), (Budget{36000, std::nullopt}));
 }
