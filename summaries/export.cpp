@@ -186,7 +186,7 @@ void WriteJson(const Summary& summary, const std::vector<SummaryEntry>& entries,
 void WriteInvoiceLines(const Summary&, const std::vector<SummaryEntry>& entries, std::ostream& out) {
   std::vector<const SummaryEntry*> lines;
   for (const SummaryEntry& e : entries)
-    if (e.amount.billable && e.seconds) lines.push_back(&e);
+    if (e.amount.billable && e.seconds.value_or(0) > 0) lines.push_back(&e);
   std::stable_sort(lines.begin(), lines.end(), [](const SummaryEntry* a, const SummaryEntry* b) { return a->project < b->project; });
   WriteRow(out, true, {"Date", "Project", "Comment", "Hours", "Rate", "Amount"});
   for (const SummaryEntry* e : lines)

@@ -57,7 +57,8 @@ void WriteJson(const Summary& summary, const std::vector<SummaryEntry>& entries,
 // The stretches of billable work as the lines of an invoice, for a spreadsheet or an invoicing
 // program: Date,Project,Comment,Hours,Rate,Amount (hours rounded as the summary rounds, with two
 // decimals; the amount is the stretch's exact one, which hours x rate may miss by a cent), in
-// order of project and then of start, no total row.
+// order of project and then of start, no total row. Stretches of no length (rounded away, or
+// without an end) are left out.
 void WriteInvoiceLines(const Summary& summary, const std::vector<SummaryEntry>& entries, std::ostream& out);
 
 // The period's stretches as an iCalendar file (RFC 5545): one event per stretch with an end, in
