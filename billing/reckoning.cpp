@@ -7,7 +7,7 @@
 namespace tw {
 namespace {
 
-StretchAmount AmountUnder(const ProjectTerms* terms, const Stretch& stretch) {
+StretchAmount AmountUnder(const ProjectTerms* terms, const CountedStretch& stretch) {
   StretchAmount amount;
   if (!terms) return amount;
   amount.billable = terms->billable;
@@ -30,7 +30,7 @@ int MarkOf(const Budget& budget, const BudgetUse& use) {
 
 }  // namespace
 
-StretchAmount AmountOfStretch(const RatesBook& rates, const Stretch& stretch) {
+StretchAmount AmountOfStretch(const RatesBook& rates, const CountedStretch& stretch) {
   return AmountUnder(rates.Terms(stretch.project), stretch);
 }
 
@@ -45,7 +45,7 @@ void MoneyTotals::Add(std::int64_t counted, const StretchAmount& amount, int cou
   }
 }
 
-StretchAmount AmountTally::Add(const Stretch& stretch, int count) {
+StretchAmount AmountTally::Add(const CountedStretch& stretch, int count) {
   if (!lastProject_ || lastName_ != stretch.project) {
     auto it = projects_.find(stretch.project);
     if (it == projects_.end())

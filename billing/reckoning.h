@@ -22,7 +22,7 @@
 namespace tw {
 
 // One stretch as the totals take it.
-struct Stretch {
+struct CountedStretch {
   std::string_view project;
   std::string_view comment;
   DateTime start;              // its day is the day it belongs to
@@ -36,7 +36,7 @@ struct StretchAmount {
   bool billable = true;
   Cents Billed() const { return billable ? value : 0; }
 };
-StretchAmount AmountOfStretch(const RatesBook& rates, const Stretch& stretch);
+StretchAmount AmountOfStretch(const RatesBook& rates, const CountedStretch& stretch);
 
 struct MoneyTotals {
   std::int64_t stretches = 0;
@@ -62,7 +62,7 @@ class AmountTally {
   explicit AmountTally(const RatesBook& rates) : rates_(rates) {}
   // Adds a stretch and gives its amount (the row of an entry or an invoice line); count -1 takes
   // back one added before.
-  StretchAmount Add(const Stretch& stretch, int count = 1);
+  StretchAmount Add(const CountedStretch& stretch, int count = 1);
 
   const MoneyTotals& Total() const { return total_; }
   // Per project, by name; per day with work, in order of day.

@@ -124,7 +124,7 @@ std::string DaysOffText(const std::vector<Period>& days) {
   return text;
 }
 
-void WorkBalance::Add(const Stretch& stretch, int count) {
+void WorkBalance::Add(const CountedStretch& stretch, int count) {
   if (stretch.comment.find('#') != std::string_view::npos && HasTag(stretch.comment, kOffTag)) {
     if ((offDays_[stretch.start.day] += count) <= 0) offDays_.erase(stretch.start.day);
     return;

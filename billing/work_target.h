@@ -77,7 +77,7 @@ class WorkBalance {
   WorkBalance(WeekTarget target, std::vector<Period> daysOff)
       : target_(target), daysOff_(std::move(daysOff)) {}
   // count -1 takes back a stretch added before (an edit replaced it).
-  void Add(const Stretch& stretch, int count = 1);
+  void Add(const CountedStretch& stretch, int count = 1);
 
   bool DayOff(std::int64_t day) const;
   std::int64_t TargetOf(std::int64_t day) const { return DayOff(day) ? 0 : target_.seconds[Weekday(day)]; }

@@ -27,7 +27,7 @@ std::vector<BalanceRow> RowsOf(const Balances& b, std::int64_t today, int firstW
 }  // namespace
 
 SideTally BalanceSide(WorkBalance& balance, const Period& days) {
-  return {days, [&balance](const Stretch& stretch, int count) { balance.Add(stretch, count); }};
+  return {days, [&balance](const CountedStretch& stretch, int count) { balance.Add(stretch, count); }};
 }
 
 WorkBalance ReadWorkBalance(const Files& files, const FolderReports& reports, const WorkSettings& settings,

@@ -16,8 +16,8 @@ std::vector<SideTally> BudgetTally::Sides() {
     month |= rates_.BudgetOf(project, BudgetScope::Month).has_value();
   }
   std::vector<SideTally> sides;
-  if (life) sides.push_back({kReadableDays, [this](const Stretch& s, int count) { life_.Add(s, count); }});
-  if (month) sides.push_back({month_, [this](const Stretch& s, int count) { monthly_.Add(s, count); }});
+  if (life) sides.push_back({kReadableDays, [this](const CountedStretch& s, int count) { life_.Add(s, count); }});
+  if (month) sides.push_back({month_, [this](const CountedStretch& s, int count) { monthly_.Add(s, count); }});
   return sides;
 }
 

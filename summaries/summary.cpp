@@ -213,7 +213,7 @@ Summary ReadFolderSummary(const Files& files, const FolderReports& folder, const
   StretchAmount amount;
   const auto count = [&](const StretchView& s, int sign) {
     const std::int64_t seconds = s.seconds.value_or(0);
-    const Stretch stretch{s.fields.project, s.fields.comment, s.start, seconds, Rounded(seconds, roundMinutes)};
+    const CountedStretch stretch{s.fields.project, s.fields.comment, s.start, seconds, Rounded(seconds, roundMinutes)};
     for (const SideTally& side : ask.sides)
       if (side.days.Holds(s.start.day)) side.add(stretch, sign);
     if (!period.Holds(s.start.day) || !ask.filter.Passes(ask.rates, stretch.project, stretch.comment)) return false;

@@ -81,7 +81,7 @@ struct SummaryFilter {
 // back (count -1).
 struct SideTally {
   Period days;
-  std::function<void(const Stretch& stretch, int count)> add;
+  std::function<void(const CountedStretch& stretch, int count)> add;
 };
 
 // What a summary reckons beside the time.

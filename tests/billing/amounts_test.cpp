@@ -70,7 +70,7 @@ RatesBook QuarterRates() {
   return book;
 }
 
-Stretch At(std::string_view project, int month, int day, int hour, std::int64_t seconds, std::int64_t counted,
+CountedStretch At(std::string_view project, int month, int day, int hour, std::int64_t seconds, std::int64_t counted,
            std::string_view comment = "") {
   return {project, comment, MakeDateTime({2026, month, day}, hour, 0, 0), seconds, counted};
 }
@@ -78,7 +78,7 @@ Stretch At(std::string_view project, int month, int day, int hour, std::int64_t 
 TEST(Amounts, EachStretchTakesTheRateOfItsStartDayAndCountsItsRoundedLength) {
   const RatesBook rates = QuarterRates();
   const struct {
-    Stretch stretch;
+    CountedStretch stretch;
     std::optional<Cents> rate;
     Cents value;
     bool billable;
@@ -161,7 +161,7 @@ TEST(Amounts, RowsAddUpToTheTotalToTheCentOnAGeneratedQuarter) {
 // An edit in a shared folder takes back what a stretch added: every tally is as if it never was.
 TEST(Amounts, AStretchTakenBackLeavesNoTrace) {
   const RatesBook rates = QuarterRates();
-  const Stretch kept = At("Acme", 2, 16, 9, 3600, 3600, "#call"), gone = At("Internal", 2, 16, 11, 5400, 5400, "#call #off");
+  const CountedStretch kept = At("Acme", 2, 16, 9, 3600, 3600, "#call"), gone = At("Internal", 2, 16, 11, 5400, 5400, "#call #off");
   AmountTally alone(rates), both(rates);
   TagTally aloneTags, bothTags;
   WorkBalance aloneWork(*ReadWeekTarget("Mon=8").target, {}), bothWork(*ReadWeekTarget("Mon=8").target, {});

@@ -40,7 +40,7 @@ TEST(WorkTarget, SettingsAreReadOrRefusedClearly) {
 
 // A stretch between two wall-clock times, its length as the day report reckons it: between the
 // moments they stand for.
-Stretch Worked(const DateTime& start, const DateTime& end, std::string_view comment = "") {
+CountedStretch Worked(const DateTime& start, const DateTime& end, std::string_view comment = "") {
   const std::int64_t seconds = InstantOfLocal(end) - InstantOfLocal(start);
   return {"Work", comment, start, seconds, seconds};
 }

@@ -95,7 +95,9 @@ TEST_F(MoneyTest, AQuarterAgreesWithTheIndependentReckoningToTheCent) {
       EXPECT_EQ(Cents(entries[i]["amount"]), quarter.rates.Billed(s.project, s.start.day, counted)) << i;
       const auto rate = quarter.rates.RateOn(s.project, s.start.day);
       EXPECT_EQ(entries[i]["rate"].isNull(), !rate) << i;
-      if (rate) EXPECT_EQ(Cents(entries[i]["rate"]), *rate) << i;
+      if (rate) {
+        EXPECT_EQ(Cents(entries[i]["rate"]), *rate) << i;
+      }
     }
   }
 }

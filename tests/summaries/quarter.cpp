@@ -44,19 +44,19 @@ Quarter MakeQuarter(const DateFormat& format, unsigned seed) {
       q.stretches.push_back({"Holiday", "#off", {day, 0}, 86399, {"off"}});
       continue;
     }
-    std::int64_t at = 8 * 3600 + random() % 1800;
+    std::int32_t at = 8 * 3600 + static_cast<std::int32_t>(random() % 1800);
     const int count = 2 + static_cast<int>(random() % 5);
     for (int i = 0; i < count; ++i) {
-      const std::int64_t seconds = 300 + random() % 7000;
+      const std::int32_t seconds = 300 + static_cast<std::int32_t>(random() % 7000);
       const auto& c = comments[random() % std::size(comments)];
       q.stretches.push_back({projects[random() % 3], c.comment, {day, at}, seconds, c.tags});
-      at += seconds + random() % 900;
+      at += seconds + static_cast<std::int32_t>(random() % 900);
     }
   }
   for (const QuarterStretch& s : q.stretches) {
     const std::string comment = s.comment;
     q.report += s.project + "," + format.FormatGeneral(s.start) + "," +
-                format.FormatGeneral({s.start.day, s.start.seconds + s.seconds}) + "," + comment + "\r\n";
+                format.FormatGeneral({s.start.day, s.start.seconds + static_cast<std::int32_t>(s.seconds)}) + "," + comment + "\r\n";
   }
   return q;
 }
