@@ -40,7 +40,7 @@ namespace {
 constexpr double kClientWidth = 12600, kClientHeight = 7700;
 constexpr double kListsWidth = 6720, kTop = 1620, kListHeight = 1860, kTagsHeight = 1500, kBottom = 7200;
 constexpr double kRight = kListsWidth + 240, kLower = kTop + 2 * (kListHeight + 120);
-constexpr double kFiltersLeft = 10320;
+constexpr double kTagsWidth = 4320, kFiltersLeft = 10320;
 
 constexpr const char* kPresetNames[] = {"Today", "This Week", "Last Week", "This Month",
                                         "Last Month", "This Year", "Custom"};
@@ -107,6 +107,7 @@ void frmSummary::Build() {
     QLabel* l = MakeLabel(this, name, caption);
     PlaceTwips(l, left, top + 45, 300, 255);
     SizeToText(l);
+    return l;
   };
   auto combo = [&](const char* name, const auto& items, double left, double top, double width) {
     auto* box = new QComboBox(this);
@@ -160,7 +161,7 @@ void frmSummary::Build() {
   PlaceTwips(lstDays_, 120, kTop + kListHeight + 120, kListsWidth, kListHeight);
   lstTags_ = MakeTable(this, "lstTags", {"Tag", "Total", "Hours", "Stretches", "Amount"});
   lstTags_->setToolTip("A stretch counts under each of its tags (#words of its comment)");
-  PlaceTwips(lstTags_, 120, kLower, kListsWidth, kTagsHeight);
+  PlaceTwips(lstTags_, 120, kLower, kTagsWidth, kTagsHeight);
 
   chart_ = new SummaryChart(this);
   chart_->setObjectName("chtPeriod");
@@ -168,15 +169,17 @@ void frmSummary::Build() {
   PlaceTwips(chart_, kRight, kTop, kClientWidth - kRight - 120, 2 * kListHeight + 120);
   lstBudgets_ = MakeTable(this, "lstBudgets", {"Budget", "Used", "Left"});
   lstBudgets_->setToolTip("Each project's budget (Report > Rates... sets them): its whole life, or the month");
-  PlaceTwips(lstBudgets_, kRight, kLower, kFiltersLeft - kRight - 120, kTagsHeight);
+  PlaceTwips(lstBudgets_, kTagsWidth + 240, kLower, kFiltersLeft - kTagsWidth - 360, kTagsHeight);
 
-  label("lblProjectFilter", "Pro&ject:", kFiltersLeft, kLower);
+  QLabel* projectFilter = label("lblProjectFilter", "Pro&ject:", kFiltersLeft, kLower);
   cboProject_ = new QComboBox(this);
+  projectFilter->setBuddy(cboProject_);
   cboProject_->setObjectName("cboProject");
   cboProject_->setToolTip("Only the stretches of one project");
   PlaceTwips(cboProject_, kFiltersLeft + 720, kLower, kClientWidth - kFiltersLeft - 840, 315);
-  label("lblTagFilter", "Only ta&gged:", kFiltersLeft, kLower + 375);
+  QLabel* tagFilter = label("lblTagFilter", "Only ta&gged:", kFiltersLeft, kLower + 375);
   lstTagFilter_ = new QListWidget(this);
+  tagFilter->setBuddy(lstTagFilter_);
   lstTagFilter_->setObjectName("lstTagFilter");
   lstTagFilter_->setToolTip("Only the stretches holding every tag ticked");
   PlaceTwips(lstTagFilter_, kFiltersLeft, kLower + 675, kClientWidth - kFiltersLeft - 120, kTagsHeight - 675);
