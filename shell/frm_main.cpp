@@ -24,6 +24,7 @@
 #include "preferences/frm_preferences.h"
 #include "preferences/sharing.h"
 #include "projects/frm_project_list.h"
+#include "projects/frm_project_settings.h"
 #include "projects/project_list.h"
 #include "projects/update_projects.h"
 #include "report/report_form.h"
@@ -322,6 +323,8 @@ void frmMain::BuildMenus() {
   connect(summary, &QAction::triggered, this, [this] { frmSummary::Open(*this, this); });
   QAction* import = MakeItem(report, "mnuReportImport", "&Import...");
   connect(import, &QAction::triggered, this, [this] { frmImport::Open(*this, this); });
+  QAction* rates = MakeItem(report, "mnuReportRates", "R&ates...");
+  connect(rates, &QAction::triggered, this, [this] { frmProjectSettings::ShowModal(this, ChosenProject(*this), ProjectEntries(*this)); });
   connect(viewReport, &QAction::triggered, this, [this] { Setup::ShowReport(*this, ReportWindows(), Setup::DisplayDate); });
   connect(clearReport, &QAction::triggered, this, [] { ClearReport(); });
   connect(restoreReport, &QAction::triggered, this, [] { RestoreReport(); });
