@@ -158,7 +158,7 @@ std::optional<std::string> CurrencyProblem(std::string_view currency) {
   return std::nullopt;
 }
 
-std::optional<std::string> EntryProblem(const RatesEntry& entry) {
+std::optional<std::string> RatesEntryProblem(const RatesEntry& entry) {
   if (entry.fact == Fact::Currency) return entry.removal ? std::nullopt : CurrencyProblem(entry.currency);
   if (Trimmed(entry.project).empty()) return "A project's name is needed.";
   if (entry.project.find_first_of("\t\r\n") != std::string::npos) return "A project's name cannot hold a tab or a line end.";
@@ -328,19 +328,27 @@ std::string RatesBook::StampFor(const RatesEntry& entry, std::int64_t unixNow) c
   return UtcStamp(unixNow);
 }
 
-RatesFolder ReadRates(const Files& files, const std::string& folder) {
-  struct Source {
-    std::string name, machine;
-  };
-  std::vector<Source> sources{{kRatesFile, ""}};
+namespace {
+
+struct RatesSource {
+  std::string name, machine;
+};
+std::vector<RatesSource> RatesSources(const std::string& folder) {
+  std::vector<RatesSource> sources{{kRatesFile, ""}};
   for (const auto& device : DeviceFiles(folder, kRatesFile)) sources.push_back({device.name, device.device});
   for (const auto& conflict : ListSharedFolder(folder).conflicts) {
     if (conflict.original == kRatesFile) sources.push_back({conflict.name, ""});
     const auto machine = MachineOfFile(conflict.original);
     if (machine && machine->second == kRatesFile) sources.push_back({conflict.name, machine->first});
   }
+  return sources;
+}
+
+}  // namespace
+
+RatesFolder ReadRates(const Files& files, const std::string& folder) {
   RatesFolder read;
-  for (const Source& source : sources) {
+  for (const RatesSource& source : RatesSources(folder)) {
     std::string text;
     if (FileMissing([&] { text = files.ReadAll(JoinPath(folder, source.name)); })) continue;
     RatesFile file = ReadRatesText(text, source.name);
@@ -350,10 +358,16 @@ RatesFolder ReadRates(const Files& files, const std::string& folder) {
   return read;
 }
 
+std::vector<std::string> RatesPaths(const std::string& folder) {
+  std::vector<std::string> paths;
+  for (const RatesSource& source : RatesSources(folder)) paths.push_back(JoinPath(folder, source.name));
+  return paths;
+}
+
 void SetRates(const Files& files, const std::string& folder, std::span<const RatesEntry> entries,
               std::int64_t unixNow) {
   for (const RatesEntry& entry : entries)
-    if (auto problem = EntryProblem(entry)) throw std::invalid_argument(*problem);
+    if (auto problem = RatesEntryProblem(entry)) throw std::invalid_argument(*problem);
   const std::string target = MachineFile(folder, kRatesFile);
   const std::string name = target.substr(target.find_last_of('/') + 1);
   const std::string machine = name == kRatesFile ? "" : ThisDevice();

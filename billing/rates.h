@@ -69,7 +69,7 @@ std::string KeyOf(const RatesEntry& entry);
 
 // Why an entry cannot be written, or nothing: a project name that is empty or holds a tab or a
 // line end, a currency that is not 1 to 8 characters, an amount or budget out of range.
-std::optional<std::string> EntryProblem(const RatesEntry& entry);
+std::optional<std::string> RatesEntryProblem(const RatesEntry& entry);
 // Why a text cannot be the currency, or nothing: an ISO 4217 code (EUR) or any other text of 1 to 8
 // characters (€, CHF, Euro) without tabs, line ends or other control characters.
 std::optional<std::string> CurrencyProblem(std::string_view currency);
@@ -160,10 +160,12 @@ struct RatesFolder {
 // Reads "project.rates", every machine's "project.<machine>.rates" and a sync service's conflict
 // copies of them; a missing file is no file. Other failures are RunErrors.
 RatesFolder ReadRates(const Files& files, const std::string& folder);
+// The paths of the rates files ReadRates reads in the folder, those that are there.
+std::vector<std::string> RatesPaths(const std::string& folder);
 
 // Sets facts in this machine's rates file of the folder ("project.rates" in a folder of one
 // machine), each stamped by StampFor, under the folder's lock, writing it through a scratch file.
-// std::invalid_argument with the EntryProblem of an entry that cannot be written, before anything.
+// std::invalid_argument with the RatesEntryProblem of an entry that cannot be written, before anything.
 void SetRates(const Files& files, const std::string& folder, std::span<const RatesEntry> entries,
               std::int64_t unixNow);
 

@@ -34,18 +34,18 @@ StretchAmount AmountOfStretch(const RatesBook& rates, const CountedStretch& stre
   return AmountUnder(rates.Terms(stretch.project), stretch);
 }
 
-void MoneyTotals::Add(std::int64_t counted, const StretchAmount& amount) {
-  ++stretches;
-  seconds += counted;
+void MoneyTotals::Add(std::int64_t counted, const StretchAmount& amount, int count) {
+  stretches += count;
+  seconds += count * counted;
   if (amount.billable) {
-    billableSeconds += counted;
-    billable += amount.value;
+    billableSeconds += count * counted;
+    billable += count * amount.value;
   } else {
-    notBillable += amount.value;
+    notBillable += count * amount.value;
   }
 }
 
-StretchAmount AmountTally::Add(const CountedStretch& stretch) {
+StretchAmount AmountTally::Add(const CountedStretch& stretch, int count) {
   if (!lastProject_ || lastName_ != stretch.project) {
     auto it = projects_.find(stretch.project);
     if (it == projects_.end())
@@ -58,9 +58,9 @@ StretchAmount AmountTally::Add(const CountedStretch& stretch) {
     lastDayNumber_ = stretch.start.day;
   }
   const StretchAmount amount = AmountUnder(lastProject_->terms, stretch);
-  lastProject_->totals.Add(stretch.counted, amount);
-  lastDay_->Add(stretch.counted, amount);
-  total_.Add(stretch.counted, amount);
+  lastProject_->totals.Add(stretch.counted, amount, count);
+  lastDay_->Add(stretch.counted, amount, count);
+  total_.Add(stretch.counted, amount, count);
   return amount;
 }
 
@@ -87,7 +87,7 @@ MoneyTotals AmountTally::Day(std::int64_t day) const {
   return it == days_.end() ? MoneyTotals{} : it->second;
 }
 
-void TagTally::Add(std::string_view comment, std::int64_t counted, const StretchAmount& amount) {
+void TagTally::Add(std::string_view comment, std::int64_t counted, const StretchAmount& amount, int count) {
   if (comment.find('#') == std::string_view::npos) return;
   seenCount_ = 0;
   ForEachTag(comment, [&](std::string_view tag) {
@@ -98,13 +98,14 @@ void TagTally::Add(std::string_view comment, std::int64_t counted, const Stretch
     seen_[seenCount_++] = key_;
     auto it = tags_.find(std::string_view(key_));
     if (it == tags_.end()) it = tags_.emplace(key_, std::pair{std::string(tag), MoneyTotals{}}).first;
-    it->second.second.Add(counted, amount);
+    it->second.second.Add(counted, amount, count);
   });
 }
 
 std::vector<std::pair<std::string, MoneyTotals>> TagTally::Tags() const {
   std::vector<std::pair<std::string, MoneyTotals>> rows;
-  for (const auto& [key, row] : tags_) rows.push_back(row);
+  for (const auto& [key, row] : tags_)
+    if (row.second.stretches > 0) rows.push_back(row);
   std::sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
     return a.second.seconds != b.second.seconds ? a.second.seconds > b.second.seconds : a.first < b.first;
   });

@@ -44,7 +44,8 @@ struct MoneyTotals {
   std::int64_t billableSeconds = 0;  // counted, of billable projects
   Cents billable = 0;                // the amounts of billable work
   Cents notBillable = 0;             // what the work of projects not billable would amount to
-  void Add(std::int64_t counted, const StretchAmount& amount);
+  // Adds a stretch (count 1), or takes one added before back (-1: an edit replaced it).
+  void Add(std::int64_t counted, const StretchAmount& amount, int count = 1);
   Cents Value() const { return billable + notBillable; }
   friend bool operator==(const MoneyTotals&, const MoneyTotals&) = default;
 };
@@ -59,8 +60,9 @@ struct TextHash {
 class AmountTally {
  public:
   explicit AmountTally(const RatesBook& rates) : rates_(rates) {}
-  // Adds a stretch and gives its amount (the row of an entry or an invoice line).
-  StretchAmount Add(const CountedStretch& stretch);
+  // Adds a stretch and gives its amount (the row of an entry or an invoice line); count -1 takes
+  // back one added before.
+  StretchAmount Add(const CountedStretch& stretch, int count = 1);
 
   const MoneyTotals& Total() const { return total_; }
   // Per project, by name; per day with work, in order of day.
@@ -90,8 +92,10 @@ class AmountTally {
 // the stretches that carry it (and the rows together may exceed the period's total).
 class TagTally {
  public:
-  void Add(std::string_view comment, std::int64_t counted, const StretchAmount& amount);
-  // By tag, as first written, largest counted time first, then by name.
+  // count -1 takes back a stretch added before.
+  void Add(std::string_view comment, std::int64_t counted, const StretchAmount& amount, int count = 1);
+  // By tag, as first written, largest counted time first, then by name; tags whose stretches were
+  // all taken back left out.
   std::vector<std::pair<std::string, MoneyTotals>> Tags() const;
 
  private:

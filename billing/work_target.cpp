@@ -124,16 +124,16 @@ std::string DaysOffText(const std::vector<Period>& days) {
   return text;
 }
 
-void WorkBalance::Add(const CountedStretch& stretch) {
+void WorkBalance::Add(const CountedStretch& stretch, int count) {
   if (stretch.comment.find('#') != std::string_view::npos && HasTag(stretch.comment, kOffTag)) {
-    offDays_.insert(stretch.start.day);
+    if ((offDays_[stretch.start.day] += count) <= 0) offDays_.erase(stretch.start.day);
     return;
   }
   if (!lastDay_ || lastDayNumber_ != stretch.start.day) {
     lastDay_ = &worked_[stretch.start.day];
     lastDayNumber_ = stretch.start.day;
   }
-  *lastDay_ += stretch.seconds;
+  *lastDay_ += count * stretch.seconds;
 }
 
 bool WorkBalance::DayOff(std::int64_t day) const {
@@ -158,5 +158,32 @@ Balance WorkBalance::Week(std::int64_t today, int firstWeekday) const {
 }
 
 Balance WorkBalance::Month(std::int64_t today) const { return Over(PeriodOf(PeriodKind::Month, today, 0), today); }
+
+WorkSettings ReadWorkSettings(Settings& settings) {
+  WorkSettings read;
+  const auto text = [&](const char* key) { return settings.GetSetting(kProductName, kSettingsSection, key, ""); };
+  const auto problem = [&](const char* key, const std::string& why) { read.problems.push_back(std::string(key) + ": " + why); };
+  if (const WeekTargetReading week = ReadWeekTarget(text(kWorkTargetKey)); week.target) read.target = *week.target;
+  else problem(kWorkTargetKey, week.problem);
+  if (DaysOffReading off = ReadDaysOff(text(kDaysOffKey)); off.days) read.daysOff = std::move(*off.days);
+  else problem(kDaysOffKey, off.problem);
+  const std::string since = std::string(Trimmed(text(kBalanceSinceKey)));
+  if (since.empty()) return read;
+  read.since = ParseIsoDay(since);
+  if (!read.since) problem(kBalanceSinceKey, "\"" + since + "\" is not a day written like 2026-01-01.");
+  return read;
+}
+
+Balances BalancesOf(const WorkBalance& balance, std::int64_t today, int firstWeekday, std::optional<std::int64_t> since) {
+  Balances b{balance.Day(today), balance.Week(today, firstWeekday), balance.Month(today), std::nullopt};
+  if (since) b.since = balance.Since(*since, today);
+  return b;
+}
+
+Period BalanceDays(std::int64_t today, int firstWeekday, std::optional<std::int64_t> since) {
+  std::int64_t first = std::min(PeriodOf(PeriodKind::Week, today, firstWeekday).first, PeriodOf(PeriodKind::Month, today, 0).first);
+  if (since) first = std::min(first, *since);
+  return {first, today};
+}
 
 }  // namespace tw

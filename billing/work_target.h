@@ -16,11 +16,11 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "billing/reckoning.h"
 #include "dates/period.h"
+#include "platform/settings.h"
 
 namespace tw {
 
@@ -50,6 +50,16 @@ struct DaysOffReading {
 DaysOffReading ReadDaysOff(std::string_view text);
 std::string DaysOffText(const std::vector<Period>& days);
 
+// The three settings as the settings store holds them. A setting that cannot be read counts as not
+// set, and says why ("WorkTarget: ..."), so that a summary goes on without it.
+struct WorkSettings {
+  WeekTarget target;
+  std::vector<Period> daysOff;
+  std::optional<std::int64_t> since;  // BalanceSince
+  std::vector<std::string> problems;
+};
+WorkSettings ReadWorkSettings(Settings& settings);
+
 // Worked time against the target over a run of days.
 struct Balance {
   std::int64_t worked = 0;
@@ -66,7 +76,8 @@ class WorkBalance {
  public:
   WorkBalance(WeekTarget target, std::vector<Period> daysOff)
       : target_(target), daysOff_(std::move(daysOff)) {}
-  void Add(const CountedStretch& stretch);
+  // count -1 takes back a stretch added before (an edit replaced it).
+  void Add(const CountedStretch& stretch, int count = 1);
 
   bool DayOff(std::int64_t day) const;
   std::int64_t TargetOf(std::int64_t day) const { return DayOff(day) ? 0 : target_.seconds[Weekday(day)]; }
@@ -84,9 +95,21 @@ class WorkBalance {
   WeekTarget target_;
   std::vector<Period> daysOff_;
   std::unordered_map<std::int64_t, std::int64_t> worked_;  // by day
-  std::unordered_set<std::int64_t> offDays_;               // days holding an #off stretch
+  std::unordered_map<std::int64_t, int> offDays_;          // days holding #off stretches: how many
   std::int64_t* lastDay_ = nullptr;  // stretches mostly come in runs of one day
   std::int64_t lastDayNumber_ = 0;
 };
+
+// The balances a person looks at, each up to today: today's, this week's (from firstWeekday, 0 =
+// Sunday), this month's, and since the chosen first day (none when not chosen).
+struct Balances {
+  Balance day, week, month;
+  std::optional<Balance> since;
+  friend bool operator==(const Balances&, const Balances&) = default;
+};
+Balances BalancesOf(const WorkBalance& balance, std::int64_t today, int firstWeekday, std::optional<std::int64_t> since);
+// The days whose stretches BalancesOf needs: from the first of this week, this month and `since`
+// to today.
+Period BalanceDays(std::int64_t today, int firstWeekday, std::optional<std::int64_t> since);
 
 }  // namespace tw

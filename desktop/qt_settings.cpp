@@ -22,7 +22,11 @@ std::string QtSettings::GetSetting(const std::string& app, const std::string& se
   auto store = Open(iniFile_, app);
   store->beginGroup(FromBytes(section));
   const QVariant value = store->value(FromBytes(key));
-  return value.isValid() ? ToBytes(value.toString()) : defaultValue;
+  if (!value.isValid()) return defaultValue;
+  // A value written by hand with commas and no quotes ("Mon=8,Tue=8") is read by Qt as a list:
+  // it is the text as written.
+  if (value.typeId() == QMetaType::QStringList) return ToBytes(value.toStringList().join(','));
+  return ToBytes(value.toString());
 }
 
 void QtSettings::SaveSetting(const std::string& app, const std::string& section,

@@ -7,6 +7,7 @@
 
 #include "errors/guard.h"
 #include "desktop/qt_text.h"
+#include "projects/frm_project_settings.h"
 #include "projects/project_list.h"
 #include "widgets/centring.h"
 #include "widgets/controls.h"
@@ -16,7 +17,7 @@ namespace tw {
 namespace {
 
 constexpr double kClientWidth = 2850;
-constexpr double kClientHeight = 3195;
+constexpr double kClientHeight = 3735;
 }  // namespace
 
 frmProjectList& frmProjectList::Load(MainView& form) {
@@ -54,9 +55,21 @@ frmProjectList::frmProjectList(MainView& form) : form_(&form) {
   cmdCancel_ = MakeButton(this, "cmdCancel", "&Cancel", "");
   PlaceTwips(cmdCancel_, 120, 2640, 1215, 495);
 
+  cmdSettings_ = MakeButton(this, "cmdSettings", "Project Se&ttings...",
+                            "The rates, budgets and billing of the project on the cursor's line");
+  PlaceTwips(cmdSettings_, 120, 3240, 2535, 375);
+
   QWidget::setTabOrder(txtProjectList_, cmdSave_);
   QWidget::setTabOrder(cmdSave_, cmdCancel_);
+  QWidget::setTabOrder(cmdCancel_, cmdSettings_);
   connect(cmdSave_, &QPushButton::clicked, this, [this] { Save(); });
+  connect(cmdSettings_, &QPushButton::clicked, this, [this] {
+    const std::string line = ToBytes(txtProjectList_->textCursor().block().text().trimmed());
+    std::vector<std::string> names;
+    for (QTextBlock block = txtProjectList_->document()->begin(); block.isValid(); block = block.next())
+      if (const QString name = block.text().trimmed(); !name.isEmpty()) names.push_back(ToBytes(name));
+    frmProjectSettings::ShowModal(this, line, names);
+  });
   connect(cmdCancel_, &QPushButton::clicked, this, [this] { Cancel(); });
 
   FitCaptions(this);

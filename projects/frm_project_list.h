@@ -1,6 +1,7 @@
 #pragma once
-// The project list editor: the list as plain text, one name per line, with Save and Cancel. It is
-// shown modally by Setup::ProjectList and stays loaded when cancelled, keeping the unsaved text.
+// The project list editor: the list as plain text, one name per line, with Save and Cancel, and
+// Project Settings... for the project on the cursor's line. It is shown modally by
+// Setup::ProjectList and stays loaded when cancelled, keeping the unsaved text.
 #include <QDialog>
 #include <string>
 
@@ -45,6 +46,7 @@ class frmProjectList : public QDialog, public RegisteredForm<frmProjectList> {
   QLabel* lblInstructions_ = nullptr;
   QPushButton* cmdSave_ = nullptr;
   QPushButton* cmdCancel_ = nullptr;
+  QPushButton* cmdSettings_ = nullptr;
 };
 
 // The editor that Update Projects shows: loaded when it is not, shown modally for form.

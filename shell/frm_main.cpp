@@ -25,6 +25,7 @@
 #include "preferences/frm_preferences.h"
 #include "preferences/sharing.h"
 #include "projects/frm_project_list.h"
+#include "projects/frm_project_settings.h"
 #include "projects/project_list.h"
 #include "projects/update_projects.h"
 #include "report/report_form.h"
@@ -348,6 +349,8 @@ void frmMain::BuildMenus() {
   connect(import, &QAction::triggered, this, [this] { frmImport::Open(*this, this); });
   QAction* timeline = MakeItem(report, "mnuReportTimeline", "&Timeline...");
   connect(timeline, &QAction::triggered, this, [this] { frmTimeline::Open(*this, this); });
+  QAction* rates = MakeItem(report, "mnuReportRates", "R&ates...");
+  connect(rates, &QAction::triggered, this, [this] { frmProjectSettings::ShowModal(this, ChosenProject(*this), ProjectEntries(*this)); });
   connect(viewReport, &QAction::triggered, this, [this] { Setup::ShowReport(*this, ReportWindows(), Setup::DisplayDate); });
   connect(clearReport, &QAction::triggered, this, [] { ClearReport(); });
   connect(restoreReport, &QAction::triggered, this, [] { RestoreReport(); });

@@ -107,9 +107,11 @@ std::vector<std::string> ReportPaths(const std::string& folder) {
   return paths;
 }
 
-std::string ReportsStamp(const std::string& folder) {
+std::string ReportsStamp(const std::string& folder) { return FilesStamp(ReportPaths(folder)); }
+
+std::string FilesStamp(const std::vector<std::string>& paths) {
   std::string stamp;
-  for (const std::string& path : ReportPaths(folder)) {
+  for (const std::string& path : paths) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) continue;
     stamp += std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" + std::to_string(st.st_size) + ":" +

@@ -51,5 +51,7 @@ std::vector<std::string> ReportPaths(const std::string& folder);
 // and identity (a rewrite, a restore or an import puts another file in its place, a sync service
 // a new version), for a window that reads them again only then; empty when there is none.
 std::string ReportsStamp(const std::string& folder);
+// The same of any files: each one's identity, size and last change, those that are there.
+std::string FilesStamp(const std::vector<std::string>& paths);
 
 }  // namespace tw

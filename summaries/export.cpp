@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <map>
 
+#include "billing/tags.h"
 #include "dates/local_time.h"
 #include "store/day_report.h"
 
@@ -72,7 +73,7 @@ std::uint64_t Fnv(std::string_view text) {
 
 }  // namespace
 
-void WriteICalendar(const Summary&, const std::vector<SummaryEntry>& entries, std::ostream& out) {
+void WriteICalendar(const Summary& summary, const std::vector<SummaryEntry>& entries, std::ostream& out) {
   CalendarLine(out, "BEGIN:VCALENDAR");
   CalendarLine(out, "VERSION:2.0");
   CalendarLine(out, "PRODID:-//Tallywright//Tallywright//EN");
@@ -95,6 +96,13 @@ void WriteICalendar(const Summary&, const std::vector<SummaryEntry>& entries, st
     CalendarLine(out, "DTEND:" + UtcBasicText(end));
     CalendarLine(out, "SUMMARY:" + CalendarText(e.project));
     if (!e.comment.empty()) CalendarLine(out, "DESCRIPTION:" + CalendarText(e.comment));
+    std::string categories;
+    for (const std::string& tag : TagsOf(e.comment)) categories += (categories.empty() ? "" : ",") + CalendarText(tag);
+    if (!categories.empty()) CalendarLine(out, "CATEGORIES:" + categories);
+    if (summary.priced) {
+      CalendarLine(out, "X-TALLYWRIGHT-AMOUNT:" + AmountText(e.amount.Billed()));
+      if (!summary.currency.empty()) CalendarLine(out, "X-TALLYWRIGHT-CURRENCY:" + CalendarText(summary.currency));
+    }
     CalendarLine(out, "END:VEVENT");
   }
   CalendarLine(out, "END:VCALENDAR");
@@ -116,16 +124,22 @@ std::string HoursText(std::int64_t seconds) {
 }
 
 void WriteTable(const Summary& summary, SummaryTable table, bool csv, std::ostream& out) {
-  const auto row = [&](std::string first, std::int64_t seconds, std::int64_t stretches) {
-    WriteRow(out, csv, {std::move(first), ClockText(seconds), HoursText(seconds), std::to_string(stretches)});
+  const auto row = [&](std::string first, std::int64_t seconds, std::int64_t stretches, const MoneyTotals& money) {
+    WriteRow(out, csv, {std::move(first), ClockText(seconds), HoursText(seconds), std::to_string(stretches),
+                        AmountText(money.billable), HoursText(money.billableSeconds),
+                        HoursText(money.seconds - money.billableSeconds)});
   };
-  WriteRow(out, csv, {table == SummaryTable::Projects ? "Project" : "Date", "Duration", "Hours", "Stretches"});
+  const char* first = table == SummaryTable::Projects ? "Project" : table == SummaryTable::Days ? "Date" : "Tag";
+  const std::string amount = csv || summary.currency.empty() ? "Amount" : "Amount (" + summary.currency + ")";
+  WriteRow(out, csv, {first, "Duration", "Hours", "Stretches", amount, "Billable Hours", "Not Billable Hours"});
   if (table == SummaryTable::Projects) {
-    for (const ProjectTotal& p : summary.projects) row(p.project, p.seconds, p.stretches);
+    for (const ProjectTotal& p : summary.projects) row(p.project, p.seconds, p.stretches, p.money);
+  } else if (table == SummaryTable::Days) {
+    for (const DayTotal& d : summary.days) row(IsoDate(d.day), d.seconds, d.stretches, d.money);
   } else {
-    for (const DayTotal& d : summary.days) row(IsoDate(d.day), d.seconds, d.stretches);
+    for (const auto& [tag, totals] : summary.tags) row(tag, totals.seconds, totals.stretches, totals);
   }
-  row(kTotalLabel, summary.totalSeconds, summary.stretches);
+  row(kTotalLabel, summary.totalSeconds, summary.stretches, summary.money);
 }
 
 void WriteJson(const Summary& summary, const std::vector<SummaryEntry>& entries, std::ostream& out) {
@@ -134,20 +148,50 @@ void WriteJson(const Summary& summary, const std::vector<SummaryEntry>& entries,
       << ",\n  \"skippedLines\": " << summary.skippedLines;
   JsonList(out, "projects", summary.projects, [&](const ProjectTotal& p) {
     out << "{\"project\": " << JsonString(p.project) << ", \"seconds\": " << p.seconds
-        << ", \"stretches\": " << p.stretches << "}";
+        << ", \"stretches\": " << p.stretches << ", \"amount\": " << AmountText(p.money.billable)
+        << ", \"billable\": " << (p.billable ? "true" : "false") << "}";
   });
   JsonList(out, "days", summary.days, [&](const DayTotal& d) {
     out << "{\"date\": \"" << IsoDate(d.day) << "\", \"seconds\": " << d.seconds
-        << ", \"stretches\": " << d.stretches << "}";
+        << ", \"stretches\": " << d.stretches << ", \"amount\": " << AmountText(d.money.billable) << "}";
   });
   JsonList(out, "entries", entries, [&](const SummaryEntry& e) {
     out << "{\"project\": " << JsonString(e.project) << ", \"start\": " << JsonString(e.start)
         << ", \"end\": " << JsonString(e.end) << ", \"startIso\": \"" << IsoDateTime(e.startValue)
         << "\", \"endIso\": " << (e.endValue ? JsonString(IsoDateTime(*e.endValue)) : "null")
         << ", \"seconds\": " << JsonSeconds(e.seconds) << ", \"comment\": " << JsonString(e.comment)
-        << ", \"device\": " << (e.device.empty() ? "null" : JsonString(e.device)) << "}";
+        << ", \"device\": " << (e.device.empty() ? "null" : JsonString(e.device))
+        << ", \"amount\": " << AmountText(e.amount.Billed())
+        << ", \"rate\": " << (e.amount.rate ? AmountText(*e.amount.rate) : "null")
+        << ", \"billable\": " << (e.amount.billable ? "true" : "false") << ", \"tags\": [";
+    const char* separator = "";
+    for (const std::string& tag : TagsOf(e.comment)) {
+      out << separator << JsonString(tag);
+      separator = ", ";
+    }
+    out << "]}";
+  });
+  const MoneyTotals& money = summary.money;
+  out << ",\n  \"currency\": " << (summary.currency.empty() ? "null" : JsonString(summary.currency))
+      << ",\n  \"amount\": " << AmountText(money.billable) << ",\n  \"billableSeconds\": " << money.billableSeconds
+      << ",\n  \"notBillableSeconds\": " << money.seconds - money.billableSeconds
+      << ",\n  \"notBillableValue\": " << AmountText(money.notBillable);
+  JsonList(out, "tags", summary.tags, [&](const TagTotal& t) {
+    out << "{\"tag\": " << JsonString(t.first) << ", \"seconds\": " << t.second.seconds
+        << ", \"stretches\": " << t.second.stretches << ", \"amount\": " << AmountText(t.second.billable) << "}";
   });
   out << "\n}\n";
+}
+
+void WriteInvoiceLines(const Summary&, const std::vector<SummaryEntry>& entries, std::ostream& out) {
+  std::vector<const SummaryEntry*> lines;
+  for (const SummaryEntry& e : entries)
+    if (e.amount.billable && e.seconds.value_or(0) > 0) lines.push_back(&e);
+  std::stable_sort(lines.begin(), lines.end(), [](const SummaryEntry* a, const SummaryEntry* b) { return a->project < b->project; });
+  WriteRow(out, true, {"Date", "Project", "Comment", "Hours", "Rate", "Amount"});
+  for (const SummaryEntry* e : lines)
+    WriteRow(out, true, {IsoDate(e->startValue.day), e->project, e->comment, HoursText(*e->seconds),
+                         e->amount.rate ? AmountText(*e->amount.rate) : "", AmountText(e->amount.value)});
 }
 
 std::span<const ExportForm> ExportForms() {
@@ -162,6 +206,11 @@ std::span<const ExportForm> ExportForms() {
        }},
       {"JSON", "json", "JSON files (*.json)", true, WriteJson},
       {"iCalendar", "ics", "iCalendar files (*.ics)", true, WriteICalendar},
+      {"CSV, per tag", "csv", "CSV files (*.csv)", false,
+       [](const Summary& s, const std::vector<SummaryEntry>&, std::ostream& out) {
+         WriteTable(s, SummaryTable::Tags, true, out);
+       }},
+      {"Invoice lines (CSV)", "csv", "CSV files (*.csv)", true, WriteInvoiceLines},
   };
   return kForms;
 }

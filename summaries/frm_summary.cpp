@@ -10,11 +10,15 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QHeaderView>
+#include <QListWidget>
 #include <QLocale>
 #include <QTimer>
 #include <QTreeWidget>
 #include <sstream>
 
+#include "billing/rates.h"
+#include "billing/tags.h"
+#include "billing/work_target.h"
 #include "platform/platform.h"
 #include "desktop/qt_locale.h"
 #include "desktop/qt_text.h"
@@ -31,9 +35,12 @@
 namespace tw {
 namespace {
 
-// The window's design, in twips.
-constexpr double kClientWidth = 11400, kClientHeight = 7080;
-constexpr double kListsWidth = 5400, kTop = 960, kListHeight = 2700, kBottom = 6600;
+// The window's design, in twips: the tables on the left, the chart, the budgets and the filters on
+// the right.
+constexpr double kClientWidth = 12600, kClientHeight = 7700;
+constexpr double kListsWidth = 6720, kTop = 1620, kListHeight = 1860, kTagsHeight = 1500, kBottom = 7200;
+constexpr double kRight = kListsWidth + 240, kLower = kTop + 2 * (kListHeight + 120);
+constexpr double kTagsWidth = 4320, kFiltersLeft = 10320;
 
 constexpr const char* kPresetNames[] = {"Today", "This Week", "Last Week", "This Month",
                                         "Last Month", "This Year", "Custom"};
@@ -43,6 +50,8 @@ constexpr const char* kRoundingSetting = "SummaryRounding";
 
 // Dates are shown in the user's form; the report is read in its own (report/report_form.h).
 const DateFormat& Format() { return *platform().dateFormat; }
+// Amounts are shown with the user's decimal separator.
+std::string Separator() { return ToBytes(QString(QLocale().decimalPoint())); }
 
 QDate QDateOf(std::int64_t day) {
   const CivilDate d = CivilFromDay(day);
@@ -98,6 +107,7 @@ void frmSummary::Build() {
     QLabel* l = MakeLabel(this, name, caption);
     PlaceTwips(l, left, top + 45, 300, 255);
     SizeToText(l);
+    return l;
   };
   auto combo = [&](const char* name, const auto& items, double left, double top, double width) {
     auto* box = new QComboBox(this);
@@ -134,18 +144,45 @@ void frmSummary::Build() {
   cboRounding_->setToolTip("Round each stretch to the nearest multiple, halves up, before adding");
 
   lblTotal_ = MakeLabel(this, "lblTotal", "");
-  PlaceTwips(lblTotal_, 120, 600, kClientWidth - 240, 255);
+  PlaceTwips(lblTotal_, 120, 540, kClientWidth - 240, 255);
+  lblMoney_ = MakeLabel(this, "lblMoney", "");
+  PlaceTwips(lblMoney_, 120, 810, kClientWidth - 240, 255);
+  lblBalance_ = MakeLabel(this, "lblBalance", "");
+  lblBalance_->setWordWrap(true);
+  lblBalance_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  PlaceTwips(lblBalance_, 120, 1080, kClientWidth - 240, 480);
 
-  lstProjects_ = MakeTable(this, "lstProjects", {"Project", "Total", "Hours", "Share", "Stretches"});
+  const QString amountTip = "What is billed; for work not billable alone, in brackets, what it is worth at its rates";
+  lstProjects_ = MakeTable(this, "lstProjects", {"Project", "Total", "Hours", "Share", "Stretches", "Amount"});
+  lstProjects_->headerItem()->setToolTip(5, amountTip);
   PlaceTwips(lstProjects_, 120, kTop, kListsWidth, kListHeight);
-  lstDays_ = MakeTable(this, "lstDays", {"Day", "Total", "Hours", "Stretches"});
+  lstDays_ = MakeTable(this, "lstDays", {"Day", "Total", "Hours", "Stretches", "Amount"});
   lstDays_->setToolTip("Double-click a day to open its daily report");
   PlaceTwips(lstDays_, 120, kTop + kListHeight + 120, kListsWidth, kListHeight);
+  lstTags_ = MakeTable(this, "lstTags", {"Tag", "Total", "Hours", "Stretches", "Amount"});
+  lstTags_->setToolTip("A stretch counts under each of its tags (#words of its comment)");
+  PlaceTwips(lstTags_, 120, kLower, kTagsWidth, kTagsHeight);
 
   chart_ = new SummaryChart(this);
   chart_->setObjectName("chtPeriod");
   chart_->setToolTip("Double-click a day's bar to open its daily report");
-  PlaceTwips(chart_, kListsWidth + 240, kTop, kClientWidth - kListsWidth - 360, 2 * kListHeight + 120);
+  PlaceTwips(chart_, kRight, kTop, kClientWidth - kRight - 120, 2 * kListHeight + 120);
+  lstBudgets_ = MakeTable(this, "lstBudgets", {"Budget", "Used", "Left"});
+  lstBudgets_->setToolTip("Each project's budget (Report > Rates... sets them): its whole life, or the month");
+  PlaceTwips(lstBudgets_, kTagsWidth + 240, kLower, kFiltersLeft - kTagsWidth - 360, kTagsHeight);
+
+  QLabel* projectFilter = label("lblProjectFilter", "Pro&ject:", kFiltersLeft, kLower);
+  cboProject_ = new QComboBox(this);
+  projectFilter->setBuddy(cboProject_);
+  cboProject_->setObjectName("cboProject");
+  cboProject_->setToolTip("Only the stretches of one project");
+  PlaceTwips(cboProject_, kFiltersLeft + 720, kLower, kClientWidth - kFiltersLeft - 840, 315);
+  QLabel* tagFilter = label("lblTagFilter", "Only ta&gged:", kFiltersLeft, kLower + 375);
+  lstTagFilter_ = new QListWidget(this);
+  tagFilter->setBuddy(lstTagFilter_);
+  lstTagFilter_->setObjectName("lstTagFilter");
+  lstTagFilter_->setToolTip("Only the stretches holding every tag ticked");
+  PlaceTwips(lstTagFilter_, kFiltersLeft, kLower + 675, kClientWidth - kFiltersLeft - 120, kTagsHeight - 675);
 
   label("lblExport", "Export:", 120, kBottom);
   std::vector<const char*> exportNames;
@@ -177,6 +214,8 @@ void frmSummary::Build() {
   chart_->onBarDoubleClicked = [this](std::size_t bar) {
     if (chart_->data().barsAreDays) OpenDay(period_.first + static_cast<std::int64_t>(bar));
   };
+  connect(cboProject_, &QComboBox::activated, this, [this] { FiltersChanged(); });
+  connect(lstTagFilter_, &QListWidget::itemChanged, this, [this] { FiltersChanged(); });
   connect(cmdCopy_, &QPushButton::clicked, this, [this] { Copy(); });
   connect(cmdExport_, &QPushButton::clicked, this, [this] { Export(); });
   connect(cmdClose_, &QPushButton::clicked, this, [this] { close(); });
@@ -234,32 +273,93 @@ void frmSummary::Step(int steps) {
   if (WithinReadableYears(next)) ShowPeriod(next, kind_);
 }
 
+std::string frmSummary::Stamp() const {
+  const std::string folder = platform().system->DataFolder();
+  std::string stamp = ReportsStamp(folder) + "|" + FilesStamp(RatesPaths(folder));
+  for (const char* key : {kWorkTargetKey, kDaysOffKey, kBalanceSinceKey})
+    stamp += "|" + platform().settings->GetSetting(kProductName, kSettingsSection, key, "");
+  return stamp;
+}
+
 void frmSummary::Refresh() {
   const std::string folder = platform().system->DataFolder();
-  const int rounding = kRoundings[std::max(0, cboRounding_->currentIndex())];
-  readStamp_ = ReportsStamp(folder);  // taken first: a change while reading is read again
-  shown_ = ReadShownSummary(*platform().files, DataFolderReports(), period_, rounding);
+  ask_.roundMinutes = kRoundings[std::max(0, cboRounding_->currentIndex())];
+  ask_.today = Today();
+  ask_.firstWeekday = firstWeekday_;
+  readStamp_ = Stamp();  // taken first: a change while reading is read again
+  view_ = ReadSummaryView(*platform().files, DataFolderReports(), folder, platform().settings, period_, ask_);
   FillTables();
-  chart_->SetData(ChartOf(shown_.summary, Format()));
+  FillFilters();
+  chart_->SetData(ChartOf(view_.shown.summary, Format()));
   WatchReport();
 }
 
 void frmSummary::FillTables() {
   const DateFormat& format = Format();
-  const Summary& s = shown_.summary;
-  lblTotal_->setText(FromBytes(SummarySentence(shown_, format)));
+  const std::string separator = Separator();
+  const Summary& s = view_.shown.summary;
+  lblTotal_->setText(FromBytes(SummarySentence(view_.shown, format)));
+  lblMoney_->setText(FromBytes(MoneySentence(view_, format, separator)));
+  lblBalance_->setText(FromBytes(BalanceSentence(view_, format)));
+  const QString amount = s.currency.empty() ? "Amount" : "Amount (" + FromBytes(s.currency) + ")";
+  const auto fill = [](QTreeWidget* table, const QList<QTreeWidgetItem*>& rows) {
+    table->clear();
+    table->addTopLevelItems(rows);
+    // A list whose columns fit their contents repaints only its current row when its rows are
+    // replaced: the rest would go on showing the old ones.
+    table->viewport()->update();
+  };
   QList<QTreeWidgetItem*> rows;
-  for (const ProjectTotal& p : s.projects) rows.append(MakeRow(ProjectCells(p, s.totalSeconds, format)));
-  lstProjects_->clear();
-  lstProjects_->addTopLevelItems(rows);
+  for (const ProjectTotal& p : s.projects) rows.append(MakeRow(ProjectCells(p, s.totalSeconds, format, separator)));
+  lstProjects_->headerItem()->setText(5, amount);
+  fill(lstProjects_, rows);
   rows.clear();
-  for (const DayTotal& d : s.days) rows.append(MakeRow(DayCells(d, format)));
-  lstDays_->clear();
-  lstDays_->addTopLevelItems(rows);
-  // A list whose columns fit their contents repaints only its current row when its rows are
-  // replaced: the rest would go on showing the old ones.
-  lstProjects_->viewport()->update();
-  lstDays_->viewport()->update();
+  for (const DayTotal& d : s.days) rows.append(MakeRow(DayCells(d, format, separator)));
+  lstDays_->headerItem()->setText(4, amount);
+  fill(lstDays_, rows);
+  rows.clear();
+  for (const TagTotal& t : s.tags) rows.append(MakeRow(TagCells(t, format, separator)));
+  lstTags_->headerItem()->setText(4, amount);
+  fill(lstTags_, rows);
+  rows.clear();
+  for (const BudgetRow& b : view_.budgets) rows.append(MakeRow(BudgetCells(b, s.currency, format, separator)));
+  fill(lstBudgets_, rows);
+}
+
+// The filters' lists: the period's projects and tags, and whatever is chosen even when the period
+// holds none of it, so that it can be cleared.
+void frmSummary::FillFilters() {
+  const QSignalBlocker blockProjects(cboProject_), blockTags(lstTagFilter_);
+  std::vector<std::string> projects = view_.allProjects;
+  for (const std::string& chosen : ask_.filter.projects)
+    if (std::find(projects.begin(), projects.end(), chosen) == projects.end()) projects.push_back(chosen);
+  cboProject_->clear();
+  cboProject_->addItem("All projects");
+  for (const std::string& project : projects) {
+    cboProject_->addItem(FromBytes(project));
+    if (!ask_.filter.projects.empty() && ask_.filter.projects.front() == project) cboProject_->setCurrentIndex(cboProject_->count() - 1);
+  }
+  std::vector<std::string> tags = view_.allTags;
+  for (const std::string& ticked : ask_.filter.tags)
+    if (std::none_of(tags.begin(), tags.end(), [&](const std::string& t) { return SameTag(t, ticked); })) tags.push_back(ticked);
+  lstTagFilter_->clear();
+  for (const std::string& tag : tags) {
+    auto* item = new QListWidgetItem("#" + FromBytes(tag), lstTagFilter_);
+    item->setData(Qt::UserRole, FromBytes(tag));
+    const bool ticked = std::any_of(ask_.filter.tags.begin(), ask_.filter.tags.end(),
+                                    [&](const std::string& t) { return SameTag(t, tag); });
+    item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+  }
+}
+
+void frmSummary::FiltersChanged() {
+  ask_.filter.projects.clear();
+  if (cboProject_->currentIndex() > 0) ask_.filter.projects.push_back(ToBytes(cboProject_->currentText()));
+  ask_.filter.tags.clear();
+  for (int i = 0; i < lstTagFilter_->count(); ++i)
+    if (lstTagFilter_->item(i)->checkState() == Qt::Checked)
+      ask_.filter.tags.push_back(ToBytes(lstTagFilter_->item(i)->data(Qt::UserRole).toString()));
+  Refresh();
 }
 
 void frmSummary::WatchReport() {
@@ -268,6 +368,7 @@ void frmSummary::WatchReport() {
   const std::string folder = platform().system->DataFolder();
   QStringList wanted = {QString::fromStdString(folder)};
   for (const std::string& report : ReportPaths(folder)) wanted.append(QString::fromStdString(report));
+  for (const std::string& rates : RatesPaths(folder)) wanted.append(QString::fromStdString(rates));
   if (watcher_->directories() + watcher_->files() == wanted) return;
   if (!watcher_->directories().isEmpty()) watcher_->removePaths(watcher_->directories());
   if (!watcher_->files().isEmpty()) watcher_->removePaths(watcher_->files());
@@ -280,7 +381,7 @@ void frmSummary::ReportMayHaveChanged() {
   refreshQueued_ = true;
   QTimer::singleShot(0, this, [this] {
     refreshQueued_ = false;
-    if (ReportsStamp(platform().system->DataFolder()) != readStamp_) Refresh();
+    if (Stamp() != readStamp_) Refresh();
     else WatchReport();
   });
 }
@@ -295,9 +396,9 @@ std::string frmSummary::ExportText() {
   const ExportForm& form = ExportForms()[std::max(0, cboExport_->currentIndex())];
   // A form that lists every stretch reads the report again for them.
   std::vector<SummaryEntry> entries;
-  ShownSummary shown = shown_;
+  ShownSummary shown = view_.shown;
   if (form.entries)
-    shown = ReadShownSummary(*platform().files, DataFolderReports(), period_, shown_.summary.roundMinutes,
+    shown = ReadShownSummary(*platform().files, DataFolderReports(), period_, AskOf(view_, ask_),
                              [&](const SummaryEntry& e) { entries.push_back(e); });
   if (shown.failed) {
     platform().dialogs->MsgBox(shown.problem, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
@@ -336,9 +437,7 @@ void frmSummary::Export() {
 void frmSummary::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   // Back in front after the report changed (a stretch ended, an entry edited): read it again.
-  if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
-      ReportsStamp(platform().system->DataFolder()) != readStamp_)
-    Refresh();
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && Stamp() != readStamp_) Refresh();
 }
 
 void frmSummary::closeEvent(QCloseEvent* event) {

@@ -1,8 +1,10 @@
 #pragma once
-// The Summary window: one period's time per project and per day, with a chart, a rounding of each
-// stretch, and Copy and Export as CSV or JSON. It is modeless, so Start and End go on in the main
-// window while it is open; it reads the report again whenever the report changes, whoever changed
-// it. A double-click on a day opens the daily report at that day.
+// The Summary window: one period's time per project, per day and per tag, with a chart, a rounding
+// of each stretch, what the time amounts to (billable and not billable apart), the budgets' use,
+// the working-time balance, filters by project and by tags, and Copy and Export as CSV, JSON,
+// iCalendar or invoice lines. It is modeless, so Start and End go on in the main window while it
+// is open; it reads the report again whenever the report, the rates or the settings change,
+// whoever changed them. A double-click on a day opens the daily report at that day.
 #include <QDialog>
 #include <QString>
 #include <functional>
@@ -17,6 +19,7 @@ class QComboBox;
 class QDateEdit;
 class QFileSystemWatcher;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QTreeWidget;
 
@@ -34,7 +37,8 @@ class frmSummary : public QDialog, public RegisteredForm<frmSummary> {
   static frmSummary* Open(MainView& main, QWidget* parent);
   // Shows a period; `kind` tells how Previous and Next step from it.
   void ShowPeriod(const Period& period, PeriodKind kind);
-  const Summary& summary() const { return shown_.summary; }
+  const Summary& summary() const { return view_.shown.summary; }
+  const SummaryView& view() const { return view_; }
 
   // Asks where to export (parent, suggested file name, filter); an empty answer exports nothing.
   // Tests put their own answer here.
@@ -53,6 +57,9 @@ class frmSummary : public QDialog, public RegisteredForm<frmSummary> {
   void Step(int steps);
   void Refresh();
   void FillTables();
+  void FillFilters();
+  void FiltersChanged();
+  std::string Stamp() const;
   void WatchReport();
   void ReportMayHaveChanged();
   void OpenDay(std::int64_t day);
@@ -65,7 +72,8 @@ class frmSummary : public QDialog, public RegisteredForm<frmSummary> {
   int firstWeekday_ = 1;
   Period period_;
   PeriodKind kind_ = PeriodKind::Week;
-  ShownSummary shown_;
+  SummaryView view_;
+  ViewAsk ask_;
   std::string readStamp_;  // the report file as it was when read
   QFileSystemWatcher* watcher_ = nullptr;
   bool refreshQueued_ = false;
@@ -76,8 +84,14 @@ class frmSummary : public QDialog, public RegisteredForm<frmSummary> {
   QPushButton* cmdNext_ = nullptr;
   QComboBox* cboRounding_ = nullptr;
   QLabel* lblTotal_ = nullptr;
+  QLabel* lblMoney_ = nullptr;
+  QLabel* lblBalance_ = nullptr;
   QTreeWidget* lstProjects_ = nullptr;
   QTreeWidget* lstDays_ = nullptr;
+  QTreeWidget* lstTags_ = nullptr;
+  QTreeWidget* lstBudgets_ = nullptr;
+  QComboBox* cboProject_ = nullptr;
+  QListWidget* lstTagFilter_ = nullptr;
   SummaryChart* chart_ = nullptr;
   QComboBox* cboExport_ = nullptr;
   QPushButton* cmdCopy_ = nullptr;

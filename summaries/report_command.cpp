@@ -13,13 +13,15 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: tallywright-report [--file PATH] [--date YYYY-MM-DD | --today] [--csv]\n"
-    "       tallywright-report [--file PATH] [PERIOD] [--by entry|day|project] [--round MIN]\n"
-    "                          [--csv | --json | --ics]\n"
+    "       tallywright-report [--file PATH] [PERIOD] [--by entry|day|project|tag] [--tag NAME]...\n"
+    "                          [--project NAME]... [--billable] [--round MIN]\n"
+    "                          [--csv | --json | --ics | --invoice]\n"
+    "       tallywright-report [--file PATH] --balance [PERIOD] [--csv | --json]\n"
     "\n"
     "Prints the stretches of work that started on one day, from Tallywright's report file, with\n"
     "their lengths and, when there are two or more, the day's total: the same rows the report\n"
-    "window shows. Over a longer period it prints the total of each project or of each day. The\n"
-    "report file is only read, never changed.\n"
+    "window shows. Over a longer period it prints the total of each project, day or tag, with what\n"
+    "the time amounts to at the projects' hourly rates. The report file is only read, never changed.\n"
     "\n"
     "  --file PATH        the report file (default: Tallywright's own, see below)\n"
     "  --date YYYY-MM-DD  the day to show\n"
@@ -116,7 +118,11 @@ int RunReportCommand(const std::vector<std::string>& args, const Files& files,
     }
     out.flush();
     if (!out) return Fail(err, "the report could not be written out");
-    if (!message.empty()) err << "tallywright-report: " << message << "\n";
+    for (std::size_t at = 0; at < message.size();) {  // a warning a line
+      const std::size_t end = std::min(message.find('\n', at), message.size());
+      err << "tallywright-report: " << message.substr(at, end - at) << "\n";
+      at = end + 1;
+    }
     return 0;
   }
 

@@ -6,6 +6,7 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "billing/tags.h"
 #include "store/record_store.h"
 
 namespace tw {
@@ -107,7 +108,7 @@ class Totals {
     auto known = index_.find(project);
     if (known == index_.end()) {
       known = index_.emplace(std::string(project), summary_.projects.size()).first;
-      summary_.projects.push_back(ProjectTotal{known->first, 0, 0});
+      summary_.projects.push_back(ProjectTotal{known->first, 0, 0, {}, true});
     }
     ProjectTotal& total = summary_.projects[known->second];
     total.stretches += count;
@@ -163,6 +164,12 @@ void DropEmptyProjects(Summary& summary) {
 
 }  // namespace
 
+bool SummaryFilter::Passes(const RatesBook* rates, std::string_view project, std::string_view comment) const {
+  if (!projects.empty() && std::find(projects.begin(), projects.end(), project) == projects.end()) return false;
+  if (billableOnly && rates && !rates->Billable(project)) return false;
+  return HasAllTags(comment, tags);
+}
+
 Summary ReadSummary(const Files& files, const std::string& path, const Period& period,
                     const DateFormat& format, int roundMinutes, const EntrySink& entries) {
   return ReadFolderSummary(files, SingleReport(path, format), period, roundMinutes, entries);
@@ -170,8 +177,25 @@ Summary ReadSummary(const Files& files, const std::string& path, const Period& p
 
 Summary ReadFolderSummary(const Files& files, const FolderReports& folder, const Period& period,
                           int roundMinutes, const EntrySink& entries) {
+  SummaryAsk ask;
+  ask.roundMinutes = roundMinutes;
+  return ReadFolderSummary(files, folder, period, ask, entries);
+}
+
+Summary ReadFolderSummary(const Files& files, const FolderReports& folder, const Period& period,
+                          const SummaryAsk& ask, const EntrySink& entries) {
+  const int roundMinutes = ask.roundMinutes;
   Summary summary = EmptySummary(period, roundMinutes);
   Totals totals(summary);
+  std::optional<AmountTally> amounts;
+  if (ask.rates) amounts.emplace(*ask.rates);
+  TagTally tags;
+  // The reports are read once for the summary's days and every side tally's.
+  Period read = period;
+  for (const SideTally& side : ask.sides) {
+    read.first = std::min(read.first, side.days.first);
+    read.last = std::max(read.last, side.days.last);
+  }
   // In a shared folder the stretches go out in order of start, once the amendments are applied.
   struct Kept {
     const ReportSource* source;
@@ -182,14 +206,24 @@ Summary ReadFolderSummary(const Files& files, const FolderReports& folder, const
   std::vector<Kept> kept;
   std::map<std::pair<const ReportSource*, std::uint64_t>, std::size_t> keptAt;
   SummaryEntry entry;
+  // Counts a stretch (sign 1) or takes it back (-1): whether the summary counts it, and its amount.
+  StretchAmount amount;
   const auto count = [&](const StretchView& s, int sign) {
-    totals.Count(s.fields.project, s.start.day, s.seconds ? Rounded(*s.seconds, roundMinutes) : 0, sign);
+    const std::int64_t seconds = s.seconds.value_or(0);
+    const CountedStretch stretch{s.fields.project, s.fields.comment, s.start, seconds, Rounded(seconds, roundMinutes)};
+    for (const SideTally& side : ask.sides)
+      if (side.days.Holds(s.start.day)) side.add(stretch, sign);
+    if (!period.Holds(s.start.day) || !ask.filter.Passes(ask.rates, stretch.project, stretch.comment)) return false;
+    totals.Count(stretch.project, s.start.day, stretch.counted, sign);
+    amount = amounts ? amounts->Add(stretch, sign) : StretchAmount{};
+    if (ask.tags) tags.Add(stretch.comment, stretch.counted, amount, sign);
+    return true;
   };
   StretchVisitor visitor;
   visitor.found = [&](const StretchView& s) {
-    count(s, 1);
-    if (!entries) return;
+    if (!count(s, 1) || !entries) return;
     Fill(entry, s, roundMinutes);
+    entry.amount = amount;
     if (folder.shared) {
       keptAt[{s.source, s.offset}] = kept.size();
       kept.push_back({s.source, s.offset, entry});
@@ -197,13 +231,26 @@ Summary ReadFolderSummary(const Files& files, const FolderReports& folder, const
       entries(entry);
   };
   visitor.takenBack = [&](const StretchView& s) {
-    count(s, -1);
+    if (!count(s, -1)) return;
     if (const auto at = keptAt.find({s.source, s.offset}); at != keptAt.end()) kept[at->second].takenBack = true;
   };
   const RecordStore store(files, folder);  // the stretches kept point into its reports
-  summary.skippedLines = store.Visit(period, visitor);
+  summary.skippedLines = store.Visit(read, visitor);
   DropEmptyProjects(summary);
   SortProjects(summary);
+  // Without rates every stretch is billable at no rate.
+  const auto unpriced = [](std::int64_t stretches, std::int64_t seconds) {
+    return MoneyTotals{stretches, seconds, seconds, 0, 0};
+  };
+  for (ProjectTotal& p : summary.projects) {
+    p.money = amounts ? amounts->Project(p.project) : unpriced(p.stretches, p.seconds);
+    p.billable = !ask.rates || ask.rates->Billable(p.project);
+  }
+  for (DayTotal& d : summary.days) d.money = amounts ? amounts->Day(d.day) : unpriced(d.stretches, d.seconds);
+  summary.money = amounts ? amounts->Total() : unpriced(summary.stretches, summary.totalSeconds);
+  summary.priced = ask.rates != nullptr;
+  if (ask.rates) summary.currency = ask.rates->Currency();
+  if (ask.tags) summary.tags = tags.Tags();
   if (entries) {
     std::erase_if(kept, [](const Kept& k) { return k.takenBack; });
     std::sort(kept.begin(), kept.end(), [&](const Kept& a, const Kept& b) {

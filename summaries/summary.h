@@ -3,6 +3,12 @@
 // per day. A stretch belongs to the day of its start and lasts what the day report says it lasts,
 // so a period's total is the sum of its days' totals; a line that is not a record is counted, not
 // shown. The Summary window, tallywright-report and the exports all read through ReadSummary.
+//
+// Asked with the data folder's rates, a summary also gives what the time amounts to (each stretch
+// at its project's rate on its day, its rounded length, billable and not billable apart), per
+// stretch, project, day and tag; a filter keeps only the stretches of some projects, holding some
+// tags, or billable; and other tallies (the working-time balance, budgets) are fed in the same
+// pass over the reports.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -10,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "billing/reckoning.h"
 #include "dates/date_format.h"
 #include "platform/files.h"
 #include "store/folder_reports.h"
@@ -23,10 +30,14 @@ bool IsRounding(int minutes);
 // seconds to the nearest multiple of `minutes` minutes, halves up; unchanged for 0.
 std::int64_t Rounded(std::int64_t seconds, int minutes);
 
+// What the time of a row amounts to: its amounts, and its counted time billable and not. Read
+// without rates, everything is billable at no rate.
 struct ProjectTotal {
   std::string project;
   std::int64_t seconds = 0;
   std::int64_t stretches = 0;
+  MoneyTotals money;
+  bool billable = true;
 };
 
 struct DayTotal {
@@ -34,7 +45,11 @@ struct DayTotal {
   std::int64_t seconds = 0;
   std::int64_t stretches = 0;
   std::vector<std::pair<std::size_t, std::int64_t>> byProject;  // index into projects, seconds
+  MoneyTotals money;
 };
+
+// A tag's stretches (each counted once under each of its tags), by the tag's first spelling.
+using TagTotal = std::pair<std::string, MoneyTotals>;
 
 struct Summary {
   Period period;
@@ -44,6 +59,38 @@ struct Summary {
   std::int64_t skippedLines = 0;       // lines of the file that are not records (empty ones aside)
   std::vector<ProjectTotal> projects;  // largest total first, then by name
   std::vector<DayTotal> days;          // each day of the period, in order, days without work too
+  bool priced = false;                 // read with rates
+  std::string currency;                // the rates' currency; empty when none is set
+  MoneyTotals money;                   // the period's
+  std::vector<TagTotal> tags;          // when asked for: largest first, then by name
+};
+
+// Which stretches a summary counts: those holding every one of `tags` (compared without case), of
+// one of `projects` (as written; every project when none is named), and with billableOnly only
+// the work of billable projects.
+struct SummaryFilter {
+  std::vector<std::string> tags;
+  std::vector<std::string> projects;
+  bool billableOnly = false;
+  bool Any() const { return !tags.empty() || !projects.empty() || billableOnly; }
+  bool Passes(const RatesBook* rates, std::string_view project, std::string_view comment) const;
+};
+
+// A tally fed in the same pass as a summary, whatever the summary's period and filter: each
+// stretch that started on one of its days (count 1), and each of them an edit replaced, taken
+// back (count -1).
+struct SideTally {
+  Period days;
+  std::function<void(const CountedStretch& stretch, int count)> add;
+};
+
+// What a summary reckons beside the time.
+struct SummaryAsk {
+  int roundMinutes = 0;
+  const RatesBook* rates = nullptr;  // amounts at these rates; none: no amounts
+  SummaryFilter filter;
+  bool tags = false;                 // totals per tag
+  std::vector<SideTally> sides;
 };
 
 // One stretch of the period: its fields as stored, their values, and its (rounded) length; no
@@ -54,6 +101,7 @@ struct SummaryEntry {
   DateTime startValue;
   std::optional<DateTime> endValue;
   std::optional<std::int64_t> seconds;
+  StretchAmount amount;  // at its rate, when the summary is read with rates
 };
 using EntrySink = std::function<void(const SummaryEntry&)>;
 
@@ -71,6 +119,10 @@ Summary ReadSummary(const Files& files, const std::string& path, const Period& p
 // start. RunError 53 when the folder holds no report.
 Summary ReadFolderSummary(const Files& files, const FolderReports& reports, const Period& period,
                           int roundMinutes, const EntrySink& entries = {});
+// The same, reckoning what `ask` asks beside the time; `entries` is given only the stretches the
+// filter keeps.
+Summary ReadFolderSummary(const Files& files, const FolderReports& reports, const Period& period,
+                          const SummaryAsk& ask, const EntrySink& entries = {});
 
 // What the chart shows: bars (the days of a period of up to two months, else its months, or its
 // years beyond three years), each stacked by project: the largest projects, the rest as "Other".

@@ -3,6 +3,11 @@
 #include <cstring>
 #include <sstream>
 
+#include "billing/rates.h"
+#include "billing/tags.h"
+#include "billing/work_target.h"
+#include "platform/platform.h"
+#include "summaries/balance.h"
 #include "summaries/export.h"
 #include "viewer/report_columns.h"
 #include "summaries/report_command.h"
@@ -18,25 +23,32 @@ int Fail(std::string& message, std::string text) {
 
 constexpr const char* kOnePeriod = "give one period: --date, --today, --from/--to, --week, --month or --year";
 
-// The stretches of the period as the day report lists them: its columns, its total row under two
-// or more rows.
+// The stretches of the period as the day report lists them: its columns and the amount, its total
+// row under two or more rows.
 class EntryLister {
  public:
   EntryLister(const DateFormat& format, bool csv) : format_(format), csv_(csv) {
-    WriteRow(text_, csv_, HeaderCells());
+    Write(HeaderCells(), "Amount");
   }
   void Add(const SummaryEntry& e) {
-    WriteRow(text_, csv_, {e.project, e.start, e.end, e.seconds ? format_.FormatDuration(*e.seconds) : "", e.comment});
+    const std::string length = e.seconds ? format_.FormatDuration(*e.seconds) : "";
+    Write({e.project, e.start, e.end, length, e.comment}, AmountText(e.amount.Billed()));
   }
   void Finish(const Summary& summary, std::ostream& out) {
     if (summary.stretches >= 2) {
       const std::string total = format_.FormatDuration(summary.totalSeconds);
-      WriteRow(text_, csv_, TotalCells(total));
+      Write(TotalCells(total), AmountText(summary.money.billable));
     }
     out << text_.str();
   }
 
  private:
+  void Write(const ReportCells& cells, const std::string& amount) {
+    std::vector<std::string> row(cells.begin(), cells.end());
+    row.push_back(amount);
+    WriteRow(text_, csv_, row);
+  }
+
   const DateFormat& format_;
   bool csv_;
   std::ostringstream text_;
@@ -79,13 +91,24 @@ int TakeOption(const std::vector<std::string>& args, std::size_t& i, PeriodOptio
   if (is("--month")) return period(options.month, nullptr);
   if (is("--year")) return period(options.year, nullptr);
   if (is("--round")) return value(options.round, "a number of minutes");
+  // Filters given again add up.
+  auto more = [&](std::vector<std::string>& into, const char* needs) {
+    std::optional<std::string> given;
+    const int taken = value(given, needs);
+    if (given) into.push_back(*given);
+    return taken;
+  };
+  if (is("--tag")) return more(options.tags, "a tag");
+  if (is("--project")) return more(options.projects, "a project's name");
   if (is("--by")) {
     std::optional<std::string> by;
-    const int taken = value(by, "entry, day or project");
+    const int taken = value(by, "entry, day, project or tag");
     if (by) options.by = *by;
     return taken;
   }
-  for (auto [flag, into] : {std::pair{"--json", &options.json}, {"--ics", &options.ics}, {"--csv", &options.csv}, {"--today", &options.today}}) {
+  for (auto [flag, into] : {std::pair{"--json", &options.json}, {"--ics", &options.ics}, {"--csv", &options.csv},
+                            {"--today", &options.today}, {"--invoice", &options.invoice},
+                            {"--billable", &options.billable}, {"--balance", &options.balance}}) {
     if (arg == flag) {
       *into = true;
       return 1;
@@ -95,8 +118,8 @@ int TakeOption(const std::vector<std::string>& args, std::size_t& i, PeriodOptio
 }
 
 bool WantsSummary(const PeriodOptions& o) {
-  return o.from || o.to || o.week || o.month || o.year || o.round || o.json || o.ics ||
-         (!o.by.empty() && o.by != "entry");
+  return o.from || o.to || o.week || o.month || o.year || o.round || o.json || o.ics || o.invoice ||
+         !o.tags.empty() || !o.projects.empty() || o.billable || o.balance || (!o.by.empty() && o.by != "entry");
 }
 
 std::optional<Period> ChosenPeriod(const PeriodOptions& o, const DateTime& now, int firstWeekday, std::string& message) {
@@ -134,16 +157,54 @@ std::optional<Period> ChosenPeriod(const PeriodOptions& o, const DateTime& now, 
   return period;
 }
 
+namespace {
+
+void Warn(std::string& message, const std::string& line) { message += (message.empty() ? "" : "\n") + line; }
+
+// --balance: the four balances, or with a period each of its days; all work counts, as recorded.
+int PrintBalance(const PeriodOptions& o, const Files& files, const DateTime& now, int firstWeekday,
+                 const FolderReports& reports, std::ostream& out, std::string& message) {
+  if (o.ics || o.invoice || o.round || !o.by.empty() || !o.tags.empty() || !o.projects.empty() || o.billable)
+    return Fail(message, "--balance counts all work as recorded: give it a period and --csv or --json only");
+  const bool namesPeriod = o.date || o.today || o.from || o.to || o.week || o.month || o.year;
+  const std::optional<Period> period = ChosenPeriod(o, now, firstWeekday, message);
+  if (!period) return -1;
+  WorkSettings settings;
+  if (Settings* store = platform().settings) settings = ReadWorkSettings(*store);
+  std::string warnings;
+  for (const std::string& problem : settings.problems) Warn(warnings, "the setting " + problem);
+  if (!settings.target.Any())
+    Warn(warnings, "no working-time target is set (the WorkTarget setting, in Preferences): every day asks nothing");
+  const Period days = namesPeriod ? Period{period->first, std::min(period->last, now.day)}
+                                  : BalanceDays(now.day, firstWeekday, settings.since);
+  const WorkBalance balance = days.first <= days.last ? ReadWorkBalance(files, reports, settings, days)
+                                                      : WorkBalance(settings.target, settings.daysOff);
+  if (o.json)
+    WriteBalanceJson(settings, balance, now.day, firstWeekday, namesPeriod ? period : std::nullopt, out);
+  else if (namesPeriod)
+    WriteBalanceDays(balance, *period, now.day, o.csv, out);
+  else
+    WriteBalances(BalancesOf(balance, now.day, firstWeekday, settings.since), now.day, firstWeekday, settings.since,
+                  o.csv, out);
+  message = warnings;
+  return 0;
+}
+
+}  // namespace
+
 int PrintSummary(const PeriodOptions& o, const Files& files, const DateFormat& format,
                  const DateTime& now, int firstWeekday, const std::string& file, std::ostream& out,
                  std::string& message, const FolderReports* reports) {
-  if (o.csv + o.json + o.ics > 1) return Fail(message, "give one of --csv, --json and --ics");
-  const std::optional<Period> chosen = ChosenPeriod(o, now, firstWeekday, message);
-  if (!chosen) return -1;
-  const Period period = *chosen;
+  if (o.csv + o.json + o.ics + o.invoice > 1) return Fail(message, "give one of --csv, --json, --ics and --invoice");
+  const FolderReports single = reports ? FolderReports{} : SingleReport(file, format);
+  const FolderReports& folderReports = reports ? *reports : single;
+  if (o.balance) return PrintBalance(o, files, now, firstWeekday, folderReports, out, message);
+  const std::optional<Period> asked = ChosenPeriod(o, now, firstWeekday, message);
+  if (!asked) return -1;
+  const Period period = *asked;
   const std::string by = !o.by.empty() ? o.by : period.Days() == 1 ? "entry" : "project";
-  if (by != "entry" && by != "day" && by != "project")
-    return Fail(message, "--by takes entry, day or project, not '" + by + "'");
+  if (by != "entry" && by != "day" && by != "project" && by != "tag")
+    return Fail(message, "--by takes entry, day, project or tag, not '" + by + "'");
   int minutes = 0;
   if (o.round) {
     char* end = nullptr;
@@ -152,30 +213,56 @@ int PrintSummary(const PeriodOptions& o, const Files& files, const DateFormat& f
       return Fail(message, "--round takes 1, 5, 6, 10, 15 or 30 minutes, not '" + *o.round + "'");
     minutes = static_cast<int>(value);
   }
+  SummaryAsk ask;
+  ask.roundMinutes = minutes;
+  ask.filter.projects = o.projects;
+  ask.filter.billableOnly = o.billable;
+  for (std::string tag : o.tags) {
+    if (tag.starts_with('#')) tag.erase(0, 1);
+    if (TagsOf("#" + tag) != std::vector<std::string>{tag})
+      return Fail(message, "'" + tag + "' is not a tag: a tag holds letters, digits, -, _ and /, and a letter or _");
+    ask.filter.tags.push_back(tag);
+  }
+  ask.tags = by == "tag" || o.json;
+
+  // The rates of the report's folder; lines of it that cannot be read are told and left out.
+  const std::size_t slash = file.find_last_of('/');
+  RatesFolder rates;
+  try {
+    rates = ReadRates(files, slash == std::string::npos ? "." : file.substr(0, slash));
+  } catch (const RunError& e) {
+    return Fail(message, "cannot read the rates file: " + e.description());
+  }
+  ask.rates = &rates.book;
 
   std::vector<SummaryEntry> entries;
   std::optional<EntryLister> lister;
   EntrySink sink;
-  if (o.json || o.ics) {
+  if (o.json || o.ics || o.invoice) {
     sink = [&](const SummaryEntry& e) { entries.push_back(e); };
   } else if (by == "entry") {
     lister.emplace(format, o.csv);
     sink = [&](const SummaryEntry& e) { lister->Add(e); };
   }
-  const Summary summary = reports ? ReadFolderSummary(files, *reports, period, minutes, sink)
-                                  : ReadSummary(files, file, period, format, minutes, sink);
+  const Summary summary = ReadFolderSummary(files, folderReports, period, ask, sink);
   if (o.ics)
     WriteICalendar(summary, entries, out);
   else if (o.json)
     WriteJson(summary, entries, out);
+  else if (o.invoice)
+    WriteInvoiceLines(summary, entries, out);
   else if (lister)
     lister->Finish(summary, out);
   else
-    WriteTable(summary, by == "day" ? SummaryTable::Days : SummaryTable::Projects, o.csv, out);
+    WriteTable(summary, by == "day" ? SummaryTable::Days : by == "tag" ? SummaryTable::Tags : SummaryTable::Projects,
+               o.csv, out);
+  std::string warnings;
+  for (const RatesProblem& problem : rates.problems) Warn(warnings, ProblemText(problem) + " (left out)");
   if (summary.skippedLines > 0 && !o.json && !o.ics)
-    message = summary.skippedLines == 1
-                  ? "1 line of the report file is not a record and was skipped"
-                  : std::to_string(summary.skippedLines) + " lines of the report file are not records and were skipped";
+    Warn(warnings, summary.skippedLines == 1
+                       ? "1 line of the report file is not a record and was skipped"
+                       : std::to_string(summary.skippedLines) + " lines of the report file are not records and were skipped");
+  message = warnings;
   return 0;
 }
 

@@ -1,5 +1,10 @@
 #include "summaries/summary_text.h"
 
+#include <algorithm>
+#include <map>
+
+#include "dates/ascii.h"
+#include "summaries/balance.h"
 #include "summaries/export.h"
 
 namespace tw {
@@ -10,13 +15,26 @@ std::string Counted(std::int64_t count, const char* one, const char* many) {
   return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
+// The amount of a row: what is billed, or for work not billable alone, its value in brackets.
+std::string AmountCell(const MoneyTotals& money, std::string_view separator) {
+  if (money.billableSeconds == 0 && money.notBillable > 0) return "(" + AmountText(money.notBillable, separator) + ")";
+  return AmountText(money.billable, separator);
+}
+
 }  // namespace
 
 ShownSummary ReadShownSummary(const Files& files, const FolderReports& reports, const Period& period,
                               int roundMinutes, const EntrySink& entries) {
-  ShownSummary shown{EmptySummary(period, roundMinutes), ""};
+  SummaryAsk ask;
+  ask.roundMinutes = roundMinutes;
+  return ReadShownSummary(files, reports, period, ask, entries);
+}
+
+ShownSummary ReadShownSummary(const Files& files, const FolderReports& reports, const Period& period,
+                              const SummaryAsk& ask, const EntrySink& entries) {
+  ShownSummary shown{EmptySummary(period, ask.roundMinutes), ""};
   try {
-    shown.summary = ReadFolderSummary(files, reports, period, roundMinutes, entries);
+    shown.summary = ReadFolderSummary(files, reports, period, ask, entries);
   } catch (const RunError& e) {
     shown.failed = e.number() != kErrFileNotFound;
     shown.problem = shown.failed ? "The report could not be read: " + e.description() + "."
@@ -45,14 +63,122 @@ std::string ShareText(std::int64_t seconds, std::int64_t total) {
   return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "%";
 }
 
-std::vector<std::string> ProjectCells(const ProjectTotal& p, std::int64_t total, const DateFormat& format) {
+std::vector<std::string> ProjectCells(const ProjectTotal& p, std::int64_t total, const DateFormat& format,
+                                      std::string_view separator) {
   return {p.project, format.FormatDuration(p.seconds), HoursText(p.seconds), ShareText(p.seconds, total),
-          std::to_string(p.stretches)};
+          std::to_string(p.stretches), AmountCell(p.money, separator)};
 }
 
-std::vector<std::string> DayCells(const DayTotal& d, const DateFormat& format) {
+std::vector<std::string> DayCells(const DayTotal& d, const DateFormat& format, std::string_view separator) {
   return {format.data().shortDayNames[Weekday(d.day)] + " " + format.FormatDate({d.day, 0}),
-          format.FormatDuration(d.seconds), HoursText(d.seconds), std::to_string(d.stretches)};
+          format.FormatDuration(d.seconds), HoursText(d.seconds), std::to_string(d.stretches),
+          AmountCell(d.money, separator)};
+}
+
+std::vector<std::string> TagCells(const TagTotal& tag, const DateFormat& format, std::string_view separator) {
+  return {"#" + tag.first, format.FormatDuration(tag.second.seconds), HoursText(tag.second.seconds),
+          std::to_string(tag.second.stretches), AmountCell(tag.second, separator)};
+}
+
+std::vector<std::string> BudgetCells(const BudgetRow& row, const std::string& currency, const DateFormat& format,
+                                     std::string_view separator) {
+  const CivilDate month = CivilFromDay(row.days.first);
+  const std::string counts = row.scope == BudgetScope::Month
+                                 ? format.data().monthNames[static_cast<std::size_t>(month.month - 1)] + " " +
+                                       std::to_string(month.year)
+                                 : "in all";
+  const int percent = row.state.usedPercent;
+  std::string left;
+  const auto part = [&](std::int64_t amount, const std::string& text) {
+    left += (left.empty() ? "" : ", ") + text + (amount < 0 ? " over" : " left");
+  };
+  if (row.state.secondsLeft) part(*row.state.secondsLeft, format.FormatDuration(std::llabs(*row.state.secondsLeft)));
+  if (row.state.centsLeft) part(*row.state.centsLeft, MoneyText(std::llabs(*row.state.centsLeft), currency, separator));
+  return {row.project + ", " + counts, percent > 999 ? "over 999%" : std::to_string(percent) + "%", left};
+}
+
+SummaryAsk AskOf(const SummaryView& view, const ViewAsk& ask) {
+  SummaryAsk summary;
+  summary.roundMinutes = ask.roundMinutes;
+  summary.rates = &view.rates;
+  summary.filter = ask.filter;
+  summary.tags = true;
+  return summary;
+}
+
+SummaryView ReadSummaryView(const Files& files, const FolderReports& reports, const std::string& folder,
+                            Settings* settings, const Period& period, const ViewAsk& ask) {
+  SummaryView view;
+  try {
+    RatesFolder rates = ReadRates(files, folder);
+    view.rates = std::move(rates.book);
+    for (const RatesProblem& problem : rates.problems) view.problems.push_back(ProblemText(problem) + " (left out).");
+  } catch (const RunError& e) {
+    view.problems.push_back("The rates could not be read: " + e.description() + ".");
+  }
+  for (const std::string& project : view.rates.Projects()) view.anyRates |= !view.rates.Terms(project)->rates.empty();
+  if (settings) view.work = ReadWorkSettings(*settings);
+  for (const std::string& problem : view.work.problems) view.problems.push_back("The setting " + problem);
+
+  SummaryAsk summary = AskOf(view, ask);
+  std::optional<WorkBalance> balance;
+  if (view.work.target.Any()) {
+    balance.emplace(view.work.target, view.work.daysOff);
+    summary.sides.push_back(BalanceSide(*balance, BalanceDays(ask.today, ask.firstWeekday, view.work.since)));
+  }
+  BudgetTally budgets(view.rates, std::min(period.last, ask.today), ask.roundMinutes);
+  for (SideTally& side : budgets.Sides()) summary.sides.push_back(std::move(side));
+  // The filters' lists: every tag and project of the period, whatever is chosen.
+  TagTally every;
+  std::map<std::string, int, std::less<>> projects;
+  summary.sides.push_back({period, [&](const CountedStretch& s, int count) {
+                             every.Add(s.comment, s.counted, {}, count);
+                             const auto it = projects.find(s.project);
+                             (it != projects.end() ? it->second : projects[std::string(s.project)]) += count;
+                           }});
+  view.shown = ReadShownSummary(files, reports, period, summary);
+
+  if (balance) view.balances = BalancesOf(*balance, ask.today, ask.firstWeekday, view.work.since);
+  view.budgets = budgets.Rows();
+  for (const TagTotal& tag : every.Tags()) view.allTags.push_back(tag.first);
+  for (const auto& [name, count] : projects)
+    if (count > 0) view.allProjects.push_back(name);
+  std::sort(view.allTags.begin(), view.allTags.end(),
+            [](const std::string& a, const std::string& b) { return AsciiLowered(a) < AsciiLowered(b); });
+  return view;
+}
+
+std::string MoneyText(Cents cents, const std::string& currency, std::string_view separator) {
+  return AmountText(cents, separator) + (currency.empty() ? "" : " " + currency);
+}
+
+std::string MoneySentence(const SummaryView& view, const DateFormat& format, std::string_view separator) {
+  if (!view.anyRates) return "No hourly rates are set: Report > Rates... sets a project's rate, and whether it is billable.";
+  const Summary& s = view.shown.summary;
+  const auto time = [&](std::int64_t seconds) {
+    return format.FormatDuration(seconds) + " (" + HoursText(seconds) + " hours)";
+  };
+  std::string text = "Billable: " + time(s.money.billableSeconds) + ", " + MoneyText(s.money.billable, s.currency, separator) + ".";
+  const std::int64_t notBillable = s.money.seconds - s.money.billableSeconds;
+  if (notBillable > 0 || s.money.notBillable > 0)
+    text += "  Not billable: " + time(notBillable) + ", worth " + MoneyText(s.money.notBillable, s.currency, separator) +
+            " at its rates.";
+  return text;
+}
+
+std::string BalanceSentence(const SummaryView& view, const DateFormat& format) {
+  std::string text;
+  if (!view.balances) {
+    text = "No working-time target is set: Option > Preferences... sets one.";
+  } else {
+    const Balances& b = *view.balances;
+    text = "Balance: today " + BalanceText(b.day.Over()) + ", this week " + BalanceText(b.week.Over()) + ", this month " +
+           BalanceText(b.month.Over());
+    if (b.since) text += ", since " + format.FormatDate({*view.work.since, 0}) + " " + BalanceText(b.since->Over());
+    text += ".";
+  }
+  for (const std::string& problem : view.problems) text += "  " + problem;
+  return text;
 }
 
 

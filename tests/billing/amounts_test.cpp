@@ -8,6 +8,8 @@
 
 #include "billing/reckoning.h"
 #include "billing/tags.h"
+#include "billing/work_target.h"
+#include "tests/support/reckoning.h"
 
 namespace tw {
 namespace {
@@ -105,11 +107,13 @@ TEST(Amounts, EachStretchTakesTheRateOfItsStartDayAndCountsItsRoundedLength) {
 
 TEST(Amounts, RowsAddUpToTheTotalToTheCentOnAGeneratedQuarter) {
   const RatesBook rates = QuarterRates();
-  // The same rates as the independent reckoning reads them: each project's changes, latest first.
-  const std::map<std::string, std::vector<std::pair<std::int64_t, Cents>>> changes{
-      {"Acme", {{DayFromCivil({2026, 2, 15}), 9000}, {DayFromCivil({2026, 1, 1}), 8500}}},
-      {"Internal", {{DayFromCivil({2026, 1, 1}), 6000}}},
-      {"Later", {{DayFromCivil({2026, 3, 1}), 10000}}}};
+  // The same rates as the independent reckoning takes them.
+  test::IndependentRates independent;
+  independent.Rate("Acme", DayFromCivil({2026, 1, 1}), 8500);
+  independent.Rate("Acme", DayFromCivil({2026, 2, 15}), 9000);
+  independent.Rate("Internal", DayFromCivil({2026, 1, 1}), 6000);
+  independent.Rate("Later", DayFromCivil({2026, 3, 1}), 10000);
+  independent.NotBillable("Internal");
   const char* const projects[] = {"Acme", "Internal", "Later", "Nobody"};
   const char* const comments[] = {"", "#call", "review #call #Acme", "#off", "plan #CALL"};
   std::mt19937 random(20260401);
@@ -128,16 +132,8 @@ TEST(Amounts, RowsAddUpToTheTotalToTheCentOnAGeneratedQuarter) {
     tags.Add(comment, counted, amount);
     rows += amount.Billed();
     if (HasTag(comment, "call")) callSeconds += counted;
-    // Independently: the rate by a search of the changes, the exact counted x rate / 3600 rounded
-    // by comparing twice its remainder with the denominator.
-    const auto it = changes.find(project);
-    if (it == changes.end()) continue;
-    const auto change = std::find_if(it->second.begin(), it->second.end(), [&](const auto& c) { return c.first <= day; });
-    if (change == it->second.end()) continue;
-    const std::int64_t numerator = counted * change->second;
-    const Cents exact = numerator / 3600 + (2 * (numerator % 3600) >= 3600 ? 1 : 0);
-    value += exact;
-    if (project == "Internal") continue;
+    value += independent.Value(project, day, counted);
+    const Cents exact = independent.Billed(project, day, counted);
     billed += exact;
     byProject[project] += exact;
     byDay[day] += exact;
@@ -160,6 +156,30 @@ TEST(Amounts, RowsAddUpToTheTotalToTheCentOnAGeneratedQuarter) {
   ASSERT_EQ(tagRows.size(), 3u);
   EXPECT_EQ(tagRows[0].first, "call");  // the first spelling, its row counting "#CALL" too
   EXPECT_EQ(tagRows[0].second.seconds, callSeconds);
+}
+
+// An edit in a shared folder takes back what a stretch added: every tally is as if it never was.
+TEST(Amounts, AStretchTakenBackLeavesNoTrace) {
+  const RatesBook rates = QuarterRates();
+  const CountedStretch kept = At("Acme", 2, 16, 9, 3600, 3600, "#call"), gone = At("Internal", 2, 16, 11, 5400, 5400, "#call #off");
+  AmountTally alone(rates), both(rates);
+  TagTally aloneTags, bothTags;
+  WorkBalance aloneWork(*ReadWeekTarget("Mon=8").target, {}), bothWork(*ReadWeekTarget("Mon=8").target, {});
+  aloneTags.Add(kept.comment, kept.counted, alone.Add(kept));
+  aloneWork.Add(kept);
+  bothTags.Add(kept.comment, kept.counted, both.Add(kept));
+  bothTags.Add(gone.comment, gone.counted, both.Add(gone));
+  bothWork.Add(kept);
+  bothWork.Add(gone);
+  EXPECT_TRUE(bothWork.DayOff(gone.start.day));
+  bothTags.Add(gone.comment, gone.counted, both.Add(gone, -1), -1);
+  bothWork.Add(gone, -1);
+  EXPECT_EQ(both.Total(), alone.Total());
+  EXPECT_EQ(both.Day(gone.start.day), alone.Day(gone.start.day));
+  EXPECT_EQ(both.Project("Internal").stretches, 0);
+  EXPECT_EQ(bothTags.Tags(), aloneTags.Tags());  // "off" had only the stretch taken back
+  EXPECT_FALSE(bothWork.DayOff(gone.start.day));
+  EXPECT_EQ(bothWork.Day(gone.start.day), aloneWork.Day(gone.start.day));
 }
 
 TEST(Budgets, UseLeftAndTheMarksPassedOnceEach) {

@@ -102,5 +102,41 @@ TEST(WorkTarget, AMonthWithDaysOffCountsTheirTargetAsMet) {
   EXPECT_EQ(balance.Month(DayFromCivil({2026, 12, 10})).Over(), -2 * kHour);
 }
 
+// The settings as the settings store holds them: one that cannot be read is said and counts as
+// not set, the others still count; the balances a person looks at span this week, this month and
+// since the chosen day.
+TEST(WorkTarget, SettingsReadFromTheStoreAndTheBalancesOfToday) {
+  test::EventLog log;
+  test::FakeSettings settings(log);
+  settings.values = {{"WorkTarget", "Mon=8,Tue=8,Wed=8,Thu=8,Fri=8"}, {"DaysOff", "2026-12-25,someday"},
+                     {"BalanceSince", " 2026-11-16 "}};
+  WorkSettings read = ReadWorkSettings(settings);
+  EXPECT_EQ(read.target.seconds[1], 8 * kHour);
+  EXPECT_TRUE(read.daysOff.empty());
+  EXPECT_EQ(read.since, DayFromCivil({2026, 11, 16}));
+  ASSERT_EQ(read.problems.size(), 1u);
+  EXPECT_EQ(read.problems[0].rfind("DaysOff: ", 0), 0u) << read.problems[0];
+  settings.values = {{"BalanceSince", "16.11.2026"}};
+  read = ReadWorkSettings(settings);
+  EXPECT_FALSE(read.target.Any());
+  EXPECT_FALSE(read.since);
+  EXPECT_EQ(read.problems.size(), 1u);
+
+  // Tuesday 1 December 2026; weeks from Monday: this week began in November.
+  const std::int64_t today = DayFromCivil({2026, 12, 1});
+  EXPECT_EQ(BalanceDays(today, 1, std::nullopt), (Period{DayFromCivil({2026, 11, 30}), today}));
+  EXPECT_EQ(BalanceDays(today, 1, DayFromCivil({2026, 11, 16})), (Period{DayFromCivil({2026, 11, 16}), today}));
+  EXPECT_EQ(BalanceDays(DayFromCivil({2026, 12, 9}), 1, std::nullopt).first, today);
+  WorkBalance balance(*ReadWeekTarget("Mon=8,Tue=8,Wed=8,Thu=8,Fri=8").target, {});
+  for (const int day : {16, 30}) balance.Add({"Work", "", MakeDateTime({2026, 11, day}, 9, 0, 0), 9 * kHour, 9 * kHour});
+  balance.Add({"Work", "", MakeDateTime({2026, 12, 1}, 9, 0, 0), 4 * kHour, 4 * kHour});
+  const Balances b = BalancesOf(balance, today, 1, DayFromCivil({2026, 11, 16}));
+  EXPECT_EQ(b.day, (Balance{4 * kHour, 8 * kHour}));
+  EXPECT_EQ(b.week, (Balance{13 * kHour, 16 * kHour}));
+  EXPECT_EQ(b.month, (Balance{4 * kHour, 8 * kHour}));
+  EXPECT_EQ(b.since, (Balance{22 * kHour, 12 * 8 * kHour}));
+  EXPECT_FALSE(BalancesOf(balance, today, 1, std::nullopt).since);
+}
+
 }  // namespace
 }  // namespace tw

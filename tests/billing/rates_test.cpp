@@ -73,7 +73,7 @@ TEST(RatesFile, AHandEditedFileIsReadAndItsWrongLinesNamedAndKept) {
 }
 
 TEST(RatesFile, FactsThatCannotBeWrittenAreRefused) {
-  const auto problem = [](RatesEntry entry) { return EntryProblem(entry).has_value(); };
+  const auto problem = [](RatesEntry entry) { return RatesEntryProblem(entry).has_value(); };
   const RatesEntry rate{Fact::Rate, "Acme", *ParseIsoDay("2026-01-01"), {}, false, 9050, true, {}, "", ""};
   EXPECT_FALSE(problem(rate));
   for (const char* project : {"", " ", "a\tb", "a\nb"}) {

@@ -73,7 +73,7 @@ TEST_F(ProjectEditorTest, TheEditorShowsTheListAsTextWithItsInstructions) {
   editor.show();
   editor.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
-  EXPECT_EQ(test::TabOrder(4), (Names{"txtProjectList", "cmdSave", "cmdCancel", "txtProjectList"}));
+  EXPECT_EQ(test::TabOrder(5), (Names{"txtProjectList", "cmdSave", "cmdCancel", "cmdSettings", "txtProjectList"}));
 }
 
 TEST_F(ProjectEditorTest, SavingUnchangedTextKeepsFileAndBoxAndReturnsToTheRememberedProject) {

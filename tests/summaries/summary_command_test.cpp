@@ -36,27 +36,28 @@ class SummaryCommandTest : public test::PlatformTest {
 TEST_F(SummaryCommandTest, AWeeklyTimesheetPerProjectAndPerDay) {
   ASSERT_EQ(Run({"--week", "--csv"}), 0);
   EXPECT_EQ(out.str(),
-            "Project,Duration,Hours,Stretches\r\n"
-            "Alpha,03:30:00,3.50,2\r\n"
-            "\"Say \"\"hi\"\"\",00:07:30,0.13,1\r\n"
-            "Open,00:00:00,0.00,1\r\n"
-            "Total Time:,03:37:30,3.63,4\r\n");
+            "Project,Duration,Hours,Stretches,Amount,Billable Hours,Not Billable Hours\r\n"
+            "Alpha,03:30:00,3.50,2,0.00,3.50,0.00\r\n"
+            "\"Say \"\"hi\"\"\",00:07:30,0.13,1,0.00,0.13,0.00\r\n"
+            "Open,00:00:00,0.00,1,0.00,0.00,0.00\r\n"
+            "Total Time:,03:37:30,3.63,4,0.00,3.63,0.00\r\n");
   EXPECT_EQ(err.str(), "tallywright-report: 1 line of the report file is not a record and was skipped\n");
   ASSERT_EQ(Run({"--from", "2026-12-06", "--to=2026-12-08", "--by", "day", "--round", "15"}), 0);
   EXPECT_EQ(out.str(),
-            "Date\tDuration\tHours\tStretches\n"
-            "2026-12-06\t00:00:00\t0.00\t0\n"
-            "2026-12-07\t01:45:00\t1.75\t2\n"
-            "2026-12-08\t02:00:00\t2.00\t1\n"
-            "Total Time:\t03:45:00\t3.75\t3\n");
+            "Date\tDuration\tHours\tStretches\tAmount\tBillable Hours\tNot Billable Hours\n"
+            "2026-12-06\t00:00:00\t0.00\t0\t0.00\t0.00\t0.00\n"
+            "2026-12-07\t01:45:00\t1.75\t2\t0.00\t1.75\t0.00\n"
+            "2026-12-08\t02:00:00\t2.00\t1\t0.00\t2.00\t0.00\n"
+            "Total Time:\t03:45:00\t3.75\t3\t0.00\t3.75\t0.00\n");
   // A period's stretches in the day report's columns; one day stays exactly as the day report.
   ASSERT_EQ(Run({"--week", "2026-12-14", "--by", "entry"}), 0);
-  EXPECT_EQ(out.str(), "Project Name\tStart of Project\tEnd of Project\tProject Time\tComments\n"
-                       "Beta\t12/14/2026 9:00 AM\t12/14/2026 9:10 AM\t00:10:00\tnext week\n");
+  EXPECT_EQ(out.str(), "Project Name\tStart of Project\tEnd of Project\tProject Time\tComments\tAmount\n"
+                       "Beta\t12/14/2026 9:00 AM\t12/14/2026 9:10 AM\t00:10:00\tnext week\t0.00\n");
   ASSERT_EQ(Run({"--month", "--by", "project"}), 0);
-  EXPECT_NE(out.str().find("Beta\t00:10:00\t0.17\t1\n"), std::string::npos);
+  EXPECT_NE(out.str().find("Beta\t00:10:00\t0.17\t1\t"), std::string::npos);
   ASSERT_EQ(Run({"--year", "2025"}), 0);
-  EXPECT_EQ(out.str(), "Project\tDuration\tHours\tStretches\nTotal Time:\t00:00:00\t0.00\t0\n");
+  EXPECT_EQ(out.str(), "Project\tDuration\tHours\tStretches\tAmount\tBillable Hours\tNot Billable Hours\n"
+                       "Total Time:\t00:00:00\t0.00\t0\t0.00\t0.00\t0.00\n");
 }
 
 TEST_F(SummaryCommandTest, JsonReadsBackWithEveryField) {
@@ -65,7 +66,9 @@ TEST_F(SummaryCommandTest, JsonReadsBackWithEveryField) {
   const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(out.str()), &error);
   ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << out.str();
   const QJsonObject o = doc.object();
-  EXPECT_EQ(o.keys(), (QStringList{"days", "entries", "from", "projects", "skippedLines", "to", "totalSeconds"}));
+  EXPECT_EQ(o.keys(), (QStringList{"amount", "billableSeconds", "currency", "days", "entries", "from",
+                                   "notBillableSeconds", "notBillableValue", "projects", "skippedLines", "tags",
+                                   "to", "totalSeconds"}));
   EXPECT_EQ(o["from"].toString(), "2026-12-07");
   EXPECT_EQ(o["to"].toString(), "2026-12-13");
   EXPECT_EQ(o["totalSeconds"].toInteger(), 13050);
@@ -95,7 +98,8 @@ TEST_F(SummaryCommandTest, ErrorsAreOneLineWithStatusTwo) {
       {"--week", "--month"}, {"--date", "2026-12-07", "--year"}, {"--by", "week", "--week"},
       {"--round", "7"}, {"--round", "15x"}, {"--week", "--csv", "--json"}, {"--by"},
       {"--week", "--file", folder.File("none.pro")}, {"--year", "2024", "--year", "2025"},
-      {"--month=2026-11", "--month", "2026-12"}, {"--week", "9999-12-31"}};
+      {"--month=2026-11", "--month", "2026-12"}, {"--week", "9999-12-31"}, {"--week", "--tag"},
+      {"--week", "--tag", "#"}, {"--week", "--ics", "--invoice"}, {"--balance", "--by", "day"}, {"--by", "tags"}};
   for (const auto& args : bad) {
     EXPECT_EQ(Run(args), 2) << args[0] << args.size();
     EXPECT_EQ(out.str(), "") << args[0];

@@ -94,8 +94,9 @@ TEST_F(SummaryWindowTest, ExportsTheCsvASpreadsheetReadsAndOpensADay) {
     return QString::fromStdString(folder.File("week.csv"));
   };
   test::Click(*s, "cmdExport");
-  EXPECT_EQ(folder.Read("week.csv"), "Project,Duration,Hours,Stretches\r\nAlpha,01:30:00,1.50,1\r\n"
-                                     "Total Time:,01:30:00,1.50,1\r\n");
+  EXPECT_EQ(folder.Read("week.csv"), "Project,Duration,Hours,Stretches,Amount,Billable Hours,Not Billable Hours\r\n"
+                                     "Alpha,01:30:00,1.50,1,0.00,1.50,0.00\r\n"
+                                     "Total Time:,01:30:00,1.50,1,0.00,1.50,0.00\r\n");
   // JSON, like every file the program writes, ends its lines with CR LF.
   test::Child<QComboBox>(*s, "cboExport")->setCurrentIndex(2);
   frmSummary::askSavePath = [&](QWidget*, const QString&, const QString& filter) {
