@@ -210,8 +210,8 @@ TEST_F(ImportTest, ICalendarExportFoldsEscapesKeepsItsUidsAndReadsBackTheSame) {
   const std::string comment = "Caf\xC3\xA9 \xC3\xA9t\xC3\xA9; notes, \\ and a line\nbreak " + std::string(60, 'x') + "\xE2\x82\xAC";
   std::vector<SummaryEntry> entries(3);
   entries[0] = {"Alpha", "10/25/2026 1:30:00 AM", "10/25/2026 3:30:00 AM", comment, "", MakeDateTime({2026, 10, 25}, 1, 30, 0),
-                MakeDateTime({2026, 10, 25}, 3, 30, 0), 0};
-  entries[1] = {"Beta", "x", "y", "", "laptop", MakeDateTime({2026, 11, 2}, 9, 0, 0), MakeDateTime({2026, 11, 2}, 9, 45, 0), 0};
+                MakeDateTime({2026, 10, 25}, 3, 30, 0), 0, {}};
+  entries[1] = {"Beta", "x", "y", "", "laptop", MakeDateTime({2026, 11, 2}, 9, 0, 0), MakeDateTime({2026, 11, 2}, 9, 45, 0), 0, {}};
   entries[2] = entries[1];  // the same record twice: two events, two UIDs
   std::ostringstream out;
   WriteICalendar(Summary{}, entries, out);

@@ -169,7 +169,9 @@ TEST(FolderOwner, SlowOrLongRequestsAreDroppedWithinTheBound) {
                                    std::string(200, '7')}) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), length), 0);
-    if (!bytes.empty()) EXPECT_EQ(::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL), ssize_t(bytes.size()));
+    if (!bytes.empty()) {
+      EXPECT_EQ(::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL), ssize_t(bytes.size()));
+    }
     bool answered = false;
     const auto began = std::chrono::steady_clock::now();
     EXPECT_TRUE(owner->AnswerOne([&](std::string_view) { return answered = true, ""; }, 100));
