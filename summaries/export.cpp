@@ -5,6 +5,7 @@
 
 #include "dates/local_time.h"
 #include "store/day_report.h"
+#include "platform/translate.h"
 
 namespace tw {
 namespace {
@@ -152,16 +153,16 @@ void WriteJson(const Summary& summary, const std::vector<SummaryEntry>& entries,
 
 std::span<const ExportForm> ExportForms() {
   static constexpr ExportForm kForms[] = {
-      {"CSV, per project", "csv", "CSV files (*.csv)", false,
+      {TW_TEXT("tw::frmSummary", "CSV, per project"), "csv", TW_TEXT("tw::frmSummary", "CSV files (*.csv)"), false,
        [](const Summary& s, const std::vector<SummaryEntry>&, std::ostream& out) {
          WriteTable(s, SummaryTable::Projects, true, out);
        }},
-      {"CSV, per day", "csv", "CSV files (*.csv)", false,
+      {TW_TEXT("tw::frmSummary", "CSV, per day"), "csv", TW_TEXT("tw::frmSummary", "CSV files (*.csv)"), false,
        [](const Summary& s, const std::vector<SummaryEntry>&, std::ostream& out) {
          WriteTable(s, SummaryTable::Days, true, out);
        }},
-      {"JSON", "json", "JSON files (*.json)", true, WriteJson},
-      {"iCalendar", "ics", "iCalendar files (*.ics)", true, WriteICalendar},
+      {"JSON", "json", TW_TEXT("tw::frmSummary", "JSON files (*.json)"), true, WriteJson},
+      {"iCalendar", "ics", TW_TEXT("tw::frmSummary", "iCalendar files (*.ics)"), true, WriteICalendar},
   };
   return kForms;
 }

@@ -8,6 +8,7 @@
 #include "tracking/calculate_time.h"
 #include "tracking/running.h"
 #include "tracking/write_record.h"
+#include "platform/translate.h"
 
 namespace tw {
 namespace {
@@ -64,7 +65,7 @@ bool EndProject(MainView& form) {
       p.dialogs->MsgBox("There was an error writing to the report", MsgStyle::OkOnly, kProductName);
     else if (!noteProblem.empty())
       p.dialogs->MsgBox(noteProblem, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
-    if (recorded && ReportHoldsOtherForms()) form.SetStatusText(kOtherFormsStatus);
+    if (recorded && ReportHoldsOtherForms()) form.SetStatusText(Tr("Status", kOtherFormsStatus));
   });
   if (recorded) RememberLastProject(ChosenProject(form));
   return recorded;
