@@ -18,6 +18,7 @@
 #include "platform/folder_owner.h"
 #include "platform/platform.h"
 #include "platform/system.h"
+#include "platform/translate.h"
 
 namespace {
 
@@ -73,6 +74,11 @@ int main(int argc, char** argv) {
     if (!settingsFile) throw HandOver{};
     PlainSettings settings(FileText(*settingsFile));
     tw::PosixSystem system;
+    // Its few texts are English: where the person's language has a translation, the full command,
+    // which has the translations, answers (an English run only reads one more setting).
+    for (const std::string& language :
+         tw::WantedLanguages(settings.GetSetting(tw::kProductName, tw::kSettingsSection, tw::kLanguageSetting, "")))
+      if (!tw::TranslationFile(system.ProgramFolder(), language).empty()) throw HandOver{};
     tw::platform() = tw::Platform{nullptr, &settings, nullptr, &system, nullptr, nullptr, nullptr};
     // The owner of the data folder; when none owns it (and so nothing was sent), the full command
     // acts on the folder. An owner's refusal, or an answer lost after sending, is never sent again.

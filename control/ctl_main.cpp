@@ -17,11 +17,13 @@
 #include "desktop/qt_locale.h"
 #include "desktop/qt_messages.h"
 #include "desktop/qt_settings.h"
+#include "desktop/qt_translations.h"
 #include "import/hamster.h"
 #include "platform/clock.h"
 #include "platform/folder_owner.h"
 #include "platform/platform.h"
 #include "platform/system.h"
+#include "platform/translate.h"
 #include "tracking/running.h"
 
 namespace {
@@ -128,6 +130,9 @@ int main(int argc, char** argv) {
   tw::SystemClock clock;
   tw::DateFormat dateFormat;  // the user's, read when the data folder is acted on directly
   tw::platform() = tw::Platform{&files, &settings, &dialogs, &system, &clock, &dateFormat, nullptr};
+  // Its messages in the person's language; what scripts read (JSON, exit statuses) in any.
+  tw::InstallTranslations(settings.GetSetting(tw::kProductName, tw::kSettingsSection, tw::kLanguageSetting, ""),
+                          system.ProgramFolder());
 
   std::unique_ptr<CtlTracker> tracker;
   const auto pick = [&]() -> tw::Tracker& {

@@ -28,7 +28,7 @@ constexpr int kAnchorRole = Qt::UserRole;
 
 HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
   setObjectName("helpViewer");
-  setWindowTitle("Help");
+  setWindowTitle(tr("Help"));
   splitter_ = new QSplitter(this);
   tabs_ = new QTabWidget(splitter_);
   topicList_ = new QListWidget;
@@ -37,26 +37,29 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
   topicList_->setWordWrap(true);
   topicList_->setResizeMode(QListView::Adjust);
   topicList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  tabs_->addTab(topicList_, "Contents");
+  topicList_->setAccessibleName(tr("Topics"));
+  tabs_->addTab(topicList_, tr("Contents"));
 
   auto* search = new QWidget;
   auto* searchLayout = new QVBoxLayout(search);
-  auto* prompt = new QLabel("Type the first few letters of the word you're looking for:");
+  auto* prompt = new QLabel(tr("Type the first few letters of the word you're looking for:"));
   prompt->setWordWrap(true);
   keywordBox_ = new QLineEdit;
   keywordBox_->setObjectName("helpKeyword");
   prompt->setBuddy(keywordBox_);
   keywordList_ = new QListWidget;
   keywordList_->setObjectName("helpKeywords");
-  auto* display = new QPushButton("&Display");
+  keywordList_->setAccessibleName(tr("Keywords"));
+  auto* display = new QPushButton(tr("&Display"));
   searchLayout->addWidget(prompt);
   searchLayout->addWidget(keywordBox_);
   searchLayout->addWidget(keywordList_, 1);
   searchLayout->addWidget(display, 0, Qt::AlignRight);
-  tabs_->addTab(search, "Index");
+  tabs_->addTab(search, tr("Index"));
 
   page_ = new QTextBrowser(splitter_);
   page_->setObjectName("helpPage");
+  page_->setAccessibleName(tr("Help page"));
   page_->setOpenExternalLinks(true);
   splitter_->setStretchFactor(1, 1);
   splitter_->setSizes({200, 440});
@@ -89,8 +92,8 @@ void HelpViewer::Load(const QString& helpFile) {
   keywordList_->clear();
   index_ = {};
   if (!file.open(QIODevice::ReadOnly)) {
-    setWindowTitle("Help");
-    page_->setHtml("<h2>The help file cannot be opened</h2><p>" + helpFile.toHtmlEscaped() +
+    setWindowTitle(tr("Help"));
+    page_->setHtml("<h2>" + tr("The help file cannot be opened") + "</h2><p>" + helpFile.toHtmlEscaped() +
                    "</p><p>" + file.errorString().toHtmlEscaped() + "</p>");
     return;
   }

@@ -42,7 +42,7 @@ bool DesktopNotifications::Show(const QString& title, const QString& text, std::
   QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
   // Each reminder takes the place of the one before, and stays until the user reads it.
   call << QString::fromUtf8(kProductName) << shown_ << QStringLiteral("com.quillfen.Tallywright") << title
-       << text << QStringList{QStringLiteral("default"), QStringLiteral("Show ") + QString::fromUtf8(kProductName)}
+       << text << QStringList{QStringLiteral("default"), tr("Show %1").arg(QString::fromUtf8(kProductName))}
        << QVariantMap{{QStringLiteral("desktop-entry"), QStringLiteral("com.quillfen.Tallywright")}} << 0;
   onClick_ = std::move(onClick);
   // Asked without waiting: a slow service never holds up the window.

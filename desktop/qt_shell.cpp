@@ -8,6 +8,7 @@
 
 #include "desktop/qt_text.h"
 #include "platform/run_error.h"
+#include "platform/translate.h"
 
 namespace tw {
 
@@ -53,8 +54,8 @@ DesktopNotifications& QtShell::Notifications() const {
 }
 
 std::string QtShell::BalloonsThrough() const {
-  if (Notifications().Available()) return "the desktop's notification service";
-  if (HasNotificationArea()) return "a balloon of the notification icon";
+  if (Notifications().Available()) return Tr("Preferences", "the desktop's notification service");
+  if (HasNotificationArea()) return Tr("Preferences", "a balloon of the notification icon");
   return "";
 }
 

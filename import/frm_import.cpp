@@ -19,6 +19,7 @@
 #include "import/hamster.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "platform/translate.h"
 #include "platform/product.h"
 #include "platform/system.h"
 #include "projects/project_list.h"
@@ -30,7 +31,7 @@ namespace tw {
 
 frmImport::frmImport(MainView& main, QWidget* parent) : QDialog(parent), main_(main) {
   setObjectName("frmImport");
-  setWindowTitle("Import");
+  setWindowTitle(tr("Import"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
@@ -42,34 +43,36 @@ frmImport::frmImport(MainView& main, QWidget* parent) : QDialog(parent), main_(m
 
 void frmImport::Build() {
   auto* grid = new QGridLayout(this);
-  auto* fileLabel = new QLabel("&File:", this);
+  auto* fileLabel = new QLabel(tr("&File:"), this);
   txtFile_ = new QLineEdit(this);
   txtFile_->setObjectName("txtFile");
   txtFile_->setReadOnly(true);
   fileLabel->setBuddy(txtFile_);
-  auto* chooseFile = MakeButton(this, "cmdChooseFile", "Choose Fi&le...", "Choose a file to import");
-  auto* chooseFolder = MakeButton(this, "cmdChooseFolder", "Choose F&older...", "Choose a Timewarrior data folder");
-  auto* formatLabel = new QLabel("Fo&rmat:", this);
+  auto* chooseFile = MakeButton(this, "cmdChooseFile", tr("Choose Fi&le..."), tr("Choose a file to import"));
+  auto* chooseFolder = MakeButton(this, "cmdChooseFolder", tr("Choose F&older..."), tr("Choose a Timewarrior data folder"));
+  auto* formatLabel = new QLabel(tr("Fo&rmat:"), this);
   cboFormat_ = new QComboBox(this);
   cboFormat_->setObjectName("cboFormat");
-  cboFormat_->addItem("Recognise it");
+  cboFormat_->addItem(tr("Recognise it"));
   for (const ImportFormatInfo& f : ImportFormats()) cboFormat_->addItem(f.title);
   formatLabel->setBuddy(cboFormat_);
-  chkNewProjects_ = new QCheckBox("&Add new projects to the project list", this);
+  chkNewProjects_ = new QCheckBox(tr("&Add new projects to the project list"), this);
   chkNewProjects_->setObjectName("chkNewProjects");
   chkNewProjects_->setChecked(true);
   chkNewProjects_->setMinimumHeight(chkNewProjects_->fontMetrics().height() + 12);  // its caption whole
   txtPreview_ = new QPlainTextEdit(this);
   txtPreview_->setObjectName("txtPreview");
   txtPreview_->setReadOnly(true);
+  txtPreview_->setAccessibleName(tr("What the import would do"));
   txtPreview_->setMinimumSize(520, 260);
   prgRead_ = new QProgressBar(this);
   prgRead_->setObjectName("prgRead");
   prgRead_->setRange(0, 100);
+  prgRead_->setAccessibleName(tr("Reading the file"));
   prgRead_->hide();
-  cmdImport_ = MakeButton(this, "cmdImport", "&Import", "Add the stretches to the report");
+  cmdImport_ = MakeButton(this, "cmdImport", tr("&Import"), tr("Add the stretches to the report"));
   cmdImport_->setEnabled(false);
-  cmdCancel_ = MakeButton(this, "cmdCancel", "Cancel", "Write nothing");
+  cmdCancel_ = MakeButton(this, "cmdCancel", tr("Cancel"), tr("Write nothing"));
 
   grid->addWidget(fileLabel, 0, 0);
   grid->addWidget(txtFile_, 0, 1);
@@ -138,8 +141,8 @@ void frmImport::Open(MainView& main, QWidget* parent) {
 void frmImport::ChooseFile(bool folder) {
   const QString start = path_.empty() ? QDir::homePath() : QFileInfo(FromBytes(path_)).absolutePath();
   const QString chosen = askPath ? askPath(this, folder)
-                         : folder ? QFileDialog::getExistingDirectory(this, "Import a Timewarrior Data Folder", start)
-                                  : QFileDialog::getOpenFileName(this, "Import", start);
+                         : folder ? QFileDialog::getExistingDirectory(this, tr("Import a Timewarrior Data Folder"), start)
+                                  : QFileDialog::getOpenFileName(this, tr("Import"), start);
   if (chosen.isEmpty()) return;
   cboFormat_->setCurrentIndex(0);
   Preview(ToBytes(chosen));
@@ -154,7 +157,7 @@ void frmImport::Preview(const std::string& path) {
   busy_ = true;
   cancelled_ = false;
   cmdImport_->setEnabled(false);
-  txtPreview_->setPlainText("Reading...");
+  txtPreview_->setPlainText(tr("Reading..."));
   prgRead_->setValue(0);
   prgRead_->show();
   QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -187,8 +190,8 @@ void frmImport::Import() {
     Setup::ReloadProjectList(main_);
   }
   const std::size_t added = preview_.plan.added;
-  platform().dialogs->MsgBox(std::to_string(added) + (added == 1 ? " stretch was" : " stretches were") +
-                                 " added to the report.",
+  platform().dialogs->MsgBox(TrN("Import", "%n stretches were added to the report.",
+                                 "%n stretch was added to the report.", static_cast<long long>(added)),
                              MsgStyle::OkOnly + MsgStyle::Information, kProductName);
   accept();
 }

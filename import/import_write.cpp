@@ -23,6 +23,7 @@
 #include "store/changes.h"
 #include "store/machine_claim.h"
 #include "store/record_store.h"
+#include "platform/translate.h"
 
 namespace tw {
 namespace {
@@ -509,34 +510,42 @@ ImportPlan WriteImport(const Files& files, const std::string& folder, const Impo
 }
 
 std::string PlanText(const ImportPlan& plan, const DateFormat& form, bool newProjects) {
-  if (!plan.refusal.empty()) return "Nothing imported: " + Printable(plan.refusal) + "\n";
+  if (!plan.refusal.empty()) return Arg(Tr("Import", "Nothing imported: %1"), {Printable(plan.refusal)}) + "\n";
   std::string text;
-  const auto count = [](std::size_t n, const char* one, const char* many) {
-    return std::to_string(n) + " " + (n == 1 ? one : many);
+  const auto count = [](std::size_t n, const char* many, const char* one) {
+    return TrN("Import", many, one, static_cast<long long>(n));
   };
-  text += count(plan.read, "stretch read", "stretches read");
-  if (plan.read > 0) text += ", from " + Moment(form, plan.first) + " to " + Moment(form, plan.last);
-  text += "\n" + count(plan.added, "stretch to add", "stretches to add") + "\n";
-  text += count(plan.duplicates, "duplicate skipped (already in the report)", "duplicates skipped (already in the report)") + "\n";
-  text += count(plan.overlaps, "overlaps a stretch of the report", "overlap stretches of the report") + "\n";
+  text += TrN("Import", "%n stretches read", "%n stretch read", static_cast<long long>(plan.read));
+  if (plan.read > 0)
+    text += Arg(Tr("Import", ", from %1 to %2"), {Moment(form, plan.first), Moment(form, plan.last)});
+  text += "\n" + TrN("Import", "%n stretches to add", "%n stretch to add", static_cast<long long>(plan.added)) + "\n";
+  text += TrN("Import", "%n duplicates skipped (already in the report)", "%n duplicate skipped (already in the report)",
+              static_cast<long long>(plan.duplicates)) + "\n";
+  text += TrN("Import", "%n overlap stretches of the report", "%n overlaps a stretch of the report",
+              static_cast<long long>(plan.overlaps)) + "\n";
   if (!plan.projects.empty()) {
-    text += "Projects:\n";
+    text += Tr("Import", "Projects:") + "\n";
     for (const std::string& p : plan.projects) {
       const bool fresh = std::binary_search(plan.newProjects.begin(), plan.newProjects.end(), p);
-      text += "  " + p + (fresh ? newProjects ? "  (new: goes on the project list)" : "  (new, not on the project list)" : "") + "\n";
+      text += "  " + p +
+              (fresh ? newProjects ? Tr("Import", "  (new: goes on the project list)")
+                                   : Tr("Import", "  (new, not on the project list)")
+                     : "") +
+              "\n";
     }
   }
   for (const ImportPlan::Renamed& r : plan.renamed)
-    text += "Project \"" + Printable(r.from) + "\" is written as \"" + r.to + "\" (" + r.why + ")\n";
-  const auto list = [&](std::size_t all, std::size_t listed, const char* one, const char* many, const auto& each) {
+    text += Arg(Tr("Import", "Project \"%1\" is written as \"%2\" (%3)"), {Printable(r.from), r.to, r.why}) + "\n";
+  const auto list = [&](std::size_t all, std::size_t listed, const std::string& heading, const auto& each) {
     if (all == 0) return;
-    text += count(all, one, many) + "\n";
+    text += heading + "\n";
     for (std::size_t i = 0; i < listed; ++i) text += "  " + each(i) + "\n";
-    if (all > listed) text += "  and " + std::to_string(all - listed) + " more\n";
+    if (all > listed) text += "  " + TrN("Import", "and %n more", "and %n more", static_cast<long long>(all - listed)) + "\n";
   };
-  list(plan.noteCount, plan.notes.size(), "note:", "notes:",
+  list(plan.noteCount, plan.notes.size(), count(plan.noteCount, "%n notes:", "%n note:"),
        [&](std::size_t i) { return Printable(plan.notes[i].place) + ": " + Printable(plan.notes[i].text); });
-  list(plan.unreadableCount, plan.unreadable.size(), "item could not be read:", "items could not be read:",
+  list(plan.unreadableCount, plan.unreadable.size(),
+       count(plan.unreadableCount, "%n items could not be read:", "%n item could not be read:"),
        [&](std::size_t i) { return Printable(plan.unreadable[i].place) + ": " + Printable(plan.unreadable[i].reason); });
   return text;
 }

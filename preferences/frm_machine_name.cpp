@@ -21,7 +21,7 @@ constexpr double kClientHeight = 2220;
 
 frmMachineName::frmMachineName(const std::string& folder) : folder_(folder) {
   setObjectName("frmMachineName");
-  setWindowTitle("This Machine");
+  setWindowTitle(tr("This Machine"));
   setWindowIcon(ProgramIcon());
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                  Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -29,12 +29,12 @@ frmMachineName::frmMachineName(const std::string& folder) : folder_(folder) {
   PaintLightYellow(this);
 
   QLabel* about = MakeLabel(this, "lblShared",
-                            FromBytes("The data folder " + folder +
-                                      " is shared with other machines. Each machine keeps its records there "
-                                      "under a name of its own."));
+                            tr("The data folder %1 is shared with other machines. Each machine keeps its "
+                               "records there under a name of its own.")
+                                .arg(FromBytes(folder)));
   about->setWordWrap(true);
   PlaceTwips(about, 120, 120, 5160, 855);
-  QLabel* label = MakeLabel(this, "lblName", "This machine's &name:");
+  QLabel* label = MakeLabel(this, "lblName", tr("This machine's &name:"));
   PlaceTwips(label, 120, 1140, 2400, 255);
   // Never a name another machine uses there, such as the host's name on two hosts named alike.
   txtName_ = new QLineEdit(FromBytes(FreeDeviceName(folder, ThisDevice())), this);
@@ -42,7 +42,7 @@ frmMachineName::frmMachineName(const std::string& folder) : folder_(folder) {
   txtName_->setMaxLength(static_cast<int>(kDeviceNameMax));
   label->setBuddy(txtName_);
   PlaceTwips(txtName_, 2640, 1110, 2640, 285);
-  QPushButton* ok = MakeButton(this, "cmdOK", "OK");
+  QPushButton* ok = MakeButton(this, "cmdOK", tr("OK"));
   ok->setDefault(true);
   PlaceTwips(ok, 4065, 1680, 1215, 375);
   connect(ok, &QPushButton::clicked, this, [this] { accept(); });

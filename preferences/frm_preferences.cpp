@@ -39,7 +39,7 @@ QLineEdit* MakeNumberBox(QWidget* parent, const char* name, QLabel* label, doubl
 
 frmPreferences::frmPreferences(const std::string& sourceLine, MainView* main) : main_(main) {
   setObjectName("frmPreferences");
-  setWindowTitle("Preferences");
+  setWindowTitle(tr("Preferences"));
   setWindowIcon(ProgramIcon());
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                  Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -47,12 +47,12 @@ frmPreferences::frmPreferences(const std::string& sourceLine, MainView* main) : 
   PaintLightYellow(this);
 
   QLabel* idle = MakeLabel(this, "lblIdleMinutes",
-                           "&Minutes without input that count as time away (0: off):");
+                           tr("&Minutes without input that count as time away (0: off):"));
   idle->setWordWrap(true);
   PlaceTwips(idle, 120, 240, 3960, 435);
   txtIdleMinutes_ = MakeNumberBox(this, "txtIdleMinutes", idle, 240, IdleMinutes());
   QLabel* remind = MakeLabel(this, "lblRemindHours",
-                             "&Hours a stretch runs before a reminder (0: off):");
+                             tr("&Hours a stretch runs before a reminder (0: off):"));
   remind->setWordWrap(true);
   PlaceTwips(remind, 120, 840, 3960, 435);
   txtRemindHours_ = MakeNumberBox(this, "txtRemindHours", remind, 840, RemindHours());
@@ -61,20 +61,20 @@ frmPreferences::frmPreferences(const std::string& sourceLine, MainView* main) : 
   PlaceTwips(source, 120, 1440, 5160, 495 + kBelowSource);
 
   const DataChoice data = CurrentDataChoice();
-  QLabel* folder = MakeLabel(this, "lblDataFolder", "&Data folder:");
+  QLabel* folder = MakeLabel(this, "lblDataFolder", tr("&Data folder:"));
   PlaceTwips(folder, 120, 2040 + kBelowSource, 1200, 255);
   txtDataFolder_ = new QLineEdit(FromBytes(data.folder), this);
   txtDataFolder_->setObjectName("txtDataFolder");
   folder->setBuddy(txtDataFolder_);
   PlaceTwips(txtDataFolder_, 1380, 2010 + kBelowSource, 2640, 285);
-  QPushButton* choose = MakeButton(this, "cmdChooseFolder", "&Choose...");
+  QPushButton* choose = MakeButton(this, "cmdChooseFolder", tr("&Choose..."), tr("Choose the data folder"));
   PlaceTwips(choose, 4140, 1980 + kBelowSource, 1140, 345);
-  chkShared_ = new QCheckBox("This folder is &shared with other machines", this);
+  chkShared_ = new QCheckBox(tr("This folder is &shared with other machines"), this);
   chkShared_->setObjectName("chkShared");
   PaintLightYellow(chkShared_);
   chkShared_->setChecked(data.shared);
   PlaceTwips(chkShared_, 120, 2430 + kBelowSource, 5160, 345);
-  QLabel* machine = MakeLabel(this, "lblMachineName", "This machine's &name there:");
+  QLabel* machine = MakeLabel(this, "lblMachineName", tr("This machine's &name there:"));
   PlaceTwips(machine, 120, 2880 + kBelowSource, 2400, 255);
   txtMachineName_ = new QLineEdit(FromBytes(data.device), this);
   txtMachineName_->setObjectName("txtMachineName");
@@ -82,7 +82,7 @@ frmPreferences::frmPreferences(const std::string& sourceLine, MainView* main) : 
   machine->setBuddy(txtMachineName_);
   PlaceTwips(txtMachineName_, 2640, 2850 + kBelowSource, 2640, 285);
   connect(choose, &QPushButton::clicked, this, [this] {
-    const QString chosen = QFileDialog::getExistingDirectory(this, "Data Folder", txtDataFolder_->text());
+    const QString chosen = QFileDialog::getExistingDirectory(this, tr("Data Folder"), txtDataFolder_->text());
     if (chosen.isEmpty()) return;
     txtDataFolder_->setText(chosen);
   });
@@ -90,10 +90,10 @@ frmPreferences::frmPreferences(const std::string& sourceLine, MainView* main) : 
   connect(txtDataFolder_, &QLineEdit::textChanged, this, [this] { FolderChanged(); });
   connect(chkShared_, &QCheckBox::toggled, this, [this] { NameBoxChanged(); });
 
-  QPushButton* ok = MakeButton(this, "cmdOK", "OK");
+  QPushButton* ok = MakeButton(this, "cmdOK", tr("OK"));
   ok->setDefault(true);
   PlaceTwips(ok, 2760, 3420 + kBelowSource, 1215, 375);
-  QPushButton* cancel = MakeButton(this, "cmdCancel", "Cancel");
+  QPushButton* cancel = MakeButton(this, "cmdCancel", tr("Cancel"));
   PlaceTwips(cancel, 4065, 3420 + kBelowSource, 1215, 375);
   connect(ok, &QPushButton::clicked, this, [this] { accept(); });
   connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
@@ -145,9 +145,9 @@ void frmPreferences::NameBoxChanged() {
                      std::any_of(present.begin(), present.end(), [](const std::string& d) { return SameDeviceName(d, ThisDevice()); });
   txtMachineName_->setEnabled(chkShared_->isChecked());
   txtMachineName_->setReadOnly(named);
-  txtMachineName_->setToolTip(named ? "This machine keeps its records in the shared folder under this name, which "
-                                      "other machines' edits name, so it cannot change."
-                                    : "");
+  txtMachineName_->setToolTip(named ? tr("This machine keeps its records in the shared folder under this name, "
+                                         "which other machines' edits name, so it cannot change.")
+                                    : QString());
 }
 
 void frmPreferences::accept() {

@@ -27,7 +27,7 @@ frmProjectList& frmProjectList::Load(MainView& form) {
 
 frmProjectList::frmProjectList(MainView& form) : form_(&form) {
   setObjectName("frmProjectList");
-  setWindowTitle("Project List");
+  setWindowTitle(tr("Project List"));
   // A fixed single border: no resizing, no minimize or maximize button.
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                  Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -46,13 +46,15 @@ frmProjectList::frmProjectList(MainView& form) : form_(&form) {
   // Plain text: "<enter>" is part of the sentence, not markup.
   lblInstructions_->setTextFormat(Qt::PlainText);
   lblInstructions_->setText(
-      "Add or delete projects in the text box below. Hit <enter> at the end of each project.");
+      tr("Add or delete projects in the text box below. Hit <enter> at the end of each project."));
+  txtProjectList_->setAccessibleName(tr("Projects, one per line"));
+  txtProjectList_->setAccessibleDescription(lblInstructions_->text());
   lblInstructions_->setWordWrap(true);
   PlaceTwips(lblInstructions_, 240, 240, 2535, 615);
 
-  cmdSave_ = MakeButton(this, "cmdSave", "Sa&ve", "Save your project list");
+  cmdSave_ = MakeButton(this, "cmdSave", tr("Sa&ve"), tr("Save your project list"));
   PlaceTwips(cmdSave_, 1440, 2640, 1215, 495);
-  cmdCancel_ = MakeButton(this, "cmdCancel", "&Cancel", "");
+  cmdCancel_ = MakeButton(this, "cmdCancel", tr("&Cancel"), "");
   PlaceTwips(cmdCancel_, 120, 2640, 1215, 495);
 
   cmdSettings_ = MakeButton(this, "cmdSettings", "Project Se&ttings...",

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "platform/shared_folder.h"
 #include "projects/shared_list.h"
+#include "platform/translate.h"
 
 namespace {
 constexpr std::string_view kCrLf = "\r\n";
@@ -65,8 +66,9 @@ std::optional<size_t> FirstLineWithComma(const std::vector<std::string>& lines) 
 
 std::string CommaRefusal(size_t lineNumber, std::string_view line) {
   // The name goes below the first line, where a message box never reads it as markup.
-  return "A project name cannot contain a comma: the report keeps its fields apart by commas.\n\n"
-         "Please change line " + std::to_string(lineNumber) + ":\n" + std::string(line);
+  return Arg(Tr("ProjectList", "A project name cannot contain a comma: the report keeps its fields apart by "
+                               "commas.\n\nPlease change line %1:\n%2"),
+             {std::to_string(lineNumber), line});
 }
 
 void SaveEditorText(TrackingBoxes& form, std::string_view text, const std::function<void()>& unload) {

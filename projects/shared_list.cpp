@@ -7,6 +7,7 @@
 #include "platform/lines.h"
 #include "platform/shared_folder.h"
 #include "projects/project_list.h"
+#include "platform/translate.h"
 
 namespace tw {
 namespace {
@@ -145,10 +146,11 @@ std::string ListMergeMessage(const ListMerge& merge) {
     return text;
   };
   std::string message =
-      "The project list was changed on two machines at the same time. Both changes are kept in one list";
-  if (!merge.added.empty()) message += "; added: " + listed(merge.added);
-  if (!merge.removed.empty()) message += "; removed: " + listed(merge.removed);
-  return message + ".\n\nThe sync service's copy, " + listed(merge.copies) + ", has been merged and removed.";
+      Tr("ProjectList", "The project list was changed on two machines at the same time. Both changes are kept in one list");
+  if (!merge.added.empty()) message += Arg(Tr("ProjectList", "; added: %1"), {listed(merge.added)});
+  if (!merge.removed.empty()) message += Arg(Tr("ProjectList", "; removed: %1"), {listed(merge.removed)});
+  return message + Arg(Tr("ProjectList", ".\n\nThe sync service's copy, %1, has been merged and removed."),
+                       {listed(merge.copies)});
 }
 
 }  // namespace tw

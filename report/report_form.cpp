@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "report/record.h"
 #include "report/report_files.h"
+#include "platform/translate.h"
 
 namespace tw {
 namespace {
@@ -197,7 +198,7 @@ bool ReportHoldsOtherForms() {
 }
 
 std::string TimeBoxTip(std::string_view box) {
-  return std::string(box) + " in " + FormPicture(ReportDateFormat().data()) + " format";
+  return Arg(Tr("MainWindow", "%1 in %2 format"), {box, FormPicture(ReportDateFormat().data())});
 }
 
 }  // namespace tw

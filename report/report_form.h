@@ -9,6 +9,7 @@
 #include "dates/date_form.h"
 #include "dates/date_format.h"
 #include "platform/files.h"
+#include "platform/translate.h"
 
 namespace tw {
 
@@ -34,7 +35,7 @@ DateFormat ReportDateFormat(bool writing = false);
 // Whether fewer than nine in ten of the report's first records read in its form: it holds lines
 // in another form (records are still written in the form most of them are in).
 bool ReportHoldsOtherForms();
-inline constexpr const char* kOtherFormsStatus = "The report holds lines in another form";
+inline constexpr const char* kOtherFormsStatus = TW_TEXT("Status", "The report holds lines in another form");
 
 // The tooltip of the start or end box, "Start Time" or "End Time": the form the report is written
 // in, as in "Start Time in DD.MM.YYYY HH:MM:SS format".

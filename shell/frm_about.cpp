@@ -10,6 +10,8 @@
 #include "widgets/controls.h"
 #include "widgets/program_icon.h"
 #include "widgets/twips.h"
+#include "desktop/qt_translations.h"
+#include "desktop/qt_text.h"
 
 namespace tw {
 
@@ -32,19 +34,19 @@ frmAbout::frmAbout() {
   PlaceTwips(lblTitle_, 1050, 240, 3885, 480);
   lblVersion_ = MakeLabel(this, "lblVersion", "");
   PlaceTwips(lblVersion_, 1050, 780, 3885, 225);
-  QLabel* description = MakeLabel(this, "lblDescription", kDescription);
+  QLabel* description = MakeLabel(this, "lblDescription", QTr("About", kDescription));
   description->setWordWrap(true);
   PlaceTwips(description, 1050, 1125, 3885, 1170);
-  QLabel* disclaimer = MakeLabel(this, "lblDisclaimer", kDisclaimer);
+  QLabel* disclaimer = MakeLabel(this, "lblDisclaimer", QTr("About", kDisclaimer));
   disclaimer->setWordWrap(true);
   PlaceTwips(disclaimer, 255, 2625, 3870, 825);
 
   // OK is both the default and the cancel button: Enter and Escape press it.
-  QPushButton* ok = MakeButton(this, "cmdOK", "OK");
+  QPushButton* ok = MakeButton(this, "cmdOK", tr("OK"));
   ok->setAutoDefault(true);
   ok->setDefault(true);
   PlaceTwips(ok, 4245, 2625, 1260, 345);
-  QPushButton* sysInfo = MakeButton(this, "cmdSysInfo", "&System Info...");
+  QPushButton* sysInfo = MakeButton(this, "cmdSysInfo", tr("&System Info..."));
   sysInfo->setAutoDefault(true);
   PlaceTwips(sysInfo, 4260, 3075, 1245, 345);
   connect(ok, &QPushButton::clicked, this, [this] { Unload(); });
@@ -57,8 +59,8 @@ frmAbout::frmAbout() {
 }
 
 void frmAbout::Load() {
-  setWindowTitle(QString("About ") + kProductName);
-  lblVersion_->setText(QString::fromStdString(VersionText()));
+  setWindowTitle(tr("About %1").arg(kProductName));
+  lblVersion_->setText(FromBytes(VersionText()));
   lblTitle_->setText(kProductName);
   CenterOnScreen(this);
 }

@@ -47,8 +47,8 @@
 namespace tw {
 namespace {
 
-QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
-  QAction* action = menu->addAction(QString::fromUtf8(caption));
+QAction* MakeItem(QMenu* menu, const char* name, const QString& caption) {
+  QAction* action = menu->addAction(caption);
   action->setObjectName(name);
   return action;
 }
@@ -91,6 +91,9 @@ frmMain::frmMain() : tracker_(std::make_unique<TrackerModel>()) {
                          throw ControlError(kBusy, "Tallywright is waiting for an answer in one of its windows");
                      },
                      [this] { ComeForward(); }});
+  // Captions longer in another language made the controls need more room than the design: the
+  // window is never made smaller than they need.
+  if (!centralWidget()->minimumSize().isNull()) setMinimumSize(minimumSizeHint());
   Register();
   MainFormLoad(*this);
   cmdStartProject_->setFocus();
@@ -106,13 +109,13 @@ void frmMain::BuildControls() {
   client->setMinimumSize(0, 0);
   setCentralWidget(client);
 
-  cmdStartProject_ = MakeButton(client, "cmdStartProject", "Start Project", "Start tracking your project");
+  cmdStartProject_ = MakeButton(client, "cmdStartProject", tr("Start Project"), tr("Start tracking your project"));
   PlaceTwips(cmdStartProject_, 2280, 240, 1215, 375);
   txtStartProject_ = new QLineEdit(client);
   txtStartProject_->setObjectName("txtStartProject");
   txtStartProject_->installEventFilter(this);
   PlaceTwips(txtStartProject_, 120, 240, 2055, 285);
-  cmdEndProject_ = MakeButton(client, "cmdEndProject", "EndProject", "End the tracking of your project");
+  cmdEndProject_ = MakeButton(client, "cmdEndProject", tr("EndProject"), tr("End the tracking of your project"));
   PlaceTwips(cmdEndProject_, 2280, 840, 1215, 375);
   txtEndProject_ = new QLineEdit(client);
   txtEndProject_->setObjectName("txtEndProject");
@@ -127,18 +130,18 @@ void frmMain::BuildControls() {
   PlaceTwips(cboProjects_, 120, 2280, 2055, 315);
   txtComments_ = new CommentBox(client);
   txtComments_->setObjectName("txtComments");
-  txtComments_->setToolTip("Comments about your project");
+  txtComments_->setToolTip(tr("Comments about your project"));
   txtComments_->setTabChangesFocus(true);
   PlaceTwips(txtComments_, 2280, 1560, 2295, 1095);
   lblTimeCalc_ = MakeLabel(client, "lblTimeCalc", "");
   PlaceTwips(lblTimeCalc_, 120, 1560, 2055, 255);
-  cmdUpdateProjects_ = MakeButton(client, "cmdUpdateProjects", "Update Projects", "Update/Add to your project list");
+  cmdUpdateProjects_ = MakeButton(client, "cmdUpdateProjects", tr("Update Projects"), tr("Update/Add to your project list"));
   PlaceTwips(cmdUpdateProjects_, 3600, 240, 975, 975);
-  lblProjectList_ = MakeLabel(client, "lblProjectList", "Your Project List:");
+  lblProjectList_ = MakeLabel(client, "lblProjectList", tr("Your Project List:"));
   PlaceTwips(lblProjectList_, 120, 2040, 1215, 255);
-  lblComments_ = MakeLabel(client, "lblComments", "Comment about Project:");
+  lblComments_ = MakeLabel(client, "lblComments", tr("Comment about Project:"));
   PlaceTwips(lblComments_, 2280, 1320, 1935, 255);
-  lblTotalTime_ = MakeLabel(client, "lblTotalTime", "Time on project:");
+  lblTotalTime_ = MakeLabel(client, "lblTotalTime", tr("Time on project:"));
   PlaceTwips(lblTotalTime_, 120, 1320, 1215, 255);
   // Holds the program's icon, the picture the notification icon shows; never shown itself.
   picIcon_ = new QLabel(client);
@@ -147,6 +150,16 @@ void frmMain::BuildControls() {
   PlaceTwips(picIcon_, 1800, 1560, 495, 495);
   picIcon_->hide();
 
+  // Named for screen readers: the boxes by what they hold (the start and end boxes' tips say their
+  // form), the project box by its label and never by the project it shows, the elapsed time by its
+  // label. The elapsed time changes every second without a word: it is read when asked for.
+  txtStartProject_->setAccessibleName(tr("Start time"));
+  txtEndProject_->setAccessibleName(tr("End time"));
+  cboProjects_->setAccessibleName(tr("Project"));
+  lblProjectList_->setBuddy(cboProjects_);
+  txtComments_->setAccessibleName(tr("Comment"));
+  lblComments_->setBuddy(txtComments_);
+  lblTimeCalc_->setAccessibleName(tr("Time on project"));
   FitCaptions(client);
   // Labels lie beneath the boxes they touch, so a box's border is never covered.
   for (QLabel* label : {lblTimeCalc_, lblProjectList_, lblComments_, lblTotalTime_}) label->lower();
@@ -160,11 +173,15 @@ void frmMain::BuildControls() {
   sbStatusBar_->setSizeGripEnabled(true);
   sbStatusBar_->setFixedHeight(TwipsToPixels(270) + 2);
   statusPanel_ = new QLabel(FromBytes(tracker_->StatusText()), sbStatusBar_);
+  statusPanel_->setAccessibleName(tr("Status"));
   statusPanel_->setObjectName("sbStatusBar.Panel1");
   datePanel_ = new QLabel(sbStatusBar_);
   datePanel_->setObjectName("sbStatusBar.Panel2");
   timePanel_ = new QLabel(sbStatusBar_);
   timePanel_->setObjectName("sbStatusBar.Panel3");
+  // Named, so that the clock's change every second is not announced as a new name.
+  datePanel_->setAccessibleName(tr("Date"));
+  timePanel_->setAccessibleName(tr("Time"));
   sbStatusBar_->addWidget(statusPanel_, 1);
   elsewherePanel_ = new ElidedPanel(sbStatusBar_);
   elsewherePanel_->setObjectName("sbStatusBar.Elsewhere");
@@ -325,42 +342,42 @@ void frmMain::LookForAway() {
 
 void frmMain::BuildMenus() {
   QMenuBar* bar = menuBar();
-  mnuOptions_ = bar->addMenu("&Option");
+  mnuOptions_ = bar->addMenu(tr("&Option"));
   mnuOptions_->setObjectName("mnuOptions");
-  mnuOptionsStatusBar_ = MakeItem(mnuOptions_, "mnuOptionsStatusBar", "Status &Bar");
+  mnuOptionsStatusBar_ = MakeItem(mnuOptions_, "mnuOptionsStatusBar", tr("Status &Bar"));
   mnuOptionsStatusBar_->setCheckable(true);
   mnuOptionsStatusBar_->setChecked(true);
-  QAction* center = MakeItem(mnuOptions_, "mnuOptionsCenterApp", "&Center App");
-  QAction* clear = MakeItem(mnuOptions_, "mnuOptionClearScreen", "Clear &Screen");
-  QAction* preferences = MakeItem(mnuOptions_, "mnuOptionsPreferences", "&Preferences...");
+  QAction* center = MakeItem(mnuOptions_, "mnuOptionsCenterApp", tr("&Center App"));
+  QAction* clear = MakeItem(mnuOptions_, "mnuOptionClearScreen", tr("Clear &Screen"));
+  QAction* preferences = MakeItem(mnuOptions_, "mnuOptionsPreferences", tr("&Preferences..."));
   mnuOptions_->addSeparator()->setObjectName("mnuViewBar0");
-  QAction* exitItem = MakeItem(mnuOptions_, "mnuOptionsExit", "E&xit");
+  QAction* exitItem = MakeItem(mnuOptions_, "mnuOptionsExit", tr("E&xit"));
 
-  QMenu* report = bar->addMenu("&Report");
+  QMenu* report = bar->addMenu(tr("&Report"));
   report->setObjectName("mnuReport");
-  QAction* viewReport = MakeItem(report, "mnuReportViewReport", "&View Report");
-  QAction* clearReport = MakeItem(report, "mnuReportClearReport", "&Clear Report");
+  QAction* viewReport = MakeItem(report, "mnuReportViewReport", tr("&View Report"));
+  QAction* clearReport = MakeItem(report, "mnuReportClearReport", tr("&Clear Report"));
   report->addSeparator()->setObjectName("mnuViewsep3");
-  QAction* restoreReport = MakeItem(report, "mnuReportRestoreReport", "&Restore Report");
+  QAction* restoreReport = MakeItem(report, "mnuReportRestoreReport", tr("&Restore Report"));
   report->addSeparator()->setObjectName("mnuReportBar1");
-  QAction* summary = MakeItem(report, "mnuReportSummary", "&Summary...");
+  QAction* summary = MakeItem(report, "mnuReportSummary", tr("&Summary..."));
   connect(summary, &QAction::triggered, this, [this] { frmSummary::Open(*this, this); });
-  QAction* import = MakeItem(report, "mnuReportImport", "&Import...");
+  QAction* import = MakeItem(report, "mnuReportImport", tr("&Import..."));
   connect(import, &QAction::triggered, this, [this] { frmImport::Open(*this, this); });
-  QAction* timeline = MakeItem(report, "mnuReportTimeline", "&Timeline...");
+  QAction* timeline = MakeItem(report, "mnuReportTimeline", tr("&Timeline..."));
   connect(timeline, &QAction::triggered, this, [this] { frmTimeline::Open(*this, this); });
-  QAction* rates = MakeItem(report, "mnuReportRates", "R&ates...");
+  QAction* rates = MakeItem(report, "mnuReportRates", tr("R&ates..."));
   connect(rates, &QAction::triggered, this, [this] { frmProjectSettings::ShowModal(this, ChosenProject(*this), ProjectEntries(*this)); });
   connect(viewReport, &QAction::triggered, this, [this] { Setup::ShowReport(*this, ReportWindows(), Setup::DisplayDate); });
   connect(clearReport, &QAction::triggered, this, [] { ClearReport(); });
   connect(restoreReport, &QAction::triggered, this, [] { RestoreReport(); });
 
-  QMenu* help = bar->addMenu("&Help");
+  QMenu* help = bar->addMenu(tr("&Help"));
   help->setObjectName("mnuHelp");
-  QAction* contents = MakeItem(help, "mnuHelpContents", "&Contents");
-  QAction* search = MakeItem(help, "mnuHelpSearchForHelpOn", "&Search For Help On...");
+  QAction* contents = MakeItem(help, "mnuHelpContents", tr("&Contents"));
+  QAction* search = MakeItem(help, "mnuHelpSearchForHelpOn", tr("&Search For Help On..."));
   help->addSeparator()->setObjectName("mnuHelpBar0");
-  QAction* about = MakeItem(help, "mnuHelpAbout", "&About ");
+  QAction* about = MakeItem(help, "mnuHelpAbout", tr("&About "));
   connect(contents, &QAction::triggered, this, [this] {
     ShowHelp(ToBytes(windowTitle()), HelpFileSetting(), HelpPage::Contents);
   });
@@ -423,8 +440,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 // The boxes are read and written in the report's own form, whatever the locale says: their tips
 // name it as it stands when they show.
 void frmMain::RefreshTimeBoxTips() {
-  txtStartProject_->setToolTip(FromBytes(TimeBoxTip("Start Time")));
-  txtEndProject_->setToolTip(FromBytes(TimeBoxTip("End Time")));
+  txtStartProject_->setToolTip(FromBytes(TimeBoxTip(ToBytes(tr("Start Time")))));
+  txtStartProject_->setAccessibleDescription(txtStartProject_->toolTip());
+  txtEndProject_->setToolTip(FromBytes(TimeBoxTip(ToBytes(tr("End Time")))));
+  txtEndProject_->setAccessibleDescription(txtEndProject_->toolTip());
 }
 
 void frmMain::changeEvent(QEvent* event) {

@@ -11,6 +11,8 @@
 #include "widgets/controls.h"
 #include "widgets/program_icon.h"
 #include "widgets/twips.h"
+#include "desktop/qt_translations.h"
+#include "desktop/qt_text.h"
 
 namespace tw {
 
@@ -45,10 +47,10 @@ frmSplash::frmSplash() {
   const Text texts[] = {
       {"lblCompanyProduct", kMakerName, 2505, 765, 4200, 435, SansFont(18, true), false, true},
       {"lblProductName", "", 2640, 1200, 3885, 840, DisplayFont(36, true), false, true},
-      {"lblPlatform", "95/98/NT Platform", 4515, 2400, 2490, 360, SansFont(13.5, true), true, true},
+      {"lblPlatform", tr("95/98/NT Platform"), 4515, 2400, 2490, 360, SansFont(13.5, true), true, true},
       {"lblVersion", "", 6075, 2760, 930, 300, SansFont(12, true), true, true},
-      {"lblCopyright", QString::fromUtf8(kCopyright), 4680, 3120, 2535, 735, plain, false, false},
-      {"lblWarning", "Track your projects and keep your projects on track.", 300, 3720, 6855, 195,
+      {"lblCopyright", QTr("About", kCopyright), 4680, 3120, 2535, 735, plain, false, false},
+      {"lblWarning", tr("Track your projects and keep your projects on track."), 300, 3720, 6855, 195,
        plain, false, false},
       {"lblCompany", kCompanyName, 4350, 4080, 2775, 255, plain, false, false},
   };
@@ -70,7 +72,7 @@ frmSplash::frmSplash() {
 }
 
 void frmSplash::Load() {
-  lblVersion_->setText(QString::fromStdString(VersionText()));
+  lblVersion_->setText(FromBytes(VersionText()));
   SizeToText(lblVersion_);
   lblProductName_->setText(kProductName);
   SizeToText(lblProductName_);

@@ -13,6 +13,7 @@
 #include "desktop/qt_settings.h"
 #include "desktop/qt_shell.h"
 #include "desktop/qt_system.h"
+#include "desktop/qt_translations.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "shell/frm_main.h"
@@ -21,6 +22,7 @@
 #include "tracking/running.h"
 #include "widgets/app_style.h"
 #include "widgets/program_icon.h"
+#include "platform/translate.h"
 
 int main(int argc, char** argv) {
   // On a Wayland session the program runs on X11 through XWayland, where it can place its windows
@@ -42,6 +44,9 @@ int main(int argc, char** argv) {
   const tw::DateFormat dateFormat = tw::UserDateFormat();
   tw::QtShell shell(tw::ProgramIcon());
   tw::platform() = tw::Platform{&files, &settings, &dialogs, &system, &clock, &dateFormat, &shell};
+  // The windows in the person's language: the Language setting's, else the locale's.
+  tw::InstallTranslations(settings.GetSetting(tw::kProductName, tw::kSettingsSection, tw::kLanguageSetting, ""),
+                          system.ProgramFolder());
   // The main window may be hidden in the notification area while another window closes; the
   // program ends by its own shutdown, not when no window is left on the screen.
   QApplication::setQuitOnLastWindowClosed(false);

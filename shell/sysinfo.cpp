@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "platform/platform.h"
+#include "platform/translate.h"
 
 namespace tw {
 
@@ -17,7 +18,7 @@ void StartSysInfo() {
     }
   } catch (const std::exception&) {
   }
-  p.dialogs->MsgBox(kSysInfoUnavailable, MsgStyle::OkOnly, kProductName);
+  p.dialogs->MsgBox(Tr("About", kSysInfoUnavailable), MsgStyle::OkOnly, kProductName);
 }
 
 }  // namespace tw

@@ -1,9 +1,10 @@
 #pragma once
 // The About window's System Info button: the desktop's system-information program, started.
+#include "platform/translate.h"
 
 namespace tw {
 
-inline constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
+inline constexpr const char* kSysInfoUnavailable = TW_TEXT("About", "System Information Is Unavailable At This Time");
 
 // The system-information programs of the desktops, in the order they are looked for.
 inline constexpr const char* kSysInfoPrograms[] = {"kinfocenter",         "hardinfo2",

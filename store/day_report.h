@@ -14,6 +14,7 @@
 #include "report/amendment.h"
 #include "report/record.h"
 #include "store/day_filter.h"
+#include "platform/translate.h"
 
 namespace tw {
 
@@ -86,6 +87,8 @@ inline std::string TotalText(const DayReport& report, const DateFormat& format) 
   return format.FormatDuration(report.totalSeconds);
 }
 
-inline constexpr const char* kTotalLabel = "Total Time:";
+// The total row's label: in the report window in the person's language, in CSV always as here, for
+// the scripts that read it.
+inline constexpr const char* kTotalLabel = TW_TEXT("Report", "Total Time:");
 
 }  // namespace tw

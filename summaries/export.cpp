@@ -6,6 +6,7 @@
 #include "billing/tags.h"
 #include "dates/local_time.h"
 #include "store/day_report.h"
+#include "platform/translate.h"
 
 namespace tw {
 namespace {
@@ -196,21 +197,22 @@ void WriteInvoiceLines(const Summary&, const std::vector<SummaryEntry>& entries,
 
 std::span<const ExportForm> ExportForms() {
   static constexpr ExportForm kForms[] = {
-      {"CSV, per project", "csv", "CSV files (*.csv)", false,
+      {TW_TEXT("tw::frmSummary", "CSV, per project"), "csv", TW_TEXT("tw::frmSummary", "CSV files (*.csv)"), false,
        [](const Summary& s, const std::vector<SummaryEntry>&, std::ostream& out) {
          WriteTable(s, SummaryTable::Projects, true, out);
        }},
-      {"CSV, per day", "csv", "CSV files (*.csv)", false,
+      {TW_TEXT("tw::frmSummary", "CSV, per day"), "csv", TW_TEXT("tw::frmSummary", "CSV files (*.csv)"), false,
        [](const Summary& s, const std::vector<SummaryEntry>&, std::ostream& out) {
          WriteTable(s, SummaryTable::Days, true, out);
        }},
-      {"JSON", "json", "JSON files (*.json)", true, WriteJson},
-      {"iCalendar", "ics", "iCalendar files (*.ics)", true, WriteICalendar},
-      {"CSV, per tag", "csv", "CSV files (*.csv)", false,
+      {"JSON", "json", TW_TEXT("tw::frmSummary", "JSON files (*.json)"), true, WriteJson},
+      {"iCalendar", "ics", TW_TEXT("tw::frmSummary", "iCalendar files (*.ics)"), true, WriteICalendar},
+      {TW_TEXT("tw::frmSummary", "CSV, per tag"), "csv", TW_TEXT("tw::frmSummary", "CSV files (*.csv)"), false,
        [](const Summary& s, const std::vector<SummaryEntry>&, std::ostream& out) {
          WriteTable(s, SummaryTable::Tags, true, out);
        }},
-      {"Invoice lines (CSV)", "csv", "CSV files (*.csv)", true, WriteInvoiceLines},
+      {TW_TEXT("tw::frmSummary", "Invoice lines (CSV)"), "csv", TW_TEXT("tw::frmSummary", "CSV files (*.csv)"), true,
+       WriteInvoiceLines},
   };
   return kForms;
 }

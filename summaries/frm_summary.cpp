@@ -42,10 +42,16 @@ constexpr double kListsWidth = 6720, kTop = 1620, kListHeight = 1860, kTagsHeigh
 constexpr double kRight = kListsWidth + 240, kLower = kTop + 2 * (kListHeight + 120);
 constexpr double kTagsWidth = 4320, kFiltersLeft = 10320;
 
-constexpr const char* kPresetNames[] = {"Today", "This Week", "Last Week", "This Month",
-                                        "Last Month", "This Year", "Custom"};
-constexpr const char* kRoundingNames[] = {"None",       "1 minute",   "5 minutes", "6 minutes",
-                                          "10 minutes", "15 minutes", "30 minutes"};
+constexpr const char* kPresetNames[] = {
+    QT_TRANSLATE_NOOP("tw::frmSummary", "Today"),      QT_TRANSLATE_NOOP("tw::frmSummary", "This Week"),
+    QT_TRANSLATE_NOOP("tw::frmSummary", "Last Week"),  QT_TRANSLATE_NOOP("tw::frmSummary", "This Month"),
+    QT_TRANSLATE_NOOP("tw::frmSummary", "Last Month"), QT_TRANSLATE_NOOP("tw::frmSummary", "This Year"),
+    QT_TRANSLATE_NOOP("tw::frmSummary", "Custom")};
+constexpr const char* kRoundingNames[] = {
+    QT_TRANSLATE_NOOP("tw::frmSummary", "None"),       QT_TRANSLATE_NOOP("tw::frmSummary", "1 minute"),
+    QT_TRANSLATE_NOOP("tw::frmSummary", "5 minutes"),  QT_TRANSLATE_NOOP("tw::frmSummary", "6 minutes"),
+    QT_TRANSLATE_NOOP("tw::frmSummary", "10 minutes"), QT_TRANSLATE_NOOP("tw::frmSummary", "15 minutes"),
+    QT_TRANSLATE_NOOP("tw::frmSummary", "30 minutes")};
 constexpr const char* kRoundingSetting = "SummaryRounding";
 
 // Dates are shown in the user's form; the report is read in its own (report/report_form.h).
@@ -90,7 +96,7 @@ QTreeWidgetItem* MakeRow(const std::vector<std::string>& cells) {
 
 frmSummary::frmSummary(MainView& main, QWidget* parent) : QDialog(parent), main_(main) {
   setObjectName("frmSummary");
-  setWindowTitle("Summary");
+  setWindowTitle(tr("Summary"));
   setModal(false);
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -103,7 +109,7 @@ frmSummary::frmSummary(MainView& main, QWidget* parent) : QDialog(parent), main_
 
 void frmSummary::Build() {
   setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
-  auto label = [&](const char* name, const char* caption, double left, double top) {
+  auto label = [&](const char* name, const QString& caption, double left, double top) {
     QLabel* l = MakeLabel(this, name, caption);
     PlaceTwips(l, left, top + 45, 300, 255);
     SizeToText(l);
@@ -112,7 +118,7 @@ void frmSummary::Build() {
   auto combo = [&](const char* name, const auto& items, double left, double top, double width) {
     auto* box = new QComboBox(this);
     box->setObjectName(name);
-    for (const char* item : items) box->addItem(item);
+    for (const char* item : items) box->addItem(tr(item));
     PlaceTwips(box, left, top, width, 315);
     return box;
   };
@@ -129,19 +135,24 @@ void frmSummary::Build() {
     return box;
   };
 
-  label("lblPeriod", "Period:", 120, 120);
+  // Each box is named by the label before it.
+  QLabel* period = label("lblPeriod", tr("Period:"), 120, 120);
   cboPeriod_ = combo("cboPeriod", kPresetNames, 780, 120, 1440);
-  label("lblFrom", "From:", 2340, 120);
+  period->setBuddy(cboPeriod_);
+  QLabel* from = label("lblFrom", tr("From:"), 2340, 120);
   dtpFrom_ = dateBox("dtpFrom", 2880);
-  label("lblTo", "To:", 4500, 120);
+  from->setBuddy(dtpFrom_);
+  QLabel* to = label("lblTo", tr("To:"), 4500, 120);
   dtpTo_ = dateBox("dtpTo", 4860);
-  cmdPrevious_ = MakeButton(this, "cmdPrevious", "&Previous", "Show the period before this one");
+  to->setBuddy(dtpTo_);
+  cmdPrevious_ = MakeButton(this, "cmdPrevious", tr("&Previous"), tr("Show the period before this one"));
   PlaceTwips(cmdPrevious_, 6480, 90, 1035, 375);
-  cmdNext_ = MakeButton(this, "cmdNext", "&Next", "Show the period after this one");
+  cmdNext_ = MakeButton(this, "cmdNext", tr("&Next"), tr("Show the period after this one"));
   PlaceTwips(cmdNext_, 7560, 90, 1035, 375);
-  label("lblRounding", "Rounding:", 8760, 120);
+  QLabel* roundingLabel = label("lblRounding", tr("Rounding:"), 8760, 120);
   cboRounding_ = combo("cboRounding", kRoundingNames, 9720, 120, 1560);
-  cboRounding_->setToolTip("Round each stretch to the nearest multiple, halves up, before adding");
+  roundingLabel->setBuddy(cboRounding_);
+  cboRounding_->setToolTip(tr("Round each stretch to the nearest multiple, halves up, before adding"));
 
   lblTotal_ = MakeLabel(this, "lblTotal", "");
   PlaceTwips(lblTotal_, 120, 540, kClientWidth - 240, 255);
@@ -152,48 +163,60 @@ void frmSummary::Build() {
   lblBalance_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   PlaceTwips(lblBalance_, 120, 1080, kClientWidth - 240, 480);
 
-  const QString amountTip = "What is billed; for work not billable alone, in brackets, what it is worth at its rates";
-  lstProjects_ = MakeTable(this, "lstProjects", {"Project", "Total", "Hours", "Share", "Stretches", "Amount"});
+  const QString amountTip = tr("What is billed; for work not billable alone, in brackets, what it is worth at its rates");
+  lstProjects_ = MakeTable(this, "lstProjects", {tr("Project"), tr("Total"), tr("Hours"), tr("Share"), tr("Stretches"), tr("Amount")});
   lstProjects_->headerItem()->setToolTip(5, amountTip);
+  lstProjects_->setAccessibleName(tr("Totals per project"));
   PlaceTwips(lstProjects_, 120, kTop, kListsWidth, kListHeight);
-  lstDays_ = MakeTable(this, "lstDays", {"Day", "Total", "Hours", "Stretches", "Amount"});
-  lstDays_->setToolTip("Double-click a day to open its daily report");
+  lstDays_ = MakeTable(this, "lstDays", {tr("Day"), tr("Total"), tr("Hours"), tr("Stretches"), tr("Amount")});
+  lstDays_->setToolTip(tr("Double-click a day to open its daily report"));
+  lstDays_->setAccessibleName(tr("Totals per day"));
+  lstDays_->setAccessibleDescription(tr("Enter or a double click opens the day's report"));
   PlaceTwips(lstDays_, 120, kTop + kListHeight + 120, kListsWidth, kListHeight);
-  lstTags_ = MakeTable(this, "lstTags", {"Tag", "Total", "Hours", "Stretches", "Amount"});
-  lstTags_->setToolTip("A stretch counts under each of its tags (#words of its comment)");
+  lstTags_ = MakeTable(this, "lstTags", {tr("Tag"), tr("Total"), tr("Hours"), tr("Stretches"), tr("Amount")});
+  lstTags_->setToolTip(tr("A stretch counts under each of its tags (#words of its comment)"));
+  lstTags_->setAccessibleName(tr("Totals per tag"));
   PlaceTwips(lstTags_, 120, kLower, kTagsWidth, kTagsHeight);
 
   chart_ = new SummaryChart(this);
   chart_->setObjectName("chtPeriod");
-  chart_->setToolTip("Double-click a day's bar to open its daily report");
+  chart_->setToolTip(tr("Double-click a day's bar to open its daily report"));
+  // A picture of the two tables: a screen reader is sent to them, its text equivalent.
+  chart_->setAccessibleName(tr("Chart of the period"));
+  chart_->setAccessibleDescription(tr("The same totals as the tables Totals per project and Totals per day"));
   PlaceTwips(chart_, kRight, kTop, kClientWidth - kRight - 120, 2 * kListHeight + 120);
-  lstBudgets_ = MakeTable(this, "lstBudgets", {"Budget", "Used", "Left"});
-  lstBudgets_->setToolTip("Each project's budget (Report > Rates... sets them): its whole life, or the month");
+  lstBudgets_ = MakeTable(this, "lstBudgets", {tr("Budget"), tr("Used"), tr("Left")});
+  lstBudgets_->setToolTip(tr("Each project's budget (Report > Rates... sets them): its whole life, or the month"));
+  lstBudgets_->setAccessibleName(tr("Budgets"));
   PlaceTwips(lstBudgets_, kTagsWidth + 240, kLower, kFiltersLeft - kTagsWidth - 360, kTagsHeight);
 
-  QLabel* projectFilter = label("lblProjectFilter", "Pro&ject:", kFiltersLeft, kLower);
+  QLabel* projectFilter = label("lblProjectFilter", tr("Pro&ject:"), kFiltersLeft, kLower);
   cboProject_ = new QComboBox(this);
   projectFilter->setBuddy(cboProject_);
   cboProject_->setObjectName("cboProject");
-  cboProject_->setToolTip("Only the stretches of one project");
+  cboProject_->setToolTip(tr("Only the stretches of one project"));
   PlaceTwips(cboProject_, kFiltersLeft + 720, kLower, kClientWidth - kFiltersLeft - 840, 315);
-  QLabel* tagFilter = label("lblTagFilter", "Only ta&gged:", kFiltersLeft, kLower + 375);
+  QLabel* tagFilter = label("lblTagFilter", tr("Only ta&gged:"), kFiltersLeft, kLower + 375);
   lstTagFilter_ = new QListWidget(this);
   tagFilter->setBuddy(lstTagFilter_);
   lstTagFilter_->setObjectName("lstTagFilter");
-  lstTagFilter_->setToolTip("Only the stretches holding every tag ticked");
+  lstTagFilter_->setToolTip(tr("Only the stretches holding every tag ticked"));
   PlaceTwips(lstTagFilter_, kFiltersLeft, kLower + 675, kClientWidth - kFiltersLeft - 120, kTagsHeight - 675);
 
-  label("lblExport", "Export:", 120, kBottom);
+  QLabel* exportLabel = label("lblExport", tr("Export:"), 120, kBottom);
   std::vector<const char*> exportNames;
   for (const ExportForm& form : ExportForms()) exportNames.push_back(form.name);
   cboExport_ = combo("cboExport", exportNames, 780, kBottom + 30, 2160);
-  cmdCopy_ = MakeButton(this, "cmdCopy", "C&opy", "Copy the period to the clipboard in the chosen form");
+  exportLabel->setBuddy(cboExport_);
+  cmdCopy_ = MakeButton(this, "cmdCopy", tr("C&opy"), tr("Copy the period to the clipboard in the chosen form"));
   PlaceTwips(cmdCopy_, 3060, kBottom, 1095, 375);
-  cmdExport_ = MakeButton(this, "cmdExport", "&Export...", "Save the period to a file in the chosen form");
+  cmdExport_ = MakeButton(this, "cmdExport", tr("&Export..."), tr("Save the period to a file in the chosen form"));
   PlaceTwips(cmdExport_, 4260, kBottom, 1095, 375);
-  cmdClose_ = MakeButton(this, "cmdClose", "&Close", "");
+  cmdClose_ = MakeButton(this, "cmdClose", tr("&Close"), "");
   PlaceTwips(cmdClose_, kClientWidth - 1215, kBottom, 1095, 375);
+
+  // Captions longer in another language push the controls after them along, and the window grows.
+  FitCaptions(this);
 
   const int rounding = WholeSetting(kRoundingSetting, 0, 60);
   for (size_t i = 0; i < std::size(kRoundings); ++i)
@@ -421,7 +444,7 @@ void frmSummary::Export() {
                                 QString::fromStdString(IsoDate(period_.last)), form.extension);
   const QString suggested = QDir::home().filePath(name);
   const QString target = askSavePath ? askSavePath(this, suggested, form.filter)
-                                     : QFileDialog::getSaveFileName(this, "Export Summary", suggested, form.filter);
+                                     : QFileDialog::getSaveFileName(this, tr("Export Summary"), suggested, tr(form.filter));
   if (target.isEmpty()) return;
   const std::string path = ToBytes(target);
   const std::string text = ExportText();
@@ -429,7 +452,7 @@ void frmSummary::Export() {
   try {
     platform().files->Replace(path, path + ".tmp", WithCrLf(text));
   } catch (const RunError& e) {
-    platform().dialogs->MsgBox("The summary could not be saved in " + path + ": " + e.description(),
+    platform().dialogs->MsgBox(ToBytes(tr("The summary could not be saved in %1: %2").arg(FromBytes(path), FromBytes(e.description()))),
                                MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
   }
 }

@@ -5,6 +5,7 @@
 
 #include "dates/ascii.h"
 #include "summaries/balance.h"
+#include "platform/translate.h"
 #include "summaries/export.h"
 
 namespace tw {
@@ -37,23 +38,27 @@ ShownSummary ReadShownSummary(const Files& files, const FolderReports& reports, 
     shown.summary = ReadFolderSummary(files, reports, period, ask, entries);
   } catch (const RunError& e) {
     shown.failed = e.number() != kErrFileNotFound;
-    shown.problem = shown.failed ? "The report could not be read: " + e.description() + "."
-                                 : "There is no report yet.";
+    shown.problem = shown.failed ? Arg(Tr("Summary", "The report could not be read: %1."), {e.description()})
+                                 : Tr("Summary", "There is no report yet.");
   }
   return shown;
 }
 
 std::string SummarySentence(const ShownSummary& shown, const DateFormat& format) {
   const Summary& s = shown.summary;
-  std::string text = format.WeekdayName({s.period.first, 0}) + " " + format.FormatDate({s.period.first, 0});
-  if (s.period.Days() > 1)
-    text += " to " + format.WeekdayName({s.period.last, 0}) + " " + format.FormatDate({s.period.last, 0});
-  text += ":  " + format.FormatDuration(s.totalSeconds) + " (" + HoursText(s.totalSeconds) + " hours) in " +
-          Counted(s.stretches, "stretch", "stretches");
+  const auto day = [&format](std::int64_t d) {
+    return Arg(Tr("Summary", "%1 %2"), {format.WeekdayName({d, 0}), format.FormatDate({d, 0})});
+  };
+  std::string text = s.period.Days() > 1
+                         ? Arg(Tr("Summary", "%1 to %2"), {day(s.period.first), day(s.period.last)})
+                         : day(s.period.first);
+  text += Arg(Tr("Summary", ":  %1 (%2 hours) in %3"),
+              {format.FormatDuration(s.totalSeconds), HoursText(s.totalSeconds),
+               TrN("Summary", "%n stretches", "%n stretch", s.stretches)});
   if (!shown.problem.empty()) text += ".  " + shown.problem;
   if (s.skippedLines > 0)
-    text += ".  " + Counted(s.skippedLines, "line of the report is not a record and was skipped.",
-                            "lines of the report are not records and were skipped.");
+    text += ".  " + TrN("Summary", "%n lines of the report are not records and were skipped.",
+                        "%n line of the report is not a record and was skipped.", s.skippedLines);
   return text;
 }
 

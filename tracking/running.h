@@ -13,13 +13,14 @@
 
 #include "state/main_view.h"
 #include "tracking/write_record.h"
+#include "platform/translate.h"
 
 namespace tw {
 
 inline constexpr const char* kRunningFile = "projrpt.run";
 inline constexpr const char* kRunningScratch = "projrpt.run.tmp";
 // The status bar of a copy that does not own its data folder.
-inline constexpr const char* kAnotherCopyTracking = "Another copy is tracking in this folder";
+inline constexpr const char* kAnotherCopyTracking = TW_TEXT("Status", "Another copy is tracking in this folder");
 
 struct RunningStretch {
   std::string project, start, comment;  // as the record carries them

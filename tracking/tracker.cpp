@@ -264,7 +264,7 @@ bool TrackerModel::EndProject() {
       p.dialogs->MsgBox("There was an error writing to the report", MsgStyle::OkOnly, kProductName);
     else if (!noteProblem.empty())
       p.dialogs->MsgBox(noteProblem, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
-    if (recorded && ReportHoldsOtherForms()) SetStatusText(kOtherFormsStatus);
+    if (recorded && ReportHoldsOtherForms()) SetStatusText(Tr("Status", kOtherFormsStatus));
   });
   if (recorded) RememberLastProject(ChosenProject(*this));
   return recorded;
@@ -370,9 +370,9 @@ void TrackerModel::TakeClaim(std::unique_ptr<FolderOwner> claim) {
   claim_ = std::move(claim);
   platform().ownsDataFolder = claim_ != nullptr;
   if (!claim_)
-    SetStatusText(kAnotherCopyTracking);
-  else if (status_ == kAnotherCopyTracking)
-    SetStatusText("Status");
+    SetStatusText(Tr("Status", kAnotherCopyTracking));
+  else if (status_ == Tr("Status", kAnotherCopyTracking))
+    SetStatusText(Tr("Status", "Status"));
   Changed(kOwner);
 }
 

@@ -258,7 +258,7 @@ class TrackerModel : public TrackingBoxes, public Tracker {
   void PutBack(const RunningStretch& stretch, const std::string& end);
   void ChooseProject(const std::string& project);
 
-  std::string start_, end_, comment_, elapsed_, status_ = "Status";
+  std::string start_, end_, comment_, elapsed_, status_ = Tr("Status", "Status");
   std::vector<std::string> projects_;
   int index_ = -1;
   std::string projectText_;

@@ -1,6 +1,7 @@
 #include "viewer/entry.h"
 
 #include "report/record.h"
+#include "platform/translate.h"
 
 namespace tw {
 namespace {
@@ -15,13 +16,15 @@ std::optional<EntryProblem> CheckEntry(const EntryTexts& entry, const DateFormat
                                        const std::string& example) {
   if (entry.project.find(',') != std::string::npos)
     return EntryProblem{EntryField::Project,
-                        "A project name cannot contain a comma. Please remove it from the project."};
+                        Tr("EntryEditor", "A project name cannot contain a comma. Please remove it from the project.")};
   if (!IsDateTimeField(entry.start, format))
-    return EntryProblem{EntryField::Start, "The Project Start Time is not a date and time. "
-                                           "Please type it like " + example + "."};
+    return EntryProblem{EntryField::Start,
+                        Arg(Tr("EntryEditor", "The Project Start Time is not a date and time. Please type it like %1."),
+                            {example})};
   if (!IsDateTimeField(entry.end, format))
-    return EntryProblem{EntryField::End, "The Project End Time is not a date and time. "
-                                         "Please type it like " + example + "."};
+    return EntryProblem{EntryField::End,
+                        Arg(Tr("EntryEditor", "The Project End Time is not a date and time. Please type it like %1."),
+                            {example})};
   return std::nullopt;
 }
 

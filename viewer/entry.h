@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dates/date_format.h"
+#include "platform/translate.h"
 
 namespace tw {
 
@@ -30,8 +31,9 @@ std::optional<EntryProblem> CheckEntry(const EntryTexts& entry, const DateFormat
 std::string EntryLine(const EntryTexts& entry);
 
 // Told when the line an entry came from is no longer in the report file as it was read.
-inline constexpr const char* kStaleEntryMessage =
+inline constexpr const char* kStaleEntryMessage = TW_TEXT(
+    "EntryEditor",
     "This entry has been changed in the report file since the report was shown, so your change "
-    "was not saved. The report is shown again as the file now stands.";
+    "was not saved. The report is shown again as the file now stands.");
 
 }  // namespace tw

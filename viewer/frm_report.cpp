@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,6 +24,7 @@
 #include "widgets/centring.h"
 #include "widgets/controls.h"
 #include "widgets/twips.h"
+#include "desktop/qt_translations.h"
 
 namespace tw {
 namespace {
@@ -77,20 +79,27 @@ frmReport::frmReport(MainView& main, QWidget* parent) : QDialog(parent), main_(m
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   PaintLightYellow(this);
 
-  cmdDayBefore_ = MakeButton(this, "cmdDayBefore", "", "View Previous Day");
+  cmdDayBefore_ = MakeButton(this, "cmdDayBefore", "", tr("View Previous Day"));
+  cmdDayBefore_->setAccessibleName(tr("Previous Day"));
   cmdDayBefore_->setIcon(ArrowIcon(180));
   PlaceTwips(cmdDayBefore_, 0, 0, 1095, 375);
-  cmdToday_ = MakeButton(this, "cmdToday", "", "View Today");
+  cmdToday_ = MakeButton(this, "cmdToday", "", tr("View Today"));
+  cmdToday_->setAccessibleName(tr("Today"));
   cmdToday_->setIcon(ArrowIcon(90));
   PlaceTwips(cmdToday_, 1080, 0, 1095, 375);
-  cmdNextDay_ = MakeButton(this, "cmdNextDay", "", "View Next Day");
+  cmdNextDay_ = MakeButton(this, "cmdNextDay", "", tr("View Next Day"));
+  cmdNextDay_->setAccessibleName(tr("Next Day"));
   cmdNextDay_->setIcon(ArrowIcon(0));
   PlaceTwips(cmdNextDay_, 2160, 0, 1095, 375);
-  cmdClose_ = MakeButton(this, "cmdClose", "&Close", "");
+  // Opens the chosen entry in the editor, as a double click or Enter on its row does: the way to it
+  // for the keyboard's and a screen reader's users.
+  cmdEdit_ = MakeButton(this, "cmdEdit", tr("&Edit Entry..."), tr("Edit the chosen entry"));
+  PlaceTwips(cmdEdit_, 3360, 0, 1395, 375);
+  cmdClose_ = MakeButton(this, "cmdClose", tr("&Close"), "");
 
   QStringList headers;
-  for (const ReportColumn& c : kReportColumns) headers << QString::fromUtf8(c.header);
-  headers << QString::fromUtf8(kMachineColumn.header);
+  for (const ReportColumn& c : kReportColumns) headers << QTr("Report", c.header);
+  headers << QTr("Report", kMachineColumn.header);
   list_ = MakeList(this, "ListView", headers);
   list_->setItemsExpandable(false);
   list_->setSortingEnabled(false);
@@ -103,11 +112,22 @@ frmReport::frmReport(MainView& main, QWidget* parent) : QDialog(parent), main_(m
   font.setPointSizeF(8.25);
   list_->setFont(font);
   list_->viewport()->installEventFilter(this);
+  list_->installEventFilter(this);
+  list_->setAccessibleName(tr("Entries of the day"));
+  list_->setAccessibleDescription(tr("Enter or a double click opens an entry in the editor"));
 
   connect(cmdDayBefore_, &QPushButton::clicked, this, [this] { StepDay(-1); });
   connect(cmdNextDay_, &QPushButton::clicked, this, [this] { StepDay(1); });
   connect(cmdToday_, &QPushButton::clicked, this, [this] { ShowToday(); });
   connect(cmdClose_, &QPushButton::clicked, this, [this] { close(); });
+  connect(cmdEdit_, &QPushButton::clicked, this, [this] { EditCurrent(); });
+  for (QWidget* w : std::initializer_list<QWidget*>{cmdDayBefore_, cmdToday_, cmdNextDay_, cmdEdit_, list_, cmdClose_})
+    w->setFocusPolicy(Qt::StrongFocus);
+  QWidget::setTabOrder(cmdDayBefore_, cmdToday_);
+  QWidget::setTabOrder(cmdToday_, cmdNextDay_);
+  QWidget::setTabOrder(cmdNextDay_, cmdEdit_);
+  QWidget::setTabOrder(cmdEdit_, cmdClose_);
+  QWidget::setTabOrder(cmdClose_, list_);
 
   // Undo and Redo of the record's changes (Ctrl+Z, Ctrl+Shift+Z), also on the list's context menu:
   // the window keeps its designed look, with no menu bar.
@@ -141,6 +161,8 @@ void frmReport::Load(const DateTime& day) {
   // The list ends at the window's bottom edge, so that its last rows and its scroll bar can be
   // reached.
   step([&] { PlaceTwips(list_, 0, kListTop, 9900, kClientHeight - kListTop); });
+  // Captions longer in another language push the buttons after them along.
+  step([&] { FitCaptions(this); });
 }
 
 void frmReport::Fill(DayReport report) {
@@ -150,6 +172,9 @@ void frmReport::Fill(DayReport report) {
   items.reserve(static_cast<qsizetype>(report_.rows.size()) + 1);
   for (const DayRow& row : report_.rows) {
     items.append(MakeItem(RowCells(row)));
+    // A screen reader reads the row as a sentence, not five bare cells.
+    items.back()->setData(0, Qt::AccessibleTextRole,
+                          FromBytes(SpokenRow(row, row.origin ? *row.origin->format : ReportDateFormat())));
     items.back()->setText(kMachineColumnIndex, FromBytes(MachineCell(row)));
     // A comment or a machine too long for its column is read whole under the pointer.
     for (int column : {kCommentsColumnIndex, kMachineColumnIndex})
@@ -158,13 +183,19 @@ void frmReport::Fill(DayReport report) {
   // Which machine recorded a stretch matters only where several machines record.
   list_->setColumnHidden(kMachineColumnIndex, report_.machines < 2);
   if (report_.HasTotal()) {
-    QTreeWidgetItem* item = MakeItem(TotalCells(TotalText(report_, ReportDateFormat())));
+    const std::string total = TotalText(report_, ReportDateFormat());
+    QTreeWidgetItem* item = MakeItem(TotalCells(total));
+    item->setText(0, QTr("Report", kTotalLabel));
+    item->setData(0, Qt::AccessibleTextRole,
+                  tr("Total time, %1").arg(FromBytes(SpokenDuration(report_.totalSeconds))));
     QFont bold = list_->font();
     bold.setBold(true);
     for (int i = 0; i < item->columnCount(); ++i) item->setFont(i, bold);
     items.append(item);
   }
   list_->addTopLevelItems(items);
+  if (!report_.rows.empty()) list_->setCurrentItem(list_->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+  cmdEdit_->setEnabled(!report_.rows.empty());
   FitDateColumns();
   if (undo_) undo_->Refresh();  // a change saved, or made elsewhere, is what Undo now takes back
 }
@@ -219,7 +250,19 @@ void frmReport::done(int result) {
 
 void frmReport::Unload() { done(QDialog::Rejected); }
 
+void frmReport::EditCurrent() {
+  const int position = list_->indexOfTopLevelItem(list_->currentItem()) + 1;
+  if (RowAt(position)) OpenEditor(position);
+}
+
 bool frmReport::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == list_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      EditCurrent();
+      return true;
+    }
+  }
   if (watched == list_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
     const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
     // Below the rows there is nothing to open, and the total row is no entry.

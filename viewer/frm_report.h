@@ -45,12 +45,14 @@ class frmReport : public QDialog, public ReportWindow, public RegisteredForm<frm
   void StepDay(int days);
   void ShowToday();
   void OpenEditor(int row);
+  void EditCurrent();
 
   MainView& main_;
   QPushButton* cmdDayBefore_ = nullptr;
   QPushButton* cmdToday_ = nullptr;
   QPushButton* cmdNextDay_ = nullptr;
   QPushButton* cmdClose_ = nullptr;
+  QPushButton* cmdEdit_ = nullptr;
   QTreeWidget* list_ = nullptr;
   UndoActions* undo_ = nullptr;
   DayReport report_;

@@ -40,7 +40,7 @@ QString CommentText(const QPlainTextEdit* box) {
 
 frmReportEdit::frmReportEdit(QWidget* parent) : QDialog(parent) {
   setObjectName("frmReportEdit");
-  setWindowTitle("Report Edit");
+  setWindowTitle(tr("Report Edit"));
   // An ordinary sizable border with minimize and maximize buttons.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
@@ -52,13 +52,14 @@ frmReportEdit::frmReportEdit(QWidget* parent) : QDialog(parent) {
     const char* name;
     const char* text;
   };
-  const Caption labels[] = {{"lblProject", "Project"},
-                            {"lblProjectStart", "Project Start Time"},
-                            {"lblProjectEnd", "Project End Time"},
-                            {"lblComment", "Comment"}};
+  const Caption labels[] = {{"lblProject", QT_TR_NOOP("Project")},
+                            {"lblProjectStart", QT_TR_NOOP("Project Start Time")},
+                            {"lblProjectEnd", QT_TR_NOOP("Project End Time")},
+                            {"lblComment", QT_TR_NOOP("Comment")}};
+  QLabel* shown[4];
   for (int i = 0; i < 4; ++i) {
-    PlaceTwips(MakeLabel(this, labels[i].name, QString::fromUtf8(labels[i].text)), 120, 120 + 360 * i,
-               1455, 255);
+    shown[i] = MakeLabel(this, labels[i].name, tr(labels[i].text));
+    PlaceTwips(shown[i], 120, 120 + 360 * i, 1455, 255);
   }
   txtProject_ = MakeBox(this, "txtProject", 120);
   txtProjectStart_ = MakeBox(this, "txtProjectStart", 480);
@@ -67,11 +68,14 @@ frmReportEdit::frmReportEdit(QWidget* parent) : QDialog(parent) {
   txtComment_->setObjectName("txtComment");
   txtComment_->setTabChangesFocus(true);
   PlaceTwips(txtComment_, 1680, 1200, 2415, 1095);
-  cmdCancel_ = MakeButton(this, "cmdCancel", "&Cancel", "");
+  // Each box is named by the label beside it.
+  const QWidget* boxes[] = {txtProject_, txtProjectStart_, txtProjectEnd_, txtComment_};
+  for (int i = 0; i < 4; ++i) shown[i]->setBuddy(const_cast<QWidget*>(boxes[i]));
+  cmdCancel_ = MakeButton(this, "cmdCancel", tr("&Cancel"), "");
   PlaceTwips(cmdCancel_, 0, 2400, 855, 375);
-  cmdDelete_ = MakeButton(this, "cmdDelete", "&Delete", "");
+  cmdDelete_ = MakeButton(this, "cmdDelete", tr("&Delete"), "");
   PlaceTwips(cmdDelete_, 1560, 2400, 855, 375);
-  cmdSave_ = MakeButton(this, "cmdSave", "&Save", "");
+  cmdSave_ = MakeButton(this, "cmdSave", tr("&Save"), "");
   PlaceTwips(cmdSave_, 3240, 2400, 855, 375);
 
   connect(cmdSave_, &QPushButton::clicked, this, [this] { Save(); });

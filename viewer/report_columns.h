@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "store/day_report.h"
+#include "platform/translate.h"
 
 namespace tw {
 
@@ -14,11 +15,13 @@ struct ReportColumn {
   double widthTwips;  // in the report window
 };
 
-inline constexpr std::array<ReportColumn, 5> kReportColumns{{{"Project Name", 2000},
-                                                             {"Start of Project", 1750},
-                                                             {"End of Project", 1750},
-                                                             {"Project Time", 1200},
-                                                             {"Comments", 3100}}};
+// The headers are English in the files scripts read and translated (context "Report") where a
+// person reads them.
+inline constexpr std::array<ReportColumn, 5> kReportColumns{{{TW_TEXT("Report", "Project Name"), 2000},
+                                                             {TW_TEXT("Report", "Start of Project"), 1750},
+                                                             {TW_TEXT("Report", "End of Project"), 1750},
+                                                             {TW_TEXT("Report", "Project Time"), 1200},
+                                                             {TW_TEXT("Report", "Comments"), 3100}}};
 
 using ReportCells = std::array<std::string_view, kReportColumns.size()>;
 
@@ -31,7 +34,13 @@ ReportCells TotalCells(const std::string& total);
 
 // The column after the comments in a report window over a folder shared by several machines: the
 // machine that recorded the stretch, and the machine that edited it, when another one did.
-inline constexpr ReportColumn kMachineColumn{"Machine", 1500};
+inline constexpr ReportColumn kMachineColumn{TW_TEXT("Report", "Machine"), 1500};
 std::string MachineCell(const DayRow& row);
+
+// A row as a screen reader reads it: "Website redesign, 9:03 to 10:15, 1 hour 12 minutes, layout";
+// the start and end as written where they are no date-time of format.
+std::string SpokenRow(const DayRow& row, const DateFormat& format);
+// A length in words: "1 hour 12 minutes", "45 minutes", "0 minutes".
+std::string SpokenDuration(std::int64_t seconds);
 
 }  // namespace tw

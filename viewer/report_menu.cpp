@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "store/changes.h"
 #include "report/report_files.h"
+#include "platform/translate.h"
 
 namespace tw {
 
@@ -12,8 +13,8 @@ void ClearReport() {
   Guard step("Main/ClearReport");
   int answer = 0;
   if (!step([&] {
-        answer = p.dialogs->MsgBox("Are you sure you want to delete the report file?",
-                                   MsgStyle::OkCancel, "Delete Reports");
+        answer = p.dialogs->MsgBox(Tr("ReportMenu", "Are you sure you want to delete the report file?"),
+                                   MsgStyle::OkCancel, Tr("ReportMenu", "Delete Reports"));
       }))
     return;
   if (answer != MsgResult::Ok) return;
@@ -25,7 +26,8 @@ void ClearReport() {
     return;
   if (missing) return;
   step([&] {
-    p.dialogs->MsgBox("Your Report File has been deleted.", MsgStyle::OkOnly, "Report File Deleted");
+    p.dialogs->MsgBox(Tr("ReportMenu", "Your Report File has been deleted."), MsgStyle::OkOnly,
+                      Tr("ReportMenu", "Report File Deleted"));
   });
 }
 
@@ -35,9 +37,9 @@ void RestoreReport() {
   int answer = 0;
   if (!step([&] {
         answer = p.dialogs->MsgBox(
-            "Restoring the report will delete any changes you've made in Tallywright since the last "
-            "time you exited the application. Are you sure you want to do this?",
-            MsgStyle::YesNo, "Restore Report");
+            Tr("ReportMenu", "Restoring the report will delete any changes you've made in Tallywright since the "
+                             "last time you exited the application. Are you sure you want to do this?"),
+            MsgStyle::YesNo, Tr("ReportMenu", "Restore Report"));
       }))
     return;
   if (answer != MsgResult::Yes) return;
@@ -48,7 +50,7 @@ void RestoreReport() {
       }))
     return;
   if (noBackup)
-    step([&] { p.dialogs->MsgBox(kNoBackupMessage, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName); });
+    step([&] { p.dialogs->MsgBox(Tr("ReportMenu", kNoBackupMessage), MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName); });
 }
 
 }  // namespace tw

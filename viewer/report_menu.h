@@ -1,5 +1,7 @@
 #pragma once
 // The Report menu's Clear Report and Restore Report.
+#include "platform/translate.h"
+
 namespace tw {
 
 // Asks, then deletes the report file and says so. With no report file it ends quietly after the
@@ -10,7 +12,7 @@ void ClearReport();
 // backup the report is kept and the user is told.
 void RestoreReport();
 
-inline constexpr const char* kNoBackupMessage =
-    "There is no backup of the report to restore. The report file has not been changed.";
+inline constexpr const char* kNoBackupMessage = TW_TEXT(
+    "ReportMenu", "There is no backup of the report to restore. The report file has not been changed.");
 
 }  // namespace tw

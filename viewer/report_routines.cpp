@@ -6,12 +6,13 @@
 #include "platform/platform.h"
 #include "store/changes.h"
 #include "viewer/folder_report.h"
+#include "platform/translate.h"
 
 namespace tw {
 
 std::string ReportCaption(const DateFormat& format, const DateTime& day) {
-  return "Report...   Date being displayed: " + format.WeekdayName(day) + " " +
-         format.FormatNumericDate(day);
+  return Arg(Tr("Report", "Report...   Date being displayed: %1 %2"),
+             {format.WeekdayName(day), format.FormatNumericDate(day)});
 }
 
 }  // namespace tw
@@ -68,7 +69,7 @@ void UpdateReport(tw::EntryAction action, int row, const tw::DateTime& day, tw::
   MainView& main = report->mainView();
   Guard step("Setup/UpdateReport");
 
-  if (!step([&] { main.SetStatusText("Saving Changes..."); })) return;
+  if (!step([&] { main.SetStatusText(Tr("Status", "Saving Changes...")); })) return;
   // The entry is the line its row came from, not every line that reads the same.
   std::optional<SourceLine> entry;
   const DayRow* at = nullptr;
@@ -102,7 +103,7 @@ void UpdateReport(tw::EntryAction action, int row, const tw::DateTime& day, tw::
       return;
     if (!written && !step.failed() &&
         !step([&] {
-          p.dialogs->MsgBox(kStaleEntryMessage, MsgStyle::OkOnly + MsgStyle::Exclamation,
+          p.dialogs->MsgBox(Tr("EntryEditor", kStaleEntryMessage), MsgStyle::OkOnly + MsgStyle::Exclamation,
                             kProductName);
         }))
       return;
@@ -112,7 +113,7 @@ void UpdateReport(tw::EntryAction action, int row, const tw::DateTime& day, tw::
       }))
     return;
   // "Ready" once the report window shown again is closed.
-  step([&] { ShowReport(main, screens, day, [&main] { main.SetStatusText("Ready"); }); });
+  step([&] { ShowReport(main, screens, day, [&main] { main.SetStatusText(Tr("Status", "Ready")); }); });
 }
 
 }  // namespace Setup

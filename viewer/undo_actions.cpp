@@ -37,7 +37,7 @@ UndoActions::UndoActions(QWidget* window, std::function<void()> changed)
 }
 
 QMenu* UndoActions::EditMenu(QWidget* parent) const {
-  auto* menu = new QMenu("&Edit", parent);
+  auto* menu = new QMenu(tr("&Edit"), parent);
   menu->setObjectName("mnuEdit");
   menu->addAction(undo_);
   menu->addAction(redo_);
@@ -54,8 +54,8 @@ void UndoActions::Refresh() {
   } catch (const std::exception&) {
   }
   // Kept enabled: the shortcut asks the history as it stands when pressed, whoever changed it since.
-  undo_->setText(undo.empty() ? "&Undo" : "&Undo " + FromBytes(undo));
-  redo_->setText(redo.empty() ? "&Redo" : "&Redo " + FromBytes(redo));
+  undo_->setText(undo.empty() ? tr("&Undo") : tr("&Undo %1").arg(FromBytes(undo)));
+  redo_->setText(redo.empty() ? tr("&Redo") : tr("&Redo %1").arg(FromBytes(redo)));
 }
 
 void UndoActions::Take(bool undo) {
@@ -64,14 +64,14 @@ void UndoActions::Take(bool undo) {
     Changes changes = FromThisWindow();
     outcome = undo ? changes.Undo() : changes.Redo();
   } catch (const RunError& e) {
-    outcome.refusal = "the record could not be changed: " + e.description();
+    outcome.refusal = ToBytes(tr("the record could not be changed: %1").arg(FromBytes(e.description())));
   }
   if (!outcome.done) {
-    const std::string text = outcome.what.empty()
-                                 ? (undo ? "There is nothing to undo." : "There is nothing to redo.")
-                                 : std::string(undo ? "Cannot undo " : "Cannot redo ") + outcome.what + ": " +
-                                       outcome.refusal + ".";
-    platform().dialogs->MsgBox(text, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
+    const QString text = outcome.what.empty()
+                             ? (undo ? tr("There is nothing to undo.") : tr("There is nothing to redo."))
+                             : (undo ? tr("Cannot undo %1: %2.") : tr("Cannot redo %1: %2."))
+                                   .arg(FromBytes(outcome.what), FromBytes(outcome.refusal));
+    platform().dialogs->MsgBox(ToBytes(text), MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
   } else if (changed_) {
     changed_();
   }

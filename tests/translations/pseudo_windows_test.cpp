@@ -1,0 +1,138 @@
+// Every window in the pseudo-language, whose texts are 40 % longer than English and accented: no
+// label, button, check box or column header cut off, no control pushed over another or out of its
+// window. CTest runs it at 96 and at 144 dpi.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "desktop/qt_help_viewer.h"
+#include "desktop/qt_translations.h"
+#include "import/frm_import.h"
+#include "preferences/frm_preferences.h"
+#include "projects/frm_project_list.h"
+#include "shell/frm_about.h"
+#include "shell/frm_main.h"
+#include "shell/frm_splash.h"
+#include "summaries/frm_summary.h"
+#include "tests/support/fakes.h"
+#include "tests/support/layout.h"
+#include "tests/support/ui.h"
+#include "viewer/frm_report.h"
+#include "viewer/frm_report_edit.h"
+
+namespace tw {
+namespace {
+
+// Column headers wider than their columns, and check boxes and buttons laid out by Qt (whose
+// captions the layout check does not measure) narrower than their text needs.
+std::vector<std::string> CutOff(const QWidget& window) {
+  std::vector<std::string> cut;
+  for (const QTreeWidget* list : window.findChildren<QTreeWidget*>()) {
+    const QHeaderView* header = list->header();
+    for (int i = 0; i < header->count(); ++i) {
+      if (header->isSectionHidden(i) || header->sectionSize(i) >= header->sectionSizeHint(i)) continue;
+      // The last column may go on past the list's right edge, read by scrolling.
+      cut.push_back(list->objectName().toStdString() + " column \"" +
+                    list->headerItem()->text(i).toStdString() + "\"");
+    }
+  }
+  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+    if (!button->isVisible() || button->text().isEmpty() || !button->parentWidget()->layout()) continue;
+    if (button->width() < button->sizeHint().width())
+      cut.push_back(button->objectName().toStdString() + " \"" + button->text().toStdString() + "\"");
+  }
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    if (!label->isVisible() || label->text().isEmpty() || label->wordWrap() || !label->parentWidget()->layout())
+      continue;
+    if (label->width() < label->sizeHint().width())
+      cut.push_back(label->objectName().toStdString() + " \"" + label->text().toStdString() + "\"");
+  }
+  return cut;
+}
+
+std::vector<std::string> Problems(const QWidget& window) {
+  std::vector<std::string> problems = test::LayoutProblems(window);
+  for (std::string& cut : CutOff(window)) problems.push_back("cut off: " + cut);
+  return problems;
+}
+
+class PseudoWindowsTest : public test::PlatformTest {
+ protected:
+  static void SetUpTestSuite() {
+    ASSERT_EQ(InstallTranslations("en_XA", TW_PROGRAMS_DIR), "en_XA") << "the pseudo-language is not built";
+  }
+  PseudoWindowsTest() {
+    system.endThrows = false;
+    folder.Write("projrpt.pro",
+                 "Website redesign,12/7/2026 9:03:00 AM,12/7/2026 10:15:00 AM,layout\r\n"
+                 "Support,12/7/2026 11:00:00 AM,12/7/2026 1:45:00 PM,\r\n");
+    folder.Write("project.lst", "Website redesign\r\nSupport\r\n");
+  }
+  static QAction* Item(const QWidget& window, const char* name) { return window.findChild<QAction*>(name); }
+};
+
+TEST_F(PseudoWindowsTest, NoTextIsCutOffInAnyWindow) {
+  frmMain main;
+  main.show();
+  EXPECT_EQ(Problems(main), std::vector<std::string>{}) << "main window";
+  EXPECT_NE(main.windowTitle(), QString()) << "the menus are translated";
+  for (QAction* menu : main.menuBar()->actions()) EXPECT_NE(menu->text().indexOf(QChar(0xE9)), -1) << "menu";
+
+  auto* splash = new frmSplash;
+  EXPECT_EQ(Problems(*splash), std::vector<std::string>{}) << "splash";
+  splash->Unload();
+
+  Item(main, "mnuHelpAbout")->trigger();
+  ASSERT_NE(frmAbout::Loaded(), nullptr);
+  EXPECT_EQ(Problems(*frmAbout::Loaded()), std::vector<std::string>{}) << "About";
+  frmAbout::Loaded()->Unload();
+
+  EXPECT_TRUE(test::WhileShown([&] { Item(main, "mnuReportViewReport")->trigger(); }, [&] {
+    frmReport& report = *frmReport::Loaded();
+    EXPECT_EQ(Problems(report), std::vector<std::string>{}) << "report";
+    auto* list = test::Child<QTreeWidget>(report, "ListView");
+    list->setCurrentItem(list->topLevelItem(0));
+    EXPECT_TRUE(test::WhileShown([&] { test::Click(report, "cmdEdit"); }, [&] {
+      EXPECT_EQ(Problems(*frmReportEdit::Loaded()), std::vector<std::string>{}) << "entry editor";
+      frmReportEdit::Loaded()->Unload();
+    }));
+    report.Unload();
+  }));
+
+  EXPECT_TRUE(test::WhileShown([&] { test::Click(main, "cmdUpdateProjects"); }, [&] {
+    EXPECT_EQ(Problems(*frmProjectList::Loaded()), std::vector<std::string>{}) << "project list";
+    frmProjectList::Loaded()->Cancel();
+  }));
+
+  Item(main, "mnuReportSummary")->trigger();
+  ASSERT_NE(frmSummary::Loaded(), nullptr);
+  EXPECT_EQ(Problems(*frmSummary::Loaded()), std::vector<std::string>{}) << "Summary";
+  frmSummary::Loaded()->close();
+
+  frmImport::askPath = [](QWidget*, bool) { return QString(); };
+  Item(main, "mnuReportImport")->trigger();
+  if (frmImport* import = frmImport::Loaded()) {
+    EXPECT_EQ(Problems(*import), std::vector<std::string>{}) << "Import";
+    import->close();
+  }
+
+  EXPECT_TRUE(test::WhileShown([&] { Item(main, "mnuOptionsPreferences")->trigger(); }, [&] {
+    EXPECT_EQ(Problems(*frmPreferences::Loaded()), std::vector<std::string>{}) << "Preferences";
+    frmPreferences::Loaded()->reject();
+  }));
+
+  HelpViewer help(nullptr);
+  help.show();
+  EXPECT_EQ(Problems(help), std::vector<std::string>{}) << "help";
+  main.hide();
+}
+
+}  // namespace
+}  // namespace tw
