@@ -11,11 +11,6 @@
 namespace tw {
 namespace {
 
-// "1 stretch", "2 stretches".
-std::string Counted(std::int64_t count, const char* one, const char* many) {
-  return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 // The amount of a row: what is billed, or for work not billable alone, its value in brackets.
 std::string AmountCell(const MoneyTotals& money, std::string_view separator) {
   if (money.billableSeconds == 0 && money.notBillable > 0) return "(" + AmountText(money.notBillable, separator) + ")";

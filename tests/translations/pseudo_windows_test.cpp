@@ -3,6 +3,7 @@
 // window. CTest runs it at 96 and at 144 dpi.
 #include <gtest/gtest.h>
 
+#include <QMenuBar>
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -108,7 +109,7 @@ TEST_F(PseudoWindowsTest, NoTextIsCutOffInAnyWindow) {
 
   EXPECT_TRUE(test::WhileShown([&] { test::Click(main, "cmdUpdateProjects"); }, [&] {
     EXPECT_EQ(Problems(*frmProjectList::Loaded()), std::vector<std::string>{}) << "project list";
-    frmProjectList::Loaded()->Cancel();
+    test::Click(*frmProjectList::Loaded(), "cmdCancel");
   }));
 
   Item(main, "mnuReportSummary")->trigger();
