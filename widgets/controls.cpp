@@ -145,7 +145,7 @@ void MakeRoom(std::vector<Placed>& placed, bool alongX) {
       for (const Placed& a : placed) {
         if (start(a.designed) >= line) continue;
         const QRect now = Occupied(a.control), mine = Occupied(b.control);
-        if (!across(now, mine) || end(now) - start(mine) <= 2) continue;
+        if (!across(now, mine) || end(now) - start(mine) + 1 <= 2) continue;
         const int gap = std::max(0, start(b.designed) - end(a.designed) - 1);
         shift = std::max(shift, end(now) + 1 + gap - start(mine));
       }

@@ -153,8 +153,16 @@ TEST_F(PseudoWindowsTest, NoTextIsCutOffInAnyWindow) {
   HelpViewer help(nullptr);
   help.show();
   EXPECT_EQ(Problems(help), std::vector<std::string>{}) << "help";
+  for (QTabWidget* tabs : help.findChildren<QTabWidget*>()) {
+    for (int i = 0; i < tabs->count(); ++i) {
+      tabs->setCurrentIndex(i);
+      QTest::qWait(1);
+      EXPECT_EQ(Problems(help), std::vector<std::string>{}) << "help, tab " << i;
+    }
+  }
   main.hide();
 }
 
 }  // namespace
 }  // namespace tw
+
