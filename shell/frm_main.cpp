@@ -214,9 +214,10 @@ void frmMain::BuildControls() {
   });
   cboProjects_->lineEdit()->setMaxLength(kMaxProjectChars);
   txtComments_->cut = [this](qsizetype kept, qsizetype pasted) {
-    tracker_->SetStatusText("The pasted text was cut to " + std::to_string(kept) + " of its " +
-                            std::to_string(pasted) + " characters: a comment holds " +
-                            std::to_string(kMaxCommentChars));
+    tracker_->SetStatusText(ToBytes(tr("The pasted text was cut to %1 of its %2 characters: a comment holds %3")
+                                        .arg(kept)
+                                        .arg(pasted)
+                                        .arg(kMaxCommentChars)));
   };
   connect(txtComments_, &QPlainTextEdit::textChanged, this, [this] {
     if (showing_) return;
