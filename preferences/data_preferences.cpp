@@ -164,13 +164,14 @@ std::string ArriveInDataFolder() {
   if (!last.empty() && IsSharedFolder(folder) && !IsSharedFolder(last)) {
     const DataFolder here = DataFolder::At(folder);
     const BroughtIn brought = BringIn(last, here, kFromWindow);
+    const auto records = static_cast<long long>(brought.records);
     if (brought.records > 0 || !brought.names.empty())
       message = Arg(TrN("DataPreferences",
                         "Tallywright keeps its files in the shared folder %1 now. %n records of %2 that it lacked went "
                         "into this machine's report there (%3)",
                         "Tallywright keeps its files in the shared folder %1 now. %n record of %2 that it lacked went "
                         "into this machine's report there (%3)",
-                        static_cast<long long>(brought.records)),
+                        records),
                     {folder, last, here.OwnName(kReportFile)}) +
                 (brought.names.empty() ? ""
                                        : Arg(Tr("DataPreferences", ", and its project list gained %1"), {Listed(brought.names)})) +

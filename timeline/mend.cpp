@@ -45,8 +45,10 @@ std::string OverlapQuestion(const MendPlace& place, const std::vector<StoredStre
   if (names.size() == 1) return Arg(Tr("Timeline", "This would overlap %1. Change it anyway?"), {names.front()});
   if (names.size() == 2)
     return Arg(Tr("Timeline", "This would overlap %1 and %2. Change it anyway?"), {names.front(), names[1]});
+  // The count as a plain name: lupdate reads no expression in a call's last argument.
+  const auto others = static_cast<long long>(names.size() - 1);
   return Arg(TrN("Timeline", "This would overlap %1 and %n other stretches. Change it anyway?",
-                 "This would overlap %1 and %n other stretch. Change it anyway?", static_cast<long long>(names.size() - 1)),
+                 "This would overlap %1 and %n other stretch. Change it anyway?", others),
              {names.front()});
 }
 

@@ -69,13 +69,13 @@ class TimelineHeader : public QWidget {
       for (const Block& b : view_->timeline_.blocks)
         if (b.stored && b.start.day == day) ++stretches;
       const DateTime d{day, 0};
+      const std::int64_t hours = ColumnOf(day).Seconds() / 3600;
       QToolTip::showText(help->globalPos(),
                          FromBytes(Arg(TrN("Timeline", "%1: %2 in %n stretches", "%1: %2 in %n stretch", stretches),
                                        {User().WeekdayName(d) + " " + User().FormatNumericDate(d),
                                         User().FormatDuration(view_->timeline_.TotalOf(day))}) +
                                    (ColumnOf(day).Seconds() != 86400
-                                        ? TrN("Timeline", ", a day of %n hours", ", a day of %n hour",
-                                              ColumnOf(day).Seconds() / 3600)
+                                        ? TrN("Timeline", ", a day of %n hours", ", a day of %n hour", hours)
                                         : "")),
                          this);
       return true;

@@ -26,6 +26,92 @@ Free to use and to share.</source>
     </message>
 </context>
 <context>
+    <name>Away</name>
+    <message>
+        <source>Sleep from: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idle detection is off: nothing on this desktop tells the idle time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idle time from: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Still tracking %1 since %2 (%3 h).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataPreferences</name>
+    <message>
+        <source>, and its project list gained %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. The files in %1 stay as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please give the data folder as a full path, or choose it with Choose....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please end the running stretch (EndProject) before Tallywright moves to another data folder or shares this one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tallywright cannot keep its files in %1: it is not a folder it may write in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This machine&apos;s records in the shared folder are kept under the name %1, which cannot change now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The records in the shared folder %1 stay there, with the other machines&apos; records. Tallywright will keep its files in %2 from now on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Tallywright&apos;s files (%1) from %2 to %3?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes moves them. No leaves them where they are. Either way the records and project names of this machine that the shared folder lacks are merged into it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes moves them. No leaves them where they are and uses what %1 holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your records could not be merged into %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already holds Tallywright&apos;s files, which yours cannot be put together with. Choose No to use them as they are, or another folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your files could not all be moved to %1: %2. What was not moved is still in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data folder could not be set: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Tallywright keeps its files in the shared folder %1 now. %n records of %2 that it lacked went into this machine&apos;s report there (%3)</source>
+        <comment>Tallywright keeps its files in the shared folder %1 now. %n record of %2 that it lacked went into this machine&apos;s report there (%3)</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>EntryEditor</name>
     <message>
         <source>A project name cannot contain a comma. Please remove it from the project.</source>
@@ -70,11 +156,102 @@ Free to use and to share.</source>
         <source>Project &quot;%1&quot; is written as &quot;%2&quot; (%3)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n stretches were added to the report.</source>
+        <comment>%n stretch was added to the report.</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stretches read</source>
+        <comment>%n stretch read</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stretches to add</source>
+        <comment>%n stretch to add</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicates skipped (already in the report)</source>
+        <comment>%n duplicate skipped (already in the report)</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n overlap stretches of the report</source>
+        <comment>%n overlaps a stretch of the report</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <comment>and %n more</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes:</source>
+        <comment>%n note:</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items could not be read:</source>
+        <comment>%n item could not be read:</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>%1 in %2 format</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Money</name>
+    <message>
+        <source>No amount was given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An amount cannot be negative.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The amount %1 is too large (at most %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount: write it like 85 or 85%250.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount: write it like 85 or 85%250, without thousands separators.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An amount has at most two decimals: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -86,6 +263,14 @@ Free to use and to share.</source>
     </message>
     <message>
         <source>a balloon of the notification icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The minutes without input must be a whole number from 0 to %1 (0 turns it off).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hours before a reminder must be a whole number from 0 to %1 (0 turns it off).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -114,6 +299,37 @@ Please change line %1:
         <source>.
 
 The sync service&apos;s copy, %1, has been merged and removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProjectTerms</name>
+    <message>
+        <source>Name the project these settings are for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A project&apos;s name cannot hold a comma, a tab or a line end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A rate&apos;s first day is written like 2026-01-31.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rate from %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two rates take effect on %1: keep one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The budget&apos;s hours: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The budget&apos;s amount: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -233,6 +449,10 @@ The sync service&apos;s copy, %1, has been merged and removed.</source>
         <source>Ready</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Summary</name>
@@ -271,6 +491,271 @@ The sync service&apos;s copy, %1, has been merged and removed.</source>
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (left out).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rates could not be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The setting %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No hourly rates are set: Report &gt; Rates... sets a project&apos;s rate, and whether it is billable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 hours)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Billable: %1, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not billable: %1, worth %2 at its rates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No working-time target is set: Option &gt; Preferences... sets one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance: today %1, this week %2, this month %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, since %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Timeline</name>
+    <message>
+        <source>This stretch has been changed since the timeline showed it, so your change was not saved. The timeline is shown again as the report now stands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (running)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This would overlap %1. Change it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This would overlap %1 and %2. Change it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose or type the stretch&apos;s project.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stretch could not be added to the report: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The running stretch&apos;s start could not be moved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A stretch cannot end before it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The running stretch cannot be deleted while it runs. End it with EndProject first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The running stretch cannot start after now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The running stretch ends when you press EndProject: only its start can be moved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to midnight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, no end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, overlaps another stretch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (%1, running)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorded on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, edited on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overlaps another stretch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 in %n stretches</source>
+        <comment>%1: %2 in %n stretch</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This would overlap %1 and %n other stretches. Change it anyway?</source>
+        <comment>This would overlap %1 and %n other stretch. Change it anyway?</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, a day of %n hours</source>
+        <comment>, a day of %n hour</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TimelineAccessible</name>
+    <message>
+        <source>Up and Down go from item to item, Left and Right to the same time of the next or last day, Tab from stretch to stretch. Enter edits a stretch or adds one in free time, Insert adds, Delete deletes. Alt+Up and Alt+Down move the start, Alt+Shift+Up and Alt+Shift+Down the end, Alt+Left and Alt+Right the whole stretch, Alt+Page Up and Alt+Page Down by a day; Enter saves such a change, Escape leaves it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free time: Enter or Insert adds a stretch here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit the stretch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a stretch in this free time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the stretch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show its menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Tracker</name>
+    <message>
+        <source>Also running on %1: %2 since %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The running stretch could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stretch is recorded in the report, but %1 could not be removed: %2. The next start will not offer it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 bytes) is larger than any running stretch %3 saves, so it is not offered back. It is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorded %1 from %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, ended when you left; the time away since is not counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There was an error writing to the report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stretch of %1 started %2 was still running when %3 last ended, at about %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep Running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;End Then</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A stretch of %1 was kept as running when %2 last ended, but %3. Keep Running puts it into the window as found, to put right there; Discard removes it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You were away from %1 to %2 (%3) while tracking %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Then and &amp;Restart</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -316,6 +801,60 @@ The sync service&apos;s copy, %1, has been merged and removed.</source>
     </message>
     <message>
         <source>The help file cannot be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tw::SummaryChart</name>
+    <message>
+        <source>Hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No time recorded in this period</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tw::TimelineView</name>
+    <message>
+        <source>on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start %1, end %2: it would end before it starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>midnight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start %1, end %2, length %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (Enter saves, Escape leaves it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Stretch...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag or double-click to add a stretch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The running stretch ends when you press EndProject: only its start moves.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -613,6 +1152,18 @@ The sync service&apos;s copy, %1, has been merged and removed.</source>
         <source>End Time</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The pasted text was cut to %1 of its %2 characters: a comment holds %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Timeline...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;ates...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tw::frmPreferences</name>
@@ -689,6 +1240,105 @@ The sync service&apos;s copy, %1, has been merged and removed.</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project Se&amp;ttings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rates, budgets and billing of the project on the cursor&apos;s line</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tw::frmProjectSettings</name>
+    <message>
+        <source>Project Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rates could not be read: %1. What you save is added to them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Project:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Billable: its work is charged for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hourly &amp;rates, each from the day it takes effect:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From (YYYY-MM-DD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new rate from today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the chosen rate back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budget (empty: none):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In &amp;all:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each mon&amp;th:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Currency of every project:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A code like EUR, or a short text of up to 8 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the changes to %1&apos;s settings?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -989,6 +1639,230 @@ The sync service&apos;s copy, %1, has been merged and removed.</source>
     </message>
     <message>
         <source>The summary could not be saved in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV, per tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice lines (CSV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is billed; for work not billable alone, in brackets, what it is worth at its rates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A stretch counts under each of its tags (#words of its comment)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totals per tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each project&apos;s budget (Report &gt; Rates... sets them): its whole life, or the month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budgets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pro&amp;ject:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the stretches of one project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only ta&amp;gged:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the stretches holding every tag ticked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All projects</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tw::frmTimeline</name>
+    <message>
+        <source>Drag a stretch to move it, an edge to change its start or end, free time to add one (Shift snaps to 5 minutes, Ctrl to 15). Alt+arrows change the selected one; Enter saves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the day or week before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the day or week after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The day shown, or a day of the week shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The step a dragged or moved time keeps to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a stretch in the selected free time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sho&amp;w:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Snap:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The week&apos;s total, as tallywright-report --week gives it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The day&apos;s total, as the daily report gives it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week of %1 to %2, %3 recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete this stretch?
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Stretch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The running stretch is changed in the main window. Here its start can be dragged, or moved with Alt+Up and Alt+Down and saved with Enter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tw::frmTimelineAdd</name>
+    <message>
+        <source>Add Stretch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;End Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;omment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the stretch to the report</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
