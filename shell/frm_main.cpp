@@ -42,6 +42,7 @@
 #include "viewer/frm_report.h"
 #include "widgets/controls.h"
 #include "widgets/program_icon.h"
+#include "widgets/readable_label.h"
 #include "widgets/twips.h"
 
 namespace tw {
@@ -156,9 +157,11 @@ void frmMain::BuildControls() {
   txtStartProject_->setAccessibleName(tr("Start time"));
   txtEndProject_->setAccessibleName(tr("End time"));
   cboProjects_->setAccessibleName(tr("Project"));
+  cboProjects_->lineEdit()->setAccessibleName(tr("Project"));  // focused itself when typed in
   lblProjectList_->setBuddy(cboProjects_);
   txtComments_->setAccessibleName(tr("Comment"));
   lblComments_->setBuddy(txtComments_);
+  MakeReadable(lblTimeCalc_);  // before its name, which makes its interface where one is listening
   lblTimeCalc_->setAccessibleName(tr("Time on project"));
   FitCaptions(client);
   // Labels lie beneath the boxes they touch, so a box's border is never covered.

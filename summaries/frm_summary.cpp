@@ -201,6 +201,7 @@ void frmSummary::Build() {
   tagFilter->setBuddy(lstTagFilter_);
   lstTagFilter_->setObjectName("lstTagFilter");
   lstTagFilter_->setToolTip(tr("Only the stretches holding every tag ticked"));
+  lstTagFilter_->setAccessibleName(tr("Only tagged"));
   PlaceTwips(lstTagFilter_, kFiltersLeft, kLower + 675, kClientWidth - kFiltersLeft - 120, kTagsHeight - 675);
 
   QLabel* exportLabel = label("lblExport", tr("Export:"), 120, kBottom);

@@ -171,7 +171,7 @@ class TimelineAccessible : public QAccessibleWidget {
     return index >= 0 ? child(index) : nullptr;
   }
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Help) return kKeysHelp;
+    if (t == QAccessible::Help) return QTr("TimelineAccessible", kKeysHelp);
     return QAccessibleWidget::text(t);
   }
 };

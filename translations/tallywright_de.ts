@@ -1719,6 +1719,10 @@ Die Kopie des Synchronisierungsdienstes, %1, wurde zusammengeführt und entfernt
         <source>All projects</source>
         <translation>Alle Projekte</translation>
     </message>
+    <message>
+        <source>Only tagged</source>
+        <translation>Nur mit Schlagwort</translation>
+    </message>
 </context>
 <context>
     <name>tw::frmTimeline</name>

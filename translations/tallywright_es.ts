@@ -1719,6 +1719,10 @@ La copia del servicio de sincronización, %1, se ha combinado y eliminado.</tran
         <source>All projects</source>
         <translation>Todos los proyectos</translation>
     </message>
+    <message>
+        <source>Only tagged</source>
+        <translation>Solo con etiqueta</translation>
+    </message>
 </context>
 <context>
     <name>tw::frmTimeline</name>

@@ -1719,6 +1719,10 @@ La copie du service de synchronisation, %1, a été fusionnée puis supprimée.<
         <source>All projects</source>
         <translation>Tous les projets</translation>
     </message>
+    <message>
+        <source>Only tagged</source>
+        <translation>Seulement avec l’étiquette</translation>
+    </message>
 </context>
 <context>
     <name>tw::frmTimeline</name>

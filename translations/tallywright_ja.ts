@@ -1703,6 +1703,10 @@ The sync service&apos;s copy, %1, has been merged and removed.</source>
         <source>All projects</source>
         <translation>すべてのプロジェクト</translation>
     </message>
+    <message>
+        <source>Only tagged</source>
+        <translation>タグ付きのみ</translation>
+    </message>
 </context>
 <context>
     <name>tw::frmTimeline</name>

@@ -15,8 +15,8 @@ for candidate in /usr/bin/python3 python3; do
     break
   fi
 done
-for need in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher; do
-  command -v "$need" >/dev/null || { echo "SKIPPED: $need is missing (Debian: xvfb, dbus-daemon, at-spi2-core)"; exit 77; }
+for need in Xvfb xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+  command -v "$need" >/dev/null || { echo "SKIPPED: $need is missing (Debian: xvfb, xdotool, dbus-daemon, at-spi2-core)"; exit 77; }
 done
 [ -n "$python" ] || { echo "SKIPPED: pyatspi is missing (Debian: python3-pyatspi)"; exit 77; }
 
@@ -33,6 +33,8 @@ Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 [ -s "$scratch/display" ] || { echo "atspi_test: Xvfb did not start"; exit 1; }
+# The server names its display a moment before it takes clients: the program would find none.
+for _ in $(seq 50); do DISPLAY=":$(head -n1 "$scratch/display")" xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
 data="$scratch/data"
 mkdir -p "$data" "$scratch/config/Tallywright" "$scratch/home"
