@@ -1164,7 +1164,7 @@ Die Kopie des Synchronisierungsdienstes, %1, wurde zusammengeführt und entfernt
     </message>
     <message>
         <source>&amp;Timeline...</source>
-        <translation>&amp;Zeitleiste...</translation>
+        <translation>Zei&amp;tleiste...</translation>
     </message>
     <message>
         <source>R&amp;ates...</source>

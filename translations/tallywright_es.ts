@@ -1128,7 +1128,7 @@ La copia del servicio de sincronización, %1, se ha combinado y eliminado.</tran
     </message>
     <message>
         <source>&amp;Summary...</source>
-        <translation>&amp;Resumen...</translation>
+        <translation>Res&amp;umen...</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
