@@ -192,6 +192,7 @@ void frmSummary::Build() {
 
   QLabel* projectFilter = label("lblProjectFilter", tr("Pro&ject:"), kFiltersLeft, kLower);
   cboProject_ = new QComboBox(this);
+  cboProject_->addItem(tr("All projects"));  // the filters' lists are filled with the period; sized now
   projectFilter->setBuddy(cboProject_);
   cboProject_->setObjectName("cboProject");
   cboProject_->setToolTip(tr("Only the stretches of one project"));

@@ -7,6 +7,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QStyleOptionComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTabWidget>
@@ -51,6 +53,16 @@ std::vector<std::string> CutOff(const QWidget& window) {
     if (!button->isVisible() || button->text().isEmpty() || !button->parentWidget()->layout()) continue;
     if (button->width() < button->sizeHint().width())
       cut.push_back(button->objectName().toStdString() + " \"" + button->text().toStdString() + "\"");
+  }
+  // A list box's chosen text: the longest of its own texts must fit (a project's name may not).
+  for (const QComboBox* box : window.findChildren<QComboBox*>()) {
+    if (!box->isVisible() || box->isEditable()) continue;
+    const QString text = box->currentText();
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const QRect room = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+    if (box->fontMetrics().horizontalAdvance(text) > room.width())
+      cut.push_back(box->objectName().toStdString() + " \"" + text.toStdString() + "\"");
   }
   for (const QLabel* label : window.findChildren<QLabel*>()) {
     if (!label->isVisible() || label->text().isEmpty() || label->wordWrap() || !label->parentWidget()->layout())
