@@ -109,6 +109,13 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs = 2000) {
 
 bool OnX11() { return QGuiApplication::platformName() == "xcb"; }
 std::string noX11;  // why there is no X server to test on
+// The pointer moved on the test's X server, as the person's input; xdotool's status.
+int Move(int x) { return QProcess::execute("xdotool", {"mousemove", QString::number(x), "9"}); }
+#define NEED_X11_INPUT()     \
+  if (!OnX11()) {            \
+    SKIP_WITHOUT(noX11);     \
+  }                          \
+  NEED("xdotool")
 
 // The desktop's D-Bus services as the sources meet them, and a notification area's watcher as KDE
 // Plasma and GNOME's AppIndicator extension serve it (what Qt asks of it), served on a connection
@@ -390,19 +397,13 @@ TEST_F(DesktopBusTest, TheFactoryOffersWhatAnswersAndASilentServiceIsLeftAlone) 
 }
 
 TEST(X11IdleSourceTest, IdleTimeGrowsUntilInputAndTheScreenSaverCounts) {
-  if (!OnX11()) {
-    SKIP_WITHOUT(noX11);
-  }
-  NEED("xdotool");
-  const auto move = [](int x) {
-    return QProcess::execute("xdotool", {"mousemove", QString::number(x), "9"});
-  };
+  NEED_X11_INPUT();
   const std::unique_ptr<X11IdleSource> source = X11IdleSource::Open();
   ASSERT_TRUE(source);
-  ASSERT_EQ(move(10), 0);
+  ASSERT_EQ(Move(10), 0);
   EXPECT_TRUE(WaitFor([&] { return source->IdleSeconds() == 0; }, 1000));
   EXPECT_TRUE(WaitFor([&] { return source->IdleSeconds() >= 1; }, 3000));
-  ASSERT_EQ(move(20), 0);
+  ASSERT_EQ(Move(20), 0);
   EXPECT_TRUE(WaitFor([&] { return source->IdleSeconds() == 0; }, 1000));
 
   xcb_connection_t* x = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
@@ -418,13 +419,7 @@ TEST(X11IdleSourceTest, IdleTimeGrowsUntilInputAndTheScreenSaverCounts) {
 // the look it brings finds the absence, well within a second of the input; nothing is told without
 // input. The screen saver's end, which only input brings, is told too.
 TEST(X11IdleSourceTest, TheFirstInputAfterTimeAwayIsToldAtOnce) {
-  if (!OnX11()) {
-    SKIP_WITHOUT(noX11);
-  }
-  NEED("xdotool");
-  const auto move = [](int x) {
-    return QProcess::execute("xdotool", {"mousemove", QString::number(x), "9"});
-  };
+  NEED_X11_INPUT();
   std::unique_ptr<X11IdleSource> opened = X11IdleSource::Open();
   ASSERT_TRUE(opened);
   X11IdleSource& source = *opened;
@@ -437,14 +432,14 @@ TEST(X11IdleSourceTest, TheFirstInputAfterTimeAwayIsToldAtOnce) {
     back = watch.Poll(std::time(nullptr), since, 1);
     delayMs = sinceInput.elapsed();
   });
-  ASSERT_EQ(move(30), 0);
+  ASSERT_EQ(Move(30), 0);
   // Away after a second without input; then only the alarm is waited for.
   ASSERT_TRUE(WaitFor([&] { return watch.Poll(std::time(nullptr), since, 1), watch.AwaySince().has_value(); }, 4000));
   EXPECT_EQ(watch.NextLook(std::time(nullptr), 1), std::nullopt);
   WaitFor([] { return false; }, 1500);
   EXPECT_EQ(delayMs, -1);
   sinceInput.start();
-  ASSERT_EQ(move(40), 0);
+  ASSERT_EQ(Move(40), 0);
   ASSERT_TRUE(WaitFor([&] { return delayMs >= 0; }, 3000));
   EXPECT_TRUE(back);
   EXPECT_LT(delayMs, 1000);
@@ -456,11 +451,11 @@ TEST(X11IdleSourceTest, TheFirstInputAfterTimeAwayIsToldAtOnce) {
   xcb_force_screen_saver(x, XCB_SCREEN_SAVER_ACTIVE);
   xcb_flush(x);
   EXPECT_EQ(source.Watch(false, [&] { ++told; }), (Watching{false, true}));
-  ASSERT_EQ(move(50), 0);
+  ASSERT_EQ(Move(50), 0);
   EXPECT_TRUE(WaitFor([&] { return told == 1; }));
   EXPECT_FALSE(source.Locked());
   EXPECT_EQ(source.Watch(false, [&] { ++told; }), (Watching{false, true}));  // no saver: no alarm
-  ASSERT_EQ(move(60), 0);
+  ASSERT_EQ(Move(60), 0);
   WaitFor([] { return false; }, 300);
   EXPECT_EQ(told, 1);
 }

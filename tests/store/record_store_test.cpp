@@ -75,9 +75,9 @@ TEST_F(RecordStoreTest, ARecordIsItsTextWhereverItsLineMoves) {
 }
 
 // Two identical records are two stretches: an amendment names the one where its line started, or,
-// once no line with its text starts there, the first; an amendment of a record not yet arrived
-// waits for it.
-TEST_F(RecordStoreTest, IdenticalRecordsAndRecordsStillToCome) {
+// once no line with its text starts there, the first. (An amendment of a record not yet arrived
+// waits for it: SharedFolderTest.AnAmendmentWaitsForItsRecord, through the same store.)
+TEST_F(RecordStoreTest, IdenticalRecordsAreTwoStretches) {
   const std::string a = Record(8, 9, "A");
   AppendLine(folder.path(), "desk", a);
   const std::uint64_t second = AppendLine(folder.path(), "desk", a);
@@ -86,15 +86,7 @@ TEST_F(RecordStoreTest, IdenticalRecordsAndRecordsStillToCome) {
   folder.Write(DeviceFileName(kReportFile, "desk"), "\r\n" + a + "\r\n" + a + "\r\n");
   EXPECT_EQ(Shown(8, 8), (std::vector<std::string>{"A second", "A "}));
 
-  const std::string later = Record(9, 9, "Later");
-  test::Amend(folder.path(), "laptop", "home", 0, later, std::nullopt);
-  test::Amend(folder.path(), "laptop", "home", 0, Record(9, 10, "Moved"), Record(10, 10, "Moved", "from the 9th"));
-  EXPECT_EQ(Shown(9, 10), std::vector<std::string>{});
-  AppendLine(folder.path(), "home", later);
-  AppendLine(folder.path(), "home", Record(9, 10, "Moved"));
-  EXPECT_EQ(Shown(9, 9), std::vector<std::string>{});
-  EXPECT_EQ(Shown(10, 10), std::vector<std::string>{"Moved from the 9th"});
-  EXPECT_EQ(Shown(1, 31), (std::vector<std::string>{"A second", "A ", "Moved from the 9th"}));
+  EXPECT_EQ(Shown(1, 31), (std::vector<std::string>{"A second", "A "}));
 }
 
 // A short id names a stretch across runs, machines and moves of its line; two identical records

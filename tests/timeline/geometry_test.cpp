@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <ctime>
 #include <string>
 
 #include "tests/support/fakes.h"
@@ -13,23 +11,6 @@
 
 namespace tw {
 namespace {
-
-class Berlin {
- public:
-  Berlin() : old_(std::getenv("TZ") ? std::getenv("TZ") : ""), had_(std::getenv("TZ")) {
-    ::setenv("TZ", "Europe/Berlin", 1);
-    ::tzset();
-  }
-  ~Berlin() {
-    if (had_) ::setenv("TZ", old_.c_str(), 1);
-    else ::unsetenv("TZ");
-    ::tzset();
-  }
-
- private:
-  std::string old_;
-  bool had_;
-};
 
 std::int64_t D(int m, int d) { return DayFromCivil({2026, m, d}); }
 std::int64_t At(int m, int d, int h, int min, int s = 0) { return MomentOf(MakeDateTime({2026, m, d}, h, min, s)); }
@@ -53,7 +34,7 @@ TimelinePlan Plan(std::int64_t firstDay, int days) {
 }
 
 TEST(TimelineGeometryTest, ADayIsAColumnOfItsRealHours) {
-  const Berlin zone;
+  const test::BerlinTime zone;
   struct Case {
     std::int64_t day;
     std::int64_t seconds;
@@ -80,7 +61,7 @@ TEST(TimelineGeometryTest, ADayIsAColumnOfItsRealHours) {
 }
 
 TEST(TimelineGeometryTest, AStretchIsABoxInEachColumnItCovers) {
-  const Berlin zone;
+  const test::BerlinTime zone;
   struct Case {
     const char* what;
     std::int64_t firstDay;
@@ -129,7 +110,7 @@ TEST(TimelineGeometryTest, AStretchIsABoxInEachColumnItCovers) {
 }
 
 TEST(TimelineGeometryTest, APointIsAMomentOfItsColumnSnappedOnTheLocalClock) {
-  const Berlin zone;
+  const test::BerlinTime zone;
   struct Case {
     const char* what;
     std::int64_t firstDay;

@@ -119,23 +119,6 @@ TEST(TimelineLooksTest, EveryChartColourCarriesReadableText) {
 
 // --- the totals against tallywright-report ------------------------------------------------------
 
-class Berlin {
- public:
-  Berlin() : old_(std::getenv("TZ") ? std::getenv("TZ") : ""), had_(std::getenv("TZ")) {
-    ::setenv("TZ", "Europe/Berlin", 1);
-    ::tzset();
-  }
-  ~Berlin() {
-    if (had_) ::setenv("TZ", old_.c_str(), 1);
-    else ::unsetenv("TZ");
-    ::tzset();
-  }
-
- private:
-  std::string old_;
-  bool had_;
-};
-
 std::int64_t SecondsOf(const std::string& duration) {
   const std::smatch m = [&] {
     std::smatch found;
@@ -146,7 +129,7 @@ std::int64_t SecondsOf(const std::string& duration) {
 }
 
 TEST_F(TimelineTest, TheTotalsAreTheReportCommandsOnGeneratedWeeks) {
-  const Berlin zone;
+  const test::BerlinTime zone;
   settings.values[kDeviceNameKey] = "desk";
   test::MakeShared(folder.path(), "desk");
   std::filesystem::copy_file(TALLYWRIGHT_REPORT, folder.File("tallywright-report"));
