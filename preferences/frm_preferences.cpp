@@ -156,6 +156,8 @@ void frmPreferences::NameBoxChanged() {
 }
 
 void frmPreferences::accept() {
+  // The target is read first, so that a wrong one leaves every setting as it was.
+  if (!work_->Check()) return;
   const int wrong = SavePreferences(ToBytes(txtIdleMinutes_->text()), ToBytes(txtRemindHours_->text()));
   if (wrong >= 0) {
     QLineEdit* box = wrong == 0 ? txtIdleMinutes_ : txtRemindHours_;

@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <array>
 
+#include "preferences/work_preferences.h"
+
 class QLineEdit;
 
 namespace tw {
@@ -16,7 +18,9 @@ class WorkTargetGroup : public QGroupBox {
   WorkTargetGroup(QWidget* window, double top, double width);
   // Its height, in twips.
   static constexpr double kHeight = 1980;
-  // Saves the settings, or focuses the box to correct: false then.
+  // Reads what was typed, or tells what to correct and focuses its box: false then.
+  bool Check();
+  // Saves what Check read; false when it could not be saved.
   bool Save();
   QLineEdit* First() const { return hours_[0]; }
   QLineEdit* Last() const;
@@ -25,6 +29,7 @@ class WorkTargetGroup : public QGroupBox {
   std::array<QLineEdit*, 7> hours_{};
   QLineEdit* txtDaysOff_ = nullptr;
   QLineEdit* txtBalanceSince_ = nullptr;
+  TypedWork typed_;
 };
 
 }  // namespace tw

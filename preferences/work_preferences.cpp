@@ -7,6 +7,7 @@
 #include "dates/period.h"
 #include "errors/guard.h"
 #include "platform/platform.h"
+#include "platform/translate.h"
 
 namespace tw {
 namespace {
@@ -15,11 +16,6 @@ constexpr const char* kDays[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"
 
 std::string Setting(const char* key) {
   return platform().settings->GetSetting(kProductName, kSettingsSection, key, "");
-}
-
-int Refuse(const std::string& message, int box) {
-  platform().dialogs->MsgBox(message, MsgStyle::OkOnly | MsgStyle::Exclamation, kProductName);
-  return box;
 }
 
 }  // namespace
@@ -40,30 +36,47 @@ WorkPreferences CurrentWorkPreferences() {
   return shown;
 }
 
-int SaveWorkPreferences(const WorkPreferences& typed) {
+TypedWork ReadTypedWork(const WorkPreferences& typed) {
+  TypedWork work;
+  const auto refuse = [&](int box, std::string problem) {
+    work.wrong = box;
+    work.problem = std::move(problem);
+    return work;
+  };
   std::string target;
   for (int i = 0; i < 7; ++i) {
     std::string hours(Trimmed(typed.hours[static_cast<std::size_t>(i)]));
-    std::replace(hours.begin(), hours.end(), ',', '.');
     if (hours.empty()) continue;
+    // A box holds one day's hours; a setting that could not be read, shown whole, is retyped.
+    if (hours.find('=') != std::string::npos)
+      return refuse(i, Tr("WorkPreferences", "Write each weekday's target hours in its own box, like 8, 7.5 or 7:30."));
+    std::replace(hours.begin(), hours.end(), ',', '.');
     const WeekTargetReading day = ReadWeekTarget(std::string(kDays[i]) + "=" + hours);
-    if (!day.target) return Refuse("The target hours: " + day.problem, i);
+    if (!day.target) return refuse(i, Arg(Tr("WorkPreferences", "The target hours: %1"), {day.problem}));
     target += (target.empty() ? "" : ",") + std::string(kDays[i]) + "=" + hours;
   }
-  const WeekTarget week = *ReadWeekTarget(target).target;
+  work.target = WeekTargetText(*ReadWeekTarget(target).target);
   const DaysOffReading off = ReadDaysOff(typed.daysOff);
-  if (!off.days) return Refuse("The days off: " + off.problem, 7);
-  const std::string since(Trimmed(typed.since));
-  if (!since.empty() && !ParseIsoDay(since))
-    return Refuse("The balance is counted since a day written like 2026-01-01.", 8);
-  const std::pair<const char*, std::string> values[] = {
-      {kWorkTargetKey, WeekTargetText(week)}, {kDaysOffKey, DaysOffText(*off.days)}, {kBalanceSinceKey, since}};
+  if (!off.days) return refuse(7, Arg(Tr("WorkPreferences", "The days off: %1"), {off.problem}));
+  work.daysOff = DaysOffText(*off.days);
+  work.since = std::string(Trimmed(typed.since));
+  if (!work.since.empty() && !ParseIsoDay(work.since))
+    return refuse(8, Tr("WorkPreferences", "The balance is counted since a day written like 2026-01-01."));
+  return work;
+}
+
+bool SaveTypedWork(const TypedWork& work) {
+  if (work.wrong >= 0) return false;
+  const std::pair<const char*, const std::string&> values[] = {
+      {kWorkTargetKey, work.target}, {kDaysOffKey, work.daysOff}, {kBalanceSinceKey, work.since}};
   Guard step("frmPreferences/Save");
   for (const auto& [key, value] : values) {
+    // Unchanged settings stay as they are: the Summary window recounts at every change.
+    if (Setting(key) == value) continue;
     const bool went = step([&] { platform().settings->SaveSetting(kProductName, kSettingsSection, key, value); });
-    if (!went || step.failed()) return 0;  // not saved: the window stays open with what was typed
+    if (!went || step.failed()) return false;
   }
-  return -1;
+  return true;
 }
 
 }  // namespace tw

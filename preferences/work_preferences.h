@@ -13,13 +13,22 @@ struct WorkPreferences {
   std::string since;
 };
 
-// What the settings hold, as the boxes show it (a setting that cannot be read shown as it is
-// written, in the box of days off or of the first day, or on Monday's box).
+// What the settings hold, as the boxes show it. A setting that cannot be read is shown as it is
+// written (a target on Monday's box), so that nothing is lost and OK asks to correct it.
 WorkPreferences CurrentWorkPreferences();
 
-// Saves the three settings, or none when one cannot be read: the message is shown, and the box to
-// correct is given (0 to 6 a weekday's from Monday, 7 the days off, 8 the first day); -1 when saved.
-// A day's hours may be written with a decimal comma (7,5).
-int SaveWorkPreferences(const WorkPreferences& typed);
+// What was typed, as the three settings' texts, or the box to correct and why.
+struct TypedWork {
+  std::string target, daysOff, since;
+  int wrong = -1;  // 0 to 6 a weekday's box from Monday, 7 the days off, 8 the first day; -1: none
+  std::string problem;
+};
+// A day's hours may be written with a decimal comma (7,5); the texts come out in the settings' own
+// form ("Mon=7.5", "2026-12-24,2026-12-28..2026-12-31").
+TypedWork ReadTypedWork(const WorkPreferences& typed);
+
+// Saves the settings whose text changes (none when what was typed cannot be read). False when a
+// setting could not be saved: the window stays open with what was typed.
+bool SaveTypedWork(const TypedWork& work);
 
 }  // namespace tw
