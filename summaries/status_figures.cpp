@@ -37,9 +37,7 @@ StatusFigures ReadStatusFigures(const Files& files, const std::string& folder, c
 
   const RatesFolder rates = ReadRates(files, folder);
   if (rates.book.BudgetOf(project, BudgetScope::Total) || rates.book.BudgetOf(project, BudgetScope::Month)) {
-    const std::string rounding = settings.GetSetting(kProductName, kSettingsSection, kSummaryRoundingKey, "0");
-    const std::optional<int> read = ParseWholeNumber(rounding, 60);
-    const int minutes = read && IsRounding(*read) ? *read : 0;
+    const int minutes = RoundingOf(settings.GetSetting(kProductName, kSettingsSection, kSummaryRoundingKey, "0"));
     const BudgetUse running = RunningUse(rates.book, project, start, elapsed, minutes);
     const std::vector<BudgetRow> rows = OrNoWork(
         [&] { return ReadBudgets(files, reports, rates.book, project, start.day, minutes); },

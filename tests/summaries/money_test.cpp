@@ -316,5 +316,38 @@ TEST_F(MoneyTest, TheStatusLineCountsTheRunningStretchInBudgetAndBalance) {
   EXPECT_EQ(figures("Acme", 1800), "01:30:00, " + MoneyText(40000 - 4525, "EUR", ".") + "|25|-00:30:00|-00:30:00");
 }
 
+// The budget notifications while a stretch runs, look by look: 80 % and 100 % told once each, the
+// reports read once per stretch, a budget already spent before the stretch not told, a new
+// stretch watched anew.
+TEST_F(MoneyTest, TheRunningStretchTellsEachMarkOfItsBudgetOnce) {
+  folder.Write("projrpt.pro", "Acme,3/2/2026 9:00:00 AM,3/2/2026 10:00:00 AM,\r\n"
+                              "Spent,3/2/2026 10:00:00 AM,3/2/2026 11:00:00 AM,\r\n");
+  folder.Write("project.rates", "budget\tAcme\tmonth\t2\t\t2026-01-01T00:00:00Z\r\n"
+                                "budget\tSpent\ttotal\t1\t\t2026-01-01T00:00:00Z\r\n");
+  int read = 0;
+  const auto reports = [&] {
+    ++read;
+    return test::Reports(folder.path(), format);
+  };
+  BudgetWatch watch;
+  const DateTime start{DayFromCivil({2026, 3, 3}), 10 * 3600};
+  std::vector<std::string> told;
+  for (std::int64_t minutes : {0, 30, 47, 48, 50, 59, 60, 61, 120, 240}) {
+    const std::string text = watch.Poll(files, folder.path(), reports, "15", "Acme", start, minutes * 60);
+    if (!text.empty()) told.push_back(std::to_string(minutes) + ": " + text);
+  }
+  // Rounded to 15 minutes as the Summary window rounds: 30 min is 1:30 of 2 h (75 %), 47 min counts
+  // 45 (87.5 %), and 59 min counts a whole hour (100 %).
+  EXPECT_EQ(told, (std::vector<std::string>{"47: Acme has used 80% of its budget for this month.",
+                                            "59: Acme has used 100% of its budget for this month."}));
+  EXPECT_EQ(read, 1);
+  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "15", "Spent", start, 7200), "");
+  // Unrounded, 80 % of 2 h is 1:36: 35 min more is short of it, 36 min reaches it.
+  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "0", "Acme", {start.day, 14 * 3600}, 35 * 60 + 59), "");
+  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "0", "Acme", {start.day, 14 * 3600}, 36 * 60),
+            "Acme has used 80% of its budget for this month.");
+  EXPECT_EQ(read, 3);
+}
+
 }  // namespace
 }  // namespace tw
