@@ -18,6 +18,7 @@
 #include "store/conflict_copies.h"
 #include "store/machine_claim.h"
 #include "tracking/running.h"
+#include "tracking/tracker.h"
 
 namespace tw {
 namespace {
@@ -264,6 +265,8 @@ int SaveDataChoice(MainView& main, const DataChoice& choice) {
     return Tell("The data folder could not be set: " + e.description(), kFolderBox);
   }
   if (moving) {
+    // The copy owns the folder it now works in (requests, a second start find it there).
+    if (auto* view = dynamic_cast<TrackerView*>(&main)) view->tracker().FollowDataFolder();
     // The project box shows the new folder's list, the project chosen or typed kept.
     Setup::ReloadProjectList(main);
   }

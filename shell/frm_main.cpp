@@ -317,6 +317,8 @@ void ElidedPanel::resizeEvent(QResizeEvent* event) {
 
 void frmMain::LookAtSharedFolder() {
   if (unloading_) return;
+  // A data folder deleted and made again at its path is another folder: it is claimed anew.
+  if (!QApplication::activeModalWidget()) tracker_->FollowDataFolder();
   const std::string text = OtherMachinesStatus();
   elsewherePanel_->SetFullText(FromBytes(text));
   elsewherePanel_->setVisible(!text.empty());

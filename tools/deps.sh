@@ -2,6 +2,7 @@
 # Installs the Debian packages the build, the program's features and every test need, and those
 # given as arguments, when any is missing. Nothing is left to Recommends: a package a feature or a
 # test uses is named here, so that a fresh Debian 12 runs every test.
+#   qt6-tools-dev, qt6-l10n-tools  the translators' files are made into the program's .qm files
 #   libqt6sql6-sqlite    the Hamster import reads hamster.db through Qt's SQLite driver
 #   python3-icalendar    tests_import_ics_parser reads the iCalendar export back with it
 #   dbus-daemon          the D-Bus tests run a session bus of their own (dbus-run-session)
@@ -11,7 +12,7 @@
 #                        by their shells in the tests
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libqt6sql6-sqlite libgtest-dev libgmock-dev fonts-liberation
+packages=(cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools libqt6sql6-sqlite libgtest-dev libgmock-dev fonts-liberation
   libxcb-screensaver0-dev libxcb-sync-dev dbus-daemon xvfb xdotool python3-icalendar locales scdoc zsh
   fish "$@")
 missing=()

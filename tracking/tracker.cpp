@@ -376,6 +376,15 @@ void TrackerModel::TakeClaim(std::unique_ptr<FolderOwner> claim) {
   Changed(kOwner);
 }
 
+void TrackerModel::FollowDataFolder() {
+  const std::string now = FolderIdentity(platform().system->DataFolder());
+  // Without a claim the window tries to claim the folder named now anyway.
+  if (!claim_ || now.empty() || claim_->identity() == now) return;
+  claim_.reset();
+  platform().ownsDataFolder = false;
+  if (!TryClaim(2000)) TakeClaim(nullptr);
+}
+
 bool TrackerModel::TryClaim(int waitMs) {
   if (claim_) return false;
   std::unique_ptr<FolderOwner> claim;
