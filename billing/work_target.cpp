@@ -80,18 +80,20 @@ std::string WeekTargetText(const WeekTarget& target) {
     const std::int64_t seconds = target.seconds[static_cast<std::size_t>(i % 7)];
     if (seconds <= 0) continue;
     if (!text.empty()) text += ',';
-    text.append(kDayLabels[i % 7]).append("=");
-    if (seconds % 36 == 0) {
-      std::string hours = AmountText(seconds / 36);
-      while (hours.back() == '0') hours.pop_back();
-      if (hours.back() == '.') hours.pop_back();
-      text += hours;
-    } else {
-      const std::int64_t minutes = (seconds + 30) / 60;
-      text += std::to_string(minutes / 60) + ":" + (minutes % 60 < 10 ? "0" : "") + std::to_string(minutes % 60);
-    }
+    text.append(kDayLabels[i % 7]).append("=").append(DayHoursText(seconds));
   }
   return text;
+}
+
+std::string DayHoursText(std::int64_t seconds) {
+  if (seconds % 36 == 0) {
+    std::string hours = AmountText(seconds / 36);
+    while (hours.back() == '0') hours.pop_back();
+    if (hours.back() == '.') hours.pop_back();
+    return hours;
+  }
+  const std::int64_t minutes = (seconds + 30) / 60;
+  return std::to_string(minutes / 60) + ":" + (minutes % 60 < 10 ? "0" : "") + std::to_string(minutes % 60);
 }
 
 DaysOffReading ReadDaysOff(std::string_view text) {

@@ -42,6 +42,8 @@ struct WeekTargetReading {
 WeekTargetReading ReadWeekTarget(std::string_view text);
 // The setting's text, Monday first: "Mon=8,Tue=7.5,Fri=6:20".
 std::string WeekTargetText(const WeekTarget& target);
+// One day's hours as that text writes them: "8", "7.5", "6:20".
+std::string DayHoursText(std::int64_t seconds);
 
 struct DaysOffReading {
   std::optional<std::vector<Period>> days;  // in order, runs that touch made one

@@ -90,10 +90,16 @@ int RunStatus(CtlContext& c) {
   if (idle && !format) throw CtlUsageError("status: --format-idle goes with --format");
   if (format) FormatStatus(*format, TrackerStatus{});  // a bad field is refused before anything is asked
   std::optional<std::string> printed;
+  std::optional<StatusFigures> figures;
+  const auto figured = [&](const TrackerStatus& status) -> const StatusFigures* {
+    if (!c.figures || !AsksStatusFigures(*format)) return nullptr;
+    figures = c.figures(status);
+    return &*figures;
+  };
   const auto print = [&](const TrackerStatus& status) {
     // A format's fields say nothing while nothing runs: the idle text stands for them (empty by default).
     const std::string line = json     ? StatusJson(status)
-                             : format ? (status.running ? FormatStatus(*format, status) : idle.value_or(""))
+                             : format ? (status.running ? FormatStatus(*format, status, figured(status)) : idle.value_or(""))
                                       : StatusLine(status);
     if (line == printed) return;  // a panel needs no line that says nothing new
     c.out << line << '\n';
@@ -129,7 +135,9 @@ void PrintHelp(std::ostream& out, const std::vector<CtlVerb>& verbs) {
     out << head << "\n      " << verb.help << "\n";
   }
   out << "\nStatus fields for --format: {running} {project} {start} {startIso} {elapsed} {seconds}\n"
-         "{comment}; {{ and }} are braces. While nothing runs, --format prints the --format-idle text\n"
+         "{comment}; {budget_left} and {budget_used_percent} of the project's tightest budget, and\n"
+         "{balance_today} and {balance_week} of the working-time target, the running stretch counted;\n"
+         "{{ and }} are braces. While nothing runs, --format prints the --format-idle text\n"
          "(an empty line without it).\n"
          "Time away: stop, toggle and a start of another project end the running stretch at the moment\n"
          "you left, when you were away (no input for IdleMinutes, a locked screen, a sleep) and were not\n"

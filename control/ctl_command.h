@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "control/control.h"
+#include "summaries/status_figures.h"
 
 namespace tw {
 
@@ -33,6 +34,9 @@ struct CtlContext {
   // stretch runs (status --follow); empty where it is not offered.
   std::function<int(const std::function<void(const TrackerStatus&)>& print)> follow;
   int firstWeekday = 0;  // the user's first day of the week: 0 Sunday .. 6 Saturday
+  // The running stretch's budget and balance for status --format, read from the data folder; empty
+  // where they are not offered (the quick command hands such a status to the full one).
+  std::function<StatusFigures(const TrackerStatus&)> figures;
 };
 
 // One verb of the command: its name, its arguments as --help shows them, what it does, and its

@@ -6,6 +6,7 @@
 
 #include "dates/ascii.h"
 #include "platform/product.h"
+#include "summaries/status_figures.h"
 
 namespace tw {
 namespace {
@@ -17,8 +18,10 @@ bool Exists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0;
 bool LeanCtlTakes(const std::vector<std::string>& args) {
   static constexpr std::string_view verbs[] = {"status", "start", "stop", "toggle", "show", "projects"};
   if (args.empty() || std::find(std::begin(verbs), std::end(verbs), args.front()) == std::end(verbs)) return false;
-  return std::none_of(args.begin(), args.end(),
-                      [](const std::string& arg) { return arg == "--follow" || arg == "--help" || arg == "-h"; });
+  // A status with the budget's or the balance's figures reads the reports: the full command's work.
+  return std::none_of(args.begin(), args.end(), [&](const std::string& arg) {
+    return arg == "--follow" || arg == "--help" || arg == "-h" || (args.front() == "status" && AsksStatusFigures(arg));
+  });
 }
 
 std::string FullCtlPath(const std::string& folder) {

@@ -24,6 +24,8 @@
 #include "platform/platform.h"
 #include "platform/system.h"
 #include "platform/translate.h"
+#include "store/folder_reports.h"
+#include "summaries/status_figures.h"
 #include "tracking/running.h"
 
 namespace {
@@ -183,6 +185,18 @@ int main(int argc, char** argv) {
     return QCoreApplication::exec();
   };
   tw::CtlContext context{{}, std::cout, std::cerr, pick, [&] { return system.DataFolder(); }, follow};
+  // The budget's and the balance's figures: the reports read in the user's date form, at each line.
+  context.figures = [&](const tw::TrackerStatus& status) {
+    NeedApplication();
+    dateFormat = tw::UserDateFormat();
+    try {
+      return tw::ReadStatusFigures(files, system.DataFolder(), tw::DataFolderReports(), settings, status.project,
+                                   status.comment, status.elapsed, clock.Now(), tw::FirstWeekdayOf(QLocale::system()));
+    } catch (const tw::RunError& e) {
+      std::cerr << "tallywright-ctl: " << e.description() << '\n';  // the line goes on without them
+      return tw::StatusFigures{};
+    }
+  };
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (!args.empty() && (args[0] == "import" || tw::IsMendVerb(args[0]))) {
     // An import or a mending writes in the report's form, and an import may read a database

@@ -26,7 +26,9 @@ std::string StatusJson(const TrackerStatus& s) {
   return out.str();
 }
 
-std::string FormatStatus(std::string_view format, const TrackerStatus& s) {
+std::string FormatStatus(std::string_view format, const TrackerStatus& s, const StatusFigures* figures) {
+  const StatusFigures none;
+  const StatusFigures& f = figures ? *figures : none;
   std::string text;
   for (size_t i = 0; i < format.size(); ++i) {
     const char c = format[i];
@@ -49,6 +51,10 @@ std::string FormatStatus(std::string_view format, const TrackerStatus& s) {
     else if (field == "elapsed") text += ElapsedText(s.elapsed);
     else if (field == "seconds") text += std::to_string(s.elapsed);
     else if (field == "comment") text += s.comment;
+    else if (field == "budget_left") text += f.budgetLeft;
+    else if (field == "budget_used_percent") text += f.budgetUsedPercent;
+    else if (field == "balance_today") text += f.balanceToday;
+    else if (field == "balance_week") text += f.balanceWeek;
     else throw CtlUsageError("--format: no field \"" + std::string(field) + "\"");
     i = close;
   }

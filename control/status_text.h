@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "control/control.h"
+#include "summaries/status_figures.h"
 
 namespace tw {
 
@@ -16,7 +17,8 @@ std::string StatusLine(const TrackerStatus& status);
 // The status as one JSON object.
 std::string StatusJson(const TrackerStatus& status);
 // The status in the arrangement of format: {running} {project} {start} {startIso} {elapsed}
-// {seconds} {comment}; "{{" and "}}" are braces. CtlUsageError for an unknown field.
-std::string FormatStatus(std::string_view format, const TrackerStatus& status);
+// {seconds} {comment}, and from figures {budget_left} {budget_used_percent} {balance_today}
+// {balance_week} (empty without them); "{{" and "}}" are braces. CtlUsageError for an unknown field.
+std::string FormatStatus(std::string_view format, const TrackerStatus& status, const StatusFigures* figures = nullptr);
 
 }  // namespace tw

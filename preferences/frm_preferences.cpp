@@ -11,6 +11,7 @@
 #include "platform/shared_folder.h"
 #include "platform/system.h"
 #include "preferences/data_preferences.h"
+#include "preferences/frm_work_target.h"
 #include "preferences/preferences.h"
 #include "tracking/away.h"
 #include "widgets/centring.h"
@@ -24,7 +25,9 @@ namespace {
 constexpr double kClientWidth = 5400;
 // The line that says where idleness, sleeps and reminders are learnt of and shown takes three lines.
 constexpr double kBelowSource = 240;
-constexpr double kClientHeight = 3960 + kBelowSource;
+// The working-time target's group, between the data folder and the buttons.
+constexpr double kWorkTop = 3300 + kBelowSource, kWork = WorkTargetGroup::kHeight + 120;
+constexpr double kClientHeight = 3960 + kBelowSource + kWork;
 
 QLineEdit* MakeNumberBox(QWidget* parent, const char* name, QLabel* label, double top, int value) {
   auto* box = new QLineEdit(QString::number(value), parent);
@@ -92,9 +95,9 @@ frmPreferences::frmPreferences(const std::string& sourceLine, MainView* main) : 
 
   QPushButton* ok = MakeButton(this, "cmdOK", tr("OK"));
   ok->setDefault(true);
-  PlaceTwips(ok, 2760, 3420 + kBelowSource, 1215, 375);
+  PlaceTwips(ok, 2760, 3420 + kBelowSource + kWork, 1215, 375);
   QPushButton* cancel = MakeButton(this, "cmdCancel", tr("Cancel"));
-  PlaceTwips(cancel, 4065, 3420 + kBelowSource, 1215, 375);
+  PlaceTwips(cancel, 4065, 3420 + kBelowSource + kWork, 1215, 375);
   connect(ok, &QPushButton::clicked, this, [this] { accept(); });
   connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
   QWidget::setTabOrder(txtIdleMinutes_, txtRemindHours_);
@@ -102,7 +105,9 @@ frmPreferences::frmPreferences(const std::string& sourceLine, MainView* main) : 
   QWidget::setTabOrder(txtDataFolder_, choose);
   QWidget::setTabOrder(choose, chkShared_);
   QWidget::setTabOrder(chkShared_, txtMachineName_);
-  QWidget::setTabOrder(txtMachineName_, ok);
+  work_ = new WorkTargetGroup(this, kWorkTop, kClientWidth);
+  QWidget::setTabOrder(txtMachineName_, work_->First());
+  QWidget::setTabOrder(work_->Last(), ok);
   QWidget::setTabOrder(ok, cancel);
   FolderChanged();
 
@@ -151,6 +156,8 @@ void frmPreferences::NameBoxChanged() {
 }
 
 void frmPreferences::accept() {
+  // The target is read first, so that a wrong one leaves every setting as it was.
+  if (!work_->Check()) return;
   const int wrong = SavePreferences(ToBytes(txtIdleMinutes_->text()), ToBytes(txtRemindHours_->text()));
   if (wrong >= 0) {
     QLineEdit* box = wrong == 0 ? txtIdleMinutes_ : txtRemindHours_;
@@ -158,6 +165,7 @@ void frmPreferences::accept() {
     box->selectAll();
     return;
   }
+  if (!work_->Save()) return;
   const DataChoice choice{ToBytes(txtDataFolder_->text().trimmed()), chkShared_->isChecked(),
                           ToBytes(txtMachineName_->text().trimmed())};
   const int box = main_ ? SaveDataChoice(*main_, choice) : -1;

@@ -1,7 +1,8 @@
 #pragma once
 // The Preferences window: the minutes without input that count as time away, the hours a stretch
 // runs before a reminder, and where idle time comes from; the data folder, whether it is shared
-// with other machines, and this machine's name there. OK saves, Cancel leaves the settings.
+// with other machines, and this machine's name there; the working-time target (its own group).
+// OK saves, Cancel leaves the settings.
 #include <QDialog>
 #include <string>
 
@@ -13,6 +14,7 @@ class QLineEdit;
 namespace tw {
 
 class MainView;
+class WorkTargetGroup;
 
 class frmPreferences : public QDialog, public RegisteredForm<frmPreferences> {
   Q_OBJECT
@@ -43,6 +45,7 @@ class frmPreferences : public QDialog, public RegisteredForm<frmPreferences> {
   QCheckBox* chkShared_ = nullptr;
   QLineEdit* txtMachineName_ = nullptr;
   MainView* main_ = nullptr;
+  WorkTargetGroup* work_ = nullptr;
 };
 
 }  // namespace tw

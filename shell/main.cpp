@@ -16,6 +16,8 @@
 #include "desktop/qt_translations.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "summaries/budgets.h"
+#include "summaries/status_figures.h"
 #include "shell/frm_main.h"
 #include "shell/lifecycle.h"
 #include "shell/setup_main.h"
@@ -78,6 +80,14 @@ int main(int argc, char** argv) {
   // Idle and sleep detection through what this desktop offers; where nothing answers, idle
   // detection is off. One sleep watch only: two would report each sleep twice.
   tw::IdleDetection found = tw::FindIdleDetection();
+  // The running stretch's budgets, told at the minute's look as the reminder is.
+  main->tracker().WatchBudgets([watch = std::make_shared<tw::BudgetWatch>()](
+                                   std::string_view project, const tw::DateTime& start, std::int64_t elapsed) {
+    const tw::Platform& p = tw::platform();
+    return watch->Poll(*p.files, p.system->DataFolder(), [] { return tw::DataFolderReports(); },
+                       p.settings->GetSetting(tw::kProductName, tw::kSettingsSection, tw::kSummaryRoundingKey, "0"),
+                       project, start, elapsed);
+  });
   main->WatchAbsences(std::make_unique<tw::AwayWatch>(
       std::move(found.idleSources),
       found.sleepWatches.empty() ? nullptr : std::move(found.sleepWatches.front())));

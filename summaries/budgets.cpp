@@ -1,5 +1,9 @@
 #include "summaries/budgets.h"
 
+#include "platform/platform.h"
+#include "platform/run_error.h"
+#include "platform/translate.h"
+
 namespace tw {
 
 BudgetTally::BudgetTally(const RatesBook& rates, std::int64_t day, int roundMinutes)
@@ -51,6 +55,49 @@ BudgetUse RunningUse(const RatesBook& rates, std::string_view project, const Dat
                      std::int64_t elapsed, int roundMinutes) {
   const std::int64_t counted = Rounded(elapsed, roundMinutes);
   return {counted, AmountOfStretch(rates, {project, "", start, elapsed, counted}).value};
+}
+
+int RoundingOf(std::string_view setting) {
+  const std::optional<int> read = ParseWholeNumber(setting, 60);
+  return read && IsRounding(*read) ? *read : 0;
+}
+
+std::string BudgetWatch::Poll(const Files& files, const std::string& folder,
+                              const std::function<FolderReports()>& reports, std::string_view rounding,
+                              std::string_view project, const DateTime& start, std::int64_t elapsed) {
+  if (!seen_ || project != project_ || !(start == start_)) {
+    seen_ = true;
+    project_ = std::string(project);
+    start_ = start;
+    rows_.clear();
+    minutes_ = RoundingOf(rounding);
+    try {
+      rates_ = ReadRates(files, folder).book;
+      if (!rates_.BudgetOf(project, BudgetScope::Total) && !rates_.BudgetOf(project, BudgetScope::Month)) return {};
+      try {
+        rows_ = ReadBudgets(files, reports(), rates_, project, start.day, minutes_);
+      } catch (const RunError& e) {
+        if (e.number() != kErrFileNotFound) throw;
+        rows_ = BudgetTally(rates_, start.day, minutes_).Rows(project);  // no report yet: no use before
+      }
+    } catch (const RunError&) {
+      rows_.clear();  // the rates or the reports cannot be read now: nothing to tell of this stretch
+    }
+    alerts_.assign(rows_.size(), {});
+  }
+  if (rows_.empty()) return {};
+  const BudgetUse running = RunningUse(rates_, project, start, elapsed, minutes_);
+  std::string text;
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    const int mark = NewlyPassedMark(rows_[i].budget, rows_[i].used, running, alerts_[i]);
+    if (mark == 0) continue;
+    const std::string percent = std::to_string(mark);
+    if (!text.empty()) text += '\n';
+    text += rows_[i].scope == BudgetScope::Month
+                ? Arg(Tr("BudgetWatch", "%1 has used %2% of its budget for this month."), {project, percent})
+                : Arg(Tr("BudgetWatch", "%1 has used %2% of its budget."), {project, percent});
+  }
+  return text;
 }
 
 }  // namespace tw

@@ -5,12 +5,14 @@
 // (BudgetTally's sides); the status line's {budget_left} and {budget_used_percent} and the budget
 // notifications of a running stretch read them through ReadBudgets and RunningUse.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "billing/reckoning.h"
 #include "platform/files.h"
+#include "platform/settings.h"
 #include "store/folder_reports.h"
 #include "summaries/summary.h"
 
@@ -54,5 +56,29 @@ std::vector<BudgetRow> ReadBudgets(const Files& files, const FolderReports& repo
 // round) at the rate of the day it started, for NewlyPassedMark beside the use before it.
 BudgetUse RunningUse(const RatesBook& rates, std::string_view project, const DateTime& start,
                      std::int64_t elapsed, int roundMinutes);
+
+// The budget notifications of a running stretch: when its project's use (the stretches before it
+// and its own elapsed time) passes 80 % and then 100 % of one of the project's budgets, each mark of
+// each budget is told once per stretch; marks passed before it started are not told. The budgets,
+// the rates and their use before the stretch are read once, when a new stretch is first seen.
+class BudgetWatch {
+ public:
+  // The balloon's text when a mark is newly passed, else empty; reports is asked only at a new
+  // stretch. rounding: the Summary window's (kSummaryRoundingKey) setting text.
+  std::string Poll(const Files& files, const std::string& folder, const std::function<FolderReports()>& reports,
+                   std::string_view rounding, std::string_view project, const DateTime& start, std::int64_t elapsed);
+
+ private:
+  std::string project_;
+  DateTime start_;
+  bool seen_ = false;
+  RatesBook rates_;
+  int minutes_ = 0;
+  std::vector<BudgetRow> rows_;
+  std::vector<BudgetAlert> alerts_;
+};
+
+// A rounding setting's minutes: one the Summary window offers, else none (0).
+int RoundingOf(std::string_view setting);
 
 }  // namespace tw

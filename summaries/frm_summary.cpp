@@ -27,6 +27,7 @@
 #include "summaries/export.h"
 #include "viewer/frm_report.h"
 #include "summaries/summary_chart.h"
+#include "summaries/status_figures.h"
 #include "summaries/summary_text.h"
 #include "widgets/centring.h"
 #include "widgets/controls.h"
@@ -52,7 +53,6 @@ constexpr const char* kRoundingNames[] = {
     QT_TRANSLATE_NOOP("tw::frmSummary", "5 minutes"),  QT_TRANSLATE_NOOP("tw::frmSummary", "6 minutes"),
     QT_TRANSLATE_NOOP("tw::frmSummary", "10 minutes"), QT_TRANSLATE_NOOP("tw::frmSummary", "15 minutes"),
     QT_TRANSLATE_NOOP("tw::frmSummary", "30 minutes")};
-constexpr const char* kRoundingSetting = "SummaryRounding";
 
 // Dates are shown in the user's form; the report is read in its own (report/report_form.h).
 const DateFormat& Format() { return *platform().dateFormat; }
@@ -220,7 +220,7 @@ void frmSummary::Build() {
   // Captions longer in another language push the controls after them along, and the window grows.
   FitCaptions(this);
 
-  const int rounding = WholeSetting(kRoundingSetting, 0, 60);
+  const int rounding = WholeSetting(kSummaryRoundingKey, 0, 60);
   for (size_t i = 0; i < std::size(kRoundings); ++i)
     if (kRoundings[i] == rounding) cboRounding_->setCurrentIndex(static_cast<int>(i));
 
@@ -230,7 +230,7 @@ void frmSummary::Build() {
   connect(cmdPrevious_, &QPushButton::clicked, this, [this] { Step(-1); });
   connect(cmdNext_, &QPushButton::clicked, this, [this] { Step(1); });
   connect(cboRounding_, &QComboBox::activated, this, [this](int index) {
-    platform().settings->SaveSetting(kProductName, kSettingsSection, kRoundingSetting,
+    platform().settings->SaveSetting(kProductName, kSettingsSection, kSummaryRoundingKey,
                                      std::to_string(kRoundings[index]));
     Refresh();
   });

@@ -227,6 +227,10 @@ class TrackerModel : public TrackingBoxes, public Tracker {
   // The look at time away and at a stretch left running: an absence the person came back from
   // brings the window forward and asks about it; a stretch running for long shows the reminder.
   void LookForAway();
+  // At each look while a stretch runs, the text to show of its project's budgets (empty: nothing);
+  // the summaries read them, above this folder.
+  using BudgetLook = std::function<std::string(std::string_view project, const DateTime& start, std::int64_t elapsed)>;
+  void WatchBudgets(BudgetLook look) { budgets_ = std::move(look); }
   // Where the person left, while they are away from a running stretch (or being asked about it).
   std::optional<std::int64_t> LeftAt() const { return away_->AwaySince(); }
   // Asks about an absence: "&Keep Time" (Enter and Escape) changes nothing; "&End Then" is End
@@ -285,6 +289,7 @@ class TrackerModel : public TrackingBoxes, public Tracker {
 
   std::unique_ptr<AwayWatch> away_;
   StretchReminder reminder_;
+  BudgetLook budgets_;
   bool lookingForAway_ = false;
 
   std::unique_ptr<FolderOwner> claim_;

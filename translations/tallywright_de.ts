@@ -46,6 +46,17 @@ Frei zu nutzen und weiterzugeben.</translation>
     </message>
 </context>
 <context>
+    <name>BudgetWatch</name>
+    <message>
+        <source>%1 has used %2% of its budget for this month.</source>
+        <translation>%1 hat %2% seines Budgets für diesen Monat verbraucht.</translation>
+    </message>
+    <message>
+        <source>%1 has used %2% of its budget.</source>
+        <translation>%1 hat %2% seines Budgets verbraucht.</translation>
+    </message>
+</context>
+<context>
     <name>DataPreferences</name>
     <message>
         <source>, and its project list gained %1</source>
@@ -765,6 +776,25 @@ Die Kopie des Synchronisierungsdienstes, %1, wurde zusammengeführt und entfernt
     </message>
 </context>
 <context>
+    <name>WorkPreferences</name>
+    <message>
+        <source>Write each weekday&apos;s target hours in its own box, like 8, 7.5 or 7:30.</source>
+        <translation>Tragen Sie die Zielstunden jedes Wochentags in sein eigenes Feld ein, etwa 8, 7.5 oder 7:30.</translation>
+    </message>
+    <message>
+        <source>The target hours: %1</source>
+        <translation>Die Zielstunden: %1</translation>
+    </message>
+    <message>
+        <source>The days off: %1</source>
+        <translation>Die freien Tage: %1</translation>
+    </message>
+    <message>
+        <source>The balance is counted since a day written like 2026-01-01.</source>
+        <translation>Die Bilanz zählt ab einem Tag, geschrieben wie 2026-01-01.</translation>
+    </message>
+</context>
+<context>
     <name>tw::DesktopNotifications</name>
     <message>
         <source>Show %1</source>
@@ -905,6 +935,65 @@ Die Kopie des Synchronisierungsdienstes, %1, wurde zusammengeführt und entfernt
     <message>
         <source>Cannot redo %1: %2.</source>
         <translation>%1 kann nicht wiederholt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>tw::WorkTargetGroup</name>
+    <message>
+        <source>Working-time target</source>
+        <translation>Arbeitszeit-Soll</translation>
+    </message>
+    <message>
+        <source>&amp;Target hours on each weekday (empty: none):</source>
+        <translation>&amp;Zielstunden je Wochentag (leer: keine):</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>So</translation>
+    </message>
+    <message>
+        <source>Hours as 8, 7.5 or 7:30</source>
+        <translation>Stunden als 8, 7.5 oder 7:30</translation>
+    </message>
+    <message>
+        <source>Target hours on %1</source>
+        <translation>Zielstunden am %1</translation>
+    </message>
+    <message>
+        <source>Days o&amp;ff:</source>
+        <translation>&amp;Freie Tage:</translation>
+    </message>
+    <message>
+        <source>Days whose target counts as met; a stretch tagged #off marks one too</source>
+        <translation>Tage, deren Soll als erfüllt gilt; ein mit #off markierter Zeitabschnitt kennzeichnet auch einen</translation>
+    </message>
+    <message>
+        <source>Balance s&amp;ince:</source>
+        <translation>&amp;Bilanz ab:</translation>
     </message>
 </context>
 <context>

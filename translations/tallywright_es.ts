@@ -46,6 +46,17 @@ Libre para usar y compartir.</translation>
     </message>
 </context>
 <context>
+    <name>BudgetWatch</name>
+    <message>
+        <source>%1 has used %2% of its budget for this month.</source>
+        <translation>%1 ha usado el %2% de su presupuesto de este mes.</translation>
+    </message>
+    <message>
+        <source>%1 has used %2% of its budget.</source>
+        <translation>%1 ha usado el %2% de su presupuesto.</translation>
+    </message>
+</context>
+<context>
     <name>DataPreferences</name>
     <message>
         <source>, and its project list gained %1</source>
@@ -765,6 +776,25 @@ La copia del servicio de sincronización, %1, se ha combinado y eliminado.</tran
     </message>
 </context>
 <context>
+    <name>WorkPreferences</name>
+    <message>
+        <source>Write each weekday&apos;s target hours in its own box, like 8, 7.5 or 7:30.</source>
+        <translation>Escriba las horas objetivo de cada día de la semana en su propia casilla, como 8, 7.5 o 7:30.</translation>
+    </message>
+    <message>
+        <source>The target hours: %1</source>
+        <translation>Las horas objetivo: %1</translation>
+    </message>
+    <message>
+        <source>The days off: %1</source>
+        <translation>Los días libres: %1</translation>
+    </message>
+    <message>
+        <source>The balance is counted since a day written like 2026-01-01.</source>
+        <translation>El saldo se cuenta desde un día escrito como 2026-01-01.</translation>
+    </message>
+</context>
+<context>
     <name>tw::DesktopNotifications</name>
     <message>
         <source>Show %1</source>
@@ -905,6 +935,65 @@ La copia del servicio de sincronización, %1, se ha combinado y eliminado.</tran
     <message>
         <source>Cannot redo %1: %2.</source>
         <translation>No se puede rehacer %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>tw::WorkTargetGroup</name>
+    <message>
+        <source>Working-time target</source>
+        <translation>Objetivo de tiempo de trabajo</translation>
+    </message>
+    <message>
+        <source>&amp;Target hours on each weekday (empty: none):</source>
+        <translation>Horas &amp;objetivo por día de la semana (vacío: ninguna):</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mié</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Jue</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Vie</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sáb</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Dom</translation>
+    </message>
+    <message>
+        <source>Hours as 8, 7.5 or 7:30</source>
+        <translation>Horas como 8, 7.5 o 7:30</translation>
+    </message>
+    <message>
+        <source>Target hours on %1</source>
+        <translation>Horas objetivo el %1</translation>
+    </message>
+    <message>
+        <source>Days o&amp;ff:</source>
+        <translation>Días &amp;libres:</translation>
+    </message>
+    <message>
+        <source>Days whose target counts as met; a stretch tagged #off marks one too</source>
+        <translation>Días cuyo objetivo cuenta como cumplido; un tramo etiquetado #off también marca uno</translation>
+    </message>
+    <message>
+        <source>Balance s&amp;ince:</source>
+        <translation>&amp;Saldo desde:</translation>
     </message>
 </context>
 <context>

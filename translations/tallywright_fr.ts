@@ -46,6 +46,17 @@ Libre d’utilisation et de partage.</translation>
     </message>
 </context>
 <context>
+    <name>BudgetWatch</name>
+    <message>
+        <source>%1 has used %2% of its budget for this month.</source>
+        <translation>%1 a utilisé %2% de son budget de ce mois.</translation>
+    </message>
+    <message>
+        <source>%1 has used %2% of its budget.</source>
+        <translation>%1 a utilisé %2% de son budget.</translation>
+    </message>
+</context>
+<context>
     <name>DataPreferences</name>
     <message>
         <source>, and its project list gained %1</source>
@@ -765,6 +776,25 @@ La copie du service de synchronisation, %1, a été fusionnée puis supprimée.<
     </message>
 </context>
 <context>
+    <name>WorkPreferences</name>
+    <message>
+        <source>Write each weekday&apos;s target hours in its own box, like 8, 7.5 or 7:30.</source>
+        <translation>Écrivez les heures visées de chaque jour de la semaine dans sa propre case, comme 8, 7.5 ou 7:30.</translation>
+    </message>
+    <message>
+        <source>The target hours: %1</source>
+        <translation>Les heures visées : %1</translation>
+    </message>
+    <message>
+        <source>The days off: %1</source>
+        <translation>Les jours de congé : %1</translation>
+    </message>
+    <message>
+        <source>The balance is counted since a day written like 2026-01-01.</source>
+        <translation>Le solde se compte depuis un jour écrit comme 2026-01-01.</translation>
+    </message>
+</context>
+<context>
     <name>tw::DesktopNotifications</name>
     <message>
         <source>Show %1</source>
@@ -905,6 +935,65 @@ La copie du service de synchronisation, %1, a été fusionnée puis supprimée.<
     <message>
         <source>Cannot redo %1: %2.</source>
         <translation>Impossible de rétablir %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>tw::WorkTargetGroup</name>
+    <message>
+        <source>Working-time target</source>
+        <translation>Objectif de temps de travail</translation>
+    </message>
+    <message>
+        <source>&amp;Target hours on each weekday (empty: none):</source>
+        <translation>&amp;Objectif d’heures par jour de semaine (vide : aucun) :</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mer</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Ven</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sam</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Dim</translation>
+    </message>
+    <message>
+        <source>Hours as 8, 7.5 or 7:30</source>
+        <translation>Heures comme 8, 7.5 ou 7:30</translation>
+    </message>
+    <message>
+        <source>Target hours on %1</source>
+        <translation>Heures visées le %1</translation>
+    </message>
+    <message>
+        <source>Days o&amp;ff:</source>
+        <translation>&amp;Jours de congé :</translation>
+    </message>
+    <message>
+        <source>Days whose target counts as met; a stretch tagged #off marks one too</source>
+        <translation>Jours dont l’objectif compte comme atteint ; une période étiquetée #off en marque un aussi</translation>
+    </message>
+    <message>
+        <source>Balance s&amp;ince:</source>
+        <translation>&amp;Solde depuis :</translation>
     </message>
 </context>
 <context>

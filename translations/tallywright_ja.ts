@@ -46,6 +46,17 @@ Free to use and to share.</source>
     </message>
 </context>
 <context>
+    <name>BudgetWatch</name>
+    <message>
+        <source>%1 has used %2% of its budget for this month.</source>
+        <translation>%1 は今月の予算の %2% を使いました。</translation>
+    </message>
+    <message>
+        <source>%1 has used %2% of its budget.</source>
+        <translation>%1 は予算の %2% を使いました。</translation>
+    </message>
+</context>
+<context>
     <name>DataPreferences</name>
     <message>
         <source>, and its project list gained %1</source>
@@ -749,6 +760,25 @@ The sync service&apos;s copy, %1, has been merged and removed.</source>
     </message>
 </context>
 <context>
+    <name>WorkPreferences</name>
+    <message>
+        <source>Write each weekday&apos;s target hours in its own box, like 8, 7.5 or 7:30.</source>
+        <translation>各曜日の目標時間はそれぞれの欄に、8、7.5、7:30 のように書いてください。</translation>
+    </message>
+    <message>
+        <source>The target hours: %1</source>
+        <translation>目標時間: %1</translation>
+    </message>
+    <message>
+        <source>The days off: %1</source>
+        <translation>休日: %1</translation>
+    </message>
+    <message>
+        <source>The balance is counted since a day written like 2026-01-01.</source>
+        <translation>収支は 2026-01-01 のように書いた日から数えます。</translation>
+    </message>
+</context>
+<context>
     <name>tw::DesktopNotifications</name>
     <message>
         <source>Show %1</source>
@@ -889,6 +919,65 @@ The sync service&apos;s copy, %1, has been merged and removed.</source>
     <message>
         <source>Cannot redo %1: %2.</source>
         <translation>%1 をやり直せません: %2。</translation>
+    </message>
+</context>
+<context>
+    <name>tw::WorkTargetGroup</name>
+    <message>
+        <source>Working-time target</source>
+        <translation>労働時間の目標</translation>
+    </message>
+    <message>
+        <source>&amp;Target hours on each weekday (empty: none):</source>
+        <translation>曜日ごとの目標時間(&amp;T) (空欄: なし):</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>火</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>水</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>木</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>金</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>土</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>Hours as 8, 7.5 or 7:30</source>
+        <translation>8、7.5、7:30 のような時間</translation>
+    </message>
+    <message>
+        <source>Target hours on %1</source>
+        <translation>%1 の目標時間</translation>
+    </message>
+    <message>
+        <source>Days o&amp;ff:</source>
+        <translation>休日(&amp;F):</translation>
+    </message>
+    <message>
+        <source>Days whose target counts as met; a stretch tagged #off marks one too</source>
+        <translation>目標を達成したとみなす日。#off タグの付いた区間もその日を示します</translation>
+    </message>
+    <message>
+        <source>Balance s&amp;ince:</source>
+        <translation>収支の起点(&amp;I):</translation>
     </message>
 </context>
 <context>

@@ -36,11 +36,13 @@ class CtlTest : public test::PlatformTest {
                          return *tracker;
                        },
                        [&] { return folder.path(); }, {}};
+    context.figures = figures;
     return RunCtl(args, context);
   }
   std::string Report() { return folder.Exists("projrpt.pro") ? folder.Read("projrpt.pro") : ""; }
 
   std::ostringstream out, err;
+  std::function<StatusFigures(const TrackerStatus&)> figures;
 };
 
 TEST_F(CtlTest, CommandLineAndStatusForms) {
@@ -61,6 +63,26 @@ TEST_F(CtlTest, CommandLineAndStatusForms) {
                            "\"startIso\":\"2026-12-07T21:01:23\",\"elapsed\":3733,\"comment\":\"a\\u000ab\"}");
   EXPECT_EQ(FormatStatus("{{{project}}} {elapsed}/{seconds} {running} {startIso}", s),
             "{Web \"site\"} 1:02:13/3733 true 2026-12-07T21:01:23");
+  // The budget's and the balance's figures: in their fields, empty where none were read; the quick
+  // command hands a status asking for them to the full one, which reads them.
+  const StatusFigures f{"00:30:00, 264.24 EUR", "75", "-07:33:20", "+01:00:00"};
+  EXPECT_EQ(FormatStatus("{budget_left} ({budget_used_percent}%) {balance_today}/{balance_week}", s, &f),
+            "00:30:00, 264.24 EUR (75%) -07:33:20/+01:00:00");
+  EXPECT_EQ(FormatStatus("{project}: {budget_left}.", s), "Web \"site\": .");
+  EXPECT_TRUE(LeanCtlTakes({"status", "--format", "{project} {elapsed}"}));
+  EXPECT_FALSE(LeanCtlTakes({"status", "--format", "{project} {balance_week}"}));
+  EXPECT_TRUE(LeanCtlTakes({"start", "A", "--comment", "{budget_left}"}));
+  int asked = 0;
+  figures = [&](const TrackerStatus& status) {
+    ++asked;
+    return StatusFigures{status.project, "", "", ""};
+  };
+  ASSERT_EQ(Run({"start", "Alpha"}), kCtlDone);
+  EXPECT_EQ(Run({"status", "--format", "{elapsed}"}), kCtlDone);
+  EXPECT_EQ(asked, 0);  // no figure asked, no report read
+  EXPECT_EQ(Run({"status", "--format", "[{budget_left}]"}), kCtlDone);
+  EXPECT_EQ(out.str(), "[Alpha]\n");
+  EXPECT_EQ(asked, 1);
 }
 
 TEST_F(CtlTest, WithNoProgramTheFolderIsWrittenAsTheProgramWould) {

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QTest>
 
+#include "billing/work_target.h"
 #include "platform/shared_folder.h"
 #include "preferences/frm_preferences.h"
 #include "shell/frm_main.h"
@@ -77,6 +78,66 @@ TEST_F(PreferencesWindowTest, TheSharedBoxFollowsTheFolder) {
   }));
   EXPECT_EQ(settings.values[kDataFolderKey], away.path());
   EXPECT_FALSE(IsSharedFolder(away.path()));
+}
+
+
+// The working-time target's group: filled from the settings, written back in their own form (a
+// decimal comma read), refused at the box to correct with nothing saved, and a setting that cannot
+// be read shown as it is, never dropped by an OK.
+TEST_F(PreferencesWindowTest, TheTargetIsEditedAndCheckedBeforeAnythingIsSaved) {
+  settings.values[kWorkTargetKey] = "mon=8, tue=8, WEDNESDAY=6:30";
+  settings.values[kBalanceSinceKey] = "2026-01-05";
+  frmMain window;
+  const auto open = [&](const std::function<void(frmPreferences&)>& act) {
+    EXPECT_TRUE(test::WhileShown([&] { window.optionMenu()->actions()[3]->trigger(); },
+                                 [&] { act(*frmPreferences::Loaded()); }));
+  };
+  open([&](frmPreferences& p) {
+    QStringList shown;
+    for (const char* day : {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"})
+      shown << test::Child<QLineEdit>(p, (std::string("txtTarget") + day).c_str())->text();
+    EXPECT_EQ(shown, (QStringList{"8", "8", "6.5", "", "", "", ""}));
+    test::Retype(p, "txtIdleMinutes", "20");
+    test::Retype(p, "txtTargetThu", "nine");
+    test::Retype(p, "txtTargetFri", " 7,5 ");
+    QTest::keyClick(&p, Qt::Key_Return);
+    EXPECT_TRUE(p.isVisible());
+    EXPECT_EQ(p.focusWidget(), test::Child<QLineEdit>(p, "txtTargetThu"));
+    test::Retype(p, "txtTargetThu", "24:01");
+    QTest::keyClick(&p, Qt::Key_Return);
+    EXPECT_TRUE(p.isVisible());
+    test::Retype(p, "txtTargetThu", "0");
+    test::Retype(p, "txtDaysOff", "2026-12-31, 2026-12-24..2026-12-26, 2026-12-27");
+    test::Retype(p, "txtBalanceSince", "5.1.2026");
+    QTest::keyClick(&p, Qt::Key_Return);
+    EXPECT_EQ(p.focusWidget(), test::Child<QLineEdit>(p, "txtBalanceSince"));
+    EXPECT_TRUE(p.isVisible());
+    test::Retype(p, "txtBalanceSince", "");
+    QTest::keyClick(&p, Qt::Key_Return);
+    EXPECT_FALSE(p.isVisible());
+  });
+  ASSERT_EQ(dialogs.shown.size(), 3u);
+  EXPECT_EQ(dialogs.shown[0].prompt, "The target hours: Thu: \"nine\" is not hours: write them like 8, 7.5 or 7:30.");
+  EXPECT_EQ(dialogs.shown[1].prompt, "The target hours: Thu: a day has at most 24 hours.");
+  EXPECT_EQ(dialogs.shown[2].prompt, "The balance is counted since a day written like 2026-01-01.");
+  // Nothing was saved before the last OK, and then only what changed.
+  EXPECT_EQ(log, (test::EventLog{"box:Tallywright", "box:Tallywright", "box:Tallywright", "save:IdleMinutes", "save:RemindHours",
+                                 "save:WorkTarget", "save:DaysOff", "save:BalanceSince"}));
+  EXPECT_EQ(settings.values[kWorkTargetKey], "Mon=8,Tue=8,Wed=6.5,Fri=7.5");
+  EXPECT_EQ(settings.values[kDaysOffKey], "2026-12-24..2026-12-27,2026-12-31");
+  EXPECT_EQ(settings.values[kBalanceSinceKey], "");
+
+  settings.values[kWorkTargetKey] = "Mon=8,Tus=8";
+  open([&](frmPreferences& p) {
+    EXPECT_EQ(test::Child<QLineEdit>(p, "txtTargetMon")->text(), "Mon=8,Tus=8");
+    QTest::keyClick(&p, Qt::Key_Return);
+    EXPECT_TRUE(p.isVisible());
+    test::Retype(p, "txtTargetMon", "8");
+    test::Retype(p, "txtTargetTue", "8");
+    QTest::keyClick(&p, Qt::Key_Return);
+  });
+  EXPECT_EQ(dialogs.shown.at(3).prompt, "Write each weekday's target hours in its own box, like 8, 7.5 or 7:30.");
+  EXPECT_EQ(settings.values[kWorkTargetKey], "Mon=8,Tue=8");
 }
 
 }  // namespace

@@ -17,6 +17,8 @@
 #include "summaries/balance.h"
 #include "summaries/budgets.h"
 #include "summaries/report_command.h"
+#include "summaries/status_figures.h"
+#include "summaries/summary_text.h"
 #include "tests/sharing/sharing.h"
 #include "tests/summaries/quarter.h"
 
@@ -278,6 +280,73 @@ TEST_F(MoneyTest, TheBalanceOfTodayThisWeekThisMonthAndADaysPeriod) {
   EXPECT_NE(err.str().find("no working-time target is set"), std::string::npos);
   for (const char* other : {"--round", "--tag", "--project"}) EXPECT_EQ(Run({"--balance", other, "15"}), 2) << other;
   EXPECT_EQ(Run({"--balance", "--ics"}), 2);
+}
+
+// The status line's figures of a running stretch: its project's tightest budget with the running
+// time in it (rounded as the Summary window rounds, valued at its rate), over shown negative, and
+// today's and this week's balance with the running time worked; a folder without a report yet
+// holds no work; figures that do not apply stay empty.
+TEST_F(MoneyTest, TheStatusLineCountsTheRunningStretchInBudgetAndBalance) {
+  folder.Write("projrpt.pro", "Acme,3/2/2026 9:00:00 AM,3/2/2026 10:00:00 AM,#call\r\n"
+                              "Acme,3/3/2026 9:00:00 AM,3/3/2026 9:10:00 AM,\r\n"
+                              "Acme,2/27/2026 9:00:00 AM,2/27/2026 5:00:00 PM,\r\n");
+  folder.Write("project.rates", "rate\tAcme\t2026-01-01\t90.50\t2026-01-01T00:00:00Z\r\n"
+                                "budget\tAcme\tmonth\t2\t400\t2026-01-01T00:00:00Z\r\n"
+                                "budget\tAcme\ttotal\t\t10000\t2026-01-01T00:00:00Z\r\n"
+                                "currency\tEUR\t2026-01-01T00:00:00Z\r\n");
+  settings.values = {{"SummaryRounding", "15"}, {"WorkTarget", "Mon=8,Tue=8,Wed=8,Thu=8,Fri=8"}};
+  const DateTime now{DayFromCivil({2026, 3, 3}), 12 * 3600};  // a Tuesday
+  const auto figures = [&](std::string_view project, std::int64_t elapsed) {
+    const StatusFigures f = ReadStatusFigures(files, folder.path(), test::Reports(folder.path(), format), settings,
+                                              project, "", elapsed, now, 1);
+    return f.budgetLeft + "|" + f.budgetUsedPercent + "|" + f.balanceToday + "|" + f.balanceWeek;
+  };
+  // The month's budget: 1 h + 0:15 (0:10 rounded) + 0:15 (1000 s running) of 2 h is 75 %, more
+  // than its money; February's 8 h count in the whole life's budget only (8 %).
+  const std::int64_t money = 9050 + 2 * 2263;
+  EXPECT_EQ(figures("Acme", 1000), "00:30:00, " + MoneyText(40000 - money, "EUR", ".") + "|75|-07:33:20|-14:33:20");
+  EXPECT_EQ(figures("Acme", 3 * 3600), "-02:15:00, " + MoneyText(40000 - 9050 - 2263 - 27150, "EUR", ".") +
+                                           "|212|-04:50:00|-11:50:00");
+  EXPECT_EQ(figures("Beta", 1000), "||-07:33:20|-14:33:20");
+  settings.values["WorkTarget"] = "";
+  settings.values["SummaryRounding"] = "7";  // no rounding the window offers: none
+  EXPECT_EQ(figures("Acme", 1000), "00:33:20, " + MoneyText(40000 - 9050 - 1508 - 2514, "EUR", ".") + "|72||");
+  std::remove(folder.File("projrpt.pro").c_str());
+  settings.values["WorkTarget"] = "Tue=1";
+  EXPECT_EQ(figures("Acme", 1800), "01:30:00, " + MoneyText(40000 - 4525, "EUR", ".") + "|25|-00:30:00|-00:30:00");
+}
+
+// The budget notifications while a stretch runs, look by look: 80 % and 100 % told once each, the
+// reports read once per stretch, a budget already spent before the stretch not told, a new
+// stretch watched anew.
+TEST_F(MoneyTest, TheRunningStretchTellsEachMarkOfItsBudgetOnce) {
+  folder.Write("projrpt.pro", "Acme,3/2/2026 9:00:00 AM,3/2/2026 10:00:00 AM,\r\n"
+                              "Spent,3/2/2026 10:00:00 AM,3/2/2026 11:00:00 AM,\r\n");
+  folder.Write("project.rates", "budget\tAcme\tmonth\t2\t\t2026-01-01T00:00:00Z\r\n"
+                                "budget\tSpent\ttotal\t1\t\t2026-01-01T00:00:00Z\r\n");
+  int read = 0;
+  const auto reports = [&] {
+    ++read;
+    return test::Reports(folder.path(), format);
+  };
+  BudgetWatch watch;
+  const DateTime start{DayFromCivil({2026, 3, 3}), 10 * 3600};
+  std::vector<std::string> told;
+  for (std::int64_t minutes : {0, 30, 47, 48, 50, 59, 60, 61, 120, 240}) {
+    const std::string text = watch.Poll(files, folder.path(), reports, "15", "Acme", start, minutes * 60);
+    if (!text.empty()) told.push_back(std::to_string(minutes) + ": " + text);
+  }
+  // Rounded to 15 minutes as the Summary window rounds: 30 min is 1:30 of 2 h (75 %), 47 min counts
+  // 45 (87.5 %), and 59 min counts a whole hour (100 %).
+  EXPECT_EQ(told, (std::vector<std::string>{"47: Acme has used 80% of its budget for this month.",
+                                            "59: Acme has used 100% of its budget for this month."}));
+  EXPECT_EQ(read, 1);
+  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "15", "Spent", start, 7200), "");
+  // Unrounded, 80 % of 2 h is 1:36: 35 min more is short of it, 36 min reaches it.
+  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "0", "Acme", {start.day, 14 * 3600}, 35 * 60 + 59), "");
+  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "0", "Acme", {start.day, 14 * 3600}, 36 * 60),
+            "Acme has used 80% of its budget for this month.");
+  EXPECT_EQ(read, 3);
 }
 
 }  // namespace
