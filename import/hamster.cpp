@@ -1,11 +1,14 @@
 #include "import/hamster.h"
 
+#include "billing/tags.h"
+
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 
+#include "billing/tags.h"
 #include "dates/local_time.h"
 
 namespace tw {
@@ -35,7 +38,7 @@ ImportRead ReadHamster(const std::string& path) {
     if (!db.open()) {
       read.refusal = "the database cannot be opened: " + db.lastError().databaseText().toStdString();
     } else if (!query.exec("SELECT f.id, f.start_time, f.end_time, f.description, a.name, c.name, "
-                           "(SELECT group_concat(t.name, ' ') FROM fact_tags ft JOIN tags t ON t.id = ft.tag_id "
+                           "(SELECT group_concat(t.name, char(31)) FROM fact_tags ft JOIN tags t ON t.id = ft.tag_id "
                            "WHERE ft.fact_id = f.id) "
                            "FROM facts f LEFT JOIN activities a ON a.id = f.activity_id "
                            "LEFT JOIN categories c ON c.id = a.category_id ORDER BY f.start_time")) {
@@ -51,8 +54,11 @@ ImportRead ReadHamster(const std::string& path) {
         const auto end = LocalMoment(query.value(2).toString());
         const QString activity = query.value(4).toString(), category = query.value(5).toString();
         std::string comment = query.value(3).toString().toStdString();
-        const std::string tags = query.value(6).toString().toStdString();
-        if (!tags.empty()) comment += (comment.empty() ? "" : " ") + tags;
+        // The fact's tags, each whole (a Hamster tag may hold blanks), as the comment's tag words.
+        std::vector<std::string> tags;
+        for (const QString& tag : query.value(6).toString().split(QChar(31), Qt::SkipEmptyParts))
+          tags.push_back(tag.toStdString());
+        comment = WithTags(comment, tags);
         if (!start) read.unreadable.push_back({place, "its start is not a time"});
         else if (query.value(2).isNull() || query.value(2).toString().isEmpty()) read.unreadable.push_back({place, "it is still running (no end)"});
         else if (!end) read.unreadable.push_back({place, "its end is not a time"});

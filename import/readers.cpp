@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "billing/tags.h"
 #include "dates/ascii.h"
 #include "dates/date_form.h"
 #include "dates/local_time.h"
@@ -63,12 +64,6 @@ void Add(ImportSink& sink, std::string_view project, std::int64_t start, std::in
 
 std::string Item(std::size_t number) { return "item " + std::to_string(number); }
 
-// "a" joined to "b" with a blank, either may be empty.
-std::string Joined(std::string a, std::string_view b) {
-  if (!a.empty() && !b.empty()) a += ' ';
-  return a.append(b);
-}
-
 // --- Timewarrior ----------------------------------------------------------------------------------
 
 // The words of a tag list: blanks separate them, a quoted word may hold blanks and \" escapes.
@@ -101,9 +96,9 @@ void FromTimewarrior(ImportSink& sink, const std::vector<std::string>& tags, std
   } else if (!end) {
     sink.Skip({PlaceText(place), "it is still open (no end)"});
   } else {
-    std::string comment;
-    for (std::size_t i = 1; i < tags.size(); ++i) comment = Joined(std::move(comment), tags[i]);
-    Add(sink, tags.empty() ? "" : tags.front(), *start, *end, Joined(std::move(comment), annotation), place);
+    // The first tag names the project; the others are the stretch's tags.
+    const std::span<const std::string> extra = tags.empty() ? std::span<const std::string>() : std::span(tags).subspan(1);
+    Add(sink, tags.empty() ? "" : tags.front(), *start, *end, WithTags(annotation, extra), place);
   }
 }
 
@@ -340,12 +335,12 @@ ImportRead ReadWatsonFrames(std::string_view text) {
       read.unreadable.push_back({place, "it is not a frame [start, stop, project, ...]"});
       continue;
     }
-    std::string comment;
+    std::vector<std::string> tags;
     if (frame.items.size() > 4)
       for (const JsonValue& tag : frame.items[4].items)
-        if (tag.kind == JsonValue::String) comment = Joined(std::move(comment), tag.text);
+        if (tag.kind == JsonValue::String) tags.push_back(tag.text);
     Add(read, frame.items[2].text, static_cast<std::int64_t>(frame.items[0].number),
-        static_cast<std::int64_t>(frame.items[1].number), comment, place);
+        static_cast<std::int64_t>(frame.items[1].number), WithTags("", tags), place);
   }
   return read;
 }
@@ -420,7 +415,14 @@ ImportRead ReadServiceCsv(std::string_view text, ImportFormat format) {
     const std::int64_t end = InstantOfLocal(MakeDateTime(*ed, *et / 3600, *et / 60 % 60, *et % 60));
     std::string name = cell(project), comment = cell(description);
     if (Trimmed(name).empty()) name.swap(comment);  // time without a project: its description names it
-    Add(read, name, start, end, Joined(comment, cell(tags)), place);
+    // The services list a stretch's tags in one cell, separated by commas.
+    std::vector<std::string> tagList;
+    for (std::string_view rest = cell(tags); !rest.empty();) {
+      const std::size_t comma = std::min(rest.find(','), rest.size());
+      if (!Trimmed(rest.substr(0, comma)).empty()) tagList.emplace_back(Trimmed(rest.substr(0, comma)));
+      rest.remove_prefix(std::min(comma + 1, rest.size()));
+    }
+    Add(read, name, start, end, WithTags(comment, tagList), place);
   }
   return read;
 }

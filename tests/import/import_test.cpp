@@ -41,7 +41,7 @@ TEST_F(ImportTest, TimewarriorFolderAndExportGiveTheSameStretchesAcrossTheClockC
     EXPECT_EQ(data.stretches[i].end, json.stretches[i].end);
   }
   EXPECT_EQ(data.stretches[0].project, "Website");
-  EXPECT_EQ(data.stretches[0].comment, "design review");
+  EXPECT_EQ(data.stretches[0].comment, "#design-review");  // its tag "design review"
   EXPECT_EQ(data.stretches[0].start, Utc(2026, 10, 24, 7, 0));
   // 1:30 summer time to 3:30 winter time: three hours.
   EXPECT_EQ(data.stretches[1].end - data.stretches[1].start, 3 * 3600);
@@ -66,7 +66,7 @@ TEST_F(ImportTest, HamsterFactsAsActivityAtCategoryWithDescriptionAndTags) {
   const ImportRead db = ReadHamster(std::string(IMPORT_FIXTURES) + "/hamster.db");
   ASSERT_EQ(db.stretches.size(), 3u) << db.refusal;
   EXPECT_EQ(db.stretches[0].project, "Website@Acme");
-  EXPECT_EQ(db.stretches[0].comment, "design review urgent");
+  EXPECT_EQ(db.stretches[0].comment, "design review #urgent");
   EXPECT_EQ(db.stretches[0].start, Utc(2026, 10, 24, 7, 0));
   EXPECT_EQ(db.stretches[1].project, "Servers, migration");  // no category
   EXPECT_EQ(db.stretches[1].end - db.stretches[1].start, 3 * 3600);
@@ -111,7 +111,7 @@ TEST_F(ImportTest, ServicesCsvWatsonAndTallywrightsOwnFiles) {
       ImportFormat::Toggl);
   ASSERT_EQ(toggl.stretches.size(), 1u);
   EXPECT_EQ(toggl.stretches[0].start, Utc(2026, 10, 26, 8, 0));
-  EXPECT_EQ(toggl.stretches[0].comment, "Menu, new urgent");
+  EXPECT_EQ(toggl.stretches[0].comment, "Menu, new #urgent");
   EXPECT_EQ(toggl.unreadable.at(0).place, "line 3");
   const ImportRead clockify = ReadServiceCsv(
       "Project,Client,Description,Task,User,Group,Email,Tags,Billable,Start Date,Start Time,End Date,End Time,"
@@ -126,7 +126,7 @@ TEST_F(ImportTest, ServicesCsvWatsonAndTallywrightsOwnFiles) {
   const ImportRead watson = ReadWatsonFrames(
       "[[1793001600, 1793005200, \"Website\", \"abc\", [\"css\", \"menu\"], 1793005200], [1, \"x\"]]");
   ASSERT_EQ(watson.stretches.size(), 1u);
-  EXPECT_EQ(watson.stretches[0].comment, "css menu");
+  EXPECT_EQ(watson.stretches[0].comment, "#css #menu");
   EXPECT_EQ(watson.unreadable.at(0).place, "item 2");
 
   // A report in the day-first form, settled as the program settles one; an amendment is no item.
@@ -163,7 +163,7 @@ TEST_F(ImportTest, AnImportKeepsEveryByteAddsOnlyWhatIsNewAndLandsOnceWhateverTh
   ASSERT_EQ(status, 0) << text;
   const std::string after = folder.Read("projrpt.pro");
   EXPECT_EQ(after.substr(0, before.size() + 2), before + "\r\n");
-  EXPECT_NE(after.find("\r\nWebsite,10/24/2026 9:00:00 AM,10/24/2026 12:30:00 PM,design review\r\n"), std::string::npos);
+  EXPECT_NE(after.find("\r\nWebsite,10/24/2026 9:00:00 AM,10/24/2026 12:30:00 PM,#design-review\r\n"), std::string::npos);
   EXPECT_EQ(folder.Read("projrpt.imp"), before);
   EXPECT_EQ(folder.Read("project.lst"), "Old\r\nClient  Ltd\r\nServers\r\nSupport\r\nWebsite\r\n\r\n");
 
