@@ -163,7 +163,7 @@ bool ControlService::handleMessage(const QDBusMessage& message, const QDBusConne
     QTimer::singleShot(0, this, [this, message, bus, project, comment, tracker] {
       Answer(message, bus, [&] {
         // An empty comment leaves the comment box as it is.
-        tracker().Start(project, comment.empty() ? std::nullopt : std::optional(comment), AwayRule::kAsk);
+        tracker().Start(project, comment.empty() ? std::nullopt : std::optional(comment), AwayRule::kAsk, {});
         return QVariantList{};
       });
     });
@@ -171,7 +171,7 @@ bool ControlService::handleMessage(const QDBusMessage& message, const QDBusConne
     message.setDelayedReply(true);
     QTimer::singleShot(0, this, [this, message, bus, tracker] {
       Answer(message, bus, [&] {
-        tracker().End(AwayRule::kAsk);
+        tracker().End(AwayRule::kAsk, {});
         return QVariantList{};
       });
     });

@@ -122,26 +122,38 @@ TEST_F(ControlTest, RequestsGoThroughTheWindowsRoutines) {
 }
 
 // A request from outside ends a stretch at the moment the person left when they were away and not
-// asked yet (or now, told to keep the time away); the answer says so.
+// asked yet (or now, told to keep the time away), or at a moment named when that comes first; the
+// answer says so. A dry run before it leaves the absence to be counted as it would have been.
 TEST_F(ControlTest, TimeAwayIsNotCountedByAnEndFromOutside) {
   settings.values["IdleMinutes"] = "1";
   auto* idle = new test::FakeIdleSource;
   window.WatchAbsences(std::make_unique<AwayWatch>(test::Only(idle), nullptr));
-  for (const char* rule : {"left", "keep"}) {
+  const DateFormat us = test::UsFormat();
+  struct Case {
+    const char* rule;
+    int at;   // seconds after the start, or -1: now
+    int end;  // seconds after the start the record ends, or -1: now
+  };
+  for (const Case& c : {Case{"left", -1, 10}, Case{"keep", -1, -1}, Case{"left", 5, 5}, Case{"left", 60, 10},
+                        Case{"keep", 60, 60}}) {
     folder.Write("projrpt.pro", "");
     EXPECT_EQ(Ask("start\tResearch\tleft"), "ok");
     const std::string start = window.StartText();
+    const std::int64_t from = InstantOfLocal(*us.Parse(start));
     Later(100);
     idle->idleSeconds = 90;  // left 10 seconds after the start
     window.LookForAway();
     Later(30);
-    const std::string answer = Ask(std::string("end\t") + rule);
-    const bool keep = rule == std::string("keep");
-    EXPECT_EQ(answer.find("ended when you left") != std::string::npos, !keep) << answer;
-    const DateFormat us = test::UsFormat();
-    const std::string left = us.FormatGeneral(LocalOfInstant(InstantOfLocal(*us.Parse(start)) + 10));
-    EXPECT_EQ(Report(), "Research," + start + "," + (keep ? window.EndText() : left) + ",\r\n");
-    EXPECT_NE(window.EndText(), keep ? left : "");
+    const std::string at = c.at < 0 ? "" : std::to_string(from + c.at);
+    const std::string dry = Ask(std::string("end-at\t") + c.rule + "\t" + at + "\t1");
+    EXPECT_EQ(dry.rfind("ok\tWould record Research", 0), 0u) << dry;
+    EXPECT_EQ(Report(), "");
+    const std::string answer =
+        c.at < 0 ? Ask(std::string("end\t") + c.rule) : Ask(std::string("end-at\t") + c.rule + "\t" + at + "\t0");
+    const std::string end = c.end < 0 ? window.EndText() : us.FormatGeneral(LocalOfInstant(from + c.end));
+    EXPECT_EQ(answer.find("ended when you left") != std::string::npos, c.end == 10) << answer;
+    EXPECT_EQ(dry.substr(std::string("ok\tWould record").size()), answer.substr(std::string("ok\tRecorded").size()));
+    EXPECT_EQ(Report(), "Research," + start + "," + end + ",\r\n") << c.rule << " " << c.at;
     EXPECT_TRUE(dialogs.shown.empty());
     idle->idleSeconds = 0;
     Later(600);
