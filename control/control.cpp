@@ -64,6 +64,7 @@ std::string AnswerRequest(std::string_view request, Tracker& tracker) {
     }
     if (verb == "end" && f.size() == 2) return Done(tracker.End(AwayOf(f[1]), {}));
     if (verb == "end-at" && f.size() == 4) return Done(tracker.End(AwayOf(f[1]), MomentOf(f[2], f[3])));
+    if (verb == "continue" && f.size() == 3) return Done(tracker.Continue(MomentOf(f[1], f[2])));
     if (verb == "cancel" && f.size() == 2) return Done(tracker.Cancel(MomentOf("", f[1]).dryRun));
     if (verb == "comment" && f.size() == 3) return Done(tracker.SetComment(f[1], MomentOf("", f[2]).dryRun));
     if (verb == "status" && f.size() == 1) {
@@ -125,6 +126,11 @@ std::string OwnerTracker::End(AwayRule away, RequestMoment when) {
                           ? Ask({"end", AwayName(away)})
                           : Ask({"end-at", AwayName(away), when.at ? std::to_string(*when.at) : "", Flag(when.dryRun)});
   return answer ? Said(*answer) : direct_->End(away, when);
+}
+
+std::string OwnerTracker::Continue(RequestMoment when) {
+  const auto answer = Ask({"continue", when.at ? std::to_string(*when.at) : "", Flag(when.dryRun)});
+  return answer ? Said(*answer) : direct_->Continue(when);
 }
 
 std::string OwnerTracker::Cancel(bool dryRun) {

@@ -31,7 +31,8 @@ std::string FolderServiceName(const std::string& folderIdentity);
 //   end AWAY                       AWAY: ask, left or keep (AwayRule); the answer: what was recorded
 //   start-at PROJECT AWAY AT DRY [COMMENT], end-at AWAY AT DRY
 //                                  AT: unix seconds, or empty for now; DRY: 1 for a dry run, else 0
-//   cancel DRY, comment TEXT DRY   the answer: what was (or would be) done
+//   continue AT DRY, cancel DRY, comment TEXT DRY
+//                                  the answer: what was (or would be) done
 //   status, projects, show
 inline constexpr std::string_view kShowRequest = "show";
 // Every failure, whatever it is, becomes an error answer: the owner never leaves a request
@@ -49,6 +50,7 @@ class OwnerTracker : public Tracker {
   std::string Start(const std::string& project, const std::optional<std::string>& comment, AwayRule away,
                     RequestMoment when) override;
   std::string End(AwayRule away, RequestMoment when) override;
+  std::string Continue(RequestMoment when) override;
   std::string Cancel(bool dryRun) override;
   std::string SetComment(const std::string& text, bool dryRun) override;
   TrackerStatus Status() override;

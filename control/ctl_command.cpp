@@ -88,11 +88,9 @@ int RunStop(CtlContext& c) {
 }
 
 int RunContinue(CtlContext& c) {
-  const AwayRule away = AwayFrom(c);
   const RequestMoment when = MomentFrom(c, "continue");
   NothingMore(c.args, "continue");
-  // The last stretch's project (none kept: the project box's), with no comment, as toggle starts it.
-  Told(c, c.tracker().Start(LastProject(), "", away, when));
+  Told(c, c.tracker().Continue(when));
   return kCtlDone;
 }
 
@@ -191,11 +189,13 @@ const std::vector<CtlVerb>& TrackerVerbs() {
        "ending there); no --comment: no comment",
        RunStart},
       {"stop", "[--at TIME] [--keep-away] [--dry-run]",
-       "ends the running stretch and records it, now or at TIME, or at the moment you left when you were "
-       "away before (--keep-away: now or at TIME)",
+       "ends the running stretch and records it: at TIME, or now, or at the moment you left when you were "
+       "away (--keep-away: now)",
        RunStop},
-      {"continue", "[--at TIME] [--keep-away] [--dry-run]",
-       "starts again the project of the last stretch ended, now or at TIME", RunContinue},
+      {"continue", "[--at TIME] [--dry-run]",
+       "starts again the project and comment of the last stretch recorded, now or at TIME (not before its end); "
+       "refused while a stretch runs",
+       RunContinue},
       {"cancel", "[--dry-run]",
        "discards the running stretch, recording nothing, and prints the command that starts it again", RunCancel},
       {"comment", "TEXT [--dry-run]", "sets the comment of the running stretch", RunComment},

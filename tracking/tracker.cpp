@@ -520,14 +520,13 @@ void TrackerModel::CheckMoment(const RequestMoment& when) const {
 
 std::string TrackerModel::EndFromOutside(AwayRule away, const RequestMoment& when) {
   std::string leftAt;
-  // Where the person left counts only when it comes before the moment named.
-  const auto before = [&](std::int64_t left) { return !when.at || left < *when.at; };
-  if (away != AwayRule::kKeepAway) {
+  // A moment named is the end the person gives, as a time typed into the end box is: the time away
+  // is not asked about (nor counted against it).
+  if (away != AwayRule::kKeepAway && !when.at) {
     if (leftByProgram_ && leftByProgram_->start == start_) {
       // Left running by the program (a crash, or a logout while the person was away): ended where
       // it was last seen, as the start-up question's End Then would.
-      const std::optional<DateTime> seen = ReportDateFormat().Parse(leftByProgram_->lastSeen);
-      if (!seen || before(InstantOfLocal(*seen))) leftAt = leftByProgram_->lastSeen;
+      leftAt = leftByProgram_->lastSeen;
     } else if (const std::optional<Absence> absence = UnaskedAbsence(when.dryRun)) {
       if (away == AwayRule::kAsk && !when.dryRun) {
         const std::string start = start_;
@@ -538,7 +537,7 @@ std::string TrackerModel::EndFromOutside(AwayRule away, const RequestMoment& whe
         }
       } else {
         if (!when.dryRun) away_->Answered();
-        if (before(absence->from)) leftAt = Written(absence->from);
+        leftAt = Written(absence->from);
       }
     }
   }
@@ -604,6 +603,29 @@ std::string TrackerModel::End(AwayRule away, RequestMoment when) {
   const std::string done = EndFromOutside(away, when);
   WaitForRunningFile();
   return done;
+}
+
+std::string TrackerModel::Continue(RequestMoment when) {
+  if (IsRunning())
+    throw ControlError(kInvalidArgument, ChosenProject(*this) + " is running since " + start_ + "; stop it first");
+  // The stretch that ended last, looked for over the last week, then the last year.
+  const std::int64_t today = platform().clock->Now().day;
+  std::optional<StoredStretch> last;
+  for (const std::int64_t days : {7, 366}) {
+    try {
+      for (const StoredStretch& s : RecordStore::OfProgram().Stretches(Period{today - days, today}))
+        if (s.end && (!last || InstantOfLocal(*s.end) >= InstantOfLocal(*last->end))) last = s;
+    } catch (const RunError&) {
+      // No report yet: nothing to continue.
+    }
+    if (last) break;
+  }
+  if (!last) throw ControlError(kInvalidArgument, "No stretch ended in the last year to continue");
+  if (when.at && *when.at < InstantOfLocal(*last->end))
+    throw ControlError(kInvalidArgument, Written(*when.at) + " is before the end of the last stretch, " +
+                                             std::string(last->fields().end));
+  const RecordFields f = last->fields();
+  return Start(std::string(f.project), std::string(f.comment), AwayRule::kKeepAway, when);
 }
 
 std::string TrackerModel::Cancel(bool dryRun) {

@@ -95,10 +95,13 @@ class Tracker {
   // the running stretch's start (InvalidArgument).
   virtual std::string Start(const std::string& project, const std::optional<std::string>& comment, AwayRule away,
                             RequestMoment when) = 0;
-  // Ends the running stretch: one record. NotRunning when nothing runs. With time away the person
-  // was not asked about, it ends at the earlier of the moment named (or now) and where they left,
-  // unless kKeepAway.
+  // Ends the running stretch: one record. NotRunning when nothing runs. A moment named is where it
+  // ends, as an end typed into the window's box is; otherwise time away the person was not asked
+  // about ends it where they left, unless kKeepAway.
   virtual std::string End(AwayRule away, RequestMoment when) = 0;
+  // Starts again the project and comment of the stretch that ended last in the record, at a
+  // moment not before its end. InvalidArgument while a stretch runs, or with none recorded.
+  virtual std::string Continue(RequestMoment when) = 0;
   // Discards the running stretch, recording nothing: says what it was, with its start as
   // tallywright-ctl takes it back. NotRunning when nothing runs.
   virtual std::string Cancel(bool dryRun) = 0;
@@ -253,6 +256,7 @@ class TrackerModel : public TrackingBoxes, public Tracker {
   std::string Start(const std::string& project, const std::optional<std::string>& comment, AwayRule away,
                     RequestMoment when) override;
   std::string End(AwayRule away, RequestMoment when) override;
+  std::string Continue(RequestMoment when) override;
   std::string Cancel(bool dryRun) override;
   std::string SetComment(const std::string& text, bool dryRun) override;
   TrackerStatus Status() override;
@@ -269,8 +273,8 @@ class TrackerModel : public TrackingBoxes, public Tracker {
   void SetBox(std::string& box, std::string_view text, Part part);
   // ready of the host, and Busy while the model is already at work (a question open).
   void Ready();
-  // Ends the running stretch for a request from outside, as End Then: at the moment named or now,
-  // or earlier where the person left, or as the question's answer says. What was recorded (or
+  // Ends the running stretch for a request from outside, as End Then: at the moment named, or now
+  // or where the person left, or as the question's answer says. What was recorded (or
   // would be, for a dry run), as the command prints it.
   std::string EndFromOutside(AwayRule away, const RequestMoment& when);
   // InvalidArgument for a moment named that is still to come, or not after the running stretch's

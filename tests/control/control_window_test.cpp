@@ -122,8 +122,8 @@ TEST_F(ControlTest, RequestsGoThroughTheWindowsRoutines) {
 }
 
 // A request from outside ends a stretch at the moment the person left when they were away and not
-// asked yet (or now, told to keep the time away), or at a moment named when that comes first; the
-// answer says so. A dry run before it leaves the absence to be counted as it would have been.
+// asked yet (or now, told to keep the time away); a moment named is the end, as one typed into the
+// end box is. The answer says so; a dry run before it says the same and leaves the absence as it was.
 TEST_F(ControlTest, TimeAwayIsNotCountedByAnEndFromOutside) {
   settings.values["IdleMinutes"] = "1";
   auto* idle = new test::FakeIdleSource;
@@ -134,8 +134,7 @@ TEST_F(ControlTest, TimeAwayIsNotCountedByAnEndFromOutside) {
     int at;   // seconds after the start, or -1: now
     int end;  // seconds after the start the record ends, or -1: now
   };
-  for (const Case& c : {Case{"left", -1, 10}, Case{"keep", -1, -1}, Case{"left", 5, 5}, Case{"left", 60, 10},
-                        Case{"keep", 60, 60}}) {
+  for (const Case& c : {Case{"left", -1, 10}, Case{"keep", -1, -1}, Case{"left", 5, 5}, Case{"left", 60, 60}}) {
     folder.Write("projrpt.pro", "");
     EXPECT_EQ(Ask("start\tResearch\tleft"), "ok");
     const std::string start = window.StartText();

@@ -193,14 +193,19 @@ TEST_F(CtlTest, MomentsNamedContinueCancelAndCommentAlikeWithAndWithoutTheProgra
     ASSERT_EQ(Run({"start", "Website redesign", "--at", "2026-12-07T20:16:23", "--comment", "layout, it's 'final'"}), kCtlDone);
     EXPECT_EQ(status(), "Website redesign|12/7/2026 8:16:23 PM|layout, it's 'final'\n");
     ASSERT_EQ(Run({"stop", "--at", "-1min"}), kCtlDone) << err.str();
-    // continue: the project of the stretch ended last, with no comment.
+    // continue: the project and comment of the stretch that ended last, not before its end, and
+    // not while one runs.
+    EXPECT_EQ(Run({"continue", "--at", "20:59"}), kCtlRefused);
+    ASSERT_EQ(Run({"continue", "--dry-run"}), kCtlDone) << err.str();
+    EXPECT_EQ(out.str(), "Would start Website redesign at 12/7/2026 9:01:23 PM\n");
     ASSERT_EQ(Run({"continue"}), kCtlDone) << err.str();
-    EXPECT_EQ(status(), "Website redesign|12/7/2026 9:01:23 PM|\n");
+    EXPECT_EQ(status(), "Website redesign|12/7/2026 9:01:23 PM|layout, it's 'final'\n");
+    EXPECT_EQ(Run({"continue"}), kCtlRefused);
     clock.now.seconds += 60;
     ASSERT_EQ(Run({"stop"}), kCtlDone);
     EXPECT_EQ(Report(), "Alpha,12/7/2026 8:00:00 PM,12/7/2026 8:16:23 PM,c1\r\n"
                         "Website redesign,12/7/2026 8:16:23 PM,12/7/2026 9:00:23 PM,layout, it's 'final'\r\n"
-                        "Website redesign,12/7/2026 9:01:23 PM,12/7/2026 9:02:23 PM,\r\n");
+                        "Website redesign,12/7/2026 9:01:23 PM,12/7/2026 9:02:23 PM,layout, it's 'final'\r\n");
     reports[running] = Report();
   }
   EXPECT_EQ(reports[false], reports[true]);
@@ -231,6 +236,7 @@ TEST_F(CtlTest, QuickCommandPrintsAsTheFullOneAndHandsOver) {
       return "";
     }
     std::string End(AwayRule, RequestMoment) override { throw RunError(75, "Path/File access error"); }
+    std::string Continue(RequestMoment) override { return ""; }
     std::string Cancel(bool) override { return "Discarded"; }
     std::string SetComment(const std::string&, bool) override { return ""; }
     TrackerStatus Status() override {
