@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <cerrno>
 
+#include "control/mend.h"
 #include "control/request_line.h"
 #include "desktop/qt_text.h"
 #include "platform/run_error.h"
@@ -261,6 +262,11 @@ void ControlService::AnswerWaiting() {
 
 std::string ControlService::AnswerHere(const std::string& request) {
   if (!tracker_) return JoinRequestLine({"error", kBusy, "Tallywright is starting; try again in a moment"});
+  if (IsMendRequest(request)) {
+    const std::string answer = AnswerMendRequest(request);
+    if (recordChanged_) recordChanged_();
+    return answer;
+  }
   return AnswerRequest(request, *tracker_);
 }
 

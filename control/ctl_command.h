@@ -33,6 +33,9 @@ struct CtlContext {
   // stretch runs (status --follow); empty where it is not offered.
   std::function<int(const std::function<void(const TrackerStatus&)>& print)> follow;
   int firstWeekday = 0;  // the user's first day of the week: 0 Sunday .. 6 Saturday
+  // Asks the copy of the program that owns the data folder (the verbs that mend the record go
+  // through it); empty: the folder is acted on here.
+  std::function<OwnerAnswer(std::string_view request)> askOwner = nullptr;
 };
 
 // One verb of the command: its name, its arguments as --help shows them, what it does, and its

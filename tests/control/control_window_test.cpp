@@ -15,14 +15,17 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <filesystem>
 #include <future>
 #include <set>
+#include <sstream>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include "control/control_service.h"
+#include "control/ctl_verbs.h"
 #include "projects/project_list.h"
 #include "shell/frm_main.h"
 #include "shell/setup_main.h"
@@ -31,7 +34,9 @@
 #include "tests/support/fake_idle.h"
 #include "tests/support/fakes.h"
 #include "tests/support/ui.h"
+#include "state/program_state.h"
 #include "tracking/running.h"
+#include "viewer/frm_report.h"
 
 namespace tw {
 namespace {
@@ -157,6 +162,37 @@ TEST_F(ControlTest, TimeAwayIsNotCountedByAnEndFromOutside) {
     idle->idleSeconds = 0;
     Later(600);
   }
+}
+
+// A mending verb of tallywright-ctl goes through the running program: the report window open on the
+// day shows the stretch at once, and the command prints what it did.
+TEST_F(ControlTest, AMendingVerbGoesThroughTheProgramAndTheReportWindowShowsIt) {
+  folder.Write("projrpt.pro", "Alpha,12/7/2026 9:00:00 AM,12/7/2026 10:00:00 AM,\r\n");
+  Setup::DisplayDate = clock.now;
+  std::ostringstream out, err;
+  CtlContext c{{}, out, err, []() -> Tracker& { throw ControlError(kFailed, "not asked"); },
+               [&] { return folder.path(); }, {}};
+  int asked = 0;
+  c.askOwner = [&](std::string_view line) {
+    ++asked;
+    return AskFolderOwner(folder.path(), line, 5000);
+  };
+  test::WhileShown([&] { Setup::ShowReport(window, ReportWindows(), Setup::DisplayDate); }, [&] {
+    ASSERT_NE(frmReport::Loaded(), nullptr);
+    const auto* list = frmReport::Loaded()->findChild<QTreeWidget*>("ListView");
+    ASSERT_GE(list->topLevelItemCount(), 1);
+    EXPECT_NE(list->topLevelItem(list->topLevelItemCount() - 1)->text(0), "Research");
+    auto status = std::async(std::launch::async, [&] { return RunCtl({"track", "11:00", "12:00", "Research"}, c); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return status.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }));
+    EXPECT_EQ(status.get(), kCtlDone) << err.str();
+    ASSERT_GE(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(1)->text(0), "Research");
+    frmReport::Loaded()->close();
+  });
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(out.str().rfind("Added: ", 0), 0u) << out.str();
+  EXPECT_EQ(Report(), "Alpha,12/7/2026 9:00:00 AM,12/7/2026 10:00:00 AM,\r\n"
+                      "Research,12/7/2026 11:00:00 AM,12/7/2026 12:00:00 PM,\r\n");
 }
 
 // The buttons and tallywright-ctl's stops and starts, interleaved: each stretch is recorded once,
