@@ -3,29 +3,30 @@
 #include <algorithm>
 
 #include "dates/ascii.h"
+#include "platform/translate.h"
 
 namespace tw {
 
 AmountReading ReadAmount(std::string_view text, DecimalMark mark) {
   const std::string_view t = Trimmed(text);
   const auto refuse = [&](std::string why) { return AmountReading{std::nullopt, std::move(why)}; };
-  if (t.empty()) return refuse("No amount was given.");
-  if (t.front() == '-') return refuse("An amount cannot be negative.");
+  if (t.empty()) return refuse(Tr("Money", "No amount was given."));
+  if (t.front() == '-') return refuse(Tr("Money", "An amount cannot be negative."));
   Cents whole = 0;
   std::size_t i = 0;
   for (; i < t.size() && IsDigit(t[i]); ++i) {
     whole = whole * 10 + (t[i] - '0');
-    if (whole > kMaxAmount / 100) return refuse("The amount " + std::string(t) + " is too large (at most " + AmountText(kMaxAmount) + ").");
+    if (whole > kMaxAmount / 100) return refuse(Arg(Tr("Money", "The amount %1 is too large (at most %2)."), {t, AmountText(kMaxAmount)}));
   }
-  if (i == 0) return refuse("\"" + std::string(t) + "\" is not an amount: write it like 85 or 85.50.");
+  if (i == 0) return refuse(Arg(Tr("Money", "\"%1\" is not an amount: write it like 85 or 85%250."), {t, "."}));
   Cents cents = 0;
   if (i < t.size()) {
     const bool separator = t[i] == '.' || (t[i] == ',' && mark == DecimalMark::Comma);
     const std::size_t decimals = t.size() - i - 1;
     if (!separator || decimals == 0 || !std::all_of(t.begin() + static_cast<std::ptrdiff_t>(i) + 1, t.end(), IsDigit))
-      return refuse("\"" + std::string(t) + "\" is not an amount: write it like 85 or 85" +
-                    (mark == DecimalMark::Comma ? "," : ".") + "50, without thousands separators.");
-    if (decimals > 2) return refuse("An amount has at most two decimals: " + std::string(t) + ".");
+      return refuse(Arg(Tr("Money", "\"%1\" is not an amount: write it like 85 or 85%250, without thousands separators."),
+                        {t, mark == DecimalMark::Comma ? "," : "."}));
+    if (decimals > 2) return refuse(Arg(Tr("Money", "An amount has at most two decimals: %1."), {t}));
     cents = (t[i + 1] - '0') * 10 + (decimals == 2 ? t[i + 2] - '0' : 0);
   }
   return {whole * 100 + cents, {}};

@@ -75,7 +75,10 @@ void ControlService::Attach(TrackerModel& tracker) {
   tracker_ = &tracker;
   announced_ = tracker.Status();
   subscription_ = tracker.Subscribe([this](unsigned parts) {
-    if (parts & TrackerModel::kOwner) Serve();
+    if (parts & TrackerModel::kOwner) {
+      Serve();
+      FollowFolderName();
+    }
     if (announcing_ || !(parts & ~unsigned{TrackerModel::kElapsed})) return;
     announcing_ = true;
     QTimer::singleShot(0, this, [this] {
@@ -94,8 +97,19 @@ bool ControlService::Publish(const std::string& folderIdentity) {
   // for it, and answers meanwhile under its folder's name.
   bus.interface()->registerService(kServiceName, QDBusConnectionInterface::QueueService,
                                    QDBusConnectionInterface::DontAllowReplacement);
+  published_ = folderIdentity;
   if (!folderIdentity.empty()) bus.interface()->registerService(QString::fromStdString(FolderServiceName(folderIdentity)));
   return true;
+}
+
+void ControlService::FollowFolderName() {
+  const FolderOwner* owner = tracker_ ? tracker_->claim() : nullptr;
+  if (!owner || published_.empty() || owner->identity().empty() || owner->identity() == published_) return;
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected()) return;
+  bus.interface()->unregisterService(QString::fromStdString(FolderServiceName(published_)));
+  published_ = owner->identity();
+  bus.interface()->registerService(QString::fromStdString(FolderServiceName(published_)));
 }
 
 void ControlService::AnnounceChanges() {

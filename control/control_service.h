@@ -46,6 +46,8 @@ class ControlService : public QDBusVirtualObject {
   void OnRecordChanged(std::function<void()> changed) { recordChanged_ = std::move(changed); }
   // Takes the service's names on the session bus when there is one; false without a bus.
   bool Publish(const std::string& folderIdentity);
+  // The folder's own bus name follows the claim when the data folder moved.
+  void FollowFolderName();
 
   QString introspect(const QString& path) const override;
   bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
@@ -64,6 +66,7 @@ class ControlService : public QDBusVirtualObject {
   TrackerModel* tracker_ = nullptr;
   std::function<void()> recordChanged_;
   int subscription_ = -1;
+  std::string published_;  // the folder identity whose bus name this copy holds
   TrackerStatus announced_;
   bool announcing_ = false;
 

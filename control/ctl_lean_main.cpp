@@ -6,7 +6,9 @@
 // the full command.
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -60,7 +62,13 @@ std::string FileText(const std::string& path) {
   const std::string full = tw::FullCtlPath(folder);
   argv[0] = const_cast<char*>(full.c_str());
   ::execv(full.c_str(), argv);
-  std::cerr << "tallywright-ctl: " << full << " could not be started\n";
+  const int err = errno;
+  const std::string beside = folder + "/tallywright-ctl-qt";
+  if (full == beside)
+    std::cerr << "tallywright-ctl: " << full << " could not be started: " << std::strerror(err) << "\n";
+  else  // looked for in both places
+    std::cerr << "tallywright-ctl: the full command is neither at " << beside << " nor at " << full
+              << " (" << std::strerror(err) << "); reinstall Tallywright\n";
   std::exit(tw::kCtlRefused);
 }
 

@@ -189,9 +189,9 @@ void frmImport::Import() {
   if (newProjects && !preview_.plan.newProjects.empty()) {
     Setup::ReloadProjectList(main_);
   }
-  const std::size_t added = preview_.plan.added;
+  const auto added = static_cast<long long>(preview_.plan.added);
   platform().dialogs->MsgBox(TrN("Import", "%n stretches were added to the report.",
-                                 "%n stretch was added to the report.", static_cast<long long>(added)),
+                                 "%n stretch was added to the report.", added),
                              MsgStyle::OkOnly + MsgStyle::Information, kProductName);
   accept();
 }

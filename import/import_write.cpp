@@ -512,17 +512,16 @@ ImportPlan WriteImport(const Files& files, const std::string& folder, const Impo
 std::string PlanText(const ImportPlan& plan, const DateFormat& form, bool newProjects) {
   if (!plan.refusal.empty()) return Arg(Tr("Import", "Nothing imported: %1"), {Printable(plan.refusal)}) + "\n";
   std::string text;
-  const auto count = [](std::size_t n, const char* many, const char* one) {
-    return TrN("Import", many, one, static_cast<long long>(n));
-  };
-  text += TrN("Import", "%n stretches read", "%n stretch read", static_cast<long long>(plan.read));
+  // A count as TrN takes it; lupdate reads a call in a last argument, not a cast.
+  const auto count = [](std::size_t n) { return static_cast<long long>(n); };
+  text += TrN("Import", "%n stretches read", "%n stretch read", count(plan.read));
   if (plan.read > 0)
     text += Arg(Tr("Import", ", from %1 to %2"), {Moment(form, plan.first), Moment(form, plan.last)});
-  text += "\n" + TrN("Import", "%n stretches to add", "%n stretch to add", static_cast<long long>(plan.added)) + "\n";
+  text += "\n" + TrN("Import", "%n stretches to add", "%n stretch to add", count(plan.added)) + "\n";
   text += TrN("Import", "%n duplicates skipped (already in the report)", "%n duplicate skipped (already in the report)",
-              static_cast<long long>(plan.duplicates)) + "\n";
+              count(plan.duplicates)) + "\n";
   text += TrN("Import", "%n overlap stretches of the report", "%n overlaps a stretch of the report",
-              static_cast<long long>(plan.overlaps)) + "\n";
+              count(plan.overlaps)) + "\n";
   if (!plan.projects.empty()) {
     text += Tr("Import", "Projects:") + "\n";
     for (const std::string& p : plan.projects) {
@@ -540,12 +539,12 @@ std::string PlanText(const ImportPlan& plan, const DateFormat& form, bool newPro
     if (all == 0) return;
     text += heading + "\n";
     for (std::size_t i = 0; i < listed; ++i) text += "  " + each(i) + "\n";
-    if (all > listed) text += "  " + TrN("Import", "and %n more", "and %n more", static_cast<long long>(all - listed)) + "\n";
+    if (all > listed) text += "  " + TrN("Import", "and %n more", "and %n more", count(all - listed)) + "\n";
   };
-  list(plan.noteCount, plan.notes.size(), count(plan.noteCount, "%n notes:", "%n note:"),
+  list(plan.noteCount, plan.notes.size(), TrN("Import", "%n notes:", "%n note:", count(plan.noteCount)),
        [&](std::size_t i) { return Printable(plan.notes[i].place) + ": " + Printable(plan.notes[i].text); });
   list(plan.unreadableCount, plan.unreadable.size(),
-       count(plan.unreadableCount, "%n items could not be read:", "%n item could not be read:"),
+       TrN("Import", "%n items could not be read:", "%n item could not be read:", count(plan.unreadableCount)),
        [&](std::size_t i) { return Printable(plan.unreadable[i].place) + ": " + Printable(plan.unreadable[i].reason); });
   return text;
 }

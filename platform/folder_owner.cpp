@@ -224,18 +224,19 @@ std::unique_ptr<FolderOwner> ClaimFolder(const std::string& folder, int waitMs, 
   int err = 0;
   const auto addresses = AddressesOf(folder, &err);
   if (!addresses) throw FileError(err);
+  const std::string identity = FolderIdentity(folder);
   const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(waitMs);
   for (;;) {
     const int lock = TakeLock(folder);
     if (lock != -1) {
       Socket held{lock >= 0 ? lock : -1};
-      if (!listen && held.fd >= 0) return std::unique_ptr<FolderOwner>(new FolderOwner(-1, std::exchange(held.fd, -1)));
+      if (!listen && held.fd >= 0) return std::unique_ptr<FolderOwner>(new FolderOwner(-1, std::exchange(held.fd, -1), identity));
       for (const Address& address : *addresses) {
         Socket socket{::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0)};
         if (socket.fd < 0) throw FileError(errno);
         if (::bind(socket.fd, reinterpret_cast<const sockaddr*>(&address.first), address.second) == 0) {
           if (::listen(socket.fd, 16) != 0) throw FileError(errno);
-          return std::unique_ptr<FolderOwner>(new FolderOwner(std::exchange(socket.fd, -1), std::exchange(held.fd, -1)));
+          return std::unique_ptr<FolderOwner>(new FolderOwner(std::exchange(socket.fd, -1), std::exchange(held.fd, -1), identity));
         }
         if (errno != EADDRINUSE) throw FileError(errno);
         // Held by a process of this user: that one owns the folder. Another user's is passed over.

@@ -53,12 +53,15 @@ class FolderOwner {
   std::optional<OwnerRequest> Take(int readTimeoutMs = 200);
   // Take, then sends back what answer returns. False when no request was waiting.
   bool AnswerOne(const std::function<std::string(std::string_view request)>& answer, int readTimeoutMs = 200);
+  // The identity of the folder claimed (FolderIdentity), as it was when the claim was made.
+  const std::string& identity() const { return identity_; }
 
  private:
   friend std::unique_ptr<FolderOwner> ClaimFolder(const std::string& folder, int waitMs, bool listen);
-  FolderOwner(int fd, int lockFd) : fd_(fd), lockFd_(lockFd) {}
+  FolderOwner(int fd, int lockFd, std::string identity) : fd_(fd), lockFd_(lockFd), identity_(std::move(identity)) {}
   int fd_;
   int lockFd_;
+  std::string identity_;
 };
 
 // The folder's identity, "<device>_<inode>", the same by every path that leads to it; empty when

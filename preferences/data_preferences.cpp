@@ -18,6 +18,8 @@
 #include "store/conflict_copies.h"
 #include "store/machine_claim.h"
 #include "tracking/running.h"
+#include "tracking/tracker.h"
+#include "platform/translate.h"
 
 namespace tw {
 namespace {
@@ -163,12 +165,18 @@ std::string ArriveInDataFolder() {
   if (!last.empty() && IsSharedFolder(folder) && !IsSharedFolder(last)) {
     const DataFolder here = DataFolder::At(folder);
     const BroughtIn brought = BringIn(last, here, kFromWindow);
+    const auto records = static_cast<long long>(brought.records);
     if (brought.records > 0 || !brought.names.empty())
-      message = "Tallywright keeps its files in the shared folder " + folder + " now. " +
-                std::to_string(brought.records) + (brought.records == 1 ? " record" : " records") + " of " +
-                last + " that it lacked went into this machine's report there (" + here.OwnName(kReportFile) +
-                ")" + (brought.names.empty() ? "" : ", and its project list gained " + Listed(brought.names)) +
-                ". The files in " + last + " stay as they are.";
+      message = Arg(TrN("DataPreferences",
+                        "Tallywright keeps its files in the shared folder %1 now. %n records of %2 that it lacked went "
+                        "into this machine's report there (%3)",
+                        "Tallywright keeps its files in the shared folder %1 now. %n record of %2 that it lacked went "
+                        "into this machine's report there (%3)",
+                        records),
+                    {folder, last, here.OwnName(kReportFile)}) +
+                (brought.names.empty() ? ""
+                                       : Arg(Tr("DataPreferences", ", and its project list gained %1"), {Listed(brought.names)})) +
+                Arg(Tr("DataPreferences", ". The files in %1 stay as they are."), {last});
   }
   Save(kLastDataFolderKey, folder);
   return message;
@@ -180,21 +188,22 @@ int SaveDataChoice(MainView& main, const DataChoice& choice) {
   const std::string current = p.system->DataFolder();
   const auto chosen = ChosenDataFolder(choice.folder, std::getenv("HOME"));
   if (!choice.folder.empty() && !chosen)
-    return Tell("Please give the data folder as a full path, or choose it with Choose....", kFolderBox);
+    return Tell(Tr("DataPreferences", "Please give the data folder as a full path, or choose it with Choose...."), kFolderBox);
   const std::string target = chosen.value_or(current);
   const bool moving = target != current;
   const std::string settled = DeviceNameSettled() ? ThisDevice() : "";
 
   // The running stretch is kept under the folder's and the machine's names: it would be left behind.
   if ((moving || (choice.shared && !IsSharedFolder(target))) && IsRunning(main))
-    return Tell("Please end the running stretch (EndProject) before Tallywright moves to another data folder "
-                "or shares this one.",
+    return Tell(Tr("DataPreferences", "Please end the running stretch (EndProject) before Tallywright moves to another "
+                                      "data folder or shares this one."),
                 kFolderBox);
   if (moving) {
     std::error_code ec;
     std::filesystem::create_directories(target, ec);
     if (!std::filesystem::is_directory(target, ec) || ::access(target.c_str(), W_OK) != 0)
-      return Tell("Tallywright cannot keep its files in " + target + ": it is not a folder it may write in.",
+      return Tell(Arg(Tr("DataPreferences", "Tallywright cannot keep its files in %1: it is not a folder it may write in."),
+                      {target}),
                   kFolderBox);
   }
   const bool shared = choice.shared || IsSharedFolder(target);
@@ -204,26 +213,29 @@ int SaveDataChoice(MainView& main, const DataChoice& choice) {
     const std::vector<std::string> present = IsSharedFolder(current) ? DevicesInFolder(current) : std::vector<std::string>{};
     if (!moving && !settled.empty() && !SameDeviceName(choice.device, settled) &&
         std::any_of(present.begin(), present.end(), [&](const std::string& d) { return SameDeviceName(d, settled); }))
-      return Tell("This machine's records in the shared folder are kept under the name " + settled +
-                      ", which cannot change now.",
+      return Tell(Arg(Tr("DataPreferences",
+                         "This machine's records in the shared folder are kept under the name %1, which cannot change now."),
+                      {settled}),
                   kNameBox);
   }
 
   if (moving) {
     const std::vector<std::string> ours = IsSharedFolder(current) ? std::vector<std::string>{} : ProgramFiles(current);
     if (IsSharedFolder(current)) {
-      if (p.dialogs->MsgBox("The records in the shared folder " + current +
-                                " stay there, with the other machines' records. Tallywright will keep its files in " +
-                                target + " from now on.",
+      if (p.dialogs->MsgBox(Arg(Tr("DataPreferences", "The records in the shared folder %1 stay there, with the other "
+                                                      "machines' records. Tallywright will keep its files in %2 from now on."),
+                                {current, target}),
                             MsgStyle::OkCancel + MsgStyle::Information, kProductName) != MsgResult::Ok)
         return kUnchanged;
     } else if (!ours.empty()) {
       const bool joining = IsSharedFolder(target);
       const int answer = p.dialogs->MsgBox(
-          "Move Tallywright's files (" + Listed(ours) + ") from " + current + " to " + target + "?\n\n" +
-              (joining ? "Yes moves them. No leaves them where they are. Either way the records and project names "
-                        "of this machine that the shared folder lacks are merged into it."
-                      : "Yes moves them. No leaves them where they are and uses what " + target + " holds."),
+          Arg(Tr("DataPreferences", "Move Tallywright's files (%1) from %2 to %3?"), {Listed(ours), current, target}) +
+              "\n\n" +
+              (joining ? Tr("DataPreferences", "Yes moves them. No leaves them where they are. Either way the records and "
+                                               "project names of this machine that the shared folder lacks are merged into it.")
+                       : Arg(Tr("DataPreferences", "Yes moves them. No leaves them where they are and uses what %1 holds."),
+                             {target})),
           MsgStyle::YesNoCancel + MsgStyle::Question, kProductName);
       if (answer == MsgResult::Cancel) return kUnchanged;
       if (answer == MsgResult::No && joining) {
@@ -231,19 +243,22 @@ int SaveDataChoice(MainView& main, const DataChoice& choice) {
         try {
           BringIn(current, DataFolder{target, true, choice.device}, kFromWindow);
         } catch (const RunError& e) {
-          return Tell("Your records could not be merged into " + target + ": " + e.description() + ".", kFolderBox);
+          return Tell(Arg(Tr("DataPreferences", "Your records could not be merged into %1: %2."), {target, e.description()}),
+                      kFolderBox);
         }
       }
       if (answer == MsgResult::Yes) {
         if (!IsSharedFolder(target) && !ProgramFiles(target).empty())
-          return Tell(target + " already holds Tallywright's files, which yours cannot be put together with. "
-                               "Choose No to use them as they are, or another folder.",
+          return Tell(Arg(Tr("DataPreferences", "%1 already holds Tallywright's files, which yours cannot be put together "
+                                                "with. Choose No to use them as they are, or another folder."),
+                          {target}),
                       kFolderBox);
         try {
           MoveProgramFiles(current, target, choice.device);
         } catch (const RunError& e) {
-          return Tell("Your files could not all be moved to " + target + ": " + e.description() +
-                          ". What was not moved is still in " + current + ".",
+          return Tell(Arg(Tr("DataPreferences",
+                             "Your files could not all be moved to %1: %2. What was not moved is still in %3."),
+                          {target, e.description(), current}),
                       kFolderBox);
         }
       }
@@ -261,9 +276,11 @@ int SaveDataChoice(MainView& main, const DataChoice& choice) {
     // The name claimed at once, so that no machine joining later takes it.
     if (shared) ReadyToWrite(files, DataFolder{target, true, choice.device});
   } catch (const RunError& e) {
-    return Tell("The data folder could not be set: " + e.description(), kFolderBox);
+    return Tell(Arg(Tr("DataPreferences", "The data folder could not be set: %1"), {e.description()}), kFolderBox);
   }
   if (moving) {
+    // The copy owns the folder it now works in (requests, a second start find it there).
+    if (auto* view = dynamic_cast<TrackerView*>(&main)) view->tracker().FollowDataFolder();
     // The project box shows the new folder's list, the project chosen or typed kept.
     Setup::ReloadProjectList(main);
   }

@@ -5,6 +5,7 @@
 #include "errors/guard.h"
 #include "platform/platform.h"
 #include "tracking/away.h"
+#include "platform/translate.h"
 
 namespace tw {
 
@@ -13,16 +14,18 @@ int SavePreferences(const std::string& idleMinutes, const std::string& remindHou
     const char* key;
     const std::string& text;
     int max;
-    const char* what;
+    const char* what;  // the message for a value that is no such number
   };
-  const Value values[] = {{kIdleMinutesKey, idleMinutes, kIdleMinutesMax, "The minutes without input"},
-                          {kRemindHoursKey, remindHours, kRemindHoursMax, "The hours before a reminder"}};
+  const Value values[] = {
+      {kIdleMinutesKey, idleMinutes, kIdleMinutesMax,
+       TW_TEXT("Preferences", "The minutes without input must be a whole number from 0 to %1 (0 turns it off).")},
+      {kRemindHoursKey, remindHours, kRemindHoursMax,
+       TW_TEXT("Preferences", "The hours before a reminder must be a whole number from 0 to %1 (0 turns it off).")}};
   std::optional<int> numbers[2];
   for (int i = 0; i < 2; ++i) {
     numbers[i] = ParseWholeNumber(values[i].text, values[i].max);
     if (numbers[i]) continue;
-    platform().dialogs->MsgBox(std::string(values[i].what) + " must be a whole number from 0 to " +
-                                   std::to_string(values[i].max) + " (0 turns it off).",
+    platform().dialogs->MsgBox(Arg(Tr("Preferences", values[i].what), {std::to_string(values[i].max)}),
                                MsgStyle::OkOnly | MsgStyle::Exclamation, kProductName);
     return i;
   }

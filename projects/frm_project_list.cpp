@@ -57,8 +57,8 @@ frmProjectList::frmProjectList(MainView& form) : form_(&form) {
   cmdCancel_ = MakeButton(this, "cmdCancel", tr("&Cancel"), "");
   PlaceTwips(cmdCancel_, 120, 2640, 1215, 495);
 
-  cmdSettings_ = MakeButton(this, "cmdSettings", "Project Se&ttings...",
-                            "The rates, budgets and billing of the project on the cursor's line");
+  cmdSettings_ = MakeButton(this, "cmdSettings", tr("Project Se&ttings..."),
+                            tr("The rates, budgets and billing of the project on the cursor's line"));
   PlaceTwips(cmdSettings_, 120, 3240, 2535, 375);
 
   QWidget::setTabOrder(txtProjectList_, cmdSave_);

@@ -38,7 +38,7 @@ frmProjectSettings::frmProjectSettings(QWidget* parent, const std::string& proje
                                        const std::vector<std::string>& projects)
     : QDialog(parent) {
   setObjectName("frmProjectSettings");
-  setWindowTitle("Project Settings");
+  setWindowTitle(tr("Project Settings"));
   setWindowIcon(ProgramIcon());
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -48,11 +48,12 @@ frmProjectSettings::frmProjectSettings(QWidget* parent, const std::string& proje
     RatesFolder read = ReadRates(*platform().files, platform().system->DataFolder());
     rates_ = std::move(read.book);
   } catch (const RunError& e) {
-    platform().dialogs->MsgBox("The rates could not be read: " + e.description() + ". What you save is added to them.",
+    platform().dialogs->MsgBox(ToBytes(tr("The rates could not be read: %1. What you save is added to them.")
+                                       .arg(FromBytes(e.description()))),
                                MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
   }
 
-  QLabel* name = MakeLabel(this, "lblProject", "&Project:");
+  QLabel* name = MakeLabel(this, "lblProject", tr("&Project:"));
   PlaceTwips(name, 120, 165, 1000, 255);
   cboProject_ = new QComboBox(this);
   cboProject_->setObjectName("cboProject");
@@ -65,54 +66,54 @@ frmProjectSettings::frmProjectSettings(QWidget* parent, const std::string& proje
     if (std::find(names.begin(), names.end(), named) == names.end()) names.push_back(named);
   for (const std::string& n : names) cboProject_->addItem(FromBytes(n));
 
-  chkBillable_ = new QCheckBox("&Billable: its work is charged for", this);
+  chkBillable_ = new QCheckBox(tr("&Billable: its work is charged for"), this);
   chkBillable_->setObjectName("chkBillable");
   PaintLightYellow(chkBillable_);
   PlaceTwips(chkBillable_, 120, 540, kClientWidth - 240, 315);
 
-  QLabel* ratesLabel = MakeLabel(this, "lblRates", "Hourly &rates, each from the day it takes effect:");
+  QLabel* ratesLabel = MakeLabel(this, "lblRates", tr("Hourly &rates, each from the day it takes effect:"));
   PlaceTwips(ratesLabel, 120, 960, kClientWidth - 240, 255);
   tblRates_ = new QTableWidget(0, 2, this);
   tblRates_->setObjectName("tblRates");
-  tblRates_->setHorizontalHeaderLabels({"From (YYYY-MM-DD)", "Per hour"});
+  tblRates_->setHorizontalHeaderLabels({tr("From (YYYY-MM-DD)"), tr("Per hour")});
   tblRates_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   tblRates_->verticalHeader()->hide();
   tblRates_->setSelectionBehavior(QAbstractItemView::SelectRows);
   ratesLabel->setBuddy(tblRates_);
   PlaceTwips(tblRates_, 120, 1260, 3720, 1560);
-  QPushButton* add = MakeButton(this, "cmdAddRate", "&Add Rate", "A new rate from today");
+  QPushButton* add = MakeButton(this, "cmdAddRate", tr("&Add Rate"), tr("A new rate from today"));
   PlaceTwips(add, 3960, 1260, 1320, 375);
-  QPushButton* remove = MakeButton(this, "cmdRemoveRate", "Re&move Rate", "Take the chosen rate back");
+  QPushButton* remove = MakeButton(this, "cmdRemoveRate", tr("Re&move Rate"), tr("Take the chosen rate back"));
   PlaceTwips(remove, 3960, 1740, 1320, 375);
 
-  QLabel* budget = MakeLabel(this, "lblBudget", "Budget (empty: none):");
+  QLabel* budget = MakeLabel(this, "lblBudget", tr("Budget (empty: none):"));
   PlaceTwips(budget, 120, 3000, 2400, 255);
-  QLabel* hours = MakeLabel(this, "lblBudgetHours", "Hours");
+  QLabel* hours = MakeLabel(this, "lblBudgetHours", tr("Hours"));
   PlaceTwips(hours, 2040, 3000, 1500, 255);
-  QLabel* amount = MakeLabel(this, "lblBudgetAmount", "Amount");
+  QLabel* amount = MakeLabel(this, "lblBudgetAmount", tr("Amount"));
   PlaceTwips(amount, 3720, 3000, 1500, 255);
-  QLabel* total = MakeLabel(this, "lblBudgetTotal", "In &all:");
+  QLabel* total = MakeLabel(this, "lblBudgetTotal", tr("In &all:"));
   PlaceTwips(total, 240, 3345, 1700, 255);
   txtTotalHours_ = MakeBox(this, "txtTotalHours", 2040, 3300, 1560);
   txtTotalAmount_ = MakeBox(this, "txtTotalAmount", 3720, 3300, 1560);
   total->setBuddy(txtTotalHours_);
-  QLabel* month = MakeLabel(this, "lblBudgetMonth", "Each mon&th:");
+  QLabel* month = MakeLabel(this, "lblBudgetMonth", tr("Each mon&th:"));
   PlaceTwips(month, 240, 3765, 1700, 255);
   txtMonthHours_ = MakeBox(this, "txtMonthHours", 2040, 3720, 1560);
   txtMonthAmount_ = MakeBox(this, "txtMonthAmount", 3720, 3720, 1560);
   month->setBuddy(txtMonthHours_);
 
-  QLabel* currency = MakeLabel(this, "lblCurrency", "&Currency of every project:");
+  QLabel* currency = MakeLabel(this, "lblCurrency", tr("&Currency of every project:"));
   PlaceTwips(currency, 120, 4305, 3000, 255);
   txtCurrency_ = MakeBox(this, "txtCurrency", 3720, 4260, 1560);
   txtCurrency_->setMaxLength(8);
-  txtCurrency_->setToolTip("A code like EUR, or a short text of up to 8 characters");
+  txtCurrency_->setToolTip(tr("A code like EUR, or a short text of up to 8 characters"));
   currency->setBuddy(txtCurrency_);
 
-  QPushButton* ok = MakeButton(this, "cmdOK", "OK");
+  QPushButton* ok = MakeButton(this, "cmdOK", tr("OK"));
   ok->setDefault(true);
   PlaceTwips(ok, 2760, 4920, 1215, 375);
-  QPushButton* cancel = MakeButton(this, "cmdCancel", "Cancel");
+  QPushButton* cancel = MakeButton(this, "cmdCancel", tr("Cancel"));
   PlaceTwips(cancel, 4065, 4920, 1215, 375);
 
   connect(cboProject_, &QComboBox::activated, this, [this] { ProjectChosen(); });
@@ -186,7 +187,7 @@ void frmProjectSettings::ProjectChosen() {
   TermsForm before = Form();
   before.project = loaded_.project;
   if (before != loaded_) {
-    const int answer = platform().dialogs->MsgBox("Save the changes to " + loaded_.project + "'s settings?",
+    const int answer = platform().dialogs->MsgBox(ToBytes(tr("Save the changes to %1's settings?").arg(FromBytes(loaded_.project))),
                                                   MsgStyle::YesNoCancel + MsgStyle::Question, kProductName);
     if (answer == MsgResult::Cancel) {
       cboProject_->setEditText(FromBytes(loaded_.project));
@@ -226,7 +227,7 @@ bool frmProjectSettings::Save() {
     SetRates(*platform().files, platform().system->DataFolder(), changes.entries, platform().clock->UnixNow());
     rates_ = ReadRates(*platform().files, platform().system->DataFolder()).book;
   } catch (const RunError& e) {
-    platform().dialogs->MsgBox("The settings could not be saved: " + e.description() + ".",
+    platform().dialogs->MsgBox(ToBytes(tr("The settings could not be saved: %1.").arg(FromBytes(e.description()))),
                                MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
     return false;
   }

@@ -5,6 +5,7 @@
 
 #include "dates/ascii.h"
 #include "dates/period.h"
+#include "platform/translate.h"
 
 namespace tw {
 namespace {
@@ -41,9 +42,9 @@ TermsChanges ChangesOf(const RatesBook& rates, const TermsForm& form, DecimalMar
     return changes;
   };
   const std::string project(Trimmed(form.project));
-  if (project.empty()) return refuse(TermsField::Project, "Name the project these settings are for.");
+  if (project.empty()) return refuse(TermsField::Project, Tr("ProjectTerms", "Name the project these settings are for."));
   if (project.find_first_of(",\t\r\n") != std::string::npos)
-    return refuse(TermsField::Project, "A project's name cannot hold a comma, a tab or a line end.");
+    return refuse(TermsField::Project, Tr("ProjectTerms", "A project's name cannot hold a comma, a tab or a line end."));
   const ProjectTerms* terms = rates.Terms(project);
   const auto entry = [&](Fact fact) {
     RatesEntry e;
@@ -58,11 +59,11 @@ TermsChanges ChangesOf(const RatesBook& rates, const TermsForm& form, DecimalMar
     const std::string_view dayText = Trimmed(form.rates[row].day), amountText = Trimmed(form.rates[row].amount);
     if (dayText.empty() && amountText.empty()) continue;
     const auto day = ParseIsoDay(dayText);
-    if (!day) return refuse(TermsField::Rate, "A rate's first day is written like 2026-01-31.", row);
+    if (!day) return refuse(TermsField::Rate, Tr("ProjectTerms", "A rate's first day is written like 2026-01-31."), row);
     const AmountReading amount = ReadAmount(amountText, mark);
-    if (!amount.cents) return refuse(TermsField::Rate, "The rate from " + IsoDate(*day) + ": " + amount.problem, row);
+    if (!amount.cents) return refuse(TermsField::Rate, Arg(Tr("ProjectTerms", "The rate from %1: %2"), {IsoDate(*day), amount.problem}), row);
     if (!wanted.emplace(*day, *amount.cents).second)
-      return refuse(TermsField::Rate, "Two rates take effect on " + IsoDate(*day) + ": keep one.", row);
+      return refuse(TermsField::Rate, Arg(Tr("ProjectTerms", "Two rates take effect on %1: keep one."), {IsoDate(*day)}), row);
   }
   if (terms)
     for (const RateChange& change : terms->rates)
@@ -96,12 +97,12 @@ TermsChanges ChangesOf(const RatesBook& rates, const TermsForm& form, DecimalMar
     Budget budget;
     if (!Trimmed(b.hours).empty()) {
       const AmountReading hours = ReadAmount(b.hours, mark);
-      if (!hours.cents) return refuse(b.hoursField, "The budget's hours: " + hours.problem);
+      if (!hours.cents) return refuse(b.hoursField, Arg(Tr("ProjectTerms", "The budget's hours: %1"), {hours.problem}));
       budget.seconds = *hours.cents * 36;
     }
     if (!Trimmed(b.amount).empty()) {
       const AmountReading amount = ReadAmount(b.amount, mark);
-      if (!amount.cents) return refuse(b.amountField, "The budget's amount: " + amount.problem);
+      if (!amount.cents) return refuse(b.amountField, Arg(Tr("ProjectTerms", "The budget's amount: %1"), {amount.problem}));
       budget.cents = amount.cents;
     }
     const std::optional<Budget> was = rates.BudgetOf(project, b.scope);

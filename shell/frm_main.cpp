@@ -42,6 +42,7 @@
 #include "viewer/frm_report.h"
 #include "widgets/controls.h"
 #include "widgets/program_icon.h"
+#include "widgets/readable_label.h"
 #include "widgets/twips.h"
 
 namespace tw {
@@ -156,9 +157,11 @@ void frmMain::BuildControls() {
   txtStartProject_->setAccessibleName(tr("Start time"));
   txtEndProject_->setAccessibleName(tr("End time"));
   cboProjects_->setAccessibleName(tr("Project"));
+  cboProjects_->lineEdit()->setAccessibleName(tr("Project"));  // focused itself when typed in
   lblProjectList_->setBuddy(cboProjects_);
   txtComments_->setAccessibleName(tr("Comment"));
   lblComments_->setBuddy(txtComments_);
+  MakeReadable(lblTimeCalc_);  // before its name, which makes its interface where one is listening
   lblTimeCalc_->setAccessibleName(tr("Time on project"));
   FitCaptions(client);
   // Labels lie beneath the boxes they touch, so a box's border is never covered.
@@ -214,9 +217,10 @@ void frmMain::BuildControls() {
   });
   cboProjects_->lineEdit()->setMaxLength(kMaxProjectChars);
   txtComments_->cut = [this](qsizetype kept, qsizetype pasted) {
-    tracker_->SetStatusText("The pasted text was cut to " + std::to_string(kept) + " of its " +
-                            std::to_string(pasted) + " characters: a comment holds " +
-                            std::to_string(kMaxCommentChars));
+    tracker_->SetStatusText(ToBytes(tr("The pasted text was cut to %1 of its %2 characters: a comment holds %3")
+                                        .arg(kept)
+                                        .arg(pasted)
+                                        .arg(kMaxCommentChars)));
   };
   connect(txtComments_, &QPlainTextEdit::textChanged, this, [this] {
     if (showing_) return;
@@ -317,6 +321,8 @@ void ElidedPanel::resizeEvent(QResizeEvent* event) {
 
 void frmMain::LookAtSharedFolder() {
   if (unloading_) return;
+  // A data folder deleted and made again at its path is another folder: it is claimed anew.
+  if (!QApplication::activeModalWidget()) tracker_->FollowDataFolder();
   const std::string text = OtherMachinesStatus();
   elsewherePanel_->SetFullText(FromBytes(text));
   elsewherePanel_->setVisible(!text.empty());

@@ -195,6 +195,7 @@ void frmSummary::Build() {
 
   QLabel* projectFilter = label("lblProjectFilter", tr("Pro&ject:"), kFiltersLeft, kLower);
   cboProject_ = new QComboBox(this);
+  cboProject_->addItem(tr("All projects"));  // the filters' lists are filled with the period; sized now
   projectFilter->setBuddy(cboProject_);
   cboProject_->setObjectName("cboProject");
   cboProject_->setToolTip(tr("Only the stretches of one project"));
@@ -204,6 +205,7 @@ void frmSummary::Build() {
   tagFilter->setBuddy(lstTagFilter_);
   lstTagFilter_->setObjectName("lstTagFilter");
   lstTagFilter_->setToolTip(tr("Only the stretches holding every tag ticked"));
+  lstTagFilter_->setAccessibleName(tr("Only tagged"));
   PlaceTwips(lstTagFilter_, kFiltersLeft, kLower + 675, kClientWidth - kFiltersLeft - 120, kTagsHeight - 675);
 
   QLabel* exportLabel = label("lblExport", tr("Export:"), 120, kBottom);
@@ -327,7 +329,7 @@ void frmSummary::FillTables() {
   lblTotal_->setText(FromBytes(SummarySentence(view_.shown, format)));
   lblMoney_->setText(FromBytes(MoneySentence(view_, format, separator)));
   lblBalance_->setText(FromBytes(BalanceSentence(view_, format)));
-  const QString amount = s.currency.empty() ? "Amount" : "Amount (" + FromBytes(s.currency) + ")";
+  const QString amount = s.currency.empty() ? tr("Amount") : tr("Amount (%1)").arg(FromBytes(s.currency));
   const auto fill = [](QTreeWidget* table, const QList<QTreeWidgetItem*>& rows) {
     table->clear();
     table->addTopLevelItems(rows);
@@ -360,7 +362,7 @@ void frmSummary::FillFilters() {
   for (const std::string& chosen : ask_.filter.projects)
     if (std::find(projects.begin(), projects.end(), chosen) == projects.end()) projects.push_back(chosen);
   cboProject_->clear();
-  cboProject_->addItem("All projects");
+  cboProject_->addItem(tr("All projects"));
   for (const std::string& project : projects) {
     cboProject_->addItem(FromBytes(project));
     if (!ask_.filter.projects.empty() && ask_.filter.projects.front() == project) cboProject_->setCurrentIndex(cboProject_->count() - 1);

@@ -8,6 +8,7 @@
 
 #include "billing/tags.h"
 #include "store/record_store.h"
+#include "platform/translate.h"
 
 namespace tw {
 namespace {
@@ -303,7 +304,7 @@ ChartData ChartOf(const Summary& summary, const DateFormat& format, std::size_t 
   for (std::size_t i = 0; i < own; ++i) chart.series.push_back(summary.projects[i].project);
   chart.colours = ColoursOf(chart.series);
   if (withTime > own) {
-    chart.series.push_back("Other");
+    chart.series.push_back(Tr("Summary", "Other"));
     chart.colours.push_back(kOtherColour);
   }
   chart.hours.assign(chart.series.size(), std::vector<double>(chart.bars.size(), 0.0));

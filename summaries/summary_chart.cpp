@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "desktop/qt_text.h"
+#include "desktop/qt_translations.h"
 #include "widgets/twips.h"
 
 namespace tw {
@@ -96,7 +97,7 @@ void SummaryChart::paintEvent(QPaintEvent*) {
 
   // Hours up the side, with a light line across at each step.
   painter.setPen(Qt::black);
-  painter.drawText(QRect(0, 0, plot.left() + 40, line), Qt::AlignLeft, "Hours");
+  painter.drawText(QRect(0, 0, plot.left() + 40, line), Qt::AlignLeft, QTr("tw::SummaryChart", "Hours"));
   for (double h = 0; h <= layout.top + 1e-9; h += layout.step) {
     const int y = plot.bottom() - static_cast<int>(std::lround(h / layout.top * plot.height()));
     painter.setPen(QColor(214, 214, 170));
@@ -130,7 +131,7 @@ void SummaryChart::paintEvent(QPaintEvent*) {
                        Qt::AlignHCenter | Qt::AlignTop, FromBytes(data_.bars[bar]));
   }
   if (data_.series.empty())
-    painter.drawText(plot, Qt::AlignCenter, "No time recorded in this period");
+    painter.drawText(plot, Qt::AlignCenter, QTr("tw::SummaryChart", "No time recorded in this period"));
 
   // The legend: a box of each project's colour and its name.
   int rows = 0;

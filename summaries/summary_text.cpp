@@ -112,13 +112,13 @@ SummaryView ReadSummaryView(const Files& files, const FolderReports& reports, co
   try {
     RatesFolder rates = ReadRates(files, folder);
     view.rates = std::move(rates.book);
-    for (const RatesProblem& problem : rates.problems) view.problems.push_back(ProblemText(problem) + " (left out).");
+    for (const RatesProblem& problem : rates.problems) view.problems.push_back(Arg(Tr("Summary", "%1 (left out)."), {ProblemText(problem)}));
   } catch (const RunError& e) {
-    view.problems.push_back("The rates could not be read: " + e.description() + ".");
+    view.problems.push_back(Arg(Tr("Summary", "The rates could not be read: %1."), {e.description()}));
   }
   for (const std::string& project : view.rates.Projects()) view.anyRates |= !view.rates.Terms(project)->rates.empty();
   if (settings) view.work = ReadWorkSettings(*settings);
-  for (const std::string& problem : view.work.problems) view.problems.push_back("The setting " + problem);
+  for (const std::string& problem : view.work.problems) view.problems.push_back(Arg(Tr("Summary", "The setting %1"), {problem}));
 
   SummaryAsk summary = AskOf(view, ask);
   std::optional<WorkBalance> balance;
@@ -153,28 +153,31 @@ std::string MoneyText(Cents cents, const std::string& currency, std::string_view
 }
 
 std::string MoneySentence(const SummaryView& view, const DateFormat& format, std::string_view separator) {
-  if (!view.anyRates) return "No hourly rates are set: Report > Rates... sets a project's rate, and whether it is billable.";
+  if (!view.anyRates)
+    return Tr("Summary", "No hourly rates are set: Report > Rates... sets a project's rate, and whether it is billable.");
   const Summary& s = view.shown.summary;
   const auto time = [&](std::int64_t seconds) {
-    return format.FormatDuration(seconds) + " (" + HoursText(seconds) + " hours)";
+    return Arg(Tr("Summary", "%1 (%2 hours)"), {format.FormatDuration(seconds), HoursText(seconds)});
   };
-  std::string text = "Billable: " + time(s.money.billableSeconds) + ", " + MoneyText(s.money.billable, s.currency, separator) + ".";
+  std::string text = Arg(Tr("Summary", "Billable: %1, %2."),
+                         {time(s.money.billableSeconds), MoneyText(s.money.billable, s.currency, separator)});
   const std::int64_t notBillable = s.money.seconds - s.money.billableSeconds;
   if (notBillable > 0 || s.money.notBillable > 0)
-    text += "  Not billable: " + time(notBillable) + ", worth " + MoneyText(s.money.notBillable, s.currency, separator) +
-            " at its rates.";
+    text += "  " + Arg(Tr("Summary", "Not billable: %1, worth %2 at its rates."),
+                       {time(notBillable), MoneyText(s.money.notBillable, s.currency, separator)});
   return text;
 }
 
 std::string BalanceSentence(const SummaryView& view, const DateFormat& format) {
   std::string text;
   if (!view.balances) {
-    text = "No working-time target is set: Option > Preferences... sets one.";
+    text = Tr("Summary", "No working-time target is set: Option > Preferences... sets one.");
   } else {
     const Balances& b = *view.balances;
-    text = "Balance: today " + BalanceText(b.day.Over()) + ", this week " + BalanceText(b.week.Over()) + ", this month " +
-           BalanceText(b.month.Over());
-    if (b.since) text += ", since " + format.FormatDate({*view.work.since, 0}) + " " + BalanceText(b.since->Over());
+    text = Arg(Tr("Summary", "Balance: today %1, this week %2, this month %3"),
+               {BalanceText(b.day.Over()), BalanceText(b.week.Over()), BalanceText(b.month.Over())});
+    if (b.since)
+      text += Arg(Tr("Summary", ", since %1 %2"), {format.FormatDate({*view.work.since, 0}), BalanceText(b.since->Over())});
     text += ".";
   }
   for (const std::string& problem : view.problems) text += "  " + problem;

@@ -16,6 +16,7 @@
 #include "desktop/qt_locale.h"
 #include "desktop/qt_text.h"
 #include "platform/platform.h"
+#include "platform/translate.h"
 #include "report/report_form.h"
 #include "store/folder_reports.h"
 #include "timeline/frm_timeline_add.h"
@@ -32,9 +33,10 @@ namespace {
 // The window's design, in twips: as wide as the Summary, and taller for the hours.
 constexpr double kClientWidth = 11400, kClientHeight = 8400;
 
-constexpr const char* kHint =
+constexpr const char* kHint = TW_TEXT(
+    "tw::frmTimeline",
     "Drag a stretch to move it, an edge to change its start or end, free time to add one "
-    "(Shift snaps to 5 minutes, Ctrl to 15). Alt+arrows change the selected one; Enter saves.";
+    "(Shift snaps to 5 minutes, Ctrl to 15). Alt+arrows change the selected one; Enter saves.");
 
 const DateFormat& User() { return *platform().dateFormat; }
 
@@ -45,8 +47,8 @@ QDate QDateOf(std::int64_t day) {
 
 std::int64_t DayOf(const QDate& date) { return DayFromCivil({date.year(), date.month(), date.day()}); }
 
-QLabel* Caption(QWidget* parent, const char* name, const char* text, QWidget* buddy) {
-  QLabel* label = MakeLabel(parent, name, QString::fromUtf8(text));
+QLabel* Caption(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
+  QLabel* label = MakeLabel(parent, name, text);
   label->setBuddy(buddy);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   return label;
@@ -56,7 +58,7 @@ QLabel* Caption(QWidget* parent, const char* name, const char* text, QWidget* bu
 
 frmTimeline::frmTimeline(MainView& main, QWidget* parent) : QDialog(parent), main_(main) {
   setObjectName("frmTimeline");
-  setWindowTitle("Timeline");
+  setWindowTitle(tr("Timeline"));
   setModal(false);
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -69,9 +71,9 @@ frmTimeline::frmTimeline(MainView& main, QWidget* parent) : QDialog(parent), mai
 }
 
 void frmTimeline::Build() {
-  cmdPrevious_ = MakeButton(this, "cmdPrevious", "&Previous", "Show the day or week before");
-  cmdToday_ = MakeButton(this, "cmdToday", "&Today", "Show today");
-  cmdNext_ = MakeButton(this, "cmdNext", "&Next", "Show the day or week after");
+  cmdPrevious_ = MakeButton(this, "cmdPrevious", tr("&Previous"), tr("Show the day or week before"));
+  cmdToday_ = MakeButton(this, "cmdToday", tr("&Today"), tr("Show today"));
+  cmdNext_ = MakeButton(this, "cmdNext", tr("&Next"), tr("Show the day or week after"));
   dtpDay_ = new QDateEdit(this);
   dtpDay_->setObjectName("dtpDay");
   dtpDay_->setCalendarPopup(true);
@@ -80,14 +82,14 @@ void frmTimeline::Build() {
     if (const size_t y = pattern.find("yy"); y != std::string::npos) pattern.replace(y, 2, "yyyy");
   dtpDay_->setDisplayFormat(FromBytes(pattern));
   dtpDay_->setDateRange(QDateOf(kReadableDays.first + 7), QDateOf(kReadableDays.last - 7));
-  dtpDay_->setToolTip("The day shown, or a day of the week shown");
+  dtpDay_->setToolTip(tr("The day shown, or a day of the week shown"));
   cboView_ = new QComboBox(this);
   cboView_->setObjectName("cboView");
-  cboView_->addItems({"Day", "Week"});
+  cboView_->addItems({tr("Day"), tr("Week")});
   cboSnap_ = new QComboBox(this);
   cboSnap_->setObjectName("cboSnap");
-  for (int minutes : kSnapSteps) cboSnap_->addItem(minutes == 1 ? "1 minute" : QString("%1 minutes").arg(minutes));
-  cboSnap_->setToolTip("The step a dragged or moved time keeps to");
+  for (int minutes : kSnapSteps) cboSnap_->addItem(FromBytes(TrN("Report", "%n minutes", "%n minute", minutes)));
+  cboSnap_->setToolTip(tr("The step a dragged or moved time keeps to"));
   lblTotal_ = MakeLabel(this, "lblTotal", "");
   QFont bold = lblTotal_->font();
   bold.setBold(true);
@@ -96,13 +98,13 @@ void frmTimeline::Build() {
 
   view_ = new TimelineView(this);
   view_->setObjectName("tlnTimeline");
-  view_->setAccessibleName("Timeline");
-  lblReadout_ = MakeLabel(this, "lblReadout", kHint);
+  view_->setAccessibleName(tr("Timeline"));
+  lblReadout_ = MakeLabel(this, "lblReadout", tr(kHint));
   lblReadout_->setWordWrap(true);
   // Two lines always, so that what a drag shows never moves the buttons.
   lblReadout_->setMinimumHeight(2 * lblReadout_->fontMetrics().height());
-  cmdAdd_ = MakeButton(this, "cmdAdd", "&Add...", "Add a stretch in the selected free time");
-  cmdClose_ = MakeButton(this, "cmdClose", "&Close", "");
+  cmdAdd_ = MakeButton(this, "cmdAdd", tr("&Add..."), tr("Add a stretch in the selected free time"));
+  cmdClose_ = MakeButton(this, "cmdClose", tr("&Close"), "");
 
   const int spacing = TwipsToPixels(120);
   auto* top = new QHBoxLayout;
@@ -111,11 +113,11 @@ void frmTimeline::Build() {
   top->addWidget(cmdToday_);
   top->addWidget(cmdNext_);
   top->addSpacing(spacing);
-  top->addWidget(Caption(this, "lblDay", "&Date:", dtpDay_));
+  top->addWidget(Caption(this, "lblDay", tr("&Date:"), dtpDay_));
   top->addWidget(dtpDay_);
-  top->addWidget(Caption(this, "lblView", "Sho&w:", cboView_));
+  top->addWidget(Caption(this, "lblView", tr("Sho&w:"), cboView_));
   top->addWidget(cboView_);
-  top->addWidget(Caption(this, "lblSnap", "&Snap:", cboSnap_));
+  top->addWidget(Caption(this, "lblSnap", tr("&Snap:"), cboSnap_));
   top->addWidget(cboSnap_);
   top->addStretch(1);
   top->addWidget(lblTotal_);
@@ -229,7 +231,7 @@ void frmTimeline::Refresh(std::optional<std::int64_t> select) {
     // No report yet is an empty timeline, not a problem.
     FileMissing([&] { stretches_ = store.Stretches(StoredPeriodOf(period_)); });
   } catch (const RunError& e) {
-    problem_ = "The report could not be read: " + e.description();
+    problem_ = ToBytes(tr("The report could not be read: %1").arg(FromBytes(e.description())));
   }
   Redraw(select);
   WatchReport();
@@ -240,19 +242,19 @@ void frmTimeline::Redraw(std::optional<std::int64_t> select) {
   t.problem = problem_;
   const DateTime first{period_.first, 0}, last{period_.last, 0};
   const std::string total = User().FormatDuration(t.totalSeconds);
-  lblTotal_->setText(FromBytes((week_ ? "Week: " : "Day: ") + total));
-  lblTotal_->setToolTip(week_ ? "The week's total, as tallywright-report --week gives it"
-                              : "The day's total, as the daily report gives it");
-  view_->setAccessibleDescription(
-      FromBytes((week_ ? "Week of " + User().WeekdayName(first) + " " + User().FormatNumericDate(first) + " to " +
-                             User().WeekdayName(last) + " " + User().FormatNumericDate(last)
-                       : User().WeekdayName(first) + " " + User().FormatNumericDate(first)) +
-                ", " + total + " recorded"));
+  lblTotal_->setText((week_ ? tr("Week: %1") : tr("Day: %1")).arg(FromBytes(total)));
+  lblTotal_->setToolTip(week_ ? tr("The week's total, as tallywright-report --week gives it")
+                              : tr("The day's total, as the daily report gives it"));
+  const auto named = [](const DateTime& day) {
+    return FromBytes(User().WeekdayName(day) + " " + User().FormatNumericDate(day));
+  };
+  view_->setAccessibleDescription(week_ ? tr("Week of %1 to %2, %3 recorded").arg(named(first), named(last), FromBytes(total))
+                                        : tr("%1, %2 recorded").arg(named(first), FromBytes(total)));
   view_->SetTimeline(std::move(t), select);
   if (!problem_.empty()) lblReadout_->setText(FromBytes(problem_));
 }
 
-void frmTimeline::Readout(const QString& text) { lblReadout_->setText(text.isEmpty() ? (problem_.empty() ? kHint : FromBytes(problem_)) : text); }
+void frmTimeline::Readout(const QString& text) { lblReadout_->setText(text.isEmpty() ? (problem_.empty() ? tr(kHint) : FromBytes(problem_)) : text); }
 
 void frmTimeline::WatchReport() {
   const std::string folder = platform().system->DataFolder();
@@ -296,7 +298,7 @@ MendOutcome frmTimeline::Mend(const std::function<MendResult(const MendPlace&, b
         confirmed = true;
         continue;
       case MendOutcome::Stale:
-        p.dialogs->MsgBox(kStaleStretchMessage, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
+        p.dialogs->MsgBox(Tr("Timeline", kStaleStretchMessage), MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
         Refresh();
         return result.outcome;
       case MendOutcome::Refused:
@@ -315,14 +317,15 @@ void frmTimeline::Move(const Block& block, const DateTime& start, const DateTime
 void frmTimeline::Delete(const Block& block) {
   Platform& p = platform();
   if (block.running) {
-    p.dialogs->MsgBox(kRunningNotDeleted, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
+    p.dialogs->MsgBox(Tr("Timeline", kRunningNotDeleted), MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
     return;
   }
   // A key pressed by mistake would lose a stretch: the question names it.
   std::string name = block.project + ", " + SpanText(User(), block.from, block.to, true);
   if (!block.comment.empty()) name += ", " + block.comment;
-  if (p.dialogs->MsgBox("Delete this stretch?\n\n" + name, MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2,
-                        "Delete Stretch") != MsgResult::Yes)
+  if (p.dialogs->MsgBox(ToBytes(tr("Delete this stretch?\n\n%1").arg(FromBytes(name))),
+                        MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2,
+                        ToBytes(tr("Delete Stretch"))) != MsgResult::Yes)
     return;
   Mend([&](const MendPlace& place, bool) { return DeleteBlock(place, block); }, block.from);
 }
@@ -330,8 +333,8 @@ void frmTimeline::Delete(const Block& block) {
 void frmTimeline::Edit(const Block& block) {
   Platform& p = platform();
   if (!block.stored) {
-    p.dialogs->MsgBox("The running stretch is changed in the main window. Here its start can be dragged, or moved "
-                      "with Alt+Up and Alt+Down and saved with Enter.",
+    p.dialogs->MsgBox(ToBytes(tr("The running stretch is changed in the main window. Here its start can be dragged, "
+                                 "or moved with Alt+Up and Alt+Down and saved with Enter.")),
                       MsgStyle::OkOnly + MsgStyle::Information, kProductName);
     return;
   }

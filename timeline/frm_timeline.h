@@ -11,6 +11,7 @@
 #include "timeline/mend.h"
 #include "timeline/timeline_view.h"
 #include "widgets/registration.h"
+#include "platform/translate.h"
 
 class QComboBox;
 class QDateEdit;
@@ -88,7 +89,8 @@ class frmTimeline : public QDialog, public RegisteredForm<frmTimeline> {
 
 // Told when a stretch changed after the timeline showed it, so that a change was not written.
 inline constexpr const char* kStaleStretchMessage =
-    "This stretch has been changed since the timeline showed it, so your change was not saved. The "
-    "timeline is shown again as the report now stands.";
+    TW_TEXT("Timeline",
+            "This stretch has been changed since the timeline showed it, so your change was not saved. The "
+            "timeline is shown again as the report now stands.");
 
 }  // namespace tw

@@ -21,7 +21,7 @@ frmTimelineAdd::frmTimelineAdd(QWidget* parent, const std::vector<std::string>& 
                                std::function<bool(const EntryTexts&)> apply)
     : QDialog(parent), apply_(std::move(apply)) {
   setObjectName("frmTimelineAdd");
-  setWindowTitle("Add Stretch");
+  setWindowTitle(tr("Add Stretch"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setWindowModality(Qt::ApplicationModal);
@@ -32,11 +32,11 @@ frmTimelineAdd::frmTimelineAdd(QWidget* parent, const std::vector<std::string>& 
     const char* name;
     const char* text;
   };
-  const Caption labels[] = {{"lblProject", "&Project"}, {"lblProjectStart", "&Start Time"},
-                            {"lblProjectEnd", "&End Time"}, {"lblComment", "C&omment"}};
+  const Caption labels[] = {{"lblProject", QT_TR_NOOP("&Project")}, {"lblProjectStart", QT_TR_NOOP("&Start Time")},
+                            {"lblProjectEnd", QT_TR_NOOP("&End Time")}, {"lblComment", QT_TR_NOOP("C&omment")}};
   QLabel* made[4];
   for (int i = 0; i < 4; ++i) {
-    made[i] = MakeLabel(this, labels[i].name, QString::fromUtf8(labels[i].text));
+    made[i] = MakeLabel(this, labels[i].name, tr(labels[i].text));
     PlaceTwips(made[i], 120, 150 + 360 * i, 1455, 255);
   }
   cboProject_ = new QComboBox(this);
@@ -60,9 +60,9 @@ frmTimelineAdd::frmTimelineAdd(QWidget* parent, const std::vector<std::string>& 
   made[1]->setBuddy(txtStart_);
   made[2]->setBuddy(txtEnd_);
   made[3]->setBuddy(txtComment_);
-  cmdCancel_ = MakeButton(this, "cmdCancel", "&Cancel", "");
+  cmdCancel_ = MakeButton(this, "cmdCancel", tr("&Cancel"), "");
   PlaceTwips(cmdCancel_, 120, 1605, 855, 375);
-  cmdAdd_ = MakeButton(this, "cmdAdd", "&Add", "Add the stretch to the report");
+  cmdAdd_ = MakeButton(this, "cmdAdd", tr("&Add"), tr("Add the stretch to the report"));
   PlaceTwips(cmdAdd_, 3240, 1605, 855, 375);
   connect(cmdCancel_, &QPushButton::clicked, this, [this] { reject(); });
   connect(cmdAdd_, &QPushButton::clicked, this, [this] {

@@ -7,6 +7,7 @@
 #include "report/report_form.h"
 #include "tracking/running.h"
 #include "tracking/write_record.h"
+#include "platform/translate.h"
 
 namespace tw {
 namespace {
@@ -38,13 +39,17 @@ std::string OverlapQuestion(const MendPlace& place, const std::vector<StoredStre
   if (countRunning && place.tracker)
     if (const auto running = place.tracker->Running()) {
       const std::int64_t a = MomentOf(running->start);
-      if (a < to && place.unixNow > from) names.push_back(Named(running->project, a, std::max(a, place.unixNow)) + " (running)");
+      if (a < to && place.unixNow > from) names.push_back(Arg(Tr("Timeline", "%1 (running)"), {Named(running->project, a, std::max(a, place.unixNow))}));
     }
   if (names.empty()) return "";
-  std::string text = "This would overlap " + names.front();
-  if (names.size() == 2) text += " and " + names[1];
-  if (names.size() > 2) text += " and " + std::to_string(names.size() - 1) + " other stretches";
-  return text + ". Change it anyway?";
+  if (names.size() == 1) return Arg(Tr("Timeline", "This would overlap %1. Change it anyway?"), {names.front()});
+  if (names.size() == 2)
+    return Arg(Tr("Timeline", "This would overlap %1 and %2. Change it anyway?"), {names.front(), names[1]});
+  // The count as a plain name: lupdate reads no expression in a call's last argument.
+  const auto others = static_cast<long long>(names.size() - 1);
+  return Arg(TrN("Timeline", "This would overlap %1 and %n other stretches. Change it anyway?",
+                 "This would overlap %1 and %n other stretch. Change it anyway?", others),
+             {names.front()});
 }
 
 std::int64_t DayOf(std::int64_t moment) { return LocalOf(moment).day; }
@@ -71,7 +76,7 @@ MendResult Write(const MendPlace& place, const StoredStretch& was, const std::op
     if (made) *made = StoreChange{StoreChange::Change, ref, replacement, ""};
     return Result(MendOutcome::Written);
   } catch (const RunError& e) {
-    return Result(MendOutcome::Failed, "The report could not be changed: " + e.description());
+    return Result(MendOutcome::Failed, Arg(Tr("Timeline", "The report could not be changed: %1"), {e.description()}));
   }
 }
 
@@ -87,7 +92,7 @@ DateFormat OwnForm(const MendPlace& place) {
 MendResult ChangeTimes(const MendPlace& place, const StoredStretch& was, const DateTime& start, const DateTime& end,
                        bool overlapConfirmed, StoreChange* made) {
   const std::int64_t from = MomentOf(start), to = MomentOf(end);
-  if (to <= from) return Result(MendOutcome::Refused, kEndBeforeStart);
+  if (to <= from) return Result(MendOutcome::Refused, Tr("Timeline", kEndBeforeStart));
   const RecordFields f = was.fields();
   const std::string line =
       RecordLine(f.project, was.format->FormatGeneral(start), was.format->FormatGeneral(end), f.comment);
@@ -100,7 +105,7 @@ MendResult ChangeEntry(const MendPlace& place, const StoredStretch& was, const E
   if (const auto problem = CheckEntry(entry, form, form.FormatGeneral(LocalOf(place.unixNow))))
     return Result(MendOutcome::Refused, problem->message);
   const std::int64_t from = MomentOf(*form.Parse(entry.start)), to = MomentOf(*form.Parse(entry.end));
-  if (to <= from) return Result(MendOutcome::Refused, kEndBeforeStart);
+  if (to <= from) return Result(MendOutcome::Refused, Tr("Timeline", kEndBeforeStart));
   return Write(place, was, EntryLine(entry), std::pair{from, to}, overlapConfirmed, made);
 }
 
@@ -111,12 +116,12 @@ MendResult DeleteStretch(const MendPlace& place, const StoredStretch& was, Store
 MendResult AddStretch(const MendPlace& place, const EntryTexts& entry, bool overlapConfirmed, StoreChange* made) {
   try {
     const DateFormat form = OwnForm(place);
-    if (entry.project.empty()) return Result(MendOutcome::Refused, "Choose or type the stretch's project.");
+    if (entry.project.empty()) return Result(MendOutcome::Refused, Tr("Timeline", "Choose or type the stretch's project."));
     if (const auto problem = CheckEntry(entry, form, form.FormatGeneral(LocalOf(place.unixNow))))
       return Result(MendOutcome::Refused, problem->message);
     const DateTime start = *form.Parse(entry.start), end = *form.Parse(entry.end);
     const std::int64_t from = MomentOf(start), to = MomentOf(end);
-    if (to <= from) return Result(MendOutcome::Refused, kEndBeforeStart);
+    if (to <= from) return Result(MendOutcome::Refused, Tr("Timeline", kEndBeforeStart));
     if (!overlapConfirmed) {
       const std::string question = OverlapQuestion(place, Read(place, start.day - 1, end.day), nullptr, from, to, true);
       if (!question.empty()) return Result(MendOutcome::Confirm, question);
@@ -127,7 +132,7 @@ MendResult AddStretch(const MendPlace& place, const EntryTexts& entry, bool over
     if (made) *made = StoreChange{StoreChange::Append, {}, std::nullopt, line};
     return Result(MendOutcome::Written);
   } catch (const RunError& e) {
-    return Result(MendOutcome::Failed, "The stretch could not be added to the report: " + e.description());
+    return Result(MendOutcome::Failed, Arg(Tr("Timeline", "The stretch could not be added to the report: %1"), {e.description()}));
   }
 }
 
@@ -135,29 +140,29 @@ MendResult MoveRunningStart(const MendPlace& place, const RunningStretchView& wa
                             bool overlapConfirmed) {
   if (!place.tracker || place.tracker->Running() != was) return Result(MendOutcome::Stale);
   const std::int64_t from = MomentOf(start);
-  if (from > place.unixNow) return Result(MendOutcome::Refused, kRunningStartAfterNow);
+  if (from > place.unixNow) return Result(MendOutcome::Refused, Tr("Timeline", kRunningStartAfterNow));
   if (!overlapConfirmed) {
     try {
       const std::string question =
           OverlapQuestion(place, Read(place, start.day - 1, DayOf(place.unixNow)), nullptr, from, place.unixNow, false);
       if (!question.empty()) return Result(MendOutcome::Confirm, question);
     } catch (const RunError& e) {
-      return Result(MendOutcome::Failed, "The report could not be read: " + e.description());
+      return Result(MendOutcome::Failed, Arg(Tr("Timeline", "The report could not be read: %1"), {e.description()}));
     }
   }
-  if (!place.tracker->MoveStart(start)) return Result(MendOutcome::Failed, "The running stretch's start could not be moved.");
+  if (!place.tracker->MoveStart(start)) return Result(MendOutcome::Failed, Tr("Timeline", "The running stretch's start could not be moved."));
   return Result(MendOutcome::Written);
 }
 
 MendResult MoveBlock(const MendPlace& place, const Block& block, const DateTime& start, const DateTime& end,
                      bool overlapConfirmed, StoreChange* made) {
   if (block.stored) return ChangeTimes(place, *block.stored, start, end, overlapConfirmed, made);
-  if (MomentOf(end) != block.to) return Result(MendOutcome::Refused, kRunningEndsByEndProject);
+  if (MomentOf(end) != block.to) return Result(MendOutcome::Refused, Tr("Timeline", kRunningEndsByEndProject));
   return MoveRunningStart(place, RunningStretchView{block.project, block.comment, block.start}, start, overlapConfirmed);
 }
 
 MendResult DeleteBlock(const MendPlace& place, const Block& block, StoreChange* made) {
-  if (!block.stored) return Result(MendOutcome::Refused, kRunningNotDeleted);
+  if (!block.stored) return Result(MendOutcome::Refused, Tr("Timeline", kRunningNotDeleted));
   return DeleteStretch(place, *block.stored, made);
 }
 

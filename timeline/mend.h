@@ -16,6 +16,7 @@
 #include "store/record_store.h"
 #include "timeline/timeline.h"
 #include "viewer/entry.h"
+#include "platform/translate.h"
 
 namespace tw {
 
@@ -50,12 +51,12 @@ struct StoreChange {
   std::string line;                        // Append: the record line added
 };
 
-inline constexpr const char* kEndBeforeStart = "A stretch cannot end before it starts.";
+inline constexpr const char* kEndBeforeStart = TW_TEXT("Timeline", "A stretch cannot end before it starts.");
 inline constexpr const char* kRunningNotDeleted =
-    "The running stretch cannot be deleted while it runs. End it with EndProject first.";
-inline constexpr const char* kRunningStartAfterNow = "The running stretch cannot start after now.";
+    TW_TEXT("Timeline", "The running stretch cannot be deleted while it runs. End it with EndProject first.");
+inline constexpr const char* kRunningStartAfterNow = TW_TEXT("Timeline", "The running stretch cannot start after now.");
 inline constexpr const char* kRunningEndsByEndProject =
-    "The running stretch ends when you press EndProject: only its start can be moved.";
+    TW_TEXT("Timeline", "The running stretch ends when you press EndProject: only its start can be moved.");
 
 // A block as the timeline drew it, given the times [start, end) (a move, or one edge dragged): a
 // stored stretch by ChangeTimes, the running stretch by MoveRunningStart (its end stays now).

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "platform/platform.h"
+#include "platform/translate.h"
 
 namespace tw {
 
@@ -111,39 +112,38 @@ std::string SpanText(const DateFormat& user, std::int64_t from, std::int64_t to,
   const DateTime a = LocalOf(from), b = LocalOf(to);
   const bool midnight = b.day == a.day + 1 && b.seconds == 0;
   const bool twoDays = b.day != a.day && !midnight;
-  std::string text = (weekday || twoDays ? user.WeekdayName(a) + " " : "") + ShortTime(user, a) + " to ";
-  if (midnight) return text + "midnight";
-  if (twoDays) text += user.WeekdayName(b) + " ";
-  return text + ShortTime(user, b);
+  const std::string start = (weekday || twoDays ? user.WeekdayName(a) + " " : "") + ShortTime(user, a);
+  if (midnight) return Arg(Tr("Timeline", "%1 to midnight"), {start});
+  return Arg(Tr("Timeline", "%1 to %2"), {start, (twoDays ? user.WeekdayName(b) + " " : "") + ShortTime(user, b)});
 }
 
 std::string TimesText(const Block& b, const DateFormat& user) {
-  if (b.running) return ShortTime(user, b.start) + " to now";
-  if (!b.end) return ShortTime(user, b.start) + ", no end";
+  if (b.running) return Arg(Tr("Timeline", "%1 to now"), {ShortTime(user, b.start)});
+  if (!b.end) return Arg(Tr("Timeline", "%1, no end"), {ShortTime(user, b.start)});
   return SpanText(user, b.from, b.to, false);
 }
 
 std::string ItemName(const Timeline& timeline, const TimelineItem& item, const DateFormat& user) {
-  if (item.kind == TimelineItem::Gap) return "Free, " + SpanText(user, item.from, item.to, false);
+  if (item.kind == TimelineItem::Gap) return Arg(Tr("Timeline", "Free, %1"), {SpanText(user, item.from, item.to, false)});
   const Block& b = timeline.blocks[item.block];
   std::string name = b.project + ", " + TimesText(b, user);
   if (!b.comment.empty()) name += ", " + b.comment;
-  if (b.running) name += ", running";
-  if (b.otherMachine) name += ", on " + b.device;
-  if (b.lane.overlaps) name += ", overlaps another stretch";
+  if (b.running) name += Tr("Timeline", ", running");
+  if (b.otherMachine) name += Arg(Tr("Timeline", ", on %1"), {b.device});
+  if (b.lane.overlaps) name += Tr("Timeline", ", overlaps another stretch");
   return name;
 }
 
 std::string BlockTip(const Block& b, const DateFormat& user) {
   std::string tip = b.project + "\n" + TimesText(b, user);
-  if (b.running) tip += " (" + user.FormatDuration(b.to - b.from) + ", running)";
+  if (b.running) tip += Arg(Tr("Timeline", " (%1, running)"), {user.FormatDuration(b.to - b.from)});
   else if (b.seconds) tip += " (" + user.FormatDuration(*b.seconds) + ")";
   if (!b.comment.empty()) tip += "\n" + b.comment;
   if (!b.device.empty()) {
-    tip += "\nRecorded on " + b.device;
-    if (!b.amendedOn.empty()) tip += ", edited on " + b.amendedOn;
+    tip += "\n" + Arg(Tr("Timeline", "Recorded on %1"), {b.device});
+    if (!b.amendedOn.empty()) tip += Arg(Tr("Timeline", ", edited on %1"), {b.amendedOn});
   }
-  if (b.lane.overlaps) tip += "\nOverlaps another stretch";
+  if (b.lane.overlaps) tip += "\n" + Tr("Timeline", "Overlaps another stretch");
   return tip;
 }
 

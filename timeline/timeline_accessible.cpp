@@ -9,17 +9,20 @@
 
 #include "desktop/qt_text.h"
 #include "platform/platform.h"
+#include "platform/translate.h"
 #include "timeline/timeline_view.h"
+#include "desktop/qt_translations.h"
 
 namespace tw {
 namespace {
 
 constexpr const char* kDeleteAction = "Delete";
-constexpr const char* kKeysHelp =
+constexpr const char* kKeysHelp = TW_TEXT(
+    "TimelineAccessible",
     "Up and Down go from item to item, Left and Right to the same time of the next or last day, Tab from stretch "
     "to stretch. Enter edits a stretch or adds one in free time, Insert adds, Delete deletes. Alt+Up and Alt+Down "
     "move the start, Alt+Shift+Up and Alt+Shift+Down the end, Alt+Left and Alt+Right the whole stretch, "
-    "Alt+Page Up and Alt+Page Down by a day; Enter saves such a change, Escape leaves it.";
+    "Alt+Page Up and Alt+Page Down by a day; Enter saves such a change, Escape leaves it.");
 
 // The registered objects of each view's items, by index.
 std::map<const TimelineView*, std::vector<QAccessible::Id>>& Registered() {
@@ -53,9 +56,9 @@ class TimelineItemAccessible : public QAccessibleInterface, public QAccessibleAc
       case QAccessible::Description:
         return item.kind == TimelineItem::Stretch
                    ? FromBytes(BlockTip(view_->timeline().blocks[item.block], *platform().dateFormat))
-                   : QString("Free time: Enter or Insert adds a stretch here");
+                   : QTr("TimelineAccessible", "Free time: Enter or Insert adds a stretch here");
       case QAccessible::Help:
-        return kKeysHelp;
+        return QTr("TimelineAccessible", kKeysHelp);
       default:
         return {};
     }
@@ -99,10 +102,11 @@ class TimelineItemAccessible : public QAccessibleInterface, public QAccessibleAc
   }
   QString localizedActionDescription(const QString& name) const override {
     const bool stretch = isValid() && view_->items()[static_cast<std::size_t>(index_)].kind == TimelineItem::Stretch;
-    if (name == pressAction()) return stretch ? "Edit the stretch" : "Add a stretch in this free time";
-    if (name == kDeleteAction) return "Delete the stretch";
-    if (name == setFocusAction()) return "Select it";
-    if (name == showMenuAction()) return "Show its menu";
+    if (name == pressAction())
+      return stretch ? QTr("TimelineAccessible", "Edit the stretch") : QTr("TimelineAccessible", "Add a stretch in this free time");
+    if (name == kDeleteAction) return QTr("TimelineAccessible", "Delete the stretch");
+    if (name == setFocusAction()) return QTr("TimelineAccessible", "Select it");
+    if (name == showMenuAction()) return QTr("TimelineAccessible", "Show its menu");
     return {};
   }
   QStringList keyBindingsForAction(const QString& name) const override {
@@ -167,7 +171,7 @@ class TimelineAccessible : public QAccessibleWidget {
     return index >= 0 ? child(index) : nullptr;
   }
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Help) return kKeysHelp;
+    if (t == QAccessible::Help) return QTr("TimelineAccessible", kKeysHelp);
     return QAccessibleWidget::text(t);
   }
 };

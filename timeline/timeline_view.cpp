@@ -16,6 +16,7 @@
 #include "desktop/qt_text.h"
 #include "platform/platform.h"
 #include "timeline/timeline_accessible.h"
+#include "platform/translate.h"
 
 namespace tw {
 namespace {
@@ -68,12 +69,13 @@ class TimelineHeader : public QWidget {
       for (const Block& b : view_->timeline_.blocks)
         if (b.stored && b.start.day == day) ++stretches;
       const DateTime d{day, 0};
+      const std::int64_t hours = ColumnOf(day).Seconds() / 3600;
       QToolTip::showText(help->globalPos(),
-                         FromBytes(User().WeekdayName(d) + " " + User().FormatNumericDate(d) + ": " +
-                                   User().FormatDuration(view_->timeline_.TotalOf(day)) + " in " +
-                                   std::to_string(stretches) + (stretches == 1 ? " stretch" : " stretches") +
+                         FromBytes(Arg(TrN("Timeline", "%1: %2 in %n stretches", "%1: %2 in %n stretch", stretches),
+                                       {User().WeekdayName(d) + " " + User().FormatNumericDate(d),
+                                        User().FormatDuration(view_->timeline_.TotalOf(day))}) +
                                    (ColumnOf(day).Seconds() != 86400
-                                        ? ", a day of " + std::to_string(ColumnOf(day).Seconds() / 3600) + " hours"
+                                        ? TrN("Timeline", ", a day of %n hours", ", a day of %n hour", hours)
                                         : "")),
                          this);
       return true;
@@ -183,7 +185,7 @@ void TimelineView::SetTimeline(Timeline timeline, std::optional<std::int64_t> se
     QColor hatch = ink;
     hatch.setAlpha(50);
     looks_.push_back({FromBytes(b.project), FromBytes(TimesText(b, User())), ShortTime(b.from), FromBytes(b.comment),
-                      b.otherMachine ? "on " + FromBytes(b.device) : QString(), fill, ink, fill.darker(150),
+                      b.otherMachine ? tr("on %1").arg(FromBytes(b.device)) : QString(), fill, ink, fill.darker(150),
                       QBrush(hatch, Qt::BDiagPattern), QBrush(ink, Qt::Dense4Pattern)});
   }
   if (pending_ && !samePeriod) {
@@ -494,13 +496,16 @@ void TimelineView::ShowReadout(const Change& change) {
   const DateFormat& user = User();
   QString text;
   if (change.to <= change.from) {
-    text = "Start " + ShortTime(change.from) + ", end " + ShortTime(change.to) + ": it would end before it starts";
+    text = tr("Start %1, end %2: it would end before it starts").arg(ShortTime(change.from), ShortTime(change.to));
   } else {
-    text = "Start " + FromBytes(SpanText(user, change.from, change.to, LocalOf(change.from).day != LocalOf(change.to).day))
-                          .replace(" to ", ", end ") +
-           ", length " + FromBytes(user.FormatDuration(change.to - change.from));
+    // Weekdays where it crosses a day; an end at the next midnight is "midnight".
+    const DateTime a = LocalOf(change.from), b = LocalOf(change.to);
+    const bool midnight = b.day == a.day + 1 && b.seconds == 0, twoDays = b.day != a.day && !midnight;
+    const QString start = (twoDays ? FromBytes(user.WeekdayName(a)) + " " : QString()) + ShortTime(change.from);
+    const QString end = midnight ? tr("midnight") : (twoDays ? FromBytes(user.WeekdayName(b)) + " " : QString()) + ShortTime(change.to);
+    text = tr("Start %1, end %2, length %3").arg(start, end, FromBytes(user.FormatDuration(change.to - change.from)));
   }
-  if (pending_) text += " (Enter saves, Escape leaves it)";
+  if (pending_) text += tr(" (Enter saves, Escape leaves it)");
   onReadout(text);
 }
 
@@ -684,14 +689,14 @@ void TimelineView::OpenMenu(const QPoint& global, std::optional<std::int64_t> at
     block = &timeline_.blocks[items_[static_cast<std::size_t>(selected_)].block];
   if (block) {
     const Block copy = *block;
-    QAction* edit = menu.addAction("&Edit...", this, [this, copy] { if (onEdit) onEdit(copy); });
+    QAction* edit = menu.addAction(tr("&Edit..."), this, [this, copy] { if (onEdit) onEdit(copy); });
     edit->setObjectName("mnuTimelineEdit");
-    QAction* remove = menu.addAction("&Delete", this, [this, copy] { if (onDelete) onDelete(copy); });
+    QAction* remove = menu.addAction(tr("&Delete"), this, [this, copy] { if (onDelete) onDelete(copy); });
     remove->setObjectName("mnuTimelineDelete");
     remove->setEnabled(!copy.running);
     menu.addSeparator();
   }
-  QAction* add = menu.addAction("&Add Stretch...", this, [this, at] {
+  QAction* add = menu.addAction(tr("&Add Stretch..."), this, [this, at] {
     if (at && onAdd) onAdd(LocalOf(*at), LocalOf(*at + 1800));
     else AddInSelection();
   });
@@ -705,7 +710,7 @@ bool TimelineView::viewportEvent(QEvent* event) {
     if (const auto hit = HitAt(help->pos())) {
       QToolTip::showText(help->globalPos(), FromBytes(BlockTip(timeline_.blocks[hit->block], User())), viewport());
     } else if (const int item = ItemAt(help->pos()); item >= 0) {
-      QToolTip::showText(help->globalPos(), ItemText(item) + "\nDrag or double-click to add a stretch", viewport());
+      QToolTip::showText(help->globalPos(), ItemText(item) + "\n" + tr("Drag or double-click to add a stretch"), viewport());
     } else {
       QToolTip::hideText();
     }
@@ -762,7 +767,7 @@ void TimelineView::StepPending(Change::Kind kind, std::int64_t seconds) {
   }
   Change& c = *pending_;
   if (c.block->running && kind != Change::Start) {
-    if (onReadout) onReadout(FromBytes("The running stretch ends when you press EndProject: only its start moves."));
+    if (onReadout) onReadout(tr("The running stretch ends when you press EndProject: only its start moves."));
     return;
   }
   const bool days = std::abs(seconds) >= 86400;

@@ -2,6 +2,7 @@
 # Installs the Debian packages the build, the program's features and every test need, and those
 # given as arguments, when any is missing. Nothing is left to Recommends: a package a feature or a
 # test uses is named here, so that a fresh Debian 12 runs every test.
+#   qt6-tools-dev, qt6-l10n-tools  the translators' files are made into the program's .qm files
 #   libqt6sql6-sqlite    the Hamster import reads hamster.db through Qt's SQLite driver
 #   python3-icalendar    tests_import_ics_parser reads the iCalendar export back with it
 #   dbus-daemon          the D-Bus tests run a session bus of their own (dbus-run-session)
@@ -9,11 +10,19 @@
 #   locales              the import and report tests build a German locale (decimal comma)
 #   scdoc, zsh, fish     the manual pages are made from their sources; the completions are read
 #                        by their shells in the tests
+#   qt6-tools-dev, qt6-l10n-tools
+#                        the translators' files are made into the program's translations (lupdate,
+#                        lrelease) at every build
+#   qt6-translations-l10n
+#                        Qt's own texts (the questions' Yes and No, the file dialog) in the
+#                        person's language
+#   at-spi2-core, python3-pyatspi
+#                        tests_accessibility reads the windows through the accessibility bus
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libqt6sql6-sqlite libgtest-dev libgmock-dev fonts-liberation
+packages=(cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools libqt6sql6-sqlite libgtest-dev libgmock-dev fonts-liberation
   libxcb-screensaver0-dev libxcb-sync-dev dbus-daemon xvfb xdotool python3-icalendar locales scdoc zsh
-  fish "$@")
+  fish qt6-tools-dev qt6-l10n-tools qt6-translations-l10n at-spi2-core python3-pyatspi "$@")
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -6,6 +6,7 @@
 #include "report/report_form.h"
 #include "tracking/running.h"
 #include "tracking/write_record.h"
+#include "platform/translate.h"
 
 namespace tw {
 std::optional<std::int64_t> RunningSince(const TrackingBoxes& form) {
@@ -111,9 +112,9 @@ std::optional<std::int64_t> AwayWatch::AwaySince() const {
 }
 
 std::string AwayWatch::Describe() const {
-  const std::string sleep = sleep_ ? " Sleep from: " + sleep_->Name() + "." : "";
-  if (sources_.empty()) return "Idle detection is off: nothing on this desktop tells the idle time." + sleep;
-  return "Idle time from: " + sources_[inUse_]->Name() + "." + sleep;
+  const std::string sleep = sleep_ ? " " + Arg(Tr("Away", "Sleep from: %1."), {sleep_->Name()}) : "";
+  if (sources_.empty()) return Tr("Away", "Idle detection is off: nothing on this desktop tells the idle time.") + sleep;
+  return Arg(Tr("Away", "Idle time from: %1."), {sources_[inUse_]->Name()}) + sleep;
 }
 
 std::string StretchReminder::Poll(const TrackingBoxes& form, std::optional<std::int64_t> since,
@@ -128,8 +129,7 @@ std::string StretchReminder::Poll(const TrackingBoxes& form, std::optional<std::
   const std::int64_t periods = elapsed / (std::int64_t{hours} * 3600);
   if (elapsed < 0 || periods <= periods_) return "";
   periods_ = periods;
-  return "Still tracking " + ChosenProject(form) + " since " + start_ + " (" +
-         std::to_string(elapsed / 3600) + " h).";
+  return Arg(Tr("Away", "Still tracking %1 since %2 (%3 h)."), {ChosenProject(form), start_, std::to_string(elapsed / 3600)});
 }
 
 }  // namespace tw

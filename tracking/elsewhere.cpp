@@ -4,6 +4,7 @@
 
 #include "platform/shared_folder.h"
 #include "tracking/running.h"
+#include "platform/translate.h"
 
 namespace tw {
 
@@ -34,7 +35,7 @@ std::vector<RunningElsewhere> RunningOnOtherMachines(const Files& files, const s
 std::string AlsoRunningText(const std::vector<RunningElsewhere>& running) {
   std::string text;
   for (const RunningElsewhere& r : running)
-    text += (text.empty() ? "" : "; ") + ("Also running on " + r.device + ": " + r.project + " since " + r.start);
+    text += (text.empty() ? "" : "; ") + Arg(Tr("Tracker", "Also running on %1: %2 since %3"), {r.device, r.project, r.start});
   return text;
 }
 

@@ -12,6 +12,7 @@
 #include "report/report_files.h"
 #include "report/report_form.h"
 #include "tracking/stretch.h"
+#include "platform/translate.h"
 
 namespace tw {
 namespace {
@@ -213,7 +214,7 @@ void RunningBoxEdited(const TrackingBoxes& form) {
 std::string RunningSaveProblem() {
   Outcome& o = outcome();
   const std::lock_guard hold(o.mutex);
-  return o.saveProblem.empty() ? "" : "The running stretch could not be saved: " + o.saveProblem;
+  return o.saveProblem.empty() ? "" : Arg(Tr("Tracker", "The running stretch could not be saved: %1"), {o.saveProblem});
 }
 
 bool RecordStretch(const Stretch& stretch, std::string* noteProblem,
@@ -230,8 +231,9 @@ bool RecordStretch(const Stretch& stretch, std::string* noteProblem,
   const bool written = write ? write(line) : Setup::WriteRecord(line);
   if (written && saved && !WriteNow(std::nullopt) && noteProblem) {
     const std::lock_guard hold(outcome().mutex);
-    *noteProblem = "The stretch is recorded in the report, but " + path + " could not be removed: " +
-                   outcome().lastFailure + ". The next start will not offer it again.";
+    *noteProblem = Arg(Tr("Tracker", "The stretch is recorded in the report, but %1 could not be removed: %2. The next "
+                                     "start will not offer it again."),
+                       {path, outcome().lastFailure});
   }
   return written;
 }
@@ -264,8 +266,9 @@ FoundStretch FindSavedStretch() {
   if (tooLarge) {
     FoundStretch found;
     found.kind = FoundStretch::kTooLarge;
-    found.message = path + " (" + std::to_string(tooLarge) + " bytes) is larger than any running stretch " +
-                    kProductName + " saves, so it is not offered back. It is left as it is.";
+    found.message = Arg(Tr("Tracker", "%1 (%2 bytes) is larger than any running stretch %3 saves, so it is not offered "
+                                      "back. It is left as it is."),
+                        {path, std::to_string(tooLarge), kProductName});
     return found;
   }
   if (!stretch) return {};

@@ -9,6 +9,7 @@
 #include "report/report_form.h"
 #include "tracking/calculate_time.h"
 #include "tracking/stretch.h"
+#include "platform/translate.h"
 
 namespace tw {
 namespace {
@@ -101,10 +102,11 @@ void CheckStartArguments(std::string_view project, std::string_view comment) {
 
 std::string RecordedText(const Stretch& stretch, const std::string& elapsed, const std::string& leftAt,
                          bool wouldBe) {
-  std::string text = (wouldBe ? "Would record " : "Recorded ") + stretch.project + " from " + stretch.start + " to " +
-                     stretch.end;
+  // A dry run's line is English, as the command's refusals are.
+  std::string text = wouldBe ? "Would record " + stretch.project + " from " + stretch.start + " to " + stretch.end
+                             : Arg(Tr("Tracker", "Recorded %1 from %2 to %3"), {stretch.project, stretch.start, stretch.end});
   if (!elapsed.empty()) text += " (" + elapsed + ")";
-  if (!leftAt.empty()) text += ", ended when you left; the time away since is not counted";
+  if (!leftAt.empty()) text += Tr("Tracker", ", ended when you left; the time away since is not counted");
   return text;
 }
 
@@ -270,7 +272,7 @@ bool TrackerModel::EndProject() {
     recorded = Record(StretchOf(*this, start_, end_), &noteProblem);
     const Platform& p = platform();
     if (!recorded)
-      p.dialogs->MsgBox("There was an error writing to the report", MsgStyle::OkOnly, kProductName);
+      p.dialogs->MsgBox(Tr("Tracker", "There was an error writing to the report"), MsgStyle::OkOnly, kProductName);
     else if (!noteProblem.empty())
       p.dialogs->MsgBox(noteProblem, MsgStyle::OkOnly + MsgStyle::Exclamation, kProductName);
     if (recorded && ReportHoldsOtherForms()) SetStatusText(Tr("Status", kOtherFormsStatus));
@@ -349,15 +351,19 @@ void TrackerModel::OfferSaved() {
   if (found.kind == FoundStretch::kToOffer) {
     const Busy hold(*this);
     if (found.flaw.empty()) {
-      const std::string prompt = "The stretch of " + stretch.project + " started " + stretch.start +
-                                 " was still running when " + kProductName + " last ended, at about " +
-                                 stretch.lastSeen + ".";
-      answer = p.dialogs->Choose(prompt, kProductName, {"&Keep Running", "&End Then", "&Discard"}, 0, 0);
+      const std::string prompt =
+          Arg(Tr("Tracker", "The stretch of %1 started %2 was still running when %3 last ended, at about %4."),
+              {stretch.project, stretch.start, kProductName, stretch.lastSeen});
+      answer = p.dialogs->Choose(
+          prompt, kProductName, {Tr("Tracker", "&Keep Running"), Tr("Tracker", "&End Then"), Tr("Tracker", "&Discard")}, 0, 0);
     } else {
-      const std::string prompt = "A stretch of " + stretch.project + " was kept as running when " + kProductName +
-                                 " last ended, but " + found.flaw + ". Keep Running puts it into the window as "
-                                 "found, to put right there; Discard removes it.";
-      answer = p.dialogs->Choose(prompt, kProductName, {"&Keep Running", "&Discard"}, 0, 0) == 0 ? 0 : 2;
+      const std::string prompt = Arg(Tr("Tracker", "A stretch of %1 was kept as running when %2 last ended, but %3. "
+                                                   "Keep Running puts it into the window as found, to put right there; "
+                                                   "Discard removes it."),
+                                     {stretch.project, kProductName, found.flaw});
+      answer = p.dialogs->Choose(prompt, kProductName, {Tr("Tracker", "&Keep Running"), Tr("Tracker", "&Discard")}, 0, 0) == 0
+                   ? 0
+                   : 2;
     }
   }
   if (answer == 0) {
@@ -383,6 +389,15 @@ void TrackerModel::TakeClaim(std::unique_ptr<FolderOwner> claim) {
   else if (status_ == Tr("Status", kAnotherCopyTracking))
     SetStatusText(Tr("Status", "Status"));
   Changed(kOwner);
+}
+
+void TrackerModel::FollowDataFolder() {
+  const std::string now = FolderIdentity(platform().system->DataFolder());
+  // Without a claim the window tries to claim the folder named now anyway.
+  if (!claim_ || now.empty() || claim_->identity() == now) return;
+  claim_.reset();
+  platform().ownsDataFolder = false;
+  if (!TryClaim(2000)) TakeClaim(nullptr);
 }
 
 bool TrackerModel::TryClaim(int waitMs) {
@@ -463,13 +478,15 @@ bool TrackerModel::AskAboutAbsence(const Absence& absence) {
   if (host_.show) host_.show();
   const std::string start = start_;
   const auto moment = [&](std::int64_t at) { return p.dateFormat->FormatGeneral(LocalOfInstant(at)); };
-  const std::string prompt = "You were away from " + moment(absence.from) + " to " + moment(absence.to) +
-                             " (" + p.dateFormat->FormatDuration(absence.to - absence.from) +
-                             ") while tracking " + ChosenProject(*this) + ".";
+  const std::string prompt = Arg(Tr("Tracker", "You were away from %1 to %2 (%3) while tracking %4."),
+                                 {moment(absence.from), moment(absence.to),
+                                  p.dateFormat->FormatDuration(absence.to - absence.from), ChosenProject(*this)});
   int answer = 0;
   {
     const Busy hold(*this);
-    answer = p.dialogs->Choose(prompt, kProductName, {"&Keep Time", "&End Then", "End Then and &Restart"}, 0, 0);
+    answer = p.dialogs->Choose(prompt, kProductName,
+                               {Tr("Tracker", "&Keep Time"), Tr("Tracker", "&End Then"), Tr("Tracker", "End Then and &Restart")},
+                               0, 0);
   }
   away_->Answered();
   // The answer is about the stretch asked about; one ended or started meanwhile is left alone.

@@ -236,6 +236,10 @@ class TrackerModel : public TrackingBoxes, public Tracker {
   // true when it became the owner now. Then a stretch saved meanwhile is offered, or, while this
   // copy runs one of its own, recorded as ended when it was last seen.
   bool TryClaim(int waitMs = 0);
+  // The data folder moved (Preferences), or another folder now stands at its path (deleted and
+  // made again): the claim of the old one is let go and the one there now claimed, so that
+  // requests and a second start find this copy. Nothing while the folder cannot be looked at.
+  void FollowDataFolder();
 
   // --- time away ---
   // Idle and sleep detection through these sources; until then only the reminder runs.

@@ -5,88 +5,274 @@
     <name>About</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>Copyright © 2026 Quillfen.
 Free to use and to share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Quillfen.
+Libre para usar y compartir.</translation>
     </message>
     <message>
         <source>Tallywright is provided as it is, without warranty of any kind. Back up your report file before you rely on it for billing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallywright se ofrece tal cual, sin garantía de ningún tipo. Haga una copia de seguridad de su archivo de informe antes de confiar en él para facturar.</translation>
     </message>
     <message>
         <source>Keep track of multiple projects and the time invested in them. Visit www.quillfen.example for news and updates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lleve el control de varios proyectos y del tiempo invertido en ellos. Visite www.quillfen.example para noticias y actualizaciones.</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>La información del sistema no está disponible en este momento</translation>
+    </message>
+</context>
+<context>
+    <name>Away</name>
+    <message>
+        <source>Sleep from: %1.</source>
+        <translation>Suspensión desde: %1.</translation>
+    </message>
+    <message>
+        <source>Idle detection is off: nothing on this desktop tells the idle time.</source>
+        <translation>La detección de inactividad está desactivada: nada en este escritorio informa del tiempo inactivo.</translation>
+    </message>
+    <message>
+        <source>Idle time from: %1.</source>
+        <translation>Tiempo inactivo desde: %1.</translation>
+    </message>
+    <message>
+        <source>Still tracking %1 since %2 (%3 h).</source>
+        <translation>Todavía registrando %1 desde %2 (%3 h).</translation>
+    </message>
+</context>
+<context>
+    <name>DataPreferences</name>
+    <message>
+        <source>, and its project list gained %1</source>
+        <translation>, y su lista de proyectos ha ganado %1</translation>
+    </message>
+    <message>
+        <source>. The files in %1 stay as they are.</source>
+        <translation>. Los archivos de %1 se quedan como están.</translation>
+    </message>
+    <message>
+        <source>Please give the data folder as a full path, or choose it with Choose....</source>
+        <translation>Indique la carpeta de datos como una ruta completa o elíjala con Elegir....</translation>
+    </message>
+    <message>
+        <source>Please end the running stretch (EndProject) before Tallywright moves to another data folder or shares this one.</source>
+        <translation>Termine el tramo en curso (Terminar proyecto) antes de que Tallywright cambie a otra carpeta de datos o comparta esta.</translation>
+    </message>
+    <message>
+        <source>Tallywright cannot keep its files in %1: it is not a folder it may write in.</source>
+        <translation>Tallywright no puede guardar sus archivos en %1: no es una carpeta en la que pueda escribir.</translation>
+    </message>
+    <message>
+        <source>This machine&apos;s records in the shared folder are kept under the name %1, which cannot change now.</source>
+        <translation>Los registros de esta máquina en la carpeta compartida se guardan con el nombre %1, que ya no puede cambiar.</translation>
+    </message>
+    <message>
+        <source>The records in the shared folder %1 stay there, with the other machines&apos; records. Tallywright will keep its files in %2 from now on.</source>
+        <translation>Los registros de la carpeta compartida %1 se quedan allí, con los de las demás máquinas. A partir de ahora Tallywright guardará sus archivos en %2.</translation>
+    </message>
+    <message>
+        <source>Move Tallywright&apos;s files (%1) from %2 to %3?</source>
+        <translation>¿Mover los archivos de Tallywright (%1) de %2 a %3?</translation>
+    </message>
+    <message>
+        <source>Yes moves them. No leaves them where they are. Either way the records and project names of this machine that the shared folder lacks are merged into it.</source>
+        <translation>Sí los mueve. No los deja donde están. En ambos casos, los registros y nombres de proyecto de esta máquina que faltan en la carpeta compartida se combinan en ella.</translation>
+    </message>
+    <message>
+        <source>Yes moves them. No leaves them where they are and uses what %1 holds.</source>
+        <translation>Sí los mueve. No los deja donde están y usa lo que contiene %1.</translation>
+    </message>
+    <message>
+        <source>Your records could not be merged into %1: %2.</source>
+        <translation>No se pudieron combinar sus registros en %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 already holds Tallywright&apos;s files, which yours cannot be put together with. Choose No to use them as they are, or another folder.</source>
+        <translation>%1 ya contiene archivos de Tallywright, con los que no se pueden juntar los suyos. Elija No para usarlos tal como están, u otra carpeta.</translation>
+    </message>
+    <message>
+        <source>Your files could not all be moved to %1: %2. What was not moved is still in %3.</source>
+        <translation>No se pudieron mover todos sus archivos a %1: %2. Lo que no se movió sigue en %3.</translation>
+    </message>
+    <message>
+        <source>The data folder could not be set: %1</source>
+        <translation>No se pudo establecer la carpeta de datos: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tallywright keeps its files in the shared folder %1 now. %n records of %2 that it lacked went into this machine&apos;s report there (%3)</source>
+        <comment>Tallywright keeps its files in the shared folder %1 now. %n record of %2 that it lacked went into this machine&apos;s report there (%3)</comment>
+        <translation>
+            <numerusform>Tallywright guarda ahora sus archivos en la carpeta compartida %1. %n registro de %2 que faltaba pasó al informe de esta máquina allí (%3)</numerusform>
+            <numerusform>Tallywright guarda ahora sus archivos en la carpeta compartida %1. %n registros de %2 que faltaban pasaron al informe de esta máquina allí (%3)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>EntryEditor</name>
     <message>
         <source>A project name cannot contain a comma. Please remove it from the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre de proyecto no puede contener una coma. Quítela del proyecto.</translation>
     </message>
     <message>
         <source>The Project Start Time is not a date and time. Please type it like %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La hora de inicio del proyecto no es una fecha y hora. Escríbala como %1.</translation>
     </message>
     <message>
         <source>The Project End Time is not a date and time. Please type it like %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La hora de fin del proyecto no es una fecha y hora. Escríbala como %1.</translation>
     </message>
     <message>
         <source>This entry has been changed in the report file since the report was shown, so your change was not saved. The report is shown again as the file now stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta entrada ha cambiado en el archivo de informe desde que se mostró el informe, así que su cambio no se ha guardado. El informe se muestra de nuevo tal como está ahora el archivo.</translation>
     </message>
 </context>
 <context>
     <name>Import</name>
     <message>
         <source>Nothing imported: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha importado nada: %1</translation>
     </message>
     <message>
         <source>, from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, del %1 al %2</translation>
     </message>
     <message>
         <source>Projects:</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyectos:</translation>
     </message>
     <message>
         <source>  (new: goes on the project list)</source>
-        <translation type="unfinished"></translation>
+        <translation>  (nuevo: se añade a la lista de proyectos)</translation>
     </message>
     <message>
         <source>  (new, not on the project list)</source>
-        <translation type="unfinished"></translation>
+        <translation>  (nuevo, no está en la lista de proyectos)</translation>
     </message>
     <message>
         <source>Project &quot;%1&quot; is written as &quot;%2&quot; (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>El proyecto «%1» se escribe como «%2» (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stretches were added to the report.</source>
+        <comment>%n stretch was added to the report.</comment>
+        <translation>
+            <numerusform>Se ha añadido %n tramo al informe.</numerusform>
+            <numerusform>Se han añadido %n tramos al informe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stretches read</source>
+        <comment>%n stretch read</comment>
+        <translation>
+            <numerusform>%n tramo leído</numerusform>
+            <numerusform>%n tramos leídos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stretches to add</source>
+        <comment>%n stretch to add</comment>
+        <translation>
+            <numerusform>%n tramo que añadir</numerusform>
+            <numerusform>%n tramos que añadir</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicates skipped (already in the report)</source>
+        <comment>%n duplicate skipped (already in the report)</comment>
+        <translation>
+            <numerusform>%n duplicado omitido (ya en el informe)</numerusform>
+            <numerusform>%n duplicados omitidos (ya en el informe)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n overlap stretches of the report</source>
+        <comment>%n overlaps a stretch of the report</comment>
+        <translation>
+            <numerusform>%n se solapa con tramos del informe</numerusform>
+            <numerusform>%n se solapan con tramos del informe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <comment>and %n more</comment>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes:</source>
+        <comment>%n note:</comment>
+        <translation>
+            <numerusform>%n nota:</numerusform>
+            <numerusform>%n notas:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items could not be read:</source>
+        <comment>%n item could not be read:</comment>
+        <translation>
+            <numerusform>No se pudo leer %n elemento:</numerusform>
+            <numerusform>No se pudieron leer %n elementos:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>%1 in %2 format</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en formato %2</translation>
+    </message>
+</context>
+<context>
+    <name>Money</name>
+    <message>
+        <source>No amount was given.</source>
+        <translation>No se ha indicado ningún importe.</translation>
+    </message>
+    <message>
+        <source>An amount cannot be negative.</source>
+        <translation>Un importe no puede ser negativo.</translation>
+    </message>
+    <message>
+        <source>The amount %1 is too large (at most %2).</source>
+        <translation>El importe %1 es demasiado grande (como máximo %2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount: write it like 85 or 85%250.</source>
+        <translation>«%1» no es un importe: escríbalo como 85 o 85%250.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount: write it like 85 or 85%250, without thousands separators.</source>
+        <translation>«%1» no es un importe: escríbalo como 85 o 85%250, sin separadores de miles.</translation>
+    </message>
+    <message>
+        <source>An amount has at most two decimals: %1.</source>
+        <translation>Un importe tiene como máximo dos decimales: %1.</translation>
     </message>
 </context>
 <context>
     <name>Preferences</name>
     <message>
         <source>the desktop&apos;s notification service</source>
-        <translation type="unfinished"></translation>
+        <translation>el servicio de notificaciones del escritorio</translation>
     </message>
     <message>
         <source>a balloon of the notification icon</source>
-        <translation type="unfinished"></translation>
+        <translation>un globo del icono de notificación</translation>
+    </message>
+    <message>
+        <source>The minutes without input must be a whole number from 0 to %1 (0 turns it off).</source>
+        <translation>Los minutos sin actividad deben ser un número entero de 0 a %1 (0 lo desactiva).</translation>
+    </message>
+    <message>
+        <source>The hours before a reminder must be a whole number from 0 to %1 (0 turns it off).</source>
+        <translation>Las horas antes de un recordatorio deben ser un número entero de 0 a %1 (0 lo desactiva).</translation>
     </message>
 </context>
 <context>
@@ -96,900 +282,1600 @@ Free to use and to share.</source>
 
 Please change line %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre de proyecto no puede contener una coma: el informe separa sus campos con comas.
+
+Cambie la línea %1:
+%2</translation>
     </message>
     <message>
         <source>The project list was changed on two machines at the same time. Both changes are kept in one list</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de proyectos se cambió en dos máquinas a la vez. Ambos cambios se conservan en una sola lista</translation>
     </message>
     <message>
         <source>; added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; añadidos: %1</translation>
     </message>
     <message>
         <source>; removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; quitados: %1</translation>
     </message>
     <message>
         <source>.
 
 The sync service&apos;s copy, %1, has been merged and removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>.
+
+La copia del servicio de sincronización, %1, se ha combinado y eliminado.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectTerms</name>
+    <message>
+        <source>Name the project these settings are for.</source>
+        <translation>Indique el proyecto al que corresponden estos ajustes.</translation>
+    </message>
+    <message>
+        <source>A project&apos;s name cannot hold a comma, a tab or a line end.</source>
+        <translation>Un nombre de proyecto no puede contener una coma, un tabulador ni un fin de línea.</translation>
+    </message>
+    <message>
+        <source>A rate&apos;s first day is written like 2026-01-31.</source>
+        <translation>El primer día de una tarifa se escribe como 2026-01-31.</translation>
+    </message>
+    <message>
+        <source>The rate from %1: %2</source>
+        <translation>La tarifa desde el %1: %2</translation>
+    </message>
+    <message>
+        <source>Two rates take effect on %1: keep one.</source>
+        <translation>Dos tarifas entran en vigor el %1: conserve una.</translation>
+    </message>
+    <message>
+        <source>The budget&apos;s hours: %1</source>
+        <translation>Las horas del presupuesto: %1</translation>
+    </message>
+    <message>
+        <source>The budget&apos;s amount: %1</source>
+        <translation>El importe del presupuesto: %1</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Total Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo total:</translation>
     </message>
     <message>
         <source>%1, edited on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, editado en %2</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
         <comment>%n minute</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hours</source>
         <comment>%n hour</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1, %2 to %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, de %2 a %3, %4</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Project Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del proyecto</translation>
     </message>
     <message>
         <source>Start of Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio del proyecto</translation>
     </message>
     <message>
         <source>End of Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin del proyecto</translation>
     </message>
     <message>
         <source>Project Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo del proyecto</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentarios</translation>
     </message>
     <message>
         <source>Machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Máquina</translation>
     </message>
     <message>
         <source>Report...   Date being displayed: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe...   Fecha mostrada: %1 %2</translation>
     </message>
 </context>
 <context>
     <name>ReportMenu</name>
     <message>
         <source>Are you sure you want to delete the report file?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar el archivo de informe?</translation>
     </message>
     <message>
         <source>Delete Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar informes</translation>
     </message>
     <message>
         <source>Your Report File has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su archivo de informe se ha eliminado.</translation>
     </message>
     <message>
         <source>Report File Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de informe eliminado</translation>
     </message>
     <message>
         <source>Restoring the report will delete any changes you&apos;ve made in Tallywright since the last time you exited the application. Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar el informe eliminará los cambios que haya hecho en Tallywright desde la última vez que salió de la aplicación. ¿Seguro que desea hacerlo?</translation>
     </message>
     <message>
         <source>Restore Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar informe</translation>
     </message>
     <message>
         <source>There is no backup of the report to restore. The report file has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay copia de seguridad del informe que restaurar. El archivo de informe no se ha cambiado.</translation>
     </message>
 </context>
 <context>
     <name>Status</name>
     <message>
         <source>The report holds lines in another form</source>
-        <translation type="unfinished"></translation>
+        <translation>El informe contiene líneas en otro formato</translation>
     </message>
     <message>
         <source>Another copy is tracking in this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra copia está registrando en esta carpeta</translation>
     </message>
     <message>
         <source>Saving Changes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando los cambios...</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
     </message>
 </context>
 <context>
     <name>Summary</name>
     <message>
         <source>The report could not be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el informe: %1.</translation>
     </message>
     <message>
         <source>There is no report yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay informe.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>:  %1 (%2 hours) in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>:  %1 (%2 horas) en %3</translation>
     </message>
     <message numerus="yes">
         <source>%n stretches</source>
         <comment>%n stretch</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tramo</numerusform>
+            <numerusform>%n tramos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lines of the report are not records and were skipped.</source>
         <comment>%n line of the report is not a record and was skipped.</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n línea del informe no es un registro y se ha omitido.</numerusform>
+            <numerusform>%n líneas del informe no son registros y se han omitido.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otros</translation>
+    </message>
+    <message>
+        <source>%1 (left out).</source>
+        <translation>%1 (omitido).</translation>
+    </message>
+    <message>
+        <source>The rates could not be read: %1.</source>
+        <translation>No se pudieron leer las tarifas: %1.</translation>
+    </message>
+    <message>
+        <source>The setting %1</source>
+        <translation>El ajuste %1</translation>
+    </message>
+    <message>
+        <source>No hourly rates are set: Report &gt; Rates... sets a project&apos;s rate, and whether it is billable.</source>
+        <translation>No hay tarifas por hora: Informe &gt; Tarifas... fija la tarifa de un proyecto y si es facturable.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 hours)</source>
+        <translation>%1 (%2 horas)</translation>
+    </message>
+    <message>
+        <source>Billable: %1, %2.</source>
+        <translation>Facturable: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Not billable: %1, worth %2 at its rates.</source>
+        <translation>No facturable: %1, que vale %2 a sus tarifas.</translation>
+    </message>
+    <message>
+        <source>No working-time target is set: Option &gt; Preferences... sets one.</source>
+        <translation>No hay objetivo de horas de trabajo: Opción &gt; Preferencias... establece uno.</translation>
+    </message>
+    <message>
+        <source>Balance: today %1, this week %2, this month %3</source>
+        <translation>Saldo: hoy %1, esta semana %2, este mes %3</translation>
+    </message>
+    <message>
+        <source>, since %1 %2</source>
+        <translation>, desde %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Timeline</name>
+    <message>
+        <source>This stretch has been changed since the timeline showed it, so your change was not saved. The timeline is shown again as the report now stands.</source>
+        <translation>Este tramo ha cambiado desde que la cronología lo mostró, así que su cambio no se ha guardado. La cronología se muestra de nuevo según el informe actual.</translation>
+    </message>
+    <message>
+        <source>%1 (running)</source>
+        <translation>%1 (en curso)</translation>
+    </message>
+    <message>
+        <source>This would overlap %1. Change it anyway?</source>
+        <translation>Esto se solaparía con %1. ¿Cambiarlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>This would overlap %1 and %2. Change it anyway?</source>
+        <translation>Esto se solaparía con %1 y %2. ¿Cambiarlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>The report could not be changed: %1</source>
+        <translation>No se pudo cambiar el informe: %1</translation>
+    </message>
+    <message>
+        <source>Choose or type the stretch&apos;s project.</source>
+        <translation>Elija o escriba el proyecto del tramo.</translation>
+    </message>
+    <message>
+        <source>The stretch could not be added to the report: %1</source>
+        <translation>No se pudo añadir el tramo al informe: %1</translation>
+    </message>
+    <message>
+        <source>The report could not be read: %1</source>
+        <translation>No se pudo leer el informe: %1</translation>
+    </message>
+    <message>
+        <source>The running stretch&apos;s start could not be moved.</source>
+        <translation>No se pudo mover el inicio del tramo en curso.</translation>
+    </message>
+    <message>
+        <source>A stretch cannot end before it starts.</source>
+        <translation>Un tramo no puede terminar antes de empezar.</translation>
+    </message>
+    <message>
+        <source>The running stretch cannot be deleted while it runs. End it with EndProject first.</source>
+        <translation>El tramo en curso no se puede eliminar mientras dura. Termínelo primero con Terminar proyecto.</translation>
+    </message>
+    <message>
+        <source>The running stretch cannot start after now.</source>
+        <translation>El tramo en curso no puede empezar después de ahora.</translation>
+    </message>
+    <message>
+        <source>The running stretch ends when you press EndProject: only its start can be moved.</source>
+        <translation>El tramo en curso termina al pulsar Terminar proyecto: solo se puede mover su inicio.</translation>
+    </message>
+    <message>
+        <source>%1 to midnight</source>
+        <translation>%1 a medianoche</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 to now</source>
+        <translation>%1 hasta ahora</translation>
+    </message>
+    <message>
+        <source>%1, no end</source>
+        <translation>%1, sin fin</translation>
+    </message>
+    <message>
+        <source>Free, %1</source>
+        <translation>Libre, %1</translation>
+    </message>
+    <message>
+        <source>, running</source>
+        <translation>, en curso</translation>
+    </message>
+    <message>
+        <source>, on %1</source>
+        <translation>, en %1</translation>
+    </message>
+    <message>
+        <source>, overlaps another stretch</source>
+        <translation>, se solapa con otro tramo</translation>
+    </message>
+    <message>
+        <source> (%1, running)</source>
+        <translation> (%1, en curso)</translation>
+    </message>
+    <message>
+        <source>Recorded on %1</source>
+        <translation>Registrado en %1</translation>
+    </message>
+    <message>
+        <source>, edited on %1</source>
+        <translation>, editado en %1</translation>
+    </message>
+    <message>
+        <source>Overlaps another stretch</source>
+        <translation>Se solapa con otro tramo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 in %n stretches</source>
+        <comment>%1: %2 in %n stretch</comment>
+        <translation>
+            <numerusform>%1: %2 en %n tramo</numerusform>
+            <numerusform>%1: %2 en %n tramos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This would overlap %1 and %n other stretches. Change it anyway?</source>
+        <comment>This would overlap %1 and %n other stretch. Change it anyway?</comment>
+        <translation>
+            <numerusform>Esto se solaparía con %1 y %n tramo más. ¿Cambiarlo de todos modos?</numerusform>
+            <numerusform>Esto se solaparía con %1 y %n tramos más. ¿Cambiarlo de todos modos?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, a day of %n hours</source>
+        <comment>, a day of %n hour</comment>
+        <translation>
+            <numerusform>, un día de %n hora</numerusform>
+            <numerusform>, un día de %n horas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TimelineAccessible</name>
+    <message>
+        <source>Up and Down go from item to item, Left and Right to the same time of the next or last day, Tab from stretch to stretch. Enter edits a stretch or adds one in free time, Insert adds, Delete deletes. Alt+Up and Alt+Down move the start, Alt+Shift+Up and Alt+Shift+Down the end, Alt+Left and Alt+Right the whole stretch, Alt+Page Up and Alt+Page Down by a day; Enter saves such a change, Escape leaves it.</source>
+        <translation>Arriba y Abajo van de elemento en elemento, Izquierda y Derecha a la misma hora del día siguiente o anterior, Tab de tramo en tramo. Intro edita un tramo o añade uno en tiempo libre, Insert añade, Supr elimina. Alt+Arriba y Alt+Abajo mueven el inicio, Alt+Mayús+Arriba y Alt+Mayús+Abajo el fin, Alt+Izquierda y Alt+Derecha todo el tramo, Alt+RePág y Alt+AvPág un día; Intro guarda ese cambio, Esc lo descarta.</translation>
+    </message>
+    <message>
+        <source>Free time: Enter or Insert adds a stretch here</source>
+        <translation>Tiempo libre: Intro o Insert añade aquí un tramo</translation>
+    </message>
+    <message>
+        <source>Edit the stretch</source>
+        <translation>Editar el tramo</translation>
+    </message>
+    <message>
+        <source>Add a stretch in this free time</source>
+        <translation>Añadir un tramo en este tiempo libre</translation>
+    </message>
+    <message>
+        <source>Delete the stretch</source>
+        <translation>Eliminar el tramo</translation>
+    </message>
+    <message>
+        <source>Select it</source>
+        <translation>Seleccionarlo</translation>
+    </message>
+    <message>
+        <source>Show its menu</source>
+        <translation>Mostrar su menú</translation>
+    </message>
+</context>
+<context>
+    <name>Tracker</name>
+    <message>
+        <source>Also running on %1: %2 since %3</source>
+        <translation>También en curso en %1: %2 desde %3</translation>
+    </message>
+    <message>
+        <source>The running stretch could not be saved: %1</source>
+        <translation>No se pudo guardar el tramo en curso: %1</translation>
+    </message>
+    <message>
+        <source>The stretch is recorded in the report, but %1 could not be removed: %2. The next start will not offer it again.</source>
+        <translation>El tramo está registrado en el informe, pero no se pudo quitar %1: %2. El próximo inicio no lo volverá a ofrecer.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 bytes) is larger than any running stretch %3 saves, so it is not offered back. It is left as it is.</source>
+        <translation>%1 (%2 bytes) es mayor que cualquier tramo en curso que guarda %3, así que no se ofrece. Se deja como está.</translation>
+    </message>
+    <message>
+        <source>Recorded %1 from %2 to %3</source>
+        <translation>%1 registrado de %2 a %3</translation>
+    </message>
+    <message>
+        <source>, ended when you left; the time away since is not counted</source>
+        <translation>, terminado cuando se fue; el tiempo de ausencia desde entonces no se cuenta</translation>
+    </message>
+    <message>
+        <source>There was an error writing to the report</source>
+        <translation>Se produjo un error al escribir en el informe</translation>
+    </message>
+    <message>
+        <source>The stretch of %1 started %2 was still running when %3 last ended, at about %4.</source>
+        <translation>El tramo de %1 iniciado %2 seguía en curso cuando %3 se cerró por última vez, hacia %4.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Running</source>
+        <translation>&amp;Seguir en curso</translation>
+    </message>
+    <message>
+        <source>&amp;End Then</source>
+        <translation>&amp;Terminar entonces</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>A stretch of %1 was kept as running when %2 last ended, but %3. Keep Running puts it into the window as found, to put right there; Discard removes it.</source>
+        <translation>Un tramo de %1 se guardó como en curso cuando %2 se cerró por última vez, pero %3. Seguir en curso lo pone en la ventana tal cual, para corregirlo allí; Descartar lo elimina.</translation>
+    </message>
+    <message>
+        <source>You were away from %1 to %2 (%3) while tracking %4.</source>
+        <translation>Estuvo ausente de %1 a %2 (%3) mientras registraba %4.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Time</source>
+        <translation>&amp;Conservar el tiempo</translation>
+    </message>
+    <message>
+        <source>End Then and &amp;Restart</source>
+        <translation>Terminar entonces y &amp;reiniciar</translation>
     </message>
 </context>
 <context>
     <name>tw::DesktopNotifications</name>
     <message>
         <source>Show %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar %1</translation>
     </message>
 </context>
 <context>
     <name>tw::HelpViewer</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Temas</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <source>Type the first few letters of the word you&apos;re looking for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba las primeras letras de la palabra que busca:</translation>
     </message>
     <message>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras clave</translation>
     </message>
     <message>
         <source>&amp;Display</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
     <message>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de ayuda</translation>
     </message>
     <message>
         <source>The help file cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo de ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>tw::SummaryChart</name>
+    <message>
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>No time recorded in this period</source>
+        <translation>No hay tiempo registrado en este periodo</translation>
+    </message>
+</context>
+<context>
+    <name>tw::TimelineView</name>
+    <message>
+        <source>on %1</source>
+        <translation>en %1</translation>
+    </message>
+    <message>
+        <source>Start %1, end %2: it would end before it starts</source>
+        <translation>Inicio %1, fin %2: terminaría antes de empezar</translation>
+    </message>
+    <message>
+        <source>midnight</source>
+        <translation>medianoche</translation>
+    </message>
+    <message>
+        <source>Start %1, end %2, length %3</source>
+        <translation>Inicio %1, fin %2, duración %3</translation>
+    </message>
+    <message>
+        <source> (Enter saves, Escape leaves it)</source>
+        <translation> (Intro guarda, Esc descarta)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Add Stretch...</source>
+        <translation>&amp;Añadir tramo...</translation>
+    </message>
+    <message>
+        <source>Drag or double-click to add a stretch</source>
+        <translation>Arrastre o haga doble clic para añadir un tramo</translation>
+    </message>
+    <message>
+        <source>The running stretch ends when you press EndProject: only its start moves.</source>
+        <translation>El tramo en curso termina al pulsar Terminar proyecto: solo se mueve su inicio.</translation>
     </message>
 </context>
 <context>
     <name>tw::UndoActions</name>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer %1</translation>
     </message>
     <message>
         <source>the record could not be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo cambiar el registro: %1</translation>
     </message>
     <message>
         <source>There is nothing to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que deshacer.</translation>
     </message>
     <message>
         <source>There is nothing to redo.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que rehacer.</translation>
     </message>
     <message>
         <source>Cannot undo %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede deshacer %1: %2.</translation>
     </message>
     <message>
         <source>Cannot redo %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede rehacer %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>tw::frmAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del &amp;sistema...</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
 </context>
 <context>
     <name>tw::frmImport</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo:</translation>
     </message>
     <message>
         <source>Choose Fi&amp;le...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir arc&amp;hivo...</translation>
     </message>
     <message>
         <source>Choose a file to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir un archivo para importar</translation>
     </message>
     <message>
         <source>Choose F&amp;older...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir ca&amp;rpeta...</translation>
     </message>
     <message>
         <source>Choose a Timewarrior data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una carpeta de datos de Timewarrior</translation>
     </message>
     <message>
         <source>Fo&amp;rmat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fo&amp;rmato:</translation>
     </message>
     <message>
         <source>Recognise it</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconocerlo</translation>
     </message>
     <message>
         <source>&amp;Add new projects to the project list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir los proyectos nuevos a la lista de proyectos</translation>
     </message>
     <message>
         <source>What the import would do</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que haría la importación</translation>
     </message>
     <message>
         <source>Reading the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo el archivo</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>Add the stretches to the report</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir los tramos al informe</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Write nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>No escribir nada</translation>
     </message>
     <message>
         <source>Import a Timewarrior Data Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar una carpeta de datos de Timewarrior</translation>
     </message>
     <message>
         <source>Reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo...</translation>
     </message>
 </context>
 <context>
     <name>tw::frmMachineName</name>
     <message>
         <source>This Machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta máquina</translation>
     </message>
     <message>
         <source>The data folder %1 is shared with other machines. Each machine keeps its records there under a name of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de datos %1 se comparte con otras máquinas. Cada máquina guarda allí sus registros con un nombre propio.</translation>
     </message>
     <message>
         <source>This machine&apos;s &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre de esta máquina:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>tw::frmMain</name>
     <message>
         <source>Start Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar proyecto</translation>
     </message>
     <message>
         <source>Start tracking your project</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar a registrar su proyecto</translation>
     </message>
     <message>
         <source>EndProject</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar proyecto</translation>
     </message>
     <message>
         <source>End the tracking of your project</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar el registro de su proyecto</translation>
     </message>
     <message>
         <source>Comments about your project</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentarios sobre su proyecto</translation>
     </message>
     <message>
         <source>Update Projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar proyectos</translation>
     </message>
     <message>
         <source>Update/Add to your project list</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar o ampliar su lista de proyectos</translation>
     </message>
     <message>
         <source>Your Project List:</source>
-        <translation type="unfinished"></translation>
+        <translation>Su lista de proyectos:</translation>
     </message>
     <message>
         <source>Comment about Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentario sobre el proyecto:</translation>
     </message>
     <message>
         <source>Time on project:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo en el proyecto:</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de inicio</translation>
     </message>
     <message>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de fin</translation>
     </message>
     <message>
         <source>Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentario</translation>
     </message>
     <message>
         <source>Time on project</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo en el proyecto</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>&amp;Option</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opción</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra de estado</translation>
     </message>
     <message>
         <source>&amp;Center App</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Centrar la aplicación</translation>
     </message>
     <message>
         <source>Clear &amp;Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limpiar pantalla</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferencias...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informe</translation>
     </message>
     <message>
         <source>&amp;View Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver informe</translation>
     </message>
     <message>
         <source>&amp;Clear Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar informe</translation>
     </message>
     <message>
         <source>&amp;Restore Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar informe</translation>
     </message>
     <message>
         <source>&amp;Summary...</source>
-        <translation type="unfinished"></translation>
+        <translation>Res&amp;umen...</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;Search For Help On...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar ayuda sobre...</translation>
     </message>
     <message>
         <source>&amp;About </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de </translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de inicio</translation>
     </message>
     <message>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de fin</translation>
+    </message>
+    <message>
+        <source>The pasted text was cut to %1 of its %2 characters: a comment holds %3</source>
+        <translation>El texto pegado se recortó a %1 de sus %2 caracteres: un comentario admite %3</translation>
+    </message>
+    <message>
+        <source>&amp;Timeline...</source>
+        <translation>&amp;Cronología...</translation>
+    </message>
+    <message>
+        <source>R&amp;ates...</source>
+        <translation>&amp;Tarifas...</translation>
     </message>
 </context>
 <context>
     <name>tw::frmPreferences</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>&amp;Minutes without input that count as time away (0: off):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minutos sin actividad que cuentan como ausencia (0: desactivado):</translation>
     </message>
     <message>
         <source>&amp;Hours a stretch runs before a reminder (0: off):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Horas de un tramo antes de un recordatorio (0: desactivado):</translation>
     </message>
     <message>
         <source>&amp;Data folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de &amp;datos:</translation>
     </message>
     <message>
         <source>&amp;Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elegir...</translation>
     </message>
     <message>
         <source>Choose the data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la carpeta de datos</translation>
     </message>
     <message>
         <source>This folder is &amp;shared with other machines</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta carpeta se &amp;comparte con otras máquinas</translation>
     </message>
     <message>
         <source>This machine&apos;s &amp;name there:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre de esta máquina allí:</translation>
     </message>
     <message>
         <source>Data Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de datos</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>This machine keeps its records in the shared folder under this name, which other machines&apos; edits name, so it cannot change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta máquina guarda sus registros en la carpeta compartida con este nombre, al que se refieren las ediciones de otras máquinas, así que no puede cambiar.</translation>
     </message>
 </context>
 <context>
     <name>tw::frmProjectList</name>
     <message>
         <source>Project List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de proyectos</translation>
     </message>
     <message>
         <source>Add or delete projects in the text box below. Hit &lt;enter&gt; at the end of each project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada o elimine proyectos en el cuadro de texto de abajo. Pulse &lt;Intro&gt; al final de cada proyecto.</translation>
     </message>
     <message>
         <source>Projects, one per line</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyectos, uno por línea</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save your project list</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar su lista de proyectos</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Project Se&amp;ttings...</source>
+        <translation>&amp;Ajustes del proyecto...</translation>
+    </message>
+    <message>
+        <source>The rates, budgets and billing of the project on the cursor&apos;s line</source>
+        <translation>Las tarifas, presupuestos y facturación del proyecto de la línea del cursor</translation>
+    </message>
+</context>
+<context>
+    <name>tw::frmProjectSettings</name>
+    <message>
+        <source>Project Settings</source>
+        <translation>Ajustes del proyecto</translation>
+    </message>
+    <message>
+        <source>The rates could not be read: %1. What you save is added to them.</source>
+        <translation>No se pudieron leer las tarifas: %1. Lo que guarde se añadirá a ellas.</translation>
+    </message>
+    <message>
+        <source>&amp;Project:</source>
+        <translation>&amp;Proyecto:</translation>
+    </message>
+    <message>
+        <source>&amp;Billable: its work is charged for</source>
+        <translation>&amp;Facturable: su trabajo se cobra</translation>
+    </message>
+    <message>
+        <source>Hourly &amp;rates, each from the day it takes effect:</source>
+        <translation>&amp;Tarifas por hora, cada una desde el día en que entra en vigor:</translation>
+    </message>
+    <message>
+        <source>From (YYYY-MM-DD)</source>
+        <translation>Desde (AAAA-MM-DD)</translation>
+    </message>
+    <message>
+        <source>Per hour</source>
+        <translation>Por hora</translation>
+    </message>
+    <message>
+        <source>&amp;Add Rate</source>
+        <translation>&amp;Añadir tarifa</translation>
+    </message>
+    <message>
+        <source>A new rate from today</source>
+        <translation>Una tarifa nueva desde hoy</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Rate</source>
+        <translation>&amp;Quitar tarifa</translation>
+    </message>
+    <message>
+        <source>Take the chosen rate back</source>
+        <translation>Quitar la tarifa elegida</translation>
+    </message>
+    <message>
+        <source>Budget (empty: none):</source>
+        <translation>Presupuesto (vacío: ninguno):</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>In &amp;all:</source>
+        <translation>En &amp;total:</translation>
+    </message>
+    <message>
+        <source>Each mon&amp;th:</source>
+        <translation>Cada &amp;mes:</translation>
+    </message>
+    <message>
+        <source>&amp;Currency of every project:</source>
+        <translation>&amp;Moneda de todos los proyectos:</translation>
+    </message>
+    <message>
+        <source>A code like EUR, or a short text of up to 8 characters</source>
+        <translation>Un código como EUR o un texto corto de hasta 8 caracteres</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1&apos;s settings?</source>
+        <translation>¿Guardar los cambios en los ajustes de %1?</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1.</source>
+        <translation>No se pudieron guardar los ajustes: %1.</translation>
     </message>
 </context>
 <context>
     <name>tw::frmReport</name>
     <message>
         <source>View Previous Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver el día anterior</translation>
     </message>
     <message>
         <source>Previous Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día anterior</translation>
     </message>
     <message>
         <source>View Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver hoy</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy</translation>
     </message>
     <message>
         <source>View Next Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver el día siguiente</translation>
     </message>
     <message>
         <source>Next Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día siguiente</translation>
     </message>
     <message>
         <source>&amp;Edit Entry...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar entrada...</translation>
     </message>
     <message>
         <source>Edit the chosen entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar la entrada elegida</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Entries of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas del día</translation>
     </message>
     <message>
         <source>Enter or a double click opens an entry in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro o un doble clic abre una entrada en el editor</translation>
     </message>
     <message>
         <source>Total time, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo total, %1</translation>
     </message>
 </context>
 <context>
     <name>tw::frmReportEdit</name>
     <message>
         <source>Report Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Edición del informe</translation>
     </message>
     <message>
         <source>Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto</translation>
     </message>
     <message>
         <source>Project Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de inicio del proyecto</translation>
     </message>
     <message>
         <source>Project End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de fin del proyecto</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentario</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
 </context>
 <context>
     <name>tw::frmSplash</name>
     <message>
         <source>95/98/NT Platform</source>
-        <translation type="unfinished"></translation>
+        <translation>Plataforma 95/98/NT</translation>
     </message>
     <message>
         <source>Track your projects and keep your projects on track.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre sus proyectos y manténgalos en marcha.</translation>
     </message>
 </context>
 <context>
     <name>tw::frmSummary</name>
     <message>
         <source>CSV, per project</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV, por proyecto</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>CSV, per day</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV, por día</translation>
     </message>
     <message>
         <source>JSON files (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos JSON (*.json)</translation>
     </message>
     <message>
         <source>iCalendar files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos iCalendar (*.ics)</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy</translation>
     </message>
     <message>
         <source>This Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta semana</translation>
     </message>
     <message>
         <source>Last Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana pasada</translation>
     </message>
     <message>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Este mes</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes pasado</translation>
     </message>
     <message>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Este año</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 minuto</translation>
     </message>
     <message>
         <source>5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 minutos</translation>
     </message>
     <message>
         <source>6 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>6 minutos</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10 minutos</translation>
     </message>
     <message>
         <source>15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>15 minutos</translation>
     </message>
     <message>
         <source>30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30 minutos</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta:</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anterior</translation>
     </message>
     <message>
         <source>Show the period before this one</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el periodo anterior</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <source>Show the period after this one</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el periodo siguiente</translation>
     </message>
     <message>
         <source>Rounding:</source>
-        <translation type="unfinished"></translation>
+        <translation>Redondeo:</translation>
     </message>
     <message>
         <source>Round each stretch to the nearest multiple, halves up, before adding</source>
-        <translation type="unfinished"></translation>
+        <translation>Redondear cada tramo al múltiplo más cercano, las mitades hacia arriba, antes de sumar</translation>
     </message>
     <message>
         <source>Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte</translation>
     </message>
     <message>
         <source>Stretches</source>
-        <translation type="unfinished"></translation>
+        <translation>Tramos</translation>
     </message>
     <message>
         <source>Totals per project</source>
-        <translation type="unfinished"></translation>
+        <translation>Totales por proyecto</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día</translation>
     </message>
     <message>
         <source>Double-click a day to open its daily report</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga doble clic en un día para abrir su informe diario</translation>
     </message>
     <message>
         <source>Totals per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Totales por día</translation>
     </message>
     <message>
         <source>Enter or a double click opens the day&apos;s report</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro o un doble clic abre el informe del día</translation>
     </message>
     <message>
         <source>Double-click a day&apos;s bar to open its daily report</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga doble clic en la barra de un día para abrir su informe diario</translation>
     </message>
     <message>
         <source>Chart of the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico del periodo</translation>
     </message>
     <message>
         <source>The same totals as the tables Totals per project and Totals per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Los mismos totales que las tablas Totales por proyecto y Totales por día</translation>
     </message>
     <message>
         <source>Export:</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar:</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;opiar</translation>
     </message>
     <message>
         <source>Copy the period to the clipboard in the chosen form</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar el periodo al portapapeles en el formato elegido</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar...</translation>
     </message>
     <message>
         <source>Save the period to a file in the chosen form</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el periodo en un archivo en el formato elegido</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Export Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar resumen</translation>
     </message>
     <message>
         <source>The summary could not be saved in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el resumen en %1: %2</translation>
+    </message>
+    <message>
+        <source>CSV, per tag</source>
+        <translation>CSV, por etiqueta</translation>
+    </message>
+    <message>
+        <source>Invoice lines (CSV)</source>
+        <translation>Líneas de factura (CSV)</translation>
+    </message>
+    <message>
+        <source>What is billed; for work not billable alone, in brackets, what it is worth at its rates</source>
+        <translation>Lo que se factura; para trabajo solo no facturable, entre paréntesis, lo que vale a sus tarifas</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <source>A stretch counts under each of its tags (#words of its comment)</source>
+        <translation>Un tramo cuenta en cada una de sus etiquetas (#palabras de su comentario)</translation>
+    </message>
+    <message>
+        <source>Totals per tag</source>
+        <translation>Totales por etiqueta</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Presupuesto</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Usado</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Restante</translation>
+    </message>
+    <message>
+        <source>Each project&apos;s budget (Report &gt; Rates... sets them): its whole life, or the month</source>
+        <translation>El presupuesto de cada proyecto (Informe &gt; Tarifas... lo fija): toda su duración o el mes</translation>
+    </message>
+    <message>
+        <source>Budgets</source>
+        <translation>Presupuestos</translation>
+    </message>
+    <message>
+        <source>Pro&amp;ject:</source>
+        <translation>Pro&amp;yecto:</translation>
+    </message>
+    <message>
+        <source>Only the stretches of one project</source>
+        <translation>Solo los tramos de un proyecto</translation>
+    </message>
+    <message>
+        <source>Only ta&amp;gged:</source>
+        <translation>Solo con eti&amp;queta:</translation>
+    </message>
+    <message>
+        <source>Only the stretches holding every tag ticked</source>
+        <translation>Solo los tramos con todas las etiquetas marcadas</translation>
+    </message>
+    <message>
+        <source>Amount (%1)</source>
+        <translation>Importe (%1)</translation>
+    </message>
+    <message>
+        <source>All projects</source>
+        <translation>Todos los proyectos</translation>
+    </message>
+    <message>
+        <source>Only tagged</source>
+        <translation>Solo con etiqueta</translation>
+    </message>
+</context>
+<context>
+    <name>tw::frmTimeline</name>
+    <message>
+        <source>Drag a stretch to move it, an edge to change its start or end, free time to add one (Shift snaps to 5 minutes, Ctrl to 15). Alt+arrows change the selected one; Enter saves.</source>
+        <translation>Arrastre un tramo para moverlo, un borde para cambiar su inicio o fin, tiempo libre para añadir uno (Mayús ajusta a 5 minutos, Ctrl a 15). Alt+flechas cambian el elegido; Intro guarda.</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Cronología</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Show the day or week before</source>
+        <translation>Mostrar el día o la semana anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Hoy</translation>
+    </message>
+    <message>
+        <source>Show today</source>
+        <translation>Mostrar hoy</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>Show the day or week after</source>
+        <translation>Mostrar el día o la semana siguiente</translation>
+    </message>
+    <message>
+        <source>The day shown, or a day of the week shown</source>
+        <translation>El día mostrado o un día de la semana mostrada</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>The step a dragged or moved time keeps to</source>
+        <translation>El paso al que se ajusta una hora arrastrada o movida</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Añadir...</translation>
+    </message>
+    <message>
+        <source>Add a stretch in the selected free time</source>
+        <translation>Añadir un tramo en el tiempo libre elegido</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Fecha:</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w:</source>
+        <translation>&amp;Vista:</translation>
+    </message>
+    <message>
+        <source>&amp;Snap:</source>
+        <translation>&amp;Ajuste:</translation>
+    </message>
+    <message>
+        <source>The report could not be read: %1</source>
+        <translation>No se pudo leer el informe: %1</translation>
+    </message>
+    <message>
+        <source>Week: %1</source>
+        <translation>Semana: %1</translation>
+    </message>
+    <message>
+        <source>Day: %1</source>
+        <translation>Día: %1</translation>
+    </message>
+    <message>
+        <source>The week&apos;s total, as tallywright-report --week gives it</source>
+        <translation>El total de la semana, como lo da tallywright-report --week</translation>
+    </message>
+    <message>
+        <source>The day&apos;s total, as the daily report gives it</source>
+        <translation>El total del día, como lo da el informe diario</translation>
+    </message>
+    <message>
+        <source>Week of %1 to %2, %3 recorded</source>
+        <translation>Semana del %1 al %2, %3 registrado</translation>
+    </message>
+    <message>
+        <source>%1, %2 recorded</source>
+        <translation>%1, %2 registrado</translation>
+    </message>
+    <message>
+        <source>Delete this stretch?
+
+%1</source>
+        <translation>¿Eliminar este tramo?
+
+%1</translation>
+    </message>
+    <message>
+        <source>Delete Stretch</source>
+        <translation>Eliminar tramo</translation>
+    </message>
+    <message>
+        <source>The running stretch is changed in the main window. Here its start can be dragged, or moved with Alt+Up and Alt+Down and saved with Enter.</source>
+        <translation>El tramo en curso se cambia en la ventana principal. Aquí se puede arrastrar su inicio, o moverlo con Alt+Arriba y Alt+Abajo y guardarlo con Intro.</translation>
+    </message>
+</context>
+<context>
+    <name>tw::frmTimelineAdd</name>
+    <message>
+        <source>Add Stretch</source>
+        <translation>Añadir tramo</translation>
+    </message>
+    <message>
+        <source>&amp;Project</source>
+        <translation>&amp;Proyecto</translation>
+    </message>
+    <message>
+        <source>&amp;Start Time</source>
+        <translation>Hora de &amp;inicio</translation>
+    </message>
+    <message>
+        <source>&amp;End Time</source>
+        <translation>Hora de &amp;fin</translation>
+    </message>
+    <message>
+        <source>C&amp;omment</source>
+        <translation>C&amp;omentario</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>Add the stretch to the report</source>
+        <translation>Añadir el tramo al informe</translation>
     </message>
 </context>
 </TS>

@@ -201,11 +201,12 @@ void frmReport::Fill(DayReport report) {
 }
 
 void frmReport::FitDateColumns() {
-  // A four-digit year and the seconds may need more than the designed width of a start or end.
-  constexpr int kStart = 1, kEnd = 2, kComments = 4;
+  // A four-digit year and the seconds may need more than the designed width of a start or end, and
+  // a caption in another language more than the designed width of its column.
+  constexpr int kProject = 0, kStart = 1, kEnd = 2, kTime = 3, kComments = 4;
   QHeaderView* header = list_->header();
   int taken = 0;
-  for (int column : {kStart, kEnd}) {
+  for (int column : {kProject, kStart, kEnd, kTime}) {
     const int width = std::max({TwipsToPixels(kReportColumns[column].widthTwips),
                                 static_cast<const QAbstractItemView*>(list_)->sizeHintForColumn(column),
                                 header->sectionSizeHint(column)});

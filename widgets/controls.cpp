@@ -1,6 +1,8 @@
 #include "widgets/controls.h"
 
+#include <QComboBox>
 #include <QHeaderView>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionButton>
 #include <algorithm>
 #include <map>
@@ -17,7 +19,22 @@ QRect CaptionRect(const QWidget* control, int width, int flags, const QString& t
   return control->fontMetrics().boundingRect(QRect(0, 0, width, 1 << 20), flags, text);
 }
 
+// A list box of the program's own texts (the data's, like project names, come later) as wide as
+// the longest, so that the chosen one shows whole.
+void FitChoices(QComboBox* box) {
+  int widest = 0;
+  for (int i = 0; i < box->count(); ++i) widest = std::max(widest, box->fontMetrics().horizontalAdvance(box->itemText(i)));
+  QStyleOptionComboBox option;
+  option.initFrom(box);
+  const int room = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width();
+  if (widest > room) box->resize(box->width() + widest - room, box->height());
+}
+
 void FitCaption(QWidget* control) {
+  if (auto* box = qobject_cast<QComboBox*>(control); box && !box->isEditable()) {
+    FitChoices(box);
+    return;
+  }
   QString text;
   int flags = Qt::TextShowMnemonic;
   int inset = 0;
@@ -145,7 +162,7 @@ void MakeRoom(std::vector<Placed>& placed, bool alongX) {
       for (const Placed& a : placed) {
         if (start(a.designed) >= line) continue;
         const QRect now = Occupied(a.control), mine = Occupied(b.control);
-        if (!across(now, mine) || end(now) - start(mine) <= 2) continue;
+        if (!across(now, mine) || end(now) - start(mine) + 1 <= 2) continue;
         const int gap = std::max(0, start(b.designed) - end(a.designed) - 1);
         shift = std::max(shift, end(now) + 1 + gap - start(mine));
       }

@@ -15,6 +15,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 PROGRAM, DATA = sys.argv[1], sys.argv[2]
 DUMP = sys.argv[4] if len(sys.argv) > 4 and sys.argv[3] == "--dump" else None
@@ -102,11 +103,22 @@ def find(root, role, name=None, where=lambda a: True):
     return None
 
 
-def press(acc, action_names=("Press", "press", "click", "Toggle", "toggle")):
+def press(acc, action_names=("Press", "press", "click", "Toggle", "toggle"), opens_modal=False):
     actions = acc.queryAction()
     for i in range(actions.nActions):
         if actions.getName(i) in action_names:
-            actions.doAction(i)
+            if not opens_modal:
+                actions.doAction(i)
+                return
+            # A menu item runs its command before it answers, and a command that opens a window that
+            # waits answers when that window closes: the window is looked for instead of the answer.
+            pyatspi.setTimeout(1000, 15000)
+            try:
+                actions.doAction(i)
+            except GLib.GError:
+                pass
+            finally:
+                pyatspi.setTimeout(25000, 15000)
             return
     raise SystemExit(f"atspi_walk: {acc.name!r} has no press action "
                      f"({[actions.getName(i) for i in range(actions.nActions)]})")
@@ -126,7 +138,7 @@ def menu_item(menu, item):
     found = find(top, pyatspi.ROLE_MENU_ITEM, item)
     if found is None:
         raise SystemExit(f"atspi_walk: no item {item!r} in {menu!r}")
-    press(found)
+    press(found, opens_modal=True)
 
 
 def check_window(win, label):
@@ -211,12 +223,12 @@ def main():
     menu_item("Report", "View Report")
     report = wait_for("report window", lambda: window("Date being displayed", pyatspi.ROLE_DIALOG))
     check_window(report, "report window")
-    table = find(report, pyatspi.ROLE_TREE_TABLE, "Entries of the day") or \
-        find(report, pyatspi.ROLE_TABLE, "Entries of the day")
+    table = next((t for t in (find(report, role, "Entries of the day")
+                              for role in (pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE)) if t), None)
     if table is None:
         problems.append("report window: no table named 'Entries of the day'")
     else:
-        cells = [c for c in children(table) if c.getRole() == pyatspi.ROLE_TABLE_CELL]
+        cells = [c for c in children(table) if c.getRole() in (pyatspi.ROLE_TABLE_CELL, pyatspi.ROLE_TREE_ITEM)]
         if not any("," in (c.name or "") and " to " in (c.name or "") for c in cells):
             problems.append("report window: no row reads as a sentence: "
                             + repr([c.name for c in cells[:6]]))

@@ -260,6 +260,37 @@ TEST_F(ControlTest, AWindowStartedWhileTheFolderIsHeldOwnsItOnceFree) {
   EXPECT_TRUE(folder.Exists("projrpt.run"));
 }
 
+// The data folder moved (Preferences), or deleted and made again at its path: the window owns the
+// folder it works in now, and lets the old one go.
+TEST_F(ControlTest, TheClaimFollowsTheDataFolder) {
+  const std::string old = folder.path(), moved = folder.File("moved");
+  std::filesystem::create_directories(moved);
+  system.folder = moved;
+  window.tracker().FollowDataFolder();
+  EXPECT_TRUE(window.tracker().OwnsFolder());
+  EXPECT_EQ(ClaimFolder(moved), nullptr);
+  EXPECT_NE(ClaimFolder(old), nullptr);
+
+  // Deleted and made again: another folder at the same path.
+  std::filesystem::remove_all(moved);
+  window.tracker().FollowDataFolder();  // nothing there to claim: the claim stays as it was
+  std::filesystem::create_directories(moved);
+  EXPECT_NE(ClaimFolder(moved, 0, false), nullptr) << "the new folder is nobody's yet";
+  window.tracker().FollowDataFolder();
+  EXPECT_TRUE(window.tracker().OwnsFolder());
+  EXPECT_EQ(ClaimFolder(moved), nullptr);
+  // Held by another process meanwhile: this copy says so and tries again.
+  std::filesystem::remove_all(moved);
+  std::filesystem::create_directories(moved);
+  auto other = ClaimFolder(moved, 0, false);
+  ASSERT_NE(other, nullptr);
+  window.tracker().FollowDataFolder();
+  EXPECT_FALSE(window.tracker().OwnsFolder());
+  other.reset();
+  EXPECT_TRUE(window.tracker().TryClaim());
+  system.folder = old;
+}
+
 TEST_F(ControlTest, ASecondStartOnTheFolderBringsTheFirstForwardAndEnds) {
   // The program started again on this folder, with no bus and another runtime folder each time.
   std::filesystem::create_directories(folder.File("config/Tallywright"));

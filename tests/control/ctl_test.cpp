@@ -268,6 +268,10 @@ TEST_F(CtlTest, QuickCommandPrintsAsTheFullOneAndHandsOver) {
   const std::string alone = config.path() + "/tallywright-ctl";
   std::filesystem::copy_file(TW_CTL, alone);
   EXPECT_EQ(run(alone, "status --format {project}"), "Web site\n");
+  // What it must hand over it cannot: it names both places it looked in.
+  const std::string missing = run(alone, "import /nonexistent --dry-run", 1);
+  EXPECT_NE(missing.find(config.path() + "/tallywright-ctl-qt"), std::string::npos) << missing;
+  EXPECT_NE(missing.find("libexec/tallywright/tallywright-ctl-qt"), std::string::npos) << missing;
   for (const char* args : {"status", "status --json", "status --format '{project}/{seconds}'"}) {
     const std::string printed = run(quick, args);
     EXPECT_NE(printed.find("Web site"), std::string::npos) << printed;

@@ -56,7 +56,8 @@ void Check(const QWidget& parent, bool captions, std::vector<std::string>& probl
   for (const QObject* child : parent.children()) {
     const auto* w = qobject_cast<const QWidget*>(child);
     if (!w || w->isWindow()) continue;
-    Check(*w, captions, problems);
+    // A page not shown (a tab behind another) is laid out when it shows.
+    if (!w->isHidden()) Check(*w, captions, problems);
     if (IsControl(w)) controls.push_back(w);
   }
   const QRect inside = parent.rect();

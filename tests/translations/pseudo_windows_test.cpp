@@ -7,6 +7,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QStyleOptionComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTabWidget>
@@ -17,14 +19,17 @@
 #include "desktop/qt_translations.h"
 #include "import/frm_import.h"
 #include "preferences/frm_preferences.h"
+#include "projects/frm_project_settings.h"
 #include "projects/frm_project_list.h"
 #include "shell/frm_about.h"
 #include "shell/frm_main.h"
 #include "shell/frm_splash.h"
+#include "state/program_state.h"
 #include "summaries/frm_summary.h"
 #include "tests/support/fakes.h"
 #include "tests/support/layout.h"
 #include "tests/support/ui.h"
+#include "timeline/frm_timeline.h"
 #include "viewer/frm_report.h"
 #include "viewer/frm_report_edit.h"
 
@@ -48,6 +53,16 @@ std::vector<std::string> CutOff(const QWidget& window) {
     if (!button->isVisible() || button->text().isEmpty() || !button->parentWidget()->layout()) continue;
     if (button->width() < button->sizeHint().width())
       cut.push_back(button->objectName().toStdString() + " \"" + button->text().toStdString() + "\"");
+  }
+  // A list box's chosen text: the longest of its own texts must fit (a project's name may not).
+  for (const QComboBox* box : window.findChildren<QComboBox*>()) {
+    if (!box->isVisible() || box->isEditable()) continue;
+    const QString text = box->currentText();
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const QRect room = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+    if (box->fontMetrics().horizontalAdvance(text) > room.width())
+      cut.push_back(box->objectName().toStdString() + " \"" + text.toStdString() + "\"");
   }
   for (const QLabel* label : window.findChildren<QLabel*>()) {
     if (!label->isVisible() || label->text().isEmpty() || label->wordWrap() || !label->parentWidget()->layout())
@@ -80,6 +95,7 @@ class PseudoWindowsTest : public test::PlatformTest {
 };
 
 TEST_F(PseudoWindowsTest, NoTextIsCutOffInAnyWindow) {
+  Setup::DisplayDate = clock.now;  // as the program's start sets it: the report shows the entries' day
   frmMain main;
   main.show();
   EXPECT_EQ(Problems(main), std::vector<std::string>{}) << "main window";
@@ -96,11 +112,13 @@ TEST_F(PseudoWindowsTest, NoTextIsCutOffInAnyWindow) {
   frmAbout::Loaded()->Unload();
 
   EXPECT_TRUE(test::WhileShown([&] { Item(main, "mnuReportViewReport")->trigger(); }, [&] {
+    ASSERT_NE(frmReport::Loaded(), nullptr);
     frmReport& report = *frmReport::Loaded();
     EXPECT_EQ(Problems(report), std::vector<std::string>{}) << "report";
     auto* list = test::Child<QTreeWidget>(report, "ListView");
     list->setCurrentItem(list->topLevelItem(0));
     EXPECT_TRUE(test::WhileShown([&] { test::Click(report, "cmdEdit"); }, [&] {
+      ASSERT_NE(frmReportEdit::Loaded(), nullptr);
       EXPECT_EQ(Problems(*frmReportEdit::Loaded()), std::vector<std::string>{}) << "entry editor";
       frmReportEdit::Loaded()->Unload();
     }));
@@ -117,12 +135,27 @@ TEST_F(PseudoWindowsTest, NoTextIsCutOffInAnyWindow) {
   EXPECT_EQ(Problems(*frmSummary::Loaded()), std::vector<std::string>{}) << "Summary";
   frmSummary::Loaded()->close();
 
-  frmImport::askPath = [](QWidget*, bool) { return QString(); };
+  // The Import window shows once a file is chosen, with its preview.
+  folder.Write("toggl.csv", "User,Email,Client,Project,Task,Description,Billable,Start date,Start time,End date,"
+                            "End time,Duration,Tags\nAnn,a@x,Acme,Website,,,No,2026-10-26,09:00:00,2026-10-26,"
+                            "10:00:00,01:00:00,\n");
+  frmImport::askPath = [this](QWidget*, bool) { return QString::fromStdString(folder.File("toggl.csv")); };
   Item(main, "mnuReportImport")->trigger();
-  if (frmImport* import = frmImport::Loaded()) {
-    EXPECT_EQ(Problems(*import), std::vector<std::string>{}) << "Import";
-    import->close();
-  }
+  frmImport::askPath = nullptr;
+  ASSERT_NE(frmImport::Loaded(), nullptr);
+  EXPECT_EQ(Problems(*frmImport::Loaded()), std::vector<std::string>{}) << "Import";
+  frmImport::Loaded()->close();
+
+  Item(main, "mnuReportTimeline")->trigger();
+  ASSERT_NE(frmTimeline::Loaded(), nullptr);
+  EXPECT_EQ(Problems(*frmTimeline::Loaded()), std::vector<std::string>{}) << "timeline";
+  frmTimeline::Loaded()->close();
+
+  EXPECT_TRUE(test::WhileShown([&] { Item(main, "mnuReportRates")->trigger(); }, [&] {
+    ASSERT_NE(frmProjectSettings::Loaded(), nullptr);
+    EXPECT_EQ(Problems(*frmProjectSettings::Loaded()), std::vector<std::string>{}) << "project settings";
+    frmProjectSettings::Loaded()->Unload();
+  }));
 
   EXPECT_TRUE(test::WhileShown([&] { Item(main, "mnuOptionsPreferences")->trigger(); }, [&] {
     EXPECT_EQ(Problems(*frmPreferences::Loaded()), std::vector<std::string>{}) << "Preferences";
@@ -132,8 +165,16 @@ TEST_F(PseudoWindowsTest, NoTextIsCutOffInAnyWindow) {
   HelpViewer help(nullptr);
   help.show();
   EXPECT_EQ(Problems(help), std::vector<std::string>{}) << "help";
+  for (QTabWidget* tabs : help.findChildren<QTabWidget*>()) {
+    for (int i = 0; i < tabs->count(); ++i) {
+      tabs->setCurrentIndex(i);
+      QTest::qWait(1);
+      EXPECT_EQ(Problems(help), std::vector<std::string>{}) << "help, tab " << i;
+    }
+  }
   main.hide();
 }
 
 }  // namespace
 }  // namespace tw
+
