@@ -1,5 +1,7 @@
 #include "control/control.h"
 
+#include <charconv>
+
 #include "control/request_line.h"
 #include "platform/run_error.h"
 
@@ -14,6 +16,25 @@ AwayRule AwayOf(const std::string& name) {
   for (int i = 0; i < 3; ++i)
     if (name == kAwayNames[i]) return static_cast<AwayRule>(i);
   throw ControlError(kInvalidArgument, "Unknown rule for time away \"" + name + "\"");
+}
+
+// What an answer says: its first value, or nothing.
+std::string Said(const std::vector<std::string>& answer) { return answer.empty() ? "" : answer.front(); }
+
+std::string Flag(bool dryRun) { return dryRun ? "1" : "0"; }
+
+// A request's AT and DRY fields.
+RequestMoment MomentOf(const std::string& at, const std::string& dry) {
+  RequestMoment when;
+  if (dry != "0" && dry != "1") throw ControlError(kInvalidArgument, "A dry run is 0 or 1, not \"" + dry + "\"");
+  when.dryRun = dry == "1";
+  if (at.empty()) return when;
+  std::int64_t seconds = 0;
+  const auto [end, error] = std::from_chars(at.data(), at.data() + at.size(), seconds);
+  if (error != std::errc() || end != at.data() + at.size())
+    throw ControlError(kInvalidArgument, "Not a moment: \"" + at + "\"");
+  when.at = seconds;
+  return when;
 }
 
 // "ok", with what was recorded when anything was.
@@ -35,9 +56,17 @@ std::string AnswerRequest(std::string_view request, Tracker& tracker) {
     const std::string& verb = f.front();
     if (verb == "start" && (f.size() == 3 || f.size() == 4)) {
       const std::optional<std::string> comment = f.size() == 4 ? std::optional(f[3]) : std::nullopt;
-      return Done(tracker.Start(f[1], comment, AwayOf(f[2])));
+      return Done(tracker.Start(f[1], comment, AwayOf(f[2]), {}));
     }
-    if (verb == "end" && f.size() == 2) return Done(tracker.End(AwayOf(f[1])));
+    if (verb == "start-at" && (f.size() == 5 || f.size() == 6)) {
+      const std::optional<std::string> comment = f.size() == 6 ? std::optional(f[5]) : std::nullopt;
+      return Done(tracker.Start(f[1], comment, AwayOf(f[2]), MomentOf(f[3], f[4])));
+    }
+    if (verb == "end" && f.size() == 2) return Done(tracker.End(AwayOf(f[1]), {}));
+    if (verb == "end-at" && f.size() == 4) return Done(tracker.End(AwayOf(f[1]), MomentOf(f[2], f[3])));
+    if (verb == "continue" && f.size() == 3) return Done(tracker.Continue(MomentOf(f[1], f[2])));
+    if (verb == "cancel" && f.size() == 2) return Done(tracker.Cancel(MomentOf("", f[1]).dryRun));
+    if (verb == "comment" && f.size() == 3) return Done(tracker.SetComment(f[1], MomentOf("", f[2]).dryRun));
     if (verb == "status" && f.size() == 1) {
       const TrackerStatus s = tracker.Status();
       return JoinRequestLine({"ok", s.running ? "1" : "0", s.project, s.start, s.startIso, std::to_string(s.elapsed), s.comment});
@@ -81,18 +110,37 @@ std::optional<std::vector<std::string>> OwnerTracker::Ask(const std::vector<std:
   return fields;
 }
 
-std::string OwnerTracker::Start(const std::string& project, const std::optional<std::string>& comment, AwayRule away) {
-  std::vector<std::string> request = {"start", project, AwayName(away)};
+std::string OwnerTracker::Start(const std::string& project, const std::optional<std::string>& comment, AwayRule away,
+                                RequestMoment when) {
+  // Asked of now and done: the request an older copy of the program takes too.
+  const bool plain = !when.at && !when.dryRun;
+  std::vector<std::string> request = {plain ? "start" : "start-at", project, AwayName(away)};
+  if (!plain) request.insert(request.end(), {when.at ? std::to_string(*when.at) : "", Flag(when.dryRun)});
   if (comment) request.push_back(*comment);
   const auto answer = Ask(request);
-  if (!answer) return direct_->Start(project, comment, away);
-  return answer->empty() ? "" : answer->front();
+  return answer ? Said(*answer) : direct_->Start(project, comment, away, when);
 }
 
-std::string OwnerTracker::End(AwayRule away) {
-  const auto answer = Ask({"end", AwayName(away)});
-  if (!answer) return direct_->End(away);
-  return answer->empty() ? "" : answer->front();
+std::string OwnerTracker::End(AwayRule away, RequestMoment when) {
+  const auto answer = !when.at && !when.dryRun
+                          ? Ask({"end", AwayName(away)})
+                          : Ask({"end-at", AwayName(away), when.at ? std::to_string(*when.at) : "", Flag(when.dryRun)});
+  return answer ? Said(*answer) : direct_->End(away, when);
+}
+
+std::string OwnerTracker::Continue(RequestMoment when) {
+  const auto answer = Ask({"continue", when.at ? std::to_string(*when.at) : "", Flag(when.dryRun)});
+  return answer ? Said(*answer) : direct_->Continue(when);
+}
+
+std::string OwnerTracker::Cancel(bool dryRun) {
+  const auto answer = Ask({"cancel", Flag(dryRun)});
+  return answer ? Said(*answer) : direct_->Cancel(dryRun);
+}
+
+std::string OwnerTracker::SetComment(const std::string& text, bool dryRun) {
+  const auto answer = Ask({"comment", text, Flag(dryRun)});
+  return answer ? Said(*answer) : direct_->SetComment(text, dryRun);
 }
 
 void OwnerTracker::Show() {

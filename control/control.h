@@ -29,6 +29,10 @@ std::string FolderServiceName(const std::string& folderIdentity);
 // Tabs, line ends and backslashes inside are written \t, \n, \r, \\.
 //   start PROJECT AWAY [COMMENT]   (no comment: the comment box is left as it is)
 //   end AWAY                       AWAY: ask, left or keep (AwayRule); the answer: what was recorded
+//   start-at PROJECT AWAY AT DRY [COMMENT], end-at AWAY AT DRY
+//                                  AT: unix seconds, or empty for now; DRY: 1 for a dry run, else 0
+//   continue AT DRY, cancel DRY, comment TEXT DRY
+//                                  the answer: what was (or would be) done
 //   status, projects, show
 inline constexpr std::string_view kShowRequest = "show";
 // Every failure, whatever it is, becomes an error answer: the owner never leaves a request
@@ -43,8 +47,12 @@ class OwnerTracker : public Tracker {
   using Asker = std::function<OwnerAnswer(std::string_view request)>;
   explicit OwnerTracker(Asker ask, std::function<Tracker&()> fallback = {})
       : ask_(std::move(ask)), fallback_(std::move(fallback)) {}
-  std::string Start(const std::string& project, const std::optional<std::string>& comment, AwayRule away) override;
-  std::string End(AwayRule away) override;
+  std::string Start(const std::string& project, const std::optional<std::string>& comment, AwayRule away,
+                    RequestMoment when) override;
+  std::string End(AwayRule away, RequestMoment when) override;
+  std::string Continue(RequestMoment when) override;
+  std::string Cancel(bool dryRun) override;
+  std::string SetComment(const std::string& text, bool dryRun) override;
   TrackerStatus Status() override;
   std::vector<std::string> Projects() override;
   void Show() override;

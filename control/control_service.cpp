@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <cerrno>
 
+#include "control/mend.h"
 #include "control/request_line.h"
 #include "desktop/qt_text.h"
 #include "platform/run_error.h"
@@ -177,7 +178,7 @@ bool ControlService::handleMessage(const QDBusMessage& message, const QDBusConne
     QTimer::singleShot(0, this, [this, message, bus, project, comment, tracker] {
       Answer(message, bus, [&] {
         // An empty comment leaves the comment box as it is.
-        tracker().Start(project, comment.empty() ? std::nullopt : std::optional(comment), AwayRule::kAsk);
+        tracker().Start(project, comment.empty() ? std::nullopt : std::optional(comment), AwayRule::kAsk, {});
         return QVariantList{};
       });
     });
@@ -185,7 +186,7 @@ bool ControlService::handleMessage(const QDBusMessage& message, const QDBusConne
     message.setDelayedReply(true);
     QTimer::singleShot(0, this, [this, message, bus, tracker] {
       Answer(message, bus, [&] {
-        tracker().End(AwayRule::kAsk);
+        tracker().End(AwayRule::kAsk, {});
         return QVariantList{};
       });
     });
@@ -275,6 +276,11 @@ void ControlService::AnswerWaiting() {
 
 std::string ControlService::AnswerHere(const std::string& request) {
   if (!tracker_) return JoinRequestLine({"error", kBusy, "Tallywright is starting; try again in a moment"});
+  if (IsMendRequest(request)) {
+    const std::string answer = AnswerMendRequest(request);
+    if (recordChanged_) recordChanged_();
+    return answer;
+  }
   return AnswerRequest(request, *tracker_);
 }
 

@@ -15,6 +15,7 @@
 #include <QDBusVirtualObject>
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <memory>
@@ -40,6 +41,9 @@ class ControlService : public QDBusVirtualObject {
   // on the data folder is served on the folder's socket, from now on and whenever it claims anew.
   // Until then every request is refused as Busy.
   void Attach(TrackerModel& tracker);
+  // Called after the running program carried out a mending verb for tallywright-ctl, so that the
+  // windows that do not follow the report's files show the change.
+  void OnRecordChanged(std::function<void()> changed) { recordChanged_ = std::move(changed); }
   // Takes the service's names on the session bus when there is one; false without a bus.
   bool Publish(const std::string& folderIdentity);
   // The folder's own bus name follows the claim when the data folder moved.
@@ -60,6 +64,7 @@ class ControlService : public QDBusVirtualObject {
   void AnswerWaiting();
 
   TrackerModel* tracker_ = nullptr;
+  std::function<void()> recordChanged_;
   int subscription_ = -1;
   std::string published_;  // the folder identity whose bus name this copy holds
   TrackerStatus announced_;

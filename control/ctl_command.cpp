@@ -1,6 +1,8 @@
 #include "control/ctl_command.h"
 
 #include "control/status_text.h"
+#include "dates/time_expression.h"
+#include "platform/platform.h"
 #include "tracking/stretch.h"
 
 namespace tw {
@@ -48,24 +50,61 @@ AwayRule AwayFrom(CtlContext& c) {
   return TakeFlag(c.args, "--keep-away") ? AwayRule::kKeepAway : AwayRule::kEndWhenLeft;
 }
 
+// --at TIME and --dry-run: the moment named, read as the mending verbs read it (never one to
+// come), and whether only to say what would be done.
+RequestMoment MomentFrom(CtlContext& c, const char* verb) {
+  RequestMoment when;
+  when.dryRun = TakeFlag(c.args, "--dry-run");
+  if (const std::optional<std::string> at = TakeOption(c.args, "--at")) {
+    const TypedMoment moment = ReadPastMoment(*at, platform().clock->UnixNow());
+    if (!moment.read) throw CtlUsageError(std::string(verb) + ": " + moment.refusal);
+    if (!moment.note.empty()) c.err << "tallywright-ctl: " << moment.note << '\n';
+    when.at = moment.instant;
+  }
+  return when;
+}
+
 int RunStart(CtlContext& c) {
   // Without --comment the new stretch has none, whether the program runs or not.
   const std::string comment = TakeOption(c.args, "--comment").value_or("");
   const AwayRule away = AwayFrom(c);
+  const RequestMoment when = MomentFrom(c, "start");
   if (c.args.empty() || c.args.front().starts_with("--")) throw CtlUsageError("start: name a project");
   const std::string project = c.args.front();
   c.args.erase(c.args.begin());
   NothingMore(c.args, "start");
   if (project.empty()) throw CtlUsageError("start: name a project");
   CheckStartArguments(project, comment);
-  Told(c, c.tracker().Start(project, comment, away));
+  Told(c, c.tracker().Start(project, comment, away, when));
   return kCtlDone;
 }
 
 int RunStop(CtlContext& c) {
   const AwayRule away = AwayFrom(c);
+  const RequestMoment when = MomentFrom(c, "stop");
   NothingMore(c.args, "stop");
-  Told(c, c.tracker().End(away));
+  Told(c, c.tracker().End(away, when));
+  return kCtlDone;
+}
+
+int RunContinue(CtlContext& c) {
+  const RequestMoment when = MomentFrom(c, "continue");
+  NothingMore(c.args, "continue");
+  Told(c, c.tracker().Continue(when));
+  return kCtlDone;
+}
+
+int RunCancel(CtlContext& c) {
+  const bool dry = TakeFlag(c.args, "--dry-run");
+  NothingMore(c.args, "cancel");
+  Told(c, c.tracker().Cancel(dry));
+  return kCtlDone;
+}
+
+int RunComment(CtlContext& c) {
+  const bool dry = TakeFlag(c.args, "--dry-run");
+  if (c.args.size() != 1) throw CtlUsageError("comment: give the comment as one argument (\"\" takes it away)");
+  Told(c, c.tracker().SetComment(c.args.front(), dry));
   return kCtlDone;
 }
 
@@ -74,9 +113,9 @@ int RunToggle(CtlContext& c) {
   NothingMore(c.args, "toggle");
   Tracker& tracker = c.tracker();
   if (tracker.Status().running)
-    Told(c, tracker.End(away));
+    Told(c, tracker.End(away, {}));
   else
-    tracker.Start(LastProject(), "", away);  // none kept: the project box's
+    tracker.Start(LastProject(), "", away, {});  // none kept: the project box's
   return kCtlDone;
 }
 
@@ -143,6 +182,8 @@ void PrintHelp(std::ostream& out, const std::vector<CtlVerb>& verbs) {
          "you left, when you were away (no input for IdleMinutes, a locked screen, a sleep) and were not\n"
          "asked about it yet, and print what they recorded; --keep-away counts the time away as work.\n"
          "start without --comment starts a stretch with no comment, whether Tallywright runs or not.\n"
+         "TIME: 9:00, yesterday 17:30, mon 9:00, 2026-12-08T09:00, -15min, -1h30min (man tallywright-ctl\n"
+         "lists the forms); never one to come, nor before the running stretch's start.\n"
          "Exit status: 0 done, 1 refused (stop with nothing running, a name the report cannot\n"
          "carry, a window waiting for an answer), 2 a bad command line.\n";
 }
@@ -151,13 +192,21 @@ void PrintHelp(std::ostream& out, const std::vector<CtlVerb>& verbs) {
 
 const std::vector<CtlVerb>& TrackerVerbs() {
   static const std::vector<CtlVerb> verbs = {
-      {"start", "PROJECT [--comment TEXT] [--keep-away]",
-       "starts a stretch of PROJECT (one running of another project is recorded first); no --comment: no "
-       "comment",
+      {"start", "PROJECT [--comment TEXT] [--at TIME] [--keep-away] [--dry-run]",
+       "starts a stretch of PROJECT, now or at TIME (one running of another project is recorded first, "
+       "ending there); no --comment: no comment",
        RunStart},
-      {"stop", "[--keep-away]",
-       "ends the running stretch and records it, at the moment you left when you were away (--keep-away: now)",
+      {"stop", "[--at TIME] [--keep-away] [--dry-run]",
+       "ends the running stretch and records it: at TIME, or now, or at the moment you left when you were "
+       "away (--keep-away: now)",
        RunStop},
+      {"continue", "[--at TIME] [--dry-run]",
+       "starts again the project and comment of the last stretch recorded, now or at TIME (not before its end); "
+       "refused while a stretch runs",
+       RunContinue},
+      {"cancel", "[--dry-run]",
+       "discards the running stretch, recording nothing, and prints the command that starts it again", RunCancel},
+      {"comment", "TEXT [--dry-run]", "sets the comment of the running stretch", RunComment},
       {"toggle", "[--keep-away]",
        "stops when a stretch runs, otherwise starts the project of the last stretch again", RunToggle},
       {"status", "[--json | --format TEXT [--format-idle TEXT]] [--follow]",

@@ -37,6 +37,9 @@ struct CtlContext {
   // The running stretch's budget and balance for status --format, read from the data folder; empty
   // where they are not offered (the quick command hands such a status to the full one).
   std::function<StatusFigures(const TrackerStatus&)> figures;
+  // Asks the copy of the program that owns the data folder (the verbs that mend the record go
+  // through it); empty: the folder is acted on here.
+  std::function<OwnerAnswer(std::string_view request)> askOwner = nullptr;
 };
 
 // One verb of the command: its name, its arguments as --help shows them, what it does, and its

@@ -16,7 +16,8 @@ bool Exists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0;
 }  // namespace
 
 bool LeanCtlTakes(const std::vector<std::string>& args) {
-  static constexpr std::string_view verbs[] = {"status", "start", "stop", "toggle", "show", "projects"};
+  static constexpr std::string_view verbs[] = {"status", "start", "stop", "toggle", "show", "projects",
+                                                "continue", "cancel", "comment"};
   if (args.empty() || std::find(std::begin(verbs), std::end(verbs), args.front()) == std::end(verbs)) return false;
   // A status with the budget's or the balance's figures reads the reports: the full command's work.
   return std::none_of(args.begin(), args.end(), [&](const std::string& arg) {

@@ -17,6 +17,7 @@
 
 #include "control/ctl_command.h"
 #include "control/ctl_lean.h"
+#include "platform/clock.h"
 #include "platform/folder_owner.h"
 #include "platform/platform.h"
 #include "platform/system.h"
@@ -87,7 +88,8 @@ int main(int argc, char** argv) {
     for (const std::string& language :
          tw::WantedLanguages(settings.GetSetting(tw::kProductName, tw::kSettingsSection, tw::kLanguageSetting, "")))
       if (!tw::TranslationFile(system.ProgramFolder(), language).empty()) throw HandOver{};
-    tw::platform() = tw::Platform{nullptr, &settings, nullptr, &system, nullptr, nullptr, nullptr};
+    tw::SystemClock clock;  // for the moments typed after --at
+    tw::platform() = tw::Platform{nullptr, &settings, nullptr, &system, &clock, nullptr, nullptr};
     // The owner of the data folder; when none owns it (and so nothing was sent), the full command
     // acts on the folder. An owner's refusal, or an answer lost after sending, is never sent again.
     const std::string folder = system.DataFolder();

@@ -197,6 +197,7 @@ int main(int argc, char** argv) {
       return tw::StatusFigures{};
     }
   };
+  context.askOwner = [&](std::string_view line) { return tw::AskFolderOwner(system.DataFolder(), line, 15000); };
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (!args.empty() && (args[0] == "import" || tw::IsMendVerb(args[0]))) {
     // An import or a mending writes in the report's form, and an import may read a database

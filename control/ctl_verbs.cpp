@@ -4,8 +4,6 @@
 
 #include "control/mend.h"
 #include "import/import_command.h"
-#include "report/report_form.h"
-#include "store/changes.h"
 #include "platform/platform.h"
 
 namespace tw {
@@ -17,19 +15,20 @@ int RunImport(CtlContext& c) {
   return RunImportCommand(c.args, context, c.out, c.err);
 }
 
-// The mending verbs, each run by the record store's routines over the data folder.
+// The mending verbs, each run by the record store's routines: those that change the record by the
+// running program when one owns the folder, so that its windows show the change; otherwise, and
+// for list and history, over the data folder here.
 int RunMendVerb(const char* verb, CtlContext& c) {
-  const Platform& p = platform();
-  MendContext context;
-  context.files = p.files;
-  context.folder = DataFolder::At(c.dataFolder());
-  const DateFormat form = ReportDateFormat();
-  context.reportForm = &form;
-  context.user = p.dateFormat->data();
-  context.now = p.clock->UnixNow();
-  context.firstWeekday = c.firstWeekday;
-  context.origin = kFromCommandLine;
-  return RunMend(verb, c.args, context, c.out, c.err);
+  if (c.askOwner && MendVerbWrites(verb)) {
+    const OwnerAnswer answer = c.askOwner(MendRequest(verb, c.args));
+    if (answer.outcome == OwnerAnswer::kAnswered) return PrintMendAnswer(answer.text, c.out, c.err);
+    if (answer.outcome == OwnerAnswer::kLost) {
+      c.err << "tallywright-ctl: Tallywright took the request but its answer was lost; look at the record "
+               "(tallywright-ctl history) before asking again\n";
+      return kCtlRefused;
+    }
+  }
+  return RunMendOn(DataFolder::At(c.dataFolder()), verb, c.args, c.firstWeekday, c.out, c.err);
 }
 template <std::size_t N>
 int RunMendAt(CtlContext& c) {

@@ -6,11 +6,15 @@
 #include <optional>
 #include <regex>
 #include <set>
+#include <sstream>
 
 #include "control/control.h"
+#include "control/request_line.h"
 #include "dates/iso_date.h"
 #include "dates/local_time.h"
 #include "dates/time_expression.h"
+#include "platform/platform.h"
+#include "report/report_form.h"
 #include "platform/utf8.h"
 #include "report/record.h"
 #include "store/changes.h"
@@ -368,6 +372,55 @@ int RunMend(const std::string& verb, const std::vector<std::string>& args, const
     err << "tallywright-ctl: " << verb << " refused: " << e.why << "\n";
     return 1;
   }
+}
+
+bool MendVerbWrites(const std::string& verb) { return IsMendVerb(verb) && verb != "list" && verb != "history"; }
+
+int RunMendOn(const DataFolder& folder, const std::string& verb, const std::vector<std::string>& args,
+              int firstWeekday, std::ostream& out, std::ostream& err) {
+  const Platform& p = platform();
+  const DateFormat form = ReportDateFormat();
+  MendContext context;
+  context.files = p.files;
+  context.folder = folder;
+  context.reportForm = &form;
+  context.user = p.dateFormat->data();
+  context.now = p.clock->UnixNow();
+  context.firstWeekday = firstWeekday;
+  context.origin = kFromCommandLine;
+  return RunMend(verb, args, context, out, err);
+}
+
+std::string MendRequest(const std::string& verb, const std::vector<std::string>& args) {
+  std::vector<std::string> fields = {"mend", verb};
+  fields.insert(fields.end(), args.begin(), args.end());
+  return JoinRequestLine(fields);
+}
+
+bool IsMendRequest(std::string_view request) { return request.starts_with("mend\t"); }
+
+std::string AnswerMendRequest(std::string_view request) {
+  const std::vector<std::string> f = SplitRequestLine(request);
+  if (f.size() < 2 || f[0] != "mend" || !MendVerbWrites(f[1]))
+    return JoinRequestLine({"error", kInvalidArgument, "Unknown request"});
+  try {
+    std::ostringstream out, err;
+    const int status = RunMendOn(ProgramDataFolder(), f[1], {f.begin() + 2, f.end()}, 0, out, err);
+    return JoinRequestLine({"ok", std::to_string(status), out.str(), err.str()});
+  } catch (const std::exception& e) {
+    return JoinRequestLine({"error", kFailed, e.what()});
+  }
+}
+
+int PrintMendAnswer(std::string_view answer, std::ostream& out, std::ostream& err) {
+  const std::vector<std::string> f = SplitRequestLine(answer);
+  if (f.size() == 4 && f[0] == "ok" && (f[1] == "0" || f[1] == "1" || f[1] == "2")) {
+    out << f[2];
+    err << f[3];
+    return f[1][0] - '0';
+  }
+  err << "tallywright-ctl: " << (f.size() == 3 && f[0] == "error" ? f[2] : "Tallywright's answer cannot be read") << "\n";
+  return 1;
 }
 
 }  // namespace tw

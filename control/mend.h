@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dates/date_format.h"
@@ -30,6 +31,23 @@ bool IsMendVerb(const std::string& verb);
 // reason on err). Throws nothing: a failure of the files is a refusal with its reason.
 int RunMend(const std::string& verb, const std::vector<std::string>& args, const MendContext& context,
             std::ostream& out, std::ostream& err);
+
+// The verbs that change the record: with the program running, it carries them out (its windows
+// then show the change at once); list and history read the folder wherever they run.
+bool MendVerbWrites(const std::string& verb);
+// RunMend on a data folder, as the command line's: in the report's form and the user's, at the
+// clock's now, the history noting the command line.
+int RunMendOn(const DataFolder& folder, const std::string& verb, const std::vector<std::string>& args,
+              int firstWeekday, std::ostream& out, std::ostream& err);
+
+// A mending verb as the running program takes it over the data folder's socket (control/control.h):
+//   mend VERB ARG...   answered "ok", the exit status, what it printed and what it said on err.
+std::string MendRequest(const std::string& verb, const std::vector<std::string>& args);
+bool IsMendRequest(std::string_view request);
+// In the program: the request carried out on its data folder. Every failure is an answer.
+std::string AnswerMendRequest(std::string_view request);
+// In the command: the answer printed as RunMend would have printed it; its exit status.
+int PrintMendAnswer(std::string_view answer, std::ostream& out, std::ostream& err);
 
 // The arguments and help of each verb, for --help, in order.
 struct MendHelp {

@@ -13,6 +13,7 @@
 #include "shell/tray.h"
 #include "state/program_state.h"
 #include "tracking/running.h"
+#include "viewer/frm_report.h"
 
 namespace Setup {
 
@@ -78,6 +79,13 @@ tw::frmMain* Main() {
   return main;
 }
 
-void AttachControl(tw::ControlService& control, tw::frmMain& main) { control.Attach(main.tracker()); }
+void AttachControl(tw::ControlService& control, tw::frmMain& main) {
+  control.Attach(main.tracker());
+  // The report window reads the record when filled: filled again after the command mended it (the
+  // Summary and the timeline follow the files themselves).
+  control.OnRecordChanged([&main] {
+    if (tw::frmReport::Loaded()) ShowReport(main, tw::ReportWindows(), DisplayDate);
+  });
+}
 
 }  // namespace Setup

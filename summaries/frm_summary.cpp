@@ -26,6 +26,7 @@
 #include "state/program_state.h"
 #include "summaries/export.h"
 #include "viewer/frm_report.h"
+#include "viewer/undo_actions.h"
 #include "summaries/summary_chart.h"
 #include "summaries/status_figures.h"
 #include "summaries/summary_text.h"
@@ -104,6 +105,8 @@ frmSummary::frmSummary(MainView& main, QWidget* parent) : QDialog(parent), main_
   PaintLightYellow(this);
   firstWeekday_ = FirstWeekdayOf(QLocale());
   Build();
+  // Edit > Undo and Redo (Ctrl+Z, Ctrl+Shift+Z) of the record's changes, whichever window made them.
+  (new UndoActions(this, [this] { Refresh(); }))->AddMenuBar();
   Register();
 }
 

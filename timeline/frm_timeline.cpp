@@ -22,6 +22,7 @@
 #include "timeline/frm_timeline_add.h"
 #include "tracking/write_record.h"
 #include "viewer/frm_report_edit.h"
+#include "viewer/undo_actions.h"
 #include "widgets/centring.h"
 #include "widgets/controls.h"
 #include "widgets/twips.h"
@@ -131,6 +132,8 @@ void frmTimeline::Build() {
   all->addLayout(top);
   all->addWidget(view_, 1);
   all->addLayout(bottom);
+  // Edit > Undo and Redo (Ctrl+Z, Ctrl+Shift+Z) of the record's changes, whichever window made them.
+  (new UndoActions(this, [this] { Refresh(); }))->AddMenuBar();
   for (QPushButton* button : {cmdPrevious_, cmdToday_, cmdNext_, cmdAdd_, cmdClose_}) {
     button->setMinimumHeight(TwipsToPixels(375));
     button->setMinimumWidth(std::max(TwipsToPixels(1035), button->sizeHint().width()));

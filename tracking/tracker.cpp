@@ -62,6 +62,13 @@ std::optional<RecordRef> FindAgain(const RecordRef& ref, const std::string& star
   }
 }
 
+// text as one word of a shell's command line.
+std::string ShellWord(const std::string& text) {
+  std::string word = "'";
+  for (const char c : text) word += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return word + "'";
+}
+
 // Whether a report of one machine's folder still holds the record where it was written.
 bool Holds(const Files& files, const DataFolder& folder, const RecordRef& ref) {
   try {
@@ -93,8 +100,11 @@ void CheckStartArguments(std::string_view project, std::string_view comment) {
                                              " bytes long; this one has " + std::to_string(comment.size()));
 }
 
-std::string RecordedText(const Stretch& stretch, const std::string& elapsed, const std::string& leftAt) {
-  std::string text = Arg(Tr("Tracker", "Recorded %1 from %2 to %3"), {stretch.project, stretch.start, stretch.end});
+std::string RecordedText(const Stretch& stretch, const std::string& elapsed, const std::string& leftAt,
+                         bool wouldBe) {
+  // A dry run's line is English, as the command's refusals are.
+  std::string text = wouldBe ? "Would record " + stretch.project + " from " + stretch.start + " to " + stretch.end
+                             : Arg(Tr("Tracker", "Recorded %1 from %2 to %3"), {stretch.project, stretch.start, stretch.end});
   if (!elapsed.empty()) text += " (" + elapsed + ")";
   if (!leftAt.empty()) text += Tr("Tracker", ", ended when you left; the time away since is not counted");
   return text;
@@ -453,10 +463,11 @@ void TrackerModel::LookForAway() {
   lookingForAway_ = false;
 }
 
-std::optional<Absence> TrackerModel::UnaskedAbsence() {
+std::optional<Absence> TrackerModel::UnaskedAbsence(bool peek) {
   const std::int64_t now = platform().clock->UnixNow();
   const std::int64_t threshold = IdleMinutes() * 60;
-  if (std::optional<Absence> back = away_->Poll(now, RunningSince(*this), threshold)) return back;
+  if (!peek)
+    if (std::optional<Absence> back = away_->Poll(now, RunningSince(*this), threshold)) return back;
   const std::optional<std::int64_t> since = away_->AwaySince();
   if (threshold > 0 && since && now - *since >= threshold) return Absence{*since, now};
   return std::nullopt;
@@ -519,15 +530,26 @@ void TrackerModel::Ready() {
   if (!claim_) throw ControlError(kBusy, "Tallywright has just started on this data folder; try again");
 }
 
-std::string TrackerModel::EndFromOutside(AwayRule away) {
+void TrackerModel::CheckMoment(const RequestMoment& when) const {
+  if (!when.at) return;
+  if (*when.at > platform().clock->UnixNow())
+    throw ControlError(kInvalidArgument, Written(*when.at) + " is still to come");
+  if (const std::optional<std::int64_t> since = RunningSince(*this); since && IsRunning() && *when.at <= *since)
+    throw ControlError(kInvalidArgument,
+                       Written(*when.at) + " is not after the start of the running stretch, " + start_);
+}
+
+std::string TrackerModel::EndFromOutside(AwayRule away, const RequestMoment& when) {
   std::string leftAt;
-  if (away != AwayRule::kKeepAway) {
+  // A moment named is the end the person gives, as a time typed into the end box is: the time away
+  // is not asked about (nor counted against it).
+  if (away != AwayRule::kKeepAway && !when.at) {
     if (leftByProgram_ && leftByProgram_->start == start_) {
       // Left running by the program (a crash, or a logout while the person was away): ended where
       // it was last seen, as the start-up question's End Then would.
       leftAt = leftByProgram_->lastSeen;
-    } else if (const std::optional<Absence> absence = UnaskedAbsence()) {
-      if (away == AwayRule::kAsk) {
+    } else if (const std::optional<Absence> absence = UnaskedAbsence(when.dryRun)) {
+      if (away == AwayRule::kAsk && !when.dryRun) {
         const std::string start = start_;
         if (!AskAboutAbsence(*absence)) {
           // The answer ended the stretch (End Then) or began it again from the return: that was
@@ -535,33 +557,40 @@ std::string TrackerModel::EndFromOutside(AwayRule away) {
           return start_ == start && !end_.empty() ? RecordedText(StretchOf(*this, start_, end_), elapsed_, end_) : "";
         }
       } else {
-        away_->Answered();
+        if (!when.dryRun) away_->Answered();
         leftAt = Written(absence->from);
       }
     }
   }
+  const std::string end = !leftAt.empty() ? leftAt : when.at ? Written(*when.at) : NowText();
+  if (when.dryRun)
+    return RecordedText(StretchOf(*this, start_, end), Setup::CalculateTime(start_, end), leftAt, true);
   // Ended from outside as End Then ends: the next Start Project, the button's or another request's,
   // starts anew rather than take this start up again.
-  const bool recorded = EndThen(leftAt.empty() ? NowText() : leftAt);
+  const bool recorded = EndThen(end);
   leftByProgram_.reset();
   if (!recorded) throw ControlError(kFailed, "The stretch could not be recorded in the report");
   return RecordedText(StretchOf(*this, start_, end_), elapsed_, leftAt);
 }
 
 std::string TrackerModel::Start(const std::string& project, const std::optional<std::string>& comment,
-                                AwayRule away) {
+                                AwayRule away, RequestMoment when) {
   CheckStartArguments(project, comment.value_or(""));
   Ready();
   const Busy hold(*this);
   const std::string chosen = project.empty() ? ChosenProject(*this) : project;
   if (chosen.empty()) throw ControlError(kInvalidArgument, "No project is chosen: name the project to start");
+  CheckMoment(when);
   std::string done;
   if (IsRunning()) {
-    if (ChosenProject(*this) == chosen) return "";
-    done = EndFromOutside(away);
+    if (ChosenProject(*this) == chosen) return when.dryRun ? "Would change nothing: " + chosen + " is running" : "";
+    done = EndFromOutside(away, when);
     // Begun again by the question's answer: ended now, for the switch.
-    if (IsRunning() && !EndThen(NowText())) throw ControlError(kFailed, "The running stretch could not be recorded");
+    if (!when.dryRun && IsRunning() && !EndThen(NowText())) throw ControlError(kFailed, "The running stretch could not be recorded");
   }
+  if (when.dryRun)
+    return (done.empty() ? "" : done + "\n") + "Would start " + chosen + " at " +
+           (when.at ? Written(*when.at) : NowText());
   if (!project.empty()) {
     const int index = index_;
     const std::string text = projectText_;
@@ -575,6 +604,11 @@ std::string TrackerModel::Start(const std::string& project, const std::optional<
     }
   }
   if (comment) SetComments(*comment);
+  if (when.at) {
+    // Started at the moment named, whatever the boxes held.
+    endedThen_ = {};
+    SetStartText(Written(*when.at));
+  }
   StartProject();
   if (!IsRunning()) throw ControlError(kFailed, "The stretch could not be started");
   // The answer goes once the stretch is on disk, so that nothing said "started" can be lost.
@@ -582,13 +616,75 @@ std::string TrackerModel::Start(const std::string& project, const std::optional<
   return done;
 }
 
-std::string TrackerModel::End(AwayRule away) {
+std::string TrackerModel::End(AwayRule away, RequestMoment when) {
   Ready();
   if (!IsRunning()) throw ControlError(kNotRunning, "No stretch is running");
   const Busy hold(*this);
-  const std::string done = EndFromOutside(away);
+  CheckMoment(when);
+  const std::string done = EndFromOutside(away, when);
   WaitForRunningFile();
   return done;
+}
+
+std::string TrackerModel::Continue(RequestMoment when) {
+  if (IsRunning())
+    throw ControlError(kInvalidArgument, ChosenProject(*this) + " is running since " + start_ + "; stop it first");
+  // The stretch that ended last, looked for over the last week, then the last year.
+  const std::int64_t today = platform().clock->Now().day;
+  std::optional<StoredStretch> last;
+  for (const std::int64_t days : {7, 366}) {
+    try {
+      for (const StoredStretch& s : RecordStore::OfProgram().Stretches(Period{today - days, today}))
+        if (s.end && (!last || InstantOfLocal(*s.end) >= InstantOfLocal(*last->end))) last = s;
+    } catch (const RunError&) {
+      // No report yet: nothing to continue.
+    }
+    if (last) break;
+  }
+  if (!last) throw ControlError(kInvalidArgument, "No stretch ended in the last year to continue");
+  if (when.at && *when.at < InstantOfLocal(*last->end))
+    throw ControlError(kInvalidArgument, Written(*when.at) + " is before the end of the last stretch, " +
+                                             std::string(last->fields().end));
+  const RecordFields f = last->fields();
+  return Start(std::string(f.project), std::string(f.comment), AwayRule::kKeepAway, when);
+}
+
+std::string TrackerModel::Cancel(bool dryRun) {
+  Ready();
+  if (!IsRunning()) throw ControlError(kNotRunning, "No stretch is running");
+  const Busy hold(*this);
+  const TrackerStatus status = Status();
+  std::string text = (dryRun ? "Would discard " : "Discarded ") + status.project + " started " + status.start;
+  // In the form the command reads back, so that the stretch can be begun again as it was.
+  if (!status.startIso.empty()) {
+    text += "; to start it again: tallywright-ctl start " + ShellWord(status.project) + " --at " + status.startIso;
+    if (!status.comment.empty()) text += " --comment " + ShellWord(status.comment);
+  }
+  if (dryRun) return text;
+  // Nothing of it is left to record or to ask about: the boxes as Clear Screen leaves them.
+  away_->Answered();
+  leftByProgram_.reset();
+  ClearScreen();
+  WaitForRunningFile();
+  return text;
+}
+
+std::string TrackerModel::SetComment(const std::string& text, bool dryRun) {
+  CheckStartArguments("", text);
+  Ready();
+  if (!IsRunning()) throw ControlError(kNotRunning, "No stretch is running");
+  const Busy hold(*this);
+  if (dryRun) return "Would set the comment of " + ChosenProject(*this) + " started " + start_ + " to: " + text;
+  SetComments(text);
+  // Saved at once, not after a pause in typing. A stretch the program left running keeps the
+  // moment it was last seen, so that ending it still ends it there.
+  std::optional<std::int64_t> seen = LeftAt();
+  if (leftByProgram_)
+    if (const std::optional<DateTime> last = ReportDateFormat().Parse(leftByProgram_->lastSeen))
+      seen = InstantOfLocal(*last);
+  SaveRunning(*this, seen);
+  WaitForRunningFile();
+  return "";
 }
 
 TrackerStatus TrackerModel::Status() {

@@ -75,18 +75,39 @@ enum class AwayRule {
   kKeepAway,     // no question: the time away counts as work (tallywright-ctl --keep-away)
 };
 
+// When a request that starts or ends a stretch takes effect: at a moment the person named (unix
+// seconds; nothing: now), and whether it is only asked what it would do (nothing changes then, and
+// the answer says it).
+struct RequestMoment {
+  std::optional<std::int64_t> at;
+  bool dryRun = false;
+};
+
 // A copy of the program, or a data folder, that takes requests. Each request throws ControlError
 // when it is refused, having changed nothing. Start and End give what they recorded, as a line a
-// person reads (empty when nothing was recorded).
+// person reads (empty when nothing was recorded); asked for a dry run, what they would do.
 class Tracker {
  public:
   virtual ~Tracker() = default;
   // Starts a stretch of project (empty: the project the box holds). The same project running:
-  // nothing changes; another one running: it is ended first, one record. No comment: the comment
-  // box is left as it is.
-  virtual std::string Start(const std::string& project, const std::optional<std::string>& comment, AwayRule away) = 0;
-  // Ends the running stretch: one record. NotRunning when nothing runs.
-  virtual std::string End(AwayRule away) = 0;
+  // nothing changes; another one running: it is ended first, one record, at the new start. No
+  // comment: the comment box is left as it is. A moment named is neither still to come nor before
+  // the running stretch's start (InvalidArgument).
+  virtual std::string Start(const std::string& project, const std::optional<std::string>& comment, AwayRule away,
+                            RequestMoment when) = 0;
+  // Ends the running stretch: one record. NotRunning when nothing runs. A moment named is where it
+  // ends, as an end typed into the window's box is; otherwise time away the person was not asked
+  // about ends it where they left, unless kKeepAway.
+  virtual std::string End(AwayRule away, RequestMoment when) = 0;
+  // Starts again the project and comment of the stretch that ended last in the record, at a
+  // moment not before its end. InvalidArgument while a stretch runs, or with none recorded.
+  virtual std::string Continue(RequestMoment when) = 0;
+  // Discards the running stretch, recording nothing: says what it was, with its start as
+  // tallywright-ctl takes it back. NotRunning when nothing runs.
+  virtual std::string Cancel(bool dryRun) = 0;
+  // Sets the running stretch's comment (empty when done; a dry run says what it would set).
+  // NotRunning when nothing runs.
+  virtual std::string SetComment(const std::string& text, bool dryRun) = 0;
   virtual TrackerStatus Status() = 0;
   virtual std::vector<std::string> Projects() = 0;
   // Brings the main window forward, from the notification area too.
@@ -240,8 +261,12 @@ class TrackerModel : public TrackingBoxes, public Tracker {
   bool AskAboutAbsence(const Absence& absence);
 
   // --- requests from outside (Tracker) ---
-  std::string Start(const std::string& project, const std::optional<std::string>& comment, AwayRule away) override;
-  std::string End(AwayRule away) override;
+  std::string Start(const std::string& project, const std::optional<std::string>& comment, AwayRule away,
+                    RequestMoment when) override;
+  std::string End(AwayRule away, RequestMoment when) override;
+  std::string Continue(RequestMoment when) override;
+  std::string Cancel(bool dryRun) override;
+  std::string SetComment(const std::string& text, bool dryRun) override;
   TrackerStatus Status() override;
   std::vector<std::string> Projects() override;
   void Show() override;
@@ -256,11 +281,16 @@ class TrackerModel : public TrackingBoxes, public Tracker {
   void SetBox(std::string& box, std::string_view text, Part part);
   // ready of the host, and Busy while the model is already at work (a question open).
   void Ready();
-  // Ends the running stretch for a request from outside, as End Then: where the person left, now,
-  // or as the question's answer says. What was recorded, as the command prints it.
-  std::string EndFromOutside(AwayRule away);
+  // Ends the running stretch for a request from outside, as End Then: at the moment named, or now
+  // or where the person left, or as the question's answer says. What was recorded (or
+  // would be, for a dry run), as the command prints it.
+  std::string EndFromOutside(AwayRule away, const RequestMoment& when);
+  // InvalidArgument for a moment named that is still to come, or not after the running stretch's
+  // start.
+  void CheckMoment(const RequestMoment& when) const;
   // The absence the person came back from, or is still in, that ending now would count as work.
-  std::optional<Absence> UnaskedAbsence();
+  // peek: only looked at, as a dry run looks, the watch left to ask about it.
+  std::optional<Absence> UnaskedAbsence(bool peek = false);
   // Records the boxes' stretch, or changes the record of the same stretch made before.
   bool Record(const Stretch& stretch, std::string* noteProblem);
   void PutBack(const RunningStretch& stretch, const std::string& end);
@@ -325,7 +355,8 @@ class TrackerView : public MainView {
   void SetStatusText(const std::string& text) override { tracker().SetStatusText(text); }
 };
 
-// The record line the command prints after a request ended a stretch.
-std::string RecordedText(const Stretch& stretch, const std::string& elapsed, const std::string& leftAt);
+// The record line the command prints after a request ended a stretch (wouldBe: before a dry run).
+std::string RecordedText(const Stretch& stretch, const std::string& elapsed, const std::string& leftAt,
+                         bool wouldBe = false);
 
 }  // namespace tw

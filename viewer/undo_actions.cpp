@@ -1,7 +1,9 @@
 #include "viewer/undo_actions.h"
 
 #include <QAction>
+#include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
 #include <QWidget>
 
 #include "desktop/qt_text.h"
@@ -43,6 +45,24 @@ QMenu* UndoActions::EditMenu(QWidget* parent) const {
   menu->addAction(redo_);
   connect(menu, &QMenu::aboutToShow, this, [this] { const_cast<UndoActions*>(this)->Refresh(); });
   return menu;
+}
+
+void UndoActions::AddMenuBar() {
+  auto* bar = new QMenuBar(window_);
+  bar->setObjectName("mnuBar");
+  bar->addMenu(EditMenu(bar));
+  if (QLayout* layout = window_->layout()) {
+    layout->setMenuBar(bar);
+    return;
+  }
+  const int height = bar->sizeHint().height();
+  for (QWidget* child : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (child != bar && !child->isWindow()) child->move(child->x(), child->y() + height);
+  bar->setGeometry(0, 0, window_->width(), height);
+  if (window_->minimumSize() == window_->maximumSize())
+    window_->setFixedSize(window_->width(), window_->height() + height);
+  else
+    window_->resize(window_->width(), window_->height() + height);
 }
 
 void UndoActions::Refresh() {

@@ -21,6 +21,9 @@ class UndoActions : public QObject {
   QAction* redo() const { return redo_; }
   // The Edit menu of a window with a menu bar: its two items.
   QMenu* EditMenu(QWidget* parent) const;
+  // Gives the window a menu bar holding the Edit menu, above what it shows: in its layout when it
+  // has one, else with its placed controls moved down and the window made taller by the bar.
+  void AddMenuBar();
   // The captions as the history stands now.
   void Refresh();
 

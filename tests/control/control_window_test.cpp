@@ -15,14 +15,17 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <filesystem>
 #include <future>
 #include <set>
+#include <sstream>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include "control/control_service.h"
+#include "control/ctl_verbs.h"
 #include "projects/project_list.h"
 #include "shell/frm_main.h"
 #include "shell/setup_main.h"
@@ -31,7 +34,9 @@
 #include "tests/support/fake_idle.h"
 #include "tests/support/fakes.h"
 #include "tests/support/ui.h"
+#include "state/program_state.h"
 #include "tracking/running.h"
+#include "viewer/frm_report.h"
 
 namespace tw {
 namespace {
@@ -122,30 +127,72 @@ TEST_F(ControlTest, RequestsGoThroughTheWindowsRoutines) {
 }
 
 // A request from outside ends a stretch at the moment the person left when they were away and not
-// asked yet (or now, told to keep the time away); the answer says so.
+// asked yet (or now, told to keep the time away); a moment named is the end, as one typed into the
+// end box is. The answer says so; a dry run before it says the same and leaves the absence as it was.
 TEST_F(ControlTest, TimeAwayIsNotCountedByAnEndFromOutside) {
   settings.values["IdleMinutes"] = "1";
   auto* idle = new test::FakeIdleSource;
   window.WatchAbsences(std::make_unique<AwayWatch>(test::Only(idle), nullptr));
-  for (const char* rule : {"left", "keep"}) {
+  const DateFormat us = test::UsFormat();
+  struct Case {
+    const char* rule;
+    int at;   // seconds after the start, or -1: now
+    int end;  // seconds after the start the record ends, or -1: now
+  };
+  for (const Case& c : {Case{"left", -1, 10}, Case{"keep", -1, -1}, Case{"left", 5, 5}, Case{"left", 60, 60}}) {
     folder.Write("projrpt.pro", "");
     EXPECT_EQ(Ask("start\tResearch\tleft"), "ok");
     const std::string start = window.StartText();
+    const std::int64_t from = InstantOfLocal(*us.Parse(start));
     Later(100);
     idle->idleSeconds = 90;  // left 10 seconds after the start
     window.LookForAway();
     Later(30);
-    const std::string answer = Ask(std::string("end\t") + rule);
-    const bool keep = rule == std::string("keep");
-    EXPECT_EQ(answer.find("ended when you left") != std::string::npos, !keep) << answer;
-    const DateFormat us = test::UsFormat();
-    const std::string left = us.FormatGeneral(LocalOfInstant(InstantOfLocal(*us.Parse(start)) + 10));
-    EXPECT_EQ(Report(), "Research," + start + "," + (keep ? window.EndText() : left) + ",\r\n");
-    EXPECT_NE(window.EndText(), keep ? left : "");
+    const std::string at = c.at < 0 ? "" : std::to_string(from + c.at);
+    const std::string dry = Ask(std::string("end-at\t") + c.rule + "\t" + at + "\t1");
+    EXPECT_EQ(dry.rfind("ok\tWould record Research", 0), 0u) << dry;
+    EXPECT_EQ(Report(), "");
+    const std::string answer =
+        c.at < 0 ? Ask(std::string("end\t") + c.rule) : Ask(std::string("end-at\t") + c.rule + "\t" + at + "\t0");
+    const std::string end = c.end < 0 ? window.EndText() : us.FormatGeneral(LocalOfInstant(from + c.end));
+    EXPECT_EQ(answer.find("ended when you left") != std::string::npos, c.end == 10) << answer;
+    EXPECT_EQ(dry.substr(std::string("ok\tWould record").size()), answer.substr(std::string("ok\tRecorded").size()));
+    EXPECT_EQ(Report(), "Research," + start + "," + end + ",\r\n") << c.rule << " " << c.at;
     EXPECT_TRUE(dialogs.shown.empty());
     idle->idleSeconds = 0;
     Later(600);
   }
+}
+
+// A mending verb of tallywright-ctl goes through the running program: the report window open on the
+// day shows the stretch at once, and the command prints what it did.
+TEST_F(ControlTest, AMendingVerbGoesThroughTheProgramAndTheReportWindowShowsIt) {
+  folder.Write("projrpt.pro", "Alpha,12/7/2026 9:00:00 AM,12/7/2026 10:00:00 AM,\r\n");
+  Setup::DisplayDate = clock.now;
+  std::ostringstream out, err;
+  CtlContext c{{}, out, err, []() -> Tracker& { throw ControlError(kFailed, "not asked"); },
+               [&] { return folder.path(); }, {}};
+  int asked = 0;
+  c.askOwner = [&](std::string_view line) {
+    ++asked;
+    return AskFolderOwner(folder.path(), line, 5000);
+  };
+  test::WhileShown([&] { Setup::ShowReport(window, ReportWindows(), Setup::DisplayDate); }, [&] {
+    ASSERT_NE(frmReport::Loaded(), nullptr);
+    const auto* list = frmReport::Loaded()->findChild<QTreeWidget*>("ListView");
+    ASSERT_GE(list->topLevelItemCount(), 1);
+    EXPECT_NE(list->topLevelItem(list->topLevelItemCount() - 1)->text(0), "Research");
+    auto status = std::async(std::launch::async, [&] { return RunCtl({"track", "11:00", "12:00", "Research"}, c); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return status.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }));
+    EXPECT_EQ(status.get(), kCtlDone) << err.str();
+    ASSERT_GE(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(1)->text(0), "Research");
+    frmReport::Loaded()->close();
+  });
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(out.str().rfind("Added: ", 0), 0u) << out.str();
+  EXPECT_EQ(Report(), "Alpha,12/7/2026 9:00:00 AM,12/7/2026 10:00:00 AM,\r\n"
+                      "Research,12/7/2026 11:00:00 AM,12/7/2026 12:00:00 PM,\r\n");
 }
 
 // The buttons and tallywright-ctl's stops and starts, interleaved: each stretch is recorded once,

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <atomic>
+#include <map>
 #include <mutex>
 #include <cstdio>
 #include <filesystem>
@@ -27,11 +28,15 @@ class CtlTest : public test::PlatformTest {
  protected:
   CtlTest() { folder.Write("project.lst", "Alpha\r\nWebsite redesign\r\n\r\n"); }
 
-  // The command line run against the data folder, as with no program and no bus.
+  // The command line run against the data folder, as with no program and no bus; or, with a
+  // program, against its tracker through the request line.
   int Run(std::vector<std::string> args) {
     out.str(""), err.str("");
     std::unique_ptr<TrackerModel> tracker;
+    OwnerTracker owner(
+        [&](std::string_view line) { return OwnerAnswer{OwnerAnswer::kAnswered, AnswerRequest(line, *program)}; });
     CtlContext context{{}, out, err, [&]() -> Tracker& {
+                         if (program) return owner;
                          if (!tracker) tracker = FolderTracker([] {});
                          return *tracker;
                        },
@@ -39,10 +44,16 @@ class CtlTest : public test::PlatformTest {
     context.figures = figures;
     return RunCtl(args, context);
   }
+  // The running program's tracker, its boxes filled from the folder.
+  void StartProgram() {
+    program = std::make_unique<TrackerModel>();
+    ::Setup::ReadProjectList(*program);
+  }
   std::string Report() { return folder.Exists("projrpt.pro") ? folder.Read("projrpt.pro") : ""; }
 
   std::ostringstream out, err;
   std::function<StatusFigures(const TrackerStatus&)> figures;
+  std::unique_ptr<TrackerModel> program;
 };
 
 TEST_F(CtlTest, CommandLineAndStatusForms) {
@@ -154,6 +165,74 @@ TEST_F(CtlTest, WithNoProgramTheFolderIsWrittenAsTheProgramWould) {
   EXPECT_FALSE(folder.Exists("projrpt.run"));
 }
 
+// start and stop at a moment named, continue, cancel and comment: through the running program and
+// on the folder alone, the same records; refusals and dry runs change nothing.
+TEST_F(CtlTest, MomentsNamedContinueCancelAndCommentAlikeWithAndWithoutTheProgram) {
+  std::map<bool, std::string> reports;
+  for (const bool running : {false, true}) {
+    std::filesystem::remove(folder.path() + "/projrpt.pro");
+    if (running) StartProgram();
+    clock.now = MakeDateTime({2026, 12, 7}, 21, 1, 23);
+    const auto status = [&] {
+      EXPECT_EQ(Run({"status", "--format", "{project}|{start}|{comment}", "--format-idle", "-"}), kCtlDone);
+      return out.str();
+    };
+    ASSERT_EQ(Run({"start", "Alpha", "--at", "20:00", "--comment", "c1"}), kCtlDone) << err.str();
+    EXPECT_EQ(status(), "Alpha|12/7/2026 8:00:00 PM|c1\n");
+    // Not before the running stretch's start, not to come, no moment at all: refused, nothing done.
+    EXPECT_EQ(Run({"stop", "--at", "19:59"}), kCtlRefused);
+    EXPECT_NE(err.str().find("not after the start"), std::string::npos) << err.str();
+    EXPECT_EQ(Run({"start", "Website redesign", "--at", "20:00"}), kCtlRefused);
+    EXPECT_EQ(Run({"stop", "--at", "22:00"}), kCtlUsage);
+    EXPECT_EQ(Run({"stop", "--at", "-30m"}), kCtlUsage);
+    EXPECT_EQ(Run({"stop", "--at"}), kCtlUsage);
+    EXPECT_EQ(Run({"stop", "--at", "-30min", "--dry-run"}), kCtlDone);
+    EXPECT_EQ(out.str(), "Would record Alpha from 12/7/2026 8:00:00 PM to 12/7/2026 8:31:23 PM (00:31:23)\n");
+    EXPECT_EQ(Run({"start", "Website redesign", "--at", "-45min", "--dry-run"}), kCtlDone);
+    EXPECT_EQ(out.str(), "Would record Alpha from 12/7/2026 8:00:00 PM to 12/7/2026 8:16:23 PM (00:16:23)\n"
+                         "Would start Website redesign at 12/7/2026 8:16:23 PM\n");
+    EXPECT_EQ(Report(), "");
+    EXPECT_EQ(status(), "Alpha|12/7/2026 8:00:00 PM|c1\n");
+    // A switch at a moment: the first ends where the second starts.
+    ASSERT_EQ(Run({"start", "Website redesign", "--at", "-45min"}), kCtlDone) << err.str();
+    EXPECT_EQ(out.str(), "Recorded Alpha from 12/7/2026 8:00:00 PM to 12/7/2026 8:16:23 PM (00:16:23)\n");
+    EXPECT_EQ(Run({"comment", "layout, it's 'final'", "--dry-run"}), kCtlDone);
+    EXPECT_EQ(status(), "Website redesign|12/7/2026 8:16:23 PM|\n");
+    ASSERT_EQ(Run({"comment", "layout, it's 'final'"}), kCtlDone) << err.str();
+    EXPECT_EQ(status(), "Website redesign|12/7/2026 8:16:23 PM|layout, it's 'final'\n");
+    EXPECT_EQ(Run({"comment", "bell\x07"}), kCtlRefused);
+    EXPECT_EQ(Run({"comment"}), kCtlUsage);
+    // Cancel records nothing and says how to start the stretch again; that command does.
+    EXPECT_EQ(Run({"cancel", "--dry-run"}), kCtlDone);
+    EXPECT_TRUE(folder.Exists("projrpt.run"));
+    ASSERT_EQ(Run({"cancel"}), kCtlDone) << err.str();
+    EXPECT_EQ(out.str(), "Discarded Website redesign started 12/7/2026 8:16:23 PM; to start it again: tallywright-ctl "
+                         "start 'Website redesign' --at 2026-12-07T20:16:23 --comment 'layout, it'\\''s '\\''final'\\'''\n");
+    EXPECT_EQ(status(), "-\n");
+    EXPECT_FALSE(folder.Exists("projrpt.run"));
+    for (const std::vector<std::string>& idle : {std::vector<std::string>{"cancel"}, {"comment", "x"}, {"stop", "--at", "-1min"}})
+      EXPECT_EQ(Run(idle), kCtlRefused) << idle[0];
+    ASSERT_EQ(Run({"start", "Website redesign", "--at", "2026-12-07T20:16:23", "--comment", "layout, it's 'final'"}), kCtlDone);
+    EXPECT_EQ(status(), "Website redesign|12/7/2026 8:16:23 PM|layout, it's 'final'\n");
+    ASSERT_EQ(Run({"stop", "--at", "-1min"}), kCtlDone) << err.str();
+    // continue: the project and comment of the stretch that ended last, not before its end, and
+    // not while one runs.
+    EXPECT_EQ(Run({"continue", "--at", "20:59"}), kCtlRefused);
+    ASSERT_EQ(Run({"continue", "--dry-run"}), kCtlDone) << err.str();
+    EXPECT_EQ(out.str(), "Would start Website redesign at 12/7/2026 9:01:23 PM\n");
+    ASSERT_EQ(Run({"continue"}), kCtlDone) << err.str();
+    EXPECT_EQ(status(), "Website redesign|12/7/2026 9:01:23 PM|layout, it's 'final'\n");
+    EXPECT_EQ(Run({"continue"}), kCtlRefused);
+    clock.now.seconds += 60;
+    ASSERT_EQ(Run({"stop"}), kCtlDone);
+    EXPECT_EQ(Report(), "Alpha,12/7/2026 8:00:00 PM,12/7/2026 8:16:23 PM,c1\r\n"
+                        "Website redesign,12/7/2026 8:16:23 PM,12/7/2026 9:00:23 PM,layout, it's 'final'\r\n"
+                        "Website redesign,12/7/2026 9:01:23 PM,12/7/2026 9:02:23 PM,layout, it's 'final'\r\n");
+    reports[running] = Report();
+  }
+  EXPECT_EQ(reports[false], reports[true]);
+}
+
 // The quick command (no Qt) against an owner of the data folder prints what the full command
 // prints, and hands over to it when no owner answers.
 TEST_F(CtlTest, QuickCommandPrintsAsTheFullOneAndHandsOver) {
@@ -173,12 +252,15 @@ TEST_F(CtlTest, QuickCommandPrintsAsTheFullOneAndHandsOver) {
   EXPECT_EQ(run(quick, "status"), "not running\n");
 
   struct Owned : Tracker {
-    std::string Start(const std::string&, const std::optional<std::string>& c, AwayRule) override {
+    std::string Start(const std::string&, const std::optional<std::string>& c, AwayRule, RequestMoment) override {
       const std::lock_guard hold(mutex);
       started = c.value_or("(none)");
       return "";
     }
-    std::string End(AwayRule) override { throw RunError(75, "Path/File access error"); }
+    std::string End(AwayRule, RequestMoment) override { throw RunError(75, "Path/File access error"); }
+    std::string Continue(RequestMoment) override { return ""; }
+    std::string Cancel(bool) override { return "Discarded"; }
+    std::string SetComment(const std::string&, bool) override { return ""; }
     TrackerStatus Status() override {
       return {true, "Web site", "12/7/2026 9:01:23 PM", "2026-12-07T21:01:23", 61, comment};
     }

@@ -2,8 +2,11 @@
 // and their undoing, in a folder of one machine and in a shared one.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
 #include <sstream>
 
+#include "control/ctl_verbs.h"
 #include "control/mend.h"
 #include "dates/local_time.h"
 #include "platform/shared_folder.h"
@@ -131,6 +134,71 @@ TEST_F(MendTest, InASharedFolderByAmendments) {
   EXPECT_NE(Run("list", {"--date", "2026-12-07", "--json"}).out.find("\"project\":\"Alpha\""), std::string::npos);
   EXPECT_EQ(folder.Read("projrpt.laptop.pro"), laptop);
   EXPECT_TRUE(folder.Exists("projrpt.desk.hst"));
+}
+
+// With the program running the verbs that change the record go through it, the others read the
+// folder here: every verb prints and exits alike, and the record and its history are the same bytes.
+TEST_F(MendTest, ThroughTheRunningProgramTheSameFilesAsOnTheFolder) {
+  struct Said {
+    int status;
+    std::string out, err;
+    bool operator==(const Said&) const = default;
+  };
+  int asked = 0;
+  const auto run = [&](bool program, std::vector<std::string> args) {
+    std::ostringstream out, err;
+    CtlContext c{{}, out, err, []() -> Tracker& { throw ControlError(kFailed, "no tracker here"); },
+                 [&] { return folder.path(); }, {}};
+    if (program)
+      c.askOwner = [&](std::string_view line) {
+        ++asked;
+        return OwnerAnswer{OwnerAnswer::kAnswered, AnswerMendRequest(line)};
+      };
+    const int status = RunCtl(args, c);
+    return Said{status, out.str(), err.str()};
+  };
+  std::map<bool, std::vector<Said>> said;
+  std::map<bool, std::string> report, history;
+  for (const bool program : {false, true}) {
+    folder.Write(kReportFile, "Alpha,12/7/2026 9:00:00 AM,12/7/2026 11:00:00 AM,draft\r\n");
+    std::filesystem::remove(folder.path() + "/projrpt.hst");
+    std::vector<Said>& s = said[program];
+    s.push_back(run(program, {"track", "13:00", "14:30", "Meeting", "--comment", "weekly\nnotes"}));
+    s.push_back(run(program, {"track", "13:30", "14:00", "Call"}));  // overlaps: refused
+    s.push_back(run(program, {"track", "13:30", "1400", "Call"}));   // no time: a bad command line
+    s.push_back(run(program, {"list", "--date", "2026-12-07", "--ids"}));
+    const std::string first = s.back().out.substr(0, 8);
+    s.push_back(run(program, {"edit", first, "--to", "11:30", "--dry-run"}));
+    s.push_back(run(program, {"edit", first, "--to", "11:30"}));
+    s.push_back(run(program, {"split", run(false, {"list", "--date", "2026-12-07", "--ids"}).out.substr(0, 8), "10:00"}));
+    s.push_back(run(program, {"delete", run(false, {"list", "--ids"}).out.substr(0, 8)}));
+    s.push_back(run(program, {"undo"}));
+    s.push_back(run(program, {"undo"}));
+    s.push_back(run(program, {"redo"}));
+    s.push_back(run(program, {"history"}));
+    report[program] = Report();
+    history[program] = folder.Read("projrpt.hst");
+    clock.now = MakeDateTime({2026, 12, 8}, 18, 0, 0);
+  }
+  EXPECT_EQ(asked, 10);  // the writing verbs only
+  ASSERT_EQ(said[false].size(), said[true].size());
+  for (std::size_t i = 0; i < said[false].size(); ++i) {
+    const Said& here = said[false][i];
+    EXPECT_EQ(here, said[true][i]) << i << ": " << here.out << here.err;
+    EXPECT_EQ(here.status, i == 1 ? 1 : i == 2 ? 2 : 0) << i << ": " << here.err;
+  }
+  EXPECT_EQ(report[false], report[true]);
+  EXPECT_EQ(history[false], history[true]);
+  // The deletion undone, the split made again: the line break of the comment came through.
+  EXPECT_EQ(report[true], "Alpha,12/7/2026 9:00:00 AM,12/7/2026 10:00:00 AM,draft\r\n"
+                          "Meeting,12/8/2026 1:00:00 PM,12/8/2026 2:30:00 PM,weekly notes\r\n"
+                          "Alpha,12/7/2026 10:00:00 AM,12/7/2026 11:30:00 AM,draft\r\n");
+  // An answer that is no answer is a refusal, never taken for done.
+  std::ostringstream out, err;
+  EXPECT_EQ(PrintMendAnswer("ok\t0", out, err), 1);
+  EXPECT_EQ(PrintMendAnswer("error\tBusy\tTallywright is starting", out, err), 1);
+  EXPECT_EQ(err.str(), "tallywright-ctl: Tallywright's answer cannot be read\ntallywright-ctl: Tallywright is starting\n");
+  EXPECT_EQ(AnswerMendRequest("mend\tlist"), "error\tInvalidArgument\tUnknown request");
 }
 
 }  // namespace

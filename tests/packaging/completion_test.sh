@@ -33,6 +33,7 @@ bash_cases=(
   "tallywright-ctl --h|--help"
   "tallywright-ctl stop --|--at,--keep-away,--dry-run,--help"
   "tallywright-ctl start --c|--comment"
+  "tallywright-ctl start --|--comment,--at,--keep-away,--dry-run,--help"
   "tallywright-ctl start Web|Website\\ redesign"
   "tallywright-ctl start Website\\ r|Website\\ redesign"
   "tallywright-ctl start \"Web|Website redesign"

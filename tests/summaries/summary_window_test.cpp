@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTest>
 #include <QTreeWidget>
@@ -16,6 +18,7 @@
 
 #include "shell/frm_main.h"
 #include "desktop/qt_text.h"
+#include "store/changes.h"
 #include "store/record_store.h"
 #include "report/rewrite.h"
 #include "tests/support/fakes.h"
@@ -155,6 +158,32 @@ TEST_F(SummaryWindowTest, FollowsEveryChangeOfTheReportAndSaysWhyItCannotReadOne
   EXPECT_EQ(frmSummary::Loaded(), s);
   EXPECT_TRUE(dialogs.shown.empty());
   ::rmdir(folder.File("projrpt.pro").c_str());
+  s->close();
+}
+
+// Edit > Undo in the Summary takes back the record's last change, whichever window or command made
+// it, and the totals show the record as it was; Ctrl+Shift+Z makes it again. The menu bar pushes
+// nothing out of the window.
+TEST_F(SummaryWindowTest, TheEditMenuUndoesAndRedoesTheRecordsChanges) {
+  frmMain main;
+  main.show();
+  main.findChild<QAction*>("mnuReportSummary")->trigger();
+  frmSummary* s = frmSummary::Loaded();
+  ASSERT_NE(s, nullptr);
+  Changes(files, ProgramDataFolder(), kFromCommandLine, clock.UnixNow()).Add("Gamma,12/8/2026 9:00:00 AM,12/8/2026 10:00:00 AM,");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return s->summary().totalSeconds == 9000; }));
+  auto* bar = test::Child<QMenuBar>(*s, "mnuBar");
+  ASSERT_EQ(bar->actions().size(), 1);
+  EXPECT_EQ(bar->actions().front()->text(), "&Edit");
+  emit test::Child<QMenu>(*s, "mnuEdit")->aboutToShow();
+  EXPECT_EQ(ToBytes(s->findChild<QAction*>("mnuEditUndo")->text()).rfind("&Undo ", 0), 0u);
+  QApplication::setActiveWindow(s);
+  QTest::keyClick(s, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(s->summary().totalSeconds, 5400);
+  QTest::keyClick(s, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(s->summary().totalSeconds, 9000);
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(test::LayoutProblems(*s), std::vector<std::string>{});
   s->close();
 }
 

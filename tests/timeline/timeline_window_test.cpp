@@ -9,9 +9,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include "report/report_files.h"
+#include "desktop/qt_text.h"
+#include "store/changes.h"
 #include "shell/frm_main.h"
 #include "tests/support/fakes.h"
 #include "tests/support/layout.h"
@@ -240,6 +244,30 @@ TEST_F(TimelineWindowTest, EachBlockIsAnObjectAScreenReaderCanNameAndUse) {
   // Its delete action asks, and deletes.
   actions->doAction("Delete");
   EXPECT_EQ(folder.Read(kReportFile), kBeta + "\r\n" + kGamma + "\r\n");
+}
+
+// Edit > Undo in the timeline takes back the record's last change, whichever window or command
+// made it, and the timeline shows the record as it was; Ctrl+Shift+Z makes it again.
+TEST_F(TimelineWindowTest, TheEditMenuUndoesAndRedoesTheRecordsChanges) {
+  frmMain main;
+  frmTimeline* t = Open(main);
+  ASSERT_NE(t, nullptr);
+  const std::string before = folder.Read(kReportFile);
+  Changes(files, ProgramDataFolder(), kFromCommandLine, clock.UnixNow()).Add("Delta,12/9/2026 9:00:00 AM,12/9/2026 10:00:00 AM,");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return test::Child<QLabel>(*t, "lblTotal")->text() == "Week: 06:15:00"; }));
+  auto* bar = test::Child<QMenuBar>(*t, "mnuBar");
+  ASSERT_EQ(bar->actions().size(), 1);
+  EXPECT_EQ(bar->actions().front()->text(), "&Edit");
+  emit test::Child<QMenu>(*t, "mnuEdit")->aboutToShow();
+  EXPECT_EQ(ToBytes(t->findChild<QAction*>("mnuEditUndo")->text()).rfind("&Undo ", 0), 0u);
+  QApplication::setActiveWindow(t);
+  QTest::keyClick(t, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(folder.Read(kReportFile), before);
+  EXPECT_EQ(test::Child<QLabel>(*t, "lblTotal")->text(), "Week: 05:15:00");
+  QTest::keyClick(t, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(test::Child<QLabel>(*t, "lblTotal")->text(), "Week: 06:15:00");
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(test::LayoutProblems(*t), std::vector<std::string>{});
 }
 
 }  // namespace

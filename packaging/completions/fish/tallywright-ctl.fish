@@ -56,10 +56,10 @@ complete -c tallywright-ctl -n "not __fish_seen_subcommand_from $verbs" -a redo 
 complete -c tallywright-ctl -n "not __fish_seen_subcommand_from $verbs" -a history -d 'Print the latest changes'
 
 # Options, by the verbs that take them.
-complete -c tallywright-ctl -n "__fish_seen_subcommand_from start continue cancel comment import track edit delete split undo redo" -l dry-run -d 'Print what would be done, write nothing'
+complete -c tallywright-ctl -n "__fish_seen_subcommand_from start stop continue cancel comment import track edit delete split undo redo" -l dry-run -d 'Print what would be done, write nothing'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from start track edit" -l comment -x -d 'The comment'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from start stop continue" -l at -x -d 'The time (9:00, -15min, yesterday 17:30)'
-complete -c tallywright-ctl -n "__fish_seen_subcommand_from stop" -l keep-away -d 'Count the time away as work'
+complete -c tallywright-ctl -n "__fish_seen_subcommand_from start stop toggle" -l keep-away -d 'Count the time away as work'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from status" -l json -d 'Print JSON'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from status" -l format -x -d 'Arrange the line: {project} {elapsed} ...'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from status" -l format-idle -x -d 'The line while nothing runs'
