@@ -36,7 +36,7 @@ struct CtlContext {
   int firstWeekday = 0;  // the user's first day of the week: 0 Sunday .. 6 Saturday
   // The running stretch's budget and balance for status --format, read from the data folder; empty
   // where they are not offered (the quick command hands such a status to the full one).
-  std::function<StatusFigures(const TrackerStatus&)> figures;
+  std::function<StatusFigures(const TrackerStatus&)> figures = nullptr;
   // Asks the copy of the program that owns the data folder (the verbs that mend the record go
   // through it); empty: the folder is acted on here.
   std::function<OwnerAnswer(std::string_view request)> askOwner = nullptr;
