@@ -1,24 +1,11 @@
 #!/usr/bin/env bash
-# Three machines, one record, through real sync services: Syncthing with its defaults (conflict
-# copies kept) and Unison, which keeps no conflict copies (-prefer newer: a file changed on both
-# sides takes the newer version). Each machine is a small driver on the program's own routines and
-# settings file (tests/sharing/sync_driver.cpp), and notes everything it does in a ledger:
-#
-#   - desk shares a folder through Preferences, its earlier report and project list moved there;
-#   - laptop joins by its DataFolder setting changed by hand, bringing its earlier report and list;
-#   - both record, edit and delete stretches (their own and each other's) and change the project
-#     list at random, at once; laptop leaves for a folder of its own twice, records there, and
-#     comes back through Preferences, moving its files and then not;
-#   - halfway, a third machine joins under laptop's name before laptop's files have reached it
-#     (its claim of the name only, under Unison, which would keep one of two reports written
-#     before either machine could see the other's claim; records as well, under Syncthing).
-#
-# Then every machine's `tallywright-report --json` must hold exactly the ledger's stretches (each
-# once, with its machine, its latest edit; none deleted), all the same, every machine's project list
-# the ledger's names, and no conflict copy may be left. Not part of CI: a few minutes an engine.
-#
-#   bash tools/sync-check.sh [SECONDS [ENGINE...]]     (the drivers' time, 180 by default;
-#                                                      engines syncthing and unison by default)
+# Three machines, one record, through Syncthing (conflict copies kept) and Unison (-prefer newer, no
+# copies), each a tallywright-sync-driver noting what it does in a ledger: desk shares its folder,
+# laptop joins by its DataFolder setting, both record, edit, delete and change the project list at
+# once, laptop leaves and comes back, and a third machine joins under laptop's name halfway. Then
+# every report must hold exactly the ledger's stretches, every list its names, and no conflict copy
+# may be left. Not part of CI: a few minutes an engine.
+#   bash tools/sync-check.sh [SECONDS [ENGINE...]]   (180 s; syncthing and unison by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-180}"

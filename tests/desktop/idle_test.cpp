@@ -1,8 +1,4 @@
-// Idle and sleep detection: the suspend-clock arithmetic; the D-Bus sources against fake desktop
-// services on a private message bus; the X11 source on an Xvfb server of its own; the notification
-// icon with a StatusNotifierItem host on that bus and that server. The bus and the X server are
-// started here; where their programs are missing, those tests are skipped (and fail in CI, which
-// installs them).
+// Idle and sleep detection against a private D-Bus with fake services and an Xvfb of its own (CI needs both).
 #include <gtest/gtest.h>
 #include <sys/prctl.h>
 #include <xcb/xcb.h>
@@ -117,9 +113,7 @@ int Move(int x) { return QProcess::execute("xdotool", {"mousemove", QString::num
   }                          \
   NEED("xdotool")
 
-// The desktop's D-Bus services as the sources meet them, and a notification area's watcher as KDE
-// Plasma and GNOME's AppIndicator extension serve it (what Qt asks of it), served on a connection
-// of their own by a thread of their own, so that blocking calls to them are answered meanwhile.
+// The desktop's D-Bus services and a notification area's watcher, served by a thread of their own.
 class FakeDesktop : public QDBusVirtualObject {
  public:
   std::atomic<qint64> idleMs = 0;
@@ -265,8 +259,7 @@ TEST_F(DesktopBusTest, IdleTimesAndLocksOfBothDesktops) {
   EXPECT_TRUE(WaitFor([&] { return !gnome.Locked() && !freedesktop.Locked(); }));
 }
 
-// Back at the desk: GNOME tells of the next input through a watch of its idle monitor, fired once;
-// both services tell of a lock's end. Only while watched.
+// GNOME tells of the next input through one idle-monitor watch; both services of a lock's end; only while watched.
 TEST_F(DesktopBusTest, GnomeTellsOfTheNextInputAndBothServicesOfALocksEnd) {
   Serve(kGnome + kFreedesktop);
   GnomeIdleSource gnome(bus);
@@ -297,8 +290,7 @@ TEST_F(DesktopBusTest, GnomeTellsOfTheNextInputAndBothServicesOfALocksEnd) {
   WaitFor([] { return false; }, 200);
   EXPECT_EQ(gnomeTold + freedesktopTold, 3);
 
-  // A watch the service did not add is told at once, for a look; the service is then asked for the
-  // idle time instead, for a while.
+  // A watch the service did not add is told at once, and the idle time asked for instead for a while.
   desktop->stalled = true;
   gnome.Watch(true, toGnome);
   EXPECT_TRUE(WaitFor([&] { return gnomeTold == 3; }));
@@ -325,8 +317,7 @@ TEST_F(DesktopBusTest, LogindsWakeGivesOneAbsenceAndIsToldAtOnce) {
   EXPECT_EQ(woke, 1);
 }
 
-// KDE Plasma's and GNOME's (AppIndicator) notification areas: the icon registers with their watcher,
-// and the host's Activate and ContextMenu reach the program as left and right presses.
+// The icon registers with KDE's or AppIndicator's watcher; Activate and ContextMenu come as left and right presses.
 TEST_F(DesktopBusTest, TheNotificationIconRegistersWithTheWatcherAndTakesItsPresses) {
   if (!OnX11()) {
     SKIP_WITHOUT(noX11);
@@ -347,8 +338,7 @@ TEST_F(DesktopBusTest, TheNotificationIconRegistersWithTheWatcherAndTakesItsPres
   EXPECT_EQ(presses, (std::vector<IconPress>{IconPress::Left, IconPress::Right}));
 }
 
-// GNOME has a notification service and no notification area: the reminder goes to the service,
-// and a click on it is answered as one on a balloon.
+// With a notification service and no notification area, the reminder and its click go through the service.
 TEST_F(DesktopBusTest, TheReminderGoesThroughTheNotificationServiceWhereThereIsOne) {
   qputenv("DBUS_SESSION_BUS_ADDRESS", address_.toUtf8());
   {
@@ -387,8 +377,7 @@ TEST_F(DesktopBusTest, TheFactoryOffersWhatAnswersAndASilentServiceIsLeftAlone) 
             expected({"GNOME idle monitor", "freedesktop screen saver"},
                      {"systemd-logind", "suspend clock"}));
 
-  // A service that stops answering gives no idle time, and is then left alone for a while: it is
-  // not asked again at once even when it answers again.
+  // A service that stops answering gives no idle time and is left alone for a while, even once it answers.
   desktop->stalled = true;
   GnomeIdleSource stalled(bus);
   EXPECT_EQ(stalled.IdleSeconds(), std::nullopt);
@@ -415,9 +404,7 @@ TEST(X11IdleSourceTest, IdleTimeGrowsUntilInputAndTheScreenSaverCounts) {
   }
 }
 
-// Back from time away on a real X server: the alarm on its idle time tells of the first input, and
-// the look it brings finds the absence, well within a second of the input; nothing is told without
-// input. The screen saver's end, which only input brings, is told too.
+// On a real X server the first input after time away is told within a second; so is the screen saver's end.
 TEST(X11IdleSourceTest, TheFirstInputAfterTimeAwayIsToldAtOnce) {
   NEED_X11_INPUT();
   std::unique_ptr<X11IdleSource> opened = X11IdleSource::Open();

@@ -58,8 +58,7 @@ TEST(QtPlatform, TheHelpViewerShowsContentsAndFindsKeywordsAsTyped) {
   EXPECT_NE(help->page()->toPlainText().indexOf("cannot be opened"), -1);
   help->close();
 
-  // The viewer belongs to its owner window and goes with it; once the owner is gone, the next
-  // viewer has none, and nothing refers to the window that was destroyed.
+  // The viewer goes with its owner window; the next viewer then has none, and nothing refers to the old one.
   auto* owner = new QWidget;
   shell.SetOwnerWindow(owner);
   shell.OpenHelp(file, HelpPage::Contents);

@@ -30,8 +30,7 @@ TEST_F(FilesTest, AppendCreatesAndNeverJoinsALine) {
   files.Append(folder.File("unix.txt"), "b\r\n");
   EXPECT_EQ(folder.Read("unix.txt"), "a\nb\r\n");
 
-  // A disk that fills during the write or the flush: the file is as it was, or still missing
-  // (no empty crash log is left where none could be written).
+  // A disk that fills during the write or flush: the file as it was, or still missing (no empty crash log).
   for (FileStep step : {FileStep::Write, FileStep::Sync}) {
     files.SetHook([step](FileStep now, const std::string&) { return now == step ? ENOSPC : 0; });
     EXPECT_THROW(files.Append(path, "four\r\n"), RunError);

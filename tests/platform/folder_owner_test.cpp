@@ -1,5 +1,4 @@
-// One owner per data folder: claimed by the folder's identity and its lock, freed however the
-// owner ends, never taken from another user, and asked one request at a time, each value whole.
+// One owner per data folder: claimed by identity and lock, freed on any end, never another user's, one request at a time.
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -20,8 +19,7 @@
 namespace tw {
 namespace {
 
-// Runs child in a process of its own, which says "y" on the pipe once ready and then waits for
-// the parent to let it go (a byte back) or kill it; the parent's side of both pipes.
+// Runs child in its own process, which says "y" once ready and waits to be let go or killed; the parent's pipe ends.
 struct Child {
   pid_t pid = -1;
   int ready = -1, go = -1;
@@ -77,8 +75,7 @@ TEST(FolderOwner, EverySpellingOfTheFolderHasOneOwnerFreedByAnyEnd) {
   EXPECT_THROW(ClaimFolder(folder.File("absent")), RunError);
 }
 
-// The lock alone keeps a second owner out (a copy in another network namespace has a socket
-// namespace of its own); a claim held for a moment is waited out, and taken once it comes free.
+// The lock alone keeps a second owner out; a claim held for a moment is waited out and then taken.
 TEST(FolderOwner, TheLockKeepsOutAndABriefClaimIsWaitedOut) {
   test::TempFolder folder;
   const std::string lockPath = folder.File(kOwnerLockFile);
@@ -95,8 +92,7 @@ TEST(FolderOwner, TheLockKeepsOutAndABriefClaimIsWaitedOut) {
   EXPECT_TRUE(waited.get());
 }
 
-// The socket's name holds the user: another user's process bound first is passed over, never
-// taken for the owner, and the owner is still found.
+// Another user's process bound first to the socket's name is passed over, and the owner still found.
 TEST(FolderOwner, ANameHeldByAnotherUserIsNeverTakenAsTheOwner) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
   test::TempFolder folder;
@@ -151,14 +147,12 @@ TEST(FolderOwner, ARequestAndItsAnswerArriveWholeWhateverTheyHold) {
   const OwnerAnswer echoed = AskAndAnswer(*owner, folder.path(), big, [](std::string_view line) { return std::string(line) + std::string(line); });
   EXPECT_EQ(echoed.outcome, OwnerAnswer::kAnswered);
   EXPECT_EQ(echoed.text, big + big);
-  // An owner that takes the request and closes without an answer: lost, not "no owner", so the
-  // asker never sends it again elsewhere.
+  // An owner that closes without an answer: lost, not "no owner", so the asker never resends elsewhere.
   const OwnerAnswer lost = AskAndAnswer(*owner, folder.path(), "end", [](std::string_view) -> std::string { throw 1; });
   EXPECT_EQ(lost.outcome, OwnerAnswer::kLost);
 }
 
-// A connection that sends nothing, half a request or a length past the limit is dropped
-// unanswered within the bound; an owner that never answers leaves the asker with a lost answer.
+// Silent, partial or oversized requests are dropped within the bound; an owner that never answers: a lost answer.
 TEST(FolderOwner, SlowOrLongRequestsAreDroppedWithinTheBound) {
   test::TempFolder folder;
   const std::unique_ptr<FolderOwner> owner = ClaimFolder(folder.path());

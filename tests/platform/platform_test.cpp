@@ -18,8 +18,7 @@ TEST(Platform, DataLivesBesideAWritableProgramOtherwiseInTheUsersDataFolder) {
     EXPECT_EQ(ChooseDataFolder("/usr/bin", false, xdg, "/home/u"), "/home/u/.local/share/Tallywright");
 }
 
-// Typing costs one write once it pauses; a write asked for now, or waited for, is never held back;
-// one thread does every write.
+// Typing costs one write once it pauses; a write asked for now is never held back; one thread writes.
 TEST(Platform, TheWriterCoalescesABurstAndNeverHoldsBackAWriteAskedForNow) {
   using namespace std::chrono_literals;
   LatestWriter writer;

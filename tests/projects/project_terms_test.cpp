@@ -1,6 +1,4 @@
-// The Project settings window's routines: a project's terms shown as text, and only what changed
-// written back, the rates file then saying what the window said; what cannot be saved refused with
-// the box to correct.
+// A project's terms as the settings window's text; only changes written back; refusals name the box.
 #include <gtest/gtest.h>
 
 #include "projects/project_terms.h"
@@ -40,8 +38,7 @@ TEST_F(ProjectTermsTest, UnchangedTermsWriteNothingAndChangesWriteOnlyThemselves
   EXPECT_TRUE(ChangesOf(Book(), form, DecimalMark::Comma).entries.empty());
   EXPECT_TRUE(ChangesOf(Book(), FormOf(Book(), "New", "."), DecimalMark::Point).entries.empty());
 
-  // The March rate changed, January's taken back, one added; not billable; the monthly budget
-  // cleared and one in all set; the currency changed. Other's terms stay.
+  // Rates changed, removed and added; billable, budgets and currency changed; Other's terms stay.
   form.rates = {{"2026-03-01", "95"}, {" 2026-06-15 ", "99,99"}, {"", ""}};
   form.billable = false;
   form.monthHours = "";

@@ -1,6 +1,4 @@
-// Every operation that changes a file, killed at every step of the files layer and at random
-// moments: its target is afterwards byte for byte its old content or its new content, and whatever
-// scratch file a kill before the change left, the next run of the operation completes.
+// Every file-changing operation killed at every step: its target is old or new, and the next run completes.
 #include <gtest/gtest.h>
 
 #include "tests/reliability/operations.h"
@@ -27,8 +25,7 @@ TEST_F(CrashTest, EveryTargetIsOldOrNewAfterAKill) {
         EXPECT_EQ(test::Content(folder, op.target), op.after) << op.name;
         return;
       }
-      // Killed before its change took effect, the next run starts from whatever the kill left,
-      // scratch files included. (Another append would only add a second line.)
+      // Killed before its change, the next run starts from what the kill left (another append would add a line).
       if (found != op.before || op.name == "append") return;
       EXPECT_TRUE(op.run()) << op.name;
       EXPECT_EQ(test::Content(folder, op.target), op.after) << op.name;

@@ -1,6 +1,4 @@
-// Every operation that changes a file, with its first, second, ... file step failing as on a full
-// disk, a failing device or a refused permission: it tells of the failure (the handler, or false),
-// and its target is unchanged or completely new, never lost, never reported written when it is not.
+// Every file-changing operation with each step failing in turn: told, and its target old or completely new.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -46,8 +44,7 @@ TEST_F(FailingIoTest, EveryFailurePointKeepsTheDataAndIsReported) {
         if (success) {
           EXPECT_EQ(found, op.after) << where;
         } else if (!op.location.empty() && found == op.before) {
-          // Told to the handler under the routine's own location (a failure after the change,
-          // reading the list back, is the reading routine's).
+          // Told under the routine's own location (reading the list back after the change is the reading routine's).
           const auto told = std::find_if(dialogs.shown.begin(), dialogs.shown.end(), [&](const test::ShownBox& b) {
             return b.title.rfind("Design-Time Error [", 0) == 0;
           });

@@ -1,6 +1,5 @@
 #pragma once
-// Report files no program of ours writes: garbage, odd line ends, huge lines, a byte-order mark.
-// Each holds the same few valid records of one day among its hostile bytes.
+// Report files no program of ours writes, each holding the same few valid records among hostile bytes.
 #include <string>
 #include <vector>
 
@@ -19,8 +18,7 @@ std::vector<std::string> ValidRecords();
 
 std::vector<HostileFile> HostileFiles();
 
-// The lines a reader takes from content: cut at LF, a CR before it dropped, a byte-order mark at
-// the start dropped; empty lines left out.
+// The lines a reader takes: cut at LF, a CR before it and a leading byte-order mark dropped, empty lines left out.
 std::vector<std::string> NonEmptyLines(const std::string& content);
 
 }  // namespace tw::test

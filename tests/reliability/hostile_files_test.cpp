@@ -1,5 +1,4 @@
-// Hostile report files: the day report and tallywright-report show the valid records and nothing
-// else, without failing or hanging, and a rewrite keeps every line it did not change byte for byte.
+// Hostile report files show only their valid records, without hanging, and rewrites keep other bytes.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>

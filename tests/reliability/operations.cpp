@@ -119,10 +119,7 @@ std::vector<Operation> FileOperations(const TempFolder& folder, FakeMainView& fo
                      WriteImport(*platform().files, folder.path(), ReadStretches(read), form, LocaleData{}, false, 0);
                    });
                  }});
-  // Undoing: the edit undone rewrites the report back, Clear Report undone puts the cleared report
-  // back before what was recorded since, an import undone takes its records out; each whole or
-  // not at all (a kill between the report and the history leaves the undo made, and the next one
-  // finds it so and only notes it).
+  // Undo, whole or not at all: a kill between the report and the history leaves the undo made, noted next time.
   const std::string edited = "P0,1/5/2026 9:00:00 AM,1/5/2026 9:30:00 AM,corrected\r\n" + afterFirst;
   auto changes = [&folder] { return Changes(*platform().files, DataFolder::At(folder.path()), kFromWindow, 1796677283); };
   auto undo = [changes] {

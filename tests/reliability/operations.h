@@ -1,6 +1,5 @@
 #pragma once
-// The program's file-changing operations, each with its starting files and what its target may
-// hold afterwards: the old content, or the complete new one.
+// The file-changing operations, each with its starting files and the old or new content its target may hold.
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,8 +18,7 @@ struct Operation {
   std::function<void()> prepare;  // puts every file in its starting state
   // Runs the operation; true when it told the user (or its caller) that it succeeded.
   std::function<bool()> run;
-  // Where set: the program's next start after a kill or a failure (answering "&End Then"), which
-  // must leave no saved running stretch and the target as `after`, whatever the operation left.
+  // Where set: the next start after a kill or failure ("&End Then") leaves no running stretch and the target `after`.
   std::function<void()> restart = nullptr;
 };
 

@@ -1,5 +1,4 @@
-// Two copies of the program in one folder: one appends a thousand stretches while the other keeps
-// rewriting an entry. Every record arrives, whole, exactly once.
+// Two copies in one folder, one appending while the other rewrites: every record arrives once, whole.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -1,5 +1,4 @@
-// Amendments: their line, which older readers skip, and the one rule that picks the amendment that
-// holds wherever the lines are read.
+// Amendments: their line, skipped by older readers, and the one rule picking the amendment that holds.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -45,8 +44,7 @@ TEST(AmendmentLineTest, ReadsBackWhatItHoldsAndHoldsNoComma) {
   EXPECT_EQ(UtcStamp(1796677283), "2026-12-07T21:01:23Z");
 }
 
-// A reader that knows nothing of amendments (a report read on its own, an older program) skips
-// their lines as lines that are no records; the rewrite keeps them as they are.
+// A reader that knows nothing of amendments skips their lines; the rewrite keeps them as they are.
 class OlderReadersTest : public test::PlatformTest {};
 
 TEST_F(OlderReadersTest, SkipAmendmentLinesAndKeepThemWhole) {

@@ -1,5 +1,4 @@
-// Sync services' conflict copies: the project list's merged (names of both, removals honoured), a
-// machine's own report and rates merged into them, and nothing that holds records removed unread.
+// Sync conflict copies: lists merged with removals honoured, reports and rates merged, nothing lost unread.
 #include <gtest/gtest.h>
 
 #include "billing/rates.h"
@@ -12,8 +11,7 @@
 namespace tw {
 namespace {
 
-// The list derived from every machine's notes: the same from either version of the list, again
-// the same when derived once more, a name's latest change counting.
+// The list derived from every machine's notes is the same from either version, and again when derived once more.
 TEST(DerivedProjectListTest, EveryMachinesLatestChangeHoldsWhicheverListItStartsFrom) {
   const std::string base = ListText({"", "Alpha", "Beta", "Gamma"});
   const std::string onDesk = ListText({"", "Alpha", "Gamma", "Eta"});                  // Beta out, Eta in

@@ -1,8 +1,4 @@
-// Three machines, each with its own copy of a shared folder, record stretches and edit or delete
-// each other's at random, while their files are copied between them in random order and at
-// random moments, now and then only in part (a file seen while it was being written or copied).
-// Once every file has arrived everywhere, the three show the same report, in which every record
-// made is present exactly once unless an amendment deleted it.
+// Three machines record and amend at random while files sync in random, partial copies; they end up alike.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -45,8 +41,7 @@ class ConvergenceTest : public test::PlatformTest {
   static constexpr int kDays = 5;
 };
 
-// Copies the file `name` from one machine's folder to another's when the other's copy is older
-// (a part of it, since every file here only grows), whole or only up to a random byte.
+// Copies `name` to a machine whose copy is shorter (files here only grow), whole or up to a random byte.
 void Sync(const Machine& from, const Machine& to, const std::string& name, bool whole, std::mt19937& random) {
   const std::string source = from.folder.Read(name), target = to.folder.Read(name);
   if (!from.folder.Exists(name) || source.size() <= target.size()) return;

@@ -1,5 +1,4 @@
-// Choosing a data folder in Preferences: the files offered to the new folder and moved there
-// whole, into a shared folder under this machine's name, never while a stretch runs.
+// Choosing a data folder: the files offered, moved whole, a shared folder under this machine's name, never mid-stretch.
 #include <gtest/gtest.h>
 
 #include "preferences/data_preferences.h"

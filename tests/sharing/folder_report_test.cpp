@@ -1,5 +1,4 @@
-// The union of several machines' reports: read as one report of the same records would be, with
-// other machines' edits and deletions applied from their amendments.
+// Several machines' reports read as one report, other machines' amendments applied.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,8 +30,7 @@ class SharedFolderTest : public test::PlatformTest {
   }
 };
 
-// The same records read from one report and spread over four machines' reports give the same day
-// reports (in order of start) and the same summary.
+// The same records in one report or spread over four machines' give the same day reports and summary.
 TEST_F(SharedFolderTest, UnionReadsAsOneReportOfTheSameRecords) {
   test::TempFolder single;
   std::mt19937 random(3);
@@ -74,8 +72,7 @@ TEST_F(SharedFolderTest, UnionReadsAsOneReportOfTheSameRecords) {
   for (size_t i = 0; i < a.days.size(); ++i) EXPECT_EQ(a.days[i].seconds, b.days[i].seconds);
 }
 
-// laptop edits one of desk's stretches, moves another to the next day and deletes a third: every
-// reader shows it so, and desk's report is unchanged.
+// laptop edits, moves and deletes desk's stretches: every reader shows it so, desk's report unchanged.
 TEST_F(SharedFolderTest, OtherMachinesEditsAndDeletionsAreApplied) {
   const std::string a = Record(7, 9, "Alpha"), b = Record(7, 11, "Beta"), c = Record(7, 13, "Gamma");
   const std::uint64_t at[] = {AppendLine(folder.path(), "desk", a), AppendLine(folder.path(), "desk", b),
@@ -99,8 +96,7 @@ TEST_F(SharedFolderTest, OtherMachinesEditsAndDeletionsAreApplied) {
   EXPECT_EQ(folder.Read("projrpt.desk.pro"), desk);
 }
 
-// An amendment may come before the record it amends (its report synced first, or the record not
-// yet synced at all): it waits, and holds once the record is there.
+// An amendment arriving before its record waits, and holds once the record is there.
 TEST_F(SharedFolderTest, AnAmendmentWaitsForItsRecord) {
   const std::string a = Record(7, 9, "Alpha", "layout, proofs");
   test::Amend(folder.path(), "laptop", "desk", 0, a, Record(9, 9, "Alpha", "moved"));
@@ -115,8 +111,7 @@ TEST_F(SharedFolderTest, AnAmendmentWaitsForItsRecord) {
   EXPECT_EQ(DayRows(folder.path(), Day(9), format), std::vector<std::string>{"desk|" + Record(9, 9, "Alpha", "moved") + "|laptop"});
 }
 
-// Reports in different date forms: an amendment in a US report of a record in a German one is
-// found by the day the German record is on, in its own form.
+// An amendment in a US report of a German report's record finds it by the German record's own day.
 TEST_F(SharedFolderTest, EachReportInItsOwnForm) {
   const DateFormat german = test::GermanFormat();
   auto germanRecord = [&](int day, const char* comment) {

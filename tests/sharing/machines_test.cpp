@@ -1,7 +1,4 @@
-// Machines joining a shared folder, leaving it and coming back, changing the project list at once,
-// and two machines given one name: each machine with its own copy of the folder, a sync service
-// between the copies that keeps conflict copies (as Syncthing does) or keeps one version of a file
-// changed on both sides (as Unison does), and the program's own routines on each machine.
+// Machines joining, leaving and coming back, editing the project list at once, and two under one name.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,8 +15,7 @@
 namespace tw {
 namespace {
 
-// How a machine comes into its copy of the shared folder from its own: through Preferences, moving
-// its files (Yes) or not (No), or by the setting DataFolder changed by hand before a start.
+// How a machine joins: Preferences moving its files (Yes) or not (No), or DataFolder changed by hand.
 enum class Way { Yes, No, Setting };
 
 class MachinesTest : public test::PlatformTest {
@@ -99,8 +95,7 @@ class MachinesTest : public test::PlatformTest {
 
 class JoinTest : public MachinesTest, public ::testing::WithParamInterface<Way> {};
 
-// Joining, every way: the joining machine's report from before comes in under its name, merged,
-// and its project list with the shared one, on both machines once the files have synced.
+// Joining, every way: the joiner's earlier report comes in under its name and its list is merged, on both machines.
 TEST_P(JoinTest, BringsTheEarlierReportAndProjectList) {
   Machine desk("desk"), laptop("laptop");
   ShareOnDesk(desk);
@@ -125,8 +120,7 @@ TEST_P(JoinTest, BringsTheEarlierReportAndProjectList) {
   EXPECT_EQ(laptop.own.Exists(kReportFile), GetParam() != Way::Yes);
 }
 
-// Leaving for a folder of its own, recording there and coming back, every way: no record of either
-// folder is lost, none is doubled, on either machine.
+// Leaving, recording away and coming back, every way: no record lost or doubled on either machine.
 TEST_P(JoinTest, ComingBackMergesWhatWasRecordedAway) {
   Machine desk("desk"), laptop("laptop");
   ShareOnDesk(desk);
@@ -163,8 +157,7 @@ TEST_P(JoinTest, ComingBackMergesWhatWasRecordedAway) {
 INSTANTIATE_TEST_SUITE_P(EveryWay, JoinTest, ::testing::Values(Way::Yes, Way::No,
                                                               Way::Setting));
 
-// Both machines change the project list at once and the sync service keeps one version of it, no
-// copy: every name added on either machine is there, every name removed on either is gone.
+// Both machines change the list and the service keeps one version: every addition and removal holds.
 TEST_F(MachinesTest, TheProjectListKeepsEveryMachinesChangesWhicheverVersionIsKept) {
   for (int winner : {0, 1}) {
     Machine desk("desk"), laptop("laptop");
@@ -199,8 +192,7 @@ TEST_F(MachinesTest, TheProjectListKeepsEveryMachinesChangesWhicheverVersionIsKe
   }
 }
 
-// A joining machine is never given a name another machine uses, even when only the folder's marker
-// has arrived; each machine's claim of its name is there before its first record.
+// A name another machine claimed is refused, even when only the folder's marker has arrived.
 TEST_F(MachinesTest, ANameAnotherMachineUsesIsRefusedBeforeItsFilesArrive) {
   Machine desk("desk"), laptop("laptop");
   ShareOnDesk(desk);
@@ -222,10 +214,7 @@ TEST_F(MachinesTest, ANameAnotherMachineUsesIsRefusedBeforeItsFilesArrive) {
 
 class NameClashTest : public MachinesTest, public ::testing::WithParamInterface<std::tuple<bool, int>> {};
 
-// Two machines took one name before either's files reached the other, and both recorded under it.
-// Once they see it, the later one takes another name and says so, its records moved there: every
-// machine shows the same, nothing twice. A service that keeps conflict copies loses nothing; one
-// that keeps one version of the report loses the other's lines, as it would any file's.
+// Two machines under one name: the later takes another name with its records; with one-version sync one report loses.
 TEST_P(NameClashTest, TheLaterMachineTakesAnotherNameWithItsRecords) {
   const auto [copies, winner] = GetParam();
   Machine desk("desk"), laptop("laptop"), third("laptop");

@@ -71,9 +71,7 @@ FolderCheck CheckFolder(const FolderReports& reports, std::int64_t first, std::i
       }
     }
   }
-  // The rule, reckoned the long way: an amendment names the line of its report holding its text
-  // where it says, else the first line holding it; of a record's amendments the latest by stamp,
-  // then machine name, then place holds.
+  // The rule the long way: the amended line by place, else by text; the latest by stamp, machine, place holds.
   const auto names = [&](const Made& m, const std::string& file, const SourceLine& line) {
     if (m.amendment.file != file || m.amendment.record != line.text) return false;
     if (m.amendment.offset == line.offset) return true;

@@ -23,18 +23,14 @@ FolderReports Reports(const std::string& folder, const DateFormat& format);
 // The rows of a day as the report window lists them: "device|project,start,end,comment|amended on".
 std::vector<std::string> DayRows(const std::string& folder, const DateTime& day, const DateFormat& format);
 
-// Every record of a folder's reports against the rows its day reports show on the days
-// first..last: each present once, unless an amendment that holds deleted it.
+// Every record against the rows the day reports show on days first..last: once each, unless deleted.
 struct FolderCheck {
   std::size_t records = 0, shown = 0, deleted = 0, amendments = 0;
   std::vector<std::string> problems;
 };
 FolderCheck CheckFolder(const FolderReports& reports, std::int64_t first, std::int64_t last);
 
-// A sync service between two copies of a folder, file by file, as Unison and Syncthing go about
-// it: a file changed on one side since the last run goes to the other, a deletion too; one changed
-// on both sides takes the version of side `winner` (0 or 1) on both, the other's lost, or, where
-// the service keeps conflict copies, kept beside it as "<name>.sync-conflict-...<extension>".
+// A file-by-file sync between two copies; a file changed on both sides keeps side `winner`'s, or a conflict copy.
 class TestSync {
  public:
   TestSync(std::string a, std::string b, bool keepsCopies) : sides_{std::move(a), std::move(b)}, copies_(keepsCopies) {}

@@ -1,17 +1,12 @@
-// One machine of tools/sync-check.sh, through the program's own routines and its settings file,
-// while a sync service copies the shared folder between machines. Every change it makes is noted in
-// the ledger ($LEDGER, one JSON object a line), which the check holds every machine's report against.
-//
+// One machine of tools/sync-check.sh on the program's routines; its changes go to $LEDGER (JSON lines).
 //   tallywright-sync-driver INI WHO own FOLDER N        N records and a project list in a folder of its own
 //   tallywright-sync-driver INI WHO share FOLDER NAME   Preferences: FOLDER shared under NAME, its files moved there
 //   tallywright-sync-driver INI WHO join FOLDER NAME    Preferences: into the shared FOLDER under NAME
 //   tallywright-sync-driver INI WHO record N            N records
 //   tallywright-sync-driver INI WHO look                the look at start-up and every half minute
 //   tallywright-sync-driver INI WHO set KEY VALUE       a setting changed by hand
-//   tallywright-sync-driver INI WHO run SECONDS SEED [AWAY]
-//       records, edits, deletions and project list changes at random, a look every two seconds; with
-//       AWAY, it leaves for that folder of its own and comes back through Preferences twice (moving
-//       its files, then not)
+//   tallywright-sync-driver INI WHO run SECONDS SEED [AWAY]   random changes, a look every 2 s;
+//       with AWAY it leaves for that folder and comes back twice (moving its files, then not)
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>

@@ -1,5 +1,4 @@
-// Time away as the user meets it: the main window, hidden in the notification area, brought back
-// with the question; the reminder's balloon and its click.
+// Time away's wiring in the main window: the question, the balloon and its click.
 #include <gtest/gtest.h>
 
 #include "shell/frm_main.h"
@@ -66,7 +65,6 @@ TEST_F(AwayWindowTest, TheReturnToldByTheSourceBringsTheQuestionAtOnce) {
   idle->TellBack();       // no look is due: the window looks as it is told
   EXPECT_EQ(dialogs.shown.size(), 1u);
   EXPECT_TRUE(window->isVisible());
-  EXPECT_EQ(folder.Read("projrpt.pro"), "Gamma,12/7/2026 9:01:23 PM,12/7/2026 9:01:53 PM,\r\n");
   delete window;
 }
 
@@ -82,9 +80,7 @@ TEST_F(AwayWindowTest, TimeAwayIsAskedAboutBeforeEndProjectOrAShutdownCountsIt) 
   EXPECT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(folder.Read("projrpt.pro"), "Gamma,12/7/2026 9:01:23 PM,12/7/2026 9:01:51 PM,\r\n");
   test::Click(*window, "cmdStartProject");  // anew, after End Then
-  EXPECT_EQ(window->StartText(), "12/7/2026 9:03:08 PM");
-  // Away again when the session ends: nothing is recorded, the stretch is kept as last seen when
-  // the person left, for the next start to ask about.
+  // Away again at the session's end: nothing recorded, the stretch kept as last seen.
   Later(100);
   idle->idleSeconds = 90;
   window->LookForAway();

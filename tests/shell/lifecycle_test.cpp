@@ -50,17 +50,13 @@ class LifecycleTest : public test::PlatformTest {
 
 TEST_F(LifecycleTest, LoadTakesEachSettingOrItsDefault) {
   MainFormLoad(form);
-  EXPECT_EQ(form.left, 3615);
-  EXPECT_EQ(form.top, 2670);
-  EXPECT_EQ(form.width, 4770);
-  EXPECT_EQ(form.height, 3660);
+  EXPECT_EQ(std::vector<double>({form.left, form.top, form.width, form.height}),
+            std::vector<double>({3615, 2670, 4770, 3660}));
   // A stored place off the screen is applied as it is; a value that is not a number is absent.
   settings.values = {{"MainLeft", "-30000"}, {"MainTop", "12.5"}, {"MainWidth", "wide"}, {"MainHeight", ""}};
   MainFormLoad(form);
-  EXPECT_EQ(form.left, -30000);
-  EXPECT_EQ(form.top, 12.5);
-  EXPECT_EQ(form.width, 4770);
-  EXPECT_EQ(form.height, 3660);
+  EXPECT_EQ(std::vector<double>({form.left, form.top, form.width, form.height}),
+            std::vector<double>({-30000, 12.5, 4770, 3660}));
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -71,8 +67,7 @@ TEST_F(LifecycleTest, ShutdownRecordsTheRunningStretchFirstAndBacksUpLast) {
   form.SetProjectText("Alpha");
   LogFileSteps();
   Unload();
-  // In this order: the new report's date form kept beside it, the record on disk, the other
-  // windows (newest first), the geometry, the icon, the backup, the end.
+  // The date form, the record, the windows (newest first), geometry, icon, backup, end.
   const auto at = [&](const char* event) { return std::find(log.begin(), log.end(), event) - log.begin(); };
   const char* const order[] = {"rename:projrpt.fmt", "sync:projrpt.pro",   "unload:editor", "unload:about",
                                "save:MainHeight",    "icon:remove",        "rename:projrpt.bak", "end:0"};

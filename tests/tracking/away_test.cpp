@@ -1,5 +1,4 @@
-// Time away while a stretch runs: when an absence begins and ends, what each answer to the question
-// records, and the reminder of a long stretch.
+// Time away while a stretch runs: the absence's ends, what each answer records, and the long stretch's reminder.
 #include <gtest/gtest.h>
 
 #include "tests/support/fake_idle.h"
@@ -102,8 +101,7 @@ TEST_F(AwayTest, WhereTheSourcesTellOfTheReturnItIsLookedAtThenAndNotEveryFewSec
   EXPECT_EQ(idle->watching, std::nullopt);
   EXPECT_EQ(watch.NextLook(now, 900), 899);
 
-  // Locked: input on the lock screen is no return, only the lock's end is; where the source cannot
-  // tell of that (or, unlocked, of input), it is asked every few seconds.
+  // Locked, only the lock's end is a return; a source that cannot tell of it (or of input) is asked every few seconds.
   Poll(3, true);
   EXPECT_EQ(idle->watching, false);
   EXPECT_EQ(watch.NextLook(now, 900), std::nullopt);
@@ -117,8 +115,7 @@ TEST_F(AwayTest, WhereTheSourcesTellOfTheReturnItIsLookedAtThenAndNotEveryFewSec
   Poll(1005);
   EXPECT_EQ(watch.NextLook(now, 900), kAwayPollSeconds);
 
-  // The stretch ends while away: the watch ends, and a notice that comes late makes no look; a
-  // wake makes one while a stretch is watched.
+  // The stretch ending while away ends the watch and a late notice makes no look; a wake makes one.
   since.reset();
   Poll(1010);
   EXPECT_EQ(idle->watching, std::nullopt);
@@ -130,8 +127,7 @@ TEST_F(AwayTest, WhereTheSourcesTellOfTheReturnItIsLookedAtThenAndNotEveryFewSec
   sleeper->woke();
   EXPECT_EQ(looks, 2);
 
-  // Two sources: one locked that tells of its lock's end, and one that tells of input only. Locked:
-  // the end of the lock is enough, and input is not watched for; unlocked, input is.
+  // Two sources, one locked telling of its lock's end, one of input: locked, the lock's end suffices.
   auto* locker = new test::FakeIdleSource;
   auto* other = new test::FakeIdleSource;
   locker->idleSeconds.reset(), locker->tells = {false, true}, other->tells = {true, false};

@@ -100,8 +100,7 @@ TEST_F(RunningTest, OfferedOnlyWhenNotRecordedAndOnlyAsItCanBeRecorded) {
     EXPECT_EQ(folder.Read("projrpt.pro"), c.report + c.written) << c.run;
     EXPECT_FALSE(folder.Exists("projrpt.run")) << c.run;
   }
-  // Larger than any stretch the program saves (a note over twice the longest record): named, and
-  // left as it is.
+  // Larger than any stretch the program saves: named, and left as it is.
   folder.Write("projrpt.run", file(start, seen, std::string(700'000, 'x')));
   dialogs.shown.clear();
   test::FakeMainView restarted;

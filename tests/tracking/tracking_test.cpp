@@ -50,8 +50,7 @@ TEST_F(TrackingTest, StartKeepsATypedStartAndEmptiesTheEnd) {
   EXPECT_FALSE(folder.Exists("projrpt.pro"));
 }
 
-// A stretch is recorded once: End pressed again, or Start taking the old start up again and End
-// after it, change the stretch's one record.
+// A stretch is recorded once: End again, or Start taking the old start up and End, change its one record.
 TEST_F(TrackingTest, EndShowsTheLengthAndRecordsAStretchOnce) {
   form.ClearProjects(), form.AddProjects({"Alpha", "Beta", ""});
   form.SetProjectIndex(1);
@@ -100,8 +99,7 @@ TEST_F(TrackingTest, AFailedAppendIsReportedAndNothingIsWritten) {
   EXPECT_EQ(dialogs.shown[1].prompt, "There was an error writing to the report");
   EXPECT_EQ(folder.Read("projrpt.pro"), "A,1/1/2026,1/1/2026 1:00 AM,\r\n");
   EXPECT_EQ(form.TimeCalc(), "01:01:23");
-  // A window that cannot show the length, the developer leaving the routine: nothing is recorded,
-  // and End Project says so to End Then, which would otherwise start anew.
+  // A window that cannot show the length: nothing recorded, and End Project tells End Then so.
   struct NoLength : TrackerModel {
     void SetTimeCalc(const std::string&) override { throw RunError(5, "frmMain", "Invalid procedure call"); }
   } noLength;

@@ -81,8 +81,7 @@ TEST_F(ReportFormTest, AReportWrittenUnderOneLocaleReadsTheSameUnderEveryOther) 
   }
 }
 
-// Another machine's report is read in the form its records show; its kept form is that machine's
-// to write.
+// Another machine's report is read in its records' form; its kept form is left to that machine.
 TEST_F(ReportFormTest, AnotherMachinesReportIsReadInItsFormAndItsFormFileLeftAlone) {
   folder.Write("projrpt.laptop.pro", "Alpha,13.12.2026 09:00:00,13.12.2026 10:00:00,\r\n");
   const LocaleData read = ReportForm(files, folder.File("projrpt.laptop.pro"), LocaleData{});
@@ -90,8 +89,7 @@ TEST_F(ReportFormTest, AnotherMachinesReportIsReadInItsFormAndItsFormFileLeftAlo
   EXPECT_FALSE(folder.Exists("projrpt.laptop.fmt"));
 }
 
-// A report without records follows the user's form as it changes; the same records beside
-// another kept form, in another data folder, are read in that one.
+// A report without records follows the user's form; the same records beside another kept form, that one.
 TEST_F(ReportFormTest, EachReportInItsOwnKeptFormAndTheUsersWhileItHasNoRecords) {
   folder.Write("projrpt.pro", "");
   Under("de_DE");
@@ -120,8 +118,7 @@ TEST(SettleDateForm, TheRecordsShowTheirOrderAndClockElseTheKeptOrTheUsersOrder)
   EXPECT_EQ(next({{"12/13/2026 9:03:35 AM", "12/13/2026 1:03:35 PM"}}, gb), "1/5/2027 3:04:05 PM");
   EXPECT_EQ(next({{"13.12.2026 09:03:35", "13.12.2026 17:03:35"}}, us), "05.01.2027 15:04:05");
   EXPECT_EQ(next({{"2026/12/07 9時03分35秒", "2026/12/07 10時33分35秒"}}, us), "2027/01/05 15時04分05秒");
-  // Days of 12 or less: the kept form, else the user's order in the records' own form; a stretch
-  // over midnight still tells.
+  // Days of 12 or less: the kept form, else the user's order; a stretch over midnight still tells.
   const std::vector<RecordTimes> early = {{"12/7/2026 9:03:35 AM", "12/7/2026 10:33:35 AM"}};
   EXPECT_EQ(next(early, gb), "5/1/2027 3:04:05 PM");
   EXPECT_EQ(next(early, gb, &us), "1/5/2027 3:04:05 PM");
@@ -130,8 +127,7 @@ TEST(SettleDateForm, TheRecordsShowTheirOrderAndClockElseTheKeptOrTheUsersOrder)
   // Markers no form knows: the lengths of the stretches tell which is the afternoon.
   EXPECT_EQ(next({{"2026. 12. 7. 오전 11시 3분 35초", "2026. 12. 7. 오후 1시 3분 35초"}}, us),
             "2027. 1. 5. 오후 3시 4분 5초");
-  // Month names, as the C locale wrote before it wrote numbers, each a word of its own; texts no
-  // form reads: the user's.
+  // Month names (as the C locale once wrote), each a word of its own; texts no form reads: the user's.
   EXPECT_EQ(next({{"7 Dec 2026 11:03:35", "7 Dec 2026 12:33:35"}}, gb), "5 Jan 2027 15:04:05");
   EXPECT_EQ(next({{"soon", "later"}}, gb), "05/01/2027 15:04:05");
   EXPECT_EQ(next({{"xDec 7 2026 11:03:35", "xDec 7 2026 12:33:35"}}, gb), "05/01/2027 15:04:05");
@@ -165,9 +161,7 @@ int RecordsRead(const LocaleData& form, const std::vector<RecordTimes>& records)
   return read;
 }
 
-// Reports written under each locale, one field of one record with a two-digit year, in every place:
-// under every locale, with nothing kept, the form settled reads at least as many records as any
-// other form, and where a day past the 12th tells the order, reads them as they were written.
+// One two-digit year anywhere: the form settled reads as many records as any other, as they were written.
 TEST(SettleDateForm, OneTwoDigitYearAnywhereNeverLosesTheReportsOwnForm) {
   // Every order of day, month and year, with the separators and clocks of the locales above.
   std::vector<LocaleData> candidates;

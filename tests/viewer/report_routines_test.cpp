@@ -1,5 +1,4 @@
-// ShowReport and UpdateReport without windows: the report window and the entry editor are plain
-// stand-ins that record what the routines asked of them.
+// ShowReport and UpdateReport without windows, against stand-ins that log what they are asked.
 #include <gtest/gtest.h>
 
 #include <cerrno>
