@@ -2,6 +2,9 @@
 // stepped through periods, exported, and a day opened in the daily report.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -138,7 +141,7 @@ TEST_F(SummaryWindowTest, FollowsEveryChangeOfTheReportAndSaysWhyItCannotReadOne
   test::FakeMainView main;
   frmSummary* s = frmSummary::Open(main, nullptr);
   QLabel* total = test::Child<QLabel>(*s, "lblTotal");
-  auto shows = [&](const char* text) {
+  auto shows = [&](const std::string& text) {
     return QTest::qWaitFor([&] { return total->text().contains(QString::fromUtf8(text)); }, 10000);
   };
   ASSERT_TRUE(shows("01:30:00 (1.50 hours) in 1 stretch"));
@@ -154,7 +157,8 @@ TEST_F(SummaryWindowTest, FollowsEveryChangeOfTheReportAndSaysWhyItCannotReadOne
   // A folder where the report was: the window says so and stays, and nothing is asked of the user.
   ASSERT_EQ(::unlink(folder.File("projrpt.pro").c_str()), 0);
   ASSERT_EQ(::mkdir(folder.File("projrpt.pro").c_str(), 0755), 0);
-  EXPECT_TRUE(shows("The report could not be read: Is a directory.")) << ToBytes(total->text());
+  EXPECT_TRUE(shows("The report could not be read: " + std::string(std::strerror(EISDIR)) + "."))
+      << ToBytes(total->text());  // the system's words, in the person's language
   EXPECT_EQ(frmSummary::Loaded(), s);
   EXPECT_TRUE(dialogs.shown.empty());
   ::rmdir(folder.File("projrpt.pro").c_str());
