@@ -1,5 +1,4 @@
-// Money in cents: reading and writing amounts, the amount of a stretch at its rate, totals that
-// are the sums of their rows to the cent, and budgets.
+// Money in cents: amounts read and written, a stretch's amount, totals to the cent, budgets.
 #include <gtest/gtest.h>
 
 #include <algorithm>
