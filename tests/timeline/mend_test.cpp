@@ -1,6 +1,4 @@
-// The timeline's mends against the record store, in a folder of one machine and in one shared by
-// two: exactly one write each (a rewrite, an amendment or an appended record), checked byte for
-// byte, and nothing written where the change is refused, unconfirmed or made on a stale stretch.
+// The timeline's mends: one write each, byte for byte; none where refused, unconfirmed or stale.
 #include <gtest/gtest.h>
 
 #include "platform/shared_folder.h"
@@ -274,8 +272,7 @@ TEST_F(MendTest, SharedFolderAnEditIsOneAmendmentAndAnAdditionThisMachinesRecord
   EXPECT_EQ(folder.Read(desk), expected);
   EXPECT_EQ(folder.Read(laptop), laptopFile);
 
-  // The laptop's own edit of its record arrives after the desk's timeline showed it: the desk's
-  // drag of the old record writes nothing.
+  // The laptop's own later edit arrives: the desk's drag of the old record writes nothing.
   const StoredStretch before = Shown(laptopRecord);
   test::Amend(folder.path(), "laptop", "laptop", laptopAt, laptopRecord,
               "Laptop work,12/7/2026 8:00:00 AM,12/7/2026 9:00:00 AM,notes", "2026-12-07T20:00:00Z");

@@ -1,6 +1,4 @@
-// The Timeline window as a user meets it: opened from the Report menu beside a working main window,
-// a block dragged with the mouse, the same kinds of change made with the keyboard alone, and what a
-// screen reader is told.
+// The Timeline window: a block dragged, the same changes by keyboard alone, what a screen reader is told.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
