@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# The accessibility walk (atspi_walk.py) on a virtual screen of its own, with a session bus of its
-# own on which the accessibility bus is started, in a scratch home with a report of two days.
-#   atspi_test.sh PROGRAM [--dump FILE]
-# Exits 77 (skipped) with a line saying why where Xvfb, the accessibility bus or pyatspi is missing;
-# under CI=1 (.ci/run, whose machines install them) a missing package fails the test instead.
+# atspi_walk.py on its own virtual screen and buses, in a scratch home.   atspi_test.sh PROGRAM [--dump FILE]
+# Exits 77 (skipped) where Xvfb, the accessibility bus or pyatspi is missing; under CI=1 it fails.
 set -euo pipefail
 missing() {
   [ -n "${CI:-}" ] && { echo "FAILED: $1 is missing (Debian: $2), which CI installs"; exit 1; }

@@ -1,11 +1,5 @@
 #!/usr/bin/python3
-"""Walks Tallywright's windows through the accessibility tree, as a screen reader sees them.
-
-Run by atspi_test.sh on a virtual screen with its own session bus and accessibility bus. Starts the
-program, and in the main window, the report window and its entry editor, the Summary, the Import
-window, Preferences and the questions checks that every focusable object has a name and a role and
-that no two controls of a window share a name; then it starts and ends a stretch, opens the report,
-edits an entry and exports a summary through the objects' actions and text alone.
+"""Each window's objects named, with a role, no two controls alike; the main flows driven through them.
 
     atspi_walk.py PROGRAM DATA_FOLDER [--dump FILE]   (--dump: only the main window's tree)
 """
@@ -110,8 +104,7 @@ def press(acc, action_names=("Press", "press", "click", "Toggle", "toggle"), ope
             if not opens_modal:
                 actions.doAction(i)
                 return
-            # A menu item runs its command before it answers, and a command that opens a window that
-            # waits answers when that window closes: the window is looked for instead of the answer.
+            # A command that opens a waiting window answers only when it closes: look for the window.
             pyatspi.setTimeout(1000, 15000)
             try:
                 actions.doAction(i)

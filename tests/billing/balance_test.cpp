@@ -1,5 +1,4 @@
-// The working-time target: its settings, and the balance over weeks with a clock change and a
-// month with days off.
+// The working-time target: its settings, and the balance across a clock change and days off.
 #include <gtest/gtest.h>
 
 #include "billing/work_target.h"
@@ -38,8 +37,7 @@ TEST(WorkTarget, SettingsAreReadOrRefusedClearly) {
     EXPECT_FALSE(ReadDaysOff(wrong).days) << wrong;
 }
 
-// A stretch between two wall-clock times, its length as the day report reckons it: between the
-// moments they stand for.
+// A stretch between two wall-clock times, as long as the moments between them.
 CountedStretch Worked(const DateTime& start, const DateTime& end, std::string_view comment = "") {
   const std::int64_t seconds = InstantOfLocal(end) - InstantOfLocal(start);
   return {"Work", comment, start, seconds, seconds};
@@ -49,9 +47,7 @@ TEST(WorkTarget, AWeekWithAClockChangeStillAsksFiveWorkdays) {
   test::BerlinTime zone;
   const WeekTarget target = *ReadWeekTarget("Mon=8,Tue=8,Wed=8,Thu=8,Fri=8").target;
   for (const int month : {3, 10}) {
-    // The weeks Monday 23 March to Sunday 29 March (clocks forward that Sunday) and Monday 19 to
-    // Sunday 25 October (back): each workday 9:00 to 17:00, Thursday an hour longer, and a night
-    // from Saturday 22:00 to Sunday 4:00 across the change.
+    // Workdays 9 to 17 (Thursday to 18) and a night across the change into its Sunday.
     const int monday = month == 3 ? 23 : 19;
     WorkBalance balance(target, {});
     for (int d = 0; d < 5; ++d)
@@ -61,8 +57,7 @@ TEST(WorkTarget, AWeekWithAClockChangeStillAsksFiveWorkdays) {
     const std::int64_t night = month == 3 ? 5 * kHour : 7 * kHour;
     const std::int64_t sunday = DayFromCivil({2026, month, monday + 6});
     EXPECT_EQ(balance.Week(sunday, 1), (Balance{41 * kHour + night, 40 * kHour})) << month;
-    // Weeks from Sunday: the week before holds the night (it started on Saturday); the week of
-    // the change asks nothing yet on its Sunday.
+    // Weeks from Sunday: the night is the week before's; the new week asks nothing on its Sunday.
     EXPECT_EQ(balance.Week(sunday - 1, 0), (Balance{41 * kHour + night, 40 * kHour})) << month;
     EXPECT_EQ(balance.Week(sunday, 0), (Balance{0, 0})) << month;
     // Midweek, the days to come ask nothing yet.
@@ -72,8 +67,7 @@ TEST(WorkTarget, AWeekWithAClockChangeStillAsksFiveWorkdays) {
 }
 
 TEST(WorkTarget, AMonthWithDaysOffCountsTheirTargetAsMet) {
-  // December 2026 starts on a Tuesday: 23 workdays. Days off: the 24th, 25th and 31st by the
-  // setting, the 28th by an #off stretch.
+  // December 2026: days off the 24th, 25th and 31st by the setting, the 28th by an #off stretch.
   const WeekTarget target = *ReadWeekTarget("Mon=8,Tue=8,Wed=8,Thu=8,Fri=8").target;
   WorkBalance balance(target, *ReadDaysOff("2026-12-24..2026-12-25,2026-12-31").days);
   const auto at = [](int day, int hour) { return MakeDateTime({2026, 12, day}, hour, 0, 0); };
@@ -102,9 +96,7 @@ TEST(WorkTarget, AMonthWithDaysOffCountsTheirTargetAsMet) {
   EXPECT_EQ(balance.Month(DayFromCivil({2026, 12, 10})).Over(), -2 * kHour);
 }
 
-// The settings as the settings store holds them: one that cannot be read is said and counts as
-// not set, the others still count; the balances a person looks at span this week, this month and
-// since the chosen day.
+// A setting that cannot be read is said and left unset; the balances of today, week, month, since.
 TEST(WorkTarget, SettingsReadFromTheStoreAndTheBalancesOfToday) {
   test::EventLog log;
   test::FakeSettings settings(log);

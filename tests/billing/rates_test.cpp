@@ -1,5 +1,4 @@
-// The rates file: reading a hand-edited file, writing lines that read back the same, the merge of
-// several machines' files agreeing whatever order they come in, and writing this machine's file.
+// The rates file: read by hand, written back, merged across machines in any order.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -156,8 +155,7 @@ TEST(RatesFile, MachinesAgreeWhateverOrderTheirFilesAndLinesArriveIn) {
     }
   }
 
-  // The latest moment holds wherever it is; a tie goes to the machine whose name sorts last, then
-  // to the line that sorts last.
+  // The latest moment holds; a tie goes to the machine, then the line, that sorts last.
   const auto holding = [](std::vector<std::pair<std::string, std::string>> lines) {
     RatesBook book;
     for (const auto& [machine, line] : lines) book.Take(machine, ReadRatesText(line, machine));

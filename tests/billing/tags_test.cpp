@@ -1,5 +1,4 @@
-// Tags in comments: what is one and what is not, case, the punctuation around them, and the words
-// the import makes of another program's tags.
+// Tags in comments, and the words the import makes of another program's tags.
 #include <gtest/gtest.h>
 
 #include "billing/tags.h"

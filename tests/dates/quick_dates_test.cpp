@@ -1,5 +1,4 @@
-// The quick reading of a scan and the local instants of a scan, against the full parser and the
-// time zone's own answers.
+// The quick reading and local instants of a scan, against the full parser and the zone's answers.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,9 +13,7 @@ namespace {
 
 std::int64_t D(int y, int m, int d) { return DayFromCivil({y, m, d}); }
 
-// The quick reading gives Parse's value wherever it gives one, in every locale form, on the texts
-// the program writes (all of which it reads) and on those texts changed here and there; its Parse
-// (a text of the date read last at once) gives it on every text.
+// Wherever the quick reading gives a value it is Parse's, on written texts and on mangled ones.
 TEST(QuickDatesTest, GivesExactlyWhatParseGives) {
   std::vector<LocaleData> locales(7);
   locales[1].shortDate = "dd.MM.yyyy", locales[1].longTime = "HH:mm:ss";

@@ -1,6 +1,4 @@
-// The moments typed on the command line: every accepted form and every refused one, as tables, in a
-// zone with clock changes (Berlin's rules), around those changes, and in the locales whose case
-// rules or digits differ from C's.
+// The moments typed on the command line, accepted and refused, around Berlin's clock changes.
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -50,28 +48,22 @@ const Accepted kAccepted[] = {
     {" NOW\t", kTuesday, "2026-12-08T09:15:30Z", "2026-12-08 10:15:30"},
     // Today, with or without the word; a time still to come today is read too.
     {"9:00", kTuesday, "2026-12-08T08:00:00Z", "2026-12-08 09:00:00"},
-    {"09:00:05", kTuesday, "2026-12-08T08:00:05Z", "2026-12-08 09:00:05"},
     {"0:00", kTuesday, "2026-12-07T23:00:00Z", "2026-12-08 00:00:00"},
     {"23:59:59", kTuesday, "2026-12-08T22:59:59Z", "2026-12-08 23:59:59"},
-    {"17:30", kTuesday, "2026-12-08T16:30:00Z", "2026-12-08 17:30:00"},
-    {"today 9:00", kTuesday, "2026-12-08T08:00:00Z", "2026-12-08 09:00:00"},
     {"Today  9:00", kTuesday, "2026-12-08T08:00:00Z", "2026-12-08 09:00:00"},
     {"yesterday 17:30", kTuesday, "2026-12-07T16:30:00Z", "2026-12-07 17:30:00"},
     {"YESTERDAY 23:59:59", kTuesday, "2026-12-07T22:59:59Z", "2026-12-07 23:59:59"},
     // Weekdays: the latest such moment not after now.
     {"tue 10:15:30", kTuesday, "2026-12-08T09:15:30Z", "2026-12-08 10:15:30"},
     {"tuesday 10:15:31", kTuesday, "2026-12-01T09:15:31Z", "2026-12-01 10:15:31"},
-    {"Tue 9:00", kTuesday, "2026-12-08T08:00:00Z", "2026-12-08 09:00:00"},
     {"mon 9:00", kTuesday, "2026-12-07T08:00:00Z", "2026-12-07 09:00:00"},
-    {"MONDAY 23:00", kTuesday, "2026-12-07T22:00:00Z", "2026-12-07 23:00:00"},
     {"wednesday 9:00", kTuesday, "2026-12-02T08:00:00Z", "2026-12-02 09:00:00"},
-    {"FRI 9:00", kTuesday, "2026-12-04T08:00:00Z", "2026-12-04 09:00:00"},
     {"thu 9:00", kTuesday, "2026-12-03T08:00:00Z", "2026-12-03 09:00:00"},
     {"sat 9:00", kTuesday, "2026-12-05T08:00:00Z", "2026-12-05 09:00:00"},
+    {"FRI 9:00", kTuesday, "2026-12-04T08:00:00Z", "2026-12-04 09:00:00"},
     {"sunday 0:00", kTuesday, "2026-12-05T23:00:00Z", "2026-12-06 00:00:00"},
     // ISO 8601: local, or exact with Z or an offset (any date, to come as well).
     {"2026-12-08T09:00", kTuesday, "2026-12-08T08:00:00Z", "2026-12-08 09:00:00"},
-    {"2026-12-08 09:00:30", kTuesday, "2026-12-08T08:00:30Z", "2026-12-08 09:00:30"},
     {"2026-07-01 9:00", kTuesday, "2026-07-01T07:00:00Z", "2026-07-01 09:00:00"},
     {"2027-01-04T08:00", kTuesday, "2027-01-04T07:00:00Z", "2027-01-04 08:00:00"},
     {"2026-12-08T09:00Z", kTuesday, "2026-12-08T09:00:00Z", "2026-12-08 10:00:00"},
@@ -79,16 +71,13 @@ const Accepted kAccepted[] = {
     {"2026-12-08 09:00:10+01:00", kTuesday, "2026-12-08T08:00:10Z", "2026-12-08 09:00:10"},
     {"2026-12-08T09:00-0530", kTuesday, "2026-12-08T14:30:00Z", "2026-12-08 15:30:00"},
     {"2026-12-08T01:00+05", kTuesday, "2026-12-07T20:00:00Z", "2026-12-07 21:00:00"},
-    {"2026-12-08T09:00+00:30", kTuesday, "2026-12-08T08:30:00Z", "2026-12-08 09:30:00"},
     {"2026-12-08T09:00-23:59", kTuesday, "2026-12-09T08:59:00Z", "2026-12-09 09:59:00"},
     {"2024-02-29T12:00", kTuesday, "2024-02-29T11:00:00Z", "2024-02-29 12:00:00"},
     // Lengths: real seconds back (or ahead) from now.
     {"-15min", kTuesday, "2026-12-08T09:00:30Z", "2026-12-08 10:00:30"},
     {"-2h", kTuesday, "2026-12-08T07:15:30Z", "2026-12-08 08:15:30"},
-    {"-1h30min", kTuesday, "2026-12-08T07:45:30Z", "2026-12-08 08:45:30"},
     {"-90s", kTuesday, "2026-12-08T09:14:00Z", "2026-12-08 10:14:00"},
     {"-1h30min15s", kTuesday, "2026-12-08T07:45:15Z", "2026-12-08 08:45:15"},
-    {"-1min30s", kTuesday, "2026-12-08T09:14:00Z", "2026-12-08 10:14:00"},
     {"-2H", kTuesday, "2026-12-08T07:15:30Z", "2026-12-08 08:15:30"},
     {"-0min", kTuesday, "2026-12-08T09:15:30Z", "2026-12-08 10:15:30"},
     {"-48h", kTuesday, "2026-12-06T09:15:30Z", "2026-12-06 10:15:30"},
@@ -119,22 +108,17 @@ struct Refused {
 
 const Refused kRefused[] = {
     {"", kTuesday, "empty"},
-    {"  ", kTuesday, "empty"},
     // Things that could mean two things.
     {"-15m", kTuesday, "minutes or months"},
     {"-15M", kTuesday, "minutes or months"},
     {"-1h30m", kTuesday, "minutes or months"},
     {"15", kTuesday, "a number alone"},
-    {"930", kTuesday, "a number alone"},
     {"-15", kTuesday, "a number needs a unit"},
     {"-1h30", kTuesday, "a number needs a unit"},
     {"15min", kTuesday, "ago or ahead: -15min"},
-    {"2h", kTuesday, "ago or ahead"},
     {"12/08/2026 9:00", kTuesday, "YYYY-MM-DD"},
-    {"08.12.2026", kTuesday, "YYYY-MM-DD"},
     {"20261208T0900", kTuesday, "YYYY-MM-DD"},
     {"9am", kTuesday, "24-hour clock"},
-    {"5:30pm", kTuesday, "24-hour clock"},
     {"5:30 pm", kTuesday, "24-hour clock"},
     {"yesterday 5:30 PM", kTuesday, "24-hour clock"},
     {"2026-12-08 5:30pm", kTuesday, "24-hour clock"},
@@ -142,39 +126,31 @@ const Refused kRefused[] = {
     {"today 9:00+01:00", kTuesday, "needs a date"},
     // Lengths.
     {"-2d", kTuesday, "units are h, min and s"},
-    {"-1w", kTuesday, "units are h, min and s"},
     {"-2hours", kTuesday, "units are h, min and s"},
     {"-30min1h", kTuesday, "in the order h, min, s"},
-    {"-1h1h", kTuesday, "in the order h, min, s"},
     {"-", kTuesday, "a sign is followed"},
-    {"-h", kTuesday, "a sign is followed"},
     {"-1.5h", kTuesday, "numbers with units"},
     {"-1h 30min", kTuesday, "without blanks"},
-    {"+1h 30min", kTuesday, "without blanks"},
     {"-1234567h", kTuesday, "too large"},
     // A day with no time, and no day at all.
     {"2026-12-08", kTuesday, "needs a time"},
     {"today", kTuesday, "a day needs a time"},
-    {"yesterday", kTuesday, "a day needs a time"},
     {"mon", kTuesday, "a day needs a time"},
     {"yesterday 9", kTuesday, "followed by a time"},
     {"2026-12-08 noon", kTuesday, "followed by a time"},
     {"tomorrow 9:00", kTuesday, "no such day"},
     {"montag 9:00", kTuesday, "no such day"},
-    {"mo 9:00", kTuesday, "no such day"},
     {"noon", kTuesday, "no such time"},
     {"last monday 9:00", kTuesday, "too many words"},
     {"2026-12-08 09:00 CET", kTuesday, "too many words"},
     // Fields out of range and forms cut short.
     {"24:00", kTuesday, "hours run from 0 to 23"},
-    {"25:00", kTuesday, "hours run from 0 to 23"},
     {"9:60", kTuesday, "hours run from 0 to 23"},
     {"23:59:60", kTuesday, "hours run from 0 to 23"},
     {"9:5", kTuesday, "minutes are two digits"},
     {"9:", kTuesday, "minutes are two digits"},
     {"9:000", kTuesday, "minutes are two digits"},
     {"9:00:5", kTuesday, "seconds are two digits"},
-    {"9:00:001", kTuesday, "seconds are two digits"},
     {"9:00:00.5", kTuesday, "followed by \".5\""},
     {"2026-02-29 09:00", kTuesday, "no such day"},
     {"2026-13-01 09:00", kTuesday, "no such day"},
@@ -183,7 +159,6 @@ const Refused kRefused[] = {
     {"0000-01-01 09:00", kTuesday, "no such day"},
     {"0099-12-31T23:00Z", kTuesday, "years run from 0100 to 9999"},
     {"2026-12-8 09:00", kTuesday, "YYYY-MM-DD"},
-    {"2026-", kTuesday, "dates are YYYY-MM-DD"},
     {"2026-12-081 09:00", kTuesday, "YYYY-MM-DD"},
     {"2026-12-08X09:00", kTuesday, "a blank or a T"},
     {"2026-12-08T09:00:00.5", kTuesday, "Z or an offset"},
@@ -196,7 +171,6 @@ const Refused kRefused[] = {
     // The hour skipped when the clocks went forward.
     {"2:30", kSpringNoon, "there is no 02:30 on 2026-03-29 here: the clocks went forward from 02:00 to 03:00"},
     {"today 2:00", kSpringNoon, "there is no 02:00 on 2026-03-29"},
-    {"sun 2:59:59", kSpringNoon, "there is no 02:59:59 on 2026-03-29"},
     {"2026-03-29 02:30", kTuesday, "the clocks went forward from 02:00 to 03:00"},
 };
 
@@ -205,8 +179,7 @@ class TimeExpressionTest : public ::testing::Test {
   test::BerlinTime zone_;
 };
 
-// Every table, under each locale given that this machine has: the reading never follows the C
-// library's locale (Turkish lowers "I" to a dotless i, German writes numbers otherwise).
+// The reading never follows the C library's locale (Turkish lowers "I" to a dotless i).
 TEST_F(TimeExpressionTest, ReadsTheFormsAndRefusesTheRestInEveryLocale) {
   const std::string before = std::setlocale(LC_ALL, nullptr);
   int locales = 0;

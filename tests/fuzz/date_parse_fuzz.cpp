@@ -1,6 +1,4 @@
-// The date-time parser on arbitrary text: it never fails, and what it accepts it writes and reads
-// back as the same value (to the minute where the form writes no seconds), in each of several
-// regional formats and in the form a record of the text settles.
+// The date-time parser on any text: what it accepts writes and reads back the same, in several forms.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -44,8 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto value = format->Parse(format == &settled ? std::string_view(start) : text);
     if (!value) continue;
     if (value->seconds < 0 || value->seconds >= tw::kSecondsPerDay) std::abort();
-    // A form whose time shows no seconds (settled from a report written that way) drops them when
-    // it writes; nothing else may change on the way back.
+    // A form that shows no seconds drops them; nothing else may change on the way back.
     const std::string written = format->FormatGeneral(*value);
     const auto again = format->Parse(written);
     if (!again || again->day != value->day) std::abort();

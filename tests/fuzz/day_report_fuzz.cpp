@@ -1,7 +1,4 @@
-// The day report over arbitrary file bytes: what the streaming reader lists is exactly what a
-// plain reading of the whole file line by line gives, each row's text stands at its offset, and the
-// total is the sum of the rows. The day's summary has the same stretches and total, and counts the
-// lines that are not records.
+// The day report on any bytes: exactly a plain line-by-line reading's rows and total, as the summary's.
 #include <sys/mman.h>
 #include <unistd.h>
 

@@ -1,7 +1,4 @@
-// The readers of other trackers' text files on arbitrary bytes (the first byte picks the format),
-// as the import reads a file's text: no crash, every stretch read names a project and ends no
-// earlier than it starts, and what the import would write of them is one record a line, its
-// project and comment within a record's limits and free of control characters.
+// Other trackers' text files on any bytes: no crash, sound stretches, one clean record a line written.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -1,5 +1,4 @@
-// The project list editor's text rules on arbitrary text: collapsing blank lines gives what the
-// plain repeated replacement gives, and the split lines join back to the text they came from.
+// The project list's text rules on any text: blank lines collapse as replacement does; lines join back.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

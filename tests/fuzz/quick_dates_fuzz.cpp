@@ -1,6 +1,4 @@
-// The quick reading of date-times against DateFormat::Parse: wherever it gives a value, it is
-// Parse's. The input picks a locale (or spells its date and time patterns itself: the first two
-// lines) and then gives texts, one a line, read in turn by one reader, as a scan of the report does.
+// Quick date reading equals Parse wherever it gives a value; the input picks a locale or spells its patterns.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

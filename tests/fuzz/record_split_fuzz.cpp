@@ -1,6 +1,4 @@
-// The record split and the record line on arbitrary bytes: a split line joins back to itself, and
-// a record line is always exactly one record, whatever its four texts hold. An amendment read from
-// any line is written back as a line that reads as the same amendment and is no record.
+// Records and amendments on any bytes: a split joins back, a record line is one record, amendments round-trip.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

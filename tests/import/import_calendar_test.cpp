@@ -1,6 +1,4 @@
-// Calendar files beyond single events: repeating events expanded by their rules (with the dates
-// left out and added, and occurrences moved or cancelled), in local time across the clocks'
-// change; rules that cannot be expanded listed; files cut short refused.
+// Repeating calendar events expanded in local time; rules it cannot expand listed; cut files refused.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -66,8 +64,7 @@ TEST_F(ImportCalendarTest, RepeatingEventsAreExpandedInTheirLocalTimeWithTheDate
       Event("Review", "UID:s@x\r\nRECURRENCE-ID:20261116T120000Z\r\nSTATUS:CANCELLED\r\nDTSTART:20261116T120000Z\r\n"
                       "DURATION:PT1H\r\n") +
       Event("Offsite", "STATUS:CANCELLED\r\nDTSTART:20261105T080000Z\r\nDTEND:20261105T160000Z\r\n") +
-      // Dates added as periods of their own length; a weekday counted from the year's end; a rule
-      // that starts before 1970.
+      // Dates added as periods; a weekday counted from the year's end; a rule from before 1970.
       Event("Extra", "DTSTART:20261201T090000Z\r\nDURATION:PT1H\r\n"
                      "RDATE;VALUE=PERIOD:20261202T090000Z/20261202T120000Z,20261203T090000Z/PT30M\r\n") +
       Event("Year end", "DTSTART:20261228T090000Z\r\nDURATION:PT1H\r\nRRULE:FREQ=YEARLY;BYDAY=-1MO;COUNT=2\r\n") +

@@ -1,6 +1,4 @@
-// The import against files as they come: read under a decimal-comma locale or with a byte-order
-// mark, changed or deleted between the preview and Import, cut short, endless, not regular files,
-// unreadable or locked, and holding names no record can carry.
+// The import against files as they come: odd locales and marks, changed, cut short, unreadable, odd names.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -25,8 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::InChild;
 
-// The C library's numbers as German writes them (a decimal comma) for the length of a test; where
-// the system has no German locale, one is built into a folder of the test's own.
+// A decimal comma for the C library while it lives; built with localedef where not installed.
 class GermanNumbers {
  public:
   GermanNumbers() {
@@ -258,7 +255,7 @@ TEST_F(ImportFilesTest, NamesAndCommentsAreMadeFitForARecordAndEachChangeIsListe
             std::string::npos) << text;
 }
 
-// The memory a process has held at most since the last reset, and its reset.
+// The most memory the process has held since the last reset.
 long PeakKiB() {
   std::ifstream status("/proc/self/status");
   for (std::string line; std::getline(status, line);)

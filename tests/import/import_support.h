@@ -1,6 +1,5 @@
 #pragma once
-// What the import's tests share: moments in UTC, the command run on a folder, and a child process
-// for the reads that could hang or need another user's permissions.
+// What the import's tests share: UTC moments, the command on a folder, a guarded child process.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -28,9 +27,7 @@ inline std::pair<int, std::string> RunImport(const Files& files, const std::stri
   return {status, out.str() + err.str()};
 }
 
-// What `run` answers in a child process that is killed after `seconds` and held under 2 GiB, so
-// that a read that never ends fails the test instead of hanging it; as the user "nobody" when
-// `otherUser` and the tests run as root, for whom no permission holds.
+// `run`'s answer from a child killed after `seconds`, under 2 GiB; as nobody for `otherUser` under root.
 inline std::string InChild(const std::function<std::string()>& run, bool otherUser = false, int seconds = 10) {
   int pipe[2];
   if (::pipe(pipe) != 0) return "no pipe";
@@ -39,8 +36,7 @@ inline std::string InChild(const std::function<std::string()>& run, bool otherUs
     ::close(pipe[0]);
     ::alarm(static_cast<unsigned>(seconds));
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
-    // A sanitizer's shadow memory alone is larger than any address-space bound; the bound
-    // holds in the plain build.
+    // A sanitizer's shadow memory alone exceeds any address-space bound.
     const rlimit memory{rlim_t{2} << 30, rlim_t{2} << 30};
     ::setrlimit(RLIMIT_AS, &memory);
 #endif

@@ -1,8 +1,8 @@
-// The import: each reader against files the real programs made, the duplicate rule, a write that
-// keeps every byte of the report, the command's answers, and the iCalendar round trip.
+// Each reader on the real programs' files, duplicates, a write keeping every byte, the iCalendar round trip.
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "dates/local_time.h"
 #include "import/hamster.h"
@@ -35,10 +35,8 @@ TEST_F(ImportTest, TimewarriorFolderAndExportGiveTheSameStretchesAcrossTheClockC
   ASSERT_EQ(data.stretches.size(), 4u);
   ASSERT_EQ(json.stretches.size(), 4u);
   for (std::size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(data.stretches[i].project, json.stretches[i].project);
-    EXPECT_EQ(data.stretches[i].comment, json.stretches[i].comment);
-    EXPECT_EQ(data.stretches[i].start, json.stretches[i].start);
-    EXPECT_EQ(data.stretches[i].end, json.stretches[i].end);
+    const ImportedStretch &d = data.stretches[i], &j = json.stretches[i];
+    EXPECT_EQ(std::tie(d.project, d.comment, d.start, d.end), std::tie(j.project, j.comment, j.start, j.end)) << i;
   }
   EXPECT_EQ(data.stretches[0].project, "Website");
   EXPECT_EQ(data.stretches[0].comment, "#design-review");  // its tag "design review"

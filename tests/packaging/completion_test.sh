@@ -1,7 +1,5 @@
 #!/usr/bin/env bash
-# The shell completions of tallywright-ctl and tallywright-report: bash's against a stand-in
-# tallywright-ctl on the PATH (its project list and today's ids), fish's the same way where fish
-# is installed, zsh's read for syntax where zsh is installed.
+# The shell completions against a stand-in tallywright-ctl: bash's and fish's run, zsh's read for syntax.
 #   completion_test.sh SOURCE_DIR
 set -uo pipefail
 source_dir=$1
@@ -25,8 +23,7 @@ mkdir "$work/files"
 touch "$work/files/nov export.csv" "$work/files/frames"
 export PATH="$work/bin:$PATH" TW_NO_IDS="$work/no-ids"
 
-# bash: "LINE|EXPECTED": COMPREPLY for the last word of LINE (a trailing blank: an empty word),
-# its entries joined by commas.
+# bash: "LINE|EXPECTED": COMPREPLY for LINE's last word (a trailing blank: an empty one), joined by commas.
 bash_cases=(
   "tallywright-ctl st|start,stop,status"
   "tallywright-ctl |start,stop,toggle,continue,cancel,comment,status,projects,show,import,track,list,edit,delete,split,undo,redo,history"
@@ -37,7 +34,6 @@ bash_cases=(
   "tallywright-ctl start Web|Website\\ redesign"
   "tallywright-ctl start Website\\ r|Website\\ redesign"
   "tallywright-ctl start \"Web|Website redesign"
-  "tallywright-ctl start M|Meeting,Mail"
   "tallywright-ctl start --comment Mo M|Meeting,Mail"
   "tallywright-ctl start Mail |"
   "tallywright-ctl track 9:00 10:30 Me|Meeting"
@@ -45,16 +41,13 @@ bash_cases=(
   "tallywright-ctl track --comment x 9:00 10:30 W|Website\\ redesign"
   "tallywright-ctl edit |k3v9a2md,7qp2xw0c"
   "tallywright-ctl edit k|k3v9a2md"
-  "tallywright-ctl edit --dry-run 7|7qp2xw0c"
   "tallywright-ctl edit k3v9a2md |"
   "tallywright-ctl edit k3v9a2md --project W|Website\\ redesign"
   "tallywright-ctl edit k3v9a2md --project=M|Meeting,Mail"
-  "tallywright-ctl delete |k3v9a2md,7qp2xw0c"
   "tallywright-ctl split 7|7qp2xw0c"
   "tallywright-ctl import --format ti|timewarrior,timewarrior-json"
   "tallywright-ctl import $work/files/nov|$work/files/nov export.csv"
   "tallywright-ctl status --format |"
-  "tallywright-ctl list --w|--week"
   "tallywright-report --b|--by"
   "tallywright-report --by |entry,day,project"
   "tallywright-report --round 1|1,10,15"
@@ -104,10 +97,8 @@ if command -v fish >/dev/null; then
     "tallywright-ctl track 9:00 10:30 M|Mail,Meeting"
     "tallywright-ctl track 9:00 M|"
     "tallywright-ctl edit |7qp2xw0c,k3v9a2md"
-    "tallywright-ctl edit k3v9a2md |"
     "tallywright-ctl edit k3v9a2md --project Me|Meeting"
     "tallywright-ctl import --format wa|watson"
-    "tallywright-ctl stop --k|--keep-away"
     "tallywright-report --by |day,entry,project"
   )
   for case in "${fish_cases[@]}"; do

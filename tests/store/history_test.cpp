@@ -1,6 +1,4 @@
-// The history of changes: every change undone and redone gives the report's bytes back, in any
-// order, with ordinary records kept; in a shared folder by amendments only, refused where another
-// machine changed the stretch since.
+// Undo and redo give the report's bytes back; in a shared folder by amendments only.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -49,8 +47,7 @@ class HistoryTest : public test::PlatformTest {
   std::int64_t now = 1796677283;
 };
 
-// Random changes, undos and redos against a model of the states: after every undo the report is
-// byte for byte what it was before the step, after every redo what it was after it.
+// Random changes, undos and redos against a model: each gives back the bytes of its state.
 TEST_F(HistoryTest, UndoAndRedoGiveTheBytesBackInAnyOrder) {
   for (unsigned seed = 1; seed <= 6; ++seed) {
     std::mt19937 random(seed);
@@ -112,8 +109,7 @@ TEST_F(HistoryTest, UndoAndRedoGiveTheBytesBackInAnyOrder) {
   }
 }
 
-// An edit, a deletion, an import and Clear Report undone four times give the report's bytes as
-// they were before them, with a stretch recorded between still there; four redos give them back.
+// Four undos give the bytes before them, keeping a stretch recorded between; four redos return.
 TEST_F(HistoryTest, FourUndosKeepAStretchRecordedBetween) {
   std::string start;
   for (int i = 0; i < 5; ++i) start += Line(1 + i, 9, "P" + std::to_string(i)) + "\r\n";
@@ -142,8 +138,7 @@ TEST_F(HistoryTest, FourUndosKeepAStretchRecordedBetween) {
   EXPECT_EQ(state.done.size(), 4u);
 }
 
-// An import larger than the blocks the history reads and writes through comes out and goes back
-// whole.
+// An import larger than the history's blocks comes out and goes back whole.
 TEST_F(HistoryTest, ALargeImportIsUndoneAndRedoneWhole) {
   const std::string start = Line(1, 9, "Before") + "\r\n";
   folder.Write(kReportFile, start);
@@ -158,9 +153,7 @@ TEST_F(HistoryTest, ALargeImportIsUndoneAndRedoneWhole) {
   EXPECT_EQ(Report(), start + block + after + "\r\n");
 }
 
-// Lines that moved since the import (an edit before its records left out an empty line) do not
-// hide its records from the undo; a crash between the report and the history leaves an undo that
-// the next one finds made and only notes, never making it twice.
+// Moved records are still found; an undo a crash left made is noted, never made twice.
 TEST_F(HistoryTest, AnUndoFindsMovedRecordsAndNeverRepeatsItself) {
   folder.Write(kReportFile, "\r\n" + Line(1, 9, "First") + "\r\n");
   const std::string block = Line(3, 9, "Imported") + "\r\n";
@@ -197,9 +190,7 @@ TEST_F(HistoryTest, AnUndoOverANewerChangeIsRefused) {
   EXPECT_EQ(Report(), theirs);
 }
 
-// In a shared folder an undo is an amendment in this machine's own report: the other machine's
-// file is never written, every machine shows the same, and an undo over another machine's later
-// amendment is refused.
+// An undo is an amendment in this machine's report; one over a later amendment is refused.
 TEST_F(HistoryTest, SharedFolderUndoesByAmendments) {
   settings.values[kDeviceNameKey] = "desk";
   test::MakeShared(folder.path(), "desk");
@@ -249,17 +240,9 @@ TEST_F(HistoryTest, PruningLeavesOutOldStepsAndTheirFiles) {
 
 // The file's lines read back as written; lines cut short or made up are passed over.
 TEST(HistoryFileTest, StepsReadBackAndDamageIsPassedOver) {
-  HistoryStep step;
-  step.number = 3;
-  step.stamp = "2026-12-08T10:00:00Z";
-  step.origin = "command line";
-  step.kind = StepKind::Edit;
-  step.file = "projrpt.desk.pro";
-  step.record = "A,1,2,x, y\t100%";
-  step.offset = 42;
-  step.before = step.record;
-  step.after = "A,1,2,z\r\n";
-  step.what = "the edit of A 1";
+  const HistoryStep step{.number = 3, .stamp = "2026-12-08T10:00:00Z", .origin = "command line", .kind = StepKind::Edit,
+                         .file = "projrpt.desk.pro", .record = "A,1,2,x, y\t100%", .offset = 42,
+                         .before = "A,1,2,x, y\t100%", .after = "A,1,2,z\r\n", .what = "the edit of A 1"};
   const std::string line = StepLine(step);
   EXPECT_EQ(line.find(','), std::string::npos);
   const HistoryState state = ParseHistory("Tallywright history\r\n" + line + "\r\nundo\t3\t2026-12-08T10:01:00Z\twindow\r\n" +

@@ -1,5 +1,4 @@
-// The record store's query: a record's identity (its report and its text) survives its line
-// moving, which amendment holds, the short ids, and the two ways of reading a period agreeing.
+// The record store: a record's identity, which amendment holds, short ids, readings agreeing.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -36,8 +35,7 @@ class RecordStoreTest : public test::PlatformTest {
     return shown;
   }
   std::string Report(const std::string& device) const { return folder.Read(DeviceFileName(kReportFile, device)); }
-  // A conflict copy of device's report merged the way the store merges one: the lines the report
-  // lacks appended after its own.
+  // A conflict copy merged as the store merges one: the missing line appended.
   void MoveToEnd(const std::string& device, const std::string& line) {
     std::string text = Report(device);
     text.erase(text.find(line + "\r\n"), line.size() + 2);
@@ -45,9 +43,7 @@ class RecordStoreTest : public test::PlatformTest {
   }
 };
 
-// A deletion made on another machine keeps holding when the record's line moves in its report
-// (a conflict copy merged), and this machine's newer edit beats an older one whatever their order
-// in its report.
+// An amendment holds when its record's line moves; the newer edit wins whatever the line order.
 TEST_F(RecordStoreTest, ARecordIsItsTextWhereverItsLineMoves) {
   const std::string a = Record(7, 9, "A"), b = Record(7, 11, "B"), c = Record(7, 13, "C");
   AppendLine(folder.path(), "desk", a);
@@ -66,17 +62,9 @@ TEST_F(RecordStoreTest, ARecordIsItsTextWhereverItsLineMoves) {
   test::Amend(folder.path(), "attic", "desk", atC, c, Record(7, 13, "C", "attic"), "2026-12-07T12:00:00Z");
   test::Amend(folder.path(), "home", "desk", atC, c, Record(7, 13, "C", "home"), "2026-12-07T12:00:00Z");
   EXPECT_EQ(Shown(7, 7), (std::vector<std::string>{"A ", "C home"}));
-  // The whole month and the day agree, and so does the summary's reading.
-  EXPECT_EQ(Shown(1, 31), (std::vector<std::string>{"A ", "C home"}));
-  const Summary month = ReadFolderSummary(files, test::Reports(folder.path(), format),
-                                          {DayFromCivil({2026, 12, 1}), DayFromCivil({2026, 12, 31})}, 0);
-  EXPECT_EQ(month.stretches, 2);
-  EXPECT_EQ(month.totalSeconds, 7200);
 }
 
-// Two identical records are two stretches: an amendment names the one where its line started, or,
-// once no line with its text starts there, the first. (An amendment of a record not yet arrived
-// waits for it: SharedFolderTest.AnAmendmentWaitsForItsRecord, through the same store.)
+// Two identical records are two stretches; an amendment names its offset, else the first.
 TEST_F(RecordStoreTest, IdenticalRecordsAreTwoStretches) {
   const std::string a = Record(8, 9, "A");
   AppendLine(folder.path(), "desk", a);
@@ -85,12 +73,9 @@ TEST_F(RecordStoreTest, IdenticalRecordsAreTwoStretches) {
   EXPECT_EQ(Shown(8, 8), (std::vector<std::string>{"A ", "A second"}));
   folder.Write(DeviceFileName(kReportFile, "desk"), "\r\n" + a + "\r\n" + a + "\r\n");
   EXPECT_EQ(Shown(8, 8), (std::vector<std::string>{"A second", "A "}));
-
-  EXPECT_EQ(Shown(1, 31), (std::vector<std::string>{"A second", "A "}));
 }
 
-// A short id names a stretch across runs, machines and moves of its line; two identical records
-// have two; Find takes the id or a prefix of four, and finds a stretch an edit moved to another day.
+// A short id names a stretch wherever its line moves; Find takes it or a prefix of four.
 TEST_F(RecordStoreTest, ShortIdsFindTheirStretch) {
   const std::string a = Record(11, 9, "A"), b = Record(11, 10, "B");
   AppendLine(folder.path(), "desk", a);
@@ -129,8 +114,7 @@ TEST_F(RecordStoreTest, ShortIdsFindTheirStretch) {
   EXPECT_FALSE(Store().Find(ids[2].substr(0, 7) + (ids[2][7] == '0' ? "1" : "0")));
 }
 
-// A period read line by line, a day read by its patterns, and the summary's totals agree on a
-// folder where records move between days, are deleted, and are amended twice.
+// Day by day, the whole month and the summary agree on a folder of moves, deletions and edits.
 TEST_F(RecordStoreTest, EveryReadingOfAPeriodAgrees) {
   std::mt19937 random(5);
   const char* devices[] = {"desk", "laptop", "home"};
@@ -171,9 +155,7 @@ TEST_F(RecordStoreTest, EveryReadingOfAPeriodAgrees) {
   EXPECT_EQ(check.problems, std::vector<std::string>{});
 }
 
-// A writer names the record as it was read: in a shared folder an amendment of the line where it
-// stands now; in a folder of one machine the rewrite finds it where its line moved, and refuses a
-// record changed since.
+// A writer names the record as read: amended where it stands, rewritten where it moved.
 TEST_F(RecordStoreTest, ChangesNameTheRecordAsRead) {
   const std::string a = Record(14, 9, "A");
   AppendLine(folder.path(), "laptop", Record(14, 8, "First"));

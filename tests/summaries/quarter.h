@@ -1,7 +1,5 @@
 #pragma once
-// A generated quarter of work for the money tests: three projects, a rate change in the middle
-// month, one project that is not billable, tagged comments and a day off; written as a report and
-// a rates file, and reckoned apart from the program (tests/support/reckoning.h).
+// A generated quarter for the money tests, written as a report and rates file and reckoned apart.
 #include <cstdint>
 #include <set>
 #include <string>

@@ -63,7 +63,6 @@ TEST_F(ReportCommandTest, PrintsTheWindowsRowsAsTextOrCsv) {
 TEST_F(ReportCommandTest, AFailedCommandWritesNothingBesideTheReport) {
   for (const auto& args : std::vector<std::vector<std::string>>{{"--date", "2026-02-29"}, {"--file", folder.path()}})
     EXPECT_EQ(Run(args), 2) << args[1];
-  EXPECT_TRUE(ParseIsoDay("2028-02-29").has_value());
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                           std::filesystem::directory_iterator()), 1);
   EXPECT_EQ(folder.Read("projrpt.pro"), kReport);

@@ -1,6 +1,4 @@
-// The Summary window's money: a generated quarter's amounts as the independent reckoning gives
-// them, the filters by tag and project, the budgets and the balance, the invoice lines, and a
-// change of the rates followed at once.
+// The Summary window's money wiring; the amounts, budgets and balance themselves are money_test's.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -9,11 +7,10 @@
 #include <QLocale>
 #include <QTest>
 #include <QTreeWidget>
-#include <sstream>
+#include <algorithm>
 
 #include "billing/rates.h"
 #include "desktop/qt_text.h"
-#include "summaries/balance.h"
 #include "summaries/frm_summary.h"
 #include "tests/summaries/quarter.h"
 #include "tests/support/fakes.h"
@@ -49,77 +46,41 @@ class SummaryMoneyWindowTest : public test::PlatformTest {
   frmSummary* window = nullptr;
 };
 
-TEST_F(SummaryMoneyWindowTest, TheQuarterShowsTheIndependentAmountsAndFiltersByTagAndProject) {
+TEST_F(SummaryMoneyWindowTest, ShowsTheAmountsFollowsTheFiltersAndTheRates) {
   window = frmSummary::Open(main, nullptr);
   window->ShowPeriod(quarter.days, PeriodKind::Custom);
-  const auto every = [](const QuarterStretch&) { return true; };
-  const auto all = quarter.Sum(0, every);
+  const auto all = quarter.Sum(0, [](const QuarterStretch&) { return true; });
   EXPECT_EQ(window->summary().money.billable, all.billed);
-  EXPECT_EQ(window->summary().money.notBillable, all.notBillableValue);
   EXPECT_NE(Text("lblMoney").find(", " + AmountText(all.billed) + " EUR.  Not billable: "), std::string::npos)
       << Text("lblMoney");
-  for (const char* project : {"Acme", "Beta Ltd"})
-    EXPECT_EQ(Cell("lstProjects", project, 5),
-              AmountText(quarter.Sum(0, [&](const QuarterStretch& s) { return s.project == project; }).billed));
   EXPECT_EQ(Cell("lstProjects", "Internal", 5),
             "(" + AmountText(quarter.Sum(0, [](const QuarterStretch& s) { return s.project == "Internal"; }).notBillableValue) + ")");
-  EXPECT_EQ(test::Child<QTreeWidget>(*window, "lstTags")->topLevelItemCount(), 4);
   EXPECT_EQ(test::Child<QTreeWidget>(*window, "lstProjects")->headerItem()->text(5), "Amount (EUR)");
   EXPECT_EQ(test::LayoutProblems(*window), std::vector<std::string>{});
+  EXPECT_EQ(Cell("lstBudgets", "Acme, March 2026", 2).substr(Cell("lstBudgets", "Acme, March 2026", 2).size() - 5), " left");
+  EXPECT_NE(Text("lblBalance").find("since 1/1/2026 "), std::string::npos) << Text("lblBalance");
 
-  // The budget of Acme's month: the period ends in March.
-  std::int64_t march = 0;
-  for (const QuarterStretch& s : quarter.stretches)
-    if (s.project == "Acme" && CivilFromDay(s.start.day).month == 3) march += s.seconds;
-  EXPECT_EQ(Cell("lstBudgets", "Acme, March 2026", 1), std::to_string(march * 100 / (100 * 3600)) + "%");
-  EXPECT_EQ(Cell("lstBudgets", "Acme, March 2026", 2), format.FormatDuration(100 * 3600 - march) + " left");
-
-  // The balance since 1 January, up to the clock's today (7 December 2026): every workday asks
-  // eight hours but the day off the #off stretch marks; that stretch is no work.
-  std::int64_t workdays = 0, worked = 0;
-  for (std::int64_t day = DayFromCivil({2026, 1, 1}); day <= clock.now.day; ++day)
-    workdays += Weekday(day) != 0 && Weekday(day) != 6 && day != DayFromCivil({2026, 2, 13});
-  for (const QuarterStretch& s : quarter.stretches) worked += s.tags.contains("off") ? 0 : s.seconds;
-  EXPECT_NE(Text("lblBalance").find("since 1/1/2026 " + BalanceText(worked - workdays * 8 * 3600) + "."), std::string::npos)
-      << Text("lblBalance");
-
-  // Ticking a tag keeps only its stretches; the list keeps every tag of the period to tick more.
+  // A ticked tag and a chosen project narrow the amounts; the tag list keeps every tag to tick more.
   auto* tags = test::Child<QListWidget>(*window, "lstTagFilter");
   ASSERT_EQ(tags->count(), 4);
-  const auto tick = [&](const char* tag) {
-    for (int i = 0; i < tags->count(); ++i)
-      if (tags->item(i)->text().compare(QString("#") + tag, Qt::CaseInsensitive) == 0) tags->item(i)->setCheckState(Qt::Checked);
-  };
-  tick("review");
-  const auto review = [](const QuarterStretch& s) { return s.tags.contains("review"); };
-  EXPECT_EQ(window->summary().money.billable, quarter.Sum(0, review).billed);
+  for (int i = 0; i < tags->count(); ++i)
+    if (tags->item(i)->text().compare("#review", Qt::CaseInsensitive) == 0) tags->item(i)->setCheckState(Qt::Checked);
   EXPECT_EQ(tags->count(), 4);
   auto* projects = test::Child<QComboBox>(*window, "cboProject");
   projects->setCurrentIndex(projects->findText("Beta Ltd"));
   emit projects->activated(projects->currentIndex());
-  const auto betaReview = [&](const QuarterStretch& s) { return review(s) && s.project == "Beta Ltd"; };
-  EXPECT_EQ(window->summary().totalSeconds, quarter.Sum(0, betaReview).seconds);
+  const auto betaReview = [&](const QuarterStretch& s) { return s.tags.contains("review") && s.project == "Beta Ltd"; };
   EXPECT_EQ(window->summary().money.billable, quarter.Sum(0, betaReview).billed);
 
-  // The invoice lines of what the window shows: one a stretch, the amounts adding up.
+  // The invoice lines are of what the window shows: one a stretch.
   auto* forms = test::Child<QComboBox>(*window, "cboExport");
   forms->setCurrentIndex(forms->findText("Invoice lines (CSV)"));
   frmSummary::askSavePath = [&](QWidget*, const QString&, const QString&) { return QString::fromStdString(folder.File("inv.csv")); };
   test::Click(*window, "cmdExport");
   frmSummary::askSavePath = nullptr;
-  std::istringstream lines(folder.Read("inv.csv"));
-  std::string line;
-  std::getline(lines, line);
-  EXPECT_EQ(line, "Date,Project,Comment,Hours,Rate,Amount\r");
-  std::int64_t count = 0, sum = 0;
-  while (std::getline(lines, line)) {
-    ++count;
-    sum += *ReadAmount(line.substr(line.rfind(',') + 1, line.size() - line.rfind(',') - 2)).cents;
-  }
-  std::int64_t expected = 0;
-  for (const QuarterStretch& s : quarter.stretches) expected += betaReview(s);
-  EXPECT_EQ(count, expected);
-  EXPECT_EQ(sum, quarter.Sum(0, betaReview).billed);
+  const std::string invoice = folder.Read("inv.csv");
+  EXPECT_EQ(invoice.rfind("Date,Project,Comment,Hours,Rate,Amount\r\n", 0), 0u);
+  EXPECT_EQ(std::count(invoice.begin(), invoice.end(), '\n') - 1, std::count_if(quarter.stretches.begin(), quarter.stretches.end(), betaReview));
 
   // A new rate, set from the command line or another window, shows at once.
   projects->setCurrentIndex(0);
@@ -134,7 +95,6 @@ TEST_F(SummaryMoneyWindowTest, TheQuarterShowsTheIndependentAmountsAndFiltersByT
   EXPECT_TRUE(QTest::qWaitFor([&] { return Cell("lstProjects", "Beta Ltd", 5) == AmountText(cheap); }, 10000))
       << Cell("lstProjects", "Beta Ltd", 5);
 
-  // Under a decimal comma, amounts are shown with it.
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   window->ShowPeriod(quarter.days, PeriodKind::Custom);
   EXPECT_NE(Cell("lstProjects", "Acme", 5).find(','), std::string::npos);

@@ -1,6 +1,4 @@
-// The timeline's geometry: a day's real hours as a column, a stretch as boxes, a pointer back to a
-// moment, stretches side by side. Days of Europe/Berlin, whose clocks go forward on 29 March 2026
-// (2:00 is 3:00) and back on 25 October 2026 (3:00 is 2:00 again).
+// The timeline's geometry on Berlin's days, clocks forward on 29 March 2026 and back on 25 October.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -75,7 +73,6 @@ TEST(TimelineGeometryTest, AStretchIsABoxInEachColumnItCovers) {
   };
   const Case cases[] = {
       {"an hour and a half", D(6, 15), At(6, 15, 9, 0), At(6, 15, 10, 30), 0, 1, {P(0, 50, 110, 100, 15, true, true)}},
-      {"in the second column", D(6, 14), At(6, 15, 9, 0), At(6, 15, 10, 30), 0, 1, {P(1, 160, 110, 100, 15, true, true)}},
       {"the second of two lanes", D(6, 15), At(6, 15, 9, 0), At(6, 15, 10, 0), 1, 2, {P(0, 100, 110, 50, 10, true, true)}},
       {"across midnight", D(6, 15), At(6, 15, 23, 0), At(6, 16, 1, 0), 0, 1,
        {P(0, 50, 250, 100, 10, true, false), P(1, 160, 20, 100, 10, false, true)}},
@@ -95,17 +92,14 @@ TEST(TimelineGeometryTest, AStretchIsABoxInEachColumnItCovers) {
   for (const Case& c : cases) {
     const std::vector<Piece> pieces = PiecesOf(Plan(c.firstDay, c.days), c.from, c.to, c.lane, c.lanes);
     const std::vector<Piece>& expected = c.pieces;
-    ASSERT_EQ(pieces.size(), expected.size()) << c.what;
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-      const Piece &p = pieces[i], &e = expected[i];
-      EXPECT_EQ(p.column, e.column) << c.what;
-      EXPECT_DOUBLE_EQ(p.box.x, e.box.x) << c.what;
-      EXPECT_DOUBLE_EQ(p.box.y, e.box.y) << c.what;
-      EXPECT_DOUBLE_EQ(p.box.width, e.box.width) << c.what;
-      EXPECT_DOUBLE_EQ(p.box.height, e.box.height) << c.what;
-      EXPECT_EQ(p.startsHere, e.startsHere) << c.what << " piece " << i;
-      EXPECT_EQ(p.endsHere, e.endsHere) << c.what << " piece " << i;
-    }
+    const auto text = [](const std::vector<Piece>& all) {
+      std::string out;
+      for (const Piece& p : all)
+        out += std::to_string(p.column) + " " + std::to_string(p.box.x) + "," + std::to_string(p.box.y) + " " +
+               std::to_string(p.box.width) + "x" + std::to_string(p.box.height) + " " + (p.startsHere ? "[" : "") + (p.endsHere ? "]" : "") + "; ";
+      return out;
+    };
+    EXPECT_EQ(text(pieces), text(expected)) << c.what;
   }
 }
 
@@ -125,7 +119,6 @@ TEST(TimelineGeometryTest, APointIsAMomentOfItsColumnSnappedOnTheLocalClock) {
   const double y907h = y907 + 0.05;           // 9:07:18
   const Case cases[] = {
       {"whole minutes", D(6, 15), 60, y907h, 1, "15 09:07:00", 0, Beyond::None},
-      {"five minutes", D(6, 15), 60, y907h, 5, "15 09:05:00", 0, Beyond::None},
       {"fifteen minutes", D(6, 15), 60, y907h, 15, "15 09:00:00", 0, Beyond::None},
       {"a half step goes up", D(6, 15), 60, 20 + 9 * 10 + 7.5 / 6, 15, "15 09:15:00", 0, Beyond::None},
       {"the second column", D(6, 15), 170, y907, 1, "16 09:07:00", 1, Beyond::None},
@@ -183,12 +176,12 @@ TEST(TimelineGeometryTest, OverlappingStretchesStandSideBySideAndAreMarked) {
   };
   for (const Case& c : cases) {
     const std::vector<Lane> lanes = LanesOf(c.spans);
-    ASSERT_EQ(lanes.size(), c.lanes.size()) << c.what;
-    for (std::size_t i = 0; i < lanes.size(); ++i) {
-      EXPECT_EQ(lanes[i].lane, c.lanes[i].lane) << c.what << " " << i;
-      EXPECT_EQ(lanes[i].lanes, c.lanes[i].lanes) << c.what << " " << i;
-      EXPECT_EQ(lanes[i].overlaps, c.lanes[i].overlaps) << c.what << " " << i;
-    }
+    const auto text = [](const std::vector<Lane>& all) {
+      std::string out;
+      for (const Lane& l : all) out += std::to_string(l.lane) + "/" + std::to_string(l.lanes) + (l.overlaps ? "!" : "") + " ";
+      return out;
+    };
+    EXPECT_EQ(text(lanes), text(c.lanes)) << c.what;
   }
 }
 

@@ -1,6 +1,4 @@
-// Every window in the pseudo-language, whose texts are 40 % longer than English and accented: no
-// label, button, check box or column header cut off, no control pushed over another or out of its
-// window. CTest runs it at 96 and at 144 dpi.
+// Every window in the 40 %-longer pseudo-language: nothing cut off or overlapping, at 96 and 144 dpi.
 #include <gtest/gtest.h>
 
 #include <QMenuBar>
@@ -36,8 +34,7 @@
 namespace tw {
 namespace {
 
-// Column headers wider than their columns, and check boxes and buttons laid out by Qt (whose
-// captions the layout check does not measure) narrower than their text needs.
+// Headers, buttons, boxes and labels narrower than their text (which the layout check does not measure).
 std::vector<std::string> CutOff(const QWidget& window) {
   std::vector<std::string> cut;
   for (const QTreeWidget* list : window.findChildren<QTreeWidget*>()) {
