@@ -1,6 +1,7 @@
 // The Project settings window's wiring; the terms' rules: project_terms_test.
 #include <gtest/gtest.h>
 
+#include <QLocale>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -102,7 +103,7 @@ TEST_F(ProjectSettingsTest, FromTheReportMenuAskingBeforeChangesAreLeft) {
     dialogs.answers = {MsgResult::No};
     Choose(s, "Acme");
     EXPECT_EQ(s.Form().totalAmount, "");
-    EXPECT_EQ(s.Form().rates.at(0).amount, "86.00");
+    EXPECT_EQ(s.Form().rates.at(0).amount, "86" + QString(QLocale().decimalPoint()).toStdString() + "00");  // in the locale's form
     test::Click(s, "cmdCancel");
   }));
   const RatesBook book = Book();
