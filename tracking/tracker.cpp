@@ -382,7 +382,8 @@ void TrackerModel::OfferSaved() {
 bool TrackerModel::OwnsFolder() const { return platform().ownsDataFolder; }
 
 void TrackerModel::TakeClaim(std::unique_ptr<FolderOwner> claim) {
-  claim_ = std::move(claim);
+  // The claim let go lives until the subscribers have heard (the socket's server stops serving it).
+  const std::unique_ptr<FolderOwner> old = std::exchange(claim_, std::move(claim));
   platform().ownsDataFolder = claim_ != nullptr;
   if (!claim_)
     SetStatusText(Tr("Status", kAnotherCopyTracking));
@@ -395,9 +396,8 @@ void TrackerModel::FollowDataFolder() {
   const std::string now = FolderIdentity(platform().system->DataFolder());
   // Without a claim the window tries to claim the folder named now anyway.
   if (!claim_ || now.empty() || claim_->identity() == now) return;
-  claim_.reset();
-  platform().ownsDataFolder = false;
-  if (!TryClaim(2000)) TakeClaim(nullptr);
+  TakeClaim(nullptr);
+  TryClaim(2000);
 }
 
 bool TrackerModel::TryClaim(int waitMs) {
