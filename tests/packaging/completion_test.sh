@@ -29,7 +29,7 @@ export PATH="$work/bin:$PATH" TW_NO_IDS="$work/no-ids"
 # its entries joined by commas.
 bash_cases=(
   "tallywright-ctl st|start,stop,status"
-  "tallywright-ctl |start,stop,toggle,continue,cancel,comment,status,projects,show,import,track,list,edit,delete,split,undo,redo,history"
+  "tallywright-ctl |start,stop,toggle,continue,cancel,comment,status,projects,show,import,track,list,edit,delete,split,undo,redo,history,rate"
   "tallywright-ctl --h|--help"
   "tallywright-ctl stop --|--at,--keep-away,--dry-run,--help"
   "tallywright-ctl start --c|--comment"
@@ -55,6 +55,9 @@ bash_cases=(
   "tallywright-ctl import $work/files/nov|$work/files/nov export.csv"
   "tallywright-ctl status --format |"
   "tallywright-ctl list --w|--week"
+  "tallywright-ctl rate W|Website\\ redesign"
+  "tallywright-ctl rate Mail 90 --|--from,--not-billable,--billable,--dry-run,--json,--help"
+  "tallywright-ctl rate Mail 90 |"
   "tallywright-report --b|--by"
   "tallywright-report --by |entry,day,project"
   "tallywright-report --round 1|1,10,15"
