@@ -12,9 +12,9 @@
 #include <sstream>
 #include <thread>
 
+#include "billing/rates.h"
 #include "control/ctl_folder.h"
 #include "control/ctl_lean.h"
-#include "billing/rates.h"
 #include "control/ctl_verbs.h"
 #include "control/status_text.h"
 #include "dates/period.h"
