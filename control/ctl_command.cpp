@@ -6,9 +6,7 @@
 #include "tracking/stretch.h"
 
 namespace tw {
-namespace {
 
-// The value of option name (removed from args with it), or nothing when it is not there.
 std::optional<std::string> TakeOption(std::vector<std::string>& args, std::string_view name) {
   std::optional<std::string> value;
   for (size_t i = 0; i < args.size();) {
@@ -35,10 +33,11 @@ bool TakeFlag(std::vector<std::string>& args, std::string_view name) {
   return args.size() != before;
 }
 
-// Refuses what is left over once a verb has taken its arguments.
 void NothingMore(const std::vector<std::string>& args, const char* verb) {
   if (!args.empty()) throw CtlUsageError(std::string(verb) + ": unexpected \"" + args.front() + "\"");
 }
+
+namespace {
 
 // Prints what a request recorded, when it recorded anything.
 void Told(CtlContext& c, const std::string& done) {

@@ -2,8 +2,10 @@
 // tallywright-ctl: its command line and its verbs. The verbs act through a Tracker:
 // the running copy of the program, or the data folder itself when none runs.
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "control/control.h"
@@ -41,6 +43,13 @@ struct CtlContext {
   // through it); empty: the folder is acted on here.
   std::function<OwnerAnswer(std::string_view request)> askOwner = nullptr;
 };
+
+// A verb's arguments, each taken out of args as it is read: an option's value (--name VALUE or
+// --name=VALUE), nothing when it is not there; whether a flag is there; and a refusal of what is
+// left over once the verb has taken all it knows.
+std::optional<std::string> TakeOption(std::vector<std::string>& args, std::string_view name);
+bool TakeFlag(std::vector<std::string>& args, std::string_view name);
+void NothingMore(const std::vector<std::string>& args, const char* verb);
 
 // One verb of the command: its name, its arguments as --help shows them, what it does, and its
 // routine, which returns the exit status or throws CtlUsageError or ControlError.

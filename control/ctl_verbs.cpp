@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "control/ctl_rate.h"
 #include "control/mend.h"
 #include "import/import_command.h"
 #include "platform/platform.h"
@@ -51,6 +52,7 @@ const std::vector<CtlVerb>& CtlVerbs() {
                    "file's is not recognised (exit status 1 when refused)",
                    RunImport});
     AddMendVerbs(all, std::make_index_sequence<8>());
+    all.push_back({"rate", kRateArguments, kRateHelp, RunRate});
     return all;
   }();
   return verbs;

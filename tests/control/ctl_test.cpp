@@ -12,10 +12,12 @@
 #include <sstream>
 #include <thread>
 
+#include "billing/rates.h"
 #include "control/ctl_folder.h"
 #include "control/ctl_lean.h"
 #include "control/ctl_verbs.h"
 #include "control/status_text.h"
+#include "dates/period.h"
 #include "platform/folder_owner.h"
 #include "projects/project_list.h"
 #include "tests/support/fakes.h"
@@ -319,6 +321,57 @@ TEST_F(CtlTest, QuickCommandPrintsAsTheFullOneAndHandsOver) {
   for (const char* text : {"[Settings]\nDataFolder=\"/a\"", "[Settings]\nDataFolder=/a\\b", "[Settings]\nDataFolder=@Invalid()",
                            "[Settings]\nDataFolder=/a\n[Settings]\nDataFolder=/b", "[Settings]\nDataFolder=/a,b"})
     EXPECT_FALSE(ReadPlainIniValue(text, "Settings", "DataFolder").plain) << text;
+}
+
+TEST_F(CtlTest, RateSetsAProjectsRateFromADayOnAndShowsIt) {
+  const std::string budget = "budget\tAcme\tmonth\t12.50\t\t2026-01-01T08:00:00Z\r\ncurrency\tEUR\t2026-01-01T08:00:00Z\r\n";
+  folder.Write("project.rates", "# Tallywright rates\r\n" + budget);
+  const auto rateOn = [&](const char* day) {
+    return ReadRates(files, folder.path()).book.RateOn("Acme", *ParseIsoDay(day)).value_or(-1);
+  };
+  ASSERT_EQ(Run({"rate", "Acme", "85", "--from", "2026-01-01"}), 0) << err.str();
+  EXPECT_EQ(out.str(), "Set: Acme 85.00 an hour from 2026-01-01\n2026-01-01  85.00  EUR  billable\n");
+  // A later rate leaves the days before it at the earlier one; the other facts stay as they were.
+  ASSERT_EQ(Run({"rate", "Acme", "90.5", "--from=2026-03-01"}), 0) << err.str();
+  EXPECT_EQ(rateOn("2026-02-28"), 8500);
+  EXPECT_EQ(rateOn("2026-03-01"), 9050);
+  const std::string file = folder.Read("project.rates");
+  EXPECT_NE(file.find(budget), std::string::npos) << file;
+  EXPECT_NE(file.find("rate\tAcme\t2026-03-01\t90.50\t"), std::string::npos) << file;
+  // The same day's rate is replaced; by default from today; --dry-run writes nothing.
+  ASSERT_EQ(Run({"rate", "Acme", "86", "--from", "2026-01-01"}), 0);
+  EXPECT_EQ(rateOn("2026-02-28"), 8600);
+  EXPECT_EQ(Run({"rate", "Acme", "86", "--from", "2026-01-01"}), 0);
+  EXPECT_EQ(out.str().substr(0, 11), "Unchanged: ");
+  const std::string before = folder.Read("project.rates");
+  EXPECT_EQ(Run({"rate", "Acme", "99", "--dry-run", "--not-billable"}), 0);
+  EXPECT_NE(out.str().find("Would set: Acme 99.00 an hour from 2026-12-07\n"), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find("2026-12-07  99.00  EUR  not billable\n"), std::string::npos) << out.str();
+  EXPECT_EQ(folder.Read("project.rates"), before);
+  ASSERT_EQ(Run({"rate", "Internal", "0", "--not-billable"}), 0);
+  EXPECT_FALSE(ReadRates(files, folder.path()).book.Billable("Internal"));
+  EXPECT_TRUE(ReadRates(files, folder.path()).book.Billable("Acme"));
+  ASSERT_EQ(Run({"rate", "Acme", "--json"}), 0);
+  EXPECT_EQ(out.str(), "{\"project\":\"Acme\",\"currency\":\"EUR\",\"billable\":true,\"rates\":["
+                       "{\"from\":\"2026-01-01\",\"amount\":86.00},{\"from\":\"2026-03-01\",\"amount\":90.50}]}\n");
+  ASSERT_EQ(Run({"rate", "Nobody"}), 0);
+  EXPECT_EQ(out.str(), "Nobody has no rate (billable)\n");
+
+  // A bad command line is one line and status 2; a name the file cannot carry is refused; neither writes.
+  const std::string kept = folder.Read("project.rates");
+  for (const std::vector<std::string>& bad :
+       {std::vector<std::string>{"rate"}, {"rate", "Acme", "85,50"}, {"rate", "Acme", "-5"}, {"rate", "Acme", "8.555"},
+        {"rate", "Acme", "85", "--from", "2026-02-30"}, {"rate", "Acme", "85", "--from", "3/1/2026"},
+        {"rate", "Acme", "--from", "2026-01-01"}, {"rate", "Acme", "85", "--hourly"}, {"rate", "Acme", "85", "x"},
+        {"rate", "Acme", "85", "--billable", "--not-billable"}}) {
+    EXPECT_EQ(Run(bad), 2) << bad.back();
+    const std::string said = err.str();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  }
+  EXPECT_EQ(Run({"rate", "A,B", "85"}), 1);
+  EXPECT_EQ(Run({"rate", "", "85"}), 1);
+  EXPECT_EQ(folder.Read("project.rates"), kept);
+  EXPECT_FALSE(LeanCtlTakes({"rate", "Acme", "85"}));  // the full command's
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ export PATH="$work/bin:$PATH" TW_NO_IDS="$work/no-ids"
 # bash: "LINE|EXPECTED": COMPREPLY for LINE's last word (a trailing blank: an empty one), joined by commas.
 bash_cases=(
   "tallywright-ctl st|start,stop,status"
-  "tallywright-ctl |start,stop,toggle,continue,cancel,comment,status,projects,show,import,track,list,edit,delete,split,undo,redo,history"
+  "tallywright-ctl |start,stop,toggle,continue,cancel,comment,status,projects,show,import,track,list,edit,delete,split,undo,redo,history,rate"
   "tallywright-ctl --h|--help"
   "tallywright-ctl stop --|--at,--keep-away,--dry-run,--help"
   "tallywright-ctl start --c|--comment"
@@ -48,8 +48,11 @@ bash_cases=(
   "tallywright-ctl import --format ti|timewarrior,timewarrior-json"
   "tallywright-ctl import $work/files/nov|$work/files/nov export.csv"
   "tallywright-ctl status --format |"
+  "tallywright-ctl rate W|Website\\ redesign"
+  "tallywright-ctl rate Mail 90 --|--from,--not-billable,--billable,--dry-run,--json,--help"
+  "tallywright-ctl rate Mail 90 |"
   "tallywright-report --b|--by"
-  "tallywright-report --by |entry,day,project"
+  "tallywright-report --by |entry,day,project,tag"
   "tallywright-report --round 1|1,10,15"
   "tallywright-report --file $work/files/f|$work/files/frames"
 )

@@ -2,7 +2,7 @@
 # the names of the project list, and the ids of today's stretches. The names and ids come from
 # tallywright-ctl itself; where it fails or takes too long, nothing is offered.
 
-set -l verbs start stop toggle continue cancel comment status projects show import track list edit delete split undo redo history
+set -l verbs start stop toggle continue cancel comment status projects show import track list edit delete split undo redo history rate
 
 # Whether the verb is $argv[1] and $argv[2] arguments other than options have come after it.
 function __tallywright_ctl_at --argument-names verb count
@@ -54,9 +54,10 @@ complete -c tallywright-ctl -n "not __fish_seen_subcommand_from $verbs" -a split
 complete -c tallywright-ctl -n "not __fish_seen_subcommand_from $verbs" -a undo -d 'Take back the latest change'
 complete -c tallywright-ctl -n "not __fish_seen_subcommand_from $verbs" -a redo -d 'Make again what undo took back'
 complete -c tallywright-ctl -n "not __fish_seen_subcommand_from $verbs" -a history -d 'Print the latest changes'
+complete -c tallywright-ctl -n "not __fish_seen_subcommand_from $verbs" -a rate -d "Print or set a project's hourly rate"
 
 # Options, by the verbs that take them.
-complete -c tallywright-ctl -n "__fish_seen_subcommand_from start stop continue cancel comment import track edit delete split undo redo" -l dry-run -d 'Print what would be done, write nothing'
+complete -c tallywright-ctl -n "__fish_seen_subcommand_from start stop continue cancel comment import track edit delete split undo redo rate" -l dry-run -d 'Print what would be done, write nothing'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from start track edit" -l comment -x -d 'The comment'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from start stop continue" -l at -x -d 'The time (9:00, -15min, yesterday 17:30)'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from start stop toggle" -l keep-away -d 'Count the time away as work'
@@ -66,7 +67,7 @@ complete -c tallywright-ctl -n "__fish_seen_subcommand_from status" -l format-id
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from status" -l follow -d 'Print again at every change'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from import" -l format -x -a 'timewarrior timewarrior-json watson hamster gtimelog toggl clockify ical tallywright-csv tallywright-json tallywright' -d "The file's format"
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from import" -l no-new-projects -d 'Leave the project list as it is'
-complete -c tallywright-ctl -n "__fish_seen_subcommand_from import track edit history list" -l json -d 'Print JSON'
+complete -c tallywright-ctl -n "__fish_seen_subcommand_from import track edit history list rate" -l json -d 'Print JSON'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from track edit" -l allow-overlap -d 'Allow overlapping another stretch'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from list" -l date -x -d 'A day (YYYY-MM-DD)'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from list" -l today -d 'Today'
@@ -80,8 +81,11 @@ complete -c tallywright-ctl -n "__fish_seen_subcommand_from edit" -l from -x -d 
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from edit" -l to -x -d 'The new end'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from edit" -l project -x -a '(__tallywright_ctl_ask projects)' -d 'The new project'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from history" -s n -x -d 'How many steps'
+complete -c tallywright-ctl -n "__fish_seen_subcommand_from rate" -l from -x -d 'The first day of the rate (YYYY-MM-DD)'
+complete -c tallywright-ctl -n "__fish_seen_subcommand_from rate" -l not-billable -d 'Its work is not charged for'
+complete -c tallywright-ctl -n "__fish_seen_subcommand_from rate" -l billable -d 'Its work is charged for'
 
 # Arguments: projects, ids, files.
-complete -c tallywright-ctl -n "__tallywright_ctl_at start 0; or __tallywright_ctl_at track 2" -a '(__tallywright_ctl_ask projects)' -d 'Project'
+complete -c tallywright-ctl -n "__tallywright_ctl_at start 0; or __tallywright_ctl_at track 2; or __tallywright_ctl_at rate 0" -a '(__tallywright_ctl_ask projects)' -d 'Project'
 complete -c tallywright-ctl -n "__tallywright_ctl_at edit 0; or __tallywright_ctl_at delete 0; or __tallywright_ctl_at split 0" -a '(__tallywright_ctl_ask list --ids)' -d 'Stretch'
 complete -c tallywright-ctl -n "__tallywright_ctl_at import 0" -F
