@@ -51,7 +51,7 @@ bash_cases=(
   "tallywright-ctl rate W|Website\\ redesign"
   "tallywright-ctl rate Mail 90 --|--from,--not-billable,--billable,--dry-run,--json,--help"
   "tallywright-ctl rate Mail 90 |"
-  "tallywright-report --b|--by"
+  "tallywright-report --bi|--billable"
   "tallywright-report --by |entry,day,project,tag"
   "tallywright-report --round 1|1,10,15"
   "tallywright-report --file $work/files/f|$work/files/frames"
@@ -102,7 +102,7 @@ if command -v fish >/dev/null; then
     "tallywright-ctl edit |7qp2xw0c,k3v9a2md"
     "tallywright-ctl edit k3v9a2md --project Me|Meeting"
     "tallywright-ctl import --format wa|watson"
-    "tallywright-report --by |day,entry,project"
+    "tallywright-report --by |day,entry,project,tag"
   )
   for case in "${fish_cases[@]}"; do
     line=${case%|*} expected=${case##*|}
