@@ -240,9 +240,10 @@ TEST_F(HistoryTest, PruningLeavesOutOldStepsAndTheirFiles) {
 
 // The file's lines read back as written; lines cut short or made up are passed over.
 TEST(HistoryFileTest, StepsReadBackAndDamageIsPassedOver) {
-  const HistoryStep step{.number = 3, .stamp = "2026-12-08T10:00:00Z", .origin = "command line", .kind = StepKind::Edit,
-                         .file = "projrpt.desk.pro", .record = "A,1,2,x, y\t100%", .offset = 42,
-                         .before = "A,1,2,x, y\t100%", .after = "A,1,2,z\r\n", .what = "the edit of A 1"};
+  HistoryStep step;
+  step.number = 3, step.stamp = "2026-12-08T10:00:00Z", step.origin = "command line", step.file = "projrpt.desk.pro";
+  step.record = step.before = "A,1,2,x, y\t100%", step.offset = 42, step.after = "A,1,2,z\r\n";
+  step.what = "the edit of A 1";
   const std::string line = StepLine(step);
   EXPECT_EQ(line.find(','), std::string::npos);
   const HistoryState state = ParseHistory("Tallywright history\r\n" + line + "\r\nundo\t3\t2026-12-08T10:01:00Z\twindow\r\n" +
