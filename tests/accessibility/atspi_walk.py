@@ -21,7 +21,7 @@ CONTROLS = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pya
             pyatspi.ROLE_LIST_BOX}
 
 
-def wait_for(what, find, timeout=15.0):
+def wait_for(what, find, timeout=30.0):
     end = time.monotonic() + timeout
     while time.monotonic() < end:
         try:
@@ -173,7 +173,7 @@ def dump(root, path):
 
 def start_program():
     proc = subprocess.Popen([PROGRAM], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    wait_for("main window", lambda: window("Tallywright", pyatspi.ROLE_FRAME), 30)
+    wait_for("main window", lambda: window("Tallywright", pyatspi.ROLE_FRAME), 90)
     return proc
 
 
@@ -284,7 +284,7 @@ def main():
     proc = subprocess.Popen([PROGRAM], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     offer = wait_for("the start-up question", lambda: next(
         (w for w in children(application()) if showing(w) and find(w, pyatspi.ROLE_PUSH_BUTTON, "Keep Running")),
-        None), 30)
+        None), 60)
     check_window(offer, "the start-up question")
     button = default_button(offer)
     if button is None or button.name != "Keep Running":
