@@ -417,7 +417,8 @@ ImportRead ReadServiceCsv(std::string_view text, ImportFormat format) {
     if (Trimmed(name).empty()) name.swap(comment);  // time without a project: its description names it
     // The services list a stretch's tags in one cell, separated by commas.
     std::vector<std::string> tagList;
-    for (std::string_view rest = cell(tags); !rest.empty();) {
+    const std::string tagCell = cell(tags);
+    for (std::string_view rest = tagCell; !rest.empty();) {
       const std::size_t comma = std::min(rest.find(','), rest.size());
       if (!Trimmed(rest.substr(0, comma)).empty()) tagList.emplace_back(Trimmed(rest.substr(0, comma)));
       rest.remove_prefix(std::min(comma + 1, rest.size()));
