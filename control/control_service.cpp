@@ -250,7 +250,7 @@ void ControlService::ServeOn(FolderOwner* owner) {
     exchange_.request = request->text();
     exchange_.answer.reset();
     hold.unlock();
-    QMetaObject::invokeMethod(this, [this] { AnswerWaiting(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, "AnswerWaiting", Qt::QueuedConnection);  // by name: Qt owns the call
     hold.lock();
     while (!exchange_.answer) {
       if (stopping_) return;

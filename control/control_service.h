@@ -61,7 +61,7 @@ class ControlService : public QDBusVirtualObject {
   // A socket request answered on the window's thread.
   std::string AnswerHere(const std::string& request);
   // Answers the request the socket's thread waits with, on the window's thread.
-  void AnswerWaiting();
+  Q_INVOKABLE void AnswerWaiting();
 
   TrackerModel* tracker_ = nullptr;
   std::function<void()> recordChanged_;

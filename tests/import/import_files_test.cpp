@@ -277,7 +277,9 @@ TEST_F(ImportFilesTest, AFiftyMegabyteSummaryIsCutWithoutHoldingItManyTimesOver)
   const long grown = (PeakKiB() - before) / 1024;
   EXPECT_EQ(status, 0) << text.substr(0, 1000);
   EXPECT_NE(text.find("(a project name is at most 200 bytes)"), std::string::npos);
-  EXPECT_LT(grown, 120) << "MiB";
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+  EXPECT_LT(grown, 120) << "MiB";  // a sanitizer's own bookkeeping would count here
+#endif
 }
 
 TEST_F(ImportFilesTest, MessagesSayTheRealReason) {
