@@ -8,6 +8,7 @@
 #   bash tools/sync-check.sh [SECONDS [ENGINE...]]   (180 s; syncthing and unison by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash tools/deps.sh syncthing unison
 seconds="${1:-180}"
 engines=("${@:2}")
 [ ${#engines[@]} -gt 0 ] || engines=(syncthing unison)
