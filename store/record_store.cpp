@@ -108,7 +108,6 @@ std::vector<Holding> Resolve(const Files& files, const FolderReports& folder, co
     const std::string* text;
     std::vector<const FoundAmendment*> amendments;
     std::vector<std::uint64_t> lines;
-    bool looked = false;
   };
   std::unordered_map<std::string, Named> named;
   for (const FoundAmendment& f : gathered.amendments) {
@@ -121,23 +120,18 @@ std::vector<Holding> Resolve(const Files& files, const FolderReports& folder, co
   for (auto& [key, n] : named) {
     if (const auto rows = rowsByKey.find(key); rows != rowsByKey.end()) {
       n.lines = rows->second;
-      n.looked = true;
       continue;
     }
     const ReportSource& r = folder.reports[n.source];
     const auto fields = SplitRecord(*n.text);
     const auto start = fields ? r.format->Parse(fields->start) : std::nullopt;
-    if (start && gathered.Whole(start->day)) {
-      n.looked = true;  // on a day read whole, and not there
-      continue;
-    }
+    if (start && gathered.Whole(start->day)) continue;  // on a day read whole, and not there
     // Where every amendment names it, its line is most likely still there.
     bool holds = true;
     for (const FoundAmendment* f : n.amendments)
       holds = holds && f->amendment.offset == n.amendments.front()->amendment.offset;
     if (holds && HoldsLine(files, r.path, n.amendments.front()->amendment.offset, *n.text)) {
       n.lines = {n.amendments.front()->amendment.offset};
-      n.looked = true;
       continue;
     }
     toFind[n.source].insert(*n.text);

@@ -47,21 +47,6 @@ bool HoldsControl(const std::u32string& points, bool lineBreaks) {
 // A moment as the report writes it.
 std::string Written(std::int64_t at) { return ReportDateFormat().FormatGeneral(LocalOfInstant(at)); }
 
-// The record of a stretch on the day it started, found again by its text after its line moved (a
-// conflict copy merged, a restore, an edit elsewhere in the report).
-std::optional<RecordRef> FindAgain(const RecordRef& ref, const std::string& start) {
-  try {
-    const std::optional<DateTime> day = ReportDateFormat().Parse(start);
-    if (!day) return std::nullopt;
-    std::optional<RecordRef> found;
-    for (const StoredStretch& s : RecordStore::OfProgram().Stretches(Period{day->day, day->day}))
-      if (s.id.file == ref.file && s.id.text == ref.text) found = RefOf(s);
-    return found;
-  } catch (const RunError&) {
-    return std::nullopt;
-  }
-}
-
 // text as one word of a shell's command line.
 std::string ShellWord(const std::string& text) {
   std::string word = "'";
@@ -298,19 +283,17 @@ bool TrackerModel::Record(const Stretch& stretch, std::string* noteProblem) {
         const Platform& p = platform();
         const DataFolder folder = ProgramDataFolder();
         if (line == made_->line && (folder.shared || Holds(*p.files, folder, made_->ref))) return;
-        bool changed = ChangeRecord(*p.files, folder, made_->ref, line, p.clock->UnixNow());
-        if (!changed) {
-          if (const std::optional<RecordRef> moved = FindAgain(made_->ref, made_->start)) {
-            made_->ref = *moved;
-            changed = ChangeRecord(*p.files, folder, made_->ref, line, p.clock->UnixNow());
-          }
-        }
-        if (!changed) {
-          // Gone from the report (deleted or edited there): recorded anew, once.
+        // Found by its text wherever its line has moved; one changed since (edited or deleted
+        // there, here or on another machine), or a report gone, is left as it is and the stretch
+        // recorded anew, once.
+        bool changed = false;
+        FileMissing([&] { changed = ChangeRecord(*p.files, folder, made_->ref, line, p.clock->UnixNow()); });
+        if (!changed)
           made_->ref = AppendRecordLine(*p.files, folder, line);
-        } else if (!folder.shared) {
-          made_->ref.text = line;  // rewritten where it stands; a shared folder's amendments name the first text
-        }
+        else if (!folder.shared)
+          made_->ref.text = line;  // rewritten where it stands
+        else
+          made_->ref.shown = line == made_->ref.text ? "" : line;  // amended: the record's first text shows this
         made_->line = line;
       });
       return !step.failed();

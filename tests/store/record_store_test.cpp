@@ -62,6 +62,11 @@ TEST_F(RecordStoreTest, ARecordIsItsTextWhereverItsLineMoves) {
   test::Amend(folder.path(), "attic", "desk", atC, c, Record(7, 13, "C", "attic"), "2026-12-07T12:00:00Z");
   test::Amend(folder.path(), "home", "desk", atC, c, Record(7, 13, "C", "home"), "2026-12-07T12:00:00Z");
   EXPECT_EQ(Shown(7, 7), (std::vector<std::string>{"A ", "C home"}));
+  // Amended onto the next day and then moved: that day, read alone, still finds it where it is.
+  test::Amend(folder.path(), "laptop", "desk", 0, a, Record(8, 9, "A", "next day"));
+  MoveToEnd("desk", a);
+  EXPECT_EQ(Shown(8, 8), (std::vector<std::string>{"A next day"}));
+  EXPECT_EQ(Shown(7, 7), (std::vector<std::string>{"C home"}));
 }
 
 // Two identical records are two stretches; an amendment names its offset, else the first.
@@ -91,6 +96,8 @@ TEST_F(RecordStoreTest, ShortIdsFindTheirStretch) {
     EXPECT_EQ(id.find_first_not_of("0123456789abcdefghjkmnpqrstvwxyz"), std::string::npos) << id;
   }
   EXPECT_NE(ids[0], ids[1]);
+  // Machines sharing a folder may run two versions of the program: the ids never change.
+  EXPECT_EQ(ids, (std::vector<std::string>{"d8zwcgaa", "d8zw4p3k", "d8zs1pfk"}));
   // The same records in another order and place keep their ids.
   MoveToEnd("desk", a);
   AppendLine(folder.path(), "laptop", Record(11, 8, "Before"));

@@ -73,13 +73,13 @@ int FakeDialogs::MsgBox(const std::string& prompt, int style, const std::string&
 }
 
 int FakeDialogs::Choose(const std::string& prompt, const std::string& title,
-                        const std::vector<std::string>& buttons, int defaultButton, int) {
+                        const std::vector<std::string>& buttons, int defaultButton, int escapeButton) {
   shown.push_back({prompt, -static_cast<int>(buttons.size()), title});
   log_.push_back("choose:" + title);
   if (answers.empty()) return defaultButton;
   const int answer = answers.front();
   answers.pop_front();
-  return answer;
+  return answer == kEscape ? escapeButton : answer;
 }
 
 SysInfoFacts FakeSystem::SysInfo() const {

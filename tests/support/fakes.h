@@ -69,7 +69,8 @@ class FakeDialogs : public Dialogs {
   // Logged as "choose:" and the title; the answer is the next of answers, else the default button.
   int Choose(const std::string& prompt, const std::string& title,
              const std::vector<std::string>& buttons, int defaultButton, int escapeButton) override;
-  // Answers given in turn; when they run out, the box's first button.
+  // Answers given in turn (kEscape: the Escape key); when they run out, the default button.
+  static constexpr int kEscape = -1;
   std::deque<int> answers;
   std::vector<ShownBox> shown;
 

@@ -12,6 +12,8 @@
 #include "tracking/elsewhere.h"
 #include "tracking/running.h"
 #include "tracking/stretch.h"
+#include "tracking/tracker.h"
+#include "platform/folder_owner.h"
 
 namespace tw {
 namespace {
@@ -158,6 +160,55 @@ TEST_F(RunningTest, AFolderThatRefusesTheFileIsToldAndTheRecordStaysSingle) {
   EXPECT_FALSE(form.tracker().EndProject());
   files.SetHook(nullptr);
   EXPECT_NE(folder.Read("projrpt.run").find("Project=Gamma"), std::string::npos);
+}
+
+// Enter and Escape on the start-up question keep the stretch running: nothing is lost to a key.
+TEST_F(RunningTest, EnterAndEscapeOnTheStartUpQuestionKeepTheStretch) {
+  const std::string start = "12/7/2026 9:01:23 PM";
+  for (const std::string& from : {start, std::string("yesterday")})  // offered whole, and with a flaw
+    for (const bool escape : {false, true}) {
+      folder.Write("projrpt.run", RunningFileText({"Gamma", from, "", start, "", ""}));
+      dialogs.answers.clear();
+      if (escape) dialogs.answers = {test::FakeDialogs::kEscape};
+      test::FakeMainView restarted;
+      restarted.tracker().OfferSaved();
+      WaitForRunningFile();
+      EXPECT_EQ(restarted.StartText(), from) << escape;
+      EXPECT_TRUE(folder.Exists("projrpt.run"));
+    }
+}
+
+// A window that had to wait for the folder (another copy had it) records the stretch saved there
+// meanwhile as last seen once the folder is its own, and keeps its own running.
+TEST_F(RunningTest, AWindowGivenTheFolderLateRecordsTheStretchSavedMeanwhile) {
+  for (const bool savedMeanwhile : {false, true}) {
+    folder.Write("projrpt.pro", "");
+    std::remove(folder.File("projrpt.run").c_str());
+    test::FakeMainView form;
+    form.tracker().TakeClaim(nullptr);
+    form.SetProjectText("Gamma");
+    form.tracker().StartProject();
+    if (savedMeanwhile)
+      folder.Write("projrpt.run", RunningFileText({"Alpha", "12/7/2026 6:00:00 PM", "", "12/7/2026 7:00:00 PM", "", ""}));
+    ASSERT_TRUE(form.tracker().TryClaim());
+    WaitForRunningFile();
+    EXPECT_EQ(folder.Read("projrpt.pro"), savedMeanwhile ? "Alpha,12/7/2026 6:00:00 PM,12/7/2026 7:00:00 PM,\r\n" : "");
+    EXPECT_NE(folder.Read("projrpt.run").find("Project=Gamma"), std::string::npos);
+  }
+}
+
+// With no program running, the command acts on the folder only while it holds it.
+TEST_F(RunningTest, TheCommandWithNoProgramWaitsForTheFolderAndIsRefusedWhileItIsHeld) {
+  auto held = ClaimFolder(folder.path(), 0, false);
+  ASSERT_NE(held, nullptr);
+  TrackerModel command;
+  command.ActOnFolder([] {});
+  EXPECT_THROW(command.Start("Gamma", std::nullopt, AwayRule::kKeepAway, {}), ControlError);
+  EXPECT_FALSE(folder.Exists("projrpt.run"));
+  held.reset();
+  command.Start("Gamma", std::nullopt, AwayRule::kKeepAway, {});
+  WaitForRunningFile();
+  EXPECT_TRUE(folder.Exists("projrpt.run"));
 }
 
 }  // namespace

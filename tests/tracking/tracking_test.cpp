@@ -2,13 +2,19 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
 #include "errors/error.h"
+#include "platform/shared_folder.h"
+#include "state/main_view.h"
+#include "store/data_folder.h"
+#include "store/record_store.h"
 #include "tests/support/fakes.h"
 #include "tracking/calculate_time.h"
 #include "tracking/stretch.h"
+#include "tracking/tracker.h"
 #include "tracking/write_record.h"
 
 namespace tw {
@@ -69,6 +75,10 @@ TEST_F(TrackingTest, EndShowsTheLengthAndRecordsAStretchOnce) {
   form.tracker().EndProject();
   const std::string longer = "Beta,12/7/2026 8:31:23 PM,12/7/2026 9:21:23 PM,layout, then proofs\r\n";
   EXPECT_EQ(folder.Read("projrpt.pro"), longer);
+  // Its report gone (by hand, say): ended again with the same end, it is written again.
+  std::remove(folder.File("projrpt.pro").c_str());
+  form.tracker().EndProject();
+  EXPECT_EQ(folder.Read("projrpt.pro"), longer);
   // Moved by a line written before it (a merge, say): found again by its text.
   folder.Write("projrpt.pro", "Alpha,12/7/2026 7:00:00 PM,12/7/2026 7:30:00 PM,\r\n" + longer);
   form.SetEndText("12/7/2026 9:31:23 PM");
@@ -107,6 +117,55 @@ TEST_F(TrackingTest, AFailedAppendIsReportedAndNothingIsWritten) {
   dialogs.answers = {Error::kAbort};
   EXPECT_FALSE(noLength.EndProject());
   EXPECT_EQ(folder.Read("projrpt.pro"), "A,1/1/2026,1/1/2026 1:00 AM,\r\n");
+}
+
+// The same stretch ended again in a shared folder: its one record amended, however often. Edited
+// meanwhile (the report window, another machine), the edit stays and the stretch is recorded anew.
+TEST_F(TrackingTest, EndedAgainInASharedFolderAmendsItsOneRecordButNeverOverAnEdit) {
+  settings.values[kDeviceNameKey] = "desk";
+  ShareFolder(files, folder.path(), "desk");
+  const auto rows = [&] {
+    std::string all;
+    for (const StoredStretch& s : RecordStore::OfProgram().Stretches(Period{clock.now.day, clock.now.day}))
+      all += s.shown + "|";
+    return all;
+  };
+  form.SetProjectText("Beta");
+  form.SetStartText("12/7/2026 8:31:23 PM");
+  for (int end = 0; end < 3; ++end, clock.now.seconds += 600) {
+    form.tracker().StartProject();
+    form.tracker().EndProject();
+  }
+  EXPECT_EQ(rows(), "Beta,12/7/2026 8:31:23 PM,12/7/2026 9:21:23 PM,|");
+  const StoredStretch ended = RecordStore::OfProgram().Stretches(Period{clock.now.day, clock.now.day}).at(0);
+  ASSERT_TRUE(ChangeRecord(files, ProgramDataFolder(), RefOf(ended),
+                           std::string("Beta,12/7/2026 8:31:23 PM,12/7/2026 9:21:23 PM,edited"), 1'800'000'000));
+  form.tracker().StartProject();
+  form.tracker().EndProject();
+  EXPECT_EQ(rows(), "Beta,12/7/2026 8:31:23 PM,12/7/2026 9:21:23 PM,edited|"
+                    "Beta,12/7/2026 8:31:23 PM,12/7/2026 9:31:23 PM,|");
+}
+
+// Any character is a name or a comment; only text that is not UTF-8 is refused. The comment is cut
+// where the window's box cuts it: UTF-16 units, two for a character past the Basic Plane.
+TEST_F(TrackingTest, NamesTakeAnyCharacterAndTheCommentIsCutAsTheBoxCutsIt) {
+  for (const char* name : {"Caf\xC3\xA9", "\xE6\x97\xA5\xE6\x9C\xAC", "Launch \xF0\x9F\x9A\x80"})
+    EXPECT_NO_THROW(CheckStartArguments(name, name)) << name;
+  for (const char* bad : {"\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "caf\xC3", "\xE6\x97"})
+    EXPECT_THROW(CheckStartArguments(bad, ""), ControlError) << bad;
+  const std::string head(kMaxCommentChars - 1, 'a');
+  form.tracker().SetComments(head + "\xF0\x9F\x9A\x80" + "b");
+  EXPECT_EQ(form.tracker().Comments(), head);
+  form.tracker().SetComments(head + "\xC3\xA9" + "b");
+  EXPECT_EQ(form.tracker().Comments(), head + "\xC3\xA9");
+}
+
+// Continue takes up the stretch that ended last, wherever its record stands in the report.
+TEST_F(TrackingTest, ContinueTakesUpTheStretchThatEndedLast) {
+  folder.Write("projrpt.pro", "Beta,12/7/2026 10:00:00 AM,12/7/2026 11:00:00 AM,proofs\r\n"
+                              "Alpha,12/7/2026 8:00:00 AM,12/7/2026 9:00:00 AM,\r\n");  // the morning, added later
+  form.tracker().Continue({});
+  EXPECT_EQ(form.ProjectText() + "|" + form.Comments(), "Beta|proofs");
 }
 
 }  // namespace
