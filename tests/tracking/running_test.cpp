@@ -209,6 +209,11 @@ TEST_F(RunningTest, TheCommandWithNoProgramWaitsForTheFolderAndIsRefusedWhileItI
   command.Start("Gamma", std::nullopt, AwayRule::kKeepAway, {});
   WaitForRunningFile();
   EXPECT_TRUE(folder.Exists("projrpt.run"));
+  // A window, though, starts as its button does, the folder its own or not.
+  test::FakeMainView window;
+  window.tracker().TakeClaim(nullptr);
+  window.tracker().Start("Beta", std::nullopt, AwayRule::kKeepAway, {});
+  EXPECT_TRUE(window.tracker().IsRunning());
 }
 
 }  // namespace

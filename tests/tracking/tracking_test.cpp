@@ -151,21 +151,28 @@ TEST_F(TrackingTest, EndedAgainInASharedFolderAmendsItsOneRecordButNeverOverAnEd
 TEST_F(TrackingTest, NamesTakeAnyCharacterAndTheCommentIsCutAsTheBoxCutsIt) {
   for (const char* name : {"Caf\xC3\xA9", "\xE6\x97\xA5\xE6\x9C\xAC", "Launch \xF0\x9F\x9A\x80"})
     EXPECT_NO_THROW(CheckStartArguments(name, name)) << name;
-  for (const char* bad : {"\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "caf\xC3", "\xE6\x97"})
+  for (const char* bad : {"\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "caf\xC3", "\xE6\x97", "\xA9", "\xFF"})
     EXPECT_THROW(CheckStartArguments(bad, ""), ControlError) << bad;
-  const std::string head(kMaxCommentChars - 1, 'a');
-  form.tracker().SetComments(head + "\xF0\x9F\x9A\x80" + "b");
-  EXPECT_EQ(form.tracker().Comments(), head);
+  const std::string head(kMaxCommentChars - 1, 'a'), rocket = "\xF0\x9F\x9A\x80";
+  form.tracker().SetComments(head.substr(1) + rocket + "b");
+  EXPECT_EQ(form.tracker().Comments(), head.substr(1) + rocket);
   form.tracker().SetComments(head + "\xC3\xA9" + "b");
   EXPECT_EQ(form.tracker().Comments(), head + "\xC3\xA9");
 }
 
-// Continue takes up the stretch that ended last, wherever its record stands in the report.
+// Continue takes up the stretch that ended last (of two at once, the one begun later), not the one
+// begun last, wherever its record stands in the report.
 TEST_F(TrackingTest, ContinueTakesUpTheStretchThatEndedLast) {
-  folder.Write("projrpt.pro", "Beta,12/7/2026 10:00:00 AM,12/7/2026 11:00:00 AM,proofs\r\n"
-                              "Alpha,12/7/2026 8:00:00 AM,12/7/2026 9:00:00 AM,\r\n");  // the morning, added later
-  form.tracker().Continue({});
-  EXPECT_EQ(form.ProjectText() + "|" + form.Comments(), "Beta|proofs");
+  const std::string morning = "Beta,12/7/2026 8:00:00 AM,12/7/2026 12:00:00 PM,proofs\r\n"
+                              "Alpha,12/7/2026 9:00:00 AM,12/7/2026 10:00:00 AM,\r\n"
+                              "Delta,12/7/2026 7:00:00 AM,,\r\n";
+  for (const auto& [report, taken] : {std::pair{morning, "Beta|proofs"},
+                                      {morning + "Gamma,12/7/2026 11:00:00 AM,12/7/2026 12:00:00 PM,notes\r\n", "Gamma|notes"}}) {
+    folder.Write("projrpt.pro", report);
+    test::FakeMainView view;
+    view.tracker().Continue({});
+    EXPECT_EQ(view.ProjectText() + "|" + view.Comments(), taken);
+  }
 }
 
 }  // namespace
