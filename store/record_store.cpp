@@ -384,8 +384,8 @@ std::uint64_t IdHash(const RecordId& id) {
 }
 
 std::uint64_t IdDayBits(std::int64_t day) {
-  const std::int64_t m = day % (std::int64_t{1} << kIdDayBits);
-  return static_cast<std::uint64_t>(m < 0 ? m + (std::int64_t{1} << kIdDayBits) : m);
+  // The day modulo the cycle, days before 1970 included (the cast wraps as the modulo does).
+  return static_cast<std::uint64_t>(day) & ((std::uint64_t{1} << kIdDayBits) - 1);
 }
 
 }  // namespace

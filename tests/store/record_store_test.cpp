@@ -119,6 +119,14 @@ TEST_F(RecordStoreTest, ShortIdsFindTheirStretch) {
   EXPECT_FALSE(Store().Find(ids[2].substr(0, 3)));
   EXPECT_FALSE(Store().Find("iiiiiiii"));
   EXPECT_FALSE(Store().Find(ids[2].substr(0, 7) + (ids[2][7] == '0' ? "1" : "0")));
+  // A stretch typed as before 1970 has an id that finds it too.
+  AppendLine(folder.path(), "desk", JoinRecord("Old", "12/31/1969 9:00:00 AM", "12/31/1969 10:00:00 AM", ""));
+  const std::int64_t old = DayFromCivil({1969, 12, 31});
+  const std::vector<StoredStretch> before = Store().Stretches({old, old});
+  ASSERT_EQ(before.size(), 1u);
+  const auto oldFound = Store().Find(before[0].ShortId());
+  ASSERT_TRUE(oldFound);
+  EXPECT_EQ(oldFound->start.day, old);
 }
 
 // Day by day, the whole month and the summary agree on a folder of moves, deletions and edits.
