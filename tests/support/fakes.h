@@ -196,7 +196,7 @@ class BerlinTime : public ZoneRules {
 
 // A United States format as the program writes it: 12/7/2026 9:01:23 PM.
 DateFormat UsFormat();
-// A day-month-year, 24-hour format: 07.12.2026 21:01:23.
+// A day-month-year, 24-hour format with German weekdays: 07.12.2026 21:01:23 (no form of it names months).
 DateFormat GermanFormat();
 
 // Installs the fakes into platform() for the length of a test and restores the old set after.
