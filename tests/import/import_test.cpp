@@ -103,8 +103,7 @@ TEST_F(ImportTest, GTimeLogEntriesEndAtTheNextLineAndBreaksAreLeftOut) {
 
 TEST_F(ImportTest, ServicesCsvWatsonAndTallywrightsOwnFiles) {
   const ImportRead toggl = ReadServiceCsv(
-      "User,Email,Client,Project,Task,Description,Billable,Start date,Start time,End date,End time,Duration,Tags,Amount ()\n"
-      "Ann,a@x,Acme,Website,,\"Menu, new\",No,2026-10-26,09:00:00,2026-10-26,10:15:00,01:15:00,urgent,\n"
+      test::kTogglHeader + "Ann,a@x,Acme,Website,,\"Menu, new\",No,2026-10-26,09:00:00,2026-10-26,10:15:00,01:15:00,urgent,\n"
       "Ann,a@x,Acme,Website,,broken,No,2026-13-01,09:00:00,2026-10-26,10:15:00,01:15:00,,\n",
       ImportFormat::Toggl);
   ASSERT_EQ(toggl.stretches.size(), 1u);

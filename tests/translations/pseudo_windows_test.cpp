@@ -16,6 +16,7 @@
 #include "desktop/qt_help_viewer.h"
 #include "desktop/qt_translations.h"
 #include "import/frm_import.h"
+#include "tests/import/import_support.h"
 #include "preferences/frm_preferences.h"
 #include "projects/frm_project_settings.h"
 #include "projects/frm_project_list.h"
@@ -133,9 +134,7 @@ TEST_F(PseudoWindowsTest, NoTextIsCutOffInAnyWindow) {
   frmSummary::Loaded()->close();
 
   // The Import window shows once a file is chosen, with its preview.
-  folder.Write("toggl.csv", "User,Email,Client,Project,Task,Description,Billable,Start date,Start time,End date,"
-                            "End time,Duration,Tags\nAnn,a@x,Acme,Website,,,No,2026-10-26,09:00:00,2026-10-26,"
-                            "10:00:00,01:00:00,\n");
+  folder.Write("toggl.csv", test::kTogglHeader + test::TogglRow("Website", "2026-10-26"));
   frmImport::askPath = [this](QWidget*, bool) { return QString::fromStdString(folder.File("toggl.csv")); };
   Item(main, "mnuReportImport")->trigger();
   frmImport::askPath = nullptr;
