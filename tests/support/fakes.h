@@ -91,7 +91,7 @@ class FakeSystem : public System {
   explicit FakeSystem(EventLog& log) : log_(log) {}
   std::string ExeName() const override { return exeName; }
   std::string ProgramFolder() const override { return folder; }
-  double TwipsPerPixel() const override { return twipsPerPixel; }
+  double TwipsPerPixel() const override { return screenTwipsPerPixel; }
   double ScreenWidthTwips() const override { return screenWidth; }
   double ScreenHeightTwips() const override { return screenHeight; }
   SysInfoFacts SysInfo() const override;
@@ -102,7 +102,6 @@ class FakeSystem : public System {
 
   std::string exeName = "tests";
   std::string folder;
-  double twipsPerPixel = screenTwipsPerPixel;
   double screenWidth = 19200, screenHeight = 14400;
   SysInfoFacts facts{0, 167, 6.1f, 1};
   bool sysInfoFails = false;
