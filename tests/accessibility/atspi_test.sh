@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# atspi_walk.py on its own virtual screen and buses, in a scratch home.   atspi_test.sh PROGRAM [--dump FILE]
+# atspi_walk.py on its own virtual screen and buses, in a scratch home.   atspi_test.sh PROGRAM
 # Exits 77 (skipped) where Xvfb, the accessibility bus or pyatspi is missing; under CI=1 it fails.
 set -euo pipefail
 missing() {
@@ -8,7 +8,6 @@ missing() {
   exit 77
 }
 program=$(readlink -f "$1")
-shift
 here=$(cd "$(dirname "$0")" && pwd)
 
 python=""
@@ -55,4 +54,4 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE=
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
-dbus-run-session -- "$python" "$here/atspi_walk.py" "$program" "$data" "$@"
+dbus-run-session -- "$python" "$here/atspi_walk.py" "$program" "$data"

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Each window's objects named, with a role, no two controls alike; the main flows driven through them.
 
-    atspi_walk.py PROGRAM DATA_FOLDER [--dump FILE]   (--dump: only the main window's tree)
+    atspi_walk.py PROGRAM DATA_FOLDER
 """
 import os
 import subprocess
@@ -12,7 +12,6 @@ import pyatspi
 from gi.repository import GLib
 
 PROGRAM, DATA = sys.argv[1], sys.argv[2]
-DUMP = sys.argv[4] if len(sys.argv) > 4 and sys.argv[3] == "--dump" else None
 problems = []
 CONTROLS = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_COMBO_BOX,
             pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_LIST, pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE,
@@ -161,16 +160,6 @@ def default_button(dialog):
     return find(dialog, pyatspi.ROLE_PUSH_BUTTON, where=lambda a: states(a).contains(pyatspi.STATE_IS_DEFAULT))
 
 
-def dump(root, path):
-    with open(path, "w", encoding="utf-8") as out:
-        for acc, depth in walk(root):
-            s = states(acc)
-            marks = [n for n, st in (("focusable", pyatspi.STATE_FOCUSABLE), ("default", pyatspi.STATE_IS_DEFAULT))
-                     if s is not None and s.contains(st)]
-            desc = f"  ({acc.description})" if acc.description else ""
-            out.write(f"{'  ' * depth}{acc.getRoleName()}: {acc.name!r}{desc}{' [' + ', '.join(marks) + ']' if marks else ''}\n")
-
-
 def start_program():
     proc = subprocess.Popen([PROGRAM], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     wait_for("main window", lambda: window("Tallywright", pyatspi.ROLE_FRAME), 90)
@@ -188,12 +177,6 @@ def report_lines():
 def main():
     proc = start_program()
     main_window = window("Tallywright", pyatspi.ROLE_FRAME)
-    if DUMP:
-        time.sleep(1)
-        dump(main_window, DUMP)
-        proc.terminate()
-        proc.wait(10)
-        return 0
     check_window(main_window, "main window")
 
     # Start and end a stretch with the buttons' actions.

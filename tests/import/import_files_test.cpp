@@ -22,6 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::InChild;
+using test::kTogglHeader;
+using test::TogglRow;
 
 // A decimal comma for the C library while it lives; built with localedef where not installed.
 class GermanNumbers {
@@ -43,14 +45,6 @@ class GermanNumbers {
  private:
   test::TempFolder folder_;
 };
-
-const char* const kTogglHeader =
-    "User,Email,Client,Project,Task,Description,Billable,Start date,Start time,End date,End time,Duration,Tags,"
-    "Amount ()\n";
-
-std::string TogglRow(const std::string& project, const std::string& day, const std::string& note = "") {
-  return "Ann,a@x,Acme," + project + ",," + note + ",No," + day + ",09:00:00," + day + ",10:00:00,01:00:00,,\n";
-}
 
 struct Sample {
   ImportFormat format;

@@ -1,5 +1,5 @@
 #pragma once
-// What the import's tests share: UTC moments, the command on a folder, a guarded child process.
+// What the import's tests share: Toggl's CSV, UTC moments, the command on a folder, a guarded child process.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -14,6 +14,15 @@
 #include "import/import_command.h"
 
 namespace tw::test {
+
+inline const std::string kTogglHeader =
+    "User,Email,Client,Project,Task,Description,Billable,Start date,Start time,End date,End time,Duration,Tags,"
+    "Amount ()\n";
+
+// A row of Toggl's CSV: the project's hour from 9:00 on the day (YYYY-MM-DD).
+inline std::string TogglRow(const std::string& project, const std::string& day, const std::string& note = "") {
+  return "Ann,a@x,Acme," + project + ",," + note + ",No," + day + ",09:00:00," + day + ",10:00:00,01:00:00,,\n";
+}
 
 inline std::int64_t Utc(int y, int mo, int d, int h, int mi) {
   return (DayFromCivil({y, mo, d}) + kUnixDayOfDayZero) * kSecondsPerDay + h * 3600 + mi * 60;

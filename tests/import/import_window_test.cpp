@@ -8,6 +8,7 @@
 
 #include "shell/frm_main.h"
 #include "import/frm_import.h"
+#include "tests/import/import_support.h"
 #include "tests/support/fakes.h"
 #include "tests/support/layout.h"
 #include "tests/support/ui.h"
@@ -55,8 +56,7 @@ TEST_F(ImportWindowTest, PreviewsImportsAndAddsNothingTheSecondTime) {
 
 // What the file holds when Import is pressed is ImportFilesTest's; here, the refusal's wiring.
 TEST_F(ImportWindowTest, AFileGoneBeforeImportIsSaidAndNothingWritten) {
-  folder.Write("toggl.csv", "User,Email,Client,Project,Task,Description,Billable,Start date,Start time,End date,"
-                            "End time,Duration,Tags\nAnn,a@x,Acme,Support,,,No,2026-11-03,09:00:00,2026-11-03,10:00:00,01:00:00,\n");
+  folder.Write("toggl.csv", test::kTogglHeader + test::TogglRow("Support", "2026-11-03"));
   frmImport::askPath = [this](QWidget*, bool) { return QString::fromStdString(folder.File("toggl.csv")); };
   frmMain main;
   main.findChild<QAction*>("mnuReportImport")->trigger();

@@ -47,6 +47,14 @@ struct Child {
   }
 };
 
+// Runs the owner's side until the asker has its answer.
+OwnerAnswer AskAndAnswer(FolderOwner& owner, const std::string& folder, std::string_view request,
+                         const std::function<std::string(std::string_view)>& answer) {
+  auto asked = std::async(std::launch::async, [&] { return AskFolderOwner(folder, request, 5000); });
+  while (asked.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) owner.AnswerOne(answer);
+  return asked.get();
+}
+
 TEST(FolderOwner, EverySpellingOfTheFolderHasOneOwnerFreedByAnyEnd) {
   test::TempFolder folder;
   std::filesystem::create_directory(folder.File("data"));
@@ -112,21 +120,11 @@ TEST(FolderOwner, ANameHeldByAnotherUserIsNeverTakenAsTheOwner) {
   EXPECT_EQ(AskFolderOwner(folder.path(), "show", 300).outcome, OwnerAnswer::kNoOwner);
   const std::unique_ptr<FolderOwner> owner = ClaimFolder(folder.path());
   ASSERT_TRUE(owner);
-  auto asked = std::async(std::launch::async, [&] { return AskFolderOwner(folder.path(), "show", 3000); });
-  while (asked.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready)
-    owner->AnswerOne([](std::string_view line) { return "owner heard " + std::string(line); });
-  const OwnerAnswer answer = asked.get();
+  const OwnerAnswer answer =
+      AskAndAnswer(*owner, folder.path(), "show", [](std::string_view line) { return "owner heard " + std::string(line); });
   EXPECT_EQ(answer.outcome, OwnerAnswer::kAnswered);
   EXPECT_EQ(answer.text, "owner heard show");
   stranger.LetGo();
-}
-
-// Runs the owner's side until the asker has its answer.
-OwnerAnswer AskAndAnswer(FolderOwner& owner, const std::string& folder, std::string_view request,
-                         const std::function<std::string(std::string_view)>& answer) {
-  auto asked = std::async(std::launch::async, [&] { return AskFolderOwner(folder, request, 5000); });
-  while (asked.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) owner.AnswerOne(answer);
-  return asked.get();
 }
 
 TEST(FolderOwner, ARequestAndItsAnswerArriveWholeWhateverTheyHold) {

@@ -26,9 +26,6 @@ class PreferencesWindowTest : public test::PlatformTest {
 
 TEST_F(PreferencesWindowTest, RefusesBadNumbersAndSavesText) {
   frmMain window;
-  QStringList items;
-  for (QAction* item : window.optionMenu()->actions()) items << item->text();
-  EXPECT_EQ(items, (QStringList{"Status &Bar", "&Center App", "Clear &Screen", "&Preferences...", "", "E&xit"}));
   settings.values["RemindHours"] = "junk";  // counts as the default
   for (auto key : {Qt::Key_Escape, Qt::Key_Return}) {  // Cancel, then OK
     EXPECT_TRUE(test::WhileShown([&] { window.optionMenu()->actions()[3]->trigger(); }, [&] {

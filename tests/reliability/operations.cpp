@@ -83,10 +83,6 @@ std::vector<Operation> FileOperations(const TempFolder& folder, FakeMainView& fo
                      changed = rewrite("P0,1/5/2026 9:00:00 AM,1/5/2026 9:30:00 AM,corrected, twice");
                    }) && changed;
                  }});
-  ops.push_back({"delete", "projrpt.pro", "", report, afterFirst, reportOnly, [&dialogs, rewrite] {
-                   bool changed = false;
-                   return Guarded(dialogs, [&] { changed = rewrite(std::nullopt); }) && changed;
-                 }});
   ops.push_back({"project list", "project.lst", "Setup/WriteProjectList", "Old\r\nList\r\n\r\n", "Alpha\r\nBeta\r\n\r\n",
                  [&folder, &form] {
                    folder.Write("project.lst", "Old\r\nList\r\n\r\n");

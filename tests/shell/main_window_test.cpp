@@ -139,9 +139,7 @@ TEST_F(MainWindowTest, StartUpTrackingAndClosingByClicks) {
   clock.now.seconds += 60;
   window->close();  // still running, the stretch taken up again: its one record ends at closing
   EXPECT_EQ(folder.Read("projrpt.pro"), "Alpha,12/7/2026 9:01:23 PM,12/7/2026 10:02:23 PM,\r\n");
-  EXPECT_EQ(folder.Read("projrpt.bak"), folder.Read("projrpt.pro"));
-  EXPECT_EQ(log.back(), "end:0");
-  EXPECT_EQ(settings.values["MainLeft"], "3615");
+  EXPECT_EQ(settings.values["MainLeft"], "3615");  // the rest of the shutdown's order: LifecycleTest
   delete window;
 }
 

@@ -1,5 +1,5 @@
-// The shell's routines without windows: the notification icon's presses, minimizing, the About
-// window's System Info, and the help entries.
+// The shell's routines without windows: the notification icon's presses, the About window's System
+// Info, and the help entries. (Minimizing: ShellWindowTest.)
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -51,17 +51,6 @@ TEST_F(ShellTest, TheIconsPressesOpenTheMenuOrRestoreTheWindowFollowingTheErrorP
   const std::string box = "box:Design-Time Error [5] [frmMain/picIcon]";
   EXPECT_EQ(log, (test::EventLog{"pointer", "beep", box, "show", "status:Tallywright", "front",
                                  "pointer", "beep", box}));
-}
-
-TEST_F(ShellTest, MinimizingHidesTheWindowOnlyWhereTheNotificationAreaCanBringItBack) {
-  MainFormResize(window);  // resized, not minimized
-  window.minimized = true;
-  shell.notificationArea = false;
-  MainFormResize(window);
-  EXPECT_TRUE(log.empty());
-  shell.notificationArea = true;
-  MainFormResize(window);
-  EXPECT_EQ(log, (test::EventLog{"hide"}));
 }
 
 TEST_F(ShellTest, SystemInfoStartsTheFirstProgramOfTheListFoundOrTellsTheUser) {

@@ -62,8 +62,6 @@ TEST_F(SummaryWindowTest, ShowsThisWeekBesideAWorkingMainWindowAndStepsThroughPe
   ASSERT_NE(s, nullptr);
   EXPECT_TRUE(s->isVisible());
   EXPECT_FALSE(s->isModal());
-  EXPECT_EQ(s->summary().period, (Period{D(2026, 12, 6), D(2026, 12, 12)}));
-  EXPECT_EQ(s->summary().totalSeconds, 5400);
   EXPECT_NE(test::Child<QLabel>(*s, "lblTotal")->text().toStdString().find(
                 "Sunday 12/6/2026 to Saturday 12/12/2026:  01:30:00 (1.50 hours) in 1 stretch.  1 line"),
             std::string::npos);
@@ -78,7 +76,6 @@ TEST_F(SummaryWindowTest, ShowsThisWeekBesideAWorkingMainWindowAndStepsThroughPe
   test::Click(*s, "cmdPrevious");
   EXPECT_EQ(s->summary().period, (Period{D(2026, 11, 29), D(2026, 12, 5)}));
   EXPECT_EQ(test::Child<QComboBox>(*s, "cboPeriod")->currentText(), "Last Week");
-  EXPECT_EQ(s->summary().projects.at(0).project, "Beta");
   Choose(*s, "cboPeriod", 3);  // This Month, then the next one
   EXPECT_EQ(s->summary().totalSeconds, 5400 + 1200 + 420);
   Choose(*s, "cboRounding", 5);  // 15 minutes: 7 minutes round to none, 20 to 15

@@ -4,11 +4,6 @@
 
 namespace tw::test {
 
-std::optional<std::int64_t> FakeIdleSource::IdleSeconds() {
-  ++polls;
-  return idleSeconds;
-}
-
 Watching FakeIdleSource::Watch(bool input, Notice notice) {
   watching = input;
   back = std::move(notice);

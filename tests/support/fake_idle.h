@@ -12,7 +12,7 @@ namespace tw::test {
 class FakeIdleSource : public IdleSource {
  public:
   std::string Name() const override { return name; }
-  std::optional<std::int64_t> IdleSeconds() override;
+  std::optional<std::int64_t> IdleSeconds() override { return idleSeconds; }
   bool Locked() override { return locked; }
   Watching Watch(bool input, Notice back) override;
   void StopWatching() override { watching.reset(), back = nullptr; }
@@ -21,8 +21,6 @@ class FakeIdleSource : public IdleSource {
   // Nothing: the source cannot tell right now.
   std::optional<std::int64_t> idleSeconds = 0;
   bool locked = false;
-  // How often IdleSeconds was asked.
-  int polls = 0;
   // What the source can tell of as it happens (nothing: it is asked), and the watch the caller
   // set: whether it asked for input; nothing while not watched.
   Watching tells;

@@ -144,11 +144,6 @@ DateFormat GermanFormat() {
   data.longTime = "HH:mm:ss t";
   data.shortTime = "HH:mm";
   data.dayNames = {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
-  data.shortDayNames = {"So.", "Mo.", "Di.", "Mi.", "Do.", "Fr.", "Sa."};
-  data.monthNames = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
-                     "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
-  data.shortMonthNames = {"Jan.", "Feb.", "März", "Apr.", "Mai", "Juni",
-                          "Juli", "Aug.", "Sept.", "Okt.", "Nov.", "Dez."};
   return DateFormat(data);
 }
 

@@ -92,7 +92,7 @@ class FakeSystem : public System {
   explicit FakeSystem(EventLog& log) : log_(log) {}
   std::string ExeName() const override { return exeName; }
   std::string ProgramFolder() const override { return folder; }
-  double TwipsPerPixel() const override { return twipsPerPixel; }
+  double TwipsPerPixel() const override { return screenTwipsPerPixel; }
   double ScreenWidthTwips() const override { return screenWidth; }
   double ScreenHeightTwips() const override { return screenHeight; }
   SysInfoFacts SysInfo() const override;
@@ -103,7 +103,6 @@ class FakeSystem : public System {
 
   std::string exeName = "tests";
   std::string folder;
-  double twipsPerPixel = screenTwipsPerPixel;
   double screenWidth = 19200, screenHeight = 14400;
   SysInfoFacts facts{0, 167, 6.1f, 1};
   bool sysInfoFails = false;
@@ -197,7 +196,7 @@ class BerlinTime : public ZoneRules {
 
 // A United States format as the program writes it: 12/7/2026 9:01:23 PM.
 DateFormat UsFormat();
-// A day-month-year, 24-hour format: 07.12.2026 21:01:23.
+// A day-month-year, 24-hour format with German weekdays: 07.12.2026 21:01:23 (no form of it names months).
 DateFormat GermanFormat();
 
 // Installs the fakes into platform() for the length of a test and restores the old set after.

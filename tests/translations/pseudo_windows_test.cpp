@@ -16,6 +16,7 @@
 #include "desktop/qt_help_viewer.h"
 #include "desktop/qt_translations.h"
 #include "import/frm_import.h"
+#include "tests/import/import_support.h"
 #include "preferences/frm_preferences.h"
 #include "projects/frm_project_settings.h"
 #include "projects/frm_project_list.h"
@@ -103,11 +104,6 @@ TEST_F(PseudoWindowsTest, NoTextIsCutOffInAnyWindow) {
   EXPECT_EQ(Problems(*splash), std::vector<std::string>{}) << "splash";
   splash->Unload();
 
-  Item(main, "mnuHelpAbout")->trigger();
-  ASSERT_NE(frmAbout::Loaded(), nullptr);
-  EXPECT_EQ(Problems(*frmAbout::Loaded()), std::vector<std::string>{}) << "About";
-  frmAbout::Loaded()->Unload();
-
   EXPECT_TRUE(test::WhileShown([&] { Item(main, "mnuReportViewReport")->trigger(); }, [&] {
     ASSERT_NE(frmReport::Loaded(), nullptr);
     frmReport& report = *frmReport::Loaded();
@@ -127,26 +123,21 @@ TEST_F(PseudoWindowsTest, NoTextIsCutOffInAnyWindow) {
     test::Click(*frmProjectList::Loaded(), "cmdCancel");
   }));
 
-  Item(main, "mnuReportSummary")->trigger();
-  ASSERT_NE(frmSummary::Loaded(), nullptr);
-  EXPECT_EQ(Problems(*frmSummary::Loaded()), std::vector<std::string>{}) << "Summary";
-  frmSummary::Loaded()->close();
-
-  // The Import window shows once a file is chosen, with its preview.
-  folder.Write("toggl.csv", "User,Email,Client,Project,Task,Description,Billable,Start date,Start time,End date,"
-                            "End time,Duration,Tags\nAnn,a@x,Acme,Website,,,No,2026-10-26,09:00:00,2026-10-26,"
-                            "10:00:00,01:00:00,\n");
+  // The windows beside the main window (Import once a file is chosen, with its preview).
+  folder.Write("toggl.csv", test::kTogglHeader + test::TogglRow("Website", "2026-10-26"));
   frmImport::askPath = [this](QWidget*, bool) { return QString::fromStdString(folder.File("toggl.csv")); };
-  Item(main, "mnuReportImport")->trigger();
+  const std::pair<const char*, QWidget* (*)()> beside[] = {
+      {"mnuHelpAbout", []() -> QWidget* { return frmAbout::Loaded(); }},
+      {"mnuReportSummary", []() -> QWidget* { return frmSummary::Loaded(); }},
+      {"mnuReportImport", []() -> QWidget* { return frmImport::Loaded(); }},
+      {"mnuReportTimeline", []() -> QWidget* { return frmTimeline::Loaded(); }}};
+  for (const auto& [item, loaded] : beside) {
+    Item(main, item)->trigger();
+    ASSERT_NE(loaded(), nullptr) << item;
+    EXPECT_EQ(Problems(*loaded()), std::vector<std::string>{}) << item;
+    loaded()->close();
+  }
   frmImport::askPath = nullptr;
-  ASSERT_NE(frmImport::Loaded(), nullptr);
-  EXPECT_EQ(Problems(*frmImport::Loaded()), std::vector<std::string>{}) << "Import";
-  frmImport::Loaded()->close();
-
-  Item(main, "mnuReportTimeline")->trigger();
-  ASSERT_NE(frmTimeline::Loaded(), nullptr);
-  EXPECT_EQ(Problems(*frmTimeline::Loaded()), std::vector<std::string>{}) << "timeline";
-  frmTimeline::Loaded()->close();
 
   EXPECT_TRUE(test::WhileShown([&] { Item(main, "mnuReportRates")->trigger(); }, [&] {
     ASSERT_NE(frmProjectSettings::Loaded(), nullptr);

@@ -145,7 +145,6 @@ TEST(TranslationsTest, LogicTextsAreTranslatedThroughTheHook) {
   // The setting names de_DE; the program has German for every German-speaking place.
   EXPECT_EQ(InstallTranslations("de_DE", TW_QM_DIR "/.."), QString("de"));
   EXPECT_EQ(TrN("Report", "%n hours", "%n hour", 1), "1 Stunde");
-  EXPECT_EQ(TrN("Report", "%n hours", "%n hour", 5), "5 Stunden");
   EXPECT_NE(Tr("Report", "Total Time:"), "Total Time:");
   EXPECT_EQ(Tr("Report", "a text nobody translated"), "a text nobody translated");
   SetTranslateHook(nullptr);

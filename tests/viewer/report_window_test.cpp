@@ -1,6 +1,8 @@
 // The report window and the entry editor as a user meets them, driven as real widgets.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
@@ -16,6 +18,7 @@
 #include "tests/support/layout.h"
 #include "tests/support/ui.h"
 #include "viewer/frm_report.h"
+#include "viewer/entry.h"
 #include "viewer/frm_report_edit.h"
 
 namespace tw {
@@ -132,6 +135,7 @@ TEST_F(ReportWindowTest, DoubleClickOpensARowsEntryWhoseSaveAndDeleteChangeItsLi
       EXPECT_EQ(frmReportEdit::Loaded(), nullptr);
     }));
     EXPECT_EQ(Rows(w)[1], "Alpha|12/7/2026 9:00:00 AM|12/7/2026 10:30:00 AM|01:30:00|first second");
+    EXPECT_EQ(main.tracker().StatusText(), "Saving Changes...");  // "Ready" once the window closes
     EXPECT_TRUE(DoubleClickRow(w, 0, [&](frmReportEdit& e) {
       test::Retype(e, "txtProject", "Kept");
       test::Click(e, "cmdSave");
@@ -188,6 +192,46 @@ TEST_F(ReportWindowTest, TheEditorRefusesWhatWouldBreakTheFileAndKeepsWhatWasTyp
   EXPECT_EQ(dialogs.shown[2].prompt,
             "The Project End Time is not a date and time. Please type it like 12/7/2026 9:01:23 PM.");
   EXPECT_EQ(folder.Read("projrpt.pro"), before);
+}
+
+// Without a report no window comes and what follows runs at once; one that cannot be read is said;
+// one gone while it is shown closes the window.
+TEST_F(ReportWindowTest, NoReportNoWindowAndAnUnreadableOneIsSaid) {
+  Show([&](frmReport& w) {
+    ::unlink(folder.File("projrpt.pro").c_str());
+    test::Click(w, "cmdNextDay");
+    EXPECT_EQ(frmReport::Loaded(), nullptr);
+  });
+  bool after = false;
+  Setup::ShowReport(main, ReportWindows(), clock.now, [&] { after = true; });
+  EXPECT_TRUE(after);
+  EXPECT_EQ(frmReport::Loaded(), nullptr);
+  EXPECT_TRUE(dialogs.shown.empty());
+  folder.Write("projrpt.pro", kAlpha + "\r\n");
+  files.SetHook([](FileStep step, const std::string&) { return step == FileStep::Read ? EIO : 0; });
+  Setup::ShowReport(main, ReportWindows(), clock.now);
+  EXPECT_EQ(log, (test::EventLog{"pointer", "beep", "box:Design-Time Error [57] [Setup/ShowReport]"}));
+}
+
+// An entry another program changed since it was read, or a write that fails, leaves the report as it is.
+TEST_F(ReportWindowTest, AnEntryChangedMeanwhileOrAFailedWriteLeavesTheReport) {
+  const std::string changed = kAlpha + " and more\r\n";
+  Show([&](frmReport& w) {
+    EXPECT_TRUE(DoubleClickRow(w, 0, [&](frmReportEdit& e) {
+      folder.Write("projrpt.pro", changed);
+      test::Click(e, "cmdSave");
+    }));
+    EXPECT_EQ(dialogs.shown.at(0).prompt, kStaleEntryMessage);
+    EXPECT_TRUE(DoubleClickRow(w, 0, [&](frmReportEdit& e) {
+      FailStep(FileStep::Rename, 1, ENOSPC);
+      test::Click(e, "cmdDelete");
+    }));
+    EXPECT_EQ(dialogs.shown.back().title, "Design-Time Error [61] [Setup/UpdateReport]");
+  });
+  EXPECT_EQ(folder.Read("projrpt.pro"), changed);
+  EXPECT_FALSE(folder.Exists("report.tmp"));
+  Setup::UpdateReport(EntryAction::Delete, 1, clock.now, ReportWindows());  // no report window: no entry
+  EXPECT_EQ(folder.Read("projrpt.pro"), changed);
 }
 
 TEST_F(ReportWindowTest, TheReportMenuShowsTheReportAndRestoresIt) {
