@@ -2,10 +2,11 @@
 // tracks for years (and a scripted use of millions of lines), each figure printed beside a plain
 // reference measured in the same run on the same file.
 //
-//   tallywright-bench [--quick] [--control | --import] [--folder DIR]
+//   tallywright-bench [--quick] [--control | --import | --timeline] [--folder DIR]
 //
 // --quick stops at 100,000 records; --control measures tallywright-ctl against the running program
-// only (under a session bus: dbus-run-session); --import only the import of a Timewarrior folder.
+// only (under a session bus: dbus-run-session); --import only the import of a Timewarrior folder;
+// --timeline only the Timeline window's rows.
 // The table goes to standard output, one figure a row.
 #include <fcntl.h>
 #include <malloc.h>
@@ -14,6 +15,8 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTimer>
@@ -22,6 +25,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -51,6 +55,7 @@
 #include "summaries/summary.h"
 #include "viewer/frm_report.h"
 #include "summaries/frm_summary.h"
+#include "timeline/frm_timeline.h"
 #include "import/import_command.h"
 
 namespace {
@@ -241,19 +246,135 @@ void ImportRows(const tw::Files& files, const tw::DateFormat& us, const std::str
   fs::remove_all(into);
 }
 
+
+// The Timeline window on the week of the busiest day of the largest report: the store's read of
+// its days (the day before it too) against the day report of that day, by turns; the window made,
+// filled and drawn; a drag's repaint of the whole view; and the memory the window took above what
+// the program held before it.
+void TimelineRows(const tw::Files& files, const std::string& report, const tw::DateTime& day, tw::MainView& form,
+                  const std::string& records) {
+  const tw::DateFormat& us = *tw::platform().dateFormat;
+  const tw::Period week = tw::PeriodOf(tw::PeriodKind::Week, day.day, 0);  // from Sunday, as in the United States
+  std::size_t stretches = 0, rows = 0;
+  const auto [dayReport, weekRead] = FastestPair(
+      21, [&] { rows = tw::ReadDayReport(files, report, day, us).rows.size(); },
+      [&] { stretches = tw::RecordStore::OfProgram().Stretches(tw::StoredPeriodOf(week)).size(); });
+  Row("timeline's week read, " + records + ", " + std::to_string(stretches) + " stretches", weekRead, "s",
+      "day report of one of its days", dayReport, "<= 1.5x");
+  // The same by the processor time of the reading thread, which the load of the machine leaves be.
+  const auto cpu = [] {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + t.tv_nsec / 1e9;
+  };
+  double dayCpu = 1e9, weekCpu = 1e9;
+  for (int i = 0; i < 21; ++i) {
+    double begin = cpu();
+    tw::ReadDayReport(files, report, day, us);
+    dayCpu = std::min(dayCpu, cpu() - begin);
+    begin = cpu();
+    tw::RecordStore::OfProgram().Stretches(tw::StoredPeriodOf(week));
+    weekCpu = std::min(weekCpu, cpu() - begin);
+  }
+  Row("the same, processor time", weekCpu, "s", "day report, processor time", dayCpu, "");
+
+  // Opened again and again, each the fastest of turns with the day report, as the row above.
+  tw::frmTimeline* timeline = nullptr;
+  const auto open = [&] {
+    if (timeline) timeline->close();
+    QApplication::processEvents();
+    const auto c = [] { timespec t{}; clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t); return (t.tv_sec + t.tv_nsec / 1e9) * 1000; };
+    const double t0 = c();
+    timeline = new tw::frmTimeline(form, nullptr);
+    const double a = c() - t0;
+    timeline->ShowDays(day.day, true);
+    const double b = c() - t0;
+    timeline->show();
+    QApplication::processEvents();
+    const double d = c() - t0;
+    timeline->grab();
+    std::fprintf(stderr, "cpu make %.1f days %.1f events %.1f grab %.1f\n", a, b, d, c() - t0);
+  };
+  // The report window for one of its days, made, filled, shown and drawn the same way.
+  const auto openReport = [&] {
+    Setup::DisplayDate = day;
+    QTimer::singleShot(0, [] {
+      if (tw::frmReport* window = tw::frmReport::Loaded()) {
+        window->grab();
+        window->close();
+      }
+    });
+    Setup::ShowReport(form, tw::ReportWindows(), Setup::DisplayDate);
+  };
+  const auto [reportShown, opened] = FastestPair(11, openReport, open);
+  Row("Timeline window for the week shown, " + std::to_string(rows) + " rows a day", opened, "s",
+      "report window for one of its days", reportShown, "");
+
+  // A block of the busiest day pressed in its middle and dragged down three pixels at a time, the
+  // whole view drawn after each step; Escape leaves the report as it was.
+  tw::TimelineView* view = timeline->view();
+  view->ScrollTo(tw::MomentOf(tw::DateTime{day.day, 11 * 3600}));
+  int item = -1;
+  for (std::size_t i = 0; i < view->items().size() && item < 0; ++i)
+    if (view->items()[i].kind == tw::TimelineItem::Stretch && view->items()[i].day == day.day &&
+        view->items()[i].from >= tw::MomentOf(tw::DateTime{day.day, 11 * 3600}))
+      item = static_cast<int>(i);
+  double worst = 0, sum = 0, worstProcessor = 0, sumProcessor = 0;
+  int drawn = 0;
+  if (item >= 0) {
+    view->Select(item);
+    QPoint at = view->ItemRect(item).center();
+    const auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
+      QMouseEvent event(type, at, view->viewport()->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+      QApplication::sendEvent(view->viewport(), &event);
+    };
+    send(QEvent::MouseButtonPress, Qt::LeftButton);
+    for (int step = 0; step < 40; ++step) {
+      at += QPoint(0, 3);
+      send(QEvent::MouseMove, Qt::LeftButton);
+      view->viewport()->repaint();
+      worst = std::max(worst, view->LastPaintSeconds());
+      sum += view->LastPaintSeconds();
+      worstProcessor = std::max(worstProcessor, view->LastPaintProcessorSeconds());
+      sumProcessor += view->LastPaintProcessorSeconds();
+      ++drawn;
+    }
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(view, &escape);
+    send(QEvent::MouseButtonRelease, Qt::NoButton);
+  }
+  Row("a drag's repaint of the week, slowest of " + std::to_string(drawn), worst, "s", "", 0, "< 0.016 s");
+  Row("a drag's repaint of the week, mean", drawn ? sum / drawn : 0, "s", "", 0, "");
+  Row("the same, processor time, slowest", worstProcessor, "s", "", 0, "< 0.016 s");
+  Row("the same, processor time, mean", drawn ? sumProcessor / drawn : 0, "s", "", 0, "");
+  timeline->close();
+  QApplication::processEvents();
+
+  ResetPeak();
+  const long before = StatusKiB("VmRSS:");
+  timeline = nullptr;
+  open();
+  const long peak = StatusKiB("VmHWM:");
+  timeline->close();
+  QApplication::processEvents();
+  Row("Timeline window peak memory, a week, " + records, (peak - before) / 1024.0, "MiB", "resident before it, MiB",
+      before / 1024.0, "<= 8 MiB");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool quick = false, controlOnly = false, importOnly = false;
+  bool quick = false, controlOnly = false, importOnly = false, timelineOnly = false;
   std::string folder = (fs::temp_directory_path() / "tallywright-bench").string();
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--quick") quick = true;
     else if (a == "--control") controlOnly = true;
     else if (a == "--import") importOnly = true;
+    else if (a == "--timeline") timelineOnly = true;
     else if (a == "--folder" && i + 1 < argc) folder = argv[++i];
     else {
-      std::fprintf(stderr, "usage: tallywright-bench [--quick] [--control | --import] [--folder DIR]\n");
+      std::fprintf(stderr, "usage: tallywright-bench [--quick] [--control | --import | --timeline] [--folder DIR]\n");
       return 2;
     }
   }
@@ -285,6 +406,14 @@ int main(int argc, char** argv) {
   }
   std::vector<std::size_t> sizes = {10000, 100000};
   if (!quick) sizes.push_back(1000000);
+  if (timelineOnly) {
+    const auto generated = tw::bench::GenerateReport(report, sizes.back(), us);
+    Run("cat " + report);
+    tw::frmMain form;
+    TimelineRows(files, report, generated.busiestDay, form, std::to_string(sizes.back()) + " records");
+    fs::remove(report);
+    return 0;
+  }
   if (controlOnly) {
     tw::bench::GenerateReport(report, sizes.back(), us);
     ControlRows(folder, report, std::to_string(sizes.back()) + " records");
@@ -306,6 +435,17 @@ int main(int argc, char** argv) {
       Row("day report, " + std::to_string(records) + " records" + (isUs ? "" : " (d/m/y 24h)") + ", " +
               std::to_string(rows) + " rows",
           scan, "s", "grep -c of the day's date", grep, records == 1000000 ? "<= 1.5x" : "");
+      if (!isUs) {
+        // The timeline's week (and the day before it) of the day-month-year report, read by the
+        // store in the report's own form, by turns with the day report.
+        const tw::Period week = tw::StoredPeriodOf(tw::PeriodOf(tw::PeriodKind::Week, day.day, 1));
+        const tw::RecordStore store(files, tw::SingleReport(report, *format));
+        std::size_t stretches = 0;
+        const auto [dayRead, weekRead] = FastestPair(
+            21, [&] { tw::ReadDayReport(files, report, day, *format); }, [&] { stretches = store.Stretches(week).size(); });
+        Row("timeline's week read (d/m/y 24h), " + std::to_string(stretches) + " stretches", weekRead, "s",
+            "day report of one of its days", dayRead, "<= 1.5x");
+      }
       if (isUs) big = generated;
     }
   }
@@ -498,6 +638,9 @@ int main(int argc, char** argv) {
     Row("Summary window peak memory, " + std::to_string(sizes.back()) + " records", (peak - before) / 1024.0,
         "MiB", "resident before it, MiB", before / 1024.0, "< 16 MiB");
   }
+
+  fs::copy_file(bigCopy, report, fs::copy_options::overwrite_existing);
+  TimelineRows(files, report, big.busiestDay, form, std::to_string(sizes.back()) + " records");
 
   ControlRows(folder, bigCopy, std::to_string(sizes.back()) + " records");
 

@@ -81,6 +81,7 @@ DayReport ReadDayReport(const Files& files, const std::string& path, const DateT
 DayReport ScanDayReport(Files::Reader& reader, const DateTime& day, const DateFormat& format,
                         const std::vector<DayPattern>& patterns, const AmendmentSink& amendments);
 
+
 // The total as the window shows it.
 inline std::string TotalText(const DayReport& report, const DateFormat& format) {
   return format.FormatDuration(report.totalSeconds);

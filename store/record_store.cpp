@@ -235,27 +235,66 @@ void GatherPeriod(const Files& files, const FolderReports& folder, const Period&
   into.wholePeriod = period;
 }
 
-// A period read by its days' patterns: short ones, where every report's form has them.
-bool ByPatterns(const FolderReports& folder, const Period& period) {
-  if (period.Days() != 1) return false;
-  bool everyLine = false;
-  PatternsOf(folder, period.first, everyLine);
-  return !everyLine;
+// Reads the records of a few days whole, by all their patterns at once, and the amendments whose
+// lines name one of them; false, with nothing read, where the patterns are too many for one look.
+bool GatherDays(const Files& files, const FolderReports& folder, const Period& period,
+                const std::vector<DayPattern>& patterns, Gathered& into) {
+  LocalInstants instants;
+  for (std::size_t i = 0; i < folder.reports.size(); ++i) {
+    const ReportSource& r = folder.reports[i];
+    bool looked = true;
+    const bool missing = FileMissing([&] {
+      Files::Reader reader = folder.Open(files, r);
+      looked = ScanDays(
+          reader, period, *r.format, patterns, instants,
+          [&](const ScannedRecord& s) { into.rows.push_back({i, s.offset, std::string(s.text), s.start, s.end, s.seconds}); },
+          folder.shared ? AmendmentSink([&](std::string_view line, std::uint64_t offset) {
+            if (auto a = ParseAmendment(line)) into.amendments.push_back({std::move(*a), r.device, offset});
+          })
+                        : AmendmentSink{});
+    });
+    if (!looked) return false;
+    into.anyReport |= !missing;
+  }
+  for (std::int64_t day = period.first; day <= period.last; ++day) into.wholeDays.insert(day);
+  return true;
+}
+
+// The patterns of every day of a short period, where every report's form has them.
+constexpr std::int64_t kMostDaysByPatterns = 16;
+std::optional<std::vector<DayPattern>> PeriodPatterns(const FolderReports& folder, const Period& period) {
+  if (period.Days() < 1 || period.Days() > kMostDaysByPatterns) return std::nullopt;
+  std::vector<DayPattern> all;
+  for (std::int64_t day = period.first; day <= period.last; ++day) {
+    bool everyLine = false;
+    for (DayPattern& p : PatternsOf(folder, day, everyLine))
+      if (std::none_of(all.begin(), all.end(), [&](const DayPattern& q) { return q.text == p.text; })) all.push_back(std::move(p));
+    if (everyLine) return std::nullopt;
+  }
+  return all;
 }
 
 Gathered Gather(const Files& files, const FolderReports& folder, const Period& period) {
   if (folder.reports.empty()) throw RunError(kErrFileNotFound, "There is no report in the shared folder");
   Gathered gathered;
-  if (ByPatterns(folder, period)) {
+  const auto patterns = PeriodPatterns(folder, period);
+  bool read = false;
+  if (patterns && period.Days() == 1) {
     GatherDay(files, folder, period.first, gathered);
-    // A record of another day amended onto this one: every amendment of it names its own day, so a
-    // look at that day finds them all, and the record itself.
+    read = true;
+  } else if (patterns) {
+    read = GatherDays(files, folder, period, *patterns, gathered);
+    if (!read) gathered = Gathered{};
+  }
+  if (read) {
+    // A record of another day amended onto one of these: every amendment of it names its own day,
+    // so a look at that day finds them all, and the record itself.
     std::set<std::int64_t> others;
     for (const FoundAmendment& f : gathered.amendments) {
       const auto source = SourceNamed(folder, f.amendment.file);
       const auto fields = SplitRecord(f.amendment.record);
       if (!source || !fields) continue;
-      if (const auto start = folder.reports[*source].format->Parse(fields->start); start && start->day != period.first)
+      if (const auto start = folder.reports[*source].format->Parse(fields->start); start && !period.Holds(start->day))
         others.insert(start->day);
     }
     for (std::int64_t day : others) GatherDay(files, folder, day, gathered);

@@ -8,6 +8,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <ctime>
+#include <cstdio>
 #include <QLocale>
 #include <QPushButton>
 #include <QTimer>
@@ -228,8 +230,12 @@ void frmTimeline::Refresh(std::optional<std::int64_t> select) {
   } catch (const RunError& e) {
     problem_ = "The report could not be read: " + e.description();
   }
+  const auto c = [] { timespec t{}; clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t); return (t.tv_sec + t.tv_nsec / 1e9) * 1000; };
+  const double t0 = c();
   Redraw(select);
+  const double t1 = c();
   WatchReport();
+  std::fprintf(stderr, "  redraw %.1f watch %.1f\n", t1 - t0, c() - t1);
 }
 
 void frmTimeline::Redraw(std::optional<std::int64_t> select) {

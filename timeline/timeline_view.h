@@ -37,8 +37,9 @@ class TimelineView : public QAbstractScrollArea {
   QRect ItemRect(int index) const;
   // Scrolls so that the moment stands in view.
   void ScrollTo(std::int64_t moment);
-  // The time the last paint of the viewport took, in seconds.
+  // The time the last paint of the viewport took, in seconds, and the processor time of it.
   double LastPaintSeconds() const { return lastPaint_; }
+  double LastPaintProcessorSeconds() const { return lastPaintProcessor_; }
 
   // What the window does with a finished change; each may show the timeline anew.
   std::function<void(const Block&, const DateTime& start, const DateTime& end)> onMove;
@@ -134,7 +135,7 @@ class TimelineView : public QAbstractScrollArea {
   QPoint lastPointer_;
   Qt::KeyboardModifiers lastModifiers_;
   QWidget* header_ = nullptr;
-  double lastPaint_ = 0;
+  double lastPaint_ = 0, lastPaintProcessor_ = 0;
 };
 
 }  // namespace tw

@@ -140,5 +140,45 @@ TEST_F(SharedFolderTest, EachReportInItsOwnForm) {
                                       "laptop|" + germanRecord(6, "a day later") + "|desk"}));
 }
 
+// A run of days read at once by their patterns shows what its days read one by one show: every
+// machine's records, the edits that move a record to another day (into the run or out of it) and
+// the deletions applied.
+TEST_F(SharedFolderTest, AFewDaysReadAtOnceAreTheirDaysOneByOne) {
+  std::mt19937 random(9);
+  struct Made {
+    std::string device, line;
+    std::uint64_t at;
+  };
+  std::vector<Made> made;
+  for (int i = 0; i < 300; ++i) {
+    const char* device = i % 3 == 0 ? "laptop" : "desk";
+    const std::string line = Record(1 + static_cast<int>(random() % 28), static_cast<int>(random() % 22), "P" + std::to_string(i % 7),
+                                    "c" + std::to_string(i));
+    made.push_back({device, line, AppendLine(folder.path(), device, line)});
+  }
+  for (std::size_t i = 0; i < made.size(); i += 4) {
+    const Made& m = made[i];
+    const std::optional<std::string> replacement =
+        i % 8 == 0 ? std::nullopt : std::optional(Record(1 + static_cast<int>(random() % 28), 9, "Moved", m.line));
+    test::Amend(folder.path(), i % 12 == 0 ? "laptop" : "desk", m.device, m.at, m.line, replacement,
+                "2026-12-29T10:00:0" + std::to_string(i % 10) + "Z");
+  }
+  const RecordStore store(files, test::Reports(folder.path(), format));
+  const auto shown = [](const std::vector<StoredStretch>& stretches) {
+    std::vector<std::string> out;
+    for (const StoredStretch& s : stretches) out.push_back(s.id.file + "|" + s.id.text + "|" + s.shown + "|" + s.amendedOn);
+    std::sort(out.begin(), out.end());
+    return out;
+  };
+  for (int first = 1; first <= 26; first += 5)
+    for (int days : {2, 3, 7, 8}) {
+      const std::int64_t from = Day(first).day;
+      std::vector<StoredStretch> oneByOne;
+      for (std::int64_t d = from; d < from + days; ++d)
+        for (StoredStretch& s : store.Stretches(Period{d, d})) oneByOne.push_back(std::move(s));
+      EXPECT_EQ(shown(store.Stretches(Period{from, from + days - 1})), shown(oneByOne)) << first << " " << days;
+    }
+}
+
 }  // namespace
 }  // namespace tw

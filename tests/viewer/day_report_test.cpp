@@ -1,9 +1,14 @@
 // The day's rows and total, read from the report file.
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "dates/local_instants.h"
+#include "report/amendment.h"
 #include "report/report_form.h"
 #include "tests/support/fakes.h"
 #include "store/day_report.h"
+#include "store/period_scan.h"
 
 namespace tw {
 namespace {
@@ -129,6 +134,118 @@ TEST_F(DayReportTest, TheFastScanListsExactlyWhatReadingEveryLineLists) {
     }
   }
   EXPECT_EQ(ReadDayReport(files, path, DateTime{DayFromCivil({2026, 1, 5}), 0}, formats[0]).rows.size(), 9u);
+}
+
+// The anchors that several days' patterns share find exactly where one of the patterns stands:
+// texts of digits, separators and blanks, every place of them, for the patterns of runs of days of
+// each form.
+TEST(DayAnchorsTest, FindExactlyWherePatternsStand) {
+  LocaleData ymd;
+  ymd.shortDate = "yyyy/MM/dd";
+  const DateFormat formats[] = {test::UsFormat(), test::GermanFormat(), DateFormat(ymd)};
+  std::mt19937 random(5);
+  const std::string alphabet = "0123456789012345678901234567890123456789/.:- ,\r";
+  for (const DateFormat& f : formats)
+    for (std::int64_t first : {DayFromCivil({2026, 5, 28}), DayFromCivil({2026, 6, 1}), DayFromCivil({2026, 6, 8}),
+                               DayFromCivil({2026, 9, 25}), DayFromCivil({2026, 12, 27})})
+      for (int days : {1, 2, 5, 8, 16}) {
+        std::vector<DayPattern> patterns;
+        for (std::int64_t d = first; d < first + days; ++d)
+          for (DayPattern& p : DayPatterns(f, CivilFromDay(d))) patterns.push_back(p);
+        const std::vector<PatternAnchor> anchors = AnchorsOf(patterns);
+        // A week and the day before it always have anchors; a longer run may need too many.
+        if (days <= 8) {
+          ASSERT_FALSE(anchors.empty()) << days << " days from " << first;
+        }
+        if (anchors.empty()) continue;
+        EXPECT_LE(anchors.size(), kMostAnchors);
+        std::string text(4000, ' ');
+        for (char& c : text) c = alphabet[random() % alphabet.size()];
+        // And the patterns themselves, with what may stand around them.
+        for (const DayPattern& p : patterns) {
+          std::string t = p.text;
+          t[p.gap] = "/.-"[random() % 3];
+          text += " " + t + "/" + (random() % 2 ? "0" : "7") + t + (random() % 2 ? "4" : ",");
+        }
+        const char* begin = text.data();
+        const char* end = begin + text.size();
+        for (const char* at = begin; at < end; ++at) {
+          bool stands = false, found = false;
+          for (const DayPattern& p : patterns) stands = stands || p.At(begin, at, end);
+          for (const PatternAnchor& a : anchors) found = found || a.Finds(patterns, begin, at, end);
+          ASSERT_EQ(found, stands) << "at " << (at - begin) << " of " << text.substr(at - begin, 8) << ", " << days
+                                   << " days from " << first;
+        }
+      }
+}
+
+// A few days read by their patterns give exactly the records reading every line gives, in the same
+// order, for periods of one to sixteen days at any place of the year, in the forms with patterns.
+TEST_F(DayReportTest, AFewDaysByTheirPatternsAreWhatReadingEveryLineGives) {
+  LocaleData ymd;
+  ymd.shortDate = "yyyy/MM/dd";
+  ymd.longTime = "H:mm:ss";
+  const DateFormat formats[] = {test::UsFormat(), test::GermanFormat(), DateFormat(ymd)};
+  std::mt19937 random(11);
+  const std::string path = folder.File("projrpt.pro");
+  for (const DateFormat& f : formats) {
+    // Records of 2025 and 2026, every kind of start among them; dates and times in projects and
+    // comments, amendments, lines of other shapes, CR alone as a line end.
+    std::string file;
+    const std::int64_t from = DayFromCivil({2025, 11, 20});
+    const char* odd[] = {"6/15/2026 9:00 AM", "2026-06-15 9:00", "06/15/26", "15.06.2026", "15.6.26 09:00",
+                         "2026/6/15", "6/015/2026", "16/6/2026", "9:16:15", "6/15", "2026-6-15T9:00"};
+    for (int i = 0; i < 3000; ++i) {
+      const DateTime start{from + static_cast<std::int64_t>(random() % 400), static_cast<std::int32_t>(random() % 86400)};
+      const DateTime end{start.day + (random() % 5 == 0 ? 1 : 0), static_cast<std::int32_t>(random() % 86400)};
+      switch (random() % 8) {
+        case 0:
+          file += "P" + std::to_string(i) + "," + odd[random() % std::size(odd)] + "," + f.FormatGeneral(end) + ",odd\r\n";
+          break;
+        case 1:
+          file += "Release " + f.FormatDate(start) + "," + f.FormatGeneral(start) + ",x,due " + f.FormatGeneral(end) + "\r";
+          break;
+        case 2:
+          file += AmendmentLine({"2026-01-01T00:00:00Z", "projrpt.pro", 0, "A," + f.FormatGeneral(start) + ",b,", std::nullopt}) + "\r\n";
+          break;
+        default:
+          file += "Q," + f.FormatGeneral(start) + "," + f.FormatGeneral(end) + ",c" + std::to_string(i) + "\r\n";
+      }
+    }
+    folder.Write("projrpt.pro", file);
+    for (int run = 0; run < 40; ++run) {
+      const std::int64_t first = from + static_cast<std::int64_t>(random() % 400);
+      const Period period{first, first + static_cast<std::int64_t>(random() % 16)};
+      std::vector<DayPattern> patterns;
+      for (std::int64_t d = period.first; d <= period.last; ++d)
+        for (DayPattern& p : DayPatterns(f, CivilFromDay(d))) patterns.push_back(p);
+      std::vector<std::string> byPatterns, byLines;
+      const auto keep = [](std::vector<std::string>& into) {
+        return [&into](const ScannedRecord& r) {
+          into.push_back(std::to_string(r.offset) + "|" + std::string(r.text) + "|" + std::to_string(r.start.day) + "+" +
+                         std::to_string(r.start.seconds) + "|" + (r.seconds ? std::to_string(*r.seconds) : "-"));
+        };
+      };
+      LocalInstants instants;
+      std::int64_t skipped = 0;
+      {
+        Files::Reader reader = files.OpenRead(path);
+        if (!ScanDays(reader, period, f, patterns, instants, keep(byPatterns), {})) {
+          EXPECT_GT(period.Days(), 8);  // too many patterns at once: read line by line
+          continue;
+        }
+      }
+      {
+        Files::Reader reader = files.OpenRead(path);
+        ScanPeriod(reader, period, f, instants, keep(byLines), {}, skipped);
+      }
+      ASSERT_EQ(byPatterns, byLines) << period.first << " to " << period.last;
+    }
+  }
+  // Without patterns to look for, nothing is read: the caller reads every line.
+  LocalInstants instants;
+  Files::Reader reader = files.OpenRead(path);
+  EXPECT_FALSE(ScanDays(reader, Period{1, 2}, formats[0], {}, instants, [](const ScannedRecord&) {}, {}));
 }
 
 }  // namespace
