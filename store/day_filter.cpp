@@ -35,6 +35,11 @@ bool MayBeOnDays(const DateFormat& format, std::string_view text, const CivilDat
   return common && within(*common);
 }
 
+void JoinGaps(std::string& gaps, std::string_view more) {
+  for (char c : more)
+    if (gaps.find(c) == std::string::npos) gaps += c;
+}
+
 bool DayPattern::At(const char* begin, const char* where, const char* end) const {
   if (static_cast<size_t>(end - where) < text.size()) return false;
   if (where > begin && IsDigit(where[-1]) && where[-1] != '0') return false;
@@ -167,8 +172,7 @@ void AddAnchors(const std::vector<DayPattern>& patterns, const Group& g, int fin
     for (std::size_t i : parts[k]) {
       const std::string& text = patterns[i].text;
       a.numbers.set(static_cast<std::size_t>(std::stoi(text.substr(a.varies, a.digits))));
-      for (char c : patterns[i].gaps)
-        if (a.gaps.find(c) == std::string::npos) a.gaps += c;
+      JoinGaps(a.gaps, patterns[i].gaps);
     }
     out.push_back(std::move(a));
   }

@@ -30,14 +30,16 @@ struct DayPattern {
   // Whether it stands at `where`, in the text from `begin` to `end`.
   bool At(const char* begin, const char* where, const char* end) const;
 };
+// Adds to `gaps` what else `more` lets a gap be: a text looked for once for several forms or days.
+void JoinGaps(std::string& gaps, std::string_view more);
 
 // Texts one of which every start that may be on `day` (MayBeOnDay) holds, so that a scan can pass
 // over text without them: the month's and the day's numbers side by side, as the locale orders
 // them and as the year-first form does ("6?15" for 15 June with month-day-year dates; "15?6" and
 // "15?06" besides with day-month-year ones). A number of a date is read whole, so no digit follows
-// them and none but a 0 precedes them: "6?20" is not in "6/2016", nor "6?15" in "9:16:15"; nor
-// is a time's separator one of a date's: "2?05" is not in "2:05:00". Empty
-// where the locale's date is not three numbers with one character between each, or for day zero.
+// them and none but a 0 precedes them: "6?20" is not in "6/2016", nor "6?15" in "9:16:15"; and the
+// gap is one of the date's separators, so "2?05" is not in "2:05:00". Empty where the locale's
+// date is not three numbers with one character between each, or for day zero.
 std::vector<DayPattern> DayPatterns(const DateFormat& format, const CivilDate& day);
 
 // What a scan looks for sixteen places at a time for some of the patterns: up to three bytes at

@@ -202,9 +202,12 @@ std::vector<DayPattern> PatternsOf(const FolderReports& folder, const Period& pe
     for (const ReportSource& r : folder.reports) {
       const std::vector<DayPattern> own = DayPatterns(*r.format, CivilFromDay(day));
       everyLine = everyLine || own.empty();
-      for (const DayPattern& p : own)
-        if (std::none_of(patterns.begin(), patterns.end(), [&](const DayPattern& q) { return q.text == p.text; }))
-          patterns.push_back(p);
+      // A text of two forms is looked for once, with the separators of both.
+      for (const DayPattern& p : own) {
+        const auto same = std::find_if(patterns.begin(), patterns.end(), [&](const DayPattern& q) { return q.text == p.text; });
+        if (same == patterns.end()) patterns.push_back(p);
+        else JoinGaps(same->gaps, p.gaps);
+      }
     }
   if (everyLine) patterns.clear();
   return patterns;
