@@ -2,10 +2,11 @@
 // tracks for years (and a scripted use of millions of lines), each figure printed beside a plain
 // reference measured in the same run on the same file.
 //
-//   tallywright-bench [--quick] [--control | --import] [--folder DIR]
+//   tallywright-bench [--quick] [--control | --import | --timeline] [--folder DIR]
 //
 // --quick stops at 100,000 records; --control measures tallywright-ctl against the running program
-// only (under a session bus: dbus-run-session); --import only the import of a Timewarrior folder.
+// only (under a session bus: dbus-run-session); --import only the import of a Timewarrior folder;
+// --timeline only the Timeline window's rows (bench/bench_timeline.h).
 // The table goes to standard output, one figure a row.
 #include <fcntl.h>
 #include <malloc.h>
@@ -31,7 +32,9 @@
 #include "widgets/app_style.h"
 #include "shell/frm_main.h"
 #include "state/program_state.h"
+#include "bench/bench_rows.h"
 #include "bench/report_generator.h"
+#include "bench/bench_timeline.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "platform/shared_folder.h"
@@ -58,70 +61,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 namespace fs = std::filesystem;
-
-double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
-
-// The median time of `runs` runs of `work`; `prepare` runs untimed before each.
-double Median(int runs, const std::function<void()>& work, const std::function<void()>& prepare = {}) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    if (prepare) prepare();
-    const auto begin = Clock::now();
-    work();
-    times.push_back(Seconds(Clock::now() - begin));
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
-// The fastest times of two pieces of work run by turns, so that both meet the same load of the
-// machine, and what other work took from them is left out as far as a run can tell.
-std::pair<double, double> FastestPair(int runs, const std::function<void()>& a, const std::function<void()>& b) {
-  double first = 1e9, second = 1e9;
-  for (int i = 0; i < runs; ++i) {
-    first = std::min(first, Median(1, a));
-    second = std::min(second, Median(1, b));
-  }
-  return {first, second};
-}
-
-// Runs a command line through the shell, its output thrown away.
-void Run(const std::string& command) {
-  if (std::system((command + " >/dev/null 2>&1").c_str()) == -1) std::perror("system");
-}
-
-// The process's resident memory now and its peak since the last reset, in KiB.
-long StatusKiB(const char* field) {
-  std::FILE* status = std::fopen("/proc/self/status", "r");
-  char line[256];
-  long value = -1;
-  while (status && std::fgets(line, sizeof line, status))
-    if (std::strncmp(line, field, std::strlen(field)) == 0) value = std::atol(line + std::strlen(field) + 1);
-  if (status) std::fclose(status);
-  return value;
-}
-
-// Starts a new peak at the present size, the heap's free memory given back first so that what an
-// earlier figure left behind is not counted as free room for the next.
-void ResetPeak() {
-  ::malloc_trim(0);
-  if (std::FILE* clear = std::fopen("/proc/self/clear_refs", "w")) {
-    std::fputs("5", clear);
-    std::fclose(clear);
-  }
-}
-
-void Row(const std::string& figure, double value, const std::string& unit, const std::string& reference,
-         double referenceValue, const std::string& target) {
-  char ratio[32] = "", referenceText[32] = "";
-  if (!reference.empty()) std::snprintf(referenceText, sizeof referenceText, "%.4f", referenceValue);
-  if (referenceValue > 0 && unit == "s") std::snprintf(ratio, sizeof ratio, "%.2fx", value / referenceValue);
-  std::printf("| %-50s | %10.4f %-3s | %-28s | %10s | %6s | %-9s |\n", figure.c_str(), value, unit.c_str(),
-              reference.c_str(), referenceText, ratio, target.c_str());
-  std::fflush(stdout);
-}
+using namespace tw::bench;
 
 // The program folder of the benchmark: every file the routines touch lives there.
 class BenchSystem : public tw::QtSystem {
@@ -255,16 +196,17 @@ void ImportRows(const tw::Files& files, const tw::DateFormat& us, const std::str
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool quick = false, controlOnly = false, importOnly = false;
+  bool quick = false, controlOnly = false, importOnly = false, timelineOnly = false;
   std::string folder = (fs::temp_directory_path() / "tallywright-bench").string();
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--quick") quick = true;
     else if (a == "--control") controlOnly = true;
     else if (a == "--import") importOnly = true;
+    else if (a == "--timeline") timelineOnly = true;
     else if (a == "--folder" && i + 1 < argc) folder = argv[++i];
     else {
-      std::fprintf(stderr, "usage: tallywright-bench [--quick] [--control | --import] [--folder DIR]\n");
+      std::fprintf(stderr, "usage: tallywright-bench [--quick] [--control | --import | --timeline] [--folder DIR]\n");
       return 2;
     }
   }
@@ -296,6 +238,14 @@ int main(int argc, char** argv) {
   }
   std::vector<std::size_t> sizes = {10000, 100000};
   if (!quick) sizes.push_back(1000000);
+  if (timelineOnly) {
+    tw::bench::GenerateReport(report, sizes.back(), us);
+    Run("cat " + report);
+    tw::frmMain form;
+    TimelineRows(files, report, form, std::to_string(sizes.back()) + " records");
+    fs::remove(report);
+    return 0;
+  }
   if (controlOnly) {
     tw::bench::GenerateReport(report, sizes.back(), us);
     ControlRows(folder, report, std::to_string(sizes.back()) + " records");
@@ -539,6 +489,9 @@ int main(int argc, char** argv) {
     Row("Summary window peak memory, " + std::to_string(sizes.back()) + " records", (peak - before) / 1024.0,
         "MiB", "resident before it, MiB", before / 1024.0, "< 16 MiB");
   }
+
+  fs::copy_file(bigCopy, report, fs::copy_options::overwrite_existing);
+  TimelineRows(files, report, form, std::to_string(sizes.back()) + " records");
 
   ControlRows(folder, bigCopy, std::to_string(sizes.back()) + " records");
 

@@ -5,6 +5,28 @@
 
 namespace tw {
 
+namespace {
+
+// How every scan reads a record line split into its fields: a start that is a date-time (false
+// where it is none), handed to `records` when it falls on a day of the period, with a length when
+// the end is a date-time too.
+bool ReadRecord(std::string_view text, const RecordFields& fields, std::uint64_t offset, const Period& period,
+                QuickDates& dates, LocalInstants& instants, ScannedRecord& record, const RecordSink& records) {
+  const auto start = dates.Parse(fields.start);
+  if (!start) return false;
+  if (!period.Holds(start->day)) return true;
+  record.text = text;
+  record.fields = fields;
+  record.start = *start;
+  record.end = dates.Parse(fields.end);
+  record.seconds = StretchSeconds(instants, record.start, record.end);
+  record.offset = offset;
+  records(record);
+  return true;
+}
+
+}  // namespace
+
 void ScanPeriod(Files::Reader& reader, const Period& period, const DateFormat& format, LocalInstants& instants,
                 const RecordSink& records, const AmendmentSink& amendments, std::int64_t& skipped) {
   QuickDates dates(format);
@@ -13,29 +35,38 @@ void ScanPeriod(Files::Reader& reader, const Period& period, const DateFormat& f
     ForEachCommaLine(region, [&](const CommaLine& line) {
       const std::string_view text = line.text;
       if (text.empty()) return;
+      const std::uint64_t offset = base + static_cast<std::uint64_t>(text.data() - region.data());
       // As the day report reads a line: three commas, a start that is a date-time, and a length
       // when the end is one too.
       if (line.commas.count < 3) {
         if (amendments && IsAmendmentLine(text))
-          amendments(text, base + static_cast<std::uint64_t>(text.data() - region.data()));
+          amendments(text, offset);
         else
           ++skipped;
         return;
       }
-      record.fields = FieldsAt(text, line.commas.at[0], line.commas.at[1], line.commas.at[2]);
-      const auto start = dates.Parse(record.fields.start);
-      if (!start) {
-        ++skipped;
-        return;
-      }
-      if (!period.Holds(start->day)) return;
-      record.text = text;
-      record.start = *start;
-      record.end = dates.Parse(record.fields.end);
-      record.seconds = StretchSeconds(instants, record.start, record.end);
-      record.offset = base + static_cast<std::uint64_t>(text.data() - region.data());
-      records(record);
+      const RecordFields fields = FieldsAt(text, line.commas.at[0], line.commas.at[1], line.commas.at[2]);
+      if (!ReadRecord(text, fields, offset, period, dates, instants, record, records)) ++skipped;
     });
+  });
+}
+
+bool ScanDays(Files::Reader& reader, const Period& period, const DateFormat& format,
+              const std::vector<DayPattern>& patterns, LocalInstants& instants, const RecordSink& records,
+              const AmendmentSink& amendments) {
+  QuickDates dates(format);
+  ScannedRecord record;
+  const CivilDate first = CivilFromDay(period.first), last = CivilFromDay(period.last);
+  return ForEachPatternLine(reader, patterns, [&](std::string_view line, std::uint64_t offset) {
+    if (amendments && IsAmendmentLine(line)) {
+      amendments(line, offset);
+      return;
+    }
+    // Most lines that hold a pattern are of the same days of other years: the day report's look at
+    // the start's date part passes over them.
+    const auto start = StartField(line);
+    if (!start || !MayBeOnDays(format, *start, first, last)) return;
+    if (const auto fields = SplitRecord(line)) ReadRecord(line, *fields, offset, period, dates, instants, record, records);
   });
 }
 

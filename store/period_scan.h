@@ -14,6 +14,7 @@
 #include "platform/files.h"
 #include "report/amendment.h"
 #include "report/record.h"
+#include "store/day_filter.h"
 
 namespace tw {
 
@@ -42,5 +43,14 @@ inline std::optional<std::int64_t> StretchSeconds(LocalInstants& instants, const
 // (no record, no date-time start, or an amendment nobody takes) is counted in `skipped`.
 void ScanPeriod(Files::Reader& reader, const Period& period, const DateFormat& format, LocalInstants& instants,
                 const RecordSink& records, const AmendmentSink& amendments, std::int64_t& skipped);
+
+// The records that started on the days of a short period, as ScanPeriod gives them (in file
+// order), found as ScanDayReport (store/day_report.h) finds a day's: only the lines that hold one
+// of `patterns` (the DayPatterns of each of the days, of every form the reports are in) are read,
+// and each of them that is an amendment goes to `amendments`. False, with nothing read, where the
+// patterns are too many to be looked for together (AnchorsOf): the caller reads every line.
+bool ScanDays(Files::Reader& reader, const Period& period, const DateFormat& format,
+              const std::vector<DayPattern>& patterns, LocalInstants& instants, const RecordSink& records,
+              const AmendmentSink& amendments);
 
 }  // namespace tw

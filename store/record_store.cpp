@@ -187,17 +187,22 @@ std::vector<Holding> Resolve(const Files& files, const FolderReports& folder, co
 
 // --- reading ----------------------------------------------------------------------------------
 
-// Whether every report's form lets a day be found by its patterns.
-std::vector<DayPattern> PatternsOf(const FolderReports& folder, std::int64_t day, bool& everyLine) {
+// The patterns of the days of a period in every report's form; none, and `everyLine`, where a
+// form has none (its lines are read one by one).
+std::vector<DayPattern> PatternsOf(const FolderReports& folder, const Period& period, bool& everyLine) {
   std::vector<DayPattern> patterns;
   everyLine = false;
-  for (const ReportSource& r : folder.reports) {
-    const std::vector<DayPattern> own = DayPatterns(*r.format, CivilFromDay(day));
-    everyLine = everyLine || own.empty();
-    for (const DayPattern& p : own)
-      if (std::none_of(patterns.begin(), patterns.end(), [&](const DayPattern& q) { return q.text == p.text; }))
-        patterns.push_back(p);
-  }
+  for (std::int64_t day = period.first; day <= period.last; ++day)
+    for (const ReportSource& r : folder.reports) {
+      const std::vector<DayPattern> own = DayPatterns(*r.format, CivilFromDay(day));
+      everyLine = everyLine || own.empty();
+      // A text of two forms is looked for once, with the separators of both.
+      for (const DayPattern& p : own) {
+        const auto same = std::find_if(patterns.begin(), patterns.end(), [&](const DayPattern& q) { return q.text == p.text; });
+        if (same == patterns.end()) patterns.push_back(p);
+        else JoinGaps(same->gaps, p.gaps);
+      }
+    }
   if (everyLine) patterns.clear();
   return patterns;
 }
@@ -207,7 +212,7 @@ std::vector<DayPattern> PatternsOf(const FolderReports& folder, std::int64_t day
 void GatherDay(const Files& files, const FolderReports& folder, std::int64_t day, Gathered& into) {
   if (!into.wholeDays.insert(day).second) return;
   bool everyLine = false;
-  const std::vector<DayPattern> patterns = PatternsOf(folder, day, everyLine);
+  const std::vector<DayPattern> patterns = PatternsOf(folder, Period{day, day}, everyLine);
   for (std::size_t i = 0; i < folder.reports.size(); ++i) {
     const ReportSource& r = folder.reports[i];
     DayReport part;
@@ -230,53 +235,75 @@ void GatherDay(const Files& files, const FolderReports& folder, std::int64_t day
   }
 }
 
-// Reads every line of every report, keeping the records of the period.
-void GatherPeriod(const Files& files, const FolderReports& folder, const Period& period, Gathered& into) {
+// Reads the records of the period from every report: with `patterns` (those of its days) only
+// the lines that hold one of them, else every line. False, with nothing kept, where the patterns
+// are too many to be looked for at once.
+bool GatherPeriod(const Files& files, const FolderReports& folder, const Period& period,
+                  const std::vector<DayPattern>* patterns, Gathered& into) {
   LocalInstants instants;
   for (std::size_t i = 0; i < folder.reports.size(); ++i) {
     const ReportSource& r = folder.reports[i];
-    std::int64_t skipped = 0;
-    into.anyReport |= !FileMissing([&] {
+    const RecordSink records = [&](const ScannedRecord& s) {
+      into.rows.push_back({i, s.offset, std::string(s.text), s.start, s.end, s.seconds});
+    };
+    const AmendmentSink amendments = [&](std::string_view line, std::uint64_t offset) {
+      if (auto a = ParseAmendment(line)) into.amendments.push_back({std::move(*a), r.device, offset});
+    };
+    bool looked = true;
+    const bool missing = FileMissing([&] {
       Files::Reader reader = folder.Open(files, r);
-      ScanPeriod(
-          reader, period, *r.format, instants,
-          [&](const ScannedRecord& s) { into.rows.push_back({i, s.offset, std::string(s.text), s.start, s.end, s.seconds}); },
-          folder.shared ? AmendmentSink([&](std::string_view line, std::uint64_t offset) {
-            if (auto a = ParseAmendment(line)) into.amendments.push_back({std::move(*a), r.device, offset});
-          })
-                        : AmendmentSink{},
-          skipped);
+      std::int64_t skipped = 0;
+      if (patterns)
+        looked = ScanDays(reader, period, *r.format, *patterns, instants, records, folder.shared ? amendments : AmendmentSink{});
+      else
+        ScanPeriod(reader, period, *r.format, instants, records, folder.shared ? amendments : AmendmentSink{}, skipped);
     });
+    if (!looked) {
+      into = Gathered{};
+      return false;
+    }
+    into.anyReport |= !missing;
   }
   into.wholePeriod = period;
+  return true;
 }
 
-// A period read by its days' patterns: short ones, where every report's form has them.
-bool ByPatterns(const FolderReports& folder, const Period& period) {
-  if (period.Days() != 1) return false;
+// The patterns of every day of a short period, where every report's form has them.
+constexpr std::int64_t kMostDaysByPatterns = 16;
+std::optional<std::vector<DayPattern>> PeriodPatterns(const FolderReports& folder, const Period& period) {
+  if (period.Days() < 1 || period.Days() > kMostDaysByPatterns) return std::nullopt;
   bool everyLine = false;
-  PatternsOf(folder, period.first, everyLine);
-  return !everyLine;
+  std::vector<DayPattern> patterns = PatternsOf(folder, period, everyLine);
+  if (everyLine) return std::nullopt;
+  return patterns;
 }
 
 Gathered Gather(const Files& files, const FolderReports& folder, const Period& period) {
   if (folder.reports.empty()) throw RunError(kErrFileNotFound, "There is no report in the shared folder");
   Gathered gathered;
-  if (ByPatterns(folder, period)) {
+  const auto patterns = PeriodPatterns(folder, period);
+  // A day is read as the day report reads it; a few days at once by all their patterns.
+  bool read = false;
+  if (patterns && period.Days() == 1) {
     GatherDay(files, folder, period.first, gathered);
-    // A record of another day amended onto this one: every amendment of it names its own day, so a
-    // look at that day finds them all, and the record itself.
+    read = true;
+  } else if (patterns) {
+    read = GatherPeriod(files, folder, period, &*patterns, gathered);
+  }
+  if (read) {
+    // A record of another day amended onto one of these: every amendment of it names its own day,
+    // so a look at that day finds them all, and the record itself.
     std::set<std::int64_t> others;
     for (const FoundAmendment& f : gathered.amendments) {
       const auto source = SourceNamed(folder, f.amendment.file);
       const auto fields = SplitRecord(f.amendment.record);
       if (!source || !fields) continue;
-      if (const auto start = folder.reports[*source].format->Parse(fields->start); start && start->day != period.first)
+      if (const auto start = folder.reports[*source].format->Parse(fields->start); start && !period.Holds(start->day))
         others.insert(start->day);
     }
     for (std::int64_t day : others) GatherDay(files, folder, day, gathered);
   } else {
-    GatherPeriod(files, folder, period, gathered);
+    GatherPeriod(files, folder, period, nullptr, gathered);
   }
   if (!gathered.anyReport) throw RunError(kErrFileNotFound, "There is no report in " + folder.reports.front().path);
   return gathered;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <set>
 
+#include "dates/local_instants.h"
 #include "platform/platform.h"
 #include "platform/translate.h"
 
@@ -30,6 +31,7 @@ Timeline TimelineOf(const std::vector<StoredStretch>& stretches, bool shared, co
   t.shared = shared;
   t.dayTotals.assign(static_cast<std::size_t>(std::max<std::int64_t>(period.Days(), 0)), 0);
   const std::int64_t viewFrom = MomentOf({period.first, 0}), viewTo = MomentOf({period.last + 1, 0});
+  LocalInstants instants;  // the many records' times, read the quick way
   for (const StoredStretch& s : stretches) {
     Block b;
     const RecordFields f = s.fields();
@@ -38,10 +40,13 @@ Timeline TimelineOf(const std::vector<StoredStretch>& stretches, bool shared, co
     b.start = s.start;
     b.end = s.end;
     b.seconds = s.seconds;
-    const std::int64_t start = MomentOf(s.start);
-    const std::int64_t end = s.end ? MomentOf(*s.end) : start;
+    const std::int64_t start = instants.Of(s.start);
+    const std::int64_t end = s.end ? instants.Of(*s.end) : start;
     b.from = std::min(start, end);
     b.to = std::max(start, end);
+    // A record typed the wrong way round is drawn the right way round.
+    b.fromLocal = end < start ? *s.end : s.start;
+    b.toLocal = end < start ? s.start : s.end.value_or(s.start);
     b.device = s.device;
     b.otherMachine = t.shared && s.device != thisMachine;
     b.amendedOn = s.amendedOn;
@@ -62,6 +67,8 @@ Timeline TimelineOf(const std::vector<StoredStretch>& stretches, bool shared, co
     b.start = running->start;
     b.from = MomentOf(running->start);
     b.to = std::max(b.from, unixNow);
+    b.fromLocal = running->start;
+    b.toLocal = LocalOf(b.to);
     b.running = true;
     b.device = t.shared ? thisMachine : "";
     if (b.to > viewFrom && b.from < viewTo) {
@@ -109,7 +116,10 @@ std::string ShortTime(const DateFormat& user, const DateTime& at) { return user.
 }  // namespace
 
 std::string SpanText(const DateFormat& user, std::int64_t from, std::int64_t to, bool weekday) {
-  const DateTime a = LocalOf(from), b = LocalOf(to);
+  return SpanText(user, LocalOf(from), LocalOf(to), weekday);
+}
+
+std::string SpanText(const DateFormat& user, const DateTime& a, const DateTime& b, bool weekday) {
   const bool midnight = b.day == a.day + 1 && b.seconds == 0;
   const bool twoDays = b.day != a.day && !midnight;
   const std::string start = (weekday || twoDays ? user.WeekdayName(a) + " " : "") + ShortTime(user, a);
@@ -120,7 +130,7 @@ std::string SpanText(const DateFormat& user, std::int64_t from, std::int64_t to,
 std::string TimesText(const Block& b, const DateFormat& user) {
   if (b.running) return Arg(Tr("Timeline", "%1 to now"), {ShortTime(user, b.start)});
   if (!b.end) return Arg(Tr("Timeline", "%1, no end"), {ShortTime(user, b.start)});
-  return SpanText(user, b.from, b.to, false);
+  return SpanText(user, b.fromLocal, b.toLocal, false);
 }
 
 std::string ItemName(const Timeline& timeline, const TimelineItem& item, const DateFormat& user) {

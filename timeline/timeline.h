@@ -40,6 +40,7 @@ struct Block {
   DateTime start;
   std::optional<DateTime> end;
   std::int64_t from = 0, to = 0;  // real moments, from <= to; the running stretch's to is now
+  DateTime fromLocal, toLocal;    // the same on the local clock
   std::optional<std::int64_t> seconds;  // what the day report counts; none without an end
   bool running = false;
   std::string device;       // the machine that recorded it, in a shared folder
@@ -88,6 +89,7 @@ std::vector<TimelineItem> ItemsOf(const Timeline& timeline);
 // Two moments as the person reads them: "9:03 to 10:15", "11:00 to midnight", with the weekdays
 // where they fall on two days (or where `weekday` asks for them).
 std::string SpanText(const DateFormat& user, std::int64_t from, std::int64_t to, bool weekday);
+std::string SpanText(const DateFormat& user, const DateTime& from, const DateTime& to, bool weekday);
 // The moments of a block: SpanText, "9:03 to now" for the running stretch, "9:03, no end" for a
 // record whose end is no date-time.
 std::string TimesText(const Block& block, const DateFormat& user);

@@ -184,7 +184,8 @@ void TimelineView::SetTimeline(Timeline timeline, std::optional<std::int64_t> se
     const QColor fill = ColourOf(rgb), ink = ColourOf(TextColourOn(rgb));
     QColor hatch = ink;
     hatch.setAlpha(50);
-    looks_.push_back({FromBytes(b.project), FromBytes(TimesText(b, User())), ShortTime(b.from), FromBytes(b.comment),
+    looks_.push_back({FromBytes(b.project), FromBytes(TimesText(b, User())), FromBytes(User().FormatShortTime(b.fromLocal)),
+                      FromBytes(b.comment),
                       b.otherMachine ? tr("on %1").arg(FromBytes(b.device)) : QString(), fill, ink, fill.darker(150),
                       QBrush(hatch, Qt::BDiagPattern), QBrush(ink, Qt::Dense4Pattern)});
   }

@@ -97,6 +97,7 @@ QTreeWidget* MakeList(QWidget* parent, const char* name, const QStringList& head
   list->header()->setStretchLastSection(false);
   QPalette palette = list->palette();
   palette.setColor(QPalette::Base, LightYellow());
+  DarkInk(palette, QPalette::Text);
   list->setPalette(palette);
   return list;
 }

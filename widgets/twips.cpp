@@ -21,10 +21,17 @@ void PlaceTwips(QWidget* widget, double left, double top, double width, double h
   widget->setGeometry(TwipsRect(left, top, width, height));
 }
 
+void DarkInk(QPalette& palette, QPalette::ColorRole role) {
+  palette.setColor(QPalette::Active, role, Qt::black);
+  palette.setColor(QPalette::Inactive, role, Qt::black);
+}
+
 void PaintLightYellow(QWidget* widget) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, LightYellow());
   palette.setColor(QPalette::Button, LightYellow());
+  DarkInk(palette, QPalette::WindowText);
+  DarkInk(palette, QPalette::ButtonText);
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
 }

@@ -17,5 +17,8 @@ void PlaceTwips(QWidget* widget, double left, double top, double width, double h
 inline QColor LightYellow() { return QColor(255, 255, 192); }
 // Gives a window, label or button the program's background colour.
 void PaintLightYellow(QWidget* widget);
+// Black text of a role, active or not, on the program's own light colours: a desktop's dark palette
+// would give light text there (disabled text keeps the desktop's grey).
+void DarkInk(QPalette& palette, QPalette::ColorRole role);
 
 }  // namespace tw

@@ -131,5 +131,46 @@ TEST_F(SharedFolderTest, EachReportInItsOwnForm) {
                                       "laptop|" + germanRecord(6, "a day later") + "|desk"}));
 }
 
+// A week read in one scan by its days' patterns shows what its days read one by one show, lengths
+// included: two machines' records, stretches across midnight and across the clock's change back
+// (a 25-hour day), edits that move a record into the week or out of it, and deletions.
+TEST_F(SharedFolderTest, AWeekReadAtOnceIsItsDaysOneByOne) {
+  const test::EasternTime zone;
+  std::mt19937 random(9);
+  const auto text = [&](std::int64_t day, int minute, int length, const std::string& project) {
+    const std::int64_t end = minute + length;
+    return JoinRecord(project, format.FormatGeneral({day, minute * 60}),
+                      format.FormatGeneral({day + end / 1440, static_cast<std::int32_t>(end % 1440) * 60}), "c");
+  };
+  const std::int64_t from = DayFromCivil({2026, 10, 24});
+  std::vector<std::pair<const char*, std::string>> made;
+  std::vector<std::uint64_t> at;
+  for (int i = 0; i < 300; ++i) {
+    const char* device = i % 3 == 0 ? "laptop" : "desk";
+    made.push_back({device, text(from + random() % 21, random() % 1440, random() % 300, "P" + std::to_string(i))});
+    at.push_back(AppendLine(folder.path(), device, made.back().second));
+  }
+  for (std::size_t i = 0; i < made.size(); i += 4)
+    test::Amend(folder.path(), i % 12 == 0 ? "laptop" : "desk", made[i].first, at[i], made[i].second,
+                i % 8 == 0 ? std::nullopt : std::optional(text(from + random() % 21, 90, 60, "Moved")),
+                "2026-12-29T10:00:0" + std::to_string(i % 10) + "Z");
+  const RecordStore store(files, test::Reports(folder.path(), format));
+  const auto shown = [](const std::vector<StoredStretch>& stretches) {
+    std::vector<std::string> out;
+    for (const StoredStretch& s : stretches)
+      out.push_back(s.id.file + "|" + s.shown + "|" + s.amendedOn + "|" + std::to_string(s.seconds.value_or(-1)));
+    std::sort(out.begin(), out.end());
+    return out;
+  };
+  for (const std::int64_t first : {from, from + 7, from + 8, from + 13})
+    for (const int days : {2, 8}) {
+      std::vector<StoredStretch> oneByOne;
+      for (std::int64_t d = first; d < first + days; ++d)
+        for (StoredStretch& s : store.Stretches(Period{d, d})) oneByOne.push_back(std::move(s));
+      ASSERT_GT(oneByOne.size(), 10u);
+      EXPECT_EQ(shown(store.Stretches(Period{first, first + days - 1})), shown(oneByOne)) << first << " " << days;
+    }
+}
+
 }  // namespace
 }  // namespace tw

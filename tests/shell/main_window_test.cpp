@@ -44,6 +44,16 @@ TEST_F(MainWindowTest, ControlsKeyboardAndLook) {
   EXPECT_TRUE(test::Child(window, "picIcon")->isHidden());
   for (const char* name : {"cmdStartProject", "cmdUpdateProjects", "lblProjectList"})
     EXPECT_EQ(test::Child(window, name)->palette().color(QPalette::Window), QColor(255, 255, 192)) << name;
+  // With black text on it, also under a desktop's dark palette.
+  const QPalette light = QApplication::palette();
+  QPalette dark = light;
+  for (const auto role : {QPalette::WindowText, QPalette::ButtonText}) dark.setColor(role, Qt::white);
+  QApplication::setPalette(dark);
+  QPushButton button;
+  PaintLightYellow(&button);
+  EXPECT_EQ(button.palette().color(QPalette::WindowText), QColor(Qt::black));
+  EXPECT_EQ(button.palette().color(QPalette::ButtonText), QColor(Qt::black));
+  QApplication::setPalette(light);
 
   window.show();
   QApplication::setActiveWindow(&window);

@@ -1,9 +1,14 @@
 // The day's rows and total, read from the report file.
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "dates/local_instants.h"
+#include "report/amendment.h"
 #include "report/report_form.h"
 #include "tests/support/fakes.h"
 #include "store/day_report.h"
+#include "store/period_scan.h"
 
 namespace tw {
 namespace {
@@ -121,6 +126,71 @@ TEST_F(DayReportTest, TheFastScanListsExactlyWhatReadingEveryLineLists) {
     }
   }
   EXPECT_EQ(ReadDayReport(files, path, DateTime{DayFromCivil({2026, 1, 5}), 0}, formats[0]).rows.size(), 9u);
+}
+
+// A few days read by their patterns give exactly the records reading every line gives, in the same
+// order, for periods of one to sixteen days at any place of the year, in the forms with patterns.
+TEST_F(DayReportTest, AFewDaysByTheirPatternsAreWhatReadingEveryLineGives) {
+  LocaleData ymd;
+  ymd.shortDate = "yyyy/MM/dd";
+  ymd.longTime = "H:mm:ss";
+  const DateFormat formats[] = {test::UsFormat(), test::GermanFormat(), DateFormat(ymd)};
+  std::mt19937 random(11);
+  const std::string path = folder.File("projrpt.pro");
+  for (const DateFormat& f : formats) {
+    // Records of 2025 and 2026, every kind of start among them; dates and times in projects and
+    // comments, amendments, lines of other shapes, CR alone as a line end.
+    std::string file;
+    const std::int64_t from = DayFromCivil({2025, 11, 20});
+    const char* odd[] = {"6/15/2026 9:00 AM", "2026-06-15 9:00", "06/15/26", "15.06.2026", "15.6.26 09:00",
+                         "2026/6/15", "6/015/2026", "16/6/2026", "9:16:15", "6/15", "2026-6-15T9:00"};
+    for (int i = 0; i < 3000; ++i) {
+      const DateTime start{from + static_cast<std::int64_t>(random() % 400), static_cast<std::int32_t>(random() % 86400)};
+      const DateTime end{start.day + (random() % 5 == 0 ? 1 : 0), static_cast<std::int32_t>(random() % 86400)};
+      switch (random() % 8) {
+        case 0:
+          file += "P" + std::to_string(i) + "," + odd[random() % std::size(odd)] + "," + f.FormatGeneral(end) + ",odd\r\n";
+          break;
+        case 1:
+          file += "Release " + f.FormatDate(start) + "," + f.FormatGeneral(start) + ",x,due " + f.FormatGeneral(end) + "\r";
+          break;
+        case 2:
+          file += AmendmentLine({"2026-01-01T00:00:00Z", "projrpt.pro", 0, "A," + f.FormatGeneral(start) + ",b,", std::nullopt}) + "\r\n";
+          break;
+        default:
+          file += "Q," + f.FormatGeneral(start) + "," + f.FormatGeneral(end) + ",c" + std::to_string(i) + "\r\n";
+      }
+    }
+    folder.Write("projrpt.pro", file);
+    for (int run = 0; run < 40; ++run) {
+      const std::int64_t first = from + static_cast<std::int64_t>(random() % 400);
+      const Period period{first, first + static_cast<std::int64_t>(random() % 16)};
+      std::vector<DayPattern> patterns;
+      for (std::int64_t d = period.first; d <= period.last; ++d)
+        for (DayPattern& p : DayPatterns(f, CivilFromDay(d))) patterns.push_back(p);
+      std::vector<std::string> byPatterns, byLines;
+      const auto keep = [](std::vector<std::string>& into) {
+        return [&into](const ScannedRecord& r) {
+          into.push_back(std::to_string(r.offset) + "|" + std::string(r.text) + "|" + std::to_string(r.start.day) + "+" +
+                         std::to_string(r.start.seconds) + "|" + (r.seconds ? std::to_string(*r.seconds) : "-"));
+        };
+      };
+      LocalInstants instants;
+      std::int64_t skipped = 0;
+      {
+        Files::Reader reader = files.OpenRead(path);
+        if (!ScanDays(reader, period, f, patterns, instants, keep(byPatterns), {})) {
+          EXPECT_GT(period.Days(), 8);  // too many patterns at once: read line by line
+          continue;
+        }
+      }
+      {
+        Files::Reader reader = files.OpenRead(path);
+        ScanPeriod(reader, period, f, instants, keep(byLines), {}, skipped);
+      }
+      ASSERT_EQ(byPatterns, byLines) << period.first << " to " << period.last;
+    }
+  }
 }
 
 }  // namespace
