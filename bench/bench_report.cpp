@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -31,6 +30,8 @@
 #include "widgets/app_style.h"
 #include "shell/frm_main.h"
 #include "state/program_state.h"
+#include "bench/bench_money.h"
+#include "bench/bench_rows.h"
 #include "bench/report_generator.h"
 #include "platform/files.h"
 #include "platform/platform.h"
@@ -58,34 +59,10 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 namespace fs = std::filesystem;
-
-double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
-
-// The median time of `runs` runs of `work`; `prepare` runs untimed before each.
-double Median(int runs, const std::function<void()>& work, const std::function<void()>& prepare = {}) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    if (prepare) prepare();
-    const auto begin = Clock::now();
-    work();
-    times.push_back(Seconds(Clock::now() - begin));
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
-// The fastest times of two pieces of work run by turns, so that both meet the same load of the
-// machine, and what other work took from them is left out as far as a run can tell.
-std::pair<double, double> FastestPair(int runs, const std::function<void()>& a, const std::function<void()>& b) {
-  double first = 1e9, second = 1e9;
-  for (int i = 0; i < runs; ++i) {
-    first = std::min(first, Median(1, a));
-    second = std::min(second, Median(1, b));
-  }
-  return {first, second};
-}
+using tw::bench::FastestPair;
+using tw::bench::Median;
+using tw::bench::Row;
 
 // Runs a command line through the shell, its output thrown away.
 void Run(const std::string& command) {
@@ -111,16 +88,6 @@ void ResetPeak() {
     std::fputs("5", clear);
     std::fclose(clear);
   }
-}
-
-void Row(const std::string& figure, double value, const std::string& unit, const std::string& reference,
-         double referenceValue, const std::string& target) {
-  char ratio[32] = "", referenceText[32] = "";
-  if (!reference.empty()) std::snprintf(referenceText, sizeof referenceText, "%.4f", referenceValue);
-  if (referenceValue > 0 && unit == "s") std::snprintf(ratio, sizeof ratio, "%.2fx", value / referenceValue);
-  std::printf("| %-50s | %10.4f %-3s | %-28s | %10s | %6s | %-9s |\n", figure.c_str(), value, unit.c_str(),
-              reference.c_str(), referenceText, ratio, target.c_str());
-  std::fflush(stdout);
 }
 
 // The program folder of the benchmark: every file the routines touch lives there.
@@ -364,6 +331,8 @@ int main(int argc, char** argv) {
     Row("summary peak memory, " + records, (StatusKiB("VmHWM:") - before) / 1024.0, "MiB",
         "resident before it, MiB", before / 1024.0, "< 16 MiB");
   }
+  // What the time amounts to, with tags and a working-time target, on a file of their own.
+  tw::bench::MoneyRows(folder, sizes.back());
 
   // A folder shared by four machines holding the same records, 250,000 each, against the one
   // report of the same run: the day report and the month's summary read every machine's report
