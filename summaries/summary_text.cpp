@@ -128,18 +128,24 @@ SummaryView ReadSummaryView(const Files& files, const FolderReports& reports, co
   }
   BudgetTally budgets(view.rates, std::min(period.last, ask.today), ask.roundMinutes);
   for (SideTally& side : budgets.Sides()) summary.sides.push_back(std::move(side));
-  // The filters' lists: every tag and project of the period, whatever is chosen.
+  // The filters' lists: every tag and project of the period, whatever is chosen. With nothing
+  // chosen they are the summary's own, and the tags are not read twice.
   TagTally every;
   std::map<std::string, int, std::less<>> projects;
-  summary.sides.push_back({period, [&](const CountedStretch& s, int count) {
-                             every.Add(s.comment, s.counted, {}, count);
-                             const auto it = projects.find(s.project);
-                             (it != projects.end() ? it->second : projects[std::string(s.project)]) += count;
-                           }});
+  if (ask.filter.Any())
+    summary.sides.push_back({period, [&](const CountedStretch& s, int count) {
+                               every.Add(s.comment, s.counted, {}, count);
+                               const auto it = projects.find(s.project);
+                               (it != projects.end() ? it->second : projects[std::string(s.project)]) += count;
+                             }});
   view.shown = ReadShownSummary(files, reports, period, summary);
 
   if (balance) view.balances = BalancesOf(*balance, ask.today, ask.firstWeekday, view.work.since);
   view.budgets = budgets.Rows();
+  if (!ask.filter.Any()) {
+    for (const TagTotal& tag : view.shown.summary.tags) view.allTags.push_back(tag.first);
+    for (const ProjectTotal& project : view.shown.summary.projects) projects[project.project] = 1;
+  }
   for (const TagTotal& tag : every.Tags()) view.allTags.push_back(tag.first);
   for (const auto& [name, count] : projects)
     if (count > 0) view.allProjects.push_back(name);
