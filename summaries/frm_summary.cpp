@@ -38,11 +38,12 @@ namespace tw {
 namespace {
 
 // The window's design, in twips: the tables on the left, the chart, the budgets and the filters on
-// the right.
-constexpr double kClientWidth = 12600, kClientHeight = 7700;
+// the right. The tags' table is as wide as the two above it: beside the columns of numbers its
+// tags need room to be read whole.
+constexpr double kClientWidth = 15000, kClientHeight = 7700;
 constexpr double kListsWidth = 6720, kTop = 1620, kListHeight = 1860, kTagsHeight = 1500, kBottom = 7200;
 constexpr double kRight = kListsWidth + 240, kLower = kTop + 2 * (kListHeight + 120);
-constexpr double kTagsWidth = 4320, kFiltersLeft = 10320;
+constexpr double kTagsWidth = kListsWidth, kFiltersLeft = 12720;
 
 constexpr const char* kPresetNames[] = {
     QT_TRANSLATE_NOOP("tw::frmSummary", "Today"),      QT_TRANSLATE_NOOP("tw::frmSummary", "This Week"),

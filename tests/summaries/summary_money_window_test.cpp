@@ -57,6 +57,8 @@ TEST_F(SummaryMoneyWindowTest, ShowsTheAmountsFollowsTheFiltersAndTheRates) {
             "(" + AmountText(quarter.Sum(0, [](const QuarterStretch& s) { return s.project == "Internal"; }).notBillableValue) + ")");
   EXPECT_EQ(test::Child<QTreeWidget>(*window, "lstProjects")->headerItem()->text(5), "Amount (EUR)");
   EXPECT_EQ(test::LayoutProblems(*window), std::vector<std::string>{});
+  // A tag such as #client/acme is read whole beside its amounts.
+  EXPECT_EQ(test::CutCells(*window), std::vector<std::string>{});
   EXPECT_EQ(Cell("lstBudgets", "Acme, March 2026", 2).substr(Cell("lstBudgets", "Acme, March 2026", 2).size() - 5), " left");
   EXPECT_NE(Text("lblBalance").find("since 1/1/2026 "), std::string::npos) << Text("lblBalance");
 
