@@ -88,8 +88,11 @@ void MoneyRows(const std::string& folder, std::size_t records) {
   ask.roundMinutes = kRound;
   ask.today = generated.busiestDay.day;
   ask.firstWeekday = 1;
-  const std::int64_t monthStretches = ReadSummaryView(files, reports, money, &settings, june, ask).shown.summary.stretches;
-  rows("month summary, rates, tags, target, " + std::to_string(monthStretches) + " stretches",
+  const SummaryView view = ReadSummaryView(files, reports, money, &settings, june, ask);
+  // A row that measured less than it says is marked.
+  const bool whole = view.anyRates && view.balances && !view.shown.summary.tags.empty() && view.problems.empty();
+  rows("month summary, rates, tags, target, " + std::to_string(view.shown.summary.stretches) + " stretches" +
+           (whole ? "" : " (FAILED)"),
        "the month summary without them", "<= 1.2x", [&] { ReadSummary(files, report, june, us, kRound); },
        [&] { ReadSummaryView(files, reports, money, &settings, june, ask); });
 
