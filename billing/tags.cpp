@@ -124,6 +124,10 @@ void TagKeyInto(std::string_view tag, std::string& key) {
 
 bool SameTag(std::string_view a, std::string_view b) { return TagKey(a) == TagKey(b); }
 
+bool MarksDayOff(std::string_view comment) {
+  return comment.find('#') != std::string_view::npos && HasTag(comment, kOffTag);
+}
+
 bool HasTag(std::string_view comment, std::string_view tag) {
   if (!tag.empty() && tag.front() == '#') tag.remove_prefix(1);
   const std::string key = TagKey(tag);

@@ -1,5 +1,6 @@
 #include "summaries/budgets.h"
 
+#include "billing/tags.h"
 #include "platform/platform.h"
 #include "platform/run_error.h"
 #include "platform/translate.h"
@@ -20,8 +21,15 @@ std::vector<SideTally> BudgetTally::Sides() {
     month |= rates_.BudgetOf(project, BudgetScope::Month).has_value();
   }
   std::vector<SideTally> sides;
-  if (life) sides.push_back({kReadableDays, [this](const CountedStretch& s, int count) { life_.Add(s, count); }});
-  if (month) sides.push_back({month_, [this](const CountedStretch& s, int count) { monthly_.Add(s, count); }});
+  // A day off is not work: it uses no budget.
+  if (life)
+    sides.push_back({kReadableDays, [this](const CountedStretch& s, int count) {
+                       if (!MarksDayOff(s.comment)) life_.Add(s, count);
+                     }});
+  if (month)
+    sides.push_back({month_, [this](const CountedStretch& s, int count) {
+                       if (!MarksDayOff(s.comment)) monthly_.Add(s, count);
+                     }});
   return sides;
 }
 

@@ -58,7 +58,7 @@ constexpr const char* kRoundingNames[] = {
 
 // Dates are shown in the user's form; the report is read in its own (report/report_form.h).
 const DateFormat& Format() { return *platform().dateFormat; }
-// Amounts are shown with the user's decimal separator.
+// Hours, shares and amounts are shown with the user's decimal separator.
 std::string Separator() { return ToBytes(QString(QLocale().decimalPoint())); }
 
 QDate QDateOf(std::int64_t day) {
@@ -327,7 +327,7 @@ void frmSummary::FillTables() {
   const DateFormat& format = Format();
   const std::string separator = Separator();
   const Summary& s = view_.shown.summary;
-  lblTotal_->setText(FromBytes(SummarySentence(view_.shown, format)));
+  lblTotal_->setText(FromBytes(SummarySentence(view_.shown, format, separator)));
   lblMoney_->setText(FromBytes(MoneySentence(view_, format, separator)));
   lblBalance_->setText(FromBytes(BalanceSentence(view_, format)));
   const QString amount = s.currency.empty() ? tr("Amount") : tr("Amount (%1)").arg(FromBytes(s.currency));

@@ -77,8 +77,8 @@ TEST_F(MoneyTest, AQuarterAgreesWithTheIndependentReckoningToTheCent) {
     for (qsizetype i = 0; i < entries.size(); ++i) {
       const test::QuarterStretch& s = quarter.stretches[static_cast<std::size_t>(i)];
       const std::int64_t counted = test::Quarter::Counted(s, minutes);
-      EXPECT_EQ(Cents(entries[i]["amount"]), quarter.rates.Billed(s.project, s.start.day, counted)) << i;
-      const auto rate = quarter.rates.RateOn(s.project, s.start.day);
+      EXPECT_EQ(Cents(entries[i]["amount"]), s.DayOff() ? 0 : quarter.rates.Billed(s.project, s.start.day, counted)) << i;
+      const auto rate = s.DayOff() ? std::nullopt : quarter.rates.RateOn(s.project, s.start.day);
       EXPECT_EQ(entries[i]["rate"].isNull(), !rate) << i;
       if (rate) {
         EXPECT_EQ(Cents(entries[i]["rate"]), *rate) << i;
@@ -113,8 +113,9 @@ TEST_F(MoneyTest, TagsAndFiltersCountExactlyTheStretchesTheyName) {
     std::function<bool(const test::QuarterStretch&)> keep;
   } filters[] = {
       {{"--tag", "#CALL", "--tag", "review"}, [](const test::QuarterStretch& s) { return s.tags.contains("call") && s.tags.contains("review"); }},
-      {{"--project", "Beta Ltd", "--project", "Internal"}, [](const test::QuarterStretch& s) { return s.project != "Acme" && s.project != "Holiday"; }},
+      {{"--project", "Beta Ltd", "--project", "Internal"}, [](const test::QuarterStretch& s) { return s.project != "Acme"; }},
       {{"--billable", "--tag", "call"}, [](const test::QuarterStretch& s) { return s.project != "Internal" && s.tags.contains("call"); }},
+      {{"--billable", "--tag", "off"}, [](const test::QuarterStretch&) { return false; }},  // a day off is not billable work
       {{"--project", "acme"}, [](const test::QuarterStretch&) { return false; }},
   };
   for (const auto& filter : filters) {
@@ -141,6 +142,7 @@ TEST_F(MoneyTest, InvoiceLinesAreReadByPythonsCsvModuleWithTheRightColumns) {
                               "Internal,3/2/2026 10:00:00 AM,3/2/2026 11:00:00 AM,not on the invoice\r\n"
                               "Beta Ltd,3/3/2026 9:00:00 AM,3/3/2026 9:10:00 AM,\xE8\xA8\x88\xE7\x94\xBB #call\r\n"
                               "Beta Ltd,3/4/2026 9:00:00 AM,3/4/2026 9:07:00 AM,rounds to nothing\r\n"
+                              "Acme,3/5/2026 12:00:00 AM,3/5/2026 11:59:59 PM,day off #off\r\n"
                               "Acme,3/3/2026 9:00:00 AM,3/3/2026 9:50:00 AM,layout\r\n");
   ASSERT_EQ(Run({"--month", "2026-03", "--invoice", "--round", "15"}), 0) << err.str();
   folder.Write("invoice.csv", out.str());
@@ -162,6 +164,10 @@ TEST_F(MoneyTest, InvoiceLinesAreReadByPythonsCsvModuleWithTheRightColumns) {
             "2026-03-02|Acme|\"draft\", then \"final\"|0.25|90.50|22.63\n"
             "2026-03-03|Acme|layout|0.75|90.50|67.88\n"
             "2026-03-03|Beta Ltd|\xE8\xA8\x88\xE7\x94\xBB #call|0.25|120.33|30.08\n");
+  // Unrounded, a line's amount is its hours as written times its rate (50 min: 0.83 x 90.50, not 75.42).
+  ASSERT_EQ(Run({"--month", "2026-03", "--invoice"}), 0) << err.str();
+  EXPECT_NE(out.str().find("\r\n2026-03-03,Acme,layout,0.83,90.50,75.12\r\n"), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find("\r\n2026-03-04,Beta Ltd,rounds to nothing,0.12,120.33,14.44\r\n"), std::string::npos);
 }
 
 TEST_F(MoneyTest, NewColumnsAndFieldsComeAfterTheOnesScriptsRead) {
@@ -294,6 +300,7 @@ TEST_F(MoneyTest, TheStatusLineCountsTheRunningStretchInBudgetAndBalance) {
 // 80 % and 100 % told once each; reports read once a stretch; a budget spent before not told.
 TEST_F(MoneyTest, TheRunningStretchTellsEachMarkOfItsBudgetOnce) {
   folder.Write("projrpt.pro", "Acme,3/2/2026 9:00:00 AM,3/2/2026 10:00:00 AM,\r\n"
+                              "Acme,3/1/2026 12:00:00 AM,3/1/2026 11:59:59 PM,#off: no work, no budget used\r\n"
                               "Spent,3/2/2026 10:00:00 AM,3/2/2026 11:00:00 AM,\r\n");
   folder.Write("project.rates", "budget\tAcme\tmonth\t2\t\t2026-01-01T00:00:00Z\r\n"
                                 "budget\tSpent\ttotal\t1\t\t2026-01-01T00:00:00Z\r\n");

@@ -99,7 +99,11 @@ TEST_F(SummaryMoneyWindowTest, ShowsTheAmountsFollowsTheFiltersAndTheRates) {
 
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   window->ShowPeriod(quarter.days, PeriodKind::Custom);
-  EXPECT_NE(Cell("lstProjects", "Acme", 5).find(','), std::string::npos);
+  // Every number of the window with the decimal comma: hours, share and amount, the sentences' hours.
+  for (int column : {2, 3, 5}) EXPECT_NE(Cell("lstProjects", "Acme", column).find(','), std::string::npos) << column;
+  const Summary& s = window->summary();
+  EXPECT_NE(Text("lblTotal").find("(" + HoursText(s.totalSeconds, ",") + " hours)"), std::string::npos) << Text("lblTotal");
+  EXPECT_NE(Text("lblMoney").find("(" + HoursText(s.money.billableSeconds, ",") + " hours)"), std::string::npos) << Text("lblMoney");
   window->close();
 }
 
