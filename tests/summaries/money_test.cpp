@@ -326,6 +326,19 @@ TEST_F(MoneyTest, TheRunningStretchTellsEachMarkOfItsBudgetOnce) {
   EXPECT_EQ(watch.Poll(files, folder.path(), reports, "0", "Acme", {start.day, 14 * 3600}, 36 * 60),
             "Acme has used 80% of its budget for this month.");
   EXPECT_EQ(read, 3);
+
+  // As the program runs it: the tracker's look each minute of a stretch of Acme shows two balloons.
+  test::FakeMainView main;
+  BudgetWatch running;
+  main.tracker().WatchBudgets([&](std::string_view project, const DateTime& begun, std::int64_t elapsed) {
+    return running.Poll(files, folder.path(), reports, "0", project, begun, elapsed);
+  });
+  clock.now = {start.day, 16 * 3600};
+  main.SetProjectText("Acme");
+  main.SetStartText(format.FormatGeneral(clock.now));
+  for (; clock.now.seconds < 18 * 3600; clock.now.seconds += 60) main.tracker().LookForAway();
+  EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& e) { return e.starts_with("balloon:"); }), 2);
+  EXPECT_EQ(log.back(), "balloon:Tallywright:Acme has used 100% of its budget for this month.");
 }
 
 }  // namespace
