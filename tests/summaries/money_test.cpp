@@ -226,7 +226,8 @@ TEST_F(MoneyTest, EditsInASharedFolderAreTakenBackEverywhere) {
   EXPECT_EQ(ReadBudgets(files, reports, rates, "Acme", day + 1, 15)[0].used, rows[0].used);
   EXPECT_TRUE(ReadBudgets(files, reports, rates, "Beta Ltd", day, 15).empty());
   EXPECT_EQ(ReadBalances(files, reports, work, day, 1).day, balance.Day(day));
-  EXPECT_EQ(RunningUse(rates, "Acme", {day, 36000}, 1000, 15), (BudgetUse{900, 2263}));
+  EXPECT_EQ(RunningUse(rates, "Acme", "#call", {day, 36000}, 1000, 15), (BudgetUse{900, 2263}));
+  EXPECT_EQ(RunningUse(rates, "Acme", "sick #off", {day, 36000}, 1000, 15), BudgetUse{});  // a day off uses none
 }
 
 // Worked time as recorded (not rounded); days off, set or #off, count as met.
@@ -313,25 +314,25 @@ TEST_F(MoneyTest, TheRunningStretchTellsEachMarkOfItsBudgetOnce) {
   const DateTime start{DayFromCivil({2026, 3, 3}), 10 * 3600};
   std::vector<std::string> told;
   for (std::int64_t minutes : {0, 30, 47, 48, 50, 59, 60, 61, 120, 240}) {
-    const std::string text = watch.Poll(files, folder.path(), reports, "15", "Acme", start, minutes * 60);
+    const std::string text = watch.Poll(files, folder.path(), reports, "15", "Acme", "", start, minutes * 60);
     if (!text.empty()) told.push_back(std::to_string(minutes) + ": " + text);
   }
   // Rounded to 15 minutes: 47 min counts 45 (87.5 %), 59 min a whole hour (100 %).
   EXPECT_EQ(told, (std::vector<std::string>{"47: Acme has used 80% of its budget for this month.",
                                             "59: Acme has used 100% of its budget for this month."}));
   EXPECT_EQ(read, 1);
-  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "15", "Spent", start, 7200), "");
+  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "15", "Spent", "", start, 7200), "");
   // Unrounded, 80 % of 2 h is 1:36: 35 min more is short of it, 36 min reaches it.
-  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "0", "Acme", {start.day, 14 * 3600}, 35 * 60 + 59), "");
-  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "0", "Acme", {start.day, 14 * 3600}, 36 * 60),
+  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "0", "Acme", "", {start.day, 14 * 3600}, 35 * 60 + 59), "");
+  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "0", "Acme", "", {start.day, 14 * 3600}, 36 * 60),
             "Acme has used 80% of its budget for this month.");
   EXPECT_EQ(read, 3);
 
   // As the program runs it: the tracker's look each minute of a stretch of Acme shows two balloons.
   test::FakeMainView main;
   BudgetWatch running;
-  main.tracker().WatchBudgets([&](std::string_view project, const DateTime& begun, std::int64_t elapsed) {
-    return running.Poll(files, folder.path(), reports, "0", project, begun, elapsed);
+  main.tracker().WatchBudgets([&](std::string_view project, std::string_view comment, const DateTime& begun, std::int64_t elapsed) {
+    return running.Poll(files, folder.path(), reports, "0", project, comment, begun, elapsed);
   });
   clock.now = {start.day, 16 * 3600};
   main.SetProjectText("Acme");
