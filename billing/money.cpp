@@ -59,7 +59,6 @@ std::string HoursText(std::int64_t seconds, std::string_view separator) {
 }
 
 Cents AmountOfHundredths(std::int64_t hundredths, Cents centsPerHour) {
-  if (hundredths < 0) return -AmountOfHundredths(-hundredths, centsPerHour);
   return hundredths / 100 * centsPerHour + (hundredths % 100 * centsPerHour + 50) / 100;
 }
 

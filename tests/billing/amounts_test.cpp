@@ -59,8 +59,10 @@ TEST(Money, TheAmountOfALengthIsRoundedHalfUpWithoutOverflow) {
       EXPECT_EQ(AmountOf(seconds, rate), expected) << seconds << " at " << rate;
     }
   // An invoice line's hours as written, times its rate: 450 s shows 0.13 h, at 92.50 that is 12.03.
-  EXPECT_EQ(HoursText(450, ","), "0,13");
+  EXPECT_EQ(HoursText(450, ","), "0,13");  // half a hundredth of an hour, up
+  EXPECT_EQ(HoursText(3617), "1.00");      // a second short of 1.005 h, down
   EXPECT_EQ(AmountOfHundredths(HundredthsOfHour(450), 9250), 1203);
+  EXPECT_EQ(AmountOfHundredths(1, 49) + AmountOfHundredths(1, 50), 1);  // 0.49 of a cent down, 0.50 up
   EXPECT_EQ(AmountOfHundredths(HundredthsOfHour(99'999'999'999), kMaxAmount), 2'777'777'777'972'222'222);
 }
 
