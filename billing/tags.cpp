@@ -125,7 +125,10 @@ void TagKeyInto(std::string_view tag, std::string& key) {
 bool SameTag(std::string_view a, std::string_view b) { return TagKey(a) == TagKey(b); }
 
 bool MarksDayOff(std::string_view comment) {
-  return comment.find('#') != std::string_view::npos && HasTag(comment, kOffTag);
+  // Every stretch's amount asks this: the tags are read only where a '#' comes before an o.
+  for (std::size_t hash = comment.find('#'); hash != std::string_view::npos; hash = comment.find('#', hash + 1))
+    if (hash + 1 < comment.size() && (comment[hash + 1] | 0x20) == 'o') return HasTag(comment, kOffTag);
+  return false;
 }
 
 bool HasTag(std::string_view comment, std::string_view tag) {
