@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -32,6 +31,7 @@
 #include "widgets/app_style.h"
 #include "shell/frm_main.h"
 #include "state/program_state.h"
+#include "bench/bench_money.h"
 #include "bench/bench_rows.h"
 #include "bench/report_generator.h"
 #include "bench/bench_timeline.h"
@@ -314,6 +314,8 @@ int main(int argc, char** argv) {
     Row("summary peak memory, " + records, (StatusKiB("VmHWM:") - before) / 1024.0, "MiB",
         "resident before it, MiB", before / 1024.0, "< 16 MiB");
   }
+  // What the time amounts to, with tags and a working-time target, on a file of their own.
+  tw::bench::MoneyRows(folder, sizes.back());
 
   // A folder shared by four machines holding the same records, 250,000 each, against the one
   // report of the same run: the day report and the month's summary read every machine's report

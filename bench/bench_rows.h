@@ -12,6 +12,9 @@ double Median(int runs, const std::function<void()>& work, const std::function<v
 // The fastest times of two pieces of work run by turns, so that both meet the same load of the
 // machine, and what other work took from them is left out as far as a run can tell.
 std::pair<double, double> FastestPair(int runs, const std::function<void()>& a, const std::function<void()>& b);
+// The same by the processor time of the calling thread (its system time included: the reading of
+// the file from the page cache), which other programs' load of the machine leaves nearly be.
+std::pair<double, double> FastestProcessorPair(int runs, const std::function<void()>& a, const std::function<void()>& b);
 // Runs a command line through the shell, its output thrown away.
 void Run(const std::string& command);
 // The process's resident memory now and its peak since the last reset, in KiB.

@@ -17,11 +17,7 @@ DateFormat DayMonthYear24() {
 }
 
 GeneratedReport GenerateReport(const std::string& path, std::size_t records, const DateFormat& format,
-                               unsigned seed) {
-  static const char* const kProjects[] = {"Website redesign", "Quarterly report", "Client A",
-                                          "Client B, Ltd",    "Support",          "Hiring",
-                                          "Infrastructure",   "Book keeping",     "Research",
-                                          "Training",         "Meetings",         "Travel"};
+                               unsigned seed, bool tagged) {
   static const char* const kComments[] = {"",
                                           "layout, then proofs",
                                           "fixed menu, footer and header",
@@ -31,6 +27,16 @@ GeneratedReport GenerateReport(const std::string& path, std::size_t records, con
                                           "draft 2",
                                           "",
                                           "planning, estimates, and a long list of open questions"};
+  static const char* const kTaggedComments[] = {"",
+                                                "layout, then proofs #design",
+                                                "fixed menu, footer and header #web #bugfix",
+                                                "#call with the printer",
+                                                "reviewed invoices, paid two #admin #Billing",
+                                                "notes",
+                                                "draft 2 #client/acme #review",
+                                                "",
+                                                "planning (#meeting), estimates, and #open-questions"};
+  const auto& comments = tagged ? kTaggedComments : kComments;
   std::FILE* out = std::fopen(path.c_str(), "wb");
   if (!out) throw std::runtime_error("cannot write " + path);
   std::mt19937 random(seed);
@@ -48,17 +54,13 @@ GeneratedReport GenerateReport(const std::string& path, std::size_t records, con
     // Stretches of 10 to 35 minutes from 8:00, their starts spread over ten hours.
     const int start = 8 * 3600 + slot * (36000 / static_cast<int>(perDay)) + static_cast<int>(random() % 120);
     const int end = start + 600 + static_cast<int>(random() % 900);
-    const char* project = kProjects[random() % std::size(kProjects)];
-    std::string name(project);
-    for (char& c : name)
-      if (c == ',') c = ' ';
-    buffer += name;
+    buffer += kGeneratedProjects[random() % std::size(kGeneratedProjects)];
     buffer += ',';
     buffer += format.FormatGeneral(DateTime{day, start});
     buffer += ',';
     buffer += format.FormatGeneral(DateTime{day, end});
     buffer += ',';
-    buffer += kComments[random() % std::size(kComments)];
+    buffer += comments[random() % std::size(comments)];
     buffer += "\r\n";
     if (i % 997 == 500) buffer += "\r\n";
     if (i % 4999 == 2500) buffer += "a line typed by hand without commas\r\n";

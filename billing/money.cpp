@@ -50,4 +50,16 @@ Cents AmountOf(std::int64_t seconds, Cents centsPerHour) {
   return hours * centsPerHour + (rest * centsPerHour + 1800) / 3600;
 }
 
+std::int64_t HundredthsOfHour(std::int64_t seconds) {
+  return seconds < 0 ? -HundredthsOfHour(-seconds) : (seconds + 18) / 36;
+}
+
+std::string HoursText(std::int64_t seconds, std::string_view separator) {
+  return AmountText(HundredthsOfHour(seconds), separator);
+}
+
+Cents AmountOfHundredths(std::int64_t hundredths, Cents centsPerHour) {
+  return hundredths / 100 * centsPerHour + (hundredths % 100 * centsPerHour + 50) / 100;
+}
+
 }  // namespace tw

@@ -33,4 +33,12 @@ std::string AmountText(Cents cents, std::string_view separator = ".");
 // length gives the negative of its opposite's amount.
 Cents AmountOf(std::int64_t seconds, Cents centsPerHour);
 
+// A length of time in hundredths of an hour, halves up (450 s, 0.125 h, is 13), and as text with
+// two decimals after the separator ("0.13", "37.50"): the hours every table and file shows.
+std::int64_t HundredthsOfHour(std::int64_t seconds);
+std::string HoursText(std::int64_t seconds, std::string_view separator = ".");
+// What hours written with two decimals (not negative) come to at `centsPerHour`, halves of a cent
+// up: a line showing 0.13 h at 92.50 comes to 12.03, whatever the seconds behind the 0.13.
+Cents AmountOfHundredths(std::int64_t hundredths, Cents centsPerHour);
+
 }  // namespace tw

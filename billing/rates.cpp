@@ -55,9 +55,6 @@ std::vector<std::string_view> Fields(std::string_view line) {
   }
 }
 
-// A budget's hours as seconds: hours with up to two decimals, as amounts are written.
-std::string HoursText(std::int64_t seconds) { return AmountText((seconds + 18) / 36); }
-
 struct LineReading {
   std::optional<RatesEntry> entry;
   std::string problem;

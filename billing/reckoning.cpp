@@ -9,6 +9,10 @@ namespace {
 
 StretchAmount AmountUnder(const ProjectTerms* terms, const CountedStretch& stretch) {
   StretchAmount amount;
+  if (MarksDayOff(stretch.comment)) {
+    amount.billable = false;  // recorded, not worked: no rate, nothing billed
+    return amount;
+  }
   if (!terms) return amount;
   amount.billable = terms->billable;
   amount.rate = terms->RateOn(stretch.start.day);

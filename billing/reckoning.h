@@ -33,7 +33,7 @@ struct CountedStretch {
 struct StretchAmount {
   std::optional<Cents> rate;  // per hour; none when the project has no rate on that day
   Cents value = 0;            // the counted length at that rate
-  bool billable = true;
+  bool billable = true;       // not for a project not billable, nor for a day off (#off), which has no rate
   Cents Billed() const { return billable ? value : 0; }
 };
 StretchAmount AmountOfStretch(const RatesBook& rates, const CountedStretch& stretch);

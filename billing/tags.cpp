@@ -124,6 +124,13 @@ void TagKeyInto(std::string_view tag, std::string& key) {
 
 bool SameTag(std::string_view a, std::string_view b) { return TagKey(a) == TagKey(b); }
 
+bool MarksDayOff(std::string_view comment) {
+  // Every stretch's amount asks this: the tags are read only where a '#' comes before an o.
+  for (std::size_t hash = comment.find('#'); hash != std::string_view::npos; hash = comment.find('#', hash + 1))
+    if (hash + 1 < comment.size() && (comment[hash + 1] | 0x20) == 'o') return HasTag(comment, kOffTag);
+  return false;
+}
+
 bool HasTag(std::string_view comment, std::string_view tag) {
   if (!tag.empty() && tag.front() == '#') tag.remove_prefix(1);
   const std::string key = TagKey(tag);

@@ -21,6 +21,10 @@ namespace tw {
 // The tag every stretch of a day off carries ("#off").
 inline constexpr std::string_view kOffTag = "off";
 
+// Whether a stretch's comment marks its day as a day off (holds #off). Such a stretch is recorded
+// time but not work: it meets the day's target, bills nothing and uses no budget.
+bool MarksDayOff(std::string_view comment);
+
 // Calls found(tag) for each tag of the comment in order, repeats included; tag without its '#'.
 template <class Found>
 void ForEachTag(std::string_view comment, Found&& found);

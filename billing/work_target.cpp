@@ -127,7 +127,7 @@ std::string DaysOffText(const std::vector<Period>& days) {
 }
 
 void WorkBalance::Add(const CountedStretch& stretch, int count) {
-  if (stretch.comment.find('#') != std::string_view::npos && HasTag(stretch.comment, kOffTag)) {
+  if (MarksDayOff(stretch.comment)) {
     if ((offDays_[stretch.start.day] += count) <= 0) offDays_.erase(stretch.start.day);
     return;
   }

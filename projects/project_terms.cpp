@@ -8,12 +8,6 @@
 #include "platform/translate.h"
 
 namespace tw {
-namespace {
-
-// A budget's hours as the window shows them: hours with two decimals, as the rates file holds them.
-std::string HoursText(std::int64_t seconds, std::string_view separator) { return AmountText((seconds + 18) / 36, separator); }
-
-}  // namespace
 
 TermsForm FormOf(const RatesBook& rates, const std::string& project, std::string_view separator) {
   TermsForm form;

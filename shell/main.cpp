@@ -82,11 +82,12 @@ int main(int argc, char** argv) {
   tw::IdleDetection found = tw::FindIdleDetection();
   // The running stretch's budgets, told at the minute's look as the reminder is.
   main->tracker().WatchBudgets([watch = std::make_shared<tw::BudgetWatch>()](
-                                   std::string_view project, const tw::DateTime& start, std::int64_t elapsed) {
+                                   std::string_view project, std::string_view comment, const tw::DateTime& start,
+                                   std::int64_t elapsed) {
     const tw::Platform& p = tw::platform();
     return watch->Poll(*p.files, p.system->DataFolder(), [] { return tw::DataFolderReports(); },
                        p.settings->GetSetting(tw::kProductName, tw::kSettingsSection, tw::kSummaryRoundingKey, "0"),
-                       project, start, elapsed);
+                       project, comment, start, elapsed);
   });
   main->WatchAbsences(std::make_unique<tw::AwayWatch>(
       std::move(found.idleSources),

@@ -1,5 +1,6 @@
 #include "summaries/budgets.h"
 
+#include "billing/tags.h"
 #include "platform/platform.h"
 #include "platform/run_error.h"
 #include "platform/translate.h"
@@ -20,8 +21,15 @@ std::vector<SideTally> BudgetTally::Sides() {
     month |= rates_.BudgetOf(project, BudgetScope::Month).has_value();
   }
   std::vector<SideTally> sides;
-  if (life) sides.push_back({kReadableDays, [this](const CountedStretch& s, int count) { life_.Add(s, count); }});
-  if (month) sides.push_back({month_, [this](const CountedStretch& s, int count) { monthly_.Add(s, count); }});
+  // A day off is not work: it uses no budget.
+  if (life)
+    sides.push_back({kReadableDays, [this](const CountedStretch& s, int count) {
+                       if (!MarksDayOff(s.comment)) life_.Add(s, count);
+                     }});
+  if (month)
+    sides.push_back({month_, [this](const CountedStretch& s, int count) {
+                       if (!MarksDayOff(s.comment)) monthly_.Add(s, count);
+                     }});
   return sides;
 }
 
@@ -51,10 +59,11 @@ std::vector<BudgetRow> ReadBudgets(const Files& files, const FolderReports& repo
   return tally.Rows(project);
 }
 
-BudgetUse RunningUse(const RatesBook& rates, std::string_view project, const DateTime& start,
-                     std::int64_t elapsed, int roundMinutes) {
+BudgetUse RunningUse(const RatesBook& rates, std::string_view project, std::string_view comment,
+                     const DateTime& start, std::int64_t elapsed, int roundMinutes) {
+  if (MarksDayOff(comment)) return {};
   const std::int64_t counted = Rounded(elapsed, roundMinutes);
-  return {counted, AmountOfStretch(rates, {project, "", start, elapsed, counted}).value};
+  return {counted, AmountOfStretch(rates, {project, comment, start, elapsed, counted}).value};
 }
 
 int RoundingOf(std::string_view setting) {
@@ -64,7 +73,8 @@ int RoundingOf(std::string_view setting) {
 
 std::string BudgetWatch::Poll(const Files& files, const std::string& folder,
                               const std::function<FolderReports()>& reports, std::string_view rounding,
-                              std::string_view project, const DateTime& start, std::int64_t elapsed) {
+                              std::string_view project, std::string_view comment, const DateTime& start,
+                              std::int64_t elapsed) {
   if (!seen_ || project != project_ || !(start == start_)) {
     seen_ = true;
     project_ = std::string(project);
@@ -86,7 +96,7 @@ std::string BudgetWatch::Poll(const Files& files, const std::string& folder,
     alerts_.assign(rows_.size(), {});
   }
   if (rows_.empty()) return {};
-  const BudgetUse running = RunningUse(rates_, project, start, elapsed, minutes_);
+  const BudgetUse running = RunningUse(rates_, project, comment, start, elapsed, minutes_);
   std::string text;
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     const int mark = NewlyPassedMark(rows_[i].budget, rows_[i].used, running, alerts_[i]);

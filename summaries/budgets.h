@@ -53,9 +53,10 @@ std::vector<BudgetRow> ReadBudgets(const Files& files, const FolderReports& repo
                                    std::optional<std::string_view> project, std::int64_t today, int roundMinutes);
 
 // What a running stretch adds to its project's budgets: its elapsed time (rounded as summaries
-// round) at the rate of the day it started, for NewlyPassedMark beside the use before it.
-BudgetUse RunningUse(const RatesBook& rates, std::string_view project, const DateTime& start,
-                     std::int64_t elapsed, int roundMinutes);
+// round) at the rate of the day it started, for NewlyPassedMark beside the use before it; nothing
+// when its comment marks a day off.
+BudgetUse RunningUse(const RatesBook& rates, std::string_view project, std::string_view comment,
+                     const DateTime& start, std::int64_t elapsed, int roundMinutes);
 
 // The budget notifications of a running stretch: when its project's use (the stretches before it
 // and its own elapsed time) passes 80 % and then 100 % of one of the project's budgets, each mark of
@@ -66,7 +67,8 @@ class BudgetWatch {
   // The balloon's text when a mark is newly passed, else empty; reports is asked only at a new
   // stretch. rounding: the Summary window's (kSummaryRoundingKey) setting text.
   std::string Poll(const Files& files, const std::string& folder, const std::function<FolderReports()>& reports,
-                   std::string_view rounding, std::string_view project, const DateTime& start, std::int64_t elapsed);
+                   std::string_view rounding, std::string_view project, std::string_view comment,
+                   const DateTime& start, std::int64_t elapsed);
 
  private:
   std::string project_;

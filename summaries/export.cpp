@@ -116,14 +116,6 @@ std::string ClockText(std::int64_t seconds) {
   return text;
 }
 
-std::string HoursText(std::int64_t seconds) {
-  const std::int64_t hundredths = (seconds * 100 + 1800) / 3600;
-  char text[48];
-  std::snprintf(text, sizeof text, "%lld.%02lld", static_cast<long long>(hundredths / 100),
-                static_cast<long long>(hundredths % 100));
-  return text;
-}
-
 void WriteTable(const Summary& summary, SummaryTable table, bool csv, std::ostream& out) {
   const auto row = [&](std::string first, std::int64_t seconds, std::int64_t stretches, const MoneyTotals& money) {
     WriteRow(out, csv, {std::move(first), ClockText(seconds), HoursText(seconds), std::to_string(stretches),
@@ -190,9 +182,12 @@ void WriteInvoiceLines(const Summary&, const std::vector<SummaryEntry>& entries,
     if (e.amount.billable && e.seconds.value_or(0) > 0) lines.push_back(&e);
   std::stable_sort(lines.begin(), lines.end(), [](const SummaryEntry* a, const SummaryEntry* b) { return a->project < b->project; });
   WriteRow(out, true, {"Date", "Project", "Comment", "Hours", "Rate", "Amount"});
-  for (const SummaryEntry* e : lines)
+  for (const SummaryEntry* e : lines) {
+    const std::int64_t hundredths = HundredthsOfHour(*e->seconds);
     WriteRow(out, true, {IsoDate(e->startValue.day), e->project, e->comment, HoursText(*e->seconds),
-                         e->amount.rate ? AmountText(*e->amount.rate) : "", AmountText(e->amount.value)});
+                         e->amount.rate ? AmountText(*e->amount.rate) : "",
+                         AmountText(e->amount.rate ? AmountOfHundredths(hundredths, *e->amount.rate) : 0)});
+  }
 }
 
 std::span<const ExportForm> ExportForms() {

@@ -22,10 +22,8 @@ namespace tw {
 
 enum class SummaryTable { Projects, Days, Tags };
 
-// hh:mm:ss with whole hours however many: 37:30:00.
+// hh:mm:ss with whole hours however many: 37:30:00. (Hours with two decimals: HoursText.)
 std::string ClockText(std::int64_t seconds);
-// Decimal hours with two places and a point: 37.50.
-std::string HoursText(std::int64_t seconds);
 
 // One row of cells: tab-separated and ended by LF, or as CSV ended by CR LF.
 template <class Cells>
@@ -56,9 +54,11 @@ void WriteTable(const Summary& summary, SummaryTable table, bool csv, std::ostre
 void WriteJson(const Summary& summary, const std::vector<SummaryEntry>& entries, std::ostream& out);
 // The stretches of billable work as the lines of an invoice, for a spreadsheet or an invoicing
 // program: Date,Project,Comment,Hours,Rate,Amount (hours rounded as the summary rounds, with two
-// decimals; the amount is the stretch's exact one, which hours x rate may miss by a cent), in
-// order of project and then of start, no total row. Stretches of no length (rounded away, or
-// without an end) are left out.
+// decimals), in order of project and then of start, no total row. Each line's amount is its hours
+// as written times its rate, so that a program multiplying them finds it, and the invoice's total
+// is the sum of its lines; it may differ by cents from the summary's amount of the same work,
+// reckoned from the exact lengths, unless the rounding makes whole hundredths of an hour.
+// Stretches of no length (rounded away, or without an end) and days off are left out.
 void WriteInvoiceLines(const Summary& summary, const std::vector<SummaryEntry>& entries, std::ostream& out);
 
 // The period's stretches as an iCalendar file (RFC 5545): one event per stretch with an end, in

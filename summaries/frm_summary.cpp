@@ -38,11 +38,12 @@ namespace tw {
 namespace {
 
 // The window's design, in twips: the tables on the left, the chart, the budgets and the filters on
-// the right.
-constexpr double kClientWidth = 12600, kClientHeight = 7700;
+// the right. The tags' table is as wide as the two above it: beside the columns of numbers its
+// tags need room to be read whole.
+constexpr double kClientWidth = 15000, kClientHeight = 7700;
 constexpr double kListsWidth = 6720, kTop = 1620, kListHeight = 1860, kTagsHeight = 1500, kBottom = 7200;
 constexpr double kRight = kListsWidth + 240, kLower = kTop + 2 * (kListHeight + 120);
-constexpr double kTagsWidth = 4320, kFiltersLeft = 10320;
+constexpr double kTagsWidth = kListsWidth, kFiltersLeft = 12720;
 
 constexpr const char* kPresetNames[] = {
     QT_TRANSLATE_NOOP("tw::frmSummary", "Today"),      QT_TRANSLATE_NOOP("tw::frmSummary", "This Week"),
@@ -57,7 +58,7 @@ constexpr const char* kRoundingNames[] = {
 
 // Dates are shown in the user's form; the report is read in its own (report/report_form.h).
 const DateFormat& Format() { return *platform().dateFormat; }
-// Amounts are shown with the user's decimal separator.
+// Hours, shares and amounts are shown with the user's decimal separator.
 std::string Separator() { return ToBytes(QString(QLocale().decimalPoint())); }
 
 QDate QDateOf(std::int64_t day) {
@@ -326,7 +327,7 @@ void frmSummary::FillTables() {
   const DateFormat& format = Format();
   const std::string separator = Separator();
   const Summary& s = view_.shown.summary;
-  lblTotal_->setText(FromBytes(SummarySentence(view_.shown, format)));
+  lblTotal_->setText(FromBytes(SummarySentence(view_.shown, format, separator)));
   lblMoney_->setText(FromBytes(MoneySentence(view_, format, separator)));
   lblBalance_->setText(FromBytes(BalanceSentence(view_, format)));
   const QString amount = s.currency.empty() ? tr("Amount") : tr("Amount (%1)").arg(FromBytes(s.currency));

@@ -38,7 +38,7 @@ StatusFigures ReadStatusFigures(const Files& files, const std::string& folder, c
   const RatesFolder rates = ReadRates(files, folder);
   if (rates.book.BudgetOf(project, BudgetScope::Total) || rates.book.BudgetOf(project, BudgetScope::Month)) {
     const int minutes = RoundingOf(settings.GetSetting(kProductName, kSettingsSection, kSummaryRoundingKey, "0"));
-    const BudgetUse running = RunningUse(rates.book, project, start, elapsed, minutes);
+    const BudgetUse running = RunningUse(rates.book, project, comment, start, elapsed, minutes);
     const std::vector<BudgetRow> rows = OrNoWork(
         [&] { return ReadBudgets(files, reports, rates.book, project, start.day, minutes); },
         [&] { return BudgetTally(rates.book, start.day, minutes).Rows(project); });

@@ -167,7 +167,7 @@ void DropEmptyProjects(Summary& summary) {
 
 bool SummaryFilter::Passes(const RatesBook* rates, std::string_view project, std::string_view comment) const {
   if (!projects.empty() && std::find(projects.begin(), projects.end(), project) == projects.end()) return false;
-  if (billableOnly && rates && !rates->Billable(project)) return false;
+  if (billableOnly && ((rates && !rates->Billable(project)) || MarksDayOff(comment))) return false;
   return HasAllTags(comment, tags);
 }
 

@@ -67,7 +67,7 @@ struct Summary {
 
 // Which stretches a summary counts: those holding every one of `tags` (compared without case), of
 // one of `projects` (as written; every project when none is named), and with billableOnly only
-// the work of billable projects.
+// the work of billable projects (days off left out).
 struct SummaryFilter {
   std::vector<std::string> tags;
   std::vector<std::string> projects;

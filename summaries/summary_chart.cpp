@@ -1,5 +1,6 @@
 #include "summaries/summary_chart.h"
 
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -42,6 +43,11 @@ double BarTotal(const ChartData& data, std::size_t bar) {
   return total;
 }
 
+// A number of hours up the side ("1.5"), with the user's decimal separator as the window's tables.
+QString HourLabel(double hours) {
+  return QString::number(hours).replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
 }  // namespace
 
 std::pair<double, double> HourScale(double most, int lines) {
@@ -79,7 +85,7 @@ SummaryChart::Layout SummaryChart::LayoutNow() const {
   // Room for the widest number up the side: "1.5" is wider than the top "2".
   int widest = 0;
   for (double h = 0; h <= layout.top + 1e-9; h += layout.step)
-    widest = std::max(widest, metrics.horizontalAdvance(QString::number(h)));
+    widest = std::max(widest, metrics.horizontalAdvance(HourLabel(h)));
   const int left = widest + 10;
   const int top = line * 3 / 2 + 4;  // room for "Hours"
   const int bottom = layout.legendTop - line - 10;
@@ -104,7 +110,7 @@ void SummaryChart::paintEvent(QPaintEvent*) {
     painter.drawLine(plot.left(), y, plot.right(), y);
     painter.setPen(Qt::black);
     painter.drawText(QRect(0, y - line / 2, plot.left() - 5, line), Qt::AlignRight | Qt::AlignVCenter,
-                     QString::number(h));
+                     HourLabel(h));
   }
   painter.drawLine(plot.bottomLeft(), plot.bottomRight());
 

@@ -79,14 +79,15 @@ inline constexpr const char* kPeriodUsage =
     "  --ics              write the period's stretches as an iCalendar file (UTC, for any\n"
     "                     calendar program; the same stretch keeps its UID on every export)\n"
     "  --invoice          write the period's billable stretches as the lines of an invoice (CSV:\n"
-    "                     Date,Project,Comment,Hours,Rate,Amount; the amount is exact)\n"
+    "                     Date,Project,Comment,Hours,Rate,Amount; each amount is its hours as\n"
+    "                     written times its rate, to the cent; days off left out)\n"
     "  --balance          the working-time target's balance (worked time as recorded against the\n"
     "                     WorkTarget setting, days off and #off days counting as met): today,\n"
     "                     this week, this month and since BalanceSince; with a PERIOD, each of its\n"
     "                     days up to today and their total\n"
     "Amounts are each stretch's length at its project's hourly rate on the day it started (the\n"
     "rates file, project.rates, beside the report), to the cent; work of a project that is not\n"
-    "billable amounts to 0.00 and is totalled apart.\n"
+    "billable amounts to 0.00 and is totalled apart, as does a stretch tagged #off (a day off).\n"
     "Days run from 0100-01-01 to 9999-12-31, the years the report's dates can name.\n";
 
 }  // namespace tw

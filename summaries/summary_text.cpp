@@ -39,7 +39,7 @@ ShownSummary ReadShownSummary(const Files& files, const FolderReports& reports, 
   return shown;
 }
 
-std::string SummarySentence(const ShownSummary& shown, const DateFormat& format) {
+std::string SummarySentence(const ShownSummary& shown, const DateFormat& format, std::string_view separator) {
   const Summary& s = shown.summary;
   const auto day = [&format](std::int64_t d) {
     return Arg(Tr("Summary", "%1 %2"), {format.WeekdayName({d, 0}), format.FormatDate({d, 0})});
@@ -48,7 +48,7 @@ std::string SummarySentence(const ShownSummary& shown, const DateFormat& format)
                          ? Arg(Tr("Summary", "%1 to %2"), {day(s.period.first), day(s.period.last)})
                          : day(s.period.first);
   text += Arg(Tr("Summary", ":  %1 (%2 hours) in %3"),
-              {format.FormatDuration(s.totalSeconds), HoursText(s.totalSeconds),
+              {format.FormatDuration(s.totalSeconds), HoursText(s.totalSeconds, separator),
                TrN("Summary", "%n stretches", "%n stretch", s.stretches)});
   if (!shown.problem.empty()) text += ".  " + shown.problem;
   if (s.skippedLines > 0)
@@ -57,26 +57,26 @@ std::string SummarySentence(const ShownSummary& shown, const DateFormat& format)
   return text;
 }
 
-std::string ShareText(std::int64_t seconds, std::int64_t total) {
+std::string ShareText(std::int64_t seconds, std::int64_t total, std::string_view separator) {
   if (total <= 0) return "";
   const std::int64_t tenths = (seconds * 1000 + total / 2) / total;
-  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "%";
+  return std::to_string(tenths / 10) + std::string(separator) + std::to_string(tenths % 10) + "%";
 }
 
 std::vector<std::string> ProjectCells(const ProjectTotal& p, std::int64_t total, const DateFormat& format,
                                       std::string_view separator) {
-  return {p.project, format.FormatDuration(p.seconds), HoursText(p.seconds), ShareText(p.seconds, total),
+  return {p.project, format.FormatDuration(p.seconds), HoursText(p.seconds, separator), ShareText(p.seconds, total, separator),
           std::to_string(p.stretches), AmountCell(p.money, separator)};
 }
 
 std::vector<std::string> DayCells(const DayTotal& d, const DateFormat& format, std::string_view separator) {
   return {format.data().shortDayNames[Weekday(d.day)] + " " + format.FormatDate({d.day, 0}),
-          format.FormatDuration(d.seconds), HoursText(d.seconds), std::to_string(d.stretches),
+          format.FormatDuration(d.seconds), HoursText(d.seconds, separator), std::to_string(d.stretches),
           AmountCell(d.money, separator)};
 }
 
 std::vector<std::string> TagCells(const TagTotal& tag, const DateFormat& format, std::string_view separator) {
-  return {"#" + tag.first, format.FormatDuration(tag.second.seconds), HoursText(tag.second.seconds),
+  return {"#" + tag.first, format.FormatDuration(tag.second.seconds), HoursText(tag.second.seconds, separator),
           std::to_string(tag.second.stretches), AmountCell(tag.second, separator)};
 }
 
@@ -128,18 +128,24 @@ SummaryView ReadSummaryView(const Files& files, const FolderReports& reports, co
   }
   BudgetTally budgets(view.rates, std::min(period.last, ask.today), ask.roundMinutes);
   for (SideTally& side : budgets.Sides()) summary.sides.push_back(std::move(side));
-  // The filters' lists: every tag and project of the period, whatever is chosen.
+  // The filters' lists: every tag and project of the period, whatever is chosen. With nothing
+  // chosen they are the summary's own, and the tags are not read twice.
   TagTally every;
   std::map<std::string, int, std::less<>> projects;
-  summary.sides.push_back({period, [&](const CountedStretch& s, int count) {
-                             every.Add(s.comment, s.counted, {}, count);
-                             const auto it = projects.find(s.project);
-                             (it != projects.end() ? it->second : projects[std::string(s.project)]) += count;
-                           }});
+  if (ask.filter.Any())
+    summary.sides.push_back({period, [&](const CountedStretch& s, int count) {
+                               every.Add(s.comment, s.counted, {}, count);
+                               const auto it = projects.find(s.project);
+                               (it != projects.end() ? it->second : projects[std::string(s.project)]) += count;
+                             }});
   view.shown = ReadShownSummary(files, reports, period, summary);
 
   if (balance) view.balances = BalancesOf(*balance, ask.today, ask.firstWeekday, view.work.since);
   view.budgets = budgets.Rows();
+  if (!ask.filter.Any()) {
+    for (const TagTotal& tag : view.shown.summary.tags) view.allTags.push_back(tag.first);
+    for (const ProjectTotal& project : view.shown.summary.projects) projects[project.project] = 1;
+  }
   for (const TagTotal& tag : every.Tags()) view.allTags.push_back(tag.first);
   for (const auto& [name, count] : projects)
     if (count > 0) view.allProjects.push_back(name);
@@ -157,7 +163,7 @@ std::string MoneySentence(const SummaryView& view, const DateFormat& format, std
     return Tr("Summary", "No hourly rates are set: Report > Rates... sets a project's rate, and whether it is billable.");
   const Summary& s = view.shown.summary;
   const auto time = [&](std::int64_t seconds) {
-    return Arg(Tr("Summary", "%1 (%2 hours)"), {format.FormatDuration(seconds), HoursText(seconds)});
+    return Arg(Tr("Summary", "%1 (%2 hours)"), {format.FormatDuration(seconds), HoursText(seconds, separator)});
   };
   std::string text = Arg(Tr("Summary", "Billable: %1, %2."),
                          {time(s.money.billableSeconds), MoneyText(s.money.billable, s.currency, separator)});

@@ -67,13 +67,14 @@ std::string BalanceSentence(const SummaryView& view, const DateFormat& format);
 
 // "Sunday 12/6/2026 to Saturday 12/12/2026:  01:30:00 (1.50 hours) in 1 stretch.", then the
 // problem and the lines skipped, each counted in words that agree with the number.
-std::string SummarySentence(const ShownSummary& shown, const DateFormat& format);
+std::string SummarySentence(const ShownSummary& shown, const DateFormat& format, std::string_view separator = ".");
 
 // "42.5%" of the period's total; empty when there is none.
-std::string ShareText(std::int64_t seconds, std::int64_t total);
+std::string ShareText(std::int64_t seconds, std::int64_t total, std::string_view separator = ".");
 
 // The cells of the projects', the days' and the tags' tables, each with its amount (what is
-// billed; for work not billable its value, in brackets).
+// billed; for work not billable its value, in brackets). Every number with a fraction (hours,
+// shares, amounts) is written with the separator given, the window's decimal one.
 std::vector<std::string> ProjectCells(const ProjectTotal& project, std::int64_t total,
                                       const DateFormat& format, std::string_view separator = ".");
 std::vector<std::string> DayCells(const DayTotal& day, const DateFormat& format, std::string_view separator = ".");

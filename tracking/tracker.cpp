@@ -440,7 +440,7 @@ void TrackerModel::LookForAway() {
   const std::string text = reminder_.Poll(*this, since, now, RemindHours());
   if (!text.empty() && p.shell) p.shell->ShowBalloon(kProductName, text);
   if (budgets_ && since) {
-    const std::string told = budgets_(ChosenProject(*this), LocalOfInstant(*since), now - *since);
+    const std::string told = budgets_(ChosenProject(*this), Comments(), LocalOfInstant(*since), now - *since);
     if (!told.empty() && p.shell) p.shell->ShowBalloon(kProductName, told);
   }
   lookingForAway_ = false;

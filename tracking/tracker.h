@@ -250,7 +250,8 @@ class TrackerModel : public TrackingBoxes, public Tracker {
   void LookForAway();
   // At each look while a stretch runs, the text to show of its project's budgets (empty: nothing);
   // the summaries read them, above this folder.
-  using BudgetLook = std::function<std::string(std::string_view project, const DateTime& start, std::int64_t elapsed)>;
+  using BudgetLook = std::function<std::string(std::string_view project, std::string_view comment,
+                                               const DateTime& start, std::int64_t elapsed)>;
   void WatchBudgets(BudgetLook look) { budgets_ = std::move(look); }
   // Where the person left, while they are away from a running stretch (or being asked about it).
   std::optional<std::int64_t> LeftAt() const { return away_->AwaySince(); }

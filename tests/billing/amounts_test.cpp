@@ -58,6 +58,12 @@ TEST(Money, TheAmountOfALengthIsRoundedHalfUpWithoutOverflow) {
       const Cents expected = whole + (part * 36 + rate * restSeconds + 1800) / 3600;
       EXPECT_EQ(AmountOf(seconds, rate), expected) << seconds << " at " << rate;
     }
+  // An invoice line's hours as written, times its rate: 450 s shows 0.13 h, at 92.50 that is 12.03.
+  EXPECT_EQ(HoursText(450, ","), "0,13");  // half a hundredth of an hour, up
+  EXPECT_EQ(HoursText(3617), "1.00");      // a second short of 1.005 h, down
+  EXPECT_EQ(AmountOfHundredths(HundredthsOfHour(450), 9250), 1203);
+  EXPECT_EQ(AmountOfHundredths(1, 49) + AmountOfHundredths(1, 50), 1);  // 0.49 of a cent down, 0.50 up
+  EXPECT_EQ(AmountOfHundredths(HundredthsOfHour(99'999'999'999), kMaxAmount), 2'777'777'777'972'222'222);
 }
 
 // A project with a rate change in its middle month, one that is not billable, one with no rate.
@@ -130,8 +136,9 @@ TEST(Amounts, RowsAddUpToTheTotalToTheCentOnAGeneratedQuarter) {
     tags.Add(comment, counted, amount);
     rows += amount.Billed();
     if (HasTag(comment, "call")) callSeconds += counted;
-    value += independent.Value(project, day, counted);
-    const Cents exact = independent.Billed(project, day, counted);
+    const bool off = comment == std::string_view("#off");  // a day off is not work: never billed
+    value += off ? 0 : independent.Value(project, day, counted);
+    const Cents exact = off ? 0 : independent.Billed(project, day, counted);
     billed += exact;
     byProject[project] += exact;
     byDay[day] += exact;

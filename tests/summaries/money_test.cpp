@@ -77,8 +77,8 @@ TEST_F(MoneyTest, AQuarterAgreesWithTheIndependentReckoningToTheCent) {
     for (qsizetype i = 0; i < entries.size(); ++i) {
       const test::QuarterStretch& s = quarter.stretches[static_cast<std::size_t>(i)];
       const std::int64_t counted = test::Quarter::Counted(s, minutes);
-      EXPECT_EQ(Cents(entries[i]["amount"]), quarter.rates.Billed(s.project, s.start.day, counted)) << i;
-      const auto rate = quarter.rates.RateOn(s.project, s.start.day);
+      EXPECT_EQ(Cents(entries[i]["amount"]), s.DayOff() ? 0 : quarter.rates.Billed(s.project, s.start.day, counted)) << i;
+      const auto rate = s.DayOff() ? std::nullopt : quarter.rates.RateOn(s.project, s.start.day);
       EXPECT_EQ(entries[i]["rate"].isNull(), !rate) << i;
       if (rate) {
         EXPECT_EQ(Cents(entries[i]["rate"]), *rate) << i;
@@ -113,8 +113,9 @@ TEST_F(MoneyTest, TagsAndFiltersCountExactlyTheStretchesTheyName) {
     std::function<bool(const test::QuarterStretch&)> keep;
   } filters[] = {
       {{"--tag", "#CALL", "--tag", "review"}, [](const test::QuarterStretch& s) { return s.tags.contains("call") && s.tags.contains("review"); }},
-      {{"--project", "Beta Ltd", "--project", "Internal"}, [](const test::QuarterStretch& s) { return s.project != "Acme" && s.project != "Holiday"; }},
+      {{"--project", "Beta Ltd", "--project", "Internal"}, [](const test::QuarterStretch& s) { return s.project != "Acme"; }},
       {{"--billable", "--tag", "call"}, [](const test::QuarterStretch& s) { return s.project != "Internal" && s.tags.contains("call"); }},
+      {{"--billable", "--tag", "off"}, [](const test::QuarterStretch&) { return false; }},  // a day off is not billable work
       {{"--project", "acme"}, [](const test::QuarterStretch&) { return false; }},
   };
   for (const auto& filter : filters) {
@@ -141,6 +142,7 @@ TEST_F(MoneyTest, InvoiceLinesAreReadByPythonsCsvModuleWithTheRightColumns) {
                               "Internal,3/2/2026 10:00:00 AM,3/2/2026 11:00:00 AM,not on the invoice\r\n"
                               "Beta Ltd,3/3/2026 9:00:00 AM,3/3/2026 9:10:00 AM,\xE8\xA8\x88\xE7\x94\xBB #call\r\n"
                               "Beta Ltd,3/4/2026 9:00:00 AM,3/4/2026 9:07:00 AM,rounds to nothing\r\n"
+                              "Acme,3/5/2026 12:00:00 AM,3/5/2026 11:59:59 PM,day off #off\r\n"
                               "Acme,3/3/2026 9:00:00 AM,3/3/2026 9:50:00 AM,layout\r\n");
   ASSERT_EQ(Run({"--month", "2026-03", "--invoice", "--round", "15"}), 0) << err.str();
   folder.Write("invoice.csv", out.str());
@@ -162,6 +164,10 @@ TEST_F(MoneyTest, InvoiceLinesAreReadByPythonsCsvModuleWithTheRightColumns) {
             "2026-03-02|Acme|\"draft\", then \"final\"|0.25|90.50|22.63\n"
             "2026-03-03|Acme|layout|0.75|90.50|67.88\n"
             "2026-03-03|Beta Ltd|\xE8\xA8\x88\xE7\x94\xBB #call|0.25|120.33|30.08\n");
+  // Unrounded, a line's amount is its hours as written times its rate (50 min: 0.83 x 90.50, not 75.42).
+  ASSERT_EQ(Run({"--month", "2026-03", "--invoice"}), 0) << err.str();
+  EXPECT_NE(out.str().find("\r\n2026-03-03,Acme,layout,0.83,90.50,75.12\r\n"), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find("\r\n2026-03-04,Beta Ltd,rounds to nothing,0.12,120.33,14.44\r\n"), std::string::npos);
 }
 
 TEST_F(MoneyTest, NewColumnsAndFieldsComeAfterTheOnesScriptsRead) {
@@ -220,7 +226,8 @@ TEST_F(MoneyTest, EditsInASharedFolderAreTakenBackEverywhere) {
   EXPECT_EQ(ReadBudgets(files, reports, rates, "Acme", day + 1, 15)[0].used, rows[0].used);
   EXPECT_TRUE(ReadBudgets(files, reports, rates, "Beta Ltd", day, 15).empty());
   EXPECT_EQ(ReadBalances(files, reports, work, day, 1).day, balance.Day(day));
-  EXPECT_EQ(RunningUse(rates, "Acme", {day, 36000}, 1000, 15), (BudgetUse{900, 2263}));
+  EXPECT_EQ(RunningUse(rates, "Acme", "#call", {day, 36000}, 1000, 15), (BudgetUse{900, 2263}));
+  EXPECT_EQ(RunningUse(rates, "Acme", "sick #off", {day, 36000}, 1000, 15), BudgetUse{});  // a day off uses none
 }
 
 // Worked time as recorded (not rounded); days off, set or #off, count as met.
@@ -294,6 +301,7 @@ TEST_F(MoneyTest, TheStatusLineCountsTheRunningStretchInBudgetAndBalance) {
 // 80 % and 100 % told once each; reports read once a stretch; a budget spent before not told.
 TEST_F(MoneyTest, TheRunningStretchTellsEachMarkOfItsBudgetOnce) {
   folder.Write("projrpt.pro", "Acme,3/2/2026 9:00:00 AM,3/2/2026 10:00:00 AM,\r\n"
+                              "Acme,3/1/2026 12:00:00 AM,3/1/2026 11:59:59 PM,#off: no work, no budget used\r\n"
                               "Spent,3/2/2026 10:00:00 AM,3/2/2026 11:00:00 AM,\r\n");
   folder.Write("project.rates", "budget\tAcme\tmonth\t2\t\t2026-01-01T00:00:00Z\r\n"
                                 "budget\tSpent\ttotal\t1\t\t2026-01-01T00:00:00Z\r\n");
@@ -306,19 +314,32 @@ TEST_F(MoneyTest, TheRunningStretchTellsEachMarkOfItsBudgetOnce) {
   const DateTime start{DayFromCivil({2026, 3, 3}), 10 * 3600};
   std::vector<std::string> told;
   for (std::int64_t minutes : {0, 30, 47, 48, 50, 59, 60, 61, 120, 240}) {
-    const std::string text = watch.Poll(files, folder.path(), reports, "15", "Acme", start, minutes * 60);
+    const std::string text = watch.Poll(files, folder.path(), reports, "15", "Acme", "", start, minutes * 60);
     if (!text.empty()) told.push_back(std::to_string(minutes) + ": " + text);
   }
   // Rounded to 15 minutes: 47 min counts 45 (87.5 %), 59 min a whole hour (100 %).
   EXPECT_EQ(told, (std::vector<std::string>{"47: Acme has used 80% of its budget for this month.",
                                             "59: Acme has used 100% of its budget for this month."}));
   EXPECT_EQ(read, 1);
-  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "15", "Spent", start, 7200), "");
+  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "15", "Spent", "", start, 7200), "");
   // Unrounded, 80 % of 2 h is 1:36: 35 min more is short of it, 36 min reaches it.
-  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "0", "Acme", {start.day, 14 * 3600}, 35 * 60 + 59), "");
-  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "0", "Acme", {start.day, 14 * 3600}, 36 * 60),
+  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "0", "Acme", "", {start.day, 14 * 3600}, 35 * 60 + 59), "");
+  EXPECT_EQ(watch.Poll(files, folder.path(), reports, "0", "Acme", "", {start.day, 14 * 3600}, 36 * 60),
             "Acme has used 80% of its budget for this month.");
   EXPECT_EQ(read, 3);
+
+  // As the program runs it: the tracker's look each minute of a stretch of Acme shows two balloons.
+  test::FakeMainView main;
+  BudgetWatch running;
+  main.tracker().WatchBudgets([&](std::string_view project, std::string_view comment, const DateTime& begun, std::int64_t elapsed) {
+    return running.Poll(files, folder.path(), reports, "0", project, comment, begun, elapsed);
+  });
+  clock.now = {start.day, 16 * 3600};
+  main.SetProjectText("Acme");
+  main.SetStartText(format.FormatGeneral(clock.now));
+  for (; clock.now.seconds < 18 * 3600; clock.now.seconds += 60) main.tracker().LookForAway();
+  EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& e) { return e.starts_with("balloon:"); }), 2);
+  EXPECT_EQ(log.back(), "balloon:Tallywright:Acme has used 100% of its budget for this month.");
 }
 
 }  // namespace

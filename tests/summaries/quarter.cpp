@@ -40,8 +40,8 @@ Quarter MakeQuarter(const DateFormat& format, unsigned seed) {
   for (std::int64_t day = q.days.first; day <= q.days.last; ++day) {
     const int weekday = Weekday(day);
     if (weekday == 0 || weekday == 6) continue;
-    if (day == DayFromCivil({2026, 2, 13})) {  // a day off, marked by a stretch of its own
-      q.stretches.push_back({"Holiday", "#off", {day, 0}, 86399, {"off"}});
+    if (day == DayFromCivil({2026, 2, 13})) {  // a day off, marked by a stretch of a billable project
+      q.stretches.push_back({"Acme", "#off", {day, 0}, 86399, {"off"}});
       continue;
     }
     std::int32_t at = 8 * 3600 + static_cast<std::int32_t>(random() % 1800);

@@ -16,6 +16,7 @@ struct QuarterStretch {
   DateTime start;
   std::int64_t seconds = 0;
   std::set<std::string> tags;  // as compared: small letters
+  bool DayOff() const { return tags.contains("off"); }  // recorded, not worked: never billed
 };
 
 struct Quarter {
@@ -37,6 +38,7 @@ struct Quarter {
       if (!keep(s)) continue;
       const std::int64_t counted = Counted(s, minutes);
       t.seconds += counted;
+      if (s.DayOff()) continue;
       if (rates.Billable(s.project)) {
         t.billableSeconds += counted;
         t.billed += rates.Billed(s.project, s.start.day, counted);

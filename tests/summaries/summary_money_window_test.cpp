@@ -57,6 +57,8 @@ TEST_F(SummaryMoneyWindowTest, ShowsTheAmountsFollowsTheFiltersAndTheRates) {
             "(" + AmountText(quarter.Sum(0, [](const QuarterStretch& s) { return s.project == "Internal"; }).notBillableValue) + ")");
   EXPECT_EQ(test::Child<QTreeWidget>(*window, "lstProjects")->headerItem()->text(5), "Amount (EUR)");
   EXPECT_EQ(test::LayoutProblems(*window), std::vector<std::string>{});
+  // A tag such as #client/acme is read whole beside its amounts.
+  EXPECT_EQ(test::CutCells(*window), std::vector<std::string>{});
   EXPECT_EQ(Cell("lstBudgets", "Acme, March 2026", 2).substr(Cell("lstBudgets", "Acme, March 2026", 2).size() - 5), " left");
   EXPECT_NE(Text("lblBalance").find("since 1/1/2026 "), std::string::npos) << Text("lblBalance");
 
@@ -97,7 +99,11 @@ TEST_F(SummaryMoneyWindowTest, ShowsTheAmountsFollowsTheFiltersAndTheRates) {
 
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   window->ShowPeriod(quarter.days, PeriodKind::Custom);
-  EXPECT_NE(Cell("lstProjects", "Acme", 5).find(','), std::string::npos);
+  // Every number of the window with the decimal comma: hours, share and amount, the sentences' hours.
+  for (int column : {2, 3, 5}) EXPECT_NE(Cell("lstProjects", "Acme", column).find(','), std::string::npos) << column;
+  const Summary& s = window->summary();
+  EXPECT_NE(Text("lblTotal").find("(" + HoursText(s.totalSeconds, ",") + " hours)"), std::string::npos) << Text("lblTotal");
+  EXPECT_NE(Text("lblMoney").find("(" + HoursText(s.money.billableSeconds, ",") + " hours)"), std::string::npos) << Text("lblMoney");
   window->close();
 }
 

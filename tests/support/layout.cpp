@@ -1,9 +1,12 @@
 #include "tests/support/layout.h"
 
 #include <QAbstractButton>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTreeWidget>
+#include <algorithm>
 
 namespace tw::test {
 namespace {
@@ -81,6 +84,26 @@ void Check(const QWidget& parent, bool captions, std::vector<std::string>& probl
 std::vector<std::string> LayoutProblems(const QWidget& window, bool captions) {
   std::vector<std::string> problems;
   Check(window, captions, problems);
+  return problems;
+}
+
+std::vector<std::string> CutCells(const QWidget& window) {
+  std::vector<std::string> problems;
+  for (const QTreeWidget* table : window.findChildren<QTreeWidget*>()) {
+    if (!table->isVisible()) continue;
+    // A cell's text stands between the item view's margins, one each side.
+    const int margins = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+    for (int column = 0; column < table->columnCount(); ++column) {
+      int needed = 0;
+      for (int row = 0; row < table->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = table->topLevelItem(row);
+        needed = std::max(needed, QFontMetrics(item->font(column)).horizontalAdvance(item->text(column)) + margins);
+      }
+      if (needed > table->columnWidth(column))
+        problems.push_back(Name(table) + ": column \"" + table->headerItem()->text(column).toStdString() + "\" needs " +
+                           std::to_string(needed) + " px, has " + std::to_string(table->columnWidth(column)));
+    }
+  }
   return problems;
 }
 

@@ -13,4 +13,8 @@ namespace tw::test {
 // places are checked.
 std::vector<std::string> LayoutProblems(const QWidget& window, bool captions = true);
 
+// The columns of the window's tables (its QTreeWidgets) too narrow for a cell they show, which is
+// then cut short with an ellipsis: one line per column, naming the table and the column.
+std::vector<std::string> CutCells(const QWidget& window);
+
 }  // namespace tw::test
