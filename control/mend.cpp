@@ -129,11 +129,7 @@ std::vector<std::string> Overlaps(const MendContext& c, std::int64_t from, std::
   const std::int64_t firstDay = LocalOfInstant(from).day - 1, lastDay = LocalOfInstant(to).day;
   std::vector<StoredStretch> near;
   FileMissing([&] { near = StoreOf(c).Stretches({firstDay, lastDay}); });  // no report yet: nothing near
-  for (const StoredStretch& s : near) {
-    if (!s.end || (except && s.id == *except)) continue;
-    const std::int64_t a = InstantOf(s.start), b = InstantOf(*s.end);
-    if (std::min(a, b) < to && std::max(a, b) > from) found.push_back(ListLine(s));
-  }
+  for (const StoredStretch* s : Overlapping(near, from, to, except)) found.push_back(ListLine(*s));
   std::string saved;
   if (!FileMissing([&] { saved = c.files->ReadAll(c.folder.Own(kRunningFile)); }))
     if (const auto running = ParseRunningFile(saved))

@@ -8,6 +8,7 @@
 #include <unordered_set>
 
 #include "dates/local_instants.h"
+#include "dates/local_time.h"
 #include "platform/lines.h"
 #include "platform/platform.h"
 #include "platform/shared_folder.h"
@@ -524,6 +525,17 @@ std::optional<RecordStore::Now> RecordStore::Current(const RecordRef& record) co
 }
 
 // --- writes -----------------------------------------------------------------------------------
+
+std::vector<const StoredStretch*> Overlapping(const std::vector<StoredStretch>& around, std::int64_t from,
+                                              std::int64_t to, const RecordId* except) {
+  std::vector<const StoredStretch*> found;
+  for (const StoredStretch& s : around) {
+    if (except && s.id == *except) continue;
+    const std::int64_t a = InstantOfLocal(s.start), b = s.end ? InstantOfLocal(*s.end) : a;
+    if (std::min(a, b) < to && std::max(a, b) > from) found.push_back(&s);
+  }
+  return found;
+}
 
 RecordRef AppendRecordLine(const Files& files, const DataFolder& folder, std::string_view line) {
   const Files::Lock lock = files.LockFor(folder.File(kReportFile));

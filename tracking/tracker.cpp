@@ -62,6 +62,24 @@ std::optional<RecordRef> FindAgain(const RecordRef& ref, const std::string& star
   }
 }
 
+// A start at a moment named, refused where the stretch it begins (from then to now) would overlap
+// one recorded, as an added stretch is; the running one is not in the record, and a switch ends it
+// there.
+void CheckStartOverlap(std::int64_t at) {
+  const std::int64_t now = platform().clock->UnixNow();
+  std::vector<StoredStretch> around;  // none while the folder holds no report
+  FileMissing([&] { around = RecordStore::OfProgram().Stretches({LocalOfInstant(at).day - 1, LocalOfInstant(now).day}); });
+  std::string names;
+  for (const StoredStretch* s : Overlapping(around, at, now)) {
+    const RecordFields f = s->fields();
+    names += (names.empty() ? "" : "; ") +
+             Arg(Tr("Tracker", "%1 from %2 to %3"), {f.project, f.start, f.end.empty() ? "?" : f.end});
+  }
+  if (!names.empty())
+    throw ControlError(kInvalidArgument,
+                       Arg(Tr("Tracker", "A start at %1 would overlap what is recorded: %2"), {Written(at), names}));
+}
+
 // text as one word of a shell's command line.
 std::string ShellWord(const std::string& text) {
   std::string word = "'";
@@ -581,6 +599,7 @@ std::string TrackerModel::Start(const std::string& project, const std::optional<
   const std::string chosen = project.empty() ? ChosenProject(*this) : project;
   if (chosen.empty()) throw ControlError(kInvalidArgument, "No project is chosen: name the project to start");
   CheckMoment(when);
+  if (when.at) CheckStartOverlap(*when.at);
   std::string done;
   if (IsRunning()) {
     if (ChosenProject(*this) == chosen) return when.dryRun ? "Would change nothing: " + chosen + " is running" : "";
