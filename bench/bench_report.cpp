@@ -31,6 +31,7 @@
 #include "widgets/app_style.h"
 #include "shell/frm_main.h"
 #include "state/program_state.h"
+#include "bench/bench_verbs.h"
 #include "bench/report_generator.h"
 #include "platform/files.h"
 #include "platform/platform.h"
@@ -174,6 +175,7 @@ void ControlRows(const std::string& folder, const std::string& bigReport, const 
   Row("tallywright-ctl start, " + records, start, "s", "dbus-send Ping", pingedAgain, "<= 2x");
   Row("tallywright-ctl start of another project (switch)", switched, "s", "dbus-send Ping", pingedAgain, "");
   Run(ctl + " stop");
+  tw::bench::VerbRows(ctl, ping, 11, Row);
   ::kill(program, SIGTERM);
   ::waitpid(program, nullptr, 0);
   fs::remove_all(data);

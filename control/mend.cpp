@@ -91,23 +91,51 @@ DateTime Need(const TypedMoment& m, const std::string& what) {
   return m.local;
 }
 
+// n written with two digits at least, on the end of text.
+void Two(std::string& text, std::int64_t n) {
+  if (n < 10) text += '0';
+  text += std::to_string(n);
+}
+
 std::string Clock(const DateTime& t) {
-  const auto two = [](std::int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-  return two(t.seconds / 3600) + ":" + two(t.seconds / 60 % 60);
+  std::string text;
+  Two(text, t.seconds / 3600);
+  text += ':';
+  Two(text, t.seconds / 60 % 60);
+  return text;
 }
 
-std::string Length(std::int64_t seconds) {
-  const auto two = [](std::int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-  return std::to_string(seconds / 3600) + ":" + two(seconds / 60 % 60) + ":" + two(seconds % 60);
-}
-
-// One line of `list`: its id, day, start and end, length, project and comment.
+// One line of `list`: its id, day, start and end, length, project and comment, made in one string
+// (a month's list costs no more than the month's summary).
 std::string ListLine(const StoredStretch& s) {
   const RecordFields f = s.fields();
-  std::string line = s.ShortId() + "  " + IsoDate(s.start.day) + " " + Clock(s.start) + "-";
-  line += s.end ? (s.end->day == s.start.day ? Clock(*s.end) : IsoDate(s.end->day) + " " + Clock(*s.end)) : std::string(f.end);
-  line += "  " + (s.seconds ? Length(*s.seconds) : std::string("-")) + "  " + std::string(f.project);
-  if (!f.comment.empty()) line += "  " + std::string(f.comment);
+  std::string line;
+  line.reserve(48 + f.project.size() + f.comment.size() + f.end.size());
+  line += s.ShortId();
+  line += "  ";
+  line += IsoDate(s.start.day);
+  line += ' ';
+  line += Clock(s.start);
+  line += '-';
+  if (!s.end) {
+    line += f.end;
+  } else {
+    if (s.end->day != s.start.day) line += IsoDate(s.end->day), line += ' ';
+    line += Clock(*s.end);
+  }
+  line += "  ";
+  if (s.seconds) {
+    line += std::to_string(*s.seconds / 3600);
+    line += ':';
+    Two(line, *s.seconds / 60 % 60);
+    line += ':';
+    Two(line, *s.seconds % 60);
+  } else {
+    line += '-';
+  }
+  line += "  ";
+  line += f.project;
+  if (!f.comment.empty()) line += "  ", line += f.comment;
   return line;
 }
 
@@ -203,7 +231,8 @@ int List(const Args& a, const MendContext& c, std::ostream& out) {
     for (std::size_t i = 0; i < stretches.size(); ++i) out << (i ? ",\n " : "") << Json(stretches[i]);
     out << "]\n";
   } else {
-    for (const StoredStretch& s : stretches) out << (a.flags.count("--ids") ? s.ShortId() : ListLine(s)) << "\n";
+    const bool ids = a.flags.count("--ids");
+    for (const StoredStretch& s : stretches) out << (ids ? s.ShortId() : ListLine(s)) << '\n';
   }
   return 0;
 }
@@ -323,25 +352,20 @@ int ListHistory(const Args& a, const MendContext& c, std::ostream& out) {
 
 const std::vector<MendHelp>& MendVerbs() {
   static const std::vector<MendHelp> verbs = {
-      {"track", "FROM TO PROJECT [--comment TEXT] [--allow-overlap] [--dry-run] [--json]",
+      {kMendVerbNames[0].data(), "FROM TO PROJECT [--comment TEXT] [--allow-overlap] [--dry-run] [--json]",
        "adds a past stretch of PROJECT from FROM to TO (refused where it would overlap another, unless "
        "--allow-overlap)"},
-      {"list", "[PERIOD] [--json] [--ids]",
+      {kMendVerbNames[1].data(), "[PERIOD] [--json] [--ids]",
        "lists the stretches of a period (as tallywright-report takes it; today by default), each with its id"},
-      {"edit", "ID [--from TIME] [--to TIME] [--project P] [--comment C] [--allow-overlap] [--dry-run] [--json]",
+      {kMendVerbNames[2].data(), "ID [--from TIME] [--to TIME] [--project P] [--comment C] [--allow-overlap] [--dry-run] [--json]",
        "changes the stretch ID; a time of day alone is on the stretch's own day"},
-      {"delete", "ID [--dry-run]", "takes the stretch ID out of the record"},
-      {"split", "ID AT [--dry-run]", "makes two stretches of the stretch ID, split at the time AT inside it"},
-      {"undo", "[--dry-run]", "takes back the last change to the record (the windows' and this command's alike)"},
-      {"redo", "[--dry-run]", "makes again the change the last undo took back"},
-      {"history", "[--json] [-n N]", "prints the last N changes (20 by default), newest first"},
+      {kMendVerbNames[3].data(), "ID [--dry-run]", "takes the stretch ID out of the record"},
+      {kMendVerbNames[4].data(), "ID AT [--dry-run]", "makes two stretches of the stretch ID, split at the time AT inside it"},
+      {kMendVerbNames[5].data(), "[--dry-run]", "takes back the last change to the record (the windows' and this command's alike)"},
+      {kMendVerbNames[6].data(), "[--dry-run]", "makes again the change the last undo took back"},
+      {kMendVerbNames[7].data(), "[--json] [-n N]", "prints the last N changes (20 by default), newest first"},
   };
   return verbs;
-}
-
-bool IsMendVerb(const std::string& verb) {
-  const auto& verbs = MendVerbs();
-  return std::any_of(verbs.begin(), verbs.end(), [&](const MendHelp& v) { return verb == v.name; });
 }
 
 int RunMend(const std::string& verb, const std::vector<std::string>& args, const MendContext& c, std::ostream& out,
@@ -387,36 +411,22 @@ int RunMendOn(const DataFolder& folder, const std::string& verb, const std::vect
   return RunMend(verb, args, context, out, err);
 }
 
-std::string MendRequest(const std::string& verb, const std::vector<std::string>& args) {
-  std::vector<std::string> fields = {"mend", verb};
-  fields.insert(fields.end(), args.begin(), args.end());
-  return JoinRequestLine(fields);
+bool MendRequestWrites(std::string_view request) {
+  const std::vector<std::string> f = SplitRequestLine(request);
+  return f.size() >= 2 && f[0] == "mend" && MendVerbWrites(f[1]);
 }
 
-bool IsMendRequest(std::string_view request) { return request.starts_with("mend\t"); }
-
-std::string AnswerMendRequest(std::string_view request) {
+std::string AnswerMendRequest(std::string_view request, int firstWeekday) {
   const std::vector<std::string> f = SplitRequestLine(request);
-  if (f.size() < 2 || f[0] != "mend" || !MendVerbWrites(f[1]))
+  if (f.size() < 2 || f[0] != "mend" || !IsMendVerb(f[1]))
     return JoinRequestLine({"error", kInvalidArgument, "Unknown request"});
   try {
     std::ostringstream out, err;
-    const int status = RunMendOn(ProgramDataFolder(), f[1], {f.begin() + 2, f.end()}, 0, out, err);
+    const int status = RunMendOn(ProgramDataFolder(), f[1], {f.begin() + 2, f.end()}, firstWeekday, out, err);
     return JoinRequestLine({"ok", std::to_string(status), out.str(), err.str()});
   } catch (const std::exception& e) {
     return JoinRequestLine({"error", kFailed, e.what()});
   }
-}
-
-int PrintMendAnswer(std::string_view answer, std::ostream& out, std::ostream& err) {
-  const std::vector<std::string> f = SplitRequestLine(answer);
-  if (f.size() == 4 && f[0] == "ok" && (f[1] == "0" || f[1] == "1" || f[1] == "2")) {
-    out << f[2];
-    err << f[3];
-    return f[1][0] - '0';
-  }
-  err << "tallywright-ctl: " << (f.size() == 3 && f[0] == "error" ? f[2] : "Tallywright's answer cannot be read") << "\n";
-  return 1;
 }
 
 }  // namespace tw

@@ -6,7 +6,9 @@
 namespace tw {
 
 void ScanPeriod(Files::Reader& reader, const Period& period, const DateFormat& format, LocalInstants& instants,
-                const RecordSink& records, const AmendmentSink& amendments, std::int64_t& skipped) {
+                const RecordSink& records, const AmendmentSink& amendments, std::int64_t* skipped) {
+  std::int64_t uncounted = 0;
+  std::int64_t& skippedLines = skipped ? *skipped : uncounted;
   QuickDates dates(format);
   ScannedRecord record;
   ForEachRegion(reader, [&](std::string_view region, std::uint64_t base) {
@@ -19,13 +21,15 @@ void ScanPeriod(Files::Reader& reader, const Period& period, const DateFormat& f
         if (amendments && IsAmendmentLine(text))
           amendments(text, base + static_cast<std::uint64_t>(text.data() - region.data()));
         else
-          ++skipped;
+          ++skippedLines;
         return;
       }
       record.fields = FieldsAt(text, line.commas.at[0], line.commas.at[1], line.commas.at[2]);
+      if (!skipped)
+        if (const auto day = dates.SameDay(record.fields.start); day && !period.Holds(*day)) return;
       const auto start = dates.Parse(record.fields.start);
       if (!start) {
-        ++skipped;
+        ++skippedLines;
         return;
       }
       if (!period.Holds(start->day)) return;

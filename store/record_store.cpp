@@ -242,7 +242,6 @@ void GatherPeriod(const Files& files, const FolderReports& folder, const Period&
   LocalInstants instants;
   for (std::size_t i = 0; i < folder.reports.size(); ++i) {
     const ReportSource& r = folder.reports[i];
-    std::int64_t skipped = 0;
     into.anyReport |= !FileMissing([&] {
       Files::Reader reader = folder.Open(files, r);
       ScanPeriod(
@@ -252,7 +251,7 @@ void GatherPeriod(const Files& files, const FolderReports& folder, const Period&
             if (auto a = ParseAmendment(line)) into.amendments.push_back({std::move(*a), r.device, offset});
           })
                         : AmendmentSink{},
-          skipped);
+          nullptr);
     });
   }
   into.wholePeriod = period;
@@ -366,10 +365,12 @@ std::vector<StoredStretch> Shown(const FolderReports& folder, const Gathered& ga
     s.amendedOn = h.amendment->device;
     if (keep(s)) out.push_back(std::move(s));
   }
-  std::sort(out.begin(), out.end(), [](const StoredStretch& a, const StoredStretch& b) {
+  // A report written as the work was done is in order already.
+  const auto byStart = [](const StoredStretch& a, const StoredStretch& b) {
     return std::tie(a.start.day, a.start.seconds, a.device, a.id.file, a.offset) <
            std::tie(b.start.day, b.start.seconds, b.device, b.id.file, b.offset);
-  });
+  };
+  if (!std::is_sorted(out.begin(), out.end(), byStart)) std::sort(out.begin(), out.end(), byStart);
   return out;
 }
 
@@ -446,7 +447,7 @@ std::int64_t RecordStore::Visit(const Period& period, const StretchVisitor& visi
             if (auto a = ParseAmendment(line)) gathered.amendments.push_back({std::move(*a), r.device, offset});
           })
                           : AmendmentSink{},
-          skipped);
+          &skipped);
     });
   }
   if (!gathered.anyReport) throw RunError(kErrFileNotFound, "There is no report in " + reports_.reports.front().path);

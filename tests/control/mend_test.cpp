@@ -198,7 +198,7 @@ TEST_F(MendTest, ThroughTheRunningProgramTheSameFilesAsOnTheFolder) {
   EXPECT_EQ(PrintMendAnswer("ok\t0", out, err), 1);
   EXPECT_EQ(PrintMendAnswer("error\tBusy\tTallywright is starting", out, err), 1);
   EXPECT_EQ(err.str(), "tallywright-ctl: Tallywright's answer cannot be read\ntallywright-ctl: Tallywright is starting\n");
-  EXPECT_EQ(AnswerMendRequest("mend\tlist"), "error\tInvalidArgument\tUnknown request");
+  EXPECT_EQ(AnswerMendRequest("mend\tfrobnicate"), "error\tInvalidArgument\tUnknown request");
 }
 
 }  // namespace
