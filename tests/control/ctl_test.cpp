@@ -16,6 +16,8 @@
 #include "control/ctl_folder.h"
 #include "control/ctl_lean.h"
 #include "control/ctl_verbs.h"
+#include "control/mend_request.h"
+#include "control/request_line.h"
 #include "control/status_text.h"
 #include "dates/period.h"
 #include "platform/folder_owner.h"
@@ -286,6 +288,7 @@ TEST_F(CtlTest, QuickCommandPrintsAsTheFullOneAndHandsOver) {
       if (::poll(&wait, 1, 50) > 0)
         owner->AnswerOne([&](std::string_view request) {
           if (request.starts_with("end")) ++ends;
+          if (IsMendRequest(request)) return JoinRequestLine({"ok", "1", "", "tallywright-ctl: track refused: why\n"});
           return AnswerRequest(request, owned);
         });
     }
@@ -315,6 +318,7 @@ TEST_F(CtlTest, QuickCommandPrintsAsTheFullOneAndHandsOver) {
   // The owner's failure is an answer: said once, never sent again to the full command.
   EXPECT_EQ(run(quick, "stop", 1), "tallywright-ctl: Path/File access error\n");
   EXPECT_EQ(ends, 1);
+  EXPECT_EQ(run(quick, "track 9:00 10:00 Alpha", 1), "tallywright-ctl: track refused: why\n");  // the mending verbs too
   done = true;
   answering.join();
 
