@@ -418,7 +418,7 @@ int RunMend(const std::string& verb, const std::vector<std::string>& args, const
   }
 }
 
-bool MendVerbWrites(const std::string& verb) { return IsMendVerb(verb) && verb != "list" && verb != "history"; }
+bool MendVerbWrites(const std::string& verb) { return IsMendVerb(verb) && !MendVerbOnlyReads(verb); }
 
 int RunMendOn(const DataFolder& folder, const std::string& verb, const std::vector<std::string>& args,
               int firstWeekday, std::ostream& out, std::ostream& err) {

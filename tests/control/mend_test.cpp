@@ -199,6 +199,10 @@ TEST_F(MendTest, ThroughTheRunningProgramTheSameFilesAsOnTheFolder) {
   EXPECT_EQ(PrintMendAnswer("error\tBusy\tTallywright is starting", out, err), 1);
   EXPECT_EQ(err.str(), "tallywright-ctl: Tallywright's answer cannot be read\ntallywright-ctl: Tallywright is starting\n");
   EXPECT_EQ(AnswerMendRequest("mend\tfrobnicate"), "error\tInvalidArgument\tUnknown request");
+  // A lost answer: a change is never asked again; a reading is made here instead.
+  const auto lost = [](std::string_view) { return OwnerAnswer{OwnerAnswer::kLost, ""}; };
+  EXPECT_EQ(AskOwnerToMend(lost, "undo", {}, out, err), 1);
+  EXPECT_EQ(AskOwnerToMend(lost, "list", {}, out, err), std::nullopt);
 }
 
 }  // namespace
