@@ -62,6 +62,22 @@ std::optional<RecordRef> FindAgain(const RecordRef& ref, const std::string& star
   }
 }
 
+// text as one word of a shell's command line.
+std::string ShellWord(const std::string& text) {
+  std::string word = "'";
+  for (const char c : text) word += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return word + "'";
+}
+
+// Whether a report of one machine's folder still holds the record where it was written.
+bool Holds(const Files& files, const DataFolder& folder, const RecordRef& ref) {
+  try {
+    return files.ReadAt(folder.File(ref.file), ref.offset, ref.text.size() + 1) == ref.text + "\r";
+  } catch (const RunError&) {
+    return false;
+  }
+}
+
 // A start at a moment named, refused where the stretch it begins (from then to now) would overlap
 // one recorded, as an added stretch is; the running one is not in the record, and a switch ends it
 // there.
@@ -78,22 +94,6 @@ void CheckStartOverlap(std::int64_t at) {
   if (!names.empty())
     throw ControlError(kInvalidArgument,
                        Arg(Tr("Tracker", "A start at %1 would overlap what is recorded: %2"), {Written(at), names}));
-}
-
-// text as one word of a shell's command line.
-std::string ShellWord(const std::string& text) {
-  std::string word = "'";
-  for (const char c : text) word += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return word + "'";
-}
-
-// Whether a report of one machine's folder still holds the record where it was written.
-bool Holds(const Files& files, const DataFolder& folder, const RecordRef& ref) {
-  try {
-    return files.ReadAt(folder.File(ref.file), ref.offset, ref.text.size() + 1) == ref.text + "\r";
-  } catch (const RunError&) {
-    return false;
-  }
 }
 
 }  // namespace
