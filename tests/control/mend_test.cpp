@@ -57,6 +57,7 @@ TEST_F(MendTest, TrackAddsAPastStretchAndRefusesOverlapsAndTheFuture) {
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("Meeting"), std::string::npos) << r.err;
   EXPECT_EQ(Run("track", {"10:00", "11:00", "Call", "--allow-overlap", "--dry-run"}).status, 0);
+  EXPECT_EQ(Run("track", {"8:00", "9:00", "Prep", "--dry-run"}).status, 0);  // ending where it starts is no overlap
   EXPECT_EQ(Report(), "Meeting,12/8/2026 9:00:00 AM,12/8/2026 10:30:00 AM,weekly, with notes\r\n");
   // Times that are no moment, or mean two things, or are still to come; names a record cannot carry.
   for (const auto& args : std::vector<std::vector<std::string>>{{"9", "10", "X"},
