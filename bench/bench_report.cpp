@@ -33,6 +33,7 @@
 #include "state/program_state.h"
 #include "bench/bench_money.h"
 #include "bench/bench_rows.h"
+#include "bench/bench_verbs.h"
 #include "bench/report_generator.h"
 #include "bench/bench_timeline.h"
 #include "platform/files.h"
@@ -115,6 +116,7 @@ void ControlRows(const std::string& folder, const std::string& bigReport, const 
   Row("tallywright-ctl start, " + records, start, "s", "dbus-send Ping", pingedAgain, "<= 2x");
   Row("tallywright-ctl start of another project (switch)", switched, "s", "dbus-send Ping", pingedAgain, "");
   Run(ctl + " stop");
+  tw::bench::VerbRows(ctl, ping, 11, Row);
   ::kill(program, SIGTERM);
   ::waitpid(program, nullptr, 0);
   fs::remove_all(data);

@@ -13,6 +13,7 @@
 
 #include "control/mend.h"
 #include "control/request_line.h"
+#include "desktop/qt_locale.h"
 #include "desktop/qt_text.h"
 #include "platform/run_error.h"
 
@@ -277,8 +278,8 @@ void ControlService::AnswerWaiting() {
 std::string ControlService::AnswerHere(const std::string& request) {
   if (!tracker_) return JoinRequestLine({"error", kBusy, "Tallywright is starting; try again in a moment"});
   if (IsMendRequest(request)) {
-    const std::string answer = AnswerMendRequest(request);
-    if (recordChanged_) recordChanged_();
+    const std::string answer = AnswerMendRequest(request, FirstWeekdayOf(QLocale::system()));
+    if (recordChanged_ && MendRequestWrites(request)) recordChanged_();
     return answer;
   }
   return AnswerRequest(request, *tracker_);

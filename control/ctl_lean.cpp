@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "control/mend_request.h"
 #include "dates/ascii.h"
 #include "platform/product.h"
 #include "summaries/status_figures.h"
@@ -18,7 +19,9 @@ bool Exists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0;
 bool LeanCtlTakes(const std::vector<std::string>& args) {
   static constexpr std::string_view verbs[] = {"status", "start", "stop", "toggle", "show", "projects",
                                                 "continue", "cancel", "comment"};
-  if (args.empty() || std::find(std::begin(verbs), std::end(verbs), args.front()) == std::end(verbs)) return false;
+  if (args.empty() || (std::find(std::begin(verbs), std::end(verbs), args.front()) == std::end(verbs) &&
+                       !IsMendVerb(args.front())))
+    return false;
   // A status with the budget's or the balance's figures reads the reports: the full command's work.
   return std::none_of(args.begin(), args.end(), [&](const std::string& arg) {
     return arg == "--follow" || arg == "--help" || arg == "-h" || (args.front() == "status" && AsksStatusFigures(arg));

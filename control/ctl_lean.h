@@ -14,7 +14,8 @@ inline constexpr const char* kCtlFolderVariable = "TALLYWRIGHT_CTL_FOLDER";
 
 // True for a command line the quick command carries out itself when the data folder's owner
 // answers: status (not --follow, nor a format with the budget's or the balance's figures), start,
-// stop, toggle, show, projects, continue, cancel, comment, with no --help.
+// stop, toggle, show, projects, continue, cancel, comment and the mending verbs (track, list, edit,
+// delete, split, undo, redo, history), with no --help.
 bool LeanCtlTakes(const std::vector<std::string>& args);
 
 // The full command: beside folder (a build), else where the install puts it.

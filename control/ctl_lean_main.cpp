@@ -17,6 +17,7 @@
 
 #include "control/ctl_command.h"
 #include "control/ctl_lean.h"
+#include "control/mend_request.h"
 #include "platform/clock.h"
 #include "platform/folder_owner.h"
 #include "platform/platform.h"
@@ -93,6 +94,13 @@ int main(int argc, char** argv) {
     // The owner of the data folder; when none owns it (and so nothing was sent), the full command
     // acts on the folder. An owner's refusal, or an answer lost after sending, is never sent again.
     const std::string folder = system.DataFolder();
+    const auto ask = [&](std::string_view line) { return tw::AskFolderOwner(folder, line, 15000); };
+    if (tw::IsMendVerb(args.front())) {
+      // The running copy carries it out on its record store; it prints what the full command would.
+      const std::optional<int> status = tw::AskOwnerToMend(ask, args.front(), {args.begin() + 1, args.end()}, std::cout, std::cerr);
+      if (!status) throw HandOver{};
+      return *status;
+    }
     tw::OwnerTracker tracker([&](std::string_view line) { return tw::AskFolderOwner(folder, line, 15000); },
                              []() -> tw::Tracker& { throw HandOver{}; });
     std::ostringstream err;

@@ -20,15 +20,8 @@ int RunImport(CtlContext& c) {
 // running program when one owns the folder, so that its windows show the change; otherwise, and
 // for list and history, over the data folder here.
 int RunMendVerb(const char* verb, CtlContext& c) {
-  if (c.askOwner && MendVerbWrites(verb)) {
-    const OwnerAnswer answer = c.askOwner(MendRequest(verb, c.args));
-    if (answer.outcome == OwnerAnswer::kAnswered) return PrintMendAnswer(answer.text, c.out, c.err);
-    if (answer.outcome == OwnerAnswer::kLost) {
-      c.err << "tallywright-ctl: Tallywright took the request but its answer was lost; look at the record "
-               "(tallywright-ctl history) before asking again\n";
-      return kCtlRefused;
-    }
-  }
+  if (c.askOwner && MendVerbWrites(verb))
+    if (const std::optional<int> status = AskOwnerToMend(c.askOwner, verb, c.args, c.out, c.err)) return *status;
   return RunMendOn(DataFolder::At(c.dataFolder()), verb, c.args, c.firstWeekday, c.out, c.err);
 }
 template <std::size_t N>

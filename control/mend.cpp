@@ -14,6 +14,7 @@
 #include "dates/local_time.h"
 #include "dates/time_expression.h"
 #include "platform/platform.h"
+#include "platform/translate.h"
 #include "report/report_form.h"
 #include "platform/utf8.h"
 #include "report/record.h"
@@ -34,6 +35,21 @@ struct Refused {
   std::string why;
 };
 
+constexpr const char* kGiveTheId = TW_TEXT("Mend", "give the stretch's ID (as list prints it)");
+constexpr const char* kChangedSince = TW_TEXT("Mend", "the stretch was changed since it was read; list it again");
+
+std::string Unexpected(const std::string& word) { return Arg(Tr("Mend", "unexpected \"%1\""), {word}); }
+
+// Two lines, each after its label, the second label padded to the first's width: "Changed: A" and
+// "To:      B".
+std::string Labelled(const std::string& first, std::string second, const std::string& a, const std::string& b) {
+  const auto width = [](const std::string& text) {
+    return std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+  };
+  second.append(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, width(first) - width(second))), ' ');
+  return first + " " + a + "\n" + second + " " + b + "\n";
+}
+
 struct Args {
   std::vector<std::string> words;  // the arguments that are no options, in order
   std::map<std::string, std::string> values;
@@ -49,16 +65,16 @@ Args Parse(const std::string& verb, const std::vector<std::string>& args, const 
     if (flags.count(arg)) {
       a.flags.insert(arg);
     } else if (options.count(arg)) {
-      if (i + 1 >= args.size()) throw BadCommand{verb + ": " + arg + " needs a value"};
-      if (a.values.count(arg)) throw BadCommand{verb + ": " + arg + " is given twice"};
+      if (i + 1 >= args.size()) throw BadCommand{verb + ": " + Arg(Tr("Mend", "%1 needs a value"), {arg})};
+      if (a.values.count(arg)) throw BadCommand{verb + ": " + Arg(Tr("Mend", "%1 is given twice"), {arg})};
       a.values[arg] = args[++i];
     } else if (periods && arg.starts_with("--")) {
       std::string message;
       const int taken = TakeOption(args, i, a.period, message);
       if (taken < 0) throw BadCommand{verb + ": " + message};
-      if (taken == 0) throw BadCommand{verb + ": unknown option " + arg};
+      if (taken == 0) throw BadCommand{verb + ": " + Arg(Tr("Mend", "unknown option %1"), {arg})};
     } else if (arg.starts_with("--") || (arg.size() > 1 && arg[0] == '-' && !std::isdigit(static_cast<unsigned char>(arg[1])))) {
-      throw BadCommand{verb + ": unknown option " + arg};
+      throw BadCommand{verb + ": " + Arg(Tr("Mend", "unknown option %1"), {arg})};
     } else {
       a.words.push_back(arg);
     }
@@ -80,7 +96,7 @@ TypedMoment Moment(const std::string& text, const MendContext& c, std::optional<
     TypedMoment on = today;
     on.local = DateTime{*day, today.local.seconds};
     on.instant = InstantOfLocal(on.local);
-    if (on.instant > c.now) on.refusal = text + " on " + IsoDate(*day) + " is still to come", on.read = false;
+    if (on.instant > c.now) on.refusal = Arg(Tr("Mend", "%1 on %2 is still to come"), {text, IsoDate(*day)}), on.read = false;
     return on;
   }
   return ReadPastMoment(text, c.now);
@@ -91,23 +107,51 @@ DateTime Need(const TypedMoment& m, const std::string& what) {
   return m.local;
 }
 
+// n written with two digits at least, on the end of text.
+void Two(std::string& text, std::int64_t n) {
+  if (n < 10) text += '0';
+  text += std::to_string(n);
+}
+
 std::string Clock(const DateTime& t) {
-  const auto two = [](std::int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-  return two(t.seconds / 3600) + ":" + two(t.seconds / 60 % 60);
+  std::string text;
+  Two(text, t.seconds / 3600);
+  text += ':';
+  Two(text, t.seconds / 60 % 60);
+  return text;
 }
 
-std::string Length(std::int64_t seconds) {
-  const auto two = [](std::int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-  return std::to_string(seconds / 3600) + ":" + two(seconds / 60 % 60) + ":" + two(seconds % 60);
-}
-
-// One line of `list`: its id, day, start and end, length, project and comment.
+// One line of `list`: its id, day, start and end, length, project and comment, made in one string
+// (a month's list costs no more than the month's summary).
 std::string ListLine(const StoredStretch& s) {
   const RecordFields f = s.fields();
-  std::string line = s.ShortId() + "  " + IsoDate(s.start.day) + " " + Clock(s.start) + "-";
-  line += s.end ? (s.end->day == s.start.day ? Clock(*s.end) : IsoDate(s.end->day) + " " + Clock(*s.end)) : std::string(f.end);
-  line += "  " + (s.seconds ? Length(*s.seconds) : std::string("-")) + "  " + std::string(f.project);
-  if (!f.comment.empty()) line += "  " + std::string(f.comment);
+  std::string line;
+  line.reserve(48 + f.project.size() + f.comment.size() + f.end.size());
+  line += s.ShortId();
+  line += "  ";
+  line += IsoDate(s.start.day);
+  line += ' ';
+  line += Clock(s.start);
+  line += '-';
+  if (!s.end) {
+    line += f.end;
+  } else {
+    if (s.end->day != s.start.day) line += IsoDate(s.end->day), line += ' ';
+    line += Clock(*s.end);
+  }
+  line += "  ";
+  if (s.seconds) {
+    line += std::to_string(*s.seconds / 3600);
+    line += ':';
+    Two(line, *s.seconds / 60 % 60);
+    line += ':';
+    Two(line, *s.seconds % 60);
+  } else {
+    line += '-';
+  }
+  line += "  ";
+  line += f.project;
+  if (!f.comment.empty()) line += "  ", line += f.comment;
   return line;
 }
 
@@ -129,16 +173,12 @@ std::vector<std::string> Overlaps(const MendContext& c, std::int64_t from, std::
   const std::int64_t firstDay = LocalOfInstant(from).day - 1, lastDay = LocalOfInstant(to).day;
   std::vector<StoredStretch> near;
   FileMissing([&] { near = StoreOf(c).Stretches({firstDay, lastDay}); });  // no report yet: nothing near
-  for (const StoredStretch& s : near) {
-    if (!s.end || (except && s.id == *except)) continue;
-    const std::int64_t a = InstantOf(s.start), b = InstantOf(*s.end);
-    if (std::min(a, b) < to && std::max(a, b) > from) found.push_back(ListLine(s));
-  }
+  for (const StoredStretch* s : Overlapping(near, from, to, except)) found.push_back(ListLine(*s));
   std::string saved;
   if (!FileMissing([&] { saved = c.files->ReadAll(c.folder.Own(kRunningFile)); }))
     if (const auto running = ParseRunningFile(saved))
       if (const auto start = c.reportForm->Parse(running->start); start && InstantOf(*start) < to && c.now > from)
-        found.push_back("running: " + running->project + " since " + running->start);
+        found.push_back(Arg(Tr("Mend", "running: %1 since %2"), {running->project, running->start}));
   return found;
 }
 
@@ -146,9 +186,9 @@ void CheckOverlap(const MendContext& c, const Args& a, std::int64_t from, std::i
   if (a.flags.count("--allow-overlap")) return;
   const std::vector<std::string> overlaps = Overlaps(c, from, to, except);
   if (overlaps.empty()) return;
-  std::string why = "it would overlap";
-  for (const std::string& o : overlaps) why += "\n  " + o;
-  throw Refused{why + "\n(--allow-overlap records it all the same)"};
+  std::string list;
+  for (const std::string& o : overlaps) list += "\n  " + o;
+  throw Refused{Arg(Tr("Mend", "it would overlap%1\n(--allow-overlap records it all the same)"), {list})};
 }
 
 void CheckProject(const std::string& project, const std::string& comment) {
@@ -157,22 +197,24 @@ void CheckProject(const std::string& project, const std::string& comment) {
   } catch (const ControlError& e) {
     throw Refused{e.what()};
   }
-  if (project.empty()) throw BadCommand{"name a project"};
+  if (project.empty()) throw BadCommand{Tr("Mend", "name a project")};
 }
 
 StoredStretch FindStretch(const MendContext& c, const std::string& id) {
   const auto found = StoreOf(c).Find(id);
-  if (!found) throw Refused{"no stretch has the id " + id + " (tallywright-ctl list shows them; an id names one stretch, "
-                            "and four of its characters at least are needed)"};
+  if (!found)
+    throw Refused{Arg(Tr("Mend", "no stretch has the id %1 (tallywright-ctl list shows them; an id names one stretch, "
+                                 "and four of its characters at least are needed)"),
+                      {id})};
   return *found;
 }
 
 Changes ChangesOf(const MendContext& c) { return Changes(*c.files, c.folder, c.origin, c.now); }
 
 int Track(const Args& a, const MendContext& c, std::ostream& out) {
-  if (a.words.size() != 3) throw BadCommand{"track: give FROM TO PROJECT"};
+  if (a.words.size() != 3) throw BadCommand{"track: " + Tr("Mend", "give FROM TO PROJECT")};
   const DateTime from = Need(Moment(a.words[0], c), "track"), to = Need(Moment(a.words[1], c), "track");
-  if (InstantOf(to) <= InstantOf(from)) throw BadCommand{"track: " + a.words[1] + " is not after " + a.words[0]};
+  if (InstantOf(to) <= InstantOf(from)) throw BadCommand{"track: " + Arg(Tr("Mend", "%1 is not after %2"), {a.words[1], a.words[0]})};
   const std::string& project = a.words[2];
   const std::string comment = a.values.count("--comment") ? a.values.at("--comment") : "";
   CheckProject(project, comment);
@@ -190,12 +232,12 @@ int Track(const Args& a, const MendContext& c, std::ostream& out) {
   if (a.flags.count("--json"))
     out << Json(shown) << "\n";
   else
-    out << (dry ? "Would add: " : "Added: ") << ListLine(shown) << "\n";
+    out << Arg(dry ? Tr("Mend", "Would add: %1") : Tr("Mend", "Added: %1"), {ListLine(shown)}) << "\n";
   return 0;
 }
 
 int List(const Args& a, const MendContext& c, std::ostream& out) {
-  if (!a.words.empty()) throw BadCommand{"list: unexpected \"" + a.words.front() + "\""};
+  if (!a.words.empty()) throw BadCommand{"list: " + Unexpected(a.words.front())};
   PeriodOptions o = a.period;
   std::string message;
   const std::optional<Period> period = ChosenPeriod(o, LocalOfInstant(c.now), c.firstWeekday, message);
@@ -207,14 +249,15 @@ int List(const Args& a, const MendContext& c, std::ostream& out) {
     for (std::size_t i = 0; i < stretches.size(); ++i) out << (i ? ",\n " : "") << Json(stretches[i]);
     out << "]\n";
   } else {
-    for (const StoredStretch& s : stretches) out << (a.flags.count("--ids") ? s.ShortId() : ListLine(s)) << "\n";
+    const bool ids = a.flags.count("--ids");
+    for (const StoredStretch& s : stretches) out << (ids ? s.ShortId() : ListLine(s)) << '\n';
   }
   return 0;
 }
 
 int Edit(const Args& a, const MendContext& c, std::ostream& out) {
-  if (a.words.size() != 1) throw BadCommand{"edit: give the stretch's ID (as list prints it)"};
-  if (a.values.empty()) throw BadCommand{"edit: say what changes: --from, --to, --project or --comment"};
+  if (a.words.size() != 1) throw BadCommand{"edit: " + Tr("Mend", kGiveTheId)};
+  if (a.values.empty()) throw BadCommand{"edit: " + Tr("Mend", "say what changes: --from, --to, --project or --comment")};
   const StoredStretch s = FindStretch(c, a.words[0]);
   const RecordFields f = s.fields();
   DateTime from = s.start;
@@ -226,12 +269,12 @@ int Edit(const Args& a, const MendContext& c, std::ostream& out) {
   if (a.values.count("--project")) project = a.values.at("--project");
   if (a.values.count("--comment")) comment = a.values.at("--comment");
   CheckProject(project, comment);
-  if (to && InstantOf(*to) <= InstantOf(from)) throw Refused{"its end " + end + " would not be after its start " + start};
+  if (to && InstantOf(*to) <= InstantOf(from))
+    throw Refused{Arg(Tr("Mend", "its end %1 would not be after its start %2"), {end, start})};
   if (to) CheckOverlap(c, a, InstantOf(from), InstantOf(*to), &s.id);
   const std::string line = RecordLine(project, start, end, comment);
   const bool dry = a.flags.count("--dry-run");
-  if (!dry && !ChangesOf(c).Change(RefOf(s), line))
-    throw Refused{"the stretch was changed since it was read; list it again"};
+  if (!dry && !ChangesOf(c).Change(RefOf(s), line)) throw Refused{Tr("Mend", kChangedSince)};
   StoredStretch now = s;
   now.shown = line;
   now.start = from;
@@ -240,29 +283,27 @@ int Edit(const Args& a, const MendContext& c, std::ostream& out) {
   if (a.flags.count("--json"))
     out << Json(now) << "\n";
   else
-    out << (dry ? "Would change: " : "Changed: ") << ListLine(s) << "\n" << (dry ? "To:           " : "To:      ")
-        << ListLine(now) << "\n";
+    out << Labelled(dry ? Tr("Mend", "Would change:") : Tr("Mend", "Changed:"), Tr("Mend", "To:"), ListLine(s), ListLine(now));
   return 0;
 }
 
 int Delete(const Args& a, const MendContext& c, std::ostream& out) {
-  if (a.words.size() != 1) throw BadCommand{"delete: give the stretch's ID (as list prints it)"};
+  if (a.words.size() != 1) throw BadCommand{"delete: " + Tr("Mend", kGiveTheId)};
   const StoredStretch s = FindStretch(c, a.words[0]);
   const bool dry = a.flags.count("--dry-run");
-  if (!dry && !ChangesOf(c).Change(RefOf(s), std::nullopt))
-    throw Refused{"the stretch was changed since it was read; list it again"};
-  out << (dry ? "Would delete: " : "Deleted: ") << ListLine(s) << "\n";
+  if (!dry && !ChangesOf(c).Change(RefOf(s), std::nullopt)) throw Refused{Tr("Mend", kChangedSince)};
+  out << Arg(dry ? Tr("Mend", "Would delete: %1") : Tr("Mend", "Deleted: %1"), {ListLine(s)}) << "\n";
   return 0;
 }
 
 int Split(const Args& a, const MendContext& c, std::ostream& out) {
-  if (a.words.size() != 2) throw BadCommand{"split: give the stretch's ID and the time to split it at"};
+  if (a.words.size() != 2) throw BadCommand{"split: " + Tr("Mend", "give the stretch's ID and the time to split it at")};
   const StoredStretch s = FindStretch(c, a.words[0]);
-  if (!s.end) throw Refused{"the stretch has no end to split it before"};
+  if (!s.end) throw Refused{Tr("Mend", "the stretch has no end to split it before")};
   const DateTime at = Need(Moment(a.words[1], c, s.start.day), "split");
   const std::int64_t from = InstantOf(s.start), to = InstantOf(*s.end), cut = InstantOf(at);
   if (cut <= std::min(from, to) || cut >= std::max(from, to))
-    throw Refused{a.words[1] + " does not lie inside the stretch (" + ListLine(s) + ")"};
+    throw Refused{Arg(Tr("Mend", "%1 does not lie inside the stretch (%2)"), {a.words[1], ListLine(s)})};
   const RecordFields f = s.fields();
   const std::string middle = s.format->FormatGeneral(at);
   const std::string first = RecordLine(f.project, f.start, middle, f.comment);
@@ -271,32 +312,37 @@ int Split(const Args& a, const MendContext& c, std::ostream& out) {
     Changes changes = ChangesOf(c);
     changes.AsOneStep();
     changes.Describe("the split of " + RecordWords(s.shown));
-    if (!changes.Change(RefOf(s), first)) throw Refused{"the stretch was changed since it was read; list it again"};
+    if (!changes.Change(RefOf(s), first)) throw Refused{Tr("Mend", kChangedSince)};
     changes.Add(second);
   }
-  out << (a.flags.count("--dry-run") ? "Would split: " : "Split: ") << ListLine(s) << "\nat " << Clock(at) << "\n";
+  out << Arg(a.flags.count("--dry-run") ? Tr("Mend", "Would split: %1\nat %2") : Tr("Mend", "Split: %1\nat %2"),
+             {ListLine(s), Clock(at)})
+      << "\n";
   return 0;
 }
 
 int UndoRedo(bool undo, const Args& a, const MendContext& c, std::ostream& out) {
-  if (!a.words.empty()) throw BadCommand{std::string(undo ? "undo" : "redo") + ": unexpected \"" + a.words.front() + "\""};
+  if (!a.words.empty()) throw BadCommand{std::string(undo ? "undo" : "redo") + ": " + Unexpected(a.words.front())};
   const bool dry = a.flags.count("--dry-run");
   Changes changes = ChangesOf(c);
   const Changes::Outcome outcome = undo ? changes.Undo(dry) : changes.Redo(dry);
   if (!outcome.refusal.empty() && (outcome.what.empty() || !dry))
-    throw Refused{(outcome.what.empty() ? "" : std::string(undo ? "cannot undo " : "cannot redo ") + outcome.what + ": ") +
-                  outcome.refusal};
-  out << (dry ? (undo ? "Would undo " : "Would redo ") : (undo ? "Undid " : "Redid ")) << outcome.what << "\n";
+    throw Refused{outcome.what.empty() ? outcome.refusal
+                                       : Arg(undo ? Tr("Mend", "cannot undo %1: %2") : Tr("Mend", "cannot redo %1: %2"),
+                                             {outcome.what, outcome.refusal})};
+  const std::string done = dry ? (undo ? Tr("Mend", "Would undo %1") : Tr("Mend", "Would redo %1"))
+                               : (undo ? Tr("Mend", "Undid %1") : Tr("Mend", "Redid %1"));
+  out << Arg(done, {outcome.what}) << "\n";
   return 0;
 }
 
 int ListHistory(const Args& a, const MendContext& c, std::ostream& out) {
-  if (!a.words.empty()) throw BadCommand{"history: unexpected \"" + a.words.front() + "\""};
+  if (!a.words.empty()) throw BadCommand{"history: " + Unexpected(a.words.front())};
   std::size_t count = 20;
   if (a.values.count("-n")) {
     const std::string& n = a.values.at("-n");
     if (n.empty() || n.size() > 6 || n.find_first_not_of("0123456789") != std::string::npos)
-      throw BadCommand{"history: -n takes a number of steps"};
+      throw BadCommand{"history: " + Tr("Mend", "-n takes a number of steps")};
     count = static_cast<std::size_t>(std::stoul(n));
   }
   const HistoryState state = ChangesOf(c).State();
@@ -315,8 +361,10 @@ int ListHistory(const Args& a, const MendContext& c, std::ostream& out) {
           << ",\"after\":" << (s.after.empty() ? "null" : JsonString(s.after))
           << ",\"undone\":" << (undone ? "true" : "false") << "}";
     } else {
-      out << s.number << "  " << s.stamp << "  " << s.origin << "  " << s.what << (undone ? "  (undone)" : "") << "\n";
-      if (!s.before.empty() && s.kind == StepKind::Edit) out << "      was: " << s.before << "\n      now: " << s.after << "\n";
+      out << s.number << "  " << s.stamp << "  " << s.origin << "  " << StepWords(s.what)
+          << (undone ? "  " + Tr("Mend", "(undone)") : "") << "\n";
+      if (!s.before.empty() && s.kind == StepKind::Edit)
+        out << Labelled("      " + Tr("Mend", "was:"), "      " + Tr("Mend", "now:"), s.before, s.after);
     }
   }
   if (json) out << "]\n";
@@ -327,25 +375,20 @@ int ListHistory(const Args& a, const MendContext& c, std::ostream& out) {
 
 const std::vector<MendHelp>& MendVerbs() {
   static const std::vector<MendHelp> verbs = {
-      {"track", "FROM TO PROJECT [--comment TEXT] [--allow-overlap] [--dry-run] [--json]",
+      {kMendVerbNames[0].data(), "FROM TO PROJECT [--comment TEXT] [--allow-overlap] [--dry-run] [--json]",
        "adds a past stretch of PROJECT from FROM to TO (refused where it would overlap another, unless "
        "--allow-overlap)"},
-      {"list", "[PERIOD] [--json] [--ids]",
+      {kMendVerbNames[1].data(), "[PERIOD] [--json] [--ids]",
        "lists the stretches of a period (as tallywright-report takes it; today by default), each with its id"},
-      {"edit", "ID [--from TIME] [--to TIME] [--project P] [--comment C] [--allow-overlap] [--dry-run] [--json]",
+      {kMendVerbNames[2].data(), "ID [--from TIME] [--to TIME] [--project P] [--comment C] [--allow-overlap] [--dry-run] [--json]",
        "changes the stretch ID; a time of day alone is on the stretch's own day"},
-      {"delete", "ID [--dry-run]", "takes the stretch ID out of the record"},
-      {"split", "ID AT [--dry-run]", "makes two stretches of the stretch ID, split at the time AT inside it"},
-      {"undo", "[--dry-run]", "takes back the last change to the record (the windows' and this command's alike)"},
-      {"redo", "[--dry-run]", "makes again the change the last undo took back"},
-      {"history", "[--json] [-n N]", "prints the last N changes (20 by default), newest first"},
+      {kMendVerbNames[3].data(), "ID [--dry-run]", "takes the stretch ID out of the record"},
+      {kMendVerbNames[4].data(), "ID AT [--dry-run]", "makes two stretches of the stretch ID, split at the time AT inside it"},
+      {kMendVerbNames[5].data(), "[--dry-run]", "takes back the last change to the record (the windows' and this command's alike)"},
+      {kMendVerbNames[6].data(), "[--dry-run]", "makes again the change the last undo took back"},
+      {kMendVerbNames[7].data(), "[--json] [-n N]", "prints the last N changes (20 by default), newest first"},
   };
   return verbs;
-}
-
-bool IsMendVerb(const std::string& verb) {
-  const auto& verbs = MendVerbs();
-  return std::any_of(verbs.begin(), verbs.end(), [&](const MendHelp& v) { return verb == v.name; });
 }
 
 int RunMend(const std::string& verb, const std::vector<std::string>& args, const MendContext& c, std::ostream& out,
@@ -361,20 +404,21 @@ int RunMend(const std::string& verb, const std::vector<std::string>& args, const
       if (verb == "split") return Split(Parse(verb, args, {"--dry-run"}, {}, false), c, out);
       if (verb == "undo" || verb == "redo") return UndoRedo(verb == "undo", Parse(verb, args, {"--dry-run"}, {}, false), c, out);
       if (verb == "history") return ListHistory(Parse(verb, args, {"--json"}, {"-n"}, false), c, out);
-      throw BadCommand{"unknown verb \"" + verb + "\""};
+      throw BadCommand{Arg(Tr("Mend", "unknown verb \"%1\""), {verb})};
     } catch (const RunError& e) {
-      throw Refused{"the record could not be changed: " + (e.description().empty() ? "error " + std::to_string(e.number()) : e.description())};
+      throw Refused{Arg(Tr("Mend", "the record could not be changed: %1"),
+                        {e.description().empty() ? "error " + std::to_string(e.number()) : e.description()})};
     }
   } catch (const BadCommand& e) {
     err << "tallywright-ctl: " << e.why << "\n";
     return 2;
   } catch (const Refused& e) {
-    err << "tallywright-ctl: " << verb << " refused: " << e.why << "\n";
+    err << "tallywright-ctl: " << Arg(Tr("Mend", "%1 refused: %2"), {verb, e.why}) << "\n";
     return 1;
   }
 }
 
-bool MendVerbWrites(const std::string& verb) { return IsMendVerb(verb) && verb != "list" && verb != "history"; }
+bool MendVerbWrites(const std::string& verb) { return IsMendVerb(verb) && !MendVerbOnlyReads(verb); }
 
 int RunMendOn(const DataFolder& folder, const std::string& verb, const std::vector<std::string>& args,
               int firstWeekday, std::ostream& out, std::ostream& err) {
@@ -391,36 +435,22 @@ int RunMendOn(const DataFolder& folder, const std::string& verb, const std::vect
   return RunMend(verb, args, context, out, err);
 }
 
-std::string MendRequest(const std::string& verb, const std::vector<std::string>& args) {
-  std::vector<std::string> fields = {"mend", verb};
-  fields.insert(fields.end(), args.begin(), args.end());
-  return JoinRequestLine(fields);
+bool MendRequestWrites(std::string_view request) {
+  const std::vector<std::string> f = SplitRequestLine(request);
+  return f.size() >= 2 && f[0] == "mend" && MendVerbWrites(f[1]);
 }
 
-bool IsMendRequest(std::string_view request) { return request.starts_with("mend\t"); }
-
-std::string AnswerMendRequest(std::string_view request) {
+std::string AnswerMendRequest(std::string_view request, int firstWeekday) {
   const std::vector<std::string> f = SplitRequestLine(request);
-  if (f.size() < 2 || f[0] != "mend" || !MendVerbWrites(f[1]))
+  if (f.size() < 2 || f[0] != "mend" || !IsMendVerb(f[1]))
     return JoinRequestLine({"error", kInvalidArgument, "Unknown request"});
   try {
     std::ostringstream out, err;
-    const int status = RunMendOn(ProgramDataFolder(), f[1], {f.begin() + 2, f.end()}, 0, out, err);
+    const int status = RunMendOn(ProgramDataFolder(), f[1], {f.begin() + 2, f.end()}, firstWeekday, out, err);
     return JoinRequestLine({"ok", std::to_string(status), out.str(), err.str()});
   } catch (const std::exception& e) {
     return JoinRequestLine({"error", kFailed, e.what()});
   }
-}
-
-int PrintMendAnswer(std::string_view answer, std::ostream& out, std::ostream& err) {
-  const std::vector<std::string> f = SplitRequestLine(answer);
-  if (f.size() == 4 && f[0] == "ok" && (f[1] == "0" || f[1] == "1" || f[1] == "2")) {
-    out << f[2];
-    err << f[3];
-    return f[1][0] - '0';
-  }
-  err << "tallywright-ctl: " << (f.size() == 3 && f[0] == "error" ? f[2] : "Tallywright's answer cannot be read") << "\n";
-  return 1;
 }
 
 }  // namespace tw

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "control/mend_request.h"
 #include "dates/date_format.h"
 #include "platform/files.h"
 #include "store/data_folder.h"
@@ -25,8 +26,6 @@ struct MendContext {
   std::string origin;                       // for the history: "command line", "D-Bus"
 };
 
-// The verbs this routine carries out.
-bool IsMendVerb(const std::string& verb);
 // Runs one of them with its arguments; exit status 0 done, 1 refused, 2 a bad command line (the
 // reason on err). Throws nothing: a failure of the files is a refusal with its reason.
 int RunMend(const std::string& verb, const std::vector<std::string>& args, const MendContext& context,
@@ -40,14 +39,11 @@ bool MendVerbWrites(const std::string& verb);
 int RunMendOn(const DataFolder& folder, const std::string& verb, const std::vector<std::string>& args,
               int firstWeekday, std::ostream& out, std::ostream& err);
 
-// A mending verb as the running program takes it over the data folder's socket (control/control.h):
-//   mend VERB ARG...   answered "ok", the exit status, what it printed and what it said on err.
-std::string MendRequest(const std::string& verb, const std::vector<std::string>& args);
-bool IsMendRequest(std::string_view request);
-// In the program: the request carried out on its data folder. Every failure is an answer.
-std::string AnswerMendRequest(std::string_view request);
-// In the command: the answer printed as RunMend would have printed it; its exit status.
-int PrintMendAnswer(std::string_view answer, std::ostream& out, std::ostream& err);
+// In the program: a mending request (control/mend_request.h) carried out on its data folder, the
+// week starting on firstWeekday. Every failure is an answer.
+std::string AnswerMendRequest(std::string_view request, int firstWeekday = 0);
+// Whether the request is one of a verb that changes the record.
+bool MendRequestWrites(std::string_view request);
 
 // The arguments and help of each verb, for --help, in order.
 struct MendHelp {

@@ -31,6 +31,14 @@ class QuickDates {
     return format_.Parse(text);
   }
   const DateFormat& format() const { return format_; }
+  // The day of a text whose date part is, byte for byte, the one read last and is followed by a
+  // blank: the day Parse gives it whenever the time after it is one Parse reads. Nothing
+  // otherwise. For a scan that passes over other days' stretches without reading their times.
+  std::optional<std::int64_t> SameDay(std::string_view text) const {
+    const size_t n = memo_.size();
+    if (!SameDatePart(text) || text[n] != ' ') return std::nullopt;
+    return memoDay_;
+  }
 
  private:
   // One step of a pattern: a field of digits, a character, blanks, or the AM/PM marker.
@@ -47,13 +55,17 @@ class QuickDates {
   // The commonest text of a scan, read at once the way Read reads it: the date part read last
   // (compared as two words), one blank, the long time in its commonest shape, nothing after.
   // Anything else goes the long way.
-  bool Common(std::string_view text, DateTime& value) const {
+  bool SameDatePart(std::string_view text) const {
     const size_t n = memo_.size();
-    if (n == 0 || n > 16 || text.size() < 16 || text.size() < n + 4 || !memoDay_ || !timeShaped_) return false;
-    const char* const s = text.data();
+    if (n == 0 || n > 16 || text.size() < 16 || text.size() < n + 4 || !memoDay_) return false;
     std::uint64_t words[2];
-    std::memcpy(words, s, 16);
-    if (((words[0] ^ memoWords_[0]) & memoMask_[0]) | ((words[1] ^ memoWords_[1]) & memoMask_[1])) return false;
+    std::memcpy(words, text.data(), 16);
+    return !(((words[0] ^ memoWords_[0]) & memoMask_[0]) | ((words[1] ^ memoWords_[1]) & memoMask_[1]));
+  }
+  bool Common(std::string_view text, DateTime& value) const {
+    if (!timeShaped_ || !SameDatePart(text)) return false;
+    const size_t n = memo_.size();
+    const char* const s = text.data();
     const char* q = s + n + 1;
     const char* const end = s + text.size();
     if (s[n] != ' ' || !IsDigit(*q)) return false;

@@ -10,6 +10,7 @@
 #include "platform/product.h"
 #include "platform/settings.h"
 #include "platform/shared_folder.h"
+#include "platform/translate.h"
 #include "report/amendment.h"
 #include "report/record.h"
 #include "report/report_files.h"
@@ -160,6 +161,34 @@ std::string RecordWords(std::string_view record) {
   return std::string(fields->project) + " " + std::string(fields->start);
 }
 
+std::string StepWords(std::string_view what) {
+  // The forms the program writes (KindWords, a split's and an import's own words), each with what
+  // follows it; any other text is shown as it was written.
+  static constexpr std::pair<std::string_view, const char*> kForms[] = {
+      {"the edit of ", TW_TEXT("History", "the edit of %1")},
+      {"the deletion of ", TW_TEXT("History", "the deletion of %1")},
+      {"the stretch added, ", TW_TEXT("History", "the stretch added, %1")},
+      {"the split of ", TW_TEXT("History", "the split of %1")},
+      {"the merge of ", TW_TEXT("History", "the merge of %1")},
+  };
+  for (const auto& [english, form] : kForms)
+    if (what.starts_with(english)) return Arg(Tr("History", form), {what.substr(english.size())});
+  if (what == "Clear Report") return Tr("History", "Clear Report");
+  if (what == "Restore Report") return Tr("History", "Restore Report");
+  constexpr std::string_view import = "the import of ";
+  if (what.starts_with(import)) {
+    const std::string_view rest = what.substr(import.size());
+    const size_t digits = rest.find_first_not_of("0123456789");
+    const std::string_view unit = digits == std::string_view::npos ? "" : rest.substr(digits);
+    if (digits > 0 && digits <= 12 && (unit == " stretch" || unit == " stretches")) {
+      // The count as a plain name: lupdate reads no expression in a call's last argument.
+      const long long count = std::stoll(std::string(rest.substr(0, digits)));
+      return TrN("History", "the import of %n stretches", "the import of %n stretch", count);
+    }
+  }
+  return std::string(what);
+}
+
 std::string BytesHash(std::string_view bytes) {
   Hasher h;
   h.Take(bytes);
@@ -289,12 +318,12 @@ std::string Changes::Apply(const HistoryStep& step, bool undo, std::string& asid
         const RecordStore store(*files_, ReadFolderReports(*files_, folder_.path, platform().dateFormat->data(), ReportDateFormat()));
         const RecordRef ref{step.file, step.offset, step.record, ""};
         const auto now = store.Current(ref);
-        if (!now) return "the stretch " + RecordWords(step.record) + " is no longer in the record";
+        if (!now) return Arg(Tr("History", "the stretch %1 is no longer in the record"), {RecordWords(step.record)});
         // An added stretch not yet amended shows as recorded; the step wants it there or deleted.
         const std::optional<std::string> wanted = added && !undo ? std::optional(step.record) : to;
         if (now->shown == wanted) return "";  // made already (a crash came before the history heard of it)
         if (now->shown != (added && undo ? std::optional(step.record) : from))
-          return "the stretch " + RecordWords(step.record) + " was changed since, on this machine or another";
+          return Arg(Tr("History", "the stretch %1 was changed since, on this machine or another"), {RecordWords(step.record)});
         AppendAmendment(*files_, report, Amendment{UtcStamp(now_), step.file, now->offset, step.record, wanted});
         return "";
       }
@@ -316,7 +345,8 @@ std::string Changes::Apply(const HistoryStep& step, bool undo, std::string& asid
       }
       bool done = false;
       FileMissing([&] { done = RewriteReportLine(*files_, folder_.path, SourceLine{step.offset, *from}, to); });
-      if (!done && !(to ? holds(*to) : !holds(*from))) return "the stretch " + RecordWords(*from) + " was changed since";
+      if (!done && !(to ? holds(*to) : !holds(*from)))
+        return Arg(Tr("History", "the stretch %1 was changed since"), {RecordWords(*from)});
       // An added stretch that made the report takes it along.
       if (added && step.made && files_->Exists(report) && files_->SizeOf(report) == 0) files_->Remove(report);
       return "";
@@ -330,7 +360,7 @@ std::string Changes::Apply(const HistoryStep& step, bool undo, std::string& asid
         if (!at) {
           // Taken out already, where its bytes are put aside whole.
           if (files_->SizeOf(taken) == step.size && HashOfRange(*files_, taken, 0, step.size) == step.hash) return "";
-          return "its records were changed since";
+          return Tr("History", "its records were changed since");
         }
         CopyRange(*files_, report, *at, step.size, taken);
         if (step.made && files_->SizeOf(report) == step.size)
@@ -341,7 +371,7 @@ std::string Changes::Apply(const HistoryStep& step, bool undo, std::string& asid
       }
       const std::string put = history_.AsidePath(history_.Read().AsideOfUndo(step.number));
       if (FindBlock(*files_, report, step.at, step.size, step.hash, step.record)) return "";  // put back already
-      if (!files_->Exists(put)) return "the records it took out are gone";
+      if (!files_->Exists(put)) return Tr("History", "the records it took out are gone");
       Splice(*files_, report, scratch, std::min(step.at, files_->SizeOf(report)), 0, put);
       return "";
     }
@@ -354,7 +384,7 @@ std::string Changes::Apply(const HistoryStep& step, bool undo, std::string& asid
       const std::string& wanted = undo ? then : in;
       const std::uint64_t expectedSize = expected.empty() ? 0 : files_->SizeOf(expected);
       if ((!wanted.empty() && !files_->Exists(wanted)) || (!expected.empty() && !files_->Exists(expected)))
-        return "the report it put aside is gone";
+        return Tr("History", "the report it put aside is gone");
       const auto startsWith = [&](const std::string& file) {
         const std::uint64_t size = file.empty() ? 0 : files_->SizeOf(file);
         return files_->SizeOf(report) >= size &&
@@ -366,7 +396,7 @@ std::string Changes::Apply(const HistoryStep& step, bool undo, std::string& asid
       if (wantedSize > expectedSize && startsWith(wanted)) return "";
       if (!startsWith(expected)) {
         if (wantedSize > 0 && startsWith(wanted)) return "";
-        return "the report was changed since";
+        return Tr("History", "the report was changed since");
       }
       if (wanted.empty() && files_->SizeOf(report) == expectedSize) {
         // No report then (Clear Report made again, or undoing a restore into a folder without
@@ -407,11 +437,11 @@ Changes::Outcome Changes::Take(bool undo, bool dryRun) {
   Outcome outcome;
   const std::vector<const HistoryStep*> steps = LastChange(state, undo ? state.done : state.undone);
   if (steps.empty()) {
-    outcome.refusal = undo ? "there is nothing to undo" : "there is nothing to redo";
+    outcome.refusal = undo ? Tr("History", "there is nothing to undo") : Tr("History", "there is nothing to redo");
     return outcome;
   }
   // A change of several steps is described by its first.
-  outcome.what = (undo ? steps.back() : steps.front())->what;
+  outcome.what = StepWords((undo ? steps.back() : steps.front())->what);
   if (dryRun) return outcome;
   for (const HistoryStep* step : steps) {
     std::string aside;
@@ -429,13 +459,13 @@ Changes::Outcome Changes::Redo(bool dryRun) { return Take(false, dryRun); }
 std::string Changes::NextUndo() const {
   const HistoryState state = history_.Read();
   const std::vector<const HistoryStep*> steps = LastChange(state, state.done);
-  return steps.empty() ? "" : steps.back()->what;
+  return steps.empty() ? "" : StepWords(steps.back()->what);
 }
 
 std::string Changes::NextRedo() const {
   const HistoryState state = history_.Read();
   const std::vector<const HistoryStep*> steps = LastChange(state, state.undone);
-  return steps.empty() ? "" : steps.front()->what;
+  return steps.empty() ? "" : StepWords(steps.front()->what);
 }
 
 }  // namespace tw

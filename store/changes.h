@@ -82,6 +82,9 @@ void PruneHistory();
 
 // A person's words for a record: its project and start ("Website redesign 12/7/2026 9:03:35 AM").
 std::string RecordWords(std::string_view record);
+// A step's description (HistoryStep::what) in the person's language. The history keeps it in
+// English, as every copy of the program reads it; the forms the program writes are put in words here.
+std::string StepWords(std::string_view what);
 // A hash of bytes that tells them again, in hexadecimal.
 std::string BytesHash(std::string_view bytes);
 

@@ -28,7 +28,9 @@ bool ReadRecord(std::string_view text, const RecordFields& fields, std::uint64_t
 }  // namespace
 
 void ScanPeriod(Files::Reader& reader, const Period& period, const DateFormat& format, LocalInstants& instants,
-                const RecordSink& records, const AmendmentSink& amendments, std::int64_t& skipped) {
+                const RecordSink& records, const AmendmentSink& amendments, std::int64_t* skipped) {
+  std::int64_t uncounted = 0;
+  std::int64_t& skippedLines = skipped ? *skipped : uncounted;
   QuickDates dates(format);
   ScannedRecord record;
   ForEachRegion(reader, [&](std::string_view region, std::uint64_t base) {
@@ -42,11 +44,14 @@ void ScanPeriod(Files::Reader& reader, const Period& period, const DateFormat& f
         if (amendments && IsAmendmentLine(text))
           amendments(text, offset);
         else
-          ++skipped;
+          ++skippedLines;
         return;
       }
       const RecordFields fields = FieldsAt(text, line.commas.at[0], line.commas.at[1], line.commas.at[2]);
-      if (!ReadRecord(text, fields, offset, period, dates, instants, record, records)) ++skipped;
+      // Not counting the lines that are no record, a record of another day is passed by its date's bytes.
+      if (!skipped)
+        if (const auto day = dates.SameDay(fields.start); day && !period.Holds(*day)) return;
+      if (!ReadRecord(text, fields, offset, period, dates, instants, record, records)) ++skippedLines;
     });
   });
 }

@@ -40,9 +40,10 @@ inline std::optional<std::int64_t> StretchSeconds(LocalInstants& instants, const
 
 // Reads a report from `reader`: each record whose start falls on a day of period goes to
 // `records`; with `amendments`, each amendment line goes there; every other line that is not empty
-// (no record, no date-time start, or an amendment nobody takes) is counted in `skipped`.
+// (no record, no date-time start, or an amendment nobody takes) is counted in `skipped`. Without
+// `skipped`, a record of a day the period does not hold is passed over by its date alone.
 void ScanPeriod(Files::Reader& reader, const Period& period, const DateFormat& format, LocalInstants& instants,
-                const RecordSink& records, const AmendmentSink& amendments, std::int64_t& skipped);
+                const RecordSink& records, const AmendmentSink& amendments, std::int64_t* skipped);
 
 // The records that started on the days of a short period, as ScanPeriod gives them (in file
 // order), found as ScanDayReport (store/day_report.h) finds a day's: only the lines that hold one

@@ -8,6 +8,7 @@
 #include <unordered_set>
 
 #include "dates/local_instants.h"
+#include "dates/local_time.h"
 #include "platform/lines.h"
 #include "platform/platform.h"
 #include "platform/shared_folder.h"
@@ -252,11 +253,10 @@ bool GatherPeriod(const Files& files, const FolderReports& folder, const Period&
     bool looked = true;
     const bool missing = FileMissing([&] {
       Files::Reader reader = folder.Open(files, r);
-      std::int64_t skipped = 0;
       if (patterns)
         looked = ScanDays(reader, period, *r.format, *patterns, instants, records, folder.shared ? amendments : AmendmentSink{});
       else
-        ScanPeriod(reader, period, *r.format, instants, records, folder.shared ? amendments : AmendmentSink{}, skipped);
+        ScanPeriod(reader, period, *r.format, instants, records, folder.shared ? amendments : AmendmentSink{}, nullptr);
     });
     if (!looked) {
       into = Gathered{};
@@ -386,10 +386,12 @@ std::vector<StoredStretch> Shown(const FolderReports& folder, const Gathered& ga
     s.amendedOn = h.amendment->device;
     if (keep(s)) out.push_back(std::move(s));
   }
-  std::sort(out.begin(), out.end(), [](const StoredStretch& a, const StoredStretch& b) {
+  // A report written as the work was done is in order already.
+  const auto byStart = [](const StoredStretch& a, const StoredStretch& b) {
     return std::tie(a.start.day, a.start.seconds, a.device, a.id.file, a.offset) <
            std::tie(b.start.day, b.start.seconds, b.device, b.id.file, b.offset);
-  });
+  };
+  if (!std::is_sorted(out.begin(), out.end(), byStart)) std::sort(out.begin(), out.end(), byStart);
   return out;
 }
 
@@ -466,7 +468,7 @@ std::int64_t RecordStore::Visit(const Period& period, const StretchVisitor& visi
             if (auto a = ParseAmendment(line)) gathered.amendments.push_back({std::move(*a), r.device, offset});
           })
                           : AmendmentSink{},
-          skipped);
+          &skipped);
     });
   }
   if (!gathered.anyReport) throw RunError(kErrFileNotFound, "There is no report in " + reports_.reports.front().path);
@@ -545,6 +547,17 @@ std::optional<RecordStore::Now> RecordStore::Current(const RecordRef& record) co
 }
 
 // --- writes -----------------------------------------------------------------------------------
+
+std::vector<const StoredStretch*> Overlapping(const std::vector<StoredStretch>& around, std::int64_t from,
+                                              std::int64_t to, const RecordId* except) {
+  std::vector<const StoredStretch*> found;
+  for (const StoredStretch& s : around) {
+    if (except && s.id == *except) continue;
+    const std::int64_t a = InstantOfLocal(s.start), b = s.end ? InstantOfLocal(*s.end) : a;
+    if (std::min(a, b) < to && std::max(a, b) > from) found.push_back(&s);
+  }
+  return found;
+}
 
 RecordRef AppendRecordLine(const Files& files, const DataFolder& folder, std::string_view line) {
   const Files::Lock lock = files.LockFor(folder.File(kReportFile));

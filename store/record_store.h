@@ -120,6 +120,12 @@ class RecordStore {
   FolderReports reports_;
 };
 
+// The stretches of `around` that [from, to) would overlap, `except` aside: those sharing more than a
+// moment with it (one ending where the other starts does not), a stretch whose end is no date-time
+// counted at its start. The one rule of every change that asks before it overlaps.
+std::vector<const StoredStretch*> Overlapping(const std::vector<StoredStretch>& around, std::int64_t from,
+                                              std::int64_t to, const RecordId* except = nullptr);
+
 // --- writes ---------------------------------------------------------------------------------
 
 // Appends a record line (without its line end) to this machine's report: the whole line in one

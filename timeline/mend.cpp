@@ -31,10 +31,9 @@ std::vector<StoredStretch> Read(const MendPlace& place, std::int64_t first, std:
 std::string OverlapQuestion(const MendPlace& place, const std::vector<StoredStretch>& around, const RecordId* self,
                             std::int64_t from, std::int64_t to, bool countRunning) {
   std::vector<std::string> names;
-  for (const StoredStretch& s : around) {
-    if (self && s.id == *self) continue;
-    const std::int64_t a = MomentOf(s.start), b = s.end ? MomentOf(*s.end) : a;
-    if (std::min(a, b) < to && std::max(a, b) > from) names.push_back(Named(std::string(s.fields().project), std::min(a, b), std::max(a, b)));
+  for (const StoredStretch* s : Overlapping(around, from, to, self)) {
+    const std::int64_t a = MomentOf(s->start), b = s->end ? MomentOf(*s->end) : a;
+    names.push_back(Named(std::string(s->fields().project), std::min(a, b), std::max(a, b)));
   }
   if (countRunning && place.tracker)
     if (const auto running = place.tracker->Running()) {

@@ -63,33 +63,50 @@ bool Holds(const Files& files, const DataFolder& folder, const RecordRef& ref) {
   }
 }
 
+// A start at a moment named, refused where the stretch it begins (from then to now) would overlap
+// one recorded, as an added stretch is; the running one is not in the record, and a switch ends it
+// there.
+void CheckStartOverlap(std::int64_t at) {
+  const std::int64_t now = platform().clock->UnixNow();
+  std::vector<StoredStretch> around;  // none while the folder holds no report
+  FileMissing([&] { around = RecordStore::OfProgram().Stretches({LocalOfInstant(at).day - 1, LocalOfInstant(now).day}); });
+  std::string names;
+  for (const StoredStretch* s : Overlapping(around, at, now)) {
+    const RecordFields f = s->fields();
+    names += (names.empty() ? "" : "; ") +
+             Arg(Tr("Tracker", "%1 from %2 to %3"), {f.project, f.start, f.end.empty() ? "?" : f.end});
+  }
+  if (!names.empty())
+    throw ControlError(kInvalidArgument,
+                       Arg(Tr("Tracker", "A start at %1 would overlap what is recorded: %2"), {Written(at), names}));
+}
+
 }  // namespace
 
 void CheckStartArguments(std::string_view project, std::string_view comment) {
   // The report separates a record's fields by commas and its records by line ends.
   const std::optional<std::u32string> name = CodePoints(project);
-  if (!name) throw ControlError(kInvalidArgument, "A project name must be UTF-8 text");
+  if (!name) throw ControlError(kInvalidArgument, Tr("Tracker", "A project name must be UTF-8 text"));
   if (project.find(',') != std::string_view::npos)
-    throw ControlError(kInvalidArgument, "A project name cannot hold a comma: \"" + std::string(project) + "\"");
+    throw ControlError(kInvalidArgument, Arg(Tr("Tracker", "A project name cannot hold a comma: \"%1\""), {project}));
   if (HoldsControl(*name, false))
-    throw ControlError(kInvalidArgument, "A project name cannot hold a line break or another control character");
+    throw ControlError(kInvalidArgument, Tr("Tracker", "A project name cannot hold a line break or another control character"));
   if (project.size() > kMaxProjectName)
-    throw ControlError(kInvalidArgument, "A project name is at most " + std::to_string(kMaxProjectName) +
-                                             " bytes long; this one has " + std::to_string(project.size()));
+    throw ControlError(kInvalidArgument, Arg(Tr("Tracker", "A project name is at most %1 bytes long; this one has %2"),
+                                             {std::to_string(kMaxProjectName), std::to_string(project.size())}));
   const std::optional<std::u32string> text = CodePoints(comment);
-  if (!text) throw ControlError(kInvalidArgument, "A comment must be UTF-8 text");
+  if (!text) throw ControlError(kInvalidArgument, Tr("Tracker", "A comment must be UTF-8 text"));
   if (HoldsControl(*text, true))
-    throw ControlError(kInvalidArgument, "A comment cannot hold a control character other than a line break");
+    throw ControlError(kInvalidArgument, Tr("Tracker", "A comment cannot hold a control character other than a line break"));
   if (comment.size() > kMaxComment)
-    throw ControlError(kInvalidArgument, "A comment is at most " + std::to_string(kMaxComment) +
-                                             " bytes long; this one has " + std::to_string(comment.size()));
+    throw ControlError(kInvalidArgument, Arg(Tr("Tracker", "A comment is at most %1 bytes long; this one has %2"),
+                                             {std::to_string(kMaxComment), std::to_string(comment.size())}));
 }
 
 std::string RecordedText(const Stretch& stretch, const std::string& elapsed, const std::string& leftAt,
                          bool wouldBe) {
-  // A dry run's line is English, as the command's refusals are.
-  std::string text = wouldBe ? "Would record " + stretch.project + " from " + stretch.start + " to " + stretch.end
-                             : Arg(Tr("Tracker", "Recorded %1 from %2 to %3"), {stretch.project, stretch.start, stretch.end});
+  std::string text = Arg(wouldBe ? Tr("Tracker", "Would record %1 from %2 to %3") : Tr("Tracker", "Recorded %1 from %2 to %3"),
+                         {stretch.project, stretch.start, stretch.end});
   if (!elapsed.empty()) text += " (" + elapsed + ")";
   if (!leftAt.empty()) text += Tr("Tracker", ", ended when you left; the time away since is not counted");
   return text;
@@ -502,24 +519,24 @@ bool TrackerModel::PressEnd() {
 }
 
 void TrackerModel::Ready() {
-  if (busy_) throw ControlError(kBusy, "Tallywright is waiting for an answer in one of its windows");
+  if (busy_) throw ControlError(kBusy, Tr("Tracker", "Tallywright is waiting for an answer in one of its windows"));
   if (host_.ready) host_.ready();
   if (!ofFolder_ || claim_) return;
   try {
     claim_ = ClaimFolder(platform().system->DataFolder(), 2000, false);
   } catch (const RunError& e) {
-    throw ControlError(kFailed, "The data folder cannot be used: " + e.description());
+    throw ControlError(kFailed, Arg(Tr("Tracker", "The data folder cannot be used: %1"), {e.description()}));
   }
-  if (!claim_) throw ControlError(kBusy, "Tallywright has just started on this data folder; try again");
+  if (!claim_) throw ControlError(kBusy, Tr("Tracker", "Tallywright has just started on this data folder; try again"));
 }
 
 void TrackerModel::CheckMoment(const RequestMoment& when) const {
   if (!when.at) return;
   if (*when.at > platform().clock->UnixNow())
-    throw ControlError(kInvalidArgument, Written(*when.at) + " is still to come");
+    throw ControlError(kInvalidArgument, Arg(Tr("Tracker", "%1 is still to come"), {Written(*when.at)}));
   if (const std::optional<std::int64_t> since = RunningSince(*this); since && IsRunning() && *when.at <= *since)
     throw ControlError(kInvalidArgument,
-                       Written(*when.at) + " is not after the start of the running stretch, " + start_);
+                       Arg(Tr("Tracker", "%1 is not after the start of the running stretch, %2"), {Written(*when.at), start_}));
 }
 
 std::string TrackerModel::EndFromOutside(AwayRule away, const RequestMoment& when) {
@@ -552,7 +569,7 @@ std::string TrackerModel::EndFromOutside(AwayRule away, const RequestMoment& whe
   // starts anew rather than take this start up again.
   const bool recorded = EndThen(end);
   leftByProgram_.reset();
-  if (!recorded) throw ControlError(kFailed, "The stretch could not be recorded in the report");
+  if (!recorded) throw ControlError(kFailed, Tr("Tracker", "The stretch could not be recorded in the report"));
   return RecordedText(StretchOf(*this, start_, end_), elapsed_, leftAt);
 }
 
@@ -562,18 +579,21 @@ std::string TrackerModel::Start(const std::string& project, const std::optional<
   Ready();
   const Busy hold(*this);
   const std::string chosen = project.empty() ? ChosenProject(*this) : project;
-  if (chosen.empty()) throw ControlError(kInvalidArgument, "No project is chosen: name the project to start");
+  if (chosen.empty()) throw ControlError(kInvalidArgument, Tr("Tracker", "No project is chosen: name the project to start"));
   CheckMoment(when);
+  if (when.at) CheckStartOverlap(*when.at);
   std::string done;
   if (IsRunning()) {
-    if (ChosenProject(*this) == chosen) return when.dryRun ? "Would change nothing: " + chosen + " is running" : "";
+    if (ChosenProject(*this) == chosen)
+      return when.dryRun ? Arg(Tr("Tracker", "Would change nothing: %1 is running"), {chosen}) : "";
     done = EndFromOutside(away, when);
     // Begun again by the question's answer: ended now, for the switch.
-    if (!when.dryRun && IsRunning() && !EndThen(NowText())) throw ControlError(kFailed, "The running stretch could not be recorded");
+    if (!when.dryRun && IsRunning() && !EndThen(NowText()))
+      throw ControlError(kFailed, Tr("Tracker", "The running stretch could not be recorded"));
   }
   if (when.dryRun)
-    return (done.empty() ? "" : done + "\n") + "Would start " + chosen + " at " +
-           (when.at ? Written(*when.at) : NowText());
+    return (done.empty() ? "" : done + "\n") +
+           Arg(Tr("Tracker", "Would start %1 at %2"), {chosen, when.at ? Written(*when.at) : NowText()});
   if (!project.empty()) {
     const int index = index_;
     const std::string text = projectText_;
@@ -593,7 +613,7 @@ std::string TrackerModel::Start(const std::string& project, const std::optional<
     SetStartText(Written(*when.at));
   }
   StartProject();
-  if (!IsRunning()) throw ControlError(kFailed, "The stretch could not be started");
+  if (!IsRunning()) throw ControlError(kFailed, Tr("Tracker", "The stretch could not be started"));
   // The answer goes once the stretch is on disk, so that nothing said "started" can be lost.
   WaitForRunningFile();
   return done;
@@ -601,7 +621,7 @@ std::string TrackerModel::Start(const std::string& project, const std::optional<
 
 std::string TrackerModel::End(AwayRule away, RequestMoment when) {
   Ready();
-  if (!IsRunning()) throw ControlError(kNotRunning, "No stretch is running");
+  if (!IsRunning()) throw ControlError(kNotRunning, Tr("Tracker", "No stretch is running"));
   const Busy hold(*this);
   CheckMoment(when);
   const std::string done = EndFromOutside(away, when);
@@ -611,7 +631,7 @@ std::string TrackerModel::End(AwayRule away, RequestMoment when) {
 
 std::string TrackerModel::Continue(RequestMoment when) {
   if (IsRunning())
-    throw ControlError(kInvalidArgument, ChosenProject(*this) + " is running since " + start_ + "; stop it first");
+    throw ControlError(kInvalidArgument, Arg(Tr("Tracker", "%1 is running since %2; stop it first"), {ChosenProject(*this), start_}));
   // The stretch that ended last, looked for over the last week, then the last year.
   const std::int64_t today = platform().clock->Now().day;
   std::optional<StoredStretch> last;
@@ -624,24 +644,26 @@ std::string TrackerModel::Continue(RequestMoment when) {
     }
     if (last) break;
   }
-  if (!last) throw ControlError(kInvalidArgument, "No stretch ended in the last year to continue");
+  if (!last) throw ControlError(kInvalidArgument, Tr("Tracker", "No stretch ended in the last year to continue"));
   if (when.at && *when.at < InstantOfLocal(*last->end))
-    throw ControlError(kInvalidArgument, Written(*when.at) + " is before the end of the last stretch, " +
-                                             std::string(last->fields().end));
+    throw ControlError(kInvalidArgument, Arg(Tr("Tracker", "%1 is before the end of the last stretch, %2"),
+                                             {Written(*when.at), last->fields().end}));
   const RecordFields f = last->fields();
   return Start(std::string(f.project), std::string(f.comment), AwayRule::kKeepAway, when);
 }
 
 std::string TrackerModel::Cancel(bool dryRun) {
   Ready();
-  if (!IsRunning()) throw ControlError(kNotRunning, "No stretch is running");
+  if (!IsRunning()) throw ControlError(kNotRunning, Tr("Tracker", "No stretch is running"));
   const Busy hold(*this);
   const TrackerStatus status = Status();
-  std::string text = (dryRun ? "Would discard " : "Discarded ") + status.project + " started " + status.start;
+  std::string text = Arg(dryRun ? Tr("Tracker", "Would discard %1 started %2") : Tr("Tracker", "Discarded %1 started %2"),
+                         {status.project, status.start});
   // In the form the command reads back, so that the stretch can be begun again as it was.
   if (!status.startIso.empty()) {
-    text += "; to start it again: tallywright-ctl start " + ShellWord(status.project) + " --at " + status.startIso;
-    if (!status.comment.empty()) text += " --comment " + ShellWord(status.comment);
+    std::string again = "tallywright-ctl start " + ShellWord(status.project) + " --at " + status.startIso;
+    if (!status.comment.empty()) again += " --comment " + ShellWord(status.comment);
+    text = Arg(Tr("Tracker", "%1; to start it again: %2"), {text, again});
   }
   if (dryRun) return text;
   // Nothing of it is left to record or to ask about: the boxes as Clear Screen leaves them.
@@ -655,9 +677,9 @@ std::string TrackerModel::Cancel(bool dryRun) {
 std::string TrackerModel::SetComment(const std::string& text, bool dryRun) {
   CheckStartArguments("", text);
   Ready();
-  if (!IsRunning()) throw ControlError(kNotRunning, "No stretch is running");
+  if (!IsRunning()) throw ControlError(kNotRunning, Tr("Tracker", "No stretch is running"));
   const Busy hold(*this);
-  if (dryRun) return "Would set the comment of " + ChosenProject(*this) + " started " + start_ + " to: " + text;
+  if (dryRun) return Arg(Tr("Tracker", "Would set the comment of %1 started %2 to: %3"), {ChosenProject(*this), start_, text});
   SetComments(text);
   // Saved at once, not after a pause in typing. A stretch the program left running keeps the
   // moment it was last seen, so that ending it still ends it there.

@@ -143,6 +143,81 @@ Frei zu nutzen und weiterzugeben.</translation>
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>the edit of %1</source>
+        <translation>die Änderung von %1</translation>
+    </message>
+    <message>
+        <source>the deletion of %1</source>
+        <translation>das Löschen von %1</translation>
+    </message>
+    <message>
+        <source>the stretch added, %1</source>
+        <translation>der hinzugefügte Zeitabschnitt, %1</translation>
+    </message>
+    <message>
+        <source>the split of %1</source>
+        <translation>das Teilen von %1</translation>
+    </message>
+    <message>
+        <source>the merge of %1</source>
+        <translation>das Zusammenführen von %1</translation>
+    </message>
+    <message>
+        <source>Clear Report</source>
+        <translation>Bericht leeren</translation>
+    </message>
+    <message>
+        <source>Restore Report</source>
+        <translation>Bericht wiederherstellen</translation>
+    </message>
+    <message>
+        <source>the stretch %1 is no longer in the record</source>
+        <translation>der Zeitabschnitt %1 ist nicht mehr erfasst</translation>
+    </message>
+    <message>
+        <source>the stretch %1 was changed since, on this machine or another</source>
+        <translation>der Zeitabschnitt %1 wurde seitdem geändert, auf diesem oder einem anderen Rechner</translation>
+    </message>
+    <message>
+        <source>the stretch %1 was changed since</source>
+        <translation>der Zeitabschnitt %1 wurde seitdem geändert</translation>
+    </message>
+    <message>
+        <source>its records were changed since</source>
+        <translation>seine Einträge wurden seitdem geändert</translation>
+    </message>
+    <message>
+        <source>the records it took out are gone</source>
+        <translation>die dabei entfernten Einträge sind nicht mehr vorhanden</translation>
+    </message>
+    <message>
+        <source>the report it put aside is gone</source>
+        <translation>der dabei beiseitegelegte Bericht ist nicht mehr vorhanden</translation>
+    </message>
+    <message>
+        <source>the report was changed since</source>
+        <translation>der Bericht wurde seitdem geändert</translation>
+    </message>
+    <message>
+        <source>there is nothing to undo</source>
+        <translation>es gibt nichts rückgängig zu machen</translation>
+    </message>
+    <message>
+        <source>there is nothing to redo</source>
+        <translation>es gibt nichts wiederherzustellen</translation>
+    </message>
+    <message numerus="yes">
+        <source>the import of %n stretches</source>
+        <comment>the import of %n stretch</comment>
+        <translation>
+            <numerusform>der Import von %n Zeitabschnitt</numerusform>
+            <numerusform>der Import von %n Zeitabschnitten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Import</name>
     <message>
         <source>Nothing imported: %1</source>
@@ -238,6 +313,175 @@ Frei zu nutzen und weiterzugeben.</translation>
     <message>
         <source>%1 in %2 format</source>
         <translation>%1 im Format %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mend</name>
+    <message>
+        <source>give the stretch&apos;s ID (as list prints it)</source>
+        <translation>geben Sie die ID des Zeitabschnitts an (wie list sie ausgibt)</translation>
+    </message>
+    <message>
+        <source>the stretch was changed since it was read; list it again</source>
+        <translation>der Zeitabschnitt wurde geändert, seit er gelesen wurde; listen Sie ihn erneut auf</translation>
+    </message>
+    <message>
+        <source>unexpected &quot;%1&quot;</source>
+        <translation>unerwartetes „%1“</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>%1 on %2 is still to come</source>
+        <translation>%1 am %2 liegt noch in der Zukunft</translation>
+    </message>
+    <message>
+        <source>running: %1 since %2</source>
+        <translation>läuft: %1 seit %2</translation>
+    </message>
+    <message>
+        <source>it would overlap%1
+(--allow-overlap records it all the same)</source>
+        <translation>es würde sich überschneiden mit:%1
+(--allow-overlap erfasst es trotzdem)</translation>
+    </message>
+    <message>
+        <source>name a project</source>
+        <translation>nennen Sie ein Projekt</translation>
+    </message>
+    <message>
+        <source>no stretch has the id %1 (tallywright-ctl list shows them; an id names one stretch, and four of its characters at least are needed)</source>
+        <translation>kein Zeitabschnitt hat die ID %1 (tallywright-ctl list zeigt sie; eine ID bezeichnet genau einen Zeitabschnitt, und mindestens vier ihrer Zeichen sind nötig)</translation>
+    </message>
+    <message>
+        <source>give FROM TO PROJECT</source>
+        <translation>geben Sie VON BIS PROJEKT an</translation>
+    </message>
+    <message>
+        <source>%1 is not after %2</source>
+        <translation>%1 liegt nicht nach %2</translation>
+    </message>
+    <message>
+        <source>Would add: %1</source>
+        <translation>Würde hinzufügen: %1</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>say what changes: --from, --to, --project or --comment</source>
+        <translation>sagen Sie, was sich ändert: --from, --to, --project oder --comment</translation>
+    </message>
+    <message>
+        <source>its end %1 would not be after its start %2</source>
+        <translation>sein Ende %1 läge nicht nach seinem Beginn %2</translation>
+    </message>
+    <message>
+        <source>Would change:</source>
+        <translation>Würde ändern:</translation>
+    </message>
+    <message>
+        <source>Changed:</source>
+        <translation>Geändert:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Zu:</translation>
+    </message>
+    <message>
+        <source>Would delete: %1</source>
+        <translation>Würde löschen: %1</translation>
+    </message>
+    <message>
+        <source>Deleted: %1</source>
+        <translation>Gelöscht: %1</translation>
+    </message>
+    <message>
+        <source>give the stretch&apos;s ID and the time to split it at</source>
+        <translation>geben Sie die ID des Zeitabschnitts und die Zeit an, zu der er geteilt wird</translation>
+    </message>
+    <message>
+        <source>the stretch has no end to split it before</source>
+        <translation>der Zeitabschnitt hat kein Ende, vor dem er geteilt werden könnte</translation>
+    </message>
+    <message>
+        <source>%1 does not lie inside the stretch (%2)</source>
+        <translation>%1 liegt nicht innerhalb des Zeitabschnitts (%2)</translation>
+    </message>
+    <message>
+        <source>Would split: %1
+at %2</source>
+        <translation>Würde teilen: %1
+um %2</translation>
+    </message>
+    <message>
+        <source>Split: %1
+at %2</source>
+        <translation>Geteilt: %1
+um %2</translation>
+    </message>
+    <message>
+        <source>cannot undo %1: %2</source>
+        <translation>%1 kann nicht rückgängig gemacht werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot redo %1: %2</source>
+        <translation>%1 kann nicht wiederhergestellt werden: %2</translation>
+    </message>
+    <message>
+        <source>Would undo %1</source>
+        <translation>Würde rückgängig machen: %1</translation>
+    </message>
+    <message>
+        <source>Would redo %1</source>
+        <translation>Würde wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>Undid %1</source>
+        <translation>Rückgängig gemacht: %1</translation>
+    </message>
+    <message>
+        <source>Redid %1</source>
+        <translation>Wiederhergestellt: %1</translation>
+    </message>
+    <message>
+        <source>-n takes a number of steps</source>
+        <translation>-n nimmt eine Anzahl von Schritten</translation>
+    </message>
+    <message>
+        <source>(undone)</source>
+        <translation>(rückgängig gemacht)</translation>
+    </message>
+    <message>
+        <source>was:</source>
+        <translation>vorher:</translation>
+    </message>
+    <message>
+        <source>now:</source>
+        <translation>jetzt:</translation>
+    </message>
+    <message>
+        <source>unknown verb &quot;%1&quot;</source>
+        <translation>unbekanntes Verb „%1“</translation>
+    </message>
+    <message>
+        <source>the record could not be changed: %1</source>
+        <translation>die Aufzeichnung konnte nicht geändert werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2</source>
+        <translation>%1 abgelehnt: %2</translation>
     </message>
 </context>
 <context>
@@ -773,6 +1017,122 @@ Die Kopie des Synchronisierungsdienstes, %1, wurde zusammengeführt und entfernt
     <message>
         <source>End Then and &amp;Restart</source>
         <translation>Damals beenden und &amp;neu starten</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>A start at %1 would overlap what is recorded: %2</source>
+        <translation>Ein Beginn um %1 würde sich mit Erfasstem überschneiden: %2</translation>
+    </message>
+    <message>
+        <source>A project name must be UTF-8 text</source>
+        <translation>Ein Projektname muss UTF-8-Text sein</translation>
+    </message>
+    <message>
+        <source>A project name cannot hold a comma: &quot;%1&quot;</source>
+        <translation>Ein Projektname darf kein Komma enthalten: „%1“</translation>
+    </message>
+    <message>
+        <source>A project name cannot hold a line break or another control character</source>
+        <translation>Ein Projektname darf keinen Zeilenumbruch und kein anderes Steuerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>A project name is at most %1 bytes long; this one has %2</source>
+        <translation>Ein Projektname ist höchstens %1 Bytes lang; dieser hat %2</translation>
+    </message>
+    <message>
+        <source>A comment must be UTF-8 text</source>
+        <translation>Ein Kommentar muss UTF-8-Text sein</translation>
+    </message>
+    <message>
+        <source>A comment cannot hold a control character other than a line break</source>
+        <translation>Ein Kommentar darf außer Zeilenumbrüchen keine Steuerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>A comment is at most %1 bytes long; this one has %2</source>
+        <translation>Ein Kommentar ist höchstens %1 Bytes lang; dieser hat %2</translation>
+    </message>
+    <message>
+        <source>Would record %1 from %2 to %3</source>
+        <translation>Würde %1 von %2 bis %3 erfassen</translation>
+    </message>
+    <message>
+        <source>Tallywright is waiting for an answer in one of its windows</source>
+        <translation>Tallywright wartet in einem seiner Fenster auf eine Antwort</translation>
+    </message>
+    <message>
+        <source>The data folder cannot be used: %1</source>
+        <translation>Der Datenordner kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>Tallywright has just started on this data folder; try again</source>
+        <translation>Tallywright wurde gerade mit diesem Datenordner gestartet; versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>%1 is still to come</source>
+        <translation>%1 liegt noch in der Zukunft</translation>
+    </message>
+    <message>
+        <source>%1 is not after the start of the running stretch, %2</source>
+        <translation>%1 liegt nicht nach dem Beginn des laufenden Zeitabschnitts, %2</translation>
+    </message>
+    <message>
+        <source>The stretch could not be recorded in the report</source>
+        <translation>Der Zeitabschnitt konnte nicht im Bericht erfasst werden</translation>
+    </message>
+    <message>
+        <source>No project is chosen: name the project to start</source>
+        <translation>Kein Projekt ist gewählt: nennen Sie das zu startende Projekt</translation>
+    </message>
+    <message>
+        <source>Would change nothing: %1 is running</source>
+        <translation>Würde nichts ändern: %1 läuft</translation>
+    </message>
+    <message>
+        <source>The running stretch could not be recorded</source>
+        <translation>Der laufende Zeitabschnitt konnte nicht erfasst werden</translation>
+    </message>
+    <message>
+        <source>Would start %1 at %2</source>
+        <translation>Würde %1 um %2 starten</translation>
+    </message>
+    <message>
+        <source>The stretch could not be started</source>
+        <translation>Der Zeitabschnitt konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>No stretch is running</source>
+        <translation>Kein Zeitabschnitt läuft</translation>
+    </message>
+    <message>
+        <source>%1 is running since %2; stop it first</source>
+        <translation>%1 läuft seit %2; beenden Sie es zuerst</translation>
+    </message>
+    <message>
+        <source>No stretch ended in the last year to continue</source>
+        <translation>Im letzten Jahr endete kein Zeitabschnitt, der fortgesetzt werden könnte</translation>
+    </message>
+    <message>
+        <source>%1 is before the end of the last stretch, %2</source>
+        <translation>%1 liegt vor dem Ende des letzten Zeitabschnitts, %2</translation>
+    </message>
+    <message>
+        <source>Would discard %1 started %2</source>
+        <translation>Würde %1, gestartet %2, verwerfen</translation>
+    </message>
+    <message>
+        <source>Discarded %1 started %2</source>
+        <translation>%1, gestartet %2, verworfen</translation>
+    </message>
+    <message>
+        <source>%1; to start it again: %2</source>
+        <translation>%1; um ihn erneut zu starten: %2</translation>
+    </message>
+    <message>
+        <source>Would set the comment of %1 started %2 to: %3</source>
+        <translation>Würde den Kommentar von %1, gestartet %2, setzen auf: %3</translation>
     </message>
 </context>
 <context>

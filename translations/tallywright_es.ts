@@ -143,6 +143,81 @@ Libre para usar y compartir.</translation>
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>the edit of %1</source>
+        <translation>la edición de %1</translation>
+    </message>
+    <message>
+        <source>the deletion of %1</source>
+        <translation>la eliminación de %1</translation>
+    </message>
+    <message>
+        <source>the stretch added, %1</source>
+        <translation>el tramo añadido, %1</translation>
+    </message>
+    <message>
+        <source>the split of %1</source>
+        <translation>la división de %1</translation>
+    </message>
+    <message>
+        <source>the merge of %1</source>
+        <translation>la fusión de %1</translation>
+    </message>
+    <message>
+        <source>Clear Report</source>
+        <translation>Borrar informe</translation>
+    </message>
+    <message>
+        <source>Restore Report</source>
+        <translation>Restaurar informe</translation>
+    </message>
+    <message>
+        <source>the stretch %1 is no longer in the record</source>
+        <translation>el tramo %1 ya no está en el registro</translation>
+    </message>
+    <message>
+        <source>the stretch %1 was changed since, on this machine or another</source>
+        <translation>el tramo %1 ha cambiado desde entonces, en esta máquina o en otra</translation>
+    </message>
+    <message>
+        <source>the stretch %1 was changed since</source>
+        <translation>el tramo %1 ha cambiado desde entonces</translation>
+    </message>
+    <message>
+        <source>its records were changed since</source>
+        <translation>sus registros han cambiado desde entonces</translation>
+    </message>
+    <message>
+        <source>the records it took out are gone</source>
+        <translation>los registros que quitó ya no existen</translation>
+    </message>
+    <message>
+        <source>the report it put aside is gone</source>
+        <translation>el informe que apartó ya no existe</translation>
+    </message>
+    <message>
+        <source>the report was changed since</source>
+        <translation>el informe ha cambiado desde entonces</translation>
+    </message>
+    <message>
+        <source>there is nothing to undo</source>
+        <translation>no hay nada que deshacer</translation>
+    </message>
+    <message>
+        <source>there is nothing to redo</source>
+        <translation>no hay nada que rehacer</translation>
+    </message>
+    <message numerus="yes">
+        <source>the import of %n stretches</source>
+        <comment>the import of %n stretch</comment>
+        <translation>
+            <numerusform>la importación de %n tramo</numerusform>
+            <numerusform>la importación de %n tramos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Import</name>
     <message>
         <source>Nothing imported: %1</source>
@@ -238,6 +313,175 @@ Libre para usar y compartir.</translation>
     <message>
         <source>%1 in %2 format</source>
         <translation>%1 en formato %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mend</name>
+    <message>
+        <source>give the stretch&apos;s ID (as list prints it)</source>
+        <translation>indique el ID del tramo (tal como lo muestra list)</translation>
+    </message>
+    <message>
+        <source>the stretch was changed since it was read; list it again</source>
+        <translation>el tramo ha cambiado desde que se leyó; vuelva a listarlo</translation>
+    </message>
+    <message>
+        <source>unexpected &quot;%1&quot;</source>
+        <translation>«%1» inesperado</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 se indica dos veces</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>%1 on %2 is still to come</source>
+        <translation>%1 el %2 todavía no ha llegado</translation>
+    </message>
+    <message>
+        <source>running: %1 since %2</source>
+        <translation>en curso: %1 desde %2</translation>
+    </message>
+    <message>
+        <source>it would overlap%1
+(--allow-overlap records it all the same)</source>
+        <translation>se solaparía con:%1
+(--allow-overlap lo registra de todos modos)</translation>
+    </message>
+    <message>
+        <source>name a project</source>
+        <translation>indique un proyecto</translation>
+    </message>
+    <message>
+        <source>no stretch has the id %1 (tallywright-ctl list shows them; an id names one stretch, and four of its characters at least are needed)</source>
+        <translation>ningún tramo tiene el ID %1 (tallywright-ctl list los muestra; un ID designa un solo tramo y se necesitan al menos cuatro de sus caracteres)</translation>
+    </message>
+    <message>
+        <source>give FROM TO PROJECT</source>
+        <translation>indique DESDE HASTA PROYECTO</translation>
+    </message>
+    <message>
+        <source>%1 is not after %2</source>
+        <translation>%1 no es posterior a %2</translation>
+    </message>
+    <message>
+        <source>Would add: %1</source>
+        <translation>Añadiría: %1</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Añadido: %1</translation>
+    </message>
+    <message>
+        <source>say what changes: --from, --to, --project or --comment</source>
+        <translation>indique qué cambia: --from, --to, --project o --comment</translation>
+    </message>
+    <message>
+        <source>its end %1 would not be after its start %2</source>
+        <translation>su fin %1 no sería posterior a su inicio %2</translation>
+    </message>
+    <message>
+        <source>Would change:</source>
+        <translation>Cambiaría:</translation>
+    </message>
+    <message>
+        <source>Changed:</source>
+        <translation>Cambiado:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>A:</translation>
+    </message>
+    <message>
+        <source>Would delete: %1</source>
+        <translation>Eliminaría: %1</translation>
+    </message>
+    <message>
+        <source>Deleted: %1</source>
+        <translation>Eliminado: %1</translation>
+    </message>
+    <message>
+        <source>give the stretch&apos;s ID and the time to split it at</source>
+        <translation>indique el ID del tramo y la hora en que dividirlo</translation>
+    </message>
+    <message>
+        <source>the stretch has no end to split it before</source>
+        <translation>el tramo no tiene un fin antes del cual dividirlo</translation>
+    </message>
+    <message>
+        <source>%1 does not lie inside the stretch (%2)</source>
+        <translation>%1 no está dentro del tramo (%2)</translation>
+    </message>
+    <message>
+        <source>Would split: %1
+at %2</source>
+        <translation>Dividiría: %1
+a las %2</translation>
+    </message>
+    <message>
+        <source>Split: %1
+at %2</source>
+        <translation>Dividido: %1
+a las %2</translation>
+    </message>
+    <message>
+        <source>cannot undo %1: %2</source>
+        <translation>no se puede deshacer %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot redo %1: %2</source>
+        <translation>no se puede rehacer %1: %2</translation>
+    </message>
+    <message>
+        <source>Would undo %1</source>
+        <translation>Desharía %1</translation>
+    </message>
+    <message>
+        <source>Would redo %1</source>
+        <translation>Reharía %1</translation>
+    </message>
+    <message>
+        <source>Undid %1</source>
+        <translation>Deshecho: %1</translation>
+    </message>
+    <message>
+        <source>Redid %1</source>
+        <translation>Rehecho: %1</translation>
+    </message>
+    <message>
+        <source>-n takes a number of steps</source>
+        <translation>-n toma un número de pasos</translation>
+    </message>
+    <message>
+        <source>(undone)</source>
+        <translation>(deshecho)</translation>
+    </message>
+    <message>
+        <source>was:</source>
+        <translation>antes:</translation>
+    </message>
+    <message>
+        <source>now:</source>
+        <translation>ahora:</translation>
+    </message>
+    <message>
+        <source>unknown verb &quot;%1&quot;</source>
+        <translation>verbo desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>the record could not be changed: %1</source>
+        <translation>no se pudo cambiar el registro: %1</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2</source>
+        <translation>%1 rechazado: %2</translation>
     </message>
 </context>
 <context>
@@ -773,6 +1017,122 @@ La copia del servicio de sincronización, %1, se ha combinado y eliminado.</tran
     <message>
         <source>End Then and &amp;Restart</source>
         <translation>Terminar entonces y &amp;reiniciar</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 de %2 a %3</translation>
+    </message>
+    <message>
+        <source>A start at %1 would overlap what is recorded: %2</source>
+        <translation>Un inicio a las %1 se solaparía con lo registrado: %2</translation>
+    </message>
+    <message>
+        <source>A project name must be UTF-8 text</source>
+        <translation>Un nombre de proyecto debe ser texto UTF-8</translation>
+    </message>
+    <message>
+        <source>A project name cannot hold a comma: &quot;%1&quot;</source>
+        <translation>Un nombre de proyecto no puede contener una coma: «%1»</translation>
+    </message>
+    <message>
+        <source>A project name cannot hold a line break or another control character</source>
+        <translation>Un nombre de proyecto no puede contener un salto de línea ni otro carácter de control</translation>
+    </message>
+    <message>
+        <source>A project name is at most %1 bytes long; this one has %2</source>
+        <translation>Un nombre de proyecto tiene como máximo %1 bytes; este tiene %2</translation>
+    </message>
+    <message>
+        <source>A comment must be UTF-8 text</source>
+        <translation>Un comentario debe ser texto UTF-8</translation>
+    </message>
+    <message>
+        <source>A comment cannot hold a control character other than a line break</source>
+        <translation>Un comentario no puede contener caracteres de control salvo saltos de línea</translation>
+    </message>
+    <message>
+        <source>A comment is at most %1 bytes long; this one has %2</source>
+        <translation>Un comentario tiene como máximo %1 bytes; este tiene %2</translation>
+    </message>
+    <message>
+        <source>Would record %1 from %2 to %3</source>
+        <translation>Registraría %1 de %2 a %3</translation>
+    </message>
+    <message>
+        <source>Tallywright is waiting for an answer in one of its windows</source>
+        <translation>Tallywright está esperando una respuesta en una de sus ventanas</translation>
+    </message>
+    <message>
+        <source>The data folder cannot be used: %1</source>
+        <translation>No se puede usar la carpeta de datos: %1</translation>
+    </message>
+    <message>
+        <source>Tallywright has just started on this data folder; try again</source>
+        <translation>Tallywright acaba de iniciarse en esta carpeta de datos; inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>%1 is still to come</source>
+        <translation>%1 todavía no ha llegado</translation>
+    </message>
+    <message>
+        <source>%1 is not after the start of the running stretch, %2</source>
+        <translation>%1 no es posterior al inicio del tramo en curso, %2</translation>
+    </message>
+    <message>
+        <source>The stretch could not be recorded in the report</source>
+        <translation>No se pudo registrar el tramo en el informe</translation>
+    </message>
+    <message>
+        <source>No project is chosen: name the project to start</source>
+        <translation>No hay ningún proyecto elegido: indique el proyecto que desea iniciar</translation>
+    </message>
+    <message>
+        <source>Would change nothing: %1 is running</source>
+        <translation>No cambiaría nada: %1 está en curso</translation>
+    </message>
+    <message>
+        <source>The running stretch could not be recorded</source>
+        <translation>No se pudo registrar el tramo en curso</translation>
+    </message>
+    <message>
+        <source>Would start %1 at %2</source>
+        <translation>Iniciaría %1 a las %2</translation>
+    </message>
+    <message>
+        <source>The stretch could not be started</source>
+        <translation>No se pudo iniciar el tramo</translation>
+    </message>
+    <message>
+        <source>No stretch is running</source>
+        <translation>No hay ningún tramo en curso</translation>
+    </message>
+    <message>
+        <source>%1 is running since %2; stop it first</source>
+        <translation>%1 está en curso desde %2; deténgalo primero</translation>
+    </message>
+    <message>
+        <source>No stretch ended in the last year to continue</source>
+        <translation>Ningún tramo terminó en el último año para continuarlo</translation>
+    </message>
+    <message>
+        <source>%1 is before the end of the last stretch, %2</source>
+        <translation>%1 es anterior al fin del último tramo, %2</translation>
+    </message>
+    <message>
+        <source>Would discard %1 started %2</source>
+        <translation>Descartaría %1, iniciado %2</translation>
+    </message>
+    <message>
+        <source>Discarded %1 started %2</source>
+        <translation>%1, iniciado %2, descartado</translation>
+    </message>
+    <message>
+        <source>%1; to start it again: %2</source>
+        <translation>%1; para iniciarlo de nuevo: %2</translation>
+    </message>
+    <message>
+        <source>Would set the comment of %1 started %2 to: %3</source>
+        <translation>Pondría el comentario de %1, iniciado %2, en: %3</translation>
     </message>
 </context>
 <context>

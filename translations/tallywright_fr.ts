@@ -143,6 +143,81 @@ Libre d’utilisation et de partage.</translation>
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>the edit of %1</source>
+        <translation>la modification de %1</translation>
+    </message>
+    <message>
+        <source>the deletion of %1</source>
+        <translation>la suppression de %1</translation>
+    </message>
+    <message>
+        <source>the stretch added, %1</source>
+        <translation>la période ajoutée, %1</translation>
+    </message>
+    <message>
+        <source>the split of %1</source>
+        <translation>la division de %1</translation>
+    </message>
+    <message>
+        <source>the merge of %1</source>
+        <translation>la fusion de %1</translation>
+    </message>
+    <message>
+        <source>Clear Report</source>
+        <translation>Effacer le rapport</translation>
+    </message>
+    <message>
+        <source>Restore Report</source>
+        <translation>Restaurer le rapport</translation>
+    </message>
+    <message>
+        <source>the stretch %1 is no longer in the record</source>
+        <translation>la période %1 n’est plus enregistrée</translation>
+    </message>
+    <message>
+        <source>the stretch %1 was changed since, on this machine or another</source>
+        <translation>la période %1 a été modifiée depuis, sur cette machine ou une autre</translation>
+    </message>
+    <message>
+        <source>the stretch %1 was changed since</source>
+        <translation>la période %1 a été modifiée depuis</translation>
+    </message>
+    <message>
+        <source>its records were changed since</source>
+        <translation>ses enregistrements ont été modifiés depuis</translation>
+    </message>
+    <message>
+        <source>the records it took out are gone</source>
+        <translation>les enregistrements qu’elle a retirés ont disparu</translation>
+    </message>
+    <message>
+        <source>the report it put aside is gone</source>
+        <translation>le rapport qu’elle a mis de côté a disparu</translation>
+    </message>
+    <message>
+        <source>the report was changed since</source>
+        <translation>le rapport a été modifié depuis</translation>
+    </message>
+    <message>
+        <source>there is nothing to undo</source>
+        <translation>il n’y a rien à annuler</translation>
+    </message>
+    <message>
+        <source>there is nothing to redo</source>
+        <translation>il n’y a rien à rétablir</translation>
+    </message>
+    <message numerus="yes">
+        <source>the import of %n stretches</source>
+        <comment>the import of %n stretch</comment>
+        <translation>
+            <numerusform>l’import de %n période</numerusform>
+            <numerusform>l’import de %n périodes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Import</name>
     <message>
         <source>Nothing imported: %1</source>
@@ -238,6 +313,175 @@ Libre d’utilisation et de partage.</translation>
     <message>
         <source>%1 in %2 format</source>
         <translation>%1 au format %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mend</name>
+    <message>
+        <source>give the stretch&apos;s ID (as list prints it)</source>
+        <translation>indiquez l’ID de la période (telle que list l’affiche)</translation>
+    </message>
+    <message>
+        <source>the stretch was changed since it was read; list it again</source>
+        <translation>la période a été modifiée depuis sa lecture ; listez-la à nouveau</translation>
+    </message>
+    <message>
+        <source>unexpected &quot;%1&quot;</source>
+        <translation>« %1 » inattendu</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 est donné deux fois</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>%1 on %2 is still to come</source>
+        <translation>%1 le %2 est encore à venir</translation>
+    </message>
+    <message>
+        <source>running: %1 since %2</source>
+        <translation>en cours : %1 depuis %2</translation>
+    </message>
+    <message>
+        <source>it would overlap%1
+(--allow-overlap records it all the same)</source>
+        <translation>cela chevaucherait :%1
+(--allow-overlap l’enregistre quand même)</translation>
+    </message>
+    <message>
+        <source>name a project</source>
+        <translation>nommez un projet</translation>
+    </message>
+    <message>
+        <source>no stretch has the id %1 (tallywright-ctl list shows them; an id names one stretch, and four of its characters at least are needed)</source>
+        <translation>aucune période n’a l’ID %1 (tallywright-ctl list les affiche ; un ID désigne une seule période, et il en faut au moins quatre caractères)</translation>
+    </message>
+    <message>
+        <source>give FROM TO PROJECT</source>
+        <translation>indiquez DE À PROJET</translation>
+    </message>
+    <message>
+        <source>%1 is not after %2</source>
+        <translation>%1 n’est pas après %2</translation>
+    </message>
+    <message>
+        <source>Would add: %1</source>
+        <translation>Ajouterait : %1</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Ajouté : %1</translation>
+    </message>
+    <message>
+        <source>say what changes: --from, --to, --project or --comment</source>
+        <translation>dites ce qui change : --from, --to, --project ou --comment</translation>
+    </message>
+    <message>
+        <source>its end %1 would not be after its start %2</source>
+        <translation>sa fin %1 ne serait pas après son début %2</translation>
+    </message>
+    <message>
+        <source>Would change:</source>
+        <translation>Modifierait :</translation>
+    </message>
+    <message>
+        <source>Changed:</source>
+        <translation>Modifié :</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>En :</translation>
+    </message>
+    <message>
+        <source>Would delete: %1</source>
+        <translation>Supprimerait : %1</translation>
+    </message>
+    <message>
+        <source>Deleted: %1</source>
+        <translation>Supprimé : %1</translation>
+    </message>
+    <message>
+        <source>give the stretch&apos;s ID and the time to split it at</source>
+        <translation>indiquez l’ID de la période et l’heure où la diviser</translation>
+    </message>
+    <message>
+        <source>the stretch has no end to split it before</source>
+        <translation>la période n’a pas de fin avant laquelle la diviser</translation>
+    </message>
+    <message>
+        <source>%1 does not lie inside the stretch (%2)</source>
+        <translation>%1 n’est pas à l’intérieur de la période (%2)</translation>
+    </message>
+    <message>
+        <source>Would split: %1
+at %2</source>
+        <translation>Diviserait : %1
+à %2</translation>
+    </message>
+    <message>
+        <source>Split: %1
+at %2</source>
+        <translation>Divisé : %1
+à %2</translation>
+    </message>
+    <message>
+        <source>cannot undo %1: %2</source>
+        <translation>impossible d’annuler %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot redo %1: %2</source>
+        <translation>impossible de rétablir %1 : %2</translation>
+    </message>
+    <message>
+        <source>Would undo %1</source>
+        <translation>Annulerait %1</translation>
+    </message>
+    <message>
+        <source>Would redo %1</source>
+        <translation>Rétablirait %1</translation>
+    </message>
+    <message>
+        <source>Undid %1</source>
+        <translation>Annulé : %1</translation>
+    </message>
+    <message>
+        <source>Redid %1</source>
+        <translation>Rétabli : %1</translation>
+    </message>
+    <message>
+        <source>-n takes a number of steps</source>
+        <translation>-n prend un nombre d’étapes</translation>
+    </message>
+    <message>
+        <source>(undone)</source>
+        <translation>(annulé)</translation>
+    </message>
+    <message>
+        <source>was:</source>
+        <translation>avant :</translation>
+    </message>
+    <message>
+        <source>now:</source>
+        <translation>après :</translation>
+    </message>
+    <message>
+        <source>unknown verb &quot;%1&quot;</source>
+        <translation>verbe inconnu « %1 »</translation>
+    </message>
+    <message>
+        <source>the record could not be changed: %1</source>
+        <translation>l’enregistrement n’a pas pu être modifié : %1</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2</source>
+        <translation>%1 refusé : %2</translation>
     </message>
 </context>
 <context>
@@ -773,6 +1017,122 @@ La copie du service de synchronisation, %1, a été fusionnée puis supprimée.<
     <message>
         <source>End Then and &amp;Restart</source>
         <translation>Terminer et &amp;redémarrer</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 de %2 à %3</translation>
+    </message>
+    <message>
+        <source>A start at %1 would overlap what is recorded: %2</source>
+        <translation>Un début à %1 chevaucherait ce qui est enregistré : %2</translation>
+    </message>
+    <message>
+        <source>A project name must be UTF-8 text</source>
+        <translation>Un nom de projet doit être du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>A project name cannot hold a comma: &quot;%1&quot;</source>
+        <translation>Un nom de projet ne peut pas contenir de virgule : « %1 »</translation>
+    </message>
+    <message>
+        <source>A project name cannot hold a line break or another control character</source>
+        <translation>Un nom de projet ne peut contenir ni saut de ligne ni autre caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>A project name is at most %1 bytes long; this one has %2</source>
+        <translation>Un nom de projet fait au plus %1 octets ; celui-ci en a %2</translation>
+    </message>
+    <message>
+        <source>A comment must be UTF-8 text</source>
+        <translation>Un commentaire doit être du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>A comment cannot hold a control character other than a line break</source>
+        <translation>Un commentaire ne peut contenir aucun caractère de contrôle autre qu’un saut de ligne</translation>
+    </message>
+    <message>
+        <source>A comment is at most %1 bytes long; this one has %2</source>
+        <translation>Un commentaire fait au plus %1 octets ; celui-ci en a %2</translation>
+    </message>
+    <message>
+        <source>Would record %1 from %2 to %3</source>
+        <translation>Enregistrerait %1 de %2 à %3</translation>
+    </message>
+    <message>
+        <source>Tallywright is waiting for an answer in one of its windows</source>
+        <translation>Tallywright attend une réponse dans l’une de ses fenêtres</translation>
+    </message>
+    <message>
+        <source>The data folder cannot be used: %1</source>
+        <translation>Le dossier de données ne peut pas être utilisé : %1</translation>
+    </message>
+    <message>
+        <source>Tallywright has just started on this data folder; try again</source>
+        <translation>Tallywright vient de démarrer sur ce dossier de données ; réessayez</translation>
+    </message>
+    <message>
+        <source>%1 is still to come</source>
+        <translation>%1 est encore à venir</translation>
+    </message>
+    <message>
+        <source>%1 is not after the start of the running stretch, %2</source>
+        <translation>%1 n’est pas après le début de la période en cours, %2</translation>
+    </message>
+    <message>
+        <source>The stretch could not be recorded in the report</source>
+        <translation>La période n’a pas pu être enregistrée dans le rapport</translation>
+    </message>
+    <message>
+        <source>No project is chosen: name the project to start</source>
+        <translation>Aucun projet n’est choisi : nommez le projet à démarrer</translation>
+    </message>
+    <message>
+        <source>Would change nothing: %1 is running</source>
+        <translation>Ne changerait rien : %1 est en cours</translation>
+    </message>
+    <message>
+        <source>The running stretch could not be recorded</source>
+        <translation>La période en cours n’a pas pu être enregistrée</translation>
+    </message>
+    <message>
+        <source>Would start %1 at %2</source>
+        <translation>Démarrerait %1 à %2</translation>
+    </message>
+    <message>
+        <source>The stretch could not be started</source>
+        <translation>La période n’a pas pu être démarrée</translation>
+    </message>
+    <message>
+        <source>No stretch is running</source>
+        <translation>Aucune période n’est en cours</translation>
+    </message>
+    <message>
+        <source>%1 is running since %2; stop it first</source>
+        <translation>%1 est en cours depuis %2 ; arrêtez-le d’abord</translation>
+    </message>
+    <message>
+        <source>No stretch ended in the last year to continue</source>
+        <translation>Aucune période terminée depuis un an à reprendre</translation>
+    </message>
+    <message>
+        <source>%1 is before the end of the last stretch, %2</source>
+        <translation>%1 est avant la fin de la dernière période, %2</translation>
+    </message>
+    <message>
+        <source>Would discard %1 started %2</source>
+        <translation>Abandonnerait %1 démarré %2</translation>
+    </message>
+    <message>
+        <source>Discarded %1 started %2</source>
+        <translation>%1 démarré %2 abandonné</translation>
+    </message>
+    <message>
+        <source>%1; to start it again: %2</source>
+        <translation>%1 ; pour le redémarrer : %2</translation>
+    </message>
+    <message>
+        <source>Would set the comment of %1 started %2 to: %3</source>
+        <translation>Définirait le commentaire de %1 démarré %2 à : %3</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,80 @@ Free to use and to share.</source>
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>the edit of %1</source>
+        <translation>%1 の編集</translation>
+    </message>
+    <message>
+        <source>the deletion of %1</source>
+        <translation>%1 の削除</translation>
+    </message>
+    <message>
+        <source>the stretch added, %1</source>
+        <translation>追加した区間 %1</translation>
+    </message>
+    <message>
+        <source>the split of %1</source>
+        <translation>%1 の分割</translation>
+    </message>
+    <message>
+        <source>the merge of %1</source>
+        <translation>%1 の統合</translation>
+    </message>
+    <message>
+        <source>Clear Report</source>
+        <translation>レポートをクリア</translation>
+    </message>
+    <message>
+        <source>Restore Report</source>
+        <translation>レポートを復元</translation>
+    </message>
+    <message>
+        <source>the stretch %1 is no longer in the record</source>
+        <translation>区間 %1 はもう記録にありません</translation>
+    </message>
+    <message>
+        <source>the stretch %1 was changed since, on this machine or another</source>
+        <translation>区間 %1 はその後、このマシンまたは別のマシンで変更されました</translation>
+    </message>
+    <message>
+        <source>the stretch %1 was changed since</source>
+        <translation>区間 %1 はその後変更されました</translation>
+    </message>
+    <message>
+        <source>its records were changed since</source>
+        <translation>その記録はその後変更されました</translation>
+    </message>
+    <message>
+        <source>the records it took out are gone</source>
+        <translation>取り除いた記録がなくなっています</translation>
+    </message>
+    <message>
+        <source>the report it put aside is gone</source>
+        <translation>退避したレポートがなくなっています</translation>
+    </message>
+    <message>
+        <source>the report was changed since</source>
+        <translation>レポートはその後変更されました</translation>
+    </message>
+    <message>
+        <source>there is nothing to undo</source>
+        <translation>元に戻す操作はありません</translation>
+    </message>
+    <message>
+        <source>there is nothing to redo</source>
+        <translation>やり直す操作はありません</translation>
+    </message>
+    <message numerus="yes">
+        <source>the import of %n stretches</source>
+        <comment>the import of %n stretch</comment>
+        <translation>
+            <numerusform>%n 件の区間のインポート</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Import</name>
     <message>
         <source>Nothing imported: %1</source>
@@ -229,6 +303,175 @@ Free to use and to share.</source>
     <message>
         <source>%1 in %2 format</source>
         <translation>%2 形式の %1</translation>
+    </message>
+</context>
+<context>
+    <name>Mend</name>
+    <message>
+        <source>give the stretch&apos;s ID (as list prints it)</source>
+        <translation>区間の ID を指定してください (list が表示するもの)</translation>
+    </message>
+    <message>
+        <source>the stretch was changed since it was read; list it again</source>
+        <translation>区間は読み込み後に変更されました。もう一度 list してください</translation>
+    </message>
+    <message>
+        <source>unexpected &quot;%1&quot;</source>
+        <translation>予期しない &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 には値が必要です</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 が 2 回指定されています</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>不明なオプション %1</translation>
+    </message>
+    <message>
+        <source>%1 on %2 is still to come</source>
+        <translation>%2 の %1 はまだ来ていません</translation>
+    </message>
+    <message>
+        <source>running: %1 since %2</source>
+        <translation>実行中: %2 から %1</translation>
+    </message>
+    <message>
+        <source>it would overlap%1
+(--allow-overlap records it all the same)</source>
+        <translation>次と重なります:%1
+(--allow-overlap を付けるとそれでも記録します)</translation>
+    </message>
+    <message>
+        <source>name a project</source>
+        <translation>プロジェクトを指定してください</translation>
+    </message>
+    <message>
+        <source>no stretch has the id %1 (tallywright-ctl list shows them; an id names one stretch, and four of its characters at least are needed)</source>
+        <translation>ID %1 の区間はありません (tallywright-ctl list で表示されます。ID は 1 つの区間を指し、少なくとも 4 文字が必要です)</translation>
+    </message>
+    <message>
+        <source>give FROM TO PROJECT</source>
+        <translation>開始 終了 プロジェクト を指定してください</translation>
+    </message>
+    <message>
+        <source>%1 is not after %2</source>
+        <translation>%1 は %2 より後ではありません</translation>
+    </message>
+    <message>
+        <source>Would add: %1</source>
+        <translation>追加する予定: %1</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>追加しました: %1</translation>
+    </message>
+    <message>
+        <source>say what changes: --from, --to, --project or --comment</source>
+        <translation>変更する内容を指定してください: --from、--to、--project、--comment</translation>
+    </message>
+    <message>
+        <source>its end %1 would not be after its start %2</source>
+        <translation>終了 %1 が開始 %2 より後になりません</translation>
+    </message>
+    <message>
+        <source>Would change:</source>
+        <translation>変更する予定:</translation>
+    </message>
+    <message>
+        <source>Changed:</source>
+        <translation>変更しました:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>変更後:</translation>
+    </message>
+    <message>
+        <source>Would delete: %1</source>
+        <translation>削除する予定: %1</translation>
+    </message>
+    <message>
+        <source>Deleted: %1</source>
+        <translation>削除しました: %1</translation>
+    </message>
+    <message>
+        <source>give the stretch&apos;s ID and the time to split it at</source>
+        <translation>区間の ID と分割する時刻を指定してください</translation>
+    </message>
+    <message>
+        <source>the stretch has no end to split it before</source>
+        <translation>区間に終了がないため分割できません</translation>
+    </message>
+    <message>
+        <source>%1 does not lie inside the stretch (%2)</source>
+        <translation>%1 は区間 (%2) の内側にありません</translation>
+    </message>
+    <message>
+        <source>Would split: %1
+at %2</source>
+        <translation>分割する予定: %1
+%2 で</translation>
+    </message>
+    <message>
+        <source>Split: %1
+at %2</source>
+        <translation>分割しました: %1
+%2 で</translation>
+    </message>
+    <message>
+        <source>cannot undo %1: %2</source>
+        <translation>%1 を元に戻せません: %2</translation>
+    </message>
+    <message>
+        <source>cannot redo %1: %2</source>
+        <translation>%1 をやり直せません: %2</translation>
+    </message>
+    <message>
+        <source>Would undo %1</source>
+        <translation>元に戻す予定: %1</translation>
+    </message>
+    <message>
+        <source>Would redo %1</source>
+        <translation>やり直す予定: %1</translation>
+    </message>
+    <message>
+        <source>Undid %1</source>
+        <translation>元に戻しました: %1</translation>
+    </message>
+    <message>
+        <source>Redid %1</source>
+        <translation>やり直しました: %1</translation>
+    </message>
+    <message>
+        <source>-n takes a number of steps</source>
+        <translation>-n には手順の数を指定します</translation>
+    </message>
+    <message>
+        <source>(undone)</source>
+        <translation>(元に戻し済み)</translation>
+    </message>
+    <message>
+        <source>was:</source>
+        <translation>変更前:</translation>
+    </message>
+    <message>
+        <source>now:</source>
+        <translation>変更後:</translation>
+    </message>
+    <message>
+        <source>unknown verb &quot;%1&quot;</source>
+        <translation>不明な動詞 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the record could not be changed: %1</source>
+        <translation>記録を変更できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2</source>
+        <translation>%1 は拒否されました: %2</translation>
     </message>
 </context>
 <context>
@@ -757,6 +1000,122 @@ The sync service&apos;s copy, %1, has been merged and removed.</source>
     <message>
         <source>End Then and &amp;Restart</source>
         <translation>その時点で終了して再開(&amp;R)</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 (%2 から %3 まで)</translation>
+    </message>
+    <message>
+        <source>A start at %1 would overlap what is recorded: %2</source>
+        <translation>%1 に開始すると記録済みの区間と重なります: %2</translation>
+    </message>
+    <message>
+        <source>A project name must be UTF-8 text</source>
+        <translation>プロジェクト名は UTF-8 のテキストでなければなりません</translation>
+    </message>
+    <message>
+        <source>A project name cannot hold a comma: &quot;%1&quot;</source>
+        <translation>プロジェクト名にカンマは使えません: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>A project name cannot hold a line break or another control character</source>
+        <translation>プロジェクト名に改行などの制御文字は使えません</translation>
+    </message>
+    <message>
+        <source>A project name is at most %1 bytes long; this one has %2</source>
+        <translation>プロジェクト名は最大 %1 バイトです。この名前は %2 バイトあります</translation>
+    </message>
+    <message>
+        <source>A comment must be UTF-8 text</source>
+        <translation>コメントは UTF-8 のテキストでなければなりません</translation>
+    </message>
+    <message>
+        <source>A comment cannot hold a control character other than a line break</source>
+        <translation>コメントには改行以外の制御文字は使えません</translation>
+    </message>
+    <message>
+        <source>A comment is at most %1 bytes long; this one has %2</source>
+        <translation>コメントは最大 %1 バイトです。このコメントは %2 バイトあります</translation>
+    </message>
+    <message>
+        <source>Would record %1 from %2 to %3</source>
+        <translation>%1 を %2 から %3 まで記録する予定</translation>
+    </message>
+    <message>
+        <source>Tallywright is waiting for an answer in one of its windows</source>
+        <translation>Tallywright はいずれかのウィンドウで応答を待っています</translation>
+    </message>
+    <message>
+        <source>The data folder cannot be used: %1</source>
+        <translation>データフォルダーを使用できません: %1</translation>
+    </message>
+    <message>
+        <source>Tallywright has just started on this data folder; try again</source>
+        <translation>Tallywright はこのデータフォルダーで起動したところです。もう一度お試しください</translation>
+    </message>
+    <message>
+        <source>%1 is still to come</source>
+        <translation>%1 はまだ来ていません</translation>
+    </message>
+    <message>
+        <source>%1 is not after the start of the running stretch, %2</source>
+        <translation>%1 は実行中の区間の開始 %2 より後ではありません</translation>
+    </message>
+    <message>
+        <source>The stretch could not be recorded in the report</source>
+        <translation>区間をレポートに記録できませんでした</translation>
+    </message>
+    <message>
+        <source>No project is chosen: name the project to start</source>
+        <translation>プロジェクトが選択されていません。開始するプロジェクトを指定してください</translation>
+    </message>
+    <message>
+        <source>Would change nothing: %1 is running</source>
+        <translation>何も変更しない予定: %1 は実行中です</translation>
+    </message>
+    <message>
+        <source>The running stretch could not be recorded</source>
+        <translation>実行中の区間を記録できませんでした</translation>
+    </message>
+    <message>
+        <source>Would start %1 at %2</source>
+        <translation>%1 を %2 に開始する予定</translation>
+    </message>
+    <message>
+        <source>The stretch could not be started</source>
+        <translation>区間を開始できませんでした</translation>
+    </message>
+    <message>
+        <source>No stretch is running</source>
+        <translation>実行中の区間はありません</translation>
+    </message>
+    <message>
+        <source>%1 is running since %2; stop it first</source>
+        <translation>%1 は %2 から実行中です。先に停止してください</translation>
+    </message>
+    <message>
+        <source>No stretch ended in the last year to continue</source>
+        <translation>過去 1 年間に終了した、続行できる区間はありません</translation>
+    </message>
+    <message>
+        <source>%1 is before the end of the last stretch, %2</source>
+        <translation>%1 は最後の区間の終了 %2 より前です</translation>
+    </message>
+    <message>
+        <source>Would discard %1 started %2</source>
+        <translation>%2 に開始した %1 を破棄する予定</translation>
+    </message>
+    <message>
+        <source>Discarded %1 started %2</source>
+        <translation>%2 に開始した %1 を破棄しました</translation>
+    </message>
+    <message>
+        <source>%1; to start it again: %2</source>
+        <translation>%1。もう一度開始するには: %2</translation>
+    </message>
+    <message>
+        <source>Would set the comment of %1 started %2 to: %3</source>
+        <translation>%2 に開始した %1 のコメントを次に設定する予定: %3</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,8 @@
 #include "control/ctl_folder.h"
 #include "control/ctl_lean.h"
 #include "control/ctl_verbs.h"
+#include "control/mend_request.h"
+#include "control/request_line.h"
 #include "control/status_text.h"
 #include "dates/period.h"
 #include "platform/folder_owner.h"
@@ -219,6 +221,8 @@ TEST_F(CtlTest, MomentsNamedContinueCancelAndCommentAlikeWithAndWithoutTheProgra
     ASSERT_EQ(Run({"stop", "--at", "-1min"}), kCtlDone) << err.str();
     // continue: the project and comment of the stretch that ended last, not before its end, and
     // not while one runs.
+    EXPECT_EQ(Run({"start", "Alpha", "--at", "21:00"}), kCtlRefused);  // over what is recorded
+    EXPECT_NE(err.str().find("overlap what is recorded: Website redesign from 12/7/2026 8:16:23 PM"), std::string::npos);
     EXPECT_EQ(Run({"continue", "--at", "20:59"}), kCtlRefused);
     ASSERT_EQ(Run({"continue", "--dry-run"}), kCtlDone) << err.str();
     EXPECT_EQ(out.str(), "Would start Website redesign at 12/7/2026 9:01:23 PM\n");
@@ -284,6 +288,7 @@ TEST_F(CtlTest, QuickCommandPrintsAsTheFullOneAndHandsOver) {
       if (::poll(&wait, 1, 50) > 0)
         owner->AnswerOne([&](std::string_view request) {
           if (request.starts_with("end")) ++ends;
+          if (IsMendRequest(request)) return JoinRequestLine({"ok", "1", "", "tallywright-ctl: track refused: why\n"});
           return AnswerRequest(request, owned);
         });
     }
@@ -313,6 +318,7 @@ TEST_F(CtlTest, QuickCommandPrintsAsTheFullOneAndHandsOver) {
   // The owner's failure is an answer: said once, never sent again to the full command.
   EXPECT_EQ(run(quick, "stop", 1), "tallywright-ctl: Path/File access error\n");
   EXPECT_EQ(ends, 1);
+  EXPECT_EQ(run(quick, "track 9:00 10:00 Alpha", 1), "tallywright-ctl: track refused: why\n");  // the mending verbs too
   done = true;
   answering.join();
 

@@ -57,6 +57,7 @@ TEST_F(MendTest, TrackAddsAPastStretchAndRefusesOverlapsAndTheFuture) {
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("Meeting"), std::string::npos) << r.err;
   EXPECT_EQ(Run("track", {"10:00", "11:00", "Call", "--allow-overlap", "--dry-run"}).status, 0);
+  EXPECT_EQ(Run("track", {"8:00", "9:00", "Prep", "--dry-run"}).status, 0);  // ending where it starts is no overlap
   EXPECT_EQ(Report(), "Meeting,12/8/2026 9:00:00 AM,12/8/2026 10:30:00 AM,weekly, with notes\r\n");
   // Times that are no moment, or mean two things, or are still to come; names a record cannot carry.
   for (const auto& args : std::vector<std::vector<std::string>>{{"9", "10", "X"},
@@ -198,7 +199,11 @@ TEST_F(MendTest, ThroughTheRunningProgramTheSameFilesAsOnTheFolder) {
   EXPECT_EQ(PrintMendAnswer("ok\t0", out, err), 1);
   EXPECT_EQ(PrintMendAnswer("error\tBusy\tTallywright is starting", out, err), 1);
   EXPECT_EQ(err.str(), "tallywright-ctl: Tallywright's answer cannot be read\ntallywright-ctl: Tallywright is starting\n");
-  EXPECT_EQ(AnswerMendRequest("mend\tlist"), "error\tInvalidArgument\tUnknown request");
+  EXPECT_EQ(AnswerMendRequest("mend\tfrobnicate"), "error\tInvalidArgument\tUnknown request");
+  // A lost answer: a change is never asked again; a reading is made here instead.
+  const auto lost = [](std::string_view) { return OwnerAnswer{OwnerAnswer::kLost, ""}; };
+  EXPECT_EQ(AskOwnerToMend(lost, "undo", {}, out, err), 1);
+  EXPECT_EQ(AskOwnerToMend(lost, "list", {}, out, err), std::nullopt);
 }
 
 }  // namespace

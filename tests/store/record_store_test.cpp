@@ -154,15 +154,18 @@ TEST_F(RecordStoreTest, EveryReadingOfAPeriodAgrees) {
   }
   const Period month{DayFromCivil({2026, 12, 1}), DayFromCivil({2026, 12, 31})};
   std::map<std::int64_t, std::int64_t> byDay;
-  std::vector<std::string> days;
+  std::vector<std::string> days, someDays;  // someDays: the 3rd to the 6th, the others passed over by date
   for (std::int64_t d = month.first; d <= month.last; ++d)
     for (const StoredStretch& s : Store().Stretches({d, d})) {
       byDay[d] += *s.seconds;
       days.push_back(s.ShortId() + " " + s.shown);
+      if (d >= month.first + 2 && d <= month.first + 5) someDays.push_back(days.back());
     }
-  std::vector<std::string> whole;
+  std::vector<std::string> whole, part;
   for (const StoredStretch& s : Store().Stretches(month)) whole.push_back(s.ShortId() + " " + s.shown);
+  for (const StoredStretch& s : Store().Stretches({month.first + 2, month.first + 5})) part.push_back(s.ShortId() + " " + s.shown);
   EXPECT_EQ(whole, days);
+  EXPECT_EQ(part, someDays);
   const Summary summary = ReadFolderSummary(files, test::Reports(folder.path(), format), month, 0);
   for (const DayTotal& d : summary.days) EXPECT_EQ(d.seconds, byDay[d.day]) << d.day;
   EXPECT_EQ(static_cast<std::size_t>(summary.stretches), whole.size());

@@ -134,14 +134,17 @@ TEST_F(SummaryFileTest, NightsBelongToTheirStartAndClockChangesCountAsTheyWere) 
                "Night,10/31/2026 11:00:00 PM,11/1/2026 3:00:00 AM,clocks go back at 2\r\n"
                "Spring,3/7/2026 11:30:00 PM,3/8/2026 3:30:00 AM,clocks go forward at 2\r\n"
                "Open,11/1/2026 9:00 AM,,no end\r\n"
-               "typed by hand\r\n");
+               "typed by hand\r\n"
+               // Not a record, though its date is the line's before it, out of the period: counted too.
+               "Late,11/2/2026 9:00:00 AM,11/2/2026 10:00:00 AM,\r\n"
+               "Bad,11/2/2026 9:00 and on,,\r\n");
   const Summary s = ReadSummary(files, folder.File("projrpt.pro"), {D(2026, 3, 7), D(2026, 11, 1)}, format, 0);
   EXPECT_EQ(s.days.front().seconds, 3 * 3600);
   EXPECT_EQ(s.days[static_cast<size_t>(D(2026, 10, 31) - D(2026, 3, 7))].seconds, 5 * 3600);
   EXPECT_EQ(s.days.back().seconds, 0);
   EXPECT_EQ(s.days.back().stretches, 1);
   EXPECT_EQ(s.totalSeconds, 8 * 3600);
-  EXPECT_EQ(s.skippedLines, 1);
+  EXPECT_EQ(s.skippedLines, 2);
   ASSERT_EQ(s.projects.size(), 3u);
   EXPECT_EQ(s.projects[0].project, "Night");
   // The chart of a long period has a bar per month, of a short one a bar per day.
