@@ -74,14 +74,11 @@ TEST(WorkTarget, AMonthWithDaysOffCountsTheirTargetAsMet) {
   const auto add = [&](int day, std::int64_t seconds, std::string_view comment = "") {
     balance.Add({"Work", comment, at(day, 9), seconds, seconds});
   };
-  int workdays = 0;
   for (int day = 1; day <= 31; ++day) {
     const int weekday = Weekday(DayFromCivil({2026, 12, day}));
     if (weekday == 0 || weekday == 6 || day == 24 || day == 25 || day == 28 || day == 31) continue;
-    ++workdays;
     add(day, day == 2 ? 6 * kHour : 8 * kHour);
   }
-  ASSERT_EQ(workdays, 19);
   add(24, 3 * kHour);                        // work on a day off counts, all over the target
   add(28, 24 * kHour, "Holiday #Off");       // marks the day; not work
   add(28, 2 * kHour, "a call on the beach");
@@ -91,7 +88,6 @@ TEST(WorkTarget, AMonthWithDaysOffCountsTheirTargetAsMet) {
   EXPECT_TRUE(balance.DayOff(DayFromCivil({2026, 12, 28})));
   EXPECT_FALSE(balance.DayOff(DayFromCivil({2026, 12, 29})));
   EXPECT_EQ(balance.Day(DayFromCivil({2026, 12, 28})), (Balance{2 * kHour, 0}));
-  EXPECT_EQ(balance.Day(DayFromCivil({2026, 12, 25})), (Balance{0, 0}));
   // On the 10th: eight workdays so far, one of them two hours short.
   EXPECT_EQ(balance.Month(DayFromCivil({2026, 12, 10})).Over(), -2 * kHour);
 }
