@@ -126,17 +126,10 @@ TEST(Amounts, RowsAddUpToTheTotalToTheCentOnAGeneratedQuarter) {
   EXPECT_EQ(tally.Total().billable, billed);
   EXPECT_EQ(tally.Total().Value(), value);
   EXPECT_EQ(rows, billed);
-  Cents projectSum = 0, daySum = 0;
-  for (const auto& [name, totals] : tally.Projects()) {
-    EXPECT_EQ(totals.billable, byProject[name]) << name;
-    projectSum += totals.billable;
-  }
-  for (const auto& [day, totals] : tally.Days()) {
-    EXPECT_EQ(totals.billable, byDay[day]) << IsoDate(day);
-    daySum += totals.billable;
-  }
-  EXPECT_EQ(projectSum, billed);
-  EXPECT_EQ(daySum, billed);
+  EXPECT_EQ(tally.Projects().size(), byProject.size());
+  EXPECT_EQ(tally.Days().size(), byDay.size());
+  for (const auto& [name, totals] : tally.Projects()) EXPECT_EQ(totals.billable, byProject[name]) << name;
+  for (const auto& [day, totals] : tally.Days()) EXPECT_EQ(totals.billable, byDay[day]) << IsoDate(day);
   const auto tagRows = tags.Tags();
   ASSERT_EQ(tagRows.size(), 3u);
   EXPECT_EQ(tagRows[0].first, "call");  // the first spelling, its row counting "#CALL" too
