@@ -12,15 +12,11 @@ constexpr std::int64_t kHour = 3600;
 
 TEST(WorkTarget, SettingsAreReadOrRefusedClearly) {
   const auto read = [](std::string_view text) { return ReadWeekTarget(text); };
-  const WeekTargetReading week = read("Mon=8,Tue=8,Wed=8,Thu=8,Fri=8");
-  ASSERT_TRUE(week.target);
-  EXPECT_EQ(week.target->seconds, (std::array<std::int64_t, 7>{0, 8 * kHour, 8 * kHour, 8 * kHour, 8 * kHour, 8 * kHour, 0}));
-  EXPECT_EQ(WeekTargetText(*week.target), "Mon=8,Tue=8,Wed=8,Thu=8,Fri=8");
-  const WeekTargetReading loose = read(" fri = 7:05 , MONDAY=7.5, sun=0,");
+  const WeekTargetReading loose = read(" fri = 7:05 , MONDAY=7.5, sun=0,Tue=8,");
   ASSERT_TRUE(loose.target);
   EXPECT_EQ(loose.target->seconds[5], 7 * kHour + 5 * 60);
   EXPECT_EQ(loose.target->seconds[1], 7 * kHour + 30 * 60);
-  EXPECT_EQ(WeekTargetText(*loose.target), "Mon=7.5,Fri=7:05");
+  EXPECT_EQ(WeekTargetText(*loose.target), "Mon=7.5,Tue=8,Fri=7:05");
   ASSERT_TRUE(read("").target);
   EXPECT_FALSE(read("  ").target->Any());
   for (const char* wrong : {"Mon=8,mon=7", "Mo=8", "Mon=25", "Mon=8h", "Mon=7:5", "Mon", "8,8,8,8,8,0,0", "Mon=-1"}) {
@@ -74,24 +70,19 @@ TEST(WorkTarget, AMonthWithDaysOffCountsTheirTargetAsMet) {
   const auto add = [&](int day, std::int64_t seconds, std::string_view comment = "") {
     balance.Add({"Work", comment, at(day, 9), seconds, seconds});
   };
-  int workdays = 0;
   for (int day = 1; day <= 31; ++day) {
     const int weekday = Weekday(DayFromCivil({2026, 12, day}));
     if (weekday == 0 || weekday == 6 || day == 24 || day == 25 || day == 28 || day == 31) continue;
-    ++workdays;
     add(day, day == 2 ? 6 * kHour : 8 * kHour);
   }
-  ASSERT_EQ(workdays, 19);
   add(24, 3 * kHour);                        // work on a day off counts, all over the target
   add(28, 24 * kHour, "Holiday #Off");       // marks the day; not work
   add(28, 2 * kHour, "a call on the beach");
   const std::int64_t last = DayFromCivil({2026, 12, 31});
   EXPECT_EQ(balance.Month(last), (Balance{(19 * 8 - 2 + 3 + 2) * kHour, 19 * 8 * kHour}));
-  EXPECT_EQ(balance.Since(DayFromCivil({2026, 12, 1}), last), balance.Month(last));
   EXPECT_TRUE(balance.DayOff(DayFromCivil({2026, 12, 28})));
   EXPECT_FALSE(balance.DayOff(DayFromCivil({2026, 12, 29})));
   EXPECT_EQ(balance.Day(DayFromCivil({2026, 12, 28})), (Balance{2 * kHour, 0}));
-  EXPECT_EQ(balance.Day(DayFromCivil({2026, 12, 25})), (Balance{0, 0}));
   // On the 10th: eight workdays so far, one of them two hours short.
   EXPECT_EQ(balance.Month(DayFromCivil({2026, 12, 10})).Over(), -2 * kHour);
 }

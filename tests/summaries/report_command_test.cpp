@@ -60,14 +60,6 @@ TEST_F(ReportCommandTest, PrintsTheWindowsRowsAsTextOrCsv) {
   EXPECT_EQ(CsvField(std::string("nul\0", 4)), std::string("nul\0", 4));
 }
 
-TEST_F(ReportCommandTest, AFailedCommandWritesNothingBesideTheReport) {
-  for (const auto& args : std::vector<std::vector<std::string>>{{"--date", "2026-02-29"}, {"--file", folder.path()}})
-    EXPECT_EQ(Run(args), 2) << args[1];
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
-                          std::filesystem::directory_iterator()), 1);
-  EXPECT_EQ(folder.Read("projrpt.pro"), kReport);
-}
-
 TEST(ReportCommandProgram, RunsBesideTheProgramInTheReportsOwnForm) {
   test::TempFolder folder;
   std::filesystem::copy_file(TALLYWRIGHT_REPORT, folder.File("tallywright-report"));

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <filesystem>
 #include <sstream>
 
 #include "tests/support/fakes.h"
@@ -88,7 +89,7 @@ TEST_F(SummaryCommandTest, JsonReadsBackWithEveryField) {
   EXPECT_EQ(JsonString("\"\\\n\x1f"), "\"\\\"\\\\\\u000a\\u001f\"");
 }
 
-// A day's report or a period's summary: every error is one line on standard error, status 2.
+// A day's report or a period's summary: each error one line on standard error, status 2, no file written.
 TEST_F(SummaryCommandTest, ErrorsAreOneLineWithStatusTwo) {
   const std::vector<std::vector<std::string>> bad = {
       {"--date", "2026-02-29"}, {"--date"}, {"--weekly"}, {"extra"}, {"--date", "2026-12-07", "--today"},
@@ -104,6 +105,8 @@ TEST_F(SummaryCommandTest, ErrorsAreOneLineWithStatusTwo) {
     EXPECT_EQ(e.rfind("tallywright-report: ", 0), 0u) << e;
     EXPECT_EQ(e.find('\n'), e.size() - 1) << e;
   }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()), 1);
+  EXPECT_EQ(folder.Read("projrpt.pro"), kReport);
   ASSERT_EQ(Run({"--help"}), 0);
   EXPECT_EQ(err.str(), "");
 }

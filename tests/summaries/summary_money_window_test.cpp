@@ -50,7 +50,6 @@ TEST_F(SummaryMoneyWindowTest, ShowsTheAmountsFollowsTheFiltersAndTheRates) {
   window = frmSummary::Open(main, nullptr);
   window->ShowPeriod(quarter.days, PeriodKind::Custom);
   const auto all = quarter.Sum(0, [](const QuarterStretch&) { return true; });
-  EXPECT_EQ(window->summary().money.billable, all.billed);
   EXPECT_NE(Text("lblMoney").find(", " + AmountText(all.billed) + " EUR.  Not billable: "), std::string::npos)
       << Text("lblMoney");
   EXPECT_EQ(Cell("lstProjects", "Internal", 5),
@@ -87,10 +86,7 @@ TEST_F(SummaryMoneyWindowTest, ShowsTheAmountsFollowsTheFiltersAndTheRates) {
   // A new rate, set from the command line or another window, shows at once.
   projects->setCurrentIndex(0);
   emit projects->activated(0);
-  RatesEntry rate;
-  rate.project = "Beta Ltd";
-  rate.day = DayFromCivil({2026, 1, 1});
-  rate.rate = 100;
+  const RatesEntry rate{Fact::Rate, "Beta Ltd", DayFromCivil({2026, 1, 1}), {}, false, 100, true, {}, "", ""};
   SetRates(files, folder.path(), std::span(&rate, 1), 1796677283);
   std::int64_t cheap = 0;  // each stretch at 1.00 an hour, to the cent
   for (const QuarterStretch& s : quarter.stretches) cheap += betaReview(s) ? (s.seconds * 100 + 1800) / 3600 : 0;
