@@ -1,8 +1,6 @@
 // Time away while a stretch runs: the absence's ends, what each answer records, and the long stretch's reminder.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "tests/support/fake_idle.h"
 #include "tests/support/fakes.h"
 #include "tracking/away.h"
@@ -196,16 +194,12 @@ TEST_F(AwayTest, EachAnswerRecordsAsEndProjectWouldAndTheReminderComesEveryRemin
 
 // The tracker's looks take the idle minutes as the threshold, to the second: an absence of exactly
 // that long is asked about when the person is back, and an end from outside while they are still
-// away ends where they left. A budget's word comes as a balloon, and only a word does.
-TEST_F(AwayTest, TheTrackerTakesTheIdleMinutesToTheSecondAndTellsABudgetsWord) {
+// away ends where they left.
+TEST_F(AwayTest, TheTrackerTakesTheIdleMinutesToTheSecond) {
   settings.values["IdleMinutes"] = "1";
   test::FakeMainView form;
   auto* source = new test::FakeIdleSource;
   form.tracker().WatchAbsences(std::make_unique<AwayWatch>(test::Only(source), nullptr));
-  int looks = 0;
-  form.tracker().WatchBudgets([&](std::string_view, const DateTime&, std::int64_t) {
-    return ++looks == 2 ? std::string("80 % of the budget") : std::string();
-  });
   form.SetProjectText("Gamma");
   form.tracker().StartProject();
   const auto look = [&](int seconds, std::int64_t idleFor) {
@@ -218,8 +212,6 @@ TEST_F(AwayTest, TheTrackerTakesTheIdleMinutesToTheSecondAndTellsABudgetsWord) {
   look(5, 0);
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].prompt.rfind("You were away from 12/7/2026 9:02:03 PM", 0), 0u) << dialogs.shown[0].prompt;
-  EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& e) { return e.starts_with("balloon:"); }), 1);
-  EXPECT_NE(std::find(log.begin(), log.end(), "balloon:Tallywright:80 % of the budget"), log.end());
   clock.now.seconds += 100;
   source->idleSeconds = 60;
   form.tracker().End(AwayRule::kEndWhenLeft, {});

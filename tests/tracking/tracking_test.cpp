@@ -160,6 +160,16 @@ TEST_F(TrackingTest, NamesTakeAnyCharacterAndTheCommentIsCutAsTheBoxCutsIt) {
   EXPECT_EQ(form.tracker().Comments(), head + "\xC3\xA9");
 }
 
+// A switch in the second the stretch began records both: the second stretch is not the first ended again.
+TEST_F(TrackingTest, ASwitchInTheSecondTheStretchBeganRecordsBoth) {
+  form.tracker().Start("Alpha", std::nullopt, AwayRule::kKeepAway, {});
+  form.tracker().Start("Beta", std::nullopt, AwayRule::kKeepAway, {});
+  clock.now.seconds += 600;
+  form.tracker().End(AwayRule::kKeepAway, {});
+  EXPECT_EQ(folder.Read("projrpt.pro"), "Alpha,12/7/2026 9:01:23 PM,12/7/2026 9:01:23 PM,\r\n"
+                                        "Beta,12/7/2026 9:01:23 PM,12/7/2026 9:11:23 PM,\r\n");
+}
+
 // Continue takes up the stretch that ended last (of two at once, the one begun later), not the one
 // begun last, wherever its record stands in the report.
 TEST_F(TrackingTest, ContinueTakesUpTheStretchThatEndedLast) {
