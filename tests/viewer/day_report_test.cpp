@@ -176,7 +176,6 @@ TEST_F(DayReportTest, AFewDaysByTheirPatternsAreWhatReadingEveryLineGives) {
         };
       };
       LocalInstants instants;
-      std::int64_t skipped = 0;
       {
         Files::Reader reader = files.OpenRead(path);
         if (!ScanDays(reader, period, f, patterns, instants, keep(byPatterns), {})) {
@@ -186,7 +185,7 @@ TEST_F(DayReportTest, AFewDaysByTheirPatternsAreWhatReadingEveryLineGives) {
       }
       {
         Files::Reader reader = files.OpenRead(path);
-        ScanPeriod(reader, period, f, instants, keep(byLines), {}, skipped);
+        ScanPeriod(reader, period, f, instants, keep(byLines), {}, nullptr);
       }
       ASSERT_EQ(byPatterns, byLines) << period.first << " to " << period.last;
     }
