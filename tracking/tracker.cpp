@@ -253,7 +253,7 @@ bool TrackerModel::IsRunning() const { return tw::IsRunning(*this); }
 void TrackerModel::StartProject() {
   Guard step("Main/StartProject");
   const bool anew = std::exchange(endedThen_, {}) == std::pair(start_, end_);
-  // A stretch begun anew is another stretch, though it start in the second the last record did.
+  // A stretch begun anew is another stretch, even one starting in the second the last record did.
   if (anew) made_.reset();
   if (!step([&] { SetEndText(""); })) return;
   step([&] {
