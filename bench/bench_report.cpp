@@ -116,7 +116,7 @@ void ControlRows(const std::string& folder, const std::string& bigReport, const 
   Row("tallywright-ctl start, " + records, start, "s", "dbus-send Ping", pingedAgain, "<= 2x");
   Row("tallywright-ctl start of another project (switch)", switched, "s", "dbus-send Ping", pingedAgain, "");
   Run(ctl + " stop");
-  tw::bench::VerbRows(ctl, ping, 11, Row);
+  tw::bench::VerbRows(ctl, ping, 11);
   ::kill(program, SIGTERM);
   ::waitpid(program, nullptr, 0);
   fs::remove_all(data);

@@ -10,6 +10,8 @@
 #include <map>
 #include <vector>
 
+#include "bench/bench_rows.h"
+
 namespace tw::bench {
 namespace {
 
@@ -35,7 +37,7 @@ std::string NowIso() {
 
 }  // namespace
 
-void VerbRows(const std::string& ctl, const std::string& ping, int runs, RowPrinter row) {
+void VerbRows(const std::string& ctl, const std::string& ping, int runs) {
   // The report's records span 2016 to 2026: a day of 2015 is free for the stretches added.
   const std::string day = "2015-06-01";
   std::map<std::string, double> fastest;
@@ -67,7 +69,7 @@ void VerbRows(const std::string& ctl, const std::string& ping, int runs, RowPrin
     time("history", "history -n 5");
   }
   for (const std::string& name : order)
-    row("tallywright-ctl " + name + ", program running", fastest[name], "s", "dbus-send Ping", pinged, "<= 1.5x");
+    Row("tallywright-ctl " + name + ", program running", fastest[name], "s", "dbus-send Ping", pinged, "<= 1.5x");
 }
 
 }  // namespace tw::bench

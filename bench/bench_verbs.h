@@ -4,13 +4,9 @@
 
 namespace tw::bench {
 
-// Prints one row of the benchmark's table (figure, value, unit, reference, its value, target).
-using RowPrinter = void (*)(const std::string& figure, double value, const std::string& unit,
-                            const std::string& reference, double referenceValue, const std::string& target);
-
 // Each mending verb by the command ctl against the program that owns its data folder, beside the
 // bare D-Bus round trip ping to the same program: the fastest of `runs` turns, each verb and the
 // ping once a turn. The stretches it adds lie on a day the report holds none of, and are undone.
-void VerbRows(const std::string& ctl, const std::string& ping, int runs, RowPrinter row);
+void VerbRows(const std::string& ctl, const std::string& ping, int runs);
 
 }  // namespace tw::bench
