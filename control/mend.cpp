@@ -361,7 +361,7 @@ int ListHistory(const Args& a, const MendContext& c, std::ostream& out) {
           << ",\"after\":" << (s.after.empty() ? "null" : JsonString(s.after))
           << ",\"undone\":" << (undone ? "true" : "false") << "}";
     } else {
-      out << s.number << "  " << s.stamp << "  " << s.origin << "  " << StepWords(s.what)
+      out << s.number << "  " << s.stamp << "  " << OriginWords(s.origin) << "  " << StepWords(s.what)
           << (undone ? "  " + Tr("Mend", "(undone)") : "") << "\n";
       if (!s.before.empty() && s.kind == StepKind::Edit)
         out << Labelled("      " + Tr("Mend", "was:"), "      " + Tr("Mend", "now:"), s.before, s.after);

@@ -161,6 +161,12 @@ std::string RecordWords(std::string_view record) {
   return std::string(fields->project) + " " + std::string(fields->start);
 }
 
+std::string OriginWords(std::string_view origin) {
+  if (origin == kFromWindow) return Tr("History", "window");
+  if (origin == kFromCommandLine) return Tr("History", "command line");
+  return std::string(origin);  // D-Bus, as in every language, and what other versions write
+}
+
 std::string StepWords(std::string_view what) {
   // The forms the program writes (KindWords, a split's and an import's own words), each with what
   // follows it; any other text is shown as it was written.

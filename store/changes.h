@@ -85,6 +85,8 @@ std::string RecordWords(std::string_view record);
 // A step's description (HistoryStep::what) in the person's language. The history keeps it in
 // English, as every copy of the program reads it; the forms the program writes are put in words here.
 std::string StepWords(std::string_view what);
+// Where a step came from, as the history keeps it (kFromWindow...), in the person's language.
+std::string OriginWords(std::string_view origin);
 // A hash of bytes that tells them again, in hexadecimal.
 std::string BytesHash(std::string_view bytes);
 

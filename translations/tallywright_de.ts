@@ -165,6 +165,14 @@ Frei zu nutzen und weiterzugeben.</translation>
         <translation>das Zusammenführen von %1</translation>
     </message>
     <message>
+        <source>window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>command line</source>
+        <translation>Befehlszeile</translation>
+    </message>
+    <message>
         <source>Clear Report</source>
         <translation>Bericht leeren</translation>
     </message>

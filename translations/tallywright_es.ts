@@ -165,6 +165,14 @@ Libre para usar y compartir.</translation>
         <translation>la fusión de %1</translation>
     </message>
     <message>
+        <source>window</source>
+        <translation>ventana</translation>
+    </message>
+    <message>
+        <source>command line</source>
+        <translation>línea de órdenes</translation>
+    </message>
+    <message>
         <source>Clear Report</source>
         <translation>Borrar informe</translation>
     </message>

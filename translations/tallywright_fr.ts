@@ -165,6 +165,14 @@ Libre d’utilisation et de partage.</translation>
         <translation>la fusion de %1</translation>
     </message>
     <message>
+        <source>window</source>
+        <translation>fenêtre</translation>
+    </message>
+    <message>
+        <source>command line</source>
+        <translation>ligne de commande</translation>
+    </message>
+    <message>
         <source>Clear Report</source>
         <translation>Effacer le rapport</translation>
     </message>

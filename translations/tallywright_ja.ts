@@ -164,6 +164,14 @@ Free to use and to share.</source>
         <translation>%1 の統合</translation>
     </message>
     <message>
+        <source>window</source>
+        <translation>ウィンドウ</translation>
+    </message>
+    <message>
+        <source>command line</source>
+        <translation>コマンドライン</translation>
+    </message>
+    <message>
         <source>Clear Report</source>
         <translation>レポートをクリア</translation>
     </message>

@@ -148,8 +148,9 @@ TEST(TranslationsTest, LogicTextsAreTranslatedThroughTheHook) {
   EXPECT_EQ(TrN("Report", "%n hours", "%n hour", 1), "1 Stunde");
   EXPECT_NE(Tr("Report", "Total Time:"), "Total Time:");
   EXPECT_EQ(Tr("Report", "a text nobody translated"), "a text nobody translated");
-  // The history's steps, kept in English, are shown in the person's language; other texts as kept.
+  // The history's steps and origins, kept in English, are shown in the person's language; other texts as kept.
   EXPECT_EQ(StepWords("the edit of Alpha 12/7/2026 9:00:00 AM"), "die Änderung von Alpha 12/7/2026 9:00:00 AM");
+  EXPECT_EQ(OriginWords(kFromCommandLine), "Befehlszeile");
   EXPECT_EQ(StepWords("the import of 5 stretches"), "der Import von 5 Zeitabschnitten");
   EXPECT_EQ(StepWords("the import of 5 apples"), "the import of 5 apples");
   SetTranslateHook(nullptr);
