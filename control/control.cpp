@@ -21,13 +21,18 @@ AwayRule AwayOf(const std::string& name) {
 // What an answer says: its first value, or nothing.
 std::string Said(const std::vector<std::string>& answer) { return answer.empty() ? "" : answer.front(); }
 
-std::string Flag(bool dryRun) { return dryRun ? "1" : "0"; }
+// A request's DRY field: 0 or 1, and "o" after it where a start may overlap what is recorded (a
+// copy of the program that knows no such start refuses the request).
+std::string Flag(bool dryRun, bool allowOverlap = false) { return std::string(dryRun ? "1" : "0") + (allowOverlap ? "o" : ""); }
+std::string Flag(const RequestMoment& when) { return Flag(when.dryRun, when.allowOverlap); }
 
 // A request's AT and DRY fields.
 RequestMoment MomentOf(const std::string& at, const std::string& dry) {
   RequestMoment when;
-  if (dry != "0" && dry != "1") throw ControlError(kInvalidArgument, "A dry run is 0 or 1, not \"" + dry + "\"");
-  when.dryRun = dry == "1";
+  if (dry != "0" && dry != "1" && dry != "0o" && dry != "1o")
+    throw ControlError(kInvalidArgument, "A dry run is 0 or 1, not \"" + dry + "\"");
+  when.dryRun = dry[0] == '1';
+  when.allowOverlap = dry.size() == 2;
   if (at.empty()) return when;
   std::int64_t seconds = 0;
   const auto [end, error] = std::from_chars(at.data(), at.data() + at.size(), seconds);
@@ -115,7 +120,7 @@ std::string OwnerTracker::Start(const std::string& project, const std::optional<
   // Asked of now and done: the request an older copy of the program takes too.
   const bool plain = !when.at && !when.dryRun;
   std::vector<std::string> request = {plain ? "start" : "start-at", project, AwayName(away)};
-  if (!plain) request.insert(request.end(), {when.at ? std::to_string(*when.at) : "", Flag(when.dryRun)});
+  if (!plain) request.insert(request.end(), {when.at ? std::to_string(*when.at) : "", Flag(when)});
   if (comment) request.push_back(*comment);
   const auto answer = Ask(request);
   return answer ? Said(*answer) : direct_->Start(project, comment, away, when);
@@ -129,7 +134,7 @@ std::string OwnerTracker::End(AwayRule away, RequestMoment when) {
 }
 
 std::string OwnerTracker::Continue(RequestMoment when) {
-  const auto answer = Ask({"continue", when.at ? std::to_string(*when.at) : "", Flag(when.dryRun)});
+  const auto answer = Ask({"continue", when.at ? std::to_string(*when.at) : "", Flag(when)});
   return answer ? Said(*answer) : direct_->Continue(when);
 }
 

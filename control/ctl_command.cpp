@@ -50,10 +50,11 @@ AwayRule AwayFrom(CtlContext& c) {
 }
 
 // --at TIME and --dry-run: the moment named, read as the mending verbs read it (never one to
-// come), and whether only to say what would be done.
-RequestMoment MomentFrom(CtlContext& c, const char* verb) {
+// come), and whether only to say what would be done; for a start, --allow-overlap.
+RequestMoment MomentFrom(CtlContext& c, const char* verb, bool starts = false) {
   RequestMoment when;
   when.dryRun = TakeFlag(c.args, "--dry-run");
+  when.allowOverlap = starts && TakeFlag(c.args, "--allow-overlap");
   if (const std::optional<std::string> at = TakeOption(c.args, "--at")) {
     const TypedMoment moment = ReadPastMoment(*at, platform().clock->UnixNow());
     if (!moment.read) throw CtlUsageError(std::string(verb) + ": " + moment.refusal);
@@ -67,7 +68,7 @@ int RunStart(CtlContext& c) {
   // Without --comment the new stretch has none, whether the program runs or not.
   const std::string comment = TakeOption(c.args, "--comment").value_or("");
   const AwayRule away = AwayFrom(c);
-  const RequestMoment when = MomentFrom(c, "start");
+  const RequestMoment when = MomentFrom(c, "start", true);
   if (c.args.empty() || c.args.front().starts_with("--")) throw CtlUsageError("start: name a project");
   const std::string project = c.args.front();
   c.args.erase(c.args.begin());
@@ -87,7 +88,7 @@ int RunStop(CtlContext& c) {
 }
 
 int RunContinue(CtlContext& c) {
-  const RequestMoment when = MomentFrom(c, "continue");
+  const RequestMoment when = MomentFrom(c, "continue", true);
   NothingMore(c.args, "continue");
   Told(c, c.tracker().Continue(when));
   return kCtlDone;
@@ -191,7 +192,7 @@ void PrintHelp(std::ostream& out, const std::vector<CtlVerb>& verbs) {
 
 const std::vector<CtlVerb>& TrackerVerbs() {
   static const std::vector<CtlVerb> verbs = {
-      {"start", "PROJECT [--comment TEXT] [--at TIME] [--keep-away] [--dry-run]",
+      {"start", "PROJECT [--comment TEXT] [--at TIME] [--allow-overlap] [--keep-away] [--dry-run]",
        "starts a stretch of PROJECT, now or at TIME (one running of another project is recorded first, "
        "ending there); no --comment: no comment",
        RunStart},
@@ -199,7 +200,7 @@ const std::vector<CtlVerb>& TrackerVerbs() {
        "ends the running stretch and records it: at TIME, or now, or at the moment you left when you were "
        "away (--keep-away: now)",
        RunStop},
-      {"continue", "[--at TIME] [--dry-run]",
+      {"continue", "[--at TIME] [--allow-overlap] [--dry-run]",
        "starts again the project and comment of the last stretch recorded, now or at TIME (not before its end); "
        "refused while a stretch runs",
        RunContinue},

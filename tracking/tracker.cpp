@@ -583,7 +583,7 @@ std::string TrackerModel::Start(const std::string& project, const std::optional<
   const std::string chosen = project.empty() ? ChosenProject(*this) : project;
   if (chosen.empty()) throw ControlError(kInvalidArgument, Tr("Tracker", "No project is chosen: name the project to start"));
   CheckMoment(when);
-  if (when.at) CheckStartOverlap(*when.at);
+  if (when.at && !when.allowOverlap) CheckStartOverlap(*when.at);
   std::string done;
   if (IsRunning()) {
     if (ChosenProject(*this) == chosen)

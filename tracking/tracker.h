@@ -81,6 +81,7 @@ enum class AwayRule {
 struct RequestMoment {
   std::optional<std::int64_t> at;
   bool dryRun = false;
+  bool allowOverlap = false;  // a start at a moment named is made though it overlaps what is recorded
 };
 
 // A copy of the program, or a data folder, that takes requests. Each request throws ControlError

@@ -223,6 +223,7 @@ TEST_F(CtlTest, MomentsNamedContinueCancelAndCommentAlikeWithAndWithoutTheProgra
     // not while one runs.
     EXPECT_EQ(Run({"start", "Alpha", "--at", "21:00"}), kCtlRefused);  // over what is recorded
     EXPECT_NE(err.str().find("overlap what is recorded: Website redesign from 12/7/2026 8:16:23 PM"), std::string::npos);
+    EXPECT_EQ(Run({"start", "Alpha", "--at", "21:00", "--allow-overlap", "--dry-run"}), kCtlDone) << err.str();
     EXPECT_EQ(Run({"continue", "--at", "20:59"}), kCtlRefused);
     ASSERT_EQ(Run({"continue", "--dry-run"}), kCtlDone) << err.str();
     EXPECT_EQ(out.str(), "Would start Website redesign at 12/7/2026 9:01:23 PM\n");

@@ -29,7 +29,7 @@ bash_cases=(
   "tallywright-ctl |start,stop,toggle,continue,cancel,comment,status,projects,show,import,track,list,edit,delete,split,undo,redo,history,rate"
   "tallywright-ctl --h|--help"
   "tallywright-ctl stop --|--at,--keep-away,--dry-run,--help"
-  "tallywright-ctl start --|--comment,--at,--keep-away,--dry-run,--help"
+  "tallywright-ctl start --|--comment,--at,--allow-overlap,--keep-away,--dry-run,--help"
   "tallywright-ctl start Web|Website\\ redesign"
   "tallywright-ctl start Website\\ r|Website\\ redesign"
   "tallywright-ctl start \"Web|Website redesign"

@@ -68,7 +68,7 @@ complete -c tallywright-ctl -n "__fish_seen_subcommand_from status" -l follow -d
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from import" -l format -x -a 'timewarrior timewarrior-json watson hamster gtimelog toggl clockify ical tallywright-csv tallywright-json tallywright' -d "The file's format"
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from import" -l no-new-projects -d 'Leave the project list as it is'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from import track edit history list rate" -l json -d 'Print JSON'
-complete -c tallywright-ctl -n "__fish_seen_subcommand_from track edit" -l allow-overlap -d 'Allow overlapping another stretch'
+complete -c tallywright-ctl -n "__fish_seen_subcommand_from track edit start continue" -l allow-overlap -d 'Allow overlapping another stretch'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from list" -l date -x -d 'A day (YYYY-MM-DD)'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from list" -l today -d 'Today'
 complete -c tallywright-ctl -n "__fish_seen_subcommand_from list" -l from -x -d 'The first day (YYYY-MM-DD)'
