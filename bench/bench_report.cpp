@@ -53,6 +53,7 @@
 #include "report/report_files.h"
 #include "report/report_form.h"
 #include "report/rewrite.h"
+#include "store/day_index.h"
 #include "store/day_report.h"
 #include "viewer/folder_report.h"
 #include "summaries/summary.h"
@@ -78,6 +79,24 @@ class BenchSystem : public tw::QtSystem {
 
 // tallywright-ctl against the running program on a copy of the largest report, beside a bare
 // D-Bus round trip to the same program in the same run. Needs a session bus (dbus-run-session).
+// The running program's index of days: made once, away from the window, by one read of the
+// report; then a day costs the read of its own lines.
+void IndexRows(const tw::Files& files, const std::string& report, const tw::DateFormat& format, const std::string& records) {
+  tw::KeepDayIndexes(tw::IndexMaking::kAtOnce);
+  const tw::DateTime day{tw::DayFromCivil({2020, 2, 3}), 0};
+  ResetPeak();
+  const long before = StatusKiB("VmRSS:");
+  // A report changed in place is indexed again: its change time is all that differs here.
+  const double made = Median(5, [&] { tw::ReadDayReport(files, report, day, format); }, [&] { Run("touch " + report); });
+  const long peak = StatusKiB("VmHWM:");
+  const double count = Median(5, [&] { Run("wc -l " + report); });
+  Row("index of days made, " + records, made, "s", "wc -l of the report", count, "");
+  Row("index of days, peak memory, " + records, (peak - before) / 1024.0, "MiB", "the report's size, MiB",
+      static_cast<double>(fs::file_size(report)) / (1 << 20), "");
+  const double indexed = Median(7, [&] { tw::ReadDayReport(files, report, day, format); });
+  Row("day report by the index, " + records, indexed, "s", "the same made anew", made, "");
+}
+
 void ControlRows(const std::string& folder, const std::string& bigReport, const std::string& records) {
   if (std::getenv("DBUS_SESSION_BUS_ADDRESS") == nullptr) {
     std::printf("| %-50s |\n", "tallywright-ctl rows: no session bus (run under dbus-run-session)");
@@ -250,6 +269,8 @@ int main(int argc, char** argv) {
   }
   if (controlOnly) {
     tw::bench::GenerateReport(report, sizes.back(), us);
+    Run("cat " + report);
+    IndexRows(files, report, us, std::to_string(sizes.back()) + " records");
     ControlRows(folder, report, std::to_string(sizes.back()) + " records");
     fs::remove(report);
     return 0;

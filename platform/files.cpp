@@ -208,17 +208,34 @@ std::string Files::ReadTail(const std::string& path, size_t bytes) const {
 std::string Files::ReadAt(const std::string& path, std::uint64_t offset, size_t bytes) const {
   Reader reader = OpenRead(path);
   std::string text(bytes, '\0');
+  text.resize(reader.ReadAt(offset, text.data(), bytes));
+  return text;
+}
+
+size_t Files::Reader::ReadAt(std::uint64_t offset, char* buffer, size_t size) {
   size_t got = 0;
-  while (got < bytes) {
-    Check(FileStep::Read, path);
-    const ssize_t n = ::pread(reader.fd_, text.data() + got, bytes - got, static_cast<off_t>(offset + got));
+  while (got < size) {
+    files_->Check(FileStep::Read, path_);
+    const ssize_t n = ::pread(fd_, buffer + got, size - got, static_cast<off_t>(offset + got));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) throw FileError(errno);
     if (n == 0) break;
     got += static_cast<size_t>(n);
   }
-  text.resize(got);
-  return text;
+  return got;
+}
+
+Files::Reader::Identity Files::Reader::Identify() const {
+  struct statx st {};
+  if (::statx(fd_, "", AT_EMPTY_PATH, STATX_BASIC_STATS | STATX_BTIME, &st) != 0) throw FileError(errno);
+  const auto nanoseconds = [](const statx_timestamp& t) { return t.tv_sec * 1'000'000'000 + t.tv_nsec; };
+  Identity id;
+  id.device = (std::uint64_t{st.stx_dev_major} << 32) | st.stx_dev_minor;
+  id.inode = st.stx_ino;
+  id.size = st.stx_size;
+  id.born = (st.stx_mask & STATX_BTIME) ? nanoseconds(st.stx_btime) : 0;
+  id.changed = nanoseconds(st.stx_ctime);
+  return id;
 }
 
 // --- appending ---------------------------------------------------------------------------------

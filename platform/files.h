@@ -31,6 +31,21 @@ class Files {
     // Makes the reading end after the file's last line end (LF, or CR), as the file stands now: a
     // last line still being written (or copied) is left out.
     void WholeLinesOnly();
+    // Up to size bytes from offset on (fewer at the end of the file), wherever the reading stands.
+    size_t ReadAt(std::uint64_t offset, char* buffer, size_t size);
+    // How much a reading from the start may take: the file's last line end after WholeLinesOnly.
+    std::uint64_t limit() const { return left_; }
+    const std::string& path() const { return path_; }
+
+    // What tells the file from another one of the same name, and whether it changed: its inode
+    // and when it was made (an inode's number comes back after a file is removed), its size, and
+    // when its content or inode last changed.
+    struct Identity {
+      std::uint64_t device = 0, inode = 0, size = 0;
+      std::int64_t born = 0, changed = 0;  // nanoseconds; born 0 where the file system keeps none
+      friend bool operator==(const Identity&, const Identity&) = default;
+    };
+    Identity Identify() const;
 
    private:
     friend class Files;

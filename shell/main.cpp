@@ -16,6 +16,7 @@
 #include "desktop/qt_translations.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "store/day_index.h"
 #include "summaries/budgets.h"
 #include "summaries/status_figures.h"
 #include "shell/frm_main.h"
@@ -60,6 +61,9 @@ int main(int argc, char** argv) {
   const std::string folder = tw::platform().system->DataFolder();
   if (!owner && tw::AskFolderOwner(folder, tw::kShowRequest, 5000).outcome == tw::OwnerAnswer::kAnswered) return 0;
   tw::ControlService control;
+  // The program reads days again and again (the report window, the timeline, the command's verbs):
+  // it keeps where each day's lines are.
+  tw::KeepDayIndexes();
 
   // A logout, a system shutdown, a closed terminal or Ctrl+C end the program the orderly way, as
   // its close box does; the session's end is never refused. The session manager's request for the

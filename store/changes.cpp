@@ -16,6 +16,7 @@
 #include "report/report_files.h"
 #include "report/report_form.h"
 #include "report/rewrite.h"
+#include "store/day_index.h"
 #include "store/machine_claim.h"
 
 namespace tw {
@@ -100,26 +101,24 @@ std::optional<std::uint64_t> FindBlock(const Files& files, const std::string& pa
 void InsertLine(const Files& files, const std::string& path, const std::string& scratch, std::uint64_t offset,
                 const std::string& line) {
   Files::Replacement out = files.BeginReplace(path, scratch);
-  bool put = false;
+  std::optional<std::uint64_t> at;  // where it is put in the new report
+  std::uint64_t written = 0;
+  const auto write = [&](std::string_view text) {
+    out.Write(text);
+    out.Write("\r\n");
+    written += text.size() + 2;
+  };
   FileMissing([&] {
     Files::Reader reader = files.OpenRead(path);
     LineReader lines(reader);
     for (std::string_view text; lines.Next(text);) {
-      if (!put && lines.offset() >= offset) {
-        out.Write(line);
-        out.Write("\r\n");
-        put = true;
-      }
-      if (text.empty()) continue;
-      out.Write(text);
-      out.Write("\r\n");
+      if (!at && lines.offset() >= offset) at = written, write(line);
+      if (!text.empty()) write(text);
     }
   });
-  if (!put) {
-    out.Write(line);
-    out.Write("\r\n");
-  }
+  if (!at) at = written, write(line);
   out.Commit();
+  NoteRewritten(path, {*at, 0, line});
 }
 
 std::string FirstLineOf(const Files& files, const std::string& path, std::uint64_t at) {
@@ -350,7 +349,7 @@ std::string Changes::Apply(const HistoryStep& step, bool undo, std::string& asid
         return "";
       }
       bool done = false;
-      FileMissing([&] { done = RewriteReportLine(*files_, folder_.path, SourceLine{step.offset, *from}, to); });
+      FileMissing([&] { done = RewriteRecordLine(*files_, folder_, SourceLine{step.offset, *from}, to); });
       if (!done && !(to ? holds(*to) : !holds(*from)))
         return Arg(Tr("History", "the stretch %1 was changed since"), {RecordWords(*from)});
       // An added stretch that made the report takes it along.

@@ -7,6 +7,7 @@
 #include "report/amendment.h"
 #include "dates/local_time.h"
 #include "store/day_filter.h"
+#include "store/day_index.h"
 #include "store/record_lines.h"
 
 namespace tw {
@@ -87,12 +88,14 @@ DayReport ScanDayReport(Files::Reader& reader, const DateTime& day, const DateFo
                         const std::vector<DayPattern>& patterns, const AmendmentSink& amendments) {
   const DayRows rows(day.day, format);
   DayReport report;
-  const bool looked = ForEachPatternLine(reader, patterns, [&](std::string_view line, std::uint64_t offset) {
+  const auto on = [&](std::string_view line, std::uint64_t offset) {
     if (amendments && IsAmendmentLine(line))
       amendments(line, offset);
     else if (auto row = rows.Of(line))
       Add(report, std::move(*row), offset);
-  });
+  };
+  const bool looked = ForEachIndexedLine(reader, Period{day.day, day.day}, format, on) ||
+                      ForEachPatternLine(reader, patterns, on);
   return looked ? report : ReadEveryLine(reader, day, format, amendments);
 }
 

@@ -76,9 +76,9 @@ DayReport ReadDayReport(const Files& files, const std::string& path, const DateT
                         const DateFormat& format);
 
 // The rows of ReadDayReport, of one of several reports read together, from a reader the caller
-// opened: the lines looked at are those that hold one of `patterns` (DayPatterns of every form the
-// reports are in; every line when empty), and each of them that is an amendment goes to
-// `amendments`.
+// opened: the lines looked at are those the program's index of days gives (store/day_index.h),
+// else those that hold one of `patterns` (DayPatterns of every form the reports are in; every line
+// when empty), and each of them that is an amendment goes to `amendments`.
 DayReport ScanDayReport(Files::Reader& reader, const DateTime& day, const DateFormat& format,
                         const std::vector<DayPattern>& patterns, const AmendmentSink& amendments);
 

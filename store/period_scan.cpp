@@ -1,6 +1,7 @@
 #include "store/period_scan.h"
 
 #include "dates/quick_dates.h"
+#include "store/day_index.h"
 #include "store/record_lines.h"
 
 namespace tw {
@@ -62,7 +63,7 @@ bool ScanDays(Files::Reader& reader, const Period& period, const DateFormat& for
   QuickDates dates(format);
   ScannedRecord record;
   const CivilDate first = CivilFromDay(period.first), last = CivilFromDay(period.last);
-  return ForEachPatternLine(reader, patterns, [&](std::string_view line, std::uint64_t offset) {
+  const auto on = [&](std::string_view line, std::uint64_t offset) {
     if (amendments && IsAmendmentLine(line)) {
       amendments(line, offset);
       return;
@@ -72,7 +73,8 @@ bool ScanDays(Files::Reader& reader, const Period& period, const DateFormat& for
     const auto start = StartField(line);
     if (!start || !MayBeOnDays(format, *start, first, last)) return;
     if (const auto fields = SplitRecord(line)) ReadRecord(line, *fields, offset, period, dates, instants, record, records);
-  });
+  };
+  return ForEachIndexedLine(reader, period, format, on) || ForEachPatternLine(reader, patterns, on);
 }
 
 }  // namespace tw

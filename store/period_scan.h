@@ -46,8 +46,9 @@ void ScanPeriod(Files::Reader& reader, const Period& period, const DateFormat& f
                 const RecordSink& records, const AmendmentSink& amendments, std::int64_t* skipped);
 
 // The records that started on the days of a short period, as ScanPeriod gives them (in file
-// order), found as ScanDayReport (store/day_report.h) finds a day's: only the lines that hold one
-// of `patterns` (the DayPatterns of each of the days, of every form the reports are in) are read,
+// order), found as ScanDayReport (store/day_report.h) finds a day's: only the lines the index of
+// days gives, or else those that hold one of `patterns` (the DayPatterns of each of the days, of
+// every form the reports are in) are read,
 // and each of them that is an amendment goes to `amendments`. False, with nothing read, where the
 // patterns are too many to be looked for together (AnchorsOf): the caller reads every line.
 bool ScanDays(Files::Reader& reader, const Period& period, const DateFormat& format,

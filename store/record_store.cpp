@@ -16,6 +16,7 @@
 #include "report/report_files.h"
 #include "report/report_form.h"
 #include "report/rewrite.h"
+#include "store/day_index.h"
 #include "store/day_report.h"
 #include "store/machine_claim.h"
 #include "store/period_scan.h"
@@ -581,7 +582,15 @@ bool ChangeRecord(const Files& files, const DataFolder& folder, const RecordRef&
     AppendAmendment(files, ReadyToWrite(files, folder, AmendmentLine(amendment)).Report(), amendment);
     return true;
   }
-  return RewriteReportLine(files, folder.path, SourceLine{record.offset, record.text}, replacement);
+  return RewriteRecordLine(files, folder, SourceLine{record.offset, record.text}, replacement);
+}
+
+bool RewriteRecordLine(const Files& files, const DataFolder& folder, const SourceLine& line,
+                       const std::optional<std::string>& replacement) {
+  std::uint64_t at = 0;
+  if (!RewriteReportLine(files, folder.path, line, replacement, &at)) return false;
+  NoteRewritten(JoinPath(folder.path, kReportFile), {at, line.text.size() + 2, replacement});
+  return true;
 }
 
 }  // namespace tw

@@ -18,6 +18,7 @@
 #include "dates/date_format.h"
 #include "dates/period.h"
 #include "platform/files.h"
+#include "platform/lines.h"
 #include "report/record.h"
 #include "store/data_folder.h"
 #include "store/folder_reports.h"
@@ -140,5 +141,10 @@ RecordRef AppendRecordLine(const Files& files, const DataFolder& folder, std::st
 // in its report as it was read.
 bool ChangeRecord(const Files& files, const DataFolder& folder, const RecordRef& record,
                   const std::optional<std::string>& replacement, std::int64_t unixNow);
+
+// Rewrites the report of a folder of one machine with one line changed or taken out
+// (RewriteReportLine, report/rewrite.h), the program's index of days told where.
+bool RewriteRecordLine(const Files& files, const DataFolder& folder, const SourceLine& line,
+                       const std::optional<std::string>& replacement);
 
 }  // namespace tw

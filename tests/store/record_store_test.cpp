@@ -1,12 +1,19 @@
 // The record store: a record's identity, which amendment holds, short ids, readings agreeing.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <map>
 #include <random>
+#include <thread>
 
 #include "platform/shared_folder.h"
 #include "report/amendment.h"
 #include "report/report_files.h"
+#include "store/day_index.h"
+#include "store/day_report.h"
 #include "store/record_store.h"
 #include "summaries/summary.h"
 #include "tests/sharing/sharing.h"
@@ -19,6 +26,8 @@ using test::AppendLine;
 class RecordStoreTest : public test::PlatformTest {
  protected:
   RecordStoreTest() {
+    if (const char* index = std::getenv("TW_DAY_INDEX"))
+      KeepDayIndexes(std::string_view(index) == "background" ? IndexMaking::kInTheBackground : IndexMaking::kAtOnce);
     settings.values[kDeviceNameKey] = "desk";
     test::MakeShared(folder.path(), "desk");
   }
@@ -197,6 +206,57 @@ TEST_F(RecordStoreTest, ChangesNameTheRecordAsRead) {
   EXPECT_EQ(plain.Read(kReportFile), Record(14, 9, "A", "x") + "\r\n");
   EXPECT_FALSE(ChangeRecord(files, one, RecordRef{kReportFile, 0, a, ""}, std::nullopt, 0));
   EXPECT_EQ(plain.Read(kReportFile), Record(14, 9, "A", "x") + "\r\n");
+}
+
+// A day read through the program's index against reading every line, as the report changes under
+// the index: lines appended (one that ends a line left without an end), the report changed in place
+// at the same size and longer, and replaced.
+TEST_F(RecordStoreTest, TheIndexOfDaysFollowsEveryChangeOfTheReport) {
+  if (!std::getenv("TW_DAY_INDEX")) GTEST_SKIP() << "tests_store_indexed runs it";
+  const std::string path = folder.File("projrpt.pro");
+  const auto check = [&](const char* when) {
+    for (int day = 1; day <= 5; ++day) {
+      const DateTime at = MakeDateTime({2026, 12, day}, 0, 0, 0);
+      const DayReport indexed = ReadDayReport(files, path, at, format), plain = ReadDayReportByLines(files, path, at, format);
+      ASSERT_EQ(indexed.rows.size(), plain.rows.size()) << when << ", day " << day;
+      for (std::size_t i = 0; i < plain.rows.size(); ++i) EXPECT_EQ(indexed.rows[i].line, plain.rows[i].line) << when;
+    }
+  };
+  std::string text = "\xEF\xBB\xBF";  // days out of order, blank lines between
+  for (int i = 0; i < 300; ++i) text += Record(1 + i * 3 % 5, 9, "P" + std::to_string(i)) + (i % 7 ? "\r\n" : "\n\n");
+  folder.Write("projrpt.pro", text);
+  check("made");
+  files.Append(path, Record(3, 10, "Appended") + "\r\n");
+  check("appended");
+  const auto writeAt = [&](int flags, std::uint64_t offset, const std::string& bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | flags);
+    ASSERT_EQ(::pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset)), static_cast<ssize_t>(bytes.size()));
+    ::close(fd);
+  };
+  writeAt(O_APPEND, 0, Record(4, 10, "Unended"));
+  check("a line without an end");
+  files.Append(path, Record(4, 11, "After") + "\r\n");
+  check("its end appended");
+  // The file's times are kept to a few milliseconds: a change in place of the same size is told
+  // from the append before it by its time.
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  const std::string moved = Record(2, 9, "P7"), movedTo = Record(4, 9, "P7");
+  writeAt(0, folder.Read("projrpt.pro").find(moved), movedTo);
+  check("a day changed in place");
+  writeAt(O_TRUNC, 0, Record(5, 8, "First") + "\r\n" + folder.Read("projrpt.pro") + Record(2, 8, "Last") + "\r\n");
+  check("written again in place, longer");
+  folder.Write("projrpt.pro", Record(2, 8, "Only") + "\r\n");
+  check("replaced");
+  // Lines changed and taken out by the program's own rewrite, which the index follows.
+  for (int i = 0; i < 40; ++i) files.Append(path, Record(1 + i * 3 % 5, 10, "R" + std::to_string(i)) + "\r\n");
+  check("appended again");
+  const DataFolder one{folder.path()};
+  ASSERT_TRUE(RewriteRecordLine(files, one, {0, Record(2, 8, "Only")}, Record(5, 8, "Moved")));
+  check("the first line moved to another day");
+  ASSERT_TRUE(RewriteRecordLine(files, one, {0, Record(2, 10, "R7")}, std::nullopt));
+  check("a line taken out");
+  ASSERT_TRUE(RewriteRecordLine(files, one, {0, Record(3, 10, "R9")}, Record(3, 10, "R9", "a longer comment")));
+  check("a line made longer");
 }
 
 }  // namespace
