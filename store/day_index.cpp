@@ -258,8 +258,9 @@ class Keeper {
         Files files;
         Files::Reader reader = files.OpenRead(job.path);
         made = Make(reader, job.form, stop_);
-      } catch (const RunError&) {
-        // Gone or unreadable: the next read by days asks again.
+      } catch (...) {
+        // Gone, unreadable, or no memory for it: the next read by days asks again, and reads by
+        // the patterns meanwhile.
       }
       hold.lock();
       jobs_.pop_front();
