@@ -271,7 +271,9 @@ int Edit(const Args& a, const MendContext& c, std::ostream& out) {
   CheckProject(project, comment);
   if (to && InstantOf(*to) <= InstantOf(from))
     throw Refused{Arg(Tr("Mend", "its end %1 would not be after its start %2"), {end, start})};
-  if (to) CheckOverlap(c, a, InstantOf(from), InstantOf(*to), &s.id);
+  // Times kept are no new overlap: the comment or project of a stretch that overlaps one already
+  // can be mended.
+  if (to && (a.values.count("--from") || a.values.count("--to"))) CheckOverlap(c, a, InstantOf(from), InstantOf(*to), &s.id);
   const std::string line = RecordLine(project, start, end, comment);
   const bool dry = a.flags.count("--dry-run");
   if (!dry && !ChangesOf(c).Change(RefOf(s), line)) throw Refused{Tr("Mend", kChangedSince)};

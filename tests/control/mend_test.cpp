@@ -118,6 +118,11 @@ TEST_F(MendTest, EditDeleteAndSplitByIdAndUndoEachAsOneStep) {
   EXPECT_EQ(Run("edit", {"zzzz"}).status, 2);
   EXPECT_EQ(Run("edit", {"zzzz", "--to", "9:00"}).status, 1);
   EXPECT_EQ(Run("list", {"--week", "--month"}).status, 2);
+  // A stretch that overlaps another already may have its comment mended: its times are no new overlap.
+  folder.Write(kReportFile, "A,12/7/2026 9:00:00 AM,12/7/2026 11:00:00 AM,\r\nB,12/7/2026 10:00:00 AM,12/7/2026 12:00:00 PM,\r\n");
+  ids = Ids("2026-12-07");
+  EXPECT_EQ(Run("edit", {ids[0], "--comment", "typo mended", "--dry-run"}).status, 0);
+  EXPECT_EQ(Run("edit", {ids[0], "--from", "9:30", "--dry-run"}).status, 1);
 }
 
 // In a shared folder the same verbs amend another machine's stretches, which keep their ids.
