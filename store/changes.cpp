@@ -100,6 +100,7 @@ std::optional<std::uint64_t> FindBlock(const Files& files, const std::string& pa
 // last line: a deleted entry put back where it stood.
 void InsertLine(const Files& files, const std::string& path, const std::string& scratch, std::uint64_t offset,
                 const std::string& line) {
+  BeforeRewrite(path);
   Files::Replacement out = files.BeginReplace(path, scratch);
   std::optional<std::uint64_t> at;  // where it is put in the new report
   std::uint64_t written = 0;

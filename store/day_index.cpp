@@ -181,6 +181,15 @@ class Keeper {
     done_.wait(hold, [&] { return jobs_.empty() && !working_; });
   }
 
+  void Before(const std::string& path) {
+    const std::lock_guard<std::mutex> hold(mutex_);
+    const auto found = indexes_.find(path);
+    if (found == indexes_.end() || !found->second) return;
+    Files files;
+    Files::Reader reader = files.OpenRead(path);
+    if (!found->second->Follow(reader)) found->second.reset();
+  }
+
   void Rewritten(const std::string& path, const LineChange& change) {
     const std::lock_guard<std::mutex> hold(mutex_);
     const auto found = indexes_.find(path);
@@ -290,6 +299,10 @@ Keeper& TheKeeper() {
 void KeepDayIndexes(IndexMaking making) { TheKeeper().Keep(making); }
 
 void WaitForDayIndexes() { TheKeeper().Wait(); }
+
+void BeforeRewrite(const std::string& path) {
+  FileMissing([&] { TheKeeper().Before(path); });
+}
 
 void NoteRewritten(const std::string& path, const LineChange& change) {
   FileMissing([&] { TheKeeper().Rewritten(path, change); });

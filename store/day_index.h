@@ -26,6 +26,9 @@ void KeepDayIndexes(IndexMaking making = IndexMaking::kInTheBackground);
 // Until the indexes asked for are made.
 void WaitForDayIndexes();
 
+// This process is about to rewrite the report at `path`, under the folder's lock: the index takes
+// up what changed since it last looked, so that NoteRewritten follows the rewrite from there.
+void BeforeRewrite(const std::string& path);
 // This process has just rewritten the report at `path`, every line as it was but for one taken
 // out at `at` (`removed` bytes with its line end) or put in there, or both (the line changed): the
 // index follows where the report was written the program's way before, else is made again.

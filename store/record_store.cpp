@@ -587,9 +587,12 @@ bool ChangeRecord(const Files& files, const DataFolder& folder, const RecordRef&
 
 bool RewriteRecordLine(const Files& files, const DataFolder& folder, const SourceLine& line,
                        const std::optional<std::string>& replacement) {
+  const std::string report = JoinPath(folder.path, kReportFile);
+  const Files::Lock lock = files.LockFor(report);
+  BeforeRewrite(report);
   std::uint64_t at = 0;
   if (!RewriteReportLine(files, folder.path, line, replacement, &at)) return false;
-  NoteRewritten(JoinPath(folder.path, kReportFile), {at, line.text.size() + 2, replacement});
+  NoteRewritten(report, {at, line.text.size() + 2, replacement});
   return true;
 }
 

@@ -257,6 +257,11 @@ TEST_F(RecordStoreTest, TheIndexOfDaysFollowsEveryChangeOfTheReport) {
   check("a line taken out");
   ASSERT_TRUE(RewriteRecordLine(files, one, {0, Record(3, 10, "R9")}, Record(3, 10, "R9", "a longer comment")));
   check("a line made longer");
+  // Changed in place by another program, then by the program before any read: both are seen.
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  writeAt(0, folder.Read("projrpt.pro").find(Record(1, 10, "R0")), Record(5, 10, "R0"));
+  ASSERT_TRUE(RewriteRecordLine(files, one, {0, Record(4, 10, "R1")}, std::nullopt));
+  check("changed in place, then rewritten");
 }
 
 }  // namespace
