@@ -222,10 +222,16 @@ TEST_F(RecordStoreTest, TheIndexOfDaysFollowsEveryChangeOfTheReport) {
       for (std::size_t i = 0; i < plain.rows.size(); ++i) EXPECT_EQ(indexed.rows[i].line, plain.rows[i].line) << when;
     }
   };
-  std::string text = "\xEF\xBB\xBF";  // days out of order, blank lines between
-  for (int i = 0; i < 300; ++i) text += Record(1 + i * 3 % 5, 9, "P" + std::to_string(i)) + (i % 7 ? "\r\n" : "\n\n");
+  // Days out of order; LF alone after some lines, blank lines after others, as many bytes each way:
+  // the program's rewrite of it moves lines and keeps its size.
+  std::string text;
+  for (int i = 0; i < 300; ++i)
+    text += Record(1 + i * 3 % 5, 9, "P" + std::to_string(i)) + (i % 10 == 3 ? "\n" : i % 20 == 7 ? "\r\n\r\n" : "\r\n");
   folder.Write("projrpt.pro", text);
   check("made");
+  const DataFolder one{folder.path()};
+  ASSERT_TRUE(RewriteRecordLine(files, one, {0, Record(1, 9, "P0")}, Record(1, 9, "P0", "edited")));
+  check("rewritten, its blank lines left out");
   files.Append(path, Record(3, 10, "Appended") + "\r\n");
   check("appended");
   const auto writeAt = [&](int flags, std::uint64_t offset, const std::string& bytes) {
@@ -243,14 +249,13 @@ TEST_F(RecordStoreTest, TheIndexOfDaysFollowsEveryChangeOfTheReport) {
   const std::string moved = Record(2, 9, "P7"), movedTo = Record(4, 9, "P7");
   writeAt(0, folder.Read("projrpt.pro").find(moved), movedTo);
   check("a day changed in place");
-  writeAt(O_TRUNC, 0, Record(5, 8, "First") + "\r\n" + folder.Read("projrpt.pro") + Record(2, 8, "Last") + "\r\n");
-  check("written again in place, longer");
+  writeAt(O_TRUNC, 0, "\xEF\xBB\xBF" + Record(5, 8, "First") + "\r\n" + folder.Read("projrpt.pro") + Record(2, 8, "Last") + "\r\n");
+  check("written again in place, longer, with a byte-order mark");
   folder.Write("projrpt.pro", Record(2, 8, "Only") + "\r\n");
   check("replaced");
   // Lines changed and taken out by the program's own rewrite, which the index follows.
   for (int i = 0; i < 40; ++i) files.Append(path, Record(1 + i * 3 % 5, 10, "R" + std::to_string(i)) + "\r\n");
   check("appended again");
-  const DataFolder one{folder.path()};
   ASSERT_TRUE(RewriteRecordLine(files, one, {0, Record(2, 8, "Only")}, Record(5, 8, "Moved")));
   check("the first line moved to another day");
   ASSERT_TRUE(RewriteRecordLine(files, one, {0, Record(2, 10, "R7")}, std::nullopt));
