@@ -210,9 +210,9 @@ TEST_F(RecordStoreTest, ChangesNameTheRecordAsRead) {
 
 // A day read through the program's index against reading every line, as the report changes under
 // the index: lines appended (one that ends a line left without an end), the report changed in place
-// at the same size and longer, and replaced.
+// at the same size and longer, replaced, and rewritten by the program, which the index follows.
 TEST_F(RecordStoreTest, TheIndexOfDaysFollowsEveryChangeOfTheReport) {
-  if (!std::getenv("TW_DAY_INDEX")) GTEST_SKIP() << "tests_store_indexed runs it";
+  if (!std::getenv("TW_DAY_INDEX")) GTEST_SKIP() << "the runs tests_store_indexed_* run it";
   const std::string path = folder.File("projrpt.pro");
   const auto check = [&](const char* when) {
     for (int day = 1; day <= 5; ++day) {
