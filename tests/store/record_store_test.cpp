@@ -208,6 +208,27 @@ TEST_F(RecordStoreTest, ChangesNameTheRecordAsRead) {
   EXPECT_EQ(plain.Read(kReportFile), Record(14, 9, "A", "x") + "\r\n");
 }
 
+// A machine that had to take another name took its records along: an amendment made under the old
+// name waits while their new report has not arrived, and holds where they are once it has.
+TEST_F(RecordStoreTest, AmendmentsFollowRecordsToTheirMachinesNewName) {
+  const std::string a = Record(7, 9, "A"), b = Record(7, 11, "B");
+  const std::uint64_t atA = AppendLine(folder.path(), "laptop", a);
+  AppendLine(folder.path(), "laptop", b);
+  test::Amend(folder.path(), "desk", "laptop", atA, a, Record(7, 9, "A", "amended"));
+  folder.Write(DeviceFileName(kReportFile, "laptop"), b + "\r\n");  // a taken along to laptop-2
+  const auto shown = [&] {
+    FolderReports reports = test::Reports(folder.path(), format);
+    reports.moved = {{DeviceFileName(kReportFile, "laptop"), DeviceFileName(kReportFile, "laptop-2")}};
+    std::vector<std::string> out;
+    for (const StoredStretch& s : RecordStore(files, reports).Stretches({DayFromCivil({2026, 12, 7}), DayFromCivil({2026, 12, 7})}))
+      out.push_back(std::string(s.fields().project) + " " + std::string(s.fields().comment));
+    return out;
+  };
+  EXPECT_EQ(shown(), (std::vector<std::string>{"B "}));
+  AppendLine(folder.path(), "laptop-2", a);
+  EXPECT_EQ(shown(), (std::vector<std::string>{"A amended", "B "}));
+}
+
 // A day read through the program's index against reading every line, as the report changes under
 // the index: lines appended (one that ends a line left without an end), the report changed in place
 // at the same size and longer, replaced, and rewritten by the program, which the index follows.
