@@ -23,8 +23,8 @@ std::string Said(const std::vector<std::string>& answer) { return answer.empty()
 
 // A request's DRY field: 0 or 1, and "o" after it where a start may overlap what is recorded (a
 // copy of the program that knows no such start refuses the request).
-std::string Flag(bool dryRun, bool allowOverlap = false) { return std::string(dryRun ? "1" : "0") + (allowOverlap ? "o" : ""); }
-std::string Flag(const RequestMoment& when) { return Flag(when.dryRun, when.allowOverlap); }
+std::string Flag(bool dryRun) { return dryRun ? "1" : "0"; }
+std::string Flag(const RequestMoment& when) { return Flag(when.dryRun) + (when.allowOverlap ? "o" : ""); }
 
 // A request's AT and DRY fields.
 RequestMoment MomentOf(const std::string& at, const std::string& dry) {

@@ -36,7 +36,7 @@ void Put(std::vector<Range>& ranges, std::uint64_t begin, std::uint64_t end) {
 constexpr std::size_t kEdge = 64;
 
 struct DayIndex {
-  LocaleData form;
+  DateFormat format;             // the report's form, in which its starts are read
   Files::Reader::Identity seen;  // the report when it was last looked at
   std::uint64_t covered = 0;     // every whole line before it is indexed; a last line without a line end is not
   std::string edge;
@@ -49,9 +49,7 @@ struct DayIndex {
   void Add(std::string_view region, std::uint64_t base, QuickDates& dates) {
     ForEachCommaLine(region, [&](const CommaLine& line) {
       const std::size_t at = static_cast<std::size_t>(line.text.data() - region.data());
-      std::size_t next = at + line.text.size();
-      if (next < region.size() && region[next] == '\r') ++next;
-      if (next < region.size() && region[next] == '\n') ++next;
+      const std::size_t next = LineAt(region, at + line.text.size()).next;  // after its line end
       if (next == at + line.text.size()) return;  // still being written: read again next time
       const std::uint64_t begin = base + at, end = base + next;
       plain = plain && begin == covered && !line.text.empty() && next - at - line.text.size() == 2;
@@ -96,7 +94,6 @@ struct DayIndex {
     for (auto& [day, ranges] : days) follow(ranges);
     follow(amendments);
     if (change.put) {
-      const DateFormat format(form);
       QuickDates dates(format);
       const std::optional<RecordFields> fields = SplitRecord(*change.put);
       const std::optional<DateTime> start = fields ? dates.Parse(fields->start) : std::nullopt;
@@ -129,7 +126,6 @@ struct DayIndex {
     std::string bytes(static_cast<std::size_t>(now.size - covered + edge.size()), '\0');
     bytes.resize(reader.ReadAt(covered - edge.size(), bytes.data(), bytes.size()));
     if (bytes.compare(0, edge.size(), edge) != 0) return false;
-    const DateFormat format(form);
     QuickDates dates(format);
     Add(std::string_view(bytes).substr(edge.size()), covered, dates);
     Seen(reader, now);
@@ -144,10 +140,9 @@ struct Job {
 
 std::shared_ptr<DayIndex> Make(Files::Reader& reader, const LocaleData& form, const std::atomic<bool>& stop) {
   auto index = std::make_shared<DayIndex>();
-  index->form = form;
+  index->format = DateFormat(form);
   const Files::Reader::Identity before = reader.Identify();
-  const DateFormat format(form);
-  QuickDates dates(format);
+  QuickDates dates(index->format);
   bool stopped = false;
   ForEachRegion(reader, [&](std::string_view region, std::uint64_t base) {
     if (!stopped && !(stopped = stop)) index->Add(region, base, dates);
@@ -181,22 +176,16 @@ class Keeper {
     done_.wait(hold, [&] { return jobs_.empty() && !working_; });
   }
 
-  void Before(const std::string& path) {
+  // Brings the index of the report at `path`, if one is kept, to the report as it is now by
+  // step(index, reader); one that cannot tell where the report's lines are is dropped.
+  template <class Step>
+  void Update(const std::string& path, Step&& step) {
     const std::lock_guard<std::mutex> hold(mutex_);
     const auto found = indexes_.find(path);
     if (found == indexes_.end() || !found->second) return;
     Files files;
     Files::Reader reader = files.OpenRead(path);
-    if (!found->second->Follow(reader)) found->second.reset();
-  }
-
-  void Rewritten(const std::string& path, const LineChange& change) {
-    const std::lock_guard<std::mutex> hold(mutex_);
-    const auto found = indexes_.find(path);
-    if (found == indexes_.end() || !found->second) return;
-    Files files;
-    Files::Reader reader = files.OpenRead(path);
-    if (!found->second->Rewritten(reader, change)) found->second.reset();
+    if (!step(*found->second, reader)) found->second.reset();
   }
 
   bool ForEach(Files::Reader& reader, const Period& days, const DateFormat& format,
@@ -208,7 +197,7 @@ class Keeper {
       std::unique_lock<std::mutex> hold(mutex_);
       if (!keeping_) return false;
       std::shared_ptr<DayIndex>& index = indexes_[reader.path()];
-      if (index && (index->form != format.data() || !index->Follow(reader))) index.reset();
+      if (index && (index->format.data() != format.data() || !index->Follow(reader))) index.reset();
       if (!index && making_ == IndexMaking::kAtOnce) {
         const std::atomic<bool> never = false;
         index = Make(reader, format.data(), never);
@@ -301,11 +290,13 @@ void KeepDayIndexes(IndexMaking making) { TheKeeper().Keep(making); }
 void WaitForDayIndexes() { TheKeeper().Wait(); }
 
 void BeforeRewrite(const std::string& path) {
-  FileMissing([&] { TheKeeper().Before(path); });
+  FileMissing([&] { TheKeeper().Update(path, [](DayIndex& index, Files::Reader& reader) { return index.Follow(reader); }); });
 }
 
 void NoteRewritten(const std::string& path, const LineChange& change) {
-  FileMissing([&] { TheKeeper().Rewritten(path, change); });
+  FileMissing([&] {
+    TheKeeper().Update(path, [&](DayIndex& index, Files::Reader& reader) { return index.Rewritten(reader, change); });
+  });
 }
 
 bool ForEachIndexedLine(Files::Reader& reader, const Period& days, const DateFormat& format,
